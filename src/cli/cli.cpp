@@ -1,0 +1,200 @@
+#include "cli/cli.h"
+
+#include "db/connect.h"
+#include "db/dmdcoredbs.h"
+#include "shell/consolesink.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <cstdio>
+#include <map>
+
+namespace cli {
+
+namespace {
+
+struct Entry {
+    QString usage;
+    CommandFn fn;
+};
+
+std::map<QString, Entry>& registry()
+{
+    static std::map<QString, Entry> commands;
+    return commands;
+}
+
+void printHelp(QTextStream& out)
+{
+    out << "usage: dolvane-cli [--db CONNECTION] [--yes|--no] [--json] COMMAND ...\n\n"
+           "CONNECTION is a database file, or host:path on a database server; without it the\n"
+           "database of the last run is used.\n\nCommands:\n";
+    for (const auto& [words, entry] : registry())
+        out << "  " << words << (entry.usage.isEmpty() ? "" : " ") << entry.usage << "\n";
+    out.flush();
+}
+
+} // namespace
+
+Command::Command(const char* words, const char* usage, CommandFn fn)
+{
+    registry()[QString::fromUtf8(words)] = {QString::fromUtf8(usage), fn};
+}
+
+Context::Context(shell::Run& run, QStringList words, QString dbOption, bool jsonOutput)
+    : args(std::move(words)), json(jsonOutput), out(stdout), err(stderr), m_run(run),
+      m_dbOption(std::move(dbOption))
+{
+}
+
+db::DmdCoreDbs* Context::database()
+{
+    if (m_run.isConnected())
+        return m_run.database();
+    db::ConnectOptions options;
+    options.offerSelect = false;
+    const bool ok = m_dbOption.isEmpty() ? db::connectDatabase(m_run, options)
+                                         : db::connectTo(m_run, m_dbOption, options);
+    if (!ok) {
+        err << "No database connected.\n";
+        err.flush();
+        return nullptr;
+    }
+    return m_run.database();
+}
+
+QString Context::takeOption(const QString& name)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == name && i + 1 < args.size()) {
+            const QString value = args[i + 1];
+            args.remove(i, 2);
+            return value;
+        }
+        if (args[i].startsWith(name + QLatin1Char('='))) {
+            const QString value = args[i].mid(name.size() + 1);
+            args.removeAt(i);
+            return value;
+        }
+    }
+    return {};
+}
+
+bool Context::takeFlag(const QString& name)
+{
+    return args.removeAll(name) > 0;
+}
+
+bool Context::expectArgs(int count)
+{
+    for (const QString& a : std::as_const(args)) {
+        if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
+            usageError(QStringLiteral("unknown option ") + a);
+            return false;
+        }
+    }
+    if (args.size() != count) {
+        usageError();
+        return false;
+    }
+    return true;
+}
+
+void Context::printJson(const QJsonObject& object)
+{
+    out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+    out.flush();
+}
+
+void Context::printJson(const QJsonArray& array)
+{
+    out << QJsonDocument(array).toJson(QJsonDocument::Indented);
+    out.flush();
+}
+
+void Context::printFields(const QList<std::pair<QString, QString>>& fields)
+{
+    if (json) {
+        QJsonObject object;
+        for (const auto& [key, value] : fields)
+            object.insert(key, value);
+        printJson(object);
+        return;
+    }
+    for (const auto& [key, value] : fields)
+        out << key << ": " << shell::ConsoleSink::plain(value) << "\n";
+    out.flush();
+}
+
+int Context::usageError(const QString& message)
+{
+    if (!message.isEmpty())
+        err << "dolvane-cli: " << message << "\n";
+    err << "usage: dolvane-cli " << commandName << " " << usage << "\n";
+    err.flush();
+    return WrongCommandLine;
+}
+
+int runCli(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList words = app.arguments().mid(1);
+    QString dbOption;
+    bool json = false;
+    auto preset = shell::ConsoleSink::Preset::None;
+    // Global options come before the command.
+    while (!words.isEmpty() && words.first().startsWith(QLatin1String("--"))) {
+        const QString option = words.takeFirst();
+        if (option == QLatin1String("--db") && !words.isEmpty())
+            dbOption = words.takeFirst();
+        else if (option.startsWith(QLatin1String("--db=")))
+            dbOption = option.mid(5);
+        else if (option == QLatin1String("--json"))
+            json = true;
+        else if (option == QLatin1String("--yes"))
+            preset = shell::ConsoleSink::Preset::Yes;
+        else if (option == QLatin1String("--no"))
+            preset = shell::ConsoleSink::Preset::No;
+        else if (option == QLatin1String("--help")) {
+            QTextStream out(stdout);
+            printHelp(out);
+            return Success;
+        } else {
+            QTextStream err(stderr);
+            err << "dolvane-cli: unknown option " << option << "\n";
+            printHelp(err);
+            return WrongCommandLine;
+        }
+    }
+    // The longest registered name that the words start with.
+    QString name;
+    int used = 0;
+    for (int n = std::min<int>(3, int(words.size())); n > 0 && name.isEmpty(); --n) {
+        const QString candidate = words.mid(0, n).join(QLatin1Char(' '));
+        if (registry().count(candidate)) {
+            name = candidate;
+            used = n;
+        }
+    }
+    if (name.isEmpty()) {
+        QTextStream err(stderr);
+        if (!words.isEmpty())
+            err << "dolvane-cli: unknown command " << words.join(QLatin1Char(' ')) << "\n";
+        printHelp(err);
+        return WrongCommandLine;
+    }
+    shell::ConsoleSink sink(preset);
+    sink.setQuiet(json);
+    shell::Run run(sink);
+    Context context(run, words.mid(used), dbOption, json);
+    context.commandName = name;
+    context.usage = registry()[name].usage;
+    const int code = registry()[name].fn(context);
+    context.out.flush();
+    context.err.flush();
+    return code;
+}
+
+} // namespace cli

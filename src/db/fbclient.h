@@ -1,0 +1,111 @@
+#pragma once
+// A thin layer over Firebird's own C++ client API: attach, create, transactions,
+// statements and result rows. It knows nothing of the system's rules; DmdCoreDbs and
+// the operations above it add those.
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace Firebird {
+class IAttachment;
+class ITransaction;
+class IMaster;
+} // namespace Firebird
+
+namespace db {
+
+// The server's message and status codes of one failed call.
+struct DbError {
+    QString message;
+    std::vector<long> codes;
+
+    bool hasCode(long code) const;
+    // True when the failure is the network's (an unreachable or unknown server).
+    bool isNetworkError() const;
+    void clear()
+    {
+        message.clear();
+        codes.clear();
+    }
+};
+
+struct Credentials {
+    QString user;
+    QString password;
+};
+
+// Rows of one read, fetched whole. Values are QString for text, qint64 for integers,
+// double for scaled or floating numbers, QTime/QDate/QDateTime, invalid for NULL.
+struct ResultSet {
+    QStringList columns;
+    QList<int> columnWidths; // declared character width of text columns, else byte length
+    std::vector<std::vector<QVariant>> rows;
+
+    int columnIndex(const QString& name) const;
+};
+
+enum class TransactionKind { Read, Modify };
+
+class FbTransaction;
+
+class FbAttachment {
+public:
+    ~FbAttachment();
+    FbAttachment(const FbAttachment&) = delete;
+    FbAttachment& operator=(const FbAttachment&) = delete;
+
+    // A connection text is a path (the embedded engine) or "host:path" (a server).
+    static std::unique_ptr<FbAttachment> attach(const QString& connectionText,
+                                                const std::optional<Credentials>& login,
+                                                DbError* error);
+    static std::unique_ptr<FbAttachment> create(const QString& path, DbError* error);
+
+    bool isConnected() const { return m_attachment != nullptr; }
+    bool detach(DbError* error);
+    Firebird::IAttachment* handle() const { return m_attachment; }
+
+    // Drops the attachment of a database file (used by the tests and by restore).
+    bool dropDatabase(DbError* error);
+
+private:
+    explicit FbAttachment(Firebird::IAttachment* attachment) : m_attachment(attachment) {}
+    Firebird::IAttachment* m_attachment = nullptr;
+};
+
+class FbTransaction {
+public:
+    explicit FbTransaction(TransactionKind kind) : m_kind(kind) {}
+    ~FbTransaction();
+    FbTransaction(const FbTransaction&) = delete;
+    FbTransaction& operator=(const FbTransaction&) = delete;
+
+    bool start(FbAttachment& attachment, DbError* error);
+    bool commit(DbError* error);
+    bool rollback(DbError* error);
+    // A read-committed read transaction stays open; this makes it see others' commits.
+    bool commitRetaining(DbError* error);
+    bool isActive() const { return m_transaction != nullptr; }
+    Firebird::ITransaction* handle() const { return m_transaction; }
+
+private:
+    TransactionKind m_kind;
+    Firebird::ITransaction* m_transaction = nullptr;
+};
+
+// Executes one statement; `affected` receives the rows changed by an insert, update or
+// delete. DDL runs through here too.
+bool fbExecute(FbAttachment& attachment, FbTransaction& transaction, const QString& sql,
+               DbError* error, qint64* affected = nullptr);
+
+// Runs one selecting statement and fetches every row.
+bool fbSelect(FbAttachment& attachment, FbTransaction& transaction, const QString& sql,
+              ResultSet* result, DbError* error);
+
+Firebird::IMaster* fbMaster();
+
+} // namespace db

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace shell {
+class Messages;
+}
+
+namespace db {
+
+// The statements of the empty database, in the order they run, read from the schema
+// files built into the program.
+QStringList schemaStatements();
+
+// Splits isql-style script text into statements: ";" ends a statement unless a
+// "SET TERM" line chose another terminator; comment lines outside a statement are dropped.
+QStringList splitScript(const QString& script);
+
+// Creates the empty database at `path` at the current schema version. An existing file is
+// refused and left untouched; a failure part-way removes what was made.
+bool createEmptyDatabase(shell::Messages& messages, const QString& path);
+
+} // namespace db

@@ -1,0 +1,17 @@
+#include "db/sqltext.h"
+
+namespace db {
+
+QString quoted(const QString& text)
+{
+    QString body = text;
+    body.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + body + QLatin1Char('\'');
+}
+
+QString sqlInt(qint64 value)
+{
+    return QString::number(value);
+}
+
+} // namespace db

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace db {
+
+// The one quoting rule for literal values composed into SQL: text in single quotes with
+// each single quote doubled; integers in decimal.
+QString quoted(const QString& text);
+QString sqlInt(qint64 value);
+
+} // namespace db

@@ -1,0 +1,109 @@
+#include "shell/forms/qtdialogsink.h"
+
+#include "shell/consolesink.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+
+namespace shell {
+
+QtDialogSink::QtDialogSink() = default;
+QtDialogSink::~QtDialogSink() = default;
+
+void QtDialogSink::beep(bool)
+{
+    QApplication::beep();
+}
+
+Answer QtDialogSink::show(MessageKind kind, const QString& title, const QString& text,
+                          const QStringList& buttons)
+{
+    QMessageBox box;
+    box.setWindowTitle(title);
+    box.setText(ConsoleSink::plain(text));
+    switch (kind) {
+    case MessageKind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageKind::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageKind::Confirm:
+    case MessageKind::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    default:
+        box.setIcon(QMessageBox::Information);
+    }
+    QList<QAbstractButton*> pressed;
+    for (const QString& b : buttons) {
+        QMessageBox::ButtonRole role = QMessageBox::AcceptRole;
+        if (b == QLatin1String("No") || b == QLatin1String("No to all"))
+            role = QMessageBox::NoRole;
+        else if (b == QLatin1String("Cancel"))
+            role = QMessageBox::RejectRole;
+        else if (b == QLatin1String("Yes") || b == QLatin1String("Yes to all"))
+            role = QMessageBox::YesRole;
+        pressed << box.addButton(b, role);
+    }
+    if (buttons.contains(QStringLiteral("Cancel")))
+        box.setEscapeButton(pressed[buttons.indexOf(QStringLiteral("Cancel"))]);
+    else if (buttons.contains(QStringLiteral("No")))
+        box.setEscapeButton(pressed[buttons.indexOf(QStringLiteral("No"))]);
+    box.exec();
+    const int index = int(pressed.indexOf(box.clickedButton()));
+    if (buttons.size() <= 1)
+        return {Answer::Ok};
+    if (buttons == buttons::yesNo || buttons == buttons::yesNoAll ||
+        buttons == buttons::yesNoCancel) {
+        static const Answer::Choice choices[] = {Answer::Yes, Answer::No, Answer::YesToAll,
+                                                 Answer::NoToAll};
+        if (buttons == buttons::yesNoCancel && index == 2)
+            return {Answer::Cancel};
+        if (index < 0)
+            return {buttons == buttons::yesNoCancel ? Answer::Cancel : Answer::No};
+        return {choices[index]};
+    }
+    return {Answer::Button, index};
+}
+
+Answer QtDialogSink::askText(const QString& title, const QString& prompt, bool secret)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(nullptr, title, ConsoleSink::plain(prompt),
+                                               secret ? QLineEdit::Password : QLineEdit::Normal,
+                                               QString(), &ok);
+    return ok ? Answer{Answer::Ok, -1, text} : Answer{Answer::Cancel};
+}
+
+QString QtDialogSink::chooseFile(const QString& title, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(nullptr, title, QString(), filter);
+}
+
+void QtDialogSink::progress(const QString& title, const QString& text, int position, int max)
+{
+    if (!m_progress) {
+        m_progress = std::make_unique<QProgressDialog>();
+        m_progress->setCancelButton(nullptr);
+        m_progress->setMinimumDuration(300);
+        m_progress->setWindowModality(Qt::ApplicationModal);
+    }
+    if (!title.isEmpty())
+        m_progress->setWindowTitle(title);
+    m_progress->setLabelText(ConsoleSink::plain(text));
+    m_progress->setMaximum(max);
+    m_progress->setValue(position);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtDialogSink::progressDone()
+{
+    m_progress.reset();
+}
+
+} // namespace shell

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "shell/messagesink.h"
+
+#include <memory>
+
+class QProgressDialog;
+class QWidget;
+
+namespace shell {
+
+// The desktop's sink: message boxes centred on the screen, a progress dialog for long
+// work, file dialogs.
+class QtDialogSink : public MessageSink {
+public:
+    QtDialogSink();
+    ~QtDialogSink() override;
+
+    void beep(bool errorBeep) override;
+    Answer show(MessageKind kind, const QString& title, const QString& text,
+                const QStringList& buttons) override;
+    Answer askText(const QString& title, const QString& prompt, bool secret) override;
+    QString chooseFile(const QString& title, const QString& filter) override;
+    void progress(const QString& title, const QString& text, int position, int max) override;
+    void progressDone() override;
+
+private:
+    std::unique_ptr<QProgressDialog> m_progress;
+};
+
+} // namespace shell

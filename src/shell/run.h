@@ -1,0 +1,47 @@
+#pragma once
+
+#include "shell/appglobals.h"
+#include "shell/configstore.h"
+#include "shell/messages.h"
+
+#include <memory>
+
+namespace db {
+class DmdCoreDbs;
+}
+
+namespace shell {
+
+// What the system keeps for one run: the globals, the message conventions, the per-user
+// configuration store, the database connection and the current meeting. The run loop
+// (or the CLI's main) creates it and passes it by reference; a restart builds a new one.
+class Run {
+public:
+    Run(MessageSink& sink, const QString& applicationCode = QString::fromLatin1(kApplicationCode),
+        const QString& configPath = QString());
+    ~Run();
+    Run(const Run&) = delete;
+    Run& operator=(const Run&) = delete;
+
+    AppGlobals& globals() { return m_globals; }
+    Messages& messages() { return m_messages; }
+    ConfigStore& config() { return m_config; }
+
+    // The data module; null until createDatabaseModule().
+    db::DmdCoreDbs* database() { return m_database.get(); }
+    db::DmdCoreDbs& createDatabaseModule();
+    void freeDatabaseModule();
+    bool isConnected() const;
+
+    int currentMeetingNo() const { return m_currentMeetingNo; }
+    void setCurrentMeetingNo(int meetingNo) { m_currentMeetingNo = meetingNo; }
+
+private:
+    AppGlobals m_globals;
+    Messages m_messages;
+    ConfigStore m_config;
+    std::unique_ptr<db::DmdCoreDbs> m_database;
+    int m_currentMeetingNo = 0;
+};
+
+} // namespace shell
