@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace db
+{
+class DmdCoreDbs;
+}
+namespace meeting
+{
+class ItemTypes;
+}
+namespace shell
+{
+class Messages;
+}
+
+namespace draw
+{
+
+struct NewEvent {
+    QString itemCode;
+    bool selected = false;
+    bool described = false;
+    int nAthlon = 0;
+    QString category;
+    bool prefixWithItem = true;
+    QString description;
+};
+
+// One MYEVENT row as the item screens list it.
+struct EventRow {
+    qint64 eventNo = 0;
+    QString itemCode;
+    int nAthlon = 0;
+    bool selected = false;     // saved
+    bool selectedEdit = false; // working copy
+    QString format;            // saved HEATFORMAT
+    QString formatEdit;        // working copy
+    QString heatCountsEdit;
+    int finalNotRun = 0;
+    int estimated = 0;
+    int athletes = 0; // PARTICIPATE rows
+    QString description;
+    QString category;
+};
+
+// The events of one meeting: created one by one, selected and unselected on the working
+// copies of the item screens, and saved together with their program rows.
+class Events
+{
+public:
+    Events(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo);
+
+    shell::Messages& messages() const;
+    int meetingNo() const { return m_meetingNo; }
+
+    // Writes the event (and its final's row when selected, its description when
+    // described); 0 when refused.
+    qint64 addEvent(const NewEvent& event);
+    // The item-picker's add: refuses an item already in the list.
+    qint64 addOneItem(const QString& itemCode, bool selected);
+    bool inList(const QString& itemCode);
+
+    QList<EventRow> list(bool selectedOnly = false);
+    EventRow event(qint64 eventNo);
+
+    // Working copies from the saved state ("Collecting the current selection").
+    bool collectSelection();
+    // Saved state from the working copies, and every event's program rows brought in
+    // line. Returns the events whose format and program disagreed.
+    QStringList saveSelection();
+
+    // Working-copy selection, with the rules of unselecting.
+    bool setSelected(qint64 eventNo, bool selected);
+    bool toggleSelection(qint64 eventNo);
+    // Select or unselect every event; returns how many changed.
+    int selectAll(bool selected);
+    int removeUnselected();
+
+    // The working format after its checks; the heat counts follow.
+    bool setFormatEdit(qint64 eventNo, const QString& format);
+    bool setFinalNotRun(qint64 eventNo, bool heatsAreFinals);
+    bool setEstimatedCount(qint64 eventNo, int count);
+    // Every event's estimated count from its entries.
+    bool estimatesFromEntries();
+
+    // "An event can only have one description".
+    bool setDescription(qint64 eventNo, const QString& description, bool prefixWithItem);
+    QString description(qint64 eventNo);
+    // The item's name with the event's description as it is printed.
+    QString eventTitle(qint64 eventNo);
+
+private:
+    int participants(qint64 eventNo);
+    QString unselectRefusal(const EventRow& row);
+
+    db::DmdCoreDbs& m_database;
+    const meeting::ItemTypes& m_items;
+    int m_meetingNo;
+};
+
+// The text by which events of one item are ordered: the group's place in the edition's
+// list, then the distance (or type), then the gender and age.
+QString itemSortOrder(const meeting::ItemTypes& items, const QString& itemCode);
+
+} // namespace draw

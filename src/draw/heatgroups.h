@@ -1,0 +1,47 @@
+#pragma once
+
+#include "draw/meetingvalues.h"
+
+#include <QString>
+
+namespace meeting
+{
+class ItemTypes;
+}
+
+namespace draw
+{
+
+// The heat group of an item (1 to 13; 0 none) picks the default table of formats and the
+// default athletes per heat; the meeting's lane settings give the capacity of one heat.
+class HeatGroups
+{
+public:
+    HeatGroups(const meeting::ItemTypes& items, LaneSettings lanes) : m_items(items), m_lanes(lanes)
+    {
+    }
+
+    const meeting::ItemTypes& items() const { return m_items; }
+    const LaneSettings& lanes() const { return m_lanes; }
+
+    int heatGroupOf(const QString& itemCode) const;
+    // Athletes that need no heats, and the default heat size, of a group (1 to 13).
+    static int finalCapacity(int group);
+    static int defaultAthletesPerHeat(int group);
+
+    // The meeting's setting for the item's distance, before any default (0 when unset).
+    int laneSetting(const QString& itemCode) const;
+    // The capacity of one heat of the item.
+    int athletesPerHeat(const QString& itemCode) const;
+    int heatsNeeded(const QString& itemCode, int athletes) const;
+    // Heats needed minus the first round's heats: above 0 too few, below 0 too many.
+    int heatShortfall(const QString& itemCode, const QString& format, int athletes) const;
+
+private:
+    int athleticsGroup(const QString& itemCode) const;
+
+    const meeting::ItemTypes& m_items;
+    LaneSettings m_lanes;
+};
+
+} // namespace draw

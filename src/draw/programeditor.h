@@ -1,0 +1,71 @@
+#pragma once
+
+#include "draw/programorder.h"
+
+#include <QString>
+#include <QTime>
+
+#include <optional>
+
+namespace db
+{
+class DmdCoreDbs;
+}
+namespace shell
+{
+class Messages;
+}
+
+namespace draw
+{
+
+// New values for one program row; unset fields stay as they are.
+struct SlotEdit {
+    std::optional<int> day;
+    std::optional<QTime> time;
+    std::optional<int> seq;
+    std::optional<QString> pit;
+};
+
+// Edits of the program of one meeting: one row's day, time, sequence and pit, the
+// renumbering and shifting of many rows, and the meeting's number of days. Every edit
+// that fails its check shows why and changes nothing.
+class ProgramEditor
+{
+public:
+    ProgramEditor(db::DmdCoreDbs& database, shell::Messages& messages, int meetingNo)
+        : m_database(database), m_messages(messages), m_meetingNo(meetingNo)
+    {
+    }
+
+    // Reads "hhmm" or "hh:mm".
+    std::optional<QTime> parseTime(const QString& text);
+    std::optional<int> parseDay(const QString& text);
+    std::optional<int> parseSeq(const QString& text);
+
+    // Writes the row; for a grouped combined item the day, time and pit go to the group
+    // and to all its events' rows.
+    bool apply(qint64 programNo, const SlotEdit& edit);
+
+    // SEQ from the order of day and time; asks first when `ask`.
+    bool renumber(bool ask = true);
+    // Moves the row and all after it in time order by `minutes` (negative: earlier).
+    bool shiftTimes(qint64 programNo, int minutes, ProgramOrder shownOrder);
+    // Moves the SEQ of the row and all rows numbered at or after it by `amount`.
+    bool shiftSequence(qint64 programNo, int amount, ProgramOrder shownOrder);
+    // Finals that are not run take the day, time, sequence and pit of their last heat.
+    bool cascadeHeatsAreFinals();
+
+    // DAY_COUNT from a typed text, not below the days already in use.
+    bool setDayCount(const QString& text);
+    int lastDayInUse();
+
+private:
+    QList<ProgramLine> inOrder(ProgramOrder order);
+
+    db::DmdCoreDbs& m_database;
+    shell::Messages& m_messages;
+    int m_meetingNo;
+};
+
+} // namespace draw
