@@ -16,8 +16,8 @@ const QString kDashes = QString(38, QLatin1Char('-'));
 bool isRemoteConnectionText(const QString& connectionText)
 {
     const int colon = connectionText.indexOf(QLatin1Char(':'));
-    return colon > 1 && !connectionText.startsWith(QLatin1Char('/')) &&
-           !connectionText.left(colon).contains(QLatin1Char('/'));
+    // "host:path" or "host/port:path"; a local path starts with the root folder.
+    return colon > 1 && !connectionText.startsWith(QLatin1Char('/'));
 }
 
 DmdCoreDbs::DmdCoreDbs(shell::Messages& messages, QString applicationCode, QString version)
@@ -399,7 +399,7 @@ int DmdCoreDbs::fieldLength(const QString& table, const QString& field, int* typ
 {
     Query q = openQuery(
         QStringLiteral("select f.rdb$field_length as FIELD_LENGTH, f.rdb$character_length as "
-                       "CHAR_LENGTH, f.rdb$field_type as TYPE_NUMBER\r"
+                       "CHARS, f.rdb$field_type as TYPE_NUMBER\r"
                        " from rdb$relation_fields r join rdb$fields f"
                        " on r.rdb$field_source = f.rdb$field_name\r"
                        " where r.rdb$relation_name = ") +
@@ -410,8 +410,8 @@ int DmdCoreDbs::fieldLength(const QString& table, const QString& field, int* typ
     if (typeNumber)
         *typeNumber = int(q.integer(QStringLiteral("TYPE_NUMBER")));
     // Text columns count characters in a UTF8 database.
-    if (!q.isNull(QStringLiteral("CHAR_LENGTH")))
-        return int(q.integer(QStringLiteral("CHAR_LENGTH")));
+    if (!q.isNull(QStringLiteral("CHARS")))
+        return int(q.integer(QStringLiteral("CHARS")));
     return int(q.integer(QStringLiteral("FIELD_LENGTH")));
 }
 

@@ -204,7 +204,8 @@ std::unique_ptr<FbAttachment> FbAttachment::attach(const QString& connectionText
     return std::unique_ptr<FbAttachment>(new FbAttachment(attachment));
 }
 
-std::unique_ptr<FbAttachment> FbAttachment::create(const QString& path, DbError* error)
+std::unique_ptr<FbAttachment> FbAttachment::create(const QString& path, DbError* error,
+                                                   bool forcedWrites)
 {
     IMaster* master = fbMaster();
     ThrowStatusWrapper status(master->getStatus());
@@ -214,6 +215,7 @@ std::unique_ptr<FbAttachment> FbAttachment::create(const QString& path, DbError*
         dpb = master->getUtilInterface()->getXpbBuilder(&status, IXpbBuilder::DPB, nullptr, 0);
         dpb->insertString(&status, isc_dpb_user_name, "SYSDBA");
         dpb->insertInt(&status, isc_dpb_page_size, 8192);
+        dpb->insertInt(&status, isc_dpb_force_write, forcedWrites ? 1 : 0);
         dpb->insertInt(&status, isc_dpb_sql_dialect, 3);
         dpb->insertString(&status, isc_dpb_set_db_charset, "UTF8");
         dpb->insertString(&status, isc_dpb_lc_ctype, "UTF8");
@@ -229,6 +231,32 @@ std::unique_ptr<FbAttachment> FbAttachment::create(const QString& path, DbError*
     if (!ok)
         return nullptr;
     return std::unique_ptr<FbAttachment>(new FbAttachment(attachment));
+}
+
+bool FbAttachment::setForcedWrites(const QString& path, bool on, DbError* error)
+{
+    IMaster* master = fbMaster();
+    ThrowStatusWrapper status(master->getStatus());
+    IXpbBuilder* dpb = nullptr;
+    IAttachment* attachment = nullptr;
+    const bool ok = guarded(error, [&] {
+        dpb = master->getUtilInterface()->getXpbBuilder(&status, IXpbBuilder::DPB, nullptr, 0);
+        dpb->insertString(&status, isc_dpb_user_name, "SYSDBA");
+        dpb->insertInt(&status, isc_dpb_force_write, on ? 1 : 0);
+        IProvider* provider = master->getDispatcher();
+        attachment = provider->attachDatabase(&status, path.toUtf8().constData(),
+                                              dpb->getBufferLength(&status),
+                                              dpb->getBuffer(&status));
+        provider->release();
+        attachment->detach(&status);
+        attachment = nullptr;
+    });
+    if (attachment)
+        attachment->release();
+    if (dpb)
+        dpb->dispose();
+    status.dispose();
+    return ok;
 }
 
 bool FbAttachment::detach(DbError* error)

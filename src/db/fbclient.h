@@ -63,7 +63,12 @@ public:
     static std::unique_ptr<FbAttachment> attach(const QString& connectionText,
                                                 const std::optional<Credentials>& login,
                                                 DbError* error);
-    static std::unique_ptr<FbAttachment> create(const QString& path, DbError* error);
+    // `forcedWrites` off makes the engine leave page writes to the operating system's
+    // cache: much faster, safe only for scratch files.
+    static std::unique_ptr<FbAttachment> create(const QString& path, DbError* error,
+                                                bool forcedWrites = true);
+    // Sets a database file's forced-writes flag (the file must not be in use elsewhere).
+    static bool setForcedWrites(const QString& path, bool on, DbError* error);
 
     bool isConnected() const { return m_attachment != nullptr; }
     bool detach(DbError* error);

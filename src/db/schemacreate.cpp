@@ -60,7 +60,7 @@ QStringList schemaStatements()
     return statements;
 }
 
-bool createEmptyDatabase(shell::Messages& messages, const QString& path)
+bool createEmptyDatabase(shell::Messages& messages, const QString& path, bool forcedWrites)
 {
     if (QFileInfo::exists(path)) {
         messages.warning(QStringLiteral("The database already exists:\r") + path +
@@ -74,7 +74,7 @@ bool createEmptyDatabase(shell::Messages& messages, const QString& path)
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
     DbError error;
-    std::unique_ptr<FbAttachment> attachment = FbAttachment::create(path, &error);
+    std::unique_ptr<FbAttachment> attachment = FbAttachment::create(path, &error, false);
     if (!attachment) {
         messages.warning(QStringLiteral("The database could not be created:\r") + path +
                          QStringLiteral("\r\r") + error.message);
@@ -98,7 +98,15 @@ bool createEmptyDatabase(shell::Messages& messages, const QString& path)
         }
     }
     messages.progressDone();
-    return attachment->detach(&error);
+    if (!attachment->detach(&error))
+        return false;
+    if (forcedWrites && !FbAttachment::setForcedWrites(path, true, &error)) {
+        messages.warning(QStringLiteral("The database could not be created:\r") + path +
+                         QStringLiteral("\r\r") + error.message);
+        QFile::remove(path);
+        return false;
+    }
+    return true;
 }
 
 } // namespace db

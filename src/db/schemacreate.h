@@ -18,7 +18,10 @@ QStringList schemaStatements();
 QStringList splitScript(const QString& script);
 
 // Creates the empty database at `path` at the current schema version. An existing file is
-// refused and left untouched; a failure part-way removes what was made.
-bool createEmptyDatabase(shell::Messages& messages, const QString& path);
+// refused and left untouched; a failure part-way removes what was made. The schema is
+// written without forced writes (quick) and the flag is switched on at the end unless
+// `forcedWrites` is false (scratch copies for tests).
+bool createEmptyDatabase(shell::Messages& messages, const QString& path,
+                         bool forcedWrites = true);
 
 } // namespace db

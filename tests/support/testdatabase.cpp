@@ -29,7 +29,7 @@ QString templateDatabasePath()
             shell::Messages messages(sink);
             const QString building = file + QStringLiteral(".new");
             QFile::remove(building);
-            if (db::createEmptyDatabase(messages, building))
+            if (db::createEmptyDatabase(messages, building, false))
                 QFile::rename(building, file);
         }
         lock.unlock();

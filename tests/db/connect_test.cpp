@@ -1,0 +1,192 @@
+#include "support/testdatabase.h"
+
+#include "db/connect.h"
+#include "db/dmdcoredbs.h"
+#include "shell/paths.h"
+
+#include <QDir>
+#include <QFile>
+
+using testing_support::TempHome;
+
+namespace {
+
+// A run over a temporary profile, answering from a script.
+struct ConnectFixture : public ::testing::Test {
+    TempHome home;
+    shell::ScriptedSink sink;
+    std::unique_ptr<shell::Run> run = std::make_unique<shell::Run>(sink);
+
+    QString defaultPath() { return shell::defaultDatabasePath(run->globals()); }
+    QString makeDefault() { return home.freshDatabase("Dolvane/Data/Dolvane.gdb"); }
+    bool connect(bool offerSelect = false)
+    {
+        db::ConnectOptions options;
+        options.offerSelect = offerSelect;
+        return db::connectDatabase(*run, options);
+    }
+    // Runs SQL on a file through an attachment of its own.
+    void alter(const QString& path, const QString& sql)
+    {
+        db::DbError error;
+        auto attachment = db::FbAttachment::attach(path, db::Credentials{"SYSDBA", "masterkey"},
+                                                   &error);
+        ASSERT_TRUE(attachment) << error.message.toStdString();
+        db::FbTransaction t(db::TransactionKind::Modify);
+        ASSERT_TRUE(t.start(*attachment, &error));
+        ASSERT_TRUE(db::fbExecute(*attachment, t, sql, &error)) << error.message.toStdString();
+        ASSERT_TRUE(t.commit(&error));
+    }
+};
+
+} // namespace
+
+TEST_F(ConnectFixture, WithNoStoredLocationTheDefaultIsUsedWithoutAsking)
+{
+    ASSERT_EQ(makeDefault(), defaultPath());
+    ASSERT_TRUE(connect());
+    EXPECT_EQ(run->database()->connectionText(), defaultPath());
+    EXPECT_EQ(sink.shown().size(), 0);
+    EXPECT_EQ(run->database()->loginAttemptUsed(), 1);
+    EXPECT_EQ(run->config().readInt(db::kUseRemoteDatabase), 2);
+    EXPECT_EQ(run->config().readText(db::kLocalDatabaseName), defaultPath());
+}
+
+TEST_F(ConnectFixture, AStoredDatabaseIsUsedDirectly)
+{
+    makeDefault();
+    const QString other = home.freshDatabase("elsewhere/meet.gdb");
+    run->config().writeText(db::kLocalDatabaseName, other);
+    ASSERT_TRUE(connect());
+    EXPECT_EQ(run->database()->connectionText(), other);
+    EXPECT_EQ(sink.shown().size(), 0);
+}
+
+TEST_F(ConnectFixture, ADeletedStoredDatabaseWarnsAndOffersTheDefault)
+{
+    makeDefault();
+    run->config().writeText(db::kLocalDatabaseName, home.dir() + "/gone.gdb");
+    sink.answerNo();
+    EXPECT_FALSE(connect());
+    EXPECT_TRUE(sink.saw("Specified database does not exist: \r" + home.dir() + "/gone.gdb"));
+    EXPECT_TRUE(sink.saw("The default database exists: \r" + defaultPath() +
+                         "\r\rDo you want to connect to that instead ?"));
+
+    run = std::make_unique<shell::Run>(sink);
+    sink.answerYes();
+    ASSERT_TRUE(connect());
+    EXPECT_EQ(run->database()->connectionText(), defaultPath());
+    EXPECT_EQ(run->config().readText(db::kLocalDatabaseName), defaultPath());
+}
+
+TEST_F(ConnectFixture, NothingToConnectToWarnsAndMayAskForAFile)
+{
+    EXPECT_FALSE(connect());
+    EXPECT_TRUE(sink.saw("Current Database not specified yet"));
+    EXPECT_TRUE(sink.saw("Default Database does not exist: \r" + defaultPath()));
+
+    run = std::make_unique<shell::Run>(sink);
+    const QString chosen = home.freshDatabase("picked.gdb");
+    const QString empty = home.freshDatabase("EmptyTemplate.gdb");
+    sink.answerYes();
+    sink.answerFile(empty);
+    sink.answerYes();
+    sink.answerFile(chosen);
+    ASSERT_TRUE(connect(true));
+    EXPECT_TRUE(sink.saw("You are not allowed to connect to a file\rthat starts with \"Empty\"."));
+    EXPECT_EQ(run->database()->connectionText(), chosen);
+    EXPECT_EQ(run->config().readText(db::kLocalDatabaseName), chosen);
+}
+
+TEST_F(ConnectFixture, BadFilesGetTheirMessageAndStayUntouched)
+{
+    shell::Messages& messages = run->messages();
+    EXPECT_FALSE(db::checkDatabaseFile(messages, ""));
+    EXPECT_TRUE(sink.saw("The database is not specified. \rPlease select one"));
+    EXPECT_FALSE(db::checkDatabaseFile(messages, home.dir() + "/missing.gdb"));
+    EXPECT_TRUE(sink.saw("The database does not exist: \r" + home.dir() + "/missing.gdb" +
+                         "\r\rPlease select one before trying to connect to it."));
+    const QString readOnly = home.freshDatabase("ro.gdb");
+    QFile::setPermissions(readOnly, QFile::ReadOwner);
+    if (QFileInfo(readOnly).isWritable()) {
+        // Running as root: the file stays writable whatever its mode says.
+        GTEST_LOG_(INFO) << "read-only check not possible as root";
+    } else {
+        EXPECT_FALSE(db::checkDatabaseFile(messages, readOnly));
+        EXPECT_TRUE(sink.saw("The database is read-only: \r"));
+    }
+
+    const QString text = home.dir() + "/notes.gdb";
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("just some notes, not a database\n");
+    file.close();
+    EXPECT_FALSE(db::connectTo(*run, text, db::ConnectOptions{}));
+    EXPECT_TRUE(sink.saw("Tamrok could not connect to the database driver (Firebird)."));
+    EXPECT_TRUE(sink.saw("You wanted to connect to: " + text));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("just some notes, not a database\n"));
+}
+
+TEST_F(ConnectFixture, AnOldFormatDatabaseIsRefused)
+{
+    const QString path = home.freshDatabase("old.gdb");
+    alter(path, "drop table DATABASE_VERSION");
+    db::ConnectOptions options;
+    options.offerSelect = false;
+    EXPECT_FALSE(db::connectTo(*run, path, options));
+    EXPECT_TRUE(sink.saw("This database is a Tamrok 2000 database.\rYou cannot connect to it, "
+                         "but you can\rimport Meetings from it under Manage Data."));
+    EXPECT_FALSE(run->isConnected());
+    EXPECT_EQ(run->config().readText(db::kLocalDatabaseName), "");
+}
+
+TEST_F(ConnectFixture, AnUnreachableServerStopsAfterTheFirstAttempt)
+{
+    // Nothing listens on this port of the loopback address.
+    run->createDatabaseModule();
+    const QString text = "127.0.0.1/3999:/srv/nowhere.gdb";
+    EXPECT_FALSE(run->database()->login(text, 0));
+    EXPECT_TRUE(sink.saw("Could not find the network-database\r" + text + "\r\r"));
+    EXPECT_EQ(run->database()->loginFailures().size(), 1);
+    EXPECT_FALSE(sink.saw("Tamrok could not connect"));
+}
+
+TEST_F(ConnectFixture, AStoredRemoteDatabaseIsAskedForOnTheFirstRunOnly)
+{
+    makeDefault();
+    run->config().writeInt(db::kUseRemoteDatabase, 1);
+    run->config().writeText(db::kRemoteIpAddress, "127.0.0.1/3999");
+    run->config().writeText(db::kRemoteDatabaseName, "/srv/meet.gdb");
+    sink.answerNo(); // not the remote one
+    sink.answerYes(); // the default instead
+    ASSERT_TRUE(connect());
+    EXPECT_TRUE(sink.saw("The last time you connected to a remote database :\r127.0.0.1/3999   "
+                         "/srv/meet.gdb\r\rDo you still want to connect to that database ?"));
+    EXPECT_EQ(run->database()->connectionText(), defaultPath());
+}
+
+TEST_F(ConnectFixture, AServerOnThisComputerIsReachedWhenOneRuns)
+{
+    const QString path = home.freshDatabase("served.gdb");
+    run->createDatabaseModule();
+    db::DbError error;
+    auto probe = db::FbAttachment::attach("127.0.0.1:" + path,
+                                          db::Credentials{"SYSDBA", "masterkey"}, &error);
+    if (!probe)
+        GTEST_SKIP() << "no Firebird server on 127.0.0.1:3050: " << error.message.toStdString();
+    probe.reset();
+    ASSERT_TRUE(run->database()->login("127.0.0.1:" + path, 0));
+    EXPECT_TRUE(run->database()->isRemote());
+}
+
+TEST_F(ConnectFixture, ShowCurrentDatabaseNamesFileVersionAndRelease)
+{
+    makeDefault();
+    ASSERT_TRUE(connect());
+    const QString text = db::currentDatabaseText(*run);
+    EXPECT_TRUE(text.startsWith("We are currently connecting to this database:\r" +
+                                defaultPath()));
+    EXPECT_TRUE(text.contains("The version of the database is 2.851"));
+    EXPECT_TRUE(text.contains("The release of the program is 24.150"));
+}

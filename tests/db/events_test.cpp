@@ -1,0 +1,81 @@
+#include "support/testdatabase.h"
+
+#include "db/dbevents.h"
+#include "db/schemaversion.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+
+using testing_support::DatabaseTest;
+
+namespace {
+
+class EventsTest : public DatabaseTest {
+protected:
+    // Waits for `n` received names, handling queued calls meanwhile.
+    bool waitFor(const QStringList& received, int n)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (received.size() < n && timer.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        return received.size() >= n;
+    }
+};
+
+} // namespace
+
+TEST_F(EventsTest, AnotherProcessInsertingARowReachesTheListenerEachTime)
+{
+    // Every new CONFIG row posts RACE_DONE, as a timing program's trigger would.
+    ASSERT_TRUE(db::createEventTrigger(database(), "TRIGGER_RACE_DONE", "CONFIG", "RACE_DONE"));
+    db::DbEventListener listener(database());
+    QStringList received;
+    QObject::connect(&listener, &db::DbEventListener::received,
+                     [&received](const QString& name) { received << name; });
+    ASSERT_TRUE(listener.registerEvents(db::capturedEventNames()));
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
+
+    for (int i = 1; i <= 3; ++i) {
+        QString err;
+        ASSERT_EQ(testing_support::runCli({"--db", m_path, "dbconfig", "set",
+                                           "SLOT" + QString::number(i), "x"},
+                                          nullptr, &err),
+                  0)
+            << err.toStdString();
+        ASSERT_TRUE(waitFor(received, i)) << "event " << i << " did not arrive";
+    }
+    EXPECT_EQ(received, QStringList({"RACE_DONE", "RACE_DONE", "RACE_DONE"}));
+
+    listener.unregisterEvents();
+    EXPECT_FALSE(listener.isRegistered());
+}
+
+TEST_F(EventsTest, ASecondAttachmentInThisProcessIsHeardToo)
+{
+    ASSERT_TRUE(db::createEventTrigger(database(), "TRIGGER_CLRM", "TEAM", "CLRM_STATUS"));
+    db::DbEventListener listener(database());
+    QStringList received;
+    QObject::connect(&listener, &db::DbEventListener::received,
+                     [&received](const QString& name) { received << name; });
+    ASSERT_TRUE(listener.registerEvents(db::capturedEventNames()));
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
+
+    shell::ScriptedSink otherSink;
+    auto other = secondRun(otherSink);
+    ASSERT_TRUE(other);
+    other->database()->execute("insert into TEAM (TEAMNO, MEETINGNO) values (1, 1)");
+    other->database()->execute("insert into TEAM (TEAMNO, MEETINGNO) values (2, 1)");
+    ASSERT_TRUE(waitFor(received, 2));
+    EXPECT_EQ(received, QStringList({"CLRM_STATUS", "CLRM_STATUS"}));
+}
+
+TEST_F(EventsTest, NamesAreDispatchedToTheirViews)
+{
+    EXPECT_EQ(db::dispatchEvent(database(), "CLRM_STATUS"), db::EventTarget::CallRoomViews);
+    EXPECT_EQ(db::dispatchEvent(database(), "RACE_DONE"), db::EventTarget::CaptureViews);
+    EXPECT_EQ(db::dispatchEvent(database(), "RUN_STARTED"), db::EventTarget::CaptureViews);
+    EXPECT_EQ(db::dispatchEvent(database(), "SOMETHING"), db::EventTarget::None);
+    EXPECT_TRUE(m_sink.saw("Unkown database trigger event:\rSOMETHING"));
+}

@@ -1,0 +1,172 @@
+#include "support/testdatabase.h"
+
+#include "db/connect.h"
+#include "db/schemacreate.h"
+#include "db/schemaversion.h"
+#include "db/sqltext.h"
+
+#include <QFile>
+
+using testing_support::DatabaseTest;
+using testing_support::TempHome;
+
+TEST(SchemaScriptTest, SplitsStatementsAndHonoursSetTerm)
+{
+    const QString script = "-- a comment\n"
+                           "create table A (X integer);\n"
+                           "create table B (\n  Y varchar(10)\n);\n"
+                           "SET TERM ^ ;\n"
+                           "create procedure P returns (N integer) as\n"
+                           "begin\n  N = 1;\n  suspend;\nend^\n"
+                           "SET TERM ; ^\n"
+                           "insert into A values (1);\r\n";
+    const QStringList statements = db::splitScript(script);
+    ASSERT_EQ(statements.size(), 4);
+    EXPECT_EQ(statements[0], "create table A (X integer)");
+    EXPECT_TRUE(statements[1].startsWith("create table B ("));
+    EXPECT_TRUE(statements[2].contains("N = 1;\n  suspend;\nend"));
+    EXPECT_FALSE(statements[2].endsWith("^"));
+    EXPECT_EQ(statements[3], "insert into A values (1)");
+}
+
+TEST(SchemaCreateTest, RefusesAnExistingFileAndLeavesItUntouched)
+{
+    TempHome home;
+    const QString path = home.dir() + "/existing.gdb";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a database");
+    file.close();
+    shell::ScriptedSink sink;
+    shell::Messages messages(sink);
+    EXPECT_FALSE(db::createEmptyDatabase(messages, path));
+    EXPECT_TRUE(sink.saw("The database already exists:\r" + path));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("not a database"));
+}
+
+class SchemaTest : public DatabaseTest {
+protected:
+    void setStoredVersion(const QString& version)
+    {
+        ASSERT_TRUE(database().execute("update DATABASE_VERSION set VERSION = " +
+                                       db::quoted(version)));
+    }
+    db::UpgradeStep step(const QString& version, const QString& sql, QStringList* ran)
+    {
+        return {version, "Step " + version, "TBL", [sql, version, ran](db::StepContext& c) {
+                    ran->append(version);
+                    return c.execute(sql);
+                }};
+    }
+};
+
+TEST_F(SchemaTest, TheEmptyDatabaseIsAtTheCurrentVersionWithItsParts)
+{
+    EXPECT_EQ(db::storedVersion(database()), "2.851");
+    EXPECT_TRUE(db::isUpToDate(database(), db::releaseChain()));
+    EXPECT_EQ(value("select count(*) from RDB$FIELDS where RDB$FIELD_NAME = 'T_LOGICAL'"), "1");
+    EXPECT_EQ(value("select trim(RDB$CHARACTER_SET_NAME) from RDB$DATABASE"), "UTF8");
+    for (const char* table : {"MEETING", "MYEVENT", "PROGRAM", "HEATPART", "PARTICIPATE",
+                              "ATHLETE", "TEAM", "RELAY_ATHLETE", "CONFIG", "T_DEBUG_MARK",
+                              "TEMPLATE", "TPLTITEM", "TPLTPROGRAM", "SCORESET", "RECORD",
+                              "EIF_RACE", "EIF_RANK", "TPLTCATEGORY", "TMAVG_TEAM"})
+        EXPECT_TRUE(database().tableExists(table)) << table;
+    EXPECT_TRUE(database().fieldExists("MEETING", "DAY_COUNT"));
+    EXPECT_TRUE(database().indexExists("PERF_HIST_HGT_MAIN"));
+}
+
+TEST_F(SchemaTest, ADatabaseAtTheCurrentVersionIsUsedWithoutUpgrade)
+{
+    QStringList ran;
+    const db::UpgradeChain chain{step("2.850", "create table S1 (X integer)", &ran),
+                                 step("2.851", "create table S2 (X integer)", &ran)};
+    EXPECT_TRUE(db::upgradeAtConnect(database(), chain));
+    EXPECT_TRUE(ran.isEmpty());
+    EXPECT_FALSE(m_sink.saw("outdated"));
+}
+
+TEST_F(SchemaTest, AnOlderDatabaseRunsExactlyTheMissingSteps)
+{
+    setStoredVersion("2.849");
+    QStringList ran;
+    const db::UpgradeChain chain{step("2.091", "create table S0 (X integer)", &ran),
+                                 step("2.849", "create table S1 (X integer)", &ran),
+                                 step("2.850", "create table S2 (X integer)", &ran),
+                                 step("2.851", "alter table S2 add Y varchar(5)", &ran)};
+    EXPECT_FALSE(db::isUpToDate(database(), chain));
+    EXPECT_TRUE(db::upgradeAtConnect(database(), chain));
+    EXPECT_EQ(ran, QStringList({"2.850", "2.851"}));
+    EXPECT_TRUE(m_sink.saw("The database is outdated and will now be upgraded!"));
+    EXPECT_TRUE(m_sink.progressTexts().contains("structure to version 2.850\rStep 2.850"));
+    EXPECT_EQ(db::storedVersion(database()), "2.851");
+    EXPECT_TRUE(database().fieldExists("S2", "Y"));
+    EXPECT_FALSE(database().tableExists("S1"));
+}
+
+TEST_F(SchemaTest, ANewerVersionTextIsLeftAlone)
+{
+    setStoredVersion("2.9");
+    QStringList ran;
+    const db::UpgradeChain chain{step("2.851", "create table S1 (X integer)", &ran)};
+    EXPECT_TRUE(db::isUpToDate(database(), chain));
+    EXPECT_TRUE(db::upgradeAtConnect(database(), chain));
+    EXPECT_TRUE(ran.isEmpty());
+    // Called anyway, the chain says so and succeeds.
+    EXPECT_TRUE(db::upgrade(database(), chain));
+    EXPECT_TRUE(m_sink.saw("The calling function should not arrive\rhere if the database is up "
+                           "to date"));
+}
+
+TEST_F(SchemaTest, AFailedStepStopsTheChainAtTheLastGoodVersionAndResumesLater)
+{
+    setStoredVersion("2.700");
+    QStringList ran;
+    db::UpgradeChain chain{step("2.800", "create table S1 (X integer)", &ran),
+                           step("2.850", "insert into NO_SUCH_TABLE values (1)", &ran),
+                           step("2.851", "create table S3 (X integer)", &ran)};
+    EXPECT_FALSE(db::upgradeAtConnect(database(), chain));
+    EXPECT_EQ(ran, QStringList({"2.800", "2.850"}));
+    EXPECT_EQ(db::storedVersion(database()), "2.800");
+    EXPECT_TRUE(m_sink.saw("The database version was left at 2.800"));
+    EXPECT_TRUE(m_sink.saw(" abandoned."));
+    EXPECT_FALSE(database().tableExists("S3"));
+
+    // A step whose work fails half-way leaves none of its work behind.
+    chain[1] = {"2.850", "Two statements", "SYS", [&ran](db::StepContext& c) {
+                    ran.append("2.850b");
+                    return c.execute("insert into CONFIG (SLOT, THEVALUE) values ('A', 'B')") &&
+                           c.execute("insert into NO_SUCH_TABLE values (1)");
+                }};
+    EXPECT_FALSE(db::upgrade(database(), chain));
+    EXPECT_EQ(count("CONFIG", "SLOT = 'A'"), 0);
+    EXPECT_TRUE(m_sink.saw("This system records step:"));
+
+    chain[1] = step("2.850", "create table S2 (X integer)", &ran);
+    ran.clear();
+    EXPECT_TRUE(db::upgrade(database(), chain));
+    EXPECT_EQ(ran, QStringList({"2.850", "2.851"}));
+    EXPECT_EQ(db::storedVersion(database()), "2.851");
+}
+
+TEST_F(SchemaTest, AlterColumnTypeKeepsTheValues)
+{
+    ASSERT_TRUE(database().execute("create table WIDEN (K integer, NAME varchar(5))"));
+    database().execute("insert into WIDEN values (1, 'abcde')");
+    ASSERT_TRUE(db::alterColumnType(database(), "WIDEN", "NAME", "varchar(40)"));
+    EXPECT_EQ(database().fieldLength("WIDEN", "NAME"), 40);
+    EXPECT_EQ(value("select NAME from WIDEN where K = 1"), "abcde");
+    EXPECT_FALSE(database().fieldExists("WIDEN", "ZZZZZZ"));
+
+    EXPECT_FALSE(db::alterColumnTypeStage(database(), "WIDEN", "NAME", "integer", 5));
+    EXPECT_TRUE(m_sink.saw("Invalid nStage1or2 for stage for ZAlterColumnType: 5"));
+}
+
+TEST_F(SchemaTest, EventTriggersAreCreatedListedAndDropped)
+{
+    EXPECT_EQ(db::listUserTriggers(database()), "No user-created triggers");
+    ASSERT_TRUE(db::createEventTrigger(database(), "TRIGGER_RACE_DONE", "EIF_RACE", "RACE_DONE"));
+    EXPECT_EQ(db::listUserTriggers(database()), "TRIGGER_RACE_DONE on EIF_RACE");
+    ASSERT_TRUE(db::dropTrigger(database(), "TRIGGER_RACE_DONE"));
+    EXPECT_EQ(db::listUserTriggers(database()), "No user-created triggers");
+}
