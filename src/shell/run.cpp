@@ -1,19 +1,63 @@
 #include "shell/run.h"
 
 #include "db/dmdcoredbs.h"
+#include "meeting/meetingages.h"
+#include "meeting/meetingsettings.h"
+#include "meeting/translations.h"
 
 namespace shell {
 
 Run::Run(MessageSink& sink, const QString& applicationCode, const QString& configPath)
     : m_globals(applicationCode), m_messages(sink),
-      m_config(configPath.isEmpty() ? ConfigStore::defaultPath(applicationCode) : configPath)
+      m_config(configPath.isEmpty() ? ConfigStore::defaultPath(applicationCode) : configPath),
+      m_meeting(std::make_unique<meeting::MeetingSettings>())
 {
     m_messages.setProgramTitle(m_globals.programTitle());
 }
 
 Run::~Run()
 {
+    m_meetingAges.reset();
+    m_translations.reset();
     freeDatabaseModule();
+}
+
+void Run::createTranslations()
+{
+    if (m_translations) {
+        m_messages.internalError(10111, QStringLiteral("dmdTamrokXlat already created"));
+        return;
+    }
+    if (!m_database) {
+        m_messages.internalError(10112, QStringLiteral("dmdTamrokXlat needs the database"));
+        return;
+    }
+    m_messages.progress(QString(), QStringLiteral("Preparing the database"));
+    m_translations = std::make_unique<meeting::Translations>(*m_database, *m_meeting);
+    m_messages.progressDone();
+}
+
+void Run::freeTranslations()
+{
+    if (!m_translations)
+        m_messages.internalError(10113, QStringLiteral("dmdTamrokXlat already freed"));
+    m_translations.reset();
+}
+
+void Run::createMeetingAges()
+{
+    if (m_meetingAges) {
+        m_messages.internalError(10114, QStringLiteral("ZMeetingAgesCreate already called"));
+        return;
+    }
+    m_meetingAges = std::make_unique<meeting::MeetingAges>();
+}
+
+void Run::freeMeetingAges()
+{
+    if (!m_meetingAges)
+        m_messages.internalError(10115, QStringLiteral("ZMeetingAgesFree already called"));
+    m_meetingAges.reset();
 }
 
 db::DmdCoreDbs& Run::createDatabaseModule()

@@ -9,6 +9,11 @@
 namespace db {
 class DmdCoreDbs;
 }
+namespace meeting {
+class MeetingAges;
+class MeetingSettings;
+class Translations;
+} // namespace meeting
 
 namespace shell {
 
@@ -36,12 +41,26 @@ public:
     int currentMeetingNo() const { return m_currentMeetingNo; }
     void setCurrentMeetingNo(int meetingNo) { m_currentMeetingNo = meetingNo; }
 
+    // The current meeting's loaded settings (meeting::setCurrentMeeting fills them).
+    meeting::MeetingSettings& meeting() { return *m_meeting; }
+    // The per-run services of the meeting area: null until created (after the database
+    // module); a second creation or free is an internal error.
+    meeting::Translations* translations() { return m_translations.get(); }
+    meeting::MeetingAges* meetingAges() { return m_meetingAges.get(); }
+    void createTranslations();
+    void freeTranslations();
+    void createMeetingAges();
+    void freeMeetingAges();
+
 private:
     AppGlobals m_globals;
     Messages m_messages;
     ConfigStore m_config;
     std::unique_ptr<db::DmdCoreDbs> m_database;
     int m_currentMeetingNo = 0;
+    std::unique_ptr<meeting::MeetingSettings> m_meeting;
+    std::unique_ptr<meeting::Translations> m_translations;
+    std::unique_ptr<meeting::MeetingAges> m_meetingAges;
 };
 
 } // namespace shell

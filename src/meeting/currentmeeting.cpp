@@ -1,0 +1,58 @@
+#include "meeting/currentmeeting.h"
+
+#include "db/dmdcoredbs.h"
+#include "meeting/meetingidentity.h"
+#include "meeting/meetingsettings.h"
+#include "shell/run.h"
+
+namespace meeting
+{
+
+namespace
+{
+
+QString key()
+{
+    return QString::fromLatin1(kCurrentMeetingKey);
+}
+
+} // namespace
+
+bool setCurrentMeeting(shell::Run& run, int meetingNo)
+{
+    const bool loaded =
+        run.database() &&
+        run.meeting().load(*run.database(), std::max(meetingNo, 0), run.meetingAges());
+    const int current = run.meeting().meetingNo();
+    run.setCurrentMeetingNo(current);
+    run.config().writeInt(key(), current);
+    return loaded;
+}
+
+int restoreCurrentMeeting(shell::Run& run)
+{
+    int meetingNo = run.config().readInt(key());
+    if (meetingNo >= 1 && !(run.database() && meetingExists(*run.database(), meetingNo)))
+        meetingNo = 0;
+    setCurrentMeeting(run, meetingNo);
+    return run.currentMeetingNo();
+}
+
+void prepareMeetingRun(shell::Run& run)
+{
+    if (!run.translations())
+        run.createTranslations();
+    if (!run.meetingAges())
+        run.createMeetingAges();
+    restoreCurrentMeeting(run);
+}
+
+bool requireCurrentMeeting(shell::Run& run)
+{
+    if (run.currentMeetingNo() > 0)
+        return true;
+    run.messages().warning(QStringLiteral("There is no current meeting selected!"));
+    return false;
+}
+
+} // namespace meeting

@@ -1,0 +1,30 @@
+#pragma once
+
+namespace shell
+{
+class Run;
+}
+
+namespace meeting
+{
+
+// The key of the configuration store that keeps the current meeting between runs.
+inline constexpr const char* kCurrentMeetingKey = "CURRENT_MEET_NO";
+
+// Makes a meeting current: loads its settings (and the meeting ages) and writes its
+// number to the configuration store. A number without a row leaves no current meeting.
+// Returns whether the settings were loaded.
+bool setCurrentMeeting(shell::Run& run, int meetingNo);
+
+// The stored current meeting made current again at the start of a run: a stored number
+// whose meeting no longer exists becomes 0, and that is written back.
+int restoreCurrentMeeting(shell::Run& run);
+
+// Creates the meeting services of a run that lacks them (the CLI and tests) and restores
+// the current meeting. Needs a connected database.
+void prepareMeetingRun(shell::Run& run);
+
+// "There is no current meeting selected!" when there is none; false then.
+bool requireCurrentMeeting(shell::Run& run);
+
+} // namespace meeting

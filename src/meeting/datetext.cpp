@@ -1,0 +1,22 @@
+#include "meeting/datetext.h"
+
+#include <QRegularExpression>
+
+namespace meeting
+{
+
+QDate dateFromText(const QString& text)
+{
+    // QDate::fromString alone would take "2025/3/4"; the stored form has fixed widths.
+    static const QRegularExpression shape(QStringLiteral("^\\d{4}/\\d{2}/\\d{2}$"));
+    if (!shape.match(text).hasMatch())
+        return {};
+    return QDate::fromString(text, QString::fromLatin1(kDateFormat));
+}
+
+QString dateText(const QDate& date)
+{
+    return date.toString(QString::fromLatin1(kDateFormat));
+}
+
+} // namespace meeting
