@@ -198,3 +198,75 @@ QString currentDatabaseText(shell::Run& run)
 }
 
 } // namespace db
+
+namespace db {
+
+ChangeResult changeDatabase(shell::Run& run)
+{
+    shell::Messages& messages = run.messages();
+    const int where = messages.choose(
+        run.globals().programTitle(), QStringLiteral("Where do you want to connect to ?"),
+        {QStringLiteral("Local"), QStringLiteral("Remote / Network"), QStringLiteral("Cancel")});
+    if (where != 0 && where != 1)
+        return ChangeResult::Cancelled;
+    const bool remote = where == 1;
+    QString path;
+    QString address;
+    if (remote) {
+        if (!messages.askText(QStringLiteral("The IP-address (or name) of the server"), &address))
+            return ChangeResult::Cancelled;
+        if (!messages.askText(QStringLiteral("The path of the database on the server"), &path))
+            return ChangeResult::Cancelled;
+        address = address.trimmed();
+        path = path.trimmed();
+    } else {
+        path = messages.chooseFile(QStringLiteral("Select a database"),
+                                   QStringLiteral("Interbase Databases (*.gdb);;All files (*)"));
+        if (!path.isEmpty() && !QFileInfo::exists(path)) {
+            messages.warning(QStringLiteral("Did you click ON the file ITSELF?"));
+            return ChangeResult::Refused;
+        }
+    }
+    if (path.isEmpty()) {
+        messages.warning(QStringLiteral("The database is not selected"));
+        return ChangeResult::Refused;
+    }
+    if (remote && address.isEmpty()) {
+        messages.warning(QStringLiteral("The IP-address is not entered"));
+        return ChangeResult::Refused;
+    }
+    if (!remote && !QFileInfo::exists(path)) {
+        messages.warning(QStringLiteral("The selected database does not exist:\r") + path);
+        return ChangeResult::Refused;
+    }
+    const QString atAddress = remote ? QStringLiteral(" at ") + address : QString();
+    const QString connectionText = remote ? address + QLatin1Char(':') + path : path;
+    DmdCoreDbs* current = run.database();
+    if (current && current->isConnected() && current->connectionText() == connectionText) {
+        messages.warning(QStringLiteral("This is the database you are currently connected to:\r") +
+                         path + atAddress);
+        return ChangeResult::Refused;
+    }
+    if (!remote && !checkDatabaseFile(messages, path))
+        return ChangeResult::Refused;
+    messages.information(QStringLiteral("Connecting to\r") + path + atAddress);
+
+    // A connection of its own: the run's stays as it is until the program ends or restarts.
+    shell::Run trial(messages.sink(), run.globals().applicationCode(), run.config().path());
+    ConnectOptions options;
+    options.offerSelect = false;
+    options.upgrade = false;
+    options.storeLocation = false;
+    trial.createDatabaseModule();
+    if (!loginTo(trial, connectionText, options))
+        return ChangeResult::Refused;
+    trial.freeDatabaseModule();
+    storeLocation(run, connectionText);
+    if (remote)
+        return ChangeResult::Restart;
+    messages.note(QStringLiteral("The application will now be terminated.\rPlease restart the "
+                                 "program.\rThe new database will then be used."));
+    return ChangeResult::EndProgram;
+}
+
+} // namespace db

@@ -43,3 +43,14 @@ bool recogniseDatabase(DmdCoreDbs& database);
 QString currentDatabaseText(shell::Run& run);
 
 } // namespace db
+
+namespace db {
+
+enum class ChangeResult { Cancelled, Refused, EndProgram, Restart };
+
+// "Connect" of data management: asks for a local file or a remote server and path, checks
+// the choice, logs in to it and stores the location. A local change ends the program
+// (the new database is used at the next start); a remote one restarts the run.
+ChangeResult changeDatabase(shell::Run& run);
+
+} // namespace db

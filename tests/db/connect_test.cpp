@@ -190,3 +190,35 @@ TEST_F(ConnectFixture, ShowCurrentDatabaseNamesFileVersionAndRelease)
     EXPECT_TRUE(text.contains("The version of the database is 2.851"));
     EXPECT_TRUE(text.contains("The release of the program is 24.150"));
 }
+
+TEST_F(ConnectFixture, ChangingToAnotherLocalDatabaseStoresItAndEndsTheProgram)
+{
+    makeDefault();
+    ASSERT_TRUE(connect());
+    const QString other = home.freshDatabase("other.gdb");
+
+    sink.answerButton(2); // Cancel
+    EXPECT_EQ(db::changeDatabase(*run), db::ChangeResult::Cancelled);
+
+    sink.answerButton(0);
+    sink.answerFile(defaultPath());
+    EXPECT_EQ(db::changeDatabase(*run), db::ChangeResult::Refused);
+    EXPECT_TRUE(sink.saw("This is the database you are currently connected to:\r" +
+                         defaultPath()));
+
+    sink.answerButton(1);
+    sink.answerText("");
+    sink.answerText("/srv/meet.gdb");
+    EXPECT_EQ(db::changeDatabase(*run), db::ChangeResult::Refused);
+    EXPECT_TRUE(sink.saw("The IP-address is not entered"));
+
+    sink.answerButton(0);
+    sink.answerFile(other);
+    EXPECT_EQ(db::changeDatabase(*run), db::ChangeResult::EndProgram);
+    EXPECT_TRUE(sink.saw("Connecting to\r" + other));
+    EXPECT_TRUE(sink.saw("The application will now be terminated.\rPlease restart the "
+                         "program.\rThe new database will then be used."));
+    EXPECT_EQ(run->config().readText(db::kLocalDatabaseName), other);
+    // The run keeps its own connection until it ends.
+    EXPECT_EQ(run->database()->connectionText(), defaultPath());
+}
