@@ -4,18 +4,20 @@
 
 namespace shell {
 
-namespace {
+namespace
+{
 
 struct Edition {
     const char* code;
     const char* title;
     const char* version;
+    const char* secret;
 };
 
 // One entry per edition: the title and the current release.
 const Edition kEditions[] = {
-    {kApplicationCode, "Dolvane", "24.150"},
-    {kAthleticsCode, "Tamrok", "24.150"},
+    {kApplicationCode, "Dolvane", "24.150", "lane-7-pool-clock"},
+    {kAthleticsCode, "Tamrok", "24.150", "oval-400-stopwatch"},
 };
 
 } // namespace
@@ -27,11 +29,13 @@ AppGlobals::AppGlobals(const QString& applicationCode)
         if (applicationCode == QLatin1String(e.code)) {
             m_title = QString::fromLatin1(e.title);
             m_version = QString::fromLatin1(e.version);
+            m_secret = QString::fromLatin1(e.secret);
         }
     }
     if (m_title.isEmpty()) {
         m_title = QStringLiteral("Dolvane");
         m_version = QStringLiteral("24.150");
+        m_secret = QString::fromLatin1(kEditions[0].secret);
     }
     m_random = int(QRandomGenerator::global()->bounded(1000000000));
 }

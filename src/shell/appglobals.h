@@ -26,12 +26,15 @@ public:
     // The word for a competitor in screens: "Swimmer" in this edition.
     QString personWord() const;
     int randomNumber() const { return m_random; }
+    // The per-edition text that keys the enciphering of stored secrets.
+    const QString& secretText() const { return m_secret; }
 
 private:
     QString m_code;
     QString m_title;
     QString m_version;
     QString m_buildDate;
+    QString m_secret;
     int m_random = 0;
 };
 

@@ -1,5 +1,8 @@
 #include "shell/configstore.h"
 
+#include "shell/appglobals.h"
+#include "shell/messages.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -7,7 +10,8 @@
 
 namespace shell {
 
-namespace {
+namespace
+{
 
 const QString kSection = QStringLiteral("[AUTO_GENERATED]");
 
@@ -66,14 +70,29 @@ bool writeLines(const QString& path, const QStringList& lines)
 
 } // namespace
 
-QString ConfigStore::defaultPath(const QString& applicationCode)
+QString ConfigStore::defaultFolder()
 {
     QString dir = QString::fromUtf8(qgetenv("DOLVANE_CONFIG_DIR"));
     if (dir.isEmpty())
         dir = QString::fromUtf8(qgetenv("XDG_CONFIG_HOME"));
     if (dir.isEmpty())
         dir = QDir::homePath() + QStringLiteral("/.config");
-    return dir + QLatin1Char('/') + applicationCode + QStringLiteral(".ini");
+    return dir;
+}
+
+QString ConfigStore::defaultPath(const QString& applicationCode)
+{
+    return defaultFolder() + QLatin1Char('/') + applicationCode + QStringLiteral(".ini");
+}
+
+ConfigStore ConfigStore::forGlobals(const AppGlobals* globals, Messages& messages)
+{
+    if (globals)
+        return ConfigStore(defaultPath(globals->applicationCode()));
+    messages.internalError(11201, QStringLiteral("xAppGlobals is nil: you called ZRegReadApp() or "
+                                                 "something\rfrom outide the libary, or you should "
+                                                 "supply the ini-file name"));
+    return ConfigStore(defaultFolder() + QStringLiteral("/Qorin_Dummy"));
 }
 
 QString ConfigStore::readText(const QString& key) const
@@ -88,7 +107,8 @@ QString ConfigStore::readText(const QString& key) const
 bool ConfigStore::writeText(const QString& key, const QString& value)
 {
     QStringList lines = readLines(m_path);
-    const QString line = key + QLatin1Char('=') + QString(value).remove(QLatin1Char('\n'));
+    const QString line =
+        key + QLatin1Char('=') + QString(value).remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
     const int i = findKey(lines, key);
     if (i >= 0) {
         lines[i] = line;

@@ -4,6 +4,9 @@
 
 namespace shell {
 
+class AppGlobals;
+class Messages;
+
 // The per-user INI file: all values in the section "AUTO_GENERATED", one "KEY=value" a
 // line, written back whole on each change. Values are kept as plain text: a comma is
 // just a comma.
@@ -12,6 +15,10 @@ public:
     // The file of an application code: $DOLVANE_CONFIG_DIR, else $XDG_CONFIG_HOME, else
     // ~/.config, + "/" + code + ".ini".
     static QString defaultPath(const QString& applicationCode);
+    static QString defaultFolder();
+    // The store named by the globals of the run. Without globals the caller is outside a
+    // run: an internal error, and the store falls back to a scratch file.
+    static ConfigStore forGlobals(const AppGlobals* globals, Messages& messages);
 
     explicit ConfigStore(QString path) : m_path(std::move(path)) {}
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/appglobals.h"
+#include "shell/clock.h"
 #include "shell/configstore.h"
 #include "shell/messages.h"
 
@@ -52,6 +53,11 @@ public:
     void createMeetingAges();
     void freeMeetingAges();
 
+    // The local time of the run: snapshot names and the half hour of the backup offer.
+    QDateTime now() const { return m_clock(); }
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+    const Clock& clock() const { return m_clock; }
+
 private:
     AppGlobals m_globals;
     Messages m_messages;
@@ -61,6 +67,7 @@ private:
     std::unique_ptr<meeting::MeetingSettings> m_meeting;
     std::unique_ptr<meeting::Translations> m_translations;
     std::unique_ptr<meeting::MeetingAges> m_meetingAges;
+    Clock m_clock = systemClock();
 };
 
 } // namespace shell

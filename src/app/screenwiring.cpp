@@ -1,0 +1,27 @@
+// Which screen each button of the main screen opens. One line (or a few) per screen; a
+// button without an opener here is shown disabled.
+
+#include "app/screenwiring.h"
+
+#include "backup/forms/managedataform.h"
+#include "meeting/forms/editmeetingsform.h"
+#include "meeting/forms/meetingscreens.h"
+
+shell::ScreenOpeners screenOpeners()
+{
+    shell::ScreenOpeners o;
+    o.openManageData = &backup::openManageData;
+    o.openNewMeeting = &meeting::openNewMeeting;
+    o.openEditMeetings = &meeting::openEditMeetings;
+    o.openSettings[QStringLiteral("Settings: Meeting General   ")] =
+        &meeting::openSettingsMeetingGeneral;
+    o.openSettings[QStringLiteral("Settings: Athletes")] = &meeting::openSettingsAthletes;
+    o.openSettings[QStringLiteral("Settings: Capturing During")] =
+        &meeting::openSettingsCaptureDuring;
+    o.openSettings[QStringLiteral("Settings: Categories")] = &meeting::openSettingsCategories;
+    // Reads the wiring when opened, so that it offers every settings screen wired here.
+    o.openSettings[QStringLiteral("Settings: All")] = [](QWidget* parent, shell::Run& run) {
+        meeting::openSettingsAll(parent, run, screenOpeners().openSettings);
+    };
+    return o;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDateTime>
+
+#include <functional>
+
+namespace shell {
+
+// The local time as the run sees it. Tests replace it to let half an hour pass at once.
+using Clock = std::function<QDateTime()>;
+
+inline Clock systemClock()
+{
+    return [] { return QDateTime::currentDateTime(); };
+}
+
+} // namespace shell

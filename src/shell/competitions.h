@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace shell {
+
+class Run;
+
+// A meeting whose teams use more than one league.
+struct Competition {
+    int meetingNo = 0;
+    int leagues = 0; // the highest TEAM.LEAGUE of the meeting
+    QString date;
+    QString description;
+    QString venue;
+};
+
+// "Show Competitions": the meetings with leagues above 1, by meeting.
+QList<Competition> competitions(Run& run);
+// The list as the lines of a message.
+QString competitionsText(const QList<Competition>& list);
+
+} // namespace shell

@@ -1,0 +1,103 @@
+#include "shell/runloop.h"
+
+#include "db/connect.h"
+#include "db/dmdcoredbs.h"
+#include "shell/backupoffers.h"
+#include "shell/loginpassword.h"
+#include "shell/mainscreenstate.h"
+#include "shell/processformats.h"
+#include "shell/run.h"
+#include "shell/startupchecks.h"
+
+namespace shell {
+
+RunLoop::RunLoop(MessageSink& sink, MainScreenHost& host, RunLoopOptions options)
+    : m_sink(sink), m_host(host), m_options(std::move(options))
+{
+}
+
+RunLoop::~RunLoop()
+{
+    if (m_run)
+        endRun();
+}
+
+Run& RunLoop::beginRun()
+{
+    if (m_run) {
+        m_run->messages().internalError(11401, QStringLiteral("xAppGlobals already created"));
+        return *m_run;
+    }
+    m_run = std::make_unique<Run>(m_sink, m_options.applicationCode, m_options.configPath);
+    m_run->setClock(m_options.clock);
+    m_run->messages().setDeveloperMode(developerModeOn(m_options.developerMarkerFolder));
+    return *m_run;
+}
+
+void RunLoop::endRun()
+{
+    if (!m_run)
+        return;
+    Messages& messages = m_run->messages();
+    if (m_run->meetingAges())
+        m_run->freeMeetingAges();
+    if (m_run->translations())
+        m_run->freeTranslations();
+    if (m_run->isConnected()) {
+        messages.progress(QString(), QStringLiteral("Closing the database"));
+        m_run->database()->close();
+    }
+    messages.progress(QString(), QStringLiteral("Freeing the database"));
+    m_run->freeDatabaseModule();
+    messages.progressDone();
+    m_run.reset();
+}
+
+bool RunLoop::startRun(bool firstPass)
+{
+    Run& run = *m_run;
+    Messages& messages = run.messages();
+    createDefaultDatabaseIfNone(run);
+    db::ConnectOptions connect;
+    connect.firstRun = firstPass;
+    if (!db::connectDatabase(run, connect) || !run.isConnected())
+        return false;
+    configWriteTest(run);
+    preferredFolderWarning(run);
+    run.createTranslations();
+    run.createMeetingAges();
+    forceProcessFormats();
+    if (!checkProcessFormats(messages))
+        return false;
+    roundScoresDownWarning(run);
+    if (firstPass)
+        offerBackupBeforeWork(run);
+    return loginPasses(run);
+}
+
+void RunLoop::exec()
+{
+    {
+        Messages early(m_sink);
+        fixCommaSeparator(early);
+    }
+    m_running = true;
+    bool restart = true;
+    for (bool firstPass = true; restart; firstPass = false) {
+        restart = false;
+        ++m_passes;
+        beginRun();
+        if (startRun(firstPass)) {
+            const QDateTime opened = m_run->now();
+            const int result = m_host.showMainScreen(*m_run);
+            m_results.append(result);
+            restart = result == kMainScreenRestart;
+            if (workedLongEnough(opened, m_run->now()))
+                offerBackupAfterWork(*m_run);
+        }
+        endRun();
+    }
+    m_running = false;
+}
+
+} // namespace shell
