@@ -1,0 +1,272 @@
+// Teams, swimmers, entries and relay teams of a meeting from the command line.
+
+#include "cli/cli.h"
+#include "cli/meetingoption.h"
+
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "entries/athletenumbers.h"
+#include "entries/athletes.h"
+#include "entries/participations.h"
+#include "entries/relayteams.h"
+#include "entries/teams.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace
+{
+
+// The connected database and the meeting of a command, after its own words are taken.
+struct Target {
+    db::DmdCoreDbs* database = nullptr;
+    int meetingNo = 0;
+    bool ok() const { return database && meetingNo > 0; }
+};
+
+Target target(cli::Context& ctx)
+{
+    Target t;
+    t.meetingNo = cli::meetingOption(ctx);
+    if (t.meetingNo > 0)
+        t.database = ctx.database();
+    return t;
+}
+
+std::optional<entries::TeamRow> teamByAbbreviation(cli::Context& ctx, const Target& t,
+                                                   const QString& abbreviation)
+{
+    auto team = entries::Teams(*t.database, t.meetingNo).findByAbbreviation(abbreviation);
+    if (!team)
+        ctx.messages().warning(QStringLiteral("There is no team ") + abbreviation);
+    return team;
+}
+
+int teamAdd(cli::Context& ctx)
+{
+    const bool noMales = ctx.takeFlag(QStringLiteral("no-males"));
+    const bool noFemales = ctx.takeFlag(QStringLiteral("no-females"));
+    const Target t = target(ctx);
+    if (!ctx.expectArgs(2))
+        return cli::WrongCommandLine;
+    if (!t.ok())
+        return cli::Failed;
+    const qint64 key = entries::Teams(*t.database, t.meetingNo)
+                           .add({0, ctx.args[0], ctx.args[1], !noMales, !noFemales});
+    if (key == 0)
+        return cli::Failed;
+    ctx.printFields({{QStringLiteral("teamno"), QString::number(key)}});
+    return cli::Success;
+}
+
+int teamList(cli::Context& ctx)
+{
+    const Target t = target(ctx);
+    if (!ctx.expectArgs(0))
+        return cli::WrongCommandLine;
+    if (!t.ok())
+        return cli::Failed;
+    entries::Teams teams(*t.database, t.meetingNo);
+    QJsonArray rows;
+    for (const entries::TeamRow& team : teams.list()) {
+        const int athletes = teams.athleteCount(team.teamNo);
+        if (ctx.json) {
+            rows.append(QJsonObject{{"teamno", team.teamNo},
+                                    {"name", team.name},
+                                    {"abbreviation", team.abbreviation},
+                                    {"boys", team.hasMale},
+                                    {"girls", team.hasFemale},
+                                    {"athletes", athletes}});
+        } else {
+            ctx.out << team.teamNo << "\t" << team.abbreviation << "\t" << team.name << "\t"
+                    << (team.hasMale ? "X" : "") << "\t" << (team.hasFemale ? "X" : "") << "\t"
+                    << athletes << "\n";
+        }
+    }
+    if (ctx.json)
+        ctx.printJson(rows);
+    return cli::Success;
+}
+
+int teamDelete(cli::Context& ctx)
+{
+    const Target t = target(ctx);
+    if (!ctx.expectArgs(1))
+        return cli::WrongCommandLine;
+    if (!t.ok())
+        return cli::Failed;
+    const auto team = teamByAbbreviation(ctx, t, ctx.args[0]);
+    return team && entries::Teams(*t.database, t.meetingNo).remove(team->teamNo) ? cli::Success
+                                                                                 : cli::Failed;
+}
+
+int athleteAdd(cli::Context& ctx)
+{
+    const QString number = ctx.takeOption(QStringLiteral("number"));
+    const QString birthDate = ctx.takeOption(QStringLiteral("birthdate"));
+    const QString category = ctx.takeOption(QStringLiteral("category"));
+    const bool relay = ctx.takeFlag(QStringLiteral("relay"));
+    const Target t = target(ctx);
+    if (!ctx.expectArgs(5))
+        return cli::WrongCommandLine;
+    if (!t.ok())
+        return cli::Failed;
+    const auto team = teamByAbbreviation(ctx, t, ctx.args[0]);
+    if (!team)
+        return cli::Failed;
+    const entries::EntrySettings settings = entries::EntrySettings::read(*t.database, t.meetingNo);
+    const auto age = entries::Athletes::readAgeText(ctx.messages(), settings, ctx.args[4], relay);
+    if (!age)
+        return cli::Failed;
+    entries::AthleteRow a;
+    a.teamNo = team->teamNo;
+    a.surname = relay ? entries::kRelayTeamSurname : ctx.args[1];
+    a.firstName = ctx.args[2];
+    a.gender = ctx.args[3].toUpper();
+    a.age = *age;
+    a.number = number.toUpper();
+    a.birthDate = birthDate;
+    a.category = category;
+    const qint64 key = entries::Athletes(*t.database, settings).add(a);
+    if (key == 0)
+        return cli::Failed;
+    ctx.printFields({{QStringLiteral("athleteno"), QString::number(key)}});
+    return cli::Success;
+}
+
+int athleteList(cli::Context& ctx)
+{
+    const QString teamOption = ctx.takeOption(QStringLiteral("team"));
+    const Target t = target(ctx);
+    if (!ctx.expectArgs(0))
+        return cli::WrongCommandLine;
+    if (!t.ok())
+        return cli::Failed;
+    QList<entries::TeamRow> teams;
+    if (teamOption.isEmpty()) {
+        teams = entries::Teams(*t.database, t.meetingNo).list();
+    } else if (const auto team = teamByAbbreviation(ctx, t, teamOption)) {
+        teams.append(*team);
+    } else {
+        return cli::Failed;
+    }
+    entries::Athletes athletes(*t.database, entries::EntrySettings::read(*t.database, t.meetingNo));
+    QJsonArray rows;
+    for (const entries::TeamRow& team : teams) {
+        for (const entries::AthleteRow& a : athletes.ofTeam(team.teamNo)) {
+            if (ctx.json) {
+                rows.append(QJsonObject{{"athleteno", a.athleteNo},
+                                        {"team", team.abbreviation},
+                                        {"surname", a.surname},
+                                        {"firstname", a.firstName},
+                                        {"gender", a.gender},
+                                        {"age", a.age},
+                                        {"number", a.number}});
+            } else {
+                ctx.out << a.athleteNo << "\t" << team.abbreviation << "\t" << a.surname << "\t"
+                        << a.firstName << "\t" << a.gender << "\t" << a.age << "\t" << a.number
+                        << "\n";
+            }
+        }
+    }
+    if (ctx.json)
+        ctx.printJson(rows);
+    return cli::Success;
+}
+
+int athleteDelete(cli::Context& ctx)
+{
+    const Target t = target(ctx);
+    if (!ctx.expectArgs(1))
+        return cli::WrongCommandLine;
+    if (!t.ok())
+        return cli::Failed;
+    entries::Athletes athletes(*t.database, entries::EntrySettings::read(*t.database, t.meetingNo));
+    const qint64 athleteNo = ctx.args[0].toLongLong();
+    if (!athletes.find(athleteNo)) {
+        ctx.messages().warning(QStringLiteral("There is no athlete ") + ctx.args[0]);
+        return cli::Failed;
+    }
+    return athletes.remove(athleteNo) ? cli::Success : cli::Failed;
+}
+
+int athleteRenumber(cli::Context& ctx)
+{
+    const QString teamOption = ctx.takeOption(QStringLiteral("team"));
+    const QString gap = ctx.takeOption(QStringLiteral("gap"));
+    const Target t = target(ctx);
+    if (!ctx.expectArgs(1))
+        return cli::WrongCommandLine;
+    if (!t.ok())
+        return cli::Failed;
+    entries::AthleteNumbers numbers(*t.database, t.meetingNo);
+    if (!teamOption.isEmpty()) {
+        const auto team = teamByAbbreviation(ctx, t, teamOption);
+        return team && numbers.renumberTeam(team->teamNo, ctx.args[0]) ? cli::Success : cli::Failed;
+    }
+    return numbers.renumberAll(ctx.args[0], gap.isEmpty() ? QStringLiteral("0") : gap)
+               ? cli::Success
+               : cli::Failed;
+}
+
+int enter(cli::Context& ctx)
+{
+    const QString best = ctx.takeOption(QStringLiteral("best"));
+    const Target t = target(ctx);
+    if (!ctx.expectArgs(2))
+        return cli::WrongCommandLine;
+    if (!t.ok())
+        return cli::Failed;
+    entries::Participations entries(*t.database,
+                                    entries::EntrySettings::read(*t.database, t.meetingNo));
+    const qint64 partNo = entries.add(ctx.args[0].toLongLong(), ctx.args[1].toLongLong(), best);
+    if (partNo == 0)
+        return cli::Failed;
+    ctx.printFields({{QStringLiteral("partno"), QString::number(partNo)},
+                     {QStringLiteral("best"),
+                      t.database->selectOneValue(
+                          QStringLiteral("BESTPERFBEFORE"), QStringLiteral("PARTICIPATE"),
+                          QStringLiteral("PARTNO = ") + db::sqlInt(partNo))}});
+    return cli::Success;
+}
+
+int relayAdd(cli::Context& ctx)
+{
+    const bool force = ctx.takeFlag(QStringLiteral("force"));
+    const Target t = target(ctx);
+    if (!ctx.expectArgs(3))
+        return cli::WrongCommandLine;
+    if (!t.ok())
+        return cli::Failed;
+    const auto team = teamByAbbreviation(ctx, t, ctx.args[0]);
+    if (!team)
+        return cli::Failed;
+    entries::RelayTeams relays(*t.database, entries::EntrySettings::read(*t.database, t.meetingNo));
+    const qint64 eventNo = ctx.args[1].toLongLong();
+    const QStringList names =
+        ctx.args[2].isEmpty() ? QStringList() : ctx.args[2].split(QLatin1Char(';'));
+    if (!relays.setRelayTeams(team->teamNo, eventNo, names, force))
+        return cli::Failed;
+    for (const entries::RelayTeamRow& r : relays.ofTeam(team->teamNo, eventNo))
+        ctx.out << r.athleteNo << "\t" << team->abbreviation << " (" << r.name << ")\n";
+    return cli::Success;
+}
+
+const cli::Command teamAddCmd("team add", "NAME ABRV [--no-males] [--no-females] [--meeting N]",
+                              &teamAdd);
+const cli::Command teamListCmd("team list", "[--meeting N]", &teamList);
+const cli::Command teamDeleteCmd("team delete", "ABRV [--meeting N]", &teamDelete);
+const cli::Command athleteAddCmd("athlete add",
+                                 "TEAMABRV SURNAME FIRSTNAME GENDER AGE [--number N] "
+                                 "[--birthdate yyyy/MM/dd] [--category C] [--relay]",
+                                 &athleteAdd);
+const cli::Command athleteListCmd("athlete list", "[--team ABRV] [--meeting N]", &athleteList);
+const cli::Command athleteDeleteCmd("athlete delete", "ATHLETENO [--meeting N]", &athleteDelete);
+const cli::Command athleteRenumberCmd("athlete renumber",
+                                      "FIRST [--gap G | --team ABRV] [--meeting N]",
+                                      &athleteRenumber);
+const cli::Command enterCmd("enter", "ATHLETENO EVENTNO [--best PERF] [--meeting N]", &enter);
+const cli::Command relayAddCmd("relay add", "TEAMABRV EVENTNO \"A;B\" [--force] [--meeting N]",
+                               &relayAdd);
+
+} // namespace

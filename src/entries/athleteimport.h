@@ -1,0 +1,91 @@
+#pragma once
+
+#include "entries/csvfile.h"
+#include "entries/csvsetup.h"
+#include "entries/importlinecheck.h"
+#include "entries/importreport.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace shell
+{
+class Run;
+}
+
+namespace entries
+{
+
+// The import of competitors from a CSV file into one meeting: read, check every line,
+// report, wipe if asked, and add teams, athletes, relay teams, participations and best
+// performances in one batch transaction. The screen and the command line drive the same
+// steps; questions go through the run's messages.
+class AthleteImport
+{
+public:
+    enum class Outcome { Refused, Stopped, Imported };
+
+    AthleteImport(shell::Run& run, int meetingNo);
+    ~AthleteImport();
+
+    CsvSetup& setup() { return m_setup; }
+    void saveSetup();
+    // Who decides after the report of findings: true goes on. Without one, the run's
+    // messages ask "Continue to import anyway".
+    using ReportQuestion = std::function<bool(const QString& reportText)>;
+    void setReportQuestion(ReportQuestion question) { m_reportQuestion = std::move(question); }
+    // Skips the guess; the command line's --delimiter.
+    void forceDelimiter(CsvDelimiter delimiter) { m_forced = delimiter; }
+
+    // Reads and splits the file; false (the reason shown) when it cannot be imported.
+    bool load(const QString& path);
+    const QList<QStringList>& rows() const { return m_rows; }
+    int columnCount() const { return m_columns; }
+    CsvDelimiter delimiter() const { return m_delimiter; }
+    const QString& encoding() const { return m_encoding; }
+
+    // Checks the setup, the header and every line. False when the file is refused.
+    bool check();
+    const ImportReport& report() const { return m_report; }
+    QString reportText() const { return m_report.text(m_path); }
+    int numberProblems() const { return m_numberProblems; }
+
+    // Wipes as set up and writes the lines without athlete errors. False when the
+    // database refused; the meeting is then as it was.
+    bool write();
+    const ImportCounts& counts() const { return m_counts; }
+
+    // Every step with its questions: the numbers, the report, the closing counts and the
+    // offer to switch on best performances.
+    Outcome run(const QString& path);
+
+private:
+    bool loadContext();
+    bool checkHeader();
+    bool askAboutNumbers(const ImportLineChecker& checker);
+    qint64 wipeTeamNo();
+    void offerBestBefores();
+
+    shell::Run& m_run;
+    int m_meetingNo;
+    std::unique_ptr<meeting::ItemTypes> m_items;
+    CsvSetup m_setup;
+    ReportQuestion m_reportQuestion;
+    CsvDelimiter m_forced = CsvDelimiter::Undecided;
+    CsvDelimiter m_delimiter = CsvDelimiter::Undecided;
+    QString m_path;
+    QString m_encoding;
+    QList<QStringList> m_rows;
+    int m_columns = 0;
+    ImportReport m_report;
+    QList<ImportLine> m_lines;
+    ImportContext m_context;
+    int m_numberProblems = 0;
+    ImportCounts m_counts;
+};
+
+} // namespace entries

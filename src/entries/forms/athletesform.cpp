@@ -1,0 +1,254 @@
+#include "entries/forms/athletesform.h"
+
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "entries/athletenumbers.h"
+#include "entries/forms/athletedialog.h"
+#include "entries/forms/athleteimportform.h"
+#include "meeting/edition.h"
+#include "meeting/itemtypes.h"
+#include "shell/messages.h"
+#include "shell/run.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace entries
+{
+
+namespace
+{
+
+QTableWidget* makeTable(const QStringList& titles)
+{
+    auto* table = new QTableWidget;
+    table->setColumnCount(int(titles.size()));
+    table->setHorizontalHeaderLabels(titles);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+void fillRow(QTableWidget* table, int row, const QStringList& cells)
+{
+    for (int c = 0; c < cells.size(); ++c)
+        table->setItem(row, c, new QTableWidgetItem(cells[c]));
+}
+
+} // namespace
+
+AthletesForm::AthletesForm(shell::Run& run, QWidget* parent)
+    : QDialog(parent), m_run(run),
+      m_settings(EntrySettings::read(*run.database(), run.currentMeetingNo())),
+      m_teams(*run.database(), run.currentMeetingNo()), m_athletes(*run.database(), m_settings),
+      m_entries(*run.database(), m_settings), m_teamList(new QListWidget),
+      m_athleteTable(makeTable(
+          {tr("Surname"), tr("Firstname"), tr("Gender"), m_settings.ageName(), tr("Number")})),
+      m_entryTable(makeTable({tr("Event"), tr("Item"), tr("Best")}))
+{
+    const QString people = run.globals().personWord() + QStringLiteral("s");
+    setWindowTitle(QStringLiteral("Prepare ") + people);
+    resize(1100, 700);
+    auto* buttons = new QHBoxLayout;
+    auto button = [this, buttons](const QString& text, void (AthletesForm::*slot)()) {
+        auto* b = new QPushButton(text);
+        connect(b, &QPushButton::clicked, this, slot);
+        buttons->addWidget(b);
+    };
+    button(tr("&Add ") + run.globals().personWord(), &AthletesForm::addAthlete);
+    button(tr("&Edit"), &AthletesForm::editAthlete);
+    button(tr("&Delete"), &AthletesForm::deleteAthlete);
+    button(tr("Enter &item"), &AthletesForm::enterItem);
+    button(tr("&Remove item"), &AthletesForm::removeItem);
+    button(tr("Re&number all"), &AthletesForm::renumberAll);
+    button(tr("&Import CSV..."), &AthletesForm::importFile);
+    buttons->addStretch();
+    connect(m_teamList, &QListWidget::currentRowChanged, this, &AthletesForm::selectTeam);
+    connect(m_athleteTable, &QTableWidget::currentCellChanged, this,
+            [this](int row) { selectAthlete(row); });
+    connect(m_athleteTable, &QTableWidget::cellDoubleClicked, this, &AthletesForm::editAthlete);
+    auto* lists = new QHBoxLayout;
+    auto* teamColumn = new QVBoxLayout;
+    teamColumn->addWidget(new QLabel(tr("Teams")));
+    teamColumn->addWidget(m_teamList);
+    auto* athleteColumn = new QVBoxLayout;
+    athleteColumn->addWidget(new QLabel(people));
+    athleteColumn->addWidget(m_athleteTable, 3);
+    athleteColumn->addWidget(new QLabel(tr("Items")));
+    athleteColumn->addWidget(m_entryTable, 2);
+    lists->addLayout(teamColumn, 1);
+    lists->addLayout(athleteColumn, 3);
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addLayout(lists, 1);
+    layout->addWidget(close);
+    refresh();
+}
+
+void AthletesForm::refresh()
+{
+    m_run.database()->refreshReads();
+    const int keep = m_teamList->currentRow();
+    m_teamRows = m_teams.list();
+    m_teamList->clear();
+    for (const TeamRow& t : m_teamRows)
+        m_teamList->addItem(t.abbreviation + QStringLiteral("  ") + t.name);
+    m_teamList->setCurrentRow(
+        m_teamRows.isEmpty() ? -1 : std::clamp(keep, 0, int(m_teamRows.size()) - 1));
+}
+
+void AthletesForm::selectTeam(int row)
+{
+    m_athleteRows = row >= 0 && row < m_teamRows.size() ? m_athletes.ofTeam(m_teamRows[row].teamNo)
+                                                        : QList<AthleteRow>();
+    m_athleteTable->setRowCount(int(m_athleteRows.size()));
+    for (int r = 0; r < m_athleteRows.size(); ++r) {
+        const AthleteRow& a = m_athleteRows[r];
+        fillRow(m_athleteTable, r,
+                {a.surname, a.firstName, a.gender, QString::number(a.age), a.number});
+    }
+    m_athleteTable->setCurrentCell(m_athleteRows.isEmpty() ? -1 : 0, 0);
+    selectAthlete(m_athleteRows.isEmpty() ? -1 : 0);
+}
+
+void AthletesForm::selectAthlete(int row)
+{
+    m_entryTable->setRowCount(0);
+    m_entryRows.clear();
+    if (row < 0 || row >= m_athleteRows.size())
+        return;
+    db::Query q = m_run.database()->openQuery(
+        QStringLiteral("select e.EVENTNO, e.ITEMCODE, p.BESTPERFBEFORE from PARTICIPATE p join "
+                       "MYEVENT e on e.EVENTNO = p.EVENTNO where p.ATHLETENO = ") +
+        db::sqlInt(m_athleteRows[row].athleteNo) + QStringLiteral(" order by e.C_SEQ"));
+    const meeting::ItemTypes items(meeting::editionOf(m_run.globals().applicationCode()),
+                                   m_run.messages());
+    for (q.first(); !q.eof(); q.next()) {
+        EventRow e;
+        e.eventNo = q.integer(QStringLiteral("EVENTNO"));
+        e.itemCode = q.text(QStringLiteral("ITEMCODE")).trimmed();
+        m_entryRows.append(e);
+        const int r = m_entryTable->rowCount();
+        m_entryTable->insertRow(r);
+        fillRow(m_entryTable, r,
+                {QString::number(e.eventNo), items.ItemDescription(e.itemCode, false),
+                 q.text(QStringLiteral("BESTPERFBEFORE"))});
+    }
+}
+
+qint64 AthletesForm::currentTeam() const
+{
+    const int row = m_teamList->currentRow();
+    return row >= 0 && row < m_teamRows.size() ? m_teamRows[row].teamNo : 0;
+}
+
+qint64 AthletesForm::currentAthlete() const
+{
+    const int row = m_athleteTable->currentRow();
+    return row >= 0 && row < m_athleteRows.size() ? m_athleteRows[row].athleteNo : 0;
+}
+
+void AthletesForm::addAthlete()
+{
+    const auto team = m_teams.find(currentTeam());
+    if (!team)
+        return;
+    AthleteRow a;
+    a.teamNo = team->teamNo;
+    AthleteDialog dialog(m_athletes, m_settings, a, team->name, m_run.globals().personWord(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        selectTeam(m_teamList->currentRow());
+}
+
+void AthletesForm::editAthlete()
+{
+    const auto a = m_athletes.find(currentAthlete());
+    const auto team = a ? m_teams.find(a->teamNo) : std::nullopt;
+    if (!a || !team)
+        return;
+    AthleteDialog dialog(m_athletes, m_settings, *a, team->name, m_run.globals().personWord(),
+                         this);
+    if (dialog.exec() == QDialog::Accepted)
+        selectTeam(m_teamList->currentRow());
+}
+
+void AthletesForm::deleteAthlete()
+{
+    if (currentAthlete() != 0 && m_athletes.remove(currentAthlete()))
+        selectTeam(m_teamList->currentRow());
+}
+
+void AthletesForm::enterItem()
+{
+    const qint64 athleteNo = currentAthlete();
+    if (athleteNo == 0)
+        return;
+    const QList<EventRow> events = m_entries.itemsFor(athleteNo);
+    if (events.isEmpty()) {
+        m_run.messages().information(QStringLiteral("No items were selected for this gender-age."));
+        return;
+    }
+    const meeting::ItemTypes items(meeting::editionOf(m_run.globals().applicationCode()),
+                                   m_run.messages());
+    QStringList names;
+    for (const EventRow& e : events)
+        names << items.ItemDescription(e.itemCode, false);
+    bool ok = false;
+    const QString chosen =
+        QInputDialog::getItem(this, tr("Enter item"), tr("Item"), names, 0, false, &ok);
+    if (!ok)
+        return;
+    const QString best =
+        QInputDialog::getText(this, tr("Best known preformance"),
+                              items.PerfFormatName(events[names.indexOf(chosen)].itemCode),
+                              QLineEdit::Normal, QString(), &ok);
+    if (ok && m_entries.add(athleteNo, events[names.indexOf(chosen)].eventNo, best) != 0)
+        selectAthlete(m_athleteTable->currentRow());
+}
+
+void AthletesForm::removeItem()
+{
+    const int row = m_entryTable->currentRow();
+    if (row < 0 || row >= m_entryRows.size())
+        return;
+    if (m_entries.remove(currentAthlete(), m_entryRows[row].eventNo))
+        selectAthlete(m_athleteTable->currentRow());
+}
+
+void AthletesForm::renumberAll()
+{
+    QString first = QStringLiteral("1");
+    QString gap = QStringLiteral("0");
+    if (!m_run.messages().askText(tr("The first number"), &first) ||
+        !m_run.messages().askText(tr("The gap between teams"), &gap))
+        return;
+    if (AthleteNumbers(*m_run.database(), m_run.currentMeetingNo()).renumberAll(first, gap))
+        selectTeam(m_teamList->currentRow());
+}
+
+void AthletesForm::importFile()
+{
+    openAthleteImport(this, m_run);
+    refresh();
+}
+
+void openAthletes(QWidget* parent, shell::Run& run)
+{
+    AthletesForm form(run, parent);
+    form.exec();
+}
+
+} // namespace entries

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "entries/athletes.h"
+#include "entries/participations.h"
+#include "entries/teams.h"
+
+#include <QDialog>
+
+class QListWidget;
+class QTableWidget;
+
+namespace shell
+{
+class Run;
+}
+
+namespace entries
+{
+
+// "Prepare Athletes" (swimmers in this edition): the teams, the selected team's swimmers
+// and relay teams, and the selected swimmer's entries with best times. From here swimmers
+// are added, edited and deleted, entered into events, renumbered and imported.
+class AthletesForm : public QDialog
+{
+    Q_OBJECT
+public:
+    AthletesForm(shell::Run& run, QWidget* parent = nullptr);
+
+    void refresh();
+    void selectTeam(int row);
+    void selectAthlete(int row);
+    void addAthlete();
+    void editAthlete();
+    void deleteAthlete();
+    void enterItem();
+    void removeItem();
+    void renumberAll();
+    void importFile();
+
+private:
+    qint64 currentTeam() const;
+    qint64 currentAthlete() const;
+
+    shell::Run& m_run;
+    EntrySettings m_settings;
+    Teams m_teams;
+    Athletes m_athletes;
+    Participations m_entries;
+    QList<TeamRow> m_teamRows;
+    QList<AthleteRow> m_athleteRows;
+    QList<EventRow> m_entryRows;
+    QListWidget* m_teamList;
+    QTableWidget* m_athleteTable;
+    QTableWidget* m_entryTable;
+};
+
+// The opener of the main screen's "5. Athletes" button.
+void openAthletes(QWidget* parent, shell::Run& run);
+
+} // namespace entries

@@ -1,0 +1,59 @@
+#include "entries/forms/teamdialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+
+namespace entries
+{
+
+TeamDialog::TeamDialog(Teams& teams, const TeamRow& team, QWidget* parent)
+    : QDialog(parent), m_teams(teams), m_team(team), m_name(new QLineEdit(team.name)),
+      m_abbreviation(new QLineEdit(team.abbreviation)), m_males(new QCheckBox(tr("Has Males"))),
+      m_females(new QCheckBox(tr("Has Females")))
+{
+    setWindowTitle(team.teamNo == 0 ? QStringLiteral("Add Team") : QStringLiteral("Edit Team"));
+    m_abbreviation->setMaxLength(6);
+    m_abbreviation->setPlaceholderText(QStringLiteral("Max 6 characters"));
+    m_males->setChecked(team.hasMale);
+    m_females->setChecked(team.hasFemale);
+    auto* form = new QFormLayout(this);
+    form->addRow(tr("Name"), m_name);
+    form->addRow(tr("Abbreviation"), m_abbreviation);
+    form->addRow(QString(), m_males);
+    form->addRow(QString(), m_females);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+}
+
+void TeamDialog::accept()
+{
+    TeamRow edited = m_team;
+    edited.name = m_name->text().trimmed();
+    edited.abbreviation = m_abbreviation->text().trimmed();
+    edited.hasMale = m_males->isChecked();
+    edited.hasFemale = m_females->isChecked();
+    bool saved = false;
+    if (edited.teamNo == 0) {
+        edited.teamNo = m_teams.add(edited);
+        saved = edited.teamNo != 0;
+    } else {
+        saved = m_teams.edit(edited);
+    }
+    if (!saved) {
+        if (m_teams.lastRefusal() == Teams::Field::Name)
+            m_name->setFocus();
+        else if (m_teams.lastRefusal() == Teams::Field::Abbreviation)
+            m_abbreviation->setFocus();
+        else
+            m_males->setFocus();
+        return;
+    }
+    m_team = edited;
+    QDialog::accept();
+}
+
+} // namespace entries

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "entries/teams.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace entries
+{
+
+// "Add Team" / "Edit Team": the name, the abbreviation and the genders. Accept runs the
+// checks and the save of Teams; a refusal keeps the dialog open on the field at fault.
+class TeamDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    TeamDialog(Teams& teams, const TeamRow& team, QWidget* parent = nullptr);
+    qint64 teamNo() const { return m_team.teamNo; }
+
+    void accept() override;
+
+private:
+    Teams& m_teams;
+    TeamRow m_team;
+    QLineEdit* m_name;
+    QLineEdit* m_abbreviation;
+    QCheckBox* m_males;
+    QCheckBox* m_females;
+};
+
+} // namespace entries

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "entries/teams.h"
+
+#include <QDialog>
+
+class QTableWidget;
+
+namespace shell
+{
+class Run;
+}
+
+namespace entries
+{
+
+// "4. Teams": the meeting's teams with "X" under Boys and Girls, and their editing.
+class TeamsForm : public QDialog
+{
+    Q_OBJECT
+public:
+    TeamsForm(shell::Run& run, QWidget* parent = nullptr);
+
+    void refresh();
+    void addTeam();
+    void editTeam();
+    void deleteTeam();
+    QTableWidget* table() const { return m_table; }
+
+private:
+    qint64 selectedTeam() const;
+
+    shell::Run& m_run;
+    Teams m_teams;
+    QList<TeamRow> m_rows;
+    QTableWidget* m_table;
+};
+
+// The opener of the main screen's "4. Teams" button.
+void openTeams(QWidget* parent, shell::Run& run);
+
+} // namespace entries

@@ -1,0 +1,281 @@
+#include "entries/participations.h"
+
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "meeting/edition.h"
+#include "meeting/itemtypes.h"
+#include "shell/messages.h"
+
+namespace entries
+{
+
+namespace
+{
+
+const QString kEventColumns = QStringLiteral(
+    "select EVENTNO, ITEMCODE, C_GENDER, C_AGE, CATEGORY, N_ATHLON, C_SEQ from MYEVENT ");
+
+EventRow eventOf(const db::Query& q)
+{
+    EventRow e;
+    e.eventNo = q.integer(QStringLiteral("EVENTNO"));
+    e.itemCode = q.text(QStringLiteral("ITEMCODE")).trimmed();
+    e.gender = q.text(QStringLiteral("C_GENDER")).trimmed();
+    e.age = q.text(QStringLiteral("C_AGE")).trimmed();
+    e.category = q.text(QStringLiteral("CATEGORY")).trimmed();
+    e.nAthlon = int(q.integer(QStringLiteral("N_ATHLON")));
+    e.sequence = int(q.integer(QStringLiteral("C_SEQ")));
+    return e;
+}
+
+QList<EventRow> eventsOf(db::Query& q)
+{
+    QList<EventRow> rows;
+    for (q.first(); !q.eof(); q.next())
+        rows.append(eventOf(q));
+    return rows;
+}
+
+} // namespace
+
+BestPerformance readBestPerformance(const meeting::ItemTypes& items, const QString& itemCode,
+                                    const QString& typed)
+{
+    BestPerformance best;
+    const QString text = typed.trimmed();
+    if (text.isEmpty() || meeting::ItemTypes::PerfIsBlank(text)) {
+        best.ok = true;
+        return best;
+    }
+    for (QChar c : text) {
+        if (!c.isDigit() && c != QLatin1Char('.') && c != QLatin1Char(',') &&
+            c != QLatin1Char(':')) {
+            best.refusal =
+                QStringLiteral("Best Before may only contain numeric characters: ") + text;
+            return best;
+        }
+    }
+    const QString fixed = meeting::ItemTypes::FixDecimalComma(text);
+    if (!meeting::ItemTypes::PerfLooksValid(fixed)) {
+        best.refusal = QStringLiteral("BestBefore is not a valid time or distance!");
+        return best;
+    }
+    const auto canonical = items.NormalisePerf(itemCode, fixed);
+    if (!canonical || canonical->isEmpty()) {
+        best.refusal = QStringLiteral("BestBefore is not a valid time or distance!");
+        return best;
+    }
+    if (!items.CheckPerfFormat(itemCode, *canonical, false)) {
+        best.refusal = QStringLiteral("BestBefore is too large!");
+        return best;
+    }
+    best.ok = true;
+    best.text = *canonical;
+    best.repaired = *canonical != text;
+    return best;
+}
+
+Participations::Participations(db::DmdCoreDbs& database, const EntrySettings& settings)
+    : m_db(database), m_settings(settings)
+{
+}
+
+QString Participations::insertSql(qint64 partNo, int meetingNo, qint64 eventNo, qint64 teamNo,
+                                  qint64 athleteNo, const QString& best)
+{
+    return QStringLiteral("insert into PARTICIPATE (PARTNO, MEETINGNO, EVENTNO, TEAMNO, "
+                          "ATHLETENO, BESTPERFBEFORE, TEAMDRAW_USED, PLACE, E_PLACE, "
+                          "PERFORMANCE, LANE, DISQ_STATUS, WIND_SPEED) values (") +
+           db::sqlInt(partNo) + QLatin1Char(',') + db::sqlInt(meetingNo) + QLatin1Char(',') +
+           db::sqlInt(eventNo) + QLatin1Char(',') + db::sqlInt(teamNo) + QLatin1Char(',') +
+           db::sqlInt(athleteNo) + QLatin1Char(',') + db::quoted(best) +
+           QStringLiteral(",0,0,0,'',0,0,'')");
+}
+
+QList<EventRow> Participations::selectedEvents()
+{
+    db::Query q = m_db.openQuery(kEventColumns + QStringLiteral("where MEETINGNO = ") +
+                                 db::sqlInt(m_settings.meetingNo) +
+                                 QStringLiteral(" and SELECTED = 'X' order by C_SEQ, EVENTNO"));
+    return eventsOf(q);
+}
+
+std::optional<EventRow> Participations::event(qint64 eventNo)
+{
+    db::Query q =
+        m_db.openQuery(kEventColumns + QStringLiteral("where EVENTNO = ") + db::sqlInt(eventNo));
+    if (!q.isOpen() || q.isEmpty())
+        return std::nullopt;
+    return eventOf(q);
+}
+
+QList<EventRow> Participations::itemsFor(qint64 athleteNo)
+{
+    db::Query a = m_db.openQuery(
+        QStringLiteral("select GENDER, AGE, CATEGORY, N_ATHLON from ATHLETE where ATHLETENO = ") +
+        db::sqlInt(athleteNo));
+    if (a.isEmpty())
+        return {};
+    QString sql =
+        kEventColumns + QStringLiteral("where MEETINGNO = ") + db::sqlInt(m_settings.meetingNo) +
+        QStringLiteral(" and SELECTED = 'X' and C_GENDER = ") +
+        db::quoted(a.text(QStringLiteral("GENDER")).trimmed()) + QStringLiteral(" and C_AGE = ") +
+        db::quoted(
+            QString::number(a.integer(QStringLiteral("AGE"))).rightJustified(2, QLatin1Char('0'))) +
+        QStringLiteral(" and coalesce(N_ATHLON, 0) = ") +
+        db::sqlInt(a.integer(QStringLiteral("N_ATHLON")));
+    if (m_settings.hasCategories) {
+        const QString category = a.text(QStringLiteral("CATEGORY"));
+        if (category.isEmpty())
+            m_db.messages().internalError(
+                30301,
+                QStringLiteral("We expect an Athlete Category if the Meeting has Categories"));
+        sql += QStringLiteral(" and CATEGORY = ") + db::quoted(category);
+    }
+    db::Query q = m_db.openQuery(sql + QStringLiteral(" order by C_SEQ, EVENTNO"));
+    return eventsOf(q);
+}
+
+QString Participations::itemDescription(const QString& itemCode)
+{
+    const meeting::ItemTypes items(meeting::editionOf(m_db.applicationCode()), m_db.messages());
+    return items.ItemDescription(itemCode, false);
+}
+
+qint64 Participations::add(qint64 athleteNo, qint64 eventNo, const QString& bestTyped)
+{
+    shell::Messages& messages = m_db.messages();
+    const auto ev = event(eventNo);
+    if (!ev) {
+        messages.warning(QStringLiteral("There is no event ") + QString::number(eventNo));
+        return 0;
+    }
+    const QString teamText =
+        m_db.selectOneValue(QStringLiteral("TEAMNO"), QStringLiteral("ATHLETE"),
+                            QStringLiteral("ATHLETENO = ") + db::sqlInt(athleteNo));
+    if (teamText.isEmpty() || teamText == QLatin1String("0")) {
+        messages.internalError(30302, QStringLiteral("Empty Teamno"));
+        return 0;
+    }
+    const QString mine = QStringLiteral("ATHLETENO = ") + db::sqlInt(athleteNo);
+    if (m_db.ZSqlCount(QStringLiteral("PARTICIPATE"),
+                       mine + QStringLiteral(" and EVENTNO = ") + db::sqlInt(eventNo)) > 0) {
+        messages.warning(QStringLiteral("This Item is already selected for this Athlete"));
+        return 0;
+    }
+    const meeting::ItemTypes items(meeting::editionOf(m_db.applicationCode()), messages);
+    const BestPerformance best = readBestPerformance(items, ev->itemCode, bestTyped);
+    if (!best.ok) {
+        messages.warning(best.refusal);
+        return 0;
+    }
+    const int entered = m_db.ZSqlCount(QStringLiteral("PARTICIPATE"), mine);
+    if (m_settings.maxPartsPerAthlete > 0 && entered >= m_settings.maxPartsPerAthlete) {
+        messages.information(QStringLiteral("This athlete participates in ") +
+                             QString::number(entered) +
+                             QStringLiteral(" events.\rThe maximum allowed is ") +
+                             QString::number(m_settings.maxPartsPerAthlete) +
+                             QStringLiteral(".\r\rThe check lists show the athletes who "
+                                            "participate in too many events."));
+    }
+    const qint64 partNo = m_db.nextKeyNumber();
+    if (partNo == 0)
+        return 0;
+    if (!m_db.execute(insertSql(partNo, m_settings.meetingNo, eventNo, teamText.toLongLong(),
+                                athleteNo, best.text)))
+        return 0;
+    return partNo;
+}
+
+bool Participations::setBest(qint64 partNo, const QString& typed)
+{
+    const QString eventText =
+        m_db.selectOneValue(QStringLiteral("EVENTNO"), QStringLiteral("PARTICIPATE"),
+                            QStringLiteral("PARTNO = ") + db::sqlInt(partNo));
+    const auto ev = event(eventText.toLongLong());
+    if (!ev) {
+        m_db.messages().internalError(30303, QStringLiteral("Participation not found: ") +
+                                                 QString::number(partNo));
+        return false;
+    }
+    const meeting::ItemTypes items(meeting::editionOf(m_db.applicationCode()), m_db.messages());
+    const QString text = meeting::ItemTypes::FixDecimalComma(typed);
+    QString stored;
+    if (!meeting::ItemTypes::PerfIsBlank(text)) {
+        if (!items.CheckPerfFormat(ev->itemCode, text, true))
+            return false;
+        stored = text;
+    }
+    return m_db.execute(QStringLiteral("update PARTICIPATE set BESTPERFBEFORE = ") +
+                        db::quoted(stored) + QStringLiteral(" where PARTNO = ") +
+                        db::sqlInt(partNo));
+}
+
+bool Participations::remove(qint64 athleteNo, qint64 eventNo)
+{
+    shell::Messages& messages = m_db.messages();
+    const auto ev = event(eventNo);
+    if (!ev)
+        return false;
+    const QString item = itemDescription(ev->itemCode);
+    const QString both = QStringLiteral("ATHLETENO = ") + db::sqlInt(athleteNo) +
+                         QStringLiteral(" and EVENTNO = ") + db::sqlInt(eventNo);
+    const int entries = m_db.ZSqlCount(QStringLiteral("PARTICIPATE"), both);
+    if (entries > 1) {
+        messages.internalError(30304, QStringLiteral("The Athlete was entered ") +
+                                          QString::number(entries) +
+                                          QStringLiteral(" times in the same Item"));
+    }
+    db::Query heats = m_db.openQuery(
+        QStringLiteral("select ROUND, HEATNO, LANE, PERFORMANCE, DISQ_STATUS from HEATPART "
+                       "where ") +
+        both + QStringLiteral(" order by ROUND, HEATNO"));
+    QString heatLines;
+    bool hasPerformance = false;
+    for (heats.first(); !heats.eof(); heats.next()) {
+        const QString perf = heats.text(QStringLiteral("PERFORMANCE")).trimmed();
+        hasPerformance =
+            hasPerformance || !perf.isEmpty() || heats.integer(QStringLiteral("DISQ_STATUS")) != 0;
+        heatLines += QStringLiteral(" Round=") + heats.text(QStringLiteral("ROUND")) +
+                     QStringLiteral(" Heat=") + heats.text(QStringLiteral("HEATNO")) +
+                     QStringLiteral(" Lane=") + heats.text(QStringLiteral("LANE")) +
+                     QStringLiteral(" Perf=") + perf + QStringLiteral(" Disq=") +
+                     heats.text(QStringLiteral("DISQ_STATUS")) + QLatin1Char('\r');
+    }
+    const QString finalPerf =
+        m_db.selectOneValue(QStringLiteral("PERFORMANCE"), QStringLiteral("PARTICIPATE"), both);
+    if (hasPerformance || !finalPerf.trimmed().isEmpty()) {
+        messages.warning(QStringLiteral("This Athlete already has performances for ") + item +
+                         QLatin1Char('\r') + heatLines +
+                         QStringLiteral("\rYou cannot delete the participation.\rFirst clear "
+                                        "the performances under During."));
+        return false;
+    }
+    if (heats.recordCount() > 0 &&
+        !messages.confirm(QStringLiteral("This Athlete is already drawn for ") + item +
+                          QLatin1Char('\r') + heatLines +
+                          QStringLiteral("\rAre you sure you want to remove the Item from the "
+                                         "Athlete")))
+        return false;
+    const qint64 deleted =
+        m_db.executeRowsAffected(QStringLiteral("delete from PARTICIPATE where ") + both);
+    if (deleted != 1) {
+        messages.internalError(30305, QString::number(deleted) +
+                                          QStringLiteral(" Participations were deleted, not 1"));
+    }
+    const qint64 heatRows =
+        m_db.executeRowsAffected(QStringLiteral("delete from HEATPART where ") + both);
+    if (heatRows > 0)
+        messages.information(QString::number(heatRows) +
+                             QStringLiteral(" participations in heats were also deleted"));
+    const QString ofEvent = QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo);
+    if (m_db.ZSqlCount(QStringLiteral("PARTICIPATE"), ofEvent) == 0 &&
+        messages.confirm(QStringLiteral("There are no participants left for ") + item +
+                         QStringLiteral(". May we delete the Item"))) {
+        m_db.execute(QStringLiteral("delete from PROGRAM where ") + ofEvent);
+        m_db.execute(QStringLiteral("delete from MYEVENT where ") + ofEvent);
+    }
+    return deleted > 0;
+}
+
+} // namespace entries

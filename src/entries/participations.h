@@ -1,0 +1,78 @@
+#pragma once
+
+#include "entries/entrysettings.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace db
+{
+class DmdCoreDbs;
+}
+namespace meeting
+{
+class ItemTypes;
+}
+
+namespace entries
+{
+
+struct EventRow {
+    qint64 eventNo = 0;
+    QString itemCode;
+    QString gender;
+    QString age;
+    QString category;
+    int nAthlon = 0;
+    int sequence = 0;
+};
+
+// What a best performance typed or imported becomes: the canonical text, or the reason
+// it was refused. `repaired` tells that the text was not canonical as given.
+struct BestPerformance {
+    bool ok = false;
+    QString text;
+    QString refusal;
+    bool repaired = false;
+};
+
+// Reads a best performance for an item through the item-code operations: blank is empty,
+// anything else must read as a performance of the item's format and fit within it.
+BestPerformance readBestPerformance(const meeting::ItemTypes& items, const QString& itemCode,
+                                    const QString& typed);
+
+// Entries of competitors into the events of one meeting.
+class Participations
+{
+public:
+    Participations(db::DmdCoreDbs& database, const EntrySettings& settings);
+
+    // The meeting's selected events, by sequence.
+    QList<EventRow> selectedEvents();
+    std::optional<EventRow> event(qint64 eventNo);
+    // The selected events the athlete may enter: its gender and age (and category).
+    QList<EventRow> itemsFor(qint64 athleteNo);
+
+    // Enters the athlete into the event; an athlete over the most items is told and still
+    // entered. The new PARTNO, 0 when refused.
+    qint64 add(qint64 athleteNo, qint64 eventNo, const QString& bestTyped = QString());
+    // "Edit Best Performance": the typed text must be the item's canonical form.
+    bool setBest(qint64 partNo, const QString& typed);
+    // Refused while the athlete has performances in the event; asks when drawn, and offers
+    // to delete an event left without participants.
+    bool remove(qint64 athleteNo, qint64 eventNo);
+
+    // The insert of a new participation, shared with the import's batch.
+    static QString insertSql(qint64 partNo, int meetingNo, qint64 eventNo, qint64 teamNo,
+                             qint64 athleteNo, const QString& best);
+
+private:
+    QString itemDescription(const QString& itemCode);
+
+    db::DmdCoreDbs& m_db;
+    EntrySettings m_settings;
+};
+
+} // namespace entries

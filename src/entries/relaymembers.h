@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace db
+{
+class DmdCoreDbs;
+}
+
+namespace entries
+{
+
+struct RelayMemberRow {
+    qint64 relayAthleteNo = 0;
+    qint64 athleteNo = 0;
+    int leg = 0;  // 0: not yet known
+    QString kind; // "F" first team, "R" reserve
+};
+
+// The swimmers of one relay team in one relay event, with their legs. Only the printed
+// sheets read them.
+class RelayMembers
+{
+public:
+    RelayMembers(db::DmdCoreDbs& database, int meetingNo, qint64 relayTeamNo, qint64 eventNo);
+
+    int legs() const { return m_legs; }
+    QList<RelayMemberRow> list();
+    // `kind` "F" or "R". The new key, 0 when refused.
+    qint64 add(qint64 athleteNo, const QString& kind);
+    bool setLeg(qint64 relayAthleteNo, int leg);
+    bool swapLegs(const QString& kind, int first, int second);
+    bool remove(qint64 relayAthleteNo);
+
+private:
+    db::DmdCoreDbs& m_db;
+    int m_meetingNo;
+    qint64 m_relayTeamNo;
+    qint64 m_eventNo;
+    int m_legs = 0;
+};
+
+} // namespace entries

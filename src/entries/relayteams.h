@@ -1,0 +1,56 @@
+#pragma once
+
+#include "entries/entrysettings.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace db
+{
+class DmdCoreDbs;
+}
+
+namespace entries
+{
+
+struct RelayTeamRow {
+    qint64 athleteNo = 0; // the relay team's ATHLETE row
+    QString name;         // its FIRSTNAME: "A", "B" ...
+};
+
+// Relay teams as competitors: per team and relay event, and for all teams at once.
+class RelayTeams
+{
+public:
+    RelayTeams(db::DmdCoreDbs& database, const EntrySettings& settings);
+
+    // The refusal of a list of relay-team names for `count` teams, empty when it is
+    // acceptable.
+    static QString checkNames(const QStringList& names, int count);
+
+    // The team's relay teams entered in the event, in the order they were made.
+    QList<RelayTeamRow> ofTeam(qint64 teamNo, qint64 eventNo);
+    // Makes the team's relay teams in the event match `names` position by position:
+    // renames kept positions, removes dropped ones, creates new ones. A team without the
+    // event's gender is refused unless `force`.
+    bool setRelayTeams(qint64 teamNo, qint64 eventNo, const QStringList& names, bool force = false);
+    // Every team with the gender of every selected relay event gets its relay team and
+    // participation. Returns the numbers added as {relay teams, participations}.
+    std::pair<int, int> createForAll();
+
+    // The relay-team athlete of a team for a gender and age with this name, made when
+    // missing; 0 when it could not be written.
+    qint64 findOrCreate(qint64 teamNo, const QString& gender, int age, const QString& name);
+    // The legs of a relay item ("4x100" has 4).
+    static int legCount(const QString& relayLegs);
+
+private:
+    bool removeFromEvent(qint64 relayTeamNo, qint64 eventNo);
+    qint64 enter(qint64 relayTeamNo, qint64 eventNo);
+
+    db::DmdCoreDbs& m_db;
+    EntrySettings m_settings;
+};
+
+} // namespace entries
