@@ -6,7 +6,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -90,20 +89,20 @@ std::optional<double> readColonValue(const QString& text)
     return value + *seconds;
 }
 
-// `value` written with `decimals` decimals and at least `intDigits` digits before the
-// point. The value is first taken to 15 significant digits, as a double holds them, and
-// the last decimal is then rounded half away from zero: 14.125 is "14.13" and 65.32 - 60
-// is "5.32", as a person rounds. A value that rounds to zero has no sign.
-QString fixedDecimal(double value, int intDigits, int decimals)
+// The digits of |value| x 10^decimals rounded to a whole number, without leading zeros
+// (empty for zero). The value is first taken to 15 significant digits, as a double holds
+// them, and the last decimal is then rounded half away from zero: 14.125 gives 1413 and
+// 65.32 - 60 gives 532, as a person rounds.
+std::string roundedDigits(double value, int decimals)
 {
-    if (!std::isfinite(value))
-        return QString::number(value);
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                       std::chars_format::scientific, 14);
+    *written.ptr = '\0';
     std::string digits(1, buffer[0]);
     digits.append(buffer + 2, 14);
     const int exponent = std::atoi(std::strchr(buffer, 'e') + 1);
-    const int keep = exponent + 1 + decimals; // digits of |value| x 10^decimals
+    const int keep = exponent + 1 + decimals;
     std::string n;
     bool roundUp = false;
     if (keep >= 0 && keep < int(digits.size())) {
@@ -122,16 +121,30 @@ QString fixedDecimal(double value, int intDigits, int decimals)
             ++n[size_t(i)];
     }
     const auto nonZero = n.find_first_not_of('0');
-    n = nonZero == std::string::npos ? std::string() : n.substr(nonZero);
+    return nonZero == std::string::npos ? std::string() : n.substr(nonZero);
+}
+
+// Rounded digits laid out with at least `intDigits` digits before the point.
+QString layOut(std::string n, bool negative, int intDigits, int decimals)
+{
     const bool zero = n.empty();
     const size_t width = size_t(intDigits + decimals);
     if (n.size() < width)
         n.insert(0, width - n.size(), '0');
     if (decimals > 0)
         n.insert(n.size() - size_t(decimals), 1, '.');
-    if (value < 0 && !zero)
+    if (negative && !zero)
         n.insert(0, 1, '-');
     return QString::fromLatin1(n.data(), qsizetype(n.size()));
+}
+
+// `value` written with `decimals` decimals and at least `intDigits` digits before the
+// point; a value that rounds to zero has no sign.
+QString fixedDecimal(double value, int intDigits, int decimals)
+{
+    if (!std::isfinite(value))
+        return QString::number(value);
+    return layOut(roundedDigits(value, decimals), value < 0, intDigits, decimals);
 }
 
 } // namespace
@@ -190,10 +203,25 @@ QString ItemTypes::formatPerfValue(int format, double value, bool withThirdDigit
     if (format == 8)
         return fixedDecimal(std::nearbyint(value), 5, 0); // halves to even
     const int decimals = withThirdDigit ? 3 : 2;
-    if (format >= 1 && format <= 3) {
-        // Round before the split, so that 59.999 carries into the minute ("1:00.00")
-        // instead of showing 60 seconds.
-        value = readNumber(fixedDecimal(value, 1, decimals)).value_or(value);
+    if (format >= 1 && format <= 3 && std::isfinite(value) && value >= 0) {
+        // Hours and minutes from the rounded whole number of hundredths (or thousandths),
+        // so that 59.999 carries into the minute ("1:00.00") instead of showing 60 seconds.
+        const std::string digits = roundedDigits(value, decimals);
+        if (digits.size() <= 17) {
+            const qint64 perSecond = decimals == 3 ? 1000 : 100;
+            qint64 units = digits.empty() ? 0 : std::stoll(digits);
+            QString text;
+            if (format == 1) {
+                text += QString::number(units / (3600 * perSecond)) + QLatin1Char(':');
+                units %= 3600 * perSecond;
+            }
+            text += QString::number(units / (60 * perSecond))
+                        .rightJustified(format == 3 ? 1 : 2, QLatin1Char('0')) +
+                    QLatin1Char(':');
+            units %= 60 * perSecond;
+            return text + layOut(units ? std::to_string(units) : std::string(), false, 2,
+                                 decimals);
+        }
     }
     QString text;
     if (format == 1) {
