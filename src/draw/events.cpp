@@ -55,11 +55,11 @@ QString itemSortOrder(const meeting::ItemTypes& items, const QString& itemCode)
         if (group == QLatin1String(groups[i].code))
             position = i + 1;
     }
-    const QString type = items.ItemType(itemCode);
-    // Distances sort by their number; named types (jumps, throws) by name.
-    const QString typeKey = type.startsWith(QLatin1Char('_')) || type.at(0).isDigit()
-                                ? type.rightJustified(7, QLatin1Char('_'))
-                                : type;
+    // Track items sort by distance, field items by their type's name.
+    const QString typeKey =
+        items.IsTrackItem(itemCode)
+            ? QString::number(items.TrackDistance(itemCode)).rightJustified(7, QLatin1Char('0'))
+            : items.ItemType(itemCode);
     return (QString::number(position).rightJustified(2, QLatin1Char('0')) + typeKey +
             items.ItemGender(itemCode) + itemCode.mid(11, 2))
         .left(20);

@@ -56,6 +56,8 @@ public:
 
     shell::Messages& messages() const;
     int meetingNo() const { return m_meetingNo; }
+    db::DmdCoreDbs& database() const { return m_database; }
+    const meeting::ItemTypes& items() const { return m_items; }
 
     // Writes the event (and its final's row when selected, its description when
     // described); 0 when refused.

@@ -1,0 +1,212 @@
+// Events of the current meeting: add, list, select, and their heat formats.
+
+#include "cli/cli.h"
+#include "cli/drawcli.h"
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "draw/events.h"
+#include "draw/formatcheck.h"
+#include "draw/formatproposal.h"
+#include "draw/heatformats.h"
+#include "draw/meetingvalues.h"
+#include "draw/roundletter.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace
+{
+
+int eventAdd(cli::Context& ctx)
+{
+    const bool selected = ctx.takeFlag(QStringLiteral("--selected"));
+    cli::DrawCli draw(ctx);
+    if (!ctx.expectArgs(1))
+        return cli::WrongCommandLine;
+    if (!draw.ready())
+        return cli::Failed;
+    const QString code = ctx.args[0].trimmed();
+    if (code.size() < 13) {
+        ctx.messages().warning(QStringLiteral("Not an item code: ") + ctx.args[0]);
+        return cli::Failed;
+    }
+    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    const qint64 eventNo = events.addOneItem(code, selected);
+    if (eventNo == 0)
+        return cli::Failed;
+    ctx.printFields({{QStringLiteral("eventno"), QString::number(eventNo)},
+                     {QStringLiteral("item"), draw.items().ItemDescription(code, false)}});
+    return cli::Success;
+}
+
+int eventList(cli::Context& ctx)
+{
+    cli::DrawCli draw(ctx);
+    if (!ctx.expectArgs(0))
+        return cli::WrongCommandLine;
+    if (!draw.ready())
+        return cli::Failed;
+    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    QJsonArray rows;
+    for (const draw::EventRow& e : events.list()) {
+        const QString title = events.eventTitle(e.eventNo);
+        if (ctx.json) {
+            rows.append(QJsonObject{{"eventno", e.eventNo},
+                                    {"itemcode", e.itemCode},
+                                    {"item", title},
+                                    {"selected", e.selected},
+                                    {"heatformat", e.format},
+                                    {"heatcounts", draw::HeatFormats::heatCountsText(e.format)},
+                                    {"estimated", e.estimated},
+                                    {"athletes", e.athletes}});
+        } else {
+            ctx.out << e.eventNo << "\t" << (e.selected ? "X" : " ") << "\t" << e.itemCode << "\t"
+                    << title.leftJustified(32) << "\t"
+                    << (e.format.isEmpty() ? QStringLiteral("-") : e.format) << "\n";
+        }
+    }
+    if (ctx.json)
+        ctx.printJson(rows);
+    return cli::Success;
+}
+
+int eventSelection(cli::Context& ctx, bool selected)
+{
+    cli::DrawCli draw(ctx);
+    if (!ctx.expectArgs(1))
+        return cli::WrongCommandLine;
+    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    if (eventNo == 0)
+        return cli::WrongCommandLine;
+    if (!draw.ready())
+        return cli::Failed;
+    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    if (events.event(eventNo).eventNo == 0) {
+        ctx.messages().warning(QStringLiteral("There is no event ") + QString::number(eventNo));
+        return cli::Failed;
+    }
+    // The command stands for opening the item screen, choosing and leaving it.
+    events.collectSelection();
+    if (!events.setSelected(eventNo, selected))
+        return cli::Failed;
+    events.saveSelection();
+    return cli::Success;
+}
+
+int eventSelect(cli::Context& ctx)
+{
+    return eventSelection(ctx, true);
+}
+
+int eventUnselect(cli::Context& ctx)
+{
+    return eventSelection(ctx, false);
+}
+
+int eventFormat(cli::Context& ctx)
+{
+    cli::DrawCli draw(ctx);
+    if (ctx.args.size() == 1)
+        ctx.args.append(QString()); // an empty format: the final only
+    if (!ctx.expectArgs(2))
+        return cli::WrongCommandLine;
+    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    if (eventNo == 0)
+        return cli::WrongCommandLine;
+    if (!draw.ready())
+        return cli::Failed;
+    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    const draw::EventRow event = events.event(eventNo);
+    if (event.eventNo == 0) {
+        ctx.messages().warning(QStringLiteral("There is no event ") + QString::number(eventNo));
+        return cli::Failed;
+    }
+    if (!event.selected) {
+        ctx.messages().warning(QStringLiteral("You cannot edit the heats for an unselected event"));
+        return cli::Failed;
+    }
+    const QString format = ctx.args[1].trimmed();
+    const QString textError = draw::FormatCheck::textError(format);
+    if (!textError.isEmpty()) {
+        ctx.messages().warning(textError);
+        return cli::Failed;
+    }
+    const draw::MeetingValues meeting = draw::readMeetingValues(draw.database(), draw.meetingNo());
+    draw::HeatGroups groups(draw.items(), meeting.lanes);
+    const int perHeat = groups.athletesPerHeat(event.itemCode);
+    const QStringList overfilled = draw::FormatCheck::overfilledRounds(format, perHeat);
+    if (!overfilled.isEmpty()) {
+        ctx.messages().warning(QStringLiteral("There are errors:\r\r") +
+                               overfilled.join(QLatin1Char('\r')));
+        return cli::Failed;
+    }
+    const int athletes = std::max(event.athletes, event.estimated);
+    const QString proposal = draw::FormatProposal(groups).autoformat(event.itemCode, athletes);
+    const QStringList lines = draw::FormatCheck(groups).check(event.itemCode, format, athletes);
+    if (athletes > 0 && (proposal != format || !lines.isEmpty())) {
+        QString text = QStringLiteral("According to the Estimated Athlete Count, the format\r "
+                                      "should be ") +
+                       (proposal.isEmpty() ? QStringLiteral("empty") : proposal) +
+                       QStringLiteral(" not ") + format;
+        if (!lines.isEmpty())
+            text += QStringLiteral("\r\rThere are errors:\r\r") + lines.join(QLatin1Char('\r'));
+        if (!ctx.messages().confirm(text + QStringLiteral("\r\rAccept nevertheless")))
+            return cli::Failed;
+    }
+    events.collectSelection();
+    if (!events.setFormatEdit(eventNo, format))
+        return cli::Failed;
+    events.saveSelection();
+    ctx.printFields({{QStringLiteral("eventno"), QString::number(eventNo)},
+                     {QStringLiteral("heatformat"), format},
+                     {QStringLiteral("heatcounts"), draw::HeatFormats::heatCountsText(format)}});
+    return cli::Success;
+}
+
+int eventEstimate(cli::Context& ctx)
+{
+    cli::DrawCli draw(ctx);
+    if (!ctx.expectArgs(2))
+        return cli::WrongCommandLine;
+    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    bool ok = false;
+    const int count = ctx.args[1].toInt(&ok);
+    if (eventNo == 0 || !ok || count < 0)
+        return ctx.usageError(QStringLiteral("COUNT must be a number"));
+    if (!draw.ready())
+        return cli::Failed;
+    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    return events.setEstimatedCount(eventNo, count) ? cli::Success : cli::Failed;
+}
+
+// Proposes and stores formats for every selected event from its expected swimmers.
+int eventAutoformat(cli::Context& ctx)
+{
+    cli::DrawCli draw(ctx);
+    if (!ctx.expectArgs(0))
+        return cli::WrongCommandLine;
+    if (!draw.ready())
+        return cli::Failed;
+    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    const draw::MeetingValues meeting = draw::readMeetingValues(draw.database(), draw.meetingNo());
+    draw::HeatGroups groups(draw.items(), meeting.lanes);
+    draw::FormatProposal proposal(groups);
+    events.collectSelection();
+    for (const draw::EventRow& e : events.list(true)) {
+        const int athletes = std::max(e.athletes, e.estimated);
+        if (athletes > 0 && e.nAthlon == 0)
+            events.setFormatEdit(e.eventNo, proposal.autoformat(e.itemCode, athletes));
+    }
+    events.saveSelection();
+    return cli::Success;
+}
+
+const cli::Command addCmd("event add", "CODE [--selected] [--meeting N]", &eventAdd);
+const cli::Command listCmd("event list", "[--meeting N]", &eventList);
+const cli::Command selectCmd("event select", "EVENTNO [--meeting N]", &eventSelect);
+const cli::Command unselectCmd("event unselect", "EVENTNO [--meeting N]", &eventUnselect);
+const cli::Command formatCmd("event format", "EVENTNO FORMAT [--meeting N]", &eventFormat);
+const cli::Command estimateCmd("event estimate", "EVENTNO COUNT [--meeting N]", &eventEstimate);
+const cli::Command autoCmd("event autoformat", "[--meeting N]", &eventAutoformat);
+
+} // namespace

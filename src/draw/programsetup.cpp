@@ -1,0 +1,282 @@
+#include "draw/programsetup.h"
+
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "draw/programrows.h"
+#include "draw/standarditems.h"
+#include "meeting/itemtypes.h"
+#include "shell/messages.h"
+
+namespace draw
+{
+
+ProgramSetup::ProgramSetup(Events& events) : m_events(events) {}
+
+db::DmdCoreDbs& ProgramSetup::database()
+{
+    return m_events.database();
+}
+
+shell::Messages& ProgramSetup::messages()
+{
+    return m_events.messages();
+}
+
+int ProgramSetup::addItemsForAges(const QList<int>& ages, const QStringList& genders,
+                                  bool withRelays, bool grades)
+{
+    StandardItems standard(m_events.items());
+    QStringList missing;
+    QStringList ageTexts;
+    for (int age : ages) {
+        ageTexts.append(QString::number(age));
+        for (const QString& gender : genders) {
+            for (const QString& code :
+                 standard.itemsForAge(grades ? age + 6 : age, gender, withRelays)) {
+                if (!m_events.inList(code) && !missing.contains(code))
+                    missing.append(code);
+            }
+        }
+    }
+    if (missing.isEmpty()) {
+        messages().information(QStringLiteral("No events to add"));
+        return 0;
+    }
+    if (!messages().confirm(QStringLiteral("There are ") + QString::number(missing.size()) +
+                            QStringLiteral(" item types for the") +
+                            (grades ? QStringLiteral("grades ") : QStringLiteral("ages ")) +
+                            ageTexts.join(QLatin1Char(',')) +
+                            QStringLiteral(" that are not in your current list to select from."
+                                           "\rMust we add them")))
+        return 0;
+    int added = 0;
+    for (const QString& code : missing) {
+        messages().progress(QStringLiteral("Add new items"), code, added, int(missing.size()));
+        NewEvent event;
+        event.itemCode = code;
+        if (m_events.addEvent(event) > 0)
+            ++added;
+    }
+    messages().progressDone();
+    return added;
+}
+
+bool ProgramSetup::addStandardCombined(const QString& genderWord, int ageOrGrade,
+                                       const QString& name)
+{
+    StandardItems standard(m_events.items());
+    const bool grades =
+        m_events.database()
+            .selectOneValue(QStringLiteral("AGE_DESC_TYPE"), QStringLiteral("MEETING"),
+                            QStringLiteral("MEETINGNO = ") + db::sqlInt(m_events.meetingNo()))
+            .toInt() == 3;
+    const StandardItems::Combined combined =
+        standard.combinedEvent(genderWord, ageOrGrade, name, grades);
+    if (combined.events.isEmpty())
+        return false;
+    const QString age = QString::number(combined.age).rightJustified(2, QLatin1Char('0'));
+    NewEvent results;
+    results.itemCode = QStringLiteral("NTH") +
+                       QString::number(combined.count).rightJustified(7, QLatin1Char('_')) +
+                       combined.gender + age;
+    results.selected = true;
+    results.nAthlon = combined.count;
+    if (m_events.addEvent(results) == 0)
+        return false;
+    for (const QString& eventName : combined.events) {
+        NewEvent member;
+        member.itemCode = standard.combinedItemCode(eventName, combined.gender, combined.age);
+        member.selected = true;
+        member.nAthlon = combined.count;
+        if (member.itemCode.isEmpty() || m_events.addEvent(member) == 0)
+            return false;
+    }
+    database().execute(QStringLiteral("update MEETING set HAS_N_ATHLONS=1 where MEETINGNO = ") +
+                       db::sqlInt(m_events.meetingNo()));
+    messages().information(QStringLiteral("Done: the items for ") + genderWord + " " +
+                           QString::number(ageOrGrade) + " " + name +
+                           QStringLiteral(" were added to the eventlist, and they were marked as "
+                                          "selected.\rTheir heats can now be selected like any "
+                                          "other item.\rTo unselect them, use the \"Remove\" "
+                                          "-option"));
+    return true;
+}
+
+bool ProgramSetup::deleteProgram()
+{
+    const QString m = db::sqlInt(m_events.meetingNo());
+    const QString ofEvents = QStringLiteral(" where EVENTNO in (select EVENTNO from MYEVENT "
+                                            "where MEETINGNO = ") +
+                             m + QStringLiteral(")");
+    messages().progress(QStringLiteral("Deleting the current Program"), QString());
+    // Rows hanging from events go before the events themselves.
+    const QStringList statements{
+        QStringLiteral("delete from HEATPART") + ofEvents,
+        QStringLiteral("delete from PARTICIPATE") + ofEvents,
+        QStringLiteral("delete from EVENTDSCR") + ofEvents,
+        QStringLiteral("delete from PROGRAM where MEETINGNO = ") + m,
+        QStringLiteral("delete from PROGRAM_BREAK where MEETINGNO = ") + m,
+        QStringLiteral("delete from PROGRAM_NEWDAY where MEETINGNO = ") + m,
+        QStringLiteral("delete from MYEVENT where MEETINGNO = ") + m,
+    };
+    bool ok = database().startBatch();
+    for (const QString& sql : statements)
+        ok = ok && database().batchExecute(sql);
+    ok = ok && database().commitBatch();
+    if (!ok)
+        database().rollbackBatch();
+    messages().progressDone();
+    return ok;
+}
+
+QList<TemplateInfo> ProgramSetup::templates()
+{
+    QList<TemplateInfo> result;
+    db::Query q = database().openQuery(
+        QStringLiteral("select T.TEMPLATENO, T.NAME, (select count(*) from TPLTITEM I where "
+                       "I.TEMPLATENO = T.TEMPLATENO) as ITEMS from TEMPLATE T order by T.NAME"));
+    for (q.first(); !q.eof(); q.next())
+        result.append({q.integer("TEMPLATENO"), q.text("NAME"), int(q.integer("ITEMS"))});
+    return result;
+}
+
+bool ProgramSetup::importTemplate(qint64 templateNo)
+{
+    const QString name =
+        database().selectOneValue(QStringLiteral("NAME"), QStringLiteral("TEMPLATE"),
+                                  QStringLiteral("TEMPLATENO = ") + db::sqlInt(templateNo));
+    if (name.isEmpty())
+        return false;
+    const int selected =
+        database().ZSqlCount(QStringLiteral("MYEVENT"), QStringLiteral("MEETINGNO = ") +
+                                                            db::sqlInt(m_events.meetingNo()) +
+                                                            QStringLiteral(" and SELECTED = 'X'"));
+    QString question = QStringLiteral("Import the Template:\r") + name + QStringLiteral("\r\r");
+    if (selected > 0)
+        question += QStringLiteral("There are already ") + QString::number(selected) +
+                    QStringLiteral(" Items selected for the Current Meeting.\r");
+    question += QStringLiteral("Overwrite the current Program with the Template called ") + name;
+    if (!messages().confirm(question) || !deleteProgram())
+        return false;
+    const QString m = db::sqlInt(m_events.meetingNo());
+    db::Query items =
+        database().openQuery(QStringLiteral("select * from TPLTITEM where TEMPLATENO = ") +
+                             db::sqlInt(templateNo) + QStringLiteral(" order by SEQ, ITEMNO"));
+    ProgramRows rows(database(), messages());
+    for (items.first(); !items.eof(); items.next()) {
+        NewEvent event;
+        event.itemCode = items.text("ITEMCODE").trimmed();
+        event.nAthlon = int(items.integer("N_ATHLON"));
+        event.category = items.text("CATEGORY").trimmed();
+        const qint64 eventNo = m_events.addEvent(event);
+        if (eventNo == 0)
+            continue;
+        const QString format = items.text("HEATFORMAT").trimmed();
+        HeatSlot slot;
+        slot.day = std::max(1, int(items.integer("DAY_SEQ")));
+        slot.time = items.value("THETIME").toTime();
+        slot.seq = int(items.integer("SEQ"));
+        slot.pit = items.text("PIT");
+        database().execute(
+            QStringLiteral("update MYEVENT set SELECTED = 'X', C_SELECTEDEDIT = 'X', "
+                           "HEATFORMAT = ") +
+            db::quoted(format) + QStringLiteral(", C_HEATFORMATEDIT = ") + db::quoted(format) +
+            QStringLiteral(", HEATCOUNTS = ") + db::quoted(items.text("HEATCOUNTS").trimmed()) +
+            QStringLiteral(", C_HEATCOUNTSEDIT = ") +
+            db::quoted(items.text("HEATCOUNTS").trimmed()) + QStringLiteral(", FINAL_NOT_RUN = ") +
+            db::sqlInt(items.integer("FINAL_NOT_RUN")) + QStringLiteral(", EXCLUDEPOINTS = ") +
+            db::quoted(items.text("EXCLUDEPOINTS")) + QStringLiteral(", ESTIMATEDATHLETECOUNT = ") +
+            db::sqlInt(items.integer("ESTIMATEDATHLETECOUNT")) +
+            QStringLiteral(", SET_TWO_COUNT = ") + db::sqlInt(items.integer("SET_TWO_COUNT")) +
+            QStringLiteral(", C_SEQ = ") + db::sqlInt(slot.seq) + QStringLiteral(", C_DAY_SEQ = ") +
+            db::sqlInt(slot.day) + QStringLiteral(", C_TIME = ") + sqlTime(slot.time) +
+            QStringLiteral(", C_PIT = ") + db::quoted(slot.pit.trimmed()) +
+            QStringLiteral(" where EVENTNO = ") + db::sqlInt(eventNo));
+        db::Query heats = database().openQuery(
+            QStringLiteral("select * from TPLTPROGRAM where ITEMNO = ") +
+            db::sqlInt(items.integer("ITEMNO")) + QStringLiteral(" order by ROUND, HEATNO"));
+        for (heats.first(); !heats.eof(); heats.next()) {
+            HeatSlot heat;
+            heat.day = std::max(1, int(heats.integer("DAY_SEQ")));
+            heat.time = heats.value("THETIME").toTime();
+            heat.seq = int(heats.integer("SEQ"));
+            heat.pit = heats.text("PIT");
+            rows.addHeat(eventNo, heats.text("ROUND"), int(heats.integer("HEATNO")), heat);
+        }
+        // A template without program rows still gets its heats and final.
+        rows.syncEvent(eventNo);
+    }
+    database().execute(QStringLiteral("update MEETING set DAY_COUNT = maxvalue(coalesce("
+                                      "DAY_COUNT, 1), coalesce((select max(DAY_SEQ) from PROGRAM "
+                                      "where MEETINGNO = ") +
+                       m + QStringLiteral("), 1)) where MEETINGNO = ") + m);
+    messages().information(QStringLiteral("Done: Template ") + name + QStringLiteral(" imported."));
+    return true;
+}
+
+qint64 ProgramSetup::saveAsTemplate(const QString& name)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty() || trimmed.contains(QLatin1Char('"')) ||
+        trimmed.contains(QLatin1Char('\''))) {
+        messages().warning(QStringLiteral("The name of a template may not contain quotation "
+                                          "marks"));
+        return 0;
+    }
+    if (database().ZSqlCount(QStringLiteral("TEMPLATE"),
+                             QStringLiteral("NAME = ") + db::quoted(trimmed)) > 0) {
+        messages().warning(QStringLiteral("There is already a Template called ") + trimmed);
+        return 0;
+    }
+    const QList<EventRow> events = m_events.list(true);
+    if (events.isEmpty()) {
+        messages().warning(QStringLiteral("No events to save as a template"));
+        return 0;
+    }
+    const qint64 templateNo = database().nextKeyNumber();
+    bool ok = database().startBatch() &&
+              database().batchExecute(QStringLiteral("insert into TEMPLATE (TEMPLATENO, NAME, "
+                                                     "ISSYSTEM) values (") +
+                                      db::sqlInt(templateNo) + ", " + db::quoted(trimmed.left(50)) +
+                                      QStringLiteral(", 'N')"));
+    for (const EventRow& event : events) {
+        if (!ok)
+            break;
+        const qint64 itemNo = database().nextKeyNumber();
+        ok = database().batchExecute(
+            QStringLiteral("insert into TPLTITEM (ITEMNO, TEMPLATENO, ITEMCODE, CATEGORY, "
+                           "N_ATHLON, DAY_SEQ, SEQ, THETIME, PIT, EXCLUDEPOINTS, HEATCOUNTS, "
+                           "HEATFORMAT, FINAL_NOT_RUN, ESTIMATEDATHLETECOUNT, SET_TWO_COUNT) "
+                           "select ") +
+            db::sqlInt(itemNo) + ", " + db::sqlInt(templateNo) +
+            QStringLiteral(", E.ITEMCODE, E.CATEGORY, E.N_ATHLON, P.DAY_SEQ, P.SEQ, P.THETIME, "
+                           "P.PIT, E.EXCLUDEPOINTS, E.HEATCOUNTS, E.HEATFORMAT, E.FINAL_NOT_RUN, "
+                           "E.ESTIMATEDATHLETECOUNT, E.SET_TWO_COUNT from MYEVENT E left join "
+                           "PROGRAM P on P.EVENTNO = E.EVENTNO and P.ROUND = 'F' where "
+                           "E.EVENTNO = ") +
+            db::sqlInt(event.eventNo));
+        db::Query heats = database().openQuery(
+            QStringLiteral("select ROUND, HEATNO, THETIME, DAY_SEQ, SEQ, PIT from PROGRAM where "
+                           "EVENTNO = ") +
+            db::sqlInt(event.eventNo));
+        for (heats.first(); !heats.eof() && ok; heats.next()) {
+            ok = database().batchExecute(
+                QStringLiteral("insert into TPLTPROGRAM (DUMMYNO, TEMPLATENO, ITEMNO, ROUND, "
+                               "HEATNO, THETIME, DAY_SEQ, SEQ, PIT) values (") +
+                db::sqlInt(database().nextKeyNumber()) + ", " + db::sqlInt(templateNo) + ", " +
+                db::sqlInt(itemNo) + ", " + db::quoted(heats.text("ROUND")) + ", " +
+                db::sqlInt(heats.integer("HEATNO")) + ", " +
+                sqlTime(heats.value("THETIME").toTime()) + ", " +
+                db::sqlInt(heats.integer("DAY_SEQ")) + ", " + db::sqlInt(heats.integer("SEQ")) +
+                ", " + db::quoted(heats.text("PIT").trimmed()) + ")");
+        }
+    }
+    if (!ok || !database().commitBatch()) {
+        database().rollbackBatch();
+        return 0;
+    }
+    messages().information(QStringLiteral("New program template saved"));
+    return templateNo;
+}
+
+} // namespace draw

@@ -1,0 +1,248 @@
+#include "draw/standarditems.h"
+
+#include "meeting/itemtypes.h"
+#include "shell/messages.h"
+
+namespace draw
+{
+
+namespace
+{
+
+QString ageText(int age)
+{
+    return QString::number(age).rightJustified(2, QLatin1Char('0'));
+}
+
+struct CombinedRow {
+    const char* gender;
+    int count;
+    std::initializer_list<int> ages;
+    const char* events;
+};
+
+const CombinedRow kCombined[] = {
+    {"M", 10, {17, 18, 19, 22, 25, 99}, "100m,LJ,SP,HJ,400m,110mH,DT,PV,JT,1500m"},
+    {"M", 8, {16}, "100m,LJ,SP,400m,110mH,HJ,JT,1000m"},
+    {"M", 5, {14, 15, 99}, "LJ,HJ,SP,100mH,1000m"},
+    {"M", 5, {25}, "LJ,JT,200m,DT,1500m"},
+    {"M", 5, {13}, "80mH,LJ,HJ,SP,800m"},
+    {"F", 10, {25, 99}, "100m,DT,PV,JT,400m,100mH,LJ,SP,HJ,1500m"},
+    {"F", 7, {16, 17, 18, 19, 22, 25, 99}, "100mH,HJ,SP,200m,LJ,JT,800m"},
+    {"F", 5, {14, 15}, "90mH,LJ,HJ,SP,800m"},
+    {"F", 5, {13}, "80mH,LJ,HJ,SP,800m"},
+};
+
+} // namespace
+
+QStringList StandardItems::swimmingTypes(int age, bool withRelays) const
+{
+    // What a school or club gala swims by age: short distances for the young ones.
+    QStringList types;
+    if (age <= 8) {
+        types << "FRE_____25"
+              << "BCK_____25"
+              << "BRE_____25"
+              << "KBD_____25";
+        if (withRelays)
+            types << "F_R4X25___";
+        return types;
+    }
+    if (age <= 10) {
+        types << "FRE_____50"
+              << "BCK_____50"
+              << "BRE_____50"
+              << "BFL_____25"
+              << "I_M4X25___";
+        if (withRelays)
+            types << "F_R4X25___"
+                  << "M_R4X25___";
+        return types;
+    }
+    types << "FRE_____50"
+          << "FRE____100"
+          << "BCK_____50"
+          << "BRE_____50"
+          << "BFL_____50"
+          << "I_M4X50___";
+    if (age >= 13)
+        types << "FRE____200"
+              << "BCK____100"
+              << "BRE____100"
+              << "BFL____100";
+    if (age >= 15)
+        types << "FRE____400"
+              << "I_M4X100__";
+    if (withRelays)
+        types << "F_R4X50___"
+              << "M_R4X50___";
+    return types;
+}
+
+QStringList StandardItems::athleticsTypes(int age, const QString& g, bool withRelays) const
+{
+    const bool girls = g == QLatin1String("F");
+    QStringList t;
+    if (age <= 8) {
+        t << "SHD_____60"
+          << "SHD_____80";
+    } else if (age == 9) {
+        t << "SHD_____60"
+          << "SHD_____80"
+          << "REL4X80___";
+    } else if (age <= 11) {
+        t << "SHD_____80"
+          << "SHD____100"
+          << "LOD___1200"
+          << "HDL_____70"
+          << "JMPHigh___"
+          << "JMPLong___"
+          << "THRShotput"
+          << "REL4X100__";
+    } else if (age == 12) {
+        t << "SHD____100"
+          << "SHD____150"
+          << "LOD___1200"
+          << "HDL_____75"
+          << "HDL____150"
+          << "JMPHigh___"
+          << "JMPLong___"
+          << "THRShotput"
+          << "THRDiscus_"
+          << "THRJavelin"
+          << "REL4X100__";
+    } else if (age == 13) {
+        t << "SHD____100"
+          << "SHD____200"
+          << "LOD____800"
+          << "LOD___1500" << (girls ? "HDL_____75" : "HDL_____80") << "HDL____200"
+          << "JMPHigh___"
+          << "JMPLong___"
+          << "THRShotput"
+          << "THRDiscus_"
+          << "THRJavelin"
+          << "REL4X100__";
+    } else if (age <= 16) {
+        t << "SHD____100"
+          << "SHD____200"
+          << "SHD____400"
+          << "LOD____800"
+          << "LOD___1500" << (age == 16 ? "HDL____400" : "HDL____300") << "JMPHigh___"
+          << "JMPLong___"
+          << "THRShotput"
+          << "THRDiscus_"
+          << "THRJavelin"
+          << "REL4X100__";
+        if (age < 16)
+            t << (girls ? "HDL_____90" : "HDL____100");
+        else
+            t << (girls ? "HDL____100" : "HDL____110");
+        if (!girls)
+            t << "LOD___3000";
+        if (age == 16 && !girls)
+            t << "JMPTripple";
+    } else {
+        const bool older = age == 23 || age == 25;
+        t << "SHD____100"
+          << "SHD____200"
+          << "SHD____400"
+          << "LOD____800"
+          << "LOD___1500"
+          << "HDL____400"
+          << "JMPHigh___"
+          << "JMPLong___"
+          << "JMPTripple"
+          << "THRShotput"
+          << "THRDiscus_"
+          << "THRJavelin" << (girls ? "HDL____100" : "HDL____110");
+        if (age == 17 || older)
+            t << (older ? "LOD___5000" : "LOD___3000");
+        else
+            t << "LOD___3000"
+              << "LOD___5000";
+        if (!(age == 25 && !girls))
+            t << "REL4X100__";
+    }
+    if (!withRelays)
+        t.erase(
+            std::remove_if(t.begin(), t.end(),
+                           [this](const QString& c) { return m_items.IsRelayGroup(c.left(3)); }),
+            t.end());
+    return t;
+}
+
+QStringList StandardItems::itemsForAge(int age, const QString& gender, bool withRelays) const
+{
+    const QStringList types = m_items.isSwimming() ? swimmingTypes(age, withRelays)
+                                                   : athleticsTypes(age, gender, withRelays);
+    const QString suffix = m_items.isSwimming() ? QStringLiteral("W") : QString();
+    QStringList codes;
+    for (const QString& type : types)
+        codes.append(type + gender + ageText(age) + suffix);
+    return codes;
+}
+
+StandardItems::Combined StandardItems::combinedEvent(const QString& genderWord, int ageOrGrade,
+                                                     const QString& name, bool grades) const
+{
+    shell::Messages& messages = m_items.messages();
+    Combined result;
+    if (genderWord == QLatin1String("Women") || genderWord == QLatin1String("Girls"))
+        result.gender = QStringLiteral("F");
+    else if (genderWord == QLatin1String("Boys") || genderWord == QLatin1String("Men"))
+        result.gender = QStringLiteral("M");
+    static const QList<std::pair<QString, int>> names{{QStringLiteral("Pentathlon"), 5},
+                                                      {QStringLiteral("Heptathlon"), 7},
+                                                      {QStringLiteral("Octathlon"), 8},
+                                                      {QStringLiteral("Decathlon"), 10}};
+    for (const auto& [word, count] : names) {
+        if (word == name)
+            result.count = count;
+    }
+    if (result.count == 0) {
+        messages.internalError(410201, QStringLiteral("Nathlon"));
+        return result;
+    }
+    result.age = grades ? ageOrGrade + 6 : ageOrGrade;
+    for (const CombinedRow& row : kCombined) {
+        if (result.gender == QLatin1String(row.gender) && row.count == result.count &&
+            std::find(row.ages.begin(), row.ages.end(), result.age) != row.ages.end()) {
+            result.events = QString::fromLatin1(row.events).split(QLatin1Char(','));
+            return result;
+        }
+    }
+    messages.internalError(410202, QStringLiteral("Invalid:") + result.gender + " " +
+                                       QString::number(result.count) + " " +
+                                       QString::number(result.age));
+    return result;
+}
+
+QString StandardItems::combinedItemCode(const QString& eventName, const QString& gender,
+                                        int age) const
+{
+    static const QStringList sprint{"80m", "100m", "200m", "400m"};
+    static const QStringList distance{"800m", "1000m", "1500m"};
+    static const QStringList hurdles{"60mH", "80mH", "90mH", "100mH", "110mH"};
+    static const QStringList fieldNames{"LJ", "HJ", "PV", "SP", "DT", "JT", "HT", "WT"};
+    static const QStringList fieldTypes{"Long___", "High___", "Pole___", "Shotput",
+                                        "Discus_", "Javelin", "Hammer_", "Weight_"};
+    QString group;
+    QString type;
+    if (sprint.contains(eventName) || distance.contains(eventName) || hurdles.contains(eventName)) {
+        group = sprint.contains(eventName)     ? QStringLiteral("SHD")
+                : distance.contains(eventName) ? QStringLiteral("LOD")
+                                               : QStringLiteral("HDL");
+        type = QString(eventName).remove(QLatin1Char('H')).remove(QLatin1Char('m'));
+        type = type.rightJustified(7, QLatin1Char('_'));
+    } else if (fieldNames.contains(eventName)) {
+        const int i = int(fieldNames.indexOf(eventName));
+        group = i < 3 ? QStringLiteral("JMP") : QStringLiteral("THR");
+        type = fieldTypes[i];
+    } else {
+        m_items.messages().internalError(410203, QStringLiteral("Invalid item:") + eventName);
+        return QString();
+    }
+    return group + type + gender + ageText(age);
+}
+
+} // namespace draw

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace meeting
+{
+class ItemTypes;
+}
+
+namespace draw
+{
+
+// The items offered for whole ages at once, and the standard combined events of the
+// athletics edition.
+class StandardItems
+{
+public:
+    explicit StandardItems(const meeting::ItemTypes& items) : m_items(items) {}
+
+    // Full item codes for one age and gender ("M" or "F"); relays only when asked.
+    QStringList itemsForAge(int age, const QString& gender, bool withRelays) const;
+
+    struct Combined {
+        QString gender;
+        int age = 0;
+        int count = 0;
+        QStringList events; // "100m", "LJ", ...
+    };
+    // "Boys 16 Octathlon"; with grades the number is a grade (age = grade + 6). Empty
+    // events when the name is not understood (an internal error).
+    Combined combinedEvent(const QString& genderWord, int ageOrGrade, const QString& name,
+                           bool grades) const;
+    // The item code of one event of a combined event ("110mH" -> HDL____110M16).
+    QString combinedItemCode(const QString& eventName, const QString& gender, int age) const;
+
+private:
+    QStringList swimmingTypes(int age, bool withRelays) const;
+    QStringList athleticsTypes(int age, const QString& gender, bool withRelays) const;
+
+    const meeting::ItemTypes& m_items;
+};
+
+} // namespace draw
