@@ -1,0 +1,38 @@
+#include "meeting/forms/meetingscreens.h"
+
+#include "meeting/forms/settingsallform.h"
+#include "meeting/forms/settingsathletesform.h"
+#include "meeting/forms/settingscaptureduringform.h"
+#include "meeting/forms/settingscategoriesform.h"
+#include "meeting/forms/settingsmeetinggeneralform.h"
+
+namespace meeting
+{
+
+void openSettingsMeetingGeneral(QWidget* parent, shell::Run& run)
+{
+    SettingsMeetingGeneralForm(run, parent).exec();
+}
+
+void openSettingsAthletes(QWidget* parent, shell::Run& run)
+{
+    SettingsAthletesForm(run, parent).exec();
+}
+
+void openSettingsCaptureDuring(QWidget* parent, shell::Run& run)
+{
+    SettingsCaptureDuringForm(run, parent).exec();
+}
+
+void openSettingsCategories(QWidget* parent, shell::Run& run)
+{
+    SettingsCategoriesForm(run, parent).exec();
+}
+
+void openSettingsAll(QWidget* parent, shell::Run& run,
+                     const std::map<QString, std::function<void(QWidget*, shell::Run&)>>& screens)
+{
+    SettingsAllForm(run, screens, parent).exec();
+}
+
+} // namespace meeting
