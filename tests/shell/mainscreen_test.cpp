@@ -1,0 +1,300 @@
+#include "support/testdatabase.h"
+
+#include "meeting/currentmeeting.h"
+#include "shell/currentmeeting.h"
+#include "shell/daycheck.h"
+#include "shell/forms/mainscreen.h"
+#include "shell/forms/selectmeetingform.h"
+#include "shell/mainscreenstate.h"
+#include "shellrows.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace shell_test;
+
+namespace
+{
+
+class MainScreenTest : public testing_support::DatabaseTest {
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        meeting::prepareMeetingRun(run());
+        m_sink.clear();
+    }
+    // Makes a meeting current, as Select Meeting would.
+    int currentMeeting(int dayCount = 1, int viewComplex = 0)
+    {
+        const int meetingNo = addMeeting(database(), "Winter Gala", dayCount, viewComplex);
+        meeting::setCurrentMeeting(run(), meetingNo);
+        return meetingNo;
+    }
+    // Openers that count what they were asked to open.
+    shell::ScreenOpeners countingOpeners()
+    {
+        shell::ScreenOpeners o;
+        auto count = [this](const QString& name) {
+            return [this, name](QWidget*, shell::Run&) { m_opened << name; };
+        };
+        o.openItems = count("items");
+        o.openProgram = count("program");
+        o.openTeams = count("teams");
+        o.openAthletes = count("athletes");
+        o.openSheets = count("sheets");
+        o.openAfter = count("after");
+        o.openCapture = [this](QWidget*, shell::Run&, bool complex) {
+            m_opened << (complex ? "capture complex" : "capture simplex");
+        };
+        return o;
+    }
+    QStringList m_opened;
+};
+
+TEST_F(MainScreenTest, ShowsCaptionMeetingAndConnection)
+{
+    shell::MainScreen screen(run(), {});
+    EXPECT_EQ(screen.windowTitle(), "Dolvane 24.150 :  Main Menu Screen");
+    EXPECT_EQ(screen.meetingText(), "Not Selected");
+    EXPECT_EQ(screen.connectedText(), "Connected to: " + m_path);
+    EXPECT_FALSE(screen.developerPanel()->isVisibleTo(&screen));
+
+    const int meetingNo = currentMeeting();
+    shell::MainScreen again(run(), {});
+    EXPECT_EQ(run().currentMeetingNo(), meetingNo);
+    EXPECT_TRUE(again.meetingText().contains("Winter Gala")) << again.meetingText().toStdString();
+}
+
+TEST_F(MainScreenTest, ButtonsWithoutTheirScreenAreDisabledAndSayWhatTheyWillOpen)
+{
+    shell::ScreenOpeners openers;
+    openers.openTeams = [](QWidget*, shell::Run&) {};
+    shell::MainScreen screen(run(), openers);
+    EXPECT_TRUE(screen.button("4. Teams   ")->isEnabled());
+    QPushButton* items = screen.button("2. Items");
+    ASSERT_NE(items, nullptr);
+    EXPECT_FALSE(items->isEnabled());
+    EXPECT_TRUE(items->toolTip().contains("the items screen"));
+    EXPECT_FALSE(screen.button("Settings: Winners")->isEnabled());
+    EXPECT_TRUE(screen.button("&Select Meeting")->isEnabled());
+    for (const char* key :
+         {"1.  &New Meeting", "Edit Meetings", "3. Program", "5. Athletes ", "6. Records",
+          "7. Sheets ", "8. Capture", "9.  After     ", "Settings: Meeting General   ",
+          "Settings: All", "&Manage data", "&General Utilities", "E&xit"})
+        EXPECT_NE(screen.button(key), nullptr) << key;
+    EXPECT_EQ(screen.button("5. Athletes ")->text(), "5. Swimmers ");
+    // Menu entries of the other editions are hidden in this one.
+    EXPECT_FALSE(screen.menuAction("Toggle Combine Buttons")->isVisible());
+    EXPECT_TRUE(screen.menuAction("Check Dolvane Meeting")->isVisible());
+}
+
+TEST_F(MainScreenTest, WorkflowButtonsNeedACurrentMeeting)
+{
+    shell::MainScreen screen(run(), countingOpeners());
+    screen.show();
+    QTest::keyClick(&screen, Qt::Key_4);
+    EXPECT_TRUE(m_opened.isEmpty());
+    EXPECT_TRUE(m_sink.saw("There is no current meeting selected!"));
+}
+
+TEST_F(MainScreenTest, FiveWithoutItemsWarnsAndOpensNothing)
+{
+    const int meetingNo = currentMeeting();
+    shell::MainScreen screen(run(), countingOpeners());
+    screen.show();
+    QTest::keyClick(&screen, Qt::Key_5);
+    EXPECT_TRUE(m_opened.isEmpty());
+    ASSERT_EQ(m_sink.count(shell::MessageKind::Warning), 1);
+    EXPECT_EQ(m_sink.ofKind(shell::MessageKind::Warning)[0].text, "No Items selected yet");
+
+    addEvent(database(), meetingNo, "");
+    QTest::keyClick(&screen, Qt::Key_5);
+    EXPECT_EQ(m_opened, QStringList{"athletes"});
+    EXPECT_TRUE(screen.isVisible()); // back after the screen closed
+}
+
+TEST_F(MainScreenTest, TheDayCheckAsksOnlyWhenTheProgramRunsPastTheMeetingsDays)
+{
+    const int meetingNo = currentMeeting(2);
+    const int eventNo = addEvent(database(), meetingNo);
+    addHeat(database(), meetingNo, eventNo, 1);
+    shell::MainScreen screen(run(), countingOpeners());
+    screen.show();
+
+    QTest::keyClick(&screen, Qt::Key_3); // day 1 of 2: no question
+    EXPECT_EQ(m_opened, QStringList{"program"});
+    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 0);
+
+    addHeat(database(), meetingNo, eventNo, 3);
+    m_sink.answerNo();
+    QTest::keyClick(&screen, Qt::Key_7);
+    EXPECT_EQ(m_opened, QStringList{"program"});
+    ASSERT_EQ(m_sink.count(shell::MessageKind::Confirm), 1);
+    EXPECT_EQ(m_sink.ofKind(shell::MessageKind::Confirm)[0].text,
+              "The last Event in this Meeting is on day 3.\rThis exceeds the setting:\r"
+              "\"Settings: Determine Program\"  ->  \"Duration Days of Meeting\".\r"
+              "This setting is currently 2.\rThis setting should be set to 3 before you "
+              "continue.\r\rDo you want to continue anyway ?");
+
+    m_sink.answerYes();
+    QTest::keyClick(&screen, Qt::Key_3);
+    EXPECT_EQ(m_opened, (QStringList{"program", "program"}));
+}
+
+TEST_F(MainScreenTest, TheDayCheckSaysNotSetWhenTheMeetingHasNoDays)
+{
+    const int meetingNo = currentMeeting(0);
+    const int eventNo = addEvent(database(), meetingNo);
+    addHeat(database(), meetingNo, eventNo, 3);
+    EXPECT_TRUE(shell::dayCheckText(shell::programDays(run()))
+                    .contains("This setting is currently not set."));
+    EXPECT_FALSE(shell::dayCheck(run()));
+    // Heats of another meeting do not count.
+    const int other = addMeeting(database(), "Other", 1);
+    addHeat(database(), other, addEvent(database(), other), 9);
+    EXPECT_EQ(shell::programDays(run()).lastDay, 3);
+}
+
+TEST_F(MainScreenTest, CaptureNeedsSelectedItemsAndTeamsAndUsesTheChosenView)
+{
+    const int meetingNo = currentMeeting(1, 1);
+    shell::MainScreen screen(run(), countingOpeners());
+    screen.show();
+    EXPECT_TRUE(screen.perItemButton()->isChecked());
+
+    QTest::keyClick(&screen, Qt::Key_8);
+    EXPECT_TRUE(m_sink.saw("There are no items selected for this meeting"));
+    addEvent(database(), meetingNo);
+    QTest::keyClick(&screen, Qt::Key_8);
+    EXPECT_TRUE(m_sink.saw("There are no teams entered for this meeting"));
+    EXPECT_TRUE(m_opened.isEmpty());
+
+    addTeam(database(), meetingNo);
+    QTest::keyClick(&screen, Qt::Key_8);
+    screen.perEventButton()->click();
+    EXPECT_EQ(value("select VIEW_HEATS_COMPLEX from MEETING where MEETINGNO = " +
+                    QString::number(meetingNo)),
+              "0");
+    QTest::keyClick(&screen, Qt::Key_8);
+    EXPECT_EQ(m_opened, (QStringList{"capture complex", "capture simplex"}));
+    EXPECT_TRUE(m_sink.progressTexts().contains("During: Check for shortcommings in data"));
+}
+
+TEST_F(MainScreenTest, SettingTheViewFromTheMeetingDoesNotWriteIt)
+{
+    const int meetingNo = currentMeeting(1, 1);
+    database().execute("update MEETING set VIEW_HEATS_COMPLEX = 5 where MEETINGNO = " +
+                       QString::number(meetingNo));
+    shell::MainScreen screen(run(), {});
+    EXPECT_TRUE(screen.perEventButton()->isChecked()); // any value but 1
+    EXPECT_EQ(value("select VIEW_HEATS_COMPLEX from MEETING"), "5");
+}
+
+TEST_F(MainScreenTest, ManageDataThatChangedTheDatabaseEndsTheScreen)
+{
+    using Change = shell::ScreenOpeners::DataChange;
+    shell::ScreenOpeners openers;
+    Change change = Change::None;
+    openers.openManageData = [&](QWidget*, shell::Run&) { return change; };
+    shell::MainScreen screen(run(), openers);
+    screen.show();
+    screen.button("&Manage data")->click();
+    EXPECT_TRUE(screen.isVisible());
+    change = Change::Restart;
+    screen.button("&Manage data")->click();
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_EQ(screen.result(), shell::kMainScreenRestart);
+
+    shell::MainScreen other(run(), openers);
+    other.show();
+    change = Change::EndProgram;
+    other.button("&Manage data")->click();
+    EXPECT_EQ(other.result(), shell::kMainScreenExit);
+}
+
+TEST_F(MainScreenTest, ExitAsksAndYesClosesWithoutRestart)
+{
+    shell::MainScreen screen(run(), {});
+    screen.show();
+    m_sink.answerNo();
+    screen.button("E&xit")->click();
+    EXPECT_TRUE(screen.isVisible());
+    m_sink.answerYes();
+    screen.button("E&xit")->click();
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_EQ(screen.result(), shell::kMainScreenExit);
+    EXPECT_TRUE(m_sink.saw("Are you sure you want to exit ?"));
+}
+
+TEST_F(MainScreenTest, NewAndEditedMeetingsBecomeCurrent)
+{
+    shell::ScreenOpeners openers;
+    int created = 0;
+    int edited = 0;
+    openers.openNewMeeting = [&](QWidget*, shell::Run&) {
+        return created = addMeeting(database(), "Spring Sprint");
+    };
+    openers.openEditMeetings = [&](QWidget*, shell::Run&) { return edited; };
+    shell::MainScreen screen(run(), openers);
+    screen.show();
+
+    screen.button("Edit Meetings")->click();
+    EXPECT_TRUE(m_sink.saw("There are no meetings to edit.\rUse \"New Meeting\" to add one."));
+
+    QTest::keyClick(&screen, Qt::Key_1);
+    EXPECT_EQ(run().currentMeetingNo(), created);
+    EXPECT_EQ(run().config().readInt("CURRENT_MEET_NO"), created);
+    EXPECT_TRUE(screen.meetingText().contains("Spring Sprint"));
+
+    // The editor deleted the current meeting and returned none.
+    database().execute("delete from MEETING");
+    addMeeting(database(), "Left over");
+    screen.button("Edit Meetings")->click();
+    EXPECT_EQ(run().currentMeetingNo(), 0);
+    EXPECT_TRUE(m_sink.saw("You deleted the current Meeting.\rSelect or create a new Meeting."));
+    EXPECT_EQ(screen.meetingText(), "Not Selected");
+}
+
+TEST_F(MainScreenTest, SelectMeetingWithoutMeetingsWarns)
+{
+    shell::MainScreen screen(run(), {});
+    screen.button("&Select Meeting")->click();
+    EXPECT_TRUE(m_sink.saw("There are no meetings to select from.\rUse \"New (Edit) Meeting\" "
+                           "to add one"));
+}
+
+TEST_F(MainScreenTest, TheMeetingListPicksAMeetingThatIsStoredAndLoaded)
+{
+    const int first = addMeeting(database(), "Winter Gala");
+    const int second = addMeeting(database(), "Spring Sprint");
+    shell::SelectMeetingForm form(shell::meetingList(run()), first, "Dolvane 24.150");
+    ASSERT_EQ(form.table()->rowCount(), 2);
+    EXPECT_EQ(form.table()->item(1, 1)->text(), "Spring Sprint");
+    EXPECT_EQ(form.table()->currentRow(), 0);
+    ASSERT_TRUE(form.selectMeeting(second));
+    form.useAsCurrent();
+    EXPECT_EQ(form.chosenMeetingNo(), second);
+
+    shell::useAsCurrentMeeting(run(), form.chosenMeetingNo());
+    EXPECT_EQ(run().currentMeetingNo(), second);
+    EXPECT_EQ(run().config().readInt("CURRENT_MEET_NO"), second);
+    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+}
+
+TEST_F(MainScreenTest, DeveloperModeShowsTheTestPanel)
+{
+    messages().setDeveloperMode(true);
+    shell::MainScreen screen(run(), {});
+    EXPECT_TRUE(screen.developerPanel()->isVisibleTo(&screen));
+    EXPECT_TRUE(screen.button("Relay Errs Fix")->isEnabled());
+    EXPECT_FALSE(screen.button("Try")->isEnabled());
+}
+
+} // namespace

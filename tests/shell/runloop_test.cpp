@@ -1,0 +1,312 @@
+#include "support/testdatabase.h"
+
+#include "backup/backupnames.h"
+#include "db/connect.h"
+#include "shell/forms/mainscreen.h"
+#include "shell/loginpassword.h"
+#include "shell/mainscreenstate.h"
+#include "shell/processformats.h"
+#include "shell/runloop.h"
+#include "shell/scriptedsink.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using shell::kMainScreenExit;
+using shell::kMainScreenRestart;
+
+namespace
+{
+
+const QString kBackupAfter = QStringLiteral("Do you want to backup the current database?");
+const QString kBackupBefore = QStringLiteral("Do you want to create a backup of the database");
+
+// The main screen as the test wants it: each pass runs the next step of the script.
+class ScriptedHost : public shell::MainScreenHost {
+public:
+    std::function<int(shell::Run&, int pass)> step = [](shell::Run&, int) {
+        return kMainScreenExit;
+    };
+    int showMainScreen(shell::Run& run) override
+    {
+        connected << run.isConnected();
+        remote << run.database()->isRemote();
+        return step(run, calls++);
+    }
+    int calls = 0;
+    QList<bool> connected;
+    QList<bool> remote;
+};
+
+class RunLoopTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_home = std::make_unique<testing_support::TempHome>();
+        m_now = QDateTime(QDate(2026, 3, 14), QTime(8, 0));
+        m_options.clock = [this] { return m_now; };
+        m_options.developerMarkerFolder = m_home->dir();
+    }
+    QString dataFolder() const { return m_home->dir() + "/Dolvane/"; }
+    QString defaultDatabase() const { return dataFolder() + "Data/Dolvane.gdb"; }
+    void makeDefaultDatabase() { m_home->freshDatabase("Dolvane/Data/Dolvane.gdb"); }
+    QString snapshot(const QDateTime& at) const
+    {
+        return dataFolder() + "Snapshots2/" + backup::snapshotName(at);
+    }
+    int shownContaining(const QString& part) const
+    {
+        int n = 0;
+        for (const auto& s : m_sink.shown())
+            n += s.text.contains(part) ? 1 : 0;
+        return n;
+    }
+    void exec()
+    {
+        shell::RunLoop loop(m_sink, m_host, m_options);
+        loop.exec();
+        m_passes = loop.passes();
+        m_results = loop.results();
+        EXPECT_FALSE(loop.running());
+        EXPECT_EQ(loop.run(), nullptr);
+    }
+
+    std::unique_ptr<testing_support::TempHome> m_home;
+    QDateTime m_now;
+    shell::RunLoopOptions m_options;
+    shell::ScriptedSink m_sink;
+    ScriptedHost m_host;
+    int m_passes = 0;
+    QList<int> m_results;
+};
+
+TEST_F(RunLoopTest, AFirstStartWithoutADatabaseMakesTheDefaultOneAndShowsTheMainScreen)
+{
+    exec();
+    EXPECT_TRUE(QFile::exists(defaultDatabase()));
+    EXPECT_EQ(m_host.calls, 1);
+    EXPECT_EQ(m_host.connected, QList<bool>{true});
+    EXPECT_EQ(m_results, QList<int>{kMainScreenExit});
+    // The default database is where it should be: no folder warning.
+    EXPECT_EQ(shownContaining("preferred folder"), 0);
+}
+
+TEST_F(RunLoopTest, ARestartRunsTheWholeStartAgainWithoutTheMorningOffer)
+{
+    makeDefaultDatabase();
+    QList<const shell::Run*> runs;
+    m_host.step = [&](shell::Run& run, int pass) {
+        runs << &run;
+        EXPECT_EQ(run.config().readText("LOCAL_DATABASENAME"), defaultDatabase());
+        return pass == 0 ? kMainScreenRestart : kMainScreenExit;
+    };
+    exec();
+    EXPECT_EQ(m_passes, 2);
+    EXPECT_EQ(m_results, (QList<int>{kMainScreenRestart, kMainScreenExit}));
+    EXPECT_EQ(m_host.connected, (QList<bool>{true, true}));
+    EXPECT_EQ(shownContaining(kBackupBefore), 1);
+    ASSERT_EQ(runs.size(), 2);
+}
+
+TEST_F(RunLoopTest, AStoredMeetingThatIsGoneBecomesNoneAndIsWrittenBack)
+{
+    makeDefaultDatabase();
+    shell::ConfigStore(shell::ConfigStore::defaultPath("DLVN")).writeInt("CURRENT_MEET_NO", 7);
+    QString meetingText;
+    m_host.step = [&](shell::Run& run, int) {
+        shell::MainScreen screen(run, {});
+        meetingText = screen.meetingText();
+        EXPECT_EQ(run.currentMeetingNo(), 0);
+        EXPECT_EQ(run.config().readText("CURRENT_MEET_NO"), "0");
+        return kMainScreenExit;
+    };
+    exec();
+    EXPECT_EQ(meetingText, "Not Selected");
+}
+
+TEST_F(RunLoopTest, EscapeOnTheMainScreenAsksAndYesEndsWithoutRestart)
+{
+    makeDefaultDatabase();
+    m_host.step = [&](shell::Run& run, int) {
+        shell::MainScreen screen(run, {});
+        screen.show();
+        m_sink.answerNo();
+        QTest::keyClick(&screen, Qt::Key_Escape);
+        EXPECT_TRUE(screen.isVisible());
+        m_sink.answerYes();
+        QTest::keyClick(&screen, Qt::Key_Escape);
+        EXPECT_FALSE(screen.isVisible());
+        return screen.result();
+    };
+    exec();
+    EXPECT_EQ(m_results, QList<int>{kMainScreenExit});
+    EXPECT_EQ(shownContaining("Exit Dolvane ?"), 2);
+    EXPECT_EQ(m_passes, 1);
+}
+
+TEST_F(RunLoopTest, TwentyNineMinutesOfWorkOfferNoBackupAtTheEnd)
+{
+    makeDefaultDatabase();
+    m_host.step = [&](shell::Run&, int) {
+        m_now = m_now.addSecs(29 * 60 + 59);
+        return kMainScreenExit;
+    };
+    exec();
+    EXPECT_EQ(shownContaining(kBackupAfter), 0);
+}
+
+TEST_F(RunLoopTest, ThirtyMinutesOfWorkOfferABackupThatYesTakes)
+{
+    makeDefaultDatabase();
+    m_sink.answerButton(0); // "Later" in the morning
+    m_host.step = [&](shell::Run&, int) {
+        m_now = m_now.addSecs(30 * 60);
+        m_sink.answerYes();
+        return kMainScreenExit;
+    };
+    exec();
+    ASSERT_EQ(shownContaining(kBackupAfter), 1);
+    EXPECT_TRUE(QFile::exists(snapshot(m_now)));
+    EXPECT_EQ(m_sink.pendingAnswers(), 0);
+}
+
+TEST_F(RunLoopTest, TheMorningOfferTakesASnapshotAndIsNotAskedAgainThatDay)
+{
+    makeDefaultDatabase();
+    m_sink.answerButton(1); // "Yes"
+    exec();
+    EXPECT_TRUE(QFile::exists(snapshot(m_now)));
+    ASSERT_EQ(m_sink.ofKind(shell::MessageKind::Question).size(), 1);
+    const auto offer = m_sink.ofKind(shell::MessageKind::Question).first();
+    EXPECT_EQ(offer.title, "Dolvane 24.150: Create a backup of the database");
+    EXPECT_EQ(offer.buttons, (QStringList{"Later", "Yes"}));
+
+    m_sink.clear();
+    m_now = m_now.addSecs(3 * 3600);
+    exec();
+    EXPECT_EQ(shownContaining(kBackupBefore), 0);
+    EXPECT_EQ(m_host.calls, 2);
+}
+
+class LoginTest : public RunLoopTest {
+protected:
+    void setPassword(const QString& password)
+    {
+        makeDefaultDatabase();
+        shell::ScriptedSink sink;
+        shell::Run run(sink);
+        db::ConnectOptions options;
+        options.offerSelect = false;
+        ASSERT_TRUE(db::connectTo(run, defaultDatabase(), options));
+        shell::setLoginPassword(run, password);
+        const QString stored = run.database()->configRead("LOGIN_PASSWORD");
+        EXPECT_FALSE(stored.contains(password)) << "stored as plain text";
+        EXPECT_EQ(shell::decipherSecret(run.globals(), stored), password);
+    }
+};
+
+TEST_F(LoginTest, ARightPasswordAfterAWrongOneOpensTheMainScreen)
+{
+    setPassword("Lane4!");
+    m_sink.answerButton(0);
+    m_sink.answerText("lane4!");
+    m_sink.answerText("Lane4!");
+    exec();
+    EXPECT_EQ(m_host.calls, 1);
+    EXPECT_EQ(shownContaining("Invalid Password"), 1);
+    EXPECT_EQ(shownContaining("Enter your password"), 2);
+}
+
+TEST_F(LoginTest, ThreeWrongPasswordsEndTheProgram)
+{
+    setPassword("Lane4!");
+    m_sink.answerButton(0);
+    for (int i = 0; i < 4; ++i)
+        m_sink.answerText("guess");
+    exec();
+    EXPECT_EQ(m_host.calls, 0);
+    EXPECT_EQ(shownContaining("Invalid Password"), 3);
+    EXPECT_EQ(shownContaining("Enter your password"), 3);
+    EXPECT_EQ(m_passes, 1);
+}
+
+TEST_F(LoginTest, CancellingThePasswordEndsTheProgram)
+{
+    setPassword("Lane4!");
+    m_sink.answerButton(0);
+    exec(); // the text prompt gets no answer: cancelled
+    EXPECT_EQ(m_host.calls, 0);
+}
+
+TEST_F(RunLoopTest, ADatabaseOutsideTheDataFolderIsWarnedAboutAndUsed)
+{
+    const QString elsewhere = m_home->freshDatabase("meets/club.gdb");
+    shell::ConfigStore(shell::ConfigStore::defaultPath("DLVN"))
+        .writeText("LOCAL_DATABASENAME", elsewhere);
+    exec();
+    EXPECT_EQ(m_host.calls, 1);
+    ASSERT_EQ(shownContaining("Your database is not in the preferred folder."), 1);
+    EXPECT_EQ(shownContaining("It is in the folder \"" + m_home->dir() + "/meets\"."), 1);
+    EXPECT_EQ(shownContaining("It should be under \"" + m_home->dir() + "/Dolvane/Data\"."), 1);
+    EXPECT_EQ(shownContaining("The database file is \"club.gdb\"."), 1);
+}
+
+TEST_F(RunLoopTest, AConfigurationStoreThatCannotBeWrittenIsReportedOnceAndTheRunGoesOn)
+{
+    makeDefaultDatabase();
+    const QString config = m_home->dir() + "/locked";
+    QDir().mkpath(config);
+    QFile::setPermissions(config, QFile::ReadOwner | QFile::ExeOwner);
+    if (QFile(config + "/probe").open(QIODevice::WriteOnly))
+        GTEST_SKIP() << "running with rights that ignore folder permissions";
+    m_options.configPath = config + "/DLVN.ini";
+    exec();
+    EXPECT_EQ(m_host.calls, 1);
+    EXPECT_EQ(shownContaining("You may need writing rights to the folder\r" + config), 1);
+    EXPECT_EQ(shownContaining("The program will now continue anyway."), 1);
+    QFile::setPermissions(config, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(RunLoopTest, ASecondRunWhileOneExistsIsAnInternalError)
+{
+    makeDefaultDatabase();
+    shell::RunLoop loop(m_sink, m_host, m_options);
+    shell::Run& first = loop.beginRun();
+    shell::Run& second = loop.beginRun();
+    EXPECT_EQ(&first, &second);
+    EXPECT_EQ(shownContaining("xAppGlobals already created"), 1);
+    loop.endRun();
+    EXPECT_EQ(loop.run(), nullptr);
+}
+
+TEST(ProcessFormatsTest, ACommaDecimalSeparatorRunsWithAPointAfterStart)
+{
+    shell::ScriptedSink sink;
+    shell::Messages messages(sink);
+    shell::processFormats().decimalSeparator = QLatin1Char(',');
+    shell::processFormats().shortDateFormat = "dd.MM.yyyy";
+    shell::fixCommaSeparator(messages);
+    EXPECT_EQ(shell::processFormats().decimalSeparator, QLatin1Char('.'));
+    EXPECT_EQ(shell::processFormats().thousandSeparator, QLatin1Char(','));
+    EXPECT_TRUE(sink.shown().isEmpty());
+
+    // The date format is still wrong: the question names it and No stops.
+    EXPECT_FALSE(shell::checkProcessFormats(messages));
+    ASSERT_EQ(sink.shown().size(), 1);
+    EXPECT_TRUE(sink.shown()[0].text.startsWith(
+        "The \"Windows Environmental Settings\" is incompatable with \"Tamrok\":"));
+    EXPECT_TRUE(sink.shown()[0].text.contains("The \"Short Date Format\" should be  \""));
+    EXPECT_FALSE(sink.shown()[0].text.contains("The \"Decimal Symbol\""));
+
+    shell::forceProcessFormats();
+    EXPECT_TRUE(shell::checkProcessFormats(messages));
+    EXPECT_EQ(shell::processFormats().shortDateFormat, "yyyy/MM/dd");
+    EXPECT_EQ(shell::processFormats().timeFormat, "hh:mm");
+    EXPECT_EQ(QString::number(1234.5), "1234.5");
+}
+
+} // namespace
