@@ -4,6 +4,9 @@
 #include "app/screenwiring.h"
 
 #include "backup/forms/managedataform.h"
+#include "draw/forms/determineprogramdialog.h"
+#include "draw/forms/programform.h"
+#include "draw/forms/selectitemsform.h"
 #include "meeting/forms/editmeetingsform.h"
 #include "meeting/forms/meetingscreens.h"
 
@@ -11,6 +14,10 @@ shell::ScreenOpeners screenOpeners()
 {
     shell::ScreenOpeners o;
     o.openManageData = &backup::openManageData;
+    o.openItems = &draw::openItems;
+    o.openProgram = &draw::openProgram;
+    o.openSettings[QStringLiteral("Settings: Determine Program")] = &draw::openDetermineProgram;
+    o.openSettings[QStringLiteral("Settings: Describe Items")] = &draw::openDescribeItems;
     o.openNewMeeting = &meeting::openNewMeeting;
     o.openEditMeetings = &meeting::openEditMeetings;
     o.openSettings[QStringLiteral("Settings: Meeting General   ")] =

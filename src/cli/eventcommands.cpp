@@ -5,6 +5,7 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/events.h"
+#include "draw/formataccept.h"
 #include "draw/formatcheck.h"
 #include "draw/formatproposal.h"
 #include "draw/heatformats.h"
@@ -121,39 +122,11 @@ int eventFormat(cli::Context& ctx)
         ctx.messages().warning(QStringLiteral("There is no event ") + QString::number(eventNo));
         return cli::Failed;
     }
-    if (!event.selected) {
-        ctx.messages().warning(QStringLiteral("You cannot edit the heats for an unselected event"));
-        return cli::Failed;
-    }
     const QString format = ctx.args[1].trimmed();
-    const QString textError = draw::FormatCheck::textError(format);
-    if (!textError.isEmpty()) {
-        ctx.messages().warning(textError);
-        return cli::Failed;
-    }
-    const draw::MeetingValues meeting = draw::readMeetingValues(draw.database(), draw.meetingNo());
-    draw::HeatGroups groups(draw.items(), meeting.lanes);
-    const int perHeat = groups.athletesPerHeat(event.itemCode);
-    const QStringList overfilled = draw::FormatCheck::overfilledRounds(format, perHeat);
-    if (!overfilled.isEmpty()) {
-        ctx.messages().warning(QStringLiteral("There are errors:\r\r") +
-                               overfilled.join(QLatin1Char('\r')));
-        return cli::Failed;
-    }
-    const int athletes = std::max(event.athletes, event.estimated);
-    const QString proposal = draw::FormatProposal(groups).autoformat(event.itemCode, athletes);
-    const QStringList lines = draw::FormatCheck(groups).check(event.itemCode, format, athletes);
-    if (athletes > 0 && (proposal != format || !lines.isEmpty())) {
-        QString text = QStringLiteral("According to the Estimated Athlete Count, the format\r "
-                                      "should be ") +
-                       (proposal.isEmpty() ? QStringLiteral("empty") : proposal) +
-                       QStringLiteral(" not ") + format;
-        if (!lines.isEmpty())
-            text += QStringLiteral("\r\rThere are errors:\r\r") + lines.join(QLatin1Char('\r'));
-        if (!ctx.messages().confirm(text + QStringLiteral("\r\rAccept nevertheless")))
-            return cli::Failed;
-    }
     events.collectSelection();
+    if (!draw::acceptFormat(draw.database(), draw.items(), draw.meetingNo(), events.event(eventNo),
+                            format))
+        return cli::Failed;
     if (!events.setFormatEdit(eventNo, format))
         return cli::Failed;
     events.saveSelection();

@@ -1,0 +1,73 @@
+#include "draw/forms/additemdialog.h"
+
+#include "meeting/itemtypes.h"
+#include "meeting/itemvocabulary.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QSpinBox>
+
+namespace draw
+{
+
+AddItemDialog::AddItemDialog(const meeting::ItemTypes& items, QWidget* parent)
+    : QDialog(parent), m_items(items)
+{
+    setWindowTitle(QStringLiteral("Add Item"));
+    auto* form = new QFormLayout(this);
+    m_group = new QComboBox(this);
+    for (const meeting::vocabulary::Group& g : meeting::vocabulary::groups(items.edition()))
+        m_group->addItem(QString::fromLatin1(g.english), QString::fromLatin1(g.code));
+    m_type = new QComboBox(this);
+    m_gender = new QComboBox(this);
+    m_gender->addItem(QStringLiteral("Boys"), QStringLiteral("M"));
+    m_gender->addItem(QStringLiteral("Girls"), QStringLiteral("F"));
+    m_gender->addItem(QStringLiteral("Both (2Gender)"), QStringLiteral("T"));
+    m_age = new QSpinBox(this);
+    m_age->setRange(1, 99);
+    m_age->setValue(12);
+    m_age->setSpecialValueText(QString());
+    m_code = new QLabel(this);
+    form->addRow(QStringLiteral("Stroke"), m_group);
+    form->addRow(QStringLiteral("Distance"), m_type);
+    form->addRow(QStringLiteral("Gender"), m_gender);
+    form->addRow(QStringLiteral("Age (99: mixed ages)"), m_age);
+    form->addRow(QStringLiteral("Item"), m_code);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+    connect(m_group, &QComboBox::currentIndexChanged, this, [this] { fillTypes(); });
+    connect(m_type, &QComboBox::currentIndexChanged, this, [this] { showCode(); });
+    connect(m_gender, &QComboBox::currentIndexChanged, this, [this] { showCode(); });
+    connect(m_age, &QSpinBox::valueChanged, this, [this] { showCode(); });
+    fillTypes();
+}
+
+void AddItemDialog::fillTypes()
+{
+    m_type->clear();
+    if (const auto* types = meeting::vocabulary::typesOf(m_group->currentData().toString())) {
+        for (const meeting::vocabulary::Type& t : *types)
+            m_type->addItem(t.name, t.code);
+    }
+    showCode();
+}
+
+QString AddItemDialog::itemCode() const
+{
+    return m_group->currentData().toString() + m_type->currentData().toString() +
+           m_gender->currentData().toString() +
+           QString::number(m_age->value()).rightJustified(2, QLatin1Char('0')) +
+           (m_items.isSwimming() ? QStringLiteral("W") : QString());
+}
+
+void AddItemDialog::showCode()
+{
+    m_code->setText(m_items.ItemDescription(itemCode(), false) + QStringLiteral("   (") +
+                    itemCode() + QStringLiteral(")"));
+}
+
+} // namespace draw

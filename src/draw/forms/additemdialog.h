@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QSpinBox;
+
+namespace meeting
+{
+class ItemTypes;
+}
+
+namespace draw
+{
+
+// Picks one item: stroke (group), distance (type), gender and age; returns its code.
+class AddItemDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    AddItemDialog(const meeting::ItemTypes& items, QWidget* parent = nullptr);
+
+    QString itemCode() const;
+
+private:
+    void fillTypes();
+    void showCode();
+
+    const meeting::ItemTypes& m_items;
+    QComboBox* m_group;
+    QComboBox* m_type;
+    QComboBox* m_gender;
+    QSpinBox* m_age;
+    QLabel* m_code;
+};
+
+} // namespace draw

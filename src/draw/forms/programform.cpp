@@ -1,0 +1,247 @@
+#include "draw/forms/programform.h"
+
+#include "draw/forms/determineprogramdialog.h"
+#include "draw/forms/programrowdialog.h"
+#include "draw/meetingvalues.h"
+#include "draw/programbreaks.h"
+#include "draw/programeditor.h"
+#include "draw/roundletter.h"
+#include "shell/run.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace draw
+{
+
+namespace
+{
+enum Column { Seq, Day, Time, Round, Heat, Item, Pit, ColumnCount };
+}
+
+ProgramForm::ProgramForm(shell::Run& run, QWidget* parent)
+    : QDialog(parent), m_run(run),
+      m_items(meeting::editionOf(run.globals().applicationCode()), run.messages()),
+      m_meetingNo(run.currentMeetingNo())
+{
+    setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Program"));
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    m_order = new QComboBox(this);
+    for (ProgramOrder o :
+         {ProgramOrder::Time, ProgramOrder::Sequence, ProgramOrder::AgeGender, ProgramOrder::Item})
+        m_order->addItem(ProgramListing::orderName(o), int(o));
+    m_day = new QComboBox(this);
+    top->addWidget(new QLabel(QStringLiteral("Order:"), this));
+    top->addWidget(m_order);
+    top->addWidget(new QLabel(QStringLiteral("Day:"), this));
+    top->addWidget(m_day);
+    top->addStretch();
+    layout->addLayout(top);
+    m_table = new QTableWidget(0, ColumnCount, this);
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Seq"), QStringLiteral("Day"),
+                                        QStringLiteral("Time"), QStringLiteral("Round"),
+                                        QStringLiteral("Heat"), QStringLiteral("Item"),
+                                        QStringLiteral("Pit")});
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { editRow(); });
+    layout->addWidget(m_table, 1);
+    auto* buttons = new QHBoxLayout;
+    auto add = [this, buttons](const QString& text, auto slot) {
+        auto* b = new QPushButton(text, this);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        buttons->addWidget(b);
+    };
+    add(QStringLiteral("Edit..."), [this] { editRow(); });
+    add(QStringLiteral("Renumber"), [this] { renumber(); });
+    add(QStringLiteral("Shift Times..."), [this] { shiftTimes(); });
+    add(QStringLiteral("Shift Sequence..."), [this] { shiftSequence(); });
+    add(QStringLiteral("Add Break..."), [this] { addBreak(); });
+    add(QStringLiteral("Cascade Dat,Time,Seq,Pit"), [this] { cascade(); });
+    add(QStringLiteral("Settings: Determine Program"), [this] { settings(); });
+    add(QStringLiteral("Close"), [this] { accept(); });
+    layout->addLayout(buttons);
+    connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(m_day, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    resize(1000, 720);
+    refresh();
+}
+
+ProgramOrder ProgramForm::order() const
+{
+    return ProgramOrder(m_order->currentData().toInt());
+}
+
+void ProgramForm::refresh()
+{
+    db::DmdCoreDbs& database = *m_run.database();
+    const int days = std::max(1, readMeetingValues(database, m_meetingNo).dayCount);
+    if (m_day->count() != days + 1) {
+        const QSignalBlocker block(m_day);
+        m_day->clear();
+        m_day->addItem(QStringLiteral("All days"), 0);
+        for (int d = 1; d <= days; ++d)
+            m_day->addItem(QStringLiteral("Day ") + QString::number(d), d);
+    }
+    const qint64 keep = currentProgramNo();
+    ProgramListing listing(database);
+    listing.refreshVisibility(m_meetingNo);
+    const QList<ProgramLine> lines =
+        listing.lines(m_meetingNo, order(), m_day->currentData().toInt());
+    QHash<qint64, QStringList> breaks;
+    for (const ProgramBreak& b : ProgramBreaks(database, m_run.messages(), m_meetingNo).list())
+        breaks[b.programNo].append(b.description);
+    m_programNos.clear();
+    m_table->setRowCount(0);
+    int lastDay = 0;
+    auto addRow = [this](const QStringList& values, qint64 programNo, const QBrush& background) {
+        const int r = m_table->rowCount();
+        m_table->insertRow(r);
+        for (int c = 0; c < ColumnCount; ++c) {
+            auto* item = new QTableWidgetItem(c < values.size() ? values[c] : QString());
+            if (c != Item)
+                item->setTextAlignment(Qt::AlignCenter);
+            item->setBackground(background);
+            m_table->setItem(r, c, item);
+        }
+        m_programNos.append(programNo);
+    };
+    const QBrush dayBrush(QColor(220, 230, 245));
+    const QBrush breakBrush(QColor(245, 240, 215));
+    for (const ProgramLine& l : lines) {
+        if (order() == ProgramOrder::Time && l.day != lastDay) {
+            addRow({QString(), QString(), QString(), QString(), QString(),
+                    QStringLiteral("Day ") + QString::number(l.day)},
+                   0, dayBrush);
+            lastDay = l.day;
+        }
+        addRow({QString::number(l.seq), QString::number(l.day),
+                l.time.isValid() ? l.time.toString(QStringLiteral("hh:mm")) : QString(), l.round,
+                l.round == QLatin1String("F") ? QString() : QString::number(l.heatNo),
+                m_items.ItemDescription(l.itemCode, false) + QStringLiteral("  -  ") +
+                    heatName(l.format, l.round, l.heatNo),
+                l.pit},
+               l.programNo, QBrush());
+        if (l.programNo == keep)
+            m_table->selectRow(m_table->rowCount() - 1);
+        for (const QString& b : breaks.value(l.programNo))
+            addRow({QString(), QString(), QString(), QString(), QString(),
+                    QStringLiteral("Break: ") + b},
+                   0, breakBrush);
+    }
+}
+
+qint64 ProgramForm::currentProgramNo() const
+{
+    const int row = m_table ? m_table->currentRow() : -1;
+    return row >= 0 && row < m_programNos.size() ? m_programNos[row] : 0;
+}
+
+void ProgramForm::editRow()
+{
+    const qint64 programNo = currentProgramNo();
+    if (programNo == 0)
+        return;
+    ProgramEditor editor(*m_run.database(), m_run.messages(), m_meetingNo);
+    const int row = m_table->currentRow();
+    ProgramRowDialog dialog(editor, this);
+    dialog.setValues(m_table->item(row, Day)->text(), m_table->item(row, Time)->text(),
+                     m_table->item(row, Seq)->text(), m_table->item(row, Pit)->text());
+    if (dialog.exec() == QDialog::Accepted && editor.apply(programNo, dialog.edit()))
+        refresh();
+}
+
+void ProgramForm::renumber()
+{
+    ProgramEditor(*m_run.database(), m_run.messages(), m_meetingNo).renumber(true);
+    refresh();
+}
+
+void ProgramForm::shiftTimes()
+{
+    const qint64 programNo = currentProgramNo();
+    QString text;
+    if (programNo == 0 ||
+        !m_run.messages().askText(QStringLiteral("Shift event times: minutes (minus means "
+                                                 "earlier)"),
+                                  &text))
+        return;
+    bool ok = false;
+    const int minutes = text.trimmed().toInt(&ok);
+    if (!ok) {
+        m_run.messages().warning(QStringLiteral("Not a number:") + text);
+        return;
+    }
+    ProgramEditor(*m_run.database(), m_run.messages(), m_meetingNo)
+        .shiftTimes(programNo, minutes, order());
+    refresh();
+}
+
+void ProgramForm::shiftSequence()
+{
+    const qint64 programNo = currentProgramNo();
+    QString text;
+    if (programNo == 0 ||
+        !m_run.messages().askText(QStringLiteral("Shift sequence numbers\rA negative number (eg "
+                                                 "\"-3\") means move up."),
+                                  &text))
+        return;
+    bool ok = false;
+    const int amount = text.trimmed().toInt(&ok);
+    if (!ok) {
+        m_run.messages().warning(QStringLiteral("Not a number:") + text);
+        return;
+    }
+    ProgramEditor(*m_run.database(), m_run.messages(), m_meetingNo)
+        .shiftSequence(programNo, amount, order());
+    refresh();
+}
+
+void ProgramForm::addBreak()
+{
+    const qint64 programNo = currentProgramNo();
+    if (programNo == 0) {
+        m_run.messages().warning(QStringLiteral("Select the Event"));
+        return;
+    }
+    QString text;
+    if (!m_run.messages().askText(QStringLiteral("Description of the break"), &text))
+        return;
+    ProgramBreaks(*m_run.database(), m_run.messages(), m_meetingNo).add(programNo, text);
+    refresh();
+}
+
+void ProgramForm::cascade()
+{
+    ProgramEditor(*m_run.database(), m_run.messages(), m_meetingNo).cascadeHeatsAreFinals();
+    refresh();
+}
+
+void ProgramForm::settings()
+{
+    openDetermineProgram(this, m_run);
+    refresh();
+}
+
+void openProgram(QWidget* parent, shell::Run& run)
+{
+    if (run.currentMeetingNo() <= 0 || !run.database()) {
+        run.messages().warning(QStringLiteral("There is no current meeting selected!"));
+        return;
+    }
+    ProgramBreaks(*run.database(), run.messages(), run.currentMeetingNo()).removeDisconnected();
+    ProgramForm form(run, parent);
+    form.exec();
+}
+
+} // namespace draw

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "draw/programorder.h"
+#include "meeting/itemtypes.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QTableWidget;
+
+namespace shell
+{
+class Run;
+}
+
+namespace draw
+{
+
+// "3. Program": the program of rounds and heats in one of its orders, with breaks shown
+// after their row, and the editing of days, times, sequence numbers and pits.
+class ProgramForm : public QDialog
+{
+    Q_OBJECT
+public:
+    ProgramForm(shell::Run& run, QWidget* parent = nullptr);
+
+    void refresh();
+    QTableWidget* table() const { return m_table; }
+    ProgramOrder order() const;
+
+    void editRow();
+    void renumber();
+    void shiftTimes();
+    void shiftSequence();
+    void addBreak();
+    void cascade();
+    void settings();
+
+private:
+    qint64 currentProgramNo() const;
+
+    shell::Run& m_run;
+    meeting::ItemTypes m_items;
+    int m_meetingNo;
+    QList<qint64> m_programNos; // per table row; 0 for a break's row
+    QTableWidget* m_table;
+    QComboBox* m_order;
+    QComboBox* m_day;
+};
+
+void openProgram(QWidget* parent, shell::Run& run);
+
+} // namespace draw

@@ -1,0 +1,332 @@
+#include "draw/forms/selectitemsform.h"
+
+#include "draw/formataccept.h"
+#include "draw/formatproposal.h"
+#include "draw/forms/additemdialog.h"
+#include "draw/heatformats.h"
+#include "draw/meetingvalues.h"
+#include "draw/programsetup.h"
+#include "shell/run.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace draw
+{
+
+namespace
+{
+enum Column { Sel, Item, Format, Heats, Expected, Entered, Finals, ColumnCount };
+}
+
+SelectItemsForm::SelectItemsForm(shell::Run& run, QWidget* parent)
+    : QDialog(parent), m_run(run),
+      m_items(meeting::editionOf(run.globals().applicationCode()), run.messages()),
+      m_events(*run.database(), m_items, run.currentMeetingNo())
+{
+    setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Select Items and Heats"));
+    m_events.collectSelection();
+    auto* layout = new QVBoxLayout(this);
+    m_summary = new QLabel(this);
+    layout->addWidget(m_summary);
+    m_table = new QTableWidget(0, ColumnCount, this);
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Sel"), QStringLiteral("Item"),
+                                        QStringLiteral("Heat format"), QStringLiteral("Heats"),
+                                        QStringLiteral("Expected"), QStringLiteral("Entered"),
+                                        QStringLiteral("Heats are finals")});
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int, int column) {
+        if (column == Sel)
+            toggleSelected();
+        else
+            editFormat();
+    });
+    layout->addWidget(m_table, 1);
+
+    auto* buttons = new QGridLayout;
+    auto add = [this, buttons](int row, int col, const QString& text, auto slot) {
+        auto* b = new QPushButton(text, this);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        buttons->addWidget(b, row, col);
+    };
+    add(0, 0, QStringLiteral("Add Item..."), [this] { addItem(); });
+    add(0, 1, QStringLiteral("Add Items for Ages..."), [this] { addItemsForAges(); });
+    add(0, 2, QStringLiteral("Import Template..."), [this] { importTemplate(); });
+    add(0, 3, QStringLiteral("Save as Template..."), [this] { saveTemplate(); });
+    add(1, 0, QStringLiteral("Select / Unselect"), [this] { toggleSelected(); });
+    add(1, 1, QStringLiteral("Select All"), [this] { selectAll(true); });
+    add(1, 2, QStringLiteral("Unselect All"), [this] { selectAll(false); });
+    add(1, 3, QStringLiteral("Remove Unselected"), [this] { removeUnselected(); });
+    add(2, 0, QStringLiteral("Expected Swimmers..."), [this] { editExpected(); });
+    add(2, 1, QStringLiteral("AutoFormat"), [this] { autoformat(false); });
+    add(2, 2, QStringLiteral("AutoFormat All"), [this] { autoformat(true); });
+    add(2, 3, QStringLiteral("Edit Format..."), [this] { editFormat(); });
+    add(3, 0, QStringLiteral("Heats Are Finals"), [this] { toggleHeatsAreFinals(); });
+    add(3, 1, QStringLiteral("Description..."), [this] { editDescription(); });
+    add(3, 3, QStringLiteral("Close"), [this] { accept(); });
+    layout->addLayout(buttons);
+    resize(900, 700);
+    refresh();
+}
+
+void SelectItemsForm::refresh()
+{
+    const qint64 keep = currentEvent();
+    m_rows = m_events.list();
+    m_table->setRowCount(int(m_rows.size()));
+    int selected = 0;
+    int heats = 0;
+    for (int r = 0; r < m_rows.size(); ++r) {
+        const EventRow& e = m_rows[r];
+        selected += e.selectedEdit ? 1 : 0;
+        QString title = m_items.ItemDescription(e.itemCode, false);
+        if (!e.description.isEmpty())
+            title += QStringLiteral(" - ") + e.description;
+        const QStringList values{e.selectedEdit ? QStringLiteral("X") : QString(),
+                                 title,
+                                 e.formatEdit,
+                                 e.heatCountsEdit,
+                                 e.estimated ? QString::number(e.estimated) : QString(),
+                                 e.athletes ? QString::number(e.athletes) : QString(),
+                                 e.finalNotRun == 1 ? QStringLiteral("Yes") : QString()};
+        for (int c = 0; c < ColumnCount; ++c) {
+            auto* item = new QTableWidgetItem(values[c]);
+            if (c != Item)
+                item->setTextAlignment(Qt::AlignCenter);
+            if (!e.selectedEdit)
+                item->setForeground(Qt::gray);
+            m_table->setItem(r, c, item);
+        }
+        if (e.selectedEdit)
+            heats += HeatFormats::roundCount(e.formatEdit) > 0 ? 1 : 0;
+        if (e.eventNo == keep)
+            m_table->selectRow(r);
+    }
+    m_summary->setText(QString::number(m_rows.size()) + QStringLiteral(" items to select from, ") +
+                       QString::number(selected) + QStringLiteral(" selected, ") +
+                       QString::number(heats) +
+                       QStringLiteral(" with heats. Double-click Sel to "
+                                      "select, any other column to edit "
+                                      "the heat format."));
+}
+
+qint64 SelectItemsForm::currentEvent() const
+{
+    const int row = m_table ? m_table->currentRow() : -1;
+    return row >= 0 && row < m_rows.size() ? m_rows[row].eventNo : 0;
+}
+
+void SelectItemsForm::addItem()
+{
+    AddItemDialog dialog(m_items, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (m_events.addOneItem(dialog.itemCode(), true) > 0)
+        refresh();
+}
+
+void SelectItemsForm::addItemsForAges()
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        this, QStringLiteral("Add Items for Ages"),
+        QStringLiteral("Ages (for example 9,10,11,12); both genders, with relays:"),
+        QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return;
+    QList<int> ages;
+    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const int age = part.trimmed().toInt(&ok);
+        if (!ok || age < 1 || age > 99) {
+            m_run.messages().warning(QStringLiteral("Not a number:") + part);
+            return;
+        }
+        ages.append(age);
+    }
+    ProgramSetup(m_events).addItemsForAges(ages, {QStringLiteral("M"), QStringLiteral("F")}, true);
+    refresh();
+}
+
+void SelectItemsForm::toggleSelected()
+{
+    if (const qint64 e = currentEvent()) {
+        m_events.toggleSelection(e);
+        refresh();
+    }
+}
+
+void SelectItemsForm::selectAll(bool selected)
+{
+    if (!m_run.messages().confirm(
+            QStringLiteral("Are you sure you want to ") +
+            (selected ? QStringLiteral("Select") : QStringLiteral("Unselect")) +
+            QStringLiteral(" all")))
+        return;
+    m_events.selectAll(selected);
+    refresh();
+}
+
+void SelectItemsForm::removeUnselected()
+{
+    if (!m_run.messages().confirm(
+            QStringLiteral("Remove all unselected Items from the selection list")))
+        return;
+    // Items unselected in this session are saved first, so that they are removed too.
+    m_events.saveSelection();
+    m_events.removeUnselected();
+    refresh();
+}
+
+void SelectItemsForm::editExpected()
+{
+    const qint64 e = currentEvent();
+    if (e == 0)
+        return;
+    QString text = QString::number(m_events.event(e).estimated);
+    if (!m_run.messages().askText(QStringLiteral("Estimated Number of Athletes for this Event"),
+                                  &text))
+        return;
+    bool ok = false;
+    const int count = text.trimmed().toInt(&ok);
+    if (!ok || count < 0) {
+        m_run.messages().warning(QStringLiteral("Not a number:") + text);
+        return;
+    }
+    m_events.setEstimatedCount(e, count);
+    refresh();
+}
+
+void SelectItemsForm::autoformat(bool all)
+{
+    const MeetingValues meeting = readMeetingValues(*m_run.database(), m_events.meetingNo());
+    HeatGroups groups(m_items, meeting.lanes);
+    FormatProposal proposal(groups);
+    QList<EventRow> targets;
+    if (all) {
+        targets = m_events.list(true);
+    } else if (const qint64 e = currentEvent()) {
+        const EventRow row = m_events.event(e);
+        if (!row.selectedEdit) {
+            m_run.messages().warning(QStringLiteral("This item is not selected"));
+            return;
+        }
+        const QString title = m_items.ItemDescription(row.itemCode, false);
+        if (!m_run.messages().confirm(QStringLiteral("Autoformat ") + title +
+                                      QStringLiteral(" using the\rEstimatedAthleteCount (") +
+                                      QString::number(row.estimated) + ")"))
+            return;
+        if (row.estimated == 0 && row.athletes == 0)
+            m_run.messages().information(QStringLiteral("No athletes for ") + title);
+        targets.append(row);
+    }
+    for (const EventRow& row : targets) {
+        if (row.nAthlon > 0)
+            continue;
+        const int athletes = std::max(row.estimated, row.athletes);
+        m_events.setFormatEdit(
+            row.eventNo, athletes > 0 ? proposal.autoformat(row.itemCode, athletes) : QString());
+    }
+    refresh();
+}
+
+void SelectItemsForm::editFormat()
+{
+    const qint64 e = currentEvent();
+    if (e == 0)
+        return;
+    const EventRow row = m_events.event(e);
+    bool ok = false;
+    const QString format = QInputDialog::getText(
+        this, QStringLiteral("Edit Heat Format"),
+        m_items.ItemDescription(row.itemCode, false) +
+            QStringLiteral("\nHeats,Places,Times per round, rounds separated by \"/\" "
+                           "(empty: final only):"),
+        QLineEdit::Normal, row.formatEdit, &ok);
+    if (!ok)
+        return;
+    if (acceptFormat(*m_run.database(), m_items, m_events.meetingNo(), row, format.trimmed()))
+        m_events.setFormatEdit(e, format.trimmed());
+    refresh();
+}
+
+void SelectItemsForm::toggleHeatsAreFinals()
+{
+    if (const qint64 e = currentEvent()) {
+        m_events.setFinalNotRun(e, m_events.event(e).finalNotRun != 1);
+        refresh();
+    }
+}
+
+void SelectItemsForm::editDescription()
+{
+    const qint64 e = currentEvent();
+    if (e == 0)
+        return;
+    QString text = m_events.description(e);
+    if (m_run.messages().askText(QStringLiteral("Description of the event (after the item's "
+                                                "name)"),
+                                 &text)) {
+        m_events.setDescription(e, text, true);
+        refresh();
+    }
+}
+
+void SelectItemsForm::importTemplate()
+{
+    ProgramSetup setup(m_events);
+    const QList<TemplateInfo> templates = setup.templates();
+    if (templates.isEmpty()) {
+        m_run.messages().information(QStringLiteral("There are no templates in this database"));
+        return;
+    }
+    QStringList names;
+    for (const TemplateInfo& t : templates)
+        names.append(t.name + QStringLiteral(" (") + QString::number(t.items) +
+                     QStringLiteral(" items)"));
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(this, QStringLiteral("Import Template"),
+                                                 QStringLiteral("Template:"), names, 0, false, &ok);
+    if (!ok)
+        return;
+    setup.importTemplate(templates[names.indexOf(chosen)].templateNo);
+    m_events.collectSelection();
+    refresh();
+}
+
+void SelectItemsForm::saveTemplate()
+{
+    QString name;
+    if (!m_run.messages().askText(QStringLiteral("Save as a Template in the Tamrok database"),
+                                  &name))
+        return;
+    m_events.saveSelection();
+    ProgramSetup(m_events).saveAsTemplate(name);
+}
+
+void SelectItemsForm::done(int result)
+{
+    m_events.saveSelection();
+    QDialog::done(result);
+}
+
+void openItems(QWidget* parent, shell::Run& run)
+{
+    if (run.currentMeetingNo() <= 0 || !run.database()) {
+        run.messages().warning(QStringLiteral("There is no current meeting selected!"));
+        return;
+    }
+    SelectItemsForm form(run, parent);
+    form.exec();
+}
+
+} // namespace draw

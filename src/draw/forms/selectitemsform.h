@@ -1,0 +1,59 @@
+#pragma once
+
+#include "draw/events.h"
+#include "meeting/itemtypes.h"
+
+#include <QDialog>
+
+class QLabel;
+class QTableWidget;
+
+namespace shell
+{
+class Run;
+}
+
+namespace draw
+{
+
+// "2. Items": the items the meeting offers, their selection and their heat formats. It
+// works on the working copies and saves them, with the program rows, when it closes.
+class SelectItemsForm : public QDialog
+{
+    Q_OBJECT
+public:
+    SelectItemsForm(shell::Run& run, QWidget* parent = nullptr);
+
+    void refresh();
+    QTableWidget* table() const { return m_table; }
+    Events& events() { return m_events; }
+
+    void addItem();
+    void addItemsForAges();
+    void toggleSelected();
+    void selectAll(bool selected);
+    void removeUnselected();
+    void editExpected();
+    void autoformat(bool all);
+    void editFormat();
+    void toggleHeatsAreFinals();
+    void editDescription();
+    void importTemplate();
+    void saveTemplate();
+
+    void done(int result) override;
+
+private:
+    qint64 currentEvent() const;
+
+    shell::Run& m_run;
+    meeting::ItemTypes m_items;
+    Events m_events;
+    QList<EventRow> m_rows;
+    QTableWidget* m_table;
+    QLabel* m_summary;
+};
+
+void openItems(QWidget* parent, shell::Run& run);
+
+} // namespace draw
