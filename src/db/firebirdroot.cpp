@@ -52,6 +52,12 @@ QString prepareFirebirdRoot()
         for (const char* name : {"plugins", "intl", "UDF", "plugins.conf", "firebird.msg"})
             linkTo(dir + "/" + name, system + "/" + name);
         qputenv("FIREBIRD", dir.toUtf8());
+        // The engine's lock files: shared by our programs on this computer (so they can
+        // open one file together), apart from any other Firebird program's.
+        if (qEnvironmentVariableIsEmpty("FIREBIRD_LOCK")) {
+            QDir().mkpath(dir + "/lock");
+            qputenv("FIREBIRD_LOCK", (dir + "/lock").toUtf8());
+        }
         return dir;
     }();
     return root;
