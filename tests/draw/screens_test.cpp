@@ -1,0 +1,100 @@
+#include "drawfixture.h"
+
+#include "db/sqltext.h"
+#include "draw/forms/programform.h"
+#include "draw/forms/selectitemsform.h"
+#include "draw/programeditor.h"
+#include "draw/programorder.h"
+#include "shell/run.h"
+
+#include <QTableWidget>
+
+using namespace draw;
+
+namespace
+{
+
+// A swimming gala of 40 events set up as an official would: four ages, boys and girls,
+// freestyle to medley relay, heats proposed from the expected swimmers, two days.
+class ScreensTest : public DrawFixture
+{
+protected:
+    void SetUp() override
+    {
+        DrawFixture::SetUp();
+        run().setCurrentMeetingNo(m_meetingNo);
+    }
+
+    void setUpGala()
+    {
+        const QStringList types{"FRE_____50", "BCK_____50", "BRE_____50", "BFL_____50",
+                                "M_R4X50___"};
+        int expected = 5;
+        for (const char* age : {"09", "11", "13", "15"}) {
+            for (const QString& type : types) {
+                for (const char* gender : {"F", "M"}) {
+                    const qint64 e = addSelected(type + gender + age + "W");
+                    m_events->setEstimatedCount(e, expected);
+                    expected = expected % 31 + 7;
+                }
+            }
+        }
+    }
+
+    void grab(QWidget& widget, const QString& name)
+    {
+        const QByteArray dir = qgetenv("DOLVANE_SCREENSHOT_DIR");
+        if (!dir.isEmpty())
+            widget.grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+    }
+};
+
+TEST_F(ScreensTest, TheItemsScreenProposesHeatsAndSavesThemWhenItCloses)
+{
+    setUpGala();
+    SelectItemsForm form(run());
+    form.show();
+    ASSERT_EQ(form.table()->rowCount(), 40);
+    form.autoformat(true);
+    // Nothing reaches the program before the screen is left.
+    EXPECT_EQ(count("PROGRAM"), 40);
+    const int withHeats = count("MYEVENT", "C_HEATFORMATEDIT <> ''");
+    EXPECT_GT(withHeats, 10);
+    grab(form, "items");
+    form.accept();
+    EXPECT_EQ(count("MYEVENT", "HEATFORMAT <> ''"), withHeats);
+    EXPECT_GT(count("PROGRAM", "ROUND = 'A'"), withHeats);
+    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+}
+
+TEST_F(ScreensTest, TheProgramScreenListsTwoDaysInTimeOrder)
+{
+    setUpGala();
+    m_events->collectSelection();
+    for (const EventRow& e : m_events->list(true)) {
+        const int athletes = e.estimated;
+        m_events->setFormatEdit(e.eventNo, athletes > 16 ? "3,2,2" : athletes > 8 ? "2,3,2" : "");
+    }
+    m_events->saveSelection();
+    // Younger swimmers on day 1, older on day 2; four minutes a heat from 09:00.
+    ProgramEditor editor(database(), messages(), m_meetingNo);
+    int minutes[3] = {0, 0, 0};
+    for (const ProgramLine& l : ProgramListing(database()).lines(m_meetingNo, ProgramOrder::Item)) {
+        const int day = l.itemCode.mid(11, 2).toInt() <= 11 ? 1 : 2;
+        SlotEdit edit;
+        edit.day = day;
+        edit.time = QTime(9, 0).addSecs(60 * minutes[day]);
+        minutes[day] += 4;
+        ASSERT_TRUE(editor.apply(l.programNo, edit));
+    }
+    ASSERT_TRUE(editor.renumber(false));
+    ProgramForm form(run());
+    form.show();
+    // Two day headers and every row.
+    EXPECT_EQ(form.table()->rowCount(), count("PROGRAM") + 2);
+    EXPECT_EQ(form.table()->item(0, 5)->text(), "Day 1");
+    EXPECT_EQ(form.table()->item(1, 0)->text(), "1");
+    grab(form, "program");
+}
+
+} // namespace
