@@ -7,6 +7,8 @@
 #include "draw/forms/determineprogramdialog.h"
 #include "draw/forms/programform.h"
 #include "draw/forms/selectitemsform.h"
+#include "entries/forms/athletesform.h"
+#include "entries/forms/teamsform.h"
 #include "meeting/forms/editmeetingsform.h"
 #include "meeting/forms/meetingscreens.h"
 
@@ -18,6 +20,8 @@ shell::ScreenOpeners screenOpeners()
     o.openProgram = &draw::openProgram;
     o.openSettings[QStringLiteral("Settings: Determine Program")] = &draw::openDetermineProgram;
     o.openSettings[QStringLiteral("Settings: Describe Items")] = &draw::openDescribeItems;
+    o.openTeams = &entries::openTeams;
+    o.openAthletes = &entries::openAthletes;
     o.openNewMeeting = &meeting::openNewMeeting;
     o.openEditMeetings = &meeting::openEditMeetings;
     o.openSettings[QStringLiteral("Settings: Meeting General   ")] =

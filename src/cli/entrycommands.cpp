@@ -44,8 +44,8 @@ std::optional<entries::TeamRow> teamByAbbreviation(cli::Context& ctx, const Targ
 
 int teamAdd(cli::Context& ctx)
 {
-    const bool noMales = ctx.takeFlag(QStringLiteral("no-males"));
-    const bool noFemales = ctx.takeFlag(QStringLiteral("no-females"));
+    const bool noMales = ctx.takeFlag(QStringLiteral("--no-males"));
+    const bool noFemales = ctx.takeFlag(QStringLiteral("--no-females"));
     const Target t = target(ctx);
     if (!ctx.expectArgs(2))
         return cli::WrongCommandLine;
@@ -102,10 +102,10 @@ int teamDelete(cli::Context& ctx)
 
 int athleteAdd(cli::Context& ctx)
 {
-    const QString number = ctx.takeOption(QStringLiteral("number"));
-    const QString birthDate = ctx.takeOption(QStringLiteral("birthdate"));
-    const QString category = ctx.takeOption(QStringLiteral("category"));
-    const bool relay = ctx.takeFlag(QStringLiteral("relay"));
+    const QString number = ctx.takeOption(QStringLiteral("--number"));
+    const QString birthDate = ctx.takeOption(QStringLiteral("--birthdate"));
+    const QString category = ctx.takeOption(QStringLiteral("--category"));
+    const bool relay = ctx.takeFlag(QStringLiteral("--relay"));
     const Target t = target(ctx);
     if (!ctx.expectArgs(5))
         return cli::WrongCommandLine;
@@ -136,7 +136,7 @@ int athleteAdd(cli::Context& ctx)
 
 int athleteList(cli::Context& ctx)
 {
-    const QString teamOption = ctx.takeOption(QStringLiteral("team"));
+    const QString teamOption = ctx.takeOption(QStringLiteral("--team"));
     const Target t = target(ctx);
     if (!ctx.expectArgs(0))
         return cli::WrongCommandLine;
@@ -192,8 +192,8 @@ int athleteDelete(cli::Context& ctx)
 
 int athleteRenumber(cli::Context& ctx)
 {
-    const QString teamOption = ctx.takeOption(QStringLiteral("team"));
-    const QString gap = ctx.takeOption(QStringLiteral("gap"));
+    const QString teamOption = ctx.takeOption(QStringLiteral("--team"));
+    const QString gap = ctx.takeOption(QStringLiteral("--gap"));
     const Target t = target(ctx);
     if (!ctx.expectArgs(1))
         return cli::WrongCommandLine;
@@ -211,7 +211,7 @@ int athleteRenumber(cli::Context& ctx)
 
 int enter(cli::Context& ctx)
 {
-    const QString best = ctx.takeOption(QStringLiteral("best"));
+    const QString best = ctx.takeOption(QStringLiteral("--best"));
     const Target t = target(ctx);
     if (!ctx.expectArgs(2))
         return cli::WrongCommandLine;
@@ -232,7 +232,7 @@ int enter(cli::Context& ctx)
 
 int relayAdd(cli::Context& ctx)
 {
-    const bool force = ctx.takeFlag(QStringLiteral("force"));
+    const bool force = ctx.takeFlag(QStringLiteral("--force"));
     const Target t = target(ctx);
     if (!ctx.expectArgs(3))
         return cli::WrongCommandLine;

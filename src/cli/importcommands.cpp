@@ -16,12 +16,12 @@ const char* kKinds[] = {"athlete error", "item error", "warning"};
 int importAthletes(cli::Context& ctx)
 {
     QStringList settings;
-    for (QString s = ctx.takeOption(QStringLiteral("setup")); !s.isEmpty();
-         s = ctx.takeOption(QStringLiteral("setup")))
+    for (QString s = ctx.takeOption(QStringLiteral("--setup")); !s.isEmpty();
+         s = ctx.takeOption(QStringLiteral("--setup")))
         settings << s;
-    const QString oneTeam = ctx.takeOption(QStringLiteral("one-team"));
-    const QString wipe = ctx.takeOption(QStringLiteral("wipe"));
-    const QString delimiter = ctx.takeOption(QStringLiteral("delimiter"));
+    const QString oneTeam = ctx.takeOption(QStringLiteral("--one-team"));
+    const QString wipe = ctx.takeOption(QStringLiteral("--wipe"));
+    const QString delimiter = ctx.takeOption(QStringLiteral("--delimiter"));
     const int meetingNo = cli::meetingOption(ctx);
     if (!ctx.expectArgs(1))
         return cli::WrongCommandLine;

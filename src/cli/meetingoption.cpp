@@ -8,7 +8,7 @@ namespace cli
 
 int meetingOption(Context& ctx)
 {
-    const QString option = ctx.takeOption(QStringLiteral("meeting"));
+    const QString option = ctx.takeOption(QStringLiteral("--meeting"));
     bool ok = true;
     const int meetingNo =
         option.isEmpty()

@@ -1,0 +1,69 @@
+#include "importfixture.h"
+
+#include "entries/forms/athleteimportform.h"
+#include "entries/forms/athletesform.h"
+#include "entries/forms/teamsform.h"
+
+#include <QDir>
+#include <QTableWidget>
+
+namespace
+{
+
+// Screens are saved as pictures when DOLVANE_SCREENSHOTS names a folder.
+void keepPicture(QWidget& screen, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("DOLVANE_SCREENSHOTS");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    screen.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+} // namespace
+
+TEST_F(ImportTest, theImportScreenShowsTheFileReportsAndImportsAfterAFix)
+{
+    run().config().writeInt(QStringLiteral("CSV_ATH_COLMNO_SURNAME"), 1);
+    importer()->saveSetup();
+    entries::AthleteImportForm form(run());
+    form.resize(1240, 820);
+    form.show();
+    const QString path = writeFile(QStringLiteral("club.csv"),
+                                   withHeader("NEL,Jan,M,13,OAK,1,50m Freestyle,0:31.25\n"
+                                              "BOTHA,Kim,M,13,OAK,2,50m Freestyle,31.2x\n"
+                                              ",Lee,M,13,OAK,3\n"));
+    ASSERT_TRUE(form.showFile(path));
+    EXPECT_EQ(form.grid()->rowCount(), 4);
+    EXPECT_EQ(form.grid()->horizontalHeaderItem(0)->text(), QStringLiteral("1\nSurname"));
+    keepPicture(form, QStringLiteral("import-file"));
+    QString report;
+    form.setReportQuestion([&report](const QString& text) {
+        report = text;
+        return false;
+    });
+    EXPECT_EQ(form.importFile(), entries::AthleteImport::Outcome::Stopped);
+    EXPECT_TRUE(report.contains("     4  AthleteErr: Surname Empty"));
+    EXPECT_TRUE(report.contains("Best Before may only contain numeric characters: 31.2x"));
+    EXPECT_EQ(count(QStringLiteral("ATHLETE")), 0);
+
+    // The official fixes the file and imports again; now it goes through.
+    writeFile(QStringLiteral("club.csv"), withHeader("NEL,Jan,M,13,OAK,1,50m Freestyle,0:31.25\n"
+                                                     "BOTHA,Kim,M,13,OAK,2,50m Freestyle,31.20\n"
+                                                     "DU TOIT,Lee,M,13,OAK,3\n"));
+    ASSERT_TRUE(form.showFile(path));
+    form.setReportQuestion([](const QString&) { return true; });
+    EXPECT_EQ(form.importFile(), entries::AthleteImport::Outcome::Imported);
+    EXPECT_TRUE(form.status().contains("3 Athletes added")) << form.status().toStdString();
+    keepPicture(form, QStringLiteral("import-done"));
+    EXPECT_EQ(count(QStringLiteral("ATHLETE")), 3);
+
+    entries::TeamsForm teams(run());
+    teams.show();
+    ASSERT_EQ(teams.table()->rowCount(), 1);
+    EXPECT_EQ(teams.table()->item(0, 4)->text(), QStringLiteral("3"));
+    keepPicture(teams, QStringLiteral("teams"));
+    entries::AthletesForm athletes(run());
+    athletes.show();
+    keepPicture(athletes, QStringLiteral("swimmers"));
+}
