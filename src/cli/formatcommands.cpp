@@ -15,7 +15,7 @@ namespace
 
 int formatPropose(cli::Context& ctx)
 {
-    const QString lanesText = ctx.takeOption(QStringLiteral("lanes"));
+    const QString lanesText = ctx.takeOption(QStringLiteral("--lanes"));
     if (!ctx.expectArgs(2))
         return cli::WrongCommandLine;
     const qint64 count = cli::DrawCli::number(ctx, ctx.args[1], QStringLiteral("COUNT"));

@@ -25,8 +25,8 @@ bool programRowExists(cli::DrawCli& draw, qint64 programNo)
 
 int programList(cli::Context& ctx)
 {
-    const QString dayText = ctx.takeOption(QStringLiteral("day"));
-    const QString orderText = ctx.takeOption(QStringLiteral("order"));
+    const QString dayText = ctx.takeOption(QStringLiteral("--day"));
+    const QString orderText = ctx.takeOption(QStringLiteral("--order"));
     cli::DrawCli draw(ctx);
     if (!ctx.expectArgs(0))
         return cli::WrongCommandLine;
@@ -78,10 +78,10 @@ int programList(cli::Context& ctx)
 
 int programSet(cli::Context& ctx)
 {
-    const QString dayText = ctx.takeOption(QStringLiteral("day"));
-    const QString timeText = ctx.takeOption(QStringLiteral("time"));
-    const QString seqText = ctx.takeOption(QStringLiteral("seq"));
-    const QString pitText = ctx.takeOption(QStringLiteral("pit"));
+    const QString dayText = ctx.takeOption(QStringLiteral("--day"));
+    const QString timeText = ctx.takeOption(QStringLiteral("--time"));
+    const QString seqText = ctx.takeOption(QStringLiteral("--seq"));
+    const QString pitText = ctx.takeOption(QStringLiteral("--pit"));
     cli::DrawCli draw(ctx);
     if (!ctx.expectArgs(1))
         return cli::WrongCommandLine;
