@@ -79,7 +79,7 @@ MainScreen::MainScreen(Run& run, ScreenOpeners openers, QWidget* parent)
     top->addWidget(buildManageArea(), 1);
     top->addWidget(buildFacilitiesArea(), 0);
     layout->addLayout(top);
-    layout->addWidget(buildWorkArea(), 1);
+    layout->addWidget(buildWorkArea());
     layout->addWidget(buildDeveloperPanel());
 
     auto* bottom = new QHBoxLayout;
@@ -216,7 +216,6 @@ QWidget* MainScreen::buildWorkArea()
             flow->addLayout(view);
         }
     }
-    flow->addStretch();
     columns->addLayout(flow, 1);
 
     auto* settingsColumn = new QVBoxLayout;
