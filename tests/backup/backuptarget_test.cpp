@@ -3,6 +3,7 @@
 #include "backup/backuptarget.h"
 
 #include <QFile>
+#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,36 @@ TEST_F(BackupTest, ATargetWithoutRoomAsksUntilThereIsRoomOrTheUserGivesUp)
     EXPECT_FALSE(backup::backupTo(run(), target, [](const QString&) { return 10; }));
     EXPECT_FALSE(QFile::exists(target + "/" + backup::snapshotName(m_now)));
     EXPECT_FALSE(m_sink.saw("Done: backup created"));
+}
+
+} // namespace
+
+namespace
+{
+
+TEST_F(BackupTest, TheCommandLineTakesSnapshotsAndBackups)
+{
+    run().freeDatabaseModule();
+    QString out;
+    QString err;
+    ASSERT_EQ(testing_support::runCli({"--db", m_path, "snapshot"}, &out, &err), 0)
+        << err.toStdString();
+    ASSERT_TRUE(out.startsWith("snapshot: " + dataRoot() + "Snapshots2/dolvane_"));
+    const QString archive = out.mid(10).trimmed();
+    EXPECT_TRUE(QFile::exists(archive));
+
+    const QString target = m_home->dir() + "/stick";
+    EXPECT_EQ(testing_support::runCli({"--db", m_path, "--no", "backup", target}, &out, &err), 1);
+    EXPECT_FALSE(QDir(target).exists() && !QDir(target).isEmpty());
+    EXPECT_EQ(testing_support::runCli({"--db", m_path, "backup"}, &out, &err), 2);
+    // Another profile, so that the backup's own snapshot is not the one of this minute.
+    QProcessEnvironment other = QProcessEnvironment::systemEnvironment();
+    other.insert("USERPROFILE", m_home->dir() + "/other");
+    const int code =
+        testing_support::runCli({"--db", m_path, "--yes", "backup", target}, &out, &err, &other);
+    ASSERT_EQ(code, 0) << err.toStdString();
+    EXPECT_TRUE(out.contains("Done: backup created"));
+    EXPECT_EQ(QDir(target).entryList({"dolvane_*.zip"}, QDir::Files).size(), 1);
 }
 
 } // namespace
