@@ -16,14 +16,14 @@ namespace
 
 constexpr int kMinutesPerDay = 1440;
 
-QString setList(const SlotEdit& edit, bool withSeq)
+QString setList(const SlotEdit& edit)
 {
     QStringList sets;
     if (edit.day)
         sets.append(QStringLiteral("DAY_SEQ = ") + db::sqlInt(*edit.day));
     if (edit.time)
         sets.append(QStringLiteral("THETIME = ") + sqlTime(*edit.time));
-    if (edit.seq && withSeq)
+    if (edit.seq)
         sets.append(QStringLiteral("SEQ = ") + db::sqlInt(*edit.seq));
     if (edit.pit)
         sets.append(QStringLiteral("PIT = ") + db::quoted(edit.pit->trimmed()));
@@ -102,13 +102,13 @@ bool ProgramEditor::apply(qint64 programNo, const SlotEdit& edit)
                                   QStringLiteral("P.PROGRAMNO = ") + db::sqlInt(programNo));
     const qint64 combinedNo = combined.toLongLong();
     if (combinedNo <= 0) {
-        const QString sets = setList(edit, true);
+        const QString sets = setList(edit);
         return sets.isEmpty() || m_database.executeOneRow(
                                      QStringLiteral("update PROGRAM set ") + sets +
                                      QStringLiteral(" where PROGRAMNO = ") + db::sqlInt(programNo));
     }
     // A grouped combined item runs as one race: the group and all its rows move together.
-    const QString sets = setList(edit, true);
+    const QString sets = setList(edit);
     if (sets.isEmpty())
         return true;
     if (!m_database.startBatch())
@@ -320,7 +320,7 @@ bool ProgramEditor::cascadeHeatsAreFinals()
         edit.time = heat.value("THETIME").toTime();
         edit.seq = int(heat.integer("SEQ"));
         edit.pit = heat.text("PIT");
-        ok = m_database.execute(QStringLiteral("update PROGRAM set ") + setList(edit, true) +
+        ok = m_database.execute(QStringLiteral("update PROGRAM set ") + setList(edit) +
                                 QStringLiteral(" where EVENTNO = ") + event +
                                 QStringLiteral(" and ROUND = 'F'")) &&
              ok;

@@ -34,7 +34,8 @@ protected:
 TEST_F(CommandsTest, FormatsAreSetDescribedAndProposed)
 {
     QString out;
-    ASSERT_EQ(cli({"event", "format", QString::number(m_event), "4,3,4/2,3,2"}, &out), 0) << out.toStdString();
+    ASSERT_EQ(cli({"event", "format", QString::number(m_event), "4,3,4/2,3,2"}, &out), 0)
+        << out.toStdString();
     EXPECT_EQ(count("PROGRAM", "ROUND = 'B'"), 4);
     EXPECT_EQ(count("PROGRAM", "ROUND = 'A'"), 2);
     ASSERT_EQ(runCli({"format", "describe", "4,3,4/2,3,2"}, &out), 0);
@@ -82,7 +83,8 @@ TEST_F(CommandsTest, SelectAndUnselectFollowTheRules)
     ASSERT_EQ(cli({"event", "format", QString::number(m_event), "2,3,2"}), 0);
     QString err;
     EXPECT_EQ(cli({"event", "unselect", QString::number(m_event)}, nullptr, &err), 1);
-    EXPECT_TRUE(err.contains("Before you can unselect, you must clear the heats")) << err.toStdString();
+    EXPECT_TRUE(err.contains("Before you can unselect, you must clear the heats"))
+        << err.toStdString();
     ASSERT_EQ(cli({"event", "format", QString::number(m_event), ""}), 0);
     ASSERT_EQ(cli({"event", "unselect", QString::number(m_event)}), 0);
     EXPECT_EQ(count("PROGRAM"), 0);
