@@ -3,6 +3,8 @@
 // insert the same rows in one transaction with prepared statements: the limit.
 //
 // usage: importbench [ROUNDS]   (default 3; the best round of each is reported)
+//        importbench --write FILE  (writes the championship file and its item codes, one a
+//                                   line, to FILE.items, for trying the import by hand)
 
 #include "../tests/support/entryfilegenerator.h"
 
@@ -252,6 +254,16 @@ double limitOnce(Meeting& m, const testing_support::GeneratedEntries& generated)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    if (argc == 3 && QByteArrayView(argv[1]) == "--write") {
+        const auto generated = testing_support::generateEntries({});
+        QFile file(QString::fromLocal8Bit(argv[2]));
+        QFile items(QString::fromLocal8Bit(argv[2]) + QStringLiteral(".items"));
+        if (!file.open(QIODevice::WriteOnly) || !items.open(QIODevice::WriteOnly))
+            return 1;
+        file.write(generated.csv);
+        items.write(generated.itemCodes.join(QLatin1Char('\n')).toUtf8() + '\n');
+        return 0;
+    }
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     QTemporaryDir dir;
     qputenv("DOLVANE_CONFIG_DIR", (dir.path() + QStringLiteral("/config")).toUtf8());
