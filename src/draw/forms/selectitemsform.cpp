@@ -6,6 +6,7 @@
 #include "draw/heatformats.h"
 #include "draw/meetingvalues.h"
 #include "draw/programsetup.h"
+#include "draw/simplexeditor.h"
 #include "shell/run.h"
 
 #include <QGridLayout>
@@ -73,6 +74,7 @@ SelectItemsForm::SelectItemsForm(shell::Run& run, QWidget* parent)
     add(2, 3, QStringLiteral("Edit Format..."), [this] { editFormat(); });
     add(3, 0, QStringLiteral("Heats Are Finals"), [this] { toggleHeatsAreFinals(); });
     add(3, 1, QStringLiteral("Description..."), [this] { editDescription(); });
+    add(3, 2, QStringLiteral("Semi Heats..."), [this] { editSemiHeats(); });
     add(3, 3, QStringLiteral("Close"), [this] { accept(); });
     layout->addLayout(buttons);
     resize(900, 700);
@@ -256,6 +258,26 @@ void SelectItemsForm::editFormat()
         return;
     if (acceptFormat(*m_run.database(), m_items, m_events.meetingNo(), row, format.trimmed()))
         m_events.setFormatEdit(e, format.trimmed());
+    refresh();
+}
+
+void SelectItemsForm::editSemiHeats()
+{
+    const qint64 e = currentEvent();
+    if (e == 0)
+        return;
+    const HeatGroups groups(m_items,
+                            readMeetingValues(*m_run.database(), m_events.meetingNo()).lanes);
+    SimplexEditor editor(m_events, groups);
+    if (!editor.canEdit(e))
+        return;
+    QString text =
+        QString::number(HeatFormats::heatCountsText(m_events.event(e).formatEdit).toInt());
+    if (!m_run.messages().askText(QStringLiteral("Number of semi heats (the best times go to "
+                                                 "the final; 0: final only)"),
+                                  &text))
+        return;
+    editor.setHeats(e, text, m_events.event(e).finalNotRun == 1);
     refresh();
 }
 

@@ -36,6 +36,7 @@ public:
     void editExpected();
     void autoformat(bool all);
     void editFormat();
+    void editSemiHeats();
     void toggleHeatsAreFinals();
     void editDescription();
     void importTemplate();
