@@ -18,7 +18,9 @@ public:
     // Whether the event's working format may be edited as semis by times at all.
     bool canEdit(qint64 eventNo);
     // Sets "h,0,<athletes per heat>" for `heatsText` heats, or clears the heats for 0.
-    bool setHeats(qint64 eventNo, const QString& heatsText, bool heatsAreFinals);
+    // `checked`: the caller has already asked canEdit().
+    bool setHeats(qint64 eventNo, const QString& heatsText, bool heatsAreFinals,
+                  bool checked = false);
 
 private:
     Events& m_events;

@@ -277,7 +277,7 @@ void SelectItemsForm::editSemiHeats()
                                                  "the final; 0: final only)"),
                                   &text))
         return;
-    editor.setHeats(e, text, m_events.event(e).finalNotRun == 1);
+    editor.setHeats(e, text, m_events.event(e).finalNotRun == 1, true);
     refresh();
 }
 
