@@ -3,6 +3,8 @@
 #include "app/screenwiring.h"
 #include "shell/forms/mainscreen.h"
 
+#include <QEventLoop>
+
 #include <algorithm>
 
 int DesktopHost::showMainScreen(shell::Run& run)
@@ -11,5 +13,11 @@ int DesktopHost::showMainScreen(shell::Run& run)
     // As tall as its buttons need, wide enough for long meeting names.
     screen.adjustSize();
     screen.resize(std::max(screen.width(), 960), screen.height());
-    return screen.exec();
+    // Not exec(): the main screen hides itself while another screen is open, and hiding a
+    // dialog ends its exec() loop. This loop ends only when the screen is done.
+    QEventLoop loop;
+    QObject::connect(&screen, &QDialog::finished, &loop, &QEventLoop::exit);
+    screen.setModal(true);
+    screen.show();
+    return loop.exec();
 }
