@@ -30,8 +30,7 @@
 #include <limits>
 #include <vector>
 
-namespace
-{
+namespace {
 
 using testing_support::GeneratedLayout;
 
@@ -104,8 +103,7 @@ double importOnce(Meeting& m, const QString& file, int itemLast, int* athletes, 
 }
 
 // The input of a prepared statement, laid out as the server describes its parameters.
-class Params
-{
+class Params {
 public:
     Params(Firebird::ThrowStatusWrapper& status, Firebird::IStatement* statement)
         : m_meta(statement->getInputMetadata(&status)),

@@ -51,10 +51,8 @@ QList<Sample> samples(int count)
             text = QStringLiteral("%1.%2").arg(seconds).arg(hundredths, 2, 10, QLatin1Char('0'));
             break;
         case 1:
-            text = QStringLiteral("%1:%2.%3")
-                       .arg(seconds / 60)
-                       .arg(seconds % 60)
-                       .arg(hundredths / 10);
+            text =
+                QStringLiteral("%1:%2.%3").arg(seconds / 60).arg(seconds % 60).arg(hundredths / 10);
             break;
         case 2:
             text = QStringLiteral("%1:%2,%3")

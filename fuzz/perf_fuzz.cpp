@@ -74,7 +74,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     // The first byte picks the item; the whole input is the text.
     const QString code = QString::fromLatin1(codes[size > 0 ? data[0] % 8 : 0]);
-    exercise(code.endsWith(QLatin1Char('W')) ? swim : athletics, code,
-             QString::fromUtf8(input));
+    exercise(code.endsWith(QLatin1Char('W')) ? swim : athletics, code, QString::fromUtf8(input));
     return 0;
 }

@@ -10,8 +10,7 @@
 
 namespace backup {
 
-namespace
-{
+namespace {
 
 const QString kTitle = QStringLiteral("Backup");
 // A user keeps pressing Retry only so often; a console answering every question the same

@@ -16,8 +16,7 @@
 
 namespace backup {
 
-namespace
-{
+namespace {
 
 const QString kTitle = QStringLiteral("Restore");
 

@@ -8,8 +8,7 @@
 
 namespace backup {
 
-namespace
-{
+namespace {
 
 QString zipErrorText(int code)
 {

@@ -5,8 +5,7 @@
 #include "meeting/datetext.h"
 #include "meeting/genderage.h"
 
-namespace
-{
+namespace {
 
 int ageFromId(cli::Context& ctx)
 {

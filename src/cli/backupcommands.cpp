@@ -10,8 +10,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 
-namespace
-{
+namespace {
 
 int snapshot(cli::Context& ctx)
 {

@@ -9,8 +9,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-namespace
-{
+namespace {
 
 int categoryList(cli::Context& ctx)
 {

@@ -32,11 +32,11 @@ int dbInfo(cli::Context& ctx)
     if (!database)
         return cli::Failed;
     if (ctx.json) {
-        ctx.printFields({{QStringLiteral("connection"), database->connectionText()},
-                         {QStringLiteral("version"), db::storedVersion(*database)},
-                         {QStringLiteral("release"), ctx.run().globals().version()},
-                         {QStringLiteral("login_attempt"),
-                          QString::number(database->loginAttemptUsed())}});
+        ctx.printFields(
+            {{QStringLiteral("connection"), database->connectionText()},
+             {QStringLiteral("version"), db::storedVersion(*database)},
+             {QStringLiteral("release"), ctx.run().globals().version()},
+             {QStringLiteral("login_attempt"), QString::number(database->loginAttemptUsed())}});
         return cli::Success;
     }
     ctx.out << shell::ConsoleSink::plain(db::currentDatabaseText(ctx.run())) << "\n";

@@ -5,8 +5,7 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 
-namespace cli
-{
+namespace cli {
 
 DrawCli::DrawCli(Context& ctx)
     : m_items(meeting::editionOf(ctx.run().globals().applicationCode()), ctx.messages())

@@ -4,20 +4,17 @@
 
 #include <QString>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
 
-namespace cli
-{
+namespace cli {
 
 class Context;
 
 // What the event, format and program commands share: the database, the meeting the
 // command works on and the item codes of the edition.
-class DrawCli
-{
+class DrawCli {
 public:
     explicit DrawCli(Context& ctx);
 

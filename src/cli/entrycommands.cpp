@@ -14,8 +14,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-namespace
-{
+namespace {
 
 // The connected database and the meeting of a command, after its own words are taken.
 struct Target {

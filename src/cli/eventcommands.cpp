@@ -15,8 +15,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-namespace
-{
+namespace {
 
 int eventAdd(cli::Context& ctx)
 {

@@ -10,8 +10,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-namespace
-{
+namespace {
 
 int formatPropose(cli::Context& ctx)
 {

@@ -8,8 +8,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-namespace
-{
+namespace {
 
 const char* kKinds[] = {"athlete error", "item error", "warning"};
 

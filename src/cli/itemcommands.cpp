@@ -267,11 +267,10 @@ int perfFixFormats(cli::Context& ctx)
     if (!database)
         return cli::Failed;
     // The stored performances are this program's: its own edition's rules.
-    const meeting::ItemTypes items(meeting::editionOf(database->applicationCode()),
-                                   ctx.messages());
+    const meeting::ItemTypes items(meeting::editionOf(database->applicationCode()), ctx.messages());
     meeting::PerfFormatScan scan;
-    const meeting::PerfFixOutcome outcome = meeting::fixPerformanceFormats(
-        *database, items, [&](const meeting::PerfFormatScan& found) {
+    const meeting::PerfFixOutcome outcome =
+        meeting::fixPerformanceFormats(*database, items, [&](const meeting::PerfFormatScan& found) {
             scan = found;
             if (ctx.json)
                 return;
@@ -299,12 +298,10 @@ const cli::Command typesCmd("item types", "GROUP [--afrikaans] [--edition athlet
                             &itemTypes);
 const cli::Command normaliseCmd("perf normalise", "CODE TEXT [--edition athletics] [--json]",
                                 &perfNormalise);
-const cli::Command checkCmd("perf check", "CODE TEXT [--edition athletics] [--json]",
-                            &perfCheck);
+const cli::Command checkCmd("perf check", "CODE TEXT [--edition athletics] [--json]", &perfCheck);
 const cli::Command valueCmd("perf value", "TEXT [--json]", &perfValue);
 const cli::Command thirdDigitCmd("perf third-digit",
-                                 "CODE TEXT DIGIT [--edition athletics] [--json]",
-                                 &perfThirdDigit);
+                                 "CODE TEXT DIGIT [--edition athletics] [--json]", &perfThirdDigit);
 const cli::Command windCmd("wind check", "TEXT [--json]", &windCheck);
 const cli::Command fixFormatsCmd("perf fix-formats", "[--json]", &perfFixFormats);
 

@@ -52,8 +52,7 @@ int meetingDelete(cli::Context& ctx)
         return cli::Failed;
     if (database->ZSqlCount(QStringLiteral("MEETING"),
                             QStringLiteral("MEETINGNO = ") + db::sqlInt(meetingNo)) < 1) {
-        ctx.messages().warning(QStringLiteral("There is no meeting ") +
-                               QString::number(meetingNo));
+        ctx.messages().warning(QStringLiteral("There is no meeting ") + QString::number(meetingNo));
         return cli::Failed;
     }
     return db::deleteMeeting(*database, meetingNo) ? cli::Success : cli::Failed;

@@ -1,7 +1,6 @@
 #pragma once
 
-namespace cli
-{
+namespace cli {
 
 class Context;
 

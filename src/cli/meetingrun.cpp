@@ -3,8 +3,7 @@
 #include "cli/cli.h"
 #include "meeting/currentmeeting.h"
 
-namespace cli
-{
+namespace cli {
 
 db::DmdCoreDbs* meetingRun(Context& ctx)
 {

@@ -1,12 +1,10 @@
 #pragma once
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
 
-namespace cli
-{
+namespace cli {
 
 class Context;
 

@@ -13,8 +13,7 @@
 #include "meeting/meetingsettings.h"
 #include "meeting/meetingupdate.h"
 
-namespace
-{
+namespace {
 
 // A meeting number argument; 0 after the usage error.
 int meetingArgument(cli::Context& ctx, const QString& text)

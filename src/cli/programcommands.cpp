@@ -12,8 +12,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-namespace
-{
+namespace {
 
 bool programRowExists(cli::DrawCli& draw, qint64 programNo)
 {

@@ -116,11 +116,11 @@ bool connectDatabase(shell::Run& run, const ConnectOptions& options)
     if (lastRemote) {
         const QString address = config.readText(QString::fromLatin1(kRemoteIpAddress));
         const QString path = config.readText(QString::fromLatin1(kRemoteDatabaseName));
-        const bool go =
-            !options.firstRun ||
-            messages.confirm(QStringLiteral("The last time you connected to a remote database :\r") +
-                             address + QStringLiteral("   ") + path +
-                             QStringLiteral("\r\rDo you still want to connect to that database"));
+        const bool go = !options.firstRun ||
+                        messages.confirm(
+                            QStringLiteral("The last time you connected to a remote database :\r") +
+                            address + QStringLiteral("   ") + path +
+                            QStringLiteral("\r\rDo you still want to connect to that database"));
         if (go) {
             messages.progress(QString(), QStringLiteral("Connecting"));
             connected = loginTo(run, address + QLatin1Char(':') + path, options);
@@ -156,9 +156,9 @@ bool connectDatabase(shell::Run& run, const ConnectOptions& options)
     while (!connected && options.offerSelect) {
         if (!messages.confirm(QStringLiteral("Do you want to select a database")))
             break;
-        const QString path = messages.chooseFile(
-            QStringLiteral("Select a database"),
-            QStringLiteral("Interbase Databases (*.gdb);;All files (*)"));
+        const QString path =
+            messages.chooseFile(QStringLiteral("Select a database"),
+                                QStringLiteral("Interbase Databases (*.gdb);;All files (*)"));
         if (checkDatabaseFile(messages, path))
             connected = loginTo(run, path, options);
     }

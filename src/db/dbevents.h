@@ -45,7 +45,7 @@ private:
 
     DmdCoreDbs& m_database;
     QStringList m_names;
-    std::vector<unsigned char> m_block;  // the counts we know
+    std::vector<unsigned char> m_block; // the counts we know
     Firebird::IEvents* m_events = nullptr;
     EventCallback* m_callback = nullptr;
     bool m_firstDelivery = true;

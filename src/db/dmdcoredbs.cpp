@@ -79,15 +79,14 @@ bool DmdCoreDbs::login(const QString& connectionText, int option)
     const bool remote = isRemoteConnectionText(connectionText);
     bool connected = false;
     if (option == 0 || option == 1) {
-        connected = attempt(connectionText,
-                            Credentials{QStringLiteral("SYSDBA"), kServerDefaultPassword});
+        connected =
+            attempt(connectionText, Credentials{QStringLiteral("SYSDBA"), kServerDefaultPassword});
         if (connected) {
             m_loginAttempt = 1;
         } else if (remote && m_lastLoginError.isNetworkError()) {
             m_messages.progressDone();
             m_messages.warning(QStringLiteral("Could not find the network-database\r") +
-                               connectionText + QStringLiteral("\r\r") +
-                               m_lastLoginError.message);
+                               connectionText + QStringLiteral("\r\r") + m_lastLoginError.message);
             return false;
         }
     }
@@ -96,8 +95,8 @@ bool DmdCoreDbs::login(const QString& connectionText, int option)
         if (connected) {
             m_loginAttempt = 2;
         } else {
-            connected = attempt(connectionText,
-                                Credentials{QStringLiteral("SYSDBA"), kProductPassword});
+            connected =
+                attempt(connectionText, Credentials{QStringLiteral("SYSDBA"), kProductPassword});
             if (connected)
                 m_loginAttempt = 3;
         }
@@ -106,8 +105,8 @@ bool DmdCoreDbs::login(const QString& connectionText, int option)
     if (!connected) {
         m_attachment.reset();
         if (m_messages.developerMode())
-            m_messages.internalError(10202,
-                                     QStringLiteral("You may need to copy gds32.dll to two places"));
+            m_messages.internalError(
+                10202, QStringLiteral("You may need to copy gds32.dll to two places"));
         QString text = QStringLiteral(
             "Tamrok could not connect to the database driver (Firebird).\r\r"
             "Please check that the Firebird server is installed and running:\r"
@@ -148,9 +147,8 @@ QString DmdCoreDbs::connectionText()
 void DmdCoreDbs::close()
 {
     if (!isConnected()) {
-        m_messages.internalError(10207,
-                                 QStringLiteral("Database already disconnected:\r") +
-                                     m_connectionText);
+        m_messages.internalError(10207, QStringLiteral("Database already disconnected:\r") +
+                                            m_connectionText);
         return;
     }
     m_messages.setInternalErrorRecorder({});
@@ -188,8 +186,7 @@ Query DmdCoreDbs::openQuery(const QString& sql)
     query.m_open = runRead(sql, &query.m_rows, &query.m_error);
     if (!query.m_open && isConnected()) {
         m_messages.warning(QStringLiteral("Could not open ") + sql + QStringLiteral("\r") +
-                           kDashes + QStringLiteral("\rERROR MESSAGE:\r") +
-                           query.m_error.message);
+                           kDashes + QStringLiteral("\rERROR MESSAGE:\r") + query.m_error.message);
     }
     return query;
 }
@@ -233,8 +230,8 @@ int DmdCoreDbs::ZSqlRecCount(const QString& sql)
 int DmdCoreDbs::ZRecordCount(Query& query, bool showProgress)
 {
     if (query.sql().contains(QLatin1String("count(*) as NRECS"), Qt::CaseInsensitive)) {
-        m_messages.internalError(10212,
-                                 QStringLiteral("You should call ZSqlCount(), not ZRecordCount()."));
+        m_messages.internalError(
+            10212, QStringLiteral("You should call ZSqlCount(), not ZRecordCount()."));
     }
     if (showProgress)
         m_messages.progress(QStringLiteral("Counting records"), QStringLiteral("Please Wait"));
@@ -245,8 +242,7 @@ int DmdCoreDbs::ZRecordCount(Query& query, bool showProgress)
     return query.recordCount();
 }
 
-QString DmdCoreDbs::selectOneValue(const QString& field, const QString& table,
-                                   const QString& where)
+QString DmdCoreDbs::selectOneValue(const QString& field, const QString& table, const QString& where)
 {
     Query q = openQuery(QStringLiteral("select ") + field + QStringLiteral(" from ") + table +
                         QStringLiteral(" where ") + where);
@@ -258,8 +254,8 @@ QString DmdCoreDbs::selectOneValue(const QString& field, const QString& table,
 qint64 DmdCoreDbs::nextKeyNumber(const QString& sequence)
 {
     const QString name = sequence.isEmpty() ? QStringLiteral("GLOBAL") : sequence;
-    Query q = openQuery(QStringLiteral("select NEXT_NO from GEN_NEXT_") + name +
-                        QStringLiteral("_NO"));
+    Query q =
+        openQuery(QStringLiteral("select NEXT_NO from GEN_NEXT_") + name + QStringLiteral("_NO"));
     if (!q.isOpen() || q.isEmpty()) {
         m_messages.internalError(10213, QStringLiteral("Could not draw a new key number"));
         return 0;
@@ -321,8 +317,7 @@ bool DmdCoreDbs::executeOneRow(const QString& sql)
               fbExecute(*m_attachment, m_tscMdfy, sql, &m_lastError, &affected);
     if (ok && affected != 1) {
         m_messages.internalError(10216, QStringLiteral("Not 1 row affected but ") +
-                                            QString::number(affected) + QStringLiteral("\r") +
-                                            sql);
+                                            QString::number(affected) + QStringLiteral("\r") + sql);
         ok = false;
     }
     if (ok)
@@ -433,15 +428,13 @@ QString DmdCoreDbs::firstField(const QString& table)
 QString DmdCoreDbs::fieldList(const QString& table, const QString& prefix)
 {
     if (!prefix.isEmpty() && !prefix.endsWith(QLatin1Char('.'))) {
-        m_messages.internalError(10220,
-                                 QStringLiteral("If supplied, the prefix must have a dot: ") +
-                                     prefix);
+        m_messages.internalError(
+            10220, QStringLiteral("If supplied, the prefix must have a dot: ") + prefix);
         return {};
     }
     Query q = openQuery(QStringLiteral("select rdb$field_name as NAME from rdb$relation_fields"
                                        " where rdb$relation_name = ") +
-                        quoted(table.toUpper()) +
-                        QStringLiteral(" order by rdb$field_position"));
+                        quoted(table.toUpper()) + QStringLiteral(" order by rdb$field_position"));
     QStringList names;
     for (q.first(); !q.eof(); q.next())
         names << prefix + q.text(QStringLiteral("NAME")).trimmed();
@@ -466,8 +459,7 @@ int DmdCoreDbs::deleteChildren(const QString& childTable, const QString& childKe
         m_messages.progress(title, QString(), q.position(), q.recordCount());
         deleted += int(executeRowsAffected(QStringLiteral("delete from ") + childTable +
                                            QStringLiteral(" where ") + childKey +
-                                           QStringLiteral(" = ") +
-                                           sqlInt(q.integer(childKey))));
+                                           QStringLiteral(" = ") + sqlInt(q.integer(childKey))));
     }
     m_messages.progressDone();
     return deleted;

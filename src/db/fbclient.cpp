@@ -52,8 +52,7 @@ template <typename Fn> bool guarded(DbError* error, Fn&& fn)
 }
 
 QVariant readColumn(IMessageMetadata* meta, ThrowStatusWrapper& status, unsigned i,
-                    const unsigned char* buffer, IAttachment* attachment,
-                    ITransaction* transaction)
+                    const unsigned char* buffer, IAttachment* attachment, ITransaction* transaction)
 {
     const unsigned type = meta->getType(&status, i) & ~1u;
     const unsigned offset = meta->getOffset(&status, i);
@@ -98,8 +97,8 @@ QVariant readColumn(IMessageMetadata* meta, ThrowStatusWrapper& status, unsigned
         return bool(*data);
     case SQL_TYPE_TIME: {
         unsigned h, m, s, f;
-        fbMaster()->getUtilInterface()->decodeTime(*reinterpret_cast<const ISC_TIME*>(data), &h,
-                                                   &m, &s, &f);
+        fbMaster()->getUtilInterface()->decodeTime(*reinterpret_cast<const ISC_TIME*>(data), &h, &m,
+                                                   &s, &f);
         return QTime(int(h), int(m), int(s), int(f / 10));
     }
     case SQL_TYPE_DATE: {
@@ -113,7 +112,8 @@ QVariant readColumn(IMessageMetadata* meta, ThrowStatusWrapper& status, unsigned
         unsigned y, mo, d, h, m, s, f;
         fbMaster()->getUtilInterface()->decodeDate(ts->timestamp_date, &y, &mo, &d);
         fbMaster()->getUtilInterface()->decodeTime(ts->timestamp_time, &h, &m, &s, &f);
-        return QDateTime(QDate(int(y), int(mo), int(d)), QTime(int(h), int(m), int(s), int(f / 10)));
+        return QDateTime(QDate(int(y), int(mo), int(d)),
+                         QTime(int(h), int(m), int(s), int(f / 10)));
     }
     case SQL_BLOB: {
         ISC_QUAD id;
@@ -191,9 +191,9 @@ std::unique_ptr<FbAttachment> FbAttachment::attach(const QString& connectionText
         }
         dpb->insertString(&status, isc_dpb_lc_ctype, "UTF8");
         IProvider* provider = master->getDispatcher();
-        attachment = provider->attachDatabase(&status, connectionText.toUtf8().constData(),
-                                              dpb->getBufferLength(&status),
-                                              dpb->getBuffer(&status));
+        attachment =
+            provider->attachDatabase(&status, connectionText.toUtf8().constData(),
+                                     dpb->getBufferLength(&status), dpb->getBuffer(&status));
         provider->release();
     });
     if (dpb)
@@ -220,9 +220,9 @@ std::unique_ptr<FbAttachment> FbAttachment::create(const QString& path, DbError*
         dpb->insertString(&status, isc_dpb_set_db_charset, "UTF8");
         dpb->insertString(&status, isc_dpb_lc_ctype, "UTF8");
         IProvider* provider = master->getDispatcher();
-        attachment = provider->createDatabase(&status, path.toUtf8().constData(),
-                                              dpb->getBufferLength(&status),
-                                              dpb->getBuffer(&status));
+        attachment =
+            provider->createDatabase(&status, path.toUtf8().constData(),
+                                     dpb->getBufferLength(&status), dpb->getBuffer(&status));
         provider->release();
     });
     if (dpb)
@@ -244,9 +244,9 @@ bool FbAttachment::setForcedWrites(const QString& path, bool on, DbError* error)
         dpb->insertString(&status, isc_dpb_user_name, "SYSDBA");
         dpb->insertInt(&status, isc_dpb_force_write, on ? 1 : 0);
         IProvider* provider = master->getDispatcher();
-        attachment = provider->attachDatabase(&status, path.toUtf8().constData(),
-                                              dpb->getBufferLength(&status),
-                                              dpb->getBuffer(&status));
+        attachment =
+            provider->attachDatabase(&status, path.toUtf8().constData(),
+                                     dpb->getBufferLength(&status), dpb->getBuffer(&status));
         provider->release();
         attachment->detach(&status);
         attachment = nullptr;

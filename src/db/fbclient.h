@@ -60,9 +60,8 @@ public:
     FbAttachment& operator=(const FbAttachment&) = delete;
 
     // A connection text is a path (the embedded engine) or "host:path" (a server).
-    static std::unique_ptr<FbAttachment> attach(const QString& connectionText,
-                                                const std::optional<Credentials>& login,
-                                                DbError* error);
+    static std::unique_ptr<FbAttachment>
+    attach(const QString& connectionText, const std::optional<Credentials>& login, DbError* error);
     // `forcedWrites` off makes the engine leave page writes to the operating system's
     // cache: much faster, safe only for scratch files.
     static std::unique_ptr<FbAttachment> create(const QString& path, DbError* error,

@@ -17,16 +17,18 @@ struct ParentLink {
 
 // Children reached through a parent of the meeting, in the order they are deleted.
 const ParentLink kDeleteThroughParent[] = {
-    {"RANK", "RANKNO", "RACE", "RACENO"},          {"EIF_RANK", "RANKNO", "EIF_RACE", "RACENO"},
-    {"ATHLETE", "ATHLETENO", "TEAM", "TEAMNO"},    {"PROGRAM", "PROGRAMNO", "MYEVENT", "EVENTNO"},
+    {"RANK", "RANKNO", "RACE", "RACENO"},
+    {"EIF_RANK", "RANKNO", "EIF_RACE", "RACENO"},
+    {"ATHLETE", "ATHLETENO", "TEAM", "TEAMNO"},
+    {"PROGRAM", "PROGRAMNO", "MYEVENT", "EVENTNO"},
     {"HEATPART", "HEATPARTNO", "MYEVENT", "EVENTNO"},
     {"PARTICIPATE", "PARTNO", "MYEVENT", "EVENTNO"},
 };
 
 const char* const kDeleteDirect[] = {
-    "RACE",         "EIF_RACE",    "EVENTDSCR",     "MYEVENT",   "TEAM",       "DISTRIBUTION",
-    "PLACEPOINT",   "RELAY_ATHLETE", "MEETINGSET",  "MEETING",   "PROGRAM_BREAK", "PERF_HIST",
-    "PERF_HIST_HGT", "COMBINED",   "AWOL_QUE",      "CATEGORY",
+    "RACE",          "EIF_RACE",      "EVENTDSCR",  "MYEVENT",  "TEAM",          "DISTRIBUTION",
+    "PLACEPOINT",    "RELAY_ATHLETE", "MEETINGSET", "MEETING",  "PROGRAM_BREAK", "PERF_HIST",
+    "PERF_HIST_HGT", "COMBINED",      "AWOL_QUE",   "CATEGORY",
 };
 
 struct OrphanLink {
@@ -36,7 +38,7 @@ struct OrphanLink {
 };
 
 const OrphanLink kOrphanLinks[] = {
-    {"PROGRAM", "MYEVENT", "EVENTNO"},   {"HEATPART", "MYEVENT", "EVENTNO"},
+    {"PROGRAM", "MYEVENT", "EVENTNO"},     {"HEATPART", "MYEVENT", "EVENTNO"},
     {"PARTICIPATE", "MYEVENT", "EVENTNO"}, {"ATHLETE", "TEAM", "TEAMNO"},
     {"EIF_RANK", "EIF_RACE", "RACENO"},
 };
@@ -53,9 +55,9 @@ void deleteMeetingRows(DmdCoreDbs& database, int meetingNo)
         messages.progress(title, QString::fromLatin1(link.child), step++, steps);
         Query keys = database.openQuery(
             QStringLiteral("select c.") + link.childKey + QStringLiteral(" from ") + link.child +
-            QStringLiteral(" c join ") + link.parent + QStringLiteral(" p on c.") +
-            link.parentKey + QStringLiteral(" = p.") + link.parentKey +
-            QStringLiteral("\r\n where p.MEETINGNO = ") + sqlInt(meetingNo));
+            QStringLiteral(" c join ") + link.parent + QStringLiteral(" p on c.") + link.parentKey +
+            QStringLiteral(" = p.") + link.parentKey + QStringLiteral("\r\n where p.MEETINGNO = ") +
+            sqlInt(meetingNo));
         for (keys.first(); !keys.eof(); keys.next())
             database.executeOneRow(QStringLiteral("delete from ") + link.child +
                                    QStringLiteral(" where ") + link.childKey +
@@ -90,14 +92,13 @@ QStringList orphanCheck(DmdCoreDbs& database, int meetingNo)
     QStringList findings;
     for (const OrphanLink& link : kOrphanLinks) {
         const int n = database.ZSqlRecCount(
-            QStringLiteral("select count(*) AS nrecs from ") + link.child +
-            QStringLiteral(" c, ") + link.parent + QStringLiteral(" p\r\n where c.") + link.key +
-            QStringLiteral(" = p.") + link.key + QStringLiteral(" and p.MEETINGNO = ") +
-            sqlInt(meetingNo) + QStringLiteral("\r\n and ( not c.MEETINGNO = ") +
-            sqlInt(meetingNo) + QStringLiteral(")"));
+            QStringLiteral("select count(*) AS nrecs from ") + link.child + QStringLiteral(" c, ") +
+            link.parent + QStringLiteral(" p\r\n where c.") + link.key + QStringLiteral(" = p.") +
+            link.key + QStringLiteral(" and p.MEETINGNO = ") + sqlInt(meetingNo) +
+            QStringLiteral("\r\n and ( not c.MEETINGNO = ") + sqlInt(meetingNo) +
+            QStringLiteral(")"));
         if (n > 0)
-            findings << QString::fromLatin1(link.child) + QStringLiteral(": ") +
-                            QString::number(n);
+            findings << QString::fromLatin1(link.child) + QStringLiteral(": ") + QString::number(n);
     }
     return findings;
 }

@@ -12,8 +12,9 @@ namespace db {
 
 QStringList splitScript(const QString& script)
 {
-    static const QRegularExpression setTerm(QStringLiteral("^\\s*SET\\s+TERM\\s+(\\S+)\\s*(\\S+)\\s*$"),
-                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression setTerm(
+        QStringLiteral("^\\s*SET\\s+TERM\\s+(\\S+)\\s*(\\S+)\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
     QStringList statements;
     QString terminator = QStringLiteral(";");
     QString current;
@@ -69,7 +70,8 @@ bool createEmptyDatabase(shell::Messages& messages, const QString& path, bool fo
     }
     const QStringList statements = schemaStatements();
     if (statements.isEmpty()) {
-        messages.internalError(10401, QStringLiteral("The schema of the empty database is missing."));
+        messages.internalError(10401,
+                               QStringLiteral("The schema of the empty database is missing."));
         return false;
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -92,8 +94,7 @@ bool createEmptyDatabase(shell::Messages& messages, const QString& path, bool fo
             attachment.reset();
             QFile::remove(path);
             messages.internalError(10402, QStringLiteral("The database could not be created:\r") +
-                                              sql.left(120) + QStringLiteral("\r") +
-                                              error.message);
+                                              sql.left(120) + QStringLiteral("\r") + error.message);
             return false;
         }
     }

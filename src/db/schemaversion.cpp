@@ -124,11 +124,11 @@ bool alterColumnTypeStage(DmdCoreDbs& database, const QString& table, const QStr
         return database.execute(QStringLiteral("alter table ") + table + QStringLiteral(" add ") +
                                 temp + QStringLiteral(" ") + newType);
     case 2:
-        return database.execute(QStringLiteral("update ") + table + QStringLiteral(" set ") +
-                                temp + QStringLiteral(" = ") + column);
+        return database.execute(QStringLiteral("update ") + table + QStringLiteral(" set ") + temp +
+                                QStringLiteral(" = ") + column);
     case 3:
-        return database.execute(QStringLiteral("alter table ") + table +
-                                QStringLiteral(" drop ") + column);
+        return database.execute(QStringLiteral("alter table ") + table + QStringLiteral(" drop ") +
+                                column);
     case 4:
         return database.execute(QStringLiteral("alter table ") + table +
                                 QStringLiteral(" alter column ") + temp + QStringLiteral(" to ") +

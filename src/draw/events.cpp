@@ -8,11 +8,9 @@
 #include "meeting/itemvocabulary.h"
 #include "shell/messages.h"
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 
 const QString kEventColumns = QStringLiteral(
     "E.EVENTNO, E.ITEMCODE, E.N_ATHLON, E.SELECTED, E.C_SELECTEDEDIT, E.HEATFORMAT, "

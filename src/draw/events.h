@@ -4,21 +4,17 @@
 #include <QString>
 #include <QStringList>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
-namespace meeting
-{
+namespace meeting {
 class ItemTypes;
 }
-namespace shell
-{
+namespace shell {
 class Messages;
 }
 
-namespace draw
-{
+namespace draw {
 
 struct NewEvent {
     QString itemCode;
@@ -49,8 +45,7 @@ struct EventRow {
 
 // The events of one meeting: created one by one, selected and unselected on the working
 // copies of the item screens, and saved together with their program rows.
-class Events
-{
+class Events {
 public:
     Events(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo);
 

@@ -7,8 +7,7 @@
 #include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
-namespace draw
-{
+namespace draw {
 
 bool acceptFormat(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo,
                   const EventRow& event, const QString& format)

@@ -2,17 +2,14 @@
 
 #include <QString>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
-namespace meeting
-{
+namespace meeting {
 class ItemTypes;
 }
 
-namespace draw
-{
+namespace draw {
 
 struct EventRow;
 

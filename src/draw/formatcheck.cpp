@@ -11,11 +11,9 @@
 
 #include <algorithm>
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 const QString kIndent = QStringLiteral("          ");
 }
 

@@ -5,18 +5,15 @@
 
 #include <QStringList>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
 
-namespace draw
-{
+namespace draw {
 
 // Checks of heat formats: against the text a user typed, against the lanes of the item
 // and the athletes entered, and of a whole meeting's heat counts against its entries.
-class FormatCheck
-{
+class FormatCheck {
 public:
     explicit FormatCheck(const HeatGroups& groups) : m_groups(groups) {}
 

@@ -6,11 +6,9 @@
 
 #include <QStringList>
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 
 struct Range {
     int upTo;

@@ -2,20 +2,17 @@
 
 #include "draw/heatgroups.h"
 
-namespace shell
-{
+namespace shell {
 class Messages;
 }
 
 #include <QString>
 
-namespace draw
-{
+namespace draw {
 
 // Proposes heat formats from the tables drawn up for eight athletes per heat, and turns
 // them into formats for tracks or pools with another number of lanes.
-class FormatProposal
-{
+class FormatProposal {
 public:
     explicit FormatProposal(const HeatGroups& groups) : m_groups(groups) {}
 

@@ -5,11 +5,9 @@
 
 #include <QStringList>
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 
 const QChar kGroupSeparator = QLatin1Char('/');
 

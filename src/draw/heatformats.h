@@ -5,13 +5,11 @@
 
 #include <optional>
 
-namespace shell
-{
+namespace shell {
 class Messages;
 }
 
-namespace draw
-{
+namespace draw {
 
 // One "/"-separated group of a heat format: the heats of a round and how many athletes
 // go on from it by place in their heat and by best time over all heats.
@@ -35,8 +33,7 @@ enum class FormatKind { FinalOnly = 0, TimesOnly = 1, SemisWithPlaces = 2, Compl
 // Reads heat formats: "4,3,4/2,3,2" is round B with 4 heats (3 by place and 4 by time go
 // on), then round A with 2 heats feeding the final. The final is never written. States
 // the callers should have avoided are internal errors and the answer is the safe value.
-class HeatFormats
-{
+class HeatFormats {
 public:
     explicit HeatFormats(shell::Messages& messages) : m_messages(messages) {}
 

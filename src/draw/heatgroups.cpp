@@ -4,11 +4,9 @@
 #include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 
 struct GroupConstants {
     int finalCapacity;

@@ -4,18 +4,15 @@
 
 #include <QString>
 
-namespace meeting
-{
+namespace meeting {
 class ItemTypes;
 }
 
-namespace draw
-{
+namespace draw {
 
 // The heat group of an item (1 to 13; 0 none) picks the default table of formats and the
 // default athletes per heat; the meeting's lane settings give the capacity of one heat.
-class HeatGroups
-{
+class HeatGroups {
 public:
     HeatGroups(const meeting::ItemTypes& items, LaneSettings lanes) : m_items(items), m_lanes(lanes)
     {

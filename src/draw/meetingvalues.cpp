@@ -3,8 +3,7 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 
-namespace draw
-{
+namespace draw {
 
 MeetingValues readMeetingValues(db::DmdCoreDbs& database, int meetingNo)
 {

@@ -2,13 +2,11 @@
 
 #include <QString>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
 
-namespace draw
-{
+namespace draw {
 
 // Lanes and heat sizes of a meeting, by distance.
 struct LaneSettings {

@@ -4,11 +4,9 @@
 #include "db/sqltext.h"
 #include "shell/messages.h"
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 const QString kDisconnected = QStringLiteral(
     "not exists (select 1 from PROGRAM P where P.PROGRAMNO = PROGRAM_BREAK.PROGRAMNO)");
 }

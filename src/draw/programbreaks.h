@@ -3,17 +3,14 @@
 #include <QList>
 #include <QString>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
-namespace shell
-{
+namespace shell {
 class Messages;
 }
 
-namespace draw
-{
+namespace draw {
 
 struct ProgramBreak {
     qint64 breakNo = 0;
@@ -23,8 +20,7 @@ struct ProgramBreak {
 };
 
 // Breaks fall after a program row; a break whose row is gone is disconnected.
-class ProgramBreaks
-{
+class ProgramBreaks {
 public:
     ProgramBreaks(db::DmdCoreDbs& database, shell::Messages& messages, int meetingNo)
         : m_database(database), m_messages(messages), m_meetingNo(meetingNo)

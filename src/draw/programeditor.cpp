@@ -8,11 +8,9 @@
 
 #include <QRegularExpression>
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 
 constexpr int kMinutesPerDay = 1440;
 

@@ -7,17 +7,14 @@
 
 #include <optional>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
-namespace shell
-{
+namespace shell {
 class Messages;
 }
 
-namespace draw
-{
+namespace draw {
 
 // New values for one program row; unset fields stay as they are.
 struct SlotEdit {
@@ -30,8 +27,7 @@ struct SlotEdit {
 // Edits of the program of one meeting: one row's day, time, sequence and pit, the
 // renumbering and shifting of many rows, and the meeting's number of days. Every edit
 // that fails its check shows why and changes nothing.
-class ProgramEditor
-{
+class ProgramEditor {
 public:
     ProgramEditor(db::DmdCoreDbs& database, shell::Messages& messages, int meetingNo)
         : m_database(database), m_messages(messages), m_meetingNo(meetingNo)

@@ -3,11 +3,9 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 // Rounds in running order: C, B, A, then the final.
 const QString kRoundKey =
     QStringLiteral("(case when P.ROUND = 'F' then '9' else P.ROUND end) desc");

@@ -4,13 +4,11 @@
 #include <QString>
 #include <QTime>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
 
-namespace draw
-{
+namespace draw {
 
 enum class ProgramOrder { None, Sequence, Time, AgeGender, Item };
 
@@ -34,8 +32,7 @@ struct ProgramLine {
 
 // The program of a meeting in one of its orders, without the finals that are not run.
 // With no order chosen the sequence order is used.
-class ProgramListing
-{
+class ProgramListing {
 public:
     explicit ProgramListing(db::DmdCoreDbs& database) : m_database(database) {}
 

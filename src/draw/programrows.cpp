@@ -5,11 +5,9 @@
 #include "draw/heatformats.h"
 #include "shell/messages.h"
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 
 QString heatWhere(qint64 eventNo, const QString& round, int heatNo)
 {

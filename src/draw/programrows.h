@@ -4,17 +4,14 @@
 #include <QStringList>
 #include <QTime>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
-namespace shell
-{
+namespace shell {
 class Messages;
 }
 
-namespace draw
-{
+namespace draw {
 
 // Where and when one heat is run; copied from heat to heat when heats are added.
 struct HeatSlot {
@@ -26,8 +23,7 @@ struct HeatSlot {
 
 // The PROGRAM rows of events: one per heat of every round, and the final's row (round
 // "F", heat 0), kept in line with each event's heat format.
-class ProgramRows
-{
+class ProgramRows {
 public:
     ProgramRows(db::DmdCoreDbs& database, shell::Messages& messages)
         : m_database(database), m_messages(messages)

@@ -7,8 +7,7 @@
 #include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
-namespace draw
-{
+namespace draw {
 
 ProgramSetup::ProgramSetup(Events& events) : m_events(events) {}
 

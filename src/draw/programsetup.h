@@ -5,8 +5,7 @@
 #include <QList>
 #include <QString>
 
-namespace draw
-{
+namespace draw {
 
 struct TemplateInfo {
     qint64 templateNo = 0;
@@ -16,8 +15,7 @@ struct TemplateInfo {
 
 // Whole programs at once: the standard items of chosen ages, the standard combined
 // events, and programs saved as templates in the database.
-class ProgramSetup
-{
+class ProgramSetup {
 public:
     explicit ProgramSetup(Events& events);
 

@@ -3,11 +3,9 @@
 #include "draw/heatformats.h"
 #include "shell/messages.h"
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 const QString kLetters = QStringLiteral("FABC");
 }
 

@@ -2,13 +2,11 @@
 
 #include <QString>
 
-namespace shell
-{
+namespace shell {
 class Messages;
 }
 
-namespace draw
-{
+namespace draw {
 
 // Round letters: "F" the final (0), "A" the round before it (1), then "B" (2), "C" (3).
 // Rounds run C, B, A, F.

@@ -8,11 +8,9 @@
 #include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 const QString kEditAgain =
     QStringLiteral("\r\rIf you want to edit it as Semi-s (Simplex) again, delete all the values.");
 }

@@ -2,16 +2,14 @@
 
 #include <QString>
 
-namespace draw
-{
+namespace draw {
 
 class Events;
 class HeatGroups;
 
 // The number of semi-final heats from which the best times go to the final: the simple
 // way to give an event heats. Formats with places or more rounds are refused here.
-class SimplexEditor
-{
+class SimplexEditor {
 public:
     SimplexEditor(Events& events, const HeatGroups& groups) : m_events(events), m_groups(groups) {}
 

@@ -3,11 +3,9 @@
 #include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 
 QString ageText(int age)
 {

@@ -4,18 +4,15 @@
 #include <QString>
 #include <QStringList>
 
-namespace meeting
-{
+namespace meeting {
 class ItemTypes;
 }
 
-namespace draw
-{
+namespace draw {
 
 // The items offered for whole ages at once, and the standard combined events of the
 // athletics edition.
-class StandardItems
-{
+class StandardItems {
 public:
     explicit StandardItems(const meeting::ItemTypes& items) : m_items(items) {}
 

@@ -10,11 +10,9 @@
 
 #include <QFileInfo>
 
-namespace entries
-{
+namespace entries {
 
-namespace
-{
+namespace {
 
 bool isEmptyRow(const QStringList& cells)
 {

@@ -12,20 +12,17 @@
 #include <functional>
 #include <memory>
 
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
-namespace entries
-{
+namespace entries {
 
 // The import of competitors from a CSV file into one meeting: read, check every line,
 // report, wipe if asked, and add teams, athletes, relay teams, participations and best
 // performances in one batch transaction. The screen and the command line drive the same
 // steps; questions go through the run's messages.
-class AthleteImport
-{
+class AthleteImport {
 public:
     enum class Outcome { Refused, Stopped, Imported };
 

@@ -8,11 +8,9 @@
 #include <QList>
 #include <QStringList>
 
-namespace entries
-{
+namespace entries {
 
-namespace
-{
+namespace {
 
 // A non-negative integer typed by the user.
 bool readCount(const QString& text, int* value)

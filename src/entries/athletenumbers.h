@@ -2,18 +2,15 @@
 
 #include <QString>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
 
-namespace entries
-{
+namespace entries {
 
 // Competitor numbers given in bulk: one team, or every team of the meeting with a gap
 // between teams. Relay teams keep their numbers.
-class AthleteNumbers
-{
+class AthleteNumbers {
 public:
     AthleteNumbers(db::DmdCoreDbs& database, int meetingNo);
 

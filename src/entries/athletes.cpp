@@ -7,11 +7,9 @@
 #include "meeting/genderage.h"
 #include "shell/messages.h"
 
-namespace entries
-{
+namespace entries {
 
-namespace
-{
+namespace {
 
 const QStringList kDemographicCodes{QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("I"),
                                     QStringLiteral("W")};

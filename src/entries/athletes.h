@@ -7,19 +7,16 @@
 
 #include <optional>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 class Query;
 } // namespace db
 
-namespace shell
-{
+namespace shell {
 class Messages;
 }
 
-namespace entries
-{
+namespace entries {
 
 inline const QString kRelayTeamSurname = QStringLiteral("RELAY TEAM");
 
@@ -45,8 +42,7 @@ struct AthleteRow {
 
 // The athletes (and relay teams) of one meeting: the checks of the athlete dialog, saving,
 // deleting and the lists the screens show.
-class Athletes
-{
+class Athletes {
 public:
     enum class Field { None, Gender, Age, Name, Number, BirthDate, Category, Demographic };
 

@@ -3,11 +3,9 @@
 #include <QFile>
 #include <QStringDecoder>
 
-namespace entries
-{
+namespace entries {
 
-namespace
-{
+namespace {
 
 // Control characters that no spreadsheet writes into a text file.
 bool looksBinary(const QString& text)

@@ -4,8 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace entries
-{
+namespace entries {
 
 enum class CsvDelimiter { Undecided, Comma, Semicolon };
 

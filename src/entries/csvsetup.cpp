@@ -3,11 +3,9 @@
 #include "shell/configstore.h"
 #include "shell/messages.h"
 
-namespace entries
-{
+namespace entries {
 
-namespace
-{
+namespace {
 
 struct IntKey {
     const char* key;

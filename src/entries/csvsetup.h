@@ -3,14 +3,12 @@
 #include <QList>
 #include <QString>
 
-namespace shell
-{
+namespace shell {
 class ConfigStore;
 class Messages;
 } // namespace shell
 
-namespace entries
-{
+namespace entries {
 
 // Which column gives the age.
 enum class AgeSource { None = 0, Age = 1, BirthDate = 2, BirthYear = 3, IdNumber = 4 };

@@ -5,8 +5,7 @@
 
 #include <QDate>
 
-namespace entries
-{
+namespace entries {
 
 QString EntrySettings::ageName() const
 {

@@ -2,13 +2,11 @@
 
 #include <QString>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
 
-namespace entries
-{
+namespace entries {
 
 // The meeting's settings that the entry operations read. To be replaced by the meeting
 // settings record once the meeting area offers it; until then one query reads them.

@@ -4,11 +4,9 @@
 
 #include <QRegularExpression>
 
-namespace entries
-{
+namespace entries {
 
-namespace
-{
+namespace {
 
 QString squeezed(const QString& name)
 {

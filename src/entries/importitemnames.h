@@ -7,14 +7,12 @@
 
 #include <optional>
 
-namespace entries
-{
+namespace entries {
 
 // The names an import file may give an item: a whole item code ("FRE____100M13W", the
 // "W" may be left off), a group and type ("FRE____100"), or the type's display name
 // ("100m Freestyle", "4X50m FreestRel"), in any case and spacing.
-class ImportItemNames
-{
+class ImportItemNames {
 public:
     explicit ImportItemNames(meeting::Edition edition);
 

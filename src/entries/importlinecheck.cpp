@@ -7,11 +7,9 @@
 
 #include <QRegularExpression>
 
-namespace entries
-{
+namespace entries {
 
-namespace
-{
+namespace {
 
 const QHash<QString, QString> kDemographics{
     {"B", "B"},     {"C", "C"},        {"I", "I"},      {"W", "W"},

@@ -12,13 +12,11 @@
 #include <QSet>
 #include <QStringList>
 
-namespace meeting
-{
+namespace meeting {
 class ItemTypes;
 }
 
-namespace entries
-{
+namespace entries {
 
 // What the checks of the lines know about the meeting, read once before the file.
 struct ImportContext {
@@ -37,8 +35,7 @@ struct ImportContext {
 
 // Checks one line after the other, recording every finding with its line number. It keeps
 // the numbers seen so far so that only the first line with a number keeps it.
-class ImportLineChecker
-{
+class ImportLineChecker {
 public:
     ImportLineChecker(const ImportContext& context, ImportReport& report);
 

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-namespace entries
-{
+namespace entries {
 
 void ImportReport::add(int line, ImportFinding::Kind kind, const QString& text)
 {

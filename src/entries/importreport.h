@@ -5,8 +5,7 @@
 #include <QList>
 #include <QString>
 
-namespace entries
-{
+namespace entries {
 
 struct ImportFinding {
     enum Kind { AthleteError, ItemError, Warning };
@@ -44,8 +43,7 @@ struct ImportCounts {
 
 // The findings of a file with their counts, as the "Importing Errors and Warnings" dialog
 // and the command line show them.
-class ImportReport
-{
+class ImportReport {
 public:
     void add(int line, ImportFinding::Kind kind, const QString& text);
     const QList<ImportFinding>& findings() const { return m_findings; }

@@ -4,11 +4,9 @@
 #include "db/sqltext.h"
 #include "entries/participations.h"
 
-namespace entries
-{
+namespace entries {
 
-namespace
-{
+namespace {
 
 // Inserts travel to the server in blocks: one statement per block instead of one per row
 // is what keeps a championship's entries quick. A statement's text and its compiled form

@@ -9,13 +9,11 @@
 #include <QSet>
 #include <QString>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
 
-namespace entries
-{
+namespace entries {
 
 // The teams, athletes and participations of the meeting as the import finds them, with
 // what the wipe will remove already left out.
@@ -31,8 +29,7 @@ struct MeetingEntries {
 
 // Writes the checked lines into the meeting in the batch transaction: the wipe, new teams,
 // athletes, relay teams and participations. Any failed statement rolls everything back.
-class ImportWriter
-{
+class ImportWriter {
 public:
     ImportWriter(db::DmdCoreDbs& database, int meetingNo, MeetingEntries& existing);
 

@@ -6,11 +6,9 @@
 #include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
-namespace entries
-{
+namespace entries {
 
-namespace
-{
+namespace {
 
 const QString kEventColumns = QStringLiteral(
     "select EVENTNO, ITEMCODE, C_GENDER, C_AGE, CATEGORY, N_ATHLON, C_SEQ from MYEVENT ");

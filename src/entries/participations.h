@@ -7,17 +7,14 @@
 
 #include <optional>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
-namespace meeting
-{
+namespace meeting {
 class ItemTypes;
 }
 
-namespace entries
-{
+namespace entries {
 
 struct EventRow {
     qint64 eventNo = 0;
@@ -44,8 +41,7 @@ BestPerformance readBestPerformance(const meeting::ItemTypes& items, const QStri
                                     const QString& typed);
 
 // Entries of competitors into the events of one meeting.
-class Participations
-{
+class Participations {
 public:
     Participations(db::DmdCoreDbs& database, const EntrySettings& settings);
 

@@ -7,8 +7,7 @@
 #include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
-namespace entries
-{
+namespace entries {
 
 RelayMembers::RelayMembers(db::DmdCoreDbs& database, int meetingNo, qint64 relayTeamNo,
                            qint64 eventNo)

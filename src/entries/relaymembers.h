@@ -3,13 +3,11 @@
 #include <QList>
 #include <QString>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
 
-namespace entries
-{
+namespace entries {
 
 struct RelayMemberRow {
     qint64 relayAthleteNo = 0;
@@ -20,8 +18,7 @@ struct RelayMemberRow {
 
 // The swimmers of one relay team in one relay event, with their legs. Only the printed
 // sheets read them.
-class RelayMembers
-{
+class RelayMembers {
 public:
     RelayMembers(db::DmdCoreDbs& database, int meetingNo, qint64 relayTeamNo, qint64 eventNo);
 

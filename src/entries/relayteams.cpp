@@ -11,8 +11,7 @@
 
 #include <QSet>
 
-namespace entries
-{
+namespace entries {
 
 RelayTeams::RelayTeams(db::DmdCoreDbs& database, const EntrySettings& settings)
     : m_db(database), m_settings(settings)

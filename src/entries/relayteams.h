@@ -6,13 +6,11 @@
 #include <QString>
 #include <QStringList>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
 
-namespace entries
-{
+namespace entries {
 
 struct RelayTeamRow {
     qint64 athleteNo = 0; // the relay team's ATHLETE row
@@ -20,8 +18,7 @@ struct RelayTeamRow {
 };
 
 // Relay teams as competitors: per team and relay event, and for all teams at once.
-class RelayTeams
-{
+class RelayTeams {
 public:
     RelayTeams(db::DmdCoreDbs& database, const EntrySettings& settings);
 

@@ -4,11 +4,9 @@
 #include "db/sqltext.h"
 #include "shell/messages.h"
 
-namespace entries
-{
+namespace entries {
 
-namespace
-{
+namespace {
 
 TeamRow teamOf(const db::Query& q)
 {

@@ -5,13 +5,11 @@
 
 #include <optional>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
 
-namespace entries
-{
+namespace entries {
 
 struct TeamRow {
     qint64 teamNo = 0;
@@ -23,8 +21,7 @@ struct TeamRow {
 
 // The teams of one meeting: the list, and adding, editing and deleting with the checks of
 // the team dialog. Refusals are shown through the run's messages and nothing is written.
-class Teams
-{
+class Teams {
 public:
     enum class Field { None, Name, Abbreviation, Genders };
 

@@ -7,11 +7,9 @@
 #include "meeting/meetingupdate.h"
 #include "shell/run.h"
 
-namespace meeting
-{
+namespace meeting {
 
-namespace
-{
+namespace {
 
 QString tooLong(const QString& what, int width)
 {
@@ -168,8 +166,7 @@ int Categories::withoutRecordSet() const
                                     QStringLiteral(" and COALESCE(RECORDSETNO,0)=0"));
 }
 
-namespace
-{
+namespace {
 
 // The category of the meeting whose code matches whatever the case; empty when none.
 QString knownCode(const QList<Category>& categories, const QString& code)

@@ -4,17 +4,14 @@
 #include <QString>
 #include <QStringList>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
-namespace meeting
-{
+namespace meeting {
 
 inline constexpr int kCategoryCodeLength = 6;
 inline constexpr int kCategoryDescriptionLength = 15;
@@ -30,8 +27,7 @@ struct Category {
 
 // The categories of one meeting: a code (ATHLETE.CATEGORY and MYEVENT.CATEGORY refer to
 // it) and a description, both unique within the meeting whatever their case.
-class Categories
-{
+class Categories {
 public:
     Categories(db::DmdCoreDbs& database, int meetingNo);
 

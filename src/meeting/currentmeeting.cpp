@@ -5,11 +5,9 @@
 #include "meeting/meetingsettings.h"
 #include "shell/run.h"
 
-namespace meeting
-{
+namespace meeting {
 
-namespace
-{
+namespace {
 
 QString key()
 {

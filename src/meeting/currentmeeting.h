@@ -1,12 +1,10 @@
 #pragma once
 
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
-namespace meeting
-{
+namespace meeting {
 
 // The key of the configuration store that keeps the current meeting between runs.
 inline constexpr const char* kCurrentMeetingKey = "CURRENT_MEET_NO";

@@ -2,8 +2,7 @@
 
 #include <QRegularExpression>
 
-namespace meeting
-{
+namespace meeting {
 
 QDate dateFromText(const QString& text)
 {

@@ -4,8 +4,7 @@
 #include <QString>
 
 // Dates are stored as text "yyyy/MM/dd" everywhere in the database.
-namespace meeting
-{
+namespace meeting {
 
 inline constexpr const char* kDateFormat = "yyyy/MM/dd";
 

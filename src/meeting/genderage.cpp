@@ -7,11 +7,9 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-namespace meeting
-{
+namespace meeting {
 
-namespace
-{
+namespace {
 
 // Gender codes and their words, matched by position.
 const char* const kEnglishCodes = "M;F;T";

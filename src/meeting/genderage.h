@@ -5,8 +5,7 @@
 
 #include <optional>
 
-namespace shell
-{
+namespace shell {
 class Messages;
 }
 
@@ -14,8 +13,7 @@ class Messages;
 // two-character age texts ("08", "17", "99" for mixed ages), the words and descriptions
 // of both in English and Afrikaans, and the readings of ages and birth dates from
 // outside text.
-namespace meeting
-{
+namespace meeting {
 
 inline constexpr int kMinimumAge = 2;
 inline constexpr int kMaximumAge = 95;

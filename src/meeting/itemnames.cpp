@@ -14,8 +14,8 @@ constexpr int kMaximumAge = 95;
 
 bool isTwoDigits(const QString& text)
 {
-    return text.size() == 2 && text[0].isDigit() && text[1].isDigit() &&
-           text[0].unicode() < 128 && text[1].unicode() < 128;
+    return text.size() == 2 && text[0].isDigit() && text[1].isDigit() && text[0].unicode() < 128 &&
+           text[1].unicode() < 128;
 }
 
 } // namespace
@@ -34,8 +34,8 @@ QString ItemTypes::ZItemSubTypes(const QString& group, bool) const
 {
     const QList<vocabulary::Type>* types = vocabulary::typesOf(group);
     if (!types) {
-        m_messages.internalError(
-            20030, QStringLiteral("Invalid ItemGroup for ZItemSubTypes: ") + group);
+        m_messages.internalError(20030,
+                                 QStringLiteral("Invalid ItemGroup for ZItemSubTypes: ") + group);
         return {};
     }
     QStringList fields;
@@ -104,8 +104,8 @@ QString ItemTypes::typeName(const QString& itemCode) const
     }
     const QList<vocabulary::Type>* types = vocabulary::typesOf(group);
     if (!types) {
-        m_messages.internalError(
-            20035, QStringLiteral("Invalid ItemGroup for ZItemSubTypes: ") + group);
+        m_messages.internalError(20035,
+                                 QStringLiteral("Invalid ItemGroup for ZItemSubTypes: ") + group);
         return QString(type).remove(QLatin1Char('_'));
     }
     for (const vocabulary::Type& t : *types) {

@@ -20,8 +20,7 @@ bool isOneOf(const QString& text, std::initializer_list<const char*> words)
 }
 
 const std::initializer_list<const char*> kAthleticsRelays{"REL", "SRL"};
-const std::initializer_list<const char*> kSwimmingRelays{"F_R", "R_R", "K_R",
-                                                         "U_R", "M_R", "RLD"};
+const std::initializer_list<const char*> kSwimmingRelays{"F_R", "R_R", "K_R", "U_R", "M_R", "RLD"};
 
 // A whole number of up to nine digits, nothing else.
 std::optional<int> wholeNumber(const QString& text)
@@ -72,8 +71,7 @@ Edition editionOf(const QString& applicationCode)
 
 QString editionName(Edition edition)
 {
-    return edition == Edition::Athletics ? QStringLiteral("athletics")
-                                         : QStringLiteral("swimming");
+    return edition == Edition::Athletics ? QStringLiteral("athletics") : QStringLiteral("swimming");
 }
 
 ItemTypes::ItemTypes(Edition edition, shell::Messages& messages)
@@ -151,9 +149,8 @@ bool ItemTypes::IsNathlon(const QString& itemCode) const
 bool ItemTypes::IsRelayGroup(const QString& group) const
 {
     if (group.size() != 3) {
-        m_messages.internalError(20005,
-                                 QStringLiteral("This function expects a group, 3chars, not: ") +
-                                     group);
+        m_messages.internalError(
+            20005, QStringLiteral("This function expects a group, 3chars, not: ") + group);
         return false;
     }
     return isOneOf(group, isSwimming() ? kSwimmingRelays : kAthleticsRelays);
@@ -200,12 +197,12 @@ int ItemTypes::TrackDistance(const QString& itemCode) const
         std::optional<int> length;
         if (parts.size() == 2) {
             legs = wholeNumber(parts[0]);
-            length = wholeNumber(parts[1].startsWith(QLatin1Char('M')) ? parts[1].mid(1)
-                                                                        : parts[1]);
+            length =
+                wholeNumber(parts[1].startsWith(QLatin1Char('M')) ? parts[1].mid(1) : parts[1]);
         }
         if (!legs || !length || *legs > 99) {
-            m_messages.internalError(
-                20009, QStringLiteral("Relay could not be translated: ") + itemCode);
+            m_messages.internalError(20009,
+                                     QStringLiteral("Relay could not be translated: ") + itemCode);
             return 0;
         }
         return *legs * *length;
@@ -239,8 +236,8 @@ int ItemTypes::PerfFormatOf(const QString& itemCode) const
 {
     if (isSwimmingItem(itemCode)) {
         if (!isSwimming()) {
-            m_messages.internalError(20012, QStringLiteral("The Itemcode end in \"W\"") + kCR +
-                                                itemCode);
+            m_messages.internalError(20012,
+                                     QStringLiteral("The Itemcode end in \"W\"") + kCR + itemCode);
         }
         const int d = TrackDistance(itemCode);
         if (d < 26)
@@ -253,10 +250,9 @@ int ItemTypes::PerfFormatOf(const QString& itemCode) const
     }
     if (isSwimming() && !m_reportedMissingW) {
         m_reportedMissingW = true;
-        m_messages.internalError(20011, QStringLiteral("We will not pop this up again") + kCR +
-                                            itemCode +
-                                            QStringLiteral("The Itemcode does not end in \"W\"") +
-                                            kCR);
+        m_messages.internalError(20011,
+                                 QStringLiteral("We will not pop this up again") + kCR + itemCode +
+                                     QStringLiteral("The Itemcode does not end in \"W\"") + kCR);
     }
     return athleticsFormat(itemCode);
 }

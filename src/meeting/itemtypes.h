@@ -95,8 +95,7 @@ public:
     bool CheckPerfFormat(const QString& itemCode, const QString& text, bool showMessages) const;
     static QString FixDecimalComma(const QString& text);
     // Refines a two-decimal time by the third timing digit ("0" keeps it).
-    QString AddThirdDigit(const QString& itemCode, const QString& text,
-                          const QString& digit) const;
+    QString AddThirdDigit(const QString& itemCode, const QString& text, const QString& digit) const;
     static bool WindIsEmpty(const QString& text);
     bool CheckWindText(const QString& text, bool showMessages) const;
 

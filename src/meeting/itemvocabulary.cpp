@@ -9,13 +9,20 @@ namespace meeting::vocabulary {
 namespace {
 
 const QList<Group> kAthleticsGroups{
-    {"SHD", "Short Distance", "Kort Afstand"}, {"LOD", "Long Distance", "Lang Afstand"},
-    {"RDR", "Road Race", "Pad wedlope"},       {"STP", "Steeple Chase", "Hindernis"},
-    {"HDL", "Hurdles", "Hekkies"},             {"JMP", "Jump", "Spronge"},
-    {"THR", "Throw", "Gooie"},                 {"NTH", "Nathlon", "Nathlon"},
-    {"REL", "Relay", "Aflos"},                 {"SRL", "Shuttle Relay", "Shuttle Aflos"},
-    {"WLK", "Walk", "Stap"},                   {"XCN", "CrossCountry", "Landloop"},
-    {"BIA", "Biathle", "Biathle"},             {"KBK", "KickBike", "SkopFiets"},
+    {"SHD", "Short Distance", "Kort Afstand"},
+    {"LOD", "Long Distance", "Lang Afstand"},
+    {"RDR", "Road Race", "Pad wedlope"},
+    {"STP", "Steeple Chase", "Hindernis"},
+    {"HDL", "Hurdles", "Hekkies"},
+    {"JMP", "Jump", "Spronge"},
+    {"THR", "Throw", "Gooie"},
+    {"NTH", "Nathlon", "Nathlon"},
+    {"REL", "Relay", "Aflos"},
+    {"SRL", "Shuttle Relay", "Shuttle Aflos"},
+    {"WLK", "Walk", "Stap"},
+    {"XCN", "CrossCountry", "Landloop"},
+    {"BIA", "Biathle", "Biathle"},
+    {"KBK", "KickBike", "SkopFiets"},
     {"PRM", "Pram", "StootWa"},
 };
 
@@ -113,15 +120,25 @@ QHash<QString, QList<Type>> buildTypes()
 
     // Athletics.
     t["SHD"] = byDistance({25, 50, 55, 60, 70, 80, 100, 110, 150, 200, 300, 400}, {}, "m");
-    t["LOD"] = named({{"____500", "500m"},      {"____600", "600m"},    {"____800", "800m"},
-                      {"____880", "Half Mile"}, {"___1000", "1000m"},   {"___1200", "1200m"},
-                      {"___1500", "1500m"},     {"___1760", "Mile"},    {"___2000", "2000m"},
-                      {"___3000", "3000m"},     {"___3520", "2 Mile"},  {"___5000", "5000m"},
-                      {"__10000", "10km"},      {"__17600", "10 Mile"}, {"__20000", "20km"},
-                      {"__30000", "30km"},      {"_100000", "100km"}});
+    t["LOD"] = named({{"____500", "500m"},
+                      {"____600", "600m"},
+                      {"____800", "800m"},
+                      {"____880", "Half Mile"},
+                      {"___1000", "1000m"},
+                      {"___1200", "1200m"},
+                      {"___1500", "1500m"},
+                      {"___1760", "Mile"},
+                      {"___2000", "2000m"},
+                      {"___3000", "3000m"},
+                      {"___3520", "2 Mile"},
+                      {"___5000", "5000m"},
+                      {"__10000", "10km"},
+                      {"__17600", "10 Mile"},
+                      {"__20000", "20km"},
+                      {"__30000", "30km"},
+                      {"_100000", "100km"}});
     t["WLK"] = byDistance(
-        {400, 800, 1000, 1500, 3000, 5000, 10000, 15000, 20000, 30000, 35000, 50000}, {},
-        "m Walk");
+        {400, 800, 1000, 1500, 3000, 5000, 10000, 15000, 20000, 30000, 35000, 50000}, {}, "m Walk");
     t["RDR"] = named({{"___3000", "3km RoadRace"},
                       {"___4000", "4km RoadRace"},
                       {"___5000", "5km RoadRace"},
@@ -138,8 +155,8 @@ QHash<QString, QList<Type>> buildTypes()
     for (int m : {3000, 5000, 10000, 15000, 20000, 30000, 35000, 50000})
         t["RDW"].append({distanceCode(m), QString::number(m / 1000) + "km RoadRace"});
     t["STP"] = byDistance({1000, 1500, 2000, 3000}, {}, "m SteepleChase");
-    t["HDL"] = byDistance({50, 55, 60, 70, 75, 80, 90, 100, 110, 150, 200, 300, 400}, {},
-                          "m Hurdles");
+    t["HDL"] =
+        byDistance({50, 55, 60, 70, 75, 80, 90, 100, 110, 150, 200, 300, 400}, {}, "m Hurdles");
     t["JMP"] = named({{"High___", "HighJump"},
                       {"Pole___", "Polevault"},
                       {"Long___", "LongJump"},
@@ -154,24 +171,17 @@ QHash<QString, QList<Type>> buildTypes()
                       {"Club___", "Club"},
                       {"Softbal", "Softball"},
                       {"Frisbee", "Frisbee"}});
-    const char* const athlonNames[] = {"Biathlon",   "Triathlon",  "Quatrathlon",
-                                       "Pentathlon", "Hexathlon",  "Heptathlon",
-                                       "Octathlon",  "Nonathlon",  "Decathlon"};
+    const char* const athlonNames[] = {"Biathlon",   "Triathlon", "Quatrathlon",
+                                       "Pentathlon", "Hexathlon", "Heptathlon",
+                                       "Octathlon",  "Nonathlon", "Decathlon"};
     for (int n = 2; n <= 20; ++n) {
         const QString name = n <= 10 ? QString::fromLatin1(athlonNames[n - 2])
                                      : QString::number(n) + QStringLiteral("-athlon");
         t["NTH"].append({distanceCode(n), name});
     }
-    t["REL"] = byLegs({{4, 50},
-                       {4, 80},
-                       {4, 100},
-                       {4, 200},
-                       {4, 400},
-                       {4, 600},
-                       {4, 800},
-                       {4, 1500},
-                       {10, 100}},
-                      "x", " Relay");
+    t["REL"] = byLegs(
+        {{4, 50}, {4, 80}, {4, 100}, {4, 200}, {4, 400}, {4, 600}, {4, 800}, {4, 1500}, {10, 100}},
+        "x", " Relay");
     t["REL"].append({QStringLiteral("4X1MILE"), QStringLiteral("4x1Mile Relay")});
     t["SRL"] = byLegs({{4, 50}, {4, 60}, {4, 80}, {4, 100}, {5, 50}, {5, 60}, {5, 80}, {5, 100}},
                       "x", " Shuttle Relay");

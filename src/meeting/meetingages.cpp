@@ -5,8 +5,7 @@
 #include "meeting/genderage.h"
 #include "shell/messages.h"
 
-namespace meeting
-{
+namespace meeting {
 
 void MeetingAges::reload(db::DmdCoreDbs& database, int meetingNo)
 {

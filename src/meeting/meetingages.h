@@ -4,17 +4,14 @@
 #include <QString>
 #include <QStringList>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
-namespace shell
-{
+namespace shell {
 class Messages;
 }
 
-namespace meeting
-{
+namespace meeting {
 
 struct GenderAge {
     QString gender; // "M", "F" or "T"
@@ -24,8 +21,7 @@ struct GenderAge {
 // The gender-age pairs of the current meeting's selected events, ordered by gender and
 // age. One per run, reloaded whenever a meeting becomes current; the ages it lists are the
 // ones athletes' ages are defaulted to.
-class MeetingAges
-{
+class MeetingAges {
 public:
     // Reads the pairs of the meeting's events with SELECTED = 'X'. An unknown gender stops
     // the reading with an internal error; the pairs read until then remain.

@@ -1,10 +1,8 @@
 #include "meeting/meetingcolumns.h"
 
-namespace meeting
-{
+namespace meeting {
 
-namespace
-{
+namespace {
 
 constexpr ColumnKind I = ColumnKind::Integer;
 constexpr ColumnKind D = ColumnKind::Decimal;

@@ -6,8 +6,7 @@
 // The columns of MEETING that the program reads and writes, with the value each gets in a
 // new meeting. One list drives the insert of a new meeting, the load of the settings and
 // the checks of a changed value.
-namespace meeting
-{
+namespace meeting {
 
 enum class ColumnKind { Integer, Decimal, Text };
 

@@ -7,8 +7,7 @@
 
 #include <QStringList>
 
-namespace meeting
-{
+namespace meeting {
 
 QString newMeetingSql(int meetingNo, const MeetingIdentity& identity)
 {

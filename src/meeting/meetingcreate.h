@@ -4,8 +4,7 @@
 
 #include <QString>
 
-namespace meeting
-{
+namespace meeting {
 
 // The insert of a new meeting: every MEETING column with its value for a new meeting.
 QString newMeetingSql(int meetingNo, const MeetingIdentity& identity);

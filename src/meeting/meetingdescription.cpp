@@ -4,8 +4,7 @@
 #include "db/sqltext.h"
 #include "meeting/datetext.h"
 
-namespace meeting
-{
+namespace meeting {
 
 QString describeMeeting(const QString& description, const QString& venue, const QString& theDate,
                         int dayCount, bool afrikaans, bool twoLines)

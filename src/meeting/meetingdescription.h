@@ -2,13 +2,11 @@
 
 #include <QString>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
 
-namespace meeting
-{
+namespace meeting {
 
 // The text that names a meeting: its dates (first to last day when it runs several days),
 // name and venue on one line, or the name above the dates and venue on two lines.

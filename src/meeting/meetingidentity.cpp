@@ -8,11 +8,9 @@
 
 #include <QRegularExpression>
 
-namespace meeting
-{
+namespace meeting {
 
-namespace
-{
+namespace {
 
 QString tooLong(const QString& what, int width)
 {

@@ -3,17 +3,14 @@
 #include <QList>
 #include <QString>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
-namespace shell
-{
+namespace shell {
 class Messages;
 }
 
-namespace meeting
-{
+namespace meeting {
 
 // What names a meeting: the values of the "Create a new meeting" dialog.
 struct MeetingIdentity {

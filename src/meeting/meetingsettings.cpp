@@ -10,8 +10,7 @@
 #include "meeting/meetingidentity.h"
 #include "shell/messages.h"
 
-namespace meeting
-{
+namespace meeting {
 
 void MeetingSettings::clear()
 {

@@ -5,25 +5,21 @@
 #include <QString>
 #include <QStringList>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
-namespace shell
-{
+namespace shell {
 class Messages;
 }
 
-namespace meeting
-{
+namespace meeting {
 
 class MeetingAges;
 
 // The current meeting's MEETING row held in memory for the run, with the values derived
 // from it. Every operation reads the current meeting's settings here; whoever changes a
 // MEETING column reloads (or sets the value here too).
-class MeetingSettings
-{
+class MeetingSettings {
 public:
     // Fills the record from the meeting's row, checks its date, derives the descriptions,
     // the drawing method, the score-set names and the record-set lists, and reloads the

@@ -10,11 +10,9 @@
 
 #include <QStringList>
 
-namespace meeting
-{
+namespace meeting {
 
-namespace
-{
+namespace {
 
 QString sqlValue(const MeetingColumn& column, const QString& value)
 {

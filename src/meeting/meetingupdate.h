@@ -3,17 +3,14 @@
 #include <QList>
 #include <QString>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
-namespace meeting
-{
+namespace meeting {
 
 // A MEETING column and its new value as text; an empty value of an integer column
 // stores null.

@@ -133,13 +133,12 @@ PerfFormatScan scanPerformanceFormats(db::DmdCoreDbs& database, const ItemTypes&
     return scan;
 }
 
-bool writeCanonicalPerformances(db::DmdCoreDbs& database,
-                                const QList<PerfFormatFinding>& findings)
+bool writeCanonicalPerformances(db::DmdCoreDbs& database, const QList<PerfFormatFinding>& findings)
 {
     bool ok = true;
     for (const PerfFormatFinding& f : findings) {
-        const QString value =
-            f.table == QLatin1String("RECORD") ? QStringLiteral("RECORD") : QStringLiteral("PERFORMANCE");
+        const QString value = f.table == QLatin1String("RECORD") ? QStringLiteral("RECORD")
+                                                                 : QStringLiteral("PERFORMANCE");
         ok = database.execute(QStringLiteral("update ") + f.table + QStringLiteral(" set ") +
                               value + QStringLiteral(" = ") + db::quoted(f.newText) +
                               QStringLiteral(" where ") + f.keyColumn + QStringLiteral(" = ") +

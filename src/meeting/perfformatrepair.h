@@ -44,8 +44,7 @@ PerfFormatScan scanPerformanceFormats(db::DmdCoreDbs& database, const ItemTypes&
 
 // Rewrites each finding, only where the stored text is still the one that was read.
 // False when a statement failed.
-bool writeCanonicalPerformances(db::DmdCoreDbs& database,
-                                const QList<PerfFormatFinding>& findings);
+bool writeCanonicalPerformances(db::DmdCoreDbs& database, const QList<PerfFormatFinding>& findings);
 
 enum class PerfFixOutcome { NothingWrong, Fixed, Declined, Failed };
 

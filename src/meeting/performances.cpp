@@ -192,8 +192,7 @@ std::optional<double> ItemTypes::PerfTextToValue(const QString& text) const
     return readColonValue(t);
 }
 
-QString ItemTypes::PerfValueToText(const QString& itemCode, double value,
-                                   bool withThirdDigit) const
+QString ItemTypes::PerfValueToText(const QString& itemCode, double value, bool withThirdDigit) const
 {
     return formatPerfValue(PerfFormatOf(itemCode), value, withThirdDigit);
 }
@@ -219,8 +218,7 @@ QString ItemTypes::formatPerfValue(int format, double value, bool withThirdDigit
                         .rightJustified(format == 3 ? 1 : 2, QLatin1Char('0')) +
                     QLatin1Char(':');
             units %= 60 * perSecond;
-            return text + layOut(units ? std::to_string(units) : std::string(), false, 2,
-                                 decimals);
+            return text + layOut(units ? std::to_string(units) : std::string(), false, 2, decimals);
         }
     }
     QString text;
@@ -235,22 +233,20 @@ QString ItemTypes::formatPerfValue(int format, double value, bool withThirdDigit
         text += fixedDecimal(minutes, format == 3 ? 1 : 2, 0) + QLatin1Char(':');
     }
     if (withThirdDigit && format > 5) {
-        m_messages.internalError(20021,
-                                 QStringLiteral("Refining to 3 Digits only apply to times"));
+        m_messages.internalError(20021, QStringLiteral("Refining to 3 Digits only apply to times"));
     }
     return text + fixedDecimal(value, format == 7 ? 1 : 2, decimals);
 }
 
-std::optional<QString> ItemTypes::NormalisePerf(const QString& itemCode,
-                                                const QString& text) const
+std::optional<QString> ItemTypes::NormalisePerf(const QString& itemCode, const QString& text) const
 {
     if (text.isEmpty()) {
         m_messages.internalError(20022, QStringLiteral("The performance is empty"));
         return std::nullopt;
     }
     if (!PerfLooksValid(text)) {
-        m_messages.internalError(
-            20023, QStringLiteral("The performance does not look right: ") + text);
+        m_messages.internalError(20023,
+                                 QStringLiteral("The performance does not look right: ") + text);
         return std::nullopt;
     }
     const std::optional<double> value = PerfTextToValue(text);
@@ -290,15 +286,14 @@ bool ItemTypes::CheckPerfFormat(const QString& itemCode, const QString& text,
                     kCR + QStringLiteral("To fix this:") + kCR +
                     QStringLiteral("Click on the \"Start\"-button of Windows and go to "
                                    "\"Control Panel\".") +
+                    kCR + QStringLiteral("Look for something containing the word \"Region\".") +
                     kCR +
-                    QStringLiteral("Look for something containing the word \"Region\".") + kCR +
                     QStringLiteral("Then, under \"Additional Settings\" look for a "
                                    "\"Number\"-tab.") +
                     kCR + QStringLiteral("Change the \"Decimal Symbol\" to a point.") + kCR +
                     QStringLiteral("While you are there: change \"Column Separator\" to a "
                                    "comma.") +
-                    kCR +
-                    QStringLiteral("Click \"Accept\".  The problem shoul now be fixed.");
+                    kCR + QStringLiteral("Click \"Accept\".  The problem shoul now be fixed.");
         }
         m_messages.warning(body);
     };
@@ -357,8 +352,8 @@ QString ItemTypes::AddThirdDigit(const QString& itemCode, const QString& text,
     }
     const std::optional<double> value = PerfTextToValue(text);
     if (!value) {
-        m_messages.internalError(
-            20028, QStringLiteral("The performance does not look right: ") + text);
+        m_messages.internalError(20028,
+                                 QStringLiteral("The performance does not look right: ") + text);
         return text;
     }
     // The two-decimal time is the upper end of its ten thousandths.

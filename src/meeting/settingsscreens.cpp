@@ -6,11 +6,9 @@
 #include "meeting/meetingsettings.h"
 #include "shell/run.h"
 
-namespace meeting
-{
+namespace meeting {
 
-namespace
-{
+namespace {
 
 QStringList columns(std::initializer_list<const char*> names)
 {

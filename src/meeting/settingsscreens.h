@@ -2,16 +2,14 @@
 
 #include "meeting/meetingupdate.h"
 
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
 // The saves of the meeting's settings screens: each checks the screen's rules, then
 // writes its columns with one update and reloads the meeting. A value left empty is a
 // choice the user has not made. On a refusal the message is shown and nothing is written.
-namespace meeting
-{
+namespace meeting {
 
 // The columns each screen edits, in the order of its update.
 const QStringList& generalSettingsColumns();

@@ -8,8 +8,7 @@
 
 #include <QRegularExpression>
 
-namespace meeting
-{
+namespace meeting {
 
 Translations::Translations(db::DmdCoreDbs& database, const MeetingSettings& settings)
     : m_database(database), m_settings(settings)

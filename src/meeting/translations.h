@@ -2,13 +2,11 @@
 
 #include <QString>
 
-namespace db
-{
+namespace db {
 class DmdCoreDbs;
 }
 
-namespace meeting
-{
+namespace meeting {
 
 class MeetingSettings;
 
@@ -23,8 +21,7 @@ struct ProgramRowRef {
 // The id-to-text look-ups that screens and reports use to show a key: meetings, teams,
 // athletes, events and program rows. One per run. A key without a row gives the empty
 // text; keys that must exist are internal errors naming the key.
-class Translations
-{
+class Translations {
 public:
     Translations(db::DmdCoreDbs& database, const MeetingSettings& settings);
 

@@ -4,8 +4,7 @@
 
 namespace shell {
 
-namespace
-{
+namespace {
 
 struct Edition {
     const char* code;

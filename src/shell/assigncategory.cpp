@@ -6,8 +6,7 @@
 
 namespace shell {
 
-namespace
-{
+namespace {
 
 QString ofMeeting(Run& run)
 {

@@ -9,8 +9,7 @@
 
 namespace shell {
 
-namespace
-{
+namespace {
 
 bool localDatabase(Run& run)
 {

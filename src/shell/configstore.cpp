@@ -10,8 +10,7 @@
 
 namespace shell {
 
-namespace
-{
+namespace {
 
 const QString kSection = QStringLiteral("[AUTO_GENERATED]");
 

@@ -19,8 +19,8 @@ Answer ConsoleSink::show(MessageKind kind, const QString&, const QString& text,
                          const QStringList& buttons)
 {
     const QByteArray body = plain(text).toUtf8();
-    const bool toErr = kind == MessageKind::Warning || kind == MessageKind::Error ||
-                       kind == MessageKind::Note;
+    const bool toErr =
+        kind == MessageKind::Warning || kind == MessageKind::Error || kind == MessageKind::Note;
     if (buttons.size() <= 1) {
         if (!m_quiet || toErr)
             std::fprintf(toErr ? stderr : stdout, "%s\n", body.constData());

@@ -4,8 +4,7 @@
 
 namespace shell {
 
-namespace
-{
+namespace {
 
 const QString kKey = QString::fromLatin1(kGdbTriggersActive);
 

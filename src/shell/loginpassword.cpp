@@ -8,8 +8,7 @@
 
 namespace shell {
 
-namespace
-{
+namespace {
 
 const QString kPrefix = QStringLiteral("DV1:");
 

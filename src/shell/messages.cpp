@@ -23,8 +23,9 @@ void Messages::note(const QString& body)
 bool Messages::confirm(const QString& body)
 {
     m_sink.beep(false);
-    return m_sink.show(MessageKind::Confirm, m_programTitle, body + QStringLiteral(" ?"),
-                       buttons::yesNo)
+    return m_sink
+               .show(MessageKind::Confirm, m_programTitle, body + QStringLiteral(" ?"),
+                     buttons::yesNo)
                .choice == Answer::Yes;
 }
 
@@ -41,9 +42,8 @@ bool Messages::confirmTwice(const QString& body)
 ConfirmAllAnswer Messages::confirmWithAll(const QString& body)
 {
     m_sink.beep(false);
-    const Answer a =
-        m_sink.show(MessageKind::Confirm, m_programTitle, body + QStringLiteral(" ?"),
-                    buttons::yesNoAll);
+    const Answer a = m_sink.show(MessageKind::Confirm, m_programTitle, body + QStringLiteral(" ?"),
+                                 buttons::yesNoAll);
     switch (a.choice) {
     case Answer::Yes:
         return {true, false};
@@ -59,8 +59,7 @@ ConfirmAllAnswer Messages::confirmWithAll(const QString& body)
 YesNoCancel Messages::yesNoCancel(const QString& body)
 {
     m_sink.beep(false);
-    const Answer a =
-        m_sink.show(MessageKind::Question, m_programTitle, body, buttons::yesNoCancel);
+    const Answer a = m_sink.show(MessageKind::Question, m_programTitle, body, buttons::yesNoCancel);
     if (a.choice == Answer::Yes)
         return YesNoCancel::Yes;
     if (a.choice == Answer::No)

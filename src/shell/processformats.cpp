@@ -8,8 +8,7 @@
 
 namespace shell {
 
-namespace
-{
+namespace {
 
 const QString kShortDate = QStringLiteral("yyyy/MM/dd");
 const QString kTime = QStringLiteral("hh:mm");

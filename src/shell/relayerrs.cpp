@@ -5,8 +5,7 @@
 
 namespace shell {
 
-namespace
-{
+namespace {
 
 const QString kWrongForm = QStringLiteral("REL8,4,2X2");
 const QString kRightForm = QStringLiteral("REL8_4_2X2");

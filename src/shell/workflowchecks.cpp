@@ -7,8 +7,7 @@
 
 namespace shell {
 
-namespace
-{
+namespace {
 
 QString ofMeeting(Run& run)
 {

@@ -7,8 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 using backup_test::BackupTest;
 
@@ -93,8 +92,7 @@ TEST_F(BackupTest, ATargetWithoutRoomAsksUntilThereIsRoomOrTheUserGivesUp)
 
 } // namespace
 
-namespace
-{
+namespace {
 
 TEST_F(BackupTest, TheCommandLineTakesSnapshotsAndBackups)
 {

@@ -29,8 +29,8 @@ struct ConnectFixture : public ::testing::Test {
     void alter(const QString& path, const QString& sql)
     {
         db::DbError error;
-        auto attachment = db::FbAttachment::attach(path, db::Credentials{"SYSDBA", "masterkey"},
-                                                   &error);
+        auto attachment =
+            db::FbAttachment::attach(path, db::Credentials{"SYSDBA", "masterkey"}, &error);
         ASSERT_TRUE(attachment) << error.message.toStdString();
         db::FbTransaction t(db::TransactionKind::Modify);
         ASSERT_TRUE(t.start(*attachment, &error));
@@ -158,7 +158,7 @@ TEST_F(ConnectFixture, AStoredRemoteDatabaseIsAskedForOnTheFirstRunOnly)
     run->config().writeInt(db::kUseRemoteDatabase, 1);
     run->config().writeText(db::kRemoteIpAddress, "127.0.0.1/3999");
     run->config().writeText(db::kRemoteDatabaseName, "/srv/meet.gdb");
-    sink.answerNo(); // not the remote one
+    sink.answerNo();  // not the remote one
     sink.answerYes(); // the default instead
     ASSERT_TRUE(connect());
     EXPECT_TRUE(sink.saw("The last time you connected to a remote database :\r127.0.0.1/3999   "
@@ -185,8 +185,7 @@ TEST_F(ConnectFixture, ShowCurrentDatabaseNamesFileVersionAndRelease)
     makeDefault();
     ASSERT_TRUE(connect());
     const QString text = db::currentDatabaseText(*run);
-    EXPECT_TRUE(text.startsWith("We are currently connecting to this database:\r" +
-                                defaultPath()));
+    EXPECT_TRUE(text.startsWith("We are currently connecting to this database:\r" + defaultPath()));
     EXPECT_TRUE(text.contains("The version of the database is 2.851"));
     EXPECT_TRUE(text.contains("The release of the program is 24.150"));
 }
@@ -203,8 +202,7 @@ TEST_F(ConnectFixture, ChangingToAnotherLocalDatabaseStoresItAndEndsTheProgram)
     sink.answerButton(0);
     sink.answerFile(defaultPath());
     EXPECT_EQ(db::changeDatabase(*run), db::ChangeResult::Refused);
-    EXPECT_TRUE(sink.saw("This is the database you are currently connected to:\r" +
-                         defaultPath()));
+    EXPECT_TRUE(sink.saw("This is the database you are currently connected to:\r" + defaultPath()));
 
     sink.answerButton(1);
     sink.answerText("");

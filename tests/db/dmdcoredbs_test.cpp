@@ -2,8 +2,8 @@
 
 #include "db/sqltext.h"
 
-using testing_support::DatabaseTest;
 using shell::MessageKind;
+using testing_support::DatabaseTest;
 
 class DmdCoreDbsTest : public DatabaseTest {};
 

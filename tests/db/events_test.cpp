@@ -39,9 +39,9 @@ TEST_F(EventsTest, AnotherProcessInsertingARowReachesTheListenerEachTime)
 
     for (int i = 1; i <= 3; ++i) {
         QString err;
-        ASSERT_EQ(testing_support::runCli({"--db", m_path, "dbconfig", "set",
-                                           "SLOT" + QString::number(i), "x"},
-                                          nullptr, &err),
+        ASSERT_EQ(testing_support::runCli(
+                      {"--db", m_path, "dbconfig", "set", "SLOT" + QString::number(i), "x"},
+                      nullptr, &err),
                   0)
             << err.toStdString();
         ASSERT_TRUE(waitFor(received, i)) << "event " << i << " did not arrive";

@@ -13,12 +13,16 @@ protected:
     int makeMeeting(const QString& name)
     {
         auto key = [this] { return database().nextKeyNumber(); };
-        const qint64 meeting = key(), event = key(), team = key(), athlete = key(),
-                     race = key(), eifRace = key();
+        const qint64 meeting = key(), event = key(), team = key(), athlete = key(), race = key(),
+                     eifRace = key();
         const QString m = db::sqlInt(meeting);
-        auto run = [this](const QString& sql) { EXPECT_TRUE(database().execute(sql)) << sql.toStdString(); };
-        run("insert into MEETING (MEETINGNO, DESCRIPTION) values (" + m + ", " + db::quoted(name) + ")");
-        run("insert into MYEVENT (EVENTNO, MEETINGNO) values (" + db::sqlInt(event) + ", " + m + ")");
+        auto run = [this](const QString& sql) {
+            EXPECT_TRUE(database().execute(sql)) << sql.toStdString();
+        };
+        run("insert into MEETING (MEETINGNO, DESCRIPTION) values (" + m + ", " + db::quoted(name) +
+            ")");
+        run("insert into MYEVENT (EVENTNO, MEETINGNO) values (" + db::sqlInt(event) + ", " + m +
+            ")");
         run("insert into TEAM (TEAMNO, MEETINGNO) values (" + db::sqlInt(team) + ", " + m + ")");
         run("insert into ATHLETE (ATHLETENO, MEETINGNO, TEAMNO) values (" + db::sqlInt(athlete) +
             ", " + m + ", " + db::sqlInt(team) + ")");
@@ -28,12 +32,16 @@ protected:
             db::sqlInt(key()) + ", " + m + ", " + db::sqlInt(event) + ", " + db::sqlInt(team) +
             ", " + db::sqlInt(athlete) + ")");
         run("insert into HEATPART (HEATPARTNO, MEETINGNO, EVENTNO, ROUND, HEATNO, ATHLETENO) "
-            "values (" + db::sqlInt(key()) + ", " + m + ", " + db::sqlInt(event) + ", 'A', 1, " +
+            "values (" +
+            db::sqlInt(key()) + ", " + m + ", " + db::sqlInt(event) + ", 'A', 1, " +
             db::sqlInt(athlete) + ")");
         run("insert into RACE (RACENO, MEETINGNO) values (" + db::sqlInt(race) + ", " + m + ")");
-        run("insert into RANK (RANKNO, RACENO) values (" + db::sqlInt(key()) + ", " + db::sqlInt(race) + ")");
-        run("insert into EIF_RACE (RACENO, MEETINGNO) values (" + db::sqlInt(eifRace) + ", " + m + ")");
-        run("insert into EIF_RANK (RANKNO, RACENO) values (" + db::sqlInt(key()) + ", " + db::sqlInt(eifRace) + ")");
+        run("insert into RANK (RANKNO, RACENO) values (" + db::sqlInt(key()) + ", " +
+            db::sqlInt(race) + ")");
+        run("insert into EIF_RACE (RACENO, MEETINGNO) values (" + db::sqlInt(eifRace) + ", " + m +
+            ")");
+        run("insert into EIF_RANK (RANKNO, RACENO) values (" + db::sqlInt(key()) + ", " +
+            db::sqlInt(eifRace) + ")");
         for (const char* table : {"PLACEPOINT", "DISTRIBUTION", "MEETINGSET", "CATEGORY",
                                   "COMBINED", "AWOL_QUE", "PROGRAM_BREAK", "RELAY_ATHLETE"}) {
             const QString keyColumn = database().firstField(table);
@@ -46,10 +54,10 @@ protected:
     int rowsOf(int meetingNo)
     {
         int total = 0;
-        for (const char* table : {"MEETING", "MYEVENT", "TEAM", "ATHLETE", "PROGRAM",
-                                  "PARTICIPATE", "HEATPART", "RACE", "EIF_RACE", "PLACEPOINT",
-                                  "DISTRIBUTION", "MEETINGSET", "CATEGORY", "COMBINED",
-                                  "AWOL_QUE", "PROGRAM_BREAK", "RELAY_ATHLETE"})
+        for (const char* table :
+             {"MEETING", "MYEVENT", "TEAM", "ATHLETE", "PROGRAM", "PARTICIPATE", "HEATPART", "RACE",
+              "EIF_RACE", "PLACEPOINT", "DISTRIBUTION", "MEETINGSET", "CATEGORY", "COMBINED",
+              "AWOL_QUE", "PROGRAM_BREAK", "RELAY_ATHLETE"})
             total += count(table, "MEETINGNO = " + db::sqlInt(meetingNo));
         return total;
     }

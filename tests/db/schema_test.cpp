@@ -49,8 +49,8 @@ class SchemaTest : public DatabaseTest {
 protected:
     void setStoredVersion(const QString& version)
     {
-        ASSERT_TRUE(database().execute("update DATABASE_VERSION set VERSION = " +
-                                       db::quoted(version)));
+        ASSERT_TRUE(
+            database().execute("update DATABASE_VERSION set VERSION = " + db::quoted(version)));
     }
     db::UpgradeStep step(const QString& version, const QString& sql, QStringList* ran)
     {
@@ -67,10 +67,10 @@ TEST_F(SchemaTest, TheEmptyDatabaseIsAtTheCurrentVersionWithItsParts)
     EXPECT_TRUE(db::isUpToDate(database(), db::releaseChain()));
     EXPECT_EQ(value("select count(*) from RDB$FIELDS where RDB$FIELD_NAME = 'T_LOGICAL'"), "1");
     EXPECT_EQ(value("select trim(RDB$CHARACTER_SET_NAME) from RDB$DATABASE"), "UTF8");
-    for (const char* table : {"MEETING", "MYEVENT", "PROGRAM", "HEATPART", "PARTICIPATE",
-                              "ATHLETE", "TEAM", "RELAY_ATHLETE", "CONFIG", "T_DEBUG_MARK",
-                              "TEMPLATE", "TPLTITEM", "TPLTPROGRAM", "SCORESET", "RECORD",
-                              "EIF_RACE", "EIF_RANK", "TPLTCATEGORY", "TMAVG_TEAM"})
+    for (const char* table :
+         {"MEETING", "MYEVENT", "PROGRAM", "HEATPART", "PARTICIPATE", "ATHLETE", "TEAM",
+          "RELAY_ATHLETE", "CONFIG", "T_DEBUG_MARK", "TEMPLATE", "TPLTITEM", "TPLTPROGRAM",
+          "SCORESET", "RECORD", "EIF_RACE", "EIF_RANK", "TPLTCATEGORY", "TMAVG_TEAM"})
         EXPECT_TRUE(database().tableExists(table)) << table;
     EXPECT_TRUE(database().fieldExists("MEETING", "DAY_COUNT"));
     EXPECT_TRUE(database().indexExists("PERF_HIST_HGT_MAIN"));

@@ -4,12 +4,10 @@
 
 using testing_support::runCli;
 
-namespace
-{
+namespace {
 
 // The event, format and program commands as a user runs them on a database file.
-class CommandsTest : public DrawFixture
-{
+class CommandsTest : public DrawFixture {
 protected:
     void SetUp() override
     {

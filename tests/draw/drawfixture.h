@@ -7,8 +7,7 @@
 #include <memory>
 
 // A database with one meeting of the swimming edition, its lanes and days set.
-class DrawFixture : public testing_support::DatabaseTest
-{
+class DrawFixture : public testing_support::DatabaseTest {
 protected:
     void SetUp() override;
 

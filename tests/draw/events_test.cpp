@@ -7,12 +7,9 @@
 
 using namespace draw;
 
-namespace
-{
+namespace {
 
-class EventsTest : public DrawFixture
-{
-};
+class EventsTest : public DrawFixture {};
 
 TEST_F(EventsTest, AnEventCarriesTheCopiesOfItsItemCode)
 {

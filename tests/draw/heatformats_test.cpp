@@ -10,11 +10,9 @@
 
 using namespace draw;
 
-namespace
-{
+namespace {
 
-class HeatFormatsTest : public ::testing::Test
-{
+class HeatFormatsTest : public ::testing::Test {
 protected:
     shell::ScriptedSink m_sink;
     shell::Messages m_messages{m_sink};

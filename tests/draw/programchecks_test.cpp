@@ -10,12 +10,10 @@
 
 using namespace draw;
 
-namespace
-{
+namespace {
 
 // Checks and repairs over a whole meeting's program.
-class ProgramChecksTest : public DrawFixture
-{
+class ProgramChecksTest : public DrawFixture {
 protected:
     void enter(qint64 eventNo, int swimmers, int placed)
     {

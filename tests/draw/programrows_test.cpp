@@ -7,11 +7,9 @@
 
 using namespace draw;
 
-namespace
-{
+namespace {
 
-class ProgramRowsTest : public DrawFixture
-{
+class ProgramRowsTest : public DrawFixture {
 protected:
     QString slotOf(qint64 eventNo, const QString& round, int heat)
     {

@@ -11,13 +11,11 @@
 
 using namespace draw;
 
-namespace
-{
+namespace {
 
 // A swimming gala of 40 events set up as an official would: four ages, boys and girls,
 // freestyle to medley relay, heats proposed from the expected swimmers, two days.
-class ScreensTest : public DrawFixture
-{
+class ScreensTest : public DrawFixture {
 protected:
     void SetUp() override
     {

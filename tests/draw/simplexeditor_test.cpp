@@ -6,11 +6,9 @@
 
 using namespace draw;
 
-namespace
-{
+namespace {
 
-class SimplexEditorTest : public DrawFixture
-{
+class SimplexEditorTest : public DrawFixture {
 protected:
     void SetUp() override
     {

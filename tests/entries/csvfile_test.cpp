@@ -7,8 +7,7 @@ using entries::decodeCsv;
 using entries::guessDelimiter;
 using entries::splitCsvLine;
 
-namespace
-{
+namespace {
 
 QStringList lines(std::initializer_list<const char*> texts)
 {

@@ -6,8 +6,7 @@
 
 using testing_support::runCli;
 
-class EntryCliTest : public EntryTest
-{
+class EntryCliTest : public EntryTest {
 protected:
     int cli(const QStringList& args, QString* out = nullptr, QString* err = nullptr)
     {

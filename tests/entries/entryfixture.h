@@ -8,8 +8,7 @@
 #include <QFile>
 
 // A fresh database with one meeting in 2026 whose events the test adds as MYEVENT rows.
-class EntryTest : public testing_support::DatabaseTest
-{
+class EntryTest : public testing_support::DatabaseTest {
 protected:
     void SetUp() override
     {

@@ -2,8 +2,7 @@
 
 using Outcome = entries::AthleteImport::Outcome;
 
-namespace
-{
+namespace {
 
 QByteArray utf16le(const QString& text, bool bom)
 {

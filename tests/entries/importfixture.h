@@ -5,8 +5,7 @@
 
 // Imports of competitor files into the test meeting. The default setup reads
 // "Surname,Firstname,Gender,Age,Team,Number,Item,Best,Item,Best" with a header line.
-class ImportTest : public EntryTest
-{
+class ImportTest : public EntryTest {
 protected:
     void SetUp() override
     {

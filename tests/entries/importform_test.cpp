@@ -7,8 +7,7 @@
 #include <QDir>
 #include <QTableWidget>
 
-namespace
-{
+namespace {
 
 // Screens are saved as pictures when DOLVANE_SCREENSHOTS names a folder.
 void keepPicture(QWidget& screen, const QString& name)

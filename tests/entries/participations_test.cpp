@@ -11,8 +11,7 @@ using entries::AthleteRow;
 using entries::Participations;
 using entries::RelayTeams;
 
-class ParticipationsTest : public EntryTest
-{
+class ParticipationsTest : public EntryTest {
 protected:
     void SetUp() override
     {

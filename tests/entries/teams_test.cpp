@@ -9,8 +9,7 @@ using entries::Athletes;
 using entries::TeamRow;
 using entries::Teams;
 
-class TeamsTest : public EntryTest
-{
+class TeamsTest : public EntryTest {
 protected:
     qint64 team(const QString& name, const QString& abrv, bool male = true, bool female = true)
     {

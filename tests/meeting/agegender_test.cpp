@@ -6,8 +6,7 @@
 
 using namespace meeting;
 
-namespace
-{
+namespace {
 
 TEST(AgeFromIdNumber, CenturyTurnsFiveYearsBeforeThisYear)
 {

@@ -16,12 +16,11 @@ TEST(ItemCliTest, DescribesAnItem)
     ASSERT_EQ(runCli({"item", "describe", "SHD____100M19", "--edition", "athletics"}, &out, &err),
               0)
         << err.toStdString();
-    for (const char* line : {"group: SHD\n", "type: ____100\n", "gender: M\n", "age: 19\n",
-                             "track_or_field: T\n", "distance: 100\n", "wind_kind: 1\n",
-                             "format: 4\n", "mask: 99.99\n", "largest: 99.99\n",
-                             "format_description: seconds.decimals\n",
-                             "description: 100m 19 Male\n",
-                             "description_afrikaans: 100m 19 Manlik\n"})
+    for (const char* line :
+         {"group: SHD\n", "type: ____100\n", "gender: M\n", "age: 19\n", "track_or_field: T\n",
+          "distance: 100\n", "wind_kind: 1\n", "format: 4\n", "mask: 99.99\n", "largest: 99.99\n",
+          "format_description: seconds.decimals\n", "description: 100m 19 Male\n",
+          "description_afrikaans: 100m 19 Manlik\n"})
         EXPECT_TRUE(out.contains(line)) << line;
 
     ASSERT_EQ(runCli({"--json", "item", "describe", "F_R4X50___F99W"}, &out), 0);
@@ -38,7 +37,8 @@ TEST(ItemCliTest, ListsGroupsAndTypes)
     ASSERT_EQ(runCli({"item", "groups", "--afrikaans"}, &out), 0);
     EXPECT_TRUE(out.startsWith("FRE\tVryslag\nBRE\tBorsslag\n"));
     ASSERT_EQ(runCli({"item", "types", "JMP", "--edition", "athletics"}, &out), 0);
-    EXPECT_EQ(out, "High___\tHighJump\nPole___\tPolevault\nLong___\tLongJump\nTripple\tTripleJump\n");
+    EXPECT_EQ(out,
+              "High___\tHighJump\nPole___\tPolevault\nLong___\tLongJump\nTripple\tTripleJump\n");
     EXPECT_EQ(runCli({"item", "types", "XYZ"}, &out), 1);
     EXPECT_EQ(runCli({"item", "groups", "--edition", "running"}, &out), 2);
 }
@@ -54,9 +54,9 @@ TEST(ItemCliTest, NormalisesChecksAndReads)
 
     EXPECT_EQ(runCli({"perf", "check", "SHD____100M19", "09.85", "--edition", "athletics"}, &out),
               0);
-    EXPECT_EQ(runCli({"perf", "check", "SHD____100M19", "9.85", "--edition", "athletics"}, &out,
-                     &err),
-              1);
+    EXPECT_EQ(
+        runCli({"perf", "check", "SHD____100M19", "9.85", "--edition", "athletics"}, &out, &err),
+        1);
     EXPECT_TRUE(err.contains("The format of 9.85 should be 09.85")) << err.toStdString();
 
     ASSERT_EQ(runCli({"perf", "value", "1:02:03.5"}, &out), 0);

@@ -86,10 +86,9 @@ TEST_F(ItemTypesTest, SwimFormatsChangeAt26And500And3000Metres)
         const char* code;
         int format;
     } cases[] = {
-        {"FRE_____25F11W", 4}, {"FRE_____26F11W", 3}, {"FRE_____50M13W", 3},
-        {"BRE____400F15W", 3}, {"FRE____499M17W", 3}, {"FRE____500M17W", 2},
-        {"FRE____800M17W", 2}, {"FRE___1500M19W", 2}, {"FRE___2999M19W", 2},
-        {"FRE___3000M19W", 1}, {"I_M4X50___F15W", 3}, {"F_R4X100__M99W", 3},
+        {"FRE_____25F11W", 4}, {"FRE_____26F11W", 3}, {"FRE_____50M13W", 3}, {"BRE____400F15W", 3},
+        {"FRE____499M17W", 3}, {"FRE____500M17W", 2}, {"FRE____800M17W", 2}, {"FRE___1500M19W", 2},
+        {"FRE___2999M19W", 2}, {"FRE___3000M19W", 1}, {"I_M4X50___F15W", 3}, {"F_R4X100__M99W", 3},
         {"RLD4X25___M99W", 3}, {"KBD_____25F09W", 4},
     };
     for (const auto& c : cases)
@@ -106,14 +105,12 @@ TEST_F(ItemTypesTest, AthleticsFormatsFollowDistanceAndAge)
         const char* code;
         int format;
     } cases[] = {
-        {"SHD____250M14", 4}, {"SHD____251M14", 3}, {"SHD____251M15", 4},
-        {"SHD____300M14", 3}, {"SHD____300M15", 4}, {"SHD____300M99", 4},
-        {"SHD____301M19", 3}, {"SHD____400M19", 3}, {"LOD___1400M19", 3},
-        {"LOD___1401M19", 2}, {"LOD___1500M17", 2}, {"LOD__19999M19", 2},
-        {"LOD__20000M19", 1}, {"RDR__42200F99", 1}, {"WLK___5000M19", 2},
-        {"WLK___5001M19", 1}, {"WLK__10000M19", 1}, {"XCN___8000M19", 2},
-        {"XCNX_CntryF15", 2}, {"BIABiathleF15", 2}, {"HDL____110M19", 4},
-        {"STP___3000M19", 2},
+        {"SHD____250M14", 4}, {"SHD____251M14", 3}, {"SHD____251M15", 4}, {"SHD____300M14", 3},
+        {"SHD____300M15", 4}, {"SHD____300M99", 4}, {"SHD____301M19", 3}, {"SHD____400M19", 3},
+        {"LOD___1400M19", 3}, {"LOD___1401M19", 2}, {"LOD___1500M17", 2}, {"LOD__19999M19", 2},
+        {"LOD__20000M19", 1}, {"RDR__42200F99", 1}, {"WLK___5000M19", 2}, {"WLK___5001M19", 1},
+        {"WLK__10000M19", 1}, {"XCN___8000M19", 2}, {"XCNX_CntryF15", 2}, {"BIABiathleF15", 2},
+        {"HDL____110M19", 4}, {"STP___3000M19", 2},
     };
     for (const auto& c : cases)
         EXPECT_EQ(athletics.PerfFormatOf(c.code), c.format) << c.code;
@@ -130,11 +127,11 @@ TEST_F(ItemTypesTest, RelayDistancesAndTheRelayLimit)
     EXPECT_EQ(athletics.TrackDistance("REL4_3_2_1M17"), 1000);
     EXPECT_EQ(athletics.PerfFormatOf("REL4_3_2_1M17"), 3);
     EXPECT_EQ(athletics.TrackDistance("REL82X48_MM19"), 2400);
-    EXPECT_EQ(athletics.PerfFormatOf("REL4X50___M19"), 4);   // 200
-    EXPECT_EQ(athletics.PerfFormatOf("REL3X100__M19"), 4);   // 300
-    EXPECT_EQ(athletics.PerfFormatOf("REL7X200__M19"), 3);   // 1400
-    EXPECT_EQ(athletics.PerfFormatOf("REL2X701__M19"), 2);   // 1402
-    EXPECT_EQ(athletics.PerfFormatOf("REL4X1500_M19"), 2);   // 6000
+    EXPECT_EQ(athletics.PerfFormatOf("REL4X50___M19"), 4); // 200
+    EXPECT_EQ(athletics.PerfFormatOf("REL3X100__M19"), 4); // 300
+    EXPECT_EQ(athletics.PerfFormatOf("REL7X200__M19"), 3); // 1400
+    EXPECT_EQ(athletics.PerfFormatOf("REL2X701__M19"), 2); // 1402
+    EXPECT_EQ(athletics.PerfFormatOf("REL4X1500_M19"), 2); // 6000
     EXPECT_EQ(athletics.TrackDistance("SRL5X100__F13"), 500);
     EXPECT_EQ(internalErrors(), 0);
 
@@ -267,8 +264,8 @@ TEST_F(ItemTypesTest, TypeListsOfEveryGroup)
               "4X25___;4X25m LadderRel;4X50___;4X50m LadderRel;4X75___;4X75m LadderRel");
     // Both editions' lists answer, whatever the edition.
     EXPECT_TRUE(swim.ZItemSubTypes("LOD", false).contains("____880;Half Mile;___1000;1000m"));
-    EXPECT_TRUE(athletics.ZItemSubTypes("NTH", false)
-                    .contains("_____10;Decathlon;_____11;11-athlon"));
+    EXPECT_TRUE(
+        athletics.ZItemSubTypes("NTH", false).contains("_____10;Decathlon;_____11;11-athlon"));
     EXPECT_TRUE(athletics.ZItemSubTypes("NTH", false).startsWith("______2;Biathlon;"));
     EXPECT_TRUE(athletics.ZItemSubTypes("XCN", false)
                     .startsWith("X_Cntry;CrossCountry XCtry;___1000;1km XCtry;___1500;1.5km"));

@@ -4,11 +4,9 @@
 
 using meeting::Categories;
 
-namespace
-{
+namespace {
 
-class MeetingCategoryTest : public meeting_testing::MeetingTest
-{
+class MeetingCategoryTest : public meeting_testing::MeetingTest {
 protected:
     void SetUp() override
     {

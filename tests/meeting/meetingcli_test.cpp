@@ -5,11 +5,9 @@
 
 using testing_support::runCli;
 
-namespace
-{
+namespace {
 
-class MeetingCliTest : public meeting_testing::MeetingTest
-{
+class MeetingCliTest : public meeting_testing::MeetingTest {
 protected:
     int cli(QStringList args, QString* out = nullptr, QString* err = nullptr)
     {

@@ -6,12 +6,10 @@
 #include "meeting/meetingsettings.h"
 #include "support/testdatabase.h"
 
-namespace meeting_testing
-{
+namespace meeting_testing {
 
 // A connected run with the meeting services of a run, and helpers to make meetings.
-class MeetingTest : public testing_support::DatabaseTest
-{
+class MeetingTest : public testing_support::DatabaseTest {
 protected:
     void SetUp() override
     {

@@ -9,12 +9,9 @@
 using meeting::MeetingIdentity;
 using shell::MessageKind;
 
-namespace
-{
+namespace {
 
-class MeetingRecordTest : public meeting_testing::MeetingTest
-{
-};
+class MeetingRecordTest : public meeting_testing::MeetingTest {};
 
 TEST(MeetingDescription, RunsOverMonthAndYearEndsInBothLanguages)
 {

@@ -20,8 +20,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
-namespace
-{
+namespace {
 
 // Runs `fill` on the next modal dialog that opens.
 template <typename Dialog, typename Fill> void whenDialogOpens(Fill fill)
@@ -33,8 +32,7 @@ template <typename Dialog, typename Fill> void whenDialogOpens(Fill fill)
     });
 }
 
-class MeetingScreensTest : public meeting_testing::MeetingTest
-{
+class MeetingScreensTest : public meeting_testing::MeetingTest {
 protected:
     QString meetingValue(const QString& column)
     {

@@ -24,16 +24,16 @@ protected:
         addEvent(10, "FRE____400M17W");
         addEvent(11, "FRE___1500M17W");
         addEvent(12, "FRE_____25F11W");
-        addRow("HEATPART", "HEATPARTNO", 101, 10, "65.32");     // -> 1:05.32
-        addRow("HEATPART", "HEATPARTNO", 102, 10, "1:05.32");   // right
-        addRow("HEATPART", "HEATPARTNO", 103, 10, "");          // nothing captured
-        addRow("PARTICIPATE", "PARTNO", 201, 11, "9:45.10");    // -> 09:45.10
-        addRow("PARTICIPATE", "PARTNO", 202, 12, "100.50");     // above 99.99
-        addRow("PARTICIPATE", "PARTNO", 203, 12, "0:00.00");    // blank
-        addRow("PERF_HIST", "PERF_HISTNO", 301, 12, "X");       // a failed attempt
-        addRow("PERF_HIST", "PERF_HISTNO", 302, 12, "DNF");     // not a performance
+        addRow("HEATPART", "HEATPARTNO", 101, 10, "65.32");   // -> 1:05.32
+        addRow("HEATPART", "HEATPARTNO", 102, 10, "1:05.32"); // right
+        addRow("HEATPART", "HEATPARTNO", 103, 10, "");        // nothing captured
+        addRow("PARTICIPATE", "PARTNO", 201, 11, "9:45.10");  // -> 09:45.10
+        addRow("PARTICIPATE", "PARTNO", 202, 12, "100.50");   // above 99.99
+        addRow("PARTICIPATE", "PARTNO", 203, 12, "0:00.00");  // blank
+        addRow("PERF_HIST", "PERF_HISTNO", 301, 12, "X");     // a failed attempt
+        addRow("PERF_HIST", "PERF_HISTNO", 302, 12, "DNF");   // not a performance
         exec("insert into RECORD (RECORDNO, RECORDSETNO, ITEMCODE, RECORD) values "
-             "(401, 1, 'FRE_____25F11W', '9.5')");              // -> 09.50
+             "(401, 1, 'FRE_____25F11W', '9.5')"); // -> 09.50
         m_sink.clear();
     }
 
@@ -66,8 +66,7 @@ TEST_F(PerfFormatRepairTest, FindsEveryPerformanceOutOfFormat)
               QStringList({"There ARE  differences in Performance formats",
                            "101 : 65.32 -> 1:05.32", "201 : 9:45.10 -> 09:45.10",
                            "401 : 9.5 -> 09.50", "", "These large performances cannot be fixed",
-                           "202 : 100.50", "", "These performances cannot be read",
-                           "302 : DNF"}));
+                           "202 : 100.50", "", "These performances cannot be read", "302 : DNF"}));
     EXPECT_EQ(m_sink.shown().size(), 0);
 }
 
@@ -88,8 +87,7 @@ TEST_F(PerfFormatRepairTest, FixesAfterConfirmAndLeavesTheRest)
     EXPECT_EQ(value("select PERFORMANCE from PERF_HIST where PERF_HISTNO = 302"), "DNF");
 
     m_sink.clear();
-    EXPECT_EQ(meeting::fixPerformanceFormats(database(), items, {}),
-              PerfFixOutcome::NothingWrong);
+    EXPECT_EQ(meeting::fixPerformanceFormats(database(), items, {}), PerfFixOutcome::NothingWrong);
     EXPECT_TRUE(m_sink.saw("No performances are in the wrong formats."));
     EXPECT_TRUE(meeting::continueDespitePerformanceErrors(database(), items));
 }
@@ -135,8 +133,8 @@ TEST_F(PerfFormatRepairTest, CliListsAndFixesWithYes)
     ASSERT_EQ(testing_support::runCli({"--db", m_path, "--yes", "perf", "fix-formats"}, &out, &err),
               0)
         << err.toStdString();
-    ASSERT_EQ(testing_support::runCli({"--db", m_path, "--json", "perf", "fix-formats"}, &out, &err),
-              0)
+    ASSERT_EQ(
+        testing_support::runCli({"--db", m_path, "--json", "perf", "fix-formats"}, &out, &err), 0)
         << err.toStdString();
     const QJsonObject result = QJsonDocument::fromJson(out.toUtf8()).object();
     EXPECT_EQ(result["checked"].toInt(), 6) << out.toStdString();

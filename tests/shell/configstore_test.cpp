@@ -11,8 +11,7 @@
 
 using shell::ConfigStore;
 
-namespace
-{
+namespace {
 
 QString fileText(const QString& path)
 {

@@ -19,8 +19,7 @@
 
 using namespace shell_test;
 
-namespace
-{
+namespace {
 
 class MainScreenTest : public testing_support::DatabaseTest {
 protected:

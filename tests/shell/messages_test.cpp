@@ -8,8 +8,7 @@
 using shell::Answer;
 using shell::MessageKind;
 
-namespace
-{
+namespace {
 
 class MessagesTest : public ::testing::Test {
 protected:
@@ -108,8 +107,7 @@ TEST_F(MessagesTest, DeveloperNotesShowOnlyInDeveloperMode)
     EXPECT_EQ(m_sink.shown()[0].text, "Programmers mark\nleft open: 2 queries");
 }
 
-class InternalErrorMarkTest : public testing_support::DatabaseTest {
-};
+class InternalErrorMarkTest : public testing_support::DatabaseTest {};
 
 TEST_F(InternalErrorMarkTest, AnInternalErrorIsCountedInTheDatabase)
 {

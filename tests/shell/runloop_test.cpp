@@ -19,8 +19,7 @@
 using shell::kMainScreenExit;
 using shell::kMainScreenRestart;
 
-namespace
-{
+namespace {
 
 const QString kBackupAfter = QStringLiteral("Do you want to backup the current database?");
 const QString kBackupBefore = QStringLiteral("Do you want to create a backup of the database");

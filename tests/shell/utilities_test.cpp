@@ -11,8 +11,7 @@
 
 using namespace shell_test;
 
-namespace
-{
+namespace {
 
 class UtilitiesTest : public testing_support::DatabaseTest {
 protected:

@@ -15,8 +15,7 @@
 #include <algorithm>
 #include <iterator>
 
-namespace testing_support
-{
+namespace testing_support {
 
 struct EntryFileShape {
     int teams = 60;

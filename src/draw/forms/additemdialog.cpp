@@ -9,8 +9,7 @@
 #include <QLabel>
 #include <QSpinBox>
 
-namespace draw
-{
+namespace draw {
 
 AddItemDialog::AddItemDialog(const meeting::ItemTypes& items, QWidget* parent)
     : QDialog(parent), m_items(items)

@@ -6,17 +6,14 @@ class QComboBox;
 class QLabel;
 class QSpinBox;
 
-namespace meeting
-{
+namespace meeting {
 class ItemTypes;
 }
 
-namespace draw
-{
+namespace draw {
 
 // Picks one item: stroke (group), distance (type), gender and age; returns its code.
-class AddItemDialog : public QDialog
-{
+class AddItemDialog : public QDialog {
     Q_OBJECT
 public:
     AddItemDialog(const meeting::ItemTypes& items, QWidget* parent = nullptr);

@@ -11,11 +11,9 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 
 // Keeps the run's loaded settings in step with what was written.
 void remember(shell::Run& run, const QString& column, int value)

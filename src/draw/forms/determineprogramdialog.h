@@ -6,18 +6,15 @@ class QCheckBox;
 class QLineEdit;
 class QSpinBox;
 
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
-namespace draw
-{
+namespace draw {
 
 // "Settings: Determine Program": the days of the meeting, the lanes of the pool and
 // whether the heats of a round share one sequence number.
-class DetermineProgramDialog : public QDialog
-{
+class DetermineProgramDialog : public QDialog {
     Q_OBJECT
 public:
     DetermineProgramDialog(shell::Run& run, QWidget* parent = nullptr);

@@ -16,11 +16,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 enum Column { Seq, Day, Time, Round, Heat, Item, Pit, ColumnCount };
 }
 

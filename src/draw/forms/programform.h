@@ -8,18 +8,15 @@
 class QComboBox;
 class QTableWidget;
 
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
-namespace draw
-{
+namespace draw {
 
 // "3. Program": the program of rounds and heats in one of its orders, with breaks shown
 // after their row, and the editing of days, times, sequence numbers and pits.
-class ProgramForm : public QDialog
-{
+class ProgramForm : public QDialog {
     Q_OBJECT
 public:
     ProgramForm(shell::Run& run, QWidget* parent = nullptr);

@@ -4,8 +4,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
-namespace draw
-{
+namespace draw {
 
 ProgramRowDialog::ProgramRowDialog(ProgramEditor& editor, QWidget* parent)
     : QDialog(parent), m_editor(editor)

@@ -6,12 +6,10 @@
 
 class QLineEdit;
 
-namespace draw
-{
+namespace draw {
 
 // Day, time, sequence and pit of one program row; checked before it closes.
-class ProgramRowDialog : public QDialog
-{
+class ProgramRowDialog : public QDialog {
     Q_OBJECT
 public:
     ProgramRowDialog(ProgramEditor& editor, QWidget* parent = nullptr);

@@ -17,11 +17,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace draw
-{
+namespace draw {
 
-namespace
-{
+namespace {
 enum Column { Sel, Item, Format, Heats, Expected, Entered, Finals, ColumnCount };
 }
 

@@ -8,18 +8,15 @@
 class QLabel;
 class QTableWidget;
 
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
-namespace draw
-{
+namespace draw {
 
 // "2. Items": the items the meeting offers, their selection and their heat formats. It
 // works on the working copies and saves them, with the program rows, when it closes.
-class SelectItemsForm : public QDialog
-{
+class SelectItemsForm : public QDialog {
     Q_OBJECT
 public:
     SelectItemsForm(shell::Run& run, QWidget* parent = nullptr);

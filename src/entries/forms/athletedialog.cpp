@@ -6,8 +6,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
-namespace entries
-{
+namespace entries {
 
 AthleteDialog::AthleteDialog(Athletes& athletes, const EntrySettings& settings,
                              const AthleteRow& athlete, const QString& teamName,

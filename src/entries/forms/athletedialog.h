@@ -6,14 +6,12 @@
 
 class QLineEdit;
 
-namespace entries
-{
+namespace entries {
 
 // "Add an Athlete for <team>" / "Edit a relay team for <team>": the fields of one athlete.
 // Accept runs the checks and the save of Athletes; a refusal keeps the dialog open on the
 // field at fault.
-class AthleteDialog : public QDialog
-{
+class AthleteDialog : public QDialog {
     Q_OBJECT
 public:
     AthleteDialog(Athletes& athletes, const EntrySettings& settings, const AthleteRow& athlete,

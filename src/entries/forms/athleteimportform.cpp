@@ -19,11 +19,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace entries
-{
+namespace entries {
 
-namespace
-{
+namespace {
 
 // The grid shows the start of a file; a championship's file is read whole by the import.
 constexpr int kShownRows = 400;

@@ -14,18 +14,15 @@ class QLineEdit;
 class QSpinBox;
 class QTableWidget;
 
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
-namespace entries
-{
+namespace entries {
 
 // The import of competitors from a CSV file: the column setup (kept between runs), the
 // file's lines with the chosen columns marked, and the import with its report.
-class AthleteImportForm : public QDialog
-{
+class AthleteImportForm : public QDialog {
     Q_OBJECT
 public:
     AthleteImportForm(shell::Run& run, QWidget* parent = nullptr);

@@ -21,11 +21,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace entries
-{
+namespace entries {
 
-namespace
-{
+namespace {
 
 QTableWidget* makeTable(const QStringList& titles)
 {

@@ -9,19 +9,16 @@
 class QListWidget;
 class QTableWidget;
 
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
-namespace entries
-{
+namespace entries {
 
 // "Prepare Athletes" (swimmers in this edition): the teams, the selected team's swimmers
 // and relay teams, and the selected swimmer's entries with best times. From here swimmers
 // are added, edited and deleted, entered into events, renumbered and imported.
-class AthletesForm : public QDialog
-{
+class AthletesForm : public QDialog {
     Q_OBJECT
 public:
     AthletesForm(shell::Run& run, QWidget* parent = nullptr);

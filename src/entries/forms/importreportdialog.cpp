@@ -6,8 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace entries
-{
+namespace entries {
 
 ImportReportDialog::ImportReportDialog(const QString& reportText, QWidget* parent) : QDialog(parent)
 {

@@ -2,13 +2,11 @@
 
 #include <QDialog>
 
-namespace entries
-{
+namespace entries {
 
 // "Importing Errors and Warnings": the findings of a file by line, with the choice to
 // import anyway (lines with athlete errors are left out) or stop.
-class ImportReportDialog : public QDialog
-{
+class ImportReportDialog : public QDialog {
     Q_OBJECT
 public:
     ImportReportDialog(const QString& reportText, QWidget* parent = nullptr);

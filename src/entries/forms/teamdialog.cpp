@@ -5,8 +5,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
-namespace entries
-{
+namespace entries {
 
 TeamDialog::TeamDialog(Teams& teams, const TeamRow& team, QWidget* parent)
     : QDialog(parent), m_teams(teams), m_team(team), m_name(new QLineEdit(team.name)),

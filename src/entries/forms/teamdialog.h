@@ -7,13 +7,11 @@
 class QCheckBox;
 class QLineEdit;
 
-namespace entries
-{
+namespace entries {
 
 // "Add Team" / "Edit Team": the name, the abbreviation and the genders. Accept runs the
 // checks and the save of Teams; a refusal keeps the dialog open on the field at fault.
-class TeamDialog : public QDialog
-{
+class TeamDialog : public QDialog {
     Q_OBJECT
 public:
     TeamDialog(Teams& teams, const TeamRow& team, QWidget* parent = nullptr);

@@ -10,8 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace entries
-{
+namespace entries {
 
 TeamsForm::TeamsForm(shell::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run), m_teams(*run.database(), run.currentMeetingNo()),

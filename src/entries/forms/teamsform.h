@@ -6,17 +6,14 @@
 
 class QTableWidget;
 
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
-namespace entries
-{
+namespace entries {
 
 // "4. Teams": the meeting's teams with "X" under Boys and Girls, and their editing.
-class TeamsForm : public QDialog
-{
+class TeamsForm : public QDialog {
     Q_OBJECT
 public:
     TeamsForm(shell::Run& run, QWidget* parent = nullptr);

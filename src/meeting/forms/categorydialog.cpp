@@ -6,8 +6,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
-namespace meeting
-{
+namespace meeting {
 
 CategoryDialog::CategoryDialog(bool adding, const QString& code, const QString& description,
                                Check check, QWidget* parent)

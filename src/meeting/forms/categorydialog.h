@@ -6,13 +6,11 @@
 
 class QLineEdit;
 
-namespace meeting
-{
+namespace meeting {
 
 // "Add an Category" / "Edit the Category": a code and a description. The accept runs the
 // given check, which returns the refusal to show (empty when accepted).
-class CategoryDialog : public QDialog
-{
+class CategoryDialog : public QDialog {
     Q_OBJECT
 public:
     using Check = std::function<QString(const QString& code, const QString& description)>;

@@ -5,8 +5,7 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 
-namespace meeting
-{
+namespace meeting {
 
 ChoiceGroup::ChoiceGroup(const QString& question, const QList<Choice>& choices, QWidget* parent)
     : QGroupBox(question, parent), m_choices(choices), m_group(new QButtonGroup(this))

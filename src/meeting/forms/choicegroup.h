@@ -5,13 +5,11 @@
 
 class QButtonGroup;
 
-namespace meeting
-{
+namespace meeting {
 
 // A question answered by one of a few buttons ("No" / "Yes"), each standing for a stored
 // value. No button is checked until the user answers or a value is set.
-class ChoiceGroup : public QGroupBox
-{
+class ChoiceGroup : public QGroupBox {
     Q_OBJECT
 public:
     struct Choice {

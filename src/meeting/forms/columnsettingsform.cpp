@@ -9,8 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace meeting
-{
+namespace meeting {
 
 ColumnSettingsForm::ColumnSettingsForm(shell::Run& run, const QString& title, Save save,
                                        QWidget* parent)

@@ -11,20 +11,17 @@
 class QFormLayout;
 class QLineEdit;
 
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
-namespace meeting
-{
+namespace meeting {
 
 // A settings screen made of questions about MEETING columns: choices and typed values,
 // filled from the loaded settings. "Accept" hands the values to the screen's save (which
 // checks, writes one update and reloads); "Cancel" asks "Lose edits" when something
 // changed.
-class ColumnSettingsForm : public QDialog
-{
+class ColumnSettingsForm : public QDialog {
     Q_OBJECT
 public:
     using Save = std::function<bool(shell::Run&, const ColumnValues&)>;

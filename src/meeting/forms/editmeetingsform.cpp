@@ -13,8 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace meeting
-{
+namespace meeting {
 
 EditMeetingsForm::EditMeetingsForm(shell::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run), m_list(new QListWidget(this)), m_result(run.currentMeetingNo())

@@ -4,19 +4,16 @@
 
 class QListWidget;
 
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
-namespace meeting
-{
+namespace meeting {
 
 // "Edit Meetings": every meeting with its one-line description, latest first; edits a
 // meeting's name, venue and date, or deletes it. Its result is the meeting that should be
 // current afterwards (0 when the current one was deleted).
-class EditMeetingsForm : public QDialog
-{
+class EditMeetingsForm : public QDialog {
     Q_OBJECT
 public:
     EditMeetingsForm(shell::Run& run, QWidget* parent = nullptr);

@@ -35,8 +35,8 @@ EditPerf::EditPerf(const ItemTypes& items, const QString& itemCode, const QStrin
     }
     setWindowTitle(QStringLiteral("Edit ") + what);
     auto* layout = new QVBoxLayout(this);
-    m_formatLabel = new QLabel(
-        QLatin1Char('(') + items.PerfFormatName(itemCode) + QLatin1Char(')'), this);
+    m_formatLabel =
+        new QLabel(QLatin1Char('(') + items.PerfFormatName(itemCode) + QLatin1Char(')'), this);
     layout->addWidget(m_formatLabel);
     m_input = new QLineEdit(this);
     m_input->setInputMask(inputMaskOf(items.PerfMask(itemCode)));
@@ -70,8 +70,7 @@ void EditPerf::tryAccept()
 }
 
 std::optional<QString> EditPerf::edit(const ItemTypes& items, const QString& itemCode,
-                                      const QString& what, const QString& current,
-                                      QWidget* parent)
+                                      const QString& what, const QString& current, QWidget* parent)
 {
     EditPerf dialog(items, itemCode, what, current, parent);
     if (dialog.exec() != QDialog::Accepted)

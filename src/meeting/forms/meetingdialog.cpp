@@ -4,8 +4,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
-namespace meeting
-{
+namespace meeting {
 
 MeetingDialog::MeetingDialog(const MeetingIdentity& start, Check check, QWidget* parent)
     : QDialog(parent), m_check(std::move(check)), m_name(new QLineEdit(start.name, this)),

@@ -8,13 +8,11 @@
 
 class QLineEdit;
 
-namespace meeting
-{
+namespace meeting {
 
 // "Create a new meeting": name, venue and date. Its accept runs the given check (which
 // shows its own messages) and stays open while the check refuses.
-class MeetingDialog : public QDialog
-{
+class MeetingDialog : public QDialog {
     Q_OBJECT
 public:
     using Check = std::function<bool(const MeetingIdentity&)>;

@@ -6,8 +6,7 @@
 #include "meeting/forms/settingscategoriesform.h"
 #include "meeting/forms/settingsmeetinggeneralform.h"
 
-namespace meeting
-{
+namespace meeting {
 
 void openSettingsMeetingGeneral(QWidget* parent, shell::Run& run)
 {

@@ -7,14 +7,12 @@
 
 class QWidget;
 
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
 // The openers of the meeting screens, as the main screen calls them.
-namespace meeting
-{
+namespace meeting {
 
 void openSettingsMeetingGeneral(QWidget* parent, shell::Run& run);
 void openSettingsAthletes(QWidget* parent, shell::Run& run);

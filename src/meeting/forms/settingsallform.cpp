@@ -5,8 +5,7 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-namespace meeting
-{
+namespace meeting {
 
 const QList<std::pair<QString, QString>>& SettingsAllForm::panels()
 {

@@ -5,18 +5,15 @@
 #include <functional>
 #include <map>
 
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
-namespace meeting
-{
+namespace meeting {
 
 // "Settings: All": one panel per settings screen, each opening that screen. A screen that
 // no opener serves yet is shown disabled.
-class SettingsAllForm : public QDialog
-{
+class SettingsAllForm : public QDialog {
     Q_OBJECT
 public:
     using Opener = std::function<void(QWidget* parent, shell::Run& run)>;

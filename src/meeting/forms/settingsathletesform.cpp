@@ -3,8 +3,7 @@
 #include "meeting/settingsscreens.h"
 #include "shell/run.h"
 
-namespace meeting
-{
+namespace meeting {
 
 SettingsAthletesForm::SettingsAthletesForm(shell::Run& run, QWidget* parent)
     : ColumnSettingsForm(

@@ -2,13 +2,11 @@
 
 #include "meeting/forms/columnsettingsform.h"
 
-namespace meeting
-{
+namespace meeting {
 
 // "Settings: Athletes": what is captured about each swimmer, the most items one may
 // enter, and the defaulting of ages.
-class SettingsAthletesForm : public ColumnSettingsForm
-{
+class SettingsAthletesForm : public ColumnSettingsForm {
     Q_OBJECT
 public:
     SettingsAthletesForm(shell::Run& run, QWidget* parent = nullptr);

@@ -2,8 +2,7 @@
 
 #include "meeting/settingsscreens.h"
 
-namespace meeting
-{
+namespace meeting {
 
 SettingsCaptureDuringForm::SettingsCaptureDuringForm(shell::Run& run, QWidget* parent)
     : ColumnSettingsForm(run, QStringLiteral("Settings: Capture During"), &saveCaptureDuring,

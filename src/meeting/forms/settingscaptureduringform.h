@@ -2,13 +2,11 @@
 
 #include "meeting/forms/columnsettingsform.h"
 
-namespace meeting
-{
+namespace meeting {
 
 // "Settings: Capture During": wind, all distances, results viewed on other computers,
 // the call room and draw summaries.
-class SettingsCaptureDuringForm : public ColumnSettingsForm
-{
+class SettingsCaptureDuringForm : public ColumnSettingsForm {
     Q_OBJECT
 public:
     SettingsCaptureDuringForm(shell::Run& run, QWidget* parent = nullptr);

@@ -15,8 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace meeting
-{
+namespace meeting {
 
 SettingsCategoriesForm::SettingsCategoriesForm(shell::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run),

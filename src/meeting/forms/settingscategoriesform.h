@@ -6,20 +6,17 @@ class QComboBox;
 class QLabel;
 class QTableWidget;
 
-namespace shell
-{
+namespace shell {
 class Run;
 }
 
-namespace meeting
-{
+namespace meeting {
 
 class ChoiceGroup;
 
 // "Settings: Categories": switches the meeting's categories on or off, edits the list of
 // categories and picks the one new items are added to.
-class SettingsCategoriesForm : public QDialog
-{
+class SettingsCategoriesForm : public QDialog {
     Q_OBJECT
 public:
     SettingsCategoriesForm(shell::Run& run, QWidget* parent = nullptr);

@@ -9,8 +9,7 @@
 #include <QLayout>
 #include <QPushButton>
 
-namespace meeting
-{
+namespace meeting {
 
 SettingsMeetingGeneralForm::SettingsMeetingGeneralForm(shell::Run& run, QWidget* parent)
     : ColumnSettingsForm(run, QStringLiteral("Settings: Meeting General"), &saveGeneralSettings,

@@ -5,13 +5,11 @@
 
 class QLabel;
 
-namespace meeting
-{
+namespace meeting {
 
 // "Settings: Meeting General": the meeting's date, name and venue, and how records are
 // printed. "Done" saves.
-class SettingsMeetingGeneralForm : public ColumnSettingsForm
-{
+class SettingsMeetingGeneralForm : public ColumnSettingsForm {
     Q_OBJECT
 public:
     SettingsMeetingGeneralForm(shell::Run& run, QWidget* parent = nullptr);

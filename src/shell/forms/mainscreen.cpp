@@ -26,8 +26,7 @@
 
 namespace shell {
 
-namespace
-{
+namespace {
 
 QString notYet(const QString& opens)
 {

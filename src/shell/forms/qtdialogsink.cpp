@@ -74,9 +74,9 @@ Answer QtDialogSink::show(MessageKind kind, const QString& title, const QString&
 Answer QtDialogSink::askText(const QString& title, const QString& prompt, bool secret)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(nullptr, title, ConsoleSink::plain(prompt),
-                                               secret ? QLineEdit::Password : QLineEdit::Normal,
-                                               QString(), &ok);
+    const QString text =
+        QInputDialog::getText(nullptr, title, ConsoleSink::plain(prompt),
+                              secret ? QLineEdit::Password : QLineEdit::Normal, QString(), &ok);
     return ok ? Answer{Answer::Ok, -1, text} : Answer{Answer::Cancel};
 }
 
