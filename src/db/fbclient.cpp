@@ -10,6 +10,7 @@
 #include <QTime>
 
 #include <cstring>
+#include <functional>
 
 using namespace Firebird;
 
@@ -175,31 +176,52 @@ FbAttachment::~FbAttachment()
     detach(nullptr);
 }
 
-std::unique_ptr<FbAttachment> FbAttachment::attach(const QString& connectionText,
-                                                   const std::optional<Credentials>& login,
-                                                   DbError* error)
+namespace {
+
+enum class OpenMode { Attach, Create };
+
+// Attaches to or creates a database with the parameters that `fill` puts into the DPB.
+IAttachment* openDatabase(const QString& path, OpenMode mode, DbError* error,
+                          const std::function<void(IXpbBuilder*, ThrowStatusWrapper*)>& fill)
 {
     IMaster* master = fbMaster();
     ThrowStatusWrapper status(master->getStatus());
     IAttachment* attachment = nullptr;
     IXpbBuilder* dpb = nullptr;
-    const bool ok = guarded(error, [&] {
+    guarded(error, [&] {
         dpb = master->getUtilInterface()->getXpbBuilder(&status, IXpbBuilder::DPB, nullptr, 0);
-        if (login) {
-            dpb->insertString(&status, isc_dpb_user_name, login->user.toUtf8().constData());
-            dpb->insertString(&status, isc_dpb_password, login->password.toUtf8().constData());
-        }
-        dpb->insertString(&status, isc_dpb_lc_ctype, "UTF8");
+        fill(dpb, &status);
         IProvider* provider = master->getDispatcher();
-        attachment =
-            provider->attachDatabase(&status, connectionText.toUtf8().constData(),
-                                     dpb->getBufferLength(&status), dpb->getBuffer(&status));
+        const QByteArray name = path.toUtf8();
+        if (mode == OpenMode::Create)
+            attachment = provider->createDatabase(
+                &status, name.constData(), dpb->getBufferLength(&status), dpb->getBuffer(&status));
+        else
+            attachment = provider->attachDatabase(
+                &status, name.constData(), dpb->getBufferLength(&status), dpb->getBuffer(&status));
         provider->release();
     });
     if (dpb)
         dpb->dispose();
     status.dispose();
-    if (!ok)
+    return attachment;
+}
+
+} // namespace
+
+std::unique_ptr<FbAttachment> FbAttachment::attach(const QString& connectionText,
+                                                   const std::optional<Credentials>& login,
+                                                   DbError* error)
+{
+    IAttachment* attachment = openDatabase(
+        connectionText, OpenMode::Attach, error, [&](IXpbBuilder* dpb, ThrowStatusWrapper* st) {
+            if (login) {
+                dpb->insertString(st, isc_dpb_user_name, login->user.toUtf8().constData());
+                dpb->insertString(st, isc_dpb_password, login->password.toUtf8().constData());
+            }
+            dpb->insertString(st, isc_dpb_lc_ctype, "UTF8");
+        });
+    if (!attachment)
         return nullptr;
     return std::unique_ptr<FbAttachment>(new FbAttachment(attachment));
 }
@@ -207,56 +229,29 @@ std::unique_ptr<FbAttachment> FbAttachment::attach(const QString& connectionText
 std::unique_ptr<FbAttachment> FbAttachment::create(const QString& path, DbError* error,
                                                    bool forcedWrites)
 {
-    IMaster* master = fbMaster();
-    ThrowStatusWrapper status(master->getStatus());
-    IAttachment* attachment = nullptr;
-    IXpbBuilder* dpb = nullptr;
-    const bool ok = guarded(error, [&] {
-        dpb = master->getUtilInterface()->getXpbBuilder(&status, IXpbBuilder::DPB, nullptr, 0);
-        dpb->insertString(&status, isc_dpb_user_name, "SYSDBA");
-        dpb->insertInt(&status, isc_dpb_page_size, 8192);
-        dpb->insertInt(&status, isc_dpb_force_write, forcedWrites ? 1 : 0);
-        dpb->insertInt(&status, isc_dpb_sql_dialect, 3);
-        dpb->insertString(&status, isc_dpb_set_db_charset, "UTF8");
-        dpb->insertString(&status, isc_dpb_lc_ctype, "UTF8");
-        IProvider* provider = master->getDispatcher();
-        attachment =
-            provider->createDatabase(&status, path.toUtf8().constData(),
-                                     dpb->getBufferLength(&status), dpb->getBuffer(&status));
-        provider->release();
-    });
-    if (dpb)
-        dpb->dispose();
-    status.dispose();
-    if (!ok)
+    IAttachment* attachment =
+        openDatabase(path, OpenMode::Create, error, [&](IXpbBuilder* dpb, ThrowStatusWrapper* st) {
+            dpb->insertString(st, isc_dpb_user_name, "SYSDBA");
+            dpb->insertInt(st, isc_dpb_page_size, 8192);
+            dpb->insertInt(st, isc_dpb_force_write, forcedWrites ? 1 : 0);
+            dpb->insertInt(st, isc_dpb_sql_dialect, 3);
+            dpb->insertString(st, isc_dpb_set_db_charset, "UTF8");
+            dpb->insertString(st, isc_dpb_lc_ctype, "UTF8");
+        });
+    if (!attachment)
         return nullptr;
     return std::unique_ptr<FbAttachment>(new FbAttachment(attachment));
 }
 
 bool FbAttachment::setForcedWrites(const QString& path, bool on, DbError* error)
 {
-    IMaster* master = fbMaster();
-    ThrowStatusWrapper status(master->getStatus());
-    IXpbBuilder* dpb = nullptr;
-    IAttachment* attachment = nullptr;
-    const bool ok = guarded(error, [&] {
-        dpb = master->getUtilInterface()->getXpbBuilder(&status, IXpbBuilder::DPB, nullptr, 0);
-        dpb->insertString(&status, isc_dpb_user_name, "SYSDBA");
-        dpb->insertInt(&status, isc_dpb_force_write, on ? 1 : 0);
-        IProvider* provider = master->getDispatcher();
-        attachment =
-            provider->attachDatabase(&status, path.toUtf8().constData(),
-                                     dpb->getBufferLength(&status), dpb->getBuffer(&status));
-        provider->release();
-        attachment->detach(&status);
-        attachment = nullptr;
-    });
-    if (attachment)
-        attachment->release();
-    if (dpb)
-        dpb->dispose();
-    status.dispose();
-    return ok;
+    IAttachment* attachment =
+        openDatabase(path, OpenMode::Attach, error, [&](IXpbBuilder* dpb, ThrowStatusWrapper* st) {
+            dpb->insertString(st, isc_dpb_user_name, "SYSDBA");
+            dpb->insertInt(st, isc_dpb_force_write, on ? 1 : 0);
+        });
+    // The flag is written by the attach itself.
+    return FbAttachment(attachment).detach(error) && attachment != nullptr;
 }
 
 bool FbAttachment::detach(DbError* error)
