@@ -120,25 +120,75 @@ qint64 Events::addEvent(const NewEvent& event)
     return eventNo;
 }
 
-bool Events::inList(const QString& itemCode)
+bool Events::inList(const QString& itemCode, const QString& category)
 {
     return m_database.ZSqlCount(QStringLiteral("MYEVENT"),
                                 QStringLiteral("MEETINGNO = ") + db::sqlInt(m_meetingNo) +
                                     QStringLiteral(" and ITEMCODE = ") +
                                     db::quoted(itemCode.trimmed()) +
-                                    QStringLiteral(" and coalesce(N_ATHLON, 0) = 0")) > 0;
+                                    QStringLiteral(" and coalesce(N_ATHLON, 0) = 0 and "
+                                                   "coalesce(CATEGORY, '') = ") +
+                                    db::quoted(category.trimmed())) > 0;
 }
 
 qint64 Events::addOneItem(const QString& itemCode, bool selected)
 {
-    if (inList(itemCode)) {
+    NewEvent event;
+    event.itemCode = itemCode;
+    event.selected = selected;
+    return addOneItem(event, PickedAs::Plain);
+}
+
+qint64 Events::addOneItem(const NewEvent& picked, PickedAs kind)
+{
+    NewEvent event = picked;
+    event.itemCode = event.itemCode.trimmed();
+    event.category = event.category.trimmed();
+    event.described = kind == PickedAs::Described;
+    db::Query meeting = m_database.openQuery(
+        QStringLiteral("select HAS_CATEGORIES, CURRENT_ADD_CATEGORY from MEETING where "
+                       "MEETINGNO = ") +
+        db::sqlInt(m_meetingNo));
+    bool categorised = false;
+    QString currentCategory;
+    if (meeting.isOpen() && !meeting.isEmpty()) {
+        meeting.first();
+        categorised = meeting.integer("HAS_CATEGORIES") == 1;
+        currentCategory = meeting.text("CURRENT_ADD_CATEGORY").trimmed();
+    }
+    if (kind == PickedAs::Categorised) {
+        if (!categorised) {
+            messages().warning(
+                QStringLiteral("You want a Category Item, but the Meeting is not Categorised"));
+            return 0;
+        }
+        if (event.category.isEmpty())
+            event.category = currentCategory;
+    } else if (kind == PickedAs::Plain && !event.category.isEmpty()) {
+        messages().warning(
+            QStringLiteral("Only Categorised or Described Items may have Categories"));
+        return 0;
+    }
+    if (event.described) {
+        if (categorised) {
+            messages().warning(QStringLiteral(
+                "This Meeting has Categories.  You cannot use \"Described\" Items."));
+            return 0;
+        }
+        if (event.description.trimmed().isEmpty()) {
+            messages().warning(QStringLiteral("The Description is empty"));
+            return 0;
+        }
+        // A described swimming item carries its mark after the edition's.
+        if (m_items.isSwimming() && event.itemCode.size() == 14)
+            event.itemCode += QLatin1Char('Z');
+    }
+    // Described items differ by their description, not by their code.
+    if (!event.described && inList(event.itemCode, event.category)) {
         messages().warning(
             QStringLiteral("This item is already in the list of Items that you select from."));
         return 0;
     }
-    NewEvent event;
-    event.itemCode = itemCode;
-    event.selected = selected;
     return addEvent(event);
 }
 
@@ -180,43 +230,72 @@ bool Events::collectSelection()
     return ok;
 }
 
-QStringList Events::saveSelection()
+bool Events::saveSelection(QStringList* syncErrors)
 {
+    if (m_database.batchActive()) {
+        messages().internalError(410105, QStringLiteral("The transaction is !STILL! active."));
+        return false;
+    }
     messages().progress(QStringLiteral("Saving"), QStringLiteral(" the current selection"));
-    QStringList syncErrors;
-    const bool copied = m_database.execute(
+    const QString meeting = db::sqlInt(m_meetingNo);
+    // Every change is worked out first and written in one transaction, so that a failure
+    // leaves every event and its program as it was.
+    QStringList statements{
         QStringLiteral("update MYEVENT set SELECTED = C_SELECTEDEDIT, HEATCOUNTS = "
                        "C_HEATCOUNTSEDIT, HEATFORMAT = C_HEATFORMATEDIT where MEETINGNO = ") +
-        db::sqlInt(m_meetingNo));
-    if (!copied) {
-        messages().progressDone();
-        return syncErrors;
-    }
+        meeting};
     ProgramRows rows(m_database, messages());
-    db::Query q = m_database.openQuery(QStringLiteral("select EVENTNO, ITEMCODE from MYEVENT "
-                                                      "where MEETINGNO = ") +
-                                       db::sqlInt(m_meetingNo));
-    for (q.first(); !q.eof(); q.next()) {
-        rows.syncEvent(q.integer("EVENTNO"));
-        if (!rows.repairEvent(q.integer("EVENTNO")))
-            syncErrors.append(m_items.ItemDescription(q.text("ITEMCODE"), false));
+    QList<std::pair<qint64, QString>> events;
+    db::Query q = m_database.openQuery(QStringLiteral("select EVENTNO, ITEMCODE, C_SELECTEDEDIT, "
+                                                      "C_HEATFORMATEDIT from MYEVENT where "
+                                                      "MEETINGNO = ") +
+                                       meeting + QStringLiteral(" order by EVENTNO"));
+    bool ok = q.isOpen();
+    for (q.first(); ok && !q.eof(); q.next()) {
+        const qint64 eventNo = q.integer("EVENTNO");
+        events.append({eventNo, q.text("ITEMCODE").trimmed()});
+        const HeatPlan plan = rows.planSync(eventNo, q.text("C_HEATFORMATEDIT").trimmed(),
+                                            q.text("C_SELECTEDEDIT") == QLatin1String("X"));
+        const QStringList changes = rows.planStatements(eventNo, plan);
+        ok = plan.changes.isEmpty() || !changes.isEmpty();
+        statements += changes;
     }
-    const QString meeting = db::sqlInt(m_meetingNo);
-    m_database.execute(QStringLiteral("update MEETING set HAS_CATEGORIES = (case when exists "
-                                      "(select 1 from MYEVENT where MEETINGNO = ") +
-                       meeting +
-                       QStringLiteral(" and coalesce(CATEGORY, '') <> '') then 1 else 0 end), "
-                                      "DAY_COUNT = maxvalue(coalesce(DAY_COUNT, 1), coalesce("
-                                      "(select max(DAY_SEQ) from PROGRAM where MEETINGNO = ") +
-                       meeting + QStringLiteral("), 1)) where MEETINGNO = ") + meeting);
+    statements.append(
+        QStringLiteral("update MEETING set HAS_CATEGORIES = (case when exists (select 1 from "
+                       "MYEVENT where MEETINGNO = ") +
+        meeting +
+        QStringLiteral(" and coalesce(CATEGORY, '') <> '') then 1 else 0 end), DAY_COUNT = "
+                       "maxvalue(coalesce(DAY_COUNT, 1), coalesce((select max(DAY_SEQ) from "
+                       "PROGRAM where MEETINGNO = ") +
+        meeting + QStringLiteral("), 1)) where MEETINGNO = ") + meeting);
+    ok = ok && m_database.startBatch();
+    for (const QString& sql : statements)
+        ok = ok && m_database.batchExecute(sql);
+    ok = ok && m_database.commitBatch();
+    if (!ok) {
+        m_database.rollbackBatch();
+        messages().progressDone();
+        messages().warning(QStringLiteral("The selection could not be saved; nothing was "
+                                          "changed.\r") +
+                           m_database.lastError().message);
+        return false;
+    }
+    // The saved program is checked against the formats it was made from.
+    QStringList lostSync;
+    for (const auto& [eventNo, itemCode] : events) {
+        if (!rows.repairEvent(eventNo))
+            lostSync.append(m_items.ItemDescription(itemCode, false));
+    }
     messages().progressDone();
-    if (!syncErrors.isEmpty()) {
+    if (!lostSync.isEmpty()) {
         messages().warning(QStringLiteral(" Heatformat sync errors\rThe Heatformat of the Items "
                                           "below lost sync. \rTo fix the problem, edit the "
                                           "formats.\r\r") +
-                           syncErrors.join(QLatin1Char('\r')));
+                           lostSync.join(QLatin1Char('\r')));
     }
-    return syncErrors;
+    if (syncErrors)
+        *syncErrors = lostSync;
+    return true;
 }
 
 int Events::participants(qint64 eventNo)

@@ -57,9 +57,14 @@ public:
     // Writes the event (and its final's row when selected, its description when
     // described); 0 when refused.
     qint64 addEvent(const NewEvent& event);
-    // The item-picker's add: refuses an item already in the list.
+    // How an item picker offered an item: a plain item, one of the meeting's categories,
+    // or an item with a description of its own.
+    enum class PickedAs { Plain, Categorised, Described };
+    // The item-picker's add: refuses an item already in the list, and categories or
+    // descriptions where the meeting does not allow them.
+    qint64 addOneItem(const NewEvent& event, PickedAs kind);
     qint64 addOneItem(const QString& itemCode, bool selected);
-    bool inList(const QString& itemCode);
+    bool inList(const QString& itemCode, const QString& category = QString());
 
     QList<EventRow> list(bool selectedOnly = false);
     EventRow event(qint64 eventNo);
@@ -67,8 +72,9 @@ public:
     // Working copies from the saved state ("Collecting the current selection").
     bool collectSelection();
     // Saved state from the working copies, and every event's program rows brought in
-    // line. Returns the events whose format and program disagreed.
-    QStringList saveSelection();
+    // line, all in one transaction; false when nothing could be saved. `syncErrors` gets
+    // the items whose format and program disagreed afterwards.
+    bool saveSelection(QStringList* syncErrors = nullptr);
 
     // Working-copy selection, with the rules of unselecting.
     bool setSelected(qint64 eventNo, bool selected);

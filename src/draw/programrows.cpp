@@ -3,6 +3,8 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
+#include "draw/roundletter.h"
+#include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
 namespace draw {
@@ -21,6 +23,17 @@ QString heatText(qint64 eventNo, const QString& round, int heatNo)
            QString::number(heatNo);
 }
 
+// The placed or statused athletes of program row P: the final's in PARTICIPATE, a heat's
+// in HEATPART.
+QString placedCountSql()
+{
+    return QStringLiteral(
+        "(case when P.ROUND = 'F' then (select count(*) from PARTICIPATE T where T.EVENTNO = "
+        "P.EVENTNO and (T.PLACE > 0 or T.DISQ_STATUS > 0)) else (select count(*) from HEATPART "
+        "H where H.EVENTNO = P.EVENTNO and H.ROUND = P.ROUND and H.HEATNO = P.HEATNO and "
+        "(H.PLACE > 0 or H.DISQ_STATUS > 0)) end)");
+}
+
 const QString kRoundsAfter = QStringLiteral("CBAF");
 
 } // namespace
@@ -36,6 +49,22 @@ int ProgramRows::heatExists(qint64 eventNo, const QString& round, int heatNo)
     return m_database.ZSqlCount(QStringLiteral("PROGRAM"), heatWhere(eventNo, round, heatNo));
 }
 
+QString ProgramRows::addHeatSql(qint64 key, qint64 eventNo, const QString& round, int heatNo,
+                                const HeatSlot& slot, const QString& randomDraw) const
+{
+    // The event's copies for ordering come along in the same statement.
+    return QStringLiteral("insert into PROGRAM (PROGRAMNO, MEETINGNO, EVENTNO, ROUND, HEATNO, "
+                          "DAY_SEQ, THETIME, SEQ, PIT, C_GENDER, C_AGE, C_ABSAORDER, C_CLASS, "
+                          "RANDOMDRAW, PLACEDCOUNT, WIND_SPEED, DRAW_RELEASED, DRAW_REVISION, "
+                          "RESULTS_RELEASED, RESULTS_REVISION, T_VIS) select ") +
+           db::sqlInt(key) + QStringLiteral(", MEETINGNO, EVENTNO, ") + db::quoted(round) + ", " +
+           db::sqlInt(heatNo) + ", " + db::sqlInt(slot.day) + ", " + sqlTime(slot.time) + ", " +
+           db::sqlInt(slot.seq) + ", " + db::quoted(slot.pit.trimmed()) +
+           QStringLiteral(", C_GENDER, C_AGE, C_ABSAORDER, C_CLASS, ") + db::quoted(randomDraw) +
+           QStringLiteral(", 0, '', 0, 0, 0, 0, 1 from MYEVENT where EVENTNO = ") +
+           db::sqlInt(eventNo);
+}
+
 bool ProgramRows::addHeat(qint64 eventNo, const QString& round, int heatNo, const HeatSlot& slot,
                           const QString& randomDraw)
 {
@@ -47,18 +76,7 @@ bool ProgramRows::addHeat(qint64 eventNo, const QString& round, int heatNo, cons
     const qint64 key = m_database.nextKeyNumber();
     if (key <= 0)
         return false;
-    // The event's copies for ordering come along in the same statement.
-    return m_database.executeOneRow(
-        QStringLiteral("insert into PROGRAM (PROGRAMNO, MEETINGNO, EVENTNO, ROUND, HEATNO, "
-                       "DAY_SEQ, THETIME, SEQ, PIT, C_GENDER, C_AGE, C_ABSAORDER, C_CLASS, "
-                       "RANDOMDRAW, PLACEDCOUNT, WIND_SPEED, DRAW_RELEASED, DRAW_REVISION, "
-                       "RESULTS_RELEASED, RESULTS_REVISION, T_VIS) select ") +
-        db::sqlInt(key) + QStringLiteral(", MEETINGNO, EVENTNO, ") + db::quoted(round) + ", " +
-        db::sqlInt(heatNo) + ", " + db::sqlInt(slot.day) + ", " + sqlTime(slot.time) + ", " +
-        db::sqlInt(slot.seq) + ", " + db::quoted(slot.pit.trimmed()) +
-        QStringLiteral(", C_GENDER, C_AGE, C_ABSAORDER, C_CLASS, ") + db::quoted(randomDraw) +
-        QStringLiteral(", 0, '', 0, 0, 0, 0, 1 from MYEVENT where EVENTNO = ") +
-        db::sqlInt(eventNo));
+    return m_database.executeOneRow(addHeatSql(key, eventNo, round, heatNo, slot, randomDraw));
 }
 
 bool ProgramRows::removeHeat(qint64 eventNo, const QString& round, int heatNo)
@@ -99,51 +117,83 @@ HeatSlot ProgramRows::slotForNewHeat(qint64 eventNo, const QString& round)
     return HeatSlot{};
 }
 
-QStringList ProgramRows::syncEvent(qint64 eventNo)
+HeatPlan ProgramRows::planSync(qint64 eventNo, const QString& format, bool selected)
 {
-    QStringList log;
-    db::Query event = m_database.openQuery(
-        QStringLiteral("select HEATFORMAT, SELECTED from MYEVENT where EVENTNO = ") +
-        db::sqlInt(eventNo));
-    if (!event.isOpen() || event.isEmpty())
-        return log;
-    event.first();
-    const QString format = event.text("HEATFORMAT").trimmed();
-    const bool selected = event.text("SELECTED") == QLatin1String("X");
+    HeatPlan plan;
     HeatFormats formats(m_messages);
     const int rounds = selected ? HeatFormats::roundCount(format) : 0;
-    // Rounds C, B, A in running order; a round outside the format wants no heats.
+    // Rounds C, B, A in running order; a round outside the format wants no heats. A new
+    // heat's slot is taken from the rows as they are: the heats added before it in the
+    // same round would have handed on the same slot.
     for (int number = 3; number >= 1; --number) {
         const QString round = QString(QLatin1String("FABC").at(number));
         const int wanted = number <= rounds ? formats.heatsOfRound(format, round) : 0;
-        int have = heatCount(eventNo, round);
+        const int have = heatCount(eventNo, round);
         if (have < wanted) {
-            const int from = have + 1;
-            while (have < wanted) {
-                addHeat(eventNo, round, ++have, slotForNewHeat(eventNo, round));
-            }
-            log.append(QStringLiteral("Round ") + round + QStringLiteral(" : ") +
-                       QString::number(from) + QStringLiteral(" to ") + QString::number(wanted));
+            const HeatSlot slot = slotForNewHeat(eventNo, round);
+            for (int heat = have + 1; heat <= wanted; ++heat)
+                plan.changes.append({true, round, heat, slot});
+            plan.log.append(QStringLiteral("Round ") + round + QStringLiteral(" : ") +
+                            QString::number(have + 1) + QStringLiteral(" to ") +
+                            QString::number(wanted));
         } else if (have > wanted) {
-            const int from = have;
-            while (have > wanted) {
-                if (!removeHeat(eventNo, round, have))
-                    break;
-                --have;
-            }
-            log.append(QStringLiteral("Round ") + round + QStringLiteral(" : ") +
-                       QString::number(from) + QStringLiteral(" to ") +
-                       QString::number(wanted + 1));
+            for (int heat = have; heat > wanted; --heat)
+                plan.changes.append({false, round, heat, HeatSlot{}});
+            plan.log.append(QStringLiteral("Round ") + round + QStringLiteral(" : ") +
+                            QString::number(have) + QStringLiteral(" to ") +
+                            QString::number(wanted + 1));
         }
     }
     const int finals = heatCount(eventNo, QStringLiteral("F"));
     if (selected && finals == 0) {
-        addHeat(eventNo, QStringLiteral("F"), 0, slotForNewHeat(eventNo, QStringLiteral("F")));
+        plan.changes.append(
+            {true, QStringLiteral("F"), 0, slotForNewHeat(eventNo, QStringLiteral("F"))});
     } else if (!selected && finals > 0) {
+        plan.removeAll = true;
+    }
+    return plan;
+}
+
+QStringList ProgramRows::planStatements(qint64 eventNo, const HeatPlan& plan)
+{
+    QStringList statements;
+    for (const HeatChange& change : plan.changes) {
+        if (!change.add) {
+            statements.append(QStringLiteral("delete from PROGRAM where ") +
+                              heatWhere(eventNo, change.round, change.heatNo));
+            continue;
+        }
+        const qint64 key = m_database.nextKeyNumber();
+        if (key <= 0)
+            return {};
+        statements.append(addHeatSql(key, eventNo, change.round, change.heatNo, change.slot, {}));
+    }
+    if (plan.removeAll)
+        statements.append(QStringLiteral("delete from PROGRAM where EVENTNO = ") +
+                          db::sqlInt(eventNo));
+    return statements;
+}
+
+QStringList ProgramRows::syncEvent(qint64 eventNo)
+{
+    db::Query event = m_database.openQuery(
+        QStringLiteral("select HEATFORMAT, SELECTED from MYEVENT where EVENTNO = ") +
+        db::sqlInt(eventNo));
+    if (!event.isOpen() || event.isEmpty())
+        return {};
+    event.first();
+    const HeatPlan plan = planSync(eventNo, event.text("HEATFORMAT").trimmed(),
+                                   event.text("SELECTED") == QLatin1String("X"));
+    for (const HeatChange& change : plan.changes) {
+        const bool done = change.add ? addHeat(eventNo, change.round, change.heatNo, change.slot)
+                                     : removeHeat(eventNo, change.round, change.heatNo);
+        if (!done)
+            break;
+    }
+    if (plan.removeAll)
         m_database.execute(QStringLiteral("delete from PROGRAM where EVENTNO = ") +
                            db::sqlInt(eventNo));
-    }
-    return log;
+    return plan.log;
 }
 
 bool ProgramRows::repairEvent(qint64 eventNo)
@@ -195,14 +245,9 @@ bool ProgramRows::repairEvent(qint64 eventNo)
 
 bool ProgramRows::updatePlacedCount(qint64 programNo)
 {
-    return m_database.execute(
-        QStringLiteral("update PROGRAM P set PLACEDCOUNT = case when P.ROUND = 'F' then "
-                       "(select count(*) from PARTICIPATE T where T.EVENTNO = P.EVENTNO and "
-                       "(T.PLACE > 0 or T.DISQ_STATUS > 0)) else "
-                       "(select count(*) from HEATPART H where H.EVENTNO = P.EVENTNO and "
-                       "H.ROUND = P.ROUND and H.HEATNO = P.HEATNO and "
-                       "(H.PLACE > 0 or H.DISQ_STATUS > 0)) end where P.PROGRAMNO = ") +
-        db::sqlInt(programNo));
+    return m_database.execute(QStringLiteral("update PROGRAM P set PLACEDCOUNT = ") +
+                              placedCountSql() + QStringLiteral(" where P.PROGRAMNO = ") +
+                              db::sqlInt(programNo));
 }
 
 bool ProgramRows::updatePlacedCounts(int meetingNo)
@@ -213,6 +258,57 @@ bool ProgramRows::updatePlacedCounts(int meetingNo)
     for (q.first(); !q.eof(); q.next())
         ok = updatePlacedCount(q.integer("PROGRAMNO")) && ok;
     return ok;
+}
+
+QList<PlacedCount> ProgramRows::comparePlacedCounts(int meetingNo, bool errorsOnly)
+{
+    QList<PlacedCount> result;
+    db::Query q = m_database.openQuery(
+        QStringLiteral("select P.PROGRAMNO, P.EVENTNO, E.ITEMCODE, E.HEATFORMAT, P.ROUND, "
+                       "P.HEATNO, coalesce(P.PLACEDCOUNT, 0) as STORED, ") +
+        placedCountSql() +
+        QStringLiteral(" as COUNTED from PROGRAM P join MYEVENT E on E.EVENTNO = P.EVENTNO where "
+                       "P.MEETINGNO = ") +
+        db::sqlInt(meetingNo) +
+        QStringLiteral(" order by P.DAY_SEQ, P.THETIME, P.SEQ, P.EVENTNO, P.ROUND desc, "
+                       "P.HEATNO"));
+    for (q.first(); q.isOpen() && !q.eof(); q.next()) {
+        PlacedCount c;
+        c.programNo = q.integer("PROGRAMNO");
+        c.eventNo = q.integer("EVENTNO");
+        c.itemCode = q.text("ITEMCODE").trimmed();
+        c.format = q.text("HEATFORMAT").trimmed();
+        c.round = q.text("ROUND");
+        c.heatNo = int(q.integer("HEATNO"));
+        c.stored = int(q.integer("STORED"));
+        c.counted = int(q.integer("COUNTED"));
+        if (!errorsOnly || c.differs())
+            result.append(c);
+    }
+    return result;
+}
+
+QString placedCountReport(const meeting::ItemTypes& items, const QList<PlacedCount>& counts,
+                          bool errorsOnly)
+{
+    QStringList lines{
+        QStringLiteral("Compare Placed Counts in ") +
+            (errorsOnly ? QStringLiteral("only error events") : QStringLiteral("all events")),
+        QString()};
+    int errors = 0;
+    for (const PlacedCount& c : counts) {
+        errors += c.differs() ? 1 : 0;
+        lines.append((c.differs() ? QStringLiteral("ERROR  ") : QStringLiteral("       ")) +
+                     (items.ItemDescription(c.itemCode, false) + QLatin1Char(' ') +
+                      heatName(c.format, c.round, c.heatNo))
+                         .leftJustified(48) +
+                     QStringLiteral(" stored ") + QString::number(c.stored).rightJustified(3) +
+                     QStringLiteral("  counted ") + QString::number(c.counted).rightJustified(3));
+    }
+    lines.append(QString());
+    lines.append(QString::number(errors) + QStringLiteral(" of ") + QString::number(counts.size()) +
+                 QStringLiteral(" heats differ"));
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace draw

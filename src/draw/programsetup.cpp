@@ -7,6 +7,8 @@
 #include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
+#include <optional>
+
 namespace draw {
 
 ProgramSetup::ProgramSetup(Events& events) : m_events(events) {}
@@ -25,13 +27,15 @@ int ProgramSetup::addItemsForAges(const QList<int>& ages, const QStringList& gen
                                   bool withRelays, bool grades)
 {
     StandardItems standard(m_events.items());
+    const int ageType = ageDescriptionType();
+    const bool fuller = ageType == 1 || ageType == 2;
     QStringList missing;
     QStringList ageTexts;
     for (int age : ages) {
         ageTexts.append(QString::number(age));
         for (const QString& gender : genders) {
             for (const QString& code :
-                 standard.itemsForAge(grades ? age + 6 : age, gender, withRelays)) {
+                 standard.itemsForAge(grades ? age + 6 : age, gender, withRelays, fuller)) {
                 if (!m_events.inList(code) && !missing.contains(code))
                     missing.append(code);
             }
@@ -60,44 +64,216 @@ int ProgramSetup::addItemsForAges(const QList<int>& ages, const QStringList& gen
     return added;
 }
 
-bool ProgramSetup::addStandardCombined(const QString& genderWord, int ageOrGrade,
-                                       const QString& name)
+int ProgramSetup::ageDescriptionType()
 {
-    StandardItems standard(m_events.items());
-    const bool grades =
-        m_events.database()
-            .selectOneValue(QStringLiteral("AGE_DESC_TYPE"), QStringLiteral("MEETING"),
-                            QStringLiteral("MEETINGNO = ") + db::sqlInt(m_events.meetingNo()))
-            .toInt() == 3;
-    const StandardItems::Combined combined =
-        standard.combinedEvent(genderWord, ageOrGrade, name, grades);
-    if (combined.events.isEmpty())
+    return database()
+        .selectOneValue(QStringLiteral("AGE_DESC_TYPE"), QStringLiteral("MEETING"),
+                        QStringLiteral("MEETINGNO = ") + db::sqlInt(m_events.meetingNo()))
+        .toInt();
+}
+
+bool ProgramSetup::swimmingRefusesNathlons()
+{
+    if (!m_events.items().isSwimming())
         return false;
-    const QString age = QString::number(combined.age).rightJustified(2, QLatin1Char('0'));
+    messages().warning(
+        QStringLiteral("n-Athlons are athletics items; a swimming meeting cannot have them."));
+    return true;
+}
+
+qint64 ProgramSetup::addNathlon(const QString& gender, int age, const QStringList& memberCodes)
+{
+    if (swimmingRefusesNathlons())
+        return 0;
+    const int count = int(memberCodes.size());
+    const QString ageText = QString::number(age).rightJustified(2, QLatin1Char('0'));
+    const QString resultsCode = QStringLiteral("NTH") +
+                                QString::number(count).rightJustified(7, QLatin1Char('_')) +
+                                gender + ageText;
+    if (database().ZSqlCount(QStringLiteral("MYEVENT"),
+                             QStringLiteral("MEETINGNO = ") + db::sqlInt(m_events.meetingNo()) +
+                                 QStringLiteral(" and ITEMCODE = ") + db::quoted(resultsCode)) >
+        0) {
+        messages().warning(QStringLiteral("There is already a ") +
+                           m_events.items().ItemDescription(resultsCode, false) +
+                           QStringLiteral(" in the list of Items that you select from."));
+        return 0;
+    }
     NewEvent results;
-    results.itemCode = QStringLiteral("NTH") +
-                       QString::number(combined.count).rightJustified(7, QLatin1Char('_')) +
-                       combined.gender + age;
+    results.itemCode = resultsCode;
     results.selected = true;
-    results.nAthlon = combined.count;
-    if (m_events.addEvent(results) == 0)
-        return false;
-    for (const QString& eventName : combined.events) {
+    results.nAthlon = count;
+    const qint64 resultsNo = m_events.addEvent(results);
+    if (resultsNo == 0)
+        return 0;
+    for (const QString& code : memberCodes) {
         NewEvent member;
-        member.itemCode = standard.combinedItemCode(eventName, combined.gender, combined.age);
+        member.itemCode = code;
         member.selected = true;
-        member.nAthlon = combined.count;
-        if (member.itemCode.isEmpty() || m_events.addEvent(member) == 0)
-            return false;
+        member.nAthlon = count;
+        if (m_events.addEvent(member) == 0) {
+            deleteNathlonEvents(resultsNo);
+            return 0;
+        }
     }
     database().execute(QStringLiteral("update MEETING set HAS_N_ATHLONS=1 where MEETINGNO = ") +
                        db::sqlInt(m_events.meetingNo()));
+    return resultsNo;
+}
+
+bool ProgramSetup::addStandardCombined(const QString& genderWord, int ageOrGrade,
+                                       const QString& name)
+{
+    if (swimmingRefusesNathlons())
+        return false;
+    StandardItems standard(m_events.items());
+    const StandardItems::Combined combined =
+        standard.combinedEvent(genderWord, ageOrGrade, name, ageDescriptionType() == 3);
+    if (combined.events.isEmpty())
+        return false;
+    QStringList codes;
+    for (const QString& eventName : combined.events) {
+        const QString code = standard.combinedItemCode(eventName, combined.gender, combined.age);
+        if (code.isEmpty())
+            return false;
+        codes.append(code);
+    }
+    if (addNathlon(combined.gender, combined.age, codes) == 0)
+        return false;
     messages().information(QStringLiteral("Done: the items for ") + genderWord + " " +
                            QString::number(ageOrGrade) + " " + name +
                            QStringLiteral(" were added to the eventlist, and they were marked as "
                                           "selected.\rTheir heats can now be selected like any "
                                           "other item.\rTo unselect them, use the \"Remove\" "
                                           "-option"));
+    return true;
+}
+
+bool ProgramSetup::addStandardCombined(const QString& title)
+{
+    const std::optional<StandardItems::CombinedTitle> parts =
+        StandardItems::parseCombinedTitle(title);
+    if (!parts) {
+        messages().warning(QStringLiteral("An n-Athlon is named by gender, age and name, for "
+                                          "example \"Boys 16 Octathlon\": ") +
+                           title);
+        return false;
+    }
+    return addStandardCombined(parts->genderWord, parts->ageOrGrade, parts->name);
+}
+
+qint64 ProgramSetup::combineItems(const QStringList& itemCodes)
+{
+    const meeting::ItemTypes& items = m_events.items();
+    if (swimmingRefusesNathlons())
+        return 0;
+    if (itemCodes.size() < 2) {
+        messages().warning(QStringLiteral("You must at least add two items for an n-Athlon"));
+        return 0;
+    }
+    QStringList codes;
+    for (const QString& code : itemCodes) {
+        const QString trimmed = code.trimmed();
+        if (trimmed.size() < 13 || items.ItemDescription(trimmed, false).isEmpty() ||
+            items.IsNathlon(trimmed) || items.IsRelayGroup(items.ItemGroup(trimmed))) {
+            messages().warning(QStringLiteral("Not an item for an n-Athlon: ") + code);
+            return 0;
+        }
+        if (codes.contains(trimmed)) {
+            messages().warning(QStringLiteral("The item is twice in the n-Athlon: ") + trimmed);
+            return 0;
+        }
+        codes.append(trimmed);
+    }
+    const QString gender = items.ItemGender(codes[0]);
+    const QString age = codes[0].mid(11, 2);
+    for (const QString& code : codes) {
+        if (items.ItemGender(code) != gender || code.mid(11, 2) != age) {
+            messages().warning(QStringLiteral("All the items of an n-Athlon must be for the same "
+                                              "gender and age: ") +
+                               code);
+            return 0;
+        }
+    }
+    const qint64 resultsNo = addNathlon(gender, age.toInt(), codes);
+    if (resultsNo > 0)
+        messages().information(QStringLiteral("Done: the items for ") +
+                               items.ItemDescription(m_events.event(resultsNo).itemCode, false) +
+                               QStringLiteral(" were added to the eventlist, and they were marked "
+                                              "as selected."));
+    return resultsNo;
+}
+
+QList<qint64> ProgramSetup::nathlonEvents(qint64 eventNo)
+{
+    QList<qint64> result;
+    const EventRow event = m_events.event(eventNo);
+    if (event.eventNo == 0 || event.nAthlon <= 0)
+        return result;
+    // The results event and its members share the count, gender, age and category.
+    db::Query q = database().openQuery(
+        QStringLiteral("select E.EVENTNO from MYEVENT E join MYEVENT N on N.EVENTNO = ") +
+        db::sqlInt(eventNo) +
+        QStringLiteral(" where E.MEETINGNO = N.MEETINGNO and E.N_ATHLON = N.N_ATHLON and "
+                       "E.C_GENDER = N.C_GENDER and E.C_AGE = N.C_AGE and coalesce(E.CATEGORY, "
+                       "'') = coalesce(N.CATEGORY, '') order by E.EVENTNO"));
+    for (q.first(); q.isOpen() && !q.eof(); q.next())
+        result.append(q.integer("EVENTNO"));
+    return result;
+}
+
+bool ProgramSetup::deleteNathlonEvents(qint64 eventNo)
+{
+    QStringList numbers;
+    for (qint64 e : nathlonEvents(eventNo))
+        numbers.append(db::sqlInt(e));
+    if (numbers.isEmpty())
+        return false;
+    const QString inEvents =
+        QStringLiteral(" where EVENTNO in (") + numbers.join(QStringLiteral(", ")) + ")";
+    const QString m = db::sqlInt(m_events.meetingNo());
+    bool ok = database().startBatch();
+    for (const QString& sql :
+         {QStringLiteral("delete from PROGRAM") + inEvents,
+          QStringLiteral("delete from EVENTDSCR") + inEvents,
+          QStringLiteral("delete from MYEVENT") + inEvents,
+          QStringLiteral("update MEETING set HAS_N_ATHLONS = (case when exists (select 1 from "
+                         "MYEVENT where MEETINGNO = ") +
+              m + QStringLiteral(" and N_ATHLON > 0) then 1 else 0 end) where MEETINGNO = ") + m})
+        ok = ok && database().batchExecute(sql);
+    ok = ok && database().commitBatch();
+    if (!ok)
+        database().rollbackBatch();
+    return ok;
+}
+
+bool ProgramSetup::deleteNathlon(qint64 eventNo)
+{
+    const EventRow event = m_events.event(eventNo);
+    if (event.eventNo == 0 || event.nAthlon <= 0) {
+        messages().warning(QStringLiteral("Select an item of the n-Athlon that must be deleted"));
+        return false;
+    }
+    const QList<qint64> members = nathlonEvents(eventNo);
+    int athletes = 0;
+    for (qint64 e : members)
+        athletes += m_events.event(e).athletes;
+    const QString title = m_events.items().ItemDescription(
+        QStringLiteral("NTH") + QString::number(event.nAthlon).rightJustified(7, QLatin1Char('_')) +
+            event.itemCode.mid(10, 3),
+        false);
+    if (athletes > 0) {
+        messages().warning(QStringLiteral("There are already athletes participating in ") + title +
+                           QStringLiteral(".\rIt cannot be removed from the program."));
+        return false;
+    }
+    if (!messages().confirm(QStringLiteral("Delete n-Athlon ") + title +
+                            QStringLiteral("\r\rIts ") + QString::number(members.size()) +
+                            QStringLiteral(" events and their program rows are deleted.")))
+        return false;
+    if (!deleteNathlonEvents(eventNo))
+        return false;
+    messages().information(QStringLiteral("Done: ") + title + QStringLiteral(" was deleted."));
     return true;
 }
 

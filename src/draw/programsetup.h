@@ -25,6 +25,16 @@ public:
                         bool grades = false);
     // The results event and its member events, all selected.
     bool addStandardCombined(const QString& genderWord, int ageOrGrade, const QString& name);
+    // The same from its title, "Boys 16 Octathlon".
+    bool addStandardCombined(const QString& title);
+    // An n-Athlon of the user's own items, all of one gender and age; returns the results
+    // event, 0 when refused.
+    qint64 combineItems(const QStringList& itemCodes);
+    // Deletes a combined event (given by any of its events) with its program rows, after
+    // checking that nobody takes part and asking.
+    bool deleteNathlon(qint64 eventNo);
+    // The results event and the member events of the combined event `eventNo` belongs to.
+    QList<qint64> nathlonEvents(qint64 eventNo);
 
     // Removes the meeting's events and program ("Deleting the current Program").
     bool deleteProgram();
@@ -36,6 +46,10 @@ public:
     qint64 saveAsTemplate(const QString& name);
 
 private:
+    bool swimmingRefusesNathlons();
+    qint64 addNathlon(const QString& gender, int age, const QStringList& memberCodes);
+    bool deleteNathlonEvents(qint64 eventNo);
+    int ageDescriptionType();
     db::DmdCoreDbs& database();
     shell::Messages& messages();
 

@@ -17,8 +17,11 @@ struct CombinedRow {
     int count;
     std::initializer_list<int> ages;
     const char* events;
+    bool throws = false; // the throws pentathlon of the masters
 };
 
+// Rows are tried in order; the first whose gender, count and age match wins. The masters
+// rows follow the standard ones and use the lower hurdles of the older age groups.
 const CombinedRow kCombined[] = {
     {"M", 10, {17, 18, 19, 22, 25, 99}, "100m,LJ,SP,HJ,400m,110mH,DT,PV,JT,1500m"},
     {"M", 8, {16}, "100m,LJ,SP,400m,110mH,HJ,JT,1000m"},
@@ -29,7 +32,24 @@ const CombinedRow kCombined[] = {
     {"F", 7, {16, 17, 18, 19, 22, 25, 99}, "100mH,HJ,SP,200m,LJ,JT,800m"},
     {"F", 5, {14, 15}, "90mH,LJ,HJ,SP,800m"},
     {"F", 5, {13}, "80mH,LJ,HJ,SP,800m"},
+    {"M", 10, {35, 40, 45}, "100m,LJ,SP,HJ,400m,110mH,DT,PV,JT,1500m"},
+    {"M", 10, {50, 55, 60, 65}, "100m,LJ,SP,HJ,400m,100mH,DT,PV,JT,1500m"},
+    {"M", 10, {70, 75, 80, 85, 90, 95}, "100m,LJ,SP,HJ,400m,80mH,DT,PV,JT,1500m"},
+    {"M", 5, {35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90, 95}, "LJ,JT,200m,DT,1500m"},
+    {"F", 10, {35}, "100m,DT,PV,JT,400m,100mH,LJ,SP,HJ,1500m"},
+    {"F",
+     10,
+     {40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90, 95},
+     "100m,DT,PV,JT,400m,80mH,LJ,SP,HJ,1500m"},
+    {"F", 7, {35}, "100mH,HJ,SP,200m,LJ,JT,800m"},
+    {"F", 7, {40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90, 95}, "80mH,HJ,SP,200m,LJ,JT,800m"},
+    {"F", 5, {35}, "100mH,HJ,SP,LJ,800m"},
+    {"F", 5, {40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90, 95}, "80mH,HJ,SP,LJ,800m"},
+    {"M", 5, {35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90, 95}, "HT,SP,DT,JT,WT", true},
+    {"F", 5, {35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90, 95}, "HT,SP,DT,JT,WT", true},
 };
+
+const char kThrowsPentathlon[] = "Throws Pentathlon";
 
 } // namespace
 
@@ -77,7 +97,8 @@ QStringList StandardItems::swimmingTypes(int age, bool withRelays) const
     return types;
 }
 
-QStringList StandardItems::athleticsTypes(int age, const QString& g, bool withRelays) const
+QStringList StandardItems::athleticsTypes(int age, const QString& g, bool withRelays,
+                                          bool fuller) const
 {
     const bool girls = g == QLatin1String("F");
     QStringList t;
@@ -161,6 +182,8 @@ QStringList StandardItems::athleticsTypes(int age, const QString& g, bool withRe
         if (!(age == 25 && !girls))
             t << "REL4X100__";
     }
+    if (fuller)
+        t << clubExtras(age, girls);
     if (!withRelays)
         t.erase(
             std::remove_if(t.begin(), t.end(),
@@ -169,10 +192,47 @@ QStringList StandardItems::athleticsTypes(int age, const QString& g, bool withRe
     return t;
 }
 
-QStringList StandardItems::itemsForAge(int age, const QString& gender, bool withRelays) const
+QStringList StandardItems::clubExtras(int age, bool girls) const
 {
-    const QStringList types = m_items.isSwimming() ? swimmingTypes(age, withRelays)
-                                                   : athleticsTypes(age, gender, withRelays);
+    // What club and championship meetings add to the school programme: road races,
+    // walks, the steeplechase, pole vault, hammer and the 4-3-2-1 relay.
+    QStringList t;
+    if (age < 14) {
+        t << "RDR___3000"
+          << "WLK___1000";
+        return t;
+    }
+    t << "JMPPole___"
+      << "THRHammer_"
+      << "REL4_3_2_1";
+    if (age <= 15) {
+        t << "RDR___5000"
+          << "WLK___3000"
+          << "STP___1500";
+    } else if (age <= 19) {
+        t << "RDR__10000"
+          << "WLK___5000" << (age <= 17 ? "STP___2000" : "STP___3000");
+    } else {
+        t << "RDR__10000"
+          << "RDR__21100"
+          << "LOD__10000"
+          << "WLK__10000"
+          << "WLK__20000"
+          << "STP___3000";
+    }
+    if (age >= 35)
+        t << "THRWeight_";
+    if (girls && age >= 16)
+        t.removeAll(QStringLiteral("WLK__20000"));
+    return t;
+}
+
+QStringList StandardItems::itemsForAge(int age, const QString& gender, bool withRelays,
+                                       bool fuller) const
+{
+    const QStringList types = m_items.isSwimming()
+                                  ? swimmingTypes(age, withRelays)
+                                  : athleticsTypes(age, gender, withRelays, fuller);
     const QString suffix = m_items.isSwimming() ? QStringLiteral("W") : QString();
     QStringList codes;
     for (const QString& type : types)
@@ -192,7 +252,8 @@ StandardItems::Combined StandardItems::combinedEvent(const QString& genderWord, 
     static const QList<std::pair<QString, int>> names{{QStringLiteral("Pentathlon"), 5},
                                                       {QStringLiteral("Heptathlon"), 7},
                                                       {QStringLiteral("Octathlon"), 8},
-                                                      {QStringLiteral("Decathlon"), 10}};
+                                                      {QStringLiteral("Decathlon"), 10},
+                                                      {QLatin1String(kThrowsPentathlon), 5}};
     for (const auto& [word, count] : names) {
         if (word == name)
             result.count = count;
@@ -204,6 +265,7 @@ StandardItems::Combined StandardItems::combinedEvent(const QString& genderWord, 
     result.age = grades ? ageOrGrade + 6 : ageOrGrade;
     for (const CombinedRow& row : kCombined) {
         if (result.gender == QLatin1String(row.gender) && row.count == result.count &&
+            row.throws == (name == QLatin1String(kThrowsPentathlon)) &&
             std::find(row.ages.begin(), row.ages.end(), result.age) != row.ages.end()) {
             result.events = QString::fromLatin1(row.events).split(QLatin1Char(','));
             return result;
@@ -241,6 +303,18 @@ QString StandardItems::combinedItemCode(const QString& eventName, const QString&
         return QString();
     }
     return group + type + gender + ageText(age);
+}
+
+std::optional<StandardItems::CombinedTitle> StandardItems::parseCombinedTitle(const QString& title)
+{
+    const QStringList words = title.simplified().split(QLatin1Char(' '));
+    if (words.size() < 3)
+        return std::nullopt;
+    bool ok = false;
+    const int number = words[1].toInt(&ok);
+    if (!ok || number <= 0)
+        return std::nullopt;
+    return CombinedTitle{words[0], number, words.mid(2).join(QLatin1Char(' '))};
 }
 
 } // namespace draw

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace meeting {
 class ItemTypes;
 }
@@ -16,8 +18,11 @@ class StandardItems {
 public:
     explicit StandardItems(const meeting::ItemTypes& items) : m_items(items) {}
 
-    // Full item codes for one age and gender ("M" or "F"); relays only when asked.
-    QStringList itemsForAge(int age, const QString& gender, bool withRelays) const;
+    // Full item codes for one age and gender ("M" or "F"); relays only when asked. The
+    // fuller list is for meetings that describe ages as club categories (U16, Senior,
+    // Masters) rather than as plain ages or grades.
+    QStringList itemsForAge(int age, const QString& gender, bool withRelays,
+                            bool fuller = false) const;
 
     struct Combined {
         QString gender;
@@ -25,6 +30,15 @@ public:
         int count = 0;
         QStringList events; // "100m", "LJ", ...
     };
+    // "Boys 16 Octathlon" taken apart into gender word, number and name; the masters'
+    // throws pentathlon is named "Throws Pentathlon".
+    struct CombinedTitle {
+        QString genderWord;
+        int ageOrGrade = 0;
+        QString name;
+    };
+    static std::optional<CombinedTitle> parseCombinedTitle(const QString& title);
+
     // "Boys 16 Octathlon"; with grades the number is a grade (age = grade + 6). Empty
     // events when the name is not understood (an internal error).
     Combined combinedEvent(const QString& genderWord, int ageOrGrade, const QString& name,
@@ -34,7 +48,8 @@ public:
 
 private:
     QStringList swimmingTypes(int age, bool withRelays) const;
-    QStringList athleticsTypes(int age, const QString& gender, bool withRelays) const;
+    QStringList athleticsTypes(int age, const QString& gender, bool withRelays, bool fuller) const;
+    QStringList clubExtras(int age, bool girls) const;
 
     const meeting::ItemTypes& m_items;
 };

@@ -90,4 +90,64 @@ TEST_F(CommandsTest, SelectAndUnselectFollowTheRules)
     EXPECT_EQ(count("PROGRAM"), 1);
 }
 
+TEST_F(CommandsTest, WholeListCommandsAskAndReportWhatTheyLeft)
+{
+    const qint64 withHeats = addSelected("BRE____100M13W");
+    ASSERT_EQ(cli({"event", "format", QString::number(withHeats), "2,3,2"}), 0);
+    // Without an answer nothing is unselected.
+    EXPECT_EQ(cli({"event", "unselect-all"}), 1);
+    EXPECT_EQ(count("MYEVENT", "SELECTED = 'X'"), 2);
+    QString out, err;
+    ASSERT_EQ(cli({"--yes", "event", "unselect-all"}, &out, &err), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains("unselected: 1")) << out.toStdString();
+    EXPECT_TRUE((out + err).contains("1 Items could not be unselected because they have Heats."));
+    EXPECT_EQ(count("MYEVENT", "SELECTED = 'X'"), 1);
+    ASSERT_EQ(cli({"--yes", "event", "remove-unselected"}, &out), 0);
+    EXPECT_EQ(count("MYEVENT"), 1);
+    EXPECT_EQ(count("MYEVENT", "EVENTNO = " + db::sqlInt(withHeats)), 1);
+
+    EXPECT_EQ(cli({"event", "nathlon", "add", "Boys", "16", "Octathlon"}, nullptr, &err), 1);
+    EXPECT_TRUE(err.contains("a swimming meeting cannot have them.")) << err.toStdString();
+    EXPECT_EQ(cli({"event", "nathlon", "delete", "x"}), 2);
+    EXPECT_EQ(count("MYEVENT"), 1);
+}
+
+TEST_F(CommandsTest, HeatsAreListedReleasedAndCounted)
+{
+    const qint64 athlete = database().nextKeyNumber();
+    ASSERT_TRUE(database().execute("insert into ATHLETE (ATHLETENO, MEETINGNO, SURNAME, "
+                                   "FIRSTNAME) values (" +
+                                   db::sqlInt(athlete) + ", " + db::sqlInt(m_meetingNo) +
+                                   ", 'Mokoena', 'Thabo')"));
+    ASSERT_TRUE(database().execute(
+        "insert into PARTICIPATE (PARTNO, MEETINGNO, EVENTNO, ATHLETENO, LANE, PLACE) values (" +
+        db::sqlInt(database().nextKeyNumber()) + ", " + db::sqlInt(m_meetingNo) + ", " +
+        db::sqlInt(m_event) + ", " + db::sqlInt(athlete) + ", 4, 1)"));
+    QString out, err;
+    ASSERT_EQ(cli({"program", "members", QString::number(m_event), "F", "--order", "surname"}, &out,
+                  &err),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(out.contains("Mokoena, Thabo")) << out.toStdString();
+    EXPECT_EQ(cli({"program", "members", QString::number(m_event), "F", "--order", "age"}), 2);
+    EXPECT_EQ(cli({"program", "members", QString::number(m_event), "A"}, nullptr, &err), 1);
+    EXPECT_TRUE(err.contains("nHeat is required")) << err.toStdString();
+
+    const QString programNo = value("select PROGRAMNO from PROGRAM");
+    ASSERT_EQ(cli({"--yes", "program", "release", "draw", programNo}), 0);
+    EXPECT_EQ(value("select DRAW_RELEASED from PROGRAM"), "1");
+    QString already;
+    EXPECT_EQ(cli({"--yes", "program", "release", "draw", programNo}, &already), 1);
+    EXPECT_TRUE(already.contains("was already released.")) << already.toStdString();
+    ASSERT_EQ(cli({"--yes", "program", "revise", "results", programNo}), 0);
+    EXPECT_EQ(value("select RESULTS_REVISION from PROGRAM"), "1");
+    EXPECT_EQ(cli({"program", "retract", "everything", programNo}), 2);
+
+    ASSERT_EQ(cli({"program", "placed-counts", "--errors"}, &out), 0);
+    EXPECT_TRUE(out.contains("1 of 1 heats differ")) << out.toStdString();
+    ASSERT_EQ(cli({"program", "placed-counts", "--errors", "--update"}, &out), 0);
+    EXPECT_TRUE(out.contains("0 of 0 heats differ")) << out.toStdString();
+    EXPECT_EQ(value("select PLACEDCOUNT from PROGRAM"), "1");
+}
+
 } // namespace

@@ -183,4 +183,254 @@ TEST_F(EventsTest, OneDescriptionPerEvent)
     EXPECT_EQ(m_events->eventTitle(e), "Open");
 }
 
+// Items picked one at a time, with the meeting's rules on categories and descriptions.
+TEST_F(EventsTest, PickedItemsFollowTheMeetingsCategoriesAndDescriptions)
+{
+    NewEvent event;
+    event.itemCode = "FRE_____50M10W";
+    event.category = "A";
+    EXPECT_EQ(m_events->addOneItem(event, Events::PickedAs::Categorised), 0);
+    EXPECT_TRUE(m_sink.saw("You want a Category Item, but the Meeting is not Categorised"));
+    EXPECT_EQ(m_events->addOneItem(event, Events::PickedAs::Plain), 0);
+    EXPECT_TRUE(m_sink.saw("Only Categorised or Described Items may have Categories"));
+    EXPECT_EQ(count("MYEVENT"), 0);
+
+    // A described item gets its mark and its description; another description of the same
+    // item is another event.
+    event.category.clear();
+    EXPECT_EQ(m_events->addOneItem(event, Events::PickedAs::Described), 0);
+    EXPECT_TRUE(m_sink.saw("The Description is empty"));
+    event.description = "Invitation";
+    const qint64 described = m_events->addOneItem(event, Events::PickedAs::Described);
+    ASSERT_GT(described, 0);
+    EXPECT_EQ(m_events->event(described).itemCode, "FRE_____50M10WZ");
+    EXPECT_EQ(value("select DESCRIPTION || PREFIX_WITH_ITEM from EVENTDSCR"), "Invitation1");
+    event.description = "Club";
+    EXPECT_GT(m_events->addOneItem(event, Events::PickedAs::Described), 0);
+    EXPECT_EQ(count("EVENTDSCR"), 2);
+
+    ASSERT_TRUE(database().execute("update MEETING set HAS_CATEGORIES = 1, "
+                                   "CURRENT_ADD_CATEGORY = 'B'"));
+    EXPECT_EQ(m_events->addOneItem(event, Events::PickedAs::Described), 0);
+    EXPECT_TRUE(m_sink.saw("This Meeting has Categories.  You cannot use \"Described\" Items."));
+    // Without a category of its own the item goes into the one being added to; the same
+    // item may be in every category once.
+    event.description.clear();
+    const qint64 inB = m_events->addOneItem(event, Events::PickedAs::Categorised);
+    ASSERT_GT(inB, 0);
+    EXPECT_EQ(m_events->event(inB).category, "B");
+    EXPECT_EQ(m_events->addOneItem(event, Events::PickedAs::Categorised), 0);
+    EXPECT_TRUE(m_sink.saw("This item is already in the list of Items that you select from."));
+    event.category = "C";
+    EXPECT_GT(m_events->addOneItem(event, Events::PickedAs::Categorised), 0);
+    EXPECT_EQ(count("MYEVENT", "CATEGORY in ('B', 'C')"), 2);
+}
+
+TEST_F(EventsTest, ClubAgeMeetingsGetTheFullerListOfItems)
+{
+    meeting::ItemTypes athletics(meeting::Edition::Athletics, messages());
+    StandardItems standard(athletics);
+    const QStringList school = standard.itemsForAge(17, "M", true);
+    const QStringList club = standard.itemsForAge(17, "M", true, true);
+    EXPECT_FALSE(school.contains("JMPPole___M17"));
+    for (const char* code : {"JMPPole___M17", "THRHammer_M17", "STP___2000M17", "WLK___5000M17",
+                             "RDR__10000M17", "REL4_3_2_1M17"})
+        EXPECT_TRUE(club.contains(code)) << code;
+    EXPECT_FALSE(standard.itemsForAge(17, "M", false, true).contains("REL4_3_2_1M17"));
+    // Every code of either list is an item the edition knows, once per age.
+    for (int age : {6, 9, 12, 13, 15, 16, 19, 23, 25, 35, 50}) {
+        for (const char* gender : {"M", "F"}) {
+            for (bool fuller : {false, true}) {
+                QStringList codes = standard.itemsForAge(age, gender, true, fuller);
+                EXPECT_EQ(codes.removeDuplicates(), 0) << age << gender;
+                for (const QString& code : codes)
+                    EXPECT_FALSE(athletics.ItemDescription(code, false).isEmpty())
+                        << code.toStdString();
+            }
+        }
+    }
+
+    // The meeting's age description chooses the list.
+    Events athleticsEvents(database(), athletics, m_meetingNo);
+    ProgramSetup setup(athleticsEvents);
+    ASSERT_TRUE(database().execute("update MEETING set AGE_DESC_TYPE = 1"));
+    m_sink.answerYes();
+    EXPECT_EQ(setup.addItemsForAges({17}, {"M"}, true), int(club.size()));
+    EXPECT_EQ(count("MYEVENT", "ITEMCODE = 'JMPPole___M17'"), 1);
+}
+
+// Combined events of the athletics edition: standard, masters and the user's own.
+class NathlonsTest : public DrawFixture {
+protected:
+    void SetUp() override
+    {
+        DrawFixture::SetUp();
+        m_athletics = std::make_unique<meeting::ItemTypes>(meeting::Edition::Athletics, messages());
+        m_nathlons = std::make_unique<Events>(database(), *m_athletics, m_meetingNo);
+    }
+
+    std::unique_ptr<meeting::ItemTypes> m_athletics;
+    std::unique_ptr<Events> m_nathlons;
+};
+
+TEST_F(NathlonsTest, MastersHaveTheirOwnCombinedEvents)
+{
+    StandardItems standard(*m_athletics);
+    EXPECT_EQ(standard.combinedEvent("Men", 50, "Decathlon", false).events.join(','),
+              "100m,LJ,SP,HJ,400m,100mH,DT,PV,JT,1500m");
+    EXPECT_EQ(standard.combinedEvent("Women", 45, "Pentathlon", false).events.join(','),
+              "80mH,HJ,SP,LJ,800m");
+    EXPECT_EQ(standard.combinedEvent("Men", 95, "Throws Pentathlon", false).events.join(','),
+              "HT,SP,DT,JT,WT");
+    EXPECT_EQ(standard.combinedItemCode("WT", "F", 60), "THRWeight_F60");
+    // Masters ages go in fives; a throws pentathlon is for masters only.
+    EXPECT_TRUE(standard.combinedEvent("Men", 37, "Pentathlon", false).events.isEmpty());
+    EXPECT_TRUE(m_sink.saw("Invalid:M 5 37"));
+    EXPECT_TRUE(standard.combinedEvent("Boys", 16, "Throws Pentathlon", false).events.isEmpty());
+
+    const auto title = StandardItems::parseCombinedTitle("  Women 45   Throws Pentathlon");
+    ASSERT_TRUE(title.has_value());
+    EXPECT_EQ(title->genderWord, "Women");
+    EXPECT_EQ(title->ageOrGrade, 45);
+    EXPECT_EQ(title->name, "Throws Pentathlon");
+    EXPECT_FALSE(StandardItems::parseCombinedTitle("Boys Octathlon").has_value());
+
+    ProgramSetup setup(*m_nathlons);
+    ASSERT_TRUE(setup.addStandardCombined("Women 45 Throws Pentathlon"));
+    EXPECT_EQ(count("MYEVENT", "N_ATHLON = 5 and C_GENDER = 'F' and C_AGE = '45'"), 6);
+    EXPECT_EQ(count("MYEVENT", "ITEMCODE = 'THRWeight_F45'"), 1);
+    // The same n-Athlon twice is refused.
+    EXPECT_FALSE(setup.addStandardCombined("Women 45 Pentathlon"));
+    EXPECT_TRUE(m_sink.saw("There is already a "));
+    EXPECT_EQ(count("MYEVENT"), 6);
+}
+
+TEST_F(NathlonsTest, CombinedItemsAreAtLeastTwoOfOneGenderAndAge)
+{
+    ProgramSetup setup(*m_nathlons);
+    EXPECT_EQ(setup.combineItems({"JMPLong___M14"}), 0);
+    EXPECT_TRUE(m_sink.saw("You must at least add two items for an n-Athlon"));
+    EXPECT_EQ(setup.combineItems({"JMPLong___M14", "SHD____100F14"}), 0);
+    EXPECT_TRUE(m_sink.saw("must be for the same gender and age"));
+    EXPECT_EQ(setup.combineItems({"JMPLong___M14", "JMPLong___M14"}), 0);
+    EXPECT_EQ(count("MYEVENT"), 0);
+
+    const qint64 results = setup.combineItems({"JMPLong___M14", "SHD____100M14",
+                                               "THRShotput"
+                                               "M14"});
+    ASSERT_GT(results, 0);
+    EXPECT_EQ(m_nathlons->event(results).itemCode, "NTH______3M14");
+    EXPECT_EQ(count("MYEVENT", "N_ATHLON = 3 and SELECTED = 'X'"), 4);
+    EXPECT_EQ(value("select FINAL_NOT_RUN from MYEVENT where EVENTNO = " + db::sqlInt(results)),
+              "1");
+    EXPECT_EQ(count("PROGRAM", "ROUND = 'F'"), 4);
+    EXPECT_EQ(setup.nathlonEvents(results).size(), 4);
+}
+
+TEST_F(NathlonsTest, DeletingAnNathlonNeedsNoParticipantsAndTakesItsProgram)
+{
+    ProgramSetup setup(*m_nathlons);
+    ASSERT_TRUE(setup.addStandardCombined("Boys 16 Octathlon"));
+    const qint64 other = m_nathlons->addOneItem("SHD____100M16", true);
+    ASSERT_GT(other, 0);
+    const qint64 javelin =
+        value("select EVENTNO from MYEVENT where ITEMCODE = 'THRJavelinM16'").toLongLong();
+    ASSERT_TRUE(database().execute("insert into PARTICIPATE (PARTNO, MEETINGNO, EVENTNO) values "
+                                   "(" +
+                                   db::sqlInt(database().nextKeyNumber()) + ", " +
+                                   db::sqlInt(m_meetingNo) + ", " + db::sqlInt(javelin) + ")"));
+    EXPECT_FALSE(setup.deleteNathlon(javelin));
+    EXPECT_TRUE(m_sink.saw("It cannot be removed from the program."));
+    EXPECT_EQ(count("MYEVENT"), 10);
+    ASSERT_TRUE(database().execute("delete from PARTICIPATE"));
+
+    EXPECT_FALSE(setup.deleteNathlon(other));
+    m_sink.answerNo();
+    EXPECT_FALSE(setup.deleteNathlon(javelin));
+    EXPECT_EQ(count("PROGRAM"), 10);
+    m_sink.answerYes();
+    ASSERT_TRUE(setup.deleteNathlon(javelin));
+    EXPECT_EQ(count("MYEVENT"), 1);
+    EXPECT_EQ(count("PROGRAM"), 1);
+    EXPECT_EQ(value("select HAS_N_ATHLONS from MEETING"), "0");
+}
+
+TEST_F(NathlonsTest, SwimmingMeetingsHaveNoNathlons)
+{
+    ProgramSetup setup(*m_events);
+    EXPECT_FALSE(setup.addStandardCombined("Boys 16 Octathlon"));
+    EXPECT_EQ(setup.combineItems({"FRE_____50M10W", "BRE_____50M10W"}), 0);
+    EXPECT_TRUE(m_sink.saw("a swimming meeting cannot have them."));
+    EXPECT_EQ(count("MYEVENT"), 0);
+}
+
+// Leaving the item screens saves every event's selection and program in one go.
+class SaveSelectionTest : public DrawFixture {};
+
+TEST_F(SaveSelectionTest, AFailurePartWayLeavesEveryEventAsItWas)
+{
+    const qint64 first = addSelected("FRE_____50M10W");
+    const qint64 second = addSelected("FRE_____50F10W");
+    const qint64 third = addSelected("BRE_____50F10W");
+    ASSERT_TRUE(m_events->setFormatEdit(first, "2,3,2"));
+    ASSERT_TRUE(m_events->setFormatEdit(second, "3,2,2"));
+    ASSERT_TRUE(m_events->setSelected(third, false));
+    // The save draws one key per new heat, in event order: a row already holding the
+    // fourth key makes the second event's second heat fail after the first event's heats
+    // were written.
+    const qint64 key = database().nextKeyNumber();
+    ASSERT_TRUE(database().execute("insert into PROGRAM (PROGRAMNO, MEETINGNO, EVENTNO, ROUND, "
+                                   "HEATNO) values (" +
+                                   db::sqlInt(key + 4) + ", 0, 0, 'A', 1)"));
+    const QString before = value("select list(PROGRAMNO) from PROGRAM");
+    EXPECT_FALSE(m_events->saveSelection());
+    EXPECT_TRUE(m_sink.saw("The selection could not be saved; nothing was changed."));
+    EXPECT_EQ(value("select list(PROGRAMNO) from PROGRAM"), before);
+    EXPECT_EQ(value("select list(coalesce(HEATFORMAT, '') || '/' || SELECTED) from (select * "
+                    "from MYEVENT order by EVENTNO)"),
+              "/X,/X,/X");
+    // The working copies are kept, so that the next save can succeed.
+    ASSERT_TRUE(database().execute("delete from PROGRAM where MEETINGNO = 0"));
+    EXPECT_TRUE(m_events->saveSelection());
+    EXPECT_EQ(heats(first, "A"), 2);
+    EXPECT_EQ(heats(second, "A"), 3);
+    EXPECT_EQ(count("PROGRAM", "EVENTNO = " + db::sqlInt(third)), 0);
+}
+
+TEST_F(SaveSelectionTest, AnOpenTransactionIsAnInternalError)
+{
+    const qint64 e = addSelected("FRE_____50M10W");
+    ASSERT_TRUE(m_events->setFormatEdit(e, "2,3,2"));
+    ASSERT_TRUE(database().startBatch());
+    EXPECT_FALSE(m_events->saveSelection());
+    EXPECT_TRUE(m_sink.saw("The transaction is !STILL! active."));
+    database().rollbackBatch();
+    EXPECT_EQ(heats(e, "A"), 0);
+}
+
+TEST_F(SaveSelectionTest, TheMeetingFollowsTheSavedProgram)
+{
+    const qint64 e = addSelected("FRE_____50M10W");
+    ASSERT_TRUE(database().execute("update PROGRAM set DAY_SEQ = 4"));
+    ASSERT_TRUE(database().execute("update MYEVENT set CATEGORY = 'A'"));
+    QStringList lost;
+    ASSERT_TRUE(m_events->saveSelection(&lost));
+    EXPECT_TRUE(lost.isEmpty());
+    EXPECT_EQ(value("select HAS_CATEGORIES || '/' || DAY_COUNT from MEETING"), "1/4");
+    // Days are only ever raised here.
+    ASSERT_TRUE(database().execute("update PROGRAM set DAY_SEQ = 1"));
+    ASSERT_TRUE(database().execute("update MYEVENT set CATEGORY = ''"));
+    ASSERT_TRUE(m_events->saveSelection());
+    EXPECT_EQ(value("select HAS_CATEGORIES || '/' || DAY_COUNT from MEETING"), "0/4");
+    // Heat counts that do not match the format leave a program that disagrees with them:
+    // the event is listed and its counts are taken from the program.
+    ASSERT_TRUE(m_events->setFormatEdit(e, "3,2,2"));
+    ASSERT_TRUE(database().execute("update MYEVENT set C_HEATCOUNTSEDIT = '2'"));
+    ASSERT_TRUE(m_events->saveSelection(&lost));
+    EXPECT_EQ(lost, QStringList{m_items->ItemDescription("FRE_____50M10W", false)});
+    EXPECT_TRUE(m_sink.saw(" Heatformat sync errors"));
+    EXPECT_EQ(value("select HEATCOUNTS from MYEVENT"), "3");
+    EXPECT_EQ(heats(e, "A"), 3);
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 #include "draw/forms/selectitemsform.h"
 #include "draw/programeditor.h"
 #include "draw/programorder.h"
+#include "draw/programrelease.h"
 #include "shell/run.h"
 
 #include <QTableWidget>
@@ -93,6 +94,40 @@ TEST_F(ScreensTest, TheProgramScreenListsTwoDaysInTimeOrder)
     EXPECT_EQ(form.table()->item(0, 5)->text(), "Day 1");
     EXPECT_EQ(form.table()->item(1, 0)->text(), "1");
     grab(form, "program");
+}
+
+TEST_F(ScreensTest, TheProgramScreenReleasesTheSelectedHeat)
+{
+    const qint64 e = addSelected("FRE____100M13W");
+    saveFormat(e, "2,3,2");
+    ProgramForm form(run());
+    form.show();
+    // Nothing selected: the screen asks for a row and changes nothing.
+    form.table()->clearSelection();
+    form.table()->setCurrentCell(-1, -1);
+    form.setReleased(Publication::Draw, true);
+    EXPECT_TRUE(m_sink.saw("Select the Event"));
+    EXPECT_EQ(count("PROGRAM", "DRAW_RELEASED = 1"), 0);
+
+    int heat2 = -1;
+    for (int r = 0; r < form.table()->rowCount(); ++r) {
+        if (form.table()->item(r, 3)->text() == "A" && form.table()->item(r, 4)->text() == "2")
+            heat2 = r;
+    }
+    ASSERT_GE(heat2, 0);
+    form.table()->selectRow(heat2);
+    m_sink.answerYes();
+    form.setReleased(Publication::Draw, true);
+    EXPECT_EQ(value("select list(ROUND || HEATNO) from PROGRAM where DRAW_RELEASED = 1"), "A2");
+    m_sink.answerYes();
+    form.incrementRevision(Publication::Results);
+    EXPECT_EQ(value("select RESULTS_REVISION from PROGRAM where ROUND = 'A' and HEATNO = 2"), "1");
+    // The row stays selected after the screen refreshed.
+    EXPECT_EQ(form.table()->currentRow(), heat2);
+    form.comparePlacedCounts(false);
+    EXPECT_TRUE(m_sink.saw("Compare Placed Counts in all events"));
+    EXPECT_TRUE(m_sink.saw("0 of 3 heats differ"));
+    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
 }
 
 } // namespace

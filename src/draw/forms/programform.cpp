@@ -5,6 +5,7 @@
 #include "draw/meetingvalues.h"
 #include "draw/programbreaks.h"
 #include "draw/programeditor.h"
+#include "draw/programrows.h"
 #include "draw/roundletter.h"
 #include "shell/run.h"
 
@@ -12,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -66,6 +68,33 @@ ProgramForm::ProgramForm(shell::Run& run, QWidget* parent)
     add(QStringLiteral("Shift Sequence..."), [this] { shiftSequence(); });
     add(QStringLiteral("Add Break..."), [this] { addBreak(); });
     add(QStringLiteral("Cascade Dat,Time,Seq,Pit"), [this] { cascade(); });
+    auto* release = new QPushButton(QStringLiteral("Release"), this);
+    release->setAutoDefault(false);
+    auto* releaseMenu = new QMenu(release);
+    for (Publication what : {Publication::Draw, Publication::Results}) {
+        const QString name = publicationName(what);
+        releaseMenu->addAction(QStringLiteral("Release the ") + name,
+                               [this, what] { setReleased(what, true); });
+        releaseMenu->addAction(QStringLiteral("Retract the ") + name,
+                               [this, what] { setReleased(what, false); });
+        releaseMenu->addAction(QStringLiteral("Increment the ") + name +
+                                   QStringLiteral(" revision"),
+                               [this, what] { incrementRevision(what); });
+        releaseMenu->addSeparator();
+    }
+    release->setMenu(releaseMenu);
+    buttons->addWidget(release);
+    auto* placed = new QPushButton(QStringLiteral("Placed Counts"), this);
+    placed->setAutoDefault(false);
+    auto* placedMenu = new QMenu(placed);
+    placedMenu->addAction(QStringLiteral("Update this row"), [this] { updatePlacedCounts(false); });
+    placedMenu->addAction(QStringLiteral("Update all rows"), [this] { updatePlacedCounts(true); });
+    placedMenu->addAction(QStringLiteral("Compare Placed Counts: all"),
+                          [this] { comparePlacedCounts(false); });
+    placedMenu->addAction(QStringLiteral("Compare Placed Counts: only errors"),
+                          [this] { comparePlacedCounts(true); });
+    placed->setMenu(placedMenu);
+    buttons->addWidget(placed);
     add(QStringLiteral("Settings: Determine Program"), [this] { settings(); });
     add(QStringLiteral("Close"), [this] { accept(); });
     layout->addLayout(buttons);
@@ -229,6 +258,47 @@ void ProgramForm::settings()
 {
     openDetermineProgram(this, m_run);
     refresh();
+}
+
+void ProgramForm::setReleased(Publication what, bool release)
+{
+    const qint64 programNo = currentProgramNo();
+    if (programNo == 0) {
+        m_run.messages().warning(QStringLiteral("Select the Event"));
+        return;
+    }
+    ProgramRelease(*m_run.database(), m_items).setReleased(programNo, what, release);
+    refresh();
+}
+
+void ProgramForm::incrementRevision(Publication what)
+{
+    const qint64 programNo = currentProgramNo();
+    if (programNo == 0) {
+        m_run.messages().warning(QStringLiteral("Select the Event"));
+        return;
+    }
+    ProgramRelease(*m_run.database(), m_items).incrementRevision(programNo, what);
+    refresh();
+}
+
+void ProgramForm::updatePlacedCounts(bool all)
+{
+    ProgramRows rows(*m_run.database(), m_run.messages());
+    if (all) {
+        rows.updatePlacedCounts(m_meetingNo);
+    } else if (const qint64 programNo = currentProgramNo()) {
+        rows.updatePlacedCount(programNo);
+    } else {
+        m_run.messages().warning(QStringLiteral("Select the Event"));
+    }
+}
+
+void ProgramForm::comparePlacedCounts(bool errorsOnly)
+{
+    ProgramRows rows(*m_run.database(), m_run.messages());
+    m_run.messages().information(
+        placedCountReport(m_items, rows.comparePlacedCounts(m_meetingNo, errorsOnly), errorsOnly));
 }
 
 void openProgram(QWidget* parent, shell::Run& run)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/programorder.h"
+#include "draw/programrelease.h"
 #include "meeting/itemtypes.h"
 
 #include <QDialog>
@@ -32,6 +33,12 @@ public:
     void addBreak();
     void cascade();
     void settings();
+    // Release, retract and revise the selected heat's draw or results.
+    void setReleased(Publication what, bool release);
+    void incrementRevision(Publication what);
+    // The selected row's placed count, or the whole meeting's.
+    void updatePlacedCounts(bool all);
+    void comparePlacedCounts(bool errorsOnly);
 
 private:
     qint64 currentProgramNo() const;

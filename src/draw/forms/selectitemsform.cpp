@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -74,6 +75,21 @@ SelectItemsForm::SelectItemsForm(shell::Run& run, QWidget* parent)
     add(3, 1, QStringLiteral("Description..."), [this] { editDescription(); });
     add(3, 2, QStringLiteral("Semi Heats..."), [this] { editSemiHeats(); });
     add(3, 3, QStringLiteral("Close"), [this] { accept(); });
+    auto* more = new QPushButton(QStringLiteral("More"), this);
+    more->setAutoDefault(false);
+    auto* moreMenu = new QMenu(more);
+    moreMenu->addAction(QStringLiteral("Add Described Item..."),
+                        [this] { addPickedItem(Events::PickedAs::Described); });
+    moreMenu->addAction(QStringLiteral("Add Categorised Item..."),
+                        [this] { addPickedItem(Events::PickedAs::Categorised); });
+    if (!m_items.isSwimming()) {
+        moreMenu->addSeparator();
+        moreMenu->addAction(QStringLiteral("Add n-Athlon..."), [this] { addNathlon(); });
+        moreMenu->addAction(QStringLiteral("Combine Items..."), [this] { combineItems(); });
+        moreMenu->addAction(QStringLiteral("Delete n-Athlon"), [this] { deleteNathlon(); });
+    }
+    more->setMenu(moreMenu);
+    buttons->addWidget(more, 4, 0);
     layout->addLayout(buttons);
     resize(900, 700);
     refresh();
@@ -331,6 +347,64 @@ void SelectItemsForm::saveTemplate()
         return;
     m_events.saveSelection();
     ProgramSetup(m_events).saveAsTemplate(name);
+}
+
+void SelectItemsForm::addPickedItem(Events::PickedAs kind)
+{
+    AddItemDialog dialog(m_items, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    NewEvent event;
+    event.itemCode = dialog.itemCode();
+    event.selected = true;
+    if (kind == Events::PickedAs::Described &&
+        !m_run.messages().askText(QStringLiteral("Description of the item"), &event.description))
+        return;
+    if (kind == Events::PickedAs::Categorised &&
+        !m_run.messages().askText(QStringLiteral("Category (empty: the current category)"),
+                                  &event.category))
+        return;
+    if (m_events.addOneItem(event, kind) > 0)
+        refresh();
+}
+
+void SelectItemsForm::addNathlon()
+{
+    QString title;
+    if (!m_run.messages().askText(QStringLiteral("n-Athlon: gender, age and name, for example "
+                                                 "\"Boys 16 Octathlon\" or \"Women 45 Throws "
+                                                 "Pentathlon\""),
+                                  &title))
+        return;
+    // Events added here are saved at once; the working copies follow them.
+    m_events.saveSelection();
+    ProgramSetup(m_events).addStandardCombined(title);
+    m_events.collectSelection();
+    refresh();
+}
+
+void SelectItemsForm::combineItems()
+{
+    QString text;
+    if (!m_run.messages().askText(QStringLiteral("Item codes of the n-Athlon, separated by "
+                                                 "commas (at least two)"),
+                                  &text))
+        return;
+    QStringList codes;
+    for (const QString& code : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        codes.append(code.trimmed());
+    m_events.saveSelection();
+    ProgramSetup(m_events).combineItems(codes);
+    m_events.collectSelection();
+    refresh();
+}
+
+void SelectItemsForm::deleteNathlon()
+{
+    m_events.saveSelection();
+    ProgramSetup(m_events).deleteNathlon(currentEvent());
+    m_events.collectSelection();
+    refresh();
 }
 
 void SelectItemsForm::done(int result)

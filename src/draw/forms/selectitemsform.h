@@ -38,6 +38,11 @@ public:
     void editDescription();
     void importTemplate();
     void saveTemplate();
+    // The "More" menu.
+    void addPickedItem(Events::PickedAs kind);
+    void addNathlon();
+    void combineItems();
+    void deleteNathlon();
 
     void done(int result) override;
 

@@ -1,0 +1,108 @@
+// Work on the whole list of events: n-Athlons, selecting or unselecting everything and
+// clearing out what is not selected.
+
+#include "cli/cli.h"
+#include "cli/drawcli.h"
+#include "draw/events.h"
+#include "draw/programsetup.h"
+
+namespace {
+
+int nathlonAdd(cli::Context& ctx)
+{
+    cli::DrawCli draw(ctx);
+    if (ctx.args.isEmpty())
+        return ctx.usageError();
+    const QString title = ctx.args.join(QLatin1Char(' '));
+    if (!draw.ready())
+        return cli::Failed;
+    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    return draw::ProgramSetup(events).addStandardCombined(title) ? cli::Success : cli::Failed;
+}
+
+int nathlonDelete(cli::Context& ctx)
+{
+    cli::DrawCli draw(ctx);
+    if (!ctx.expectArgs(1))
+        return cli::WrongCommandLine;
+    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    if (eventNo == 0)
+        return cli::WrongCommandLine;
+    if (!draw.ready())
+        return cli::Failed;
+    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    return draw::ProgramSetup(events).deleteNathlon(eventNo) ? cli::Success : cli::Failed;
+}
+
+int combine(cli::Context& ctx)
+{
+    cli::DrawCli draw(ctx);
+    if (ctx.args.isEmpty())
+        return ctx.usageError();
+    if (!draw.ready())
+        return cli::Failed;
+    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    const qint64 resultsNo = draw::ProgramSetup(events).combineItems(ctx.args);
+    if (resultsNo == 0)
+        return cli::Failed;
+    ctx.printFields({{QStringLiteral("eventno"), QString::number(resultsNo)}});
+    return cli::Success;
+}
+
+// Stands for opening the item screen, pressing the button and leaving the screen.
+int selectAll(cli::Context& ctx, bool selected)
+{
+    cli::DrawCli draw(ctx);
+    if (!ctx.expectArgs(0))
+        return cli::WrongCommandLine;
+    if (!draw.ready())
+        return cli::Failed;
+    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    if (!ctx.messages().confirm(QStringLiteral("Are you sure you want to ") +
+                                (selected ? QStringLiteral("Select") : QStringLiteral("Unselect")) +
+                                QStringLiteral(" all")))
+        return cli::Failed;
+    events.collectSelection();
+    const int changed = events.selectAll(selected);
+    if (!events.saveSelection())
+        return cli::Failed;
+    ctx.printFields({{selected ? QStringLiteral("selected") : QStringLiteral("unselected"),
+                      QString::number(changed)}});
+    return cli::Success;
+}
+
+int selectAllCommand(cli::Context& ctx)
+{
+    return selectAll(ctx, true);
+}
+
+int unselectAllCommand(cli::Context& ctx)
+{
+    return selectAll(ctx, false);
+}
+
+int removeUnselected(cli::Context& ctx)
+{
+    cli::DrawCli draw(ctx);
+    if (!ctx.expectArgs(0))
+        return cli::WrongCommandLine;
+    if (!draw.ready())
+        return cli::Failed;
+    if (!ctx.messages().confirm(
+            QStringLiteral("Remove all unselected Items from the selection list")))
+        return cli::Failed;
+    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    events.collectSelection();
+    events.removeUnselected();
+    return cli::Success;
+}
+
+const cli::Command nathlonAddCmd("event nathlon add", "GENDER AGE NAME [--meeting N]", &nathlonAdd);
+const cli::Command nathlonDeleteCmd("event nathlon delete", "EVENTNO [--meeting N]",
+                                    &nathlonDelete);
+const cli::Command combineCmd("event combine", "ITEMCODE ITEMCODE... [--meeting N]", &combine);
+const cli::Command selectAllCmd("event select-all", "[--meeting N]", &selectAllCommand);
+const cli::Command unselectAllCmd("event unselect-all", "[--meeting N]", &unselectAllCommand);
+const cli::Command removeCmd("event remove-unselected", "[--meeting N]", &removeUnselected);
+
+} // namespace

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace db {
+class DmdCoreDbs;
+}
+namespace shell {
+class Messages;
+}
+
+namespace draw {
+
+// The orders of a heat's members: by lane (lane 0 last), by status and electronic place
+// (place 0 last), by surname.
+enum class MemberOrder { Lane = 1, Status = 2, Surname = 3 };
+
+// One athlete (or relay team) of a heat. The final's members are the event's PARTICIPATE
+// rows (heatPartNo -1); the members of a heat of round A, B or C are its HEATPART rows
+// (partNo and didNotCall -1).
+struct HeatMember {
+    qint64 partNo = -1;
+    qint64 heatPartNo = -1;
+    int didNotCall = -1;
+    qint64 athleteNo = 0;
+    QString surname;
+    QString firstName;
+    QString teamName;
+    QString teamAbrv;
+    int lane = 0;
+    int place = 0;
+    int ePlace = 0;
+    int disqStatus = 0;
+    QString performance;
+    int medalWithExcluded = 0; // 0 unless the meeting excludes teams from medals
+};
+
+// The query that sheets, capture and the manual draw read a heat's members with; empty,
+// with an internal error, for a missing round or heat or an unknown order.
+QString heatMembersSql(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo,
+                       const QString& round, int heatNo, int order);
+QList<HeatMember> heatMembers(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo,
+                              const QString& round, int heatNo, int order);
+
+} // namespace draw
