@@ -2,6 +2,7 @@
 
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
+#include "entries/disabilityclasses.h"
 #include "entries/importwriter.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
@@ -91,6 +92,7 @@ bool AthleteImport::loadContext()
                                        db::sqlInt(m_meetingNo));
     for (cat.first(); !cat.eof(); cat.next())
         c.categories.insert(cat.text(QStringLiteral("CATEGORY")).trimmed().toUpper());
+    c.disabilityClasses = meetingDisabilityClasses(database, m_meetingNo);
     QString numbers =
         QStringLiteral("select NUMBER from ATHLETE where MEETINGNO = ") + db::sqlInt(m_meetingNo);
     if (m_setup.wipe == WipeMode::AllTeams)

@@ -1,5 +1,6 @@
 #include "entries/importlinecheck.h"
 
+#include "entries/disabilityclasses.h"
 #include "meeting/datetext.h"
 #include "meeting/genderage.h"
 #include "meeting/itemtypes.h"
@@ -218,11 +219,21 @@ void ImportLineChecker::codes(AthleteRow& a)
     }
     if (s.disabled > 0) {
         const QString v = cell(s.disabled);
-        if (v.isEmpty())
+        const DisabilityClasses read = readDisabilityClasses(
+            m_ctx.items->edition(), v, m_ctx.widths.value(QStringLiteral("DISABILITY_CLASSES")));
+        if (v.isEmpty()) {
             athleteError(QStringLiteral("Empty Disability Class"));
-        else
-            a.disabilityClasses = chopped(v.toUpper(), QStringLiteral("DISABILITY_CLASSES"),
-                                          QStringLiteral("Disability Class"));
+        } else if (!read.ok) {
+            athleteError(read.refusal);
+        } else {
+            a.disabilityClasses = read.text;
+            // A class the meeting offers no item for is kept, but the entries will not find
+            // an event for it.
+            for (const QString& c : read.classes) {
+                if (!m_ctx.disabilityClasses.isEmpty() && !m_ctx.disabilityClasses.contains(c))
+                    warning(QStringLiteral("No Item of the Meeting for Disability Class: ") + c);
+            }
+        }
     }
     if (s.hasIdNumber && s.idNumber > 0)
         a.idNumber =

@@ -27,6 +27,7 @@ struct ImportContext {
     meeting::MeetingAges ages;
     QHash<QString, EventRow> selected; // by item code
     QSet<QString> categories;          // upper case
+    QSet<QString> disabilityClasses;   // of the meeting's items
     QSet<QString> numbersInMeeting;
     QMap<int, ImportItemNames::Resolved> headerItems; // by column, when named in the header
     QHash<QString, int> widths;                       // ATHLETE column -> characters

@@ -41,8 +41,12 @@ QString ImportReport::text(const QString& path) const
 
 QString ImportReport::countsText(const ImportCounts& c)
 {
+    const QString duplicates =
+        c.duplicateParticipations.isEmpty()
+            ? QString()
+            : QStringLiteral("\r\r") + c.duplicateParticipations.join(QLatin1Char('\r'));
     if (c.athletesAdded == 0 && c.relayTeamsAdded == 0 && c.participationsAdded == 0)
-        return QStringLiteral("No athletes imported");
+        return QStringLiteral("No athletes imported") + duplicates;
     return QStringLiteral("Imported:\r") + QString::number(c.teamsAdded) +
            QStringLiteral(" Teams added\r") + QString::number(c.athletesAdded) +
            QStringLiteral(" Athletes added\r") + QString::number(c.relayTeamsAdded) +
@@ -51,7 +55,8 @@ QString ImportReport::countsText(const ImportCounts& c)
            QStringLiteral(" with best performances)\r") + QString::number(c.duplicates) +
            QStringLiteral(" Athletes already existed (their participations were not "
                           "revised)\r") +
-           QString::number(c.linesSkipped) + QStringLiteral(" Lines skipped for errors");
+           QString::number(c.linesSkipped) + QStringLiteral(" Lines skipped for errors") +
+           duplicates;
 }
 
 } // namespace entries

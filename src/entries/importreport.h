@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace entries {
 
@@ -39,6 +40,8 @@ struct ImportCounts {
     int participationsAdded = 0;
     int bestsImported = 0;
     int linesSkipped = 0;
+    // "Line n: Duplicate Participation: code" for the entries the meeting already had.
+    QStringList duplicateParticipations;
 };
 
 // The findings of a file with their counts, as the "Importing Errors and Warnings" dialog

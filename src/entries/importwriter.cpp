@@ -230,8 +230,12 @@ bool ImportWriter::write(const QList<ImportLine>& lines, WipeMode wipe, qint64 w
         for (const ImportEntry& e : line.entries) {
             if (failed)
                 break;
-            if (m_existing.entries.contains({athleteNo, e.eventNo}))
+            if (m_existing.entries.contains({athleteNo, e.eventNo})) {
+                m_counts.duplicateParticipations.append(
+                    QStringLiteral("Line ") + QString::number(line.lineNo) +
+                    QStringLiteral(": Duplicate Participation: ") + e.itemCode);
                 continue;
+            }
             failed = !exec(Participations::insertSql(nextKey(), m_meetingNo, e.eventNo, teamNo,
                                                      athleteNo, e.best));
             m_existing.entries.insert({athleteNo, e.eventNo});

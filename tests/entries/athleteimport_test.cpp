@@ -1,5 +1,7 @@
 #include "importfixture.h"
 
+#include "entries/disabilityclasses.h"
+
 #include "support/entryfilegenerator.h"
 
 using entries::AthleteImport;
@@ -46,6 +48,44 @@ TEST_F(ImportTest, importingTheSameFileTwiceAddsNothingTheSecondTime)
     EXPECT_EQ(count(QStringLiteral("ATHLETE")), 2);
     EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 2);
     EXPECT_TRUE(m_sink.saw(QStringLiteral("No athletes imported")));
+    // The relay team is found again; its relay entry is the one it already had.
+    EXPECT_EQ(second->counts().duplicateParticipations,
+              QStringList{"Line 3: Duplicate Participation: F_R4X50___M99W"});
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("Line 3: Duplicate Participation: F_R4X50___M99W")));
+}
+
+TEST_F(ImportTest, disabilityClassesMustBeClassesAndAreToldWhenNoItemOffersThem)
+{
+    using entries::readDisabilityClasses;
+    const auto swimming = meeting::Edition::Swimming;
+    EXPECT_EQ(readDisabilityClasses(swimming, QStringLiteral("s9; sb8/SM9"), 17).text,
+              QStringLiteral("S9,SB8,SM9"));
+    EXPECT_EQ(readDisabilityClasses(swimming, QStringLiteral("S9,S9"), 17).text,
+              QStringLiteral("S9"));
+    EXPECT_EQ(readDisabilityClasses(swimming, QStringLiteral("S15"), 17).refusal,
+              QStringLiteral("Invalid Disability Class: S15"));
+    EXPECT_FALSE(readDisabilityClasses(swimming, QStringLiteral("T11"), 17).ok);
+    EXPECT_TRUE(
+        readDisabilityClasses(meeting::Edition::Athletics, QStringLiteral("T11,F20"), 17).ok);
+    EXPECT_FALSE(readDisabilityClasses(meeting::Edition::Athletics, QStringLiteral("T10"), 17).ok);
+    EXPECT_EQ(readDisabilityClasses(swimming, QStringLiteral("S10 SB10 SM10 S14 SB9"), 17).refusal,
+              QStringLiteral("Disability Classes S10,SB10,SM10,S14,SB9 longer than 17"));
+
+    ASSERT_TRUE(database().execute(QStringLiteral("update MYEVENT set C_CLASS = 'S9'")));
+    auto imp = importer();
+    imp->setup().disabled = 11;
+    ASSERT_EQ(import(*imp, withHeader("NEL,Jan,M,13,OAK,1,,,,,S9\n"
+                                      "BOTHA,Kim,M,13,OAK,2,,,,,s9 sb8\n"
+                                      "DU TOIT,Lee,M,13,OAK,3,,,,,S15\n"
+                                      "VAN WYK,Ann,M,13,OAK,4,,,,,\n")),
+              Outcome::Imported);
+    EXPECT_EQ(findings(*imp),
+              QStringList({"3 2 No Item of the Meeting for Disability Class: SB8",
+                           "4 0 Invalid Disability Class: S15", "5 0 Empty Disability Class"}));
+    EXPECT_EQ(count(QStringLiteral("ATHLETE")), 2);
+    EXPECT_EQ(value(QStringLiteral("select DISABILITY_CLASSES from ATHLETE where SURNAME = "
+                                   "'BOTHA'")),
+              QStringLiteral("S9,SB8"));
 }
 
 TEST_F(ImportTest, aRepeatedNumberIsKeptOnlyByItsFirstLine)
