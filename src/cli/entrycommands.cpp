@@ -1,14 +1,14 @@
 // Teams, swimmers, entries and relay teams of a meeting from the command line.
 
 #include "cli/cli.h"
-#include "cli/meetingoption.h"
+#include "cli/entrytarget.h"
 
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "entries/athletenumbers.h"
 #include "entries/athletes.h"
+#include "entries/nathlons.h"
 #include "entries/participations.h"
-#include "entries/relayteams.h"
 #include "entries/teams.h"
 
 #include <QJsonArray>
@@ -16,29 +16,12 @@
 
 namespace {
 
-// The connected database and the meeting of a command, after its own words are taken.
-struct Target {
-    db::DmdCoreDbs* database = nullptr;
-    int meetingNo = 0;
-    bool ok() const { return database && meetingNo > 0; }
-};
+using cli::teamByAbbreviation;
+using Target = cli::EntryTarget;
 
 Target target(cli::Context& ctx)
 {
-    Target t;
-    t.meetingNo = cli::meetingOption(ctx);
-    if (t.meetingNo > 0)
-        t.database = ctx.database();
-    return t;
-}
-
-std::optional<entries::TeamRow> teamByAbbreviation(cli::Context& ctx, const Target& t,
-                                                   const QString& abbreviation)
-{
-    auto team = entries::Teams(*t.database, t.meetingNo).findByAbbreviation(abbreviation);
-    if (!team)
-        ctx.messages().warning(QStringLiteral("There is no team ") + abbreviation);
-    return team;
+    return cli::entryTarget(ctx);
 }
 
 int teamAdd(cli::Context& ctx)
@@ -105,6 +88,7 @@ int athleteAdd(cli::Context& ctx)
     const QString birthDate = ctx.takeOption(QStringLiteral("--birthdate"));
     const QString category = ctx.takeOption(QStringLiteral("--category"));
     const bool relay = ctx.takeFlag(QStringLiteral("--relay"));
+    const int nathlon = ctx.takeOption(QStringLiteral("--nathlon")).toInt();
     const Target t = target(ctx);
     if (!ctx.expectArgs(5))
         return cli::WrongCommandLine;
@@ -126,10 +110,18 @@ int athleteAdd(cli::Context& ctx)
     a.number = number.toUpper();
     a.birthDate = birthDate;
     a.category = category;
+    a.nAthlon = nathlon;
     const qint64 key = entries::Athletes(*t.database, settings).add(a);
     if (key == 0)
         return cli::Failed;
-    ctx.printFields({{QStringLiteral("athleteno"), QString::number(key)}});
+    // An n-athlon athlete comes with all the events of its combined competition.
+    const int entered = nathlon > 0 ? entries::Nathlons(*t.database, settings).enter(key) : 0;
+    QList<std::pair<QString, QString>> fields{{QStringLiteral("athleteno"), QString::number(key)}};
+    if (nathlon > 0)
+        fields.append({QStringLiteral("entries"), QString::number(entered)});
+    ctx.printFields(fields);
+    if (entered < 0)
+        return cli::Failed;
     return cli::Success;
 }
 
@@ -229,35 +221,13 @@ int enter(cli::Context& ctx)
     return cli::Success;
 }
 
-int relayAdd(cli::Context& ctx)
-{
-    const bool force = ctx.takeFlag(QStringLiteral("--force"));
-    const Target t = target(ctx);
-    if (!ctx.expectArgs(3))
-        return cli::WrongCommandLine;
-    if (!t.ok())
-        return cli::Failed;
-    const auto team = teamByAbbreviation(ctx, t, ctx.args[0]);
-    if (!team)
-        return cli::Failed;
-    entries::RelayTeams relays(*t.database, entries::EntrySettings::read(*t.database, t.meetingNo));
-    const qint64 eventNo = ctx.args[1].toLongLong();
-    const QStringList names =
-        ctx.args[2].isEmpty() ? QStringList() : ctx.args[2].split(QLatin1Char(';'));
-    if (!relays.setRelayTeams(team->teamNo, eventNo, names, force))
-        return cli::Failed;
-    for (const entries::RelayTeamRow& r : relays.ofTeam(team->teamNo, eventNo))
-        ctx.out << r.athleteNo << "\t" << team->abbreviation << " (" << r.name << ")\n";
-    return cli::Success;
-}
-
 const cli::Command teamAddCmd("team add", "NAME ABRV [--no-males] [--no-females] [--meeting N]",
                               &teamAdd);
 const cli::Command teamListCmd("team list", "[--meeting N]", &teamList);
 const cli::Command teamDeleteCmd("team delete", "ABRV [--meeting N]", &teamDelete);
 const cli::Command athleteAddCmd("athlete add",
                                  "TEAMABRV SURNAME FIRSTNAME GENDER AGE [--number N] "
-                                 "[--birthdate yyyy/MM/dd] [--category C] [--relay]",
+                                 "[--birthdate yyyy/MM/dd] [--category C] [--relay | --nathlon N]",
                                  &athleteAdd);
 const cli::Command athleteListCmd("athlete list", "[--team ABRV] [--meeting N]", &athleteList);
 const cli::Command athleteDeleteCmd("athlete delete", "ATHLETENO [--meeting N]", &athleteDelete);
@@ -265,7 +235,5 @@ const cli::Command athleteRenumberCmd("athlete renumber",
                                       "FIRST [--gap G | --team ABRV] [--meeting N]",
                                       &athleteRenumber);
 const cli::Command enterCmd("enter", "ATHLETENO EVENTNO [--best PERF] [--meeting N]", &enter);
-const cli::Command relayAddCmd("relay add", "TEAMABRV EVENTNO \"A;B\" [--force] [--meeting N]",
-                               &relayAdd);
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
+#include "entries/nathlons.h"
 #include "entries/teams.h"
 #include "meeting/datetext.h"
 #include "meeting/genderage.h"
@@ -352,6 +353,9 @@ shell::Messages& Athletes::messages()
 
 bool Athletes::remove(qint64 athleteNo)
 {
+    const auto athlete = find(athleteNo);
+    if (athlete && athlete->nAthlon > 0)
+        return Nathlons(m_db, m_settings).removeAthlete(athleteNo);
     if (participationCount(athleteNo) > 0) {
         m_db.messages().warning(QStringLiteral("First delete the Participations of this athlete"));
         return false;

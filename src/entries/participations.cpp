@@ -107,31 +107,45 @@ std::optional<EventRow> Participations::event(qint64 eventNo)
     return eventOf(q);
 }
 
-QList<EventRow> Participations::itemsFor(qint64 athleteNo)
+QList<EventRow> Participations::itemsFor(qint64 athleteNo, bool allAges)
 {
     db::Query a = m_db.openQuery(
         QStringLiteral("select GENDER, AGE, CATEGORY, N_ATHLON from ATHLETE where ATHLETENO = ") +
         db::sqlInt(athleteNo));
     if (a.isEmpty())
         return {};
-    QString sql =
-        kEventColumns + QStringLiteral("where MEETINGNO = ") + db::sqlInt(m_settings.meetingNo) +
-        QStringLiteral(" and SELECTED = 'X' and C_GENDER = ") +
-        db::quoted(a.text(QStringLiteral("GENDER")).trimmed()) + QStringLiteral(" and C_AGE = ") +
-        db::quoted(
-            QString::number(a.integer(QStringLiteral("AGE"))).rightJustified(2, QLatin1Char('0'))) +
-        QStringLiteral(" and coalesce(N_ATHLON, 0) = ") +
-        db::sqlInt(a.integer(QStringLiteral("N_ATHLON")));
+    QString sql = kEventColumns + QStringLiteral("where MEETINGNO = ") +
+                  db::sqlInt(m_settings.meetingNo) +
+                  QStringLiteral(" and SELECTED = 'X' and C_GENDER = ") +
+                  db::quoted(a.text(QStringLiteral("GENDER")).trimmed()) +
+                  QStringLiteral(" and coalesce(N_ATHLON, 0) = ") +
+                  db::sqlInt(a.integer(QStringLiteral("N_ATHLON")));
+    if (!allAges)
+        sql += QStringLiteral(" and C_AGE = ") +
+               db::quoted(QString::number(a.integer(QStringLiteral("AGE")))
+                              .rightJustified(2, QLatin1Char('0')));
+    const QString category = a.text(QStringLiteral("CATEGORY")).trimmed();
     if (m_settings.hasCategories) {
-        const QString category = a.text(QStringLiteral("CATEGORY"));
         if (category.isEmpty())
             m_db.messages().internalError(
                 30301,
                 QStringLiteral("We expect an Athlete Category if the Meeting has Categories"));
         sql += QStringLiteral(" and CATEGORY = ") + db::quoted(category);
+    } else if (!category.isEmpty()) {
+        m_db.messages().internalError(
+            30306, QStringLiteral("We do not expect an Athlete Category if the Meeting has no "
+                                  "Categories"));
     }
     db::Query q = m_db.openQuery(sql + QStringLiteral(" order by C_SEQ, EVENTNO"));
     return eventsOf(q);
+}
+
+int Participations::nathlonOf(qint64 athleteNo)
+{
+    return m_db
+        .selectOneValue(QStringLiteral("N_ATHLON"), QStringLiteral("ATHLETE"),
+                        QStringLiteral("ATHLETENO = ") + db::sqlInt(athleteNo))
+        .toInt();
 }
 
 QString Participations::itemDescription(const QString& itemCode)
@@ -153,6 +167,11 @@ qint64 Participations::add(qint64 athleteNo, qint64 eventNo, const QString& best
                             QStringLiteral("ATHLETENO = ") + db::sqlInt(athleteNo));
     if (teamText.isEmpty() || teamText == QLatin1String("0")) {
         messages.internalError(30302, QStringLiteral("Empty Teamno"));
+        return 0;
+    }
+    if (nathlonOf(athleteNo) > 0) {
+        messages.warning(QStringLiteral(
+            "The events for an n-athlon athlete are added when you add the athlete"));
         return 0;
     }
     const QString mine = QStringLiteral("ATHLETENO = ") + db::sqlInt(athleteNo);
@@ -215,6 +234,12 @@ bool Participations::remove(qint64 athleteNo, qint64 eventNo)
     const auto ev = event(eventNo);
     if (!ev)
         return false;
+    if (nathlonOf(athleteNo) > 0) {
+        messages.warning(QStringLiteral("Delete athletes for n-athlons under Participation per "
+                                        "Athlete\rThere their whole set of items are deleted "
+                                        "automatically"));
+        return false;
+    }
     const QString item = itemDescription(ev->itemCode);
     const QString both = QStringLiteral("ATHLETENO = ") + db::sqlInt(athleteNo) +
                          QStringLiteral(" and EVENTNO = ") + db::sqlInt(eventNo);

@@ -48,16 +48,18 @@ public:
     // The meeting's selected events, by sequence.
     QList<EventRow> selectedEvents();
     std::optional<EventRow> event(qint64 eventNo);
-    // The selected events the athlete may enter: its gender and age (and category).
-    QList<EventRow> itemsFor(qint64 athleteNo);
+    // The selected events the athlete may enter: its gender, age (unless `allAges`), its
+    // n-athlon, and its category when the meeting has categories.
+    QList<EventRow> itemsFor(qint64 athleteNo, bool allAges = false);
 
     // Enters the athlete into the event; an athlete over the most items is told and still
-    // entered. The new PARTNO, 0 when refused.
+    // entered, an n-athlon athlete is refused (its events come with the athlete). The new
+    // PARTNO, 0 when refused.
     qint64 add(qint64 athleteNo, qint64 eventNo, const QString& bestTyped = QString());
     // "Edit Best Performance": the typed text must be the item's canonical form.
     bool setBest(qint64 partNo, const QString& typed);
-    // Refused while the athlete has performances in the event; asks when drawn, and offers
-    // to delete an event left without participants.
+    // Refused while the athlete has performances in the event and for an n-athlon athlete;
+    // asks when drawn, and offers to delete an event left without participants.
     bool remove(qint64 athleteNo, qint64 eventNo);
 
     // The insert of a new participation, shared with the import's batch.
@@ -65,6 +67,7 @@ public:
                              qint64 athleteNo, const QString& best);
 
 private:
+    int nathlonOf(qint64 athleteNo);
     QString itemDescription(const QString& itemCode);
 
     db::DmdCoreDbs& m_db;

@@ -13,9 +13,12 @@ RelayMembers::RelayMembers(db::DmdCoreDbs& database, int meetingNo, qint64 relay
                            qint64 eventNo)
     : m_db(database), m_meetingNo(meetingNo), m_relayTeamNo(relayTeamNo), m_eventNo(eventNo)
 {
-    const QString itemCode =
-        m_db.selectOneValue(QStringLiteral("ITEMCODE"), QStringLiteral("MYEVENT"),
-                            QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo));
+    db::Query ev = m_db.openQuery(
+        QStringLiteral("select ITEMCODE, C_GENDER, C_AGE from MYEVENT where EVENTNO = ") +
+        db::sqlInt(eventNo));
+    const QString itemCode = ev.isEmpty() ? QString() : ev.text(QStringLiteral("ITEMCODE"));
+    m_gender = ev.isEmpty() ? QString() : ev.text(QStringLiteral("C_GENDER")).trimmed();
+    m_age = ev.isEmpty() ? QString() : ev.text(QStringLiteral("C_AGE")).trimmed();
     const meeting::ItemTypes items(meeting::editionOf(m_db.applicationCode()), m_db.messages());
     if (!itemCode.isEmpty() && items.IsRelayGroup(itemCode.left(3)))
         m_legs = RelayTeams::legCount(items.RelayLegs(itemCode.trimmed()));
@@ -38,6 +41,29 @@ QList<RelayMemberRow> RelayMembers::list()
     return rows;
 }
 
+QList<AthleteRow> RelayMembers::candidates(bool anyAge)
+{
+    QString sql = QStringLiteral("select ") + athleteColumns() +
+                  QStringLiteral(" from ATHLETE where TEAMNO = (select TEAMNO from ATHLETE "
+                                 "where ATHLETENO = ") +
+                  db::sqlInt(m_relayTeamNo) + QStringLiteral(") and SURNAME <> ") +
+                  db::quoted(kRelayTeamSurname) +
+                  QStringLiteral(" and ATHLETENO not in (select ATHLETENO from RELAY_ATHLETE "
+                                 "where RELAYTEAMNO = ") +
+                  db::sqlInt(m_relayTeamNo) + QStringLiteral(" and EVENTNO = ") +
+                  db::sqlInt(m_eventNo) + QLatin1Char(')');
+    if (m_gender == QLatin1String("M") || m_gender == QLatin1String("F"))
+        sql += QStringLiteral(" and GENDER = ") + db::quoted(m_gender);
+    if (!anyAge)
+        sql += QStringLiteral(" and AGE = ") + db::sqlInt(m_age.toInt());
+    db::Query q = m_db.openQuery(
+        sql + QStringLiteral(" order by GENDER, AGE, upper(SURNAME), upper(FIRSTNAME)"));
+    QList<AthleteRow> rows;
+    for (q.first(); !q.eof(); q.next())
+        rows.append(athleteOf(q));
+    return rows;
+}
+
 qint64 RelayMembers::add(qint64 athleteNo, const QString& kind)
 {
     shell::Messages& messages = m_db.messages();
@@ -50,6 +76,12 @@ qint64 RelayMembers::add(qint64 athleteNo, const QString& kind)
         return 0;
     }
     const QList<RelayMemberRow> members = list();
+    for (const RelayMemberRow& m : members) {
+        if (m.athleteNo == athleteNo) {
+            messages.warning(QStringLiteral("This Athlete is already in this Relay Team"));
+            return 0;
+        }
+    }
     const auto sameKind =
         std::count_if(members.begin(), members.end(),
                       [&kind](const RelayMemberRow& m) { return m.kind == kind; });
@@ -139,6 +171,43 @@ bool RelayMembers::remove(qint64 relayAthleteNo)
         return false;
     return m_db.execute(QStringLiteral("delete from RELAY_ATHLETE where RELAY_ATHLETE_NO = ") +
                         db::sqlInt(relayAthleteNo));
+}
+
+QStringList RelayMembers::checkLinks(db::DmdCoreDbs& database, int meetingNo)
+{
+    const QString meeting = db::sqlInt(meetingNo);
+    const QString teamsOfMeeting =
+        QStringLiteral("(select TEAMNO from TEAM where MEETINGNO = ") + meeting + QLatin1Char(')');
+    db::Query q = database.openQuery(
+        QStringLiteral("select R.RELAY_ATHLETE_NO, R.ATHLETENO, R.RELAYTEAMNO, R.EVENTNO from "
+                       "RELAY_ATHLETE R where R.MEETINGNO = ") +
+        meeting +
+        QStringLiteral(" and (not exists (select 1 from ATHLETE A where A.ATHLETENO = "
+                       "R.ATHLETENO and A.TEAMNO in ") +
+        teamsOfMeeting +
+        QStringLiteral(") or not exists (select 1 from MYEVENT E where E.EVENTNO = R.EVENTNO "
+                       "and E.MEETINGNO = ") +
+        meeting +
+        QStringLiteral(" and E.SELECTED = 'X') or not exists (select 1 from ATHLETE T where "
+                       "T.ATHLETENO = R.RELAYTEAMNO and T.SURNAME = ") +
+        db::quoted(kRelayTeamSurname) + QStringLiteral(" and T.TEAMNO in ") + teamsOfMeeting +
+        QStringLiteral(")) order by R.RELAY_ATHLETE_NO"));
+    QStringList lines;
+    for (q.first(); !q.eof(); q.next()) {
+        lines << QStringLiteral("Athlete=") + q.text(QStringLiteral("ATHLETENO")) +
+                     QStringLiteral("  RelayTeam=") + q.text(QStringLiteral("RELAYTEAMNO")) +
+                     QStringLiteral("  Event=") + q.text(QStringLiteral("EVENTNO"));
+        database.execute(QStringLiteral("delete from RELAY_ATHLETE where RELAY_ATHLETE_NO = ") +
+                         db::sqlInt(q.integer(QStringLiteral("RELAY_ATHLETE_NO"))));
+    }
+    if (!lines.isEmpty()) {
+        database.messages().warning(
+            QStringLiteral("Athlete not connected to a valid Athlete OR Event OR RelayTeam\r\r") +
+            lines.join(QLatin1Char('\r')) +
+            QStringLiteral("\r\rInvalid references deleted\r\rPLEASE WRITE THEM DOWN\rBEFORE "
+                           "CLOSING THIS DIALOGUE ! ! !\rif you need to correct it"));
+    }
+    return lines;
 }
 
 } // namespace entries

@@ -9,7 +9,10 @@
 #include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
+#include <QHash>
 #include <QSet>
+
+#include <algorithm>
 
 namespace entries {
 
@@ -48,6 +51,70 @@ int RelayTeams::legCount(const QString& relayLegs)
         legs += x > 0 ? part.left(x).toInt() : 1;
     }
     return legs;
+}
+
+QList<RelayEventRow> RelayTeams::relayEvents(bool byAgeAndGender)
+{
+    const meeting::ItemTypes items(meeting::editionOf(m_db.applicationCode()), m_db.messages());
+    QList<RelayEventRow> rows;
+    for (const EventRow& e : Participations(m_db, m_settings).selectedEvents()) {
+        if (items.IsRelayGroup(e.itemCode.left(3)))
+            rows.append({e, {}});
+    }
+    if (byAgeAndGender) {
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const RelayEventRow& a, const RelayEventRow& b) {
+                             return std::make_pair(a.event.age, a.event.gender) <
+                                    std::make_pair(b.event.age, b.event.gender);
+                         });
+    }
+    db::Query q = m_db.openQuery(
+        QStringLiteral("select P.EVENTNO, T.TEAMABRV, A.FIRSTNAME from PARTICIPATE P join ATHLETE "
+                       "A on A.ATHLETENO = P.ATHLETENO join TEAM T on T.TEAMNO = A.TEAMNO where "
+                       "P.MEETINGNO = ") +
+        db::sqlInt(m_settings.meetingNo) + QStringLiteral(" and A.SURNAME = ") +
+        db::quoted(kRelayTeamSurname) +
+        QStringLiteral(" order by T.TEAMABRV, A.FIRSTNAME, A.ATHLETENO"));
+    QHash<qint64, QStringList> teams;
+    for (q.first(); !q.eof(); q.next())
+        teams[q.integer(QStringLiteral("EVENTNO"))].append(
+            q.text(QStringLiteral("TEAMABRV")).trimmed() + QStringLiteral(" (") +
+            q.text(QStringLiteral("FIRSTNAME")).trimmed() + QLatin1Char(')'));
+    for (RelayEventRow& r : rows)
+        r.teams = teams.value(r.event.eventNo);
+    return rows;
+}
+
+QList<RelayTeamRow> RelayTeams::inEvent(qint64 eventNo)
+{
+    db::Query q = m_db.openQuery(
+        QStringLiteral("select A.ATHLETENO, A.FIRSTNAME, T.TEAMABRV from PARTICIPATE P join "
+                       "ATHLETE A on A.ATHLETENO = P.ATHLETENO join TEAM T on T.TEAMNO = "
+                       "A.TEAMNO where P.EVENTNO = ") +
+        db::sqlInt(eventNo) + QStringLiteral(" and A.SURNAME = ") + db::quoted(kRelayTeamSurname) +
+        QStringLiteral(" order by T.TEAMABRV, A.FIRSTNAME, A.ATHLETENO"));
+    QList<RelayTeamRow> rows;
+    for (q.first(); !q.eof(); q.next())
+        rows.append({q.integer(QStringLiteral("ATHLETENO")),
+                     q.text(QStringLiteral("TEAMABRV")).trimmed() + QStringLiteral(" (") +
+                         q.text(QStringLiteral("FIRSTNAME")).trimmed() + QLatin1Char(')')});
+    return rows;
+}
+
+bool RelayTeams::canEnterRelays()
+{
+    if (relayEvents().isEmpty()) {
+        m_db.messages().warning(QStringLiteral("No Relay items are selected for this "
+                                               "Meeting\rSelect them under \"Select Items and "
+                                               "Heats\"."));
+        return false;
+    }
+    if (Teams(m_db, m_settings.meetingNo).list().isEmpty()) {
+        m_db.messages().warning(
+            QStringLiteral("There are no Teams to enter relay-participations for."));
+        return false;
+    }
+    return true;
 }
 
 QList<RelayTeamRow> RelayTeams::ofTeam(qint64 teamNo, qint64 eventNo)
@@ -122,6 +189,9 @@ bool RelayTeams::setRelayTeams(qint64 teamNo, qint64 eventNo, const QStringList&
         messages.warning(refusal);
         return false;
     }
+    if (names.size() > 2 &&
+        !messages.confirm(QStringLiteral("Are you sure you want more than two Relay-Teams")))
+        return false;
     const auto ev = Participations(m_db, m_settings).event(eventNo);
     const auto team = Teams(m_db, m_settings.meetingNo).find(teamNo);
     if (!ev || !team)
@@ -156,24 +226,12 @@ bool RelayTeams::setRelayTeams(qint64 teamNo, qint64 eventNo, const QStringList&
 
 std::pair<int, int> RelayTeams::createForAll()
 {
-    const meeting::ItemTypes items(meeting::editionOf(m_db.applicationCode()), m_db.messages());
+    if (!canEnterRelays())
+        return {0, 0};
     QList<EventRow> relays;
-    for (const EventRow& e : Participations(m_db, m_settings).selectedEvents()) {
-        if (items.IsRelayGroup(e.itemCode.left(3)))
-            relays.append(e);
-    }
+    for (const RelayEventRow& r : relayEvents())
+        relays.append(r.event);
     const QList<TeamRow> teams = Teams(m_db, m_settings.meetingNo).list();
-    if (relays.isEmpty()) {
-        m_db.messages().warning(QStringLiteral("No Relay items are selected for this "
-                                               "Meeting\rSelect them under \"Select Items and "
-                                               "Heats\"."));
-        return {0, 0};
-    }
-    if (teams.isEmpty()) {
-        m_db.messages().warning(
-            QStringLiteral("There are no Teams to enter relay-participations for."));
-        return {0, 0};
-    }
     const QString question = QStringLiteral(
         "This facility is meant for meetings in which every team enters a relay team for "
         "every relay.\rRemoving the unwanted ones afterwards may take long.\r\rCreate relay "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entries/entrysettings.h"
+#include "entries/participations.h"
 
 #include <QList>
 #include <QString>
@@ -17,6 +18,12 @@ struct RelayTeamRow {
     QString name;         // its FIRSTNAME: "A", "B" ...
 };
 
+// A selected relay event with the relay teams entered in it.
+struct RelayEventRow {
+    EventRow event;
+    QStringList teams; // "OAK (A)", by team abbreviation
+};
+
 // Relay teams as competitors: per team and relay event, and for all teams at once.
 class RelayTeams {
 public:
@@ -26,11 +33,19 @@ public:
     // acceptable.
     static QString checkNames(const QStringList& names, int count);
 
+    // The meeting's selected relay events, by sequence or by age and gender, each with its
+    // relay teams.
+    QList<RelayEventRow> relayEvents(bool byAgeAndGender = false);
+    // Tells (and is false) when there are no relay events or no teams to enter.
+    bool canEnterRelays();
+
+    // Every relay team entered in the event, named "ABRV (A)", by team abbreviation.
+    QList<RelayTeamRow> inEvent(qint64 eventNo);
     // The team's relay teams entered in the event, in the order they were made.
     QList<RelayTeamRow> ofTeam(qint64 teamNo, qint64 eventNo);
     // Makes the team's relay teams in the event match `names` position by position:
     // renames kept positions, removes dropped ones, creates new ones. A team without the
-    // event's gender is refused unless `force`.
+    // event's gender is refused unless `force`; more than two relay teams are asked about.
     bool setRelayTeams(qint64 teamNo, qint64 eventNo, const QStringList& names, bool force = false);
     // Every team with the gender of every selected relay event gets its relay team and
     // participation. Returns the numbers added as {relay teams, participations}.

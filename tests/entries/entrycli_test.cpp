@@ -70,3 +70,82 @@ TEST_F(EntryCliTest, importPrintsTheReportByLineAndFailsWhenRefusedOrStopped)
     EXPECT_TRUE(err.contains("cannot be opened")) << err.toStdString();
     EXPECT_EQ(cli({"import", "athletes", file, "--setup", "NOSUCH=1"}), 2);
 }
+
+TEST_F(EntryCliTest, relayTeamsAndTheirSwimmersAreScriptable)
+{
+    QString out;
+    QString err;
+    ASSERT_EQ(cli({"team", "add", "Oak Park", "OAK"}, &out, &err), 0) << err.toStdString();
+    QStringList swimmers;
+    for (const char* surname : {"NEL", "BOTHA", "DU TOIT", "VAN WYK", "SMIT"}) {
+        ASSERT_EQ(cli({"athlete", "add", "OAK", surname, "Jan", "M", "13"}, &out, &err), 0)
+            << err.toStdString();
+        swimmers << out.section(':', 1).trimmed();
+    }
+    const QString relay = QString::number(addEvent(QStringLiteral("F_R4X50___M13W")));
+    ASSERT_EQ(cli({"relay", "add", "OAK", relay, "A"}, &out, &err), 0) << err.toStdString();
+    const QString relayTeam = out.section('\t', 0, 0);
+    ASSERT_EQ(cli({"relay", "list"}, &out), 0);
+    EXPECT_TRUE(out.contains("\t1\tOAK (A)\n")) << out.toStdString();
+
+    ASSERT_EQ(cli({"relay", "members", "candidates", relayTeam, relay}, &out), 0);
+    EXPECT_EQ(out.count('\n'), 5);
+    QStringList rows;
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_EQ(cli({"relay", "members", "add", relayTeam, relay, swimmers[i]}, &out, &err), 0)
+            << err.toStdString();
+        rows << out.section(':', 1).trimmed();
+    }
+    EXPECT_EQ(cli({"relay", "members", "add", relayTeam, relay, swimmers[4]}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("You already entered 4 legs for this Relay")) << err.toStdString();
+    ASSERT_EQ(cli({"relay", "members", "add", relayTeam, relay, swimmers[4], "--reserve"}), 0);
+    ASSERT_EQ(cli({"relay", "members", "leg", rows[0], "2"}, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(cli({"relay", "members", "leg", rows[1], "5"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("This Relay only has 4 legs.")) << err.toStdString();
+    EXPECT_EQ(cli({"relay", "members", "leg", rows[1], "two"}), 2);
+    ASSERT_EQ(cli({"--json", "relay", "members", "list", relayTeam, relay}, &out), 0);
+    const QJsonArray members = QJsonDocument::fromJson(out.toUtf8()).array();
+    ASSERT_EQ(members.size(), 5);
+    EXPECT_EQ(members[0].toObject().value("kind").toString(), "F");
+    // Removing asks first; without --yes nothing is removed.
+    EXPECT_EQ(cli({"relay", "members", "remove", rows[3]}), 1);
+    ASSERT_EQ(cli({"--yes", "relay", "members", "remove", rows[3]}), 0);
+    EXPECT_EQ(count(QStringLiteral("RELAY_ATHLETE")), 4);
+    ASSERT_EQ(cli({"relay", "check"}, &out), 0);
+    EXPECT_TRUE(out.isEmpty());
+    ASSERT_TRUE(
+        database().execute(QStringLiteral("delete from ATHLETE where ATHLETENO = ") + swimmers[0]));
+    EXPECT_EQ(cli({"relay", "check"}, &out, &err), 1);
+    EXPECT_TRUE(out.startsWith("Athlete=" + swimmers[0])) << out.toStdString();
+    EXPECT_EQ(count(QStringLiteral("RELAY_ATHLETE")), 3);
+}
+
+TEST_F(EntryCliTest, entriesAreListedPerEventAndPerSwimmerAndRemoved)
+{
+    QString out;
+    QString err;
+    ASSERT_EQ(cli({"team", "add", "Oak Park", "OAK"}, &out, &err), 0) << err.toStdString();
+    ASSERT_EQ(cli({"athlete", "add", "OAK", "NEL", "Jan", "M", "13"}, &out, &err), 0);
+    const QString athlete = out.section(':', 1).trimmed();
+    const QString free = QString::number(addEvent(QStringLiteral("FRE_____50M13W")));
+    addEvent(QStringLiteral("F_R4X50___M13W"));
+    ASSERT_EQ(cli({"enter", athlete, free, "--best", "31.5"}, &out, &err), 0) << err.toStdString();
+    const QString partNo = out.section('\n', 0, 0).section(':', 1).trimmed();
+    ASSERT_EQ(cli({"--json", "entry", "events"}, &out), 0);
+    const QJsonArray events = QJsonDocument::fromJson(out.toUtf8()).array();
+    ASSERT_EQ(events.size(), 1);
+    EXPECT_EQ(events[0].toObject().value("athletes").toInt(), 1);
+    ASSERT_EQ(cli({"entry", "events", "--relays"}, &out), 0);
+    EXPECT_EQ(out.count('\n'), 1);
+    ASSERT_EQ(cli({"entry", "list", "--event", free}, &out), 0);
+    EXPECT_TRUE(out.contains("NEL, Jan\tOAK\t0:31.50")) << out.toStdString();
+    EXPECT_EQ(cli({"entry", "list"}), 2);
+    EXPECT_EQ(cli({"entry", "best", partNo, "31.4"}, &out, &err), 1);
+    ASSERT_EQ(cli({"entry", "best", partNo, "0:31.40"}, &out, &err), 0) << err.toStdString();
+    ASSERT_EQ(cli({"entry", "list", "--athlete", athlete}, &out), 0);
+    EXPECT_TRUE(out.contains("0:31.40")) << out.toStdString();
+    // The last swimmer out: the event is offered for deletion, and --no keeps it.
+    ASSERT_EQ(cli({"--no", "entry", "remove", athlete, free}, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 0);
+    EXPECT_EQ(count(QStringLiteral("MYEVENT")), 2);
+}

@@ -5,6 +5,8 @@
 #include "entries/athletenumbers.h"
 #include "entries/forms/athletedialog.h"
 #include "entries/forms/athleteimportform.h"
+#include "entries/forms/evententriesform.h"
+#include "entries/forms/relayteamsform.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
 #include "shell/messages.h"
@@ -71,6 +73,8 @@ AthletesForm::AthletesForm(shell::Run& run, QWidget* parent)
     button(tr("&Remove item"), &AthletesForm::removeItem);
     button(tr("Re&number all"), &AthletesForm::renumberAll);
     button(tr("&Import CSV..."), &AthletesForm::importFile);
+    button(tr("Per I&tem..."), &AthletesForm::perItem);
+    button(tr("Re&lays..."), &AthletesForm::relays);
     buttons->addStretch();
     connect(m_teamList, &QListWidget::currentRowChanged, this, &AthletesForm::selectTeam);
     connect(m_athleteTable, &QTableWidget::currentCellChanged, this,
@@ -194,10 +198,15 @@ void AthletesForm::enterItem()
     const qint64 athleteNo = currentAthlete();
     if (athleteNo == 0)
         return;
-    const QList<EventRow> events = m_entries.itemsFor(athleteNo);
+    QList<EventRow> events = m_entries.itemsFor(athleteNo);
     if (events.isEmpty()) {
-        m_run.messages().information(QStringLiteral("No items were selected for this gender-age."));
-        return;
+        if (!m_run.messages().confirm(QStringLiteral("No items were selected for this "
+                                                     "gender-age.\rDo you want to see the items "
+                                                     "for ALL ages")))
+            return;
+        events = m_entries.itemsFor(athleteNo, true);
+        if (events.isEmpty())
+            return;
     }
     const meeting::ItemTypes items(meeting::editionOf(m_run.globals().applicationCode()),
                                    m_run.messages());
@@ -240,6 +249,18 @@ void AthletesForm::renumberAll()
 void AthletesForm::importFile()
 {
     openAthleteImport(this, m_run);
+    refresh();
+}
+
+void AthletesForm::perItem()
+{
+    openEventEntries(this, m_run);
+    refresh();
+}
+
+void AthletesForm::relays()
+{
+    openRelayTeams(this, m_run);
     refresh();
 }
 

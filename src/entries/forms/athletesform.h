@@ -33,6 +33,8 @@ public:
     void removeItem();
     void renumberAll();
     void importFile();
+    void perItem();
+    void relays();
 
 private:
     qint64 currentTeam() const;

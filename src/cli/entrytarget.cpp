@@ -1,0 +1,26 @@
+#include "cli/entrytarget.h"
+
+#include "cli/cli.h"
+#include "cli/meetingoption.h"
+
+namespace cli {
+
+EntryTarget entryTarget(Context& ctx)
+{
+    EntryTarget t;
+    t.meetingNo = meetingOption(ctx);
+    if (t.meetingNo > 0)
+        t.database = ctx.database();
+    return t;
+}
+
+std::optional<entries::TeamRow> teamByAbbreviation(Context& ctx, const EntryTarget& t,
+                                                   const QString& abbreviation)
+{
+    auto team = entries::Teams(*t.database, t.meetingNo).findByAbbreviation(abbreviation);
+    if (!team)
+        ctx.messages().warning(QStringLiteral("There is no team ") + abbreviation);
+    return team;
+}
+
+} // namespace cli

@@ -1,0 +1,304 @@
+#include "entries/forms/evententriesform.h"
+
+#include "db/dmdcoredbs.h"
+#include "entries/forms/athletedialog.h"
+#include "entries/forms/entrytables.h"
+#include "entries/nathlons.h"
+#include "entries/teams.h"
+#include "meeting/edition.h"
+#include "meeting/itemtypes.h"
+#include "shell/messages.h"
+#include "shell/run.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace entries {
+
+EventEntriesForm::EventEntriesForm(shell::Run& run, QWidget* parent)
+    : QDialog(parent), m_run(run),
+      m_settings(EntrySettings::read(*run.database(), run.currentMeetingNo())),
+      m_items(std::make_unique<meeting::ItemTypes>(
+          meeting::editionOf(run.globals().applicationCode()), run.messages())),
+      m_events(*run.database(), m_settings, *m_items), m_mode(new QComboBox),
+      m_order(new QComboBox), m_seek(new QLineEdit), m_hidden(new QLabel),
+      m_eventTable(makeEntryTable(
+          {tr("Seq"), tr("Item"), run.globals().personWord() + tr("s"), tr("Heats"), tr("Check")})),
+      m_entryTable(makeEntryTable({tr("Name"), tr("Team"), tr("Best"), tr("Number"),
+                                   tr("Birthdate"), tr("Call room"), tr("Heat"), tr("Lane")})),
+      m_candidates(new QListWidget)
+{
+    const QString person = run.globals().personWord();
+    setWindowTitle(tr("Participation per Item"));
+    resize(1200, 720);
+    m_mode->addItems({tr("Plain"), tr("Relay")});
+    m_order->addItems({tr("By sequence"), tr("By order code")});
+    m_seek->setPlaceholderText(tr("number, Enter"));
+    m_seek->setMaximumWidth(140);
+    connect(m_mode, &QComboBox::currentIndexChanged, this,
+            [this](int index) { setRelayMode(index == 1); });
+    connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(m_seek, &QLineEdit::returnPressed, this, [this] {
+        bool ok = false;
+        const int sequence = m_seek->text().trimmed().toInt(&ok);
+        if (ok)
+            seek(sequence);
+    });
+    auto* top = new QHBoxLayout;
+    auto* modeLabel = new QLabel(tr("&Mode"));
+    modeLabel->setBuddy(m_mode);
+    auto* seekLabel = new QLabel(tr("Seek &Sequence"));
+    seekLabel->setBuddy(m_seek);
+    top->addWidget(modeLabel);
+    top->addWidget(m_mode);
+    top->addWidget(m_order);
+    top->addWidget(seekLabel);
+    top->addWidget(m_seek);
+    top->addWidget(m_hidden, 1);
+    auto* buttons = new QHBoxLayout;
+    auto button = [this, buttons](const QString& text, void (EventEntriesForm::*slot)()) {
+        auto* b = new QPushButton(text);
+        connect(b, &QPushButton::clicked, this, slot);
+        buttons->addWidget(b);
+        return b;
+    };
+    button(tr("&Enter ") + person, &EventEntriesForm::enterCandidate);
+    button(tr("&New ") + person + tr("..."), &EventEntriesForm::newSwimmer);
+    button(tr("E&dit ") + person + tr("..."), &EventEntriesForm::editSwimmer);
+    button(tr("&Remove from item"), &EventEntriesForm::removeFromEvent);
+    button(tr("Edit &Best Performance"), &EventEntriesForm::editBest);
+    buttons->addStretch();
+    connect(m_eventTable, &QTableWidget::currentCellChanged, this,
+            [this](int row) { selectEvent(row); });
+    connect(m_entryTable, &QTableWidget::cellDoubleClicked, this, &EventEntriesForm::editBest);
+    connect(m_candidates, &QListWidget::itemActivated, this, &EventEntriesForm::enterCandidate);
+    auto* right = new QVBoxLayout;
+    right->addWidget(new QLabel(tr("Entered")));
+    right->addWidget(m_entryTable, 3);
+    right->addWidget(new QLabel(tr("May enter (Enter or double-click to enter)")));
+    right->addWidget(m_candidates, 2);
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(m_eventTable, 2);
+    lists->addLayout(right, 3);
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+    layout->addLayout(lists, 1);
+    layout->addWidget(close);
+    setRelayMode(false);
+}
+
+EventEntriesForm::~EventEntriesForm() = default;
+
+void EventEntriesForm::setRelayMode(bool relays)
+{
+    m_relays = relays;
+    {
+        const QSignalBlocker block(m_mode);
+        m_mode->setCurrentIndex(relays ? 1 : 0);
+    }
+    m_hidden->setText(relays ? tr("Relay-mode: the plain items are not visible.")
+                             : tr("Plain-mode: the relay items are not visible."));
+    m_candidates->setEnabled(!relays);
+    refresh();
+}
+
+void EventEntriesForm::refresh()
+{
+    m_run.database()->refreshReads();
+    const qint64 keep = currentEvent();
+    m_eventRows =
+        m_events.events(m_relays, m_order->currentIndex() == 1 ? EventEntries::Order::OrderCode
+                                                               : EventEntries::Order::Sequence);
+    const QSignalBlocker block(m_eventTable);
+    m_eventTable->setRowCount(int(m_eventRows.size()));
+    int current = m_eventRows.isEmpty() ? -1 : 0;
+    for (int r = 0; r < m_eventRows.size(); ++r) {
+        const EventEntryRow& e = m_eventRows[r];
+        fillEntryRow(m_eventTable, r,
+                     {QString::number(e.event.sequence),
+                      m_items->ItemDescription(e.event.itemCode, false),
+                      QString::number(e.athletes), e.heatFormat,
+                      e.tooFew ? tr("Too few heats") : QString()});
+        if (e.event.eventNo == keep)
+            current = r;
+    }
+    m_eventTable->resizeColumnsToContents();
+    m_eventTable->setCurrentCell(current, 0);
+    selectEvent(current);
+}
+
+void EventEntriesForm::selectEvent(int row)
+{
+    if (row >= 0 && row < m_eventTable->rowCount() && m_eventTable->currentRow() != row) {
+        const QSignalBlocker block(m_eventTable);
+        m_eventTable->setCurrentCell(row, 0);
+    }
+    showEntries();
+}
+
+void EventEntriesForm::showEntries()
+{
+    const qint64 eventNo = currentEvent();
+    m_entryRows = eventNo != 0 ? m_events.participants(eventNo) : QList<EventParticipant>();
+    m_entryTable->setRowCount(int(m_entryRows.size()));
+    for (int r = 0; r < m_entryRows.size(); ++r) {
+        const EventParticipant& p = m_entryRows[r];
+        fillEntryRow(
+            m_entryTable, r,
+            {p.name, p.team, p.best, p.number, p.birthDate, p.callRoom,
+             p.round.isEmpty() ? QString() : p.round + QLatin1Char(' ') + QString::number(p.heat),
+             p.round.isEmpty() ? QString() : QString::number(p.lane)});
+    }
+    m_entryTable->resizeColumnsToContents();
+    if (!m_entryRows.isEmpty())
+        m_entryTable->setCurrentCell(0, 0);
+    m_candidates->clear();
+    m_candidateRows =
+        eventNo != 0 && !m_relays ? m_events.candidates(eventNo) : QList<AthleteRow>();
+    Teams teams(*m_run.database(), m_settings.meetingNo);
+    QHash<qint64, QString> abbreviations;
+    for (const TeamRow& t : teams.list())
+        abbreviations.insert(t.teamNo, t.abbreviation);
+    for (const AthleteRow& a : m_candidateRows)
+        m_candidates->addItem(abbreviations.value(a.teamNo) + QStringLiteral("  ") + a.surname +
+                              QStringLiteral(", ") + a.firstName + QStringLiteral("  ") + a.number);
+    if (!m_candidateRows.isEmpty())
+        m_candidates->setCurrentRow(0);
+}
+
+qint64 EventEntriesForm::currentEvent() const
+{
+    const int row = m_eventTable->currentRow();
+    return row >= 0 && row < m_eventRows.size() ? m_eventRows[row].event.eventNo : 0;
+}
+
+const EventParticipant* EventEntriesForm::currentParticipant() const
+{
+    const int row = m_entryTable->currentRow();
+    return row >= 0 && row < m_entryRows.size() ? &m_entryRows[row] : nullptr;
+}
+
+bool EventEntriesForm::seek(int sequence)
+{
+    const auto eventNo = m_events.seekSequence(sequence, m_relays);
+    if (!eventNo)
+        return false;
+    for (int r = 0; r < m_eventRows.size(); ++r) {
+        if (m_eventRows[r].event.eventNo == *eventNo) {
+            m_eventTable->setCurrentCell(r, 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+void EventEntriesForm::enterCandidate()
+{
+    const int row = m_candidates->currentRow();
+    const qint64 eventNo = currentEvent();
+    if (m_relays || eventNo == 0 || row < 0 || row >= m_candidateRows.size())
+        return;
+    const EventEntryRow& ev = m_eventRows[m_eventTable->currentRow()];
+    // A swimmer of a combined competition comes with all of its events at once.
+    if (ev.event.nAthlon > 0) {
+        if (Nathlons(*m_run.database(), m_settings).enter(m_candidateRows[row].athleteNo) > 0)
+            refresh();
+        return;
+    }
+    QString best;
+    if (!m_run.messages().askText(QStringLiteral("Best known preformance (") +
+                                      m_items->PerfFormatName(ev.event.itemCode) +
+                                      QStringLiteral(", empty when unknown)"),
+                                  &best))
+        return;
+    if (Participations(*m_run.database(), m_settings)
+            .add(m_candidateRows[row].athleteNo, eventNo, best) != 0)
+        refresh();
+}
+
+void EventEntriesForm::newSwimmer()
+{
+    const qint64 eventNo = currentEvent();
+    if (m_relays || eventNo == 0)
+        return;
+    const auto ev = Participations(*m_run.database(), m_settings).event(eventNo);
+    QString abbreviation = currentParticipant() ? currentParticipant()->team : QString();
+    if (!ev || !m_run.messages().askText(tr("The team (abbreviation)"), &abbreviation))
+        return;
+    Teams teams(*m_run.database(), m_settings.meetingNo);
+    const auto team = teams.findByAbbreviation(abbreviation.trimmed());
+    if (!team) {
+        m_run.messages().warning(QStringLiteral("There is no team ") + abbreviation);
+        return;
+    }
+    AthleteRow a;
+    a.teamNo = team->teamNo;
+    a.gender = ev->gender;
+    a.age = ev->age.toInt();
+    a.category = ev->category;
+    a.nAthlon = ev->nAthlon;
+    Athletes athletes(*m_run.database(), m_settings);
+    AthleteDialog dialog(athletes, m_settings, a, team->name, m_run.globals().personWord(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (a.nAthlon > 0)
+        Nathlons(*m_run.database(), m_settings).enter(dialog.athlete().athleteNo);
+    else
+        Participations(*m_run.database(), m_settings).add(dialog.athlete().athleteNo, eventNo);
+    refresh();
+}
+
+void EventEntriesForm::editSwimmer()
+{
+    const EventParticipant* p = currentParticipant();
+    Athletes athletes(*m_run.database(), m_settings);
+    const auto a = p ? athletes.find(p->athleteNo) : std::nullopt;
+    const auto team =
+        a ? Teams(*m_run.database(), m_settings.meetingNo).find(a->teamNo) : std::nullopt;
+    if (!a || !team)
+        return;
+    AthleteDialog dialog(athletes, m_settings, *a, team->name, m_run.globals().personWord(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        refresh();
+}
+
+void EventEntriesForm::removeFromEvent()
+{
+    const EventParticipant* p = currentParticipant();
+    if (!p || !m_run.messages().confirm(p->name +
+                                        QStringLiteral("\rRemove this Athlete from the Item\r(The "
+                                                       "Athlete will not be deleted)")))
+        return;
+    Participations(*m_run.database(), m_settings).remove(p->athleteNo, currentEvent());
+    refresh();
+}
+
+void EventEntriesForm::editBest()
+{
+    const EventParticipant* p = currentParticipant();
+    if (!p)
+        return;
+    QString best = p->best;
+    if (m_run.messages().askText(QStringLiteral("Edit Best Performance: ") + p->name, &best) &&
+        Participations(*m_run.database(), m_settings).setBest(p->partNo, best))
+        showEntries();
+}
+
+void openEventEntries(QWidget* parent, shell::Run& run)
+{
+    EventEntriesForm form(run, parent);
+    form.exec();
+}
+
+} // namespace entries

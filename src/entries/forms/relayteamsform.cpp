@@ -1,0 +1,168 @@
+#include "entries/forms/relayteamsform.h"
+
+#include "db/dmdcoredbs.h"
+#include "entries/forms/entrytables.h"
+#include "entries/forms/relaymembersform.h"
+#include "entries/relaymembers.h"
+#include "meeting/edition.h"
+#include "meeting/itemtypes.h"
+#include "shell/messages.h"
+#include "shell/run.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace entries {
+
+RelayTeamsForm::RelayTeamsForm(shell::Run& run, QWidget* parent)
+    : QDialog(parent), m_run(run),
+      m_settings(EntrySettings::read(*run.database(), run.currentMeetingNo())),
+      m_items(std::make_unique<meeting::ItemTypes>(
+          meeting::editionOf(run.globals().applicationCode()), run.messages())),
+      m_relays(*run.database(), m_settings), m_order(new QComboBox),
+      m_eventTable(makeEntryTable({tr("Seq"), tr("Relay"), tr("Count"), tr("Teams")})),
+      m_teamList(new QListWidget)
+{
+    setWindowTitle(tr("Relays"));
+    resize(1100, 650);
+    m_order->addItems({tr("By sequence"), tr("By age and gender")});
+    connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    auto* buttons = new QHBoxLayout;
+    auto button = [this, buttons](const QString& text, void (RelayTeamsForm::*slot)()) {
+        auto* b = new QPushButton(text);
+        connect(b, &QPushButton::clicked, this, slot);
+        buttons->addWidget(b);
+    };
+    button(tr("Relay &teams of the team..."), &RelayTeamsForm::editTeamRelays);
+    button(tr("&Swimmers of the relay teams..."), &RelayTeamsForm::openMembers);
+    button(tr("Create for &all..."), &RelayTeamsForm::createForAll);
+    button(tr("Check &links"), &RelayTeamsForm::checkLinks);
+    buttons->addStretch();
+    buttons->addWidget(m_order);
+    connect(m_teamList, &QListWidget::itemActivated, this, &RelayTeamsForm::editTeamRelays);
+    connect(m_eventTable, &QTableWidget::cellDoubleClicked, this, &RelayTeamsForm::openMembers);
+    auto* teamColumn = new QVBoxLayout;
+    teamColumn->addWidget(new QLabel(tr("Teams (Enter: its relay teams in the relay)")));
+    teamColumn->addWidget(m_teamList);
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(m_eventTable, 3);
+    lists->addLayout(teamColumn, 1);
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addLayout(lists, 1);
+    layout->addWidget(close);
+    m_teamRows = Teams(*run.database(), m_settings.meetingNo).list();
+    for (const TeamRow& t : m_teamRows)
+        m_teamList->addItem(t.abbreviation + QStringLiteral("  ") + t.name);
+    if (!m_teamRows.isEmpty())
+        m_teamList->setCurrentRow(0);
+    refresh();
+}
+
+RelayTeamsForm::~RelayTeamsForm() = default;
+
+void RelayTeamsForm::refresh()
+{
+    m_run.database()->refreshReads();
+    const qint64 keep = currentEvent();
+    m_eventRows = m_relays.relayEvents(m_order->currentIndex() == 1);
+    m_eventTable->setRowCount(int(m_eventRows.size()));
+    int current = m_eventRows.isEmpty() ? -1 : 0;
+    for (int r = 0; r < m_eventRows.size(); ++r) {
+        const RelayEventRow& e = m_eventRows[r];
+        fillEntryRow(m_eventTable, r,
+                     {QString::number(e.event.sequence),
+                      m_items->ItemDescription(e.event.itemCode, false),
+                      QString::number(e.teams.size()), e.teams.join(QStringLiteral(", "))});
+        if (e.event.eventNo == keep)
+            current = r;
+    }
+    m_eventTable->resizeColumnsToContents();
+    m_eventTable->setCurrentCell(current, 0);
+}
+
+qint64 RelayTeamsForm::currentEvent() const
+{
+    const int row = m_eventTable->currentRow();
+    return row >= 0 && row < m_eventRows.size() ? m_eventRows[row].event.eventNo : 0;
+}
+
+void RelayTeamsForm::editTeamRelays()
+{
+    const int teamRow = m_teamList->currentRow();
+    const qint64 eventNo = currentEvent();
+    if (eventNo == 0 || teamRow < 0 || teamRow >= m_teamRows.size())
+        return;
+    const TeamRow& team = m_teamRows[teamRow];
+    QStringList old;
+    for (const RelayTeamRow& r : m_relays.ofTeam(team.teamNo, eventNo))
+        old << r.name;
+    shell::Messages& messages = m_run.messages();
+    QString names = old.isEmpty() ? QStringLiteral("A") : old.join(QLatin1Char(';'));
+    for (;;) {
+        const bool given = messages.askText(
+            team.abbreviation + QStringLiteral(": the names of its relay teams in this relay, "
+                                               "separated by \";\" (empty: none)"),
+            &names);
+        if (!given) {
+            if (messages.confirm(QStringLiteral("Lose the edit for this Relay")))
+                return;
+            continue;
+        }
+        const QStringList list = names.isEmpty() ? QStringList() : names.split(QLatin1Char(';'));
+        if (m_relays.setRelayTeams(team.teamNo, eventNo, list))
+            break;
+        if (!messages.confirm(QStringLiteral("Edit the names again")))
+            return;
+    }
+    refresh();
+}
+
+void RelayTeamsForm::createForAll()
+{
+    m_relays.createForAll();
+    refresh();
+}
+
+void RelayTeamsForm::openMembers()
+{
+    const int row = m_eventTable->currentRow();
+    if (row < 0 || row >= m_eventRows.size())
+        return;
+    const RelayEventRow& e = m_eventRows[row];
+    if (e.teams.isEmpty()) {
+        m_run.messages().warning(QStringLiteral("You must first select all the Teams that "
+                                                "participate in this Relay.\rThis is done under "
+                                                "  \"Athletes\" --> \"Relays\"."));
+        return;
+    }
+    RelayMembersForm members(m_run, e.event.eventNo,
+                             m_items->ItemDescription(e.event.itemCode, false), this);
+    members.exec();
+}
+
+void RelayTeamsForm::checkLinks()
+{
+    if (RelayMembers::checkLinks(*m_run.database(), m_settings.meetingNo).isEmpty())
+        m_run.messages().information(QStringLiteral("Every relay swimmer is linked to a swimmer, "
+                                                    "a selected event and a relay team."));
+}
+
+void openRelayTeams(QWidget* parent, shell::Run& run)
+{
+    const EntrySettings settings = EntrySettings::read(*run.database(), run.currentMeetingNo());
+    if (!RelayTeams(*run.database(), settings).canEnterRelays())
+        return;
+    RelayTeamsForm form(run, parent);
+    form.exec();
+}
+
+} // namespace entries

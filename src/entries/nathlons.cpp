@@ -1,0 +1,69 @@
+#include "entries/nathlons.h"
+
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "entries/participations.h"
+#include "shell/messages.h"
+
+namespace entries {
+
+Nathlons::Nathlons(db::DmdCoreDbs& database, const EntrySettings& settings)
+    : m_db(database), m_settings(settings)
+{
+}
+
+int Nathlons::enter(qint64 athleteNo)
+{
+    db::Query a = m_db.openQuery(
+        QStringLiteral("select TEAMNO, GENDER, AGE, CATEGORY, N_ATHLON from ATHLETE where "
+                       "ATHLETENO = ") +
+        db::sqlInt(athleteNo));
+    if (a.isEmpty())
+        return -1;
+    const int events = int(a.integer(QStringLiteral("N_ATHLON")));
+    const qint64 teamNo = a.integer(QStringLiteral("TEAMNO"));
+    if (events <= 0) {
+        m_db.messages().internalError(30310, QStringLiteral("Not an n-athlon athlete: ") +
+                                                 QString::number(athleteNo));
+        return -1;
+    }
+    if (teamNo == 0) {
+        m_db.messages().internalError(30302, QStringLiteral("Empty Teamno"));
+        return -1;
+    }
+    QString sql =
+        QStringLiteral("select EVENTNO from MYEVENT where MEETINGNO = ") +
+        db::sqlInt(m_settings.meetingNo) + QStringLiteral(" and SELECTED = 'X' and N_ATHLON = ") +
+        db::sqlInt(events) + QStringLiteral(" and C_GENDER = ") +
+        db::quoted(a.text(QStringLiteral("GENDER")).trimmed()) + QStringLiteral(" and C_AGE = ") +
+        db::quoted(
+            QString::number(a.integer(QStringLiteral("AGE"))).rightJustified(2, QLatin1Char('0'))) +
+        QStringLiteral(" and EVENTNO not in (select EVENTNO from PARTICIPATE where ATHLETENO = ") +
+        db::sqlInt(athleteNo) + QLatin1Char(')');
+    if (m_settings.hasCategories)
+        sql += QStringLiteral(" and CATEGORY = ") +
+               db::quoted(a.text(QStringLiteral("CATEGORY")).trimmed());
+    db::Query q = m_db.openQuery(sql + QStringLiteral(" order by C_SEQ, EVENTNO"));
+    int added = 0;
+    for (q.first(); !q.eof(); q.next()) {
+        const qint64 partNo = m_db.nextKeyNumber();
+        if (partNo == 0 || !m_db.execute(Participations::insertSql(
+                               partNo, m_settings.meetingNo, q.integer(QStringLiteral("EVENTNO")),
+                               teamNo, athleteNo, QString())))
+            return -1;
+        ++added;
+    }
+    return added;
+}
+
+bool Nathlons::removeAthlete(qint64 athleteNo)
+{
+    if (!m_db.messages().confirm(QStringLiteral("Delete this athlete from the n-athlon")))
+        return false;
+    const QString mine = QStringLiteral(" where ATHLETENO = ") + db::sqlInt(athleteNo);
+    return m_db.execute(QStringLiteral("delete from HEATPART") + mine) &&
+           m_db.execute(QStringLiteral("delete from PARTICIPATE") + mine) &&
+           m_db.execute(QStringLiteral("delete from ATHLETE") + mine);
+}
+
+} // namespace entries

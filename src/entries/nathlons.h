@@ -1,0 +1,30 @@
+#pragma once
+
+#include "entries/entrysettings.h"
+
+namespace db {
+class DmdCoreDbs;
+}
+
+namespace entries {
+
+// Athletes of a combined competition (`N_ATHLON` above 0) take part in all of its events
+// or in none: they are entered and removed as a whole, never event by event.
+class Nathlons {
+public:
+    Nathlons(db::DmdCoreDbs& database, const EntrySettings& settings);
+
+    // Enters the athlete into every selected event of its combined competition (the
+    // events with its `N_ATHLON`, gender and age, and category when the meeting has
+    // categories) that it is not in yet. The number of participations added, -1 when a
+    // statement failed.
+    int enter(qint64 athleteNo);
+    // Asks, then deletes the athlete's heat rows, participations and the athlete.
+    bool removeAthlete(qint64 athleteNo);
+
+private:
+    db::DmdCoreDbs& m_db;
+    EntrySettings m_settings;
+};
+
+} // namespace entries
