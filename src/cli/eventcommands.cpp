@@ -20,6 +20,8 @@ namespace {
 int eventAdd(cli::Context& ctx)
 {
     const bool selected = ctx.takeFlag(QStringLiteral("--selected"));
+    const QString category = ctx.takeOption(QStringLiteral("--category"));
+    const QString description = ctx.takeOption(QStringLiteral("--description"));
     cli::DrawCli draw(ctx);
     if (!ctx.expectArgs(1))
         return cli::WrongCommandLine;
@@ -30,12 +32,21 @@ int eventAdd(cli::Context& ctx)
         ctx.messages().warning(QStringLiteral("Not an item code: ") + ctx.args[0]);
         return cli::Failed;
     }
+    // A description makes a described item, a category a categorised one.
+    draw::NewEvent event;
+    event.itemCode = code;
+    event.selected = selected;
+    event.category = category;
+    event.description = description;
+    const draw::Events::PickedAs kind = !description.isEmpty() ? draw::Events::PickedAs::Described
+                                        : !category.isEmpty()  ? draw::Events::PickedAs::Categorised
+                                                               : draw::Events::PickedAs::Plain;
     draw::Events events(draw.database(), draw.items(), draw.meetingNo());
-    const qint64 eventNo = events.addOneItem(code, selected);
+    const qint64 eventNo = events.addOneItem(event, kind);
     if (eventNo == 0)
         return cli::Failed;
     ctx.printFields({{QStringLiteral("eventno"), QString::number(eventNo)},
-                     {QStringLiteral("item"), draw.items().ItemDescription(code, false)}});
+                     {QStringLiteral("item"), events.eventTitle(eventNo)}});
     return cli::Success;
 }
 
@@ -173,7 +184,9 @@ int eventAutoformat(cli::Context& ctx)
     return cli::Success;
 }
 
-const cli::Command addCmd("event add", "CODE [--selected] [--meeting N]", &eventAdd);
+const cli::Command addCmd("event add",
+                          "CODE [--selected] [--category C] [--description TEXT] [--meeting N]",
+                          &eventAdd);
 const cli::Command listCmd("event list", "[--meeting N]", &eventList);
 const cli::Command selectCmd("event select", "EVENTNO [--meeting N]", &eventSelect);
 const cli::Command unselectCmd("event unselect", "EVENTNO [--meeting N]", &eventUnselect);

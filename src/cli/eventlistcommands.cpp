@@ -1,5 +1,5 @@
-// Work on the whole list of events: n-Athlons, selecting or unselecting everything and
-// clearing out what is not selected.
+// Work on the whole list of events: n-Athlons, veterans' age bands, selecting or
+// unselecting everything and clearing out what is not selected.
 
 #include "cli/cli.h"
 #include "cli/drawcli.h"
@@ -47,6 +47,19 @@ int combine(cli::Context& ctx)
         return cli::Failed;
     ctx.printFields({{QStringLiteral("eventno"), QString::number(resultsNo)}});
     return cli::Success;
+}
+
+int veterans(cli::Context& ctx)
+{
+    cli::DrawCli draw(ctx);
+    if (!ctx.expectArgs(1))
+        return cli::WrongCommandLine;
+    if (!draw.ready())
+        return cli::Failed;
+    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    const int added = draw::ProgramSetup(events).addStandardVeterans(ctx.args[0]);
+    ctx.printFields({{QStringLiteral("added"), QString::number(added)}});
+    return added > 0 ? cli::Success : cli::Failed;
 }
 
 // Stands for opening the item screen, pressing the button and leaving the screen.
@@ -101,6 +114,7 @@ const cli::Command nathlonAddCmd("event nathlon add", "GENDER AGE NAME [--meetin
 const cli::Command nathlonDeleteCmd("event nathlon delete", "EVENTNO [--meeting N]",
                                     &nathlonDelete);
 const cli::Command combineCmd("event combine", "ITEMCODE ITEMCODE... [--meeting N]", &combine);
+const cli::Command veteransCmd("event veterans", "ITEMCODE [--meeting N]", &veterans);
 const cli::Command selectAllCmd("event select-all", "[--meeting N]", &selectAllCommand);
 const cli::Command unselectAllCmd("event unselect-all", "[--meeting N]", &unselectAllCommand);
 const cli::Command removeCmd("event remove-unselected", "[--meeting N]", &removeUnselected);

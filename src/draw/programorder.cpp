@@ -72,7 +72,8 @@ QList<ProgramLine> ProgramListing::lines(int meetingNo, ProgramOrder order, int 
     QString sql =
         QStringLiteral("select P.PROGRAMNO, P.EVENTNO, E.ITEMCODE, E.HEATFORMAT, P.ROUND, "
                        "P.HEATNO, P.DAY_SEQ, P.THETIME, P.SEQ, P.PIT, E.N_ATHLON, E.COMBINEDNO, "
-                       "E.FINAL_NOT_RUN, P.PLACEDCOUNT from PROGRAM P join MYEVENT E on "
+                       "E.FINAL_NOT_RUN, P.PLACEDCOUNT, P.DRAW_RELEASED, P.DRAW_REVISION, "
+                       "P.RESULTS_RELEASED, P.RESULTS_REVISION from PROGRAM P join MYEVENT E on "
                        "E.EVENTNO = P.EVENTNO where P.MEETINGNO = ") +
         db::sqlInt(meetingNo) +
         QStringLiteral(" and not (P.ROUND = 'F' and coalesce(E.FINAL_NOT_RUN, 0) = 1)");
@@ -97,6 +98,10 @@ QList<ProgramLine> ProgramListing::lines(int meetingNo, ProgramOrder order, int 
         line.combinedNo = q.integer("COMBINEDNO");
         line.finalNotRun = int(q.integer("FINAL_NOT_RUN"));
         line.placedCount = int(q.integer("PLACEDCOUNT"));
+        line.drawReleased = q.integer("DRAW_RELEASED") == 1;
+        line.drawRevision = int(q.integer("DRAW_REVISION"));
+        line.resultsReleased = q.integer("RESULTS_RELEASED") == 1;
+        line.resultsRevision = int(q.integer("RESULTS_REVISION"));
         result.append(line);
     }
     return result;

@@ -28,6 +28,10 @@ struct ProgramLine {
     qint64 combinedNo = 0;
     int finalNotRun = 0;
     int placedCount = 0;
+    bool drawReleased = false;
+    int drawRevision = 0;
+    bool resultsReleased = false;
+    int resultsRevision = 0;
 };
 
 // The program of a meeting in one of its orders, without the finals that are not run.

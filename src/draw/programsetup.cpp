@@ -64,6 +64,42 @@ int ProgramSetup::addItemsForAges(const QList<int>& ages, const QStringList& gen
     return added;
 }
 
+int ProgramSetup::addStandardVeterans(const QString& itemCode)
+{
+    const QString code = itemCode.trimmed();
+    const QString gender = m_events.items().ItemGender(code);
+    if (code.size() < 13 || (gender != QLatin1String("M") && gender != QLatin1String("F"))) {
+        messages().warning(QStringLiteral("Veterans' items are for men or for women: ") + code);
+        return 0;
+    }
+    QStringList missing;
+    QStringList ages;
+    for (int age : StandardItems::veteranBands(gender)) {
+        // Group, type and gender, then the band's age in place of the code's.
+        const QString band = code.left(11) + QString::number(age) + code.mid(13);
+        if (!m_events.inList(band))
+            missing.append(band);
+        ages.append(QString::number(age));
+    }
+    if (missing.isEmpty()) {
+        messages().information(QStringLiteral("No events to add"));
+        return 0;
+    }
+    if (!messages().confirm(QStringLiteral("There are ") + QString::number(missing.size()) +
+                            QStringLiteral(" veterans' age bands (") + ages.join(QLatin1Char(',')) +
+                            QStringLiteral(") of this item that are not in your current list to "
+                                           "select from.\rMust we add them")))
+        return 0;
+    int added = 0;
+    for (const QString& band : missing) {
+        NewEvent event;
+        event.itemCode = band;
+        if (m_events.addEvent(event) > 0)
+            ++added;
+    }
+    return added;
+}
+
 int ProgramSetup::ageDescriptionType()
 {
     return database()

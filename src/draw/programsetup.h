@@ -36,6 +36,10 @@ public:
     // The results event and the member events of the combined event `eventNo` belongs to.
     QList<qint64> nathlonEvents(qint64 eventNo);
 
+    // The item (its code's gender and type) for every veterans' age band that is not in the
+    // list yet, after asking; returns how many were added.
+    int addStandardVeterans(const QString& itemCode);
+
     // Removes the meeting's events and program ("Deleting the current Program").
     bool deleteProgram();
 

@@ -317,4 +317,17 @@ std::optional<StandardItems::CombinedTitle> StandardItems::parseCombinedTitle(co
     return CombinedTitle{words[0], number, words.mid(2).join(QLatin1Char(' '))};
 }
 
+QList<int> StandardItems::veteranBands(const QString& gender)
+{
+    QList<int> bands;
+    for (int age = gender == QLatin1String("F") ? 30 : 35; age <= 95; age += 5)
+        bands.append(age);
+    return bands;
+}
+
+bool StandardItems::isVeteranAge(const QString& gender, int age)
+{
+    return age < 99 && age >= veteranBands(gender).first();
+}
+
 } // namespace draw

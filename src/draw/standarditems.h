@@ -43,6 +43,10 @@ public:
     // events when the name is not understood (an internal error).
     Combined combinedEvent(const QString& genderWord, int ageOrGrade, const QString& name,
                            bool grades) const;
+    // The veterans' age bands in fives: men from 35, women from 30, up to 95.
+    static QList<int> veteranBands(const QString& gender);
+    static bool isVeteranAge(const QString& gender, int age);
+
     // The item code of one event of a combined event ("110mH" -> HDL____110M16).
     QString combinedItemCode(const QString& eventName, const QString& gender, int age) const;
 

@@ -150,4 +150,19 @@ TEST_F(CommandsTest, HeatsAreListedReleasedAndCounted)
     EXPECT_EQ(value("select PLACEDCOUNT from PROGRAM"), "1");
 }
 
+TEST_F(CommandsTest, ItemsAreAddedWithTheirCategoryOrDescription)
+{
+    QString out, err;
+    EXPECT_EQ(cli({"event", "add", "BRE_____50M13W", "--category", "A"}, nullptr, &err), 1);
+    EXPECT_TRUE(err.contains("You want a Category Item, but the Meeting is not Categorised"))
+        << err.toStdString();
+    ASSERT_EQ(cli({"event", "add", "BRE_____50M13W", "--description", "Invitation"}, &out), 0);
+    EXPECT_TRUE(out.contains("item: 50m Breaststroke 13 Male Invitation")) << out.toStdString();
+    EXPECT_EQ(value("select ITEMCODE from MYEVENT where ITEMCODE starting 'BRE'"),
+              "BRE_____50M13WZ");
+    ASSERT_EQ(cli({"--yes", "event", "veterans", "BCK_____50M13W"}, &out), 0);
+    EXPECT_TRUE(out.contains("added: 13")) << out.toStdString();
+    EXPECT_EQ(count("MYEVENT", "ITEMCODE starting 'BCK'"), 13);
+}
+
 } // namespace

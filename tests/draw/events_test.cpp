@@ -259,6 +259,29 @@ TEST_F(EventsTest, ClubAgeMeetingsGetTheFullerListOfItems)
     EXPECT_EQ(count("MYEVENT", "ITEMCODE = 'JMPPole___M17'"), 1);
 }
 
+TEST_F(EventsTest, StandardVeteransAddTheMissingAgeBands)
+{
+    ProgramSetup setup(*m_events);
+    addSelected("FRE_____50F45W");
+    m_sink.answerYes();
+    EXPECT_EQ(setup.addStandardVeterans("FRE_____50F10W"), 13);
+    EXPECT_TRUE(m_sink.saw("There are 13 veterans' age bands (30,35,40,45,50,"));
+    EXPECT_EQ(count("MYEVENT", "ITEMCODE starting 'FRE_____50F'"), 14);
+    EXPECT_EQ(value("select min(C_AGE) || '-' || max(C_AGE) from MYEVENT"), "30-95");
+    EXPECT_EQ(setup.addStandardVeterans("FRE_____50F10W"), 0);
+    EXPECT_TRUE(m_sink.saw("No events to add"));
+    // Men's bands start at 35; a refused question adds nothing.
+    m_sink.answerNo();
+    EXPECT_EQ(setup.addStandardVeterans("FRE_____50M10W"), 0);
+    EXPECT_TRUE(m_sink.saw("There are 13 veterans' age bands (35,40,"));
+    EXPECT_EQ(setup.addStandardVeterans("M_R4X50___T10W"), 0);
+    EXPECT_TRUE(m_sink.saw("Veterans' items are for men or for women"));
+    EXPECT_EQ(count("MYEVENT"), 14);
+    EXPECT_TRUE(StandardItems::isVeteranAge("F", 30));
+    EXPECT_FALSE(StandardItems::isVeteranAge("M", 30));
+    EXPECT_FALSE(StandardItems::isVeteranAge("M", 99));
+}
+
 // Combined events of the athletics edition: standard, masters and the user's own.
 class NathlonsTest : public DrawFixture {
 protected:

@@ -122,8 +122,10 @@ TEST_F(ScreensTest, TheProgramScreenReleasesTheSelectedHeat)
     m_sink.answerYes();
     form.incrementRevision(Publication::Results);
     EXPECT_EQ(value("select RESULTS_REVISION from PROGRAM where ROUND = 'A' and HEATNO = 2"), "1");
-    // The row stays selected after the screen refreshed.
+    // The row stays selected after the screen refreshed, and shows what was released.
     EXPECT_EQ(form.table()->currentRow(), heat2);
+    EXPECT_EQ(form.table()->item(heat2, 7)->text(), "Draw, (Results) r1");
+    grab(form, "program-released");
     form.comparePlacedCounts(false);
     EXPECT_TRUE(m_sink.saw("Compare Placed Counts in all events"));
     EXPECT_TRUE(m_sink.saw("0 of 3 heats differ"));

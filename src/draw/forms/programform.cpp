@@ -21,8 +21,23 @@
 namespace draw {
 
 namespace {
-enum Column { Seq, Day, Time, Round, Heat, Item, Pit, ColumnCount };
+enum Column { Seq, Day, Time, Round, Heat, Item, Pit, Released, ColumnCount };
+
+// "Draw r1, Results": what outside viewers see of the heat, with revisions above 0.
+QString releaseText(const ProgramLine& l)
+{
+    QStringList parts;
+    auto add = [&parts](bool released, int revision, const QString& name) {
+        if (released || revision > 0)
+            parts.append(
+                (released ? name : QStringLiteral("(") + name + QStringLiteral(")")) +
+                (revision > 0 ? QStringLiteral(" r") + QString::number(revision) : QString()));
+    };
+    add(l.drawReleased, l.drawRevision, QStringLiteral("Draw"));
+    add(l.resultsReleased, l.resultsRevision, QStringLiteral("Results"));
+    return parts.join(QStringLiteral(", "));
 }
+} // namespace
 
 ProgramForm::ProgramForm(shell::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run),
@@ -47,12 +62,13 @@ ProgramForm::ProgramForm(shell::Run& run, QWidget* parent)
     m_table->setHorizontalHeaderLabels({QStringLiteral("Seq"), QStringLiteral("Day"),
                                         QStringLiteral("Time"), QStringLiteral("Round"),
                                         QStringLiteral("Heat"), QStringLiteral("Item"),
-                                        QStringLiteral("Pit")});
+                                        QStringLiteral("Pit"), QStringLiteral("Released")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(Released, QHeaderView::ResizeToContents);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { editRow(); });
     layout->addWidget(m_table, 1);
     auto* buttons = new QHBoxLayout;
@@ -157,7 +173,7 @@ void ProgramForm::refresh()
                 l.round == QLatin1String("F") ? QString() : QString::number(l.heatNo),
                 m_items.ItemDescription(l.itemCode, false) + QStringLiteral("  -  ") +
                     heatName(l.format, l.round, l.heatNo),
-                l.pit},
+                l.pit, releaseText(l)},
                l.programNo, QBrush());
         if (l.programNo == keep)
             m_table->selectRow(m_table->rowCount() - 1);

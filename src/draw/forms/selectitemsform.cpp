@@ -7,6 +7,7 @@
 #include "draw/meetingvalues.h"
 #include "draw/programsetup.h"
 #include "draw/simplexeditor.h"
+#include "draw/standarditems.h"
 #include "shell/run.h"
 
 #include <QGridLayout>
@@ -82,6 +83,8 @@ SelectItemsForm::SelectItemsForm(shell::Run& run, QWidget* parent)
                         [this] { addPickedItem(Events::PickedAs::Described); });
     moreMenu->addAction(QStringLiteral("Add Categorised Item..."),
                         [this] { addPickedItem(Events::PickedAs::Categorised); });
+    moreMenu->addAction(QStringLiteral("Standard Veterans..."), [this] { addVeterans(true); });
+    moreMenu->addAction(QStringLiteral("Any Veterans..."), [this] { addVeterans(false); });
     if (!m_items.isSwimming()) {
         moreMenu->addSeparator();
         moreMenu->addAction(QStringLiteral("Add n-Athlon..."), [this] { addNathlon(); });
@@ -366,6 +369,24 @@ void SelectItemsForm::addPickedItem(Events::PickedAs kind)
         return;
     if (m_events.addOneItem(event, kind) > 0)
         refresh();
+}
+
+void SelectItemsForm::addVeterans(bool standardBands)
+{
+    AddItemDialog dialog(m_items, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString code = dialog.itemCode();
+    if (standardBands) {
+        ProgramSetup(m_events).addStandardVeterans(code);
+    } else if (!StandardItems::isVeteranAge(m_items.ItemGender(code), code.mid(11, 2).toInt())) {
+        m_run.messages().warning(QStringLiteral("A veterans' item is for men of 35 or women of 30 "
+                                                "and older"));
+        return;
+    } else {
+        m_events.addOneItem(code, true);
+    }
+    refresh();
 }
 
 void SelectItemsForm::addNathlon()

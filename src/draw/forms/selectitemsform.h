@@ -40,6 +40,7 @@ public:
     void saveTemplate();
     // The "More" menu.
     void addPickedItem(Events::PickedAs kind);
+    void addVeterans(bool standardBands);
     void addNathlon();
     void combineItems();
     void deleteNathlon();
