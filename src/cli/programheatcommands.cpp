@@ -48,13 +48,13 @@ int members(cli::Context& ctx)
         return ctx.usageError(QStringLiteral("--order is one of lane, status, surname"));
     if (!draw.ready())
         return cli::Failed;
-    QJsonArray rows;
-    const QString sql =
-        draw::heatMembersSql(draw.database(), ctx.messages(), eventNo, round, heatNo, order);
-    if (sql.isEmpty())
+    bool listed = false;
+    const QList<draw::HeatMember> heat =
+        draw::heatMembers(draw.database(), ctx.messages(), eventNo, round, heatNo, order, &listed);
+    if (!listed)
         return cli::Failed;
-    for (const draw::HeatMember& m :
-         draw::heatMembers(draw.database(), ctx.messages(), eventNo, round, heatNo, order)) {
+    QJsonArray rows;
+    for (const draw::HeatMember& m : heat) {
         if (ctx.json) {
             rows.append(QJsonObject{{"partno", m.partNo},
                                     {"heatpartno", m.heatPartNo},

@@ -67,13 +67,17 @@ QString heatMembersSql(db::DmdCoreDbs& database, shell::Messages& messages, qint
 }
 
 QList<HeatMember> heatMembers(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo,
-                              const QString& round, int heatNo, int order)
+                              const QString& round, int heatNo, int order, bool* ok)
 {
     QList<HeatMember> members;
     const QString sql = heatMembersSql(database, messages, eventNo, round, heatNo, order);
+    if (ok)
+        *ok = false;
     if (sql.isEmpty())
         return members;
     db::Query q = database.openQuery(sql);
+    if (ok)
+        *ok = q.isOpen();
     for (q.first(); q.isOpen() && !q.eof(); q.next()) {
         HeatMember m;
         m.partNo = q.integer("PARTNO");

@@ -40,7 +40,8 @@ struct HeatMember {
 // with an internal error, for a missing round or heat or an unknown order.
 QString heatMembersSql(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo,
                        const QString& round, int heatNo, int order);
+// `ok` tells an empty heat from a refused question.
 QList<HeatMember> heatMembers(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo,
-                              const QString& round, int heatNo, int order);
+                              const QString& round, int heatNo, int order, bool* ok = nullptr);
 
 } // namespace draw
