@@ -105,9 +105,13 @@ QList<EventParticipant> EventEntries::participants(qint64 eventNo)
         p.birthDate = q.text(QStringLiteral("BIRTHDATE")).trimmed();
         p.callRoom =
             q.integer(QStringLiteral("DID_NOT_CALL")) != 0 ? QStringLiteral("DNC") : QString();
+        const int finalLane = int(q.integer(QStringLiteral("LANE")));
         if (firstRound == QLatin1String("F")) {
-            p.round = firstRound;
-            p.lane = int(q.integer(QStringLiteral("LANE")));
+            // A final without a lane is not drawn yet.
+            if (finalLane > 0) {
+                p.round = firstRound;
+                p.lane = finalLane;
+            }
         } else if (const auto it = heats.constFind(p.athleteNo); it != heats.constEnd()) {
             p.round = firstRound;
             p.heat = it->first;

@@ -39,7 +39,7 @@ struct EventParticipant {
     QString birthDate;
     QString callRoom; // "DNC" when the athlete did not report to the call room
     QString round;    // the first round's letter, empty when not drawn
-    int heat = 0;
+    int heat = 0;     // 0 in a final
     int lane = 0;
 };
 

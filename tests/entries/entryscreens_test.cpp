@@ -101,6 +101,7 @@ TEST_F(EntryScreensTest, perItemEntersRemovesAndRefusesTheOtherKindOfItem)
     EXPECT_TRUE(m_sink.saw(QStringLiteral("you are currently NOT in \"Relay\"-mode")));
     form.setRelayMode(true);
     EXPECT_TRUE(form.seek(relaySeq));
+    EXPECT_FALSE(form.candidateList()->isEnabled());
     EXPECT_EQ(form.eventTable()->currentRow(), 0);
     EXPECT_EQ(form.candidateList()->count(), 0);
     form.setRelayMode(false);

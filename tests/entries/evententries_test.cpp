@@ -122,6 +122,19 @@ TEST_F(EventEntriesTest, participantsShowTheirHeatAndLaneOfTheFirstRound)
     EXPECT_EQ(rows[1].lane, 5);
     EXPECT_EQ(rows[1].callRoom, QStringLiteral("DNC"));
     EXPECT_TRUE(rows[0].round.isEmpty());
+
+    // A final-only event: the lane of the participation, once it has one.
+    const qint64 back = addEvent(QStringLiteral("BCK_____50M13W"));
+    ASSERT_NE(entries.add(nel, back), 0);
+    execute(QStringLiteral("insert into PROGRAM (PROGRAMNO, MEETINGNO, EVENTNO, ROUND, HEATNO) "
+                           "values (") +
+            db::sqlInt(database().nextKeyNumber()) + QLatin1Char(',') + db::sqlInt(m_meeting) +
+            QLatin1Char(',') + db::sqlInt(back) + QStringLiteral(", 'F', 0)"));
+    EXPECT_TRUE(events.participants(back).value(0).round.isEmpty());
+    execute(QStringLiteral("update PARTICIPATE set LANE = 4 where EVENTNO = ") + db::sqlInt(back));
+    const entries::EventParticipant drawn = events.participants(back).value(0);
+    EXPECT_EQ(drawn.round, QStringLiteral("F"));
+    EXPECT_EQ(drawn.lane, 4);
 }
 
 TEST_F(EventEntriesTest, candidatesAreSwimmersOfTheEventsGenderAndAgeNotYetEntered)

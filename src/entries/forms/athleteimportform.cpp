@@ -111,6 +111,9 @@ AthleteImportForm::AthleteImportForm(shell::Run& run, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addLayout(fileRow);
     right->addWidget(m_grid, 1);
+    // A long path or closing report wraps instead of widening the screen past the desktop.
+    m_file->setWordWrap(true);
+    m_status->setWordWrap(true);
     right->addWidget(m_status);
     auto* top = new QHBoxLayout;
     top->addWidget(scroll);

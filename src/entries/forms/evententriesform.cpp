@@ -70,8 +70,8 @@ EventEntriesForm::EventEntriesForm(shell::Run& run, QWidget* parent)
         buttons->addWidget(b);
         return b;
     };
-    button(tr("&Enter ") + person, &EventEntriesForm::enterCandidate);
-    button(tr("&New ") + person + tr("..."), &EventEntriesForm::newSwimmer);
+    m_enterButton = button(tr("&Enter ") + person, &EventEntriesForm::enterCandidate);
+    m_newButton = button(tr("&New ") + person + tr("..."), &EventEntriesForm::newSwimmer);
     button(tr("E&dit ") + person + tr("..."), &EventEntriesForm::editSwimmer);
     button(tr("&Remove from item"), &EventEntriesForm::removeFromEvent);
     button(tr("Edit &Best Performance"), &EventEntriesForm::editBest);
@@ -109,7 +109,10 @@ void EventEntriesForm::setRelayMode(bool relays)
     }
     m_hidden->setText(relays ? tr("Relay-mode: the plain items are not visible.")
                              : tr("Plain-mode: the relay items are not visible."));
+    // Relay teams are entered on the Relays screen.
     m_candidates->setEnabled(!relays);
+    m_enterButton->setEnabled(!relays);
+    m_newButton->setEnabled(!relays);
     refresh();
 }
 
@@ -154,11 +157,12 @@ void EventEntriesForm::showEntries()
     m_entryTable->setRowCount(int(m_entryRows.size()));
     for (int r = 0; r < m_entryRows.size(); ++r) {
         const EventParticipant& p = m_entryRows[r];
-        fillEntryRow(
-            m_entryTable, r,
-            {p.name, p.team, p.best, p.number, p.birthDate, p.callRoom,
-             p.round.isEmpty() ? QString() : p.round + QLatin1Char(' ') + QString::number(p.heat),
-             p.round.isEmpty() ? QString() : QString::number(p.lane)});
+        fillEntryRow(m_entryTable, r,
+                     {p.name, p.team, p.best, p.number, p.birthDate, p.callRoom,
+                      p.round == QLatin1String("F") ? tr("Final")
+                      : p.round.isEmpty()           ? QString()
+                                          : p.round + QLatin1Char(' ') + QString::number(p.heat),
+                      p.round.isEmpty() ? QString() : QString::number(p.lane)});
     }
     m_entryTable->resizeColumnsToContents();
     if (!m_entryRows.isEmpty())

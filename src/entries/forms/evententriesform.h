@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QTableWidget;
 
 namespace meeting {
@@ -67,6 +68,8 @@ private:
     QTableWidget* m_eventTable;
     QTableWidget* m_entryTable;
     QListWidget* m_candidates;
+    QPushButton* m_enterButton = nullptr;
+    QPushButton* m_newButton = nullptr;
 };
 
 // Opens "Participation per Item" over the current meeting.
