@@ -41,10 +41,17 @@ QString ImportReport::text(const QString& path) const
 
 QString ImportReport::countsText(const ImportCounts& c)
 {
+    // A whole file imported again would list every relay entry: the first ones tell.
+    constexpr int kShown = 20;
+    const qsizetype more = c.duplicateParticipations.size() - kShown;
     const QString duplicates =
         c.duplicateParticipations.isEmpty()
             ? QString()
-            : QStringLiteral("\r\r") + c.duplicateParticipations.join(QLatin1Char('\r'));
+            : QStringLiteral("\r\r") +
+                  c.duplicateParticipations.mid(0, kShown).join(QLatin1Char('\r')) +
+                  (more > 0 ? QStringLiteral("\r... and ") + QString::number(more) +
+                                  QStringLiteral(" more Duplicate Participations")
+                            : QString());
     if (c.athletesAdded == 0 && c.relayTeamsAdded == 0 && c.participationsAdded == 0)
         return QStringLiteral("No athletes imported") + duplicates;
     return QStringLiteral("Imported:\r") + QString::number(c.teamsAdded) +

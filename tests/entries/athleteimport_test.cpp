@@ -307,3 +307,16 @@ TEST_F(ImportTest, aLargeFileImportsWhole)
     EXPECT_EQ(count(QStringLiteral("PARTICIPATE"), QStringLiteral("BESTPERFBEFORE = ''")), 0);
     EXPECT_EQ(count(QStringLiteral("ATHLETE"), QStringLiteral("SURNAME = 'O''NEIL'")), 10);
 }
+
+TEST(ImportClosingReport, listsTheFirstDuplicateParticipationsAndCountsTheRest)
+{
+    entries::ImportCounts counts;
+    for (int line = 2; line <= 26; ++line)
+        counts.duplicateParticipations << QStringLiteral("Line ") + QString::number(line) +
+                                              QStringLiteral(": Duplicate Participation: X");
+    const QString text = entries::ImportReport::countsText(counts);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("No athletes imported\r\rLine 2: ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Line 21: ")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Line 22: ")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\r... and 5 more Duplicate Participations")));
+}
