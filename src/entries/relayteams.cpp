@@ -43,6 +43,13 @@ QString RelayTeams::checkNames(const QStringList& names, int count)
     return {};
 }
 
+bool RelayTeams::teamHasGender(const TeamRow& team, const QString& relayGender)
+{
+    return (relayGender == QLatin1String("M") && team.hasMale) ||
+           (relayGender == QLatin1String("F") && team.hasFemale) ||
+           relayGender == QLatin1String("T");
+}
+
 int RelayTeams::legCount(const QString& relayLegs)
 {
     int legs = 0;
@@ -196,10 +203,7 @@ bool RelayTeams::setRelayTeams(qint64 teamNo, qint64 eventNo, const QStringList&
     const auto team = Teams(m_db, m_settings.meetingNo).find(teamNo);
     if (!ev || !team)
         return false;
-    const bool teamHasGender = (ev->gender == QLatin1String("M") && team->hasMale) ||
-                               (ev->gender == QLatin1String("F") && team->hasFemale) ||
-                               (ev->gender == QLatin1String("T"));
-    if (!teamHasGender && !force) {
+    if (!teamHasGender(*team, ev->gender) && !force) {
         messages.warning(team->name + QStringLiteral(" does not have the gender of this relay"));
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "entries/entrysettings.h"
 #include "entries/participations.h"
+#include "entries/teams.h"
 
 #include <QList>
 #include <QString>
@@ -54,6 +55,8 @@ public:
     // The relay-team athlete of a team for a gender and age with this name, made when
     // missing; 0 when it could not be written.
     qint64 findOrCreate(qint64 teamNo, const QString& gender, int age, const QString& name);
+    // Whether the team has swimmers of the relay's gender ("T": mixed, every team).
+    static bool teamHasGender(const TeamRow& team, const QString& relayGender);
     // The legs of a relay item ("4x100" has 4).
     static int legCount(const QString& relayLegs);
 

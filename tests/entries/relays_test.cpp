@@ -78,6 +78,23 @@ TEST_F(RelaysTest, moreThanTwoRelayTeamsAreAskedAbout)
     EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 3);
 }
 
+TEST_F(RelaysTest, aTeamWithoutTheRelaysGenderIsEnteredOnlyWhenForced)
+{
+    const qint64 girls =
+        entries::Teams(database(), m_meeting)
+            .add({0, QStringLiteral("Girls High"), QStringLiteral("GHS"), false, true});
+    RelayTeams relays(database(), settings());
+    EXPECT_FALSE(relays.setRelayTeams(girls, m_relay, {QStringLiteral("A")}));
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("Girls High does not have the gender of this relay")));
+    EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 0);
+    EXPECT_TRUE(relays.setRelayTeams(girls, m_relay, {QStringLiteral("A")}, true));
+    EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 1);
+    const auto team = entries::Teams(database(), m_meeting).find(girls);
+    ASSERT_TRUE(team);
+    EXPECT_FALSE(RelayTeams::teamHasGender(*team, QStringLiteral("M")));
+    EXPECT_TRUE(RelayTeams::teamHasGender(*team, QStringLiteral("T")));
+}
+
 TEST_F(RelaysTest, nothingToEnterIsSaidBeforeTheRelayScreenOpens)
 {
     RelayTeams relays(database(), settings());

@@ -102,10 +102,16 @@ void RelayTeamsForm::editTeamRelays()
     if (eventNo == 0 || teamRow < 0 || teamRow >= m_teamRows.size())
         return;
     const TeamRow& team = m_teamRows[teamRow];
+    shell::Messages& messages = m_run.messages();
+    const RelayEventRow& relay = m_eventRows[m_eventTable->currentRow()];
+    const bool force = !RelayTeams::teamHasGender(team, relay.event.gender);
+    if (force && !messages.confirm(team.name + QStringLiteral(" does not have the gender of this "
+                                                              "relay.\rEnter relay teams for it "
+                                                              "anyway")))
+        return;
     QStringList old;
     for (const RelayTeamRow& r : m_relays.ofTeam(team.teamNo, eventNo))
         old << r.name;
-    shell::Messages& messages = m_run.messages();
     QString names = old.isEmpty() ? QStringLiteral("A") : old.join(QLatin1Char(';'));
     for (;;) {
         const bool given = messages.askText(
@@ -118,7 +124,7 @@ void RelayTeamsForm::editTeamRelays()
             continue;
         }
         const QStringList list = names.isEmpty() ? QStringList() : names.split(QLatin1Char(';'));
-        if (m_relays.setRelayTeams(team.teamNo, eventNo, list))
+        if (m_relays.setRelayTeams(team.teamNo, eventNo, list, force))
             break;
         if (!messages.confirm(QStringLiteral("Edit the names again")))
             return;
