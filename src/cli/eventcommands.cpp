@@ -9,6 +9,7 @@
 #include "draw/formatcheck.h"
 #include "draw/formatproposal.h"
 #include "draw/heatformats.h"
+#include "draw/indicateheats.h"
 #include "draw/meetingvalues.h"
 #include "draw/roundletter.h"
 
@@ -146,20 +147,59 @@ int eventFormat(cli::Context& ctx)
     return cli::Success;
 }
 
+// One event's expected athletes, or every event's from its entries.
 int eventEstimate(cli::Context& ctx)
+{
+    const bool actual = ctx.takeFlag(QStringLiteral("--actual"));
+    cli::DrawCli draw(ctx);
+    if (!ctx.expectArgs(actual ? 0 : 2))
+        return cli::WrongCommandLine;
+    qint64 eventNo = 0;
+    if (!actual) {
+        eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+        if (eventNo == 0)
+            return cli::WrongCommandLine;
+    }
+    if (!draw.ready())
+        return cli::Failed;
+    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    const draw::MeetingValues meeting = draw::readMeetingValues(draw.database(), draw.meetingNo());
+    const draw::HeatGroups groups(draw.items(), meeting.lanes);
+    draw::IndicateHeats heats(events, groups);
+    if (actual)
+        return heats.estimatesFromEntries() ? cli::Success : cli::Failed;
+    if (events.event(eventNo).eventNo == 0) {
+        ctx.messages().warning(QStringLiteral("There is no event ") + QString::number(eventNo));
+        return cli::Failed;
+    }
+    return heats.setEstimate(eventNo, ctx.args[1]) ? cli::Success : cli::Failed;
+}
+
+// Whether the heats of the event are its final ("yes") or a final is run ("no").
+int eventFinals(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
     if (!ctx.expectArgs(2))
         return cli::WrongCommandLine;
     const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
-    bool ok = false;
-    const int count = ctx.args[1].toInt(&ok);
-    if (eventNo == 0 || !ok || count < 0)
-        return ctx.usageError(QStringLiteral("COUNT must be a number"));
+    if (eventNo == 0)
+        return cli::WrongCommandLine;
+    const QString answer = ctx.args[1].toLower();
+    if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
+        return ctx.usageError(QStringLiteral("Say yes or no"));
     if (!draw.ready())
         return cli::Failed;
     draw::Events events(draw.database(), draw.items(), draw.meetingNo());
-    return events.setEstimatedCount(eventNo, count) ? cli::Success : cli::Failed;
+    if (events.event(eventNo).eventNo == 0) {
+        ctx.messages().warning(QStringLiteral("There is no event ") + QString::number(eventNo));
+        return cli::Failed;
+    }
+    // As the heats-are-finals screen: collected on opening, saved on leaving.
+    events.collectSelection();
+    if (!events.setFinalNotRun(eventNo, answer == QLatin1String("yes")))
+        return cli::Failed;
+    events.saveSelection();
+    return cli::Success;
 }
 
 // Proposes and stores formats for every selected event from its expected swimmers.
@@ -191,7 +231,9 @@ const cli::Command listCmd("event list", "[--meeting N]", &eventList);
 const cli::Command selectCmd("event select", "EVENTNO [--meeting N]", &eventSelect);
 const cli::Command unselectCmd("event unselect", "EVENTNO [--meeting N]", &eventUnselect);
 const cli::Command formatCmd("event format", "EVENTNO FORMAT [--meeting N]", &eventFormat);
-const cli::Command estimateCmd("event estimate", "EVENTNO COUNT [--meeting N]", &eventEstimate);
+const cli::Command estimateCmd("event estimate", "EVENTNO COUNT | --actual [--meeting N]",
+                               &eventEstimate);
+const cli::Command finalsCmd("event finals", "EVENTNO yes|no [--meeting N]", &eventFinals);
 const cli::Command autoCmd("event autoformat", "[--meeting N]", &eventAutoformat);
 
 } // namespace

@@ -1,10 +1,15 @@
-// Heat formats on their own: proposals by number of swimmers and what a format means.
+// Heat formats on their own: proposals by number of swimmers, what a format means, the
+// checks of a meeting's formats and the listings of the rules.
 
 #include "cli/cli.h"
 #include "cli/drawcli.h"
+#include "db/dmdcoredbs.h"
+#include "draw/events.h"
 #include "draw/formatcheck.h"
+#include "draw/formatlistings.h"
 #include "draw/formatproposal.h"
 #include "draw/heatformats.h"
+#include "draw/meetingvalues.h"
 #include "draw/roundletter.h"
 
 #include <QJsonArray>
@@ -97,7 +102,121 @@ int formatDescribe(cli::Context& ctx)
     return cli::Success;
 }
 
+// Lines as the list windows show them: "\r" breaks become lines.
+void printLines(cli::Context& ctx, const QStringList& lines)
+{
+    for (const QString& line : lines)
+        ctx.out << QString(line).replace(QLatin1Char('\r'), QLatin1Char('\n')) << "\n";
+    ctx.out.flush();
+}
+
+// One event: the lane and athlete check of its saved format. Without an event: the
+// meeting's heat counts against its entries.
+int formatCheck(cli::Context& ctx)
+{
+    cli::DrawCli draw(ctx);
+    if (ctx.args.size() > 1)
+        return ctx.usageError();
+    qint64 eventNo = 0;
+    if (ctx.args.size() == 1) {
+        eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+        if (eventNo == 0)
+            return cli::WrongCommandLine;
+    }
+    if (!draw.ready())
+        return cli::Failed;
+    const draw::MeetingValues meeting = draw::readMeetingValues(draw.database(), draw.meetingNo());
+    const draw::HeatGroups groups(draw.items(), meeting.lanes);
+    const draw::FormatCheck check(groups);
+    if (eventNo == 0) {
+        const draw::FormatCheck::MeetingReport report =
+            check.checkMeeting(draw.database(), draw.meetingNo());
+        if (ctx.json) {
+            ctx.printJson(QJsonObject{{"errors", report.errors},
+                                      {"hints", report.hints},
+                                      {"correct", report.correct},
+                                      {"lines", QJsonArray::fromStringList(report.lines)}});
+        } else {
+            ctx.out << "Heatcounts for Items\n\n";
+            printLines(ctx, {report.text()});
+        }
+        return report.passed() ? cli::Success : cli::Failed;
+    }
+    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    const draw::EventRow e = events.event(eventNo);
+    if (e.eventNo == 0) {
+        ctx.messages().warning(QStringLiteral("There is no event ") + QString::number(eventNo));
+        return cli::Failed;
+    }
+    const int athletes = std::max(e.athletes, e.estimated);
+    const QStringList lines = check.check(e.itemCode, e.format, athletes);
+    if (ctx.json) {
+        ctx.printJson(QJsonObject{{"eventno", e.eventNo},
+                                  {"heatformat", e.format},
+                                  {"athletes", athletes},
+                                  {"perheat", groups.athletesPerHeat(e.itemCode)},
+                                  {"lines", QJsonArray::fromStringList(lines)}});
+    } else {
+        ctx.out << events.eventTitle(eventNo) << ": "
+                << (e.format.isEmpty() ? QStringLiteral("final only") : e.format) << ", "
+                << athletes << " athletes, " << groups.athletesPerHeat(e.itemCode) << " per heat\n";
+        printLines(ctx, lines.isEmpty() ? QStringList{QStringLiteral("No errors")} : lines);
+    }
+    return lines.isEmpty() ? cli::Success : cli::Failed;
+}
+
+int formatListing(cli::Context& ctx)
+{
+    if (ctx.args.value(0) == QLatin1String("groups")) {
+        ctx.takeOption(QStringLiteral("--meeting"));
+        if (!ctx.expectArgs(1))
+            return cli::WrongCommandLine;
+        ctx.out << draw::formatlistings::kGroupsTitle << "\n\n";
+        printLines(ctx, draw::formatlistings::itemGroups(ctx.messages()));
+        return cli::Success;
+    }
+    cli::DrawCli draw(ctx);
+    if (!ctx.expectArgs(1))
+        return cli::WrongCommandLine;
+    const QString which = ctx.args[0];
+    if (which != QLatin1String("rules") && which != QLatin1String("tracks") &&
+        which != QLatin1String("errors"))
+        return ctx.usageError(QStringLiteral("Which listing: rules, groups, tracks or errors"));
+    if (!draw.ready())
+        return cli::Failed;
+    const draw::MeetingValues meeting = draw::readMeetingValues(draw.database(), draw.meetingNo());
+    const draw::HeatGroups groups(draw.items(), meeting.lanes);
+    namespace listings = draw::formatlistings;
+    if (which == QLatin1String("rules")) {
+        ctx.out << listings::kRulesTitle << "\n\n";
+        printLines(ctx, listings::rulesFormats(ctx.messages(), meeting.lanes));
+        return cli::Success;
+    }
+    if (which == QLatin1String("tracks")) {
+        const QStringList lines =
+            listings::meetingTracks(draw.database(), groups, draw.meetingNo());
+        if (lines.isEmpty())
+            return cli::Failed;
+        ctx.out << listings::kTracksTitle << "\n" << listings::kTracksSubtitle << "\n\n";
+        printLines(ctx, lines);
+        return cli::Success;
+    }
+    bool cancelled = false;
+    const QStringList lines =
+        listings::formatErrors(draw.database(), groups, draw.meetingNo(), &cancelled);
+    if (cancelled)
+        return cli::Failed;
+    if (!lines.isEmpty()) {
+        ctx.out << listings::kErrorsTitle << "\n\n";
+        printLines(ctx, lines);
+    }
+    return lines.isEmpty() ? cli::Success : cli::Failed;
+}
+
 const cli::Command proposeCmd("format propose", "ITEMCODE COUNT [--lanes N]", &formatPropose);
 const cli::Command describeCmd("format describe", "FORMAT", &formatDescribe);
+const cli::Command checkCmd("format check", "[EVENTNO] [--meeting N]", &formatCheck);
+const cli::Command listingCmd("format listing", "rules|groups|tracks|errors [--meeting N]",
+                              &formatListing);
 
 } // namespace

@@ -1,25 +1,71 @@
 #include "draw/formataccept.h"
 
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
 #include "draw/events.h"
 #include "draw/formatcheck.h"
 #include "draw/formatproposal.h"
+#include "draw/heatformats.h"
 #include "draw/meetingvalues.h"
 #include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
 namespace draw {
 
+bool mayGiveHeats(const meeting::ItemTypes& items, const EventRow& event)
+{
+    shell::Messages& messages = items.messages();
+    if (event.itemCode.mid(11, 2) == QLatin1String("99")) {
+        messages.warning(QStringLiteral(
+            "Heats are not allowed on Mixed events.\r\rMixed Events are intended where there "
+            "are not\renough Athletes for a few similar events.\rIt does not make sense to have "
+            "Heats then."));
+        return false;
+    }
+    return !items.IsFieldItem(event.itemCode) ||
+           messages.confirm(QStringLiteral("Heats on field events does not really make sense.\r"
+                                           "Do you want heats anyway?"));
+}
+
+QString formatEditRefusal(const meeting::ItemTypes& items, const EventRow& event)
+{
+    if (!event.selectedEdit)
+        return QStringLiteral("You cannot edit the heats for an unselected event");
+    if (event.nAthlon > 0 && items.ItemGroup(event.itemCode) == QLatin1String("NTH"))
+        return QStringLiteral("You cannot edit the HeatFormat for n-Athlon Results-event");
+    return QString();
+}
+
+bool mayEditFormat(const HeatGroups& groups, const EventRow& event)
+{
+    const meeting::ItemTypes& items = groups.items();
+    shell::Messages& messages = items.messages();
+    const QString refusal = formatEditRefusal(items, event);
+    if (!refusal.isEmpty()) {
+        messages.warning(refusal);
+        return false;
+    }
+    if (groups.heatGroupOf(event.itemCode, false) > 0)
+        return true;
+    messages.warning(QStringLiteral("The item does not have a heat group: ") + event.itemCode);
+    messages.warning(QStringLiteral("The program will not be able to give the rules."));
+    return messages.confirm(QStringLiteral("Do you want to continue nevertheless"));
+}
+
 bool acceptFormat(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo,
                   const EventRow& event, const QString& format)
 {
+    return acceptFormat(database, items, meetingNo, event, format,
+                        std::max(event.athletes, event.estimated));
+}
+
+bool acceptFormat(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo,
+                  const EventRow& event, const QString& format, int athletes)
+{
     shell::Messages& messages = items.messages();
-    if (!event.selectedEdit) {
-        messages.warning(QStringLiteral("You cannot edit the heats for an unselected event"));
-        return false;
-    }
-    if (event.nAthlon > 0 && items.ItemGroup(event.itemCode) == QLatin1String("NTH")) {
-        messages.warning(QStringLiteral("You cannot edit the HeatFormat for n-Athlon "
-                                        "Results-event"));
+    const QString refusal = formatEditRefusal(items, event);
+    if (!refusal.isEmpty()) {
+        messages.warning(refusal);
         return false;
     }
     const QString textError = FormatCheck::textError(format);
@@ -36,8 +82,10 @@ bool acceptFormat(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int
                          overfilled.join(QLatin1Char('\r')));
         return false;
     }
-    const int athletes = std::max(event.athletes, event.estimated);
     if (athletes == 0)
+        return true;
+    // Without a heat group there are no rules to compare with.
+    if (groups.heatGroupOf(event.itemCode, false) == 0)
         return true;
     const QString proposal = FormatProposal(groups).autoformat(event.itemCode, athletes);
     const QStringList lines = FormatCheck(groups).check(event.itemCode, format, athletes);
@@ -50,6 +98,20 @@ bool acceptFormat(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int
     if (!lines.isEmpty())
         text += QStringLiteral("\r\rThere are errors:\r\r") + lines.join(QLatin1Char('\r'));
     return messages.confirm(text + QStringLiteral("\r\rAccept nevertheless"));
+}
+
+bool storeFormatEdit(db::DmdCoreDbs& database, qint64 eventNo, const QString& format,
+                     bool heatsAreFinals)
+{
+    if (format.isEmpty() && heatsAreFinals) {
+        database.messages().warning(kNoHeatsToBeFinals);
+        return false;
+    }
+    return database.executeOneRow(
+        QStringLiteral("update MYEVENT set  FINAL_NOT_RUN=") + db::sqlInt(heatsAreFinals ? 1 : 0) +
+        QStringLiteral(", C_HEATCOUNTSEDIT=") + db::quoted(HeatFormats::heatCountsText(format)) +
+        QStringLiteral(", C_HEATFORMATEDIT=") + db::quoted(format) +
+        QStringLiteral(" where EVENTNO = ") + db::sqlInt(eventNo));
 }
 
 } // namespace draw

@@ -114,18 +114,23 @@ QStringList FormatCheck::check(const QString& itemCode, const QString& format, i
     return lines;
 }
 
-QString FormatCheck::MeetingReport::text() const
+QString FormatCheck::MeetingReport::heading() const
 {
     QStringList out{QStringLiteral("The following Track Items has either too\rmany or too few "
                                    "Heats based on the actual\rAthletes participating in the "
-                                   "Heats :\r\r")};
+                                   "Heats :"),
+                    QString()};
     out.append(QString::number(errors) + QStringLiteral(" ERRORS : too little heats"));
     out.append(QString::number(hints) + QStringLiteral(" Hints  : too many heats"));
     out.append(QString::number(correct) + QStringLiteral(" Correct number of Heats"));
     out.append(QString());
     out.append(QStringLiteral("Differ  Item  Seq  Time"));
-    out += lines;
     return out.join(QLatin1Char('\r'));
+}
+
+QString FormatCheck::MeetingReport::text() const
+{
+    return (QStringList{heading()} + lines).join(QLatin1Char('\r'));
 }
 
 FormatCheck::MeetingReport FormatCheck::checkMeeting(db::DmdCoreDbs& database, int meetingNo) const

@@ -34,6 +34,8 @@ public:
         int hints = 0;
         int correct = 0;
         bool passed() const { return errors == 0; }
+        // The heading, counts and column caption of the list window; text() adds the lines.
+        QString heading() const;
         QString text() const;
     };
     // Compares every selected track event's first-round heats with its entries.

@@ -36,10 +36,10 @@ int HeatGroups::defaultAthletesPerHeat(int group)
     return group >= 1 && group <= 13 ? kGroups[group].perHeat : 0;
 }
 
-int HeatGroups::heatGroupOf(const QString& itemCode) const
+int HeatGroups::heatGroupOf(const QString& itemCode, bool reportErrors) const
 {
     if (!m_items.isSwimming())
-        return athleticsGroup(itemCode);
+        return athleticsGroup(itemCode, reportErrors);
     const int d = m_items.TrackDistance(itemCode);
     if (d < 26)
         return 1;
@@ -52,9 +52,13 @@ int HeatGroups::heatGroupOf(const QString& itemCode) const
     return 5;
 }
 
-int HeatGroups::athleticsGroup(const QString& itemCode) const
+int HeatGroups::athleticsGroup(const QString& itemCode, bool reportErrors) const
 {
-    shell::Messages& messages = m_items.messages();
+    auto noGroup = [&](qint64 number, const QString& text) {
+        if (reportErrors)
+            m_items.messages().internalError(number, text + itemCode);
+        return 0;
+    };
     const QString group = itemCode.left(3);
     if (group == QLatin1String("NTH"))
         return 13;
@@ -76,8 +80,7 @@ int HeatGroups::athleticsGroup(const QString& itemCode) const
             return 8;
         if (d <= 10000)
             return 9;
-        messages.internalError(430201, QStringLiteral("Invalid dist:") + itemCode);
-        return 0;
+        return noGroup(430201, QStringLiteral("Invalid dist:"));
     }
     if (group == QLatin1String("REL") || group == QLatin1String("SRL")) {
         const int d = m_items.TrackDistance(itemCode);
@@ -85,13 +88,11 @@ int HeatGroups::athleticsGroup(const QString& itemCode) const
             return 6;
         if (d <= 7040)
             return 7;
-        messages.internalError(430202, QStringLiteral("Invalid dist:") + itemCode);
-        return 0;
+        return noGroup(430202, QStringLiteral("Invalid dist:"));
     }
     if (group == QLatin1String("XCN") || group == QLatin1String("BIA"))
         return 9;
-    messages.internalError(430203, QStringLiteral("Invalid group:") + itemCode);
-    return 0;
+    return noGroup(430203, QStringLiteral("Invalid group:"));
 }
 
 int HeatGroups::laneSetting(const QString& itemCode) const

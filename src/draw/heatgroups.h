@@ -21,7 +21,9 @@ public:
     const meeting::ItemTypes& items() const { return m_items; }
     const LaneSettings& lanes() const { return m_lanes; }
 
-    int heatGroupOf(const QString& itemCode) const;
+    // Items outside every group are internal errors unless `reportErrors` is false (the
+    // listing of every item shows them as having no group).
+    int heatGroupOf(const QString& itemCode, bool reportErrors = true) const;
     // Athletes that need no heats, and the default heat size, of a group (1 to 13).
     static int finalCapacity(int group);
     static int defaultAthletesPerHeat(int group);
@@ -35,7 +37,7 @@ public:
     int heatShortfall(const QString& itemCode, const QString& format, int athletes) const;
 
 private:
-    int athleticsGroup(const QString& itemCode) const;
+    int athleticsGroup(const QString& itemCode, bool reportErrors) const;
 
     const meeting::ItemTypes& m_items;
     LaneSettings m_lanes;

@@ -1,8 +1,7 @@
 #include "draw/simplexeditor.h"
 
-#include "db/dmdcoredbs.h"
-#include "db/sqltext.h"
 #include "draw/events.h"
+#include "draw/formataccept.h"
 #include "draw/heatformats.h"
 #include "draw/heatgroups.h"
 #include "meeting/itemtypes.h"
@@ -21,23 +20,11 @@ bool SimplexEditor::canEdit(qint64 eventNo)
     const EventRow row = m_events.event(eventNo);
     if (row.eventNo == 0)
         return false;
-    const meeting::ItemTypes& items = m_events.items();
-    if (row.itemCode.mid(11, 2) == QLatin1String("99")) {
-        messages.warning(QStringLiteral(
-            "Heats are not allowed on Mixed events.\r\rMixed Events are intended where there "
-            "are not\renough Athletes for a few similar events.\rIt does not make sense to have "
-            "Heats then."));
-        return false;
-    }
-    if (items.IsFieldItem(row.itemCode) &&
-        !messages.confirm(QStringLiteral("Heats on field events does not really make sense.\r"
-                                         "Do you want heats anyway?")))
+    if (!mayGiveHeats(m_events.items(), row))
         return false;
     switch (HeatFormats::formatKind(row.formatEdit)) {
     case FormatKind::Complex:
-        messages.warning(QStringLiteral("This format is complex.  You can only edit it with "
-                                        "Complex mode.") +
-                         kEditAgain);
+        messages.warning(kComplexOnly);
         return false;
     case FormatKind::SemisWithPlaces:
         messages.warning(QStringLiteral("This format has more than just performance-selection.\r"
@@ -79,8 +66,7 @@ bool SimplexEditor::setHeats(qint64 eventNo, const QString& heatsText, bool heat
         return false;
     const EventRow row = m_events.event(eventNo);
     if (heats == 0 && heatsAreFinals) {
-        messages.warning(QStringLiteral("You cannot indicate that Heats-are-finals \rif there "
-                                        "are no Heats."));
+        messages.warning(kNoHeatsToBeFinals);
         return false;
     }
     if (heats == 0 && !row.formatEdit.isEmpty() &&
@@ -93,11 +79,7 @@ bool SimplexEditor::setHeats(qint64 eventNo, const QString& heatsText, bool heat
             items.IsFieldItem(row.itemCode) ? 12 : m_groups.athletesPerHeat(row.itemCode);
         format = QString::number(heats) + QStringLiteral(",0,") + QString::number(perHeat);
     }
-    return m_events.database().executeOneRow(
-        QStringLiteral("update MYEVENT set  FINAL_NOT_RUN=") +
-        db::sqlInt(heats > 0 && heatsAreFinals ? 1 : 0) + QStringLiteral(", C_HEATCOUNTSEDIT=") +
-        db::quoted(HeatFormats::heatCountsText(format)) + QStringLiteral(", C_HEATFORMATEDIT=") +
-        db::quoted(format) + QStringLiteral(" where EVENTNO = ") + db::sqlInt(eventNo));
+    return storeFormatEdit(m_events.database(), eventNo, format, heatsAreFinals);
 }
 
 } // namespace draw
