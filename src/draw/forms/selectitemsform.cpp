@@ -1,12 +1,14 @@
 #include "draw/forms/selectitemsform.h"
 
-#include "draw/formataccept.h"
 #include "draw/formatproposal.h"
 #include "draw/forms/additemdialog.h"
+#include "draw/forms/heateditors.h"
+#include "draw/forms/heatsarefinalsform.h"
+#include "draw/forms/indicateheatsform.h"
 #include "draw/heatformats.h"
+#include "draw/indicateheats.h"
 #include "draw/meetingvalues.h"
 #include "draw/programsetup.h"
-#include "draw/simplexeditor.h"
 #include "draw/standarditems.h"
 #include "shell/run.h"
 
@@ -72,10 +74,11 @@ SelectItemsForm::SelectItemsForm(shell::Run& run, QWidget* parent)
     add(2, 1, QStringLiteral("AutoFormat"), [this] { autoformat(false); });
     add(2, 2, QStringLiteral("AutoFormat All"), [this] { autoformat(true); });
     add(2, 3, QStringLiteral("Edit Format..."), [this] { editFormat(); });
-    add(3, 0, QStringLiteral("Heats Are Finals"), [this] { toggleHeatsAreFinals(); });
-    add(3, 1, QStringLiteral("Description..."), [this] { editDescription(); });
+    add(3, 0, QStringLiteral("Indicate Heats..."), [this] { indicateHeats(); });
+    add(3, 1, QStringLiteral("Heats are Finals..."), [this] { heatsAreFinals(); });
     add(3, 2, QStringLiteral("Semi Heats..."), [this] { editSemiHeats(); });
-    add(3, 3, QStringLiteral("Close"), [this] { accept(); });
+    add(3, 3, QStringLiteral("Description..."), [this] { editDescription(); });
+    add(4, 3, QStringLiteral("Close"), [this] { accept(); });
     auto* more = new QPushButton(QStringLiteral("More"), this);
     more->setAutoDefault(false);
     auto* moreMenu = new QMenu(more);
@@ -227,28 +230,15 @@ void SelectItemsForm::editExpected()
 
 void SelectItemsForm::autoformat(bool all)
 {
-    const MeetingValues meeting = readMeetingValues(*m_run.database(), m_events.meetingNo());
-    HeatGroups groups(m_items, meeting.lanes);
-    FormatProposal proposal(groups);
-    QList<EventRow> targets;
-    if (all) {
-        targets = m_events.list(true);
-    } else if (const qint64 e = currentEvent()) {
-        const EventRow row = m_events.event(e);
-        if (!row.selectedEdit) {
-            m_run.messages().warning(QStringLiteral("This item is not selected"));
-            return;
-        }
-        const QString title = m_items.ItemDescription(row.itemCode, false);
-        if (!m_run.messages().confirm(QStringLiteral("Autoformat ") + title +
-                                      QStringLiteral(" using the\rEstimatedAthleteCount (") +
-                                      QString::number(row.estimated) + ")"))
-            return;
-        if (row.estimated == 0 && row.athletes == 0)
-            m_run.messages().information(QStringLiteral("No athletes for ") + title);
-        targets.append(row);
+    const HeatGroups groups = heatGroups();
+    if (!all) {
+        if (const qint64 e = currentEvent())
+            IndicateHeats(m_events, groups).autoformat(e);
+        refresh();
+        return;
     }
-    for (const EventRow& row : targets) {
+    FormatProposal proposal(groups);
+    for (const EventRow& row : m_events.list(true)) {
         if (row.nAthlon > 0)
             continue;
         const int athletes = std::max(row.estimated, row.athletes);
@@ -258,52 +248,34 @@ void SelectItemsForm::autoformat(bool all)
     refresh();
 }
 
+HeatGroups SelectItemsForm::heatGroups()
+{
+    return HeatGroups(m_items, readMeetingValues(*m_run.database(), m_events.meetingNo()).lanes);
+}
+
 void SelectItemsForm::editFormat()
 {
-    const qint64 e = currentEvent();
-    if (e == 0)
-        return;
-    const EventRow row = m_events.event(e);
-    bool ok = false;
-    const QString format = QInputDialog::getText(
-        this, QStringLiteral("Edit Heat Format"),
-        m_items.ItemDescription(row.itemCode, false) +
-            QStringLiteral("\nHeats,Places,Times per round, rounds separated by \"/\" "
-                           "(empty: final only):"),
-        QLineEdit::Normal, row.formatEdit, &ok);
-    if (!ok)
-        return;
-    if (acceptFormat(*m_run.database(), m_items, m_events.meetingNo(), row, format.trimmed()))
-        m_events.setFormatEdit(e, format.trimmed());
-    refresh();
+    if (const qint64 e = currentEvent();
+        e != 0 && editHeatFormat(this, m_events, heatGroups(), ComplexEditor::Mode::Complex, e))
+        refresh();
 }
 
 void SelectItemsForm::editSemiHeats()
 {
-    const qint64 e = currentEvent();
-    if (e == 0)
-        return;
-    const HeatGroups groups(m_items,
-                            readMeetingValues(*m_run.database(), m_events.meetingNo()).lanes);
-    SimplexEditor editor(m_events, groups);
-    if (!editor.canEdit(e))
-        return;
-    QString text =
-        QString::number(HeatFormats::heatCountsText(m_events.event(e).formatEdit).toInt());
-    if (!m_run.messages().askText(QStringLiteral("Number of semi heats (the best times go to "
-                                                 "the final; 0: final only)"),
-                                  &text))
-        return;
-    editor.setHeats(e, text, m_events.event(e).finalNotRun == 1, true);
+    if (const qint64 e = currentEvent(); e != 0 && draw::editSemiHeats(m_events, heatGroups(), e))
+        refresh();
+}
+
+void SelectItemsForm::indicateHeats()
+{
+    openItemScreen(m_events, [this] { openIndicateHeats(this, m_run); });
     refresh();
 }
 
-void SelectItemsForm::toggleHeatsAreFinals()
+void SelectItemsForm::heatsAreFinals()
 {
-    if (const qint64 e = currentEvent()) {
-        m_events.setFinalNotRun(e, m_events.event(e).finalNotRun != 1);
-        refresh();
-    }
+    openItemScreen(m_events, [this] { openHeatsAreFinals(this, m_run); });
+    refresh();
 }
 
 void SelectItemsForm::editDescription()

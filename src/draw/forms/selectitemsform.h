@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/events.h"
+#include "draw/heatgroups.h"
 #include "meeting/itemtypes.h"
 
 #include <QDialog>
@@ -34,7 +35,8 @@ public:
     void autoformat(bool all);
     void editFormat();
     void editSemiHeats();
-    void toggleHeatsAreFinals();
+    void indicateHeats();
+    void heatsAreFinals();
     void editDescription();
     void importTemplate();
     void saveTemplate();
@@ -49,6 +51,7 @@ public:
 
 private:
     qint64 currentEvent() const;
+    HeatGroups heatGroups();
 
     shell::Run& m_run;
     meeting::ItemTypes m_items;

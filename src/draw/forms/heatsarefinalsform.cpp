@@ -1,0 +1,143 @@
+#include "draw/forms/heatsarefinalsform.h"
+
+#include "shell/run.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace draw {
+
+HeatsAreFinalsForm::HeatsAreFinalsForm(shell::Run& run, QWidget* parent)
+    : QDialog(parent), m_run(run),
+      m_items(meeting::editionOf(run.globals().applicationCode()), run.messages()),
+      m_events(*run.database(), m_items, run.currentMeetingNo()), m_finals(m_events)
+{
+    setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Heats are finals"));
+    m_events.collectSelection();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("When the heats are the finals, no final is run "
+                                                "and the heat times are ranked together.\n"
+                                                "Space or double-click changes the event."),
+                                 this));
+    m_table = new QTableWidget(0, ColumnCount, this);
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Item"), QStringLiteral("Heat format"),
+                                        QStringLiteral("Sel"), QStringLiteral("Heats are finals")});
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { toggle(); });
+    auto* spaceKey = new QShortcut(QKeySequence(Qt::Key_Space), m_table);
+    spaceKey->setContext(Qt::WidgetShortcut);
+    connect(spaceKey, &QShortcut::activated, this, [this] { toggle(); });
+    layout->addWidget(m_table, 1);
+
+    auto* bottom = new QHBoxLayout;
+    m_showAll = new QCheckBox(QStringLiteral("Show items &without heats"), this);
+    connect(m_showAll, &QCheckBox::toggled, this, [this](bool on) { showWithoutHeats(on); });
+    bottom->addWidget(m_showAll);
+    bottom->addStretch(1);
+    auto* change = new QPushButton(QStringLiteral("&Heats are finals / Final is run"), this);
+    change->setAutoDefault(false);
+    connect(change, &QPushButton::clicked, this, [this] { toggle(); });
+    bottom->addWidget(change);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    bottom->addWidget(close);
+    layout->addLayout(bottom);
+    resize(640, 480);
+    refresh();
+    m_table->setFocus();
+    if (m_table->rowCount() > 0)
+        m_table->setCurrentCell(0, 0);
+}
+
+void HeatsAreFinalsForm::refresh()
+{
+    const qint64 keep = currentEvent();
+    m_rows = m_finals.events(m_withoutHeats);
+    m_table->setRowCount(int(m_rows.size()));
+    for (int r = 0; r < m_rows.size(); ++r) {
+        const EventRow& e = m_rows[r];
+        QString title = m_items.ItemDescription(e.itemCode, false);
+        if (!e.description.isEmpty())
+            title += QStringLiteral(" - ") + e.description;
+        const QStringList values{title, e.formatEdit,
+                                 e.selectedEdit ? QStringLiteral("X") : QString(),
+                                 e.finalNotRun == 1 ? QStringLiteral("Yes") : QStringLiteral("No")};
+        for (int c = 0; c < ColumnCount; ++c) {
+            auto* item = new QTableWidgetItem(values[c]);
+            if (c != Item)
+                item->setTextAlignment(Qt::AlignCenter);
+            if (!HeatsAreFinals::hasHeats(e))
+                item->setForeground(Qt::gray);
+            m_table->setItem(r, c, item);
+        }
+        if (e.eventNo == keep)
+            m_table->setCurrentCell(r, 0);
+    }
+}
+
+qint64 HeatsAreFinalsForm::currentEvent() const
+{
+    const int row = m_table ? m_table->currentRow() : -1;
+    return row >= 0 && row < m_rows.size() ? m_rows[row].eventNo : 0;
+}
+
+bool HeatsAreFinalsForm::selectEvent(qint64 eventNo)
+{
+    for (int r = 0; r < m_rows.size(); ++r) {
+        if (m_rows[r].eventNo == eventNo) {
+            m_table->setCurrentCell(r, 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+void HeatsAreFinalsForm::toggle()
+{
+    if (const qint64 e = currentEvent(); e != 0 && m_finals.toggle(e))
+        refresh();
+}
+
+void HeatsAreFinalsForm::showWithoutHeats(bool show)
+{
+    if (show && !m_finals.askShowWithoutHeats())
+        show = false;
+    const QSignalBlocker block(m_showAll);
+    m_showAll->setChecked(show);
+    if (show != m_withoutHeats) {
+        m_withoutHeats = show;
+        refresh();
+    }
+}
+
+void HeatsAreFinalsForm::done(int result)
+{
+    m_events.saveSelection();
+    QDialog::done(result);
+}
+
+void openHeatsAreFinals(QWidget* parent, shell::Run& run)
+{
+    if (run.currentMeetingNo() <= 0 || !run.database()) {
+        run.messages().warning(QStringLiteral("There is no current meeting selected!"));
+        return;
+    }
+    HeatsAreFinalsForm form(run, parent);
+    form.exec();
+}
+
+} // namespace draw

@@ -1,0 +1,321 @@
+#include "draw/forms/indicateheatsform.h"
+
+#include "draw/formatcheck.h"
+#include "draw/formatlistings.h"
+#include "draw/forms/heateditors.h"
+#include "draw/forms/heatsarefinalsform.h"
+#include "draw/forms/listwindow.h"
+#include "draw/meetingvalues.h"
+#include "shell/run.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace draw {
+
+namespace {
+
+QColor provisionColour(HeatProvision provision)
+{
+    switch (provision) {
+    case HeatProvision::Correct:
+        return QColor(198, 239, 206);
+    case HeatProvision::TooFew:
+        return QColor(255, 180, 180);
+    case HeatProvision::TooMany:
+        return QColor(255, 235, 156);
+    case HeatProvision::NoAthletes:
+        break;
+    }
+    return QColor();
+}
+
+QString countText(int n)
+{
+    return n > 0 ? QString::number(n) : QString();
+}
+
+} // namespace
+
+IndicateHeatsForm::IndicateHeatsForm(shell::Run& run, QWidget* parent)
+    : QDialog(parent), m_run(run),
+      m_items(meeting::editionOf(run.globals().applicationCode()), run.messages()),
+      m_events(*run.database(), m_items, run.currentMeetingNo()),
+      m_groups(m_items, readMeetingValues(*run.database(), run.currentMeetingNo()).lanes),
+      m_heats(m_events, m_groups), m_options(TooFewOptions::read(run.config()))
+{
+    setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Indicate Heats"));
+    m_events.collectSelection();
+    auto* layout = new QVBoxLayout(this);
+
+    auto* top = new QHBoxLayout;
+    m_summary = new QLabel(this);
+    top->addWidget(m_summary, 1);
+    top->addWidget(new QLabel(QStringLiteral("Too Few in"), this));
+    m_measure = new QPushButton(this);
+    m_measure->setAutoDefault(false);
+    connect(m_measure, &QPushButton::clicked, this,
+            [this] { setTooFewInAthletes(!m_options.inAthletes); });
+    top->addWidget(m_measure);
+    top->addWidget(new QLabel(QStringLiteral("of"), this));
+    m_against = new QPushButton(this);
+    m_against->setAutoDefault(false);
+    connect(m_against, &QPushButton::clicked, this,
+            [this] { setTooFewActualOnly(!m_options.actualOnly); });
+    top->addWidget(m_against);
+    layout->addLayout(top);
+
+    m_table = new QTableWidget(0, ColumnCount, this);
+    m_table->setHorizontalHeaderLabels(
+        {QStringLiteral("Item"), QStringLiteral("Heat format"), QStringLiteral("Heats"),
+         QStringLiteral("Capacity"), QStringLiteral("Entered"), QStringLiteral("Estimated"),
+         QStringLiteral("Too Few"), QStringLiteral("Heats are finals")});
+    m_table->horizontalHeaderItem(Heats)->setToolTip(
+        QStringLiteral("Heats of the first round: green enough, red too few, yellow too many"));
+    m_table->horizontalHeaderItem(Places)->setToolTip(
+        QStringLiteral("Athletes the first round's heats hold"));
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(Item, QHeaderView::Stretch);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int, int column) {
+        if (column == Estimated)
+            editEstimate();
+        else
+            editFormat(ComplexEditor::Mode::Complex);
+    });
+    auto* returnKey = new QShortcut(QKeySequence(Qt::Key_Return), m_table);
+    returnKey->setContext(Qt::WidgetShortcut);
+    connect(returnKey, &QShortcut::activated, this,
+            [this] { editFormat(ComplexEditor::Mode::Complex); });
+    auto* enterKey = new QShortcut(QKeySequence(Qt::Key_Enter), m_table);
+    enterKey->setContext(Qt::WidgetShortcut);
+    connect(enterKey, &QShortcut::activated, this,
+            [this] { editFormat(ComplexEditor::Mode::Complex); });
+    layout->addWidget(m_table, 1);
+
+    auto* buttons = new QGridLayout;
+    auto add = [this, buttons](int row, int col, const QString& text, auto slot) {
+        auto* b = new QPushButton(text, this);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        buttons->addWidget(b, row, col);
+    };
+    add(0, 0, QStringLiteral("&AutoFormat"), [this] { autoformat(); });
+    add(0, 1, QStringLiteral("&Estimated Athletes..."), [this] { editEstimate(); });
+    add(0, 2, QStringLiteral("Estimates from E&ntries"), [this] { estimatesFromEntries(); });
+    add(0, 3, QStringLiteral("&Lanes available"), [this] { showLanes(); });
+    add(1, 0, QStringLiteral("&Semi Heats..."), [this] { editSemiHeats(); });
+    add(1, 1, QStringLiteral("Semis with &Places..."),
+        [this] { editFormat(ComplexEditor::Mode::SemisWithPlaces); });
+    add(1, 2, QStringLiteral("&Complex..."), [this] { editFormat(ComplexEditor::Mode::Complex); });
+    add(1, 3, QStringLiteral("Heats are &Finals..."), [this] { heatsAreFinals(); });
+    add(2, 0, QStringLiteral("Check &HeatCounts"), [this] { checkHeatCounts(); });
+    auto* listings = new QPushButton(QStringLiteral("L&istings"), this);
+    listings->setAutoDefault(false);
+    buttons->addWidget(listings, 2, 1);
+    auto* menu = new QMenu(listings);
+    const QList<std::pair<QString, Listing>> entries{
+        {formatlistings::kRulesTitle, Listing::Rules},
+        {formatlistings::kGroupsTitle, Listing::Groups},
+        {formatlistings::kTracksTitle, Listing::Tracks},
+        {QStringLiteral("Errors in the saved formats"), Listing::Errors}};
+    for (const auto& [text, listing] : entries) {
+        connect(menu->addAction(text), &QAction::triggered, this,
+                [this, listing = listing] { showListing(listing); });
+    }
+    listings->setMenu(menu);
+    add(2, 3, QStringLiteral("Close"), [this] { accept(); });
+    layout->addLayout(buttons);
+    resize(940, 640);
+    refresh();
+    m_table->setFocus();
+    if (m_table->rowCount() > 0 && m_table->currentRow() < 0)
+        m_table->setCurrentCell(0, 0);
+}
+
+void IndicateHeatsForm::refresh()
+{
+    const qint64 keep = currentEvent();
+    m_measure->setText(m_options.inAthletes ? QStringLiteral("Athletes") : QStringLiteral("Heats"));
+    m_against->setText(m_options.actualOnly ? QStringLiteral("Actual") : QStringLiteral("Maximim"));
+    m_lines = m_heats.lines(m_options);
+    m_table->setRowCount(int(m_lines.size()));
+    int short_ = 0;
+    for (int r = 0; r < m_lines.size(); ++r) {
+        const HeatsLine& l = m_lines[r];
+        short_ += l.provision == HeatProvision::TooFew ? 1 : 0;
+        const QStringList values{l.title,
+                                 l.event.formatEdit,
+                                 QString::number(l.heatsProvided),
+                                 QString::number(l.athsProvided),
+                                 countText(l.event.athletes),
+                                 countText(l.event.estimated),
+                                 countText(l.tooFew),
+                                 l.event.finalNotRun == 1 ? QStringLiteral("Yes") : QString()};
+        for (int c = 0; c < ColumnCount; ++c) {
+            auto* item = new QTableWidgetItem(values[c]);
+            if (c != Item)
+                item->setTextAlignment(Qt::AlignCenter);
+            m_table->setItem(r, c, item);
+        }
+        const QColor colour = provisionColour(l.provision);
+        if (colour.isValid())
+            m_table->item(r, Heats)->setBackground(colour);
+        if (l.event.eventNo == keep)
+            m_table->setCurrentCell(r, 0);
+    }
+    m_summary->setText(QString::number(m_lines.size()) + QStringLiteral(" selected items, ") +
+                       QString::number(short_) +
+                       QStringLiteral(" without enough heats. Enter or double-click edits the "
+                                      "format."));
+}
+
+qint64 IndicateHeatsForm::currentEvent() const
+{
+    const int row = m_table ? m_table->currentRow() : -1;
+    return row >= 0 && row < m_lines.size() ? m_lines[row].event.eventNo : 0;
+}
+
+bool IndicateHeatsForm::selectEvent(qint64 eventNo)
+{
+    for (int r = 0; r < m_lines.size(); ++r) {
+        if (m_lines[r].event.eventNo == eventNo) {
+            m_table->setCurrentCell(r, 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+void IndicateHeatsForm::autoformat()
+{
+    if (const qint64 e = currentEvent()) {
+        m_heats.autoformat(e);
+        refresh();
+    }
+}
+
+void IndicateHeatsForm::editEstimate()
+{
+    const qint64 e = currentEvent();
+    if (e == 0)
+        return;
+    QString text = QString::number(m_events.event(e).estimated);
+    if (m_run.messages().askText(QStringLiteral("Estimated Number of Athletes for this Event"),
+                                 &text) &&
+        m_heats.setEstimate(e, text))
+        refresh();
+}
+
+void IndicateHeatsForm::estimatesFromEntries()
+{
+    if (m_heats.estimatesFromEntries())
+        refresh();
+}
+
+void IndicateHeatsForm::editSemiHeats()
+{
+    if (const qint64 e = currentEvent(); e != 0 && draw::editSemiHeats(m_events, m_groups, e))
+        refresh();
+}
+
+void IndicateHeatsForm::editFormat(ComplexEditor::Mode mode)
+{
+    if (const qint64 e = currentEvent();
+        e != 0 && editHeatFormat(this, m_events, m_groups, mode, e))
+        refresh();
+}
+
+void IndicateHeatsForm::heatsAreFinals()
+{
+    openItemScreen(m_events, [this] { openHeatsAreFinals(this, m_run); });
+    refresh();
+}
+
+void IndicateHeatsForm::showLanes()
+{
+    m_run.messages().information(m_heats.lanesAvailable());
+}
+
+void IndicateHeatsForm::checkHeatCounts()
+{
+    // The check reads the saved formats: save what this screen changed first.
+    m_events.saveSelection();
+    const FormatCheck::MeetingReport report =
+        FormatCheck(m_groups).checkMeeting(*m_run.database(), m_events.meetingNo());
+    ListWindow::showList(this, QStringLiteral("Heatcounts for Items"), report.heading(),
+                         report.lines);
+}
+
+void IndicateHeatsForm::showListing(Listing listing)
+{
+    namespace listings = formatlistings;
+    db::DmdCoreDbs& database = *m_run.database();
+    switch (listing) {
+    case Listing::Rules:
+        ListWindow::showList(this, listings::kRulesTitle, QString(),
+                             listings::rulesFormats(m_run.messages(), m_groups.lanes()));
+        return;
+    case Listing::Groups:
+        ListWindow::showList(this, listings::kGroupsTitle, QString(),
+                             listings::itemGroups(m_run.messages()));
+        return;
+    case Listing::Tracks: {
+        const QStringList lines = listings::meetingTracks(database, m_groups, m_events.meetingNo());
+        if (!lines.isEmpty())
+            ListWindow::showList(this, listings::kTracksTitle, listings::kTracksSubtitle, lines);
+        return;
+    }
+    case Listing::Errors: {
+        bool cancelled = false;
+        const QStringList lines =
+            listings::formatErrors(database, m_groups, m_events.meetingNo(), &cancelled);
+        if (!lines.isEmpty())
+            ListWindow::showList(this, listings::kErrorsTitle, QString(), lines);
+        return;
+    }
+    }
+}
+
+void IndicateHeatsForm::setTooFewInAthletes(bool inAthletes)
+{
+    m_options.inAthletes = inAthletes;
+    m_options.write(m_run.config());
+    refresh();
+}
+
+void IndicateHeatsForm::setTooFewActualOnly(bool actualOnly)
+{
+    m_options.actualOnly = actualOnly;
+    m_options.write(m_run.config());
+    refresh();
+}
+
+void IndicateHeatsForm::done(int result)
+{
+    m_events.saveSelection();
+    QDialog::done(result);
+}
+
+void openIndicateHeats(QWidget* parent, shell::Run& run)
+{
+    if (run.currentMeetingNo() <= 0 || !run.database()) {
+        run.messages().warning(QStringLiteral("There is no current meeting selected!"));
+        return;
+    }
+    IndicateHeatsForm form(run, parent);
+    form.exec();
+}
+
+} // namespace draw
