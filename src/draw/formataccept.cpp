@@ -47,9 +47,10 @@ bool mayEditFormat(const HeatGroups& groups, const EventRow& event)
     }
     if (groups.heatGroupOf(event.itemCode, false) > 0)
         return true;
-    messages.warning(QStringLiteral("The item does not have a heat group: ") + event.itemCode);
-    messages.warning(QStringLiteral("The program will not be able to give the rules."));
-    return messages.confirm(QStringLiteral("Do you want to continue nevertheless"));
+    return messages.confirm(QStringLiteral("The item does not have a heat group: ") +
+                            event.itemCode +
+                            QStringLiteral("\rThe program will not be able to give the rules."
+                                           "\r\rDo you want to continue nevertheless"));
 }
 
 bool acceptFormat(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo,

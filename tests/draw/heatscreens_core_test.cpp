@@ -257,6 +257,18 @@ TEST_F(HeatScreensCoreTest, AthleticsEditorsAskAboutFieldItemsAndCombinedResults
     ASSERT_TRUE(simplex.setHeats(lj, "3", false));
     EXPECT_EQ(events.event(lj).formatEdit, "3,0,12");
 
+    // Without a heat group the rules cannot help; the user decides.
+    NewEvent tenMiles;
+    tenMiles.itemCode = "LOD__17600M19";
+    tenMiles.selected = true;
+    const qint64 road = events.addEvent(tenMiles);
+    EXPECT_FALSE(editor.canEdit(road));
+    EXPECT_TRUE(m_sink.saw("The item does not have a heat group: LOD__17600M19\rThe program "
+                           "will not be able to give the rules."));
+    m_sink.answerYes();
+    EXPECT_TRUE(editor.canEdit(road));
+    EXPECT_EQ(editor.proposal(events.event(road), 40), "");
+
     NewEvent results;
     results.itemCode = "NTH_____10M19";
     results.selected = true;

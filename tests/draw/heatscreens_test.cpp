@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
+#include <QTimer>
 
 using namespace draw;
 
@@ -110,6 +112,34 @@ TEST_F(HeatScreensTest, IndicateHeatsShowsWhatTheFirstRoundProvides)
               "4,3,4/2,3,2");
     EXPECT_EQ(heats(free, "B"), 4);
     EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+}
+
+TEST_F(HeatScreensTest, EnterOpensTheFormatEditorAndEscapeSavesOnLeaving)
+{
+    const qint64 e = eventWith("FRE____100M13W", 0, 20);
+    IndicateHeatsForm form(run());
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.table()->setFocus();
+    ASSERT_TRUE(form.table()->hasFocus());
+    ASSERT_TRUE(form.selectEvent(e));
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<ComplexFormatDialog*>(QApplication::activeModalWidget())) {
+            opened = dialog->windowTitle();
+            dialog->fillDefaults();
+            dialog->accept();
+        }
+    });
+    QTest::keyClick(form.table(), Qt::Key_Return);
+    EXPECT_EQ(opened, "Edit Heat Format");
+    EXPECT_EQ(m_events->event(e).formatEdit, "3,2,2");
+    EXPECT_EQ(value("select HEATFORMAT from MYEVENT"), "");
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(value("select HEATFORMAT from MYEVENT"), "3,2,2");
+    EXPECT_EQ(heats(e, "A"), 3);
 }
 
 TEST_F(HeatScreensTest, TooFewTogglesAreKeptForTheNextTime)

@@ -218,14 +218,8 @@ void SelectItemsForm::editExpected()
     if (!m_run.messages().askText(QStringLiteral("Estimated Number of Athletes for this Event"),
                                   &text))
         return;
-    bool ok = false;
-    const int count = text.trimmed().toInt(&ok);
-    if (!ok || count < 0) {
-        m_run.messages().warning(QStringLiteral("Not a number:") + text);
-        return;
-    }
-    m_events.setEstimatedCount(e, count);
-    refresh();
+    if (IndicateHeats(m_events, heatGroups()).setEstimate(e, text))
+        refresh();
 }
 
 void SelectItemsForm::autoformat(bool all)
