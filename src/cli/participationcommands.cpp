@@ -7,6 +7,7 @@
 #include "db/sqltext.h"
 #include "entries/evententries.h"
 #include "entries/participations.h"
+#include "entries/relayteams.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
 
@@ -130,10 +131,16 @@ int entryRemove(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!t.ok())
         return cli::Failed;
-    return entries::Participations(*t.database, settingsOf(t))
-                   .remove(ctx.args[0].toLongLong(), ctx.args[1].toLongLong())
-               ? cli::Success
-               : cli::Failed;
+    const entries::EntrySettings settings = settingsOf(t);
+    const qint64 athleteNo = ctx.args[0].toLongLong();
+    const qint64 eventNo = ctx.args[1].toLongLong();
+    const auto athlete = entries::Athletes(*t.database, settings).find(athleteNo);
+    // A relay team leaves with its swimmers of that relay.
+    const bool removed =
+        athlete && athlete->isRelayTeam()
+            ? entries::RelayTeams(*t.database, settings).remove(athleteNo, eventNo)
+            : entries::Participations(*t.database, settings).remove(athleteNo, eventNo);
+    return removed ? cli::Success : cli::Failed;
 }
 
 int entryBest(cli::Context& ctx)

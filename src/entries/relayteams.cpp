@@ -172,14 +172,14 @@ qint64 RelayTeams::findOrCreate(qint64 teamNo, const QString& gender, int age, c
     return Athletes(m_db, m_settings).save(relay);
 }
 
-bool RelayTeams::removeFromEvent(qint64 relayTeamNo, qint64 eventNo)
+bool RelayTeams::remove(qint64 relayTeamNo, qint64 eventNo)
 {
-    const QString mine = QStringLiteral("ATHLETENO = ") + db::sqlInt(relayTeamNo);
-    if (!m_db.execute(QStringLiteral("delete from PARTICIPATE where ") + mine +
-                      QStringLiteral(" and EVENTNO = ") + db::sqlInt(eventNo)))
+    // The entry goes by the rules of every entry: not with performances, asked when drawn.
+    if (!Participations(m_db, m_settings).remove(relayTeamNo, eventNo))
         return false;
     m_db.execute(QStringLiteral("delete from RELAY_ATHLETE where RELAYTEAMNO = ") +
                  db::sqlInt(relayTeamNo) + QStringLiteral(" and EVENTNO = ") + db::sqlInt(eventNo));
+    const QString mine = QStringLiteral("ATHLETENO = ") + db::sqlInt(relayTeamNo);
     if (m_db.ZSqlCount(QStringLiteral("PARTICIPATE"), mine) > 0) {
         m_db.messages().information(
             QStringLiteral("The same Relay-Athlete participates in another Relay as well"));
@@ -208,14 +208,18 @@ bool RelayTeams::setRelayTeams(qint64 teamNo, qint64 eventNo, const QStringList&
         return false;
     }
     const QList<RelayTeamRow> old = ofTeam(teamNo, eventNo);
-    for (int i = 0; i < int(std::max(old.size(), names.size())); ++i) {
-        if (i < old.size() && i < names.size()) {
+    // Dropped positions go first: a relay team that already swam stops the edit before
+    // anything else changed.
+    for (qsizetype i = old.size() - 1; i >= names.size(); --i) {
+        if (!remove(old[i].athleteNo, eventNo))
+            return false;
+    }
+    for (int i = 0; i < int(names.size()); ++i) {
+        if (i < old.size()) {
             if (old[i].name != names[i])
                 m_db.execute(QStringLiteral("update ATHLETE set FIRSTNAME = ") +
                              db::quoted(names[i]) + QStringLiteral(" where ATHLETENO = ") +
                              db::sqlInt(old[i].athleteNo));
-        } else if (i < old.size()) {
-            removeFromEvent(old[i].athleteNo, eventNo);
         } else {
             // A mixed-gender relay runs under the "M" row, which every team may hold.
             const QString gender =

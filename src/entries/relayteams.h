@@ -48,6 +48,10 @@ public:
     // renames kept positions, removes dropped ones, creates new ones. A team without the
     // event's gender is refused unless `force`; more than two relay teams are asked about.
     bool setRelayTeams(qint64 teamNo, qint64 eventNo, const QStringList& names, bool force = false);
+    // Takes the relay team out of the event as any entry is taken out (refused with
+    // performances), with its swimmers in that event; the relay team itself goes too
+    // unless it swims another relay.
+    bool remove(qint64 relayTeamNo, qint64 eventNo);
     // Every team with the gender of every selected relay event gets its relay team and
     // participation. Returns the numbers added as {relay teams, participations}.
     std::pair<int, int> createForAll();
@@ -61,7 +65,6 @@ public:
     static int legCount(const QString& relayLegs);
 
 private:
-    bool removeFromEvent(qint64 relayTeamNo, qint64 eventNo);
     qint64 enter(qint64 relayTeamNo, qint64 eventNo);
 
     db::DmdCoreDbs& m_db;

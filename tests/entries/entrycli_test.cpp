@@ -118,6 +118,11 @@ TEST_F(EntryCliTest, relayTeamsAndTheirSwimmersAreScriptable)
     EXPECT_EQ(cli({"relay", "check"}, &out, &err), 1);
     EXPECT_TRUE(out.startsWith("Athlete=" + swimmers[0])) << out.toStdString();
     EXPECT_EQ(count(QStringLiteral("RELAY_ATHLETE")), 3);
+    // Taking the relay team out of its only relay takes its swimmers and itself away too.
+    ASSERT_EQ(cli({"--yes", "entry", "remove", relayTeam, relay}, &out, &err), 0)
+        << err.toStdString();
+    EXPECT_EQ(count(QStringLiteral("RELAY_ATHLETE")), 0);
+    EXPECT_EQ(count(QStringLiteral("ATHLETE"), QStringLiteral("SURNAME = 'RELAY TEAM'")), 0);
 }
 
 TEST_F(EntryCliTest, entriesAreListedPerEventAndPerSwimmerAndRemoved)

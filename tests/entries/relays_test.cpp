@@ -168,3 +168,25 @@ TEST_F(RelaysTest, theLinkCheckDeletesOnlyRowsThatPointNowhere)
     EXPECT_EQ(value(QStringLiteral("select RELAY_ATHLETE_NO from RELAY_ATHLETE")),
               QString::number(sound));
 }
+
+TEST_F(RelaysTest, aRelayTeamThatSwamCannotBeDroppedAndLeavesWithItsSwimmersOtherwise)
+{
+    const qint64 jan = swimmer(m_oak, QStringLiteral("JANSE"));
+    RelayTeams relays(database(), settings());
+    ASSERT_TRUE(relays.setRelayTeams(m_oak, m_relay, {QStringLiteral("A"), QStringLiteral("B")}));
+    const qint64 b = relays.ofTeam(m_oak, m_relay).value(1).athleteNo;
+    ASSERT_NE(RelayMembers(database(), m_meeting, b, m_relay).add(jan, QStringLiteral("F")), 0);
+    ASSERT_TRUE(database().execute(
+        QStringLiteral("update PARTICIPATE set PERFORMANCE = '2:01.00' where ATHLETENO = ") +
+        db::sqlInt(b)));
+    // Dropping B (and renaming A) is refused as a whole: A keeps its name.
+    EXPECT_FALSE(relays.setRelayTeams(m_oak, m_relay, {QStringLiteral("X")}));
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("You cannot delete the participation.")));
+    EXPECT_EQ(relays.ofTeam(m_oak, m_relay).value(0).name, QStringLiteral("A"));
+    EXPECT_EQ(count(QStringLiteral("RELAY_ATHLETE")), 1);
+    ASSERT_TRUE(database().execute(QStringLiteral("update PARTICIPATE set PERFORMANCE = ''")));
+    EXPECT_TRUE(relays.remove(b, m_relay));
+    EXPECT_EQ(count(QStringLiteral("RELAY_ATHLETE")), 0);
+    EXPECT_EQ(count(QStringLiteral("ATHLETE"), QStringLiteral("ATHLETENO = ") + db::sqlInt(b)), 0);
+    EXPECT_EQ(relays.ofTeam(m_oak, m_relay).size(), 1);
+}

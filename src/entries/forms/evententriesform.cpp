@@ -4,6 +4,7 @@
 #include "entries/forms/athletedialog.h"
 #include "entries/forms/entrytables.h"
 #include "entries/nathlons.h"
+#include "entries/relayteams.h"
 #include "entries/teams.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
@@ -284,7 +285,11 @@ void EventEntriesForm::removeFromEvent()
                                         QStringLiteral("\rRemove this Athlete from the Item\r(The "
                                                        "Athlete will not be deleted)")))
         return;
-    Participations(*m_run.database(), m_settings).remove(p->athleteNo, currentEvent());
+    // A relay team leaves with its swimmers of that relay.
+    if (m_relays)
+        RelayTeams(*m_run.database(), m_settings).remove(p->athleteNo, currentEvent());
+    else
+        Participations(*m_run.database(), m_settings).remove(p->athleteNo, currentEvent());
     refresh();
 }
 
