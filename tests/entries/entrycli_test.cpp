@@ -154,3 +154,28 @@ TEST_F(EntryCliTest, entriesAreListedPerEventAndPerSwimmerAndRemoved)
     EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 0);
     EXPECT_EQ(count(QStringLiteral("MYEVENT")), 2);
 }
+
+TEST_F(EntryCliTest, anNathlonSwimmerComesWithAllTheEventsOfItsCompetition)
+{
+    QString out;
+    QString err;
+    ASSERT_EQ(cli({"team", "add", "Oak Park", "OAK"}, &out, &err), 0) << err.toStdString();
+    for (const char* code : {"FLY_____50M13W", "BCK_____50M13W", "BRS_____50M13W"}) {
+        ASSERT_TRUE(
+            database().execute(QStringLiteral("update MYEVENT set N_ATHLON = 3 where EVENTNO = ") +
+                               db::sqlInt(addEvent(QString::fromLatin1(code)))));
+    }
+    addEvent(QStringLiteral("FRE_____50M13W"));
+    ASSERT_EQ(cli({"athlete", "add", "OAK", "NEL", "Jan", "M", "13", "--nathlon", "3"}, &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(out.contains("entries: 3")) << out.toStdString();
+    const QString athlete = out.section('\n', 0, 0).section(':', 1).trimmed();
+    ASSERT_EQ(cli({"entry", "list", "--athlete", athlete}, &out), 0);
+    EXPECT_EQ(out.count('\n'), 3);
+    // Removed only as a whole, with the swimmer.
+    EXPECT_EQ(cli({"--yes", "entry", "remove", athlete, out.section('\t', 1, 1)}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("Delete athletes for n-athlons")) << err.toStdString();
+    ASSERT_EQ(cli({"--yes", "athlete", "delete", athlete}, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 0);
+}

@@ -190,3 +190,22 @@ TEST_F(RelaysTest, aRelayTeamThatSwamCannotBeDroppedAndLeavesWithItsSwimmersOthe
     EXPECT_EQ(count(QStringLiteral("ATHLETE"), QStringLiteral("ATHLETENO = ") + db::sqlInt(b)), 0);
     EXPECT_EQ(relays.ofTeam(m_oak, m_relay).size(), 1);
 }
+
+TEST_F(RelaysTest, creatingForMoreThanTwentyTeamsIsAskedTwice)
+{
+    for (int i = 0; i < 19; ++i)
+        entries::Teams(database(), m_meeting)
+            .add({0, QStringLiteral("Club ") + QString::number(i),
+                  QStringLiteral("C") + QString::number(i), true, true});
+    RelayTeams relays(database(), settings());
+    // 21 teams: the first Yes is not enough.
+    m_sink.answerYes();
+    m_sink.answerNo();
+    EXPECT_EQ(relays.createForAll(), std::make_pair(0, 0));
+    EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 0);
+    m_sink.answerYes();
+    m_sink.answerYes();
+    EXPECT_EQ(relays.createForAll(), std::make_pair(21, 21));
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("21 RelayTeams and 21 participations were added for "
+                                          "Relay Events")));
+}
