@@ -220,3 +220,53 @@ TEST_F(ConnectFixture, ChangingToAnotherLocalDatabaseStoresItAndEndsTheProgram)
     // The run keeps its own connection until it ends.
     EXPECT_EQ(run->database()->connectionText(), defaultPath());
 }
+
+TEST_F(ConnectFixture, ChangingDatabaseRefusesWhatCannotBeUsedAndKeepsTheStoredLocation)
+{
+    makeDefault();
+    ASSERT_TRUE(connect());
+    const QString stored = run->config().readText(db::kLocalDatabaseName);
+    ASSERT_EQ(stored, defaultPath());
+    const auto refused = [&](const QString& expected) {
+        EXPECT_EQ(db::changeDatabase(*run), db::ChangeResult::Refused) << expected.toStdString();
+        EXPECT_TRUE(sink.saw(expected)) << expected.toStdString();
+        EXPECT_FALSE(sink.saw("The application will now be terminated."));
+        EXPECT_EQ(run->config().readText(db::kLocalDatabaseName), stored);
+        EXPECT_NE(run->config().readInt(db::kUseRemoteDatabase), 1);
+    };
+
+    sink.answerButton(0);
+    sink.answerFile("");
+    refused("The database is not selected");
+
+    sink.answerButton(0);
+    sink.answerFile(home.dir() + "/gone.gdb");
+    refused("Did you click ON the file ITSELF?");
+
+    // The installation may overwrite a file of that name.
+    sink.answerButton(0);
+    sink.answerFile(home.freshDatabase("EmptyDolvane.gdb"));
+    refused("You are not allowed to connect to a file\rthat starts with \"Empty\".");
+
+    sink.answerButton(1);
+    sink.answerText("192.0.2.7");
+    sink.answerText("   ");
+    refused("The database is not selected");
+
+    // A server that does not answer: nothing is stored for the next start.
+    sink.answerButton(1);
+    sink.answerText("127.0.0.1/3999");
+    sink.answerText("/srv/nowhere.gdb");
+    refused("Could not find the network-database\r127.0.0.1/3999:/srv/nowhere.gdb");
+
+    // A file of the older format is opened on a trial connection and turned away.
+    const QString old = home.freshDatabase("old.gdb");
+    alter(old, "drop table DATABASE_VERSION");
+    sink.answerButton(0);
+    sink.answerFile(old);
+    refused("This database is a Tamrok 2000 database.");
+
+    // None of the trials disturbed the run's own connection.
+    EXPECT_EQ(run->database()->connectionText(), defaultPath());
+    EXPECT_EQ(run->database()->ZSqlCount("DATABASE_VERSION", "1=1"), 1);
+}
