@@ -296,4 +296,178 @@ TEST_F(MainScreenTest, DeveloperModeShowsTheTestPanel)
     EXPECT_FALSE(screen.button("Try")->isEnabled());
 }
 
+TEST_F(MainScreenTest, EachDigitKeyPressesItsButtonAndOnlyThat)
+{
+    const int meetingNo = currentMeeting();
+    addEvent(database(), meetingNo, "X");
+    database().execute("update MYEVENT set C_GENDER = 'F', C_AGE = '12'");
+    addTeam(database(), meetingNo);
+    shell::ScreenOpeners openers = countingOpeners();
+    openers.openNewMeeting = [this](QWidget*, shell::Run&) {
+        m_opened << "new";
+        return 0;
+    };
+    openers.openRecords = [this](QWidget*, shell::Run&) { m_opened << "records"; };
+    shell::MainScreen screen(run(), openers);
+    screen.show();
+    for (int key = Qt::Key_1; key <= Qt::Key_9; ++key)
+        QTest::keyClick(&screen, Qt::Key(key));
+    EXPECT_EQ(m_opened, (QStringList{"new", "items", "program", "teams", "athletes", "records",
+                                     "sheets", "capture simplex", "after"}));
+    for (const auto& shown : m_sink.shown())
+        ADD_FAILURE() << shown.text.toStdString();
+    // New Meeting that returned none keeps the current meeting.
+    EXPECT_EQ(run().currentMeetingNo(), meetingNo);
+
+    m_opened.clear();
+    QTest::keyClick(&screen, Qt::Key_4, Qt::KeypadModifier);
+    EXPECT_EQ(m_opened, QStringList{"teams"});
+    m_opened.clear();
+    QTest::keyClick(&screen, Qt::Key_4, Qt::ControlModifier);
+    QTest::keyClick(&screen, Qt::Key_4, Qt::AltModifier);
+    QTest::keyClick(&screen, Qt::Key_0);
+    EXPECT_TRUE(m_opened.isEmpty());
+    EXPECT_TRUE(screen.isVisible());
+}
+
+TEST_F(MainScreenTest, ADigitOfADisabledButtonDoesNothing)
+{
+    currentMeeting();
+    shell::ScreenOpeners openers;
+    int teams = 0;
+    openers.openTeams = [&](QWidget*, shell::Run&) { ++teams; };
+    shell::MainScreen screen(run(), openers);
+    screen.show();
+    QTest::keyClick(&screen, Qt::Key_3);
+    QTest::keyClick(&screen, Qt::Key_5);
+    QTest::keyClick(&screen, Qt::Key_4);
+    EXPECT_EQ(teams, 1);
+    EXPECT_TRUE(m_sink.shown().isEmpty());
+}
+
+TEST_F(MainScreenTest, RecordsAndAfterNeedSelectedItemsAndAfterNeedsTeams)
+{
+    const int meetingNo = currentMeeting();
+    shell::ScreenOpeners openers = countingOpeners();
+    openers.openRecords = [this](QWidget*, shell::Run&) { m_opened << "records"; };
+    shell::MainScreen screen(run(), openers);
+    screen.show();
+    addEvent(database(), meetingNo, "");
+    addTeam(database(), meetingNo);
+    QTest::keyClick(&screen, Qt::Key_6);
+    QTest::keyClick(&screen, Qt::Key_9);
+    EXPECT_TRUE(m_opened.isEmpty());
+    EXPECT_TRUE(m_sink.saw("There are no Items selected for this meeting.\r\r"));
+    EXPECT_TRUE(m_sink.saw("There are no items selected for this meeting"));
+
+    addEvent(database(), meetingNo, "X");
+    QTest::keyClick(&screen, Qt::Key_6);
+    QTest::keyClick(&screen, Qt::Key_9);
+    EXPECT_EQ(m_opened, (QStringList{"records", "after"}));
+}
+
+TEST_F(MainScreenTest, TheChecksOfOtherAreasStopItemsAndCapture)
+{
+    const int meetingNo = currentMeeting();
+    addEvent(database(), meetingNo, "X");
+    addTeam(database(), meetingNo);
+    shell::ScreenOpeners openers = countingOpeners();
+    QStringList checks;
+    bool itemFormat = false;
+    bool performances = false;
+    bool scoreTables = false;
+    openers.checkItemFormat = [&](shell::Run&) {
+        checks << "item format";
+        return itemFormat;
+    };
+    openers.checkPerformances = [&](shell::Run&) {
+        checks << "performances";
+        return performances;
+    };
+    openers.checkScoreTables = [&](shell::Run&) {
+        checks << "score tables";
+        return scoreTables;
+    };
+    shell::MainScreen screen(run(), openers);
+    screen.show();
+
+    QTest::keyClick(&screen, Qt::Key_2);
+    QTest::keyClick(&screen, Qt::Key_8);
+    EXPECT_EQ(checks, (QStringList{"item format", "performances"}));
+    performances = true;
+    checks.clear();
+    QTest::keyClick(&screen, Qt::Key_8);
+    EXPECT_EQ(checks, (QStringList{"performances", "item format"}));
+    itemFormat = true;
+    checks.clear();
+    QTest::keyClick(&screen, Qt::Key_8);
+    EXPECT_EQ(checks, (QStringList{"performances", "item format", "score tables"}));
+    EXPECT_TRUE(m_opened.isEmpty());
+    // The shortcomings of the data are looked for under their progress text.
+    EXPECT_TRUE(m_sink.progressTexts().contains("During: Check for shortcommings in data"));
+
+    scoreTables = true;
+    QTest::keyClick(&screen, Qt::Key_2);
+    QTest::keyClick(&screen, Qt::Key_8);
+    EXPECT_EQ(m_opened, (QStringList{"items", "capture simplex"}));
+    // The other workflow buttons do not run them.
+    checks.clear();
+    QTest::keyClick(&screen, Qt::Key_3);
+    QTest::keyClick(&screen, Qt::Key_9);
+    EXPECT_TRUE(checks.isEmpty());
+}
+
+TEST_F(MainScreenTest, GeneralUtilitiesThatLeaveAQueryOpenAreReported)
+{
+    db::DmdCoreDbs::resetCounters();
+    shell::ScreenOpeners openers;
+    std::unique_ptr<db::Query> leaked;
+    bool leak = false;
+    openers.openGeneralUtilities = [&](QWidget*, shell::Run& r) {
+        db::Query closed = r.database()->openQuery("select MEETINGNO from MEETING");
+        if (leak)
+            leaked = std::make_unique<db::Query>(r.database()->openQuery("select 1 from CONFIG"));
+    };
+    shell::MainScreen screen(run(), openers);
+    screen.show();
+    screen.button("&General Utilities")->click();
+    EXPECT_FALSE(m_sink.saw("Qry="));
+    leak = true;
+    screen.button("&General Utilities")->click();
+    EXPECT_TRUE(m_sink.saw("Qry=1\rSql=0\rDst=0"));
+    EXPECT_TRUE(screen.isVisible());
+}
+
+TEST_F(MainScreenTest, SettingsAndManageDataRefreshTheMeetingText)
+{
+    const int meetingNo = currentMeeting();
+    const int other = addMeeting(database(), "Spring Relays");
+    shell::ScreenOpeners openers;
+    openers.openSettings["Settings: Meeting General   "] = [&](QWidget*, shell::Run& r) {
+        r.database()->execute("update MEETING set DESCRIPTION = 'Winter Gala II' where "
+                              "MEETINGNO = " +
+                              db::sqlInt(meetingNo));
+        meeting::setCurrentMeeting(r, meetingNo);
+    };
+    openers.openManageData = [&](QWidget*, shell::Run& r) {
+        meeting::setCurrentMeeting(r, other);
+        return shell::ScreenOpeners::DataChange::None;
+    };
+    shell::MainScreen screen(run(), openers);
+    screen.show();
+    screen.button("Settings: Meeting General   ")->click();
+    EXPECT_TRUE(screen.meetingText().contains("Winter Gala II"))
+        << screen.meetingText().toStdString();
+    screen.button("&Manage data")->click();
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_TRUE(screen.meetingText().contains("Spring Relays"))
+        << screen.meetingText().toStdString();
+
+    // Without a current meeting the settings do not open.
+    meeting::setCurrentMeeting(run(), 0);
+    m_sink.clear();
+    screen.button("Settings: Meeting General   ")->click();
+    EXPECT_TRUE(m_sink.saw("There is no current meeting selected!"));
+}
+
 } // namespace
