@@ -19,6 +19,17 @@ bool stepDue(const QString& stored, const UpgradeStep& step)
     return stored < step.version;
 }
 
+// The report of an upgrade that stops: which step (or that none is left), where, and at
+// which version the database stays.
+void reportAbandoned(DmdCoreDbs& database, const QString& what, const QString& stored)
+{
+    database.messages().internalError(
+        10302, what + QStringLiteral("\rThe database is ") + database.connectionText() +
+                   QStringLiteral("\rThe database version was left at ") + stored +
+                   QStringLiteral("\rCould not perform the update\rPlease call support: ") +
+                   QString::fromLatin1(kSupportLines) + QStringLiteral("\r abandoned."));
+}
+
 } // namespace
 
 bool StepContext::execute(const QString& sql)
@@ -64,7 +75,6 @@ bool upgrade(DmdCoreDbs& database, const UpgradeChain& chain)
                                                      "here if the database is up to date"));
         return true;
     }
-    bool success = true;
     for (const UpgradeStep& step : chain) {
         const QString stored = storedVersion(database);
         if (!stepDue(stored, step))
@@ -73,7 +83,7 @@ bool upgrade(DmdCoreDbs& database, const UpgradeChain& chain)
                                          step.version + QStringLiteral("\r") + step.name);
         FbTransaction transaction(TransactionKind::Modify);
         DbError error;
-        success = transaction.start(*database.attachment(), &error);
+        bool success = transaction.start(*database.attachment(), &error);
         if (success) {
             StepContext context(database, transaction);
             success = step.routine(context) &&
@@ -84,21 +94,28 @@ bool upgrade(DmdCoreDbs& database, const UpgradeChain& chain)
         if (!success) {
             transaction.rollback(nullptr);
             messages.progressDone();
-            messages.internalError(
-                10302, QStringLiteral("This ") + kindText(step.kind) + QStringLiteral(" step:\r") +
-                           step.version + QStringLiteral(" ") + step.name +
-                           QStringLiteral("\rThe database is ") + database.connectionText() +
-                           QStringLiteral("\rThe database version was left at ") + stored +
-                           QStringLiteral("\rCould not perform the update\r"
-                                          "Please call support: ") +
-                           QString::fromLatin1(kSupportLines) + QStringLiteral("\r abandoned."));
-            break;
+            reportAbandoned(database,
+                            QStringLiteral("This ") + kindText(step.kind) +
+                                QStringLiteral(" step:\r") + step.version + QStringLiteral(" ") +
+                                step.name,
+                            stored);
+            return false;
         }
         // Later reads see the new structure and version.
         database.refreshReads();
     }
     messages.progressDone();
-    return success;
+    // Steps of older releases that this program no longer carries: the schema would miss
+    // what the screens read, so the database is not used.
+    const QString reached = storedVersion(database);
+    if (reached < QLatin1String(kSchemaVersion)) {
+        reportAbandoned(database,
+                        QStringLiteral("No step of this release brings the database to version ") +
+                            QString::fromLatin1(kSchemaVersion) + QStringLiteral("."),
+                        reached);
+        return false;
+    }
+    return true;
 }
 
 bool upgradeAtConnect(DmdCoreDbs& database, const UpgradeChain& chain)

@@ -149,6 +149,49 @@ TEST_F(SchemaTest, AFailedStepStopsTheChainAtTheLastGoodVersionAndResumesLater)
     EXPECT_EQ(db::storedVersion(database()), "2.851");
 }
 
+TEST_F(SchemaTest, AChainThatStopsShortOfThisVersionFailsInsteadOfUsingTheOldSchema)
+{
+    setStoredVersion("2.700");
+    QStringList ran;
+    const db::UpgradeChain chain{step("2.800", "create table S1 (X integer)", &ran),
+                                 step("2.850", "create table S2 (X integer)", &ran)};
+    EXPECT_FALSE(db::upgradeAtConnect(database(), chain));
+    // The steps there are still run and recorded; the next release resumes after them.
+    EXPECT_EQ(ran, QStringList({"2.800", "2.850"}));
+    EXPECT_EQ(db::storedVersion(database()), "2.850");
+    EXPECT_TRUE(m_sink.saw("The database version was left at 2.850"));
+    EXPECT_TRUE(m_sink.saw(" abandoned."));
+
+    // This release has no steps at all: a database below its version cannot be used.
+    setStoredVersion("2.849");
+    m_sink.clear();
+    EXPECT_FALSE(db::upgradeAtConnect(database(), db::releaseChain()));
+    EXPECT_TRUE(m_sink.saw("The database version was left at 2.849"));
+    EXPECT_EQ(db::storedVersion(database()), "2.849");
+}
+
+TEST_F(SchemaTest, ConnectingToADatabaseThatCannotBeUpgradedFailsAndClosesIt)
+{
+    setStoredVersion("2.849");
+    shell::ScriptedSink sink;
+    shell::Run other(sink);
+    db::ConnectOptions options;
+    options.offerSelect = false;
+    options.storeLocation = false;
+    EXPECT_FALSE(db::connectTo(other, m_path, options));
+    EXPECT_TRUE(sink.saw("The database is outdated and will now be upgraded!"));
+    EXPECT_TRUE(sink.saw("The database could not be updated:\r\nSupport may be able to recover "
+                         "you from this problem.\r\n"));
+    EXPECT_FALSE(other.isConnected());
+
+    // Without the upgrade (a trial connection) the same file opens.
+    shell::ScriptedSink trialSink;
+    shell::Run trial(trialSink);
+    options.upgrade = false;
+    EXPECT_TRUE(db::connectTo(trial, m_path, options));
+    EXPECT_FALSE(trialSink.saw("outdated"));
+}
+
 TEST_F(SchemaTest, AlterColumnTypeKeepsTheValues)
 {
     ASSERT_TRUE(database().execute("create table WIDEN (K integer, NAME varchar(5))"));
