@@ -91,6 +91,9 @@ QStringList orphanCheck(DmdCoreDbs& database, int meetingNo)
 {
     QStringList findings;
     for (const OrphanLink& link : kOrphanLinks) {
+        // Timing ranks carry only their race, so they cannot name another meeting.
+        if (!database.fieldExists(QString::fromLatin1(link.child), QStringLiteral("MEETINGNO")))
+            continue;
         const int n = database.ZSqlRecCount(
             QStringLiteral("select count(*) AS nrecs from ") + link.child + QStringLiteral(" c, ") +
             link.parent + QStringLiteral(" p\r\n where c.") + link.key + QStringLiteral(" = p.") +

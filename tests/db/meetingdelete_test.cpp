@@ -63,6 +63,47 @@ protected:
     }
 };
 
+TEST_F(MeetingDeleteTest, TheOrphanCheckFindsRowsThatHangFromTheMeetingButNameAnother)
+{
+    const int gala = makeMeeting("Gala");
+    const int other = makeMeeting("Other");
+    m_sink.clear();
+    EXPECT_TRUE(db::orphanCheck(database(), gala).isEmpty());
+    // A clean meeting is checked without any error along the way.
+    EXPECT_TRUE(m_sink.shown().isEmpty()) << m_sink.shown().first().text.toStdString();
+
+    // Rows under the gala's event and team that carry the other meeting's number.
+    const QString event =
+        value("select EVENTNO from MYEVENT where MEETINGNO = " + db::sqlInt(gala));
+    const QString team = value("select TEAMNO from TEAM where MEETINGNO = " + db::sqlInt(gala));
+    const QString o = db::sqlInt(other);
+    for (const QString& sql :
+         {"insert into PROGRAM (PROGRAMNO, MEETINGNO, EVENTNO, ROUND, HEATNO) values (800001, " +
+              o + ", " + event + ", 'A', 1)",
+          "insert into PROGRAM (PROGRAMNO, MEETINGNO, EVENTNO, ROUND, HEATNO) values (800002, " +
+              o + ", " + event + ", 'A', 2)",
+          "insert into HEATPART (HEATPARTNO, MEETINGNO, EVENTNO, ROUND, HEATNO) values (800003, " +
+              o + ", " + event + ", 'A', 1)",
+          "insert into PARTICIPATE (PARTNO, MEETINGNO, EVENTNO) values (800004, " + o + ", " +
+              event + ")",
+          "insert into ATHLETE (ATHLETENO, MEETINGNO, TEAMNO) values (800005, " + o + ", " + team +
+              ")"})
+        ASSERT_TRUE(database().execute(sql)) << sql.toStdString();
+    EXPECT_EQ(db::orphanCheck(database(), gala),
+              QStringList({"PROGRAM: 2", "HEATPART: 1", "PARTICIPATE: 1", "ATHLETE: 1"}));
+    // Seen from the other meeting they are not orphans: their parents are not its own.
+    EXPECT_TRUE(db::orphanCheck(database(), other).isEmpty());
+    EXPECT_TRUE(m_sink.shown().isEmpty());
+
+    // Deleting the gala takes them with their parents.
+    m_sink.answerYes();
+    ASSERT_TRUE(db::deleteMeeting(database(), gala));
+    EXPECT_EQ(count("PROGRAM", "PROGRAMNO between 800001 and 800005"), 0);
+    EXPECT_EQ(count("ATHLETE", "ATHLETENO = 800005"), 0);
+    EXPECT_EQ(count("PARTICIPATE", "PARTNO = 800004"), 0);
+    EXPECT_TRUE(db::orphanCheck(database(), other).isEmpty());
+}
+
 } // namespace
 
 TEST_F(MeetingDeleteTest, DeletesEveryRowOfTheMeetingAndNothingElse)
