@@ -270,3 +270,62 @@ TEST_F(ConnectFixture, ChangingDatabaseRefusesWhatCannotBeUsedAndKeepsTheStoredL
     EXPECT_EQ(run->database()->connectionText(), defaultPath());
     EXPECT_EQ(run->database()->ZSqlCount("DATABASE_VERSION", "1=1"), 1);
 }
+
+TEST_F(ConnectFixture, TheLoginOptionChoosesTheAttemptsAndAFailureListsEachOfThem)
+{
+    run->createDatabaseModule();
+    db::DmdCoreDbs& database = *run->database();
+    const QString notes = home.dir() + "/notes.gdb";
+    QFile file(notes);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a database\n");
+    file.close();
+
+    // Options other than 0, 1 and 2 make no attempt and say nothing.
+    EXPECT_FALSE(database.login(notes, 3));
+    EXPECT_FALSE(database.login(notes, -1));
+    EXPECT_TRUE(sink.shown().isEmpty());
+    EXPECT_TRUE(database.loginFailures().isEmpty());
+
+    EXPECT_FALSE(database.login(notes, 1));
+    EXPECT_EQ(database.loginFailures().size(), 1);
+    EXPECT_FALSE(database.login(notes, 2));
+    EXPECT_EQ(database.loginFailures().size(), 2);
+    sink.clear();
+    EXPECT_FALSE(database.login(notes, 0));
+    ASSERT_EQ(database.loginFailures().size(), 3);
+    EXPECT_EQ(database.loginAttemptUsed(), 0);
+    EXPECT_FALSE(database.isConnected());
+    ASSERT_EQ(sink.shown().size(), 1);
+    const QString report = sink.shown()[0].text;
+    for (const QString& failure : database.loginFailures())
+        EXPECT_TRUE(report.contains("\r" + failure)) << failure.toStdString();
+    EXPECT_TRUE(sink.progressTexts().contains(notes + ": busy Connecting"));
+
+    // In developer mode the hint about the client library comes first.
+    run->messages().setDeveloperMode(true);
+    sink.clear();
+    EXPECT_FALSE(database.login(notes, 0));
+    ASSERT_EQ(sink.shown().size(), 2);
+    EXPECT_TRUE(sink.shown()[0].text.contains("You may need to copy gds32.dll to two places"));
+    EXPECT_TRUE(sink.shown()[1].text.contains("Tamrok could not connect to the database driver"));
+}
+
+TEST_F(ConnectFixture, ALoginAfterAFailedOneWorksAndReadsAtOnce)
+{
+    run->createDatabaseModule();
+    db::DmdCoreDbs& database = *run->database();
+    EXPECT_FALSE(database.login(home.dir() + "/missing.gdb", 1));
+    const QString path = home.freshDatabase("club.gdb");
+    ASSERT_TRUE(database.login(path, 1));
+    EXPECT_EQ(database.loginAttemptUsed(), 1);
+    EXPECT_TRUE(database.loginFailures().isEmpty());
+    EXPECT_EQ(database.connectionText(), path);
+    EXPECT_EQ(database.ZSqlCount("DATABASE_VERSION", "1=1"), 1);
+    EXPECT_FALSE(sink.saw("Transaction was already active"));
+    // Attempts 2 and 3 only: the embedded engine takes the login without a password.
+    database.close();
+    ASSERT_TRUE(database.login(path, 2));
+    EXPECT_EQ(database.loginAttemptUsed(), 2);
+    EXPECT_TRUE(database.execute("insert into CONFIG (SLOT, THEVALUE) values ('A', 'B')"));
+}

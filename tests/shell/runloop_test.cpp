@@ -111,6 +111,47 @@ TEST_F(RunLoopTest, ARestartRunsTheWholeStartAgainWithoutTheMorningOffer)
     ASSERT_EQ(runs.size(), 2);
 }
 
+TEST_F(RunLoopTest, ADatabaseThatCannotBeUpgradedEndsTheProgramBeforeTheMainScreen)
+{
+    makeDefaultDatabase();
+    {
+        shell::ScriptedSink sink;
+        shell::Run run(sink);
+        db::ConnectOptions options;
+        options.offerSelect = false;
+        options.upgrade = false;
+        options.storeLocation = false;
+        ASSERT_TRUE(db::connectTo(run, defaultDatabase(), options));
+        ASSERT_TRUE(run.database()->execute("update DATABASE_VERSION set VERSION = '2.849'"));
+    }
+    exec();
+    EXPECT_EQ(m_host.calls, 0);
+    EXPECT_EQ(m_passes, 1);
+    EXPECT_EQ(shownContaining("The database is outdated and will now be upgraded!"), 1);
+    EXPECT_EQ(shownContaining("The database could not be updated:"), 1);
+    EXPECT_EQ(shownContaining(kBackupBefore), 0);
+}
+
+TEST_F(RunLoopTest, AnUnreachableServerAndNoFileChosenEndTheProgram)
+{
+    shell::ConfigStore config(shell::ConfigStore::defaultPath("DLVN"));
+    config.writeInt("USE_REMOTE_DATABASE", 1);
+    config.writeText("REMOTE_IP_ADDRESS", "127.0.0.1/3999");
+    config.writeText("REMOTE_DATABASENAME", "/srv/club.gdb");
+    m_sink.answerYes(); // connect to the remote database again
+    m_sink.answerNo();  // do not select a database
+    exec();
+    EXPECT_EQ(m_host.calls, 0);
+    EXPECT_EQ(m_passes, 1);
+    EXPECT_EQ(shownContaining("Could not find the network-database\r127.0.0.1/3999:/srv/club.gdb"),
+              1);
+    EXPECT_EQ(shownContaining("Current Database not specified yet"), 1);
+    EXPECT_EQ(shownContaining("Do you want to select a database"), 1);
+    // No default database is made behind the user's back while a server is the choice.
+    EXPECT_FALSE(QFile::exists(defaultDatabase()));
+    EXPECT_EQ(config.readInt("USE_REMOTE_DATABASE"), 1);
+}
+
 TEST_F(RunLoopTest, AStoredMeetingThatIsGoneBecomesNoneAndIsWrittenBack)
 {
     makeDefaultDatabase();
