@@ -19,7 +19,8 @@ Run::~Run()
 {
     m_meetingAges.reset();
     m_translations.reset();
-    freeDatabaseModule();
+    if (m_database)
+        freeDatabaseModule();
 }
 
 void Run::createTranslations()
@@ -74,8 +75,10 @@ db::DmdCoreDbs& Run::createDatabaseModule()
 
 void Run::freeDatabaseModule()
 {
-    if (!m_database)
+    if (!m_database) {
+        m_messages.internalError(10102, QStringLiteral("dmdCoreDbs Already nil"));
         return;
+    }
     if (m_database->isConnected())
         m_database->close();
     m_database.reset();

@@ -300,3 +300,31 @@ TEST_F(LoginPasswordTest, APasswordStoredAsPlainTextStillLogsIn)
 }
 
 } // namespace
+
+namespace {
+
+class DatabaseModuleTest : public testing_support::DatabaseTest {};
+
+TEST_F(DatabaseModuleTest, TheModuleIsMadeOnceAndFreedOnce)
+{
+    db::DmdCoreDbs* module = run().database();
+    EXPECT_EQ(&run().createDatabaseModule(), module);
+    EXPECT_TRUE(m_sink.saw("dmdCoreDbs Already created"));
+    // The connection of the first survives the refused second.
+    EXPECT_TRUE(run().isConnected());
+
+    run().freeDatabaseModule();
+    EXPECT_EQ(run().database(), nullptr);
+    EXPECT_FALSE(run().isConnected());
+    m_sink.clear();
+    run().freeDatabaseModule();
+    EXPECT_TRUE(m_sink.saw("dmdCoreDbs Already nil"));
+
+    // Freeing closed the file: another program can open and change it.
+    shell::ScriptedSink otherSink;
+    auto other = secondRun(otherSink);
+    ASSERT_TRUE(other);
+    EXPECT_TRUE(other->database()->execute("delete from CONFIG"));
+}
+
+} // namespace
