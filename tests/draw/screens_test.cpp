@@ -2,13 +2,18 @@
 
 #include "db/sqltext.h"
 #include "draw/forms/programform.h"
+#include "draw/forms/programrowdialog.h"
 #include "draw/forms/selectitemsform.h"
 #include "draw/programeditor.h"
 #include "draw/programorder.h"
 #include "draw/programrelease.h"
 #include "shell/run.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QTableWidget>
+#include <QTest>
+#include <QTimer>
 
 using namespace draw;
 
@@ -63,6 +68,79 @@ TEST_F(ScreensTest, TheItemsScreenProposesHeatsAndSavesThemWhenItCloses)
     form.accept();
     EXPECT_EQ(count("MYEVENT", "HEATFORMAT <> ''"), withHeats);
     EXPECT_GT(count("PROGRAM", "ROUND = 'A'"), withHeats);
+    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+}
+
+TEST_F(ScreensTest, SpaceTicksItemsInAndOutOfTheSelection)
+{
+    setUpGala();
+    SelectItemsForm form(run());
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.table()->setFocus();
+    form.table()->selectRow(2);
+    const QString item = form.table()->item(2, 1)->text();
+    QTest::keyClick(form.table(), Qt::Key_Space);
+    // The same row stays current, now unticked, and the working copy says so.
+    EXPECT_EQ(form.table()->currentRow(), 2);
+    EXPECT_EQ(form.table()->item(2, 1)->text(), item);
+    EXPECT_EQ(form.table()->item(2, 0)->text(), "");
+    EXPECT_EQ(count("MYEVENT", "C_SELECTEDEDIT = 'X'"), 39);
+    QTest::keyClick(form.table(), Qt::Key_Down);
+    QTest::keyClick(form.table(), Qt::Key_Space);
+    EXPECT_EQ(count("MYEVENT", "C_SELECTEDEDIT = 'X'"), 38);
+    QTest::keyClick(form.table(), Qt::Key_Up);
+    QTest::keyClick(form.table(), Qt::Key_Space);
+    EXPECT_EQ(form.table()->item(2, 0)->text(), "X");
+    EXPECT_EQ(count("MYEVENT", "C_SELECTEDEDIT = 'X'"), 39);
+    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+}
+
+TEST_F(ScreensTest, EnterEditsTheProgramRowNamedInTheEditorsTitle)
+{
+    const qint64 e = addSelected("FRE____100M13W");
+    saveFormat(e, "2,3,2");
+    ProgramForm form(run());
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    int heat2 = -1;
+    for (int r = 0; r < form.table()->rowCount(); ++r) {
+        if (form.table()->item(r, 3)->text() == "A" && form.table()->item(r, 4)->text() == "2")
+            heat2 = r;
+    }
+    ASSERT_GE(heat2, 0);
+    form.table()->setFocus();
+    form.table()->selectRow(heat2);
+    const QString heat = form.table()->item(heat2, 5)->text();
+    QString title;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<ProgramRowDialog*>(QApplication::activeModalWidget())) {
+            title = dialog->windowTitle();
+            const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+            ASSERT_EQ(fields.size(), 4);
+            fields[1]->setText("0915"); // Day, Time, Sequence, Pit
+            dialog->accept();
+        }
+    });
+    QTest::keyClick(form.table(), Qt::Key_Return);
+    EXPECT_EQ(title.toStdString(), ("Edit Program Row: " + heat).toStdString());
+    EXPECT_TRUE(heat.endsWith("Heat 2")) << heat.toStdString();
+    EXPECT_EQ(value("select list(ROUND || HEATNO) from PROGRAM where THETIME is not null"), "A2");
+    // A day header row has no program row behind it: Enter there opens no editor.
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<ProgramRowDialog*>(QApplication::activeModalWidget())) {
+            opened = true;
+            dialog->reject();
+        }
+    });
+    form.table()->selectRow(0);
+    ASSERT_EQ(form.table()->item(0, 5)->text(), "Day 1");
+    QTest::keyClick(form.table(), Qt::Key_Return);
+    QTest::qWait(1);
+    EXPECT_FALSE(opened);
     EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
 }
 

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -70,6 +71,11 @@ ProgramForm::ProgramForm(shell::Run& run, QWidget* parent)
     m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(Released, QHeaderView::ResizeToContents);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { editRow(); });
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* editKey = new QShortcut(QKeySequence(key), m_table);
+        editKey->setContext(Qt::WidgetShortcut);
+        connect(editKey, &QShortcut::activated, this, [this] { editRow(); });
+    }
     layout->addWidget(m_table, 1);
     auto* buttons = new QHBoxLayout;
     auto add = [this, buttons](const QString& text, auto slot) {
@@ -198,6 +204,8 @@ void ProgramForm::editRow()
     ProgramEditor editor(*m_run.database(), m_run.messages(), m_meetingNo);
     const int row = m_table->currentRow();
     ProgramRowDialog dialog(editor, this);
+    // The dialog covers the list: its title says which heat is being edited.
+    dialog.setWindowTitle(QStringLiteral("Edit Program Row: ") + m_table->item(row, Item)->text());
     dialog.setValues(m_table->item(row, Day)->text(), m_table->item(row, Time)->text(),
                      m_table->item(row, Seq)->text(), m_table->item(row, Pit)->text());
     if (dialog.exec() == QDialog::Accepted && editor.apply(programNo, dialog.edit()))

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -53,6 +54,10 @@ SelectItemsForm::SelectItemsForm(shell::Run& run, QWidget* parent)
         else
             editFormat();
     });
+    // Space ticks the current item in or out, so a list can be trimmed from the keyboard.
+    auto* spaceKey = new QShortcut(QKeySequence(Qt::Key_Space), m_table);
+    spaceKey->setContext(Qt::WidgetShortcut);
+    connect(spaceKey, &QShortcut::activated, this, [this] { toggleSelected(); });
     layout->addWidget(m_table, 1);
 
     auto* buttons = new QGridLayout;
@@ -138,7 +143,7 @@ void SelectItemsForm::refresh()
                        QString::number(selected) + QStringLiteral(" selected, ") +
                        QString::number(heats) +
                        QStringLiteral(" with heats. Double-click Sel to "
-                                      "select, any other column to edit "
+                                      "select (or press Space), any other column to edit "
                                       "the heat format."));
 }
 
