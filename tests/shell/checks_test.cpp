@@ -1,9 +1,11 @@
 #include "support/testdatabase.h"
 
 #include "backup/backupnames.h"
+#include "db/connect.h"
 #include "meeting/currentmeeting.h"
 #include "shell/appglobals.h"
 #include "shell/backupoffers.h"
+#include "shell/currentmeeting.h"
 #include "shell/loginpassword.h"
 #include "shell/singleinstance.h"
 #include "shell/startupchecks.h"
@@ -108,6 +110,30 @@ TEST_F(WorkflowChecksTest, TheCaptureViewIsStoredForTheCurrentMeetingOnly)
     EXPECT_EQ(
         value("select VIEW_HEATS_COMPLEX from MEETING where MEETINGNO = " + db::sqlInt(other)),
         "1");
+}
+
+TEST_F(WorkflowChecksTest, AMeetingThatCannotBeStoredAsCurrentIsReportedAndStillUsed)
+{
+    const int gala = addMeeting(database(), "Winter Gala");
+    // A store whose file name is taken by a folder cannot be written, whatever the rights.
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir().mkpath(dir.path() + "/DLVN.ini"));
+    shell::ScriptedSink sink;
+    shell::Run other(sink, "DLVN", dir.path() + "/DLVN.ini");
+    db::ConnectOptions options;
+    options.offerSelect = false;
+    options.storeLocation = false;
+    ASSERT_TRUE(db::connectTo(other, m_path, options));
+    meeting::prepareMeetingRun(other);
+    shell::useAsCurrentMeeting(other, gala);
+    EXPECT_TRUE(sink.saw("The \"Current Meeting\" could not be saved properly.\rYou can select a "
+                         "\"Current Meeting\" under \"Select Meeting\"."));
+    EXPECT_EQ(other.currentMeetingNo(), gala);
+
+    // Choosing the meeting that is already current writes nothing and asks nothing.
+    sink.clear();
+    shell::useAsCurrentMeeting(other, gala);
+    EXPECT_TRUE(sink.shown().isEmpty());
 }
 
 class StartupChecksTest : public testing_support::DatabaseTest {};
