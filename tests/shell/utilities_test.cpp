@@ -113,6 +113,40 @@ TEST_F(UtilitiesTest, AssignCategoryFillsOnlyTheEmptyOnesOfTheCurrentMeeting)
     EXPECT_EQ(count("MYEVENT", "CATEGORY = 'A'"), 1);
 }
 
+TEST_F(UtilitiesTest, AssignCategoryTakesOnlyThisMeetingsCategoriesAndStopsForABackup)
+{
+    const int other = addMeeting(database(), "Other");
+    addCategory(database(), other, "C");
+    addCategory(database(), m_meetingNo, "A");
+    const int team = addTeam(database(), m_meetingNo);
+    addAthlete(database(), m_meetingNo, team);
+    database().execute("update ATHLETE set CATEGORY = ''");
+    addEvent(database(), m_meetingNo);
+
+    // A category of another meeting is not one of this meeting's.
+    m_sink.answerYes();
+    m_sink.answerText("C");
+    EXPECT_FALSE(shell::assignCategoryToExisting(run()).done);
+    EXPECT_TRUE(m_sink.saw("Thge Category is invalid:C"));
+
+    // Stopping for a backup changes nothing.
+    m_sink.answerYes();
+    m_sink.answerText(" A ");
+    m_sink.answerYes();
+    EXPECT_FALSE(shell::assignCategoryToExisting(run()).done);
+    EXPECT_EQ(count("ATHLETE", "CATEGORY = 'A'"), 0);
+    EXPECT_EQ(count("MYEVENT", "CATEGORY = 'A'"), 0);
+
+    // An empty text counts as no category, and the entry is trimmed.
+    m_sink.answerYes();
+    m_sink.answerText(" A ");
+    m_sink.answerNo();
+    const shell::AssignedCategory done = shell::assignCategoryToExisting(run());
+    EXPECT_TRUE(done.done);
+    EXPECT_EQ(count("ATHLETE", "CATEGORY = 'A'"), 1);
+    EXPECT_EQ(count("MYEVENT", "CATEGORY = 'A'"), 1);
+}
+
 TEST_F(UtilitiesTest, RelayErrsRewriteTheKnownWrongFormAndCountTheRest)
 {
     addEvent(database(), m_meetingNo, "X", "REL8,4,2X2F50");
