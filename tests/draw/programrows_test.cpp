@@ -139,6 +139,43 @@ TEST_F(ProgramRowsTest, ProgramOrderAcrossDaysAndRounds)
     EXPECT_EQ(ProgramListing(database()).lines(m_meetingNo, ProgramOrder::Time, 2).size(), 1);
 }
 
+TEST_F(ProgramRowsTest, RowsWithoutATimeFollowTheTimedOnesOfTheirDay)
+{
+    // A new program: the first event's heats get their start time, the rest none yet.
+    const qint64 first = addSelected("FRE_____50M09W");
+    const qint64 second = addSelected("BCK_____50M09W");
+    const qint64 third = addSelected("BRE_____50M09W");
+    for (const qint64 e : {first, second, third})
+        saveFormat(e, "2,5,0");
+    ProgramEditor ed = editor();
+    ASSERT_TRUE(ed.renumber(false));
+    SlotEdit start;
+    start.time = QTime(8, 30);
+    ASSERT_TRUE(ed.apply(programNo(first, "A", 1), start));
+    start.time = QTime(8, 34);
+    ASSERT_TRUE(ed.apply(programNo(first, "A", 2), start));
+    // The last event's final moves to day 2, still without a time.
+    SlotEdit dayTwo;
+    dayTwo.day = 2;
+    ASSERT_TRUE(ed.apply(programNo(third, "F", 0), dayTwo));
+    auto timeOrder = [&] {
+        QStringList order;
+        for (const ProgramLine& l :
+             ProgramListing(database()).lines(m_meetingNo, ProgramOrder::Time)) {
+            const QString event = l.eventNo == first ? "a" : l.eventNo == second ? "b" : "c";
+            order.append(QString::number(l.day) + event + l.round + QString::number(l.heatNo));
+        }
+        return order.join(' ');
+    };
+    EXPECT_EQ(timeOrder(), "1aA1 1aA2 1aF0 1bA1 1bA2 1bF0 1cA1 1cA2 2cF0");
+    // Renumbering keeps the timed heats first.
+    ASSERT_TRUE(ed.renumber(false));
+    EXPECT_EQ(slotOf(first, "A", 1), "1 08:30:00.0000 1");
+    EXPECT_EQ(slotOf(first, "A", 2), "1 08:34:00.0000 2");
+    EXPECT_EQ(slotOf(second, "A", 1), "1  4");
+    EXPECT_EQ(slotOf(third, "F", 0), "2  9");
+}
+
 TEST_F(ProgramRowsTest, SequenceOrderRunsRoundsCBAThenTheFinal)
 {
     const qint64 e = addSelected("FRE____100M15W");
