@@ -329,3 +329,49 @@ TEST_F(ConnectFixture, ALoginAfterAFailedOneWorksAndReadsAtOnce)
     EXPECT_EQ(database.loginAttemptUsed(), 2);
     EXPECT_TRUE(database.execute("insert into CONFIG (SLOT, THEVALUE) values ('A', 'B')"));
 }
+
+TEST_F(ConnectFixture, AfterARemoteDatabaseTheStoredLocalOneIsAskedForAndThenStored)
+{
+    makeDefault();
+    const QString local = home.freshDatabase("club/local.gdb");
+    auto storeRemoteAndLocal = [&] {
+        run->config().writeInt(db::kUseRemoteDatabase, 1);
+        run->config().writeText(db::kRemoteIpAddress, "127.0.0.1/3999");
+        run->config().writeText(db::kRemoteDatabaseName, "/srv/meet.gdb");
+        run->config().writeText(db::kLocalDatabaseName, local);
+    };
+    storeRemoteAndLocal();
+    sink.answerNo(); // not the remote one
+    sink.answerNo(); // not the last local one either
+    sink.answerNo(); // nor the default
+    EXPECT_FALSE(connect());
+    EXPECT_TRUE(sink.saw("The last local database that you specified exists:\r" + local +
+                         "\r\rDo you want to connect to that instead ?"));
+    EXPECT_TRUE(sink.saw("The default database exists: \r" + defaultPath()));
+    EXPECT_EQ(run->config().readInt(db::kUseRemoteDatabase), 1);
+
+    run = std::make_unique<shell::Run>(sink);
+    sink.clear();
+    sink.answerNo();
+    sink.answerYes();
+    ASSERT_TRUE(connect());
+    EXPECT_EQ(run->database()->connectionText(), local);
+    EXPECT_FALSE(sink.saw("The default database exists"));
+    // The next start goes straight to the local database.
+    EXPECT_EQ(run->config().readInt(db::kUseRemoteDatabase), 2);
+    EXPECT_EQ(run->config().readText(db::kLocalDatabaseName), local);
+    EXPECT_EQ(run->config().readText(db::kRemoteIpAddress), "127.0.0.1/3999");
+}
+
+TEST_F(ConnectFixture, AStoredDatabaseOfTheOldFormatIsRefusedAndTheDefaultOffered)
+{
+    makeDefault();
+    const QString old = home.freshDatabase("old.gdb");
+    alter(old, "drop table DATABASE_VERSION");
+    run->config().writeText(db::kLocalDatabaseName, old);
+    sink.answerYes();
+    ASSERT_TRUE(connect());
+    EXPECT_TRUE(sink.saw("This database is a Tamrok 2000 database."));
+    EXPECT_EQ(run->database()->connectionText(), defaultPath());
+    EXPECT_EQ(run->config().readText(db::kLocalDatabaseName), defaultPath());
+}
