@@ -8,6 +8,8 @@
 #include "meeting/genderage.h"
 #include "shell/messages.h"
 
+#include <QRegularExpression>
+
 namespace entries {
 
 namespace {
@@ -150,6 +152,11 @@ Athletes::Field Athletes::check(const AthleteRow& a)
                              QStringLiteral(" of this athlete"));
             return Field::Age;
         }
+        if (m_settings.hasCategories && old && old->category != a.category &&
+            !categoryFitsEntries(a)) {
+            messages.warning(QStringLiteral("You cannot change the Category of this athlete"));
+            return Field::Category;
+        }
     }
     if (!a.isRelayTeam() && a.surname.trimmed().isEmpty()) {
         messages.warning(QStringLiteral("The surname may not be empty"));
@@ -162,7 +169,55 @@ Athletes::Field Athletes::check(const AthleteRow& a)
         return Field::Number;
     if (checkBirthDate(a) != Field::None)
         return Field::BirthDate;
+    if (const Field f = checkDisability(a); f != Field::None)
+        return f;
     return checkCodes(a);
+}
+
+bool Athletes::categoryFitsEntries(const AthleteRow& a)
+{
+    return m_db.ZSqlRecCount(
+               QStringLiteral("select count(*) as NRECS from PARTICIPATE p join MYEVENT e on "
+                              "e.EVENTNO = p.EVENTNO where p.ATHLETENO = ") +
+               db::sqlInt(a.athleteNo) +
+               QStringLiteral(" and coalesce(e.CATEGORY, '') <> '' and upper(e.CATEGORY) <> ") +
+               db::quoted(a.category.toUpper())) == 0;
+}
+
+QString Athletes::checkDisabilityClasses(const QString& classes)
+{
+    // Swimming classes S, SB and SM, athletics classes T, F and P, each with its number.
+    static const QRegularExpression oneClass(QStringLiteral("^(S|SB|SM|T|F|P)[0-9]{1,2}$"));
+    if (classes.trimmed().isEmpty())
+        return QString();
+    for (const QString& part : classes.split(QLatin1Char(','))) {
+        if (!oneClass.match(part.trimmed().toUpper()).hasMatch())
+            return QStringLiteral("The Disability Class is not valid: ") + part.trimmed();
+    }
+    return QString();
+}
+
+Athletes::Field Athletes::checkDisability(const AthleteRow& a)
+{
+    if (!m_settings.showDisabled || a.isRelayTeam())
+        return Field::None;
+    shell::Messages& messages = m_db.messages();
+    const QString refusal = checkDisabilityClasses(a.disabilityClasses);
+    if (!refusal.isEmpty()) {
+        messages.warning(refusal);
+        return Field::DisabilityClasses;
+    }
+    // Registration numbers of the classification bodies: letters and digits only.
+    static const QRegularExpression registration(QStringLiteral("^[A-Za-z0-9]*$"));
+    if (!registration.match(a.localSmds.trimmed()).hasMatch()) {
+        messages.warning(QStringLiteral("The Local Smds is not valid: ") + a.localSmds);
+        return Field::LocalSmds;
+    }
+    if (!registration.match(a.worldSmds.trimmed()).hasMatch()) {
+        messages.warning(QStringLiteral("The World Smds is not valid: ") + a.worldSmds);
+        return Field::WorldSmds;
+    }
+    return Field::None;
 }
 
 Athletes::Field Athletes::checkDuplicates(const AthleteRow& a)
@@ -308,7 +363,8 @@ QString Athletes::updateSql(const AthleteRow& a) const
     if (m_settings.hasCategories)
         sql += QStringLiteral(", CATEGORY = ") + db::quoted(a.category);
     if (m_settings.showDisabled) {
-        sql += QStringLiteral(", DISABILITY_CLASSES = ") + db::quoted(a.disabilityClasses) +
+        sql += QStringLiteral(", DISABILITY_CLASSES = ") +
+               db::quoted(a.disabilityClasses.trimmed().toUpper()) +
                QStringLiteral(", LOCAL_SMDS = ") + db::quoted(a.localSmds) +
                QStringLiteral(", WORLD_SMDS = ") + db::quoted(a.worldSmds);
     }

@@ -44,7 +44,19 @@ struct AthleteRow {
 // deleting and the lists the screens show.
 class Athletes {
 public:
-    enum class Field { None, Gender, Age, Name, Number, BirthDate, Category, Demographic };
+    enum class Field {
+        None,
+        Gender,
+        Age,
+        Name,
+        Number,
+        BirthDate,
+        Category,
+        Demographic,
+        DisabilityClasses,
+        LocalSmds,
+        WorldSmds
+    };
 
     Athletes(db::DmdCoreDbs& database, const EntrySettings& settings);
 
@@ -67,10 +79,14 @@ public:
     // updated, an old one updated. Its ATHLETENO, 0 when not written.
     qint64 save(const AthleteRow& athlete);
     shell::Messages& messages();
+    db::DmdCoreDbs& database() { return m_db; }
     // Refused while the athlete has participations.
     bool remove(qint64 athleteNo);
     // "Clear Birthdate".
     bool clearBirthDate(qint64 athleteNo);
+    // The refusal of a comma-separated list of disability classes ("S9,SB8"), empty when
+    // it is acceptable (an empty list is).
+    static QString checkDisabilityClasses(const QString& classes);
 
     // Every column the update writes, composed once for add and edit.
     QString updateSql(const AthleteRow& athlete) const;
@@ -81,6 +97,9 @@ private:
     Field checkNumber(const AthleteRow& athlete);
     Field checkBirthDate(const AthleteRow& athlete);
     Field checkCodes(const AthleteRow& athlete);
+    Field checkDisability(const AthleteRow& athlete);
+    // An entered athlete's category must stay that of the events it entered.
+    bool categoryFitsEntries(const AthleteRow& athlete);
 
     db::DmdCoreDbs& m_db;
     EntrySettings m_settings;

@@ -5,12 +5,13 @@
 #include <QDialog>
 
 class QLineEdit;
+class QPushButton;
 
 namespace entries {
 
-// "Add an Athlete for <team>" / "Edit a relay team for <team>": the fields of one athlete.
-// Accept runs the checks and the save of Athletes; a refusal keeps the dialog open on the
-// field at fault.
+// "Add an Athlete for <team>" / "Edit a relay team for <team>": the fields of one athlete,
+// those of the facilities the meeting uses only. Accept runs the checks and the save of
+// Athletes; a refusal keeps the dialog open on the field at fault.
 class AthleteDialog : public QDialog {
     Q_OBJECT
 public:
@@ -19,9 +20,13 @@ public:
     const AthleteRow& athlete() const { return m_athlete; }
 
     void accept() override;
+    // "Clear Birthdate": asks, then empties the stored birth date and the field.
+    void clearBirthDate();
+    // The field that takes the focus when `field` is refused.
+    QLineEdit* fieldOf(Athletes::Field field) const;
 
 private:
-    QLineEdit* focusOf(Athletes::Field field) const;
+    QLineEdit* lineEdit(const QString& name, const QString& text, const QString& column);
 
     Athletes& m_athletes;
     EntrySettings m_settings;
@@ -31,8 +36,13 @@ private:
     QLineEdit* m_gender;
     QLineEdit* m_age;
     QLineEdit* m_number;
+    QLineEdit* m_idNumber;
     QLineEdit* m_birthDate;
     QLineEdit* m_category;
+    QLineEdit* m_demographic;
+    QLineEdit* m_disabilityClasses;
+    QLineEdit* m_localSmds;
+    QLineEdit* m_worldSmds;
 };
 
 } // namespace entries

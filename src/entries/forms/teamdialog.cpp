@@ -9,17 +9,21 @@ namespace entries {
 
 TeamDialog::TeamDialog(Teams& teams, const TeamRow& team, QWidget* parent)
     : QDialog(parent), m_teams(teams), m_team(team), m_name(new QLineEdit(team.name)),
-      m_abbreviation(new QLineEdit(team.abbreviation)), m_males(new QCheckBox(tr("Has Males"))),
-      m_females(new QCheckBox(tr("Has Females")))
+      m_abbreviation(new QLineEdit(team.abbreviation)), m_males(new QCheckBox(tr("Has &Males"))),
+      m_females(new QCheckBox(tr("Has &Females")))
 {
     setWindowTitle(team.teamNo == 0 ? QStringLiteral("Add Team") : QStringLiteral("Edit Team"));
     m_abbreviation->setMaxLength(6);
     m_abbreviation->setPlaceholderText(QStringLiteral("Max 6 characters"));
+    m_name->setObjectName(QStringLiteral("name"));
+    m_abbreviation->setObjectName(QStringLiteral("abbreviation"));
+    m_males->setObjectName(QStringLiteral("males"));
+    m_females->setObjectName(QStringLiteral("females"));
     m_males->setChecked(team.hasMale);
     m_females->setChecked(team.hasFemale);
     auto* form = new QFormLayout(this);
-    form->addRow(tr("Name"), m_name);
-    form->addRow(tr("Abbreviation"), m_abbreviation);
+    form->addRow(tr("&Name"), m_name);
+    form->addRow(tr("&Abbreviation"), m_abbreviation);
     form->addRow(QString(), m_males);
     form->addRow(QString(), m_females);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -47,6 +51,8 @@ void TeamDialog::accept()
             m_name->setFocus();
         else if (m_teams.lastRefusal() == Teams::Field::Abbreviation)
             m_abbreviation->setFocus();
+        else if (m_males->isChecked() && !m_females->isChecked())
+            m_females->setFocus();
         else
             m_males->setFocus();
         return;
