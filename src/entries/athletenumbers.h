@@ -1,18 +1,59 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace db {
 class DmdCoreDbs;
 }
 
+namespace shell {
+class Messages;
+}
+
 namespace entries {
+
+struct EntrySettings;
+
+// The integer numbers of a group of athletes: the lowest and highest (0 when none has one)
+// and how many athletes the group has.
+struct NumberRange {
+    int lowest = 0;
+    int highest = 0;
+    int numbered = 0;
+    int athletes = 0;
+};
+
+// One line of the "Athlete Numbers" screen.
+struct TeamNumbers {
+    qint64 teamNo = 0;
+    QString name;
+    QString abbreviation;
+    NumberRange all;
+    NumberRange males;
+    NumberRange females;
+};
+
+struct NumbersSummary {
+    QList<TeamNumbers> teams; // ordered by name
+    int notIntegers = 0;
+};
 
 // Competitor numbers given in bulk: one team, or every team of the meeting with a gap
 // between teams. Relay teams keep their numbers.
 class AthleteNumbers {
 public:
     AthleteNumbers(db::DmdCoreDbs& database, int meetingNo);
+
+    // The screen is offered only to a meeting whose athletes have numbers; the message
+    // otherwise.
+    static bool offered(shell::Messages& messages, const EntrySettings& settings);
+    // Every team of the meeting with its numbers; relay teams are left out.
+    NumbersSummary summary();
+    // "There are n athlete numbers that are not integers." when there are.
+    void reportNotIntegers(const NumbersSummary& summary);
+    // The warning the screen shows.
+    static QString warningText();
 
     // The user's texts as typed; both ask before they write. False when refused or stopped.
     bool renumberTeam(qint64 teamNo, const QString& firstText);
@@ -25,7 +66,7 @@ public:
     void reportHighestNumber();
 
 private:
-    bool writeNumbers(const QList<std::pair<qint64, int>>& numbers);
+    bool writeNumbers(const QList<std::pair<qint64, int>>& numbers, const QString& progress);
 
     db::DmdCoreDbs& m_db;
     int m_meetingNo;

@@ -179,3 +179,63 @@ TEST_F(EntryCliTest, anNathlonSwimmerComesWithAllTheEventsOfItsCompetition)
     ASSERT_EQ(cli({"--yes", "athlete", "delete", athlete}, &out, &err), 0) << err.toStdString();
     EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 0);
 }
+
+TEST_F(EntryCliTest, teamsAreSplitByGenderOnlyWhenTheOfficialSaysYes)
+{
+    ASSERT_EQ(cli({"team", "add", "Oak Park", "OAK"}), 0);
+    ASSERT_EQ(cli({"team", "add", "Bravo", "BRA"}), 0);
+    for (const char* gender : {"M", "F"}) {
+        ASSERT_EQ(cli({"athlete", "add", "OAK", "NEL", gender, gender, "13"}), 0);
+        ASSERT_EQ(cli({"athlete", "add", "BRA", "NEL", gender, gender, "13"}), 0);
+    }
+    QString out;
+    QString err;
+    EXPECT_EQ(cli({"team", "split", "OAK"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("DO NOT USE THIS IF YOU ARE NOT SURE WHAT IT DOES !"));
+    EXPECT_EQ(count(QStringLiteral("TEAM")), 2);
+    EXPECT_EQ(cli({"team", "split", "OAK", "--from", "BRA"}), 2);
+    EXPECT_EQ(cli({"--yes", "team", "split", "NONE"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("There is no team NONE"));
+
+    ASSERT_EQ(cli({"--yes", "team", "split", "--all", "--from", "OAK"}, &out, &err), 0)
+        << err.toStdString();
+    EXPECT_TRUE(out.contains("split: 1")) << out.toStdString();
+    ASSERT_EQ(cli({"--json", "team", "list"}, &out), 0);
+    QStringList names;
+    for (const QJsonValue& team : QJsonDocument::fromJson(out.toUtf8()).array())
+        names << team.toObject().value("name").toString();
+    EXPECT_EQ(names, (QStringList{"Bravo", "_BOYS:Oak Park", "_GIRLS:Oak Park"}));
+    // OAK has one gender now: it is listed among those that cannot be split.
+    EXPECT_EQ(cli({"--yes", "team", "split", "OAK"}, &out, &err), 1);
+    EXPECT_TRUE(out.contains("They cannot be split.")) << out.toStdString();
+}
+
+TEST_F(EntryCliTest, nameCaseAndTheNumbersTableWorkOnTheMeeting)
+{
+    ASSERT_EQ(cli({"team", "add", "Oak Park", "OAK"}), 0);
+    ASSERT_EQ(cli({"athlete", "add", "OAK", "nel", "JAN", "M", "13", "--number", "7"}), 0);
+    ASSERT_EQ(cli({"athlete", "add", "OAK", "BOTHA", "Kim", "F", "13", "--number", "X1"}), 0);
+    QString out;
+    QString err;
+    EXPECT_EQ(cli({"athlete", "fix-case", "--team", "OAK"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("Oak Park: nel, JAN")) << err.toStdString();
+    ASSERT_EQ(cli({"--yes", "athlete", "fix-case"}, &out, &err), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains("corrected: 1"));
+    EXPECT_EQ(value(QStringLiteral("select FIRSTNAME from ATHLETE where SURNAME = 'NEL'")),
+              QStringLiteral("Jan"));
+    ASSERT_EQ(cli({"athlete", "fix-case"}, &out, &err), 0);
+    EXPECT_TRUE(out.contains("All 2 Athletenames are in the correct case"));
+
+    EXPECT_EQ(cli({"athlete", "numbers"}, &out, &err), 1);
+    EXPECT_TRUE(out.contains("\"Athletes has Numbers\"")) << out.toStdString();
+    setMeeting(QStringLiteral("ATH_HAS_NUMBERS"), 1);
+    ASSERT_EQ(cli({"athlete", "numbers"}, &out, &err), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains("OAK\tOak Park\t2\t7-7\t1\t7-7\t1\t-\n")) << out.toStdString();
+    EXPECT_TRUE(out.contains("There are 1 athlete numbers that are not integers."));
+    ASSERT_EQ(cli({"--json", "athlete", "numbers"}, &out), 0);
+    const QJsonObject numbers = QJsonDocument::fromJson(out.toUtf8()).object();
+    EXPECT_EQ(numbers.value("notIntegers").toInt(), 1);
+    const QJsonObject males =
+        numbers.value("teams").toArray()[0].toObject().value("males").toObject();
+    EXPECT_EQ(males.value("highest").toInt(), 7);
+}

@@ -1,25 +1,11 @@
 #include "importfixture.h"
+#include "screenpicture.h"
 
 #include "entries/forms/athleteimportform.h"
 #include "entries/forms/athletesform.h"
 #include "entries/forms/teamsform.h"
 
-#include <QDir>
 #include <QTableWidget>
-
-namespace {
-
-// Screens are saved as pictures when DOLVANE_SCREENSHOTS names a folder.
-void keepPicture(QWidget& screen, const QString& name)
-{
-    const QString dir = qEnvironmentVariable("DOLVANE_SCREENSHOTS");
-    if (dir.isEmpty())
-        return;
-    QDir().mkpath(dir);
-    screen.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
-
-} // namespace
 
 TEST_F(ImportTest, theImportScreenShowsTheFileReportsAndImportsAfterAFix)
 {

@@ -1,46 +1,11 @@
-#include "entryfixture.h"
+#include "teamsfixture.h"
 
-#include "entries/athletenumbers.h"
 #include "entries/athletes.h"
 #include "entries/teams.h"
 
 using entries::AthleteRow;
 using entries::Athletes;
-using entries::TeamRow;
 using entries::Teams;
-
-class TeamsTest : public EntryTest {
-protected:
-    qint64 team(const QString& name, const QString& abrv, bool male = true, bool female = true)
-    {
-        return Teams(database(), m_meeting).add({0, name, abrv, male, female});
-    }
-
-    qint64 athlete(qint64 teamNo, const QString& surname, const QString& gender, int age,
-                   const QString& number = {})
-    {
-        AthleteRow a;
-        a.teamNo = teamNo;
-        a.surname = surname;
-        a.firstName = QStringLiteral("Kim");
-        a.gender = gender;
-        a.age = age;
-        a.number = number;
-        return Athletes(database(), settings()).add(a);
-    }
-
-    QStringList numbersOf(qint64 teamNo)
-    {
-        QStringList numbers;
-        database().refreshReads();
-        db::Query q =
-            database().openQuery(QStringLiteral("select NUMBER from ATHLETE where TEAMNO = ") +
-                                 db::sqlInt(teamNo) + QStringLiteral(" order by GENDER, SURNAME"));
-        for (q.first(); !q.eof(); q.next())
-            numbers << q.text(QStringLiteral("NUMBER"));
-        return numbers;
-    }
-};
 
 TEST_F(TeamsTest, refusesBadNamesAndAbbreviationsWithTheFieldAtFault)
 {
@@ -162,47 +127,4 @@ TEST_F(TeamsTest, anAthleteWithParticipationsKeepsGenderAndAge)
     EXPECT_TRUE(athletes.edit(a));
     EXPECT_FALSE(athletes.remove(no));
     EXPECT_TRUE(m_sink.saw(QStringLiteral("First delete the Participations of this athlete")));
-}
-
-TEST_F(TeamsTest, renumberingAllLeavesTheGapBetweenTeamsAndKeepsRelayTeams)
-{
-    const qint64 a = team(QStringLiteral("Alpha"), QStringLiteral("ALP"));
-    const qint64 b = team(QStringLiteral("Bravo"), QStringLiteral("BRA"));
-    for (const char* name : {"CC", "AA", "BB"}) {
-        athlete(a, QString::fromLatin1(name), QStringLiteral("M"), 13);
-        athlete(b, QString::fromLatin1(name), QStringLiteral("F"), 13);
-    }
-    AthleteRow relay;
-    relay.teamNo = a;
-    relay.surname = entries::kRelayTeamSurname;
-    relay.firstName = QStringLiteral("A");
-    relay.gender = QStringLiteral("M");
-    relay.age = 13;
-    relay.number = QStringLiteral("R1");
-    m_sink.answerYes(); // keep the number of the first relay team
-    ASSERT_NE(Athletes(database(), settings()).add(relay), 0);
-    m_sink.answerYes();
-    m_sink.answerYes();
-    EXPECT_TRUE(entries::AthleteNumbers(database(), m_meeting)
-                    .renumberAll(QStringLiteral("100"), QStringLiteral("10")));
-    EXPECT_TRUE(m_sink.saw(QStringLiteral("numbers between 100 and 115")));
-    EXPECT_EQ(numbersOf(a), (QStringList{"100", "101", "102", "R1"}));
-    EXPECT_EQ(numbersOf(b), (QStringList{"113", "114", "115"}));
-    EXPECT_EQ(entries::AthleteNumbers(database(), m_meeting).highestNumber(), 115);
-}
-
-TEST_F(TeamsTest, renumberingOneTeamChecksTheFirstNumber)
-{
-    const qint64 a = team(QStringLiteral("Alpha"), QStringLiteral("ALP"));
-    entries::AthleteNumbers numbers(database(), m_meeting);
-    EXPECT_FALSE(numbers.renumberTeam(a, QStringLiteral("-3")));
-    EXPECT_TRUE(m_sink.saw(QStringLiteral("The number is not valid: -3")));
-    EXPECT_FALSE(numbers.renumberTeam(a, QStringLiteral("5")));
-    EXPECT_TRUE(m_sink.saw(QStringLiteral("No Athletes for Team Alpha")));
-    athlete(a, QStringLiteral("ZULU"), QStringLiteral("F"), 12);
-    athlete(a, QStringLiteral("ALPHA"), QStringLiteral("M"), 12);
-    m_sink.answerYes();
-    EXPECT_TRUE(numbers.renumberTeam(a, QStringLiteral("5")));
-    // Girls first: ordered by gender, then surname.
-    EXPECT_EQ(numbersOf(a), (QStringList{"5", "6"}));
 }

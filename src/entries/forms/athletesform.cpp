@@ -2,9 +2,9 @@
 
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "entries/athletenumbers.h"
 #include "entries/forms/athletedialog.h"
 #include "entries/forms/athleteimportform.h"
+#include "entries/forms/athletenumbersform.h"
 #include "entries/forms/evententriesform.h"
 #include "entries/forms/relayteamsform.h"
 #include "meeting/edition.h"
@@ -71,7 +71,7 @@ AthletesForm::AthletesForm(shell::Run& run, QWidget* parent)
     button(tr("&Delete"), &AthletesForm::deleteAthlete);
     button(tr("Enter &item"), &AthletesForm::enterItem);
     button(tr("&Remove item"), &AthletesForm::removeItem);
-    button(tr("Re&number all"), &AthletesForm::renumberAll);
+    button(tr("&Numbers..."), &AthletesForm::showNumbers);
     button(tr("&Import CSV..."), &AthletesForm::importFile);
     button(tr("Per I&tem..."), &AthletesForm::perItem);
     button(tr("Re&lays..."), &AthletesForm::relays);
@@ -235,15 +235,10 @@ void AthletesForm::removeItem()
         selectAthlete(m_athleteTable->currentRow());
 }
 
-void AthletesForm::renumberAll()
+void AthletesForm::showNumbers()
 {
-    QString first = QStringLiteral("1");
-    QString gap = QStringLiteral("0");
-    if (!m_run.messages().askText(tr("The first number"), &first) ||
-        !m_run.messages().askText(tr("The gap between teams"), &gap))
-        return;
-    if (AthleteNumbers(*m_run.database(), m_run.currentMeetingNo()).renumberAll(first, gap))
-        selectTeam(m_teamList->currentRow());
+    openAthleteNumbers(this, m_run);
+    selectTeam(m_teamList->currentRow());
 }
 
 void AthletesForm::importFile()

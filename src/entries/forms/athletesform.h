@@ -31,7 +31,7 @@ public:
     void deleteAthlete();
     void enterItem();
     void removeItem();
-    void renumberAll();
+    void showNumbers();
     void importFile();
     void perItem();
     void relays();

@@ -1,14 +1,20 @@
 #include "entries/forms/teamsform.h"
 
 #include "db/dmdcoredbs.h"
+#include "entries/forms/athletenumbersform.h"
+#include "entries/forms/namecaseform.h"
 #include "entries/forms/teamdialog.h"
+#include "entries/forms/teamsplitform.h"
 #include "shell/run.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace entries {
 
@@ -24,25 +30,65 @@ TeamsForm::TeamsForm(shell::Run& run, QWidget* parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setTabKeyNavigation(false);
+    m_table->setAlternatingRowColors(true);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->verticalHeader()->hide();
+    m_table->installEventFilter(this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    auto* add = buttons->addButton(tr("&Add"), QDialogButtonBox::ActionRole);
-    auto* edit = buttons->addButton(tr("&Edit"), QDialogButtonBox::ActionRole);
-    auto* remove = buttons->addButton(tr("&Delete"), QDialogButtonBox::ActionRole);
-    connect(add, &QPushButton::clicked, this, &TeamsForm::addTeam);
-    connect(edit, &QPushButton::clicked, this, &TeamsForm::editTeam);
-    connect(remove, &QPushButton::clicked, this, &TeamsForm::deleteTeam);
+    auto button = [this, buttons](const QString& text, auto slot) {
+        auto* b = buttons->addButton(text, QDialogButtonBox::ActionRole);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+    };
+    button(tr("&Add"), &TeamsForm::addTeam);
+    button(tr("&Edit"), &TeamsForm::editTeam);
+    button(tr("&Delete"), &TeamsForm::deleteTeam);
+    auto* tools = new QDialogButtonBox;
+    auto tool = [this, tools](const QString& text, auto slot) {
+        auto* b = tools->addButton(text, QDialogButtonBox::ActionRole);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+    };
+    tool(tr("Split by &Gender..."), &TeamsForm::splitTeams);
+    tool(tr("Case of &Names..."), &TeamsForm::fixNameCase);
+    tool(tr("Athlete N&umbers..."), &TeamsForm::showNumbers);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &TeamsForm::editTeam);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
+    layout->addWidget(tools);
     layout->addWidget(buttons);
     refresh();
+    m_table->setFocus();
+}
+
+bool TeamsForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter edits, Insert adds and Delete deletes the team of the list.
+    if (watched == m_table && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            editTeam();
+            return true;
+        case Qt::Key_Insert:
+            addTeam();
+            return true;
+        case Qt::Key_Delete:
+            deleteTeam();
+            return true;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TeamsForm::refresh()
 {
+    const int keep = m_table->currentRow();
     m_run.database()->refreshReads();
     m_rows = m_teams.list();
     m_table->setRowCount(int(m_rows.size()));
@@ -51,9 +97,15 @@ void TeamsForm::refresh()
         const QStringList cells{t.name, t.abbreviation, t.hasMale ? "X" : "",
                                 t.hasFemale ? "X" : "",
                                 QString::number(m_teams.athleteCount(t.teamNo))};
-        for (int c = 0; c < cells.size(); ++c)
-            m_table->setItem(r, c, new QTableWidgetItem(cells[c]));
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (c >= 2)
+                item->setTextAlignment(Qt::AlignCenter);
+            m_table->setItem(r, c, item);
+        }
     }
+    if (!m_rows.isEmpty())
+        m_table->selectRow(std::clamp(keep, 0, int(m_rows.size()) - 1));
 }
 
 qint64 TeamsForm::selectedTeam() const
@@ -84,6 +136,22 @@ void TeamsForm::deleteTeam()
 {
     if (m_teams.remove(selectedTeam()))
         refresh();
+}
+
+void TeamsForm::splitTeams()
+{
+    openTeamSplit(this, m_run);
+    refresh();
+}
+
+void TeamsForm::fixNameCase()
+{
+    openNameCase(this, m_run, selectedTeam());
+}
+
+void TeamsForm::showNumbers()
+{
+    openAthleteNumbers(this, m_run);
 }
 
 void openTeams(QWidget* parent, shell::Run& run)

@@ -22,7 +22,13 @@ public:
     void addTeam();
     void editTeam();
     void deleteTeam();
+    void splitTeams();
+    void fixNameCase();
+    void showNumbers();
     QTableWidget* table() const { return m_table; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     qint64 selectedTeam() const;
