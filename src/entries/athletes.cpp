@@ -2,9 +2,11 @@
 
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
+#include "entries/disabilityclasses.h"
 #include "entries/nathlons.h"
 #include "entries/teams.h"
 #include "meeting/datetext.h"
+#include "meeting/edition.h"
 #include "meeting/genderage.h"
 #include "shell/messages.h"
 
@@ -184,27 +186,15 @@ bool Athletes::categoryFitsEntries(const AthleteRow& a)
                db::quoted(a.category.toUpper())) == 0;
 }
 
-QString Athletes::checkDisabilityClasses(const QString& classes)
-{
-    // Swimming classes S, SB and SM, athletics classes T, F and P, each with its number.
-    static const QRegularExpression oneClass(QStringLiteral("^(S|SB|SM|T|F|P)[0-9]{1,2}$"));
-    if (classes.trimmed().isEmpty())
-        return QString();
-    for (const QString& part : classes.split(QLatin1Char(','))) {
-        if (!oneClass.match(part.trimmed().toUpper()).hasMatch())
-            return QStringLiteral("The Disability Class is not valid: ") + part.trimmed();
-    }
-    return QString();
-}
-
 Athletes::Field Athletes::checkDisability(const AthleteRow& a)
 {
     if (!m_settings.showDisabled || a.isRelayTeam())
         return Field::None;
     shell::Messages& messages = m_db.messages();
-    const QString refusal = checkDisabilityClasses(a.disabilityClasses);
-    if (!refusal.isEmpty()) {
-        messages.warning(refusal);
+    // An athlete without a class is allowed: not everyone at such a meeting is classified.
+    const DisabilityClasses classes = readDisabilityClasses(a.disabilityClasses);
+    if (!a.disabilityClasses.trimmed().isEmpty() && !classes.ok) {
+        messages.warning(classes.refusal);
         return Field::DisabilityClasses;
     }
     // Registration numbers of the classification bodies: letters and digits only.
@@ -349,6 +339,13 @@ Athletes::Field Athletes::checkCodes(const AthleteRow& a)
     return Field::None;
 }
 
+DisabilityClasses Athletes::readDisabilityClasses(const QString& typed) const
+{
+    return entries::readDisabilityClasses(
+        meeting::editionOf(m_db.applicationCode()), typed,
+        m_db.fieldLength(QStringLiteral("ATHLETE"), QStringLiteral("DISABILITY_CLASSES")));
+}
+
 QString Athletes::updateSql(const AthleteRow& a) const
 {
     QString sql = QStringLiteral("update ATHLETE set AGE = ") + db::sqlInt(a.age) +
@@ -363,8 +360,9 @@ QString Athletes::updateSql(const AthleteRow& a) const
     if (m_settings.hasCategories)
         sql += QStringLiteral(", CATEGORY = ") + db::quoted(a.category);
     if (m_settings.showDisabled) {
+        const DisabilityClasses classes = readDisabilityClasses(a.disabilityClasses);
         sql += QStringLiteral(", DISABILITY_CLASSES = ") +
-               db::quoted(a.disabilityClasses.trimmed().toUpper()) +
+               db::quoted(classes.ok ? classes.text : a.disabilityClasses.trimmed().toUpper()) +
                QStringLiteral(", LOCAL_SMDS = ") + db::quoted(a.localSmds) +
                QStringLiteral(", WORLD_SMDS = ") + db::quoted(a.worldSmds);
     }

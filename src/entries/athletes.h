@@ -18,6 +18,8 @@ class Messages;
 
 namespace entries {
 
+struct DisabilityClasses;
+
 inline const QString kRelayTeamSurname = QStringLiteral("RELAY TEAM");
 
 struct AthleteRow {
@@ -84,9 +86,6 @@ public:
     bool remove(qint64 athleteNo);
     // "Clear Birthdate".
     bool clearBirthDate(qint64 athleteNo);
-    // The refusal of a comma-separated list of disability classes ("S9,SB8"), empty when
-    // it is acceptable (an empty list is).
-    static QString checkDisabilityClasses(const QString& classes);
 
     // Every column the update writes, composed once for add and edit.
     QString updateSql(const AthleteRow& athlete) const;
@@ -98,6 +97,7 @@ private:
     Field checkBirthDate(const AthleteRow& athlete);
     Field checkCodes(const AthleteRow& athlete);
     Field checkDisability(const AthleteRow& athlete);
+    DisabilityClasses readDisabilityClasses(const QString& typed) const;
     // An entered athlete's category must stay that of the events it entered.
     bool categoryFitsEntries(const AthleteRow& athlete);
 

@@ -75,7 +75,7 @@ TEST_F(TeamScreensTest, theAthleteDialogRefusesEachFieldWithItsFocusAndWritesNot
         {"gender", QStringLiteral(" "), Athletes::Field::Gender,
          QStringLiteral("You have to enter either a F for female")},
         {"gender", QStringLiteral("F"), Athletes::Field::DisabilityClasses,
-         QStringLiteral("The Disability Class is not valid: Q3")},
+         QStringLiteral("Invalid Disability Class: Q3")},
         {"disabilityClasses", QStringLiteral("S9,SB8"), Athletes::Field::LocalSmds,
          QStringLiteral("The Local Smds is not valid: 12-4")},
         {"localSmds", QStringLiteral("L124"), Athletes::Field::Category,
