@@ -143,4 +143,29 @@ TEST_F(TransactionsTest, QueriesLeftOpenAtTheEndAreReported)
     EXPECT_EQ(db::DmdCoreDbs::counters().queries, 0);
 }
 
+TEST_F(TransactionsTest, InternalErrorsAreKeptWhenTheWorkAroundThemIsRolledBack)
+{
+    database().execute(insertTeam(1));
+    database().execute(insertTeam(2));
+    // Two rows touched: the update is undone, its two reports stay.
+    EXPECT_FALSE(database().executeOneRow("update TEAM set TEAMNAME = 'Z'"));
+    EXPECT_EQ(count("TEAM", "TEAMNAME = 'Z'"), 0);
+    EXPECT_EQ(count("T_DEBUG_MARK", "SHORT_MSG starting with 'Not 1 row affected but 2'"), 1);
+    EXPECT_EQ(count("T_DEBUG_MARK", "SHORT_MSG starting with 'Action not executed:'"), 1);
+
+    ASSERT_TRUE(database().startBatch());
+    EXPECT_TRUE(database().batchExecute(insertTeam(3)));
+    messages().internalError(4242, "The swimmer's lane is taken");
+    database().rollbackBatch();
+    EXPECT_EQ(count("TEAM", "TEAMNO = 3"), 0);
+    EXPECT_EQ(value("select SHORT_MSG from T_DEBUG_MARK where MARK_NO = 4242"),
+              "The swimmer's lane is taken");
+
+    // Another program sees the marks at once.
+    shell::ScriptedSink otherSink;
+    auto other = secondRun(otherSink);
+    ASSERT_TRUE(other);
+    EXPECT_EQ(other->database()->ZSqlCount("T_DEBUG_MARK", "MARK_NO = 4242"), 1);
+}
+
 } // namespace
