@@ -44,6 +44,9 @@ void RunLoop::endRun()
     if (m_run->translations())
         m_run->freeTranslations();
     if (m_run->isConnected()) {
+        // Queries a screen forgot to free show up here while developing.
+        if (messages.developerMode())
+            m_run->database()->checkOpenObjects();
         messages.progress(QString(), QStringLiteral("Closing the database"));
         m_run->database()->close();
     }

@@ -152,6 +152,30 @@ TEST_F(RunLoopTest, AnUnreachableServerAndNoFileChosenEndTheProgram)
     EXPECT_EQ(config.readInt("USE_REMOTE_DATABASE"), 1);
 }
 
+TEST_F(RunLoopTest, AMarkerFileTurnsOnDeveloperModeWhichReportsQueriesLeftOpenAtTheEnd)
+{
+    makeDefaultDatabase();
+    std::unique_ptr<db::Query> leaked;
+    QList<bool> developer;
+    m_host.step = [&](shell::Run& run, int) {
+        developer << run.messages().developerMode();
+        leaked = std::make_unique<db::Query>(run.database()->openQuery("select 1 from CONFIG"));
+        return kMainScreenExit;
+    };
+    exec();
+    leaked.reset();
+    EXPECT_EQ(developer, QList<bool>{false});
+    EXPECT_EQ(shownContaining("Qry=1\rSql=0\rDst=0"), 0);
+
+    QFile marker(m_home->dir() + "/dolvane-programmer.mark");
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    exec();
+    EXPECT_EQ(developer, (QList<bool>{false, true}));
+    EXPECT_EQ(shownContaining("Qry=1\rSql=0\rDst=0"), 1);
+    leaked.reset();
+}
+
 TEST_F(RunLoopTest, AStoredMeetingThatIsGoneBecomesNoneAndIsWrittenBack)
 {
     makeDefaultDatabase();
