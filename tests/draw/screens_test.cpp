@@ -1,6 +1,7 @@
 #include "drawfixture.h"
 
 #include "db/sqltext.h"
+#include "draw/forms/indicateheatsform.h"
 #include "draw/forms/programform.h"
 #include "draw/forms/programrowdialog.h"
 #include "draw/forms/selectitemsform.h"
@@ -95,6 +96,43 @@ TEST_F(ScreensTest, SpaceTicksItemsInAndOutOfTheSelection)
     EXPECT_EQ(form.table()->item(2, 0)->text(), "X");
     EXPECT_EQ(count("MYEVENT", "C_SELECTEDEDIT = 'X'"), 39);
     EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+}
+
+TEST_F(ScreensTest, TheExpectedSwimmersQuestionNamesTheEvent)
+{
+    const qint64 free = addSelected("FRE_____50M09W");
+    const qint64 back = addSelected("BCK_____50F09W");
+    m_events->setEstimatedCount(free, 12);
+    {
+        SelectItemsForm form(run());
+        form.show();
+        int row = -1;
+        for (int r = 0; r < form.table()->rowCount(); ++r) {
+            if (form.table()->item(r, 1)->text().startsWith("50m Backstroke"))
+                row = r;
+        }
+        ASSERT_GE(row, 0);
+        form.table()->selectRow(row);
+        m_sink.answerText("24");
+        form.editExpected();
+        EXPECT_TRUE(m_sink.saw("Estimated Number of Athletes for this Event\r" +
+                               form.table()->item(row, 1)->text()));
+        EXPECT_EQ(form.table()->item(row, 4)->text(), "24");
+    }
+    EXPECT_EQ(
+        value("select ESTIMATEDATHLETECOUNT from MYEVENT where EVENTNO = " + db::sqlInt(back)),
+        "24");
+    // The heats screen asks the same question; a cancelled one changes nothing.
+    IndicateHeatsForm heats(run());
+    heats.show();
+    ASSERT_TRUE(heats.selectEvent(free));
+    m_sink.answerCancel();
+    heats.editEstimate();
+    EXPECT_TRUE(m_sink.saw("Estimated Number of Athletes for this Event\r50m Freestyle"));
+    EXPECT_EQ(
+        value("select ESTIMATEDATHLETECOUNT from MYEVENT where EVENTNO = " + db::sqlInt(free)),
+        "12");
+    EXPECT_EQ(m_sink.pendingAnswers(), 0);
 }
 
 TEST_F(ScreensTest, EnterEditsTheProgramRowNamedInTheEditorsTitle)

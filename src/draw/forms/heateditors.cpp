@@ -4,9 +4,20 @@
 #include "draw/forms/complexformatdialog.h"
 #include "draw/heatformats.h"
 #include "draw/simplexeditor.h"
+#include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
 namespace draw {
+
+bool askEstimate(Events& events, qint64 eventNo, QString* text)
+{
+    const EventRow row = events.event(eventNo);
+    *text = QString::number(row.estimated);
+    return events.messages().askText(
+        QStringLiteral("Estimated Number of Athletes for this Event\r") +
+            events.items().ItemDescription(row.itemCode, false),
+        text);
+}
 
 bool editSemiHeats(Events& events, const HeatGroups& groups, qint64 eventNo)
 {

@@ -211,10 +211,8 @@ void IndicateHeatsForm::editEstimate()
     const qint64 e = currentEvent();
     if (e == 0)
         return;
-    QString text = QString::number(m_events.event(e).estimated);
-    if (m_run.messages().askText(QStringLiteral("Estimated Number of Athletes for this Event"),
-                                 &text) &&
-        m_heats.setEstimate(e, text))
+    QString text;
+    if (askEstimate(m_events, e, &text) && m_heats.setEstimate(e, text))
         refresh();
 }
 

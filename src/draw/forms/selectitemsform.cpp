@@ -219,9 +219,8 @@ void SelectItemsForm::editExpected()
     const qint64 e = currentEvent();
     if (e == 0)
         return;
-    QString text = QString::number(m_events.event(e).estimated);
-    if (!m_run.messages().askText(QStringLiteral("Estimated Number of Athletes for this Event"),
-                                  &text))
+    QString text;
+    if (!askEstimate(m_events, e, &text))
         return;
     if (IndicateHeats(m_events, heatGroups()).setEstimate(e, text))
         refresh();
