@@ -14,11 +14,11 @@ namespace {
 class EventsTest : public DatabaseTest {
 protected:
     // Waits for `n` received names, handling queued calls meanwhile.
-    bool waitFor(const QStringList& received, int n)
+    bool waitFor(const QStringList& received, int n, int milliseconds = 10000)
     {
         QElapsedTimer timer;
         timer.start();
-        while (received.size() < n && timer.elapsed() < 10000)
+        while (received.size() < n && timer.elapsed() < milliseconds)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         return received.size() >= n;
     }
@@ -69,6 +69,34 @@ TEST_F(EventsTest, ASecondAttachmentInThisProcessIsHeardToo)
     other->database()->execute("insert into TEAM (TEAMNO, MEETINGNO) values (2, 1)");
     ASSERT_TRUE(waitFor(received, 2));
     EXPECT_EQ(received, QStringList({"CLRM_STATUS", "CLRM_STATUS"}));
+
+    // Once the screen has closed its listener, nothing more arrives.
+    listener.unregisterEvents();
+    other->database()->execute("insert into TEAM (TEAMNO, MEETINGNO) values (3, 1)");
+    EXPECT_FALSE(waitFor(received, 3, 1500));
+    EXPECT_EQ(received.size(), 2);
+}
+
+TEST_F(EventsTest, NamesThatWereNotRegisteredAreNotHeard)
+{
+    ASSERT_TRUE(db::createEventTrigger(database(), "TRIGGER_RUN", "TEAM", "RUN_STARTED"));
+    ASSERT_TRUE(db::createEventTrigger(database(), "TRIGGER_DRAWN", "ATHLETE", "CLRM_DRAWN"));
+    db::DbEventListener listener(database());
+    QStringList received;
+    QObject::connect(&listener, &db::DbEventListener::received,
+                     [&received](const QString& name) { received << name; });
+    ASSERT_TRUE(listener.registerEvents({"CLRM_DRAWN"}));
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
+
+    shell::ScriptedSink otherSink;
+    auto other = secondRun(otherSink);
+    ASSERT_TRUE(other);
+    other->database()->execute("insert into TEAM (TEAMNO, MEETINGNO) values (1, 1)");
+    other->database()->execute(
+        "insert into ATHLETE (ATHLETENO, MEETINGNO, TEAMNO) values (2, 1, 1)");
+    ASSERT_TRUE(waitFor(received, 1));
+    EXPECT_FALSE(waitFor(received, 2, 1000));
+    EXPECT_EQ(received, QStringList{"CLRM_DRAWN"});
 }
 
 TEST_F(EventsTest, NamesAreDispatchedToTheirViews)
