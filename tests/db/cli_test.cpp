@@ -1,5 +1,7 @@
 #include "support/testdatabase.h"
 
+#include "db/connect.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -70,4 +72,29 @@ TEST(DbCliTest, MeetingDeleteAsksAndAnswersNoWithoutATerminal)
     EXPECT_EQ(runCli({"--db", path, "meeting", "delete", "5"}, &out, &err), 1);
     EXPECT_TRUE(err.contains("There is no meeting 5"));
     EXPECT_EQ(runCli({"--db", path, "meeting", "delete", "five"}, &out, &err), 2);
+}
+
+TEST(DbCliTest, AnOlderDatabaseIsReportedAndNotUsedByTheCommands)
+{
+    TempHome home;
+    const QString path = home.freshDatabase("old.gdb");
+    {
+        shell::ScriptedSink sink;
+        shell::Run run(sink);
+        db::ConnectOptions options;
+        options.offerSelect = false;
+        options.upgrade = false;
+        options.storeLocation = false;
+        ASSERT_TRUE(db::connectTo(run, path, options));
+        ASSERT_TRUE(run.database()->execute("update DATABASE_VERSION set VERSION = '2.849'"));
+    }
+    QString out, err;
+    EXPECT_EQ(runCli({"--db", path, "--json", "db", "check"}, &out, &err), 1);
+    EXPECT_EQ(QJsonDocument::fromJson(out.toUtf8()).object()["up_to_date"].toString(), "no");
+    EXPECT_EQ(runCli({"--db", path, "db", "upgrade"}, &out, &err), 1);
+    EXPECT_TRUE(out.contains("upgraded: no")) << out.toStdString();
+    EXPECT_TRUE(out.contains("version: 2.849")) << out.toStdString();
+    EXPECT_TRUE(err.contains("The database version was left at 2.849")) << err.toStdString();
+    EXPECT_EQ(runCli({"--db", path, "meeting", "list"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("The database could not be updated:")) << err.toStdString();
 }
