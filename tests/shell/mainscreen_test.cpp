@@ -335,7 +335,11 @@ TEST_F(MainScreenTest, ADigitOfADisabledButtonDoesNothing)
     currentMeeting();
     shell::ScreenOpeners openers;
     int teams = 0;
-    openers.openTeams = [&](QWidget*, shell::Run&) { ++teams; };
+    bool hiddenMeanwhile = false;
+    openers.openTeams = [&](QWidget* parent, shell::Run&) {
+        ++teams;
+        hiddenMeanwhile = !parent->isVisible();
+    };
     shell::MainScreen screen(run(), openers);
     screen.show();
     QTest::keyClick(&screen, Qt::Key_3);
@@ -343,6 +347,9 @@ TEST_F(MainScreenTest, ADigitOfADisabledButtonDoesNothing)
     QTest::keyClick(&screen, Qt::Key_4);
     EXPECT_EQ(teams, 1);
     EXPECT_TRUE(m_sink.shown().isEmpty());
+    // The main screen steps aside while the other screen is open, and comes back.
+    EXPECT_TRUE(hiddenMeanwhile);
+    EXPECT_TRUE(screen.isVisible());
 }
 
 TEST_F(MainScreenTest, RecordsAndAfterNeedSelectedItemsAndAfterNeedsTeams)
