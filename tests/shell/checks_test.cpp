@@ -7,6 +7,7 @@
 #include "shell/backupoffers.h"
 #include "shell/currentmeeting.h"
 #include "shell/loginpassword.h"
+#include "shell/paths.h"
 #include "shell/singleinstance.h"
 #include "shell/startupchecks.h"
 #include "shell/workflowchecks.h"
@@ -14,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -158,6 +160,23 @@ TEST_F(StartupChecksTest, TheWriteTestLeavesAValueThatReadsBack)
 {
     EXPECT_TRUE(shell::configWriteTest(run()));
     EXPECT_TRUE(run().config().exists(shell::kDummyTest));
+    EXPECT_TRUE(m_sink.shown().isEmpty());
+}
+
+TEST_F(StartupChecksTest, TheDefaultDatabaseIsMadeOnlyWhenNoDatabaseCanBeFound)
+{
+    const QString defaultPath = shell::defaultDatabasePath(run().globals());
+    run().config().writeText(db::kLocalDatabaseName, m_path);
+    EXPECT_FALSE(shell::createDefaultDatabaseIfNone(run()));
+    EXPECT_FALSE(QFile::exists(defaultPath));
+
+    // The stored one is gone: an empty default is made to fall back on, once.
+    run().config().writeText(db::kLocalDatabaseName, m_home->dir() + "/gone.gdb");
+    EXPECT_TRUE(shell::createDefaultDatabaseIfNone(run()));
+    ASSERT_TRUE(QFile::exists(defaultPath));
+    const QDateTime made = QFileInfo(defaultPath).lastModified();
+    EXPECT_FALSE(shell::createDefaultDatabaseIfNone(run()));
+    EXPECT_EQ(QFileInfo(defaultPath).lastModified(), made);
     EXPECT_TRUE(m_sink.shown().isEmpty());
 }
 
