@@ -254,6 +254,40 @@ bool ProgramEditor::shiftTimes(qint64 programNo, int minutes, ProgramOrder shown
     return m_database.commitBatch();
 }
 
+bool ProgramEditor::moveRestOfDay(qint64 programNo, const QString& dayText)
+{
+    const std::optional<int> day = parseDay(dayText);
+    if (!day)
+        return false;
+    const QList<ProgramLine> rows = inOrder(ProgramOrder::Time);
+    int from = 0;
+    while (from < rows.size() && rows[from].programNo != programNo)
+        ++from;
+    if (from == rows.size() || rows[from].day == *day)
+        return false;
+    QList<qint64> moving;
+    for (int i = from; i < rows.size() && rows[i].day == rows[from].day; ++i)
+        moving.append(rows[i].programNo);
+    if (!m_messages.confirm(
+            QStringLiteral("Move ") + QString::number(moving.size()) +
+            QStringLiteral(" rows, from sequence ") + QString::number(rows[from].seq) +
+            QStringLiteral(" to the end of day ") + QString::number(rows[from].day) +
+            QStringLiteral(", to day ") + QString::number(*day)))
+        return false;
+    if (!m_database.startBatch())
+        return false;
+    bool ok = true;
+    for (int i = 0; i < moving.size() && ok; ++i)
+        ok = m_database.batchExecute(QStringLiteral("update PROGRAM set DAY_SEQ = ") +
+                                     db::sqlInt(*day) + QStringLiteral(" where PROGRAMNO = ") +
+                                     db::sqlInt(moving[i]));
+    if (!ok) {
+        m_database.rollbackBatch();
+        return false;
+    }
+    return m_database.commitBatch();
+}
+
 bool ProgramEditor::shiftSequence(qint64 programNo, int amount, ProgramOrder shownOrder)
 {
     if (shownOrder != ProgramOrder::Sequence && shownOrder != ProgramOrder::None) {

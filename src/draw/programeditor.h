@@ -49,6 +49,9 @@ public:
     bool shiftTimes(qint64 programNo, int minutes, ProgramOrder shownOrder);
     // Moves the SEQ of the row and all rows numbered at or after it by `amount`.
     bool shiftSequence(qint64 programNo, int amount, ProgramOrder shownOrder);
+    // Moves the row and the rest of its day, in time order, to another day, keeping their
+    // times and sequence numbers: how a program is split over the days of the meeting.
+    bool moveRestOfDay(qint64 programNo, const QString& dayText);
     // Finals that are not run take the day, time, sequence and pit of their last heat.
     bool cascadeHeatsAreFinals();
 

@@ -176,6 +176,44 @@ TEST_F(ProgramRowsTest, RowsWithoutATimeFollowTheTimedOnesOfTheirDay)
     EXPECT_EQ(slotOf(third, "F", 0), "2  9");
 }
 
+TEST_F(ProgramRowsTest, MovingTheRestOfADaySplitsTheProgramOverTwoDays)
+{
+    const qint64 first = addSelected("FRE_____50M09W");
+    const qint64 second = addSelected("BCK_____50M09W");
+    const qint64 third = addSelected("BRE_____50M09W");
+    for (const qint64 e : {first, second, third})
+        saveFormat(e, "2,5,0");
+    ProgramEditor ed = editor();
+    ASSERT_TRUE(ed.renumber(false));
+    SlotEdit start;
+    start.time = QTime(8, 30);
+    ASSERT_TRUE(ed.apply(programNo(first, "A", 1), start));
+    ASSERT_TRUE(ed.setDayCount("1"));
+    // Beyond the meeting's days: refused, nothing moves.
+    EXPECT_FALSE(ed.moveRestOfDay(programNo(second, "A", 1), "2"));
+    EXPECT_TRUE(m_sink.saw("Currently the setting for the Meeting is \"1 day\"."));
+    ASSERT_TRUE(ed.setDayCount("2"));
+    m_sink.answerNo();
+    EXPECT_FALSE(ed.moveRestOfDay(programNo(second, "A", 1), "2"));
+    EXPECT_TRUE(m_sink.saw("Move 6 rows, from sequence 4 to the end of day 1, to day 2"));
+    EXPECT_EQ(count("PROGRAM", "DAY_SEQ = 2"), 0);
+    m_sink.answerYes();
+    ASSERT_TRUE(ed.moveRestOfDay(programNo(second, "A", 1), "2"));
+    EXPECT_EQ(value("select list(SEQ) from (select SEQ from PROGRAM where DAY_SEQ = 1 order "
+                    "by SEQ)"),
+              "1,2,3");
+    // Times and sequence numbers travel with the rows.
+    EXPECT_EQ(slotOf(first, "A", 1), "1 08:30:00.0000 1");
+    EXPECT_EQ(slotOf(second, "A", 1), "2  4");
+    EXPECT_EQ(slotOf(third, "F", 0), "2  9");
+    // Back again from the middle of day 2: only the rest of day 2 moves.
+    m_sink.answerYes();
+    ASSERT_TRUE(ed.moveRestOfDay(programNo(third, "A", 1), "1"));
+    EXPECT_EQ(count("PROGRAM", "DAY_SEQ = 2"), 3);
+    EXPECT_EQ(slotOf(second, "F", 0), "2  6");
+    EXPECT_EQ(m_sink.pendingAnswers(), 0);
+}
+
 TEST_F(ProgramRowsTest, SequenceOrderRunsRoundsCBAThenTheFinal)
 {
     const qint64 e = addSelected("FRE____100M15W");

@@ -88,6 +88,7 @@ ProgramForm::ProgramForm(shell::Run& run, QWidget* parent)
     add(QStringLiteral("Renumber"), [this] { renumber(); });
     add(QStringLiteral("Shift Times..."), [this] { shiftTimes(); });
     add(QStringLiteral("Shift Sequence..."), [this] { shiftSequence(); });
+    add(QStringLiteral("Move to Day..."), [this] { moveRestOfDay(); });
     add(QStringLiteral("Add Break..."), [this] { addBreak(); });
     add(QStringLiteral("Cascade Dat,Time,Seq,Pit"), [this] { cascade(); });
     auto* release = new QPushButton(QStringLiteral("Release"), this);
@@ -256,6 +257,21 @@ void ProgramForm::shiftSequence()
     ProgramEditor(*m_run.database(), m_run.messages(), m_meetingNo)
         .shiftSequence(programNo, amount, order());
     refresh();
+}
+
+void ProgramForm::moveRestOfDay()
+{
+    const qint64 programNo = currentProgramNo();
+    if (programNo == 0) {
+        m_run.messages().warning(QStringLiteral("Select the Event"));
+        return;
+    }
+    QString text;
+    if (m_run.messages().askText(QStringLiteral("Move this row and the rest of its day to day:"),
+                                 &text) &&
+        ProgramEditor(*m_run.database(), m_run.messages(), m_meetingNo)
+            .moveRestOfDay(programNo, text))
+        refresh();
 }
 
 void ProgramForm::addBreak()

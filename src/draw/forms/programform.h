@@ -30,6 +30,7 @@ public:
     void renumber();
     void shiftTimes();
     void shiftSequence();
+    void moveRestOfDay();
     void addBreak();
     void cascade();
     void settings();
