@@ -2,25 +2,31 @@
 
 #include "cli/cli.h"
 #include "cli/meetingoption.h"
-#include "db/dmdcoredbs.h"
-#include "db/sqltext.h"
+#include "draw/lanesettings.h"
+#include "shell/run.h"
 
 namespace cli {
 
-DrawCli::DrawCli(Context& ctx)
-    : m_items(meeting::editionOf(ctx.run().globals().applicationCode()), ctx.messages())
+DrawCli::DrawCli(Context& ctx) : m_run(ctx.run())
 {
-    m_meetingNo = meetingOption(ctx);
-    if (m_meetingNo <= 0)
-        return;
-    m_database = ctx.database();
-    if (m_database &&
-        m_database->ZSqlCount(QStringLiteral("MEETING"),
-                              QStringLiteral("MEETINGNO = ") + db::sqlInt(m_meetingNo)) < 1) {
-        ctx.messages().warning(QStringLiteral("There is no meeting ") +
-                               QString::number(m_meetingNo));
-        m_meetingNo = 0;
-    }
+    m_meetingNo = loadCommandMeeting(ctx);
+    if (m_meetingNo > 0)
+        m_database = ctx.database();
+}
+
+const meeting::ItemTypes& DrawCli::items() const
+{
+    return m_run.items();
+}
+
+const meeting::MeetingSettings& DrawCli::meeting() const
+{
+    return m_run.meeting();
+}
+
+draw::HeatGroups DrawCli::groups() const
+{
+    return draw::HeatGroups(m_run.items(), draw::laneSettingsOf(m_run.meeting()));
 }
 
 qint64 DrawCli::number(Context& ctx, const QString& word, const QString& what)

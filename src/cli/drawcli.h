@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/heatgroups.h"
 #include "meeting/itemtypes.h"
 
 #include <QString>
@@ -7,13 +8,19 @@
 namespace db {
 class DmdCoreDbs;
 }
+namespace meeting {
+class MeetingSettings;
+}
+namespace shell {
+class Run;
+}
 
 namespace cli {
 
 class Context;
 
 // What the event, format and program commands share: the database, the meeting the
-// command works on and the item codes of the edition.
+// command works on (loaded into the run) and the run's item codes.
 class DrawCli {
 public:
     explicit DrawCli(Context& ctx);
@@ -22,15 +29,19 @@ public:
     bool ready() const { return m_database != nullptr && m_meetingNo > 0; }
     db::DmdCoreDbs& database() { return *m_database; }
     int meetingNo() const { return m_meetingNo; }
-    const meeting::ItemTypes& items() const { return m_items; }
+    const meeting::ItemTypes& items() const;
+    // The settings of the command's meeting, as the run holds them.
+    const meeting::MeetingSettings& meeting() const;
+    // The heat groups at the meeting's lanes.
+    draw::HeatGroups groups() const;
 
     // A positive whole number from a command-line word; 0 after the usage error.
     static qint64 number(Context& ctx, const QString& word, const QString& what);
 
 private:
+    shell::Run& m_run;
     db::DmdCoreDbs* m_database = nullptr;
     int m_meetingNo = 0;
-    meeting::ItemTypes m_items;
 };
 
 } // namespace cli

@@ -10,7 +10,6 @@
 #include "draw/formatproposal.h"
 #include "draw/heatformats.h"
 #include "draw/indicateheats.h"
-#include "draw/meetingvalues.h"
 #include "draw/roundletter.h"
 
 #include <QJsonArray>
@@ -135,8 +134,7 @@ int eventFormat(cli::Context& ctx)
     }
     const QString format = ctx.args[1].trimmed();
     events.collectSelection();
-    if (!draw::acceptFormat(draw.database(), draw.items(), draw.meetingNo(), events.event(eventNo),
-                            format))
+    if (!draw::acceptFormat(draw.groups(), events.event(eventNo), format))
         return cli::Failed;
     if (!events.setFormatEdit(eventNo, format))
         return cli::Failed;
@@ -163,8 +161,7 @@ int eventEstimate(cli::Context& ctx)
     if (!draw.ready())
         return cli::Failed;
     draw::Events events(draw.database(), draw.items(), draw.meetingNo());
-    const draw::MeetingValues meeting = draw::readMeetingValues(draw.database(), draw.meetingNo());
-    const draw::HeatGroups groups(draw.items(), meeting.lanes);
+    const draw::HeatGroups groups = draw.groups();
     draw::IndicateHeats heats(events, groups);
     if (actual)
         return heats.estimatesFromEntries() ? cli::Success : cli::Failed;
@@ -211,8 +208,7 @@ int eventAutoformat(cli::Context& ctx)
     if (!draw.ready())
         return cli::Failed;
     draw::Events events(draw.database(), draw.items(), draw.meetingNo());
-    const draw::MeetingValues meeting = draw::readMeetingValues(draw.database(), draw.meetingNo());
-    draw::HeatGroups groups(draw.items(), meeting.lanes);
+    const draw::HeatGroups groups = draw.groups();
     draw::FormatProposal proposal(groups);
     events.collectSelection();
     for (const draw::EventRow& e : events.list(true)) {

@@ -9,7 +9,6 @@
 #include "draw/formatlistings.h"
 #include "draw/formatproposal.h"
 #include "draw/heatformats.h"
-#include "draw/meetingvalues.h"
 #include "draw/roundletter.h"
 
 #include <QJsonArray>
@@ -34,8 +33,7 @@ int formatPropose(cli::Context& ctx)
     const QString code = ctx.args[0].trimmed();
     if (code.size() < 13)
         return ctx.usageError(QStringLiteral("ITEMCODE is not an item code"));
-    meeting::ItemTypes items(meeting::editionOf(ctx.run().globals().applicationCode()),
-                             ctx.messages());
+    const meeting::ItemTypes& items = ctx.run().items();
     draw::LaneSettings settings;
     settings.dolvaneLaneCount = lanes;
     settings.track110 = settings.track200 = settings.track400 = lanes;
@@ -125,8 +123,7 @@ int formatCheck(cli::Context& ctx)
     }
     if (!draw.ready())
         return cli::Failed;
-    const draw::MeetingValues meeting = draw::readMeetingValues(draw.database(), draw.meetingNo());
-    const draw::HeatGroups groups(draw.items(), meeting.lanes);
+    const draw::HeatGroups groups = draw.groups();
     const draw::FormatCheck check(groups);
     if (eventNo == 0) {
         const draw::FormatCheck::MeetingReport report =
@@ -184,12 +181,11 @@ int formatListing(cli::Context& ctx)
         return ctx.usageError(QStringLiteral("Which listing: rules, groups, tracks or errors"));
     if (!draw.ready())
         return cli::Failed;
-    const draw::MeetingValues meeting = draw::readMeetingValues(draw.database(), draw.meetingNo());
-    const draw::HeatGroups groups(draw.items(), meeting.lanes);
+    const draw::HeatGroups groups = draw.groups();
     namespace listings = draw::formatlistings;
     if (which == QLatin1String("rules")) {
         ctx.out << listings::kRulesTitle << "\n\n";
-        printLines(ctx, listings::rulesFormats(ctx.messages(), meeting.lanes));
+        printLines(ctx, listings::rulesFormats(ctx.messages(), groups.lanes()));
         return cli::Success;
     }
     if (which == QLatin1String("tracks")) {

@@ -96,7 +96,7 @@ int programSet(cli::Context& ctx)
                                QString::number(programNo));
         return cli::Failed;
     }
-    draw::ProgramEditor editor(draw.database(), ctx.messages(), draw.meetingNo());
+    draw::ProgramEditor editor(ctx.run());
     // Every value is checked before anything is written.
     draw::SlotEdit edit;
     if (!dayText.isEmpty() && !(edit.day = editor.parseDay(dayText)))
@@ -117,7 +117,7 @@ int programRenumber(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!draw.ready())
         return cli::Failed;
-    draw::ProgramEditor editor(draw.database(), ctx.messages(), draw.meetingNo());
+    draw::ProgramEditor editor(ctx.run());
     return editor.renumber(true) ? cli::Success : cli::Failed;
 }
 
@@ -141,7 +141,7 @@ int programShift(cli::Context& ctx)
                                QString::number(programNo));
         return cli::Failed;
     }
-    draw::ProgramEditor editor(draw.database(), ctx.messages(), draw.meetingNo());
+    draw::ProgramEditor editor(ctx.run());
     const bool done = what == QLatin1String("time")
                           ? editor.shiftTimes(programNo, amount, draw::ProgramOrder::Time)
                           : editor.shiftSequence(programNo, amount, draw::ProgramOrder::Sequence);
@@ -155,7 +155,7 @@ int programDays(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!draw.ready())
         return cli::Failed;
-    draw::ProgramEditor editor(draw.database(), ctx.messages(), draw.meetingNo());
+    draw::ProgramEditor editor(ctx.run());
     return editor.setDayCount(ctx.args[0]) ? cli::Success : cli::Failed;
 }
 

@@ -116,8 +116,7 @@ bool ComplexEditor::accept(qint64 eventNo, const FormatRows& rows, bool heatsAre
         messages.warning(kNoHeatsToBeFinals);
         return false;
     }
-    if (!acceptFormat(m_events.database(), m_events.items(), m_events.meetingNo(), row, *format,
-                      athletes))
+    if (!acceptFormat(m_groups, row, *format, athletes))
         return false;
     return storeFormatEdit(m_events.database(), eventNo, *format, heatsAreFinals);
 }

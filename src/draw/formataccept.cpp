@@ -6,7 +6,6 @@
 #include "draw/formatcheck.h"
 #include "draw/formatproposal.h"
 #include "draw/heatformats.h"
-#include "draw/meetingvalues.h"
 #include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
@@ -53,16 +52,15 @@ bool mayEditFormat(const HeatGroups& groups, const EventRow& event)
                                            "\r\rDo you want to continue nevertheless"));
 }
 
-bool acceptFormat(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo,
-                  const EventRow& event, const QString& format)
+bool acceptFormat(const HeatGroups& groups, const EventRow& event, const QString& format)
 {
-    return acceptFormat(database, items, meetingNo, event, format,
-                        std::max(event.athletes, event.estimated));
+    return acceptFormat(groups, event, format, std::max(event.athletes, event.estimated));
 }
 
-bool acceptFormat(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo,
-                  const EventRow& event, const QString& format, int athletes)
+bool acceptFormat(const HeatGroups& groups, const EventRow& event, const QString& format,
+                  int athletes)
 {
+    const meeting::ItemTypes& items = groups.items();
     shell::Messages& messages = items.messages();
     const QString refusal = formatEditRefusal(items, event);
     if (!refusal.isEmpty()) {
@@ -74,8 +72,6 @@ bool acceptFormat(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int
         messages.warning(textError);
         return false;
     }
-    const MeetingValues meeting = readMeetingValues(database, meetingNo);
-    HeatGroups groups(items, meeting.lanes);
     const QStringList overfilled =
         FormatCheck::overfilledRounds(format, groups.athletesPerHeat(event.itemCode));
     if (!overfilled.isEmpty()) {

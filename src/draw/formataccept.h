@@ -30,11 +30,10 @@ bool mayEditFormat(const HeatGroups& groups, const EventRow& event);
 // round that sends on more than the next round holds is refused; a format that differs
 // from the proposal for `athletes`, or fails the lane check, is stored only when the
 // user accepts it nevertheless.
-bool acceptFormat(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo,
-                  const EventRow& event, const QString& format, int athletes);
+bool acceptFormat(const HeatGroups& groups, const EventRow& event, const QString& format,
+                  int athletes);
 // The same for the larger of the entered and the expected athletes.
-bool acceptFormat(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo,
-                  const EventRow& event, const QString& format);
+bool acceptFormat(const HeatGroups& groups, const EventRow& event, const QString& format);
 
 inline const QString kComplexOnly =
     QStringLiteral("This format is complex.  You can only edit it with Complex mode.\r\rIf you "

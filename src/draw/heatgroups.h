@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draw/meetingvalues.h"
+#include "draw/lanesettings.h"
 
 #include <QString>
 

@@ -38,11 +38,4 @@ MeetingValues readMeetingValues(db::DmdCoreDbs& database, int meetingNo)
     return values;
 }
 
-bool writeMeetingInt(db::DmdCoreDbs& database, int meetingNo, const QString& column, int value)
-{
-    return database.execute(QStringLiteral("update MEETING set ") + column + QStringLiteral(" = ") +
-                            db::sqlInt(value) + QStringLiteral(" where MEETINGNO = ") +
-                            db::sqlInt(meetingNo));
-}
-
 } // namespace draw

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "draw/lanesettings.h"
 
 namespace db {
 class DmdCoreDbs;
@@ -8,20 +8,9 @@ class DmdCoreDbs;
 
 namespace draw {
 
-// Lanes and heat sizes of a meeting, by distance.
-struct LaneSettings {
-    int dolvaneLaneCount = 10;
-    int track110 = 8;
-    int track200 = 8;
-    int track400 = 8;
-    int long800 = 8;
-    int long1500 = 8;
-    int long3000 = 8;
-    int long5000 = 8;
-};
-
-// The MEETING columns that the program and heat operations read.
-// TODO: replace by the meeting settings record once the run holds one.
+// The MEETING columns that the entries area still reads on its own; the program and heat
+// operations read the run's meeting settings.
+// TODO: the entries area moves to meeting::MeetingSettings too, then this goes.
 struct MeetingValues {
     int meetingNo = 0;
     bool exists = false;
@@ -34,8 +23,5 @@ struct MeetingValues {
 };
 
 MeetingValues readMeetingValues(db::DmdCoreDbs& database, int meetingNo);
-
-// Writes one integer column of the meeting's row.
-bool writeMeetingInt(db::DmdCoreDbs& database, int meetingNo, const QString& column, int value);
 
 } // namespace draw

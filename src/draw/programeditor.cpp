@@ -2,13 +2,26 @@
 
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "draw/meetingvalues.h"
 #include "draw/programrows.h"
+#include "meeting/meetingsettings.h"
+#include "meeting/meetingupdate.h"
 #include "shell/messages.h"
+#include "shell/run.h"
 
 #include <QRegularExpression>
 
 namespace draw {
+
+ProgramEditor::ProgramEditor(shell::Run& run)
+    : m_run(run), m_database(*run.database()), m_messages(run.messages()), m_meeting(run.meeting()),
+      m_meetingNo(run.meeting().meetingNo())
+{
+}
+
+int ProgramEditor::meetingDays() const
+{
+    return std::max(1, m_meeting.dayCount());
+}
 
 namespace {
 
@@ -64,7 +77,7 @@ std::optional<int> ProgramEditor::parseDay(const QString& text)
         m_messages.warning(QStringLiteral("The Days must be a number"));
         return std::nullopt;
     }
-    const int dayCount = std::max(1, readMeetingValues(m_database, m_meetingNo).dayCount);
+    const int dayCount = meetingDays();
     if (day > dayCount) {
         if (dayCount == 1) {
             m_messages.warning(QStringLiteral(
@@ -136,7 +149,7 @@ bool ProgramEditor::renumber(bool ask)
                                                   "number match the Times.\r\rContinue to "
                                                   "renumber")))
         return false;
-    const bool sameSeqPerRound = readMeetingValues(m_database, m_meetingNo).roundSeqSame;
+    const bool sameSeqPerRound = m_meeting.roundSeqSame();
     db::Query q = m_database.openQuery(
         QStringLiteral("select P.PROGRAMNO, P.EVENTNO, P.ROUND, E.COMBINEDNO from PROGRAM P "
                        "join MYEVENT E on E.EVENTNO = P.EVENTNO where P.MEETINGNO = ") +
@@ -220,7 +233,7 @@ bool ProgramEditor::shiftTimes(qint64 programNo, int minutes, ProgramOrder shown
             QStringLiteral("You cannot shift the start to before the previous item"));
         return false;
     }
-    const int dayCount = std::max(1, readMeetingValues(m_database, m_meetingNo).dayCount);
+    const int dayCount = meetingDays();
     const int lastDay = (absolute(rows.last()) + minutes) / kMinutesPerDay + 1;
     if (lastDay > dayCount) {
         m_messages.warning(QStringLiteral("You may not move the last Event past the number of "
@@ -369,30 +382,37 @@ int ProgramEditor::lastDayInUse()
         .toInt();
 }
 
-bool ProgramEditor::setDayCount(const QString& text)
+std::optional<int> ProgramEditor::checkDayCount(const QString& text)
 {
     bool ok = false;
     const int days = text.trimmed().toInt(&ok);
     if (!ok) {
         m_messages.warning(QStringLiteral("The Days must be a number"));
-        return false;
+        return std::nullopt;
     }
     if (days < 1) {
         m_messages.warning(QStringLiteral("The number of days may not be less than 1"));
-        return false;
+        return std::nullopt;
     }
     if (days > 10) {
         m_messages.warning(QStringLiteral("The max days is 10"));
-        return false;
+        return std::nullopt;
     }
     const int used = lastDayInUse();
     if (days < used) {
         m_messages.warning(QStringLiteral("There are already events with a day of ") +
                            QString::number(used) +
                            QStringLiteral(".\rThe number of days must be at least that."));
-        return false;
+        return std::nullopt;
     }
-    return writeMeetingInt(m_database, m_meetingNo, QStringLiteral("DAY_COUNT"), days);
+    return days;
+}
+
+bool ProgramEditor::setDayCount(const QString& text)
+{
+    const std::optional<int> days = checkDayCount(text);
+    return days &&
+           meeting::updateMeeting(m_run, {{QStringLiteral("DAY_COUNT"), QString::number(*days)}});
 }
 
 } // namespace draw

@@ -10,9 +10,13 @@
 namespace db {
 class DmdCoreDbs;
 }
+namespace meeting {
+class MeetingSettings;
+}
 namespace shell {
 class Messages;
-}
+class Run;
+} // namespace shell
 
 namespace draw {
 
@@ -24,15 +28,12 @@ struct SlotEdit {
     std::optional<QString> pit;
 };
 
-// Edits of the program of one meeting: one row's day, time, sequence and pit, the
-// renumbering and shifting of many rows, and the meeting's number of days. Every edit
-// that fails its check shows why and changes nothing.
+// Edits of the program of the run's current meeting: one row's day, time, sequence and
+// pit, the renumbering and shifting of many rows, and the meeting's number of days. Every
+// edit that fails its check shows why and changes nothing.
 class ProgramEditor {
 public:
-    ProgramEditor(db::DmdCoreDbs& database, shell::Messages& messages, int meetingNo)
-        : m_database(database), m_messages(messages), m_meetingNo(meetingNo)
-    {
-    }
+    explicit ProgramEditor(shell::Run& run);
 
     // Reads "hhmm" or "hh:mm".
     std::optional<QTime> parseTime(const QString& text);
@@ -55,15 +56,22 @@ public:
     // Finals that are not run take the day, time, sequence and pit of their last heat.
     bool cascadeHeatsAreFinals();
 
-    // DAY_COUNT from a typed text, not below the days already in use.
+    // The number of days from a typed text: 1 to 10 and not below the days already in
+    // use; empty after the message.
+    std::optional<int> checkDayCount(const QString& text);
+    // Stores a checked day count as the meeting's DAY_COUNT.
     bool setDayCount(const QString& text);
     int lastDayInUse();
 
 private:
     QList<ProgramLine> inOrder(ProgramOrder order);
 
+    int meetingDays() const;
+
+    shell::Run& m_run;
     db::DmdCoreDbs& m_database;
     shell::Messages& m_messages;
+    const meeting::MeetingSettings& m_meeting;
     int m_meetingNo;
 };
 

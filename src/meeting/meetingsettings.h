@@ -65,6 +65,10 @@ public:
     }
     QString currentAddCategory() const { return text(QStringLiteral("CURRENT_ADD_CATEGORY")); }
 
+    // --- program and heats ---
+    // Every heat of one round carries the round's sequence number.
+    bool roundSeqSame() const { return integer(QStringLiteral("ROUND_SEQ_SAME")) == 1; }
+
     // --- draws: the stored method with 1, 2 and 4 read as 3; 4 also means best-befores ---
     int drawMethod() const { return m_drawMethod; }
     bool hasBestBefores() const { return m_hasBestBefores; }

@@ -1,6 +1,7 @@
 #include "shell/run.h"
 
 #include "db/dmdcoredbs.h"
+#include "meeting/itemtypes.h"
 #include "meeting/meetingages.h"
 #include "meeting/meetingsettings.h"
 #include "meeting/translations.h"
@@ -10,7 +11,8 @@ namespace shell {
 Run::Run(MessageSink& sink, const QString& applicationCode, const QString& configPath)
     : m_globals(applicationCode), m_messages(sink),
       m_config(configPath.isEmpty() ? ConfigStore::defaultPath(applicationCode) : configPath),
-      m_meeting(std::make_unique<meeting::MeetingSettings>())
+      m_meeting(std::make_unique<meeting::MeetingSettings>()),
+      m_items(std::make_unique<meeting::ItemTypes>(meeting::editionOf(applicationCode), m_messages))
 {
     m_messages.setProgramTitle(m_globals.programTitle());
 }

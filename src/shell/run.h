@@ -11,6 +11,7 @@ namespace db {
 class DmdCoreDbs;
 }
 namespace meeting {
+class ItemTypes;
 class MeetingAges;
 class MeetingSettings;
 class Translations;
@@ -44,6 +45,9 @@ public:
 
     // The current meeting's loaded settings (meeting::setCurrentMeeting fills them).
     meeting::MeetingSettings& meeting() { return *m_meeting; }
+    // The item codes and performance texts of the run's edition (made from the
+    // application code), one object per run.
+    const meeting::ItemTypes& items() const { return *m_items; }
     // The per-run services of the meeting area: null until created (after the database
     // module); a second creation or free is an internal error.
     meeting::Translations* translations() { return m_translations.get(); }
@@ -65,6 +69,7 @@ private:
     std::unique_ptr<db::DmdCoreDbs> m_database;
     int m_currentMeetingNo = 0;
     std::unique_ptr<meeting::MeetingSettings> m_meeting;
+    std::unique_ptr<meeting::ItemTypes> m_items;
     std::unique_ptr<meeting::Translations> m_translations;
     std::unique_ptr<meeting::MeetingAges> m_meetingAges;
     Clock m_clock = systemClock();

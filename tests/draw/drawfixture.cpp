@@ -1,23 +1,28 @@
 #include "drawfixture.h"
 
 #include "db/sqltext.h"
+#include "meeting/currentmeeting.h"
 
 void DrawFixture::SetUp()
 {
     DatabaseTest::SetUp();
-    m_items = std::make_unique<meeting::ItemTypes>(meeting::Edition::Swimming, messages());
+    run().createTranslations();
+    run().createMeetingAges();
+    m_items = &run().items();
     m_meetingNo = createMeeting(2, 8);
+    ASSERT_TRUE(meeting::setCurrentMeeting(run(), m_meetingNo));
+    m_sink.clear();
     m_events = std::make_unique<draw::Events>(database(), *m_items, m_meetingNo);
 }
 
 int DrawFixture::createMeeting(int days, int lanes)
 {
     const int meetingNo = int(database().nextKeyNumber());
-    EXPECT_TRUE(
-        database().execute(QStringLiteral("insert into MEETING (MEETINGNO, DESCRIPTION, DAY_COUNT, "
-                                          "DOLVANE_LANE_COUNT, ROUND_SEQ_SAME) values (") +
-                           db::sqlInt(meetingNo) + ", 'Gala', " + db::sqlInt(days) + ", " +
-                           db::sqlInt(lanes) + ", 0)"));
+    EXPECT_TRUE(database().execute(
+        QStringLiteral("insert into MEETING (MEETINGNO, DESCRIPTION, VENUE, THEDATE, "
+                       "DAY_COUNT, DOLVANE_LANE_COUNT, ROUND_SEQ_SAME) values (") +
+        db::sqlInt(meetingNo) + ", 'Gala', 'Pool', '2025/03/14', " + db::sqlInt(days) + ", " +
+        db::sqlInt(lanes) + ", 0)"));
     return meetingNo;
 }
 

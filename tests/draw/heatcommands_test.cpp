@@ -56,6 +56,27 @@ TEST_F(HeatCommandsTest, CheckOneEventOrTheMeetingsHeatCounts)
     EXPECT_EQ(cli({"format", "check", "x"}), 2);
 }
 
+TEST_F(HeatCommandsTest, TheMeetingOptionLoadsThatMeetingsSettings)
+{
+    // The stored current meeting has 8 lanes; the other one 6.
+    const int other = createMeeting(1, 6);
+    draw::Events otherEvents(database(), *m_items, other);
+    draw::NewEvent event;
+    event.itemCode = "FRE____100F13W";
+    event.selected = true;
+    const qint64 e = otherEvents.addEvent(event);
+    ASSERT_GT(e, 0);
+    QString out;
+    EXPECT_EQ(runCli({"--db", m_path, "format", "check", QString::number(e), "--meeting",
+                      QString::number(other)},
+                     &out),
+              0);
+    EXPECT_TRUE(out.contains("0 athletes, 6 per heat")) << out.toStdString();
+    QString err;
+    EXPECT_EQ(runCli({"--db", m_path, "format", "check", "--meeting", "999999"}, nullptr, &err), 1);
+    EXPECT_TRUE(err.contains("There is no meeting 999999")) << err.toStdString();
+}
+
 TEST_F(HeatCommandsTest, ListingsOfTheRulesAndTheMeeting)
 {
     QString out;

@@ -7,7 +7,6 @@
 #include "draw/heatsarefinals.h"
 #include "draw/indicateheats.h"
 #include "draw/lanecheck.h"
-#include "draw/meetingvalues.h"
 #include "draw/simplexeditor.h"
 
 using namespace draw;
@@ -23,8 +22,6 @@ protected:
         DrawFixture::SetUp();
         m_groups = std::make_unique<HeatGroups>(*m_items, lanes());
     }
-
-    LaneSettings lanes() { return readMeetingValues(database(), m_meetingNo).lanes; }
 
     void enter(qint64 eventNo, int athletes)
     {

@@ -5,7 +5,6 @@
 #include "draw/forms/heatsarefinalsform.h"
 #include "draw/forms/indicateheatsform.h"
 #include "draw/forms/listwindow.h"
-#include "draw/meetingvalues.h"
 #include "shell/run.h"
 
 #include <QApplication>
@@ -25,9 +24,7 @@ protected:
     void SetUp() override
     {
         DrawFixture::SetUp();
-        run().setCurrentMeetingNo(m_meetingNo);
-        m_groups = std::make_unique<HeatGroups>(*m_items,
-                                                readMeetingValues(database(), m_meetingNo).lanes);
+        m_groups = std::make_unique<HeatGroups>(*m_items, lanes());
     }
 
     void enter(qint64 eventNo, int athletes)

@@ -4,7 +4,6 @@
 #include "draw/formatcheck.h"
 #include "draw/heatgroups.h"
 #include "draw/heatmembers.h"
-#include "draw/meetingvalues.h"
 #include "draw/programeditor.h"
 #include "draw/programrelease.h"
 #include "draw/programrows.h"
@@ -78,7 +77,7 @@ TEST_F(ProgramChecksTest, PlacedCountsCountPlacedSwimmersOfTheFinal)
 
 TEST_F(ProgramChecksTest, HeatsAreFinalsTakeTheirLastHeatsSlot)
 {
-    ProgramEditor editor(database(), messages(), m_meetingNo);
+    ProgramEditor editor(run());
     EXPECT_FALSE(editor.cascadeHeatsAreFinals());
     EXPECT_TRUE(m_sink.saw("This meeting has no Items where the final is not run"));
     const qint64 e = addSelected("FRE_____50M13W");
@@ -94,14 +93,14 @@ TEST_F(ProgramChecksTest, HeatsAreFinalsTakeTheirLastHeatsSlot)
 
 TEST_F(ProgramChecksTest, LaneSettingsOfTheMeetingGiveTheHeatSize)
 {
-    ASSERT_TRUE(database().execute("update MEETING set DOLVANE_LANE_COUNT = 6, "
-                                   "XCD_TRACKCOUNT_110M = 9, LONG_HEAT_ATHS_1500M = 14"));
-    const MeetingValues values = readMeetingValues(database(), m_meetingNo);
-    HeatGroups swim(*m_items, values.lanes);
+    changeMeeting({{"DOLVANE_LANE_COUNT", "6"},
+                   {"XCD_TRACKCOUNT_110M", "9"},
+                   {"LONG_HEAT_ATHS_1500M", "14"}});
+    HeatGroups swim(*m_items, lanes());
     EXPECT_EQ(swim.athletesPerHeat("FRE___1500M13W"), 6);
     EXPECT_EQ(swim.heatsNeeded("FRE____100M13W", 13), 3);
     meeting::ItemTypes athletics(meeting::Edition::Athletics, messages());
-    HeatGroups track(athletics, values.lanes);
+    HeatGroups track(athletics, lanes());
     EXPECT_EQ(track.athletesPerHeat("SHD____100M19"), 9);
     EXPECT_EQ(track.athletesPerHeat("LOD___1500M19"), 14);
     EXPECT_EQ(track.athletesPerHeat("JMPLong___M19"), 99);

@@ -4,6 +4,7 @@
 #include "draw/programeditor.h"
 #include "draw/programorder.h"
 #include "draw/programrows.h"
+#include "meeting/meetingsettings.h"
 
 using namespace draw;
 
@@ -19,7 +20,7 @@ protected:
                      db::sqlInt(eventNo) + QStringLiteral(" and ROUND = ") + db::quoted(round) +
                      QStringLiteral(" and HEATNO = ") + db::sqlInt(heat));
     }
-    ProgramEditor editor() { return ProgramEditor(database(), messages(), m_meetingNo); }
+    ProgramEditor editor() { return ProgramEditor(run()); }
     qint64 programNo(qint64 eventNo, const QString& round, int heat)
     {
         return value(QStringLiteral("select PROGRAMNO from PROGRAM where EVENTNO = ") +
@@ -229,7 +230,7 @@ TEST_F(ProgramRowsTest, SequenceOrderRunsRoundsCBAThenTheFinal)
 
 TEST_F(ProgramRowsTest, RenumberingWithRoundsSharingTheirNumber)
 {
-    ASSERT_TRUE(database().execute("update MEETING set ROUND_SEQ_SAME = 1"));
+    changeMeeting({{"ROUND_SEQ_SAME", "1"}});
     const qint64 e = addSelected("FRE____100M15W");
     saveFormat(e, "3,2,2");
     ASSERT_TRUE(editor().renumber(false));
@@ -259,6 +260,22 @@ TEST_F(ProgramRowsTest, BadTimesAndDaysAreRefusedAndChangeNothing)
     EXPECT_FALSE(ed.setDayCount("1"));
     EXPECT_TRUE(m_sink.saw("There are already events with a day of 2"));
     EXPECT_EQ(value("select DAY_COUNT from MEETING"), "2");
+    EXPECT_EQ(run().meeting().dayCount(), 2);
+}
+
+TEST_F(ProgramRowsTest, ANewDayCountHoldsForTheNextEditAtOnce)
+{
+    const qint64 e = addSelected("FRE____100M15W");
+    ProgramEditor ed = editor();
+    ASSERT_TRUE(ed.setDayCount("4"));
+    EXPECT_EQ(value("select DAY_COUNT from MEETING"), "4");
+    SlotEdit d4;
+    d4.day = 4;
+    EXPECT_TRUE(ed.apply(programNo(e, "F", 0), d4));
+    EXPECT_EQ(slotOf(e, "F", 0).left(1), "4");
+    // A shift that would run past the last day is still refused.
+    EXPECT_FALSE(ed.shiftTimes(programNo(e, "F", 0), 24 * 60, ProgramOrder::Time));
+    EXPECT_TRUE(m_sink.saw("You may not move the last Event past the number of"));
 }
 
 TEST_F(ProgramRowsTest, ShiftingTimesMovesTheRestOfTheDay)

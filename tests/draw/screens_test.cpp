@@ -1,6 +1,7 @@
 #include "drawfixture.h"
 
 #include "db/sqltext.h"
+#include "draw/forms/determineprogramdialog.h"
 #include "draw/forms/indicateheatsform.h"
 #include "draw/forms/programform.h"
 #include "draw/forms/programrowdialog.h"
@@ -8,10 +9,13 @@
 #include "draw/programeditor.h"
 #include "draw/programorder.h"
 #include "draw/programrelease.h"
+#include "meeting/meetingsettings.h"
 #include "shell/run.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -24,12 +28,6 @@ namespace {
 // freestyle to medley relay, heats proposed from the expected swimmers, two days.
 class ScreensTest : public DrawFixture {
 protected:
-    void SetUp() override
-    {
-        DrawFixture::SetUp();
-        run().setCurrentMeetingNo(m_meetingNo);
-    }
-
     void setUpGala()
     {
         const QStringList types{"FRE_____50", "BCK_____50", "BRE_____50", "BFL_____50",
@@ -192,7 +190,7 @@ TEST_F(ScreensTest, TheProgramScreenListsTwoDaysInTimeOrder)
     }
     m_events->saveSelection();
     // Younger swimmers on day 1, older on day 2; four minutes a heat from 09:00.
-    ProgramEditor editor(database(), messages(), m_meetingNo);
+    ProgramEditor editor(run());
     int minutes[3] = {0, 0, 0};
     for (const ProgramLine& l : ProgramListing(database()).lines(m_meetingNo, ProgramOrder::Item)) {
         const int day = l.itemCode.mid(11, 2).toInt() <= 11 ? 1 : 2;
@@ -246,6 +244,47 @@ TEST_F(ScreensTest, TheProgramScreenReleasesTheSelectedHeat)
     EXPECT_TRUE(m_sink.saw("Compare Placed Counts in all events"));
     EXPECT_TRUE(m_sink.saw("0 of 3 heats differ"));
     EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+}
+
+} // namespace
+
+namespace {
+
+using ScreensSettingsTest = ScreensTest;
+
+TEST_F(ScreensSettingsTest, DetermineProgramWritesOnceAndTheNextOperationSeesIt)
+{
+    const qint64 e = addSelected("FRE____100M13W");
+    saveFormat(e, "2,3,2");
+    DetermineProgramDialog dialog(run());
+    dialog.findChild<QLineEdit*>()->setText("3");
+    dialog.findChild<QSpinBox*>()->setValue(6);
+    dialog.findChild<QCheckBox*>()->setChecked(true);
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(value("select DAY_COUNT || '/' || DOLVANE_LANE_COUNT || '/' || ROUND_SEQ_SAME "
+                    "from MEETING where MEETINGNO = " +
+                    db::sqlInt(m_meetingNo)),
+              "3/6/1");
+    // Read from the run, not the database: the screens that follow use the new values.
+    EXPECT_EQ(lanes().dolvaneLaneCount, 6);
+    ProgramEditor editor(run());
+    EXPECT_EQ(editor.parseDay("3"), 3);
+    ASSERT_TRUE(editor.renumber(false));
+    EXPECT_EQ(value("select list(distinct SEQ) from PROGRAM where ROUND = 'A'"), "1");
+}
+
+TEST_F(ScreensSettingsTest, ARefusedDayCountWritesNoSettingAtAll)
+{
+    DetermineProgramDialog dialog(run());
+    dialog.findChild<QLineEdit*>()->setText("11");
+    dialog.findChild<QSpinBox*>()->setValue(6);
+    dialog.accept();
+    EXPECT_TRUE(m_sink.saw("The max days is 10"));
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(value("select DAY_COUNT || '/' || DOLVANE_LANE_COUNT from MEETING"), "2/8");
+    EXPECT_EQ(lanes().dolvaneLaneCount, 8);
+    EXPECT_EQ(run().meeting().dayCount(), 2);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "drawfixture.h"
 
 #include "draw/heatgroups.h"
-#include "draw/meetingvalues.h"
 #include "draw/simplexeditor.h"
 
 using namespace draw;
@@ -13,8 +12,7 @@ protected:
     void SetUp() override
     {
         DrawFixture::SetUp();
-        m_groups = std::make_unique<HeatGroups>(*m_items,
-                                                readMeetingValues(database(), m_meetingNo).lanes);
+        m_groups = std::make_unique<HeatGroups>(*m_items, lanes());
         m_editor = std::make_unique<SimplexEditor>(*m_events, *m_groups);
     }
     std::unique_ptr<HeatGroups> m_groups;

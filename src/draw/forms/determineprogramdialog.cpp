@@ -1,8 +1,8 @@
 #include "draw/forms/determineprogramdialog.h"
 
-#include "draw/meetingvalues.h"
 #include "draw/programeditor.h"
 #include "meeting/meetingsettings.h"
+#include "meeting/meetingupdate.h"
 #include "shell/run.h"
 
 #include <QCheckBox>
@@ -13,31 +13,21 @@
 
 namespace draw {
 
-namespace {
-
-// Keeps the run's loaded settings in step with what was written.
-void remember(shell::Run& run, const QString& column, int value)
-{
-    if (run.meeting().meetingNo() == run.currentMeetingNo())
-        run.meeting().setValue(column, QString::number(value));
-}
-
-} // namespace
-
 DetermineProgramDialog::DetermineProgramDialog(shell::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run)
 {
     setWindowTitle(QStringLiteral("Settings: Determine Program"));
-    const MeetingValues values = readMeetingValues(*run.database(), run.currentMeetingNo());
+    const meeting::MeetingSettings& settings = run.meeting();
+    const int lanes = int(settings.integer(QStringLiteral("DOLVANE_LANE_COUNT")));
     auto* form = new QFormLayout(this);
-    m_days = new QLineEdit(QString::number(std::max(1, values.dayCount)), this);
+    m_days = new QLineEdit(QString::number(std::max(1, settings.dayCount())), this);
     m_lanes = new QSpinBox(this);
     m_lanes->setRange(1, 12);
-    m_lanes->setValue(values.lanes.dolvaneLaneCount > 0 ? values.lanes.dolvaneLaneCount : 8);
+    m_lanes->setValue(lanes > 0 ? lanes : 8);
     m_roundSeqSame = new QCheckBox(QStringLiteral("All heats of one round carry the same "
                                                   "sequence number"),
                                    this);
-    m_roundSeqSame->setChecked(values.roundSeqSame);
+    m_roundSeqSame->setChecked(settings.roundSeqSame());
     form->addRow(QStringLiteral("Duration Days of Meeting"), m_days);
     form->addRow(QStringLiteral("Lanes in the pool"), m_lanes);
     form->addRow(QString(), m_roundSeqSame);
@@ -49,17 +39,16 @@ DetermineProgramDialog::DetermineProgramDialog(shell::Run& run, QWidget* parent)
 
 void DetermineProgramDialog::accept()
 {
-    db::DmdCoreDbs& database = *m_run.database();
-    const int meetingNo = m_run.currentMeetingNo();
-    ProgramEditor editor(database, m_run.messages(), meetingNo);
-    if (!editor.setDayCount(m_days->text()))
+    const std::optional<int> days = ProgramEditor(m_run).checkDayCount(m_days->text());
+    if (!days)
         return;
-    remember(m_run, QStringLiteral("DAY_COUNT"), m_days->text().trimmed().toInt());
-    writeMeetingInt(database, meetingNo, QStringLiteral("DOLVANE_LANE_COUNT"), m_lanes->value());
-    remember(m_run, QStringLiteral("DOLVANE_LANE_COUNT"), m_lanes->value());
-    const int same = m_roundSeqSame->isChecked() ? 1 : 0;
-    writeMeetingInt(database, meetingNo, QStringLiteral("ROUND_SEQ_SAME"), same);
-    remember(m_run, QStringLiteral("ROUND_SEQ_SAME"), same);
+    // One checked update; the run's settings are reloaded with it.
+    if (!meeting::updateMeeting(
+            m_run, {{QStringLiteral("DAY_COUNT"), QString::number(*days)},
+                    {QStringLiteral("DOLVANE_LANE_COUNT"), QString::number(m_lanes->value())},
+                    {QStringLiteral("ROUND_SEQ_SAME"),
+                     QString::number(m_roundSeqSame->isChecked() ? 1 : 0)}}))
+        return;
     QDialog::accept();
 }
 
@@ -101,11 +90,10 @@ void openDescribeItems(QWidget* parent, shell::Run& run)
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    for (int i = 0; i < flags.size(); ++i) {
-        const int value = boxes[i]->isChecked() ? 1 : 0;
-        writeMeetingInt(*run.database(), run.currentMeetingNo(), flags[i].first, value);
-        remember(run, flags[i].first, value);
-    }
+    meeting::ColumnValues values;
+    for (int i = 0; i < flags.size(); ++i)
+        values.append({flags[i].first, QString::number(boxes[i]->isChecked() ? 1 : 0)});
+    meeting::updateMeeting(run, values);
 }
 
 } // namespace draw

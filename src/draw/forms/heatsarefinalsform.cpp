@@ -16,8 +16,7 @@
 namespace draw {
 
 HeatsAreFinalsForm::HeatsAreFinalsForm(shell::Run& run, QWidget* parent)
-    : QDialog(parent), m_run(run),
-      m_items(meeting::editionOf(run.globals().applicationCode()), run.messages()),
+    : QDialog(parent), m_run(run), m_items(run.items()),
       m_events(*run.database(), m_items, run.currentMeetingNo()), m_finals(m_events)
 {
     setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Heats are finals"));

@@ -37,7 +37,7 @@ private:
     qint64 currentEvent() const;
 
     shell::Run& m_run;
-    meeting::ItemTypes m_items;
+    const meeting::ItemTypes& m_items;
     Events m_events;
     HeatsAreFinals m_finals;
     bool m_withoutHeats = false;

@@ -5,7 +5,7 @@
 #include "draw/forms/heateditors.h"
 #include "draw/forms/heatsarefinalsform.h"
 #include "draw/forms/listwindow.h"
-#include "draw/meetingvalues.h"
+#include "draw/lanesettings.h"
 #include "shell/run.h"
 
 #include <QGridLayout>
@@ -45,11 +45,10 @@ QString countText(int n)
 } // namespace
 
 IndicateHeatsForm::IndicateHeatsForm(shell::Run& run, QWidget* parent)
-    : QDialog(parent), m_run(run),
-      m_items(meeting::editionOf(run.globals().applicationCode()), run.messages()),
+    : QDialog(parent), m_run(run), m_items(run.items()),
       m_events(*run.database(), m_items, run.currentMeetingNo()),
-      m_groups(m_items, readMeetingValues(*run.database(), run.currentMeetingNo()).lanes),
-      m_heats(m_events, m_groups), m_options(TooFewOptions::read(run.config()))
+      m_groups(m_items, laneSettingsOf(run.meeting())), m_heats(m_events, m_groups),
+      m_options(TooFewOptions::read(run.config()))
 {
     setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Indicate Heats"));
     m_events.collectSelection();

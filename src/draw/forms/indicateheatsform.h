@@ -54,7 +54,7 @@ private:
     qint64 currentEvent() const;
 
     shell::Run& m_run;
-    meeting::ItemTypes m_items;
+    const meeting::ItemTypes& m_items;
     Events m_events;
     HeatGroups m_groups;
     IndicateHeats m_heats;

@@ -2,11 +2,12 @@
 
 #include "draw/forms/determineprogramdialog.h"
 #include "draw/forms/programrowdialog.h"
-#include "draw/meetingvalues.h"
+#include "draw/lanesettings.h"
 #include "draw/programbreaks.h"
 #include "draw/programeditor.h"
 #include "draw/programrows.h"
 #include "draw/roundletter.h"
+#include "meeting/meetingsettings.h"
 #include "shell/run.h"
 
 #include <QComboBox>
@@ -41,9 +42,7 @@ QString releaseText(const ProgramLine& l)
 } // namespace
 
 ProgramForm::ProgramForm(shell::Run& run, QWidget* parent)
-    : QDialog(parent), m_run(run),
-      m_items(meeting::editionOf(run.globals().applicationCode()), run.messages()),
-      m_meetingNo(run.currentMeetingNo())
+    : QDialog(parent), m_run(run), m_items(run.items()), m_meetingNo(run.currentMeetingNo())
 {
     setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Program"));
     auto* layout = new QVBoxLayout(this);
@@ -135,7 +134,7 @@ ProgramOrder ProgramForm::order() const
 void ProgramForm::refresh()
 {
     db::DmdCoreDbs& database = *m_run.database();
-    const int days = std::max(1, readMeetingValues(database, m_meetingNo).dayCount);
+    const int days = std::max(1, m_run.meeting().dayCount());
     if (m_day->count() != days + 1) {
         const QSignalBlocker block(m_day);
         m_day->clear();
@@ -202,7 +201,7 @@ void ProgramForm::editRow()
     const qint64 programNo = currentProgramNo();
     if (programNo == 0)
         return;
-    ProgramEditor editor(*m_run.database(), m_run.messages(), m_meetingNo);
+    ProgramEditor editor(m_run);
     const int row = m_table->currentRow();
     ProgramRowDialog dialog(editor, this);
     // The dialog covers the list: its title says which heat is being edited.
@@ -215,7 +214,7 @@ void ProgramForm::editRow()
 
 void ProgramForm::renumber()
 {
-    ProgramEditor(*m_run.database(), m_run.messages(), m_meetingNo).renumber(true);
+    ProgramEditor(m_run).renumber(true);
     refresh();
 }
 
@@ -234,8 +233,7 @@ void ProgramForm::shiftTimes()
         m_run.messages().warning(QStringLiteral("Not a number:") + text);
         return;
     }
-    ProgramEditor(*m_run.database(), m_run.messages(), m_meetingNo)
-        .shiftTimes(programNo, minutes, order());
+    ProgramEditor(m_run).shiftTimes(programNo, minutes, order());
     refresh();
 }
 
@@ -254,8 +252,7 @@ void ProgramForm::shiftSequence()
         m_run.messages().warning(QStringLiteral("Not a number:") + text);
         return;
     }
-    ProgramEditor(*m_run.database(), m_run.messages(), m_meetingNo)
-        .shiftSequence(programNo, amount, order());
+    ProgramEditor(m_run).shiftSequence(programNo, amount, order());
     refresh();
 }
 
@@ -269,8 +266,7 @@ void ProgramForm::moveRestOfDay()
     QString text;
     if (m_run.messages().askText(QStringLiteral("Move this row and the rest of its day to day:"),
                                  &text) &&
-        ProgramEditor(*m_run.database(), m_run.messages(), m_meetingNo)
-            .moveRestOfDay(programNo, text))
+        ProgramEditor(m_run).moveRestOfDay(programNo, text))
         refresh();
 }
 
@@ -290,7 +286,7 @@ void ProgramForm::addBreak()
 
 void ProgramForm::cascade()
 {
-    ProgramEditor(*m_run.database(), m_run.messages(), m_meetingNo).cascadeHeatsAreFinals();
+    ProgramEditor(m_run).cascadeHeatsAreFinals();
     refresh();
 }
 

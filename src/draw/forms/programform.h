@@ -45,7 +45,7 @@ private:
     qint64 currentProgramNo() const;
 
     shell::Run& m_run;
-    meeting::ItemTypes m_items;
+    const meeting::ItemTypes& m_items;
     int m_meetingNo;
     QList<qint64> m_programNos; // per table row; 0 for a break's row
     QTableWidget* m_table;

@@ -7,7 +7,7 @@
 #include "draw/forms/indicateheatsform.h"
 #include "draw/heatformats.h"
 #include "draw/indicateheats.h"
-#include "draw/meetingvalues.h"
+#include "draw/lanesettings.h"
 #include "draw/programsetup.h"
 #include "draw/standarditems.h"
 #include "shell/run.h"
@@ -29,8 +29,7 @@ enum Column { Sel, Item, Format, Heats, Expected, Entered, Finals, ColumnCount }
 }
 
 SelectItemsForm::SelectItemsForm(shell::Run& run, QWidget* parent)
-    : QDialog(parent), m_run(run),
-      m_items(meeting::editionOf(run.globals().applicationCode()), run.messages()),
+    : QDialog(parent), m_run(run), m_items(run.items()),
       m_events(*run.database(), m_items, run.currentMeetingNo())
 {
     setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Select Items and Heats"));
@@ -248,7 +247,7 @@ void SelectItemsForm::autoformat(bool all)
 
 HeatGroups SelectItemsForm::heatGroups()
 {
-    return HeatGroups(m_items, readMeetingValues(*m_run.database(), m_events.meetingNo()).lanes);
+    return HeatGroups(m_items, laneSettingsOf(m_run.meeting()));
 }
 
 void SelectItemsForm::editFormat()

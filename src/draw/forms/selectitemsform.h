@@ -54,7 +54,7 @@ private:
     HeatGroups heatGroups();
 
     shell::Run& m_run;
-    meeting::ItemTypes m_items;
+    const meeting::ItemTypes& m_items;
     Events m_events;
     QList<EventRow> m_rows;
     QTableWidget* m_table;
