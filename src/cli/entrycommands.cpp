@@ -97,7 +97,7 @@ int athleteAdd(cli::Context& ctx)
     const auto team = teamByAbbreviation(ctx, t, ctx.args[0]);
     if (!team)
         return cli::Failed;
-    const entries::EntrySettings settings = entries::EntrySettings::read(*t.database, t.meetingNo);
+    const entries::EntrySettings settings = t.settings;
     const auto age = entries::Athletes::readAgeText(ctx.messages(), settings, ctx.args[4], relay);
     if (!age)
         return cli::Failed;
@@ -141,7 +141,7 @@ int athleteList(cli::Context& ctx)
     } else {
         return cli::Failed;
     }
-    entries::Athletes athletes(*t.database, entries::EntrySettings::read(*t.database, t.meetingNo));
+    entries::Athletes athletes(*t.database, t.settings);
     QJsonArray rows;
     for (const entries::TeamRow& team : teams) {
         for (const entries::AthleteRow& a : athletes.ofTeam(team.teamNo)) {
@@ -172,7 +172,7 @@ int athleteDelete(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!t.ok())
         return cli::Failed;
-    entries::Athletes athletes(*t.database, entries::EntrySettings::read(*t.database, t.meetingNo));
+    entries::Athletes athletes(*t.database, t.settings);
     const qint64 athleteNo = ctx.args[0].toLongLong();
     if (!athletes.find(athleteNo)) {
         ctx.messages().warning(QStringLiteral("There is no athlete ") + ctx.args[0]);
@@ -208,8 +208,7 @@ int enter(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!t.ok())
         return cli::Failed;
-    entries::Participations entries(*t.database,
-                                    entries::EntrySettings::read(*t.database, t.meetingNo));
+    entries::Participations entries(*t.database, t.settings);
     const qint64 partNo = entries.add(ctx.args[0].toLongLong(), ctx.args[1].toLongLong(), best);
     if (partNo == 0)
         return cli::Failed;

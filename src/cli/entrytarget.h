@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entries/entrysettings.h"
 #include "entries/teams.h"
 
 #include <optional>
@@ -17,11 +18,16 @@ class Context;
 struct EntryTarget {
     db::DmdCoreDbs* database = nullptr;
     int meetingNo = 0;
+    // Of the meeting, as loaded into the run.
+    entries::EntrySettings settings;
     bool ok() const { return database && meetingNo > 0; }
 };
 
-// "--meeting N" (else the current meeting) and the database.
+// "--meeting N" (else the current meeting), loaded into the run, and the database.
 EntryTarget entryTarget(Context& ctx);
+// The settings of the meeting, loaded into the run unless it already holds them. A meeting
+// that does not exist reads as the defaults, so that its lists are just empty.
+entries::EntrySettings loadedSettings(Context& ctx, db::DmdCoreDbs& database, int meetingNo);
 // The meeting's team with this abbreviation; says so when there is none.
 std::optional<entries::TeamRow> teamByAbbreviation(Context& ctx, const EntryTarget& t,
                                                    const QString& abbreviation);

@@ -93,8 +93,7 @@ int athleteNumbers(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!t.ok())
         return cli::Failed;
-    if (!entries::AthleteNumbers::offered(ctx.messages(),
-                                          entries::EntrySettings::read(*t.database, t.meetingNo)))
+    if (!entries::AthleteNumbers::offered(ctx.messages(), t.settings))
         return cli::Failed;
     entries::AthleteNumbers numbers(*t.database, t.meetingNo);
     const entries::NumbersSummary summary = numbers.summary();

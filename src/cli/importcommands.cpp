@@ -1,6 +1,7 @@
 // Imports of competitor files into a meeting from the command line.
 
 #include "cli/cli.h"
+#include "cli/entrytarget.h"
 #include "cli/meetingoption.h"
 
 #include "entries/athleteimport.h"
@@ -27,7 +28,8 @@ int importAthletes(cli::Context& ctx)
     if (meetingNo == 0 || !ctx.database())
         return cli::Failed;
 
-    entries::AthleteImport importer(ctx.run(), meetingNo);
+    entries::AthleteImport importer(ctx.run(),
+                                    cli::loadedSettings(ctx, *ctx.database(), meetingNo));
     entries::CsvSetup& setup = importer.setup();
     for (const QString& s : settings) {
         const qsizetype eq = s.indexOf(QLatin1Char('='));

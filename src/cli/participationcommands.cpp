@@ -16,11 +16,6 @@
 
 namespace {
 
-entries::EntrySettings settingsOf(const cli::EntryTarget& t)
-{
-    return entries::EntrySettings::read(*t.database, t.meetingNo);
-}
-
 meeting::ItemTypes itemsOf(cli::Context& ctx, const cli::EntryTarget& t)
 {
     return meeting::ItemTypes(meeting::editionOf(t.database->applicationCode()), ctx.messages());
@@ -38,7 +33,7 @@ int entryEvents(cli::Context& ctx)
     if (!t.ok())
         return cli::Failed;
     const meeting::ItemTypes items = itemsOf(ctx, t);
-    entries::EventEntries events(*t.database, settingsOf(t), items);
+    entries::EventEntries events(*t.database, t.settings, items);
     QJsonArray rows;
     for (const entries::EventEntryRow& e : events.events(
              relays, order == QLatin1String("code") ? entries::EventEntries::Order::OrderCode
@@ -97,7 +92,7 @@ int entryList(cli::Context& ctx)
             }
         }
     } else {
-        entries::EventEntries events(*t.database, settingsOf(t), items);
+        entries::EventEntries events(*t.database, t.settings, items);
         for (const entries::EventParticipant& p : events.participants(event.toLongLong())) {
             const QString heat = p.round.isEmpty()
                                      ? QString()
@@ -131,7 +126,7 @@ int entryRemove(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!t.ok())
         return cli::Failed;
-    const entries::EntrySettings settings = settingsOf(t);
+    const entries::EntrySettings settings = t.settings;
     const qint64 athleteNo = ctx.args[0].toLongLong();
     const qint64 eventNo = ctx.args[1].toLongLong();
     const auto athlete = entries::Athletes(*t.database, settings).find(athleteNo);
@@ -150,7 +145,7 @@ int entryBest(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!t.ok())
         return cli::Failed;
-    return entries::Participations(*t.database, settingsOf(t))
+    return entries::Participations(*t.database, t.settings)
                    .setBest(ctx.args[0].toLongLong(), ctx.args[1])
                ? cli::Success
                : cli::Failed;

@@ -15,11 +15,6 @@
 
 namespace {
 
-entries::EntrySettings settingsOf(const cli::EntryTarget& t)
-{
-    return entries::EntrySettings::read(*t.database, t.meetingNo);
-}
-
 int relayList(cli::Context& ctx)
 {
     const bool byAge = ctx.takeFlag(QStringLiteral("--by-age"));
@@ -32,7 +27,7 @@ int relayList(cli::Context& ctx)
                                    ctx.messages());
     QJsonArray rows;
     for (const entries::RelayEventRow& r :
-         entries::RelayTeams(*t.database, settingsOf(t)).relayEvents(byAge)) {
+         entries::RelayTeams(*t.database, t.settings).relayEvents(byAge)) {
         const QString item = items.ItemDescription(r.event.itemCode, false);
         if (ctx.json) {
             rows.append(QJsonObject{{"eventno", r.event.eventNo},
@@ -60,7 +55,7 @@ int relayAdd(cli::Context& ctx)
     const auto team = cli::teamByAbbreviation(ctx, t, ctx.args[0]);
     if (!team)
         return cli::Failed;
-    entries::RelayTeams relays(*t.database, settingsOf(t));
+    entries::RelayTeams relays(*t.database, t.settings);
     const qint64 eventNo = ctx.args[1].toLongLong();
     const QStringList names =
         ctx.args[2].isEmpty() ? QStringList() : ctx.args[2].split(QLatin1Char(';'));
@@ -78,7 +73,7 @@ int relayCreateAll(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!t.ok())
         return cli::Failed;
-    const auto [teams, entered] = entries::RelayTeams(*t.database, settingsOf(t)).createForAll();
+    const auto [teams, entered] = entries::RelayTeams(*t.database, t.settings).createForAll();
     ctx.printFields({{QStringLiteral("relayteams"), QString::number(teams)},
                      {QStringLiteral("participations"), QString::number(entered)}});
     return cli::Success;

@@ -23,8 +23,8 @@ bool isEmptyRow(const QStringList& cells)
 
 } // namespace
 
-AthleteImport::AthleteImport(shell::Run& run, int meetingNo)
-    : m_run(run), m_meetingNo(meetingNo),
+AthleteImport::AthleteImport(shell::Run& run, const EntrySettings& settings)
+    : m_run(run), m_settings(settings), m_meetingNo(settings.meetingNo),
       m_items(std::make_unique<meeting::ItemTypes>(
           meeting::editionOf(run.globals().applicationCode()), run.messages()))
 {
@@ -79,7 +79,7 @@ bool AthleteImport::loadContext()
     db::DmdCoreDbs& database = *m_run.database();
     ImportContext& c = m_context;
     c = ImportContext();
-    c.settings = EntrySettings::read(database, m_meetingNo);
+    c.settings = m_settings;
     c.setup = m_setup;
     c.items = m_items.get();
     static const ImportItemNames names(meeting::editionOf(database.applicationCode()));

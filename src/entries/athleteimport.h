@@ -26,7 +26,8 @@ class AthleteImport {
 public:
     enum class Outcome { Refused, Stopped, Imported };
 
-    AthleteImport(shell::Run& run, int meetingNo);
+    // Imports into the meeting of these settings, which the caller has loaded.
+    AthleteImport(shell::Run& run, const EntrySettings& settings);
     ~AthleteImport();
 
     CsvSetup& setup() { return m_setup; }
@@ -68,6 +69,7 @@ private:
     void offerBestBefores();
 
     shell::Run& m_run;
+    EntrySettings m_settings;
     int m_meetingNo;
     std::unique_ptr<meeting::ItemTypes> m_items;
     CsvSetup m_setup;

@@ -2,14 +2,14 @@
 
 #include <QString>
 
-namespace db {
-class DmdCoreDbs;
+namespace meeting {
+class MeetingSettings;
 }
 
 namespace entries {
 
-// The meeting's settings that the entry operations read. To be replaced by the meeting
-// settings record once the meeting area offers it; until then one query reads them.
+// The meeting's settings as the entry operations see them, taken from the loaded meeting
+// record of the run.
 struct EntrySettings {
     int meetingNo = 0;
     int year = 0; // of the meeting's date; the current year when the date is empty
@@ -29,7 +29,7 @@ struct EntrySettings {
     // "Age", or "Grade" when the meeting works in school grades.
     QString ageName() const;
 
-    static EntrySettings read(db::DmdCoreDbs& database, int meetingNo);
+    static EntrySettings from(const meeting::MeetingSettings& meeting);
 };
 
 } // namespace entries

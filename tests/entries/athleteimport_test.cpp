@@ -256,7 +256,7 @@ TEST_F(ImportTest, theSetupIsKeptInTheConfigurationStore)
     imp->saveSetup();
     EXPECT_EQ(run().config().readInt(QStringLiteral("CSV_ATH_COLMNO_ITEM_FIRST")), 7);
     EXPECT_EQ(run().config().readInt(QStringLiteral("MPRT_ATHS_IS_WIPE_ATHS")), 1);
-    entries::AthleteImport again(run(), m_meeting);
+    entries::AthleteImport again(run(), settings());
     EXPECT_EQ(again.setup().itemLast, 9);
     EXPECT_TRUE(again.setup().hasBests);
     EXPECT_EQ(again.setup().ageSource, entries::AgeSource::Age);

@@ -3,6 +3,8 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "entries/entrysettings.h"
+#include "meeting/meetingsettings.h"
+#include "shell/run.h"
 #include "support/testdatabase.h"
 
 #include <QFile>
@@ -16,6 +18,7 @@ protected:
         m_meeting = makeMeeting(QStringLiteral("2026/03/14"));
         run().config().writeInt(QStringLiteral("CURRENT_MEET_NO"), m_meeting);
         run().setCurrentMeetingNo(m_meeting);
+        loadMeeting();
     }
 
     int makeMeeting(const QString& date)
@@ -34,6 +37,13 @@ protected:
         ASSERT_TRUE(database().execute(
             QStringLiteral("update MEETING set ") + column + QStringLiteral(" = ") +
             db::sqlInt(value) + QStringLiteral(" where MEETINGNO = ") + db::sqlInt(m_meeting)));
+        loadMeeting();
+    }
+
+    // The run holds the loaded settings of the current meeting, as after selecting it.
+    void loadMeeting()
+    {
+        ASSERT_TRUE(run().meeting().load(database(), m_meeting, run().meetingAges()));
     }
 
     // A selected event of the meeting for an item code such as "FRE____100M13W".
@@ -51,10 +61,7 @@ protected:
         return key;
     }
 
-    entries::EntrySettings settings()
-    {
-        return entries::EntrySettings::read(database(), m_meeting);
-    }
+    entries::EntrySettings settings() { return entries::EntrySettings::from(run().meeting()); }
 
     QString writeFile(const QString& name, const QByteArray& bytes)
     {

@@ -18,7 +18,7 @@ protected:
 
     std::unique_ptr<entries::AthleteImport> importer()
     {
-        auto imp = std::make_unique<entries::AthleteImport>(run(), m_meeting);
+        auto imp = std::make_unique<entries::AthleteImport>(run(), settings());
         entries::CsvSetup& s = imp->setup();
         s = entries::CsvSetup();
         s.surname = 1;

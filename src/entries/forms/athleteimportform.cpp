@@ -61,7 +61,7 @@ AthleteImportForm::AthleteImportForm(shell::Run& run, QWidget* parent)
                    QStringLiteral("s from a CSV file"));
     resize(1240, 820);
     auto* columns = new QFormLayout;
-    AthleteImport probe(run, run.currentMeetingNo());
+    AthleteImport probe(run, EntrySettings::from(run.meeting()));
     for (const auto& [name, column] : probe.setup().namedColumns()) {
         auto* spin = new QSpinBox;
         spin->setRange(0, 9999);
@@ -175,7 +175,7 @@ void AthleteImportForm::chooseFile()
 
 bool AthleteImportForm::showFile(const QString& path)
 {
-    AthleteImport reader(m_run, m_run.currentMeetingNo());
+    AthleteImport reader(m_run, EntrySettings::from(m_run.meeting()));
     if (!reader.load(path))
         return false;
     m_path = path;
@@ -218,7 +218,7 @@ AthleteImport::Outcome AthleteImportForm::importFile()
         m_run.messages().warning(QStringLiteral("Choose the file first"));
         return AthleteImport::Outcome::Refused;
     }
-    AthleteImport importer(m_run, m_run.currentMeetingNo());
+    AthleteImport importer(m_run, EntrySettings::from(m_run.meeting()));
     importer.setup() = readSetup();
     importer.setReportQuestion(m_reportQuestion ? m_reportQuestion : [this](const QString& text) {
         return ImportReportDialog::askToContinue(text, this);

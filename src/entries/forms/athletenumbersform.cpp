@@ -159,8 +159,7 @@ void AthleteNumbersForm::renumberAll()
 
 void openAthleteNumbers(QWidget* parent, shell::Run& run)
 {
-    if (!AthleteNumbers::offered(run.messages(),
-                                 EntrySettings::read(*run.database(), run.currentMeetingNo())))
+    if (!AthleteNumbers::offered(run.messages(), EntrySettings::from(run.meeting())))
         return;
     AthleteNumbersForm form(run, parent);
     AthleteNumbers(*run.database(), run.currentMeetingNo()).reportNotIntegers(form.summary());

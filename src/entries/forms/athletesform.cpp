@@ -49,8 +49,7 @@ void fillRow(QTableWidget* table, int row, const QStringList& cells)
 } // namespace
 
 AthletesForm::AthletesForm(shell::Run& run, QWidget* parent)
-    : QDialog(parent), m_run(run),
-      m_settings(EntrySettings::read(*run.database(), run.currentMeetingNo())),
+    : QDialog(parent), m_run(run), m_settings(EntrySettings::from(run.meeting())),
       m_teams(*run.database(), run.currentMeetingNo()), m_athletes(*run.database(), m_settings),
       m_entries(*run.database(), m_settings), m_teamList(new QListWidget),
       m_athleteTable(makeTable(

@@ -25,8 +25,7 @@
 namespace entries {
 
 EventEntriesForm::EventEntriesForm(shell::Run& run, QWidget* parent)
-    : QDialog(parent), m_run(run),
-      m_settings(EntrySettings::read(*run.database(), run.currentMeetingNo())),
+    : QDialog(parent), m_run(run), m_settings(EntrySettings::from(run.meeting())),
       m_items(std::make_unique<meeting::ItemTypes>(
           meeting::editionOf(run.globals().applicationCode()), run.messages())),
       m_events(*run.database(), m_settings, *m_items), m_mode(new QComboBox),

@@ -26,7 +26,7 @@ RelayMembersForm::RelayMembersForm(shell::Run& run, qint64 eventNo, const QStrin
 {
     setWindowTitle(tr("Relay athletes: ") + itemDescription);
     resize(900, 600);
-    const EntrySettings settings = EntrySettings::read(*run.database(), run.currentMeetingNo());
+    const EntrySettings settings = EntrySettings::from(run.meeting());
     m_relayTeams = RelayTeams(*run.database(), settings).inEvent(eventNo);
     for (const RelayTeamRow& r : m_relayTeams)
         m_relayTeam->addItem(r.name);
@@ -104,8 +104,7 @@ void RelayMembersForm::showMembers()
 {
     m_memberRows = m_members ? m_members->list() : QList<RelayMemberRow>();
     m_memberTable->setRowCount(int(m_memberRows.size()));
-    Athletes athletes(*m_run.database(),
-                      EntrySettings::read(*m_run.database(), m_run.currentMeetingNo()));
+    Athletes athletes(*m_run.database(), EntrySettings::from(m_run.meeting()));
     for (int r = 0; r < m_memberRows.size(); ++r) {
         const RelayMemberRow& m = m_memberRows[r];
         const auto a = athletes.find(m.athleteNo);

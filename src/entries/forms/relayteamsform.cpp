@@ -21,8 +21,7 @@
 namespace entries {
 
 RelayTeamsForm::RelayTeamsForm(shell::Run& run, QWidget* parent)
-    : QDialog(parent), m_run(run),
-      m_settings(EntrySettings::read(*run.database(), run.currentMeetingNo())),
+    : QDialog(parent), m_run(run), m_settings(EntrySettings::from(run.meeting())),
       m_items(std::make_unique<meeting::ItemTypes>(
           meeting::editionOf(run.globals().applicationCode()), run.messages())),
       m_relays(*run.database(), m_settings), m_order(new QComboBox),
@@ -164,7 +163,7 @@ void RelayTeamsForm::checkLinks()
 
 void openRelayTeams(QWidget* parent, shell::Run& run)
 {
-    const EntrySettings settings = EntrySettings::read(*run.database(), run.currentMeetingNo());
+    const EntrySettings settings = EntrySettings::from(run.meeting());
     if (!RelayTeams(*run.database(), settings).canEnterRelays())
         return;
     RelayTeamsForm form(run, parent);
