@@ -5,6 +5,8 @@
 #include "entries/forms/athletesform.h"
 #include "entries/forms/teamsform.h"
 
+#include <QMap>
+#include <QPushButton>
 #include <QTableWidget>
 
 TEST_F(ImportTest, theImportScreenShowsTheFileReportsAndImportsAfterAFix)
@@ -51,4 +53,22 @@ TEST_F(ImportTest, theImportScreenShowsTheFileReportsAndImportsAfterAFix)
     entries::AthletesForm athletes(run());
     athletes.show();
     keepPicture(athletes, QStringLiteral("swimmers"));
+}
+
+TEST_F(ImportTest, everyButtonOfTheSwimmersScreenHasItsOwnAltKey)
+{
+    entries::AthletesForm athletes(run());
+    QMap<QChar, QString> keys;
+    for (const QPushButton* button : athletes.findChildren<QPushButton*>()) {
+        const QString text = button->text();
+        const qsizetype amp = text.indexOf(QLatin1Char('&'));
+        if (amp < 0 || amp + 1 >= text.size())
+            continue;
+        const QChar key = text.at(amp + 1).toLower();
+        EXPECT_FALSE(keys.contains(key))
+            << text.toStdString() << " and " << keys.value(key).toStdString() << " share Alt+"
+            << QString(key).toStdString();
+        keys.insert(key, text);
+    }
+    EXPECT_TRUE(keys.contains(QLatin1Char('m'))) << "the import has no Alt key";
 }

@@ -5,6 +5,7 @@
 #include "entries/forms/athletedialog.h"
 #include "entries/forms/athleteimportform.h"
 #include "entries/forms/athletenumbersform.h"
+#include "entries/forms/entrytables.h"
 #include "entries/forms/evententriesform.h"
 #include "entries/forms/relayteamsform.h"
 #include "meeting/edition.h"
@@ -25,36 +26,13 @@
 
 namespace entries {
 
-namespace {
-
-QTableWidget* makeTable(const QStringList& titles)
-{
-    auto* table = new QTableWidget;
-    table->setColumnCount(int(titles.size()));
-    table->setHorizontalHeaderLabels(titles);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setStretchLastSection(true);
-    return table;
-}
-
-void fillRow(QTableWidget* table, int row, const QStringList& cells)
-{
-    for (int c = 0; c < cells.size(); ++c)
-        table->setItem(row, c, new QTableWidgetItem(cells[c]));
-}
-
-} // namespace
-
 AthletesForm::AthletesForm(shell::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run), m_settings(EntrySettings::from(run.meeting())),
       m_teams(*run.database(), run.currentMeetingNo()), m_athletes(*run.database(), m_settings),
       m_entries(*run.database(), m_settings), m_teamList(new QListWidget),
-      m_athleteTable(makeTable(
+      m_athleteTable(makeEntryTable(
           {tr("Surname"), tr("Firstname"), tr("Gender"), m_settings.ageName(), tr("Number")})),
-      m_entryTable(makeTable({tr("Event"), tr("Item"), tr("Best")}))
+      m_entryTable(makeEntryTable({tr("Event"), tr("Item"), tr("Best")}))
 {
     const QString people = run.globals().personWord() + QStringLiteral("s");
     setWindowTitle(QStringLiteral("Prepare ") + people);
@@ -71,7 +49,7 @@ AthletesForm::AthletesForm(shell::Run& run, QWidget* parent)
     button(tr("Enter &item"), &AthletesForm::enterItem);
     button(tr("&Remove item"), &AthletesForm::removeItem);
     button(tr("&Numbers..."), &AthletesForm::showNumbers);
-    button(tr("&Import CSV..."), &AthletesForm::importFile);
+    button(tr("I&mport CSV..."), &AthletesForm::importFile);
     button(tr("Per I&tem..."), &AthletesForm::perItem);
     button(tr("Re&lays..."), &AthletesForm::relays);
     buttons->addStretch();
@@ -118,8 +96,8 @@ void AthletesForm::selectTeam(int row)
     m_athleteTable->setRowCount(int(m_athleteRows.size()));
     for (int r = 0; r < m_athleteRows.size(); ++r) {
         const AthleteRow& a = m_athleteRows[r];
-        fillRow(m_athleteTable, r,
-                {a.surname, a.firstName, a.gender, QString::number(a.age), a.number});
+        fillEntryRow(m_athleteTable, r,
+                     {a.surname, a.firstName, a.gender, QString::number(a.age), a.number});
     }
     m_athleteTable->setCurrentCell(m_athleteRows.isEmpty() ? -1 : 0, 0);
     selectAthlete(m_athleteRows.isEmpty() ? -1 : 0);
@@ -144,9 +122,9 @@ void AthletesForm::selectAthlete(int row)
         m_entryRows.append(e);
         const int r = m_entryTable->rowCount();
         m_entryTable->insertRow(r);
-        fillRow(m_entryTable, r,
-                {QString::number(e.eventNo), items.ItemDescription(e.itemCode, false),
-                 q.text(QStringLiteral("BESTPERFBEFORE"))});
+        fillEntryRow(m_entryTable, r,
+                     {QString::number(e.eventNo), items.ItemDescription(e.itemCode, false),
+                      q.text(QStringLiteral("BESTPERFBEFORE"))});
     }
 }
 
