@@ -29,9 +29,10 @@ public:
             lastWarning = text;
         return m_target.show(kind, title, text, buttons);
     }
-    shell::Answer askText(const QString& title, const QString& prompt, bool secret) override
+    shell::Answer askText(const QString& title, const QString& prompt, const QString& current,
+                          bool secret) override
     {
-        return m_target.askText(title, prompt, secret);
+        return m_target.askText(title, prompt, current, secret);
     }
     QString chooseFile(const QString& title, const QString& filter) override
     {

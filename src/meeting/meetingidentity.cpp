@@ -45,14 +45,15 @@ bool checkMeetingIdentityFields(shell::Messages& messages, const MeetingIdentity
         messages.warning(QStringLiteral("Invalid date"));
         return false;
     }
-    // A date typed with another separator: the regional settings are wrong. A date that
-    // cannot be read is never stored, so the dialog stays open after the advice.
+    // A date typed with another separator: the regional settings are wrong. The user is
+    // told how to fix them and the accept goes on; the date check at load time then asks
+    // for a valid date.
     messages.warning(
         QStringLiteral("The date format is wrong: the Date Separator must be \"/\" (slash).\r"
                        "Under Windows \"Control Panel\" -> \"Regional or Local Settings\",\r"
                        "under \"Date and Time Formats\", change \"Short Date\" to \"yyyy/MM/dd\".\r"
                        "Then exit and run the program again."));
-    return false;
+    return true;
 }
 
 bool checkMeetingIdentity(db::DmdCoreDbs& database, const MeetingIdentity& identity,
@@ -101,7 +102,7 @@ QString editMeetingDate(db::DmdCoreDbs& database, int meetingNo, const QString& 
     shell::Messages& messages = database.messages();
     QString date = current;
     for (;;) {
-        if (!messages.askText(QStringLiteral("Date of the Meeting (yyyy/MM/dd)"), &date))
+        if (!messages.askDate(QStringLiteral("Date of the Meeting (yyyy/MM/dd)"), &date))
             return QString();
         date = date.trimmed();
         const QString error = meetingDateError(date);

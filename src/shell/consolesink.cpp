@@ -49,20 +49,26 @@ Answer ConsoleSink::show(MessageKind kind, const QString&, const QString& text,
     return preset(!line.empty() && (line[0] == 'y' || line[0] == 'Y'));
 }
 
-Answer ConsoleSink::askText(const QString&, const QString& prompt, bool)
+Answer ConsoleSink::askText(const QString&, const QString& prompt, const QString& current,
+                            bool secret)
 {
-    std::fprintf(stderr, "%s: ", plain(prompt).toUtf8().constData());
+    // An empty line keeps the value shown in brackets.
+    const bool showCurrent = !secret && !current.isEmpty();
+    std::fprintf(stderr, "%s%s: ", plain(prompt).toUtf8().constData(),
+                 showCurrent ? (" [" + current + "]").toUtf8().constData() : "");
     if (!isatty(STDIN_FILENO))
         return {Answer::Cancel};
     std::string line;
     if (!std::getline(std::cin, line))
         return {Answer::Cancel};
+    if (line.empty() && showCurrent)
+        return {Answer::Ok, -1, current};
     return {Answer::Ok, -1, QString::fromStdString(line)};
 }
 
 QString ConsoleSink::chooseFile(const QString& title, const QString&)
 {
-    Answer a = askText(title, title, false);
+    Answer a = askText(title, title, QString(), false);
     return a.choice == Answer::Ok ? a.text : QString();
 }
 

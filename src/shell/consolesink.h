@@ -16,7 +16,8 @@ public:
     void beep(bool) override {}
     Answer show(MessageKind kind, const QString& title, const QString& text,
                 const QStringList& buttons) override;
-    Answer askText(const QString& title, const QString& prompt, bool secret) override;
+    Answer askText(const QString& title, const QString& prompt, const QString& current,
+                   bool secret) override;
     QString chooseFile(const QString& title, const QString& filter) override;
     void progress(const QString&, const QString&, int, int) override {}
     void progressDone() override {}

@@ -76,10 +76,19 @@ int Messages::choose(const QString& title, const QString& body, const QStringLis
 
 bool Messages::askText(const QString& prompt, QString* text, bool secret)
 {
-    const Answer a = m_sink.askText(m_programTitle, prompt, secret);
+    const Answer a = m_sink.askText(m_programTitle, prompt, secret ? QString() : *text, secret);
     if (a.choice != Answer::Ok)
         return false;
     *text = a.text;
+    return true;
+}
+
+bool Messages::askDate(const QString& prompt, QString* date)
+{
+    const Answer a = m_sink.askDate(m_programTitle, prompt, *date);
+    if (a.choice != Answer::Ok)
+        return false;
+    *date = a.text;
     return true;
 }
 

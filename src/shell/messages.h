@@ -39,8 +39,11 @@ public:
     // A question with buttons of its own (e.g. "Later" / "Yes"); returns the index
     // pressed, -1 when the box was closed.
     int choose(const QString& title, const QString& body, const QStringList& buttonTexts);
-    // Asks a line of text; false when cancelled.
+    // Asks a line of text, starting from `*text`; false when cancelled.
     bool askText(const QString& prompt, QString* text, bool secret = false);
+    // Asks a date "yyyy/MM/dd" in the date editor, starting from `*date`; false when
+    // cancelled.
+    bool askDate(const QString& prompt, QString* date);
     QString chooseFile(const QString& title, const QString& filter);
 
     // A state the program does not expect: recorded, shown, and the caller goes on.

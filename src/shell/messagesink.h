@@ -32,8 +32,16 @@ public:
     // all/No to all, Yes/No/Cancel, or the named buttons of `buttons`.
     virtual Answer show(MessageKind kind, const QString& title, const QString& text,
                         const QStringList& buttons) = 0;
-    // A line of text asked from the user; `secret` hides what is typed.
-    virtual Answer askText(const QString& title, const QString& prompt, bool secret) = 0;
+    // A line of text asked from the user, starting from `current`; `secret` hides what is
+    // typed.
+    virtual Answer askText(const QString& title, const QString& prompt, const QString& current,
+                           bool secret) = 0;
+    // A date "yyyy/MM/dd" asked from the user, starting from `current` (today when it is
+    // not a date). Sinks without a date editor ask for the text.
+    virtual Answer askDate(const QString& title, const QString& prompt, const QString& current)
+    {
+        return askText(title, prompt, current, false);
+    }
     // A file to open; empty when cancelled.
     virtual QString chooseFile(const QString& title, const QString& filter) = 0;
     // Progress of long work; max 0 shows a busy indicator, done() hides it.

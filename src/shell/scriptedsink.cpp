@@ -22,7 +22,7 @@ Answer ScriptedSink::show(MessageKind kind, const QString& title, const QString&
     return a;
 }
 
-Answer ScriptedSink::askText(const QString& title, const QString& prompt, bool)
+Answer ScriptedSink::askText(const QString& title, const QString& prompt, const QString&, bool)
 {
     m_shown.append({MessageKind::Question, title, prompt, {}});
     if (m_answers.empty()) {

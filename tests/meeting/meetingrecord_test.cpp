@@ -73,7 +73,6 @@ TEST_F(MeetingRecordTest, IdentityChecksRunInOrderAndWriteNothing)
         {{"", "Pool", "2025/03/14"}, "Enter a name"},
         {{"Gala", "Pool", "2025/02/30"}, "Invalid date"},
         {{"Gala", "Pool", ""}, "Invalid date"},
-        {{"Gala", "Pool", "2025-03-14"}, "the Date Separator must be \"/\" (slash)"},
         {{QString(51, 'x'), "Pool", "2025/03/14"}, "The name may not be longer than 50"},
         {{"Gala", QString(51, 'v'), "2025/03/14"}, "The venue may not be longer than 50"},
     };
@@ -85,6 +84,13 @@ TEST_F(MeetingRecordTest, IdentityChecksRunInOrderAndWriteNothing)
     }
     EXPECT_EQ(count("MEETING"), 0);
     EXPECT_TRUE(meeting::checkMeetingIdentity(database(), {"Gala", "Pool", "2025/03/14"}));
+
+    // Another date separator means the regional settings are wrong: the user is told how to
+    // fix them and the accept goes on (the date is fixed when the meeting is loaded).
+    m_sink.clear();
+    EXPECT_TRUE(meeting::checkMeetingIdentity(database(), {"Gala", "Pool", "2025-03-14"}));
+    EXPECT_EQ(warnings(), 1);
+    EXPECT_TRUE(m_sink.saw("the Date Separator must be \"/\" (slash).\rUnder Windows"));
 }
 
 TEST_F(MeetingRecordTest, SameNameVenueAndDateIsADuplicateUntilOneChanges)

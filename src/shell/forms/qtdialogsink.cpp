@@ -3,11 +3,15 @@
 #include "shell/consolesink.h"
 
 #include <QApplication>
+#include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace shell {
 
@@ -71,13 +75,37 @@ Answer QtDialogSink::show(MessageKind kind, const QString& title, const QString&
     return {Answer::Button, index};
 }
 
-Answer QtDialogSink::askText(const QString& title, const QString& prompt, bool secret)
+Answer QtDialogSink::askText(const QString& title, const QString& prompt, const QString& current,
+                             bool secret)
 {
     bool ok = false;
     const QString text =
         QInputDialog::getText(nullptr, title, ConsoleSink::plain(prompt),
-                              secret ? QLineEdit::Password : QLineEdit::Normal, QString(), &ok);
+                              secret ? QLineEdit::Password : QLineEdit::Normal, current, &ok);
     return ok ? Answer{Answer::Ok, -1, text} : Answer{Answer::Cancel};
+}
+
+Answer QtDialogSink::askDate(const QString& title, const QString& prompt, const QString& current)
+{
+    static const QString format = QStringLiteral("yyyy/MM/dd");
+    QDialog dialog;
+    dialog.setWindowTitle(title);
+    auto* edit = new QDateEdit(&dialog);
+    edit->setDisplayFormat(format);
+    edit->setCalendarPopup(true);
+    const QDate shown = QDate::fromString(current, format);
+    edit->setDate(shown.isValid() ? shown : QDate::currentDate());
+    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(ConsoleSink::plain(prompt), &dialog));
+    layout->addWidget(edit);
+    layout->addWidget(box);
+    edit->setFocus();
+    if (dialog.exec() != QDialog::Accepted)
+        return {Answer::Cancel};
+    return {Answer::Ok, -1, edit->date().toString(format)};
 }
 
 QString QtDialogSink::chooseFile(const QString& title, const QString& filter)

@@ -19,7 +19,9 @@ public:
     void beep(bool errorBeep) override;
     Answer show(MessageKind kind, const QString& title, const QString& text,
                 const QStringList& buttons) override;
-    Answer askText(const QString& title, const QString& prompt, bool secret) override;
+    Answer askText(const QString& title, const QString& prompt, const QString& current,
+                   bool secret) override;
+    Answer askDate(const QString& title, const QString& prompt, const QString& current) override;
     QString chooseFile(const QString& title, const QString& filter) override;
     void progress(const QString& title, const QString& text, int position, int max) override;
     void progressDone() override;
