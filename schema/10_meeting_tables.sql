@@ -644,3 +644,17 @@ CREATE TABLE TMAVG_ATHLETE (
   SELECTED CHAR(1),
   CONSTRAINT PK_TMAVG_ATHLETE PRIMARY KEY (TMAVG_ATHLETENO)
 );
+--
+-- REPORT_LOGO: the two logos printed on a meeting's reports, kept in the
+-- database so that every computer sharing it prints the same. SIDE 'L' is
+-- the meeting logo (left), 'R' the school logo (right); IMAGE holds the
+-- BMP or JPG file base64-encoded.
+CREATE TABLE REPORT_LOGO (
+  REPORT_LOGONO INTEGER NOT NULL,
+  OLDNO INTEGER,
+  MEETINGNO INTEGER,
+  SIDE CHAR(1),
+  FILENAME VARCHAR(100),
+  IMAGE BLOB SUB_TYPE TEXT,
+  CONSTRAINT PK_REPORT_LOGO PRIMARY KEY (REPORT_LOGONO)
+);
