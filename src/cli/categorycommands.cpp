@@ -1,7 +1,7 @@
-// The categories of the current meeting: list, add, delete, and switching them on or off.
+// The categories of a meeting: list, add, delete, and switching them on or off.
 
 #include "cli/cli.h"
-#include "cli/meetingrun.h"
+#include "cli/meetingoption.h"
 
 #include "db/dmdcoredbs.h"
 #include "meeting/categories.h"
@@ -13,12 +13,12 @@ namespace {
 
 int categoryList(cli::Context& ctx)
 {
+    const int no = cli::meetingOption(ctx);
     if (!ctx.expectArgs(0))
         return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = cli::meetingRun(ctx);
-    const int no = database ? cli::requireMeeting(ctx) : 0;
     if (no == 0)
         return cli::Failed;
+    db::DmdCoreDbs* database = ctx.database();
     QJsonArray rows;
     for (const meeting::Category& c : meeting::Categories(*database, no).list()) {
         if (ctx.json)
@@ -37,24 +37,24 @@ int categoryList(cli::Context& ctx)
 
 int categoryAdd(cli::Context& ctx)
 {
+    const int no = cli::meetingOption(ctx);
     if (!ctx.expectArgs(2))
         return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = cli::meetingRun(ctx);
-    const int no = database ? cli::requireMeeting(ctx) : 0;
     if (no == 0)
         return cli::Failed;
+    db::DmdCoreDbs* database = ctx.database();
     return meeting::Categories(*database, no).add(ctx.args[0], ctx.args[1]) ? cli::Success
                                                                             : cli::Failed;
 }
 
 int categoryDelete(cli::Context& ctx)
 {
+    const int no = cli::meetingOption(ctx);
     if (!ctx.expectArgs(1))
         return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = cli::meetingRun(ctx);
-    const int no = database ? cli::requireMeeting(ctx) : 0;
     if (no == 0)
         return cli::Failed;
+    db::DmdCoreDbs* database = ctx.database();
     meeting::Categories categories(*database, no);
     for (const meeting::Category& c : categories.list())
         if (c.code.compare(ctx.args[0], Qt::CaseInsensitive) == 0)
@@ -72,7 +72,7 @@ int categorySwitch(cli::Context& ctx)
     const QString onOff = ctx.args[0].toLower();
     if (onOff != QLatin1String("on") && onOff != QLatin1String("off"))
         return ctx.usageError(QStringLiteral("say on or off"));
-    if (!cli::meetingRun(ctx) || cli::requireMeeting(ctx) == 0)
+    if (cli::meetingOption(ctx) == 0)
         return cli::Failed;
     const bool ok = onOff == QLatin1String("on")
                         ? meeting::switchCategoriesOn(ctx.run(), recordSetEach, assign)
@@ -84,14 +84,14 @@ int categoryCurrent(cli::Context& ctx)
 {
     if (!ctx.expectArgs(1))
         return cli::WrongCommandLine;
-    if (!cli::meetingRun(ctx) || cli::requireMeeting(ctx) == 0)
+    if (cli::meetingOption(ctx) == 0)
         return cli::Failed;
     return meeting::setCurrentAddCategory(ctx.run(), ctx.args[0]) ? cli::Success : cli::Failed;
 }
 
-const cli::Command listCmd("category list", "", &categoryList);
-const cli::Command addCmd("category add", "CODE DESCRIPTION", &categoryAdd);
-const cli::Command deleteCmd("category delete", "CODE", &categoryDelete);
+const cli::Command listCmd("category list", "[--meeting N]", &categoryList);
+const cli::Command addCmd("category add", "CODE DESCRIPTION [--meeting N]", &categoryAdd);
+const cli::Command deleteCmd("category delete", "CODE [--meeting N]", &categoryDelete);
 const cli::Command switchCmd("category switch", "on|off [--assign CODE] [--recordset-each]",
                              &categorySwitch);
 const cli::Command currentCmd("category current", "CODE", &categoryCurrent);

@@ -9,7 +9,7 @@ namespace cli {
 
 DrawCli::DrawCli(Context& ctx) : m_run(ctx.run())
 {
-    m_meetingNo = loadCommandMeeting(ctx);
+    m_meetingNo = meetingOption(ctx);
     if (m_meetingNo > 0)
         m_database = ctx.database();
 }

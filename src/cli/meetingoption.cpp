@@ -1,45 +1,32 @@
 #include "cli/meetingoption.h"
 
 #include "cli/cli.h"
+#include "cli/meetingrun.h"
 #include "meeting/currentmeeting.h"
-#include "meeting/meetingsettings.h"
-#include "shell/run.h"
+#include "meeting/meetingidentity.h"
 
 namespace cli {
 
 int meetingOption(Context& ctx)
 {
     const QString option = ctx.takeOption(QStringLiteral("--meeting"));
-    bool ok = true;
-    const int meetingNo =
-        option.isEmpty()
-            ? ctx.run().config().readInt(QString::fromLatin1(meeting::kCurrentMeetingKey))
-            : option.toInt(&ok);
-    if (!ok || meetingNo <= 0) {
-        ctx.err << "There is no current meeting selected!\n";
-        ctx.err.flush();
-        return 0;
-    }
-    return meetingNo;
-}
-
-int loadCommandMeeting(Context& ctx)
-{
-    const int meetingNo = meetingOption(ctx);
-    if (meetingNo <= 0)
-        return 0;
-    db::DmdCoreDbs* database = ctx.database();
+    db::DmdCoreDbs* database = meetingRun(ctx);
     if (!database)
         return 0;
-    shell::Run& run = ctx.run();
-    if (!run.meetingAges())
-        run.createMeetingAges();
-    const bool loaded = run.meeting().load(*database, meetingNo, run.meetingAges());
-    run.setCurrentMeetingNo(run.meeting().meetingNo());
-    if (!loaded) {
-        ctx.messages().warning(QStringLiteral("There is no meeting ") + QString::number(meetingNo));
+    if (option.isEmpty())
+        return requireMeeting(ctx);
+    bool isNumber = false;
+    const int meetingNo = option.toInt(&isNumber);
+    if (!isNumber || meetingNo <= 0) {
+        ctx.usageError(QStringLiteral("--meeting must be a meeting number"));
         return 0;
     }
+    if (!meeting::meetingExists(*database, meetingNo)) {
+        ctx.messages().warning(QStringLiteral("There is no meeting ") + option);
+        return 0;
+    }
+    if (meetingNo != ctx.run().currentMeetingNo())
+        meeting::useMeeting(ctx.run(), meetingNo);
     return meetingNo;
 }
 

@@ -1,6 +1,7 @@
 // Meetings as the user sets them up: create, make current, show, change and describe.
 
 #include "cli/cli.h"
+#include "cli/meetingoption.h"
 #include "cli/meetingrun.h"
 
 #include "db/dmdcoredbs.h"
@@ -117,12 +118,13 @@ int meetingShow(cli::Context& ctx)
 
 int meetingSet(cli::Context& ctx)
 {
+    const int no = cli::meetingOption(ctx);
     if (!ctx.expectArgs(2))
         return cli::WrongCommandLine;
     const QString column = ctx.args[0].toUpper();
     if (!meeting::findMeetingColumn(column))
         return ctx.usageError(QStringLiteral("MEETING has no setting ") + ctx.args[0]);
-    if (!cli::meetingRun(ctx) || cli::requireMeeting(ctx) == 0)
+    if (no == 0)
         return cli::Failed;
     if (!meeting::updateMeeting(ctx.run(), {{column, ctx.args[1]}}))
         return cli::Failed;
@@ -161,7 +163,7 @@ int meetingDescribe(cli::Context& ctx)
 const cli::Command newCmd("meeting new", "--name N --venue V [--date yyyy/MM/dd]", &meetingNew);
 const cli::Command selectCmd("meeting select", "N", &meetingSelect);
 const cli::Command showCmd("meeting show", "[N]", &meetingShow);
-const cli::Command setCmd("meeting set", "COLUMN VALUE", &meetingSet);
+const cli::Command setCmd("meeting set", "COLUMN VALUE [--meeting N]", &meetingSet);
 const cli::Command describeCmd("meeting describe", "[N] [--afrikaans] [--two-lines]",
                                &meetingDescribe);
 

@@ -16,14 +16,19 @@ QString key()
 
 } // namespace
 
-bool setCurrentMeeting(shell::Run& run, int meetingNo)
+bool useMeeting(shell::Run& run, int meetingNo)
 {
     const bool loaded =
         run.database() &&
         run.meeting().load(*run.database(), std::max(meetingNo, 0), run.meetingAges());
-    const int current = run.meeting().meetingNo();
-    run.setCurrentMeetingNo(current);
-    run.config().writeInt(key(), current);
+    run.setCurrentMeetingNo(run.meeting().meetingNo());
+    return loaded;
+}
+
+bool setCurrentMeeting(shell::Run& run, int meetingNo)
+{
+    const bool loaded = useMeeting(run, meetingNo);
+    run.config().writeInt(key(), run.currentMeetingNo());
     return loaded;
 }
 

@@ -9,6 +9,12 @@ namespace meeting {
 // The key of the configuration store that keeps the current meeting between runs.
 inline constexpr const char* kCurrentMeetingKey = "CURRENT_MEET_NO";
 
+// Makes a meeting the run's meeting without storing it as the current one (a command
+// told which meeting to work on): loads its settings and the meeting ages. A number
+// without a row leaves the run without a meeting. Returns whether the settings were
+// loaded.
+bool useMeeting(shell::Run& run, int meetingNo);
+
 // Makes a meeting current: loads its settings (and the meeting ages) and writes its
 // number to the configuration store. A number without a row leaves no current meeting.
 // Returns whether the settings were loaded.

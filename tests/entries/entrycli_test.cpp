@@ -37,8 +37,12 @@ TEST_F(EntryCliTest, teamsSwimmersAndEntriesAreMadeAndRefusedLikeOnTheScreens)
     EXPECT_EQ(teams[0].toObject().value("athletes").toInt(), 1);
     EXPECT_EQ(cli({"team", "delete", "OAK"}, &out, &err), 1);
     EXPECT_TRUE(err.contains("it has 1 athletes;"));
-    EXPECT_EQ(cli({"athlete", "list", "--meeting", "999999"}, &out), 0);
+    // Another meeting is named with --meeting; one that does not exist is refused.
+    const int other = makeMeeting(QStringLiteral("2026/04/01"));
+    EXPECT_EQ(cli({"athlete", "list", "--meeting", QString::number(other)}, &out), 0);
     EXPECT_TRUE(out.isEmpty());
+    EXPECT_EQ(cli({"athlete", "list", "--meeting", "999999"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("There is no meeting 999999")) << err.toStdString();
 }
 
 TEST_F(EntryCliTest, importPrintsTheReportByLineAndFailsWhenRefusedOrStopped)
