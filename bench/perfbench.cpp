@@ -22,7 +22,10 @@ public:
         ++shown;
         return {};
     }
-    shell::Answer askText(const QString&, const QString&, bool) override { return {}; }
+    shell::Answer askText(const QString&, const QString&, const QString&, bool) override
+    {
+        return {};
+    }
     QString chooseFile(const QString&, const QString&) override { return {}; }
     void progress(const QString&, const QString&, int, int) override {}
     void progressDone() override {}

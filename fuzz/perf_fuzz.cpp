@@ -19,7 +19,7 @@ public:
         shown += int(text.size() > 0);
         return {shell::Answer::No};
     }
-    shell::Answer askText(const QString&, const QString&, bool) override
+    shell::Answer askText(const QString&, const QString&, const QString&, bool) override
     {
         return {shell::Answer::Cancel};
     }
