@@ -14,6 +14,8 @@
 #include "db/schemacreate.h"
 #include "db/sqltext.h"
 #include "entries/athleteimport.h"
+#include "meeting/currentmeeting.h"
+#include "meeting/meetingsettings.h"
 #include "shell/run.h"
 #include "shell/scriptedsink.h"
 
@@ -74,7 +76,8 @@ Meeting openMeeting(const QString& dir, const QString& empty, int round, const Q
 
 double importOnce(Meeting& m, const QString& file, int itemLast, int* athletes, int* entries)
 {
-    entries::AthleteImport importer(*m.run, m.meetingNo);
+    meeting::useMeeting(*m.run, m.meetingNo);
+    entries::AthleteImport importer(*m.run, entries::EntrySettings::from(m.run->meeting()));
     entries::CsvSetup& s = importer.setup();
     s = entries::CsvSetup();
     s.surname = GeneratedLayout::surname;

@@ -14,20 +14,8 @@ EntryTarget entryTarget(Context& ctx)
     if (t.meetingNo > 0)
         t.database = ctx.database();
     if (t.database)
-        t.settings = loadedSettings(ctx, *t.database, t.meetingNo);
+        t.settings = entries::EntrySettings::from(ctx.run().meeting());
     return t;
-}
-
-entries::EntrySettings loadedSettings(Context& ctx, db::DmdCoreDbs& database, int meetingNo)
-{
-    shell::Run& run = ctx.run();
-    if (!run.meetingAges())
-        run.createMeetingAges();
-    if (run.meeting().meetingNo() != meetingNo)
-        run.meeting().load(database, meetingNo, run.meetingAges());
-    entries::EntrySettings settings = entries::EntrySettings::from(run.meeting());
-    settings.meetingNo = meetingNo;
-    return settings;
 }
 
 std::optional<entries::TeamRow> teamByAbbreviation(Context& ctx, const EntryTarget& t,

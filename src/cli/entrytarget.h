@@ -25,9 +25,6 @@ struct EntryTarget {
 
 // "--meeting N" (else the current meeting), loaded into the run, and the database.
 EntryTarget entryTarget(Context& ctx);
-// The settings of the meeting, loaded into the run unless it already holds them. A meeting
-// that does not exist reads as the defaults, so that its lists are just empty.
-entries::EntrySettings loadedSettings(Context& ctx, db::DmdCoreDbs& database, int meetingNo);
 // The meeting's team with this abbreviation; says so when there is none.
 std::optional<entries::TeamRow> teamByAbbreviation(Context& ctx, const EntryTarget& t,
                                                    const QString& abbreviation);

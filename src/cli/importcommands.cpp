@@ -5,6 +5,8 @@
 #include "cli/meetingoption.h"
 
 #include "entries/athleteimport.h"
+#include "meeting/meetingsettings.h"
+#include "shell/run.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -28,8 +30,7 @@ int importAthletes(cli::Context& ctx)
     if (meetingNo == 0 || !ctx.database())
         return cli::Failed;
 
-    entries::AthleteImport importer(ctx.run(),
-                                    cli::loadedSettings(ctx, *ctx.database(), meetingNo));
+    entries::AthleteImport importer(ctx.run(), entries::EntrySettings::from(ctx.run().meeting()));
     entries::CsvSetup& setup = importer.setup();
     for (const QString& s : settings) {
         const qsizetype eq = s.indexOf(QLatin1Char('='));

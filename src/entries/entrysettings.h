@@ -1,5 +1,7 @@
 #pragma once
 
+#include "draw/lanesettings.h"
+
 #include <QString>
 
 namespace meeting {
@@ -24,6 +26,7 @@ struct EntrySettings {
     bool doAgeDefaulting = false;
     int ageDescType = 0;
     int maxPartsPerAthlete = 0; // 0: no limit
+    draw::LaneSettings lanes;   // how many swim in one heat, for the heat checks
 
     bool grades() const { return ageDescType == 3; }
     // "Age", or "Grade" when the meeting works in school grades.

@@ -3,7 +3,6 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/heatgroups.h"
-#include "draw/meetingvalues.h"
 #include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
@@ -34,8 +33,7 @@ QList<EventEntryRow> EventEntries::events(bool relays, Order order)
         db::sqlInt(m_settings.meetingNo) + QStringLiteral(" and E.SELECTED = 'X' order by ") +
         (order == Order::Sequence ? QStringLiteral("E.C_SEQ, E.EVENTNO")
                                   : QStringLiteral("E.C_ABSAORDER, E.EVENTNO")));
-    const draw::HeatGroups groups(m_items,
-                                  draw::readMeetingValues(m_db, m_settings.meetingNo).lanes);
+    const draw::HeatGroups groups(m_items, m_settings.lanes);
     QList<EventEntryRow> rows;
     for (q.first(); !q.eof(); q.next()) {
         EventEntryRow r;
