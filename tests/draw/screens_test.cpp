@@ -70,6 +70,23 @@ TEST_F(ScreensTest, TheItemsScreenProposesHeatsAndSavesThemWhenItCloses)
     EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
 }
 
+TEST_F(ScreensTest, LeavingTheItemsScreenRefreshesTheRunsDayCount)
+{
+    const qint64 event = addSelected("FRE_____50M09W");
+    ASSERT_TRUE(database().execute(
+        QStringLiteral("update PROGRAM set DAY_SEQ = 3 where EVENTNO = ") + db::sqlInt(event)));
+    const int before = run().meeting().dayCount();
+    ASSERT_LT(before, 3);
+    SelectItemsForm form(run());
+    form.show();
+    form.accept();
+    // The save raised DAY_COUNT to the program's last day, and the run knows it.
+    EXPECT_EQ(value(QStringLiteral("select DAY_COUNT from MEETING where MEETINGNO = ") +
+                    db::sqlInt(m_meetingNo)),
+              "3");
+    EXPECT_EQ(run().meeting().dayCount(), 3);
+}
+
 TEST_F(ScreensTest, SpaceTicksItemsInAndOutOfTheSelection)
 {
     setUpGala();

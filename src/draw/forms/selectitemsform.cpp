@@ -10,6 +10,7 @@
 #include "draw/lanesettings.h"
 #include "draw/programsetup.h"
 #include "draw/standarditems.h"
+#include "meeting/currentmeeting.h"
 #include "shell/run.h"
 
 #include <QGridLayout>
@@ -307,6 +308,8 @@ void SelectItemsForm::importTemplate()
     if (!ok)
         return;
     setup.importTemplate(templates[names.indexOf(chosen)].templateNo);
+    // The template may bring more days and categories: the run sees them at once.
+    meeting::useMeeting(m_run, m_run.currentMeetingNo());
     m_events.collectSelection();
     refresh();
 }
@@ -400,6 +403,9 @@ void SelectItemsForm::deleteNathlon()
 void SelectItemsForm::done(int result)
 {
     m_events.saveSelection();
+    // Saving raises the day count and sets the categories flag in the database; the run's
+    // settings follow, so that the program screen opened next uses them.
+    meeting::useMeeting(m_run, m_run.currentMeetingNo());
     QDialog::done(result);
 }
 
