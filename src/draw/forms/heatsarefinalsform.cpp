@@ -1,5 +1,6 @@
 #include "draw/forms/heatsarefinalsform.h"
 
+#include "shell/forms/formkeys.h"
 #include "shell/run.h"
 
 #include <QCheckBox>
@@ -8,7 +9,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -36,9 +36,7 @@ HeatsAreFinalsForm::HeatsAreFinalsForm(shell::Run& run, QWidget* parent)
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { toggle(); });
-    auto* spaceKey = new QShortcut(QKeySequence(Qt::Key_Space), m_table);
-    spaceKey->setContext(Qt::WidgetShortcut);
-    connect(spaceKey, &QShortcut::activated, this, [this] { toggle(); });
+    shell::onListKey(m_table, Qt::Key_Space, [this] { toggle(); });
     layout->addWidget(m_table, 1);
 
     auto* bottom = new QHBoxLayout;

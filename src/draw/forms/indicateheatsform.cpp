@@ -6,6 +6,7 @@
 #include "draw/forms/heatsarefinalsform.h"
 #include "draw/forms/listwindow.h"
 #include "draw/lanesettings.h"
+#include "shell/forms/formkeys.h"
 #include "shell/run.h"
 
 #include <QGridLayout>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -93,22 +93,12 @@ IndicateHeatsForm::IndicateHeatsForm(shell::Run& run, QWidget* parent)
         else
             editFormat(ComplexEditor::Mode::Complex);
     });
-    auto* returnKey = new QShortcut(QKeySequence(Qt::Key_Return), m_table);
-    returnKey->setContext(Qt::WidgetShortcut);
-    connect(returnKey, &QShortcut::activated, this,
-            [this] { editFormat(ComplexEditor::Mode::Complex); });
-    auto* enterKey = new QShortcut(QKeySequence(Qt::Key_Enter), m_table);
-    enterKey->setContext(Qt::WidgetShortcut);
-    connect(enterKey, &QShortcut::activated, this,
-            [this] { editFormat(ComplexEditor::Mode::Complex); });
+    shell::onListKey(m_table, Qt::Key_Return, [this] { editFormat(ComplexEditor::Mode::Complex); });
     layout->addWidget(m_table, 1);
 
     auto* buttons = new QGridLayout;
-    auto add = [this, buttons](int row, int col, const QString& text, auto slot) {
-        auto* b = new QPushButton(text, this);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        buttons->addWidget(b, row, col);
+    auto add = [buttons](int row, int col, const QString& text, std::function<void()> action) {
+        shell::addActionButton(buttons, row, col, text, std::move(action));
     };
     add(0, 0, QStringLiteral("&AutoFormat"), [this] { autoformat(); });
     add(0, 1, QStringLiteral("&Estimated Athletes..."), [this] { editEstimate(); });

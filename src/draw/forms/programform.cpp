@@ -8,6 +8,7 @@
 #include "draw/programrows.h"
 #include "draw/roundletter.h"
 #include "meeting/meetingsettings.h"
+#include "shell/forms/formkeys.h"
 #include "shell/run.h"
 
 #include <QComboBox>
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -70,18 +70,11 @@ ProgramForm::ProgramForm(shell::Run& run, QWidget* parent)
     m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(Released, QHeaderView::ResizeToContents);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { editRow(); });
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* editKey = new QShortcut(QKeySequence(key), m_table);
-        editKey->setContext(Qt::WidgetShortcut);
-        connect(editKey, &QShortcut::activated, this, [this] { editRow(); });
-    }
+    shell::onListKey(m_table, Qt::Key_Return, [this] { editRow(); });
     layout->addWidget(m_table, 1);
     auto* buttons = new QHBoxLayout;
-    auto add = [this, buttons](const QString& text, auto slot) {
-        auto* b = new QPushButton(text, this);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        buttons->addWidget(b);
+    auto add = [buttons](const QString& text, std::function<void()> action) {
+        shell::addActionButton(buttons, text, std::move(action));
     };
     add(QStringLiteral("Edit..."), [this] { editRow(); });
     add(QStringLiteral("Renumber"), [this] { renumber(); });

@@ -11,6 +11,7 @@
 #include "draw/programsetup.h"
 #include "draw/standarditems.h"
 #include "meeting/currentmeeting.h"
+#include "shell/forms/formkeys.h"
 #include "shell/run.h"
 
 #include <QGridLayout>
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -55,17 +55,12 @@ SelectItemsForm::SelectItemsForm(shell::Run& run, QWidget* parent)
             editFormat();
     });
     // Space ticks the current item in or out, so a list can be trimmed from the keyboard.
-    auto* spaceKey = new QShortcut(QKeySequence(Qt::Key_Space), m_table);
-    spaceKey->setContext(Qt::WidgetShortcut);
-    connect(spaceKey, &QShortcut::activated, this, [this] { toggleSelected(); });
+    shell::onListKey(m_table, Qt::Key_Space, [this] { toggleSelected(); });
     layout->addWidget(m_table, 1);
 
     auto* buttons = new QGridLayout;
-    auto add = [this, buttons](int row, int col, const QString& text, auto slot) {
-        auto* b = new QPushButton(text, this);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        buttons->addWidget(b, row, col);
+    auto add = [buttons](int row, int col, const QString& text, std::function<void()> action) {
+        shell::addActionButton(buttons, row, col, text, std::move(action));
     };
     add(0, 0, QStringLiteral("Add Item..."), [this] { addItem(); });
     add(0, 1, QStringLiteral("Add Items for Ages..."), [this] { addItemsForAges(); });

@@ -1,0 +1,45 @@
+#include "shell/forms/formkeys.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace shell {
+
+void onListKey(QWidget* list, int key, std::function<void()> action)
+{
+    const QList<int> keys = key == Qt::Key_Return || key == Qt::Key_Enter
+                                ? QList<int>{Qt::Key_Return, Qt::Key_Enter}
+                                : QList<int>{key};
+    for (const int k : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(k), list);
+        shortcut->setContext(Qt::WidgetShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, list, action);
+    }
+}
+
+QPushButton* actionButton(QWidget* owner, const QString& text, std::function<void()> action)
+{
+    auto* button = new QPushButton(text, owner);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, button, std::move(action));
+    return button;
+}
+
+QPushButton* addActionButton(QGridLayout* grid, int row, int column, const QString& text,
+                             std::function<void()> action)
+{
+    QPushButton* button = actionButton(nullptr, text, std::move(action)); // the layout adopts it
+    grid->addWidget(button, row, column);
+    return button;
+}
+
+QPushButton* addActionButton(QBoxLayout* row, const QString& text, std::function<void()> action)
+{
+    QPushButton* button = actionButton(nullptr, text, std::move(action));
+    row->addWidget(button);
+    return button;
+}
+
+} // namespace shell

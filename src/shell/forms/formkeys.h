@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QBoxLayout;
+class QGridLayout;
+class QPushButton;
+class QWidget;
+
+namespace shell {
+
+// A key that acts only while `list` has the focus: Space to tick a row, Enter to edit it.
+// Enter covers both the main and the keypad key.
+void onListKey(QWidget* list, int key, std::function<void()> action);
+
+// An action button of a screen. It never becomes the default button, so Enter stays with
+// the list it acts on.
+QPushButton* actionButton(QWidget* owner, const QString& text, std::function<void()> action);
+// The same, placed in a grid of actions or in a row of them.
+QPushButton* addActionButton(QGridLayout* grid, int row, int column, const QString& text,
+                             std::function<void()> action);
+QPushButton* addActionButton(QBoxLayout* row, const QString& text, std::function<void()> action);
+
+} // namespace shell
