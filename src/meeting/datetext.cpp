@@ -13,6 +13,19 @@ QDate dateFromText(const QString& text)
     return QDate::fromString(text, QString::fromLatin1(kDateFormat));
 }
 
+QDate guessDateFromText(const QString& text)
+{
+    static const char* const formats[] = {"yyyy-MM-dd", "yyyy.MM.dd", "dd.MM.yyyy", "dd-MM-yyyy",
+                                          "dd/MM/yyyy", "d.M.yyyy",   "d-M-yyyy",   "d/M/yyyy"};
+    const QString trimmed = text.trimmed();
+    for (const char* format : formats) {
+        const QDate date = QDate::fromString(trimmed, QString::fromLatin1(format));
+        if (date.isValid())
+            return date;
+    }
+    return {};
+}
+
 QString dateText(const QDate& date)
 {
     return date.toString(QString::fromLatin1(kDateFormat));

@@ -100,7 +100,9 @@ QString meetingDateError(const QString& date)
 QString editMeetingDate(db::DmdCoreDbs& database, int meetingNo, const QString& current)
 {
     shell::Messages& messages = database.messages();
-    QString date = current;
+    // The editor starts from what the wrong text most likely meant.
+    const QDate guessed = guessDateFromText(current);
+    QString date = guessed.isValid() ? dateText(guessed) : current;
     for (;;) {
         if (!messages.askDate(QStringLiteral("Date of the Meeting (yyyy/MM/dd)"), &date))
             return QString();

@@ -1,5 +1,6 @@
 #include "meetingfixture.h"
 
+#include "meeting/datetext.h"
 #include "meeting/meetingages.h"
 #include "meeting/meetingdescription.h"
 #include "meeting/meetingidentity.h"
@@ -12,6 +13,21 @@ using shell::MessageKind;
 namespace {
 
 class MeetingRecordTest : public meeting_testing::MeetingTest {};
+
+TEST(MeetingDate, AWronglyWrittenDateIsReadAsItsRegionalFormMeant)
+{
+    using meeting::guessDateFromText;
+    EXPECT_EQ(guessDateFromText("14.03.2025"), QDate(2025, 3, 14));
+    EXPECT_EQ(guessDateFromText(" 2025-03-14 "), QDate(2025, 3, 14));
+    EXPECT_EQ(guessDateFromText("2025.12.31"), QDate(2025, 12, 31));
+    EXPECT_EQ(guessDateFromText("4/3/2025"), QDate(2025, 3, 4)); // day first
+    EXPECT_EQ(guessDateFromText("1-2-2024"), QDate(2024, 2, 1));
+    // Not a day, or nothing like a date: the editor starts from today.
+    EXPECT_FALSE(guessDateFromText("31.02.2025").isValid());
+    EXPECT_FALSE(guessDateFromText("").isValid());
+    EXPECT_FALSE(guessDateFromText("next Friday").isValid());
+    EXPECT_FALSE(guessDateFromText("2025/13/01").isValid());
+}
 
 TEST(MeetingDescription, RunsOverMonthAndYearEndsInBothLanguages)
 {
