@@ -10,11 +10,13 @@ namespace cli {
 int meetingOption(Context& ctx)
 {
     const QString option = ctx.takeOption(QStringLiteral("--meeting"));
-    db::DmdCoreDbs* database = meetingRun(ctx);
+    if (option.isEmpty())
+        return meetingRun(ctx) ? requireMeeting(ctx) : 0;
+    // The named meeting is loaded instead of the stored current one, not after it.
+    db::DmdCoreDbs* database = ctx.database();
     if (!database)
         return 0;
-    if (option.isEmpty())
-        return requireMeeting(ctx);
+    meeting::createMeetingServices(ctx.run());
     bool isNumber = false;
     const int meetingNo = option.toInt(&isNumber);
     if (!isNumber || meetingNo <= 0) {
@@ -25,8 +27,7 @@ int meetingOption(Context& ctx)
         ctx.messages().warning(QStringLiteral("There is no meeting ") + option);
         return 0;
     }
-    if (meetingNo != ctx.run().currentMeetingNo())
-        meeting::useMeeting(ctx.run(), meetingNo);
+    meeting::useMeeting(ctx.run(), meetingNo);
     return meetingNo;
 }
 

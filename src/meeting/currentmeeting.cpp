@@ -41,12 +41,17 @@ int restoreCurrentMeeting(shell::Run& run)
     return run.currentMeetingNo();
 }
 
-void prepareMeetingRun(shell::Run& run)
+void createMeetingServices(shell::Run& run)
 {
     if (!run.translations())
         run.createTranslations();
     if (!run.meetingAges())
         run.createMeetingAges();
+}
+
+void prepareMeetingRun(shell::Run& run)
+{
+    createMeetingServices(run);
     restoreCurrentMeeting(run);
 }
 

@@ -24,8 +24,11 @@ bool setCurrentMeeting(shell::Run& run, int meetingNo);
 // whose meeting no longer exists becomes 0, and that is written back.
 int restoreCurrentMeeting(shell::Run& run);
 
-// Creates the meeting services of a run that lacks them (the CLI and tests) and restores
-// the current meeting. Needs a connected database.
+// Creates the meeting services of a run that lacks them (the CLI and tests): the
+// translations and the meeting ages.
+void createMeetingServices(shell::Run& run);
+// Creates the meeting services and restores the current meeting. Needs a connected
+// database.
 void prepareMeetingRun(shell::Run& run);
 
 // "There is no current meeting selected!" when there is none; false then.

@@ -48,3 +48,13 @@ int DrawFixture::heats(qint64 eventNo, const QString& round)
                                                 QStringLiteral(" and ROUND = ") +
                                                 db::quoted(round));
 }
+
+void DrawFixture::enter(qint64 eventNo, int swimmers, int placed)
+{
+    for (int i = 0; i < swimmers; ++i) {
+        ASSERT_TRUE(database().execute(
+            "insert into PARTICIPATE (PARTNO, MEETINGNO, EVENTNO, PLACE, DISQ_STATUS) values (" +
+            db::sqlInt(database().nextKeyNumber()) + ", " + db::sqlInt(m_meetingNo) + ", " +
+            db::sqlInt(eventNo) + ", " + db::sqlInt(i < placed ? i + 1 : 0) + ", 0)"));
+    }
+}

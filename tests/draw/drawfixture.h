@@ -26,6 +26,9 @@ protected:
     // Sets the event's format and saves it as leaving the heat screen would.
     void saveFormat(qint64 eventNo, const QString& format);
     int heats(qint64 eventNo, const QString& round);
+    // Enters `swimmers` nameless competitors into the final of the event, the first
+    // `placed` of them with a place.
+    void enter(qint64 eventNo, int swimmers, int placed = 0);
 
     int m_meetingNo = 0;
     const meeting::ItemTypes* m_items = nullptr; // the run's

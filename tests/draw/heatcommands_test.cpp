@@ -14,16 +14,6 @@ protected:
         args.append({"--meeting", QString::number(m_meetingNo)});
         return runCli(QStringList{"--db", m_path} + args, out, err);
     }
-    void enter(qint64 eventNo, int athletes)
-    {
-        for (int i = 0; i < athletes; ++i) {
-            ASSERT_TRUE(database().execute(
-                "insert into PARTICIPATE (PARTNO, MEETINGNO, EVENTNO, PLACE, DISQ_STATUS) "
-                "values (" +
-                db::sqlInt(database().nextKeyNumber()) + ", " + db::sqlInt(m_meetingNo) + ", " +
-                db::sqlInt(eventNo) + ", 0, 0)"));
-        }
-    }
 };
 
 TEST_F(HeatCommandsTest, CheckOneEventOrTheMeetingsHeatCounts)

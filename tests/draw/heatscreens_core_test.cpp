@@ -23,17 +23,6 @@ protected:
         m_groups = std::make_unique<HeatGroups>(*m_items, lanes());
     }
 
-    void enter(qint64 eventNo, int athletes)
-    {
-        for (int i = 0; i < athletes; ++i) {
-            ASSERT_TRUE(database().execute(
-                "insert into PARTICIPATE (PARTNO, MEETINGNO, EVENTNO, PLACE, DISQ_STATUS) "
-                "values (" +
-                db::sqlInt(database().nextKeyNumber()) + ", " + db::sqlInt(m_meetingNo) + ", " +
-                db::sqlInt(eventNo) + ", 0, 0)"));
-        }
-    }
-
     std::unique_ptr<HeatGroups> m_groups;
 };
 

@@ -14,19 +14,7 @@ using namespace draw;
 namespace {
 
 // Checks and repairs over a whole meeting's program.
-class ProgramChecksTest : public DrawFixture {
-protected:
-    void enter(qint64 eventNo, int swimmers, int placed)
-    {
-        for (int i = 0; i < swimmers; ++i) {
-            ASSERT_TRUE(database().execute(
-                "insert into PARTICIPATE (PARTNO, MEETINGNO, EVENTNO, PLACE, DISQ_STATUS) "
-                "values (" +
-                db::sqlInt(database().nextKeyNumber()) + ", " + db::sqlInt(m_meetingNo) + ", " +
-                db::sqlInt(eventNo) + ", " + db::sqlInt(i < placed ? i + 1 : 0) + ", 0)"));
-        }
-    }
-};
+class ProgramChecksTest : public DrawFixture {};
 
 TEST_F(ProgramChecksTest, AFormatThatLostItsProgramIsRewrittenFromThePrograms)
 {
