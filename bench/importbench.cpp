@@ -6,144 +6,27 @@
 //        importbench --write FILE  (writes the championship file and its item codes, one a
 //                                   line, to FILE.items, for trying the import by hand)
 
-#include "../tests/support/entryfilegenerator.h"
+#include "championship.h"
 
-#include "db/connect.h"
 #include "db/dmdcoredbs.h"
 #include "db/fbclient.h"
-#include "db/schemacreate.h"
-#include "db/sqltext.h"
-#include "entries/athleteimport.h"
-#include "meeting/currentmeeting.h"
-#include "meeting/meetingsettings.h"
-#include "shell/run.h"
-#include "shell/scriptedsink.h"
 
 #include <firebird/Interface.h>
-#include <ibase.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <cstring>
 #include <limits>
-#include <vector>
 
 namespace {
 
+using bench::Meeting;
+using bench::Params;
 using testing_support::GeneratedLayout;
-
-struct Meeting {
-    std::unique_ptr<shell::ScriptedSink> sink = std::make_unique<shell::ScriptedSink>();
-    std::unique_ptr<shell::Run> run;
-    int meetingNo = 0;
-};
-
-// A fresh copy of the empty database with one meeting and its events.
-Meeting openMeeting(const QString& dir, const QString& empty, int round, const QStringList& codes)
-{
-    Meeting m;
-    const QString path = dir + QStringLiteral("/round") + QString::number(round) + ".gdb";
-    QFile::copy(empty, path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    m.run = std::make_unique<shell::Run>(*m.sink);
-    db::ConnectOptions options;
-    options.offerSelect = false;
-    if (!db::connectTo(*m.run, path, options)) {
-        std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
-        std::exit(1);
-    }
-    db::DmdCoreDbs& database = *m.run->database();
-    m.meetingNo = int(database.nextKeyNumber());
-    database.execute(QStringLiteral("insert into MEETING (MEETINGNO, DESCRIPTION, THEDATE) "
-                                    "values (") +
-                     db::sqlInt(m.meetingNo) + QStringLiteral(", 'Championship', '2026/03/14')"));
-    int seq = 0;
-    for (const QString& code : codes) {
-        database.execute(
-            QStringLiteral("insert into MYEVENT (EVENTNO, MEETINGNO, ITEMCODE, N_ATHLON, "
-                           "SELECTED, C_GENDER, C_AGE, C_SEQ) values (") +
-            db::sqlInt(database.nextKeyNumber()) + QLatin1Char(',') + db::sqlInt(m.meetingNo) +
-            QLatin1Char(',') + db::quoted(code) + QStringLiteral(",0,'X',") +
-            db::quoted(code.mid(10, 1)) + QLatin1Char(',') + db::quoted(code.mid(11, 2)) +
-            QLatin1Char(',') + db::sqlInt(++seq) + QLatin1Char(')'));
-    }
-    return m;
-}
-
-double importOnce(Meeting& m, const QString& file, int itemLast, int* athletes, int* entries)
-{
-    meeting::useMeeting(*m.run, m.meetingNo);
-    entries::AthleteImport importer(*m.run, entries::EntrySettings::from(m.run->meeting()));
-    entries::CsvSetup& s = importer.setup();
-    s = entries::CsvSetup();
-    s.surname = GeneratedLayout::surname;
-    s.firstName = GeneratedLayout::firstName;
-    s.gender = GeneratedLayout::gender;
-    s.ageAge = GeneratedLayout::age;
-    s.ageSource = entries::AgeSource::Age;
-    s.team = GeneratedLayout::team;
-    s.number = GeneratedLayout::number;
-    s.hasNumber = true;
-    s.hasItems = true;
-    s.hasBests = true;
-    s.itemFirst = GeneratedLayout::itemFirst;
-    s.itemLast = itemLast;
-    QElapsedTimer timer;
-    timer.start();
-    const auto outcome = importer.run(file);
-    const double seconds = double(timer.nsecsElapsed()) / 1e9;
-    if (outcome != entries::AthleteImport::Outcome::Imported || !importer.report().isEmpty()) {
-        std::fprintf(stderr, "import failed:\n%s\n", qPrintable(importer.reportText()));
-        std::exit(1);
-    }
-    *athletes = importer.counts().athletesAdded;
-    *entries = importer.counts().participationsAdded;
-    return seconds;
-}
-
-// The input of a prepared statement, laid out as the server describes its parameters.
-class Params {
-public:
-    Params(Firebird::ThrowStatusWrapper& status, Firebird::IStatement* statement)
-        : m_meta(statement->getInputMetadata(&status)),
-          m_buffer(m_meta->getMessageLength(&status), 0)
-    {
-        for (unsigned i = 0; i < m_meta->getCount(&status); ++i) {
-            m_offsets.push_back(m_meta->getOffset(&status, i));
-            m_fixed.push_back(
-                m_meta->getType(&status, i) == SQL_TEXT ? m_meta->getLength(&status, i) : 0);
-            *reinterpret_cast<short*>(&m_buffer[m_meta->getNullOffset(&status, i)]) = 0;
-        }
-    }
-    ~Params() { m_meta->release(); }
-    void setInt(int i, qint64 value)
-    {
-        *reinterpret_cast<qint32*>(&m_buffer[m_offsets[i]]) = qint32(value);
-    }
-    void setText(int i, const QByteArray& utf8)
-    {
-        if (m_fixed[i] > 0) { // CHAR: blank-padded to its width
-            std::memset(&m_buffer[m_offsets[i]], ' ', m_fixed[i]);
-            std::memcpy(&m_buffer[m_offsets[i]], utf8.constData(),
-                        std::min(size_t(utf8.size()), size_t(m_fixed[i])));
-            return;
-        }
-        *reinterpret_cast<short*>(&m_buffer[m_offsets[i]]) = short(utf8.size());
-        std::memcpy(&m_buffer[m_offsets[i] + 2], utf8.constData(), size_t(utf8.size()));
-    }
-    Firebird::IMessageMetadata* meta() const { return m_meta; }
-    void* data() { return m_buffer.data(); }
-
-private:
-    Firebird::IMessageMetadata* m_meta;
-    std::vector<char> m_buffer;
-    std::vector<unsigned> m_offsets;
-    std::vector<unsigned> m_fixed;
-};
 
 // The same rows straight into the tables: three prepared statements, one transaction.
 double limitOnce(Meeting& m, const testing_support::GeneratedEntries& generated)
@@ -256,7 +139,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     if (argc == 3 && QByteArrayView(argv[1]) == "--write") {
-        const auto generated = testing_support::generateEntries({});
+        const auto generated = bench::championshipEntries();
         QFile file(QString::fromLocal8Bit(argv[2]));
         QFile items(QString::fromLocal8Bit(argv[2]) + QStringLiteral(".items"));
         if (!file.open(QIODevice::WriteOnly) || !items.open(QIODevice::WriteOnly))
@@ -267,37 +150,31 @@ int main(int argc, char** argv)
     }
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     QTemporaryDir dir;
-    qputenv("DOLVANE_CONFIG_DIR", (dir.path() + QStringLiteral("/config")).toUtf8());
-    qputenv("USERPROFILE", dir.path().toUtf8());
+    bench::useScratchHome(dir.path());
 
-    const auto generated = testing_support::generateEntries({});
-    const QString file = dir.path() + QStringLiteral("/championship.csv");
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(generated.csv) != generated.csv.size())
+    const auto generated = bench::championshipEntries();
+    const QString file = bench::writeEntriesFile(dir.path(), generated);
+    const QString empty = bench::createEmptyDatabase(dir.path());
+    if (file.isEmpty() || empty.isEmpty())
         return 1;
-    out.close();
-    const QString empty = dir.path() + QStringLiteral("/empty.gdb");
-    {
-        shell::ScriptedSink sink;
-        shell::Messages messages(sink);
-        if (!db::createEmptyDatabase(messages, empty))
-            return 1;
-    }
     std::printf("file: %d teams, %d swimmers, %d entries with best times, %lld bytes\n",
                 generated.teams, generated.swimmers, generated.entries,
                 static_cast<long long>(generated.csv.size()));
-    const int itemLast = GeneratedLayout::itemFirst + 2 * (4 - 1);
     double bestImport = std::numeric_limits<double>::max();
     double bestLimit = std::numeric_limits<double>::max();
     for (int round = 0; round < rounds; ++round) {
         int athletes = 0;
         int entries = 0;
         {
-            Meeting m = openMeeting(dir.path(), empty, 2 * round, generated.itemCodes);
-            bestImport = std::min(bestImport, importOnce(m, file, itemLast, &athletes, &entries));
+            Meeting m = bench::openMeeting(dir.path(), empty,
+                                           QStringLiteral("import") + QString::number(round),
+                                           generated.itemCodes);
+            bestImport = std::min(bestImport, bench::importEntries(m, file, &athletes, &entries));
         }
         {
-            Meeting m = openMeeting(dir.path(), empty, 2 * round + 1, generated.itemCodes);
+            Meeting m = bench::openMeeting(dir.path(), empty,
+                                           QStringLiteral("limit") + QString::number(round),
+                                           generated.itemCodes);
             bestLimit = std::min(bestLimit, limitOnce(m, generated));
         }
         std::printf("round %d: imported %d swimmers and %d entries\n", round + 1, athletes,

@@ -4,6 +4,7 @@
 #include "app/screenwiring.h"
 
 #include "backup/forms/managedataform.h"
+#include "draw/forms/beforeform.h"
 #include "draw/forms/determineprogramdialog.h"
 #include "draw/forms/programform.h"
 #include "draw/forms/selectitemsform.h"
@@ -18,6 +19,10 @@ shell::ScreenOpeners screenOpeners()
     o.openManageData = &backup::openManageData;
     o.openItems = &draw::openItems;
     o.openProgram = &draw::openProgram;
+    // "7. Sheets " opens the Before screen: the draws, then the printing of sheets.
+    o.openSheets = [](QWidget* parent, shell::Run& run) {
+        draw::openBefore(parent, run, {{QStringLiteral("&Print Sheets"), nullptr}});
+    };
     o.openSettings[QStringLiteral("Settings: Determine Program")] = &draw::openDetermineProgram;
     o.openSettings[QStringLiteral("Settings: Describe Items")] = &draw::openDescribeItems;
     o.openTeams = &entries::openTeams;

@@ -1,0 +1,178 @@
+#include "championship.h"
+
+#include "db/connect.h"
+#include "db/dmdcoredbs.h"
+#include "db/schemacreate.h"
+#include "db/sqltext.h"
+#include "draw/events.h"
+#include "entries/athleteimport.h"
+#include "meeting/currentmeeting.h"
+#include "meeting/meetingsettings.h"
+
+#include <firebird/Interface.h>
+#include <ibase.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <cstdio>
+#include <cstring>
+
+namespace bench {
+
+using testing_support::GeneratedLayout;
+
+void useScratchHome(const QString& dir)
+{
+    qputenv("DOLVANE_CONFIG_DIR", (dir + QStringLiteral("/config")).toUtf8());
+    qputenv("USERPROFILE", dir.toUtf8());
+}
+
+QString createEmptyDatabase(const QString& dir)
+{
+    const QString empty = dir + QStringLiteral("/empty.gdb");
+    shell::ScriptedSink sink;
+    shell::Messages messages(sink);
+    return db::createEmptyDatabase(messages, empty) ? empty : QString();
+}
+
+testing_support::GeneratedEntries championshipEntries()
+{
+    return testing_support::generateEntries({});
+}
+
+QString writeEntriesFile(const QString& dir, const testing_support::GeneratedEntries& generated)
+{
+    const QString file = dir + QStringLiteral("/championship.csv");
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(generated.csv) != generated.csv.size())
+        return QString();
+    return file;
+}
+
+int lastItemColumn()
+{
+    return GeneratedLayout::itemFirst +
+           2 * (testing_support::EntryFileShape().entriesPerSwimmer - 1);
+}
+
+Meeting openMeeting(const QString& dir, const QString& empty, const QString& name,
+                    const QStringList& codes)
+{
+    Meeting m;
+    const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".gdb");
+    QFile::copy(empty, path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    m.run = std::make_unique<shell::Run>(*m.sink);
+    db::ConnectOptions options;
+    options.offerSelect = false;
+    if (!db::connectTo(*m.run, path, options)) {
+        std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
+        std::exit(1);
+    }
+    db::DmdCoreDbs& database = *m.run->database();
+    m.meetingNo = int(database.nextKeyNumber());
+    database.execute(QStringLiteral("insert into MEETING (MEETINGNO, DESCRIPTION, THEDATE) "
+                                    "values (") +
+                     db::sqlInt(m.meetingNo) + QStringLiteral(", 'Championship', '2026/03/14')"));
+    int seq = 0;
+    for (const QString& code : codes) {
+        database.execute(
+            QStringLiteral("insert into MYEVENT (EVENTNO, MEETINGNO, ITEMCODE, N_ATHLON, "
+                           "SELECTED, C_GENDER, C_AGE, C_SEQ) values (") +
+            db::sqlInt(database.nextKeyNumber()) + QLatin1Char(',') + db::sqlInt(m.meetingNo) +
+            QLatin1Char(',') + db::quoted(code) + QStringLiteral(",0,'X',") +
+            db::quoted(code.mid(10, 1)) + QLatin1Char(',') + db::quoted(code.mid(11, 2)) +
+            QLatin1Char(',') + db::sqlInt(++seq) + QLatin1Char(')'));
+    }
+    return m;
+}
+
+double importEntries(Meeting& m, const QString& file, int* athletes, int* entries)
+{
+    meeting::useMeeting(*m.run, m.meetingNo);
+    entries::AthleteImport importer(*m.run, entries::EntrySettings::from(m.run->meeting()));
+    entries::CsvSetup& s = importer.setup();
+    s = entries::CsvSetup();
+    s.surname = GeneratedLayout::surname;
+    s.firstName = GeneratedLayout::firstName;
+    s.gender = GeneratedLayout::gender;
+    s.ageAge = GeneratedLayout::age;
+    s.ageSource = entries::AgeSource::Age;
+    s.team = GeneratedLayout::team;
+    s.number = GeneratedLayout::number;
+    s.hasNumber = true;
+    s.hasItems = true;
+    s.hasBests = true;
+    s.itemFirst = GeneratedLayout::itemFirst;
+    s.itemLast = lastItemColumn();
+    QElapsedTimer timer;
+    timer.start();
+    const auto outcome = importer.run(file);
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    if (outcome != entries::AthleteImport::Outcome::Imported || !importer.report().isEmpty()) {
+        std::fprintf(stderr, "import failed:\n%s\n", qPrintable(importer.reportText()));
+        std::exit(1);
+    }
+    *athletes = importer.counts().athletesAdded;
+    *entries = importer.counts().participationsAdded;
+    return seconds;
+}
+
+bool makeProgram(Meeting& m, int lanes)
+{
+    db::DmdCoreDbs& database = *m.run->database();
+    draw::Events events(database, m.run->items(), m.meetingNo);
+    if (!events.collectSelection())
+        return false;
+    const QList<draw::EventRow> rows = events.list(true);
+    for (const draw::EventRow& row : rows) {
+        const int heats = (row.athletes + lanes - 1) / lanes;
+        const QString format =
+            heats > 1 ? QString::number(heats) + QStringLiteral(",0,8") : QString();
+        if (!events.setFormatEdit(row.eventNo, format))
+            return false;
+    }
+    if (!events.saveSelection())
+        return false;
+    for (int i = rows.size() / 2; i < rows.size(); ++i) {
+        database.execute(QStringLiteral("update PROGRAM set DAY_SEQ = 2 where EVENTNO = ") +
+                         db::sqlInt(rows[i].eventNo));
+    }
+    return true;
+}
+
+Params::Params(Firebird::ThrowStatusWrapper& status, Firebird::IStatement* statement)
+    : m_meta(statement->getInputMetadata(&status)), m_buffer(m_meta->getMessageLength(&status), 0)
+{
+    for (unsigned i = 0; i < m_meta->getCount(&status); ++i) {
+        m_offsets.push_back(m_meta->getOffset(&status, i));
+        m_fixed.push_back(m_meta->getType(&status, i) == SQL_TEXT ? m_meta->getLength(&status, i)
+                                                                  : 0);
+        *reinterpret_cast<short*>(&m_buffer[m_meta->getNullOffset(&status, i)]) = 0;
+    }
+}
+
+Params::~Params()
+{
+    m_meta->release();
+}
+
+void Params::setInt(int i, qint64 value)
+{
+    *reinterpret_cast<qint32*>(&m_buffer[m_offsets[i]]) = qint32(value);
+}
+
+void Params::setText(int i, const QByteArray& utf8)
+{
+    if (m_fixed[i] > 0) { // CHAR: blank-padded to its width
+        std::memset(&m_buffer[m_offsets[i]], ' ', m_fixed[i]);
+        std::memcpy(&m_buffer[m_offsets[i]], utf8.constData(),
+                    std::min(size_t(utf8.size()), size_t(m_fixed[i])));
+        return;
+    }
+    *reinterpret_cast<short*>(&m_buffer[m_offsets[i]]) = short(utf8.size());
+    std::memcpy(&m_buffer[m_offsets[i] + 2], utf8.constData(), size_t(utf8.size()));
+}
+
+} // namespace bench

@@ -1,0 +1,160 @@
+#include "draw/drawengine.h"
+
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "draw/drawstore.h"
+#include "draw/events.h"
+#include "draw/heatformats.h"
+#include "draw/lanesettings.h"
+#include "meeting/itemtypes.h"
+#include "meeting/meetingsettings.h"
+#include "shell/messages.h"
+
+namespace draw {
+
+void DrawReport::merge(const DrawReport& other)
+{
+    empties << other.empties;
+    for (const QString& item : other.lanesExceeded) {
+        if (!lanesExceeded.contains(item))
+            lanesExceeded << item;
+    }
+    notDrawn << other.notDrawn;
+    drawnEvents += other.drawnEvents;
+    drawnAthletes += other.drawnAthletes;
+}
+
+DrawEngine::DrawEngine(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
+                       const meeting::MeetingSettings& meeting, DrawRandom& random)
+    : m_db(database), m_items(items), m_meeting(meeting), m_random(random),
+      m_groups(items, laneSettingsOf(meeting))
+{
+}
+
+shell::Messages& DrawEngine::messages() const
+{
+    return m_db.messages();
+}
+
+int DrawEngine::meetingNo() const
+{
+    return m_meeting.meetingNo();
+}
+
+std::optional<DrawEvent> DrawEngine::readEvent(qint64 eventNo)
+{
+    db::Query q = m_db.openQuery(
+        QStringLiteral("select ITEMCODE, HEATFORMAT, COMBINEDNO from MYEVENT where EVENTNO = ") +
+        db::sqlInt(eventNo) + QStringLiteral(" and MEETINGNO = ") + db::sqlInt(meetingNo()));
+    if (!q.isOpen() || q.isEmpty())
+        return std::nullopt;
+    q.first();
+    DrawEvent e;
+    e.eventNo = eventNo;
+    e.itemCode = q.text(QStringLiteral("ITEMCODE")).trimmed();
+    e.format = q.text(QStringLiteral("HEATFORMAT")).trimmed();
+    e.combinedNo = q.integer(QStringLiteral("COMBINEDNO"));
+    e.title = Events(m_db, m_items, meetingNo()).eventTitle(eventNo);
+    return e;
+}
+
+int DrawEngine::programHeats(qint64 eventNo, const QString& round)
+{
+    return m_db.ZSqlCount(QStringLiteral("PROGRAM"),
+                          QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo) +
+                              QStringLiteral(" and ROUND = ") + db::quoted(round) +
+                              QStringLiteral(" and MEETINGNO = ") + db::sqlInt(meetingNo()));
+}
+
+int DrawEngine::lanesAvailable(const QString& itemCode) const
+{
+    return m_items.IsFieldItem(itemCode) ? 0 : m_groups.athletesPerHeat(itemCode);
+}
+
+CandidateList DrawEngine::firstRoundCandidates(const DrawEvent& event)
+{
+    const bool bests = m_meeting.hasBestBefores();
+    db::Query q = m_db.openQuery(
+        QStringLiteral("select P.ATHLETENO, P.EVENTNO, coalesce(A.TEAMNO, P.TEAMNO) as TEAMNO, "
+                       "P.BESTPERFBEFORE from PARTICIPATE P left join ATHLETE A on "
+                       "A.ATHLETENO = P.ATHLETENO where P.EVENTNO = ") +
+        db::sqlInt(event.eventNo) + QStringLiteral(" and P.MEETINGNO = ") +
+        db::sqlInt(meetingNo()) +
+        QStringLiteral(" and coalesce(P.DID_NOT_CALL, 0) = 0 and coalesce(P.DISQ_STATUS, 0) = 0 "
+                       "order by 3, P.ATHLETENO"));
+    CandidateList list;
+    for (q.first(); !q.eof(); q.next()) {
+        DrawCandidate c;
+        c.athleteNo = q.integer(QStringLiteral("ATHLETENO"));
+        c.eventNo = q.integer(QStringLiteral("EVENTNO"));
+        c.teamNo = q.integer(QStringLiteral("TEAMNO"));
+        if (bests) {
+            c.performanceKey =
+                performanceKey(m_items, event.itemCode, q.text(QStringLiteral("BESTPERFBEFORE")));
+        }
+        c.drawClass = c.performanceKey.isEmpty() ? kClassNone : kClassPerformance;
+        list.append(c);
+    }
+    return list;
+}
+
+bool DrawEngine::drawFirstRound(const DrawEvent& event, DrawReport& report)
+{
+    HeatFormats formats(messages());
+    const QString round = HeatFormats::firstRound(event.format);
+    const int heats = round == QLatin1String("F") ? 1 : formats.heatsOfRound(event.format, round);
+    CandidateList candidates = firstRoundCandidates(event);
+    return drawAndStore({event.eventNo}, event, round, heats, candidates, report);
+}
+
+bool DrawEngine::drawCombinedRace(const QList<DrawEvent>& events, DrawReport& report)
+{
+    if (events.isEmpty())
+        return true;
+    CandidateList candidates;
+    QList<qint64> eventNos;
+    for (const DrawEvent& e : events) {
+        candidates << firstRoundCandidates(e);
+        eventNos << e.eventNo;
+    }
+    // A combined race is one final: its athletes swim together in one heat.
+    return drawAndStore(eventNos, events.first(), QStringLiteral("F"), 1, candidates, report);
+}
+
+bool DrawEngine::drawAndStore(const QList<qint64>& eventNos, const DrawEvent& event,
+                              const QString& round, int heats, CandidateList& candidates,
+                              DrawReport& report)
+{
+    m_failure.clear();
+    if (candidates.isEmpty()) {
+        report.empties << event.title;
+        return true;
+    }
+    if (heats < 1) {
+        messages().internalError(440201, QStringLiteral("No heats to draw into: ") +
+                                             event.itemCode + QLatin1Char(' ') + round);
+        return false;
+    }
+    giveRandomNumbers(candidates, m_random);
+    sortCandidates(candidates);
+    const int method = m_meeting.drawMethod();
+    // The constant team-lane draw (method 7) deals lanes by team; until it takes over here
+    // its rounds are placed by the zig-zag, as the other methods are.
+    placeCandidates(candidates, method, heats, messages());
+    const int capacity = heatCapacity(int(candidates.size()), heats);
+    const int laneClass = laneClassOf(m_items, event.itemCode);
+    const int lanes = lanesAvailable(event.itemCode);
+    if (assignLanes(candidates, laneClass, lanes, capacity) &&
+        !report.lanesExceeded.contains(event.title))
+        report.lanesExceeded << event.title;
+    DrawStore store(m_db, meetingNo());
+    if (!store.store(eventNos, round, candidates)) {
+        m_failure = store.failure();
+        return false;
+    }
+    report.drawnEvents += 1;
+    report.drawnAthletes += int(candidates.size());
+    return true;
+}
+
+} // namespace draw

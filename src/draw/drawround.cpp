@@ -1,0 +1,248 @@
+#include "draw/drawround.h"
+
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "draw/drawall.h"
+#include "draw/drawstore.h"
+#include "draw/heatformats.h"
+#include "draw/nextrounddraw.h"
+#include "draw/roundletter.h"
+#include "meeting/meetingsettings.h"
+#include "shell/messages.h"
+
+namespace draw {
+
+namespace {
+
+constexpr QChar kCR = QLatin1Char('\r');
+
+QString eventRound(qint64 eventNo, const QString& round, int meetingNo,
+                   const QString& alias = QString())
+{
+    return alias + QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo) + QStringLiteral(" and ") +
+           alias + QStringLiteral("ROUND = ") + db::quoted(round) + QStringLiteral(" and ") +
+           alias + QStringLiteral("MEETINGNO = ") + db::sqlInt(meetingNo);
+}
+
+} // namespace
+
+QStringList roundsOf(const QString& format)
+{
+    const int n = HeatFormats::roundCount(format);
+    if (n > 3)
+        return {};
+    QStringList rounds;
+    for (QChar letter : QStringLiteral("CBA").right(n))
+        rounds << QString(letter);
+    rounds << QStringLiteral("F");
+    return rounds;
+}
+
+QString RoundDrawing::eventRefusal(const std::optional<DrawEvent>& event, qint64 eventNo,
+                                   const QString& round)
+{
+    if (!event) {
+        return QStringLiteral("There is no Item with the number ") + QString::number(eventNo) +
+               QStringLiteral(" in this meeting.");
+    }
+    if (!HeatFormats::groups(event->format) || roundsOf(event->format).isEmpty()) {
+        return QStringLiteral("The heat format \"") + event->format + QStringLiteral("\" of ") +
+               event->title + QStringLiteral(" cannot be read.") + kCR +
+               QStringLiteral("Correct it on the program screen first.");
+    }
+    if (!roundsOf(event->format).contains(round)) {
+        return QStringLiteral("Round ") + round + QStringLiteral(" is not a round of ") +
+               event->title + QStringLiteral(" (heat format \"") + event->format +
+               QStringLiteral("\").");
+    }
+    if (m_engine.programHeats(event->eventNo, round) == 0) {
+        return event->title + QStringLiteral(" has no heats for Round ") + round +
+               QStringLiteral(" in the program.") + kCR +
+               QStringLiteral("Make its program first (\"3. Program\").");
+    }
+    return QString();
+}
+
+QString RoundDrawing::releasedRefusal(qint64 eventNo, const QString& round)
+{
+    if (m_engine.meeting().integer(QStringLiteral("RESULTS_HAS_REVISIONS")) != 1)
+        return QString();
+    db::DmdCoreDbs& database = m_engine.database();
+    const QString where = eventRound(eventNo, round, m_engine.meetingNo());
+    const int released = database.ZSqlCount(QStringLiteral("PROGRAM"),
+                                            where + QStringLiteral(" and DRAW_RELEASED = 1"));
+    if (released == 0)
+        return QString();
+    const int heats = database.ZSqlCount(QStringLiteral("PROGRAM"), where);
+    return (released == heats ? QStringLiteral("T")
+                              : QString::number(released) + QStringLiteral(" of t")) +
+           QStringLiteral("he ") + QString::number(heats) + QStringLiteral(" Heats for Round ") +
+           round + kCR + QStringLiteral("was already Released.  You cannot change the ") +
+           QStringLiteral("Draw") + QStringLiteral(".") + kCR +
+           QStringLiteral("You must first retract the Released ") + QStringLiteral("Draw") +
+           QStringLiteral(" before you can change them.");
+}
+
+QString RoundDrawing::resultsRefusal(qint64 eventNo, const QString& round)
+{
+    const QString where = eventRound(eventNo, round, m_engine.meetingNo());
+    const QString entered = QStringLiteral(" and (PLACE > 0 or trim(coalesce(PERFORMANCE, '')) "
+                                           "<> ''");
+    const int results =
+        round == QLatin1String("F")
+            ? m_engine.database().ZSqlCount(QStringLiteral("PARTICIPATE"),
+                                            QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo) +
+                                                QStringLiteral(" and MEETINGNO = ") +
+                                                db::sqlInt(m_engine.meetingNo()) + entered +
+                                                QLatin1Char(')'))
+            : m_engine.database().ZSqlCount(
+                  QStringLiteral("HEATPART"),
+                  where + entered + QStringLiteral(" or coalesce(DISQ_STATUS, 0) > 0)"));
+    if (results == 0)
+        return QString();
+    return QStringLiteral("There are already ") + QString::number(results) +
+           QStringLiteral(" results entered for Round ") + round + kCR +
+           QStringLiteral("You must clear them before you can ") + QStringLiteral("Draw for") +
+           QStringLiteral(" this Round.");
+}
+
+QString RoundDrawing::previousRoundGaps(const DrawEvent& event, const QString& round)
+{
+    const QString previous = draw::previousRound(event.format, round, m_engine.messages());
+    if (previous.isEmpty())
+        return QString();
+    db::Query q = m_engine.database().openQuery(
+        QStringLiteral("select P.HEATNO, coalesce(P.NOT_CALCULATED_YET, 0) as NOT_CALCULATED, "
+                       "(select count(*) from HEATPART H where H.EVENTNO = P.EVENTNO and "
+                       "H.ROUND = P.ROUND and H.HEATNO = P.HEATNO) as ATHLETES, "
+                       "(select count(*) from HEATPART H where H.EVENTNO = P.EVENTNO and "
+                       "H.ROUND = P.ROUND and H.HEATNO = P.HEATNO and (H.PLACE > 0 or "
+                       "coalesce(H.DISQ_STATUS, 0) > 0)) as RESULTS from PROGRAM P where ") +
+        eventRound(event.eventNo, previous, m_engine.meetingNo(), QStringLiteral("P.")) +
+        QStringLiteral(" order by P.HEATNO"));
+    QString noAthletes;
+    QString noResults;
+    for (q.first(); !q.eof(); q.next()) {
+        const QString heat = QStringLiteral(" Heat ") + previous +
+                             QString::number(q.integer(QStringLiteral("HEATNO")));
+        if (q.integer(QStringLiteral("ATHLETES")) == 0)
+            noAthletes += heat + kCR;
+        else if (q.integer(QStringLiteral("RESULTS")) == 0)
+            noResults += heat + kCR;
+        else if (q.integer(QStringLiteral("NOT_CALCULATED")) == 1)
+            noResults += heat + QStringLiteral(" (not calculated yet)") + kCR;
+    }
+    QString body;
+    const QString head = QStringLiteral("The following heats of the previous ") + kCR +
+                         QStringLiteral("round (") + previous;
+    if (!noAthletes.isEmpty())
+        body += head + QStringLiteral(") has no athletes:") + kCR + noAthletes;
+    if (!noResults.isEmpty())
+        body += (body.isEmpty() ? QString() : QString(kCR)) + head +
+                QStringLiteral(") has no results:") + kCR + noResults;
+    return body;
+}
+
+QString RoundDrawing::confirmation(const DrawEvent& event, const QString& round)
+{
+    const QString first = HeatFormats::firstRound(event.format);
+    if (first == QLatin1String("F"))
+        return QStringLiteral("Draw this event");
+    if (round == first)
+        return QStringLiteral("Draw the first round (") + round + QLatin1Char(')');
+    const RoundParameters p = HeatFormats(m_engine.messages()).roundParameters(event.format, round);
+    return QStringLiteral("Draw round ") + round + QStringLiteral(": ") + kCR +
+           QStringLiteral("Select the first ") + QString::number(p.entryPlaces) +
+           QStringLiteral(" places from each heat, ") + kCR + QStringLiteral("and the best ") +
+           QString::number(p.entryTimes) + QStringLiteral(" of the remaining performances.") + kCR +
+           kCR + QStringLiteral("Continue");
+}
+
+QString RoundDrawing::doneText(const DrawEvent& event, const QString& round)
+{
+    QString what;
+    if (HeatFormats::firstRound(event.format) == QLatin1String("F"))
+        what = QStringLiteral("this Item");
+    else if (round == QLatin1String("F"))
+        what = QStringLiteral("this Final");
+    else
+        what = QStringLiteral("Round \"") + round + QLatin1Char('"');
+    return QStringLiteral("Done: ") + what + QStringLiteral(" drawn");
+}
+
+bool RoundDrawing::passesChecks(const std::optional<DrawEvent>& event, qint64 eventNo,
+                                const QString& round)
+{
+    QString refusal = eventRefusal(event, eventNo, round);
+    if (refusal.isEmpty())
+        refusal = releasedRefusal(eventNo, round);
+    if (refusal.isEmpty())
+        refusal = resultsRefusal(eventNo, round);
+    if (refusal.isEmpty())
+        return true;
+    m_engine.messages().warning(refusal);
+    return false;
+}
+
+DrawOutcome RoundDrawing::clearRound(qint64 eventNo, const QString& round)
+{
+    const std::optional<DrawEvent> event = m_engine.readEvent(eventNo);
+    if (!passesChecks(event, eventNo, round))
+        return DrawOutcome::Refused;
+    if (!m_engine.messages().confirm(QStringLiteral("Clear the Draw of Round ") + round +
+                                     QStringLiteral(" of ") + event->title))
+        return DrawOutcome::Cancelled;
+    DrawStore store(m_engine.database(), m_engine.meetingNo());
+    if (!store.clear(eventNo, round)) {
+        m_engine.messages().warning(QStringLiteral("The draw could not be cleared.") + kCR +
+                                    store.failure());
+        return DrawOutcome::Failed;
+    }
+    return DrawOutcome::Drawn;
+}
+
+DrawOutcome RoundDrawing::drawRound(qint64 eventNo, const QString& round, DrawFrom from)
+{
+    shell::Messages& messages = m_engine.messages();
+    m_report = DrawReport();
+    const std::optional<DrawEvent> event = m_engine.readEvent(eventNo);
+    if (!passesChecks(event, eventNo, round))
+        return DrawOutcome::Refused;
+    const bool firstRound = round == HeatFormats::firstRound(event->format);
+    if (firstRound && from == DrawFrom::Capture &&
+        !messages.confirm(QStringLiteral("First rounds are normally drawn for all events "
+                                         "together, with the option \"Draw Athletes\"") +
+                          kCR + QStringLiteral("of the Before screen.") + kCR + kCR +
+                          QStringLiteral("Continue anyway")))
+        return DrawOutcome::Cancelled;
+    if (!firstRound) {
+        const QString gaps = previousRoundGaps(*event, round);
+        if (!gaps.isEmpty() &&
+            !messages.confirm(gaps + kCR + QStringLiteral("Continue to draw anyway")))
+            return DrawOutcome::Cancelled;
+    }
+    if (!messages.confirm(confirmation(*event, round)))
+        return DrawOutcome::Cancelled;
+
+    bool stored = false;
+    if (firstRound && event->combinedNo > 0 && round == QLatin1String("F")) {
+        stored =
+            m_engine.drawCombinedRace(combinedRaceEvents(m_engine, event->combinedNo), m_report);
+    } else if (firstRound) {
+        stored = m_engine.drawFirstRound(*event, m_report);
+    } else {
+        NextRoundDraw next(m_engine, *event, round);
+        stored = next.prepare() && next.run(m_report);
+    }
+    if (!stored) {
+        messages.warning(QStringLiteral("The draw could not be stored; the previous draw is "
+                                        "unchanged.") +
+                         kCR + m_engine.failure());
+        return DrawOutcome::Failed;
+    }
+    showReport(messages, m_report);
+    messages.information(doneText(*event, round));
+    return DrawOutcome::Drawn;
+}
+
+} // namespace draw

@@ -1,0 +1,65 @@
+#include "draw/forms/beforeform.h"
+
+#include "draw/forms/drawathletesform.h"
+#include "shell/appglobals.h"
+#include "shell/run.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace draw {
+
+BeforeForm::BeforeForm(shell::Run& run, const QList<Option>& options, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Before"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Before the meeting: draw the athletes into "
+                                                "their heats and lanes, then print the sheets."),
+                                 this));
+    for (const Option& option : options) {
+        auto* b = new QPushButton(option.text, this);
+        b->setAutoDefault(false);
+        b->setMinimumHeight(30);
+        b->setEnabled(bool(option.open));
+        if (!option.open)
+            b->setToolTip(QStringLiteral("Not available yet"));
+        const auto open = option.open;
+        connect(b, &QPushButton::clicked, this, [this, open, &run] {
+            if (open)
+                open(this, run);
+        });
+        layout->addWidget(b);
+        m_buttons << b;
+    }
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addStretch(1);
+    layout->addWidget(close);
+    resize(420, 260);
+}
+
+QPushButton* BeforeForm::button(const QString& text) const
+{
+    for (QPushButton* b : m_buttons) {
+        if (b->text() == text)
+            return b;
+    }
+    return nullptr;
+}
+
+void openBefore(QWidget* parent, shell::Run& run, const QList<BeforeForm::Option>& more)
+{
+    if (run.currentMeetingNo() <= 0 || !run.database()) {
+        run.messages().warning(QStringLiteral("There is no current meeting selected!"));
+        return;
+    }
+    QList<BeforeForm::Option> options{{QStringLiteral("&Draw Athletes"), &openDrawAthletes}};
+    options << more;
+    BeforeForm form(run, options, parent);
+    form.exec();
+}
+
+} // namespace draw

@@ -1,0 +1,209 @@
+#include "draw/forms/drawathletesform.h"
+
+#include "draw/drawall.h"
+#include "draw/drawround.h"
+#include "draw/forms/listwindow.h"
+#include "shell/appglobals.h"
+#include "shell/forms/formkeys.h"
+#include "shell/run.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace draw {
+
+DrawAthletesForm::DrawAthletesForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+{
+    setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Draw Athletes"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(
+        QStringLiteral("Draw the first rounds of all events together before the meeting; draw "
+                       "the later rounds\nof an event when its previous round is placed. "
+                       "Enter draws the chosen round."),
+        this));
+    m_table = new QTableWidget(0, ColumnCount, this);
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Item"), QStringLiteral("Heat format"),
+                                        QStringLiteral("Entries"),
+                                        QStringLiteral("Last round drawn")});
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
+    connect(m_table, &QTableWidget::currentCellChanged, this, [this] { fillRounds(); });
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { showDrawInformation(); });
+    shell::onListKey(m_table, Qt::Key_Return, [this] { drawRound(); });
+    layout->addWidget(m_table, 1);
+
+    auto* all = new QGridLayout;
+    shell::addActionButton(all, 0, 0, QStringLiteral("Draw &all the first rounds for all events"),
+                           [this] { drawAllFirstRounds(); });
+    shell::addActionButton(all, 0, 1, QStringLiteral("Draw all the Co&mbined Items"),
+                           [this] { drawAllCombined(); });
+    layout->addLayout(all);
+
+    auto* one = new QHBoxLayout;
+    auto* roundLabel = new QLabel(QStringLiteral("&Round:"), this);
+    m_round = new QComboBox(this);
+    roundLabel->setBuddy(m_round);
+    one->addWidget(roundLabel);
+    one->addWidget(m_round);
+    shell::addActionButton(one, QStringLiteral("&Draw this Round"), [this] { drawRound(); });
+    shell::addActionButton(one, QStringLiteral("Draw &Information"),
+                           [this] { showDrawInformation(); });
+    shell::addActionButton(one, QStringLiteral("C&lear the Draw"), [this] { clearRound(); });
+    m_details = new QCheckBox(QStringLiteral("&Show the Draw Information after a draw"), this);
+    one->addWidget(m_details);
+    one->addStretch(1);
+    shell::addActionButton(one, QStringLiteral("Close"), [this] { accept(); });
+    layout->addLayout(one);
+    resize(820, 560);
+    refresh();
+    m_table->setFocus();
+}
+
+void DrawAthletesForm::refresh()
+{
+    const qint64 keep = current() ? current()->eventNo : 0;
+    m_states = eventDrawStates(*m_run.database(), m_run.items(), m_run.currentMeetingNo());
+    m_table->setRowCount(int(m_states.size()));
+    for (int row = 0; row < m_states.size(); ++row) {
+        const EventDrawState& s = m_states[row];
+        const QStringList cells{s.title,
+                                s.format.isEmpty() ? QStringLiteral("(final only)") : s.format,
+                                QString::number(s.entries), s.lastRoundDrawn};
+        for (int column = 0; column < ColumnCount; ++column)
+            m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    if (!selectEvent(keep) && !m_states.isEmpty())
+        m_table->setCurrentCell(0, 0);
+    fillRounds();
+}
+
+bool DrawAthletesForm::selectEvent(qint64 eventNo)
+{
+    for (int row = 0; row < m_states.size(); ++row) {
+        if (m_states[row].eventNo == eventNo) {
+            m_table->setCurrentCell(row, 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+void DrawAthletesForm::selectRound(const QString& round)
+{
+    const int index = m_round->findData(round);
+    if (index >= 0)
+        m_round->setCurrentIndex(index);
+}
+
+const EventDrawState* DrawAthletesForm::current() const
+{
+    const int row = m_table->currentRow();
+    return row >= 0 && row < m_states.size() ? &m_states[row] : nullptr;
+}
+
+void DrawAthletesForm::fillRounds()
+{
+    m_round->clear();
+    const EventDrawState* s = current();
+    if (!s)
+        return;
+    const QStringList rounds = roundsOf(s->format);
+    for (const QString& r : rounds)
+        m_round->addItem(
+            r == QLatin1String("F") ? QStringLiteral("Final") : QStringLiteral("Round ") + r, r);
+    // The round after the last one drawn is the one to draw next.
+    const int last = int(rounds.indexOf(s->lastRoundDrawn));
+    m_round->setCurrentIndex(std::min(int(rounds.size()) - 1, last + 1));
+}
+
+void DrawAthletesForm::drawAllFirstRounds()
+{
+    DrawRandom random;
+    DrawEngine engine(*m_run.database(), m_run.items(), m_run.meeting(), random);
+    DrawAll(engine).firstRounds();
+    refresh();
+}
+
+void DrawAthletesForm::drawAllCombined()
+{
+    DrawRandom random;
+    DrawEngine engine(*m_run.database(), m_run.items(), m_run.meeting(), random);
+    DrawAll(engine).combinedItems();
+    refresh();
+}
+
+void DrawAthletesForm::drawRound()
+{
+    const EventDrawState* s = current();
+    if (!s) {
+        m_run.messages().warning(QStringLiteral("Select an Item first."));
+        return;
+    }
+    const QString round = m_round->currentData().toString();
+    DrawRandom random;
+    DrawEngine engine(*m_run.database(), m_run.items(), m_run.meeting(), random);
+    const DrawOutcome outcome = RoundDrawing(engine).drawRound(s->eventNo, round);
+    refresh();
+    if (outcome == DrawOutcome::Drawn && m_details->isChecked()) {
+        selectRound(round);
+        showDrawInformation();
+    }
+}
+
+void DrawAthletesForm::clearRound()
+{
+    const EventDrawState* s = current();
+    if (!s)
+        return;
+    const QString round = m_round->currentData().toString();
+    DrawRandom random;
+    DrawEngine engine(*m_run.database(), m_run.items(), m_run.meeting(), random);
+    RoundDrawing(engine).clearRound(s->eventNo, round);
+    refresh();
+    selectRound(round);
+}
+
+ListWindow* DrawAthletesForm::showDrawInformation()
+{
+    const EventDrawState* s = current();
+    if (!s)
+        return nullptr;
+    const QString round = m_round->currentData().toString();
+    const QList<DrawnAthlete> athletes =
+        drawnAthletes(*m_run.database(), m_run.currentMeetingNo(), s->eventNo, round);
+    if (athletes.isEmpty()) {
+        m_run.messages().information(QStringLiteral("Round ") + round + QStringLiteral(" of ") +
+                                     s->title + QStringLiteral(" is not drawn yet."));
+        return nullptr;
+    }
+    const QStringList lines = drawInformationLines(athletes);
+    return ListWindow::showList(this, QStringLiteral("Draw Information"),
+                                s->title + QStringLiteral("   ") + m_round->currentText() +
+                                    QLatin1Char('\n') + lines.first(),
+                                lines.mid(1));
+}
+
+void openDrawAthletes(QWidget* parent, shell::Run& run)
+{
+    if (run.currentMeetingNo() <= 0 || !run.database()) {
+        run.messages().warning(QStringLiteral("There is no current meeting selected!"));
+        return;
+    }
+    DrawAthletesForm form(run, parent);
+    form.exec();
+}
+
+} // namespace draw

@@ -1,0 +1,111 @@
+// The draw screens driven as an official uses them: the Before screen's "Draw Athletes",
+// all first rounds, one round, the Draw Information and clearing.
+
+#include "drawnfield.h"
+
+#include "db/sqltext.h"
+#include "draw/forms/beforeform.h"
+#include "draw/forms/drawathletesform.h"
+#include "draw/forms/listwindow.h"
+#include "shell/run.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableWidget>
+
+using namespace draw;
+
+namespace {
+
+class DrawScreenTest : public DrawnFieldTest {
+protected:
+    void SetUp() override
+    {
+        DrawnFieldTest::SetUp();
+        changeMeeting({{"DRAW_METHOD", "6"}, {"HAS_BEST_BEFORES", "1"}});
+        m_heats = addSelected("FRE____100M13W");
+        m_final = addSelected("BRE____100M13W");
+        saveFormat(m_heats, "3,0,8");
+        enterField(m_heats, 20, true);
+        enterField(m_final, 6, false);
+    }
+    QString cell(const DrawAthletesForm& form, int row, int column)
+    {
+        return form.table()->item(row, column)->text();
+    }
+
+    qint64 m_heats = 0;
+    qint64 m_final = 0;
+};
+
+TEST_F(DrawScreenTest, DrawAllFirstRoundsThenLookAtTheDrawInformation)
+{
+    DrawAthletesForm form(run());
+    form.show();
+    ASSERT_EQ(form.table()->rowCount(), 2);
+    EXPECT_EQ(cell(form, 0, DrawAthletesForm::Item), "100m Freestyle 13 Male");
+    EXPECT_EQ(cell(form, 0, DrawAthletesForm::Entries), "20");
+    EXPECT_EQ(cell(form, 0, DrawAthletesForm::LastDrawn), "");
+    EXPECT_EQ(form.roundBox()->currentData().toString(), "A");
+
+    m_sink.answerYes();
+    form.drawAllFirstRounds();
+    EXPECT_TRUE(m_sink.saw("Done: All Athletes for the first rounds were Drawn"));
+    EXPECT_FALSE(m_sink.progressTexts().isEmpty());
+    EXPECT_EQ(cell(form, 0, DrawAthletesForm::LastDrawn), "A");
+    EXPECT_EQ(cell(form, 1, DrawAthletesForm::LastDrawn), "F");
+    // After round A the final is the round to draw next.
+    EXPECT_EQ(form.roundBox()->currentData().toString(), "F");
+
+    form.selectRound("A");
+    ListWindow* info = form.showDrawInformation();
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->lines().size(), 20);
+    EXPECT_TRUE(info->heading().startsWith("100m Freestyle 13 Male   Round A"));
+    EXPECT_TRUE(info->lines().last().startsWith("A        3    7"))
+        << info->lines().last().toStdString();
+    info->close();
+
+    // The final is not drawn yet: said so, no window.
+    form.selectRound("F");
+    EXPECT_EQ(form.showDrawInformation(), nullptr);
+    EXPECT_TRUE(m_sink.saw("Round F of 100m Freestyle 13 Male is not drawn yet."));
+}
+
+TEST_F(DrawScreenTest, DrawOneRoundWithDetailsAndClearIt)
+{
+    DrawAthletesForm form(run());
+    form.show();
+    ASSERT_TRUE(form.selectEvent(m_final));
+    EXPECT_EQ(form.roundBox()->count(), 1);
+    form.detailsBox()->setChecked(true);
+    m_sink.answerYes();
+    form.drawRound();
+    EXPECT_TRUE(m_sink.saw("Draw this event"));
+    EXPECT_EQ(count("PARTICIPATE", "LANE > 0 and EVENTNO = " + db::sqlInt(m_final)), 6);
+    EXPECT_EQ(cell(form, 1, DrawAthletesForm::LastDrawn), "F");
+    bool listed = false;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* list = qobject_cast<ListWindow*>(w); list && list->isVisible()) {
+            listed = list->lines().size() == 6;
+            list->close();
+        }
+    }
+    EXPECT_TRUE(listed);
+
+    m_sink.answerYes();
+    form.clearRound();
+    EXPECT_EQ(count("PARTICIPATE", "LANE > 0 and EVENTNO = " + db::sqlInt(m_final)), 0);
+}
+
+TEST_F(DrawScreenTest, TheBeforeScreenOffersDrawAthletes)
+{
+    BeforeForm form(run(), {{"&Draw Athletes", &openDrawAthletes}, {"&Print Sheets", nullptr}});
+    ASSERT_NE(form.button("&Draw Athletes"), nullptr);
+    EXPECT_TRUE(form.button("&Draw Athletes")->isEnabled());
+    EXPECT_FALSE(form.button("&Print Sheets")->isEnabled());
+}
+
+} // namespace
