@@ -2,6 +2,7 @@
 
 #include "db/connect.h"
 #include "db/dmdcoredbs.h"
+#include "db/fbclient.h"
 #include "db/schemacreate.h"
 #include "db/sqltext.h"
 #include "draw/events.h"
@@ -140,6 +141,27 @@ bool makeProgram(Meeting& m, int lanes)
                          db::sqlInt(rows[i].eventNo));
     }
     return true;
+}
+
+double timedTransaction(Meeting& m, const LimitWork& work)
+{
+    using namespace Firebird;
+    IMaster* master = db::fbMaster();
+    ThrowStatusWrapper status(master->getStatus());
+    IAttachment* att = m.run->database()->attachment()->handle();
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        ITransaction* tra = att->startTransaction(&status, 0, nullptr);
+        work(status, att, tra);
+        tra->commit(&status);
+    } catch (const FbException& e) {
+        char text[512];
+        master->getUtilInterface()->formatStatus(text, sizeof text, e.getStatus());
+        std::fprintf(stderr, "limit failed: %s\n", text);
+        std::exit(1);
+    }
+    return double(timer.nsecsElapsed()) / 1e9;
 }
 
 Params::Params(Firebird::ThrowStatusWrapper& status, Firebird::IStatement* statement)

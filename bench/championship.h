@@ -15,9 +15,13 @@
 #include <memory>
 #include <vector>
 
+#include <functional>
+
 namespace Firebird {
+class IAttachment;
 class IMessageMetadata;
 class IStatement;
+class ITransaction;
 class ThrowStatusWrapper;
 } // namespace Firebird
 
@@ -51,6 +55,14 @@ double importEntries(Meeting& m, const QString& file, int* athletes, int* entrie
 // after them, or a final only when one heat holds them all) and its program rows, the
 // first half of the events on day 1 and the rest on day 2.
 bool makeProgram(Meeting& m, int lanes);
+
+// The limit the benches compare with: `work` writes its rows with prepared statements on a
+// transaction of its own, committed after it; the seconds from the start to the commit.
+// Ends the process when the engine refuses.
+using LimitWork =
+    std::function<void(Firebird::ThrowStatusWrapper& status, Firebird::IAttachment* attachment,
+                       Firebird::ITransaction* transaction)>;
+double timedTransaction(Meeting& m, const LimitWork& work);
 
 // The input of a prepared statement, laid out as the server describes its parameters.
 class Params {

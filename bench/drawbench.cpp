@@ -115,15 +115,9 @@ double limitOnce(bench::Meeting& m, const QList<HeatRow>& rows, qint64 eventNo =
                      db::sqlInt(m.meetingNo) + event);
     database.execute(QStringLiteral("update PARTICIPATE set LANE = 0 where MEETINGNO = ") +
                      db::sqlInt(m.meetingNo) + event);
-    IMaster* master = db::fbMaster();
-    ThrowStatusWrapper status(master->getStatus());
-    IAttachment* att = database.attachment()->handle();
-    QElapsedTimer timer;
-    timer.start();
-    double taken = 0;
-    try {
-        qint64 key = database.nextKeyNumber() + 1;
-        ITransaction* tra = att->startTransaction(&status, 0, nullptr);
+    qint64 key = database.nextKeyNumber() + 1;
+    const double taken = bench::timedTransaction(m, [&](ThrowStatusWrapper& status,
+                                                        IAttachment* att, ITransaction* tra) {
         IStatement* insert = att->prepare(
             &status, tra, 0,
             "insert into HEATPART (HEATPARTNO, EVENTNO, ROUND, HEATNO, ATHLETENO, LANE, "
@@ -154,16 +148,9 @@ double limitOnce(bench::Meeting& m, const QList<HeatRow>& rows, qint64 eventNo =
             in.setInt(6, m.meetingNo);
             insert->execute(&status, tra, in.meta(), in.data(), nullptr, nullptr);
         }
-        tra->commit(&status);
-        taken = seconds(timer);
         insert->free(&status);
         update->free(&status);
-    } catch (const FbException& e) {
-        char text[512];
-        master->getUtilInterface()->formatStatus(text, sizeof text, e.getStatus());
-        std::fprintf(stderr, "limit failed: %s\n", text);
-        std::exit(1);
-    }
+    });
     return taken;
 }
 
@@ -235,6 +222,7 @@ int main(int argc, char** argv)
     int drawnAthletes = 0;
     for (int i = 0; i < rounds; ++i) {
         draw::DrawAll all(engine);
+        m.sink->answerYes();
         QElapsedTimer timer;
         timer.start();
         const draw::DrawReport report = all.firstRounds();

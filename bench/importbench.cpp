@@ -33,9 +33,6 @@ double limitOnce(Meeting& m, const testing_support::GeneratedEntries& generated)
 {
     using namespace Firebird;
     db::DmdCoreDbs& database = *m.run->database();
-    IMaster* master = db::fbMaster();
-    ThrowStatusWrapper status(master->getStatus());
-    IAttachment* att = database.attachment()->handle();
     // The rows as the file gives them, parsed before the clock starts.
     struct Row {
         QByteArray surname, first, gender, team, number;
@@ -57,12 +54,9 @@ double limitOnce(Meeting& m, const testing_support::GeneratedEntries& generated)
                                .selectOneValue(QStringLiteral("min(EVENTNO)"),
                                                QStringLiteral("MYEVENT"), QStringLiteral("1=1"))
                                .toLongLong();
-    QElapsedTimer timer;
-    timer.start();
-    double seconds = 0;
-    try {
-        qint64 key = database.nextKeyNumber() + 1;
-        ITransaction* tra = att->startTransaction(&status, 0, nullptr);
+    qint64 key = database.nextKeyNumber() + 1;
+    const double seconds = bench::timedTransaction(m, [&](ThrowStatusWrapper& status,
+                                                          IAttachment* att, ITransaction* tra) {
         IStatement* team = att->prepare(
             &status, tra, 0,
             "insert into TEAM (TEAMNO, MEETINGNO, TEAMNAME, TEAMABRV, HASMALE, HASFEMALE, "
@@ -114,17 +108,10 @@ double limitOnce(Meeting& m, const testing_support::GeneratedEntries& generated)
                 part->execute(&status, tra, partIn.meta(), partIn.data(), nullptr, nullptr);
             }
         }
-        tra->commit(&status);
-        seconds = double(timer.nsecsElapsed()) / 1e9;
         team->free(&status);
         ath->free(&status);
         part->free(&status);
-    } catch (const FbException& e) {
-        char text[512];
-        master->getUtilInterface()->formatStatus(text, sizeof text, e.getStatus());
-        std::fprintf(stderr, "limit failed: %s\n", text);
-        std::exit(1);
-    }
+    });
     const int written = database.ZSqlCount(QStringLiteral("PARTICIPATE"), QStringLiteral("1=1"));
     if (written != generated.entries) {
         std::fprintf(stderr, "limit wrote %d entries, not %d\n", written, generated.entries);

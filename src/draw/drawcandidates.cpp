@@ -162,12 +162,13 @@ bool placeBestsLast(CandidateList& candidates, int heats, int capacity, shell::M
     return next == candidates.size();
 }
 
-void placeCandidates(CandidateList& candidates, int method, int heats, shell::Messages& messages)
+bool placeCandidates(CandidateList& candidates, int method, int heats, shell::Messages& messages)
 {
     if (method == kDrawBestsLast)
-        placeBestsLast(candidates, heats, heatCapacity(int(candidates.size()), heats), messages);
-    else
-        placeZigZag(candidates, heats);
+        return placeBestsLast(candidates, heats, heatCapacity(int(candidates.size()), heats),
+                              messages);
+    placeZigZag(candidates, heats);
+    return true;
 }
 
 int laneClassOf(const meeting::ItemTypes& items, const QString& itemCode)

@@ -140,7 +140,10 @@ bool DrawEngine::drawAndStore(const QList<qint64>& eventNos, const DrawEvent& ev
     const int method = m_meeting.drawMethod();
     // The constant team-lane draw (method 7) deals lanes by team; until it takes over here
     // its rounds are placed by the zig-zag, as the other methods are.
-    placeCandidates(candidates, method, heats, messages());
+    if (!placeCandidates(candidates, method, heats, messages())) {
+        m_failure = QStringLiteral("The athletes could not be placed in the heats.");
+        return false;
+    }
     const int capacity = heatCapacity(int(candidates.size()), heats);
     const int laneClass = laneClassOf(m_items, event.itemCode);
     const int lanes = lanesAvailable(event.itemCode);

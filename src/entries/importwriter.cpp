@@ -8,11 +8,6 @@ namespace entries {
 
 namespace {
 
-// Inserts travel to the server in blocks: one statement per block instead of one per row
-// is what keeps a championship's entries quick. A statement's text and its compiled form
-// must each stay below 64 KB, whatever the characters.
-constexpr int kBlockChars = 16000;
-
 QString sqlInList(const QString& column, qint64 teamNo)
 {
     return column + QStringLiteral(" in (select ATHLETENO from ATHLETE where TEAMNO = ") +
@@ -67,16 +62,14 @@ ImportWriter::ImportWriter(db::DmdCoreDbs& database, int meetingNo, MeetingEntri
 
 bool ImportWriter::reserveKeys(int count)
 {
-    // One statement draws the whole block from the key sequence.
-    db::Query q = m_db.openQuery(QStringLiteral("select gen_id(GEN_GLOBAL_NO, ") +
-                                 db::sqlInt(count) + QStringLiteral(") from rdb$database"));
-    if (!q.isOpen() || q.isEmpty()) {
-        m_failure = QStringLiteral("No key numbers could be drawn: ") + q.error().message;
-        return false;
+    if (count < 1) {
+        m_nextKey = 1;
+        m_lastKey = 0;
+        return true;
     }
-    m_lastKey = q.resultSet().rows[0][0].toLongLong();
-    m_nextKey = m_lastKey - count + 1;
-    return true;
+    m_nextKey = db::StatementBlocks::reserveKeys(m_db, count, &m_failure);
+    m_lastKey = m_nextKey + count - 1;
+    return m_nextKey > 0;
 }
 
 qint64 ImportWriter::nextKey()
@@ -86,27 +79,18 @@ qint64 ImportWriter::nextKey()
 
 bool ImportWriter::flush()
 {
-    if (m_pending.isEmpty())
+    if (m_blocks.flush())
         return true;
-    const QString sql = m_pending.size() == 1
-                            ? m_pending.first()
-                            : QStringLiteral("execute block as begin\n") +
-                                  m_pending.join(QStringLiteral(";\n")) + QStringLiteral(";\nend");
-    m_pending.clear();
-    m_pendingChars = 0;
-    if (m_db.batchExecute(sql))
-        return true;
-    m_failure = m_db.lastError().message;
+    m_failure = m_blocks.failure();
     return false;
 }
 
 bool ImportWriter::exec(const QString& sql)
 {
-    if (m_pendingChars + sql.size() > kBlockChars && !flush())
-        return false;
-    m_pending.append(sql);
-    m_pendingChars += int(sql.size()) + 2;
-    return true;
+    if (m_blocks.add(sql))
+        return true;
+    m_failure = m_blocks.failure();
+    return false;
 }
 
 bool ImportWriter::wipeFirst(WipeMode wipe, qint64 wipeTeamNo)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/statementblocks.h"
+
 #include "entries/csvsetup.h"
 #include "entries/importreport.h"
 #include "entries/teams.h"
@@ -55,8 +57,9 @@ private:
     QString m_failure;
     qint64 m_nextKey = 0;
     qint64 m_lastKey = -1;
-    QStringList m_pending;
-    int m_pendingChars = 0;
+    // Inserts travel to the server in blocks: one statement per block instead of one per
+    // row is what keeps a championship's entries quick.
+    db::StatementBlocks m_blocks{m_db};
     QSet<qint64> m_teamsOpened; // found teams set to both genders already
 };
 

@@ -124,8 +124,9 @@ TEST_F(DrawEngineTest, RandomNumbersAreFourDigitsRepeatableBySeedAndSharedByTeam
     giveRandomNumbers(list, random);
     for (const DrawCandidate& x : list) {
         for (const DrawCandidate& y : list) {
-            if (x.teamNo == y.teamNo)
+            if (x.teamNo == y.teamNo) {
                 EXPECT_EQ(x.teamRandom, y.teamRandom);
+            }
         }
     }
     EXPECT_TRUE(std::is_sorted(list.begin(), list.end(),
@@ -297,11 +298,13 @@ TEST_F(DrawEngineTest, RandomFieldsKeepEveryRuleOfTheDraw)
             for (const DrawCandidate& b : list) {
                 if (!a.ranked() || !b.ranked())
                     continue;
-                if (method == kDrawBestsLast && b.heat > a.heat)
+                if (method == kDrawBestsLast && b.heat > a.heat) {
                     ASSERT_LE(b.performanceKey, a.performanceKey);
+                }
                 // In one heat a better lane rank never has a worse time.
-                if (a.heat == b.heat && a.laneRank < b.laneRank)
+                if (a.heat == b.heat && a.laneRank < b.laneRank) {
                     ASSERT_LE(a.performanceKey, b.performanceKey);
+                }
             }
         }
         if (method != kDrawBestsLast && n >= heats) {
