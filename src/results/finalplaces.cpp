@@ -95,18 +95,16 @@ bool CalcFinalPlaces(db::DmdCoreDbs& database, const FinalPlacesRequest& request
         byKey.insert(p.key, p);
 
     if (mode == FinalPlacesMode::Renumber) {
-        RowWriter writer(database);
+        QList<RowValues> changed;
         for (const RaceRow& row : rows) {
             const LeaguePlace p = byKey.value(row.key);
-            if (row.place == p.place && row.shareCount == p.shares)
-                continue;
-            writer.execute(QStringLiteral("update ") + request.scope.table +
-                           QStringLiteral(" set PLACE = ") + db::sqlInt(p.place) +
-                           QStringLiteral(", PLACESHARECOUNT = ") + db::sqlInt(p.shares) +
-                           QStringLiteral(" where ") + request.scope.keyColumn +
-                           QStringLiteral(" = ") + db::sqlInt(row.key));
+            if (row.place != p.place || row.shareCount != p.shares)
+                changed.append({row.key, {p.place, p.shares}});
         }
-        return writer.finish();
+        if (changed.isEmpty())
+            return true;
+        return database.execute(raceUpdateSql(
+            request.scope, {QStringLiteral("PLACE"), QStringLiteral("PLACESHARECOUNT")}, changed));
     }
 
     QStringList found;

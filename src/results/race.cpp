@@ -101,6 +101,27 @@ QList<RaceRow> readRaceRows(db::DmdCoreDbs& database, const RaceScope& scope, bo
     return rows;
 }
 
+QString raceUpdateSql(const RaceScope& scope, const QStringList& columns,
+                      const QList<RowValues>& rows)
+{
+    if (rows.isEmpty())
+        return QString();
+    QStringList keys;
+    for (const RowValues& row : rows)
+        keys.append(db::sqlInt(row.key));
+    QStringList sets;
+    for (qsizetype c = 0; c < columns.size(); ++c) {
+        QString set = columns[c] + QStringLiteral(" = case ") + scope.keyColumn;
+        for (const RowValues& row : rows)
+            set += QStringLiteral(" when ") + db::sqlInt(row.key) + QStringLiteral(" then ") +
+                   db::sqlInt(row.values.value(c));
+        sets.append(set + QStringLiteral(" end"));
+    }
+    return QStringLiteral("update ") + scope.table + QStringLiteral(" set ") +
+           sets.join(QStringLiteral(", ")) + QStringLiteral(" where ") + scope.keyColumn +
+           QStringLiteral(" in (") + keys.join(QLatin1Char(',')) + QLatin1Char(')');
+}
+
 RowWriter::RowWriter(db::DmdCoreDbs& database) : m_database(database)
 {
     if (!m_database.batchActive()) {

@@ -67,6 +67,15 @@ struct RaceRow {
 // Every row of the scope in key order; `ok` is false when the query failed.
 QList<RaceRow> readRaceRows(db::DmdCoreDbs& database, const RaceScope& scope, bool* ok = nullptr);
 
+// New values of integer columns for some rows of a race, written in one statement.
+struct RowValues {
+    qint64 key = 0;
+    QList<int> values; // one per column, in the order of the columns
+};
+// "update T set C = case K when .. then .. end, ... where K in (..)"; empty for no rows.
+QString raceUpdateSql(const RaceScope& scope, const QStringList& columns,
+                      const QList<RowValues>& rows);
+
 // Runs statements in one transaction of their own (the batch), or one by one when a
 // batch is already running for someone else; a failure rolls back what the batch did.
 class RowWriter {

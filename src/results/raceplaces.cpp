@@ -137,18 +137,17 @@ bool RenumberRacePlaces(db::DmdCoreDbs& database, const meeting::ItemTypes& item
     }
     if (!race.anyResult)
         return true;
-    // Only rows whose stored values differ are rewritten; the others already hold them.
-    RowWriter writer(database);
+    // Only rows whose stored values differ are rewritten, all in one statement.
+    QList<RowValues> changed;
     for (qsizetype i = 0; i < race.ordered.size(); ++i) {
         const RaceRow& row = race.ordered[i];
-        if (row.ePlace == race.newPlaces[i] && row.storedTEmpty == row.tEmpty)
-            continue;
-        writer.execute(QStringLiteral("update ") + scope.table + QStringLiteral(" set E_PLACE = ") +
-                       db::sqlInt(race.newPlaces[i]) + QStringLiteral(", T_EMPTY = ") +
-                       db::sqlInt(row.tEmpty) + QStringLiteral(" where ") + scope.keyColumn +
-                       QStringLiteral(" = ") + db::sqlInt(row.key));
+        if (row.ePlace != race.newPlaces[i] || row.storedTEmpty != row.tEmpty)
+            changed.append({row.key, {race.newPlaces[i], row.tEmpty}});
     }
-    return writer.finish();
+    if (changed.isEmpty())
+        return true;
+    return database.execute(
+        raceUpdateSql(scope, {QStringLiteral("E_PLACE"), QStringLiteral("T_EMPTY")}, changed));
 }
 
 bool checkRaceRows(const meeting::ItemTypes& items, const QString& itemCode,
