@@ -5,11 +5,13 @@
 #include "shell/consolesink.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 #include <cstdio>
 #include <map>
+#include <memory>
 
 namespace cli {
 
@@ -139,8 +141,17 @@ int Context::usageError(const QString& message)
 
 int runCli(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList words = app.arguments().mid(1);
+    // Printing to PDF lays text out with fonts, which takes a GUI application; no window is
+    // shown, so it runs without a display.
+    bool prints = false;
+    for (int i = 1; i < argc; ++i)
+        prints = prints || qstrcmp(argv[i], "--pdf") == 0 || qstrncmp(argv[i], "--pdf=", 6) == 0;
+    if (prints && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application =
+        prints ? std::make_unique<QGuiApplication>(argc, argv)
+               : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList words = QCoreApplication::arguments().mid(1);
     QString dbOption;
     bool json = false;
     auto preset = shell::ConsoleSink::Preset::None;
