@@ -12,6 +12,9 @@
 #include "entries/forms/teamsform.h"
 #include "meeting/forms/editmeetingsform.h"
 #include "meeting/forms/meetingscreens.h"
+#include "records/forms/recordsetsform.h"
+#include "scoring/forms/afterform.h"
+#include "scoring/forms/winnersform.h"
 
 shell::ScreenOpeners screenOpeners()
 {
@@ -27,6 +30,9 @@ shell::ScreenOpeners screenOpeners()
     o.openSettings[QStringLiteral("Settings: Describe Items")] = &draw::openDescribeItems;
     o.openTeams = &entries::openTeams;
     o.openAthletes = &entries::openAthletes;
+    o.openRecords = &records::openRecords;
+    o.openAfter = &scoring::openAfter;
+    o.openSettings[QStringLiteral("Settings: Winners")] = &scoring::openWinners;
     o.openNewMeeting = &meeting::openNewMeeting;
     o.openEditMeetings = &meeting::openEditMeetings;
     o.openSettings[QStringLiteral("Settings: Meeting General   ")] =

@@ -373,6 +373,36 @@ TEST_F(MainScreenTest, RecordsAndAfterNeedSelectedItemsAndAfterNeedsTeams)
     EXPECT_EQ(m_opened, (QStringList{"records", "after"}));
 }
 
+TEST_F(MainScreenTest, ItemsAndCaptureWarnOfItemCodesWithoutTheSwimmingMarkAndTheMenuFixesThem)
+{
+    const int meetingNo = currentMeeting();
+    addEvent(database(), meetingNo, "X", "BRE_____50F11");
+    addTeam(database(), meetingNo);
+    shell::MainScreen screen(run(), countingOpeners());
+    screen.show();
+    QTest::keyClick(&screen, Qt::Key_2);
+    QTest::keyClick(&screen, Qt::Key_8);
+    // The check warns and the screens still open: that is where such items are removed.
+    EXPECT_EQ(m_opened, (QStringList{"items", "capture simplex"}));
+    const auto warnings = m_sink.ofKind(shell::MessageKind::Warning);
+    ASSERT_EQ(warnings.size(), 2);
+    EXPECT_EQ(warnings[0].title, "Invalid swim Items");
+    EXPECT_TRUE(warnings[0].text.contains("11 Female 50m Breaststroke"));
+
+    m_sink.answerYes();
+    m_sink.answerYes();
+    screen.menuAction("Fix Dolvane Meeting")->trigger();
+    EXPECT_EQ(value("select ITEMCODE from MYEVENT"), "BRE_____50F11W");
+    m_sink.clear();
+    QTest::keyClick(&screen, Qt::Key_2);
+    EXPECT_TRUE(m_sink.shown().isEmpty());
+    m_sink.answerYes();
+    screen.menuAction("Check Dolvane Meeting")->trigger();
+    EXPECT_TRUE(m_sink.saw("No errors were found"));
+    screen.menuAction("Fix Dolvane Recordset")->trigger();
+    EXPECT_TRUE(m_sink.saw("is found under the \"Manage Data\" -> \"RecordSets\"."));
+}
+
 TEST_F(MainScreenTest, TheChecksOfOtherAreasStopItemsAndCapture)
 {
     const int meetingNo = currentMeeting();

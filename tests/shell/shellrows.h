@@ -21,7 +21,7 @@ inline int addMeeting(db::DmdCoreDbs& database, const QString& description, int 
 }
 
 inline int addEvent(db::DmdCoreDbs& database, int meetingNo, const QString& selected = "X",
-                    const QString& itemCode = "F100M", const QString& category = QString())
+                    const QString& itemCode = "FRE____100M12W", const QString& category = QString())
 {
     const int eventNo = int(database.nextKeyNumber());
     database.execute(QStringLiteral("insert into MYEVENT (EVENTNO, MEETINGNO, ITEMCODE, "

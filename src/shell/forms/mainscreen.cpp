@@ -2,6 +2,7 @@
 
 #include "db/dmdcoredbs.h"
 #include "meeting/currentmeeting.h"
+#include "records/swimitemcheck.h"
 #include "shell/assigncategory.h"
 #include "shell/competitions.h"
 #include "shell/currentmeeting.h"
@@ -285,12 +286,22 @@ void MainScreen::buildMenu(QMenuBar* bar)
     addAction(utilities, QStringLiteral("Select Score Table"), false,
               QStringLiteral("the choice of the meeting's score table"));
     utilities->addSeparator();
-    addAction(utilities, QStringLiteral("Check Dolvane Meeting"), false,
-              QStringLiteral("the check of the meeting's swimming items"));
-    addAction(utilities, QStringLiteral("Fix Dolvane Meeting"), false,
-              QStringLiteral("the repair of the meeting's swimming items"));
-    addAction(utilities, QStringLiteral("Fix Dolvane Recordset"), false,
-              QStringLiteral("the repair of the swimming record sets"));
+    const bool swimming = m_run.globals().isSwimming();
+    QAction* checkMeeting =
+        addAction(utilities, QStringLiteral("Check Dolvane Meeting"), true, QString());
+    QAction* fixMeeting =
+        addAction(utilities, QStringLiteral("Fix Dolvane Meeting"), true, QString());
+    QAction* fixRecordSet =
+        addAction(utilities, QStringLiteral("Fix Dolvane Recordset"), true, QString());
+    for (QAction* action : {checkMeeting, fixMeeting, fixRecordSet})
+        action->setVisible(swimming);
+    connect(checkMeeting, &QAction::triggered, this, [this] { swimmingItems(false); });
+    connect(fixMeeting, &QAction::triggered, this, [this] { swimmingItems(true); });
+    connect(fixRecordSet, &QAction::triggered, this, [this] {
+        m_run.messages().information(
+            QStringLiteral("The facility to fix the Items for a Dolvane Recordset\ris found under "
+                           "the \"Manage Data\" -> \"RecordSets\"."));
+    });
     // Entries of the other editions of the family.
     for (const QString& other :
          {QStringLiteral("Toggle Combine Buttons"), QStringLiteral("Super Utilities"),
@@ -397,10 +408,31 @@ void MainScreen::selectMeeting()
     refreshMeetingText();
 }
 
+void MainScreen::silentItemCheck()
+{
+    // This edition's item codes carry the swimming marks; the check warns only when a code
+    // lacks them and never stops the screen, where such items can be removed.
+    if (m_run.globals().isSwimming() && m_run.database())
+        ::records::SwimItemCheck(*m_run.database(), m_run.items())
+            .check(::records::SwimItemTarget::Meeting, m_run.currentMeetingNo(), false);
+}
+
+void MainScreen::swimmingItems(bool fix)
+{
+    if (!requireMeeting())
+        return;
+    ::records::SwimItemCheck check(*m_run.database(), m_run.items());
+    if (fix)
+        check.fix(::records::SwimItemTarget::Meeting, m_run.currentMeetingNo(), true);
+    else
+        check.check(::records::SwimItemTarget::Meeting, m_run.currentMeetingNo(), true);
+}
+
 void MainScreen::items()
 {
     if (!requireMeeting())
         return;
+    silentItemCheck();
     if (m_openers.checkItemFormat && !m_openers.checkItemFormat(m_run))
         return;
     whileHidden([&] { m_openers.openItems(this, m_run); });
@@ -447,6 +479,7 @@ void MainScreen::capture()
         return;
     if (!requireMeeting() || !dayCheck(m_run))
         return;
+    silentItemCheck();
     if (m_openers.checkItemFormat && !m_openers.checkItemFormat(m_run))
         return;
     Messages& messages = m_run.messages();

@@ -62,6 +62,9 @@ private:
     void editMeetings();
     void selectMeeting();
     void items();
+    // The silent check of the meeting's swimming item codes before the items and capture.
+    void silentItemCheck();
+    void swimmingItems(bool fix);
     void program();
     void teams();
     void athletes();

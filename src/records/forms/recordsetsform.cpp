@@ -1,0 +1,245 @@
+#include "records/forms/recordsetsform.h"
+
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "meeting/currentmeeting.h"
+#include "meeting/itemtypes.h"
+#include "records/forms/recordsform.h"
+#include "records/recordimport.h"
+#include "records/recordupdate.h"
+#include "records/swimitemcheck.h"
+#include "shell/forms/formkeys.h"
+#include "shell/messages.h"
+#include "shell/run.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace records {
+
+RecordSetsForm::RecordSetsForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+{
+    setWindowTitle(QStringLiteral("RecordSets"));
+    auto* layout = new QVBoxLayout(this);
+    m_table = new QTableWidget(0, 5, this);
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Abbreviation"), QStringLiteral("Name"),
+                                        QStringLiteral("Year"), QStringLiteral("Records"),
+                                        QStringLiteral("This Meeting")});
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(m_table);
+    shell::onListKey(m_table, Qt::Key_Return, [this] { editRecords(); });
+    auto* grid = new QGridLayout;
+    shell::addActionButton(grid, 0, 0, QStringLiteral("&Records..."), [this] { editRecords(); });
+    shell::addActionButton(grid, 0, 1, QStringLiteral("&New Set"), [this] { newSet(); });
+    shell::addActionButton(grid, 0, 2, QStringLiteral("&Delete Set"), [this] { deleteSet(); });
+    shell::addActionButton(grid, 0, 3, QStringLiteral("&Import CSV"), [this] { importCsv(); });
+    shell::addActionButton(grid, 1, 0, QStringLiteral("&Watch for Meeting"),
+                           [this] { selectForMeeting(false); });
+    shell::addActionButton(grid, 1, 1, QStringLiteral("Failing &Standard"),
+                           [this] { selectForMeeting(true); });
+    shell::addActionButton(grid, 1, 2, QStringLiteral("&Unselect"),
+                           [this] { unselectForMeeting(); });
+    shell::addActionButton(grid, 1, 3, QStringLiteral("U&pdate from Meeting"),
+                           [this] { updateFromMeeting(); });
+    shell::addActionButton(grid, 2, 0, QStringLiteral("Check &Items"),
+                           [this] { checkItems(false); });
+    shell::addActionButton(grid, 2, 1, QStringLiteral("&Fix Items"), [this] { checkItems(true); });
+    shell::addActionButton(grid, 2, 3, QStringLiteral("C&lose"), [this] { accept(); });
+    layout->addLayout(grid);
+    resize(760, 460);
+    refresh();
+}
+
+void RecordSetsForm::refresh()
+{
+    db::DmdCoreDbs& database = *m_run.database();
+    RecordSets sets(database);
+    m_sets = sets.all();
+    QHash<qint64, MeetingSetRow> watched;
+    for (const MeetingSetRow& m : sets.ofMeeting(m_run.currentMeetingNo()))
+        watched.insert(m.recordSetNo, m);
+    m_table->setRowCount(int(m_sets.size()));
+    for (int i = 0; i < m_sets.size(); ++i) {
+        const RecordSetRow& s = m_sets[i];
+        QString meeting;
+        if (watched.contains(s.recordSetNo)) {
+            const MeetingSetRow& m = watched.value(s.recordSetNo);
+            meeting = (m.failStandard ? QStringLiteral("Penalty ") : QStringLiteral("Bonus ")) +
+                      QString::number(m.points);
+        }
+        const QStringList cells{s.abbreviation, s.name,
+                                s.year ? QString::number(s.year) : QString(),
+                                QString::number(database.ZSqlCount(
+                                    QStringLiteral("RECORD"),
+                                    QStringLiteral("RECORDSETNO = ") + db::sqlInt(s.recordSetNo))),
+                                meeting};
+        for (int c = 0; c < cells.size(); ++c)
+            m_table->setItem(i, c, new QTableWidgetItem(cells[c]));
+    }
+    m_table->resizeColumnsToContents();
+    if (m_table->currentRow() < 0 && !m_sets.isEmpty())
+        m_table->selectRow(0);
+}
+
+bool RecordSetsForm::selectSet(const QString& abbreviation)
+{
+    for (int i = 0; i < m_sets.size(); ++i) {
+        if (m_sets[i].abbreviation == abbreviation) {
+            m_table->selectRow(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<RecordSetRow> RecordSetsForm::selected() const
+{
+    const int row = m_table->currentRow();
+    if (row < 0 || row >= m_sets.size())
+        return std::nullopt;
+    return m_sets[row];
+}
+
+void RecordSetsForm::newSet()
+{
+    shell::Messages& messages = m_run.messages();
+    RecordSetValues values;
+    if (!messages.askText(QStringLiteral("Name of the RecordSet"), &values.name) ||
+        !messages.askText(QStringLiteral("Abbreviation"), &values.abbreviation) ||
+        !messages.askText(QStringLiteral("Year (optional)"), &values.year))
+        return;
+    if (RecordSets(*m_run.database()).NewRecordSet(values) > 0) {
+        refresh();
+        selectSet(values.abbreviation.trimmed());
+    }
+}
+
+void RecordSetsForm::deleteSet()
+{
+    const auto set = selected();
+    if (!set)
+        return;
+    if (m_run.messages().confirmTwice(QStringLiteral("Delete the RecordSet ") + set->name +
+                                      QStringLiteral(" with all its records")) &&
+        RecordSets(*m_run.database()).deleteRecordSet(set->recordSetNo)) {
+        meeting::useMeeting(m_run, m_run.currentMeetingNo());
+        refresh();
+    }
+}
+
+void RecordSetsForm::importCsv()
+{
+    shell::Messages& messages = m_run.messages();
+    const QString path = messages.chooseFile(QStringLiteral("Import Records"),
+                                             QStringLiteral("CSV files (*.csv *.txt)"));
+    if (path.isEmpty())
+        return;
+    RecordCsvSetup setup;
+    setup.load(m_run.config());
+    // The columns as "SURNAME=1 ITEM=2 ...", starting from the stored setup.
+    QStringList pairs;
+    for (const auto& [title, column] : setup.namedColumns())
+        pairs << title.toUpper() + QLatin1Char('=') + QString::number(column);
+    QString text = pairs.join(QLatin1Char(' '));
+    if (!messages.askText(
+            QStringLiteral("Columns of the file (") +
+                RecordImport::performanceHelp().replace(QLatin1Char('\r'), QLatin1Char(' ')) +
+                QStringLiteral(")"),
+            &text))
+        return;
+    for (const QString& pair : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const qsizetype eq = pair.indexOf(QLatin1Char('='));
+        if (eq <= 0 || !setup.set(pair.left(eq), pair.mid(eq + 1))) {
+            messages.warning(QStringLiteral("Not a column setting: ") + pair);
+            return;
+        }
+    }
+    setup.save(m_run.config());
+    RecordSetValues values;
+    if (!messages.askText(QStringLiteral("Name of the new RecordSet"), &values.name) ||
+        !messages.askText(QStringLiteral("Abbreviation"), &values.abbreviation) ||
+        !messages.askText(QStringLiteral("Year (optional)"), &values.year))
+        return;
+    if (RecordImport(*m_run.database(), m_run.items()).importFile(path, values, setup) > 0) {
+        refresh();
+        selectSet(values.abbreviation.trimmed());
+    }
+}
+
+void RecordSetsForm::selectForMeeting(bool failStandard)
+{
+    const auto set = selected();
+    if (!set)
+        return;
+    QString points = QStringLiteral("0");
+    if (!m_run.messages().askText(failStandard ? QStringLiteral("Penalty points for failing")
+                                               : QStringLiteral("Bonus points per record"),
+                                  &points))
+        return;
+    if (RecordSets(*m_run.database())
+            .selectForMeeting(m_run.currentMeetingNo(), set->recordSetNo, failStandard,
+                              points.toInt())) {
+        // The meeting's lists of sets are read with its settings.
+        meeting::useMeeting(m_run, m_run.currentMeetingNo());
+        if (m_run.globals().isSwimming())
+            SwimItemCheck(*m_run.database(), m_run.items())
+                .check(SwimItemTarget::RecordSet, set->recordSetNo, false);
+        refresh();
+    }
+}
+
+void RecordSetsForm::unselectForMeeting()
+{
+    const auto set = selected();
+    if (set && RecordSets(*m_run.database())
+                   .unselectForMeeting(m_run.currentMeetingNo(), set->recordSetNo)) {
+        meeting::useMeeting(m_run, m_run.currentMeetingNo());
+        refresh();
+    }
+}
+
+void RecordSetsForm::checkItems(bool fix)
+{
+    const auto set = selected();
+    if (!set)
+        return;
+    SwimItemCheck check(*m_run.database(), m_run.items());
+    if (fix)
+        check.fix(SwimItemTarget::RecordSet, set->recordSetNo, true);
+    else
+        check.check(SwimItemTarget::RecordSet, set->recordSetNo, true);
+    refresh();
+}
+
+void RecordSetsForm::updateFromMeeting()
+{
+    const auto set = selected();
+    if (!set)
+        return;
+    if (UpdateRecordsFromMeeting(*m_run.database(), m_run.items(), set->recordSetNo,
+                                 m_run.currentMeetingNo()))
+        refresh();
+}
+
+void RecordSetsForm::editRecords()
+{
+    const auto set = selected();
+    if (!set)
+        return;
+    RecordsForm form(m_run, *set, this);
+    form.exec();
+    refresh();
+}
+
+void openRecords(QWidget* parent, shell::Run& run)
+{
+    RecordSetsForm form(run, parent);
+    form.exec();
+}
+
+} // namespace records

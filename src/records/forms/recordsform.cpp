@@ -1,0 +1,133 @@
+#include "records/forms/recordsform.h"
+
+#include "meeting/itemtypes.h"
+#include "shell/forms/formkeys.h"
+#include "shell/messages.h"
+#include "shell/run.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace records {
+
+RecordsForm::RecordsForm(shell::Run& run, RecordSetRow set, QWidget* parent)
+    : QDialog(parent), m_run(run), m_set(std::move(set)), m_records(*run.database(), run.items())
+{
+    setWindowTitle(QStringLiteral("Records of ") + m_set.name);
+    auto* layout = new QVBoxLayout(this);
+    m_table = new QTableWidget(0, 8, this);
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Item"), QStringLiteral("Code"),
+                                        QStringLiteral("Holder"), QStringLiteral("Record"),
+                                        QStringLiteral("Surname"), QStringLiteral("Name"),
+                                        QStringLiteral("Team"), QStringLiteral("Date")});
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(m_table);
+    shell::onListKey(m_table, Qt::Key_Return, [this] { editRecord(); });
+    auto* buttons = new QHBoxLayout;
+    shell::addActionButton(buttons, QStringLiteral("&New Record"), [this] { newRecord(); });
+    shell::addActionButton(buttons, QStringLiteral("&Co-holder"), [this] { addCoHolder(); });
+    shell::addActionButton(buttons, QStringLiteral("&Edit"), [this] { editRecord(); });
+    shell::addActionButton(buttons, QStringLiteral("&Delete"), [this] { deleteRecord(); });
+    buttons->addStretch();
+    shell::addActionButton(buttons, QStringLiteral("C&lose"), [this] { accept(); });
+    layout->addLayout(buttons);
+    resize(900, 500);
+    refresh();
+}
+
+void RecordsForm::refresh()
+{
+    m_rows = m_records.ofSet(m_set.recordSetNo);
+    m_table->setRowCount(int(m_rows.size()));
+    for (int i = 0; i < m_rows.size(); ++i) {
+        const RecordRow& r = m_rows[i];
+        const QStringList cells{m_run.items().ItemDescription(r.itemCode, false),
+                                r.itemCode,
+                                r.holderTypeText(),
+                                r.record,
+                                r.holder.surname,
+                                r.holder.firstName,
+                                r.holder.team,
+                                r.holder.date};
+        for (int c = 0; c < cells.size(); ++c)
+            m_table->setItem(i, c, new QTableWidgetItem(cells[c]));
+    }
+    m_table->resizeColumnsToContents();
+}
+
+std::optional<RecordRow> RecordsForm::selected() const
+{
+    const int row = m_table->currentRow();
+    if (row < 0 || row >= m_rows.size())
+        return std::nullopt;
+    return m_rows[row];
+}
+
+bool RecordsForm::askHolder(RecordHolder* holder)
+{
+    shell::Messages& messages = m_run.messages();
+    return messages.askText(QStringLiteral("Surname"), &holder->surname) &&
+           messages.askText(QStringLiteral("Name"), &holder->firstName) &&
+           messages.askText(QStringLiteral("Team"), &holder->team) &&
+           messages.askText(QStringLiteral("Date (yyyy/mm/dd)"), &holder->date);
+}
+
+void RecordsForm::newRecord()
+{
+    shell::Messages& messages = m_run.messages();
+    QString itemCode;
+    QString record;
+    if (!messages.askText(QStringLiteral("Item code"), &itemCode) ||
+        !messages.askText(QStringLiteral("Record"), &record))
+        return;
+    RecordHolder holder;
+    if (!askHolder(&holder))
+        return;
+    if (m_records.NewRecord(m_set.recordSetNo, itemCode.trimmed().toUpper(), record, holder) > 0)
+        refresh();
+}
+
+void RecordsForm::addCoHolder()
+{
+    const auto row = selected();
+    if (!row) {
+        m_run.messages().warning(
+            QStringLiteral("The main holder must exist before you can go to \"EditCoHolders\"."));
+        return;
+    }
+    RecordHolder holder;
+    if (askHolder(&holder) && m_records.addCoHolder(m_set.recordSetNo, row->itemCode, holder) > 0)
+        refresh();
+}
+
+void RecordsForm::editRecord()
+{
+    const auto row = selected();
+    if (!row)
+        return;
+    QString record = row->record;
+    RecordHolder holder = row->holder;
+    if (!m_run.messages().askText(QStringLiteral("Record"), &record) || !askHolder(&holder))
+        return;
+    if (m_records.editRecord(row->recordNo, record, holder))
+        refresh();
+}
+
+void RecordsForm::deleteRecord()
+{
+    const auto row = selected();
+    if (!row)
+        return;
+    if (m_run.messages().confirm(QStringLiteral("Delete the record of ") + row->holder.surname +
+                                 QStringLiteral(" (") + row->record + QStringLiteral(")")) &&
+        m_records.deleteRecord(row->recordNo))
+        refresh();
+}
+
+} // namespace records

@@ -1,0 +1,82 @@
+#include "scoring/forms/reportform.h"
+
+#include "meeting/meetingsettings.h"
+#include "scoring/forms/reportprinter.h"
+#include "shell/forms/formkeys.h"
+#include "shell/messages.h"
+#include "shell/run.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace scoring {
+
+ReportForm::ReportForm(shell::Run& run, Report report, QWidget* parent)
+    : QDialog(parent), m_run(run), m_report(std::move(report))
+{
+    setWindowTitle(m_report.title);
+    auto* layout = new QVBoxLayout(this);
+    auto* title = new QLabel(
+        QStringLiteral("<b>") + m_report.title.toHtmlEscaped() + QStringLiteral("</b>"), this);
+    layout->addWidget(title);
+    m_table = new QTableWidget(0, int(m_report.headers.size()), this);
+    m_table->setHorizontalHeaderLabels(m_report.headers);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    int row = 0;
+    for (qsizetype i = 0; i < m_report.rows.size(); ++i) {
+        for (const auto& [start, name] : m_report.sections) {
+            if (start == i) {
+                m_table->insertRow(row);
+                m_table->setItem(row, 0, new QTableWidgetItem(name));
+                m_table->setSpan(row, 0, 1, int(m_report.headers.size()));
+                ++row;
+            }
+        }
+        m_table->insertRow(row);
+        for (int c = 0; c < m_report.rows[i].size(); ++c)
+            m_table->setItem(row, c, new QTableWidgetItem(m_report.rows[i][c]));
+        ++row;
+    }
+    m_table->resizeColumnsToContents();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(m_table);
+    for (const QString& note : m_report.notes)
+        layout->addWidget(new QLabel(note, this));
+    auto* buttons = new QHBoxLayout;
+    shell::addActionButton(buttons, QStringLiteral("&Print"), [this] { print(); });
+    shell::addActionButton(buttons, QStringLiteral("P&DF..."), [this] {
+        const QString path = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Save as PDF"), QString(), QStringLiteral("PDF files (*.pdf)"));
+        if (!path.isEmpty())
+            savePdf(path);
+    });
+    buttons->addStretch();
+    shell::addActionButton(buttons, QStringLiteral("C&lose"), [this] { accept(); });
+    layout->addLayout(buttons);
+    resize(760, 520);
+}
+
+bool ReportForm::savePdf(const QString& path)
+{
+    if (printReportToPdf(m_report, m_run.meeting().descriptionText(), path))
+        return true;
+    m_run.messages().warning(QStringLiteral("Could not write ") + path);
+    return false;
+}
+
+void ReportForm::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printReport(m_report, m_run.meeting().descriptionText(), printer);
+}
+
+} // namespace scoring
