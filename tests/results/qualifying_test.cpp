@@ -1,14 +1,15 @@
 #include "placesfixture.h"
 
+#include "meeting/meetingsettings.h"
 #include "records/records.h"
 #include "records/recordsets.h"
 #include "results/qualifying.h"
 
 namespace {
 
-class QualifyingTest : public PlacesTest {};
+class QualifyingPlacesTest : public PlacesTest {};
 
-TEST_F(QualifyingTest, SwimmersWhoMissTheFailingStandardAreLeftUnplaced)
+TEST_F(QualifyingPlacesTest, SwimmersWhoMissTheFailingStandardAreLeftUnplaced)
 {
     const QString item = "FRE____100M13W";
     const qint64 standard = records::RecordSets(database()).NewRecordSet({"Standard", "QS", ""});
@@ -19,7 +20,7 @@ TEST_F(QualifyingTest, SwimmersWhoMissTheFailingStandardAreLeftUnplaced)
     const QList<qint64> keys = addFinal(event, {Swim("1:10.00"), Swim("1:30.00"), Swim("1:15.00")});
 
     // Without failing-standard sets there is no test and everyone is placed.
-    EXPECT_FALSE(results::meetingQualifyingTest(database(), run().items(), run().meeting()));
+    EXPECT_FALSE(bool(results::meetingQualifyingTest(database(), run().items(), run().meeting())));
     ASSERT_TRUE(records::RecordSets(database()).selectForMeeting(m_meetingNo, standard, true, -1));
     ASSERT_TRUE(run().meeting().load(database(), m_meetingNo, run().meetingAges()));
     results::Places places(
