@@ -13,6 +13,7 @@
 #include "meeting/forms/editmeetingsform.h"
 #include "meeting/forms/meetingscreens.h"
 #include "records/forms/recordsetsform.h"
+#include "results/forms/captureeventsform.h"
 #include "scoring/forms/afterform.h"
 #include "scoring/forms/winnersform.h"
 
@@ -28,6 +29,7 @@ shell::ScreenOpeners screenOpeners()
     };
     o.openSettings[QStringLiteral("Settings: Determine Program")] = &draw::openDetermineProgram;
     o.openSettings[QStringLiteral("Settings: Describe Items")] = &draw::openDescribeItems;
+    o.openCapture = &results::openCapture;
     o.openTeams = &entries::openTeams;
     o.openAthletes = &entries::openAthletes;
     o.openRecords = &records::openRecords;

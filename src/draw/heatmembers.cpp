@@ -6,6 +6,22 @@
 
 namespace draw {
 
+QString memberOrderBy(int order)
+{
+    switch (order) {
+    case int(MemberOrder::Lane):
+        return QStringLiteral("case when coalesce(X.LANE, 0) = 0 then 999 else X.LANE end, "
+                              "A.SURNAME, A.FIRSTNAME");
+    case int(MemberOrder::Status):
+        return QStringLiteral("coalesce(X.DISQ_STATUS, 0), case when coalesce(X.E_PLACE, 0) "
+                              "= 0 then 999 else X.E_PLACE end, A.SURNAME, A.FIRSTNAME");
+    case int(MemberOrder::Surname):
+        return QStringLiteral("A.SURNAME, A.FIRSTNAME");
+    default:
+        return QString();
+    }
+}
+
 QString heatMembersSql(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo,
                        const QString& round, int heatNo, int order)
 {
@@ -19,20 +35,8 @@ QString heatMembersSql(db::DmdCoreDbs& database, shell::Messages& messages, qint
         messages.internalError(420402, QStringLiteral("nHeat is required"));
         return QString();
     }
-    QString orderBy;
-    switch (order) {
-    case int(MemberOrder::Lane):
-        orderBy = QStringLiteral("case when coalesce(X.LANE, 0) = 0 then 999 else X.LANE end, "
-                                 "A.SURNAME, A.FIRSTNAME");
-        break;
-    case int(MemberOrder::Status):
-        orderBy = QStringLiteral("coalesce(X.DISQ_STATUS, 0), case when coalesce(X.E_PLACE, 0) "
-                                 "= 0 then 999 else X.E_PLACE end, A.SURNAME, A.FIRSTNAME");
-        break;
-    case int(MemberOrder::Surname):
-        orderBy = QStringLiteral("A.SURNAME, A.FIRSTNAME");
-        break;
-    default:
+    const QString orderBy = memberOrderBy(order);
+    if (orderBy.isEmpty()) {
         messages.internalError(420403, QStringLiteral("New order:") + QString::number(order));
         return QString();
     }

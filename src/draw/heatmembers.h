@@ -36,6 +36,10 @@ struct HeatMember {
     int medalWithExcluded = 0; // 0 unless the meeting excludes teams from medals
 };
 
+// The order clause of a member order over the heat rows "X" joined to ATHLETE "A"; empty
+// for an unknown order.
+QString memberOrderBy(int order);
+
 // The query that sheets, capture and the manual draw read a heat's members with; empty,
 // with an internal error, for a missing round or heat or an unknown order.
 QString heatMembersSql(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo,

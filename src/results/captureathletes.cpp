@@ -1,0 +1,147 @@
+#include "results/captureathletes.h"
+
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "meeting/itemtypes.h"
+#include "results/captureprogram.h"
+
+#include <QHash>
+
+namespace results {
+
+namespace {
+
+QString athletesSql(const CaptureProgramRow& row, const QString& extraWhere, const QString& orderBy)
+{
+    QString where = QStringLiteral("X.EVENTNO = ") + db::sqlInt(row.eventNo);
+    if (!row.isFinal())
+        where += QStringLiteral(" and X.ROUND = ") + db::quoted(row.round) +
+                 QStringLiteral(" and X.HEATNO = ") + db::sqlInt(row.heatNo);
+    return QStringLiteral("select X.") + resultKey(row) +
+           QStringLiteral(" as ROWKEY, X.ATHLETENO, X.LANE, X.E_PLACE, X.PLACE, "
+                          "X.PLACESHARECOUNT, X.PERFORMANCE, X.THIRD_DIGIT, X.DISQ_STATUS, "
+                          "X.DISQ_REASON, X.WIND_SPEED, A.NUMBER, A.SURNAME, A.FIRSTNAME, "
+                          "A.AGE, T.TEAMNAME, T.TEAMABRV from ") +
+           resultTable(row) +
+           QStringLiteral(" X join ATHLETE A on A.ATHLETENO = X.ATHLETENO left join TEAM T on "
+                          "T.TEAMNO = A.TEAMNO where ") +
+           where + extraWhere + QStringLiteral(" order by ") + orderBy;
+}
+
+QList<CaptureAthleteRow> readAthletes(db::DmdCoreDbs& database, const CaptureProgramRow& row,
+                                      const QString& sql)
+{
+    QList<CaptureAthleteRow> rows;
+    db::Query q = database.openQuery(sql);
+    for (q.first(); q.isOpen() && !q.eof(); q.next()) {
+        CaptureAthleteRow a;
+        a.key = q.integer("ROWKEY");
+        a.final = row.isFinal();
+        a.athleteNo = q.integer("ATHLETENO");
+        a.number = q.text("NUMBER").trimmed();
+        a.surname = q.text("SURNAME").trimmed();
+        a.firstName = q.text("FIRSTNAME").trimmed();
+        a.age = int(q.integer("AGE"));
+        a.teamName = q.text("TEAMNAME").trimmed();
+        a.teamAbrv = q.text("TEAMABRV").trimmed();
+        a.lane = int(q.integer("LANE"));
+        a.ePlace = int(q.integer("E_PLACE"));
+        a.place = int(q.integer("PLACE"));
+        a.shareCount = int(q.integer("PLACESHARECOUNT"));
+        a.performance = q.text("PERFORMANCE").trimmed();
+        a.thirdDigit = q.text("THIRD_DIGIT").trimmed();
+        a.status = int(q.integer("DISQ_STATUS"));
+        a.reason = q.text("DISQ_REASON").trimmed();
+        a.wind = q.text("WIND_SPEED").trimmed();
+        rows.append(a);
+    }
+    return rows;
+}
+
+} // namespace
+
+QString thirdDigitStateText(ThirdDigitState state)
+{
+    switch (state) {
+    case ThirdDigitState::Done:
+        return QStringLiteral("done: you entered a third digit");
+    case ThirdDigitState::Needed:
+        return QStringLiteral("it still needs a third digit");
+    case ThirdDigitState::NotWanted:
+        return QStringLiteral("it should NOT have a third digit");
+    case ThirdDigitState::Nothing:
+        break;
+    }
+    return QString();
+}
+
+QString CaptureAthleteRow::name() const
+{
+    if (firstName.isEmpty())
+        return surname;
+    return surname + QStringLiteral(", ") + firstName;
+}
+
+QString CaptureAthleteRow::caption() const
+{
+    return QStringLiteral("(") + QString::number(lane) + QStringLiteral(") ") + name();
+}
+
+bool CaptureAthleteRow::hasPerformance() const
+{
+    return !meeting::ItemTypes::PerfIsBlank(performance);
+}
+
+QString resultTable(const CaptureProgramRow& row)
+{
+    return row.isFinal() ? QStringLiteral("PARTICIPATE") : QStringLiteral("HEATPART");
+}
+
+QString resultKey(const CaptureProgramRow& row)
+{
+    return row.isFinal() ? QStringLiteral("PARTNO") : QStringLiteral("HEATPARTNO");
+}
+
+QList<CaptureAthleteRow> captureAthletes(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
+                                         const CaptureProgramRow& row, draw::MemberOrder order)
+{
+    QList<CaptureAthleteRow> rows =
+        readAthletes(database, row, athletesSql(row, QString(), draw::memberOrderBy(int(order))));
+    markThirdDigitStates(items, row.itemCode, rows);
+    return rows;
+}
+
+CaptureAthleteRow captureAthlete(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
+                                 const CaptureProgramRow& row, qint64 athleteNo)
+{
+    // The state of the digit depends on the others of the race, so the race is read whole.
+    const QList<CaptureAthleteRow> rows =
+        captureAthletes(database, items, row, draw::MemberOrder::Lane);
+    for (const CaptureAthleteRow& a : rows)
+        if (a.athleteNo == athleteNo)
+            return a;
+    return CaptureAthleteRow();
+}
+
+void markThirdDigitStates(const meeting::ItemTypes& items, const QString& itemCode,
+                          QList<CaptureAthleteRow>& rows)
+{
+    const bool track = items.IsTrackItem(itemCode);
+    QHash<QString, int> counts;
+    for (const CaptureAthleteRow& a : std::as_const(rows))
+        if (a.hasPerformance())
+            ++counts[a.performance];
+    for (CaptureAthleteRow& a : rows) {
+        a.digitState = ThirdDigitState::Nothing;
+        if (!track || !a.hasPerformance())
+            continue;
+        const bool duplicate = counts.value(a.performance) > 1;
+        const bool digit = !a.thirdDigit.isEmpty();
+        if (duplicate)
+            a.digitState = digit ? ThirdDigitState::Done : ThirdDigitState::Needed;
+        else if (digit)
+            a.digitState = ThirdDigitState::NotWanted;
+    }
+}
+
+} // namespace results

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "draw/heatmembers.h"
+
+#include <QList>
+#include <QString>
+
+namespace db {
+class DmdCoreDbs;
+}
+namespace meeting {
+class ItemTypes;
+}
+
+namespace results {
+
+struct CaptureProgramRow;
+
+// C_IsDupPerf: where a track performance stands with its third timing digit.
+enum class ThirdDigitState {
+    Nothing = 0,   // no duplicate, no digit (and every field item or blank performance)
+    Done = 1,      // "done: you entered a third digit"
+    Needed = 2,    // "it still needs a third digit"
+    NotWanted = 3, // "it should NOT have a third digit"
+};
+QString thirdDigitStateText(ThirdDigitState state);
+
+// One athlete of a heat or final with the result columns the capture edits. The final's
+// rows are PARTICIPATE rows (key PARTNO), a heat's HEATPART rows (key HEATPARTNO).
+struct CaptureAthleteRow {
+    qint64 key = 0;
+    bool final = false;
+    qint64 athleteNo = 0;
+    QString number;
+    QString surname;
+    QString firstName;
+    QString teamName;
+    QString teamAbrv;
+    int age = 0;
+    int lane = 0;
+    int ePlace = 0;
+    int place = 0;
+    int shareCount = 0;
+    QString performance;
+    QString thirdDigit;
+    int status = 0;
+    QString reason;
+    QString wind;
+    ThirdDigitState digitState = ThirdDigitState::Nothing;
+
+    QString name() const;
+    // "(4) Smith, Ann": how the edit dialog names the athlete.
+    QString caption() const;
+    bool hasPerformance() const;
+};
+
+// The athletes of a program row in one of the three orders, with their third-digit states.
+QList<CaptureAthleteRow> captureAthletes(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
+                                         const CaptureProgramRow& row, draw::MemberOrder order);
+// One athlete of the row's heat; key 0 when the athlete is not in it.
+CaptureAthleteRow captureAthlete(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
+                                 const CaptureProgramRow& row, qint64 athleteNo);
+// Fills the third-digit states of a race's rows (a field item gets none).
+void markThirdDigitStates(const meeting::ItemTypes& items, const QString& itemCode,
+                          QList<CaptureAthleteRow>& rows);
+// The table and key column of the row's athletes.
+QString resultTable(const CaptureProgramRow& row);
+QString resultKey(const CaptureProgramRow& row);
+
+} // namespace results

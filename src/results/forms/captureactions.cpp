@@ -1,0 +1,91 @@
+#include "results/forms/captureactions.h"
+
+#include "db/dbevents.h"
+#include "db/dmdcoredbs.h"
+#include "results/forms/capturepanel.h"
+#include "shell/forms/formkeys.h"
+#include "shell/run.h"
+
+#include <QGridLayout>
+#include <QMenu>
+#include <QPushButton>
+
+namespace results {
+
+QWidget* captureActionButtons(CapturePanel* panel, QWidget* parent)
+{
+    auto* box = new QWidget(parent);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    int at = 0;
+    auto add = [&](const QString& text, std::function<void()> action) {
+        shell::addActionButton(grid, at / 6, at % 6, text, std::move(action));
+        ++at;
+    };
+    add(QStringLiteral("&Edit Performance ( F7 )"), [panel] { panel->editPerformance(); });
+    add(QStringLiteral("Runthrough ( F8 )"), [panel] { panel->runthrough(); });
+    add(QStringLiteral("Calculate Places( F9 )"), [panel] { panel->calculatePlaces(); });
+    add(QStringLiteral("Edit Wind  [F5]"), [panel] { panel->editWind(); });
+    add(QStringLiteral("Edit Performance History [F3]"), [panel] { panel->performanceHistory(); });
+    add(QStringLiteral("Disquali&fy [F4]"), [panel] { panel->disqualify(); });
+    add(QStringLiteral("Clear [F6]"), [panel] { panel->clearStatus(); });
+    add(QStringLiteral("Edit ThirdDigit  (Rarely used) [F10]"),
+        [panel] { panel->editThirdDigit(); });
+    add(QStringLiteral("Preview [F12]"), [panel] { panel->printResults(true); });
+    add(QStringLiteral("Directly [F11]"), [panel] { panel->printResults(false); });
+
+    auto* tags = new QPushButton(QStringLiteral("Tags"), box);
+    tags->setAutoDefault(false);
+    auto* menu = new QMenu(tags);
+    menu->addAction(QStringLiteral("Clear the \"Results Printed\" tag"),
+                    [panel] { panel->clearResultsPrinted(); });
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Queried: Indicate that this event was changed due to a query"),
+                    [panel] { panel->setQueried(true); });
+    menu->addAction(QStringLiteral("Clear Queried"), [panel] { panel->setQueried(false); });
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("No Entries"), [panel] { panel->setNoEntries(true); });
+    menu->addAction(QStringLiteral("Clear No Entries"), [panel] { panel->setNoEntries(false); });
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Hand timed"), [panel] { panel->setTiming(2); });
+    menu->addAction(QStringLiteral("Electronic timing"), [panel] { panel->setTiming(1); });
+    menu->addAction(QStringLiteral("Timing as the Meeting"), [panel] { panel->setTiming(0); });
+    tags->setMenu(menu);
+    grid->addWidget(tags, at / 6, at % 6);
+    ++at;
+    auto* remove = new QPushButton(QStringLiteral("Delete"), box);
+    remove->setAutoDefault(false);
+    auto* removeMenu = new QMenu(remove);
+    removeMenu->addAction(QStringLiteral("&Delete Participation"),
+                          [panel] { panel->deleteParticipation(); });
+    removeMenu->addAction(QStringLiteral("Delete Athlete"), [panel] { panel->deleteAthlete(); });
+    remove->setMenu(removeMenu);
+    grid->addWidget(remove, at / 6, at % 6);
+    return box;
+}
+
+CaptureListener::CaptureListener(shell::Run& run, std::function<void()> refresh, QObject* parent)
+    : QObject(parent), m_run(run), m_refresh(std::move(refresh)),
+      m_listener(std::make_unique<db::DbEventListener>(*run.database()))
+{
+    connect(m_listener.get(), &db::DbEventListener::received, this, [this](const QString& name) {
+        if (db::dispatchEvent(*m_run.database(), name) != db::EventTarget::CaptureViews)
+            return;
+        m_run.database()->refreshReads();
+        m_refresh();
+    });
+    db::registerCaptureEvents(m_run, *m_listener);
+}
+
+CaptureListener::~CaptureListener()
+{
+    if (m_listener->isRegistered())
+        m_listener->unregisterEvents();
+}
+
+bool CaptureListener::isListening() const
+{
+    return m_listener->isRegistered();
+}
+
+} // namespace results

@@ -1,0 +1,192 @@
+#include "results/forms/captureeventsform.h"
+
+#include "results/forms/captureactions.h"
+#include "results/forms/captureitemsform.h"
+#include "results/forms/capturepanel.h"
+#include "results/forms/programtable.h"
+#include "shell/forms/formkeys.h"
+#include "shell/run.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace results {
+
+CaptureEventsForm::CaptureEventsForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+{
+    setWindowTitle(QStringLiteral("During:  Capture by Event ( Simplex ) mode"));
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Order the program by:"), this));
+    m_order = new QComboBox(this);
+    m_order->addItem(QStringLiteral("Program Sequence"), int(CaptureOrder::Sequence));
+    m_order->addItem(QStringLiteral("Item types"), int(CaptureOrder::ItemTypes));
+    top->addWidget(m_order);
+    top->addWidget(new QLabel(QStringLiteral("Ctrl+number: Seek Sequence"), this));
+    top->addStretch();
+    top->addWidget(
+        shell::actionButton(this, QStringLiteral("Find &Item"), [this] { askFindItem(); }));
+    top->addWidget(
+        shell::actionButton(this, QStringLiteral("Go to &Final"), [this] { goToFinal(); }));
+    layout->addLayout(top);
+
+    auto* split = new QSplitter(Qt::Vertical, this);
+    m_program = new QTableWidget(split);
+    setUpProgramTable(m_program);
+    m_panel = new CapturePanel(run, false, split);
+    split->addWidget(m_program);
+    split->addWidget(m_panel);
+    layout->addWidget(split, 1);
+    layout->addWidget(captureActionButtons(m_panel, this));
+    layout->addWidget(shell::actionButton(this, QStringLiteral("Close"), [this] { accept(); }));
+
+    connect(m_program, &QTableWidget::currentCellChanged, this, [this] { showSelected(); });
+    connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(m_panel, &CapturePanel::changed, this, [this] {
+        const qint64 keep = currentProgramNo();
+        m_rows = captureProgramRows(*m_run.database(), m_run.items(), m_run.currentMeetingNo(),
+                                    CaptureOrder(m_order->currentData().toInt()));
+        fillProgram();
+        selectProgramRow(keep);
+    });
+    shell::onListKey(m_panel->table(), Qt::Key_Return, [this] { m_panel->editPerformance(); });
+    resize(1200, 800);
+    refresh();
+    m_listener = new CaptureListener(
+        run, [this] { refresh(); }, this);
+}
+
+CaptureEventsForm::~CaptureEventsForm() = default;
+
+bool CaptureEventsForm::isListening() const
+{
+    return m_listener && m_listener->isListening();
+}
+
+void CaptureEventsForm::refresh()
+{
+    const qint64 keep = currentProgramNo();
+    m_rows = captureProgramRows(*m_run.database(), m_run.items(), m_run.currentMeetingNo(),
+                                CaptureOrder(m_order->currentData().toInt()));
+    fillProgram();
+    if (keep > 0)
+        selectProgramRow(keep);
+    else if (!m_rows.isEmpty())
+        m_program->selectRow(0);
+    m_panel->refresh();
+}
+
+void CaptureEventsForm::fillProgram()
+{
+    const QSignalBlocker block(m_program);
+    fillProgramTable(m_program, m_rows);
+}
+
+qint64 CaptureEventsForm::currentProgramNo() const
+{
+    const int r = m_program->currentRow();
+    return r >= 0 && r < m_rows.size() ? m_rows[r].programNo : 0;
+}
+
+void CaptureEventsForm::selectProgramRow(qint64 programNo)
+{
+    for (int r = 0; r < m_rows.size(); ++r) {
+        if (m_rows[r].programNo == programNo) {
+            if (m_program->currentRow() != r)
+                m_program->selectRow(r);
+            return;
+        }
+    }
+}
+
+void CaptureEventsForm::showSelected()
+{
+    const int r = m_program->currentRow();
+    if (r >= 0 && r < m_rows.size())
+        m_panel->setProgramRow(m_rows[r]);
+    else
+        m_panel->setProgramRow(std::nullopt);
+}
+
+bool CaptureEventsForm::seekSequence(int seq)
+{
+    for (const CaptureProgramRow& row : std::as_const(m_rows)) {
+        if (row.seq == seq) {
+            selectProgramRow(row.programNo);
+            return true;
+        }
+    }
+    m_run.messages().warning(QStringLiteral("There is no Item with sequence ") +
+                             QString::number(seq));
+    return false;
+}
+
+bool CaptureEventsForm::findItem(qint64 eventNo)
+{
+    for (const CaptureProgramRow& row : std::as_const(m_rows)) {
+        if (row.eventNo == eventNo && row.isFinal()) {
+            selectProgramRow(row.programNo);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CaptureEventsForm::askFindItem()
+{
+    QStringList names;
+    QList<qint64> events;
+    for (const CaptureProgramRow& row : std::as_const(m_rows)) {
+        if (row.isFinal()) {
+            names << QString::number(row.seq) + QStringLiteral("  ") + row.item;
+            events << row.eventNo;
+        }
+    }
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(this, QStringLiteral("Find Item"),
+                                                 QStringLiteral("Item"), names, 0, false, &ok);
+    if (ok && names.contains(chosen))
+        findItem(events[names.indexOf(chosen)]);
+}
+
+bool CaptureEventsForm::goToFinal()
+{
+    const int r = m_program->currentRow();
+    if (r < 0 || r >= m_rows.size())
+        return false;
+    return findItem(m_rows[r].eventNo);
+}
+
+void CaptureEventsForm::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((event->modifiers() & Qt::ControlModifier) && key >= Qt::Key_0 && key <= Qt::Key_9) {
+        QString text = QString::number(key - Qt::Key_0);
+        if (m_run.messages().askText(QStringLiteral("Seek Sequence"), &text))
+            seekSequence(text.trimmed().toInt());
+        return;
+    }
+    if (m_panel->handleKey(key))
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void openCapture(QWidget* parent, shell::Run& run, bool complexView)
+{
+    if (complexView) {
+        CaptureItemsForm form(run, parent);
+        form.exec();
+        return;
+    }
+    CaptureEventsForm form(run, parent);
+    form.exec();
+}
+
+} // namespace results

@@ -1,0 +1,203 @@
+#include "results/forms/captureitemsform.h"
+
+#include "results/forms/captureactions.h"
+#include "results/forms/capturepanel.h"
+#include "results/forms/programtable.h"
+#include "shell/forms/formkeys.h"
+#include "shell/run.h"
+
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace results {
+
+CaptureItemsForm::CaptureItemsForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+{
+    setWindowTitle(QStringLiteral("During:  Capture  by Item ( Complex ) mode"));
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Ctrl+number: Seek Sequence"), this));
+    top->addStretch();
+    top->addWidget(
+        shell::actionButton(this, QStringLiteral("Find &Item"), [this] { askFindItem(); }));
+    top->addWidget(
+        shell::actionButton(this, QStringLiteral("Go to &Final"), [this] { goToFinal(); }));
+    layout->addLayout(top);
+
+    auto* across = new QSplitter(Qt::Horizontal, this);
+    m_items = new QListWidget(across);
+    auto* right = new QSplitter(Qt::Vertical, across);
+    m_program = new QTableWidget(right);
+    setUpProgramTable(m_program);
+    m_panel = new CapturePanel(run, true, right);
+    right->addWidget(m_program);
+    right->addWidget(m_panel);
+    across->addWidget(m_items);
+    across->addWidget(right);
+    across->setStretchFactor(1, 3);
+    layout->addWidget(across, 1);
+    layout->addWidget(captureActionButtons(m_panel, this));
+    layout->addWidget(shell::actionButton(this, QStringLiteral("Close"), [this] { accept(); }));
+
+    connect(m_items, &QListWidget::currentRowChanged, this, [this] { showItem(); });
+    connect(m_program, &QTableWidget::currentCellChanged, this, [this] { showSelected(); });
+    connect(m_panel, &CapturePanel::changed, this, [this] {
+        const qint64 keep = currentProgramNo();
+        m_rows = eventProgramRows(*m_run.database(), m_run.items(), currentEventNo());
+        const QSignalBlocker block(m_program);
+        fillProgramTable(m_program, m_rows);
+        selectProgramRow(keep);
+    });
+    shell::onListKey(m_panel->table(), Qt::Key_Return, [this] { m_panel->editPerformance(); });
+    resize(1250, 800);
+    refresh();
+    m_listener = new CaptureListener(
+        run, [this] { refresh(); }, this);
+}
+
+CaptureItemsForm::~CaptureItemsForm() = default;
+
+void CaptureItemsForm::fillItems()
+{
+    m_finals.clear();
+    for (const CaptureProgramRow& row : captureProgramRows(
+             *m_run.database(), m_run.items(), m_run.currentMeetingNo(), CaptureOrder::Sequence))
+        if (row.isFinal())
+            m_finals.append(row);
+    const QSignalBlocker block(m_items);
+    m_items->clear();
+    for (const CaptureProgramRow& row : std::as_const(m_finals))
+        m_items->addItem(QString::number(row.seq) + QStringLiteral("  ") + row.item);
+}
+
+void CaptureItemsForm::refresh()
+{
+    const qint64 event = currentEventNo();
+    const qint64 program = currentProgramNo();
+    fillItems();
+    if (event <= 0 || !selectEvent(event)) {
+        if (!m_finals.isEmpty())
+            m_items->setCurrentRow(0);
+    }
+    if (event > 0 && currentEventNo() == event) {
+        showItem();
+        if (program > 0)
+            selectProgramRow(program);
+    }
+    m_panel->refresh();
+}
+
+qint64 CaptureItemsForm::currentEventNo() const
+{
+    const int r = m_items->currentRow();
+    return r >= 0 && r < m_finals.size() ? m_finals[r].eventNo : 0;
+}
+
+qint64 CaptureItemsForm::currentProgramNo() const
+{
+    const int r = m_program->currentRow();
+    return r >= 0 && r < m_rows.size() ? m_rows[r].programNo : 0;
+}
+
+bool CaptureItemsForm::selectEvent(qint64 eventNo)
+{
+    for (int r = 0; r < m_finals.size(); ++r) {
+        if (m_finals[r].eventNo == eventNo) {
+            m_items->setCurrentRow(r);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CaptureItemsForm::selectProgramRow(qint64 programNo)
+{
+    for (int r = 0; r < m_rows.size(); ++r) {
+        if (m_rows[r].programNo == programNo) {
+            if (m_program->currentRow() != r)
+                m_program->selectRow(r);
+            return;
+        }
+    }
+}
+
+void CaptureItemsForm::showItem()
+{
+    m_rows = eventProgramRows(*m_run.database(), m_run.items(), currentEventNo());
+    {
+        const QSignalBlocker block(m_program);
+        fillProgramTable(m_program, m_rows);
+        m_program->setCurrentCell(-1, -1);
+    }
+    if (!m_rows.isEmpty())
+        m_program->selectRow(0);
+    else
+        showSelected();
+}
+
+void CaptureItemsForm::showSelected()
+{
+    const int r = m_program->currentRow();
+    if (r >= 0 && r < m_rows.size())
+        m_panel->setProgramRow(m_rows[r]);
+    else
+        m_panel->setProgramRow(std::nullopt);
+}
+
+bool CaptureItemsForm::seekSequence(int seq)
+{
+    for (const CaptureProgramRow& row : std::as_const(m_finals))
+        if (row.seq == seq)
+            return selectEvent(row.eventNo);
+    m_run.messages().warning(QStringLiteral("There is no Item with sequence ") +
+                             QString::number(seq));
+    return false;
+}
+
+void CaptureItemsForm::askFindItem()
+{
+    QStringList names;
+    for (int r = 0; r < m_items->count(); ++r)
+        names << m_items->item(r)->text();
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(this, QStringLiteral("Find Item"),
+                                                 QStringLiteral("Item"), names, 0, false, &ok);
+    if (ok && names.contains(chosen)) {
+        m_items->setCurrentRow(int(names.indexOf(chosen)));
+        goToFinal();
+    }
+}
+
+bool CaptureItemsForm::goToFinal()
+{
+    for (const CaptureProgramRow& row : std::as_const(m_rows)) {
+        if (row.isFinal()) {
+            selectProgramRow(row.programNo);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CaptureItemsForm::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((event->modifiers() & Qt::ControlModifier) && key >= Qt::Key_0 && key <= Qt::Key_9) {
+        QString text = QString::number(key - Qt::Key_0);
+        if (m_run.messages().askText(QStringLiteral("Seek Sequence"), &text))
+            seekSequence(text.trimmed().toInt());
+        return;
+    }
+    if (m_panel->handleKey(key))
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace results

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace shell {
+class Run;
+}
+
+namespace results {
+
+struct CaptureProgramRow;
+
+// The results of one heat or final as they are printed: placed athletes first in place
+// order, then those with a status, then the rest.
+struct ResultSheet {
+    QString title;    // meeting description
+    QString subtitle; // "100m Freestyle 13 Male - Heat 2"
+    QStringList header;
+    QList<QStringList> lines;
+};
+
+ResultSheet resultSheet(shell::Run& run, const CaptureProgramRow& row);
+
+} // namespace results
