@@ -7,20 +7,15 @@
 #include "results/calcstate.h"
 #include "results/captureathletes.h"
 #include "results/captureprogram.h"
+#include "results/entrystatus.h"
 #include "shell/run.h"
 
 namespace results {
 
-bool RaceActions::writeStatus(const CaptureProgramRow& row, const CaptureAthleteRow& athlete,
-                              int code)
+std::optional<EntryRow> RaceActions::entryOf(const CaptureProgramRow& row,
+                                             const CaptureAthleteRow& athlete)
 {
-    const bool written = m_run.database()->executeOneRow(
-        QStringLiteral("update ") + resultTable(row) + QStringLiteral(" set DISQ_STATUS = ") +
-        db::sqlInt(code) + QStringLiteral(", E_PLACE = 0, PERFORMANCE = '' where ") +
-        resultKey(row) + QStringLiteral(" = ") + db::sqlInt(athlete.key));
-    if (written)
-        refreshCalculatedState(m_run, row.programNo);
-    return written;
+    return readEntry(*m_run.database(), resultTable(row), athlete.key);
 }
 
 bool RaceActions::disqualify(const CaptureProgramRow& row, const CaptureAthleteRow& athlete,
@@ -30,12 +25,11 @@ bool RaceActions::disqualify(const CaptureProgramRow& row, const CaptureAthleteR
         m_run.messages().warning(QStringLiteral("No athlete to disqualify"));
         return false;
     }
-    if (code < 1 || code > 5) {
-        m_run.messages().internalError(510201, QStringLiteral("Invalid disqualification type: ") +
-                                                   QString::number(code));
+    const std::optional<EntryRow> entry = entryOf(row, athlete);
+    if (!entry || !disqualifyEntry(*m_run.database(), *entry, code))
         return false;
-    }
-    return writeStatus(row, athlete, code);
+    refreshCalculatedState(m_run, row.programNo);
+    return true;
 }
 
 bool RaceActions::clearStatus(const CaptureProgramRow& row, const CaptureAthleteRow& athlete)
@@ -44,14 +38,11 @@ bool RaceActions::clearStatus(const CaptureProgramRow& row, const CaptureAthlete
         m_run.messages().warning(QStringLiteral("No athlete to clear"));
         return false;
     }
-    if (athlete.status <= 0) {
-        m_run.messages().information(QStringLiteral("This athlete is not disqualified"));
+    const std::optional<EntryRow> entry = entryOf(row, athlete);
+    if (!entry || !clearEntryStatus(*m_run.database(), *entry))
         return false;
-    }
-    if (!m_run.messages().confirm(
-            QStringLiteral("Remove the \"Disqualified\" tag from this athlete")))
-        return false;
-    return writeStatus(row, athlete, 0);
+    refreshCalculatedState(m_run, row.programNo);
+    return true;
 }
 
 bool RaceActions::mayEditRaceWind(const CaptureProgramRow& row)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "results/entrystatus.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace shell {
 class Run;
@@ -17,8 +21,8 @@ class RaceActions {
 public:
     explicit RaceActions(shell::Run& run) : m_run(run) {}
 
-    // "Disquali&fy": `code` is the chosen type (1 to 5). A null athlete (key 0) is told
-    // "No athlete to disqualify".
+    // "Disquali&fy": `code` is the chosen type (1 to 5), stored by the status operation of
+    // the entries. A null athlete (key 0) is told "No athlete to disqualify".
     bool disqualify(const CaptureProgramRow& row, const CaptureAthleteRow& athlete, int code);
     // "Clear": asks first; "This athlete is not disqualified" when there is nothing to do.
     bool clearStatus(const CaptureProgramRow& row, const CaptureAthleteRow& athlete);
@@ -44,7 +48,7 @@ public:
     bool deleteAthlete(const CaptureProgramRow& row, const CaptureAthleteRow& athlete);
 
 private:
-    bool writeStatus(const CaptureProgramRow& row, const CaptureAthleteRow& athlete, int code);
+    std::optional<EntryRow> entryOf(const CaptureProgramRow& row, const CaptureAthleteRow& athlete);
     bool updateProgram(const CaptureProgramRow& row, const QString& assignments);
 
     shell::Run& m_run;
