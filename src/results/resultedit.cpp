@@ -4,6 +4,7 @@
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
+#include "records/recordcheck.h"
 #include "results/calcstate.h"
 #include "results/captureathletes.h"
 #include "results/captureprogram.h"
@@ -198,7 +199,24 @@ bool ResultCapture::save(const CaptureProgramRow& row, const CaptureAthleteRow& 
         database.execute(QStringLiteral("update PROGRAM set NOT_CALCULATED_YET=1 where "
                                         "PROGRAMNO=") +
                          db::sqlInt(row.programNo));
+    reportRecords(row, athlete, entry);
     return true;
+}
+
+void ResultCapture::reportRecords(const CaptureProgramRow& row, const CaptureAthleteRow& athlete,
+                                  const ResultEntry& entry)
+{
+    // A result that does not count (a status other than unofficial) beats no record.
+    if (meeting::ItemTypes::PerfIsBlank(entry.performance) || statusClearsResult(entry.status) ||
+        entry.status == kUof)
+        return;
+    records::RecordCheck check(*m_run.database(), m_items, m_run.meeting());
+    const QString message =
+        check
+            .RecordsBroken(row.itemCode, entry.performance.trimmed(), entry.wind, athlete.athleteNo)
+            .captureMessage();
+    if (!message.isEmpty())
+        m_messages.information(message);
 }
 
 bool ResultCapture::capture(const CaptureProgramRow& row, const CaptureAthleteRow& athlete,

@@ -48,7 +48,8 @@ public:
     // returns false. A decimal comma is made a point and a third digit without a
     // performance is cleared in `entry`.
     bool check(const QString& itemCode, ResultEntry& entry);
-    // Writes the checked entry and refreshes the row's calculated state.
+    // Writes the checked entry, refreshes the row's calculated state and tells when the
+    // performance beat or equalled a record the meeting watches.
     bool save(const CaptureProgramRow& row, const CaptureAthleteRow& athlete,
               const ResultEntry& entry);
     // mayEdit, check and save.
@@ -62,6 +63,9 @@ private:
     bool checkStatus(const ResultEntry& entry);
     bool checkPlace(const QString& place);
     bool checkWind(const QString& itemCode, const ResultEntry& entry);
+    // "RECORDS were beaten or equalled" or "WIND Prevented a record" after a save.
+    void reportRecords(const CaptureProgramRow& row, const CaptureAthleteRow& athlete,
+                       const ResultEntry& entry);
 
     shell::Run& m_run;
     shell::Messages& m_messages;

@@ -1,6 +1,9 @@
 #include "capturefixture.h"
 
 #include "db/sqltext.h"
+#include "meeting/currentmeeting.h"
+#include "records/records.h"
+#include "records/recordsets.h"
 #include "results/resultedit.h"
 #include "results/statuscodes.h"
 
@@ -205,4 +208,27 @@ TEST_F(ResultEditTest, AMixedAgeItemReadsTheSwimmersOwnAge)
     ResultCapture capture(run());
     EXPECT_EQ(capture.itemCodeFor(programRow(final), athleteIn(final, veteran)), "FRE_____50M41W");
     EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+}
+
+TEST_F(ResultEditTest, ARecordBeatenOrEqualledIsToldWhenTheResultIsSaved)
+{
+    const qint64 set = records::RecordSets(database()).NewRecordSet({"Club records", "CLB", ""});
+    ASSERT_GT(records::Records(database(), *m_items)
+                  .NewRecord(set, m_free50, time(m_free50, 30.00),
+                             {"Holder", "Ann", "OAK", "2020/01/01"}),
+              0);
+    ASSERT_TRUE(records::RecordSets(database()).selectForMeeting(m_meetingNo, set, false, 0));
+    ASSERT_TRUE(meeting::useMeeting(run(), m_meetingNo));
+    m_sink.clear();
+    ASSERT_TRUE(capture(0, typed(time(m_free50, 30.50))));
+    EXPECT_FALSE(m_sink.saw("RECORDS were beaten or equalled"));
+    ASSERT_TRUE(capture(1, typed(time(m_free50, 29.90))));
+    EXPECT_TRUE(m_sink.saw("RECORDS were beaten or equalled\r\rCLB"));
+    m_sink.clear();
+    ASSERT_TRUE(capture(2, typed(time(m_free50, 30.00))));
+    EXPECT_TRUE(m_sink.saw("RECORDS were beaten or equalled\r\r=CLB"));
+    // Unofficial swims do not count.
+    m_sink.clear();
+    ASSERT_TRUE(capture(3, typed(time(m_free50, 29.00), QString(), kUof)));
+    EXPECT_FALSE(m_sink.saw("RECORDS"));
 }

@@ -57,6 +57,8 @@ CaptureEventsForm::CaptureEventsForm(shell::Run& run, QWidget* parent) : QDialog
         selectProgramRow(keep);
     });
     shell::onListKey(m_panel->table(), Qt::Key_Return, [this] { m_panel->editPerformance(); });
+    m_panel->takeKeysFrom(m_order);
+    m_panel->takeKeysFrom(m_program);
     resize(1200, 800);
     refresh();
     m_listener = new CaptureListener(

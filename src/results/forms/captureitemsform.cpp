@@ -56,6 +56,8 @@ CaptureItemsForm::CaptureItemsForm(shell::Run& run, QWidget* parent) : QDialog(p
         selectProgramRow(keep);
     });
     shell::onListKey(m_panel->table(), Qt::Key_Return, [this] { m_panel->editPerformance(); });
+    m_panel->takeKeysFrom(m_items);
+    m_panel->takeKeysFrom(m_program);
     resize(1250, 800);
     refresh();
     m_listener = new CaptureListener(

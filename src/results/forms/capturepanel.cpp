@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -93,6 +94,7 @@ CapturePanel::CapturePanel(shell::Run& run, bool complexView, QWidget* parent)
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { editPerformance(); });
     layout->addWidget(m_table, 1);
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    takeKeysFrom(m_order);
 }
 
 draw::MemberOrder CapturePanel::order() const
@@ -148,6 +150,7 @@ void CapturePanel::fill()
         }
     }
     m_table->resizeColumnsToContents();
+    m_table->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
 }
 
 CaptureAthleteRow CapturePanel::currentAthlete() const
@@ -175,6 +178,8 @@ void CapturePanel::afterChange(qint64 keepAthleteNo)
     refresh();
     selectAthlete(keepAthleteNo);
     emit changed();
+    // The keyboard goes on in the list of athletes, whatever had the focus before.
+    m_table->setFocus();
 }
 
 bool CapturePanel::handleKey(int key)
@@ -213,6 +218,21 @@ bool CapturePanel::handleKey(int key)
     default:
         return false;
     }
+}
+
+void CapturePanel::takeKeysFrom(QWidget* widget)
+{
+    widget->installEventFilter(this);
+}
+
+bool CapturePanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key >= Qt::Key_F3 && key <= Qt::Key_F12 && handleKey(key))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool CapturePanel::mayEditRow()

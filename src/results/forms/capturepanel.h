@@ -41,6 +41,9 @@ public:
 
     // The keys F3 to F12 of both screens.
     bool handleKey(int key);
+    // Those keys reach the panel from `widget` too, before the widget's own use of them (a
+    // combo box opens on F4).
+    void takeKeysFrom(QWidget* widget);
 
     void editPerformance();
     void runthrough();
@@ -62,6 +65,9 @@ public:
 
 signals:
     void changed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The edit dialog for one athlete; false when cancelled or refused.

@@ -48,7 +48,9 @@ EditPerformanceDialog::EditPerformanceDialog(const Setup& setup, const ResultEnt
     auto* placeRow = new QHBoxLayout;
     placeRow->addWidget(m_place);
     placeRow->addWidget(new QLabel(QStringLiteral("(Optional)"), this));
-    form->addRow(QStringLiteral("&Place"), placeRow);
+    auto* placeLabel = new QLabel(QStringLiteral("&Place"), this);
+    placeLabel->setBuddy(m_place);
+    form->addRow(placeLabel, placeRow);
     m_performance = new QLineEdit(entry.performance, this);
     m_performance->setPlaceholderText(setup.mask);
     form->addRow(QStringLiteral("P&erformance"), m_performance);
