@@ -112,6 +112,8 @@ QString RecordCheck::recordOf(qint64 recordSetNo, const QString& itemCode)
     const auto found = m_records.constFind(key);
     if (found != m_records.constEnd())
         return *found;
+    if (m_loadedSets.contains(recordSetNo))
+        return QString();
     db::Query q = m_db.openQuery(QStringLiteral("select RECORD from RECORD where RECORDSETNO = ") +
                                  db::sqlInt(recordSetNo) + QStringLiteral(" and ITEMCODE = ") +
                                  db::quoted(itemCode) +
@@ -119,6 +121,21 @@ QString RecordCheck::recordOf(qint64 recordSetNo, const QString& itemCode)
     const QString record = q.isEmpty() ? QString() : q.text(QStringLiteral("RECORD")).trimmed();
     m_records.insert(key, record);
     return record;
+}
+
+void RecordCheck::loadSet(qint64 recordSetNo)
+{
+    if (m_loadedSets.contains(recordSetNo))
+        return;
+    // Latest first, so that the first main holder of an item is the one kept.
+    db::Query q = m_db.openQuery(
+        QStringLiteral("select ITEMCODE, RECORD from RECORD where RECORDSETNO = ") +
+        db::sqlInt(recordSetNo) + QStringLiteral(" and HOLDERTYPENO = 1 order by RECORDNO desc"));
+    const QString prefix = QString::number(recordSetNo) + QLatin1Char('|');
+    for (q.first(); !q.eof(); q.next())
+        m_records.insert(prefix + q.text(QStringLiteral("ITEMCODE")),
+                         q.text(QStringLiteral("RECORD")).trimmed());
+    m_loadedSets.insert(recordSetNo);
 }
 
 QString RecordCheck::abbreviationOf(qint64 recordSetNo)

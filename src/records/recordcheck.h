@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -69,6 +70,8 @@ public:
     // The main holder's record of the item in the set; empty when none.
     QString recordOf(qint64 recordSetNo, const QString& itemCode);
     QString abbreviationOf(qint64 recordSetNo);
+    // Reads every main record of the set at once, for checks of many results.
+    void loadSet(qint64 recordSetNo);
 
 private:
     int compareAndNote(qint64 recordSetNo, const QString& itemCode, const QString& performance,
@@ -80,6 +83,7 @@ private:
     const meeting::MeetingSettings& m_settings;
     QHash<QString, QString> m_records;
     QHash<qint64, QString> m_abbreviations;
+    QSet<qint64> m_loadedSets;
 };
 
 // The record-set numbers of a list kept with the meeting settings ("12;15" or

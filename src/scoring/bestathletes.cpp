@@ -49,7 +49,7 @@ Report bestAthletes(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
     const QMap<std::pair<int, int>, PlacePointRow> table =
         PlacePointsTable(database, meeting.meetingNo()).all();
     QMap<std::pair<QString, qint64>, AthleteScore> athletes;
-    for (const PlacedResult& r : placedFinals(database, meeting.meetingNo())) {
+    for (const PlacedResult& r : placedFinals(database, meeting.meetingNo(), true)) {
         if (r.place <= 0 || r.isCombinedComponent() || items.IsNathlon(r.itemCode) ||
             items.IsRelayGroup(items.ItemGroup(r.itemCode)))
             continue;

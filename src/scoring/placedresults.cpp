@@ -3,41 +3,93 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 
+#include <QHash>
+
+#include <algorithm>
+
 namespace scoring {
 
-QList<PlacedResult> placedFinals(db::DmdCoreDbs& database, int meetingNo)
+namespace {
+
+struct EventInfo {
+    QString itemCode;
+    int nAthlon = 0;
+    bool excludesPoints = false;
+    bool excludesMedals = false;
+};
+
+struct TeamInfo {
+    int league = 0;
+    QString abbreviation;
+    QString name;
+    bool excludedFromMedals = false;
+};
+
+} // namespace
+
+QList<PlacedResult> placedFinals(db::DmdCoreDbs& database, int meetingNo, bool withNames)
 {
+    const QString meeting = db::sqlInt(meetingNo);
+    // The events and teams are few: read apart, they keep the large query narrow.
+    QHash<qint64, EventInfo> events;
+    {
+        db::Query q = database.openQuery(
+            QStringLiteral("select EVENTNO, ITEMCODE, N_ATHLON, EXCLUDEPOINTS, EXCLUDE_MEDALS from "
+                           "MYEVENT where MEETINGNO = ") +
+            meeting);
+        for (q.first(); !q.eof(); q.next())
+            events.insert(q.integer(QStringLiteral("EVENTNO")),
+                          {q.text(QStringLiteral("ITEMCODE")),
+                           int(q.integer(QStringLiteral("N_ATHLON"))),
+                           q.text(QStringLiteral("EXCLUDEPOINTS")) == QLatin1String("X"),
+                           q.text(QStringLiteral("EXCLUDE_MEDALS")) == QLatin1String("X")});
+    }
+    QHash<qint64, TeamInfo> teams;
+    {
+        db::Query q = database.openQuery(
+            QStringLiteral("select TEAMNO, LEAGUE, TEAMABRV, TEAMNAME, EXCLUDE_MEDALS from TEAM "
+                           "where MEETINGNO = ") +
+            meeting);
+        for (q.first(); !q.eof(); q.next())
+            teams.insert(q.integer(QStringLiteral("TEAMNO")),
+                         {int(q.integer(QStringLiteral("LEAGUE"))),
+                          q.text(QStringLiteral("TEAMABRV")), q.text(QStringLiteral("TEAMNAME")),
+                          q.text(QStringLiteral("EXCLUDE_MEDALS")) == QLatin1String("X")});
+    }
     db::Query q = database.openQuery(
-        QStringLiteral(
-            "select P.PARTNO, P.EVENTNO, P.ATHLETENO, P.TEAMNO, P.PERFORMANCE, P.WIND_SPEED, "
-            "P.PLACE, P.PLACESHARECOUNT, P.DISQ_STATUS, E.ITEMCODE, E.N_ATHLON, E.EXCLUDEPOINTS, "
-            "E.EXCLUDE_MEDALS, T.LEAGUE, T.TEAMABRV, T.TEAMNAME, T.EXCLUDE_MEDALS as TEAM_XCLD, "
-            "A.GENDER, A.AGE, A.SURNAME, A.FIRSTNAME from PARTICIPATE P join MYEVENT E on "
-            "E.EVENTNO = P.EVENTNO left join TEAM T on T.TEAMNO = P.TEAMNO left join ATHLETE A "
-            "on A.ATHLETENO = P.ATHLETENO where P.MEETINGNO = ") +
-        db::sqlInt(meetingNo) +
-        QStringLiteral(" and (coalesce(P.PLACE, 0) > 0 or coalesce(P.DISQ_STATUS, 0) > 0) "
-                       "order by T.LEAGUE, P.TEAMNO, A.GENDER, A.AGE, E.ITEMCODE, P.PLACE"));
+        QStringLiteral("select P.PARTNO, P.EVENTNO, P.ATHLETENO, P.TEAMNO, P.PERFORMANCE, "
+                       "P.WIND_SPEED, P.PLACE, P.PLACESHARECOUNT, P.DISQ_STATUS, A.GENDER, A.AGE") +
+        (withNames ? QStringLiteral(", A.SURNAME, A.FIRSTNAME") : QString()) +
+        QStringLiteral(" from PARTICIPATE P left join ATHLETE A on A.ATHLETENO = P.ATHLETENO "
+                       "where P.MEETINGNO = ") +
+        meeting +
+        QStringLiteral(" and (coalesce(P.PLACE, 0) > 0 or coalesce(P.DISQ_STATUS, 0) > 0)"));
     QList<PlacedResult> rows;
     rows.reserve(q.recordCount());
     for (q.first(); !q.eof(); q.next()) {
         PlacedResult r;
         r.partNo = q.integer(QStringLiteral("PARTNO"));
         r.eventNo = q.integer(QStringLiteral("EVENTNO"));
+        const auto event = events.constFind(r.eventNo);
+        if (event == events.constEnd())
+            continue;
         r.athleteNo = q.integer(QStringLiteral("ATHLETENO"));
         r.teamNo = q.integer(QStringLiteral("TEAMNO"));
-        r.itemCode = q.text(QStringLiteral("ITEMCODE"));
-        r.nAthlon = int(q.integer(QStringLiteral("N_ATHLON")));
-        r.eventExcludesPoints = q.text(QStringLiteral("EXCLUDEPOINTS")) == QLatin1String("X");
-        r.eventExcludesMedals = q.text(QStringLiteral("EXCLUDE_MEDALS")) == QLatin1String("X");
-        r.league = int(q.integer(QStringLiteral("LEAGUE")));
-        r.teamAbbreviation = q.text(QStringLiteral("TEAMABRV"));
-        r.teamName = q.text(QStringLiteral("TEAMNAME"));
-        r.teamExcludedFromMedals = q.text(QStringLiteral("TEAM_XCLD")) == QLatin1String("X");
+        r.itemCode = event->itemCode;
+        r.nAthlon = event->nAthlon;
+        r.eventExcludesPoints = event->excludesPoints;
+        r.eventExcludesMedals = event->excludesMedals;
+        const TeamInfo team = teams.value(r.teamNo);
+        r.league = team.league;
+        r.teamAbbreviation = team.abbreviation;
+        r.teamName = team.name;
+        r.teamExcludedFromMedals = team.excludedFromMedals;
         r.gender = q.text(QStringLiteral("GENDER"));
         r.age = int(q.integer(QStringLiteral("AGE")));
-        r.surname = q.text(QStringLiteral("SURNAME"));
-        r.firstName = q.text(QStringLiteral("FIRSTNAME"));
+        if (withNames) {
+            r.surname = q.text(QStringLiteral("SURNAME"));
+            r.firstName = q.text(QStringLiteral("FIRSTNAME"));
+        }
         r.performance = q.text(QStringLiteral("PERFORMANCE")).trimmed();
         r.wind = q.text(QStringLiteral("WIND_SPEED"));
         r.place = int(q.integer(QStringLiteral("PLACE")));
@@ -45,6 +97,10 @@ QList<PlacedResult> placedFinals(db::DmdCoreDbs& database, int meetingNo)
         r.disqStatus = int(q.integer(QStringLiteral("DISQ_STATUS")));
         rows.append(r);
     }
+    std::sort(rows.begin(), rows.end(), [](const PlacedResult& a, const PlacedResult& b) {
+        return std::tie(a.league, a.teamNo, a.gender, a.age, a.itemCode, a.place) <
+               std::tie(b.league, b.teamNo, b.gender, b.age, b.itemCode, b.place);
+    });
     return rows;
 }
 

@@ -13,6 +13,12 @@ PlacePoints::PlacePoints(db::DmdCoreDbs& database, const meeting::ItemTypes& ite
     : m_items(items), m_settings(settings), m_check(check),
       m_table(PlacePointsTable(database, meetingNo).all())
 {
+    if (m_check) {
+        for (const auto& [set, points] : m_settings.recordBonuses + m_settings.failStandards) {
+            Q_UNUSED(points);
+            m_check->loadSet(set);
+        }
+    }
 }
 
 qint64 PlacePoints::units(const ResultForPoints& r) const
