@@ -1,13 +1,16 @@
 #include "draw/forms/determineprogramdialog.h"
 
+#include "draw/forms/teamdrawsettings.h"
 #include "draw/programeditor.h"
 #include "meeting/meetingsettings.h"
 #include "meeting/meetingupdate.h"
+#include "shell/forms/formkeys.h"
 #include "shell/run.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QSpinBox>
 
@@ -31,6 +34,12 @@ DetermineProgramDialog::DetermineProgramDialog(shell::Run& run, QWidget* parent)
     form->addRow(QStringLiteral("Duration Days of Meeting"), m_days);
     form->addRow(QStringLiteral("Lanes in the pool"), m_lanes);
     form->addRow(QString(), m_roundSeqSame);
+    auto* teamDraws = new QHBoxLayout;
+    shell::addActionButton(teamDraws, QStringLiteral("&Constant Team Draw..."),
+                           [this] { openConstantTeamDraw(this, m_run); });
+    shell::addActionButton(teamDraws, QStringLiteral("Drawing &Patterns..."),
+                           [this] { openPatternDraw(this, m_run); });
+    form->addRow(QStringLiteral("Team draws"), teamDraws);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &DetermineProgramDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,6 +1,7 @@
 #include "draw/forms/programform.h"
 
 #include "draw/forms/determineprogramdialog.h"
+#include "draw/forms/manualdrawmenu.h"
 #include "draw/forms/programrowdialog.h"
 #include "draw/lanesettings.h"
 #include "draw/programbreaks.h"
@@ -110,6 +111,7 @@ ProgramForm::ProgramForm(shell::Run& run, QWidget* parent)
                           [this] { comparePlacedCounts(true); });
     placed->setMenu(placedMenu);
     buttons->addWidget(placed);
+    add(QStringLiteral("Draw &Manually..."), [this] { drawManually(); });
     add(QStringLiteral("Settings: Determine Program"), [this] { settings(); });
     add(QStringLiteral("Close"), [this] { accept(); });
     layout->addLayout(buttons);
@@ -286,6 +288,13 @@ void ProgramForm::cascade()
 void ProgramForm::settings()
 {
     openDetermineProgram(this, m_run);
+    refresh();
+}
+
+void ProgramForm::drawManually()
+{
+    const EventRound chosen = roundOfProgramRow(*m_run.database(), currentProgramNo());
+    openManualDraw(this, m_run, chosen.eventNo, chosen.round);
     refresh();
 }
 

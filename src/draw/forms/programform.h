@@ -34,6 +34,8 @@ public:
     void addBreak();
     void cascade();
     void settings();
+    // The manual draw menu, on the selected heat's round.
+    void drawManually();
     // Release, retract and revise the selected heat's draw or results.
     void setReleased(Publication what, bool release);
     void incrementRevision(Publication what);

@@ -1,0 +1,343 @@
+#include "draw/forms/manualdrawform.h"
+
+#include "meeting/itemtypes.h"
+#include "shell/forms/formkeys.h"
+#include "shell/messages.h"
+#include "shell/run.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace draw {
+
+namespace {
+
+enum Column {
+    Sel,
+    Surname,
+    FirstName,
+    Team,
+    PlaceBefore,
+    PerfBefore,
+    HeatBefore,
+    LaneBefore,
+    Heat,
+    Lane,
+    ColumnCount
+};
+
+QString number(int value)
+{
+    return value > 0 ? QString::number(value) : QString();
+}
+
+} // namespace
+
+QStringList manualActionTexts()
+{
+    return {QStringLiteral("Select the athletes and Drawn them randomly"),
+            QStringLiteral("Edit Lanes (and Heats) manually"),
+            QStringLiteral("Swop two Athletes of the same Team"),
+            QStringLiteral("Swop any two Athletes"), QStringLiteral("Clear the Draw")};
+}
+
+bool askHeatLane(QWidget* parent, const QString& who, QString* heat, QString* lane)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Edit Lane"));
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(new QLabel(who, &dialog));
+    auto* heatEdit = new QLineEdit(*heat, &dialog);
+    auto* laneEdit = new QLineEdit(*lane, &dialog);
+    form->addRow(QStringLiteral("&Heat"), heatEdit);
+    form->addRow(QStringLiteral("&Lane"), laneEdit);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    laneEdit->setFocus();
+    laneEdit->selectAll();
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    *heat = heatEdit->text();
+    *lane = laneEdit->text();
+    return true;
+}
+
+ManualDrawForm::ManualDrawForm(shell::Run& run, qint64 eventNo, const QString& round,
+                               ManualAction action, QWidget* parent)
+    : QDialog(parent), m_run(run), m_draw(*run.database(), run.items(), run.messages()),
+      m_action(action), m_seed(quint32(QDateTime::currentMSecsSinceEpoch()))
+{
+    setWindowTitle(QStringLiteral("Draw Athletes Manually: ") +
+                   manualActionTexts().value(int(action)));
+    auto* layout = new QVBoxLayout(this);
+    m_title = new QLabel(this);
+    QFont bold = m_title->font();
+    bold.setBold(true);
+    m_title->setFont(bold);
+    layout->addWidget(m_title);
+    auto* top = new QHBoxLayout;
+    m_order = new QComboBox(this);
+    m_order->addItems(
+        {QStringLiteral("Previous heat and place"), QStringLiteral("Previous heat and lane"),
+         QStringLiteral("This heat and lane"), QStringLiteral("Previous performance")});
+    m_order->setCurrentIndex(action == ManualAction::SelectAndDraw ? 0 : 2);
+    m_heat = new QComboBox(this);
+    auto* orderLabel = new QLabel(QStringLiteral("&Order"), this);
+    orderLabel->setBuddy(m_order);
+    auto* heatLabel = new QLabel(QStringLiteral("&Show"), this);
+    heatLabel->setBuddy(m_heat);
+    top->addWidget(orderLabel);
+    top->addWidget(m_order);
+    top->addWidget(heatLabel);
+    top->addWidget(m_heat);
+    top->addStretch(1);
+    if (action == ManualAction::SelectAndDraw)
+        top->addWidget(new QLabel(QStringLiteral("<F5> = Select/Unselect the Athlete"), this));
+    layout->addLayout(top);
+
+    m_table = new QTableWidget(0, ColumnCount, this);
+    m_table->setHorizontalHeaderLabels(
+        {QStringLiteral("Sel"), QStringLiteral("Surname"), QStringLiteral("Name"),
+         QStringLiteral("Team"), QStringLiteral("Place before"), QStringLiteral("Perf before"),
+         QStringLiteral("Heat before"), QStringLiteral("Lane before"), QStringLiteral("Heat"),
+         QStringLiteral("Lane")});
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(Surname, QHeaderView::Stretch);
+    layout->addWidget(m_table, 1);
+    if (action == ManualAction::EditLanes) {
+        connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { editLane(); });
+        shell::onListKey(m_table, Qt::Key_Return, [this] { editLane(); });
+    } else if (action != ManualAction::Clear) {
+        shell::onListKey(m_table, Qt::Key_Space, [this] { toggleSelected(); });
+    }
+
+    auto* buttons = new QHBoxLayout;
+    const auto add = [buttons](const QString& text, std::function<void()> fn) {
+        shell::addActionButton(buttons, text, std::move(fn));
+    };
+    switch (action) {
+    case ManualAction::SelectAndDraw:
+        add(QStringLiteral("&Select Places and Performances"),
+            [this] { selectPlacesAndPerformances(); });
+        add(QStringLiteral("&Draw"), [this] { drawSelected(); });
+        break;
+    case ManualAction::EditLanes:
+        add(QStringLiteral("&Edit Lane"), [this] { editLane(); });
+        add(QStringLiteral("&Verify"), [this] { verify(); });
+        add(QStringLiteral("&Accept"), [this] { acceptEdits(); });
+        break;
+    case ManualAction::SwapSameTeam:
+    case ManualAction::SwapAny:
+        add(QStringLiteral("S&wop"), [this] { swap(); });
+        break;
+    case ManualAction::Clear:
+        add(QStringLiteral("&Clear the Draw"), [this] { clearDraw(); });
+        break;
+    }
+    buttons->addStretch(1);
+    add(QStringLiteral("Close"), [this] { reject(); });
+    layout->addLayout(buttons);
+    resize(980, 620);
+
+    m_open = m_draw.open(eventNo, round);
+    if (!m_open)
+        return;
+    const RoundFacts& facts = m_draw.facts();
+    m_title->setText(run.items().ItemDescription(facts.itemCode, false) + QStringLiteral(": ") +
+                     roundText(facts.round, true).replace(QStringLiteral("the "), QString()) +
+                     QStringLiteral("  (") + QString::number(facts.heats) +
+                     (facts.heats == 1 ? QStringLiteral(" heat)") : QStringLiteral(" heats)")));
+    m_heat->addItem(QStringLiteral("Round"), -1);
+    if (!facts.isFinal())
+        for (int h = 1; h <= facts.heats; ++h)
+            m_heat->addItem(QStringLiteral("Heat ") + QString::number(h), h);
+    connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(m_heat, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    refresh();
+}
+
+void ManualDrawForm::refresh()
+{
+    const qint64 keep = currentRow() >= 0 ? m_draw.rows()[currentRow()].athleteNo : 0;
+    m_draw.sort(ManualOrder(m_order->currentIndex()));
+    const int heat = m_heat->currentData().toInt();
+    m_lineRows.clear();
+    for (int i = 0; i < m_draw.rows().size(); ++i)
+        if (heat < 0 || m_draw.rows()[i].thisHeat == QString::number(heat))
+            m_lineRows.append(i);
+    m_table->setRowCount(int(m_lineRows.size()));
+    for (int line = 0; line < m_lineRows.size(); ++line) {
+        const ManualDrawRow& r = m_draw.rows()[m_lineRows[line]];
+        const QStringList cells{r.selected ? QStringLiteral("X") : QString(),
+                                r.surname,
+                                r.firstName,
+                                r.teamAbrv,
+                                number(r.placeBefore),
+                                r.perfBefore,
+                                number(r.heatBefore),
+                                number(r.laneBefore),
+                                r.thisHeat,
+                                r.thisLane};
+        for (int c = 0; c < ColumnCount; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (c == Heat || c == Lane || c == Sel)
+                item->setTextAlignment(Qt::AlignCenter);
+            if ((c == Heat || c == Lane) && r.edited()) {
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+            }
+            m_table->setItem(line, c, item);
+        }
+    }
+    if (keep > 0)
+        selectLine(keep);
+    else if (m_table->rowCount() > 0)
+        m_table->selectRow(0);
+}
+
+int ManualDrawForm::currentRow() const
+{
+    const int line = m_table->currentRow();
+    return line >= 0 && line < m_lineRows.size() ? m_lineRows[line] : -1;
+}
+
+void ManualDrawForm::selectLine(qint64 athleteNo)
+{
+    for (int line = 0; line < m_lineRows.size(); ++line)
+        if (m_draw.rows()[m_lineRows[line]].athleteNo == athleteNo)
+            m_table->selectRow(line);
+}
+
+bool ManualDrawForm::allowed(ManualAction needed, const QString& what)
+{
+    if (m_action == needed)
+        return true;
+    m_run.messages().warning(what + QStringLiteral(" is not part of \"") +
+                             manualActionTexts().value(int(m_action)) + QStringLiteral("\""));
+    return false;
+}
+
+void ManualDrawForm::toggleSelected()
+{
+    if (m_action == ManualAction::EditLanes || m_action == ManualAction::Clear)
+        return;
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const int line = m_table->currentRow();
+    m_draw.toggleSelected(row);
+    m_table->item(line, Sel)->setText(m_draw.rows()[row].selected ? QStringLiteral("X")
+                                                                  : QString());
+    if (line + 1 < m_table->rowCount())
+        m_table->selectRow(line + 1);
+}
+
+void ManualDrawForm::selectPlacesAndPerformances()
+{
+    if (!allowed(ManualAction::SelectAndDraw, QStringLiteral("Selecting places and performances")))
+        return;
+    m_draw.selectPlacesAndPerformances();
+    refresh();
+}
+
+void ManualDrawForm::drawSelected()
+{
+    if (!allowed(ManualAction::SelectAndDraw, QStringLiteral("Drawing")))
+        return;
+    m_draw.drawSelected(m_seed);
+    m_seed = m_seed * 1103515245u + 12345u; // another draw on another click
+    refresh();
+}
+
+void ManualDrawForm::editLane()
+{
+    const int row = currentRow();
+    if (row < 0 || !allowed(ManualAction::EditLanes, QStringLiteral("Editing lanes")))
+        return;
+    const ManualDrawRow& r = m_draw.rows()[row];
+    QString heat =
+        r.thisHeat.isEmpty() && m_draw.facts().isFinal() ? QStringLiteral("0") : r.thisHeat;
+    QString lane = r.thisLane;
+    while (askHeatLane(this, r.surname + QStringLiteral(", ") + r.firstName, &heat, &lane)) {
+        if (setHeatLane(heat, lane))
+            break;
+    }
+}
+
+bool ManualDrawForm::setHeatLane(const QString& heat, const QString& lane)
+{
+    const int row = currentRow();
+    if (row < 0 || !m_draw.setHeatLane(row, heat, lane))
+        return false;
+    refresh();
+    return true;
+}
+
+void ManualDrawForm::verify()
+{
+    m_draw.verify();
+}
+
+void ManualDrawForm::acceptEdits()
+{
+    if (!m_draw.hasEdits()) {
+        m_run.messages().information(QStringLiteral("There are no edits to accept"));
+        return;
+    }
+    if (m_draw.accept())
+        refresh();
+}
+
+void ManualDrawForm::swap()
+{
+    if (m_action != ManualAction::SwapSameTeam && m_action != ManualAction::SwapAny) {
+        allowed(ManualAction::SwapAny, QStringLiteral("Swopping"));
+        return;
+    }
+    m_draw.swapSelected(m_action == ManualAction::SwapSameTeam);
+    refresh();
+}
+
+void ManualDrawForm::clearDraw()
+{
+    if (!allowed(ManualAction::Clear, QStringLiteral("Clearing the draw")))
+        return;
+    if (m_run.messages().confirm(QStringLiteral("Clear the Draw")))
+        m_draw.clearDraw();
+    refresh();
+}
+
+void ManualDrawForm::reject()
+{
+    if (m_open && m_draw.hasEdits() &&
+        !m_run.messages().confirm(QStringLiteral("OK to lose edits")))
+        return;
+    QDialog::reject();
+}
+
+void ManualDrawForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F5) {
+        toggleSelected();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace draw
