@@ -169,6 +169,7 @@ ManualDrawForm::ManualDrawForm(shell::Run& run, qint64 eventNo, const QString& r
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(m_heat, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     refresh();
+    m_table->setFocus();
 }
 
 void ManualDrawForm::refresh()
