@@ -2,6 +2,7 @@
 
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
+#include "draw/constantdraw.h"
 #include "draw/drawstore.h"
 #include "draw/events.h"
 #include "draw/heatformats.h"
@@ -100,11 +101,36 @@ CandidateList DrawEngine::firstRoundCandidates(const DrawEvent& event)
 
 bool DrawEngine::drawFirstRound(const DrawEvent& event, DrawReport& report)
 {
+    if (m_meeting.drawMethod() == kDrawConstant)
+        return drawConstantFirstRound(event, report);
     HeatFormats formats(messages());
     const QString round = HeatFormats::firstRound(event.format);
     const int heats = round == QLatin1String("F") ? 1 : formats.heatsOfRound(event.format, round);
     CandidateList candidates = firstRoundCandidates(event);
     return drawAndStore({event.eventNo}, event, round, heats, candidates, report);
+}
+
+bool DrawEngine::drawConstantFirstRound(const DrawEvent& event, DrawReport& report)
+{
+    m_failure.clear();
+    const ConstantDrawResult result =
+        constantFirstRoundDraw(m_db, m_items, messages(), event.eventNo);
+    if (!result.stored) {
+        m_failure = QStringLiteral("The constant draw of ") + event.title +
+                    QStringLiteral(" could not be stored");
+        return false;
+    }
+    if (result.drawn == 0 && result.leftovers.isEmpty()) {
+        report.empties << event.title;
+        return true;
+    }
+    if (!result.leftovers.isEmpty())
+        messages().information(QStringLiteral("Leftover from Drawing\r") +
+                               constantLeftoverReport(m_items, event.itemCode, result.leftovers)
+                                   .replace(QLatin1Char('\n'), QLatin1Char('\r')));
+    report.drawnEvents += 1;
+    report.drawnAthletes += result.drawn;
+    return true;
 }
 
 bool DrawEngine::drawCombinedRace(const QList<DrawEvent>& events, DrawReport& report)

@@ -65,6 +65,8 @@ public:
     // The first round of the event's format (or its final). False when the draw could not
     // be stored; an event without candidates goes on the report's empties and is true.
     bool drawFirstRound(const DrawEvent& event, DrawReport& report);
+    // The "Constant" method's first round: every team in its own lane (constantdraw.h).
+    bool drawConstantFirstRound(const DrawEvent& event, DrawReport& report);
     // The events of one combined race drawn together into their final, each athlete
     // stored on his own event's entry.
     bool drawCombinedRace(const QList<DrawEvent>& events, DrawReport& report);

@@ -4,6 +4,7 @@
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
 #include "draw/roundletter.h"
+#include "draw/teamlanes.h"
 #include "meeting/itemtypes.h"
 #include "shell/messages.h"
 
@@ -76,7 +77,9 @@ bool ProgramRows::addHeat(qint64 eventNo, const QString& round, int heatNo, cons
     const qint64 key = m_database.nextKeyNumber();
     if (key <= 0)
         return false;
-    return m_database.executeOneRow(addHeatSql(key, eventNo, round, heatNo, slot, randomDraw));
+    return m_database.executeOneRow(
+        addHeatSql(key, eventNo, round, heatNo, slot,
+                   randomDraw.isEmpty() ? newHeatTeamLanes(eventNo) : randomDraw));
 }
 
 bool ProgramRows::removeHeat(qint64 eventNo, const QString& round, int heatNo)
@@ -88,6 +91,21 @@ bool ProgramRows::removeHeat(qint64 eventNo, const QString& round, int heatNo)
         return false;
     }
     return true;
+}
+
+QString ProgramRows::newHeatTeamLanes(qint64 eventNo)
+{
+    db::Query q = m_database.openQuery(
+        QStringLiteral("select MEETINGNO, C_GENDER from MYEVENT where EVENTNO = ") +
+        db::sqlInt(eventNo));
+    if (!q.isOpen() || q.isEmpty())
+        return QString();
+    q.first();
+    // Mixed items have no teams' lanes of their own.
+    const QString gender = q.text("C_GENDER").trimmed();
+    if (gender != QLatin1String("M") && gender != QLatin1String("F"))
+        return QString();
+    return teamLaneListForNewHeat(m_database, m_messages, int(q.integer("MEETINGNO")), gender);
 }
 
 int ProgramRows::heatCount(qint64 eventNo, const QString& round)
@@ -166,7 +184,8 @@ QStringList ProgramRows::planStatements(qint64 eventNo, const HeatPlan& plan)
         const qint64 key = m_database.nextKeyNumber();
         if (key <= 0)
             return {};
-        statements.append(addHeatSql(key, eventNo, change.round, change.heatNo, change.slot, {}));
+        statements.append(addHeatSql(key, eventNo, change.round, change.heatNo, change.slot,
+                                     newHeatTeamLanes(eventNo)));
     }
     if (plan.removeAll)
         statements.append(QStringLiteral("delete from PROGRAM where EVENTNO = ") +

@@ -97,6 +97,8 @@ private:
     QString addHeatSql(qint64 key, qint64 eventNo, const QString& round, int heatNo,
                        const HeatSlot& slot, const QString& randomDraw) const;
     int heatCount(qint64 eventNo, const QString& round);
+    // The teams' lanes a new heat of the event starts with (empty for mixed items).
+    QString newHeatTeamLanes(qint64 eventNo);
 
     db::DmdCoreDbs& m_database;
     shell::Messages& m_messages;

@@ -43,7 +43,15 @@ QString teamLaneListForNewHeat(db::DmdCoreDbs& database, shell::Messages& messag
     if (gender != QLatin1String("M") && gender != QLatin1String("F"))
         messages.internalError(460301, QStringLiteral("New gender type: the program will "
                                                       "select all genders"));
-    return teamList(database, meetingNo, genderCondition(gender)).join(QLatin1Char(';'));
+    // The heat keeps 120 characters: whole teams only, the first ones in order.
+    QString list;
+    for (const QString& team : teamList(database, meetingNo, genderCondition(gender))) {
+        const QString longer = list.isEmpty() ? team : list + QLatin1Char(';') + team;
+        if (longer.size() > kTeamLaneListWidth)
+            break;
+        list = longer;
+    }
+    return list;
 }
 
 ConstantTeamLanes::ConstantTeamLanes(db::DmdCoreDbs& database, shell::Messages& messages,

@@ -13,9 +13,13 @@ class Messages;
 
 namespace draw {
 
+// The width of PROGRAM.RANDOMDRAW.
+inline constexpr int kTeamLaneListWidth = 120;
+
 // The list of team lanes a new heat is given (PROGRAM.RANDOMDRAW): the abbreviations of
 // the teams with athletes of the gender ("M" or "F"), in abbreviation order, joined by
-// ";". Another gender is an internal error and takes every team.
+// ";", as many as the column holds. Another gender is an internal error and takes every
+// team.
 QString teamLaneListForNewHeat(db::DmdCoreDbs& database, shell::Messages& messages, int meetingNo,
                                const QString& gender);
 

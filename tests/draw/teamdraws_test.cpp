@@ -2,6 +2,7 @@
 
 #include "db/sqltext.h"
 #include "draw/constantdraw.h"
+#include "draw/drawengine.h"
 #include "draw/patterndraw.h"
 #include "draw/teamlanes.h"
 #include "meeting/itemtypes.h"
@@ -162,6 +163,47 @@ TEST_F(TeamDrawsTest, RenumberingGivesTheBendRacesTheirPatternAndTeamLanesInProg
     EXPECT_TRUE(report.contains("MALE TEAM NUMBERS: 1=AAA"));
     EXPECT_TRUE(report.contains("FEMALE TEAM NUMBERS: 1=EEE"));
     EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+}
+
+TEST_F(TeamDrawsTest, NewHeatsStartWithTheTeamsOfTheirGenderAsFarAsTheColumnHolds)
+{
+    const qint64 girls = addSelected("FRE_____50F11W");
+    saveFormat(girls, "2,3,2");
+    EXPECT_EQ(
+        value("select list(distinct RANDOMDRAW) from PROGRAM where EVENTNO = " + db::sqlInt(girls)),
+        "AAA;BBB;CCC;DDD");
+    // 40 more teams of five letters: the list stops at the last whole team within 120.
+    for (int i = 0; i < 40; ++i)
+        addTeam(QString("T%1").arg(i, 4, 10, QChar('0')));
+    const QString list = draw::teamLaneListForNewHeat(database(), messages(), m_meetingNo, "M");
+    EXPECT_LE(list.size(), draw::kTeamLaneListWidth);
+    EXPECT_GT(list.size(), draw::kTeamLaneListWidth - 6);
+    EXPECT_TRUE(list.startsWith("AAA;BBB;CCC;DDD;EEE;T0000;"));
+    const qint64 boys = addSelected("FRE_____50M11W");
+    saveFormat(boys, "3,3,2");
+    EXPECT_EQ(value("select min(RANDOMDRAW) from PROGRAM where EVENTNO = " + db::sqlInt(boys)),
+              list);
+}
+
+TEST_F(TeamDrawsTest, TheConstantMethodTakesOverTheFirstRoundDraw)
+{
+    changeMeeting({{"DRAW_METHOD", "7"}});
+    draw::ConstantTeamLanes(database(), messages(), m_meetingNo).setLanes("F", {"BBB", "AAA"});
+    const qint64 event = addSelected("BCK_____50F11W");
+    QList<qint64> swimmers;
+    for (const char* team : {"AAA", "BBB"}) {
+        swimmers.append(addSwimmer(m_teams[team], team, "F"));
+        enterSwimmer(event, swimmers.last());
+    }
+    draw::DrawRandom random(5);
+    draw::DrawEngine engine(database(), *m_items, run().meeting(), random);
+    const std::optional<draw::DrawEvent> read = engine.readEvent(event);
+    ASSERT_TRUE(read);
+    draw::DrawReport report;
+    ASSERT_TRUE(engine.drawFirstRound(*read, report));
+    EXPECT_EQ(report.drawnAthletes, 2);
+    EXPECT_EQ(where(event, "F", swimmers[0]), "0/2"); // AAA keeps lane 2
+    EXPECT_EQ(where(event, "F", swimmers[1]), "0/1");
 }
 
 } // namespace
