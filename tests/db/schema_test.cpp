@@ -209,15 +209,17 @@ TEST_F(SchemaTest, EventTriggersAreCreatedListedAndDropped)
 {
     // The empty database comes with the triggers that tell capture screens of new results.
     const QString schemaTriggers =
-        "TRIGGER_FINAL_UPDATED on PARTICIPATE\rTRIGGER_RACE_UPDATED on HEATPART";
+        "TRIGGER_FINAL_UPDATED on PARTICIPATE\rTRIGGER_PROGRAM_UPDATED on PROGRAM\r"
+        "TRIGGER_RACE_UPDATED on HEATPART";
     EXPECT_EQ(db::listUserTriggers(database()), schemaTriggers);
     ASSERT_TRUE(db::createEventTrigger(database(), "TRIGGER_RACE_DONE", "EIF_RACE", "RACE_DONE"));
     EXPECT_EQ(db::listUserTriggers(database()),
-              "TRIGGER_FINAL_UPDATED on PARTICIPATE\rTRIGGER_RACE_DONE on EIF_RACE\r"
-              "TRIGGER_RACE_UPDATED on HEATPART");
+              "TRIGGER_FINAL_UPDATED on PARTICIPATE\rTRIGGER_PROGRAM_UPDATED on PROGRAM\r"
+              "TRIGGER_RACE_DONE on EIF_RACE\rTRIGGER_RACE_UPDATED on HEATPART");
     ASSERT_TRUE(db::dropTrigger(database(), "TRIGGER_RACE_DONE"));
     EXPECT_EQ(db::listUserTriggers(database()), schemaTriggers);
     ASSERT_TRUE(db::dropTrigger(database(), "TRIGGER_RACE_UPDATED"));
     ASSERT_TRUE(db::dropTrigger(database(), "TRIGGER_FINAL_UPDATED"));
+    ASSERT_TRUE(db::dropTrigger(database(), "TRIGGER_PROGRAM_UPDATED"));
     EXPECT_EQ(db::listUserTriggers(database()), "No user-created triggers");
 }

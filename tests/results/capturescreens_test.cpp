@@ -317,7 +317,20 @@ TEST_F(CaptureScreensTest, AResultCapturedByAnotherProgramAppearsWithoutReopenin
         return false;
     };
     EXPECT_TRUE(waitUntil(shown)) << "the screen did not refresh";
+    // The heat's state is written after the swimmer's row, and is heard too.
+    EXPECT_TRUE(waitUntil([&] {
+        return cell(form.programTable(), rowOf(form, m_heat), calculatedColumn()) == "Calc";
+    }));
     EXPECT_EQ(form.currentProgramNo(), m_heat);
-    EXPECT_EQ(cell(form.programTable(), rowOf(form, m_heat), calculatedColumn()), "Calc");
+
+    // Places calculated by another program clear the red column on this screen.
+    ASSERT_EQ(testing_support::runCli({"--db", m_path, "places", "calc", QString::number(m_event),
+                                       "--meeting", QString::number(m_meetingNo)},
+                                      &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(waitUntil([&] {
+        return cell(form.programTable(), rowOf(form, m_heat), calculatedColumn()).isEmpty();
+    })) << "the calculated state did not reach the screen";
     grab(form, "capture-refreshed");
 }
