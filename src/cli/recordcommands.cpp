@@ -28,6 +28,28 @@ std::optional<records::RecordSetRow> setByAbbreviation(cli::Context& ctx, db::Dm
     return set;
 }
 
+// The database and the set named by the first of `words` arguments; on failure the exit
+// code is in `*code`.
+struct NamedSet {
+    db::DmdCoreDbs* database = nullptr;
+    records::RecordSetRow set;
+};
+
+std::optional<NamedSet> namedSet(cli::Context& ctx, int words, int* code)
+{
+    *code = cli::WrongCommandLine;
+    if (!ctx.expectArgs(words))
+        return std::nullopt;
+    *code = cli::Failed;
+    db::DmdCoreDbs* database = ctx.database();
+    if (!database)
+        return std::nullopt;
+    const auto set = setByAbbreviation(ctx, *database, ctx.args[0]);
+    if (!set)
+        return std::nullopt;
+    return NamedSet{database, *set};
+}
+
 int recordsetList(cli::Context& ctx)
 {
     if (!ctx.expectArgs(0))
@@ -71,14 +93,12 @@ int recordsetNew(cli::Context& ctx)
 
 int recordsetDelete(cli::Context& ctx)
 {
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = ctx.database();
-    if (!database)
-        return cli::Failed;
-    const auto set = setByAbbreviation(ctx, *database, ctx.args[0]);
-    if (!set)
-        return cli::Failed;
+    int code = 0;
+    const auto named = namedSet(ctx, 1, &code);
+    if (!named)
+        return code;
+    db::DmdCoreDbs* database = named->database;
+    const records::RecordSetRow* set = &named->set;
     const int count = database->ZSqlCount(
         QStringLiteral("RECORD"), QStringLiteral("RECORDSETNO = ") + db::sqlInt(set->recordSetNo));
     if (!ctx.messages().confirm(QStringLiteral("Delete the recordset ") + set->name +
@@ -91,14 +111,12 @@ int recordsetDelete(cli::Context& ctx)
 
 int recordsetShow(cli::Context& ctx)
 {
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = ctx.database();
-    if (!database)
-        return cli::Failed;
-    const auto set = setByAbbreviation(ctx, *database, ctx.args[0]);
-    if (!set)
-        return cli::Failed;
+    int code = 0;
+    const auto named = namedSet(ctx, 1, &code);
+    if (!named)
+        return code;
+    db::DmdCoreDbs* database = named->database;
+    const records::RecordSetRow* set = &named->set;
     const meeting::ItemTypes& items = ctx.run().items();
     QJsonArray rows;
     for (const records::RecordRow& r : records::Records(*database, items).ofSet(set->recordSetNo)) {
@@ -185,14 +203,12 @@ int recordSet(cli::Context& ctx)
     holder.team = ctx.takeOption(QStringLiteral("--team"));
     holder.date = ctx.takeOption(QStringLiteral("--date"));
     const bool coHolder = ctx.takeFlag(QStringLiteral("--co"));
-    if (!ctx.expectArgs(coHolder ? 2 : 3))
-        return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = ctx.database();
-    if (!database)
-        return cli::Failed;
-    const auto set = setByAbbreviation(ctx, *database, ctx.args[0]);
-    if (!set)
-        return cli::Failed;
+    int code = 0;
+    const auto named = namedSet(ctx, coHolder ? 2 : 3, &code);
+    if (!named)
+        return code;
+    db::DmdCoreDbs* database = named->database;
+    const records::RecordSetRow* set = &named->set;
     records::Records records(*database, ctx.run().items());
     const QString itemCode = ctx.args[1].trimmed().toUpper();
     qint64 no = 0;

@@ -45,7 +45,9 @@ void printFindings(cli::Context& ctx, const records::SwimItemFindings& findings,
         ctx.out << "No errors were found\n";
 }
 
-int checkSwimming(cli::Context& ctx)
+// The check runs silently, as before the items screen: its listing speaks when something
+// is wrong. The repair asks its two questions and says itself whether anything was wrong.
+int checkOrRepair(cli::Context& ctx, bool repair)
 {
     records::SwimItemTarget kind;
     const qint64 number = target(ctx, &kind);
@@ -54,27 +56,21 @@ int checkSwimming(cli::Context& ctx)
     if (number <= 0)
         return cli::Failed;
     records::SwimItemFindings findings;
-    // Silent, as before the items screen: the listing speaks when something is wrong.
-    const bool invalid = records::SwimItemCheck(*ctx.database(), ctx.run().items())
-                             .check(kind, number, false, &findings);
-    printFindings(ctx, findings, true);
-    return invalid ? cli::Failed : cli::Success;
+    records::SwimItemCheck check(*ctx.database(), ctx.run().items());
+    const bool failed = repair ? check.fix(kind, number, true, &findings) || findings.stopped
+                               : check.check(kind, number, false, &findings);
+    printFindings(ctx, findings, !repair);
+    return failed ? cli::Failed : cli::Success;
+}
+
+int checkSwimming(cli::Context& ctx)
+{
+    return checkOrRepair(ctx, false);
 }
 
 int repairSwimming(cli::Context& ctx)
 {
-    records::SwimItemTarget kind;
-    const qint64 number = target(ctx, &kind);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (number <= 0)
-        return cli::Failed;
-    records::SwimItemFindings findings;
-    const bool refused = records::SwimItemCheck(*ctx.database(), ctx.run().items())
-                             .fix(kind, number, true, &findings);
-    // The repair's own messages have said whether anything was wrong.
-    printFindings(ctx, findings, false);
-    return refused || findings.stopped ? cli::Failed : cli::Success;
+    return checkOrRepair(ctx, true);
 }
 
 const cli::Command kCheck("item check-swimming", "[--recordset ABRV | --meeting N] [--json]",
