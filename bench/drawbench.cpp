@@ -4,13 +4,17 @@
 // engine needs to write the same heat rows with prepared statements in one transaction:
 // the limit.
 //
-// usage: drawbench [ROUNDS]   (default 5; the best round of each is reported)
+// usage: drawbench [ROUNDS] [--no-forced-writes]
+//   ROUNDS: default 5; the best round of each is reported. --no-forced-writes leaves the
+//   page writes to the system's cache, to see the cost of the work without the commits'
+//   waits for the disk (each event's draw commits once; the limit commits once in all).
 
 #include "championship.h"
 
 #include "db/dmdcoredbs.h"
 #include "db/fbclient.h"
 #include "db/sqltext.h"
+#include "db/statementblocks.h"
 #include "draw/drawall.h"
 #include "draw/drawengine.h"
 #include "meeting/currentmeeting.h"
@@ -115,7 +119,8 @@ double limitOnce(bench::Meeting& m, const QList<HeatRow>& rows, qint64 eventNo =
                      db::sqlInt(m.meetingNo) + event);
     database.execute(QStringLiteral("update PARTICIPATE set LANE = 0 where MEETINGNO = ") +
                      db::sqlInt(m.meetingNo) + event);
-    qint64 key = database.nextKeyNumber() + 1;
+    // The keys drawn from the sequence as the draw does, so that later draws do not meet them.
+    qint64 key = db::StatementBlocks::reserveKeys(database, int(rows.size()), nullptr);
     const double taken = bench::timedTransaction(m, [&](ThrowStatusWrapper& status,
                                                         IAttachment* att, ITransaction* tra) {
         IStatement* insert = att->prepare(
@@ -160,6 +165,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+    const bool forcedWrites = !(argc > 2 && QByteArrayView(argv[2]) == "--no-forced-writes");
     QTemporaryDir dir;
     bench::useScratchHome(dir.path());
     const auto generated = bench::championshipEntries();
@@ -167,6 +173,11 @@ int main(int argc, char** argv)
     const QString empty = bench::createEmptyDatabase(dir.path());
     if (file.isEmpty() || empty.isEmpty())
         return 1;
+    db::DbError error;
+    if (!forcedWrites && !db::FbAttachment::setForcedWrites(empty, false, &error)) {
+        std::fprintf(stderr, "forced writes: %s\n", qPrintable(error.message));
+        return 1;
+    }
 
     bench::Meeting m = bench::openMeeting(dir.path(), empty, QStringLiteral("draw"),
                                           generated.itemCodes + QStringList{kBigEvent});
@@ -185,8 +196,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the program could not be made\n");
         return 1;
     }
-    std::printf("meeting: %d swimmers, %d entries + 100 in one event, %d events, %d lanes\n",
-                athletes, entries, int(generated.itemCodes.size()) + 1, kLanes);
+    std::printf("meeting: %d swimmers, %d entries + 100 in one event, %d events, %d lanes, "
+                "forced writes %s\n",
+                athletes, entries, int(generated.itemCodes.size()) + 1, kLanes,
+                forcedWrites ? "on" : "off");
 
     draw::DrawRandom random(2026);
     draw::DrawEngine engine(database, m.run->items(), m.run->meeting(), random);

@@ -1,6 +1,7 @@
 #include "draw/drawstore.h"
 
 #include "db/dmdcoredbs.h"
+#include "db/preparedstatement.h"
 #include "db/sqltext.h"
 #include "db/statementblocks.h"
 
@@ -44,43 +45,59 @@ bool DrawStore::run(const QStringList& statements, const QString& round,
         if (key == 0)
             return false;
     }
-    if (!m_db.startBatch()) {
-        m_failure = m_db.lastError().message;
+    // A transaction of its own: the old draw goes and the new one comes together or not
+    // at all, whatever else the run has open.
+    db::FbAttachment* attachment = m_db.attachment();
+    db::FbTransaction transaction(db::TransactionKind::Modify);
+    db::DbError error;
+    if (!attachment || !transaction.start(*attachment, &error)) {
+        m_failure = attachment ? error.message : QStringLiteral("Not connected.");
         return false;
     }
-    db::StatementBlocks blocks(m_db);
     bool ok = true;
-    for (const QString& sql : statements)
-        ok = ok && blocks.add(sql);
-    for (const DrawCandidate& c : candidates) {
-        if (!ok)
-            break;
-        if (final) {
-            ok = blocks.add(QStringLiteral("update PARTICIPATE set LANE = ") + db::sqlInt(c.lane) +
-                            QStringLiteral(" where EVENTNO = ") + db::sqlInt(c.eventNo) +
-                            QStringLiteral(" and ATHLETENO = ") + db::sqlInt(c.athleteNo) +
-                            QStringLiteral(" and MEETINGNO = ") + db::sqlInt(m_meetingNo));
-        } else {
-            ok = blocks.add(QStringLiteral("insert into HEATPART (HEATPARTNO, EVENTNO, ROUND, "
-                                           "HEATNO, ATHLETENO, LANE, MEETINGNO, DISQ_STATUS, "
-                                           "PERFORMANCE, PLACE, E_PLACE) values (") +
-                            db::sqlInt(key++) + QLatin1Char(',') + db::sqlInt(c.eventNo) +
-                            QLatin1Char(',') + db::quoted(round) + QLatin1Char(',') +
-                            db::sqlInt(c.heat) + QLatin1Char(',') + db::sqlInt(c.athleteNo) +
-                            QLatin1Char(',') + db::sqlInt(c.lane) + QLatin1Char(',') +
-                            db::sqlInt(m_meetingNo) + QStringLiteral(",0,'',0,0)"));
+    for (const QString& sql : statements) {
+        ok = ok && db::fbExecute(*attachment, transaction, sql, &error);
+    }
+    if (ok && !candidates.isEmpty()) {
+        // One prepared statement for all the rows: a draw writes as fast as the engine
+        // takes the rows.
+        db::PreparedStatement row(
+            *attachment, transaction,
+            final ? QStringLiteral("update PARTICIPATE set LANE = ? where EVENTNO = ? "
+                                   "and ATHLETENO = ? and MEETINGNO = ?")
+                  : QStringLiteral("insert into HEATPART (HEATPARTNO, EVENTNO, ROUND, "
+                                   "HEATNO, ATHLETENO, LANE, MEETINGNO, DISQ_STATUS, "
+                                   "PERFORMANCE, PLACE, E_PLACE) values (?, ?, ?, ?, ?, "
+                                   "?, ?, 0, '', 0, 0)"));
+        ok = row.isValid();
+        for (const DrawCandidate& c : candidates) {
+            if (!ok)
+                break;
+            if (final) {
+                row.setInt(0, c.lane);
+                row.setInt(1, c.eventNo);
+                row.setInt(2, c.athleteNo);
+                row.setInt(3, m_meetingNo);
+            } else {
+                row.setInt(0, key++);
+                row.setInt(1, c.eventNo);
+                row.setText(2, round);
+                row.setInt(3, c.heat);
+                row.setInt(4, c.athleteNo);
+                row.setInt(5, c.lane);
+                row.setInt(6, m_meetingNo);
+            }
+            ok = row.execute();
         }
+        if (!ok)
+            error = row.error();
     }
-    ok = ok && blocks.flush();
-    if (!ok) {
-        m_failure = blocks.failure();
-        m_db.rollbackBatch();
+    if (!ok || !transaction.commit(&error)) {
+        m_failure = error.message;
+        transaction.rollback(nullptr);
         return false;
     }
-    if (!m_db.commitBatch()) {
-        m_failure = m_db.lastError().message;
-        return false;
-    }
+    m_db.refreshReads();
     return true;
 }
 

@@ -68,10 +68,21 @@ TEST_F(DrawScreenTest, DrawAllFirstRoundsThenLookAtTheDrawInformation)
         << info->lines().last().toStdString();
     info->close();
 
-    // The final is not drawn yet: said so, no window.
+    // The final is not drawn yet: the last round drawn is shown instead.
     form.selectRound("F");
+    info = form.showDrawInformation();
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->heading().startsWith("100m Freestyle 13 Male   Round A"));
+    info->close();
+
+    // Nothing drawn at all: said so, no window.
+    form.selectRound("A");
+    m_sink.answerYes();
+    form.clearRound();
+    EXPECT_EQ(count("HEATPART", "EVENTNO = " + db::sqlInt(m_heats)), 0);
+    form.selectRound("A");
     EXPECT_EQ(form.showDrawInformation(), nullptr);
-    EXPECT_TRUE(m_sink.saw("Round F of 100m Freestyle 13 Male is not drawn yet."));
+    EXPECT_TRUE(m_sink.saw("Round A of 100m Freestyle 13 Male is not drawn yet."));
 }
 
 TEST_F(DrawScreenTest, DrawOneRoundWithDetailsAndClearIt)

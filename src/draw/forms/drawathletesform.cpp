@@ -181,19 +181,28 @@ ListWindow* DrawAthletesForm::showDrawInformation()
     const EventDrawState* s = current();
     if (!s)
         return nullptr;
-    const QString round = m_round->currentData().toString();
-    const QList<DrawnAthlete> athletes =
+    QString round = m_round->currentData().toString();
+    QList<DrawnAthlete> athletes =
         drawnAthletes(*m_run.database(), m_run.currentMeetingNo(), s->eventNo, round);
+    // The round box offers the round to draw next; its listing falls back to the last drawn.
+    if (athletes.isEmpty() && !s->lastRoundDrawn.isEmpty() && s->lastRoundDrawn != round) {
+        round = s->lastRoundDrawn;
+        athletes = drawnAthletes(*m_run.database(), m_run.currentMeetingNo(), s->eventNo, round);
+    }
     if (athletes.isEmpty()) {
         m_run.messages().information(QStringLiteral("Round ") + round + QStringLiteral(" of ") +
                                      s->title + QStringLiteral(" is not drawn yet."));
         return nullptr;
     }
     const QStringList lines = drawInformationLines(athletes);
-    return ListWindow::showList(this, QStringLiteral("Draw Information"),
-                                s->title + QStringLiteral("   ") + m_round->currentText() +
-                                    QLatin1Char('\n') + lines.first(),
-                                lines.mid(1));
+    const QString roundName =
+        round == QLatin1String("F") ? QStringLiteral("Final") : QStringLiteral("Round ") + round;
+    ListWindow* window = ListWindow::showList(this, QStringLiteral("Draw Information"),
+                                              s->title + QStringLiteral("   ") + roundName +
+                                                  QLatin1Char('\n') + lines.first(),
+                                              lines.mid(1));
+    window->resize(std::max(window->width(), 960), std::max(window->height(), 560));
+    return window;
 }
 
 void openDrawAthletes(QWidget* parent, shell::Run& run)
