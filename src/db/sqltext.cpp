@@ -14,4 +14,9 @@ QString sqlInt(qint64 value)
     return QString::number(value);
 }
 
+QString sqlReal(double value)
+{
+    return QString::number(value, 'g', 17);
+}
+
 } // namespace db

@@ -1,0 +1,234 @@
+#include "sched/packing.h"
+
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "draw/programeditor.h"
+#include "meeting/itemtypes.h"
+#include "meeting/meetingsettings.h"
+#include "shell/configstore.h"
+#include "shell/run.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace sched {
+
+namespace {
+
+// Half a second: what rounding to the second may leave of a full day.
+constexpr double kFullDay = 1.0 - 0.5 / 86400.0;
+
+QString slotText(int day, double time)
+{
+    return QStringLiteral("Day ") + QString::number(day) + QLatin1Char(' ') +
+           timeOfFraction(time).toString(QStringLiteral("hh:mm"));
+}
+
+int findRow(const QList<StationRow>& rows, qint64 programNo)
+{
+    for (int i = 0; i < rows.size(); ++i) {
+        if (rows[i].programNo == programNo)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+void DayClock::add(double days)
+{
+    time += days;
+    while (time >= kFullDay) {
+        time -= 1.0;
+        ++day;
+    }
+}
+
+void DayClock::normaliseShifted()
+{
+    while (time >= 0.9995) {
+        time -= 1.0;
+        ++day;
+    }
+    while (time < -0.0005) {
+        time += 1.0;
+        --day;
+    }
+}
+
+std::optional<double> parseStartTime(const QString& text, shell::Messages& messages)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        messages.warning(QStringLiteral("The Starting Time is empty"));
+        return std::nullopt;
+    }
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"));
+    const QRegularExpressionMatch m = form.match(t);
+    const QTime time = m.hasMatch() ? QTime(m.captured(1).toInt(), m.captured(2).toInt(),
+                                            m.captured(3).isEmpty() ? 0 : m.captured(3).toInt())
+                                    : QTime();
+    if (!time.isValid() || time.msecsSinceStartOfDay() <= 30000) {
+        messages.warning(QStringLiteral("Enter a valid Starting Time"));
+        return std::nullopt;
+    }
+    return dayFraction(time);
+}
+
+QList<PackedSlot> packSlots(const QList<StationRow>& rows, const Durations& durations, int day,
+                            double time, bool heatsShareSlot)
+{
+    QList<PackedSlot> placedSlots;
+    QHash<QString, PackedSlot> firstHeats; // by event and round
+    DayClock clock{day, time};
+    clock.add(0);
+    for (int i = 0; i < rows.size(); ++i) {
+        const StationRow& r = rows[i];
+        if (i > 0)
+            clock.add(durations.changeover(rows[i - 1].itemCode, r.itemCode));
+        PackedSlot slot{r.programNo, clock.day, clock.time};
+        const QString roundKey = QString::number(r.eventNo) + r.round;
+        if (heatsShareSlot && r.heatNo >= 2 && firstHeats.contains(roundKey)) {
+            slot.day = firstHeats[roundKey].day;
+            slot.time = firstHeats[roundKey].time;
+        }
+        if (r.heatNo == 1)
+            firstHeats.insert(roundKey, slot);
+        placedSlots.append(slot);
+        clock.add(r.duration);
+    }
+    return placedSlots;
+}
+
+Packing::Packing(shell::Run& run) : m_run(run) {}
+
+int Packing::lastStartDay() const
+{
+    const int day = m_run.config().readInt(QStringLiteral("SCHED_START_DAY"));
+    return day > 0 ? day : 1;
+}
+
+QString Packing::lastStartTime() const
+{
+    const QString time = m_run.config().readText(QStringLiteral("SCHED_START_TIME"));
+    return time.isEmpty() ? QStringLiteral("09:00") : time;
+}
+
+bool Packing::pack(const Station& station, PackOrder order, qint64 fromProgramNo, int day,
+                   const QString& startTime, bool ask)
+{
+    shell::Messages& messages = m_run.messages();
+    const std::optional<double> time = parseStartTime(startTime, messages);
+    if (!time)
+        return false;
+    if (day <= 0) {
+        messages.warning(QStringLiteral("Why is the day 0?"));
+        day = 1;
+    }
+    if (!confirmTimeParameters(m_run))
+        return false;
+    const StationRows program(m_run);
+    const QList<StationRow> rows = program.of(station, order);
+    if (rows.isEmpty()) {
+        messages.warning(QStringLiteral("No Items"));
+        return false;
+    }
+    const int from = findRow(rows, fromProgramNo);
+    if (from < 0) {
+        const StationRow* row = program.find(fromProgramNo);
+        messages.warning(row ? QStringLiteral("The row to start from belongs to the station ") +
+                                   row->station.name() + QStringLiteral(", not to the station ") +
+                                   station.name() + QLatin1Char('.')
+                             : QStringLiteral("Select the row to start packing from."));
+        return false;
+    }
+    const QList<StationRow> packed = rows.mid(from);
+    if (!station.isTrack()) {
+        QStringList unknown;
+        for (const StationRow& r : packed) {
+            if (r.athletes <= 0)
+                unknown.append(m_run.items().ItemDescription(r.itemCode, false));
+        }
+        if (!unknown.isEmpty()) {
+            unknown.removeDuplicates();
+            messages.warning(QStringLiteral("Packing field Events requires the Athletecount\r\r") +
+                             unknown.join(QLatin1Char('\r')));
+            return false;
+        }
+    }
+    if (ask &&
+        !messages.confirm(QStringLiteral("Pack the Station starting at ") + slotText(day, *time) +
+                          QStringLiteral("\r\rThe order shown in the grid is the order "
+                                         "that will be packed.")))
+        return false;
+    const QList<PackedSlot> placedSlots =
+        packSlots(packed, program.durations(), day, *time, m_run.meeting().roundSeqSame());
+    if (!write(placedSlots))
+        return false;
+    m_run.config().writeInt(QStringLiteral("SCHED_START_DAY"), day);
+    m_run.config().writeText(QStringLiteral("SCHED_START_TIME"),
+                             timeOfFraction(*time).toString(QStringLiteral("hh:mm")));
+    return true;
+}
+
+bool Packing::shift(const Station& station, PackOrder shownOrder, qint64 fromProgramNo, int minutes)
+{
+    shell::Messages& messages = m_run.messages();
+    if (shownOrder != PackOrder::Time) {
+        messages.warning(QStringLiteral("The Events must be ordered by Time\rbefore you can use "
+                                        "this facility."));
+        return false;
+    }
+    const QList<StationRow> rows = StationRows(m_run).of(station, PackOrder::Time);
+    const int from = findRow(rows, fromProgramNo);
+    if (from < 0) {
+        messages.warning(QStringLiteral("Select the row to shift from."));
+        return false;
+    }
+    QList<PackedSlot> placedSlots;
+    for (int i = from; i < rows.size(); ++i) {
+        if (!rows[i].time.isValid())
+            continue; // a row without a time has nothing to shift
+        DayClock clock{std::max(rows[i].day, 1), dayFraction(rows[i].time) + minutes * kMinute};
+        clock.normaliseShifted();
+        if (clock.day < 1) {
+            messages.warning(QStringLiteral("You cannot shift an event to before the first day "
+                                            "of the meeting."));
+            return false;
+        }
+        placedSlots.append({rows[i].programNo, clock.day, std::max(clock.time, 0.0)});
+    }
+    return write(placedSlots);
+}
+
+bool Packing::write(const QList<PackedSlot>& placedSlots)
+{
+    db::DmdCoreDbs& database = *m_run.database();
+    if (!database.startBatch())
+        return false;
+    for (const PackedSlot& s : placedSlots) {
+        // Rounded to the second, a time just short of midnight is the next day's 00:00:00.
+        int day = s.day;
+        double time = s.time;
+        if (std::llround(time * 86400.0) >= 86400) {
+            time = 0;
+            ++day;
+        }
+        if (!database.batchExecute(
+                QStringLiteral("update PROGRAM set DAY_SEQ = ") + db::sqlInt(day) +
+                QStringLiteral(", THETIME = ") +
+                db::quoted(timeOfFraction(time).toString(QStringLiteral("hh:mm:ss"))) +
+                QStringLiteral(" where PROGRAMNO = ") + db::sqlInt(s.programNo))) {
+            database.rollbackBatch();
+            return false;
+        }
+    }
+    if (!database.commitBatch())
+        return false;
+    draw::ProgramEditor(m_run).renumber(false);
+    return true;
+}
+
+} // namespace sched
