@@ -14,6 +14,7 @@
 #include "meeting/forms/meetingscreens.h"
 #include "records/forms/recordsetsform.h"
 #include "results/forms/captureeventsform.h"
+#include "sched/forms/schedulerform.h"
 #include "scoring/forms/afterform.h"
 #include "scoring/forms/winnersform.h"
 
@@ -22,7 +23,10 @@ shell::ScreenOpeners screenOpeners()
     shell::ScreenOpeners o;
     o.openManageData = &backup::openManageData;
     o.openItems = &draw::openItems;
-    o.openProgram = &draw::openProgram;
+    // The program screen offers the scheduler, an area above its own.
+    o.openProgram = [](QWidget* parent, shell::Run& run) {
+        draw::openProgram(parent, run, &sched::openScheduler);
+    };
     // "7. Sheets " opens the Before screen: the draws, then the printing of sheets.
     o.openSheets = [](QWidget* parent, shell::Run& run) {
         draw::openBefore(parent, run, {{QStringLiteral("&Print Sheets"), nullptr}});

@@ -42,8 +42,9 @@ QString releaseText(const ProgramLine& l)
 }
 } // namespace
 
-ProgramForm::ProgramForm(shell::Run& run, QWidget* parent)
-    : QDialog(parent), m_run(run), m_items(run.items()), m_meetingNo(run.currentMeetingNo())
+ProgramForm::ProgramForm(shell::Run& run, QWidget* parent, Opener openScheduler)
+    : QDialog(parent), m_run(run), m_items(run.items()), m_meetingNo(run.currentMeetingNo()),
+      m_openScheduler(std::move(openScheduler))
 {
     setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Program"));
     auto* layout = new QVBoxLayout(this);
@@ -113,6 +114,8 @@ ProgramForm::ProgramForm(shell::Run& run, QWidget* parent)
     buttons->addWidget(placed);
     add(QStringLiteral("Draw &Manually..."), [this] { drawManually(); });
     add(QStringLiteral("Settings: Determine Program"), [this] { settings(); });
+    if (m_openScheduler)
+        add(QStringLiteral("Sc&heduler..."), [this] { scheduler(); });
     add(QStringLiteral("Close"), [this] { accept(); });
     layout->addLayout(buttons);
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
@@ -298,6 +301,14 @@ void ProgramForm::drawManually()
     refresh();
 }
 
+void ProgramForm::scheduler()
+{
+    if (!m_openScheduler)
+        return;
+    m_openScheduler(this, m_run);
+    refresh();
+}
+
 void ProgramForm::setReleased(Publication what, bool release)
 {
     const qint64 programNo = currentProgramNo();
@@ -339,14 +350,14 @@ void ProgramForm::comparePlacedCounts(bool errorsOnly)
         placedCountReport(m_items, rows.comparePlacedCounts(m_meetingNo, errorsOnly), errorsOnly));
 }
 
-void openProgram(QWidget* parent, shell::Run& run)
+void openProgram(QWidget* parent, shell::Run& run, ProgramForm::Opener openScheduler)
 {
     if (run.currentMeetingNo() <= 0 || !run.database()) {
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));
         return;
     }
     ProgramBreaks(*run.database(), run.messages(), run.currentMeetingNo()).removeDisconnected();
-    ProgramForm form(run, parent);
+    ProgramForm form(run, parent, std::move(openScheduler));
     form.exec();
 }
 

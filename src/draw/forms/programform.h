@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QComboBox;
 class QTableWidget;
 
@@ -20,7 +22,11 @@ namespace draw {
 class ProgramForm : public QDialog {
     Q_OBJECT
 public:
-    ProgramForm(shell::Run& run, QWidget* parent = nullptr);
+    // A screen of a higher area that the program screen offers (the scheduler), wired in by
+    // the desktop program.
+    using Opener = std::function<void(QWidget* parent, shell::Run& run)>;
+
+    ProgramForm(shell::Run& run, QWidget* parent = nullptr, Opener openScheduler = {});
 
     void refresh();
     QTableWidget* table() const { return m_table; }
@@ -36,6 +42,7 @@ public:
     void settings();
     // The manual draw menu, on the selected heat's round.
     void drawManually();
+    void scheduler();
     // Release, retract and revise the selected heat's draw or results.
     void setReleased(Publication what, bool release);
     void incrementRevision(Publication what);
@@ -53,8 +60,9 @@ private:
     QTableWidget* m_table;
     QComboBox* m_order;
     QComboBox* m_day;
+    Opener m_openScheduler;
 };
 
-void openProgram(QWidget* parent, shell::Run& run);
+void openProgram(QWidget* parent, shell::Run& run, ProgramForm::Opener openScheduler = {});
 
 } // namespace draw

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "sched/dayplan.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QScrollArea;
+class QTableWidget;
+
+namespace shell {
+class Run;
+}
+
+namespace sched {
+
+class DayTimeline;
+
+// "Day View": the program rows of one day as blocks on a time line; choosing a swimmer
+// colours their events and marks each rest between them against the resting guidelines,
+// with the list of those rests beside it, shortest rest first.
+class DayViewForm : public QDialog {
+    Q_OBJECT
+public:
+    DayViewForm(shell::Run& run, QWidget* parent = nullptr);
+
+    void showDay(int day);
+    // 0 shows nobody.
+    void showAthlete(qint64 athleteNo);
+    DayTimeline* timeline() const { return m_timeline; }
+    QTableWidget* rests() const { return m_rests; }
+    QComboBox* swimmers() const { return m_swimmer; }
+
+private:
+    void refreshMarks();
+
+    shell::Run& m_run;
+    std::unique_ptr<DayPlan> m_plan;
+    QComboBox* m_day;
+    QComboBox* m_swimmer;
+    QLabel* m_summary;
+    QScrollArea* m_scroll;
+    DayTimeline* m_timeline;
+    QTableWidget* m_rests;
+};
+
+void openDayView(QWidget* parent, shell::Run& run);
+
+} // namespace sched

@@ -1,0 +1,73 @@
+#include "sched/forms/timeparamsdialog.h"
+
+#include "shell/forms/formkeys.h"
+#include "shell/messages.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace sched {
+
+TimeParamsDialog::TimeParamsDialog(const TimeParameters& values, bool swimming,
+                                   shell::Messages& messages, QWidget* parent)
+    : QDialog(parent), m_messages(messages), m_values(values)
+{
+    setWindowTitle(QStringLiteral("Time Parameters"));
+    auto* form = new QFormLayout(this);
+    form->addRow(new QLabel(QStringLiteral("Minutes and seconds (m:ss)"), this));
+    for (TimeParam p : TimeParameters::shown(swimming)) {
+        auto* edit = new QLineEdit(values.text(p), this);
+        edit->setPlaceholderText(QStringLiteral("m:ss"));
+        edit->setMaxLength(7);
+        m_fields.insert(p, edit);
+        form->addRow(QLatin1String(timeParamSpecs()[int(p) - 1].meaning), edit);
+    }
+    auto* presets = new QHBoxLayout;
+    shell::addActionButton(presets, QStringLiteral("Load &Fast"), [this] { loadPreset(true); });
+    shell::addActionButton(presets, QStringLiteral("Load &Slow"), [this] { loadPreset(false); });
+    presets->addStretch();
+    form->addRow(presets);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Accept"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &TimeParamsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+}
+
+void TimeParamsDialog::loadPreset(bool fast)
+{
+    if (!m_messages.confirm(fast ? QStringLiteral("Wipe your edits and replace with the \"Fast\" "
+                                                  "values (in blue)")
+                                 : QStringLiteral("Wipe your edits and replace with the \"Slow\" "
+                                                  "(in green)")))
+        return;
+    const TimeParameters preset = TimeParameters::preset(fast);
+    for (auto it = m_fields.begin(); it != m_fields.end(); ++it) {
+        it.value()->setText(preset.text(it.key()));
+        it.value()->setStyleSheet(fast ? QStringLiteral("color: blue")
+                                       : QStringLiteral("color: green"));
+    }
+}
+
+void TimeParamsDialog::accept()
+{
+    TimeParameters edited = m_values;
+    for (auto it = m_fields.begin(); it != m_fields.end(); ++it) {
+        const QString error = checkMinSec(
+            QLatin1String(timeParamSpecs()[int(it.key()) - 1].meaning), it.value()->text());
+        if (!error.isEmpty()) {
+            m_messages.warning(error);
+            it.value()->setFocus();
+            return;
+        }
+        edited.setText(it.key(), it.value()->text());
+    }
+    m_values = edited;
+    QDialog::accept();
+}
+
+} // namespace sched
