@@ -3,7 +3,7 @@
 #include "db/dmdcoredbs.h"
 #include "db/schemacreate.h"
 #include "db/sqltext.h"
-#include "db/statementblock.h"
+#include "db/statementblocks.h"
 #include "sched/stationrows.h"
 #include "shell/messages.h"
 #include "shell/run.h"
@@ -86,7 +86,7 @@ bool ClashCheck::collectProgram()
     progress(messages, QStringLiteral("Update the Program"));
     if (!database.startBatch())
         return false;
-    db::StatementBlock inserts(database);
+    db::StatementBlocks inserts(database);
     bool ok = database.batchExecute(QStringLiteral("delete from T_SCHED_PROGRAM"));
     // In the order of the printed program.
     QList<StationRow> rows = program.all();
@@ -256,7 +256,7 @@ bool ClashCheck::insertClashes(const QList<RestPair>& pairs, const QList<QString
     db::DmdCoreDbs& database = *m_run.database();
     if (!database.startBatch())
         return false;
-    db::StatementBlock inserts(database);
+    db::StatementBlocks inserts(database);
     bool ok = database.batchExecute(QStringLiteral("delete from T_SCHED_CLASH"));
     for (int i = 0; i < pairs.size() && ok; ++i) {
         const RestPair& p = pairs[i];
