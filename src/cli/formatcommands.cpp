@@ -57,6 +57,8 @@ int formatDescribe(cli::Context& ctx)
         ctx.messages().warning(error);
         return cli::Failed;
     }
+    if (draw::HeatFormats::roundCount(format) > 3)
+        return ctx.usageError(QStringLiteral("FORMAT has at most three rounds before the final"));
     shell::Messages& messages = ctx.messages();
     draw::HeatFormats formats(messages);
     QJsonArray rounds;

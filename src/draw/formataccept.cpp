@@ -72,22 +72,21 @@ bool acceptFormat(const HeatGroups& groups, const EventRow& event, const QString
         messages.warning(textError);
         return false;
     }
-    const QStringList overfilled =
-        FormatCheck::overfilledRounds(format, groups.athletesPerHeat(event.itemCode));
-    if (!overfilled.isEmpty()) {
-        messages.warning(QStringLiteral("There are errors:\r\r") +
-                         overfilled.join(QLatin1Char('\r')));
+    if (HeatFormats::roundCount(format) > 3) {
+        messages.internalError(430303,
+                               QStringLiteral("A format has at most three rounds: ") + format);
         return false;
     }
-    if (athletes == 0)
-        return true;
     // Without a heat group there are no rules to compare with.
     if (groups.heatGroupOf(event.itemCode, false) == 0)
         return true;
-    const QString proposal = FormatProposal(groups).autoformat(event.itemCode, athletes);
-    const QStringList lines = FormatCheck(groups).check(event.itemCode, format, athletes);
-    if (proposal == format && lines.isEmpty())
+    // The rules' own format goes in as it is, even where it sends more athletes on than
+    // the lanes hold; anything else is the user's call.
+    const QString proposal =
+        athletes > 0 ? FormatProposal(groups).autoformat(event.itemCode, athletes) : QString();
+    if (proposal == format)
         return true;
+    const QStringList lines = FormatCheck(groups).check(event.itemCode, format, athletes);
     QString text = QStringLiteral("According to the Estimated Athlete Count, the format\r "
                                   "should be ") +
                    (proposal.isEmpty() ? QStringLiteral("empty") : proposal) +

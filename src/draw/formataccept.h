@@ -26,10 +26,9 @@ QString formatEditRefusal(const meeting::ItemTypes& items, const EventRow& event
 // heat group only when the user goes on without the rules.
 bool mayEditFormat(const HeatGroups& groups, const EventRow& event);
 
-// Whether a typed format may become the event's format: a text that cannot be read or a
-// round that sends on more than the next round holds is refused; a format that differs
-// from the proposal for `athletes`, or fails the lane check, is stored only when the
-// user accepts it nevertheless.
+// Whether a typed format may become the event's format: a text that cannot be read is
+// refused; the proposal for `athletes` goes in without a question; any other format is
+// stored only when the user accepts it nevertheless, shown with the lane check's lines.
 bool acceptFormat(const HeatGroups& groups, const EventRow& event, const QString& format,
                   int athletes);
 // The same for the larger of the entered and the expected athletes.

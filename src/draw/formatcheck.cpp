@@ -22,10 +22,7 @@ QString FormatCheck::textError(const QString& format)
     const QString text = format.trimmed();
     if (text.isEmpty())
         return QString();
-    const QStringList groupTexts = text.split(QLatin1Char('/'));
-    if (groupTexts.size() > 3)
-        return QStringLiteral("A heat format has at most three rounds before the final: ") + text;
-    for (const QString& g : groupTexts) {
+    for (const QString& g : text.split(QLatin1Char('/'))) {
         const QStringList numbers = g.split(QLatin1Char(','));
         if (numbers.size() != 3)
             return QStringLiteral("All items must be filled or left open");
@@ -35,15 +32,6 @@ QString FormatCheck::textError(const QString& format)
             if (!ok || value < 0)
                 return QStringLiteral("Not a valid integer");
         }
-    }
-    const QList<RoundGroup> groups = *HeatFormats::groups(text);
-    for (int i = 0; i < groups.size(); ++i) {
-        const QString letter = QString(QLatin1String("CBA").at(3 - int(groups.size()) + i));
-        if (groups[i].heats < 1)
-            return QStringLiteral("Round ") + letter +
-                   QStringLiteral(" must have at least one heat");
-        if (groups[i].heats > 100)
-            return QStringLiteral("You must enter between 0 and 100 for the heats");
     }
     return QString();
 }
@@ -63,22 +51,6 @@ QStringList FormatCheck::roundLines(const QString& round, const RoundGroup& g, i
                 QString::number(g.times),
             kIndent + QStringLiteral("You require (AthletesPerHeat X NextHeats) = ") + "(" +
                 QString::number(perHeat) + "X" + QString::number(nextHeats) + ")"};
-}
-
-QStringList FormatCheck::overfilledRounds(const QString& format, int perHeat)
-{
-    const std::optional<QList<RoundGroup>> groups = HeatFormats::groups(format);
-    if (!groups || perHeat < 1)
-        return {};
-    QStringList lines;
-    const int n = int(groups->size());
-    for (int i = 0; i < n; ++i) {
-        const RoundGroup& g = (*groups)[i];
-        const int nextHeats = i + 1 < n ? (*groups)[i + 1].heats : 1;
-        if (g.places * g.heats + g.times > perHeat * nextHeats)
-            lines += roundLines(QString(QLatin1String("CBA").at(3 - n + i)), g, nextHeats, perHeat);
-    }
-    return lines;
 }
 
 QStringList FormatCheck::check(const QString& itemCode, const QString& format, int athletes) const

@@ -18,15 +18,11 @@ public:
     explicit FormatCheck(const HeatGroups& groups) : m_groups(groups) {}
 
     // The message for a format text that cannot be stored; empty when it can. Every
-    // group must be three whole numbers with at least one heat, at most three groups.
+    // group must be three whole numbers, as the editor's rows are.
     static QString textError(const QString& format);
 
     // The lines of the lane and athlete check; empty when the format passes.
     QStringList check(const QString& itemCode, const QString& format, int athletes) const;
-
-    // The rounds that send more athletes on than the next round's heats hold at
-    // `perHeat`, as the check's lines; empty when none does.
-    static QStringList overfilledRounds(const QString& format, int perHeat);
 
     struct MeetingReport {
         QStringList lines; // sorted "ERROR: ..." and "Hint : ..." lines

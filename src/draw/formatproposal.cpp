@@ -122,6 +122,9 @@ QString FormatProposal::defaultFormat(const QString& itemCode, int athletes)
     if (items.isSwimming())
         group = 5;
     if (group == 13 || group < 5) {
+        // Combined events need no heats for any field they can have.
+        if (HeatGroups::finalCapacity(group) >= athletes)
+            return QString();
         messages.internalError(430302, QStringLiteral("Invalid heatgroup"));
         return QString();
     }

@@ -190,12 +190,64 @@ TEST_F(HeatScreensCoreTest, ComplexEditorAcceptsTheRulesAndAsksAboutTheRest)
     ASSERT_TRUE(editor.accept(e, three, false, 20));
     EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 0);
 
-    // Refused outright: overfilled rounds and heats-are-finals without heats.
+    // A round that sends on more than the final holds is the user's call too.
+    m_sink.clear();
     EXPECT_FALSE(editor.accept(e, FormatRows::of("2,3,4"), false, 20));
-    EXPECT_TRUE(m_sink.saw("Round A: you select 10 instead of 8"));
+    EXPECT_TRUE(m_sink.saw("There are errors:\r\rThe first round for 20 athletes and 8 "
+                           "athletes per heat requires 3 heats, not 2\rRound A: you select 10 "
+                           "instead of 8"));
+    EXPECT_TRUE(m_sink.saw("Accept nevertheless"));
+    EXPECT_EQ(m_events->event(e).formatEdit, "3,2,2");
+
+    // No estimate: the rules want no heats, so heats need the user's word.
+    m_sink.clear();
+    EXPECT_FALSE(editor.accept(e, three, false, 0));
+    EXPECT_TRUE(m_sink.saw("should be empty not 3,2,2"));
+    EXPECT_TRUE(editor.accept(e, FormatRows{}, false, 0));
+    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 1);
+    ASSERT_TRUE(editor.accept(e, three, false, 20));
+
+    // Refused outright: heats-are-finals without heats.
     EXPECT_FALSE(editor.accept(e, FormatRows{}, true, 20));
     EXPECT_TRUE(m_sink.saw("You cannot indicate that Heats-are-finals \rif there are no Heats."));
     EXPECT_EQ(m_events->event(e).formatEdit, "3,2,2");
+}
+
+// Longer races keep their table formats whatever the lanes: the rules' proposal goes in
+// as it stands, and only a different format asks.
+TEST_F(HeatScreensCoreTest, TheRulesProposalIsAcceptedWithoutAQuestionOnAnyLanes)
+{
+    meeting::ItemTypes athletics(meeting::Edition::Athletics, messages());
+    Events events(database(), athletics, m_meetingNo);
+    LaneSettings six = lanes();
+    six.long800 = 6;
+    const HeatGroups sixLanes(athletics, six);
+    NewEvent run800;
+    run800.itemCode = "LOD____800M19";
+    run800.selected = true;
+    const qint64 e800 = events.addEvent(run800);
+    ComplexEditor editor(events, sixLanes, ComplexEditor::Mode::Complex);
+    const QString proposal = editor.proposal(events.event(e800), 20);
+    ASSERT_EQ(proposal, "4,3,4/2,3,2");
+    // Round B sends 16 into two semi-finals of 6: still the program's own proposal.
+    ASSERT_TRUE(editor.accept(e800, FormatRows::of(proposal), false, 20));
+    EXPECT_EQ(events.event(e800).formatEdit, "4,3,4/2,3,2");
+    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 0);
+    EXPECT_EQ(m_sink.count(shell::MessageKind::Warning), 0);
+
+    // 25 runners on 10 lanes: the proposal selects 8 for a final of 10, and equals itself.
+    LaneSettings ten = lanes();
+    ten.long800 = ten.long1500 = 10;
+    const HeatGroups tenLanes(athletics, ten);
+    ComplexEditor tenEditor(events, tenLanes, ComplexEditor::Mode::Complex);
+    ASSERT_EQ(tenEditor.proposal(events.event(e800), 25), "3,2,2");
+    ASSERT_TRUE(tenEditor.accept(e800, FormatRows::of("3,2,2"), false, 25));
+    EXPECT_EQ(events.event(e800).formatEdit, "3,2,2");
+    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 0);
+    // Another format still shows the differences and asks.
+    EXPECT_FALSE(tenEditor.accept(e800, FormatRows::of("3,2,4"), false, 25));
+    EXPECT_TRUE(m_sink.saw("should be 3,2,2 not 3,2,4"));
+    EXPECT_EQ(events.event(e800).formatEdit, "3,2,2");
 }
 
 TEST_F(HeatScreensCoreTest, EditorsRefuseWhatTheyCannotEdit)
