@@ -83,7 +83,7 @@ bool DmdCoreDbs::login(const QString& connectionText, int option)
             attempt(connectionText, Credentials{QStringLiteral("SYSDBA"), kServerDefaultPassword});
         if (connected) {
             m_loginAttempt = 1;
-        } else if (remote && m_lastLoginError.isNetworkError()) {
+        } else if (remote && m_lastLoginError.isUnreachableDatabase()) {
             m_messages.progressDone();
             m_messages.warning(QStringLiteral("Could not find the network-database\r") +
                                connectionText + QStringLiteral("\r\r") + m_lastLoginError.message);
@@ -263,6 +263,32 @@ qint64 DmdCoreDbs::nextKeyNumber(const QString& sequence)
     return q.integer(QStringLiteral("NEXT_NO"));
 }
 
+QList<qint64> DmdCoreDbs::nextKeyNumbers(int count)
+{
+    QList<qint64> keys;
+    if (count <= 0)
+        return keys;
+    Query q = openQuery(QStringLiteral("execute block returns (NEXT_NO bigint) as\n"
+                                       "declare i integer = 0;\n"
+                                       "begin\n"
+                                       "  while (i < ") +
+                        sqlInt(count) +
+                        QStringLiteral(") do begin\n"
+                                       "    select NEXT_NO from GEN_NEXT_GLOBAL_NO into :NEXT_NO;\n"
+                                       "    suspend;\n"
+                                       "    i = i + 1;\n"
+                                       "  end\n"
+                                       "end"));
+    if (!q.isOpen() || q.recordCount() != count) {
+        m_messages.internalError(10213, QStringLiteral("Could not draw a new key number"));
+        return keys;
+    }
+    keys.reserve(count);
+    for (const auto& row : q.resultSet().rows)
+        keys.append(row[0].toLongLong());
+    return keys;
+}
+
 // --- modifying ----------------------------------------------------------------------
 
 bool DmdCoreDbs::modify(const QString& sql, qint64* affected)
@@ -350,6 +376,24 @@ bool DmdCoreDbs::batchExecute(const QString& sql, qint64* affected)
         return false;
     }
     return fbExecute(*m_attachment, m_tscBatch, sql, &m_lastError, affected);
+}
+
+std::unique_ptr<Statement> DmdCoreDbs::prepareBatch(const QString& sql)
+{
+    if (!m_tscBatch.isActive()) {
+        m_messages.internalError(10219, QStringLiteral("Batch: \"oTscBatch\" is not active"));
+        return nullptr;
+    }
+    return Statement::prepare(*m_attachment, m_tscBatch, sql, &m_lastError);
+}
+
+bool DmdCoreDbs::batchExecute(Statement& statement, const QList<QVariant>& values, qint64* affected)
+{
+    if (!m_tscBatch.isActive()) {
+        m_messages.internalError(10219, QStringLiteral("Batch: \"oTscBatch\" is not active"));
+        return false;
+    }
+    return statement.execute(m_tscBatch, values, &m_lastError, affected);
 }
 
 bool DmdCoreDbs::commitBatch()

@@ -2,6 +2,7 @@
 
 #include "db/fbclient.h"
 #include "db/query.h"
+#include "db/statement.h"
 
 #include <QString>
 
@@ -64,6 +65,9 @@ public:
     int ZRecordCount(Query& query, bool showProgress = false);
     QString selectOneValue(const QString& field, const QString& table, const QString& where);
     qint64 nextKeyNumber(const QString& sequence = QString());
+    // `count` key numbers drawn one by one from the same key procedure, in one round trip
+    // for work that adds many rows; empty after an internal error.
+    QList<qint64> nextKeyNumbers(int count);
 
     // --- modifying, each its own transaction ---
     bool execute(const QString& sql);
@@ -76,6 +80,11 @@ public:
     bool commitBatch();
     void rollbackBatch();
     bool batchActive() const;
+    // A statement for many executions in the batch transaction, its values bound to "?"
+    // markers; nothing (the reason in lastError) when the server refuses the text.
+    std::unique_ptr<Statement> prepareBatch(const QString& sql);
+    bool batchExecute(Statement& statement, const QList<QVariant>& values,
+                      qint64* affected = nullptr);
     const DbError& lastError() const { return m_lastError; }
 
     // --- schema inspection ---

@@ -16,9 +16,6 @@ using namespace Firebird;
 
 namespace db {
 
-namespace {
-
-// Fills a DbError from a failed status vector.
 void captureError(IStatus* status, DbError* error)
 {
     if (!error)
@@ -39,6 +36,8 @@ void captureError(IStatus* status, DbError* error)
             vector += 2;
     }
 }
+
+namespace {
 
 // Calls through a ThrowStatusWrapper and turns its exception into false plus a DbError.
 template <typename Fn> bool guarded(DbError* error, Fn&& fn)
@@ -152,6 +151,11 @@ bool DbError::isNetworkError() const
 {
     return hasCode(isc_network_error) || hasCode(isc_net_connect_err) ||
            hasCode(isc_net_read_err) || hasCode(isc_lost_db_connection);
+}
+
+bool DbError::isUnreachableDatabase() const
+{
+    return message.contains(QLatin1String("I/O error ")) || isNetworkError();
 }
 
 int ResultSet::columnIndex(const QString& name) const

@@ -15,6 +15,7 @@ namespace Firebird {
 class IAttachment;
 class ITransaction;
 class IMaster;
+class IStatus;
 } // namespace Firebird
 
 namespace db {
@@ -27,6 +28,10 @@ struct DbError {
     bool hasCode(long code) const;
     // True when the failure is the network's (an unreachable or unknown server).
     bool isNetworkError() const;
+    // True when the database cannot be reached at all: the server's "I/O error " (a
+    // wrong path on a server that answered) or the network's failure. Other login
+    // attempts cannot help then.
+    bool isUnreachableDatabase() const;
     void clear()
     {
         message.clear();
@@ -111,5 +116,8 @@ bool fbSelect(FbAttachment& attachment, FbTransaction& transaction, const QStrin
               ResultSet* result, DbError* error);
 
 Firebird::IMaster* fbMaster();
+
+// Fills a DbError from a failed call's status: the server's message and its codes.
+void captureError(Firebird::IStatus* status, DbError* error);
 
 } // namespace db

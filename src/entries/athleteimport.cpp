@@ -120,6 +120,16 @@ qint64 AthleteImport::wipeTeamNo()
     return team ? team->teamNo : 0;
 }
 
+bool AthleteImport::isMeetingItem(const ImportItemNames::Resolved& item) const
+{
+    if (item.whole)
+        return m_context.selected.contains(item.code);
+    for (auto it = m_context.selected.cbegin(); it != m_context.selected.cend(); ++it)
+        if (it.key().startsWith(item.code))
+            return true;
+    return false;
+}
+
 bool AthleteImport::checkHeader()
 {
     if (!m_setup.hasItems || !m_setup.itemsInHeader)
@@ -131,7 +141,7 @@ bool AthleteImport::checkHeader()
     for (int col = m_setup.itemFirst; col <= m_setup.itemLast; col += step) {
         const QString name = col <= header.size() ? header[col - 1].trimmed() : QString();
         const auto resolved = m_context.names->resolve(name);
-        if (!resolved) {
+        if (!resolved || !isMeetingItem(*resolved)) {
             errors << QStringLiteral("Invalid Item in Col Header ") + QString::number(col) +
                           QStringLiteral(": ") + name;
             continue;
@@ -173,22 +183,28 @@ bool AthleteImport::check()
     if (!m_setup.checkColumns(messages, m_columns) || !checkHeader())
         return false;
     ImportLineChecker checker(m_context, m_report);
+    // The teams that will still be there when the lines are written.
     QSet<QString> knownTeams;
-    for (const TeamRow& t : Teams(database, m_meetingNo).list())
-        knownTeams.insert(t.abbreviation.trimmed().toUpper());
+    if (m_setup.wipe != WipeMode::AllTeams) {
+        for (const TeamRow& t : Teams(database, m_meetingNo).list())
+            knownTeams.insert(t.abbreviation.trimmed().toUpper());
+    }
     const int first = m_setup.hasHeaderLine ? 1 : 0;
     for (int i = first; i < m_rows.size(); ++i) {
         if (i % 200 == 0)
             messages.progress(QStringLiteral("Checking Athletes"), QString(), i,
                               int(m_rows.size()));
         if (isEmptyRow(m_rows[i])) {
-            m_report.add(i + 1, ImportFinding::Warning, QStringLiteral("EMPTY LINE "));
+            // A line without text, or one of delimiters only.
+            m_report.add(i + 1, ImportFinding::Warning,
+                         m_rows[i].size() <= 1 ? QStringLiteral("EMPTY LINE ")
+                                               : QStringLiteral("Line is empty"));
             continue;
         }
         ImportLine line = checker.check(i + 1, m_rows[i]);
         const QString team = line.teamAbbreviation.toUpper();
-        if (!line.athleteError && !m_setup.addTeams && !knownTeams.contains(team) &&
-            m_setup.wipe != WipeMode::AllTeams) {
+        if (!line.athleteError && !m_setup.addTeams && !team.isEmpty() &&
+            !knownTeams.contains(team)) {
             m_report.add(i + 1, ImportFinding::AthleteError,
                          QStringLiteral("Please allow Adding Team: ") + line.teamAbbreviation);
             line.athleteError = true;
@@ -216,19 +232,32 @@ bool AthleteImport::askAboutNumbers(const ImportLineChecker& checker)
                        "anyway"));
 }
 
+bool AthleteImport::wipe()
+{
+    if (m_setup.wipe == WipeMode::Nothing)
+        return true;
+    shell::Messages& messages = m_run.messages();
+    messages.progress(QStringLiteral("Deleting existing Participations and Athletes"), QString());
+    QString failure;
+    const bool ok =
+        wipeBeforeImport(*m_run.database(), m_meetingNo, m_setup.wipe, wipeTeamNo(), &failure);
+    messages.progressDone();
+    if (!ok)
+        messages.warning(QStringLiteral("The existing Athletes could not be deleted: nothing was "
+                                        "imported.\r\r") +
+                         failure);
+    return ok;
+}
+
 bool AthleteImport::write()
 {
     db::DmdCoreDbs& database = *m_run.database();
     shell::Messages& messages = m_run.messages();
-    const qint64 teamNo = wipeTeamNo();
     MeetingEntries existing;
-    existing.load(database, m_meetingNo, m_setup.wipe, teamNo);
-    if (m_setup.wipe != WipeMode::Nothing)
-        messages.progress(QStringLiteral("Deleting existing Participations and Athletes"),
-                          QString());
+    existing.load(database, m_meetingNo);
     messages.progress(QStringLiteral("Importing CSV athletes"), QString());
     ImportWriter writer(database, m_meetingNo, existing);
-    const bool ok = writer.write(m_lines, m_setup.wipe, teamNo, m_setup.addTeams);
+    const bool ok = writer.write(m_lines, m_setup.addTeams);
     messages.progressDone();
     m_counts = writer.counts();
     if (!ok) {
@@ -260,6 +289,9 @@ AthleteImport::Outcome AthleteImport::run(const QString& path)
     saveSetup();
     if (!check())
         return m_report.isEmpty() && m_numberProblems == 0 ? Outcome::Refused : Outcome::Stopped;
+    // The wipe comes first and stays done, also when the import stops at the report.
+    if (!wipe())
+        return Outcome::Refused;
     if (!m_report.isEmpty()) {
         const bool goOn =
             m_reportQuestion

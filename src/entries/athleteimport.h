@@ -19,7 +19,7 @@ class Run;
 namespace entries {
 
 // The import of competitors from a CSV file into one meeting: read, check every line,
-// report, wipe if asked, and add teams, athletes, relay teams, participations and best
+// wipe if asked, report, and add teams, athletes, relay teams, participations and best
 // performances in one batch transaction. The screen and the command line drive the same
 // steps; questions go through the run's messages.
 class AthleteImport {
@@ -52,8 +52,10 @@ public:
     QString reportText() const { return m_report.text(m_path); }
     int numberProblems() const { return m_numberProblems; }
 
-    // Wipes as set up and writes the lines without athlete errors. False when the
-    // database refused; the meeting is then as it was.
+    // Deletes what the setup's wipe names, for good. False when the database refused.
+    bool wipe();
+    // Writes the lines without athlete errors; a line the database refuses fails alone.
+    // False when the database itself failed; the meeting is then as it was.
     bool write();
     const ImportCounts& counts() const { return m_counts; }
 
@@ -64,6 +66,7 @@ public:
 private:
     bool loadContext();
     bool checkHeader();
+    bool isMeetingItem(const ImportItemNames::Resolved& item) const;
     bool askAboutNumbers(const ImportLineChecker& checker);
     qint64 wipeTeamNo();
     void offerBestBefores();

@@ -100,6 +100,15 @@ std::optional<int> ImportLineChecker::age(const QString& gender)
                          QLatin1Char(')'));
             return std::nullopt;
         }
+        // A grade is a grade before it is an age: grade 1 is the age 7.
+        if (m_ctx.settings.grades() && allDigits(v) && v.toInt() != meeting::kMixedAge) {
+            const int grade = v.toInt();
+            if (grade < 1 || grade > meeting::kMaximumGrade) {
+                athleteError(QStringLiteral("Invalid Age (") + v + QLatin1Char(')'));
+                return std::nullopt;
+            }
+            return inRange(meeting::gradeToAge(grade));
+        }
         auto parsed = meeting::parseAgeText(v, gender);
         if (!parsed) {
             athleteError(QStringLiteral("Invalid Age (") + v + QLatin1Char(')'));
@@ -107,8 +116,8 @@ std::optional<int> ImportLineChecker::age(const QString& gender)
         }
         if (m_ctx.settings.grades() && *parsed != meeting::kMixedAge)
             parsed = meeting::gradeToAge(*parsed);
-        if (gender == QLatin1String("F") && v.contains(QLatin1Char('-')) && *parsed < 30 &&
-            *parsed >= 25) {
+        // A masters band ("25-29") names a masters age; women's masters start at 30.
+        if (gender == QLatin1String("F") && v.contains(QLatin1Char('-')) && *parsed < 30) {
             athleteError(QStringLiteral("ONLY Female Masters starts at 30: ") + v);
             return std::nullopt;
         }
@@ -227,11 +236,10 @@ void ImportLineChecker::codes(AthleteRow& a)
             athleteError(read.refusal);
         } else {
             a.disabilityClasses = read.text;
-            // A class the meeting offers no item for is kept, but the entries will not find
-            // an event for it.
             for (const QString& c : read.classes) {
-                if (!m_ctx.disabilityClasses.isEmpty() && !m_ctx.disabilityClasses.contains(c))
-                    warning(QStringLiteral("No Item of the Meeting for Disability Class: ") + c);
+                if (!m_ctx.disabilityClasses.contains(c))
+                    athleteError(QStringLiteral("No Item of the Meeting for Disability Class: ") +
+                                 c);
             }
         }
     }
@@ -429,8 +437,8 @@ ImportLine ImportLineChecker::check(int lineNo, const QStringList& cells)
         codes(a);
         number(a);
     }
-    if (!m_athleteError)
-        items(line);
+    // The items are checked too, so that one report shows everything that is wrong.
+    items(line);
     line.athleteError = m_athleteError;
     return line;
 }

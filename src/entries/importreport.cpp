@@ -52,8 +52,12 @@ QString ImportReport::countsText(const ImportCounts& c)
                   (more > 0 ? QStringLiteral("\r... and ") + QString::number(more) +
                                   QStringLiteral(" more Duplicate Participations")
                             : QString());
+    const QString failed = c.failedLines.isEmpty()
+                               ? QString()
+                               : QStringLiteral("\r\rThese lines could not be imported:\r") +
+                                     c.failedLines.join(QLatin1Char('\r'));
     if (c.athletesAdded == 0 && c.relayTeamsAdded == 0 && c.participationsAdded == 0)
-        return QStringLiteral("No athletes imported") + duplicates;
+        return QStringLiteral("No athletes imported") + failed + duplicates;
     return QStringLiteral("Imported:\r") + QString::number(c.teamsAdded) +
            QStringLiteral(" Teams added\r") + QString::number(c.athletesAdded) +
            QStringLiteral(" Athletes added\r") + QString::number(c.relayTeamsAdded) +
@@ -62,7 +66,7 @@ QString ImportReport::countsText(const ImportCounts& c)
            QStringLiteral(" with best performances)\r") + QString::number(c.duplicates) +
            QStringLiteral(" Athletes already existed (their participations were not "
                           "revised)\r") +
-           QString::number(c.linesSkipped) + QStringLiteral(" Lines skipped for errors") +
+           QString::number(c.linesSkipped) + QStringLiteral(" Lines skipped for errors") + failed +
            duplicates;
 }
 

@@ -42,6 +42,8 @@ struct ImportCounts {
     int linesSkipped = 0;
     // "Line n: Duplicate Participation: code" for the entries the meeting already had.
     QStringList duplicateParticipations;
+    // "Line n: reason" for the lines the database refused; the other lines were imported.
+    QStringList failedLines;
 };
 
 // The findings of a file with their counts, as the "Importing Errors and Warnings" dialog

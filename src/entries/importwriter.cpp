@@ -16,6 +16,16 @@ QString sqlInList(const QString& column, qint64 teamNo)
 
 } // namespace
 
+// The statements of an import, prepared once in the batch transaction.
+struct ImportWriter::Statements {
+    std::unique_ptr<db::Statement> addTeam;
+    std::unique_ptr<db::Statement> openTeam;
+    std::unique_ptr<db::Statement> addAthlete;
+    std::unique_ptr<db::Statement> addEntry;
+    std::unique_ptr<db::Statement> lineStart;
+    std::unique_ptr<db::Statement> lineUndo;
+};
+
 QString MeetingEntries::athleteKey(qint64 teamNo, const AthleteRow& a)
 {
     return QString::number(teamNo) + QLatin1Char('|') + a.gender + QLatin1Char('|') +
@@ -23,22 +33,17 @@ QString MeetingEntries::athleteKey(qint64 teamNo, const AthleteRow& a)
            a.firstName.toUpper();
 }
 
-void MeetingEntries::load(db::DmdCoreDbs& database, int meetingNo, WipeMode wipe, qint64 wipeTeamNo)
+void MeetingEntries::load(db::DmdCoreDbs& database, int meetingNo)
 {
     teams.clear();
     athletes.clear();
     entries.clear();
-    if (wipe == WipeMode::AllTeams)
-        return;
     for (const TeamRow& t : Teams(database, meetingNo).list())
         teams.insert(t.abbreviation.trimmed().toUpper(), t);
     const QString ofMeeting = QStringLiteral(" where MEETINGNO = ") + db::sqlInt(meetingNo);
-    const QString skipTeam = wipe == WipeMode::TeamAthletes
-                                 ? QStringLiteral(" and TEAMNO <> ") + db::sqlInt(wipeTeamNo)
-                                 : QString();
     db::Query a = database.openQuery(
         QStringLiteral("select ATHLETENO, TEAMNO, SURNAME, FIRSTNAME, GENDER, AGE from ATHLETE") +
-        ofMeeting + skipTeam);
+        ofMeeting);
     for (a.first(); !a.eof(); a.next()) {
         AthleteRow row;
         row.surname = a.text(QStringLiteral("SURNAME"));
@@ -49,10 +54,40 @@ void MeetingEntries::load(db::DmdCoreDbs& database, int meetingNo, WipeMode wipe
                         a.integer(QStringLiteral("ATHLETENO")));
     }
     db::Query p = database.openQuery(QStringLiteral("select ATHLETENO, EVENTNO from PARTICIPATE") +
-                                     ofMeeting + skipTeam);
+                                     ofMeeting);
     for (p.first(); !p.eof(); p.next())
         entries.insert(
             {p.integer(QStringLiteral("ATHLETENO")), p.integer(QStringLiteral("EVENTNO"))});
+}
+
+bool wipeBeforeImport(db::DmdCoreDbs& database, int meetingNo, WipeMode wipe, qint64 wipeTeamNo,
+                      QString* failure)
+{
+    QStringList statements;
+    const QString meeting = QStringLiteral(" where MEETINGNO = ") + db::sqlInt(meetingNo);
+    if (wipe == WipeMode::AllTeams) {
+        for (const char* table : {"HEATPART", "PARTICIPATE", "RELAY_ATHLETE", "ATHLETE", "TEAM"})
+            statements << QStringLiteral("delete from ") + QString::fromLatin1(table) + meeting;
+    } else if (wipe == WipeMode::TeamAthletes) {
+        statements << QStringLiteral("delete from RELAY_ATHLETE where ") +
+                          sqlInList(QStringLiteral("RELAYTEAMNO"), wipeTeamNo)
+                   << QStringLiteral("delete from HEATPART where ") +
+                          sqlInList(QStringLiteral("ATHLETENO"), wipeTeamNo)
+                   << QStringLiteral("delete from PARTICIPATE where ") +
+                          sqlInList(QStringLiteral("ATHLETENO"), wipeTeamNo)
+                   << QStringLiteral("delete from ATHLETE where TEAMNO = ") +
+                          db::sqlInt(wipeTeamNo);
+    }
+    if (statements.isEmpty())
+        return true;
+    bool ok = database.startBatch();
+    for (const QString& sql : statements)
+        ok = ok && database.batchExecute(sql);
+    if (ok && database.commitBatch())
+        return true;
+    *failure = database.lastError().message;
+    database.rollbackBatch();
+    return false;
 }
 
 ImportWriter::ImportWriter(db::DmdCoreDbs& database, int meetingNo, MeetingEntries& existing)
@@ -60,74 +95,63 @@ ImportWriter::ImportWriter(db::DmdCoreDbs& database, int meetingNo, MeetingEntri
 {
 }
 
-bool ImportWriter::reserveKeys(int count)
+ImportWriter::~ImportWriter() = default;
+
+bool ImportWriter::prepare()
 {
-    if (count < 1) {
-        m_nextKey = 1;
-        m_lastKey = 0;
+    m_sql = std::make_unique<Statements>();
+    Statements& s = *m_sql;
+    s.addTeam = m_db.prepareBatch(
+        QStringLiteral("insert into TEAM (TEAMNO, MEETINGNO, TEAMNAME, TEAMABRV, HASMALE, "
+                       "HASFEMALE, LEAGUE) values (?, ?, ?, ?, 1, 1, 0)"));
+    s.openTeam =
+        m_db.prepareBatch(QStringLiteral("update TEAM set HASMALE = 1, HASFEMALE = 1 where "
+                                         "TEAMNO = ?"));
+    s.addAthlete = m_db.prepareBatch(
+        QStringLiteral("insert into ATHLETE (ATHLETENO, MEETINGNO, TEAMNO, SURNAME, FIRSTNAME, "
+                       "GENDER, AGE, NUMBER, ID_NUMBER, BIRTHDATE, N_ATHLON, CATEGORY, "
+                       "DISABILITY_CLASSES, LOCAL_SMDS, WORLD_SMDS, GAI_RACIST_ABRV) values "
+                       "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, ?, ?, ?, ?, ?)"));
+    s.addEntry = m_db.prepareBatch(Participations::insertStatement());
+    s.lineStart = m_db.prepareBatch(QStringLiteral("savepoint IMPORT_LINE"));
+    s.lineUndo = m_db.prepareBatch(QStringLiteral("rollback to savepoint IMPORT_LINE"));
+    if (s.addTeam && s.openTeam && s.addAthlete && s.addEntry && s.lineStart && s.lineUndo)
         return true;
-    }
-    m_nextKey = db::StatementBlocks::reserveKeys(m_db, count, &m_failure);
-    m_lastKey = m_nextKey + count - 1;
-    return m_nextKey > 0;
+    m_failure = m_db.lastError().message;
+    return false;
 }
 
 qint64 ImportWriter::nextKey()
 {
-    return m_nextKey <= m_lastKey ? m_nextKey++ : 0;
+    return m_nextKey < m_keys.size() ? m_keys[m_nextKey++] : 0;
 }
 
-bool ImportWriter::flush()
+bool ImportWriter::run(db::Statement& statement, const QList<QVariant>& values)
 {
-    if (m_blocks.flush())
-        return true;
-    m_failure = m_blocks.failure();
-    return false;
+    return m_db.batchExecute(statement, values);
 }
 
-bool ImportWriter::exec(const QString& sql)
+bool ImportWriter::databaseFailed() const
 {
-    if (m_blocks.add(sql))
-        return true;
-    m_failure = m_blocks.failure();
-    return false;
+    return m_db.lastError().isUnreachableDatabase() || !m_db.isConnected();
 }
 
-bool ImportWriter::wipeFirst(WipeMode wipe, qint64 wipeTeamNo)
-{
-    const QString meeting = QStringLiteral(" where MEETINGNO = ") + db::sqlInt(m_meetingNo);
-    if (wipe == WipeMode::AllTeams) {
-        for (const char* table : {"HEATPART", "PARTICIPATE", "RELAY_ATHLETE", "ATHLETE", "TEAM"}) {
-            if (!exec(QStringLiteral("delete from ") + QString::fromLatin1(table) + meeting))
-                return false;
-        }
-    } else if (wipe == WipeMode::TeamAthletes) {
-        const QStringList statements{QStringLiteral("delete from RELAY_ATHLETE where ") +
-                                         sqlInList(QStringLiteral("RELAYTEAMNO"), wipeTeamNo),
-                                     QStringLiteral("delete from HEATPART where ") +
-                                         sqlInList(QStringLiteral("ATHLETENO"), wipeTeamNo),
-                                     QStringLiteral("delete from PARTICIPATE where ") +
-                                         sqlInList(QStringLiteral("ATHLETENO"), wipeTeamNo),
-                                     QStringLiteral("delete from ATHLETE where TEAMNO = ") +
-                                         db::sqlInt(wipeTeamNo)};
-        for (const QString& sql : statements) {
-            if (!exec(sql))
-                return false;
-        }
-    }
-    return flush();
-}
-
-qint64 ImportWriter::teamOf(const ImportLine& line, bool addTeams, bool* failed)
+qint64 ImportWriter::teamOf(const ImportLine& line, bool addTeams, QString* why)
 {
     const QString key = line.teamAbbreviation.toUpper();
+    if (const auto failed = m_teamFailures.constFind(key); failed != m_teamFailures.constEnd()) {
+        *why = *failed;
+        return -1;
+    }
     auto it = m_existing.teams.find(key);
     if (it != m_existing.teams.end()) {
         if ((!it->hasMale || !it->hasFemale) && !m_teamsOpened.contains(it->teamNo)) {
+            if (!run(*m_sql->openTeam, {it->teamNo})) {
+                m_teamFailures.insert(key, m_db.lastError().message);
+                *why = m_db.lastError().message;
+                return -1;
+            }
             m_teamsOpened.insert(it->teamNo);
-            *failed = !exec(QStringLiteral("update TEAM set HASMALE = 1, HASFEMALE = 1 where "
-                                           "TEAMNO = ") +
-                            db::sqlInt(it->teamNo));
         }
         return it->teamNo;
     }
@@ -137,60 +161,57 @@ qint64 ImportWriter::teamOf(const ImportLine& line, bool addTeams, bool* failed)
     team.teamNo = nextKey();
     team.name = line.teamAbbreviation;
     team.abbreviation = line.teamAbbreviation;
-    *failed = !exec(QStringLiteral("insert into TEAM (TEAMNO, MEETINGNO, TEAMNAME, TEAMABRV, "
-                                   "HASMALE, HASFEMALE, LEAGUE) values (") +
-                    db::sqlInt(team.teamNo) + QLatin1Char(',') + db::sqlInt(m_meetingNo) +
-                    QLatin1Char(',') + db::quoted(team.name) + QLatin1Char(',') +
-                    db::quoted(team.abbreviation) + QStringLiteral(",1,1,0)"));
+    if (!run(*m_sql->addTeam, {team.teamNo, m_meetingNo, team.name, team.abbreviation})) {
+        m_teamFailures.insert(key, m_db.lastError().message);
+        *why = m_db.lastError().message;
+        return -1;
+    }
+    team.hasMale = team.hasFemale = true;
     m_existing.teams.insert(key, team);
     ++m_counts.teamsAdded;
     return team.teamNo;
 }
 
-qint64 ImportWriter::athleteOf(const ImportLine& line, qint64 teamNo, bool* failed, bool* isNew)
+bool ImportWriter::writeLine(const ImportLine& line, qint64 teamNo, qint64 athleteNo, bool isNew)
 {
     const AthleteRow& a = line.athlete;
-    const QString key = MeetingEntries::athleteKey(teamNo, a);
-    *isNew = false;
-    if (const auto it = m_existing.athletes.constFind(key); it != m_existing.athletes.constEnd())
-        return *it;
-    *isNew = true;
-    const qint64 athleteNo = nextKey();
-    const QString sql =
-        QStringLiteral("insert into ATHLETE (ATHLETENO, MEETINGNO, TEAMNO, SURNAME, FIRSTNAME, "
-                       "GENDER, AGE, NUMBER, ID_NUMBER, BIRTHDATE, N_ATHLON, CATEGORY, "
-                       "DISABILITY_CLASSES, LOCAL_SMDS, WORLD_SMDS, GAI_RACIST_ABRV) values (") +
-        db::sqlInt(athleteNo) + QLatin1Char(',') + db::sqlInt(m_meetingNo) + QLatin1Char(',') +
-        db::sqlInt(teamNo) + QLatin1Char(',') + db::quoted(a.surname) + QLatin1Char(',') +
-        db::quoted(a.firstName) + QLatin1Char(',') + db::quoted(a.gender) + QLatin1Char(',') +
-        db::sqlInt(a.age) + QLatin1Char(',') + db::quoted(a.number) + QLatin1Char(',') +
-        db::quoted(a.idNumber) + QLatin1Char(',') + db::quoted(a.birthDate) +
-        QStringLiteral(",0,") + db::quoted(a.category) + QLatin1Char(',') +
-        db::quoted(a.disabilityClasses) + QLatin1Char(',') + db::quoted(a.localSmds) +
-        QLatin1Char(',') + db::quoted(a.worldSmds) + QLatin1Char(',') + db::quoted(a.demographic) +
-        QLatin1Char(')');
-    *failed = !exec(sql);
-    m_existing.athletes.insert(key, athleteNo);
-    if (line.relay)
-        ++m_counts.relayTeamsAdded;
-    else
-        ++m_counts.athletesAdded;
-    return athleteNo;
+    if (isNew &&
+        !run(*m_sql->addAthlete, {athleteNo, m_meetingNo, teamNo, a.surname, a.firstName, a.gender,
+                                  a.age, a.number, a.idNumber, a.birthDate, a.category,
+                                  a.disabilityClasses, a.localSmds, a.worldSmds, a.demographic}))
+        return false;
+    for (const ImportEntry& e : line.entries) {
+        if (m_existing.entries.contains({athleteNo, e.eventNo}))
+            continue;
+        if (!run(*m_sql->addEntry, Participations::insertValues(nextKey(), m_meetingNo, e.eventNo,
+                                                                teamNo, athleteNo, e.best)))
+            return false;
+    }
+    return true;
 }
 
-bool ImportWriter::write(const QList<ImportLine>& lines, WipeMode wipe, qint64 wipeTeamNo,
-                         bool addTeams)
+bool ImportWriter::write(const QList<ImportLine>& lines, bool addTeams)
 {
-    int keys = 1;
-    for (const ImportLine& line : lines)
-        keys += 2 + int(line.entries.size());
-    if (!reserveKeys(keys))
+    // Every key the lines can need, drawn at once: one per team, athlete and entry.
+    int keys = 0;
+    QSet<QString> teams;
+    for (const ImportLine& line : lines) {
+        if (line.athleteError)
+            continue;
+        keys += 1 + int(line.entries.size());
+        teams.insert(line.teamAbbreviation.toUpper());
+    }
+    keys += int(teams.size());
+    m_keys = m_db.nextKeyNumbers(keys);
+    if (keys > 0 && m_keys.isEmpty()) {
+        m_failure = QStringLiteral("No key numbers could be drawn: ") + m_db.lastError().message;
         return false;
+    }
     if (!m_db.startBatch()) {
         m_failure = m_db.lastError().message;
         return false;
     }
-    bool failed = !wipeFirst(wipe, wipeTeamNo);
+    bool failed = !prepare();
     for (const ImportLine& line : lines) {
         if (failed)
             break;
@@ -198,37 +219,55 @@ bool ImportWriter::write(const QList<ImportLine>& lines, WipeMode wipe, qint64 w
             ++m_counts.linesSkipped;
             continue;
         }
-        const qint64 teamNo = teamOf(line, addTeams, &failed);
-        if (teamNo == 0) {
+        QString why;
+        const qint64 teamNo = teamOf(line, addTeams, &why);
+        if (teamNo <= 0) {
+            if (teamNo < 0)
+                m_counts.failedLines.append(QStringLiteral("Line ") + QString::number(line.lineNo) +
+                                            QStringLiteral(": Team ") + line.teamAbbreviation +
+                                            QStringLiteral(" could not be added: ") + why);
+            failed = teamNo < 0 && databaseFailed();
             ++m_counts.linesSkipped;
             continue;
         }
-        bool isNew = false;
-        const qint64 athleteNo = athleteOf(line, teamNo, &failed, &isNew);
+        const QString key = MeetingEntries::athleteKey(teamNo, line.athlete);
+        const auto found = m_existing.athletes.constFind(key);
+        const bool isNew = found == m_existing.athletes.constEnd();
         // An athlete found in the meeting keeps its participations; a relay team found
         // again still enters the relays of this line.
         if (!isNew && !line.relay) {
             ++m_counts.duplicates;
             continue;
         }
+        const qint64 athleteNo = isNew ? nextKey() : *found;
+        if (!run(*m_sql->lineStart, {})) {
+            failed = true;
+            break;
+        }
+        if (!writeLine(line, teamNo, athleteNo, isNew)) {
+            m_counts.failedLines.append(QStringLiteral("Line ") + QString::number(line.lineNo) +
+                                        QStringLiteral(": ") + m_db.lastError().message);
+            ++m_counts.linesSkipped;
+            failed = databaseFailed() || !run(*m_sql->lineUndo, {});
+            continue;
+        }
+        if (isNew) {
+            m_existing.athletes.insert(key, athleteNo);
+            ++(line.relay ? m_counts.relayTeamsAdded : m_counts.athletesAdded);
+        }
         for (const ImportEntry& e : line.entries) {
-            if (failed)
-                break;
             if (m_existing.entries.contains({athleteNo, e.eventNo})) {
                 m_counts.duplicateParticipations.append(
                     QStringLiteral("Line ") + QString::number(line.lineNo) +
                     QStringLiteral(": Duplicate Participation: ") + e.itemCode);
                 continue;
             }
-            failed = !exec(Participations::insertSql(nextKey(), m_meetingNo, e.eventNo, teamNo,
-                                                     athleteNo, e.best));
             m_existing.entries.insert({athleteNo, e.eventNo});
             ++m_counts.participationsAdded;
             m_counts.bestsImported += e.best.isEmpty() ? 0 : 1;
         }
     }
-    if (!failed)
-        failed = !flush();
+    m_sql.reset();
     if (failed || !m_db.commitBatch()) {
         if (m_failure.isEmpty())
             m_failure = m_db.lastError().message;

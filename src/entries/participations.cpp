@@ -78,16 +78,48 @@ Participations::Participations(db::DmdCoreDbs& database, const EntrySettings& se
 {
 }
 
+namespace {
+// A new entry has no place, performance, lane or status yet.
+const QString kInsertInto = QStringLiteral(
+    "insert into PARTICIPATE (PARTNO, MEETINGNO, EVENTNO, TEAMNO, ATHLETENO, BESTPERFBEFORE, "
+    "TEAMDRAW_USED, PLACE, E_PLACE, PERFORMANCE, LANE, DISQ_STATUS, WIND_SPEED) values (");
+const QString kInsertFixed = QStringLiteral(",0,0,0,'',0,0,'')");
+} // namespace
+
 QString Participations::insertSql(qint64 partNo, int meetingNo, qint64 eventNo, qint64 teamNo,
                                   qint64 athleteNo, const QString& best)
 {
-    return QStringLiteral("insert into PARTICIPATE (PARTNO, MEETINGNO, EVENTNO, TEAMNO, "
-                          "ATHLETENO, BESTPERFBEFORE, TEAMDRAW_USED, PLACE, E_PLACE, "
-                          "PERFORMANCE, LANE, DISQ_STATUS, WIND_SPEED) values (") +
-           db::sqlInt(partNo) + QLatin1Char(',') + db::sqlInt(meetingNo) + QLatin1Char(',') +
-           db::sqlInt(eventNo) + QLatin1Char(',') + db::sqlInt(teamNo) + QLatin1Char(',') +
-           db::sqlInt(athleteNo) + QLatin1Char(',') + db::quoted(best) +
-           QStringLiteral(",0,0,0,'',0,0,'')");
+    return kInsertInto + db::sqlInt(partNo) + QLatin1Char(',') + db::sqlInt(meetingNo) +
+           QLatin1Char(',') + db::sqlInt(eventNo) + QLatin1Char(',') + db::sqlInt(teamNo) +
+           QLatin1Char(',') + db::sqlInt(athleteNo) + QLatin1Char(',') + db::quoted(best) +
+           kInsertFixed;
+}
+
+QString Participations::insertStatement()
+{
+    return kInsertInto + QStringLiteral("?, ?, ?, ?, ?, ?") + kInsertFixed;
+}
+
+QList<QVariant> Participations::insertValues(qint64 partNo, int meetingNo, qint64 eventNo,
+                                             qint64 teamNo, qint64 athleteNo, const QString& best)
+{
+    return {partNo, meetingNo, eventNo, teamNo, athleteNo, best};
+}
+
+QList<AthleteEntry> Participations::entriesOf(qint64 athleteNo)
+{
+    db::Query q = m_db.openQuery(
+        QStringLiteral("select P.PARTNO, P.EVENTNO, E.ITEMCODE, P.BESTPERFBEFORE from "
+                       "PARTICIPATE P join MYEVENT E on E.EVENTNO = P.EVENTNO where "
+                       "P.ATHLETENO = ") +
+        db::sqlInt(athleteNo) + QStringLiteral(" order by E.C_SEQ, E.EVENTNO"));
+    QList<AthleteEntry> entries;
+    for (q.first(); !q.eof(); q.next()) {
+        entries.append({q.integer(QStringLiteral("PARTNO")), q.integer(QStringLiteral("EVENTNO")),
+                        q.text(QStringLiteral("ITEMCODE")).trimmed(),
+                        q.text(QStringLiteral("BESTPERFBEFORE")).trimmed()});
+    }
+    return entries;
 }
 
 QList<EventRow> Participations::selectedEvents()

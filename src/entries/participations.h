@@ -26,6 +26,14 @@ struct EventRow {
     int sequence = 0;
 };
 
+// One participation of an athlete, as its lists show it.
+struct AthleteEntry {
+    qint64 partNo = 0;
+    qint64 eventNo = 0;
+    QString itemCode;
+    QString best;
+};
+
 // What a best performance typed or imported becomes: the canonical text, or the reason
 // it was refused. `repaired` tells that the text was not canonical as given.
 struct BestPerformance {
@@ -51,6 +59,8 @@ public:
     // The selected events the athlete may enter: its gender, age (unless `allAges`), its
     // n-athlon, and its category when the meeting has categories.
     QList<EventRow> itemsFor(qint64 athleteNo, bool allAges = false);
+    // The athlete's participations in the running order of their events.
+    QList<AthleteEntry> entriesOf(qint64 athleteNo);
 
     // Enters the athlete into the event; an athlete over the most items is told and still
     // entered, an n-athlon athlete is refused (its events come with the athlete). The new
@@ -62,9 +72,13 @@ public:
     // asks when drawn, and offers to delete an event left without participants.
     bool remove(qint64 athleteNo, qint64 eventNo);
 
-    // The insert of a new participation, shared with the import's batch.
+    // The insert of a new participation.
     static QString insertSql(qint64 partNo, int meetingNo, qint64 eventNo, qint64 teamNo,
                              qint64 athleteNo, const QString& best);
+    // The same insert prepared once for many rows (the import), and the values of one row.
+    static QString insertStatement();
+    static QList<QVariant> insertValues(qint64 partNo, int meetingNo, qint64 eventNo, qint64 teamNo,
+                                        qint64 athleteNo, const QString& best);
 
 private:
     int nathlonOf(qint64 athleteNo);

@@ -93,38 +93,3 @@ TEST_F(ImportTest, anUndecidedDelimiterIsAskedAndCanBeStopped)
     EXPECT_EQ(import(*stopped, text, false), Outcome::Refused);
     EXPECT_EQ(count(QStringLiteral("ATHLETE")), 1);
 }
-
-// A database failure part-way through leaves the meeting exactly as it was: the import is
-// one transaction. The failure is made by a check on this test's own copy of the database
-// that the fourth swimmer's best time breaks.
-TEST_F(ImportTest, aDatabaseFailurePartWayLeavesTheMeetingAsItWas)
-{
-    auto before = importer();
-    ASSERT_EQ(import(*before, withHeader("KEEP,Me,M,13,OAK,1,50m Freestyle,0:30.00\n")),
-              Outcome::Imported);
-    ASSERT_TRUE(database().execute(QStringLiteral(
-        "alter table PARTICIPATE add constraint CHK_TEST_FAIL check (BESTPERFBEFORE <> "
-        "'0:39.99')")));
-    QByteArray lines;
-    for (int i = 0; i < 300; ++i) {
-        const QByteArray best = i == 150 ? "0:39.99" : "0:35.00";
-        lines += "SWIMMER" + QByteArray::number(i) + ",A,M,13,T" + QByteArray::number(i % 7) +
-                 ",," + "50m Freestyle," + best + "\n";
-    }
-    auto imp = importer();
-    EXPECT_EQ(import(*imp, withHeader(lines)), Outcome::Refused);
-    EXPECT_TRUE(m_sink.saw(QStringLiteral("The import failed and was undone")));
-    EXPECT_TRUE(m_sink.saw(QStringLiteral("CHK_TEST_FAIL")));
-    EXPECT_EQ(count(QStringLiteral("TEAM")), 1);
-    EXPECT_EQ(count(QStringLiteral("ATHLETE")), 1);
-    EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 1);
-    EXPECT_EQ(imp->counts().athletesAdded, 0);
-    EXPECT_FALSE(database().batchActive());
-
-    // The same with a wipe of all teams first: the wipe is undone with the rest.
-    auto wiping = importer();
-    wiping->setup().wipe = entries::WipeMode::AllTeams;
-    EXPECT_EQ(import(*wiping, withHeader(lines)), Outcome::Refused);
-    EXPECT_EQ(value(QStringLiteral("select SURNAME from ATHLETE")), "KEEP");
-    EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 1);
-}
