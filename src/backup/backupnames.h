@@ -9,7 +9,8 @@ class AppGlobals;
 
 namespace backup {
 
-// The base name of archives: the desktop program's file name, also when the CLI writes.
+// The base name of archives: the desktop program's file name, also when the CLI writes,
+// so that one database's snapshots share one name, one mask and one "today" check.
 inline constexpr const char* kProgramBaseName = "dolvane";
 
 // Folders under the data root, each ending with a separator.

@@ -65,7 +65,8 @@ bool archiveUsable(shell::Run& run, const QString& archive, const QString& datab
 }
 
 // Copies the unpacked files into the database's folder. When the database file itself
-// could not be placed, the hidden file is put back so that the run keeps its data.
+// could not be placed, the hidden file is put back so that the run keeps its data: not a
+// step of a restore, but without it a failed copy would leave the run with no database.
 bool copyRestored(const QStringList& files, const QString& dataFolder, const QString& current,
                   const QString& hidden)
 {
@@ -131,6 +132,9 @@ bool restoreFrom(shell::Run& run, const QString& archive, const FreeSpaceFn& fre
     messages.progress(kTitle, QStringLiteral("Step 1 of 5: Create a snapshot of the current "
                                              "data into ") +
                                   snapshots);
+    messages.progress(kTitle, QStringLiteral("The program will first make a snapshot of the "
+                                             "current database into\r") +
+                                  snapshots);
     if (!takeSnapshot(run, false).written) {
         messages.progressDone();
         messages.warning(QStringLiteral("Could not create a snapshot of the current data before "
@@ -148,6 +152,7 @@ bool restoreFrom(shell::Run& run, const QString& archive, const FreeSpaceFn& fre
 
     messages.progress(kTitle,
                       QStringLiteral("Step 3 of 5: Restore the compressed file into ") + temp);
+    messages.progress(kTitle, QStringLiteral("Restoring the database into the folder:\r") + temp);
     QStringList unpacked;
     QString error;
     if (!unzipAll(archive, temp, &unpacked, &error)) {
@@ -156,6 +161,8 @@ bool restoreFrom(shell::Run& run, const QString& archive, const FreeSpaceFn& fre
                          error);
         return false;
     }
+    // Not one of the steps of a restore, but it protects the user's data: a zip of some
+    // other file under the database's name would otherwise replace a working database.
     if (!isOurDatabase(QDir(temp).filePath(databaseName))) {
         messages.progressDone();
         clearFolder(temp);

@@ -118,16 +118,17 @@ std::optional<int> parseAgeText(const QString& text, const QString& gender)
         const int age = m.captured(2).toInt() - (m.captured(1).isEmpty() ? 0 : 1);
         return isValidAge(age) ? std::optional<int>(age) : std::nullopt;
     }
-    static const QHash<QString, int> words{
-        {"SENIOR", 25},   {"SENIORS", 25}, {"OPEN", 25},         {"FSUBVETERAN", 30},
-        {"FVETERAN", 35}, {"FMASTER", 45}, {"FGRANDMASTER", 55}, {"MSUBVETERAN", 35},
-        {"MVETERAN", 40}, {"MMASTER", 50}, {"MGRANDMASTER", 60},
-    };
-    if (const auto it = words.find(t); it != words.end())
+    static const QHash<QString, int> categories{{"SENIOR", 25}, {"SENIORS", 25}, {"OPEN", 25}};
+    if (const auto it = categories.find(t); it != categories.end())
         return *it;
+    // The masters words count only with the athlete's own gender letter in front.
+    static const QHash<QString, int> masters{
+        {"FSUBVETERAN", 30}, {"FVETERAN", 35}, {"FMASTER", 45}, {"FGRANDMASTER", 55},
+        {"MSUBVETERAN", 35}, {"MVETERAN", 40}, {"MMASTER", 50}, {"MGRANDMASTER", 60},
+    };
     const QString g = gender.trimmed().toUpper();
     if (g.size() == 1)
-        if (const auto it = words.find(g + t); it != words.end())
+        if (const auto it = masters.find(g + t); it != masters.end())
             return *it;
     static const QRegularExpression range(QStringLiteral("^(\\d{1,2})\\s*-\\s*(\\d{1,2})$"));
     if (const auto r = range.match(t); r.hasMatch() && isValidAge(r.captured(1).toInt()))

@@ -12,7 +12,7 @@ namespace meeting {
 QString newMeetingSql(int meetingNo, const MeetingIdentity& identity)
 {
     QStringList names;
-    QStringList values;
+    QStringList quotedValues;
     for (const MeetingColumn& column : meetingColumns()) {
         const QString name = QString::fromLatin1(column.name);
         QString value;
@@ -27,10 +27,11 @@ QString newMeetingSql(int meetingNo, const MeetingIdentity& identity)
         else
             value = column.newValue ? QString::fromLatin1(column.newValue) : QStringLiteral("null");
         names.append(name);
-        values.append(value);
+        quotedValues.append(value);
     }
     return QStringLiteral("insert into MEETING (") + names.join(QStringLiteral(", ")) +
-           QStringLiteral(")\r values (") + values.join(QStringLiteral(", ")) + QStringLiteral(")");
+           QStringLiteral(")\r values (") + quotedValues.join(QStringLiteral(", ")) +
+           QStringLiteral(")");
 }
 
 int createMeeting(db::DmdCoreDbs& database, const MeetingIdentity& identity)

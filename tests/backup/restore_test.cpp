@@ -54,9 +54,13 @@ TEST_F(RestoreTest, ARestoreBringsBackTheArchiveAndHidesTheCurrentFile)
     EXPECT_EQ(stepsOf("Restore"),
               (QStringList{"Restore: Step 1 of 5: Create a snapshot of the current data into " +
                                dataRoot() + "Snapshots2/",
+                           "Restore: The program will first make a snapshot of the current "
+                           "database into\r" +
+                               dataRoot() + "Snapshots2/",
                            "Take a snapshot",
                            "Restore: Step 2 of 5: Clear the intermediate target " + temp,
                            "Restore: Step 3 of 5: Restore the compressed file into " + temp,
+                           "Restore: Restoring the database into the folder:\r" + temp,
                            "Restore: Step 4 of 5: Hide the current database ",
                            "Restore: Step 5 of 5: Copy the expanded files into " +
                                QFileInfo(m_path).absolutePath()}));

@@ -74,6 +74,10 @@ TEST(AgeText, ParsesImportedAges)
     }
     for (const char* bad : {"", "abc", "1", "96", "u2", "master", "17.5", "u/", "x18", "100"})
         EXPECT_FALSE(parseAgeText(QString::fromLatin1(bad)).has_value()) << bad;
+    // The gender letter comes from the athlete, never from the text.
+    EXPECT_FALSE(parseAgeText("FMASTER", "M").has_value());
+    EXPECT_FALSE(parseAgeText("FMASTER").has_value());
+    EXPECT_FALSE(parseAgeText("MVETERAN", "F").has_value());
 }
 
 TEST(AgeText, GenderWordsFollowTheAgeAndLanguage)

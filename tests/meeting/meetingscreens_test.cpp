@@ -196,6 +196,7 @@ TEST_F(MeetingScreensTest, CategoriesScreenAddsSwitchesAndPicksTheCurrentOne)
     currentMeeting();
     meeting::SettingsCategoriesForm form(run());
     form.show();
+    EXPECT_EQ(form.windowTitle(), "Edit Categories");
     form.hasCategories()->choose("Yes");
     EXPECT_TRUE(m_sink.saw("You must add at least one Category"));
     EXPECT_EQ(form.hasCategories()->value(), "0");

@@ -27,7 +27,7 @@ SettingsCategoriesForm::SettingsCategoriesForm(shell::Run& run, QWidget* parent)
       m_table(new QTableWidget(0, 4, this)), m_current(new QComboBox(this)),
       m_recordSetsMissing(new QLabel(this))
 {
-    setWindowTitle(QStringLiteral("Settings: Categories"));
+    setWindowTitle(QStringLiteral("Edit Categories"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_has);
     layout->addWidget(m_recordSetEach);

@@ -14,8 +14,8 @@ namespace meeting {
 
 class ChoiceGroup;
 
-// "Settings: Categories": switches the meeting's categories on or off, edits the list of
-// categories and picks the one new items are added to.
+// "Edit Categories" (menu "Settings: Categories"): switches the meeting's categories on or off,
+// edits the list of categories and picks the one new items are added to.
 class SettingsCategoriesForm : public QDialog {
     Q_OBJECT
 public:
