@@ -114,8 +114,7 @@ int athleteAdd(cli::Context& ctx)
     const qint64 key = entries::Athletes(*t.database, settings).add(a);
     if (key == 0)
         return cli::Failed;
-    // An n-athlon athlete comes with all the events of its combined competition.
-    const int entered = nathlon > 0 ? entries::Nathlons(*t.database, settings).enter(key) : 0;
+    const int entered = entries::Nathlons(*t.database, settings).enterFor(key, nathlon, 0);
     QList<std::pair<QString, QString>> fields{{QStringLiteral("athleteno"), QString::number(key)}};
     if (nathlon > 0)
         fields.append({QStringLiteral("entries"), QString::number(entered)});

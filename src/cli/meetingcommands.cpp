@@ -4,10 +4,12 @@
 
 #include "db/dmdcoredbs.h"
 #include "db/meetingdelete.h"
-#include "db/sqltext.h"
+#include "meeting/meetingidentity.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
+
+#include <algorithm>
 
 namespace {
 
@@ -18,20 +20,21 @@ int meetingList(cli::Context& ctx)
     db::DmdCoreDbs* database = ctx.database();
     if (!database)
         return cli::Failed;
-    db::Query q = database->openQuery(QStringLiteral(
-        "select MEETINGNO, DESCRIPTION, VENUE, THEDATE from MEETING order by MEETINGNO"));
-    if (!q.isOpen())
-        return cli::Failed;
+    QList<meeting::MeetingRow> meetings = meeting::listMeetings(*database);
+    // Listed by number: the order in which they were made.
+    std::sort(meetings.begin(), meetings.end(),
+              [](const auto& a, const auto& b) { return a.meetingNo < b.meetingNo; });
     QJsonArray rows;
-    for (q.first(); !q.eof(); q.next()) {
+    for (const meeting::MeetingRow& m : meetings) {
+        const meeting::MeetingIdentity& id = m.identity;
         if (ctx.json) {
-            rows.append(QJsonObject{{"meetingno", q.integer("MEETINGNO")},
-                                    {"description", q.text("DESCRIPTION")},
-                                    {"venue", q.text("VENUE")},
-                                    {"date", q.text("THEDATE")}});
+            rows.append(QJsonObject{{"meetingno", m.meetingNo},
+                                    {"description", id.name},
+                                    {"venue", id.venue},
+                                    {"date", id.date}});
         } else {
-            ctx.out << q.integer("MEETINGNO") << "\t" << q.text("DESCRIPTION") << "\t"
-                    << q.text("VENUE") << "\t" << q.text("THEDATE") << "\n";
+            ctx.out << m.meetingNo << "\t" << id.name << "\t" << id.venue << "\t" << id.date
+                    << "\n";
         }
     }
     if (ctx.json)
@@ -50,8 +53,7 @@ int meetingDelete(cli::Context& ctx)
     db::DmdCoreDbs* database = ctx.database();
     if (!database)
         return cli::Failed;
-    if (database->ZSqlCount(QStringLiteral("MEETING"),
-                            QStringLiteral("MEETINGNO = ") + db::sqlInt(meetingNo)) < 1) {
+    if (!meeting::meetingExists(*database, meetingNo)) {
         ctx.messages().warning(QStringLiteral("There is no meeting ") + QString::number(meetingNo));
         return cli::Failed;
     }

@@ -4,7 +4,6 @@
 #include "cli/entrytarget.h"
 
 #include "db/dmdcoredbs.h"
-#include "db/sqltext.h"
 #include "entries/evententries.h"
 #include "entries/participations.h"
 #include "entries/relayteams.h"
@@ -71,24 +70,16 @@ int entryList(cli::Context& ctx)
     const meeting::ItemTypes items = itemsOf(ctx, t);
     QJsonArray rows;
     if (!athlete.isEmpty()) {
-        db::Query q = t.database->openQuery(
-            QStringLiteral("select P.PARTNO, P.EVENTNO, E.ITEMCODE, P.BESTPERFBEFORE from "
-                           "PARTICIPATE P join MYEVENT E on E.EVENTNO = P.EVENTNO where "
-                           "P.ATHLETENO = ") +
-            db::sqlInt(athlete.toLongLong()) + QStringLiteral(" order by E.C_SEQ, E.EVENTNO"));
-        for (q.first(); !q.eof(); q.next()) {
-            const QString item =
-                items.ItemDescription(q.text(QStringLiteral("ITEMCODE")).trimmed(), false);
-            const QString best = q.text(QStringLiteral("BESTPERFBEFORE")).trimmed();
+        entries::Participations participations(*t.database, t.settings);
+        for (const entries::AthleteEntry& e : participations.entriesOf(athlete.toLongLong())) {
+            const QString item = items.ItemDescription(e.itemCode, false);
             if (ctx.json) {
-                rows.append(QJsonObject{{"partno", q.integer(QStringLiteral("PARTNO"))},
-                                        {"eventno", q.integer(QStringLiteral("EVENTNO"))},
+                rows.append(QJsonObject{{"partno", e.partNo},
+                                        {"eventno", e.eventNo},
                                         {"item", item},
-                                        {"best", best}});
+                                        {"best", e.best}});
             } else {
-                ctx.out << q.integer(QStringLiteral("PARTNO")) << "\t"
-                        << q.integer(QStringLiteral("EVENTNO")) << "\t" << item << "\t" << best
-                        << "\n";
+                ctx.out << e.partNo << "\t" << e.eventNo << "\t" << item << "\t" << e.best << "\n";
             }
         }
     } else {

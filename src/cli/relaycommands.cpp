@@ -4,7 +4,6 @@
 #include "cli/entrytarget.h"
 
 #include "db/dmdcoredbs.h"
-#include "db/sqltext.h"
 #include "entries/relaymembers.h"
 #include "entries/relayteams.h"
 #include "meeting/edition.h"
@@ -91,26 +90,17 @@ entries::RelayMembers membersOf(const cli::EntryTarget& t, const QString& relayT
 std::optional<entries::RelayMembers> membersOfRow(cli::Context& ctx, const cli::EntryTarget& t,
                                                   qint64 relayAthleteNo)
 {
-    db::Query q = t.database->openQuery(
-        QStringLiteral("select RELAYTEAMNO, EVENTNO from RELAY_ATHLETE where RELAY_ATHLETE_NO = ") +
-        db::sqlInt(relayAthleteNo));
-    if (q.isEmpty()) {
+    auto members = entries::RelayMembers::ofRow(*t.database, t.meetingNo, relayAthleteNo);
+    if (!members)
         ctx.messages().warning(QStringLiteral("There is no relay swimmer ") +
                                QString::number(relayAthleteNo));
-        return std::nullopt;
-    }
-    return entries::RelayMembers(*t.database, t.meetingNo, q.integer(QStringLiteral("RELAYTEAMNO")),
-                                 q.integer(QStringLiteral("EVENTNO")));
+    return members;
 }
 
-QString nameOf(db::DmdCoreDbs& database, qint64 athleteNo)
+QString nameOf(const cli::EntryTarget& t, qint64 athleteNo)
 {
-    db::Query q = database.openQuery(
-        QStringLiteral("select SURNAME, FIRSTNAME from ATHLETE where ATHLETENO = ") +
-        db::sqlInt(athleteNo));
-    return q.isEmpty() ? QString()
-                       : q.text(QStringLiteral("SURNAME")).trimmed() + QStringLiteral(", ") +
-                             q.text(QStringLiteral("FIRSTNAME")).trimmed();
+    const auto a = entries::Athletes(*t.database, t.settings).find(athleteNo);
+    return a ? a->surname.trimmed() + QStringLiteral(", ") + a->firstName.trimmed() : QString();
 }
 
 int membersList(cli::Context& ctx)
@@ -122,7 +112,7 @@ int membersList(cli::Context& ctx)
         return cli::Failed;
     QJsonArray rows;
     for (const entries::RelayMemberRow& m : membersOf(t, ctx.args[0], ctx.args[1]).list()) {
-        const QString name = nameOf(*t.database, m.athleteNo);
+        const QString name = nameOf(t, m.athleteNo);
         if (ctx.json) {
             rows.append(QJsonObject{{"relayathleteno", m.relayAthleteNo},
                                     {"athleteno", m.athleteNo},

@@ -56,6 +56,15 @@ int Nathlons::enter(qint64 athleteNo)
     return added;
 }
 
+int Nathlons::enterFor(qint64 athleteNo, int nAthlon, qint64 eventNo, const QString& best)
+{
+    if (nAthlon > 0)
+        return enter(athleteNo);
+    if (eventNo == 0)
+        return 0;
+    return Participations(m_db, m_settings).add(athleteNo, eventNo, best) != 0 ? 1 : -1;
+}
+
 bool Nathlons::removeAthlete(qint64 athleteNo)
 {
     if (!m_db.messages().confirm(QStringLiteral("Delete this athlete from the n-athlon")))

@@ -19,6 +19,10 @@ public:
     // categories) that it is not in yet. The number of participations added, -1 when a
     // statement failed.
     int enter(qint64 athleteNo);
+    // Enters an athlete chosen or added for an event: one of a combined competition
+    // (`nAthlon` above 0) into every event of it, any other into `eventNo` alone (none
+    // when 0) with its best. The participations added, -1 when refused or failed.
+    int enterFor(qint64 athleteNo, int nAthlon, qint64 eventNo, const QString& best = {});
     // Asks, then deletes the athlete's heat rows, participations and the athlete.
     bool removeAthlete(qint64 athleteNo);
 

@@ -24,6 +24,18 @@ RelayMembers::RelayMembers(db::DmdCoreDbs& database, int meetingNo, qint64 relay
         m_legs = RelayTeams::legCount(items.RelayLegs(itemCode.trimmed()));
 }
 
+std::optional<RelayMembers> RelayMembers::ofRow(db::DmdCoreDbs& database, int meetingNo,
+                                                qint64 relayAthleteNo)
+{
+    db::Query q = database.openQuery(
+        QStringLiteral("select RELAYTEAMNO, EVENTNO from RELAY_ATHLETE where RELAY_ATHLETE_NO = ") +
+        db::sqlInt(relayAthleteNo));
+    if (q.isEmpty())
+        return std::nullopt;
+    return RelayMembers(database, meetingNo, q.integer(QStringLiteral("RELAYTEAMNO")),
+                        q.integer(QStringLiteral("EVENTNO")));
+}
+
 QList<RelayMemberRow> RelayMembers::list()
 {
     db::Query q = m_db.openQuery(

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace db {
 class DmdCoreDbs;
 }
@@ -24,6 +26,10 @@ struct RelayMemberRow {
 class RelayMembers {
 public:
     RelayMembers(db::DmdCoreDbs& database, int meetingNo, qint64 relayTeamNo, qint64 eventNo);
+    // The members of the relay team and event that a member row belongs to; nothing when
+    // there is no such row.
+    static std::optional<RelayMembers> ofRow(db::DmdCoreDbs& database, int meetingNo,
+                                             qint64 relayAthleteNo);
 
     int legs() const { return m_legs; }
     QList<RelayMemberRow> list();

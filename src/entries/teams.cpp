@@ -147,8 +147,20 @@ Teams::Field Teams::checkAll(const TeamRow& team)
 
 qint64 Teams::add(const TeamRow& team)
 {
-    if (check(team) != Field::None)
-        return 0;
+    return check(team) == Field::None ? save(team) : 0;
+}
+
+qint64 Teams::save(const TeamRow& team)
+{
+    if (team.teamNo != 0) {
+        return m_db.execute(QStringLiteral("update TEAM set TEAMNAME = ") + db::quoted(team.name) +
+                            QStringLiteral(", TEAMABRV = ") + db::quoted(team.abbreviation) +
+                            QStringLiteral(", HASMALE = ") + db::sqlInt(team.hasMale ? 1 : 0) +
+                            QStringLiteral(", HASFEMALE = ") + db::sqlInt(team.hasFemale ? 1 : 0) +
+                            QStringLiteral(" where TEAMNO = ") + db::sqlInt(team.teamNo))
+                   ? team.teamNo
+                   : 0;
+    }
     const qint64 key = m_db.nextKeyNumber();
     if (key == 0)
         return 0;
@@ -164,13 +176,7 @@ qint64 Teams::add(const TeamRow& team)
 
 bool Teams::edit(const TeamRow& team)
 {
-    if (check(team) != Field::None)
-        return false;
-    return m_db.execute(QStringLiteral("update TEAM set TEAMNAME = ") + db::quoted(team.name) +
-                        QStringLiteral(", TEAMABRV = ") + db::quoted(team.abbreviation) +
-                        QStringLiteral(", HASMALE = ") + db::sqlInt(team.hasMale ? 1 : 0) +
-                        QStringLiteral(", HASFEMALE = ") + db::sqlInt(team.hasFemale ? 1 : 0) +
-                        QStringLiteral(" where TEAMNO = ") + db::sqlInt(team.teamNo));
+    return team.teamNo != 0 && check(team) == Field::None && save(team) != 0;
 }
 
 bool Teams::remove(qint64 teamNo)

@@ -37,6 +37,9 @@ public:
     Field check(const TeamRow& team);
     // The new key, 0 when refused or not written.
     qint64 add(const TeamRow& team);
+    // Writes a team that passed check(): inserted when new (teamNo 0), else updated. Its
+    // key, 0 when the database refused.
+    qint64 save(const TeamRow& team);
     bool edit(const TeamRow& team);
     // The field of the last refusal of check(), add() or edit().
     Field lastRefusal() const { return m_lastRefusal; }

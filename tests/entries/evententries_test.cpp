@@ -188,6 +188,34 @@ TEST_F(EventEntriesTest, anNathlonSwimmerIsEnteredAndRemovedAsAWhole)
               0);
 }
 
+// Screens and the command line enter a chosen or new swimmer through one rule: the whole
+// combined competition for an n-athlon swimmer, the one event for any other.
+TEST_F(EventEntriesTest, enteringForAnEventTakesTheWholeCombinedCompetitionOrTheOneEvent)
+{
+    const qint64 fly = addEvent(QStringLiteral("FLY_____50M13W"));
+    const qint64 back = addEvent(QStringLiteral("BCK_____50M13W"));
+    const qint64 single = addEvent(QStringLiteral("FRE_____50M13W"));
+    for (qint64 e : {fly, back})
+        execute(QStringLiteral("update MYEVENT set N_ATHLON = 2 where EVENTNO = ") + db::sqlInt(e));
+    const qint64 duo = swimmer(QStringLiteral("DUO"), 13, QStringLiteral("M"), 2);
+    const qint64 nel = swimmer(QStringLiteral("NEL"));
+    entries::Nathlons nathlons(database(), settings());
+    EXPECT_EQ(nathlons.enterFor(duo, 2, fly), 2);
+    EXPECT_EQ(
+        count(QStringLiteral("PARTICIPATE"), QStringLiteral("ATHLETENO = ") + db::sqlInt(duo)), 2);
+    EXPECT_EQ(nathlons.enterFor(nel, 0, single, QStringLiteral("31.5")), 1);
+    EXPECT_EQ(value(QStringLiteral("select BESTPERFBEFORE from PARTICIPATE where ATHLETENO = ") +
+                    db::sqlInt(nel)),
+              QStringLiteral("0:31.50"));
+    EXPECT_EQ(nathlons.enterFor(nel, 0, 0), 0);
+    EXPECT_EQ(nathlons.enterFor(nel, 0, single), -1); // entered already
+    EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 3);
+    const QList<entries::AthleteEntry> mine = Participations(database(), settings()).entriesOf(duo);
+    ASSERT_EQ(mine.size(), 2);
+    EXPECT_EQ(mine[0].eventNo, fly);
+    EXPECT_EQ(mine[1].itemCode, QStringLiteral("BCK_____50M13W"));
+}
+
 TEST_F(EventEntriesTest, itemsForAnAthleteFollowAgeOnlyUntilAllAgesAreAsked)
 {
     addEvent(QStringLiteral("FRE_____50M13W"));

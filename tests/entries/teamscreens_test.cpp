@@ -106,7 +106,10 @@ TEST_F(TeamScreensTest, theAthleteDialogRefusesEachFieldWithItsFocusAndWritesNot
     type(dialog, "number", QStringLiteral("7"));
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    ASSERT_NE(dialog.athlete().athleteNo, 0);
+    // The dialog hands the athlete back; the caller stores it.
+    EXPECT_EQ(count(QStringLiteral("ATHLETE")), 0);
+    EXPECT_EQ(dialog.athlete().surname, QStringLiteral("BOTHA"));
+    ASSERT_NE(athletes.save(dialog.athlete()), 0);
     EXPECT_EQ(value(QStringLiteral("select CATEGORY || '|' || GAI_RACIST_ABRV || '|' || "
                                    "DISABILITY_CLASSES || '|' || LOCAL_SMDS || '|' || NUMBER from "
                                    "ATHLETE")),
@@ -191,6 +194,8 @@ TEST_F(TeamScreensTest, aSecondRelayTeamOfAGenderAgeIsAddedOnlyAfterTwoYeses)
     m_sink.answerYes();
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(count(QStringLiteral("ATHLETE")), 1);
+    ASSERT_NE(athletes.save(dialog.athlete()), 0);
     EXPECT_EQ(count(QStringLiteral("ATHLETE")), 2);
 }
 
@@ -213,6 +218,13 @@ TEST_F(TeamScreensTest, theTeamDialogKeepsAGenderThatHasAthletesWithTheFocusOnIt
     dialog.accept();
     EXPECT_EQ(dialog.focusWidget(), dialog.findChild<QLineEdit*>(QStringLiteral("name")));
     EXPECT_EQ(value(QStringLiteral("select TEAMNAME from TEAM")), "Oak Park");
+    // An accepted team comes back for the caller to store.
+    type(dialog, "name", QStringLiteral("Oak Park Aquatics"));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(value(QStringLiteral("select TEAMNAME from TEAM")), "Oak Park");
+    EXPECT_EQ(teams.save(dialog.team()), oak);
+    EXPECT_EQ(value(QStringLiteral("select TEAMNAME from TEAM")), "Oak Park Aquatics");
 }
 
 TEST_F(TeamScreensTest, theTeamsScreenDeletesWithTheDeleteKeyAndSplitsFromTheCurrentTeam)

@@ -174,9 +174,6 @@ void AthleteDialog::accept()
         fieldOf(refused)->setFocus();
         return;
     }
-    a.athleteNo = m_athletes.save(a);
-    if (a.athleteNo == 0)
-        return;
     m_athlete = a;
     QDialog::accept();
 }

@@ -10,13 +10,15 @@ class QPushButton;
 namespace entries {
 
 // "Add an Athlete for <team>" / "Edit a relay team for <team>": the fields of one athlete,
-// those of the facilities the meeting uses only. Accept runs the checks and the save of
-// Athletes; a refusal keeps the dialog open on the field at fault.
+// those of the facilities the meeting uses only. Accept runs the checks of Athletes and
+// hands the athlete back for the caller to save; a refusal keeps the dialog open on the
+// field at fault.
 class AthleteDialog : public QDialog {
     Q_OBJECT
 public:
     AthleteDialog(Athletes& athletes, const EntrySettings& settings, const AthleteRow& athlete,
                   const QString& teamName, const QString& personWord, QWidget* parent = nullptr);
+    // The athlete as accepted: checked, not yet saved.
     const AthleteRow& athlete() const { return m_athlete; }
 
     void accept() override;

@@ -1,7 +1,6 @@
 #include "entries/forms/athletesform.h"
 
 #include "db/dmdcoredbs.h"
-#include "db/sqltext.h"
 #include "entries/forms/athletedialog.h"
 #include "entries/forms/athleteimportform.h"
 #include "entries/forms/athletenumbersform.h"
@@ -109,22 +108,19 @@ void AthletesForm::selectAthlete(int row)
     m_entryRows.clear();
     if (row < 0 || row >= m_athleteRows.size())
         return;
-    db::Query q = m_run.database()->openQuery(
-        QStringLiteral("select e.EVENTNO, e.ITEMCODE, p.BESTPERFBEFORE from PARTICIPATE p join "
-                       "MYEVENT e on e.EVENTNO = p.EVENTNO where p.ATHLETENO = ") +
-        db::sqlInt(m_athleteRows[row].athleteNo) + QStringLiteral(" order by e.C_SEQ"));
     const meeting::ItemTypes items(meeting::editionOf(m_run.globals().applicationCode()),
                                    m_run.messages());
-    for (q.first(); !q.eof(); q.next()) {
+    Participations participations(*m_run.database(), m_settings);
+    for (const AthleteEntry& entry : participations.entriesOf(m_athleteRows[row].athleteNo)) {
         EventRow e;
-        e.eventNo = q.integer(QStringLiteral("EVENTNO"));
-        e.itemCode = q.text(QStringLiteral("ITEMCODE")).trimmed();
+        e.eventNo = entry.eventNo;
+        e.itemCode = entry.itemCode;
         m_entryRows.append(e);
         const int r = m_entryTable->rowCount();
         m_entryTable->insertRow(r);
-        fillEntryRow(m_entryTable, r,
-                     {QString::number(e.eventNo), items.ItemDescription(e.itemCode, false),
-                      q.text(QStringLiteral("BESTPERFBEFORE"))});
+        fillEntryRow(
+            m_entryTable, r,
+            {QString::number(e.eventNo), items.ItemDescription(e.itemCode, false), entry.best});
     }
 }
 
@@ -148,7 +144,7 @@ void AthletesForm::addAthlete()
     AthleteRow a;
     a.teamNo = team->teamNo;
     AthleteDialog dialog(m_athletes, m_settings, a, team->name, m_run.globals().personWord(), this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted && m_athletes.save(dialog.athlete()) != 0)
         selectTeam(m_teamList->currentRow());
 }
 
@@ -160,7 +156,7 @@ void AthletesForm::editAthlete()
         return;
     AthleteDialog dialog(m_athletes, m_settings, *a, team->name, m_run.globals().personWord(),
                          this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted && m_athletes.save(dialog.athlete()) != 0)
         selectTeam(m_teamList->currentRow());
 }
 

@@ -214,20 +214,16 @@ void EventEntriesForm::enterCandidate()
     if (m_relays || eventNo == 0 || row < 0 || row >= m_candidateRows.size())
         return;
     const EventEntryRow& ev = m_eventRows[m_eventTable->currentRow()];
-    // A swimmer of a combined competition comes with all of its events at once.
-    if (ev.event.nAthlon > 0) {
-        if (Nathlons(*m_run.database(), m_settings).enter(m_candidateRows[row].athleteNo) > 0)
-            refresh();
-        return;
-    }
+    // The events of a combined competition come without a best each.
     QString best;
-    if (!m_run.messages().askText(QStringLiteral("Best known preformance (") +
+    if (ev.event.nAthlon == 0 &&
+        !m_run.messages().askText(QStringLiteral("Best known preformance (") +
                                       m_items->PerfFormatName(ev.event.itemCode) +
                                       QStringLiteral(", empty when unknown)"),
                                   &best))
         return;
-    if (Participations(*m_run.database(), m_settings)
-            .add(m_candidateRows[row].athleteNo, eventNo, best) != 0)
+    if (Nathlons(*m_run.database(), m_settings)
+            .enterFor(m_candidateRows[row].athleteNo, ev.event.nAthlon, eventNo, best) > 0)
         refresh();
 }
 
@@ -256,10 +252,10 @@ void EventEntriesForm::newSwimmer()
     AthleteDialog dialog(athletes, m_settings, a, team->name, m_run.globals().personWord(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (a.nAthlon > 0)
-        Nathlons(*m_run.database(), m_settings).enter(dialog.athlete().athleteNo);
-    else
-        Participations(*m_run.database(), m_settings).add(dialog.athlete().athleteNo, eventNo);
+    const qint64 athleteNo = athletes.save(dialog.athlete());
+    if (athleteNo == 0)
+        return;
+    Nathlons(*m_run.database(), m_settings).enterFor(athleteNo, a.nAthlon, eventNo);
     refresh();
 }
 
@@ -273,7 +269,7 @@ void EventEntriesForm::editSwimmer()
     if (!a || !team)
         return;
     AthleteDialog dialog(athletes, m_settings, *a, team->name, m_run.globals().personWord(), this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted && athletes.save(dialog.athlete()) != 0)
         refresh();
 }
 

@@ -39,14 +39,7 @@ void TeamDialog::accept()
     edited.abbreviation = m_abbreviation->text().trimmed();
     edited.hasMale = m_males->isChecked();
     edited.hasFemale = m_females->isChecked();
-    bool saved = false;
-    if (edited.teamNo == 0) {
-        edited.teamNo = m_teams.add(edited);
-        saved = edited.teamNo != 0;
-    } else {
-        saved = m_teams.edit(edited);
-    }
-    if (!saved) {
+    if (m_teams.check(edited) != Teams::Field::None) {
         if (m_teams.lastRefusal() == Teams::Field::Name)
             m_name->setFocus();
         else if (m_teams.lastRefusal() == Teams::Field::Abbreviation)

@@ -10,12 +10,14 @@ class QLineEdit;
 namespace entries {
 
 // "Add Team" / "Edit Team": the name, the abbreviation and the genders. Accept runs the
-// checks and the save of Teams; a refusal keeps the dialog open on the field at fault.
+// checks of Teams and hands the team back for the caller to save; a refusal keeps the
+// dialog open on the field at fault.
 class TeamDialog : public QDialog {
     Q_OBJECT
 public:
     TeamDialog(Teams& teams, const TeamRow& team, QWidget* parent = nullptr);
-    qint64 teamNo() const { return m_team.teamNo; }
+    // The team as accepted: checked, not yet saved.
+    const TeamRow& team() const { return m_team; }
 
     void accept() override;
 

@@ -117,7 +117,7 @@ qint64 TeamsForm::selectedTeam() const
 void TeamsForm::addTeam()
 {
     TeamDialog dialog(m_teams, TeamRow(), this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted && m_teams.save(dialog.team()) != 0)
         refresh();
 }
 
@@ -128,7 +128,7 @@ void TeamsForm::editTeam()
     if (!team)
         return;
     TeamDialog dialog(m_teams, *team, this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted && m_teams.save(dialog.team()) != 0)
         refresh();
 }
 
