@@ -150,7 +150,8 @@ bool DbError::hasCode(long code) const
 bool DbError::isNetworkError() const
 {
     return hasCode(isc_network_error) || hasCode(isc_net_connect_err) ||
-           hasCode(isc_net_read_err) || hasCode(isc_lost_db_connection);
+           hasCode(isc_net_read_err) || hasCode(isc_net_write_err) ||
+           hasCode(isc_lost_db_connection);
 }
 
 bool DbError::isUnreachableDatabase() const

@@ -1,3 +1,4 @@
+#include "support/firebirdserver.h"
 #include "support/testdatabase.h"
 
 #include "db/connect.h"
@@ -193,18 +194,22 @@ TEST_F(ConnectFixture, AStoredRemoteDatabaseIsAskedForOnTheFirstRunOnly)
     EXPECT_EQ(run->database()->connectionText(), defaultPath());
 }
 
-TEST_F(ConnectFixture, AServerOnThisComputerIsReachedWhenOneRuns)
+TEST_F(ConnectFixture, AServerOnThisComputerIsReachedThroughItsAddress)
 {
+    testing_support::FirebirdServer* server = testing_support::FirebirdServer::shared();
+    ASSERT_TRUE(server) << testing_support::FirebirdServer::sharedError().toStdString();
     const QString path = home.freshDatabase("served.gdb");
     run->createDatabaseModule();
-    db::DbError error;
-    auto probe = db::FbAttachment::attach("127.0.0.1:" + path,
-                                          db::Credentials{"SYSDBA", "masterkey"}, &error);
-    if (!probe)
-        GTEST_SKIP() << "no Firebird server on 127.0.0.1:3050: " << error.message.toStdString();
-    probe.reset();
-    ASSERT_TRUE(run->database()->login("127.0.0.1:" + path, 0));
+    const QString text = server->connectionText(path);
+    ASSERT_TRUE(run->database()->login(text, 0));
     EXPECT_TRUE(run->database()->isRemote());
+    EXPECT_EQ(run->database()->loginAttemptUsed(), 1);
+    EXPECT_EQ(run->database()->connectionText(), text);
+    EXPECT_EQ(run->database()->ZSqlCount("DATABASE_VERSION", "1=1"), 1);
+    // The engine of the server has the file, not ours.
+    EXPECT_EQ(run->database()->selectOneValue("MON$REMOTE_PROTOCOL", "MON$ATTACHMENTS",
+                                              "MON$ATTACHMENT_ID = current_connection"),
+              "TCPv4");
 }
 
 TEST_F(ConnectFixture, ShowCurrentDatabaseNamesFileVersionAndRelease)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace db {
+class FbAttachment;
+}
+
+namespace drills {
+
+// A dolvane-cli process working in the background, as an official's program does.
+std::unique_ptr<QProcess> startCli(const QStringList& arguments);
+
+enum class KillOutcome { Killed, FinishedFirst, NeverReady };
+
+// Kills `process` with SIGKILL the moment `ready()` holds (polled about every
+// millisecond). FinishedFirst when the process ended on its own before that.
+KillOutcome killWhen(QProcess& process, const std::function<bool()>& ready,
+                     int timeoutMilliseconds = 120000);
+
+// Watches a database from an attachment of its own: the rows other attachments have
+// inserted so far, committed or not (the engine's monitoring tables).
+class InsertWatcher {
+public:
+    explicit InsertWatcher(const QString& connectionText);
+    ~InsertWatcher();
+    bool isOpen() const;
+    qint64 insertedByOthers();
+
+private:
+    std::unique_ptr<db::FbAttachment> m_attachment;
+};
+
+// A byte-for-byte copy of a file's content, for comparing before and after.
+QByteArray fileContent(const QString& path);
+
+} // namespace drills
