@@ -90,7 +90,7 @@ TEST_F(FullDiskTest, ABackupOntoADriveThatFillsUpSaysSoAndLeavesNoHalfCopy)
 TEST_F(FullDiskTest, ReadOnlyTargetsGetTheSystemsMessageAndStayUntouched)
 {
     addMeeting(1, "Gala");
-    MOUNT_OR_SKIP(fs, m_home->dir() + "/cdrom", 1024 * 1024);
+    MOUNT_OR_SKIP(fs, m_home->dir() + "/cdrom", 16 * 1024 * 1024);
     QFile::copy(m_path, fs->folder() + "/meet.gdb");
     ASSERT_TRUE(fs->makeReadOnly()) << fs->error().toStdString();
     const QByteArray before = drills::fileContent(fs->folder() + "/meet.gdb");

@@ -26,20 +26,20 @@ protected:
     {
         using testing_support::GeneratedLayout;
         QStringList args{"--db", m_path, "--yes", "--json", "import", "athletes", file};
-        const QStringList setup{
-            "SURNAME=" + QString::number(GeneratedLayout::surname),
-            "FIRSTNAME=" + QString::number(GeneratedLayout::firstName),
-            "GENDER=" + QString::number(GeneratedLayout::gender),
-            "AGE=" + QString::number(GeneratedLayout::age),
-            "AGE_TYPE=1",
-            "TEAM=" + QString::number(GeneratedLayout::team),
-            "NUMBER=" + QString::number(GeneratedLayout::number),
-            "HAS_NUMBER=1",
-            "HAS_ITEMS=1",
-            "HAS_BESTS=1",
-            "ADD_TEAMS=1",
-            "ITEM_FIRST=" + QString::number(GeneratedLayout::itemFirst),
-            "ITEM_LAST=" + QString::number(GeneratedLayout::itemFirst + 2 * entriesPerSwimmer - 1)};
+        const QStringList setup{"SURNAME=" + QString::number(GeneratedLayout::surname),
+                                "FIRSTNAME=" + QString::number(GeneratedLayout::firstName),
+                                "GENDER=" + QString::number(GeneratedLayout::gender),
+                                "AGE=" + QString::number(GeneratedLayout::age),
+                                "AGE_TYPE=1",
+                                "TEAM=" + QString::number(GeneratedLayout::team),
+                                "NUMBER=" + QString::number(GeneratedLayout::number),
+                                "ATH_HAS_NUMBER=1",
+                                "HAS_ITEMS=1",
+                                "HAS_BESTS=1",
+                                "ADD_TEAMS=1",
+                                "ITEM_FIRST=" + QString::number(GeneratedLayout::itemFirst),
+                                "ITEM_LAST=" + QString::number(GeneratedLayout::itemFirst +
+                                                               2 * (entriesPerSwimmer - 1))};
         for (const QString& s : setup)
             args << "--setup" << s;
         return args;

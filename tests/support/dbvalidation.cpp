@@ -4,6 +4,7 @@
 #include "db/firebirdroot.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace testing_support {
@@ -34,6 +35,19 @@ Validation validateDatabase(const QString& connectionText)
     result.ran = process.exitStatus() == QProcess::NormalExit;
     result.exitCode = process.exitCode();
     result.report = QString::fromLocal8Bit(process.readAll()).trimmed();
+    // "Summary of validation errors", then lines such as
+    // "Number of database page warnings\t: 38" or "Number of record level errors\t: 2".
+    static const QRegularExpression count(
+        QStringLiteral("^Number of .*(errors|warnings)\\s*:\\s*(\\d+)$"));
+    for (const QString& raw : result.report.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QString line = raw.trimmed();
+        const QRegularExpressionMatch m = count.match(line);
+        if (m.hasMatch())
+            (m.captured(1) == QLatin1String("errors") ? result.errors : result.warnings) +=
+                m.captured(2).toInt();
+        else if (line != QLatin1String("Summary of validation errors"))
+            result.understood = false;
+    }
     return result;
 }
 
