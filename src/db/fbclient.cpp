@@ -149,6 +149,7 @@ bool DbError::hasCode(long code) const
 
 bool DbError::isNetworkError() const
 {
+    // A server that went away while connected fails the next write.
     return hasCode(isc_network_error) || hasCode(isc_net_connect_err) ||
            hasCode(isc_net_read_err) || hasCode(isc_net_write_err) ||
            hasCode(isc_lost_db_connection);

@@ -26,8 +26,7 @@ struct DbError {
     std::vector<long> codes;
 
     bool hasCode(long code) const;
-    // True when the failure is the network's (an unreachable or unknown server, or one that
-    // went away while connected).
+    // True when the failure is the network's (an unreachable or unknown server).
     bool isNetworkError() const;
     // True when the database cannot be reached at all: the server's "I/O error " (a
     // wrong path on a server that answered) or the network's failure. Other login
