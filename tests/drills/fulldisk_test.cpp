@@ -2,9 +2,9 @@
 // system's message, nothing half-written left behind, the database sound.
 
 #include "backup/backupfixture.h"
-#include "drills/drillsupport.h"
 #include "drills/smallfilesystem.h"
 #include "support/dbvalidation.h"
+#include "support/killdrill.h"
 
 #include "backup/backuptarget.h"
 #include "backup/snapshot.h"

@@ -1,9 +1,9 @@
 // The CSV import killed part-way: the file passes the engine's validation, what was
 // committed before is all there and nothing of the killed import is.
 
-#include "drills/drillsupport.h"
 #include "drills/importdrill.h"
 #include "support/dbvalidation.h"
+#include "support/killdrill.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -36,7 +36,7 @@ TEST_F(ImportDrillTest, AnImportKilledWhileWritingLeavesTheMeetingAsItWasCommitt
 
     // The second one is killed once it has written a good part of its rows.
     const QString file = writeFile("championship.csv", second.csv);
-    auto watcher = std::make_unique<drills::InsertWatcher>(m_path);
+    auto watcher = std::make_unique<drills::DatabaseWatcher>(m_path);
     ASSERT_TRUE(watcher->isOpen());
     auto cli = drills::startCli(importArguments(file));
     const auto outcome = drills::killWhen(*cli, [&] { return watcher->insertedByOthers() > 4000; });

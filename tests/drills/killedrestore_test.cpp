@@ -2,8 +2,8 @@
 // usable (the engine's validation passes and it holds the data it should), a half-written
 // snapshot is never listed, and the next restore works.
 
-#include "drills/drillsupport.h"
 #include "support/dbvalidation.h"
+#include "support/killdrill.h"
 #include "support/testdatabase.h"
 
 #include "backup/ziparchive.h"

@@ -1,15 +1,13 @@
 #pragma once
 
+#include "db/fbclient.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
-
-namespace db {
-class FbAttachment;
-}
 
 namespace drills {
 
@@ -25,12 +23,16 @@ KillOutcome killWhen(QProcess& process, const std::function<bool()>& ready,
 
 // Watches a database from an attachment of its own: the rows other attachments have
 // inserted so far, committed or not (the engine's monitoring tables).
-class InsertWatcher {
+class DatabaseWatcher {
 public:
-    explicit InsertWatcher(const QString& connectionText);
-    ~InsertWatcher();
+    explicit DatabaseWatcher(const QString& connectionText);
+    ~DatabaseWatcher();
     bool isOpen() const;
     qint64 insertedByOthers();
+    // The first column of the first row of `sql`, read in a transaction of its own.
+    qint64 number(const QString& sql);
+    // Every row of `sql`, read the same way.
+    db::ResultSet rows(const QString& sql);
 
 private:
     std::unique_ptr<db::FbAttachment> m_attachment;

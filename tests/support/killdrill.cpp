@@ -1,4 +1,4 @@
-#include "drills/drillsupport.h"
+#include "support/killdrill.h"
 
 #include "db/dmdcoredbs.h"
 #include "db/fbclient.h"
@@ -42,7 +42,7 @@ KillOutcome killWhen(QProcess& process, const std::function<bool()>& ready, int 
     return KillOutcome::NeverReady;
 }
 
-InsertWatcher::InsertWatcher(const QString& connectionText)
+DatabaseWatcher::DatabaseWatcher(const QString& connectionText)
 {
     db::DbError error;
     m_attachment = db::FbAttachment::attach(
@@ -51,35 +51,45 @@ InsertWatcher::InsertWatcher(const QString& connectionText)
         &error);
 }
 
-InsertWatcher::~InsertWatcher()
+DatabaseWatcher::~DatabaseWatcher()
 {
     if (m_attachment)
         m_attachment->detach(nullptr);
 }
 
-bool InsertWatcher::isOpen() const
+bool DatabaseWatcher::isOpen() const
 {
     return m_attachment && m_attachment->isConnected();
 }
 
-qint64 InsertWatcher::insertedByOthers()
+qint64 DatabaseWatcher::insertedByOthers()
 {
-    if (!isOpen())
-        return 0;
-    // The monitoring tables are a snapshot per transaction: a new one each time.
-    db::FbTransaction transaction(db::TransactionKind::Read);
-    db::DbError error;
-    if (!transaction.start(*m_attachment, &error))
-        return 0;
-    db::ResultSet rows;
-    const bool ok = db::fbSelect(
-        *m_attachment, transaction,
+    return number(
         QStringLiteral("select coalesce(sum(r.MON$RECORD_INSERTS), 0) from MON$ATTACHMENTS a "
                        "join MON$RECORD_STATS r on r.MON$STAT_ID = a.MON$STAT_ID "
-                       "where a.MON$ATTACHMENT_ID <> current_connection"),
-        &rows, &error);
-    transaction.commit(nullptr);
-    return ok && !rows.rows.empty() ? rows.rows[0][0].toLongLong() : 0;
+                       "where a.MON$ATTACHMENT_ID <> current_connection"));
+}
+
+qint64 DatabaseWatcher::number(const QString& sql)
+{
+    const db::ResultSet result = rows(sql);
+    return result.rows.empty() ? 0 : result.rows[0][0].toLongLong();
+}
+
+db::ResultSet DatabaseWatcher::rows(const QString& sql)
+{
+    db::ResultSet result;
+    if (!isOpen())
+        return result;
+    // A new transaction each time: it sees the latest commits, and the monitoring tables
+    // are a snapshot per transaction.
+    db::FbTransaction transaction(db::TransactionKind::Read);
+    db::DbError error;
+    if (transaction.start(*m_attachment, &error)) {
+        db::fbSelect(*m_attachment, transaction, sql, &result, &error);
+        transaction.commit(nullptr);
+    }
+    return result;
 }
 
 QByteArray fileContent(const QString& path)
