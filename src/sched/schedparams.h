@@ -45,7 +45,7 @@ struct TimeParamSpec {
 };
 inline constexpr int kTimeParamCount = 9;
 const std::array<TimeParamSpec, kTimeParamCount>& timeParamSpecs();
-// The spec of a parameter by its name (any case); empty for an unknown name.
+// The definition of a parameter by its name (any case); empty for an unknown name.
 std::optional<TimeParam> timeParamByName(const QString& name);
 
 // "m:ss" as minutes (seconds / 60 added); empty when the text is not of that form
