@@ -1,5 +1,6 @@
 #include "handdrawfixture.h"
 
+#include "draw/forms/listwindow.h"
 #include "draw/forms/manualdrawform.h"
 #include "draw/forms/manualdrawmenu.h"
 #include "draw/forms/teamdrawsettings.h"
@@ -101,6 +102,21 @@ TEST_F(ManualDrawScreenTest, F5SelectsAndTheDrawButtonDrawsTheSelected)
     EXPECT_TRUE(m_sink.saw("Done: Manually selected athletes drawn"));
     EXPECT_EQ(count("HEATPART", "ROUND = 'A'"), 2);
     EXPECT_EQ(where(m_event, "A", m_athletes[0]), "-");
+}
+
+TEST_F(ManualDrawScreenTest, TheSummaryOpensBesideTheScreenAndAFirstRoundHasNoCheck)
+{
+    ManualDrawForm form(run(), m_event, "A", ManualAction::SwapAny);
+    form.showDrawCheck();
+    EXPECT_TRUE(m_sink.saw("There is no draw check for round A"));
+    EXPECT_EQ(form.findChild<ListWindow*>(), nullptr);
+    form.showDrawSummary();
+    const ListWindow* summary = form.findChild<ListWindow*>();
+    ASSERT_NE(summary, nullptr);
+    ASSERT_EQ(summary->lines().size(), 6);
+    EXPECT_TRUE(summary->lines().first().startsWith("Swimmer0, Sam"));
+    EXPECT_TRUE(summary->lines().first().contains("1/1 0"))
+        << summary->lines().first().toStdString();
 }
 
 TEST_F(ManualDrawScreenTest, TheMenuOffersTheRoundsOfTheProgramAndTheFiveActions)

@@ -1,5 +1,8 @@
 #include "draw/forms/manualdrawform.h"
 
+#include "draw/drawcheck.h"
+#include "draw/drawsummary.h"
+#include "draw/forms/listwindow.h"
 #include "meeting/itemtypes.h"
 #include "shell/forms/formkeys.h"
 #include "shell/messages.h"
@@ -150,6 +153,8 @@ ManualDrawForm::ManualDrawForm(shell::Run& run, qint64 eventNo, const QString& r
         break;
     }
     buttons->addStretch(1);
+    add(QStringLiteral("Draw C&heck"), [this] { showDrawCheck(); });
+    add(QStringLiteral("Draw S&ummary"), [this] { showDrawSummary(); });
     add(QStringLiteral("Close"), [this] { reject(); });
     layout->addLayout(buttons);
     resize(980, 620);
@@ -174,13 +179,20 @@ ManualDrawForm::ManualDrawForm(shell::Run& run, qint64 eventNo, const QString& r
 
 void ManualDrawForm::refresh()
 {
-    const qint64 keep = currentRow() >= 0 ? m_draw.rows()[currentRow()].athleteNo : 0;
+    // The work table may have been reloaded (and reordered) since the lines were made.
+    const qint64 keep = m_table->currentRow() >= 0 && m_table->currentRow() < m_lineAthletes.size()
+                            ? m_lineAthletes[m_table->currentRow()]
+                            : 0;
     m_draw.sort(ManualOrder(m_order->currentIndex()));
     const int heat = m_heat->currentData().toInt();
     m_lineRows.clear();
-    for (int i = 0; i < m_draw.rows().size(); ++i)
-        if (heat < 0 || m_draw.rows()[i].thisHeat == QString::number(heat))
+    m_lineAthletes.clear();
+    for (int i = 0; i < m_draw.rows().size(); ++i) {
+        if (heat < 0 || m_draw.rows()[i].thisHeat == QString::number(heat)) {
             m_lineRows.append(i);
+            m_lineAthletes.append(m_draw.rows()[i].athleteNo);
+        }
+    }
     m_table->setRowCount(int(m_lineRows.size()));
     for (int line = 0; line < m_lineRows.size(); ++line) {
         const ManualDrawRow& r = m_draw.rows()[m_lineRows[line]];
@@ -322,6 +334,57 @@ void ManualDrawForm::clearDraw()
     if (m_run.messages().confirm(QStringLiteral("Clear the Draw")))
         m_draw.clearDraw();
     refresh();
+}
+
+void ManualDrawForm::showDrawCheck()
+{
+    bool ok = false;
+    const QList<DrawCheckRow> rows = drawCheck(*m_run.database(), m_run.items(), m_run.messages(),
+                                               m_draw.facts().eventNo, m_draw.facts().round, &ok);
+    if (!ok)
+        return;
+    QStringList lines;
+    for (const DrawCheckRow& r : rows)
+        lines.append(r.name.left(26).leftJustified(27) + r.teamAbrv.leftJustified(8) +
+                     QString::number(r.heatBefore).rightJustified(4) +
+                     QString::number(r.place).rightJustified(5) + QStringLiteral("  ") +
+                     r.performance.leftJustified(11) + QString::number(r.status).rightJustified(3) +
+                     QStringLiteral("  ") + r.group.leftJustified(6) +
+                     (r.drawn ? QString::number(r.heat).rightJustified(5) +
+                                    QString::number(r.lane).rightJustified(5)
+                              : QStringLiteral("    -    -")));
+    ListWindow::showList(this, QStringLiteral("Draw Check"),
+                         QStringLiteral("Name                       Team    Heat Place  "
+                                        "Perf        St  Group  Heat Lane"),
+                         lines);
+}
+
+void ManualDrawForm::showDrawSummary()
+{
+    const DrawSummary summary =
+        drawSummary(*m_run.database(), m_run.messages(), m_draw.facts().eventNo);
+    if (summary.rounds.isEmpty())
+        return;
+    QString heading = QStringLiteral("Name                       Team    Best before");
+    for (const QString& round : summary.rounds)
+        heading += QStringLiteral("  ") + round + QStringLiteral(": heat/lane place perf     ");
+    QStringList lines;
+    for (const DrawSummaryRow& a : summary.athletes) {
+        QString line = a.name.left(26).leftJustified(27) + a.teamAbrv.leftJustified(8) +
+                       a.bestBefore.leftJustified(12);
+        for (const QString& round : summary.rounds) {
+            const RoundPart part = a.rounds.value(round);
+            line += QStringLiteral("  ") +
+                    (a.rounds.contains(round)
+                         ? (QString::number(part.heat) + QLatin1Char('/') +
+                            QString::number(part.lane) + QLatin1Char(' ') +
+                            QString::number(part.place) + QLatin1Char(' ') + part.performance)
+                         : QStringLiteral("-"))
+                        .leftJustified(28);
+        }
+        lines.append(line);
+    }
+    ListWindow::showList(this, QStringLiteral("Draw Summary"), heading, lines);
 }
 
 void ManualDrawForm::reject()

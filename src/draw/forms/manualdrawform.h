@@ -53,6 +53,9 @@ public:
     void acceptEdits();
     void swap();
     void clearDraw();
+    // The draw check and the draw summary of the event, in list windows.
+    void showDrawCheck();
+    void showDrawSummary();
 
 public slots:
     // Leaving with edits not accepted asks "OK to lose edits".
@@ -73,7 +76,8 @@ private:
     QComboBox* m_order;
     QComboBox* m_heat; // "Round" or one heat
     QTableWidget* m_table;
-    QList<int> m_lineRows; // work-table row of each line
+    QList<int> m_lineRows;        // work-table row of each line
+    QList<qint64> m_lineAthletes; // and its athlete
 };
 
 // Asks heat and lane together, as typed; the caller checks and stores them.
