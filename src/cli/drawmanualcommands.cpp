@@ -5,6 +5,7 @@
 #include "cli/cli.h"
 #include "cli/drawcli.h"
 #include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
 #include "draw/alphabeticaldraw.h"
 #include "draw/callroomdraw.h"
 #include "draw/constantdraw.h"
@@ -403,7 +404,7 @@ int constant(cli::Context& ctx)
         return cli::Failed;
     const QString itemCode =
         draw.database().selectOneValue(QStringLiteral("ITEMCODE"), QStringLiteral("MYEVENT"),
-                                       QStringLiteral("EVENTNO = ") + QString::number(eventNo));
+                                       QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo));
     ctx.out << QString::number(result.drawn) << " drawn\n"
             << draw::constantLeftoverReport(draw.items(), itemCode.trimmed(), result.leftovers)
             << "\n";
