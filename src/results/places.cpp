@@ -166,27 +166,6 @@ bool Places::calcAndRefresh(qint64 programNo, QStringList* changes)
     return calculated;
 }
 
-bool Places::CalcAllPlaces(int meetingNo)
-{
-    db::Query q = m_database.openQuery(
-        QStringLiteral("select PROGRAMNO from PROGRAM where MEETINGNO = ") + db::sqlInt(meetingNo) +
-        QStringLiteral(" order by DAY_SEQ, SEQ, ROUND, HEATNO"));
-    if (!q.isOpen())
-        return false;
-    QList<qint64> rows;
-    for (q.first(); !q.eof(); q.next())
-        rows.append(q.integer("PROGRAMNO"));
-    const QString caption = QStringLiteral("Calculating ALL Items");
-    bool all = true;
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        messages().progress(caption, caption, int(i), int(rows.size()));
-        all = calcAndRefresh(rows[i]) && all;
-    }
-    messages().progress(caption, QStringLiteral("Done"), int(rows.size()), int(rows.size()));
-    messages().progressDone();
-    return all;
-}
-
 bool Places::RenumberRacePlaces(qint64 programNo, bool showMessages, QStringList* changes)
 {
     const std::optional<ProgramRace> race = readProgramRace(m_database, programNo);

@@ -37,7 +37,9 @@ public:
     // CalcPlaces and RefreshCalculatedFlag, as the capture screens' F9 does.
     bool calcAndRefresh(qint64 programNo, QStringList* changes = nullptr);
     // Every program row of the meeting by day, sequence, round and heat, each calculated
-    // and its flag refreshed; progress "Calculating ALL Items", then "Done".
+    // and its flag refreshed; progress "Calculating ALL Items", then "Done". Ordinary
+    // heats and finals are read together and written in one transaction; combined races,
+    // finals not run, vertical jumps, n-athlons and released rounds go one by one.
     bool CalcAllPlaces(int meetingNo);
 
     // E_PLACE of the program row's race (the whole combined race for a combined event).

@@ -63,8 +63,10 @@ RaceScope RaceScope::of(const ProgramRace& race)
 QList<RaceRow> readRaceRows(db::DmdCoreDbs& database, const RaceScope& scope, bool* ok)
 {
     db::Query q = database.openQuery(
-        QStringLiteral("select R.") + scope.keyColumn +
-        QStringLiteral(" as ROWKEY, coalesce(R.ATHLETENO, 0) as ATHLETENO, "
+        QStringLiteral("select R.") + scope.keyColumn + QStringLiteral(" as ROWKEY, R.EVENTNO, ") +
+        (scope.table == QLatin1String("HEATPART") ? QStringLiteral("R.ROUND, R.HEATNO")
+                                                  : QStringLiteral("'F' as ROUND, 0 as HEATNO")) +
+        QStringLiteral(", coalesce(R.ATHLETENO, 0) as ATHLETENO, "
                        "coalesce(R.PERFORMANCE, '') as PERFORMANCE, "
                        "coalesce(R.THIRD_DIGIT, '') as THIRD_DIGIT, "
                        "coalesce(R.E_PLACE, 0) as E_PLACE, coalesce(R.T_EMPTY, 0) as T_EMPTY, "
@@ -84,6 +86,9 @@ QList<RaceRow> readRaceRows(db::DmdCoreDbs& database, const RaceScope& scope, bo
     for (q.first(); q.isOpen() && !q.eof(); q.next()) {
         RaceRow row;
         row.key = q.integer("ROWKEY");
+        row.eventNo = q.integer("EVENTNO");
+        row.round = q.text("ROUND").trimmed();
+        row.heatNo = int(q.integer("HEATNO"));
         row.athleteNo = q.integer("ATHLETENO");
         row.performance = q.text("PERFORMANCE").trimmed();
         row.thirdDigit = q.text("THIRD_DIGIT").trimmed();
@@ -101,7 +106,7 @@ QList<RaceRow> readRaceRows(db::DmdCoreDbs& database, const RaceScope& scope, bo
     return rows;
 }
 
-QString raceUpdateSql(const RaceScope& scope, const QStringList& columns,
+QString caseUpdateSql(const QString& table, const QString& keyColumn, const QStringList& columns,
                       const QList<RowValues>& rows)
 {
     if (rows.isEmpty())
@@ -111,14 +116,14 @@ QString raceUpdateSql(const RaceScope& scope, const QStringList& columns,
         keys.append(db::sqlInt(row.key));
     QStringList sets;
     for (qsizetype c = 0; c < columns.size(); ++c) {
-        QString set = columns[c] + QStringLiteral(" = case ") + scope.keyColumn;
+        QString set = columns[c] + QStringLiteral(" = case ") + keyColumn;
         for (const RowValues& row : rows)
             set += QStringLiteral(" when ") + db::sqlInt(row.key) + QStringLiteral(" then ") +
                    db::sqlInt(row.values.value(c));
         sets.append(set + QStringLiteral(" end"));
     }
-    return QStringLiteral("update ") + scope.table + QStringLiteral(" set ") +
-           sets.join(QStringLiteral(", ")) + QStringLiteral(" where ") + scope.keyColumn +
+    return QStringLiteral("update ") + table + QStringLiteral(" set ") +
+           sets.join(QStringLiteral(", ")) + QStringLiteral(" where ") + keyColumn +
            QStringLiteral(" in (") + keys.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 

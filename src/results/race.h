@@ -50,6 +50,9 @@ struct RaceScope {
 // One competitor's row of a race, with the team's league and the athlete's age.
 struct RaceRow {
     qint64 key = 0;
+    qint64 eventNo = 0;
+    QString round; // "F" for the final's rows
+    int heatNo = 0;
     qint64 athleteNo = 0;
     QString performance;
     QString thirdDigit;
@@ -73,8 +76,13 @@ struct RowValues {
     QList<int> values; // one per column, in the order of the columns
 };
 // "update T set C = case K when .. then .. end, ... where K in (..)"; empty for no rows.
-QString raceUpdateSql(const RaceScope& scope, const QStringList& columns,
+QString caseUpdateSql(const QString& table, const QString& keyColumn, const QStringList& columns,
                       const QList<RowValues>& rows);
+inline QString raceUpdateSql(const RaceScope& scope, const QStringList& columns,
+                             const QList<RowValues>& rows)
+{
+    return caseUpdateSql(scope.table, scope.keyColumn, columns, rows);
+}
 
 // Runs statements in one transaction of their own (the batch), or one by one when a
 // batch is already running for someone else; a failure rolls back what the batch did.
