@@ -4,6 +4,7 @@
 #include "cli/cli.h"
 #include "cli/drawcli.h"
 #include "db/dmdcoredbs.h"
+#include "draw/drawround.h"
 #include "results/absentees.h"
 #include "results/awolqueue.h"
 #include "results/places.h"
@@ -113,9 +114,17 @@ int oia(cli::Context& ctx)
 int queue(cli::Context& ctx)
 {
     const bool process = ctx.takeFlag(QStringLiteral("--run"));
+    const QString seedText = ctx.takeOption(QStringLiteral("--seed"));
     cli::DrawCli draw(ctx);
     if (!ctx.expectArgs(0))
         return cli::WrongCommandLine;
+    std::optional<quint64> seed;
+    if (!seedText.isEmpty()) {
+        bool ok = false;
+        seed = seedText.toULongLong(&ok);
+        if (!ok)
+            return ctx.usageError(QStringLiteral("--seed must be a whole number"));
+    }
     if (!draw.ready())
         return cli::Failed;
     int result = cli::Success;
@@ -123,10 +132,12 @@ int queue(cli::Context& ctx)
         results::Places places(
             draw.database(), draw.items(), draw.meeting(),
             results::meetingQualifyingTest(draw.database(), draw.items(), draw.meeting()));
-        // Redrawing a round needs the draws of the program; until they are part of this
-        // build the DRAW entries stay to do and are listed.
-        const results::AwolQueueRun run =
-            results::processAwolQueue(draw.database(), draw.meetingNo(), places, {});
+        // A redraw asks as the draw menu does (--yes answers); the seed repeats a draw.
+        draw::DrawRandom random(seed);
+        draw::DrawEngine engine(draw.database(), draw.items(), draw.meeting(), random);
+        draw::RoundDrawing drawing(engine);
+        const results::AwolQueueRun run = results::processAwolQueue(
+            draw.database(), draw.meetingNo(), places, results::roundRedrawBy(drawing));
         if (!ctx.json) {
             ctx.out << "Recalculated: " << run.recalculated << "\n"
                     << "Redrawn: " << run.redrawn << "\n";
@@ -170,6 +181,6 @@ const cli::Command absolveCmd("absent absolve", "ATHLETENO [--meeting N]", &abso
 const cli::Command revertCmd("absent revert", "ATHLETENO [--meeting N]", &revert);
 const cli::Command awolCmd("absent awol", "ATHLETENO [--remove] [--meeting N]", &awol);
 const cli::Command oiaCmd("absent oia", "EVENTNO ROUND ATHLETENO [--heat H] [--remove]", &oia);
-const cli::Command queueCmd("absent queue", "[--run] [--meeting N]", &queue);
+const cli::Command queueCmd("absent queue", "[--run [--seed N]] [--meeting N]", &queue);
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
+#include "draw/drawround.h"
 #include "results/places.h"
 #include "shell/messages.h"
 
@@ -93,6 +94,13 @@ QList<AwolQueueItem> awolQueue(db::DmdCoreDbs& database, int meetingNo)
         items.append(item);
     }
     return items;
+}
+
+RoundRedraw roundRedrawBy(draw::RoundDrawing& drawing)
+{
+    return [&drawing](qint64 eventNo, const QString& round) {
+        return drawing.drawRound(eventNo, round) == draw::DrawOutcome::Drawn;
+    };
 }
 
 AwolQueueRun processAwolQueue(db::DmdCoreDbs& database, int meetingNo, Places& places,

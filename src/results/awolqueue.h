@@ -8,6 +8,9 @@
 namespace db {
 class DmdCoreDbs;
 }
+namespace draw {
+class RoundDrawing;
+}
 
 namespace results {
 
@@ -42,6 +45,8 @@ QList<AwolQueueItem> awolQueue(db::DmdCoreDbs& database, int meetingNo);
 
 // Redraws a round of an event; false when the draw was refused or failed.
 using RoundRedraw = std::function<bool(qint64 eventNo, const QString& round)>;
+// The draw of a round as the draw menu makes it, with its checks and questions.
+RoundRedraw roundRedrawBy(draw::RoundDrawing& drawing);
 
 // What processing the queue did.
 struct AwolQueueRun {

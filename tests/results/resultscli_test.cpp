@@ -100,4 +100,29 @@ TEST_F(ResultsCliTest, AbsenteesAreTaggedAndQueuedFromTheCommandLine)
               "3");
 }
 
+TEST_F(ResultsCliTest, TheQueueRedrawsARoundThatLostAnAbsentSwimmer)
+{
+    const qint64 first = addEvent("FRE____100M13W", 1);
+    const qint64 second = addEvent("BCK____100M13W", 2);
+    const qint64 absent = addAthlete();
+    addFinal(first, {{"", "", 0, absent, 3, 3}});
+    addFinal(second, {{"", "", 0, absent, 0}, {"", "", 0, 0, 0}, {"", "", 0, 0, 0}});
+    const QString secondText = QString::number(second);
+    QString out, err;
+    ASSERT_EQ(
+        cli({"--yes", "draw", "round", secondText, "--round", "F", "--seed", "3"}, &out, &err), 0)
+        << out.toStdString() << err.toStdString();
+    ASSERT_EQ(count("PARTICIPATE", "EVENTNO = " + db::sqlInt(second) + " and LANE > 0"), 3);
+
+    ASSERT_EQ(cli({"--yes", "absent", "auto"}, &out, &err), 0) << err.toStdString();
+    ASSERT_EQ(cli({"--yes", "absent", "queue", "--run", "--seed", "3"}, &out, &err), 0)
+        << out.toStdString() << err.toStdString();
+    EXPECT_TRUE(out.contains("Redrawn: 1")) << out.toStdString();
+    EXPECT_EQ(count("AWOL_QUE", "DONE = 1"), 1);
+    EXPECT_EQ(count("PARTICIPATE", "EVENTNO = " + db::sqlInt(second) + " and LANE > 0"), 2);
+    EXPECT_EQ(value("select DISQ_STATUS from PARTICIPATE where EVENTNO = " + secondText +
+                    " and ATHLETENO = " + db::sqlInt(absent)),
+              "9");
+}
+
 } // namespace
