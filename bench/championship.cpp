@@ -9,6 +9,7 @@
 #include "entries/athleteimport.h"
 #include "meeting/currentmeeting.h"
 #include "meeting/meetingsettings.h"
+#include "meeting/runservices.h"
 
 #include <firebird/Interface.h>
 #include <ibase.h>
@@ -32,8 +33,8 @@ void useScratchHome(const QString& dir)
 QString createEmptyDatabase(const QString& dir)
 {
     const QString empty = dir + QStringLiteral("/empty.gdb");
-    shell::ScriptedSink sink;
-    shell::Messages messages(sink);
+    base::ScriptedSink sink;
+    base::Messages messages(sink);
     return db::createEmptyDatabase(messages, empty) ? empty : QString();
 }
 
@@ -64,7 +65,8 @@ Meeting openMeeting(const QString& dir, const QString& empty, const QString& nam
     const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".gdb");
     QFile::copy(empty, path);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    m.run = std::make_unique<shell::Run>(*m.sink);
+    m.run = std::make_unique<base::Run>(*m.sink);
+    meeting::createRunSettings(*m.run);
     db::ConnectOptions options;
     options.offerSelect = false;
     if (!db::connectTo(*m.run, path, options)) {

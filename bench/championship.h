@@ -7,8 +7,8 @@
 
 #include "../tests/support/entryfilegenerator.h"
 
-#include "shell/run.h"
-#include "shell/scriptedsink.h"
+#include "base/run.h"
+#include "base/scriptedsink.h"
 
 #include <QString>
 
@@ -40,8 +40,8 @@ QString writeEntriesFile(const QString& dir, const testing_support::GeneratedEnt
 int lastItemColumn();
 
 struct Meeting {
-    std::unique_ptr<shell::ScriptedSink> sink = std::make_unique<shell::ScriptedSink>();
-    std::unique_ptr<shell::Run> run;
+    std::unique_ptr<base::ScriptedSink> sink = std::make_unique<base::ScriptedSink>();
+    std::unique_ptr<base::Run> run;
     int meetingNo = 0;
 };
 

@@ -2,12 +2,12 @@
 // connecting, drawing key numbers and single-statement modify transactions.
 // usage: dbbench [COUNT]   (default 10000)
 
+#include "base/run.h"
+#include "base/scriptedsink.h"
 #include "db/connect.h"
 #include "db/dmdcoredbs.h"
 #include "db/schemacreate.h"
 #include "db/sqltext.h"
-#include "shell/run.h"
-#include "shell/scriptedsink.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -35,11 +35,11 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     qputenv("DOLVANE_CONFIG_DIR", dir.path().toUtf8());
     const QString path = dir.path() + "/bench.gdb";
-    shell::ScriptedSink sink;
+    base::ScriptedSink sink;
     QElapsedTimer timer;
 
     {
-        shell::Messages messages(sink);
+        base::Messages messages(sink);
         timer.start();
         if (!db::createEmptyDatabase(messages, path)) {
             std::fprintf(stderr, "could not create %s\n", qPrintable(path));
@@ -48,7 +48,7 @@ int main(int argc, char** argv)
         report("create the empty database", timer.elapsed());
     }
 
-    shell::Run run(sink);
+    base::Run run(sink);
     db::ConnectOptions options;
     options.offerSelect = false;
     timer.restart();

@@ -1,8 +1,8 @@
 // Normalising performance texts: a million typed or imported texts of every format, read
 // and written canonically. Prints the rate.
 
+#include "base/messages.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -13,16 +13,16 @@
 
 namespace {
 
-class CountingSink : public shell::MessageSink {
+class CountingSink : public base::MessageSink {
 public:
     void beep(bool) override {}
-    shell::Answer show(shell::MessageKind, const QString&, const QString&,
-                       const QStringList&) override
+    base::Answer show(base::MessageKind, const QString&, const QString&,
+                      const QStringList&) override
     {
         ++shown;
         return {};
     }
-    shell::Answer askText(const QString&, const QString&, const QString&, bool) override
+    base::Answer askText(const QString&, const QString&, const QString&, bool) override
     {
         return {};
     }
@@ -79,7 +79,7 @@ QList<Sample> samples(int count)
 int main()
 {
     CountingSink sink;
-    shell::Messages messages(sink);
+    base::Messages messages(sink);
     const meeting::ItemTypes items(meeting::Edition::Swimming, messages);
     constexpr int kCount = 1000000;
     const QList<Sample> list = samples(kCount);

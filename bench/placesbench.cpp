@@ -16,8 +16,9 @@
 #include "meeting/currentmeeting.h"
 #include "meeting/meetingsettings.h"
 #include "results/places.h"
-#include "shell/run.h"
-#include "shell/scriptedsink.h"
+#include "base/run.h"
+#include "base/scriptedsink.h"
+#include "meeting/runservices.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -38,8 +39,8 @@ constexpr int kEntriesPerEvent = 150;
 constexpr int kLanes = 8;
 
 struct Meeting {
-    std::unique_ptr<shell::ScriptedSink> sink = std::make_unique<shell::ScriptedSink>();
-    std::unique_ptr<shell::Run> run;
+    std::unique_ptr<base::ScriptedSink> sink = std::make_unique<base::ScriptedSink>();
+    std::unique_ptr<base::Run> run;
     int meetingNo = 0;
     int heatRows = 0;
     int finalRows = 0;
@@ -71,7 +72,8 @@ Meeting openMeeting(const QString& dir, const QString& empty, int round)
     const QString path = dir + QStringLiteral("/round") + QString::number(round) + ".gdb";
     QFile::copy(empty, path);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    m.run = std::make_unique<shell::Run>(*m.sink);
+    m.run = std::make_unique<base::Run>(*m.sink);
+    meeting::createRunSettings(*m.run);
     db::ConnectOptions options;
     options.offerSelect = false;
     if (!db::connectTo(*m.run, path, options)) {
@@ -185,7 +187,7 @@ void clearPlaces(db::DmdCoreDbs& database)
 
 double calcAllOnce(Meeting& m)
 {
-    shell::Run& run = *m.run;
+    base::Run& run = *m.run;
     results::Places places(*run.database(), run.items(), run.meeting());
     QElapsedTimer timer;
     timer.start();
@@ -256,8 +258,8 @@ int main(int argc, char** argv)
     qputenv("USERPROFILE", dir.path().toUtf8());
     const QString empty = dir.path() + QStringLiteral("/empty.gdb");
     {
-        shell::ScriptedSink sink;
-        shell::Messages messages(sink);
+        base::ScriptedSink sink;
+        base::Messages messages(sink);
         if (!db::createEmptyDatabase(messages, empty))
             return 1;
     }

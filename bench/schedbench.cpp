@@ -43,7 +43,7 @@ double seconds(QElapsedTimer& timer)
 // from 09:00.
 void prepare(bench::Meeting& m)
 {
-    shell::Run& run = *m.run;
+    base::Run& run = *m.run;
     db::DmdCoreDbs& database = *run.database();
     database.execute(QStringLiteral("update MEETING set DOLVANE_LANE_COUNT = ") +
                      db::sqlInt(kLanes) + QStringLiteral(", DAY_COUNT = 2 where MEETINGNO = ") +
@@ -123,7 +123,7 @@ int main(int argc, char** argv)
     QElapsedTimer timer;
     timer.start();
     prepare(m);
-    shell::Run& run = *m.run;
+    base::Run& run = *m.run;
     db::DmdCoreDbs& database = *run.database();
     std::printf(
         "meeting: %d swimmers, %d entries, %d heat places, %d program rows over two "

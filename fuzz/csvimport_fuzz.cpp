@@ -7,24 +7,24 @@
 #include "entries/csvfile.h"
 #include "entries/importlinecheck.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace {
 
-class NullSink : public shell::MessageSink {
+class NullSink : public base::MessageSink {
 public:
     void beep(bool) override {}
-    shell::Answer show(shell::MessageKind, const QString&, const QString&,
+    base::Answer show(base::MessageKind, const QString&, const QString&,
                        const QStringList&) override
     {
-        return {shell::Answer::No};
+        return {base::Answer::No};
     }
-    shell::Answer askText(const QString&, const QString&, const QString&, bool) override
+    base::Answer askText(const QString&, const QString&, const QString&, bool) override
     {
-        return {shell::Answer::Cancel};
+        return {base::Answer::Cancel};
     }
     QString chooseFile(const QString&, const QString&) override { return {}; }
     void progress(const QString&, const QString&, int, int) override {}
@@ -104,7 +104,7 @@ entries::ImportContext contextFor(uint8_t choice, const meeting::ItemTypes& item
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static NullSink sink;
-    static shell::Messages messages(sink);
+    static base::Messages messages(sink);
     static const meeting::ItemTypes items(meeting::Edition::Swimming, messages);
     static const entries::ImportItemNames names(meeting::Edition::Swimming);
     if (size == 0)

@@ -2,26 +2,26 @@
 // or report, and never crash, hang or throw. The input is "item code" NUL "text"; without
 // a NUL the whole input is the text for one of a few fixed items of both editions.
 
+#include "base/messages.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace {
 
-class NullSink : public shell::MessageSink {
+class NullSink : public base::MessageSink {
 public:
     void beep(bool) override {}
-    shell::Answer show(shell::MessageKind, const QString&, const QString& text,
-                       const QStringList&) override
+    base::Answer show(base::MessageKind, const QString&, const QString& text,
+                      const QStringList&) override
     {
         shown += int(text.size() > 0);
-        return {shell::Answer::No};
+        return {base::Answer::No};
     }
-    shell::Answer askText(const QString&, const QString&, const QString&, bool) override
+    base::Answer askText(const QString&, const QString&, const QString&, bool) override
     {
-        return {shell::Answer::Cancel};
+        return {base::Answer::Cancel};
     }
     QString chooseFile(const QString&, const QString&) override { return {}; }
     void progress(const QString&, const QString&, int, int) override {}
@@ -53,7 +53,7 @@ void exercise(const meeting::ItemTypes& items, const QString& code, const QStrin
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static NullSink sink;
-    static shell::Messages messages(sink);
+    static base::Messages messages(sink);
     static const meeting::ItemTypes swim(meeting::Edition::Swimming, messages);
     static const meeting::ItemTypes athletics(meeting::Edition::Athletics, messages);
     static const char* const codes[] = {"FRE____100M19W", "FRE___1500M19W", "SHD____100M19",

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-int DesktopHost::showMainScreen(shell::Run& run)
+int DesktopHost::showMainScreen(base::Run& run)
 {
     shell::MainScreen screen(run, screenOpeners());
     // As tall as its buttons need, wide enough for long meeting names.

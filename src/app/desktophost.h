@@ -5,5 +5,5 @@
 // The desktop program's main screen for the run loop.
 class DesktopHost : public shell::MainScreenHost {
 public:
-    int showMainScreen(shell::Run& run) override;
+    int showMainScreen(base::Run& run) override;
 };

@@ -1,9 +1,9 @@
 // The desktop program: one copy per user, then the run loop until the main screen ends.
 
 #include "app/desktophost.h"
-#include "shell/appglobals.h"
+#include "base/appglobals.h"
+#include "base/messages.h"
 #include "shell/forms/qtdialogsink.h"
-#include "shell/messages.h"
 #include "shell/runloop.h"
 #include "shell/singleinstance.h"
 
@@ -16,10 +16,10 @@ int main(int argc, char** argv)
     // The run loop ends the program itself; a closed dialog between passes must not.
     QApplication::setQuitOnLastWindowClosed(false);
     shell::QtDialogSink sink;
-    shell::SingleInstance instance(QString::fromLatin1(shell::kApplicationCode));
+    shell::SingleInstance instance(QString::fromLatin1(base::kApplicationCode));
     if (!instance.acquire()) {
-        shell::Messages messages(sink);
-        messages.setProgramTitle(shell::AppGlobals().programTitle());
+        base::Messages messages(sink);
+        messages.setProgramTitle(base::AppGlobals().programTitle());
         messages.warning(QStringLiteral("The application is already running"));
         return 1;
     }

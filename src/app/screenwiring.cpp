@@ -17,25 +17,33 @@
 #include "sched/forms/schedulerform.h"
 #include "scoring/forms/afterform.h"
 #include "scoring/forms/winnersform.h"
+#include "base/run.h"
+#include "draw/heatgroups.h"
+#include "meeting/meetingsettings.h"
+#include "meeting/lanesettings.h"
 
-shell::ScreenOpeners screenOpeners()
+base::ScreenOpeners screenOpeners()
 {
-    shell::ScreenOpeners o;
+    base::ScreenOpeners o;
     o.openManageData = &backup::openManageData;
     o.openItems = &draw::openItems;
     // The program screen offers the scheduler, an area above its own.
-    o.openProgram = [](QWidget* parent, shell::Run& run) {
+    o.openProgram = [](QWidget* parent, base::Run& run) {
         draw::openProgram(parent, run, &sched::openScheduler);
     };
     // "7. Sheets " opens the Before screen: the draws, then the printing of sheets.
-    o.openSheets = [](QWidget* parent, shell::Run& run) {
+    o.openSheets = [](QWidget* parent, base::Run& run) {
         draw::openBefore(parent, run, {{QStringLiteral("&Print Sheets"), nullptr}});
     };
     o.openSettings[QStringLiteral("Settings: Determine Program")] = &draw::openDetermineProgram;
     o.openSettings[QStringLiteral("Settings: Describe Items")] = &draw::openDescribeItems;
     o.openCapture = &results::openCapture;
     o.openTeams = &entries::openTeams;
-    o.openAthletes = &entries::openAthletes;
+    o.openAthletes = [](QWidget* parent, base::Run& run) {
+        entries::openAthletes(
+            parent, run,
+            draw::tooFewHeatsCheck(run.items(), meeting::laneSettingsOf(run.meeting())));
+    };
     o.openRecords = &records::openRecords;
     o.openAfter = &scoring::openAfter;
     o.openSettings[QStringLiteral("Settings: Winners")] = &scoring::openWinners;
@@ -48,7 +56,7 @@ shell::ScreenOpeners screenOpeners()
         &meeting::openSettingsCaptureDuring;
     o.openSettings[QStringLiteral("Settings: Categories")] = &meeting::openSettingsCategories;
     // Reads the wiring when opened, so that it offers every settings screen wired here.
-    o.openSettings[QStringLiteral("Settings: All")] = [](QWidget* parent, shell::Run& run) {
+    o.openSettings[QStringLiteral("Settings: All")] = [](QWidget* parent, base::Run& run) {
         meeting::openSettingsAll(parent, run, screenOpeners().openSettings);
     };
     return o;

@@ -1,20 +1,20 @@
 #include "backup/backupnames.h"
 
-#include "shell/appglobals.h"
-#include "shell/paths.h"
+#include "base/appglobals.h"
+#include "base/paths.h"
 
 #include <QDir>
 
 namespace backup {
 
-QString backupFolder(const shell::AppGlobals& globals)
+QString backupFolder(const base::AppGlobals& globals)
 {
-    return shell::dataRoot(globals) + QStringLiteral("Backup2/");
+    return base::dataRoot(globals) + QStringLiteral("Backup2/");
 }
 
-QString snapshotFolder(const shell::AppGlobals& globals)
+QString snapshotFolder(const base::AppGlobals& globals)
 {
-    return shell::dataRoot(globals) + QStringLiteral("Snapshots2/");
+    return base::dataRoot(globals) + QStringLiteral("Snapshots2/");
 }
 
 QString snapshotName(const QDateTime& moment)

@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <QStringList>
 
-namespace shell {
+namespace base {
 class AppGlobals;
 }
 
@@ -14,8 +14,8 @@ namespace backup {
 inline constexpr const char* kProgramBaseName = "dolvane";
 
 // Folders under the data root, each ending with a separator.
-QString backupFolder(const shell::AppGlobals& globals);
-QString snapshotFolder(const shell::AppGlobals& globals);
+QString backupFolder(const base::AppGlobals& globals);
+QString snapshotFolder(const base::AppGlobals& globals);
 
 // "dolvane_20250213_14h05.zip" for a moment (to the minute).
 QString snapshotName(const QDateTime& moment);

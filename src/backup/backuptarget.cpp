@@ -1,7 +1,7 @@
 #include "backup/backuptarget.h"
 
 #include "backup/snapshot.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +19,7 @@ constexpr int kMaxSpaceQuestions = 50;
 
 } // namespace
 
-bool waitForSpace(shell::Run& run, const QString& folder, qint64 required,
+bool waitForSpace(base::Run& run, const QString& folder, qint64 required,
                   const FreeSpaceFn& freeSpace)
 {
     for (int asked = 0;; ++asked) {
@@ -40,9 +40,9 @@ bool waitForSpace(shell::Run& run, const QString& folder, qint64 required,
     }
 }
 
-bool backupTo(shell::Run& run, const QString& target, const FreeSpaceFn& freeSpace)
+bool backupTo(base::Run& run, const QString& target, const FreeSpaceFn& freeSpace)
 {
-    shell::Messages& messages = run.messages();
+    base::Messages& messages = run.messages();
     if (refuseNetworkDatabase(run))
         return false;
     if (target.trimmed().isEmpty()) {

@@ -1,8 +1,9 @@
 #include "backup/databasefile.h"
 
+#include "base/run.h"
 #include "db/connect.h"
 #include "db/dmdcoredbs.h"
-#include "shell/run.h"
+#include "db/runservices.h"
 
 #include <QStorageInfo>
 
@@ -13,9 +14,9 @@ qint64 diskFreeSpace(const QString& folder)
     return QStorageInfo(folder).bytesAvailable();
 }
 
-bool refuseNetworkDatabase(shell::Run& run)
+bool refuseNetworkDatabase(base::Run& run)
 {
-    if (!run.isConnected()) {
+    if (!db::isConnected(run)) {
         run.messages().warning(QStringLiteral("No database is connected."));
         return true;
     }
@@ -27,12 +28,12 @@ bool refuseNetworkDatabase(shell::Run& run)
     return true;
 }
 
-QString databaseFilePath(shell::Run& run)
+QString databaseFilePath(base::Run& run)
 {
     return run.database()->connectionText();
 }
 
-DatabasePause::DatabasePause(shell::Run& run) : m_run(run)
+DatabasePause::DatabasePause(base::Run& run) : m_run(run)
 {
     m_path = databaseFilePath(run);
     run.database()->close();

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -17,16 +17,16 @@ qint64 diskFreeSpace(const QString& folder);
 
 // The facilities work on a local file only: true, after the message, when the run's
 // database is reached over the network (or none is connected).
-bool refuseNetworkDatabase(shell::Run& run);
+bool refuseNetworkDatabase(base::Run& run);
 
 // The file of the run's local database.
-QString databaseFilePath(shell::Run& run);
+QString databaseFilePath(base::Run& run);
 
 // Closes the run's connection while its file is read or replaced: the embedded engine
 // writes pages while attached. resume() (or the destructor) connects again.
 class DatabasePause {
 public:
-    explicit DatabasePause(shell::Run& run);
+    explicit DatabasePause(base::Run& run);
     ~DatabasePause();
     DatabasePause(const DatabasePause&) = delete;
     DatabasePause& operator=(const DatabasePause&) = delete;
@@ -36,7 +36,7 @@ public:
     bool resume(bool upgrade = false);
 
 private:
-    shell::Run& m_run;
+    base::Run& m_run;
     QString m_path;
     bool m_paused = false;
 };

@@ -4,11 +4,11 @@
 #include "backup/backuptarget.h"
 #include "backup/snapshot.h"
 #include "backup/ziparchive.h"
+#include "base/paths.h"
+#include "base/run.h"
+#include "base/silentsink.h"
 #include "db/connect.h"
 #include "db/dmdcoredbs.h"
-#include "shell/paths.h"
-#include "shell/run.h"
-#include "shell/scriptedsink.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,10 +38,10 @@ bool clearFolder(const QString& folder)
 
 // Checks the archive before anything is touched: readable, holding the file of the
 // current database, with room to unpack it twice.
-bool archiveUsable(shell::Run& run, const QString& archive, const QString& databaseName,
+bool archiveUsable(base::Run& run, const QString& archive, const QString& databaseName,
                    const FreeSpaceFn& freeSpace)
 {
-    shell::Messages& messages = run.messages();
+    base::Messages& messages = run.messages();
     QStringList names;
     qint64 size = 0;
     QString error;
@@ -57,7 +57,7 @@ bool archiveUsable(shell::Run& run, const QString& archive, const QString& datab
                          QStringLiteral("\rNothing was restored."));
         return false;
     }
-    const QString temp = shell::tempFolder(run.globals());
+    const QString temp = base::tempFolder(run.globals());
     QDir().mkpath(temp);
     const QString dataFolder = QFileInfo(databaseFilePath(run)).absolutePath();
     return waitForSpace(run, temp, size + kSpaceMargin, freeSpace) &&
@@ -96,8 +96,8 @@ QString hiddenName(const QString& path)
 
 bool isOurDatabase(const QString& path)
 {
-    shell::ScriptedSink silent;
-    shell::Messages messages(silent);
+    base::SilentSink silent;
+    base::Messages messages(silent);
     db::DmdCoreDbs probe(messages, QStringLiteral("PROBE"), QString());
     if (!probe.login(path, 0))
         return false;
@@ -107,9 +107,9 @@ bool isOurDatabase(const QString& path)
     return ours;
 }
 
-bool restoreFrom(shell::Run& run, const QString& archive, const FreeSpaceFn& freeSpace)
+bool restoreFrom(base::Run& run, const QString& archive, const FreeSpaceFn& freeSpace)
 {
-    shell::Messages& messages = run.messages();
+    base::Messages& messages = run.messages();
     if (refuseNetworkDatabase(run))
         return false;
     if (archive.trimmed().isEmpty()) {
@@ -142,7 +142,7 @@ bool restoreFrom(shell::Run& run, const QString& archive, const FreeSpaceFn& fre
         return false;
     }
 
-    const QString temp = shell::tempFolder(run.globals());
+    const QString temp = base::tempFolder(run.globals());
     messages.progress(kTitle, QStringLiteral("Step 2 of 5: Clear the intermediate target ") + temp);
     if (!clearFolder(temp)) {
         messages.progressDone();

@@ -9,7 +9,7 @@ namespace backup {
 // file hidden under its name with "_" appended (more until the name is free), the
 // unpacked files copied into the database's folder, and the run connected again. True
 // when the restored database is connected.
-bool restoreFrom(shell::Run& run, const QString& archive,
+bool restoreFrom(base::Run& run, const QString& archive,
                  const FreeSpaceFn& freeSpace = diskFreeSpace);
 
 // The name the current file is hidden under: the path with "_" appended until no file

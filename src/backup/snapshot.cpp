@@ -3,18 +3,18 @@
 #include "backup/backupnames.h"
 #include "backup/databasefile.h"
 #include "backup/ziparchive.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace backup {
 
-SnapshotResult takeSnapshot(shell::Run& run, bool interactive)
+SnapshotResult takeSnapshot(base::Run& run, bool interactive)
 {
     if (refuseNetworkDatabase(run))
         return {};
-    shell::Messages& messages = run.messages();
+    base::Messages& messages = run.messages();
     const QString folder = snapshotFolder(run.globals());
     SnapshotResult result;
     result.path = folder + snapshotName(run.now());
@@ -43,7 +43,7 @@ SnapshotResult takeSnapshot(shell::Run& run, bool interactive)
     return result;
 }
 
-QString latestSnapshot(shell::Run& run)
+QString latestSnapshot(base::Run& run)
 {
     const QString folder = snapshotFolder(run.globals());
     const QStringList names = snapshotNames(folder);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -15,9 +15,9 @@ struct SnapshotResult {
 
 // Zips the run's database file into the snapshot folder under the name of the current
 // minute; at most one a minute. `interactive` asks first and reports success.
-SnapshotResult takeSnapshot(shell::Run& run, bool interactive);
+SnapshotResult takeSnapshot(base::Run& run, bool interactive);
 
 // The newest snapshot's path, or empty after "No backup files found under".
-QString latestSnapshot(shell::Run& run);
+QString latestSnapshot(base::Run& run);
 
 } // namespace backup

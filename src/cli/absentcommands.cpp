@@ -9,7 +9,7 @@
 #include "results/awolqueue.h"
 #include "results/places.h"
 #include "results/qualifying.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

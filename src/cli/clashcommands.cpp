@@ -6,7 +6,7 @@
 #include "sched/clashcheck.h"
 #include "sched/clashreport.h"
 #include "sched/forms/reportpdf.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -1,8 +1,10 @@
 #include "cli/cli.h"
 
+#include "base/consolesink.h"
 #include "db/connect.h"
 #include "db/dmdcoredbs.h"
-#include "shell/consolesink.h"
+#include "db/runservices.h"
+#include "meeting/runservices.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -45,7 +47,7 @@ Command::Command(const char* words, const char* usage, CommandFn fn)
     registry()[QString::fromUtf8(words)] = {QString::fromUtf8(usage), fn};
 }
 
-Context::Context(shell::Run& run, QStringList words, QString dbOption, bool jsonOutput)
+Context::Context(base::Run& run, QStringList words, QString dbOption, bool jsonOutput)
     : args(std::move(words)), json(jsonOutput), out(stdout), err(stderr), m_run(run),
       m_dbOption(std::move(dbOption))
 {
@@ -53,7 +55,7 @@ Context::Context(shell::Run& run, QStringList words, QString dbOption, bool json
 
 db::DmdCoreDbs* Context::database()
 {
-    if (m_run.isConnected())
+    if (db::isConnected(m_run))
         return m_run.database();
     db::ConnectOptions options;
     options.offerSelect = false;
@@ -126,7 +128,7 @@ void Context::printFields(const QList<std::pair<QString, QString>>& fields)
         return;
     }
     for (const auto& [key, value] : fields)
-        out << key << ": " << shell::ConsoleSink::plain(value) << "\n";
+        out << key << ": " << base::ConsoleSink::plain(value) << "\n";
     out.flush();
 }
 
@@ -154,7 +156,7 @@ int runCli(int argc, char** argv)
     QStringList words = QCoreApplication::arguments().mid(1);
     QString dbOption;
     bool json = false;
-    auto preset = shell::ConsoleSink::Preset::None;
+    auto preset = base::ConsoleSink::Preset::None;
     // Global options come before the command.
     while (!words.isEmpty() && words.first().startsWith(QLatin1String("--"))) {
         const QString option = words.takeFirst();
@@ -165,9 +167,9 @@ int runCli(int argc, char** argv)
         else if (option == QLatin1String("--json"))
             json = true;
         else if (option == QLatin1String("--yes"))
-            preset = shell::ConsoleSink::Preset::Yes;
+            preset = base::ConsoleSink::Preset::Yes;
         else if (option == QLatin1String("--no"))
-            preset = shell::ConsoleSink::Preset::No;
+            preset = base::ConsoleSink::Preset::No;
         else if (option == QLatin1String("--help")) {
             QTextStream out(stdout);
             printHelp(out);
@@ -196,9 +198,10 @@ int runCli(int argc, char** argv)
         printHelp(err);
         return WrongCommandLine;
     }
-    shell::ConsoleSink sink(preset);
+    base::ConsoleSink sink(preset);
     sink.setQuiet(json);
-    shell::Run run(sink);
+    base::Run run(sink);
+    meeting::createRunSettings(run);
     Context context(run, words.mid(used), dbOption, json);
     context.commandName = name;
     context.usage = registry()[name].usage;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/run.h"
+#include "base/run.h"
 
 #include <QJsonObject>
 #include <QStringList>
@@ -18,15 +18,15 @@ enum ExitCode { Success = 0, Failed = 1, WrongCommandLine = 2 };
 // the run. The database is connected on first use.
 class Context {
 public:
-    Context(shell::Run& run, QStringList args, QString dbOption, bool json);
+    Context(base::Run& run, QStringList args, QString dbOption, bool json);
 
     QStringList args;
     bool json = false;
     QTextStream out;
     QTextStream err;
 
-    shell::Run& run() { return m_run; }
-    shell::Messages& messages() { return m_run.messages(); }
+    base::Run& run() { return m_run; }
+    base::Messages& messages() { return m_run.messages(); }
     // Connects to --db, or to the stored location; null (with the reason on stderr) when
     // that fails.
     db::DmdCoreDbs* database();
@@ -49,7 +49,7 @@ public:
     QString usage;
 
 private:
-    shell::Run& m_run;
+    base::Run& m_run;
     QString m_dbOption;
 };
 

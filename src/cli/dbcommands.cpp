@@ -3,11 +3,11 @@
 
 #include "cli/cli.h"
 
+#include "base/consolesink.h"
 #include "db/connect.h"
 #include "db/dmdcoredbs.h"
 #include "db/schemacreate.h"
 #include "db/schemaversion.h"
-#include "shell/consolesink.h"
 
 #include <QJsonObject>
 
@@ -39,7 +39,7 @@ int dbInfo(cli::Context& ctx)
              {QStringLiteral("login_attempt"), QString::number(database->loginAttemptUsed())}});
         return cli::Success;
     }
-    ctx.out << shell::ConsoleSink::plain(db::currentDatabaseText(ctx.run())) << "\n";
+    ctx.out << base::ConsoleSink::plain(db::currentDatabaseText(ctx.run())) << "\n";
     return cli::Success;
 }
 

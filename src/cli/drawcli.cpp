@@ -1,9 +1,9 @@
 #include "cli/drawcli.h"
 
+#include "base/run.h"
 #include "cli/cli.h"
 #include "cli/meetingoption.h"
-#include "draw/lanesettings.h"
-#include "shell/run.h"
+#include "meeting/lanesettings.h"
 
 namespace cli {
 
@@ -26,7 +26,7 @@ const meeting::MeetingSettings& DrawCli::meeting() const
 
 draw::HeatGroups DrawCli::groups() const
 {
-    return draw::HeatGroups(m_run.items(), draw::laneSettingsOf(m_run.meeting()));
+    return draw::HeatGroups(m_run.items(), meeting::laneSettingsOf(m_run.meeting()));
 }
 
 qint64 DrawCli::number(Context& ctx, const QString& word, const QString& what)

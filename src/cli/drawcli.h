@@ -11,7 +11,7 @@ class DmdCoreDbs;
 namespace meeting {
 class MeetingSettings;
 }
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -39,7 +39,7 @@ public:
     static qint64 number(Context& ctx, const QString& word, const QString& what);
 
 private:
-    shell::Run& m_run;
+    base::Run& m_run;
     db::DmdCoreDbs* m_database = nullptr;
     int m_meetingNo = 0;
 };

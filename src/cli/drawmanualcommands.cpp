@@ -17,7 +17,7 @@
 #include "draw/patterndraw.h"
 #include "draw/patterntables.h"
 #include "draw/teamlanes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QDateTime>
 #include <QJsonArray>

@@ -1,9 +1,9 @@
 #include "cli/entrytarget.h"
 
+#include "base/run.h"
 #include "cli/cli.h"
 #include "cli/meetingoption.h"
 #include "meeting/meetingsettings.h"
-#include "shell/run.h"
 
 namespace cli {
 

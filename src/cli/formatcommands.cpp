@@ -10,6 +10,7 @@
 #include "draw/formatproposal.h"
 #include "draw/heatformats.h"
 #include "draw/roundletter.h"
+#include "meeting/lanesettings.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -34,7 +35,7 @@ int formatPropose(cli::Context& ctx)
     if (code.size() < 13)
         return ctx.usageError(QStringLiteral("ITEMCODE is not an item code"));
     const meeting::ItemTypes& items = ctx.run().items();
-    draw::LaneSettings settings;
+    meeting::LaneSettings settings;
     settings.dolvaneLaneCount = lanes;
     settings.track110 = settings.track200 = settings.track400 = lanes;
     draw::HeatGroups groups(items, settings);
@@ -59,7 +60,7 @@ int formatDescribe(cli::Context& ctx)
     }
     if (draw::HeatFormats::roundCount(format) > 3)
         return ctx.usageError(QStringLiteral("FORMAT has at most three rounds before the final"));
-    shell::Messages& messages = ctx.messages();
+    base::Messages& messages = ctx.messages();
     draw::HeatFormats formats(messages);
     QJsonArray rounds;
     QString round = draw::HeatFormats::firstRound(format);

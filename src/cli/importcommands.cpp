@@ -4,9 +4,9 @@
 #include "cli/entrytarget.h"
 #include "cli/meetingoption.h"
 
+#include "base/run.h"
 #include "entries/athleteimport.h"
 #include "meeting/meetingsettings.h"
-#include "shell/run.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

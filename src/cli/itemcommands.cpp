@@ -3,10 +3,10 @@
 
 #include "cli/cli.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "meeting/itemtypes.h"
 #include "meeting/perfformatrepair.h"
-#include "shell/messages.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -15,22 +15,22 @@ namespace {
 
 // Passes every message on to the console and remembers the internal errors and the last
 // warning, so that a command can tell a reported failure by its exit code.
-class CountingSink : public shell::MessageSink {
+class CountingSink : public base::MessageSink {
 public:
-    explicit CountingSink(shell::MessageSink& target) : m_target(target) {}
+    explicit CountingSink(base::MessageSink& target) : m_target(target) {}
 
     void beep(bool errorBeep) override { m_target.beep(errorBeep); }
-    shell::Answer show(shell::MessageKind kind, const QString& title, const QString& text,
-                       const QStringList& buttons) override
+    base::Answer show(base::MessageKind kind, const QString& title, const QString& text,
+                      const QStringList& buttons) override
     {
-        if (kind == shell::MessageKind::Error)
+        if (kind == base::MessageKind::Error)
             ++internalErrors;
-        else if (kind == shell::MessageKind::Warning)
+        else if (kind == base::MessageKind::Warning)
             lastWarning = text;
         return m_target.show(kind, title, text, buttons);
     }
-    shell::Answer askText(const QString& title, const QString& prompt, const QString& current,
-                          bool secret) override
+    base::Answer askText(const QString& title, const QString& prompt, const QString& current,
+                         bool secret) override
     {
         return m_target.askText(title, prompt, current, secret);
     }
@@ -48,7 +48,7 @@ public:
     QString lastWarning;
 
 private:
-    shell::MessageSink& m_target;
+    base::MessageSink& m_target;
 };
 
 // The options every command of this file takes (--edition, --json) and the item rules of
@@ -88,7 +88,7 @@ public:
 private:
     cli::Context& m_ctx;
     CountingSink m_sink;
-    shell::Messages m_messages;
+    base::Messages m_messages;
     meeting::Edition m_edition = meeting::Edition::Swimming;
     std::optional<meeting::ItemTypes> m_items;
 };

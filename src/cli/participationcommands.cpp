@@ -9,6 +9,7 @@
 #include "entries/relayteams.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
+#include "draw/heatgroups.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -36,7 +37,8 @@ int entryEvents(cli::Context& ctx)
     QJsonArray rows;
     for (const entries::EventEntryRow& e : events.events(
              relays, order == QLatin1String("code") ? entries::EventEntries::Order::OrderCode
-                                                    : entries::EventEntries::Order::Sequence)) {
+                                                    : entries::EventEntries::Order::Sequence,
+             draw::tooFewHeatsCheck(items, t.settings.lanes))) {
         const QString item = items.ItemDescription(e.event.itemCode, false);
         if (ctx.json) {
             rows.append(QJsonObject{{"eventno", e.event.eventNo},

@@ -9,7 +9,7 @@
 #include "results/resultimport.h"
 #include "results/resultlocate.h"
 #include "results/statuscodes.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -8,7 +8,7 @@
 #include "sched/restguidelines.h"
 #include "sched/schedparams.h"
 #include "sched/stationrows.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

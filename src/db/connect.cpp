@@ -1,9 +1,10 @@
 #include "db/connect.h"
 
+#include "base/paths.h"
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
+#include "db/runservices.h"
 #include "db/schemaversion.h"
-#include "shell/paths.h"
-#include "shell/run.h"
 
 #include <QFileInfo>
 #include <QSysInfo>
@@ -17,9 +18,9 @@ bool fileExists(const QString& path)
     return !path.isEmpty() && QFileInfo::exists(path);
 }
 
-void storeLocation(shell::Run& run, const QString& connectionText)
+void storeLocation(base::Run& run, const QString& connectionText)
 {
-    shell::ConfigStore& config = run.config();
+    base::ConfigStore& config = run.config();
     if (isRemoteConnectionText(connectionText)) {
         const int colon = int(connectionText.indexOf(QLatin1Char(':')));
         config.writeInt(QString::fromLatin1(kUseRemoteDatabase), 1);
@@ -32,7 +33,7 @@ void storeLocation(shell::Run& run, const QString& connectionText)
 }
 
 // Logs in, refuses a database that is not ours, stores the location.
-bool loginTo(shell::Run& run, const QString& connectionText, const ConnectOptions& options)
+bool loginTo(base::Run& run, const QString& connectionText, const ConnectOptions& options)
 {
     DmdCoreDbs& database = *run.database();
     if (!database.login(connectionText, 0))
@@ -46,7 +47,7 @@ bool loginTo(shell::Run& run, const QString& connectionText, const ConnectOption
     return true;
 }
 
-bool upgradeOrFail(shell::Run& run, const ConnectOptions& options)
+bool upgradeOrFail(base::Run& run, const ConnectOptions& options)
 {
     if (!options.upgrade)
         return true;
@@ -62,7 +63,7 @@ bool upgradeOrFail(shell::Run& run, const ConnectOptions& options)
 
 } // namespace
 
-bool checkDatabaseFile(shell::Messages& messages, const QString& path)
+bool checkDatabaseFile(base::Messages& messages, const QString& path)
 {
     if (path.trimmed().isEmpty()) {
         messages.warning(
@@ -102,15 +103,15 @@ bool recogniseDatabase(DmdCoreDbs& database)
     return false;
 }
 
-bool connectDatabase(shell::Run& run, const ConnectOptions& options)
+bool connectDatabase(base::Run& run, const ConnectOptions& options)
 {
-    shell::ConfigStore& config = run.config();
-    shell::Messages& messages = run.messages();
+    base::ConfigStore& config = run.config();
+    base::Messages& messages = run.messages();
     const bool lastRemote = config.readInt(QString::fromLatin1(kUseRemoteDatabase)) == 1;
     const QString storedLocal = config.readText(QString::fromLatin1(kLocalDatabaseName));
     if (!run.database())
-        run.createDatabaseModule();
-    const QString defaultPath = shell::defaultDatabasePath(run.globals());
+        db::createDatabaseModule(run);
+    const QString defaultPath = base::defaultDatabasePath(run.globals());
     bool connected = false;
 
     if (lastRemote) {
@@ -167,10 +168,10 @@ bool connectDatabase(shell::Run& run, const ConnectOptions& options)
     return upgradeOrFail(run, options);
 }
 
-bool connectTo(shell::Run& run, const QString& connectionText, const ConnectOptions& options)
+bool connectTo(base::Run& run, const QString& connectionText, const ConnectOptions& options)
 {
     if (!run.database())
-        run.createDatabaseModule();
+        db::createDatabaseModule(run);
     if (!isRemoteConnectionText(connectionText) &&
         !checkDatabaseFile(run.messages(), connectionText))
         return false;
@@ -179,7 +180,7 @@ bool connectTo(shell::Run& run, const QString& connectionText, const ConnectOpti
     return upgradeOrFail(run, options);
 }
 
-QString currentDatabaseText(shell::Run& run)
+QString currentDatabaseText(base::Run& run)
 {
     DmdCoreDbs* database = run.database();
     if (!database || !database->isConnected())
@@ -201,9 +202,9 @@ QString currentDatabaseText(shell::Run& run)
 
 namespace db {
 
-ChangeResult changeDatabase(shell::Run& run)
+ChangeResult changeDatabase(base::Run& run)
 {
-    shell::Messages& messages = run.messages();
+    base::Messages& messages = run.messages();
     const int where = messages.choose(
         run.globals().programTitle(), QStringLiteral("Where do you want to connect to ?"),
         {QStringLiteral("Local"), QStringLiteral("Remote / Network"), QStringLiteral("Cancel")});
@@ -252,15 +253,15 @@ ChangeResult changeDatabase(shell::Run& run)
     messages.information(QStringLiteral("Connecting to\r") + path + atAddress);
 
     // A connection of its own: the run's stays as it is until the program ends or restarts.
-    shell::Run trial(messages.sink(), run.globals().applicationCode(), run.config().path());
+    base::Run trial(messages.sink(), run.globals().applicationCode(), run.config().path());
     ConnectOptions options;
     options.offerSelect = false;
     options.upgrade = false;
     options.storeLocation = false;
-    trial.createDatabaseModule();
+    db::createDatabaseModule(trial);
     if (!loginTo(trial, connectionText, options))
         return ChangeResult::Refused;
-    trial.freeDatabaseModule();
+    db::freeDatabaseModule(trial);
     storeLocation(run, connectionText);
     if (remote)
         return ChangeResult::Restart;

@@ -2,10 +2,10 @@
 
 #include <QString>
 
-namespace shell {
+namespace base {
 class Run;
 class Messages;
-} // namespace shell
+} // namespace base
 
 namespace db {
 
@@ -26,21 +26,21 @@ inline constexpr const char* kLocalDatabaseName = "LOCAL_DATABASENAME";
 
 // Finds the database of the run from the stored location and the default, logs in and
 // upgrades: the connect of every start. Creates the run's data module.
-bool connectDatabase(shell::Run& run, const ConnectOptions& options);
+bool connectDatabase(base::Run& run, const ConnectOptions& options);
 
 // Connects the run to one named database (a path or "host:path"): the file checks, the
 // login, the check that it is a database of this system, the upgrade.
-bool connectTo(shell::Run& run, const QString& connectionText, const ConnectOptions& options);
+bool connectTo(base::Run& run, const QString& connectionText, const ConnectOptions& options);
 
 // The checks of a file that is about to be opened; each failure is shown as a Warning.
-bool checkDatabaseFile(shell::Messages& messages, const QString& path);
+bool checkDatabaseFile(base::Messages& messages, const QString& path);
 
 // True when the connected database has the core tables of this system; otherwise the
 // old-format Warning.
 bool recogniseDatabase(DmdCoreDbs& database);
 
 // "show current database": the lines of the Information.
-QString currentDatabaseText(shell::Run& run);
+QString currentDatabaseText(base::Run& run);
 
 } // namespace db
 
@@ -51,6 +51,6 @@ enum class ChangeResult { Cancelled, Refused, EndProgram, Restart };
 // "Connect" of data management: asks for a local file or a remote server and path, checks
 // the choice, logs in to it and stores the location. A local change ends the program
 // (the new database is used at the next start); a remote one restarts the run.
-ChangeResult changeDatabase(shell::Run& run);
+ChangeResult changeDatabase(base::Run& run);
 
 } // namespace db

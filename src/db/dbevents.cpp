@@ -1,9 +1,8 @@
 #include "db/dbevents.h"
 
+#include "base/messages.h"
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
-#include "shell/eventsetting.h"
-#include "shell/messages.h"
-#include "shell/run.h"
 
 #include <firebird/Interface.h>
 
@@ -192,28 +191,6 @@ EventTarget dispatchEvent(DmdCoreDbs& database, const QString& name)
     database.messages().internalError(10501,
                                       QStringLiteral("Unkown database trigger event:\r") + name);
     return EventTarget::None;
-}
-
-bool registerCaptureEvents(shell::Run& run, DbEventListener& listener)
-{
-    if (shell::gdbTriggersActive(run) != 1)
-        return false;
-    const QDateTime started = run.now();
-    const bool registered = listener.registerEvents(capturedEventNames());
-    // The client library settles its event thread while the queue drains.
-    for (int i = 0; i < 50001; ++i)
-        QCoreApplication::processEvents();
-    const qint64 seconds = started.secsTo(run.now());
-    if (seconds > 60) {
-        run.messages().warning(
-            QStringLiteral("It took ") + QString::number(seconds) +
-            QStringLiteral(" seconds to prepare for Firebird database triggers.\r"
-                           "If you want to, you can switch of the triggers between other apps "
-                           "with the main program.\r"
-                           "You can switch Database Triggers off at the menu of the main "
-                           "program screen."));
-    }
-    return registered;
 }
 
 } // namespace db

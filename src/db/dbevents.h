@@ -57,16 +57,3 @@ enum class EventTarget { None, CallRoomViews, CaptureViews };
 EventTarget dispatchEvent(DmdCoreDbs& database, const QString& name);
 
 } // namespace db
-
-namespace shell {
-class Run;
-}
-
-namespace db {
-
-// What a capture screen does when it opens: when GDB_TRIGGERS_ACTIVE is 1, registers the
-// captured names, lets the user interface catch up and warns when that took over a
-// minute. Returns whether the listener is registered.
-bool registerCaptureEvents(shell::Run& run, DbEventListener& listener);
-
-} // namespace db

@@ -1,7 +1,7 @@
 #include "db/dmdcoredbs.h"
 
+#include "base/messages.h"
 #include "db/sqltext.h"
-#include "shell/messages.h"
 
 #include <QElapsedTimer>
 
@@ -20,7 +20,7 @@ bool isRemoteConnectionText(const QString& connectionText)
     return colon > 1 && !connectionText.startsWith(QLatin1Char('/'));
 }
 
-DmdCoreDbs::DmdCoreDbs(shell::Messages& messages, QString applicationCode, QString version)
+DmdCoreDbs::DmdCoreDbs(base::Messages& messages, QString applicationCode, QString version)
     : m_messages(messages), m_code(std::move(applicationCode)), m_version(std::move(version))
 {
 }

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -35,12 +35,12 @@ struct OpenObjectCounters {
 // are recorded through a diagnostics transaction.
 class DmdCoreDbs {
 public:
-    DmdCoreDbs(shell::Messages& messages, QString applicationCode, QString version);
+    DmdCoreDbs(base::Messages& messages, QString applicationCode, QString version);
     ~DmdCoreDbs();
     DmdCoreDbs(const DmdCoreDbs&) = delete;
     DmdCoreDbs& operator=(const DmdCoreDbs&) = delete;
 
-    shell::Messages& messages() { return m_messages; }
+    base::Messages& messages() { return m_messages; }
     const QString& applicationCode() const { return m_code; }
     const QString& version() const { return m_version; }
 
@@ -125,7 +125,7 @@ private:
     bool modify(const QString& sql, qint64* affected);
     bool attempt(const QString& connectionText, const std::optional<Credentials>& login);
 
-    shell::Messages& m_messages;
+    base::Messages& m_messages;
     QString m_code;
     QString m_version;
     QString m_connectionText;

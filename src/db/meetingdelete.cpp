@@ -1,8 +1,8 @@
 #include "db/meetingdelete.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "shell/messages.h"
 
 namespace db {
 
@@ -28,7 +28,7 @@ const ParentLink kDeleteThroughParent[] = {
 const char* const kDeleteDirect[] = {
     "RACE",          "EIF_RACE",      "EVENTDSCR",  "MYEVENT",  "TEAM",          "DISTRIBUTION",
     "PLACEPOINT",    "RELAY_ATHLETE", "MEETINGSET", "MEETING",  "PROGRAM_BREAK", "PERF_HIST",
-    "PERF_HIST_HGT", "COMBINED",      "AWOL_QUE",   "CATEGORY",  "REPORT_LOGO",
+    "PERF_HIST_HGT", "COMBINED",      "AWOL_QUE",   "CATEGORY", "REPORT_LOGO",
 };
 
 struct OrphanLink {
@@ -47,7 +47,7 @@ const OrphanLink kOrphanLinks[] = {
 
 void deleteMeetingRows(DmdCoreDbs& database, int meetingNo)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     const QString title = QStringLiteral("Delete the meeting");
     const int steps = 15;
     int step = 0;
@@ -74,7 +74,7 @@ void deleteMeetingRows(DmdCoreDbs& database, int meetingNo)
 
 bool deleteMeeting(DmdCoreDbs& database, int meetingNo)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     if (meetingNo <= 0) {
         messages.information(QStringLiteral("No meeting to delete"));
         return false;

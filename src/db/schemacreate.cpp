@@ -1,7 +1,7 @@
 #include "db/schemacreate.h"
 
+#include "base/messages.h"
 #include "db/fbclient.h"
-#include "shell/messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,7 +61,7 @@ QStringList schemaStatements()
     return statements;
 }
 
-bool createEmptyDatabase(shell::Messages& messages, const QString& path, bool forcedWrites)
+bool createEmptyDatabase(base::Messages& messages, const QString& path, bool forcedWrites)
 {
     if (QFileInfo::exists(path)) {
         messages.warning(QStringLiteral("The database already exists:\r") + path +

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -21,6 +21,6 @@ QStringList splitScript(const QString& script);
 // refused and left untouched; a failure part-way removes what was made. The schema is
 // written without forced writes (quick) and the flag is switched on at the end unless
 // `forcedWrites` is false (scratch copies for tests).
-bool createEmptyDatabase(shell::Messages& messages, const QString& path, bool forcedWrites = true);
+bool createEmptyDatabase(base::Messages& messages, const QString& path, bool forcedWrites = true);
 
 } // namespace db

@@ -1,8 +1,8 @@
 #include "db/schemaversion.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "shell/messages.h"
 
 namespace db {
 
@@ -69,7 +69,7 @@ bool isUpToDate(DmdCoreDbs& database, const UpgradeChain& chain)
 
 bool upgrade(DmdCoreDbs& database, const UpgradeChain& chain)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     if (isUpToDate(database, chain)) {
         messages.internalError(10301, QStringLiteral("The calling function should not arrive\r"
                                                      "here if the database is up to date"));
@@ -120,7 +120,7 @@ bool upgrade(DmdCoreDbs& database, const UpgradeChain& chain)
 
 bool upgradeAtConnect(DmdCoreDbs& database, const UpgradeChain& chain)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     messages.progress(QString(), QStringLiteral("Checking the version of the database"));
     const bool upToDate = isUpToDate(database, chain);
     messages.progressDone();

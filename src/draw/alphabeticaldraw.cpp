@@ -4,11 +4,11 @@
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
 #include "draw/roundfacts.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace draw {
 
-int drawAlphabetically(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo,
+int drawAlphabetically(db::DmdCoreDbs& database, base::Messages& messages, qint64 eventNo,
                        bool teamFirst)
 {
     db::Query event = database.openQuery(

@@ -5,7 +5,7 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -15,7 +15,7 @@ namespace draw {
 // ... by surname and first name (by team name first with `teamFirst`), places and
 // performances cleared, disqualified athletes not drawn. The number drawn, or -1 when
 // refused or cancelled.
-int drawAlphabetically(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo,
+int drawAlphabetically(db::DmdCoreDbs& database, base::Messages& messages, qint64 eventNo,
                        bool teamFirst);
 
 } // namespace draw

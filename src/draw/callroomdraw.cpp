@@ -3,7 +3,7 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/manualdraw.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace draw {
 
@@ -29,7 +29,7 @@ QString confirmation(const RoundFacts& facts)
 } // namespace
 
 bool callRoomDraw(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-                  shell::Messages& messages, qint64 eventNo, const QString& round, quint32 seed,
+                  base::Messages& messages, qint64 eventNo, const QString& round, quint32 seed,
                   bool confirmed)
 {
     ManualDraw draw(database, items, messages);

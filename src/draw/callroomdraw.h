@@ -8,7 +8,7 @@ class DmdCoreDbs;
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -20,7 +20,7 @@ namespace draw {
 // control, those who did not report get the status "did not report" and the call room is
 // told. `confirmed` skips the question (the caller asked already).
 bool callRoomDraw(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-                  shell::Messages& messages, qint64 eventNo, const QString& round, quint32 seed,
+                  base::Messages& messages, qint64 eventNo, const QString& round, quint32 seed,
                   bool confirmed = false);
 
 } // namespace draw

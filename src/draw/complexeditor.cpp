@@ -1,12 +1,12 @@
 #include "draw/complexeditor.h"
 
+#include "base/messages.h"
 #include "draw/events.h"
 #include "draw/formataccept.h"
 #include "draw/formatproposal.h"
 #include "draw/heatformats.h"
 #include "draw/heatgroups.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 namespace draw {
 
@@ -29,7 +29,7 @@ FormatRows FormatRows::of(const QString& format)
     return rows;
 }
 
-std::optional<QString> FormatRows::format(shell::Messages& messages) const
+std::optional<QString> FormatRows::format(base::Messages& messages) const
 {
     std::array<bool, 3> filled{};
     for (int r = 0; r < 3; ++r) {
@@ -100,7 +100,7 @@ QString ComplexEditor::proposal(const EventRow& event, int athletes) const
 bool ComplexEditor::accept(qint64 eventNo, const FormatRows& rows, bool heatsAreFinals,
                            int athletes)
 {
-    shell::Messages& messages = m_events.messages();
+    base::Messages& messages = m_events.messages();
     const EventRow row = m_events.event(eventNo);
     if (row.eventNo == 0)
         return false;

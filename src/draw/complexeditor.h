@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -25,7 +25,7 @@ struct FormatRows {
     static FormatRows of(const QString& format);
     // The filled rows joined in running order; nothing (after the message) when a value
     // is not a whole number, a row is half filled or a round is missing in between.
-    std::optional<QString> format(shell::Messages& messages) const;
+    std::optional<QString> format(base::Messages& messages) const;
 };
 
 // "Edit Heat Format": the rounds of an event typed row by row, either semi-finals with

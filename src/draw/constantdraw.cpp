@@ -6,7 +6,7 @@
 #include "draw/roundfacts.h"
 #include "draw/teamlanes.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,7 +33,7 @@ struct Entrant {
 } // namespace
 
 ConstantDrawResult constantFirstRoundDraw(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-                                          shell::Messages& messages, qint64 eventNo)
+                                          base::Messages& messages, qint64 eventNo)
 {
     ConstantDrawResult result;
     const QString format =

@@ -9,7 +9,7 @@ class DmdCoreDbs;
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -37,7 +37,7 @@ struct ConstantDrawResult {
 // by heat; athletes beyond that, and of teams without a lane, take the free lanes nearest
 // the middle of the list. The round's previous draw is replaced in one transaction.
 ConstantDrawResult constantFirstRoundDraw(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-                                          shell::Messages& messages, qint64 eventNo);
+                                          base::Messages& messages, qint64 eventNo);
 
 // "Leftover from Drawing": the table of athletes drawn outside their team's lane, or the
 // sentence that there are none.

@@ -4,7 +4,7 @@
 #include "db/sqltext.h"
 #include "draw/drawround.h"
 #include "draw/heatformats.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace draw {
 
@@ -15,7 +15,7 @@ const QString kProgressTitle = QStringLiteral("Draw");
 
 } // namespace
 
-void showReport(shell::Messages& messages, const DrawReport& report)
+void showReport(base::Messages& messages, const DrawReport& report)
 {
     if (!report.empties.isEmpty()) {
         messages.information(QStringLiteral("Empty Items") + kCR + kCR +
@@ -84,7 +84,7 @@ bool DrawAll::confirm(const QString& what)
 
 DrawReport DrawAll::firstRounds()
 {
-    shell::Messages& messages = m_engine.messages();
+    base::Messages& messages = m_engine.messages();
     DrawReport report;
     if (!confirm(QStringLiteral("Draw all the first rounds for all events"))) {
         report.cancelled = true;
@@ -108,7 +108,7 @@ DrawReport DrawAll::firstRounds()
 
 DrawReport DrawAll::combinedItems()
 {
-    shell::Messages& messages = m_engine.messages();
+    base::Messages& messages = m_engine.messages();
     DrawReport report;
     if (!confirm(QStringLiteral("Draw all the Combined Items"))) {
         report.cancelled = true;
@@ -144,7 +144,7 @@ DrawReport DrawAll::combinedItems()
 
 void DrawAll::finish(const DrawReport& report, const QString& what)
 {
-    shell::Messages& messages = m_engine.messages();
+    base::Messages& messages = m_engine.messages();
     showReport(messages, report);
     if (!report.notDrawn.isEmpty()) {
         messages.warning(QStringLiteral("These Items were not drawn; their previous draw is "

@@ -4,7 +4,7 @@
 
 #include <QList>
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -40,6 +40,6 @@ private:
 QList<DrawEvent> combinedRaceEvents(DrawEngine& engine, qint64 combinedNo);
 
 // "Empties" and "The lanes exceeded" after a draw, when there is anything to say.
-void showReport(shell::Messages& messages, const DrawReport& report);
+void showReport(base::Messages& messages, const DrawReport& report);
 
 } // namespace draw

@@ -1,7 +1,7 @@
 #include "draw/drawcandidates.h"
 
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QVector>
 
@@ -113,7 +113,7 @@ void placeZigZag(CandidateList& candidates, int heats)
     }
 }
 
-bool placeBestsLast(CandidateList& candidates, int heats, int capacity, shell::Messages& messages)
+bool placeBestsLast(CandidateList& candidates, int heats, int capacity, base::Messages& messages)
 {
     if (heats < 1 || capacity < 1)
         return candidates.isEmpty();
@@ -162,7 +162,7 @@ bool placeBestsLast(CandidateList& candidates, int heats, int capacity, shell::M
     return next == candidates.size();
 }
 
-bool placeCandidates(CandidateList& candidates, int method, int heats, shell::Messages& messages)
+bool placeCandidates(CandidateList& candidates, int method, int heats, base::Messages& messages)
 {
     if (method == kDrawBestsLast)
         return placeBestsLast(candidates, heats, heatCapacity(int(candidates.size()), heats),

@@ -14,7 +14,7 @@
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -86,9 +86,9 @@ int heatCapacity(int candidates, int heats);
 void placeZigZag(CandidateList& candidates, int heats);
 // The best swim in the last heat. False (after the internal error) when the list does not
 // fit `heats` heats of `capacity`.
-bool placeBestsLast(CandidateList& candidates, int heats, int capacity, shell::Messages& messages);
+bool placeBestsLast(CandidateList& candidates, int heats, int capacity, base::Messages& messages);
 // False when the list could not be placed (an internal error was shown).
-bool placeCandidates(CandidateList& candidates, int method, int heats, shell::Messages& messages);
+bool placeCandidates(CandidateList& candidates, int method, int heats, base::Messages& messages);
 
 // Lane class of an item: 0 straight, 1 to 3 bends (all in lanes), 4 long races and 5
 // field items (not laned).

@@ -4,7 +4,7 @@
 #include "db/sqltext.h"
 #include "draw/roundfacts.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <algorithm>
 #include <tuple>
@@ -12,7 +12,7 @@
 namespace draw {
 
 QList<DrawCheckRow> drawCheck(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-                              shell::Messages& messages, qint64 eventNo, const QString& round,
+                              base::Messages& messages, qint64 eventNo, const QString& round,
                               bool* ok)
 {
     if (ok)

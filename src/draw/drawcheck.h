@@ -9,7 +9,7 @@ class DmdCoreDbs;
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -35,7 +35,7 @@ struct DrawCheckRow {
 // performance, with the heat and lane they were given. `ok` is false (with "There is no
 // draw check for round X") for a first round or an unknown round.
 QList<DrawCheckRow> drawCheck(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-                              shell::Messages& messages, qint64 eventNo, const QString& round,
+                              base::Messages& messages, qint64 eventNo, const QString& round,
                               bool* ok = nullptr);
 
 } // namespace draw

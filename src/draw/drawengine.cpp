@@ -6,10 +6,10 @@
 #include "draw/drawstore.h"
 #include "draw/events.h"
 #include "draw/heatformats.h"
-#include "draw/lanesettings.h"
+#include "meeting/lanesettings.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace draw {
 
@@ -28,11 +28,11 @@ void DrawReport::merge(const DrawReport& other)
 DrawEngine::DrawEngine(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
                        const meeting::MeetingSettings& meeting, DrawRandom& random)
     : m_db(database), m_items(items), m_meeting(meeting), m_random(random),
-      m_groups(items, laneSettingsOf(meeting))
+      m_groups(items, meeting::laneSettingsOf(meeting))
 {
 }
 
-shell::Messages& DrawEngine::messages() const
+base::Messages& DrawEngine::messages() const
 {
     return m_db.messages();
 }

@@ -16,7 +16,7 @@ namespace meeting {
 class ItemTypes;
 class MeetingSettings;
 } // namespace meeting
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -54,7 +54,7 @@ public:
     db::DmdCoreDbs& database() const { return m_db; }
     const meeting::ItemTypes& items() const { return m_items; }
     const meeting::MeetingSettings& meeting() const { return m_meeting; }
-    shell::Messages& messages() const;
+    base::Messages& messages() const;
     int meetingNo() const;
 
     // The event of the meeting; nothing when there is no such event.

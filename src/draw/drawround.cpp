@@ -8,7 +8,7 @@
 #include "draw/nextrounddraw.h"
 #include "draw/roundletter.h"
 #include "meeting/meetingsettings.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace draw {
 
@@ -203,7 +203,7 @@ DrawOutcome RoundDrawing::clearRound(qint64 eventNo, const QString& round)
 
 DrawOutcome RoundDrawing::drawRound(qint64 eventNo, const QString& round, DrawFrom from)
 {
-    shell::Messages& messages = m_engine.messages();
+    base::Messages& messages = m_engine.messages();
     m_report = DrawReport();
     const std::optional<DrawEvent> event = m_engine.readEvent(eventNo);
     if (!passesChecks(event, eventNo, round))

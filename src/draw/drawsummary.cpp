@@ -3,11 +3,11 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace draw {
 
-DrawSummary drawSummary(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo)
+DrawSummary drawSummary(db::DmdCoreDbs& database, base::Messages& messages, qint64 eventNo)
 {
     DrawSummary summary;
     const QString format =

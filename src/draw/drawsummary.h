@@ -7,7 +7,7 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -39,6 +39,6 @@ struct DrawSummary {
 
 // The summary of the event's draws; empty rounds (with the message) for an event without
 // rounds before the final or without entries.
-DrawSummary drawSummary(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo);
+DrawSummary drawSummary(db::DmdCoreDbs& database, base::Messages& messages, qint64 eventNo);
 
 } // namespace draw

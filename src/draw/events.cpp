@@ -1,12 +1,12 @@
 #include "draw/events.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
 #include "draw/programrows.h"
 #include "meeting/itemtypes.h"
 #include "meeting/itemvocabulary.h"
-#include "shell/messages.h"
 
 namespace draw {
 
@@ -68,7 +68,7 @@ Events::Events(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int me
 {
 }
 
-shell::Messages& Events::messages() const
+base::Messages& Events::messages() const
 {
     return m_items.messages();
 }

@@ -10,7 +10,7 @@ class DmdCoreDbs;
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -49,7 +49,7 @@ class Events {
 public:
     Events(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo);
 
-    shell::Messages& messages() const;
+    base::Messages& messages() const;
     int meetingNo() const { return m_meetingNo; }
     db::DmdCoreDbs& database() const { return m_database; }
     const meeting::ItemTypes& items() const { return m_items; }

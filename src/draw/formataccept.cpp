@@ -1,5 +1,6 @@
 #include "draw/formataccept.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/events.h"
@@ -7,13 +8,12 @@
 #include "draw/formatproposal.h"
 #include "draw/heatformats.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 namespace draw {
 
 bool mayGiveHeats(const meeting::ItemTypes& items, const EventRow& event)
 {
-    shell::Messages& messages = items.messages();
+    base::Messages& messages = items.messages();
     if (event.itemCode.mid(11, 2) == QLatin1String("99")) {
         messages.warning(QStringLiteral(
             "Heats are not allowed on Mixed events.\r\rMixed Events are intended where there "
@@ -38,7 +38,7 @@ QString formatEditRefusal(const meeting::ItemTypes& items, const EventRow& event
 bool mayEditFormat(const HeatGroups& groups, const EventRow& event)
 {
     const meeting::ItemTypes& items = groups.items();
-    shell::Messages& messages = items.messages();
+    base::Messages& messages = items.messages();
     const QString refusal = formatEditRefusal(items, event);
     if (!refusal.isEmpty()) {
         messages.warning(refusal);
@@ -61,7 +61,7 @@ bool acceptFormat(const HeatGroups& groups, const EventRow& event, const QString
                   int athletes)
 {
     const meeting::ItemTypes& items = groups.items();
-    shell::Messages& messages = items.messages();
+    base::Messages& messages = items.messages();
     const QString refusal = formatEditRefusal(items, event);
     if (!refusal.isEmpty()) {
         messages.warning(refusal);

@@ -1,11 +1,11 @@
 #include "draw/formatcheck.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
 #include "draw/roundletter.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 #include <QTime>
 
@@ -74,7 +74,7 @@ QStringList FormatCheck::check(const QString& itemCode, const QString& format, i
                      QStringLiteral(" athletes per heat requires ") + QString::number(required) +
                      QStringLiteral(" heats, not ") + QString::number(groups->first().heats));
     }
-    shell::Messages& messages = items.messages();
+    base::Messages& messages = items.messages();
     QString round = HeatFormats::firstRound(format);
     int index = 0;
     while (round != QLatin1String("F") && !round.isEmpty() && index < groups->size()) {
@@ -108,7 +108,7 @@ QString FormatCheck::MeetingReport::text() const
 FormatCheck::MeetingReport FormatCheck::checkMeeting(db::DmdCoreDbs& database, int meetingNo) const
 {
     const meeting::ItemTypes& items = m_groups.items();
-    shell::Messages& messages = items.messages();
+    base::Messages& messages = items.messages();
     MeetingReport report;
     db::Query q = database.openQuery(
         QStringLiteral("select E.EVENTNO, E.ITEMCODE, E.HEATCOUNTS, E.HEATFORMAT, E.N_ATHLON, "

@@ -1,5 +1,6 @@
 #include "draw/formatlistings.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/events.h"
@@ -8,7 +9,6 @@
 #include "draw/heatgroups.h"
 #include "meeting/itemtypes.h"
 #include "meeting/itemvocabulary.h"
-#include "shell/messages.h"
 
 namespace draw {
 
@@ -51,7 +51,7 @@ QString threeDigits(int n)
 
 } // namespace
 
-QStringList rulesFormats(shell::Messages& messages, const LaneSettings& lanes)
+QStringList rulesFormats(base::Messages& messages, const meeting::LaneSettings& lanes)
 {
     const meeting::ItemTypes items(meeting::Edition::Athletics, messages);
     const HeatGroups groups(items, lanes);
@@ -75,10 +75,10 @@ QStringList rulesFormats(shell::Messages& messages, const LaneSettings& lanes)
     return lines;
 }
 
-QStringList itemGroups(shell::Messages& messages)
+QStringList itemGroups(base::Messages& messages)
 {
     const meeting::ItemTypes items(meeting::Edition::Athletics, messages);
-    const HeatGroups groups(items, LaneSettings{});
+    const HeatGroups groups(items, meeting::LaneSettings{});
     QStringList lines;
     for (const meeting::vocabulary::Group& g : meeting::vocabulary::groups(items.edition())) {
         const QList<meeting::vocabulary::Type>* types = meeting::vocabulary::typesOf(g.code);
@@ -124,7 +124,7 @@ QStringList formatErrors(db::DmdCoreDbs& database, const HeatGroups& groups, int
                          bool* cancelled)
 {
     const meeting::ItemTypes& items = groups.items();
-    shell::Messages& messages = items.messages();
+    base::Messages& messages = items.messages();
     *cancelled = !messages.confirm(
         QStringLiteral("This facility indicates errors based on the\rsaved formats of the "
                        "previous edit session.\rChanges made since the screens for items and "

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draw/lanesettings.h"
+#include "meeting/lanesettings.h"
 
 #include <QStringList>
 
@@ -10,7 +10,7 @@ class DmdCoreDbs;
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -35,9 +35,9 @@ inline const QString kErrorsTitle = QStringLiteral("Heat format errors");
 
 // For the sprints, middle and long distances, the high jump and the throws: the
 // proposed format for every step of one heat more, at the meeting's lanes.
-QStringList rulesFormats(shell::Messages& messages, const LaneSettings& lanes);
+QStringList rulesFormats(base::Messages& messages, const meeting::LaneSettings& lanes);
 // Every athletics item with its heat group.
-QStringList itemGroups(shell::Messages& messages);
+QStringList itemGroups(base::Messages& messages);
 // The athletes per heat of every track item the meeting offers; empty (after the
 // message) when there is none.
 QStringList meetingTracks(db::DmdCoreDbs& database, const HeatGroups& groups, int meetingNo);

@@ -1,8 +1,8 @@
 #include "draw/formatproposal.h"
 
+#include "base/messages.h"
 #include "draw/heatformats.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 #include <QStringList>
 
@@ -112,7 +112,7 @@ QString FormatProposal::tableFormat(int group, int athletes, bool* tooMany)
 QString FormatProposal::defaultFormat(const QString& itemCode, int athletes)
 {
     const meeting::ItemTypes& items = m_groups.items();
-    shell::Messages& messages = items.messages();
+    base::Messages& messages = items.messages();
     int group = m_groups.heatGroupOf(itemCode);
     if (group == 0) {
         messages.internalError(430301, QStringLiteral("Invalid heatgroup: ") + itemCode);
@@ -154,7 +154,7 @@ QString FormatProposal::autoformat(const QString& itemCode, int athletes, int la
     return format;
 }
 
-QString FormatProposal::rewriteForLanes(const QString& format, int lanes, shell::Messages& messages)
+QString FormatProposal::rewriteForLanes(const QString& format, int lanes, base::Messages& messages)
 {
     const std::optional<QList<RoundGroup>> groups = HeatFormats::groups(format);
     if (!groups || groups->isEmpty())

@@ -2,7 +2,7 @@
 
 #include "draw/heatgroups.h"
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -29,7 +29,7 @@ public:
     QString autoformat(const QString& itemCode, int athletes, int lanes);
 
     // Rewrites every group so that each round sends exactly next heats x lanes on.
-    static QString rewriteForLanes(const QString& format, int lanes, shell::Messages& messages);
+    static QString rewriteForLanes(const QString& format, int lanes, base::Messages& messages);
 
 private:
     const HeatGroups& m_groups;

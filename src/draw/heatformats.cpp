@@ -1,7 +1,7 @@
 #include "draw/heatformats.h"
 
+#include "base/messages.h"
 #include "draw/roundletter.h"
-#include "shell/messages.h"
 
 #include <QStringList>
 

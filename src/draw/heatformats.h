@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -35,7 +35,7 @@ enum class FormatKind { FinalOnly = 0, TimesOnly = 1, SemisWithPlaces = 2, Compl
 // the callers should have avoided are internal errors and the answer is the safe value.
 class HeatFormats {
 public:
-    explicit HeatFormats(shell::Messages& messages) : m_messages(messages) {}
+    explicit HeatFormats(base::Messages& messages) : m_messages(messages) {}
 
     static int roundCount(const QString& format);
     // "F", "A", "B" or "C"; empty for a format of more than three groups.
@@ -57,7 +57,7 @@ private:
     // The n-th group (from 1), with unreadable numbers as 0.
     static RoundGroup group(const QString& format, int n);
 
-    shell::Messages& m_messages;
+    base::Messages& m_messages;
 };
 
 } // namespace draw

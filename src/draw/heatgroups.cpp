@@ -1,8 +1,8 @@
 #include "draw/heatgroups.h"
 
+#include "base/messages.h"
 #include "draw/heatformats.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 namespace draw {
 
@@ -148,6 +148,15 @@ int HeatGroups::heatShortfall(const QString& itemCode, const QString& format, in
         return 0;
     HeatFormats formats(m_items.messages());
     return heatsNeeded(itemCode, athletes) - formats.heatsOfFirstRound(format);
+}
+
+entries::HeatShortfallCheck tooFewHeatsCheck(const meeting::ItemTypes& items,
+                                             const meeting::LaneSettings& lanes)
+{
+    return [groups = HeatGroups(items, lanes)](const entries::EventEntryRow& row) {
+        return !groups.items().IsFieldItem(row.event.itemCode) &&
+               groups.heatShortfall(row.event.itemCode, row.heatFormat, row.athletes) > 0;
+    };
 }
 
 } // namespace draw

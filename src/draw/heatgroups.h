@@ -1,6 +1,7 @@
 #pragma once
 
-#include "draw/lanesettings.h"
+#include "entries/evententries.h"
+#include "meeting/lanesettings.h"
 
 #include <QString>
 
@@ -14,12 +15,13 @@ namespace draw {
 // default athletes per heat; the meeting's lane settings give the capacity of one heat.
 class HeatGroups {
 public:
-    HeatGroups(const meeting::ItemTypes& items, LaneSettings lanes) : m_items(items), m_lanes(lanes)
+    HeatGroups(const meeting::ItemTypes& items, meeting::LaneSettings lanes)
+        : m_items(items), m_lanes(lanes)
     {
     }
 
     const meeting::ItemTypes& items() const { return m_items; }
-    const LaneSettings& lanes() const { return m_lanes; }
+    const meeting::LaneSettings& lanes() const { return m_lanes; }
 
     // Items outside every group are internal errors unless `reportErrors` is false (the
     // listing of every item shows them as having no group).
@@ -40,7 +42,12 @@ private:
     int athleticsGroup(const QString& itemCode, bool reportErrors) const;
 
     const meeting::ItemTypes& m_items;
-    LaneSettings m_lanes;
+    meeting::LaneSettings m_lanes;
 };
+
+// The check of the per-item entry listing: a running item whose first round holds fewer
+// heats than its athletes need.
+entries::HeatShortfallCheck tooFewHeatsCheck(const meeting::ItemTypes& items,
+                                             const meeting::LaneSettings& lanes);
 
 } // namespace draw

@@ -2,7 +2,7 @@
 
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace draw {
 
@@ -22,7 +22,7 @@ QString memberOrderBy(int order)
     }
 }
 
-QString heatMembersSql(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo,
+QString heatMembersSql(db::DmdCoreDbs& database, base::Messages& messages, qint64 eventNo,
                        const QString& round, int heatNo, int order)
 {
     const QString r = round.trimmed();
@@ -70,7 +70,7 @@ QString heatMembersSql(db::DmdCoreDbs& database, shell::Messages& messages, qint
            where + QStringLiteral(" order by ") + orderBy;
 }
 
-QList<HeatMember> heatMembers(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo,
+QList<HeatMember> heatMembers(db::DmdCoreDbs& database, base::Messages& messages, qint64 eventNo,
                               const QString& round, int heatNo, int order, bool* ok)
 {
     QList<HeatMember> members;

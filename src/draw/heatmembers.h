@@ -6,7 +6,7 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -42,10 +42,10 @@ QString memberOrderBy(int order);
 
 // The query that sheets, capture and the manual draw read a heat's members with; empty,
 // with an internal error, for a missing round or heat or an unknown order.
-QString heatMembersSql(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo,
+QString heatMembersSql(db::DmdCoreDbs& database, base::Messages& messages, qint64 eventNo,
                        const QString& round, int heatNo, int order);
 // `ok` tells an empty heat from a refused question.
-QList<HeatMember> heatMembers(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo,
+QList<HeatMember> heatMembers(db::DmdCoreDbs& database, base::Messages& messages, qint64 eventNo,
                               const QString& round, int heatNo, int order, bool* ok = nullptr);
 
 } // namespace draw

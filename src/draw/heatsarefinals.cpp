@@ -1,6 +1,6 @@
 #include "draw/heatsarefinals.h"
 
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace draw {
 

@@ -4,12 +4,12 @@
 #include "db/sqltext.h"
 #include "draw/roundfacts.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace draw {
 
 HotSeats::HotSeats(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-                   shell::Messages& messages)
+                   base::Messages& messages)
     : m_database(database), m_items(items), m_messages(messages)
 {
 }

@@ -9,7 +9,7 @@ class DmdCoreDbs;
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -28,7 +28,7 @@ struct HotSeat {
 // Hot seats of the rounds after the first; the final's athletes are its PARTICIPATE lanes.
 class HotSeats {
 public:
-    HotSeats(db::DmdCoreDbs& database, const meeting::ItemTypes& items, shell::Messages& messages);
+    HotSeats(db::DmdCoreDbs& database, const meeting::ItemTypes& items, base::Messages& messages);
 
     // False (with the message) for the first round or an unknown round.
     bool open(qint64 eventNo, const QString& round);
@@ -40,7 +40,7 @@ public:
 private:
     db::DmdCoreDbs& m_database;
     const meeting::ItemTypes& m_items;
-    shell::Messages& m_messages;
+    base::Messages& m_messages;
     qint64 m_eventNo = 0;
     QString m_round;
     QString m_previous;

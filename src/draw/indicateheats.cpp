@@ -1,12 +1,12 @@
 #include "draw/indicateheats.h"
 
+#include "base/configstore.h"
+#include "base/messages.h"
 #include "draw/formatproposal.h"
 #include "draw/heatformats.h"
 #include "draw/heatgroups.h"
 #include "draw/programrows.h"
 #include "meeting/itemtypes.h"
-#include "shell/configstore.h"
-#include "shell/messages.h"
 
 #include <algorithm>
 
@@ -17,7 +17,7 @@ const QString kInAthletesKey = QStringLiteral("TOOFEW_ATHSNOTHEATS");
 const QString kActualOnlyKey = QStringLiteral("TOOFEW_ACTNOTMAX");
 } // namespace
 
-TooFewOptions TooFewOptions::read(const shell::ConfigStore& config)
+TooFewOptions TooFewOptions::read(const base::ConfigStore& config)
 {
     TooFewOptions options;
     if (config.exists(kInAthletesKey))
@@ -27,7 +27,7 @@ TooFewOptions TooFewOptions::read(const shell::ConfigStore& config)
     return options;
 }
 
-bool TooFewOptions::write(shell::ConfigStore& config) const
+bool TooFewOptions::write(base::ConfigStore& config) const
 {
     return config.writeBool(kInAthletesKey, inAthletes) &&
            config.writeBool(kActualOnlyKey, actualOnly);
@@ -65,7 +65,7 @@ HeatsLine IndicateHeats::line(const EventRow& event, const TooFewOptions& option
 
 bool IndicateHeats::autoformat(qint64 eventNo)
 {
-    shell::Messages& messages = m_events.messages();
+    base::Messages& messages = m_events.messages();
     const meeting::ItemTypes& items = m_events.items();
     const EventRow row = m_events.event(eventNo);
     if (row.eventNo == 0)
@@ -103,7 +103,7 @@ bool IndicateHeats::setEstimate(qint64 eventNo, const QString& text)
 
 bool IndicateHeats::estimatesFromEntries()
 {
-    shell::Messages& messages = m_events.messages();
+    base::Messages& messages = m_events.messages();
     if (!messages.confirm(QStringLiteral("Update to the actual number of Athletes for all "
                                          "Events\r\rAll current Estimated Counts will be "
                                          "overridden")))
@@ -114,7 +114,7 @@ bool IndicateHeats::estimatesFromEntries()
 
 QString IndicateHeats::lanesAvailable() const
 {
-    const LaneSettings& lanes = m_groups.lanes();
+    const meeting::LaneSettings& lanes = m_groups.lanes();
     return QStringLiteral("The number of lanes available for track events:\r  <= 110 : ") +
            QString::number(lanes.track110) + QStringLiteral("\r  <= 200 : ") +
            QString::number(lanes.track200) + QStringLiteral("\r  <= 400 : ") +

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-namespace shell {
+namespace base {
 class ConfigStore;
 }
 
@@ -19,8 +19,8 @@ struct TooFewOptions {
     bool inAthletes = true;
     bool actualOnly = true;
 
-    static TooFewOptions read(const shell::ConfigStore& config);
-    bool write(shell::ConfigStore& config) const;
+    static TooFewOptions read(const base::ConfigStore& config);
+    bool write(base::ConfigStore& config) const;
 };
 
 // How the first round's heats compare with the athletes.

@@ -1,8 +1,8 @@
 #include "draw/lanecheck.h"
 
+#include "base/messages.h"
 #include "draw/heatgroups.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 #include <algorithm>
 

@@ -4,11 +4,11 @@
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
 #include "draw/roundfacts.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace draw {
 
-LateDraw::LateDraw(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo)
+LateDraw::LateDraw(db::DmdCoreDbs& database, base::Messages& messages, qint64 eventNo)
     : m_database(database), m_messages(messages), m_eventNo(eventNo)
 {
 }

@@ -6,7 +6,7 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -23,7 +23,7 @@ struct UndrawnAthlete {
 // Adding athletes who entered late to the heats of a drawn first round.
 class LateDraw {
 public:
-    LateDraw(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo);
+    LateDraw(db::DmdCoreDbs& database, base::Messages& messages, qint64 eventNo);
 
     // False (with the message) for an unknown event.
     bool open();
@@ -40,7 +40,7 @@ public:
 
 private:
     db::DmdCoreDbs& m_database;
-    shell::Messages& m_messages;
+    base::Messages& m_messages;
     qint64 m_eventNo;
     QString m_round;
     int m_heats = 0;

@@ -3,7 +3,7 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QMap>
 
@@ -57,7 +57,7 @@ QString performanceOrderText(const QString& performance, bool fieldItem)
 }
 
 ManualDraw::ManualDraw(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-                       shell::Messages& messages)
+                       base::Messages& messages)
     : m_database(database), m_items(items), m_messages(messages)
 {
 }

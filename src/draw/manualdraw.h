@@ -12,7 +12,7 @@ class DmdCoreDbs;
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -60,7 +60,7 @@ enum class ManualOrder { PreviousHeatPlace, PreviousHeatLane, ThisHeatLane, Prev
 class ManualDraw {
 public:
     ManualDraw(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-               shell::Messages& messages);
+               base::Messages& messages);
 
     // Fills the work table. False (with the message) for an unknown round or a round that
     // already has results: the manual draw never works on those.
@@ -117,7 +117,7 @@ private:
 
     db::DmdCoreDbs& m_database;
     const meeting::ItemTypes& m_items;
-    shell::Messages& m_messages;
+    base::Messages& m_messages;
     RoundFacts m_facts;
     QList<ManualDrawRow> m_rows;
     int m_lanes = 10;

@@ -5,7 +5,7 @@
 #include "db/sqltext.h"
 #include "draw/manualdraw.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QHash>
 #include <QSet>

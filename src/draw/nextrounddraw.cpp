@@ -7,7 +7,7 @@
 #include "draw/roundletter.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QMap>
 
@@ -28,7 +28,7 @@ NextRoundDraw::NextRoundDraw(DrawEngine& engine, const DrawEvent& event, const Q
 
 bool NextRoundDraw::prepare()
 {
-    shell::Messages& messages = m_engine.messages();
+    base::Messages& messages = m_engine.messages();
     HeatFormats formats(messages);
     m_previous = draw::previousRound(m_event.format, m_round, messages);
     if (m_previous.isEmpty()) {

@@ -5,7 +5,7 @@
 #include "draw/patterntables.h"
 #include "draw/roundfacts.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QSet>
 
@@ -42,7 +42,7 @@ bool patternApplies(const meeting::ItemTypes& items, const QString& itemCode)
 }
 
 PatternDraw::PatternDraw(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-                         shell::Messages& messages, int meetingNo)
+                         base::Messages& messages, int meetingNo)
     : m_database(database), m_items(items), m_messages(messages), m_meetingNo(meetingNo)
 {
 }

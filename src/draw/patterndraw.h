@@ -10,7 +10,7 @@ class DmdCoreDbs;
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -29,7 +29,7 @@ using PatternTeams = QMap<int, QString>;
 class PatternDraw {
 public:
     PatternDraw(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-                shell::Messages& messages, int meetingNo);
+                base::Messages& messages, int meetingNo);
 
     int laneCount();
     bool setLaneCount(int lanes);
@@ -66,7 +66,7 @@ public:
 private:
     db::DmdCoreDbs& m_database;
     const meeting::ItemTypes& m_items;
-    shell::Messages& m_messages;
+    base::Messages& m_messages;
     int m_meetingNo;
 };
 

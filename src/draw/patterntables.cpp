@@ -1,6 +1,6 @@
 #include "draw/patterntables.h"
 
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QSet>
 
@@ -112,7 +112,7 @@ QStringList patternCycles(int lanes)
     }
 }
 
-QString patternForSequence(int sequence, int lanes, shell::Messages& messages)
+QString patternForSequence(int sequence, int lanes, base::Messages& messages)
 {
     const QStringList cycles = patternCycles(lanes);
     if (cycles.isEmpty()) {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -23,7 +23,7 @@ QStringList patternCycles(int lanes);
 // The pattern of heat `sequence` (1-based) of the pattern sequence. Sequences run through
 // the cycles one pattern a heat and start again at the first cycle after the last. Lanes
 // outside 5 to 9 or a sequence below 1 are internal errors and give the identity pattern.
-QString patternForSequence(int sequence, int lanes, shell::Messages& messages);
+QString patternForSequence(int sequence, int lanes, base::Messages& messages);
 
 // What is wrong with a cycle for `lanes` lanes: wrong pattern count, a pattern that is no
 // permutation of the team numbers, a team twice in one lane. Empty when it is sound.

@@ -1,8 +1,8 @@
 #include "draw/programbreaks.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "shell/messages.h"
 
 namespace draw {
 

@@ -6,7 +6,7 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -22,7 +22,7 @@ struct ProgramBreak {
 // Breaks fall after a program row; a break whose row is gone is disconnected.
 class ProgramBreaks {
 public:
-    ProgramBreaks(db::DmdCoreDbs& database, shell::Messages& messages, int meetingNo)
+    ProgramBreaks(db::DmdCoreDbs& database, base::Messages& messages, int meetingNo)
         : m_database(database), m_messages(messages), m_meetingNo(meetingNo)
     {
     }
@@ -39,7 +39,7 @@ public:
 
 private:
     db::DmdCoreDbs& m_database;
-    shell::Messages& m_messages;
+    base::Messages& m_messages;
     int m_meetingNo;
 };
 

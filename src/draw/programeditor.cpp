@@ -1,18 +1,18 @@
 #include "draw/programeditor.h"
 
+#include "base/messages.h"
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/programrows.h"
 #include "meeting/meetingsettings.h"
 #include "meeting/meetingupdate.h"
-#include "shell/messages.h"
-#include "shell/run.h"
 
 #include <QRegularExpression>
 
 namespace draw {
 
-ProgramEditor::ProgramEditor(shell::Run& run)
+ProgramEditor::ProgramEditor(base::Run& run)
     : m_run(run), m_database(*run.database()), m_messages(run.messages()), m_meeting(run.meeting()),
       m_meetingNo(run.meeting().meetingNo())
 {

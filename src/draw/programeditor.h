@@ -13,10 +13,10 @@ class DmdCoreDbs;
 namespace meeting {
 class MeetingSettings;
 }
-namespace shell {
+namespace base {
 class Messages;
 class Run;
-} // namespace shell
+} // namespace base
 
 namespace draw {
 
@@ -33,7 +33,7 @@ struct SlotEdit {
 // edit that fails its check shows why and changes nothing.
 class ProgramEditor {
 public:
-    explicit ProgramEditor(shell::Run& run);
+    explicit ProgramEditor(base::Run& run);
 
     // Reads "hhmm" or "hh:mm".
     std::optional<QTime> parseTime(const QString& text);
@@ -68,9 +68,9 @@ private:
 
     int meetingDays() const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
     db::DmdCoreDbs& m_database;
-    shell::Messages& m_messages;
+    base::Messages& m_messages;
     const meeting::MeetingSettings& m_meeting;
     int m_meetingNo;
 };

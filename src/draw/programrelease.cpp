@@ -1,10 +1,10 @@
 #include "draw/programrelease.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/roundletter.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 namespace draw {
 
@@ -34,7 +34,7 @@ ProgramRelease::ProgramRelease(db::DmdCoreDbs& database, const meeting::ItemType
 {
 }
 
-shell::Messages& ProgramRelease::messages() const
+base::Messages& ProgramRelease::messages() const
 {
     return m_items.messages();
 }

@@ -8,7 +8,7 @@ class DmdCoreDbs;
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -45,7 +45,7 @@ private:
     };
     State state(qint64 programNo, Publication what);
     bool mayRewrite(qint64 programNo, Publication what);
-    shell::Messages& messages() const;
+    base::Messages& messages() const;
 
     db::DmdCoreDbs& m_database;
     const meeting::ItemTypes& m_items;

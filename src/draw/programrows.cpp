@@ -1,12 +1,12 @@
 #include "draw/programrows.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
 #include "draw/roundletter.h"
 #include "draw/teamlanes.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 namespace draw {
 

@@ -11,7 +11,7 @@ class DmdCoreDbs;
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -57,7 +57,7 @@ struct PlacedCount {
 // "F", heat 0), kept in line with each event's heat format.
 class ProgramRows {
 public:
-    ProgramRows(db::DmdCoreDbs& database, shell::Messages& messages)
+    ProgramRows(db::DmdCoreDbs& database, base::Messages& messages)
         : m_database(database), m_messages(messages)
     {
     }
@@ -101,7 +101,7 @@ private:
     QString newHeatTeamLanes(qint64 eventNo);
 
     db::DmdCoreDbs& m_database;
-    shell::Messages& m_messages;
+    base::Messages& m_messages;
 };
 
 // "Compare Placed Counts in ...": one line per heat, the differing ones marked.

@@ -1,11 +1,11 @@
 #include "draw/programsetup.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/programrows.h"
 #include "draw/standarditems.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 #include <optional>
 
@@ -18,7 +18,7 @@ db::DmdCoreDbs& ProgramSetup::database()
     return m_events.database();
 }
 
-shell::Messages& ProgramSetup::messages()
+base::Messages& ProgramSetup::messages()
 {
     return m_events.messages();
 }

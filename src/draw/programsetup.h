@@ -55,7 +55,7 @@ private:
     bool deleteNathlonEvents(qint64 eventNo);
     int ageDescriptionType();
     db::DmdCoreDbs& database();
-    shell::Messages& messages();
+    base::Messages& messages();
 
     Events& m_events;
 };

@@ -7,7 +7,7 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -32,7 +32,7 @@ struct RoundFacts {
 
 // The facts of `round` of the event; found is false (with the reason shown as a warning)
 // for an unknown event or a round that is not in its format.
-RoundFacts roundFacts(db::DmdCoreDbs& database, shell::Messages& messages, qint64 eventNo,
+RoundFacts roundFacts(db::DmdCoreDbs& database, base::Messages& messages, qint64 eventNo,
                       const QString& round);
 
 // How many athletes of the round have a place or a performance.

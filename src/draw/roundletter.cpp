@@ -1,7 +1,7 @@
 #include "draw/roundletter.h"
 
+#include "base/messages.h"
 #include "draw/heatformats.h"
-#include "shell/messages.h"
 
 namespace draw {
 
@@ -9,7 +9,7 @@ namespace {
 const QString kLetters = QStringLiteral("FABC");
 }
 
-QString roundLetter(int number, shell::Messages& messages)
+QString roundLetter(int number, base::Messages& messages)
 {
     if (number < 0 || number > 3) {
         messages.internalError(420101, QString::number(number));
@@ -18,7 +18,7 @@ QString roundLetter(int number, shell::Messages& messages)
     return kLetters.mid(number, 1);
 }
 
-int roundNumber(const QString& round, shell::Messages& messages)
+int roundNumber(const QString& round, base::Messages& messages)
 {
     const int index = round.size() == 1 ? int(kLetters.indexOf(round)) : -1;
     if (index < 0) {
@@ -28,7 +28,7 @@ int roundNumber(const QString& round, shell::Messages& messages)
     return index;
 }
 
-QString nextRound(const QString& format, const QString& round, shell::Messages& messages)
+QString nextRound(const QString& format, const QString& round, base::Messages& messages)
 {
     if (round.isEmpty())
         return format.isEmpty() ? QStringLiteral("F") : HeatFormats::firstRound(format);
@@ -42,7 +42,7 @@ QString nextRound(const QString& format, const QString& round, shell::Messages& 
     return QString();
 }
 
-QString previousRound(const QString& format, const QString& round, shell::Messages& messages)
+QString previousRound(const QString& format, const QString& round, base::Messages& messages)
 {
     if (round.isEmpty()) {
         messages.internalError(

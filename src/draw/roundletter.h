@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -10,13 +10,13 @@ namespace draw {
 
 // Round letters: "F" the final (0), "A" the round before it (1), then "B" (2), "C" (3).
 // Rounds run C, B, A, F.
-QString roundLetter(int number, shell::Messages& messages);
-int roundNumber(const QString& round, shell::Messages& messages);
+QString roundLetter(int number, base::Messages& messages);
+int roundNumber(const QString& round, base::Messages& messages);
 
 // The round after `round` in `format`; an empty round gives the format's first round.
-QString nextRound(const QString& format, const QString& round, shell::Messages& messages);
+QString nextRound(const QString& format, const QString& round, base::Messages& messages);
 // The round before `round` in `format`; empty for the first round.
-QString previousRound(const QString& format, const QString& round, shell::Messages& messages);
+QString previousRound(const QString& format, const QString& round, base::Messages& messages);
 
 // Sorts rounds descending into running order: C, B, A, then the final as "9".
 QString roundSortKey(const QString& round);

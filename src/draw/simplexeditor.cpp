@@ -1,11 +1,11 @@
 #include "draw/simplexeditor.h"
 
+#include "base/messages.h"
 #include "draw/events.h"
 #include "draw/formataccept.h"
 #include "draw/heatformats.h"
 #include "draw/heatgroups.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 namespace draw {
 
@@ -16,7 +16,7 @@ const QString kEditAgain =
 
 bool SimplexEditor::canEdit(qint64 eventNo)
 {
-    shell::Messages& messages = m_events.messages();
+    base::Messages& messages = m_events.messages();
     const EventRow row = m_events.event(eventNo);
     if (row.eventNo == 0)
         return false;
@@ -41,7 +41,7 @@ bool SimplexEditor::canEdit(qint64 eventNo)
 bool SimplexEditor::setHeats(qint64 eventNo, const QString& heatsText, bool heatsAreFinals,
                              bool checked)
 {
-    shell::Messages& messages = m_events.messages();
+    base::Messages& messages = m_events.messages();
     if (!checked && !canEdit(eventNo))
         return false;
     const QString text = heatsText.trimmed();

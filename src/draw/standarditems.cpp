@@ -1,7 +1,7 @@
 #include "draw/standarditems.h"
 
+#include "base/messages.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 namespace draw {
 
@@ -243,7 +243,7 @@ QStringList StandardItems::itemsForAge(int age, const QString& gender, bool with
 StandardItems::Combined StandardItems::combinedEvent(const QString& genderWord, int ageOrGrade,
                                                      const QString& name, bool grades) const
 {
-    shell::Messages& messages = m_items.messages();
+    base::Messages& messages = m_items.messages();
     Combined result;
     if (genderWord == QLatin1String("Women") || genderWord == QLatin1String("Girls"))
         result.gender = QStringLiteral("F");

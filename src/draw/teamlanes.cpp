@@ -2,7 +2,7 @@
 
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QSet>
 
@@ -37,7 +37,7 @@ QString genderWord(const QString& gender)
     return gender == QLatin1String("M") ? QStringLiteral("Male") : QStringLiteral("Female");
 }
 
-QString teamLaneListForNewHeat(db::DmdCoreDbs& database, shell::Messages& messages, int meetingNo,
+QString teamLaneListForNewHeat(db::DmdCoreDbs& database, base::Messages& messages, int meetingNo,
                                const QString& gender)
 {
     if (gender != QLatin1String("M") && gender != QLatin1String("F"))
@@ -54,7 +54,7 @@ QString teamLaneListForNewHeat(db::DmdCoreDbs& database, shell::Messages& messag
     return list;
 }
 
-ConstantTeamLanes::ConstantTeamLanes(db::DmdCoreDbs& database, shell::Messages& messages,
+ConstantTeamLanes::ConstantTeamLanes(db::DmdCoreDbs& database, base::Messages& messages,
                                      int meetingNo)
     : m_database(database), m_messages(messages), m_meetingNo(meetingNo)
 {

@@ -7,7 +7,7 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -20,7 +20,7 @@ inline constexpr int kTeamLaneListWidth = 120;
 // the teams with athletes of the gender ("M" or "F"), in abbreviation order, joined by
 // ";", as many as the column holds. Another gender is an internal error and takes every
 // team.
-QString teamLaneListForNewHeat(db::DmdCoreDbs& database, shell::Messages& messages, int meetingNo,
+QString teamLaneListForNewHeat(db::DmdCoreDbs& database, base::Messages& messages, int meetingNo,
                                const QString& gender);
 
 // "Male" or "Female" for "M" or "F".
@@ -30,7 +30,7 @@ QString genderWord(const QString& gender);
 // lane 1 first, kept in MEETING.MALE_TEAMS and FEMALE_TEAMS.
 class ConstantTeamLanes {
 public:
-    ConstantTeamLanes(db::DmdCoreDbs& database, shell::Messages& messages, int meetingNo);
+    ConstantTeamLanes(db::DmdCoreDbs& database, base::Messages& messages, int meetingNo);
 
     QStringList lanes(const QString& gender);
     // The teams of the meeting that have athletes of the gender, in abbreviation order.
@@ -51,7 +51,7 @@ private:
     QString column(const QString& gender) const;
 
     db::DmdCoreDbs& m_database;
-    shell::Messages& m_messages;
+    base::Messages& m_messages;
     int m_meetingNo;
 };
 

@@ -6,8 +6,8 @@
 #include "entries/importwriter.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
-#include "shell/run.h"
+#include "base/messages.h"
+#include "base/run.h"
 
 #include <QFileInfo>
 
@@ -23,7 +23,7 @@ bool isEmptyRow(const QStringList& cells)
 
 } // namespace
 
-AthleteImport::AthleteImport(shell::Run& run, const EntrySettings& settings)
+AthleteImport::AthleteImport(base::Run& run, const EntrySettings& settings)
     : m_run(run), m_settings(settings), m_meetingNo(settings.meetingNo),
       m_items(std::make_unique<meeting::ItemTypes>(
           meeting::editionOf(run.globals().applicationCode()), run.messages()))
@@ -38,7 +38,7 @@ void AthleteImport::saveSetup()
 
 bool AthleteImport::load(const QString& path)
 {
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     m_path = path;
     m_rows.clear();
     m_columns = 0;
@@ -168,7 +168,7 @@ AthleteImport::~AthleteImport() = default;
 
 bool AthleteImport::check()
 {
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     db::DmdCoreDbs& database = *m_run.database();
     m_report.clear();
     m_lines.clear();
@@ -236,7 +236,7 @@ bool AthleteImport::wipe()
 {
     if (m_setup.wipe == WipeMode::Nothing)
         return true;
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     messages.progress(QStringLiteral("Deleting existing Participations and Athletes"), QString());
     QString failure;
     const bool ok =
@@ -252,7 +252,7 @@ bool AthleteImport::wipe()
 bool AthleteImport::write()
 {
     db::DmdCoreDbs& database = *m_run.database();
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     MeetingEntries existing;
     existing.load(database, m_meetingNo);
     messages.progress(QStringLiteral("Importing CSV athletes"), QString());
@@ -283,7 +283,7 @@ void AthleteImport::offerBestBefores()
 
 AthleteImport::Outcome AthleteImport::run(const QString& path)
 {
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     if (!load(path))
         return Outcome::Refused;
     saveSetup();

@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -27,7 +27,7 @@ public:
     enum class Outcome { Refused, Stopped, Imported };
 
     // Imports into the meeting of these settings, which the caller has loaded.
-    AthleteImport(shell::Run& run, const EntrySettings& settings);
+    AthleteImport(base::Run& run, const EntrySettings& settings);
     ~AthleteImport();
 
     CsvSetup& setup() { return m_setup; }
@@ -71,7 +71,7 @@ private:
     qint64 wipeTeamNo();
     void offerBestBefores();
 
-    shell::Run& m_run;
+    base::Run& m_run;
     EntrySettings m_settings;
     int m_meetingNo;
     std::unique_ptr<meeting::ItemTypes> m_items;

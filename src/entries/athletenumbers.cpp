@@ -1,14 +1,14 @@
 #include "entries/athletenumbers.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "entries/athletes.h"
 #include "entries/entrysettings.h"
-#include "shell/messages.h"
 
 #include <QList>
-#include <algorithm>
 #include <QStringList>
+#include <algorithm>
 
 namespace entries {
 
@@ -52,7 +52,7 @@ AthleteNumbers::AthleteNumbers(db::DmdCoreDbs& database, int meetingNo)
 {
 }
 
-bool AthleteNumbers::offered(shell::Messages& messages, const EntrySettings& settings)
+bool AthleteNumbers::offered(base::Messages& messages, const EntrySettings& settings)
 {
     if (settings.hasNumbers)
         return true;
@@ -137,7 +137,7 @@ bool AthleteNumbers::writeNumbers(const QList<std::pair<qint64, int>>& numbers,
 
 bool AthleteNumbers::renumberTeam(qint64 teamNo, const QString& firstText)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     int first = 0;
     if (!readCount(firstText, &first)) {
         messages.warning(QStringLiteral("The number is not valid: ") + firstText);
@@ -173,7 +173,7 @@ bool AthleteNumbers::renumberTeam(qint64 teamNo, const QString& firstText)
 
 bool AthleteNumbers::renumberAll(const QString& firstText, const QString& gapText)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     int first = 0;
     int gap = 0;
     if (!readCount(firstText, &first)) {

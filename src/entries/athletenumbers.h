@@ -7,7 +7,7 @@ namespace db {
 class DmdCoreDbs;
 }
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -47,7 +47,7 @@ public:
 
     // The screen is offered only to a meeting whose athletes have numbers; the message
     // otherwise.
-    static bool offered(shell::Messages& messages, const EntrySettings& settings);
+    static bool offered(base::Messages& messages, const EntrySettings& settings);
     // Every team of the meeting with its numbers; relay teams are left out.
     NumbersSummary summary();
     // "There are n athlete numbers that are not integers." when there are.

@@ -1,5 +1,6 @@
 #include "entries/athletes.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "entries/disabilityclasses.h"
@@ -8,7 +9,6 @@
 #include "meeting/datetext.h"
 #include "meeting/edition.h"
 #include "meeting/genderage.h"
-#include "shell/messages.h"
 
 #include <QRegularExpression>
 
@@ -66,7 +66,7 @@ Athletes::Athletes(db::DmdCoreDbs& database, const EntrySettings& settings)
 {
 }
 
-std::optional<int> Athletes::readAgeText(shell::Messages& messages, const EntrySettings& s,
+std::optional<int> Athletes::readAgeText(base::Messages& messages, const EntrySettings& s,
                                          const QString& text, bool relayTeam)
 {
     const int value = text.trimmed().toInt();
@@ -113,7 +113,7 @@ int Athletes::participationCount(qint64 athleteNo)
 
 Athletes::Field Athletes::check(const AthleteRow& a)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     if (a.gender != QLatin1String("F") && a.gender != QLatin1String("M")) {
         messages.warning(QStringLiteral(
             "You have to enter either a F for female or a M for male.\r\r(If you entered a "
@@ -190,7 +190,7 @@ Athletes::Field Athletes::checkDisability(const AthleteRow& a)
 {
     if (!m_settings.showDisabled || a.isRelayTeam())
         return Field::None;
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     // An athlete without a class is allowed: not everyone at such a meeting is classified.
     const DisabilityClasses classes = readDisabilityClasses(a.disabilityClasses);
     if (!a.disabilityClasses.trimmed().isEmpty() && !classes.ok) {
@@ -312,7 +312,7 @@ Athletes::Field Athletes::checkBirthDate(const AthleteRow& a)
 
 Athletes::Field Athletes::checkCodes(const AthleteRow& a)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     if (m_settings.hasCategories && !a.isRelayTeam()) {
         if (a.category.trimmed().isEmpty()) {
             messages.warning(QStringLiteral("Enter the Category"));
@@ -400,7 +400,7 @@ bool Athletes::edit(const AthleteRow& athlete)
     return athlete.athleteNo != 0 && check(athlete) == Field::None && save(athlete) != 0;
 }
 
-shell::Messages& Athletes::messages()
+base::Messages& Athletes::messages()
 {
     return m_db.messages();
 }

@@ -12,7 +12,7 @@ class DmdCoreDbs;
 class Query;
 } // namespace db
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -64,7 +64,7 @@ public:
 
     // The age typed in the "Age" (or "Grade") field; empty, with the message shown, when it
     // is not acceptable.
-    static std::optional<int> readAgeText(shell::Messages& messages, const EntrySettings& s,
+    static std::optional<int> readAgeText(base::Messages& messages, const EntrySettings& s,
                                           const QString& text, bool relayTeam);
 
     std::optional<AthleteRow> find(qint64 athleteNo);
@@ -80,7 +80,7 @@ public:
     // Writes an athlete that passed check(): a new one (athleteNo 0) is inserted and then
     // updated, an old one updated. Its ATHLETENO, 0 when not written.
     qint64 save(const AthleteRow& athlete);
-    shell::Messages& messages();
+    base::Messages& messages();
     db::DmdCoreDbs& database() { return m_db; }
     // Refused while the athlete has participations.
     bool remove(qint64 athleteNo);

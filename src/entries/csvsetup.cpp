@@ -1,7 +1,7 @@
 #include "entries/csvsetup.h"
 
-#include "shell/configstore.h"
-#include "shell/messages.h"
+#include "base/configstore.h"
+#include "base/messages.h"
 
 namespace entries {
 
@@ -94,7 +94,7 @@ int CsvSetup::lastColumnUsed() const
     return last;
 }
 
-void CsvSetup::load(const shell::ConfigStore& store)
+void CsvSetup::load(const base::ConfigStore& store)
 {
     for (const IntKey& c : kColumns)
         this->*c.field = store.readInt(key(c.key));
@@ -110,7 +110,7 @@ void CsvSetup::load(const shell::ConfigStore& store)
     lastFile = store.readText(key(kLastFile));
 }
 
-void CsvSetup::save(shell::ConfigStore& store) const
+void CsvSetup::save(base::ConfigStore& store) const
 {
     for (const IntKey& c : kColumns)
         store.writeInt(key(c.key), this->*c.field);
@@ -160,7 +160,7 @@ bool CsvSetup::set(const QString& name, const QString& value)
     return false;
 }
 
-bool CsvSetup::check(shell::Messages& messages, int selectedItems) const
+bool CsvSetup::check(base::Messages& messages, int selectedItems) const
 {
     if (ageSource == AgeSource::None || ageColumn() <= 0) {
         messages.warning(QStringLiteral("You must select one of Age, Birthdate, BirthYear or "
@@ -201,7 +201,7 @@ bool CsvSetup::check(shell::Messages& messages, int selectedItems) const
     return true;
 }
 
-bool CsvSetup::checkColumns(shell::Messages& messages, int fileColumns) const
+bool CsvSetup::checkColumns(base::Messages& messages, int fileColumns) const
 {
     const int last = hasBests ? itemLast + 1 : itemLast;
     if (hasItems && (itemFirst > fileColumns || last > fileColumns)) {

@@ -3,10 +3,10 @@
 #include <QList>
 #include <QString>
 
-namespace shell {
+namespace base {
 class ConfigStore;
 class Messages;
-} // namespace shell
+} // namespace base
 
 namespace entries {
 
@@ -60,8 +60,8 @@ struct CsvSetup {
     // The last column the setup reads (bests lie right of the last item).
     int lastColumnUsed() const;
 
-    void load(const shell::ConfigStore& store);
-    void save(shell::ConfigStore& store) const;
+    void load(const base::ConfigStore& store);
+    void save(base::ConfigStore& store) const;
     // Sets one value by its store key without the "CSV_ATH_" prefix ("COLMNO_SURNAME",
     // "AGE_TYPE", "HAS_ITEMS") or by its column's short name ("SURNAME", "TEAM",
     // "ITEM_FIRST"). False when the key is unknown or the value is no number.
@@ -69,9 +69,9 @@ struct CsvSetup {
 
     // The checks made before the file is read; the message shown and false on the first
     // that fails. `selectedItems` is the count of the meeting's selected events.
-    bool check(shell::Messages& messages, int selectedItems) const;
+    bool check(base::Messages& messages, int selectedItems) const;
     // The file's own check: the item columns must lie within its columns.
-    bool checkColumns(shell::Messages& messages, int fileColumns) const;
+    bool checkColumns(base::Messages& messages, int fileColumns) const;
 
     // "Surname", "Firstname" ... with their column numbers, as the setup screen shows.
     QList<std::pair<QString, int>> namedColumns() const;

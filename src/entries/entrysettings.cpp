@@ -34,7 +34,7 @@ EntrySettings EntrySettings::from(const meeting::MeetingSettings& meeting)
     s.doAgeDefaulting = flag("DO_AGE_DEFAULTING");
     s.ageDescType = meeting.ageDescType();
     s.maxPartsPerAthlete = int(meeting.integer(QStringLiteral("MAXPARTSPERATH")));
-    s.lanes = draw::laneSettingsOf(meeting);
+    s.lanes = meeting::laneSettingsOf(meeting);
     return s;
 }
 

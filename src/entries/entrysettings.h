@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draw/lanesettings.h"
+#include "meeting/lanesettings.h"
 
 #include <QString>
 
@@ -25,8 +25,8 @@ struct EntrySettings {
     bool showDisabled = false;
     bool doAgeDefaulting = false;
     int ageDescType = 0;
-    int maxPartsPerAthlete = 0; // 0: no limit
-    draw::LaneSettings lanes;   // how many swim in one heat, for the heat checks
+    int maxPartsPerAthlete = 0;  // 0: no limit
+    meeting::LaneSettings lanes; // how many swim in one heat, for the heat checks
 
     bool grades() const { return ageDescType == 3; }
     // "Age", or "Grade" when the meeting works in school grades.

@@ -1,10 +1,9 @@
 #include "entries/evententries.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "draw/heatgroups.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 #include <QHash>
 
@@ -23,7 +22,8 @@ EventEntries::EventEntries(db::DmdCoreDbs& database, const EntrySettings& settin
 {
 }
 
-QList<EventEntryRow> EventEntries::events(bool relays, Order order)
+QList<EventEntryRow> EventEntries::events(bool relays, Order order,
+                                          const HeatShortfallCheck& tooFew)
 {
     db::Query q = m_db.openQuery(
         QStringLiteral("select E.EVENTNO, E.ITEMCODE, E.C_GENDER, E.C_AGE, E.CATEGORY, "
@@ -33,7 +33,6 @@ QList<EventEntryRow> EventEntries::events(bool relays, Order order)
         db::sqlInt(m_settings.meetingNo) + QStringLiteral(" and E.SELECTED = 'X' order by ") +
         (order == Order::Sequence ? QStringLiteral("E.C_SEQ, E.EVENTNO")
                                   : QStringLiteral("E.C_ABSAORDER, E.EVENTNO")));
-    const draw::HeatGroups groups(m_items, m_settings.lanes);
     QList<EventEntryRow> rows;
     for (q.first(); !q.eof(); q.next()) {
         EventEntryRow r;
@@ -51,8 +50,7 @@ QList<EventEntryRow> EventEntries::events(bool relays, Order order)
         r.heatCounts = q.text(QStringLiteral("HEATCOUNTS")).trimmed();
         r.finalNotRun = q.integer(QStringLiteral("FINAL_NOT_RUN")) != 0;
         r.athletes = int(q.integer(QStringLiteral("ATHLETES")));
-        r.tooFew = r.athletes > 0 && !m_items.IsFieldItem(r.event.itemCode) &&
-                   groups.heatShortfall(r.event.itemCode, r.heatFormat, r.athletes) > 0;
+        r.tooFew = tooFew && r.athletes > 0 && tooFew(r);
         rows.append(r);
     }
     return rows;

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace db {
@@ -27,6 +28,10 @@ struct EventEntryRow {
     int athletes = 0;
     bool tooFew = false; // more athletes than the first round's heats hold
 };
+
+// Whether an event's first round holds too few heats for its athletes: the program area
+// knows heat groups and formats and hands this check to the listing.
+using HeatShortfallCheck = std::function<bool(const EventEntryRow&)>;
 
 // One participant of an event with its place in the first round.
 struct EventParticipant {
@@ -52,7 +57,9 @@ public:
     EventEntries(db::DmdCoreDbs& database, const EntrySettings& settings,
                  const meeting::ItemTypes& items);
 
-    QList<EventEntryRow> events(bool relays, Order order = Order::Sequence);
+    // `tooFew` marks the events with too few heats; without it none is marked.
+    QList<EventEntryRow> events(bool relays, Order order = Order::Sequence,
+                                const HeatShortfallCheck& tooFew = {});
     QList<EventParticipant> participants(qint64 eventNo);
 
     // The event of the program row with this sequence number, refused (with its message)

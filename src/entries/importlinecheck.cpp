@@ -1,10 +1,10 @@
 #include "entries/importlinecheck.h"
 
+#include "base/messages.h"
 #include "entries/disabilityclasses.h"
 #include "meeting/datetext.h"
 #include "meeting/genderage.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 #include <QRegularExpression>
 

@@ -1,9 +1,9 @@
 #include "entries/namecase.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "entries/athletes.h"
-#include "shell/messages.h"
 
 namespace entries {
 

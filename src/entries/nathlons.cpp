@@ -1,9 +1,9 @@
 #include "entries/nathlons.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "entries/participations.h"
-#include "shell/messages.h"
 
 namespace entries {
 

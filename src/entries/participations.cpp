@@ -1,10 +1,10 @@
 #include "entries/participations.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 namespace entries {
 
@@ -188,7 +188,7 @@ QString Participations::itemDescription(const QString& itemCode)
 
 qint64 Participations::add(qint64 athleteNo, qint64 eventNo, const QString& bestTyped)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     const auto ev = event(eventNo);
     if (!ev) {
         messages.warning(QStringLiteral("There is no event ") + QString::number(eventNo));
@@ -262,7 +262,7 @@ bool Participations::setBest(qint64 partNo, const QString& typed)
 
 bool Participations::remove(qint64 athleteNo, qint64 eventNo)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     const auto ev = event(eventNo);
     if (!ev)
         return false;

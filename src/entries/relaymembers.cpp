@@ -1,11 +1,11 @@
 #include "entries/relaymembers.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "entries/relayteams.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 namespace entries {
 
@@ -78,7 +78,7 @@ QList<AthleteRow> RelayMembers::candidates(bool anyAge)
 
 qint64 RelayMembers::add(qint64 athleteNo, const QString& kind)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     if (m_db.ZSqlCount(QStringLiteral("PARTICIPATE"),
                        QStringLiteral("ATHLETENO = ") + db::sqlInt(m_relayTeamNo) +
                            QStringLiteral(" and EVENTNO = ") + db::sqlInt(m_eventNo)) == 0) {
@@ -117,7 +117,7 @@ qint64 RelayMembers::add(qint64 athleteNo, const QString& kind)
 
 bool RelayMembers::setLeg(qint64 relayAthleteNo, int leg)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     if (leg < 0 || leg > m_legs) {
         messages.warning(QStringLiteral("This Relay only has ") + QString::number(m_legs) +
                          QStringLiteral(" legs."));
@@ -144,7 +144,7 @@ bool RelayMembers::setLeg(qint64 relayAthleteNo, int leg)
 
 bool RelayMembers::swapLegs(const QString& kind, int first, int second)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     if (first < 1 || first > m_legs || second < 1 || second > m_legs) {
         messages.warning(QStringLiteral("The legs must be between 1 and ") +
                          QString::number(m_legs));

@@ -1,5 +1,6 @@
 #include "entries/relayteams.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "entries/athletes.h"
@@ -7,7 +8,6 @@
 #include "entries/teams.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 #include <QHash>
 #include <QSet>
@@ -190,7 +190,7 @@ bool RelayTeams::remove(qint64 relayTeamNo, qint64 eventNo)
 
 bool RelayTeams::setRelayTeams(qint64 teamNo, qint64 eventNo, const QStringList& names, bool force)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     const QString refusal = checkNames(names, int(names.size()));
     if (!refusal.isEmpty()) {
         messages.warning(refusal);

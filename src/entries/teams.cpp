@@ -1,8 +1,8 @@
 #include "entries/teams.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "shell/messages.h"
 
 namespace entries {
 
@@ -66,7 +66,7 @@ int Teams::athleteCount(qint64 teamNo)
 Teams::Field Teams::checkText(const TeamRow& team, const QString& column, const QString& word,
                               const QString& value, Field field)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     if (value.trimmed().isEmpty()) {
         messages.warning(QStringLiteral("The ") + word + QStringLiteral(" may not be empty"));
         return field;
@@ -181,7 +181,7 @@ bool Teams::edit(const TeamRow& team)
 
 bool Teams::remove(qint64 teamNo)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     if (teamNo == 0) {
         messages.warning(QStringLiteral("You cannot delete an empty record"));
         return false;

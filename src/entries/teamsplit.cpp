@@ -1,8 +1,8 @@
 #include "entries/teamsplit.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "shell/messages.h"
 
 #include <algorithm>
 
@@ -70,7 +70,7 @@ QList<TeamRow> TeamSplit::splittableTeams()
 {
     QStringList oneGender;
     const QList<TeamRow> both = teamsWithBothGenders(&oneGender);
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     if (both.isEmpty()) {
         messages.information(QStringLiteral("No teams has both genders"));
         return both;
@@ -103,7 +103,7 @@ bool TeamSplit::nameTaken(const QString& column, const QString& value)
 
 qint64 TeamSplit::split(const TeamRow& team)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     const Names names =
         namesFor(team, m_db.fieldLength(QStringLiteral("TEAM"), QStringLiteral("TEAMNAME")),
                  m_db.fieldLength(QStringLiteral("TEAM"), QStringLiteral("TEAMABRV")));

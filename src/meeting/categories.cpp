@@ -1,11 +1,11 @@
 #include "meeting/categories.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/currentmeeting.h"
 #include "meeting/meetingsettings.h"
 #include "meeting/meetingupdate.h"
-#include "shell/run.h"
 
 namespace meeting {
 
@@ -188,7 +188,7 @@ QStringList listOf(db::DmdCoreDbs& database, const QString& sql, const QString& 
 
 } // namespace
 
-bool setCurrentAddCategory(shell::Run& run, const QString& code)
+bool setCurrentAddCategory(base::Run& run, const QString& code)
 {
     if (!requireCurrentMeeting(run))
         return false;
@@ -207,12 +207,12 @@ bool setCurrentAddCategory(shell::Run& run, const QString& code)
     return updateMeeting(run, {{QStringLiteral("CURRENT_ADD_CATEGORY"), known}});
 }
 
-bool switchCategoriesOn(shell::Run& run, bool recordSetEach, const QString& assignCode)
+bool switchCategoriesOn(base::Run& run, bool recordSetEach, const QString& assignCode)
 {
     if (!requireCurrentMeeting(run))
         return false;
     db::DmdCoreDbs& database = *run.database();
-    shell::Messages& messages = run.messages();
+    base::Messages& messages = run.messages();
     const QString meeting = db::sqlInt(run.currentMeetingNo());
     if (run.meeting().integer(QStringLiteral("HAS_LEAGUES")) == 1 ||
         database.ZSqlCount(QStringLiteral("TEAM"), QStringLiteral("MEETINGNO=") + meeting +
@@ -270,12 +270,12 @@ bool switchCategoriesOn(shell::Run& run, bool recordSetEach, const QString& assi
     return ok;
 }
 
-bool switchCategoriesOff(shell::Run& run)
+bool switchCategoriesOff(base::Run& run)
 {
     if (!requireCurrentMeeting(run))
         return false;
     db::DmdCoreDbs& database = *run.database();
-    shell::Messages& messages = run.messages();
+    base::Messages& messages = run.messages();
     const QString meeting = db::sqlInt(run.currentMeetingNo());
     const QStringList mixed =
         listOf(database,

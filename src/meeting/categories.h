@@ -7,7 +7,7 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -54,13 +54,13 @@ private:
 };
 
 // The category new items are added to (MEETING.CURRENT_ADD_CATEGORY).
-bool setCurrentAddCategory(shell::Run& run, const QString& code);
+bool setCurrentAddCategory(base::Run& run, const QString& code);
 
 // Categories on: refused with competitions or described items, or without categories;
 // athletes and events without one get `assignCode`.
-bool switchCategoriesOn(shell::Run& run, bool recordSetEach, const QString& assignCode);
+bool switchCategoriesOn(base::Run& run, bool recordSetEach, const QString& assignCode);
 // Categories off: refused while an item code has events in two categories; asks, then
 // clears the categories of athletes and events and deletes the meeting's categories.
-bool switchCategoriesOff(shell::Run& run);
+bool switchCategoriesOff(base::Run& run);
 
 } // namespace meeting

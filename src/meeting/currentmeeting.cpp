@@ -1,9 +1,10 @@
 #include "meeting/currentmeeting.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "meeting/meetingidentity.h"
 #include "meeting/meetingsettings.h"
-#include "shell/run.h"
+#include "meeting/runservices.h"
 
 namespace meeting {
 
@@ -16,7 +17,7 @@ QString key()
 
 } // namespace
 
-bool useMeeting(shell::Run& run, int meetingNo)
+bool useMeeting(base::Run& run, int meetingNo)
 {
     const bool loaded =
         run.database() &&
@@ -25,14 +26,14 @@ bool useMeeting(shell::Run& run, int meetingNo)
     return loaded;
 }
 
-bool setCurrentMeeting(shell::Run& run, int meetingNo)
+bool setCurrentMeeting(base::Run& run, int meetingNo)
 {
     const bool loaded = useMeeting(run, meetingNo);
     run.config().writeInt(key(), run.currentMeetingNo());
     return loaded;
 }
 
-int restoreCurrentMeeting(shell::Run& run)
+int restoreCurrentMeeting(base::Run& run)
 {
     int meetingNo = run.config().readInt(key());
     if (meetingNo >= 1 && !(run.database() && meetingExists(*run.database(), meetingNo)))
@@ -41,21 +42,21 @@ int restoreCurrentMeeting(shell::Run& run)
     return run.currentMeetingNo();
 }
 
-void createMeetingServices(shell::Run& run)
+void createMeetingServices(base::Run& run)
 {
     if (!run.translations())
-        run.createTranslations();
+        meeting::createTranslations(run);
     if (!run.meetingAges())
-        run.createMeetingAges();
+        meeting::createMeetingAges(run);
 }
 
-void prepareMeetingRun(shell::Run& run)
+void prepareMeetingRun(base::Run& run)
 {
     createMeetingServices(run);
     restoreCurrentMeeting(run);
 }
 
-bool requireCurrentMeeting(shell::Run& run)
+bool requireCurrentMeeting(base::Run& run)
 {
     if (run.currentMeetingNo() > 0)
         return true;

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -13,25 +13,25 @@ inline constexpr const char* kCurrentMeetingKey = "CURRENT_MEET_NO";
 // told which meeting to work on): loads its settings and the meeting ages. A number
 // without a row leaves the run without a meeting. Returns whether the settings were
 // loaded.
-bool useMeeting(shell::Run& run, int meetingNo);
+bool useMeeting(base::Run& run, int meetingNo);
 
 // Makes a meeting current: loads its settings (and the meeting ages) and writes its
 // number to the configuration store. A number without a row leaves no current meeting.
 // Returns whether the settings were loaded.
-bool setCurrentMeeting(shell::Run& run, int meetingNo);
+bool setCurrentMeeting(base::Run& run, int meetingNo);
 
 // The stored current meeting made current again at the start of a run: a stored number
 // whose meeting no longer exists becomes 0, and that is written back.
-int restoreCurrentMeeting(shell::Run& run);
+int restoreCurrentMeeting(base::Run& run);
 
 // Creates the meeting services of a run that lacks them (the CLI and tests): the
 // translations and the meeting ages.
-void createMeetingServices(shell::Run& run);
+void createMeetingServices(base::Run& run);
 // Creates the meeting services and restores the current meeting. Needs a connected
 // database.
-void prepareMeetingRun(shell::Run& run);
+void prepareMeetingRun(base::Run& run);
 
 // "There is no current meeting selected!" when there is none; false then.
-bool requireCurrentMeeting(shell::Run& run);
+bool requireCurrentMeeting(base::Run& run);
 
 } // namespace meeting

@@ -1,7 +1,7 @@
 #include "meeting/genderage.h"
 
+#include "base/messages.h"
 #include "meeting/datetext.h"
-#include "shell/messages.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -67,7 +67,7 @@ QString genderWord(const QString& gender, const QString& age, int ageDescType, b
     return at >= 0 && at < words.size() ? words[at] : QString();
 }
 
-QString ageDescription(shell::Messages* messages, const QString& gender, const QString& age,
+QString ageDescription(base::Messages* messages, const QString& gender, const QString& age,
                        int ageDescType, bool afrikaans)
 {
     const QString padded = padAge(age);
@@ -97,7 +97,7 @@ QString ageDescription(shell::Messages* messages, const QString& gender, const Q
     }
 }
 
-QString genderAgeDescription(shell::Messages* messages, const QString& gender, const QString& age,
+QString genderAgeDescription(base::Messages* messages, const QString& gender, const QString& age,
                              int ageDescType, bool afrikaans)
 {
     if ((gender.isEmpty() || age.isEmpty()) && messages)
@@ -205,7 +205,7 @@ QString checkEnteredAge(const QString& text, bool grades)
     return QString();
 }
 
-bool checkAgeAndBirthDate(shell::Messages& messages, const QString& birthDate,
+bool checkAgeAndBirthDate(base::Messages& messages, const QString& birthDate,
                           const QString& ageOrGrade, bool grades, int meetingYear,
                           const QDate& today)
 {

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -35,10 +35,10 @@ QString genderWord(const QString& gender, const QString& age, int ageDescType, b
 
 // How an age is written for the meeting's AGE_DESC_TYPE: "15", "U16", "Masters 45",
 // "MixAge", or the grade.
-QString ageDescription(shell::Messages* messages, const QString& gender, const QString& age,
+QString ageDescription(base::Messages* messages, const QString& gender, const QString& age,
                        int ageDescType, bool afrikaans);
 // The gender word, a blank and the age description ("Girls U16").
-QString genderAgeDescription(shell::Messages* messages, const QString& gender, const QString& age,
+QString genderAgeDescription(base::Messages* messages, const QString& gender, const QString& age,
                              int ageDescType, bool afrikaans);
 
 // An age read from imported text: a number, "u18", "O/18", "MIXED", "Senior", the masters
@@ -61,7 +61,7 @@ QString checkEnteredAge(const QString& text, bool grades);
 
 // Whether a birth date fits an age (or grade) at a meeting held in `meetingYear`; asks
 // "Accept anyway" where the rules allow it. `today` decides the plausibility check.
-bool checkAgeAndBirthDate(shell::Messages& messages, const QString& birthDate,
+bool checkAgeAndBirthDate(base::Messages& messages, const QString& birthDate,
                           const QString& ageOrGrade, bool grades, int meetingYear,
                           const QDate& today = QDate::currentDate());
 

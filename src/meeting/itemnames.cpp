@@ -2,8 +2,8 @@
 
 #include "meeting/itemtypes.h"
 
+#include "base/messages.h"
 #include "meeting/itemvocabulary.h"
-#include "shell/messages.h"
 
 namespace meeting {
 

@@ -1,8 +1,8 @@
 #include "meeting/itemtypes.h"
 
+#include "base/appglobals.h"
+#include "base/messages.h"
 #include "meeting/itemvocabulary.h"
-#include "shell/appglobals.h"
-#include "shell/messages.h"
 
 namespace meeting {
 
@@ -65,8 +65,8 @@ const FormatInfo* formatInfo(int format)
 
 Edition editionOf(const QString& applicationCode)
 {
-    return applicationCode == QLatin1String(shell::kAthleticsCode) ? Edition::Athletics
-                                                                   : Edition::Swimming;
+    return applicationCode == QLatin1String(base::kAthleticsCode) ? Edition::Athletics
+                                                                  : Edition::Swimming;
 }
 
 QString editionName(Edition edition)
@@ -74,7 +74,7 @@ QString editionName(Edition edition)
     return edition == Edition::Athletics ? QStringLiteral("athletics") : QStringLiteral("swimming");
 }
 
-ItemTypes::ItemTypes(Edition edition, shell::Messages& messages)
+ItemTypes::ItemTypes(Edition edition, base::Messages& messages)
     : m_edition(edition), m_messages(messages)
 {
 }

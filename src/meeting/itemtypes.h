@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -30,11 +30,11 @@ namespace meeting {
 // itemtypes.cpp, the vocabulary in itemnames.cpp, performance texts in performances.cpp.
 class ItemTypes {
 public:
-    ItemTypes(Edition edition, shell::Messages& messages);
+    ItemTypes(Edition edition, base::Messages& messages);
 
     Edition edition() const { return m_edition; }
     bool isSwimming() const { return m_edition == Edition::Swimming; }
-    shell::Messages& messages() const { return m_messages; }
+    base::Messages& messages() const { return m_messages; }
 
     // --- item codes ---
     // Part 1 group, 2 type, 3 age, 4 gender, 5 track or field, 6 class code.
@@ -120,7 +120,7 @@ private:
     QString typeName(const QString& itemCode) const;
 
     Edition m_edition;
-    shell::Messages& m_messages;
+    base::Messages& m_messages;
     mutable bool m_reportedMissingW = false;
 };
 

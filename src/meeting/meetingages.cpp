@@ -1,9 +1,9 @@
 #include "meeting/meetingages.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/genderage.h"
-#include "shell/messages.h"
 
 namespace meeting {
 
@@ -12,7 +12,7 @@ void MeetingAges::reload(db::DmdCoreDbs& database, int meetingNo)
     m_pairs.clear();
     if (meetingNo <= 0)
         return;
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     messages.progress(QString(),
                       QStringLiteral("Collecting the Gender-Ages for the Items of the Meeting"));
     db::Query q = database.openQuery(
@@ -39,7 +39,7 @@ QStringList MeetingAges::agesOf(const QString& gender) const
     return ages;
 }
 
-int MeetingAges::defaultAge(shell::Messages& messages, const QString& gender, int age) const
+int MeetingAges::defaultAge(base::Messages& messages, const QString& gender, int age) const
 {
     if (gender == QLatin1String("T"))
         return age;

@@ -7,7 +7,7 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -36,7 +36,7 @@ public:
     // meeting has items for it, else the next or the one after, else the oldest when the
     // athlete is one year older than it; unchanged otherwise. An unknown gender is an
     // internal error.
-    int defaultAge(shell::Messages& messages, const QString& gender, int age) const;
+    int defaultAge(base::Messages& messages, const QString& gender, int age) const;
 
 private:
     QList<GenderAge> m_pairs;

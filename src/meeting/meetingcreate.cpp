@@ -1,9 +1,9 @@
 #include "meeting/meetingcreate.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/meetingcolumns.h"
-#include "shell/messages.h"
 
 #include <QStringList>
 

@@ -1,10 +1,10 @@
 #include "meeting/meetingidentity.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/datetext.h"
 #include "meeting/meetingdescription.h"
-#include "shell/messages.h"
 
 #include <QRegularExpression>
 
@@ -20,7 +20,7 @@ QString tooLong(const QString& what, int width)
 
 } // namespace
 
-bool checkMeetingIdentityFields(shell::Messages& messages, const MeetingIdentity& identity)
+bool checkMeetingIdentityFields(base::Messages& messages, const MeetingIdentity& identity)
 {
     if (identity.venue.trimmed().isEmpty()) {
         messages.warning(QStringLiteral("Enter a venue"));
@@ -99,7 +99,7 @@ QString meetingDateError(const QString& date)
 
 QString editMeetingDate(db::DmdCoreDbs& database, int meetingNo, const QString& current)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     // The editor starts from what the wrong text most likely meant.
     const QDate guessed = guessDateFromText(current);
     QString date = guessed.isValid() ? dateText(guessed) : current;

@@ -6,7 +6,7 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -29,7 +29,7 @@ inline constexpr int kVenueLength = 50;
 bool checkMeetingIdentity(db::DmdCoreDbs& database, const MeetingIdentity& identity,
                           int exceptMeetingNo = 0);
 // The checks that need no database (venue, name, widths, date).
-bool checkMeetingIdentityFields(shell::Messages& messages, const MeetingIdentity& identity);
+bool checkMeetingIdentityFields(base::Messages& messages, const MeetingIdentity& identity);
 bool isDuplicateMeeting(db::DmdCoreDbs& database, const MeetingIdentity& identity,
                         int exceptMeetingNo = 0);
 

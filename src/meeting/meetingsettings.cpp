@@ -1,5 +1,6 @@
 #include "meeting/meetingsettings.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/datetext.h"
@@ -8,7 +9,6 @@
 #include "meeting/meetingcolumns.h"
 #include "meeting/meetingdescription.h"
 #include "meeting/meetingidentity.h"
-#include "shell/messages.h"
 
 namespace meeting {
 

@@ -8,7 +8,7 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -94,7 +94,7 @@ private:
     void lookUpScoreSets(db::DmdCoreDbs& database);
     void readMeetingSets(db::DmdCoreDbs& database);
 
-    shell::Messages* m_messages = nullptr;
+    base::Messages* m_messages = nullptr;
     int m_meetingNo = 0;
     QString m_meetingNoText = QStringLiteral("0");
     QHash<QString, qint64> m_integers;

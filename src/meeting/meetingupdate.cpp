@@ -1,12 +1,12 @@
 #include "meeting/meetingupdate.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/currentmeeting.h"
 #include "meeting/datetext.h"
 #include "meeting/meetingcolumns.h"
 #include "meeting/meetingsettings.h"
-#include "shell/run.h"
 
 #include <QStringList>
 
@@ -83,7 +83,7 @@ QString checkMeetingValue(db::DmdCoreDbs& database, const QString& column, const
     return QString();
 }
 
-bool updateMeeting(shell::Run& run, const ColumnValues& values)
+bool updateMeeting(base::Run& run, const ColumnValues& values)
 {
     if (!requireCurrentMeeting(run) || !run.database())
         return false;

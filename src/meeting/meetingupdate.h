@@ -6,7 +6,7 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -30,6 +30,6 @@ QString checkMeetingValue(db::DmdCoreDbs& database, const QString& column, const
 // The save of a settings screen: checks every value, writes them to the current meeting
 // with one update and loads the meeting again. Writes nothing when a value is refused
 // (its message is shown) or there is no current meeting.
-bool updateMeeting(shell::Run& run, const ColumnValues& values);
+bool updateMeeting(base::Run& run, const ColumnValues& values);
 
 } // namespace meeting

@@ -1,9 +1,9 @@
 #include "meeting/perfformatrepair.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 #include <QHash>
 
@@ -152,7 +152,7 @@ bool writeCanonicalPerformances(db::DmdCoreDbs& database, const QList<PerfFormat
 PerfFixOutcome fixPerformanceFormats(db::DmdCoreDbs& database, const ItemTypes& items,
                                      const PerfReportFn& showReport)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     const PerfFormatScan scan = scanPerformanceFormats(database, items);
     if (showReport)
         showReport(scan);

@@ -2,7 +2,7 @@
 
 #include "meeting/itemtypes.h"
 
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "meeting/reportlogos.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "shell/messages.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #include "meeting/settingsscreens.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/currentmeeting.h"
 #include "meeting/meetingsettings.h"
-#include "shell/run.h"
 
 namespace meeting {
 
@@ -18,7 +18,7 @@ QStringList columns(std::initializer_list<const char*> names)
     return list;
 }
 
-bool save(shell::Run& run, const ColumnValues& values, const QString& error)
+bool save(base::Run& run, const ColumnValues& values, const QString& error)
 {
     if (!requireCurrentMeeting(run))
         return false;
@@ -54,7 +54,7 @@ const QStringList& captureDuringColumns()
     return list;
 }
 
-ColumnValues currentValues(shell::Run& run, const QStringList& columns)
+ColumnValues currentValues(base::Run& run, const QStringList& columns)
 {
     ColumnValues values;
     for (const QString& column : columns)
@@ -86,7 +86,7 @@ QString checkAthleteSettings(const ColumnValues& values)
     return QString();
 }
 
-QString checkCaptureDuring(shell::Run& run, const ColumnValues& values)
+QString checkCaptureDuring(base::Run& run, const ColumnValues& values)
 {
     const QString external = valueOf(values, QStringLiteral("RESULTS_VIEW_EXTERNAL"));
     if (external.isEmpty())
@@ -107,17 +107,17 @@ QString checkCaptureDuring(shell::Run& run, const ColumnValues& values)
     return QString();
 }
 
-bool saveGeneralSettings(shell::Run& run, const ColumnValues& values)
+bool saveGeneralSettings(base::Run& run, const ColumnValues& values)
 {
     return save(run, values, checkGeneralSettings(values));
 }
 
-bool saveAthleteSettings(shell::Run& run, const ColumnValues& values)
+bool saveAthleteSettings(base::Run& run, const ColumnValues& values)
 {
     return save(run, values, checkAthleteSettings(values));
 }
 
-bool saveCaptureDuring(shell::Run& run, const ColumnValues& values)
+bool saveCaptureDuring(base::Run& run, const ColumnValues& values)
 {
     return save(run, values, checkCaptureDuring(run, values));
 }

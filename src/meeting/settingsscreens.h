@@ -2,7 +2,7 @@
 
 #include "meeting/meetingupdate.h"
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -17,16 +17,16 @@ const QStringList& athleteSettingsColumns();
 const QStringList& captureDuringColumns();
 
 // The current values of a screen's columns, as the screen starts.
-ColumnValues currentValues(shell::Run& run, const QStringList& columns);
+ColumnValues currentValues(base::Run& run, const QStringList& columns);
 QString valueOf(const ColumnValues& values, const QString& column);
 
-bool saveGeneralSettings(shell::Run& run, const ColumnValues& values);
-bool saveAthleteSettings(shell::Run& run, const ColumnValues& values);
-bool saveCaptureDuring(shell::Run& run, const ColumnValues& values);
+bool saveGeneralSettings(base::Run& run, const ColumnValues& values);
+bool saveAthleteSettings(base::Run& run, const ColumnValues& values);
+bool saveCaptureDuring(base::Run& run, const ColumnValues& values);
 
 // The rules alone: the message of the first broken one, empty when all hold.
 QString checkGeneralSettings(const ColumnValues& values);
 QString checkAthleteSettings(const ColumnValues& values);
-QString checkCaptureDuring(shell::Run& run, const ColumnValues& values);
+QString checkCaptureDuring(base::Run& run, const ColumnValues& values);
 
 } // namespace meeting

@@ -1,10 +1,10 @@
 #include "meeting/translations.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/meetingdescription.h"
 #include "meeting/meetingsettings.h"
-#include "shell/messages.h"
 
 #include <QRegularExpression>
 

@@ -4,7 +4,7 @@
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <cmath>
 
@@ -193,7 +193,7 @@ RecordsBrokenResult RecordCheck::RecordsBroken(const QString& itemCode, const QS
     RecordsBrokenResult result;
     if (meeting::ItemTypes::PerfIsBlank(performance))
         return result;
-    shell::Messages& messages = m_items.messages();
+    base::Messages& messages = m_items.messages();
     QString code = itemCode;
     const bool categoryRecords = m_settings.hasCategories() && m_settings.categoriesRecordSetEach();
     QString category;

@@ -6,8 +6,8 @@
 #include "meeting/datetext.h"
 #include "meeting/itemtypes.h"
 #include "records/records.h"
-#include "shell/configstore.h"
-#include "shell/messages.h"
+#include "base/configstore.h"
+#include "base/messages.h"
 
 namespace records {
 
@@ -35,14 +35,14 @@ const QString kHeaderKey = QStringLiteral("CSV_REC_HAS_HEADER");
 
 } // namespace
 
-void RecordCsvSetup::load(const shell::ConfigStore& store)
+void RecordCsvSetup::load(const base::ConfigStore& store)
 {
     for (const SetupColumn& c : kColumns)
         this->*c.column = store.readInt(QLatin1String(c.storeKey));
     hasHeaderLine = !store.exists(kHeaderKey) || store.readBool(kHeaderKey);
 }
 
-void RecordCsvSetup::save(shell::ConfigStore& store) const
+void RecordCsvSetup::save(base::ConfigStore& store) const
 {
     for (const SetupColumn& c : kColumns)
         store.writeInt(QLatin1String(c.storeKey), this->*c.column);
@@ -220,7 +220,7 @@ QList<RecordFileLine> RecordImport::readLines(const QStringList& lines,
 qint64 RecordImport::importFile(const QString& path, const RecordSetValues& newSet,
                                 const RecordCsvSetup& setup)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     if (const QString why = setup.refusal(); !why.isEmpty()) {
         messages.warning(why);
         return 0;

@@ -12,7 +12,7 @@ class DmdCoreDbs;
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class ConfigStore;
 }
 
@@ -32,8 +32,8 @@ struct RecordCsvSetup {
     int dsbClass = 0;
     bool hasHeaderLine = true;
 
-    void load(const shell::ConfigStore& store);
-    void save(shell::ConfigStore& store) const;
+    void load(const base::ConfigStore& store);
+    void save(base::ConfigStore& store) const;
     // One value by its short name ("SURNAME", "FIRSTNAME", "TEAM", "GENDER", "AGE", "ITEM",
     // "DATE", "RECORD", "CLASS", "HEADER"); false for an unknown name or a value that is no
     // column number.

@@ -5,7 +5,7 @@
 #include "draw/events.h"
 #include "meeting/datetext.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace records {
 
@@ -112,7 +112,7 @@ QString Records::insertSql(qint64 recordNo, qint64 recordSetNo, const QString& i
 qint64 Records::NewRecord(qint64 recordSetNo, const QString& itemCode, const QString& typedRecord,
                           const RecordHolder& holder)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     if (!ofItem(recordSetNo, itemCode).isEmpty()) {
         messages.warning(QStringLiteral("The record already exists."));
         return 0;
@@ -143,7 +143,7 @@ bool Records::editRecord(qint64 recordNo, const QString& typedRecord, const Reco
 
 qint64 Records::addCoHolder(qint64 recordSetNo, const QString& itemCode, const RecordHolder& holder)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     const QList<RecordRow> rows = ofItem(recordSetNo, itemCode);
     if (rows.isEmpty() || rows.first().holderType != MainHolder) {
         messages.warning(QStringLiteral("Add the Main Record Holder before you add co-holders"));

@@ -2,7 +2,7 @@
 
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace records {
 

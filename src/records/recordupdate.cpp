@@ -4,7 +4,7 @@
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "records/records.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QHash>
 
@@ -165,7 +165,7 @@ bool UpdateRecordsFromMeeting(db::DmdCoreDbs& database, const meeting::ItemTypes
                               qint64 recordSetNo, int meetingNo, qint64 teamNo,
                               const CandidateChooser& choose)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     RecordUpdate update(database, items);
     QList<RecordCandidate> found = update.candidates(recordSetNo, meetingNo, teamNo);
     if (found.isEmpty()) {

@@ -3,7 +3,7 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace records {
 
@@ -61,7 +61,7 @@ QString SwimItemCheck::describe(const QString& itemCode) const
 bool SwimItemCheck::walk(SwimItemTarget target, qint64 number, bool fixing, bool showMessages,
                          SwimItemFindings& findings)
 {
-    shell::Messages& messages = m_db.messages();
+    base::Messages& messages = m_db.messages();
     if (!m_items.isSwimming()) {
         messages.internalError(240101, QStringLiteral("This is not Dolvane"));
         findings.stopped = true;
@@ -123,19 +123,19 @@ bool SwimItemCheck::walk(SwimItemTarget target, qint64 number, bool fixing, bool
     if (!fixing) {
         messages.sink().beep(true);
         messages.sink().show(
-            shell::MessageKind::Warning, kTitle,
+            base::MessageKind::Warning, kTitle,
             QStringLiteral("The following Items in the ") + t.word +
                 QStringLiteral(" is not correct for Swimming.\r\r") + list +
                 QStringLiteral("\r\r") +
                 (target == SwimItemTarget::Meeting ? kMeetingAdvice : kRecordSetAdvice),
-            shell::buttons::ok);
+            base::buttons::ok);
         return true;
     }
-    messages.sink().show(shell::MessageKind::Information, kTitle,
+    messages.sink().show(base::MessageKind::Information, kTitle,
                          QStringLiteral("The following Items in the ") + t.word +
                              QStringLiteral(" was not correct for Swimming.\r\r") + list +
                              QStringLiteral("\r\rThe program attempted to fix them."),
-                         shell::buttons::ok);
+                         base::buttons::ok);
     return false;
 }
 

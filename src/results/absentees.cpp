@@ -5,8 +5,8 @@
 #include "meeting/itemtypes.h"
 #include "results/awolqueue.h"
 #include "results/statuscodes.h"
-#include "shell/configstore.h"
-#include "shell/messages.h"
+#include "base/configstore.h"
+#include "base/messages.h"
 
 #include <QHash>
 #include <QSet>
@@ -93,7 +93,7 @@ QString awolRangeName(AwolRange range)
     return awolRangeNames().value(int(range));
 }
 
-AwolOptions readAwolOptions(const shell::ConfigStore& store)
+AwolOptions readAwolOptions(const base::ConfigStore& store)
 {
     AwolOptions options;
     const qsizetype index = awolRangeNames().indexOf(store.readText(kRangeKey));
@@ -102,7 +102,7 @@ AwolOptions readAwolOptions(const shell::ConfigStore& store)
     return options;
 }
 
-void writeAwolOptions(shell::ConfigStore& store, const AwolOptions& options)
+void writeAwolOptions(base::ConfigStore& store, const AwolOptions& options)
 {
     store.writeText(kRangeKey, awolRangeName(options.range));
     store.writeInt(kSpecifiedKey, options.specifiedSeq);
@@ -225,7 +225,7 @@ AwolPlan planAwolActions(const QList<AwolAthlete>& athletes, const AwolOptions& 
 bool applyAwolPlan(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo,
                    const AwolPlan& plan)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     bool all = true;
     for (const AwolAction& action : plan.actions) {
         const EntryRow& row = action.entry.row;
@@ -270,7 +270,7 @@ bool applyAwolPlan(db::DmdCoreDbs& database, const meeting::ItemTypes& items, in
 bool AutoAwolActions(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo,
                      const AwolOptions& options, qint64 athleteNo)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     const AwolPlan plan = planAwolActions(awolAthletes(database, meetingNo, athleteNo), options);
     if (plan.isEmpty()) {
         messages.information(QStringLiteral("No Auto-Actions available"));

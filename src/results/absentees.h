@@ -12,7 +12,7 @@ class DmdCoreDbs;
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class ConfigStore;
 }
 
@@ -29,8 +29,8 @@ struct AwolOptions {
     int currentSeq = 0;   // the sequence of the event on the capture screen
     int specifiedSeq = 0; // AWOL_SPECIFIED_AUTO_SEQ
 };
-AwolOptions readAwolOptions(const shell::ConfigStore& store);
-void writeAwolOptions(shell::ConfigStore& store, const AwolOptions& options);
+AwolOptions readAwolOptions(const base::ConfigStore& store);
+void writeAwolOptions(base::ConfigStore& store, const AwolOptions& options);
 
 // One entry of an athlete with the sequence of its event's final.
 struct AthleteEntry {

@@ -6,7 +6,7 @@
 #include "results/absentees.h"
 #include "results/race.h"
 #include "results/statuscodes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace results {
 
@@ -70,7 +70,7 @@ bool UntagAthleteAwol(db::DmdCoreDbs& database, qint64 athleteNo)
 
 bool tagAthleteAwolByHand(db::DmdCoreDbs& database, qint64 athleteNo)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     if (awolFlag(database, athleteNo) == 1) {
         messages.information(QStringLiteral("This Athlete is _ALREADY_ tagged as \"Awol\"."));
         return false;
@@ -84,7 +84,7 @@ bool tagAthleteAwolByHand(db::DmdCoreDbs& database, qint64 athleteNo)
 bool untagAthleteAwolByHand(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
                             qint64 athleteNo)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     if (awolFlag(database, athleteNo) != 1) {
         messages.information(QStringLiteral("This Athlete is _NOT_ tagged as \"Awol\"."));
         return false;
@@ -119,7 +119,7 @@ bool untagAthleteAwolByHand(db::DmdCoreDbs& database, const meeting::ItemTypes& 
 bool TagItemOia(db::DmdCoreDbs& database, const meeting::ItemTypes& items, const EntryRow& given,
                 bool tag)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     const std::optional<EntryRow> entry = readEntry(database, given.table, given.key);
     if (!entry)
         return false;
@@ -160,7 +160,7 @@ bool TagItemOia(db::DmdCoreDbs& database, const meeting::ItemTypes& items, const
 
 bool AbsolveDns(db::DmdCoreDbs& database, qint64 athleteNo, bool absolve)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     const QString from = absolve ? QStringLiteral("2, 3") : QStringLiteral("10");
     const QString where = QStringLiteral("ATHLETENO = ") + db::sqlInt(athleteNo) +
                           QStringLiteral(" and DISQ_STATUS in (") + from + QLatin1Char(')');

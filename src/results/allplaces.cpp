@@ -7,7 +7,7 @@
 #include "meeting/meetingsettings.h"
 #include "results/places.h"
 #include "results/racecalculation.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QHash>
 #include <QSet>

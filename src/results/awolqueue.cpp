@@ -4,7 +4,7 @@
 #include "db/sqltext.h"
 #include "draw/drawround.h"
 #include "results/places.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QSet>
 

@@ -2,12 +2,12 @@
 
 #include "results/places.h"
 #include "results/qualifying.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 namespace results {
 
 namespace {
-Places placesOf(shell::Run& run)
+Places placesOf(base::Run& run)
 {
     db::DmdCoreDbs& database = *run.database();
     return Places(database, run.items(), run.meeting(),
@@ -15,12 +15,12 @@ Places placesOf(shell::Run& run)
 }
 } // namespace
 
-bool refreshCalculatedState(shell::Run& run, qint64 programNo)
+bool refreshCalculatedState(base::Run& run, qint64 programNo)
 {
     return placesOf(run).RefreshCalculatedFlag(programNo);
 }
 
-bool calculatePlaces(shell::Run& run, qint64 programNo)
+bool calculatePlaces(base::Run& run, qint64 programNo)
 {
     return placesOf(run).calcAndRefresh(programNo);
 }

@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -10,8 +10,8 @@ namespace results {
 
 // After a result of the program row changed: the row's places checked, its
 // NOT_CALCULATED_YET and PLACEDCOUNT written, with the run's meeting and items.
-bool refreshCalculatedState(shell::Run& run, qint64 programNo);
+bool refreshCalculatedState(base::Run& run, qint64 programNo);
 // "Calculate Places( F9 )": the row's places calculated and its state refreshed.
-bool calculatePlaces(shell::Run& run, qint64 programNo);
+bool calculatePlaces(base::Run& run, qint64 programNo);
 
 } // namespace results

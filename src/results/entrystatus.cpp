@@ -4,7 +4,7 @@
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "results/statuscodes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace results {
 
@@ -95,7 +95,7 @@ qint64 programRowOf(db::DmdCoreDbs& database, const EntryRow& entry)
 bool disqualifyEntry(db::DmdCoreDbs& database, const EntryRow& entry, int status,
                      const QString& reason)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     if (status < 1 || status > kLastDisqStatus) {
         messages.internalError(550201,
                                QStringLiteral("Incorrect status: ") + QString::number(status));
@@ -118,7 +118,7 @@ bool disqualifyEntry(db::DmdCoreDbs& database, const EntryRow& entry, int status
 
 bool clearEntryStatus(db::DmdCoreDbs& database, const EntryRow& entry)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     if (entry.status <= 0) {
         messages.information(QStringLiteral("This athlete is not disqualified"));
         return false;
@@ -156,7 +156,7 @@ bool setStatusSavingValues(db::DmdCoreDbs& database, const EntryRow& given, int 
 
 bool removeStatusRestoringValues(db::DmdCoreDbs& database, const EntryRow& given)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     const std::optional<EntryRow> entry = readEntry(database, given.table, given.key);
     if (!entry)
         return false;

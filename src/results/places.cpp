@@ -5,7 +5,7 @@
 #include "draw/programrows.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace results {
 
@@ -47,7 +47,7 @@ Places::Places(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
 {
 }
 
-shell::Messages& Places::messages() const
+base::Messages& Places::messages() const
 {
     return m_database.messages();
 }

@@ -13,7 +13,7 @@ namespace meeting {
 class ItemTypes;
 class MeetingSettings;
 } // namespace meeting
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -60,7 +60,7 @@ public:
     QString meetingFinalPlacesQuestion() const;
 
 private:
-    shell::Messages& messages() const;
+    base::Messages& messages() const;
     bool combinedAsOne() const;
     bool refusedByTeamPlaces() const;
     bool nathlonIncomplete(const ProgramRace& race);

@@ -8,7 +8,7 @@
 #include "results/captureathletes.h"
 #include "results/captureprogram.h"
 #include "results/entrystatus.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 namespace results {
 
@@ -48,7 +48,7 @@ bool RaceActions::clearStatus(const CaptureProgramRow& row, const CaptureAthlete
 bool RaceActions::mayEditRaceWind(const CaptureProgramRow& row)
 {
     const meeting::ItemTypes& items = m_run.items();
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     if (items.IsNathlon(row.itemCode)) {
         messages.warning(
             QStringLiteral("You cannot edit the wind for an \"N-athlon Results\" item."));

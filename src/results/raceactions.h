@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -19,7 +19,7 @@ struct CaptureProgramRow;
 // refusal is a message and leaves the database as it was; each change is one statement.
 class RaceActions {
 public:
-    explicit RaceActions(shell::Run& run) : m_run(run) {}
+    explicit RaceActions(base::Run& run) : m_run(run) {}
 
     // "Disquali&fy": `code` is the chosen type (1 to 5), stored by the status operation of
     // the entries. A null athlete (key 0) is told "No athlete to disqualify".
@@ -51,7 +51,7 @@ private:
     std::optional<EntryRow> entryOf(const CaptureProgramRow& row, const CaptureAthleteRow& athlete);
     bool updateProgram(const CaptureProgramRow& row, const QString& assignments);
 
-    shell::Run& m_run;
+    base::Run& m_run;
 };
 
 } // namespace results

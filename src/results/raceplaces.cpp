@@ -3,7 +3,7 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <algorithm>
 
@@ -54,7 +54,7 @@ QString placeChange(int from, int to)
            QString::number(to);
 }
 
-void showVerticalJumpErrors(shell::Messages& messages, const QStringList& lines)
+void showVerticalJumpErrors(base::Messages& messages, const QStringList& lines)
 {
     const QString body =
         QStringLiteral("Fix the placing-errors listed below.  The program does not "

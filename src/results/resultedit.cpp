@@ -9,7 +9,7 @@
 #include "results/captureathletes.h"
 #include "results/captureprogram.h"
 #include "results/statuscodes.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 namespace results {
 
@@ -40,12 +40,12 @@ bool isThirdDigitText(const QString& digit)
     return digit.isEmpty() || (digit.size() == 1 && digit.at(0).isDigit());
 }
 
-ResultCapture::ResultCapture(shell::Run& run)
+ResultCapture::ResultCapture(base::Run& run)
     : m_run(run), m_messages(run.messages()), m_items(run.items())
 {
 }
 
-ResultCapture::ResultCapture(shell::Run& run, shell::Messages& messages,
+ResultCapture::ResultCapture(base::Run& run, base::Messages& messages,
                              const meeting::ItemTypes& items)
     : m_run(run), m_messages(messages), m_items(items)
 {

@@ -5,10 +5,10 @@
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class Messages;
 class Run;
-} // namespace shell
+} // namespace base
 
 namespace results {
 
@@ -33,10 +33,10 @@ ResultEntry entryOf(const CaptureAthleteRow& athlete);
 // one statement, then the program row's "not calculated" state.
 class ResultCapture {
 public:
-    explicit ResultCapture(shell::Run& run);
+    explicit ResultCapture(base::Run& run);
     // Reports to `messages` and reads performances through `items` instead of the run's
     // (an import collects the messages of each line).
-    ResultCapture(shell::Run& run, shell::Messages& messages, const meeting::ItemTypes& items);
+    ResultCapture(base::Run& run, base::Messages& messages, const meeting::ItemTypes& items);
 
     // A final that is not run takes no results of its own (refused with the message).
     bool mayEdit(const CaptureProgramRow& row);
@@ -67,8 +67,8 @@ private:
     void reportRecords(const CaptureProgramRow& row, const CaptureAthleteRow& athlete,
                        const ResultEntry& entry);
 
-    shell::Run& m_run;
-    shell::Messages& m_messages;
+    base::Run& m_run;
+    base::Messages& m_messages;
     const meeting::ItemTypes& m_items;
 };
 

@@ -9,8 +9,8 @@
 #include "results/resultedit.h"
 #include "results/resultlocate.h"
 #include "results/statuscodes.h"
-#include "shell/messages.h"
-#include "shell/run.h"
+#include "base/messages.h"
+#include "base/run.h"
 
 #include <QHash>
 #include <QMap>
@@ -22,22 +22,22 @@ namespace {
 
 // Keeps what the checks of one line said; a question is answered No, since nobody is
 // there to answer it.
-class LineSink : public shell::MessageSink {
+class LineSink : public base::MessageSink {
 public:
     void beep(bool) override {}
-    shell::Answer show(shell::MessageKind kind, const QString&, const QString& text,
+    base::Answer show(base::MessageKind kind, const QString&, const QString& text,
                        const QStringList&) override
     {
         QString line = text;
         line.replace(QLatin1Char('\r'), QLatin1Char(' '));
         m_texts.append(line.simplified());
-        if (kind == shell::MessageKind::Confirm || kind == shell::MessageKind::Question)
-            return shell::Answer(shell::Answer::No);
-        return shell::Answer(shell::Answer::Ok);
+        if (kind == base::MessageKind::Confirm || kind == base::MessageKind::Question)
+            return base::Answer(base::Answer::No);
+        return base::Answer(base::Answer::Ok);
     }
-    shell::Answer askText(const QString&, const QString&, const QString&, bool) override
+    base::Answer askText(const QString&, const QString&, const QString&, bool) override
     {
-        return shell::Answer(shell::Answer::Cancel);
+        return base::Answer(base::Answer::Cancel);
     }
     QString chooseFile(const QString&, const QString&) override { return QString(); }
     void progress(const QString&, const QString&, int, int) override {}
@@ -105,7 +105,7 @@ QString ResultImportReport::text() const
     return out.join(QLatin1Char('\n'));
 }
 
-ResultImportReport importResults(shell::Run& run, const QString& path)
+ResultImportReport importResults(base::Run& run, const QString& path)
 {
     const entries::CsvText file = entries::readCsvFile(path);
     if (!file.ok) {
@@ -116,7 +116,7 @@ ResultImportReport importResults(shell::Run& run, const QString& path)
     return importResultLines(run, file.lines);
 }
 
-ResultImportReport importResultLines(shell::Run& run, const QStringList& lines)
+ResultImportReport importResultLines(base::Run& run, const QStringList& lines)
 {
     ResultImportReport report;
     db::DmdCoreDbs& database = *run.database();
@@ -150,7 +150,7 @@ ResultImportReport importResultLines(shell::Run& run, const QStringList& lines)
         return report;
 
     LineSink sink;
-    shell::Messages lineMessages(sink);
+    base::Messages lineMessages(sink);
     const meeting::ItemTypes lineItems(meeting::editionOf(database.applicationCode()),
                                        lineMessages);
     ResultCapture capture(run, lineMessages, lineItems);

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -23,7 +23,7 @@ struct ResultImportReport {
 // Imports results from a CSV file whose header names its columns: event, round, heat,
 // lane or athlete, performance, third digit, status (and place). Each line is checked as
 // a typed result in the edit dialog; all lines are written in one transaction or none.
-ResultImportReport importResults(shell::Run& run, const QString& path);
-ResultImportReport importResultLines(shell::Run& run, const QStringList& lines);
+ResultImportReport importResults(base::Run& run, const QString& path);
+ResultImportReport importResultLines(base::Run& run, const QStringList& lines);
 
 } // namespace results

@@ -5,11 +5,11 @@
 #include "results/captureathletes.h"
 #include "results/captureprogram.h"
 #include "results/statuscodes.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 namespace results {
 
-ResultSheet resultSheet(shell::Run& run, const CaptureProgramRow& row)
+ResultSheet resultSheet(base::Run& run, const CaptureProgramRow& row)
 {
     const meeting::ItemTypes& items = run.items();
     ResultSheet sheet;

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -21,6 +21,6 @@ struct ResultSheet {
     QList<QStringList> lines;
 };
 
-ResultSheet resultSheet(shell::Run& run, const CaptureProgramRow& row);
+ResultSheet resultSheet(base::Run& run, const CaptureProgramRow& row);
 
 } // namespace results

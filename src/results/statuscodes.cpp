@@ -1,6 +1,6 @@
 #include "results/statuscodes.h"
 
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <array>
 
@@ -28,7 +28,7 @@ constexpr std::array<StatusName, kLastDisqStatus> kNames{{
     {"UNDF", "Undefined"},
 }};
 
-const StatusName* nameOf(shell::Messages& messages, int code, qint64 errorNumber)
+const StatusName* nameOf(base::Messages& messages, int code, qint64 errorNumber)
 {
     if (code < 1 || code > kLastDisqStatus) {
         messages.internalError(errorNumber,
@@ -43,13 +43,13 @@ const QString kSavedSeparator = QStringLiteral(" / ");
 
 } // namespace
 
-QString DisqStatusAbbrev(shell::Messages& messages, int code)
+QString DisqStatusAbbrev(base::Messages& messages, int code)
 {
     const StatusName* name = nameOf(messages, code, 550101);
     return name ? QString::fromLatin1(name->abbrev) : QString();
 }
 
-QString DisqStatusText(shell::Messages& messages, int code)
+QString DisqStatusText(base::Messages& messages, int code)
 {
     const StatusName* name = nameOf(messages, code, 550102);
     return name ? QString::fromLatin1(name->text) : QString();
@@ -70,14 +70,14 @@ int DisqStatusFromText(const QString& text)
     return kUndefined;
 }
 
-QString DisqStatusPrinted(shell::Messages& messages, int code, bool fieldItem)
+QString DisqStatusPrinted(base::Messages& messages, int code, bool fieldItem)
 {
     if (code == kNra)
         return DisqStatusAbbrev(messages, fieldItem ? kNm : kNt);
     return DisqStatusAbbrev(messages, code);
 }
 
-QStringList disqualifyChoices(shell::Messages& messages)
+QStringList disqualifyChoices(base::Messages& messages)
 {
     QStringList choices;
     for (int code = 1; code <= kDisqualifyChoiceCount; ++code)
@@ -127,7 +127,7 @@ bool isSavedValuesReason(const QString& reason)
     return reason.startsWith(kSavedPrefix);
 }
 
-std::optional<SavedEntryValues> parseSavedValuesReason(shell::Messages& messages,
+std::optional<SavedEntryValues> parseSavedValuesReason(base::Messages& messages,
                                                        const QString& reason)
 {
     if (!isSavedValuesReason(reason)) {

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -32,13 +32,13 @@ inline constexpr int kLastDisqStatus = kUndefined;
 
 // "Disq", "DNR" ... for codes 1 to 11; any other code is an internal error (callers test
 // for a status above 0 first) and gives an empty text.
-QString DisqStatusAbbrev(shell::Messages& messages, int code);
-QString DisqStatusText(shell::Messages& messages, int code);
+QString DisqStatusAbbrev(base::Messages& messages, int code);
+QString DisqStatusText(base::Messages& messages, int code);
 // Empty text is 0; "Disq", "DIS" and "DQ" are 1; the listed abbreviations up to "OIA"
 // read back; any other text (DNSA included) is 11.
 int DisqStatusFromText(const QString& text);
 // What a report prints: NRA becomes NM for field items and NT for track items.
-QString DisqStatusPrinted(shell::Messages& messages, int code, bool fieldItem);
+QString DisqStatusPrinted(base::Messages& messages, int code, bool fieldItem);
 
 // True for the statuses that go with no performance and no place (all but UOF).
 inline bool statusClearsResult(int code)
@@ -52,7 +52,7 @@ inline bool statusIsAbsence(int code)
 }
 
 // "Disq = Disqualifed" ... for the codes the disqualify dialog offers (1 to 5).
-QStringList disqualifyChoices(shell::Messages& messages);
+QStringList disqualifyChoices(base::Messages& messages);
 inline constexpr int kDisqualifyChoiceCount = 5;
 
 // The help of the capture dialog's statuses (title "DISQUALIFIED STATUS").
@@ -73,7 +73,7 @@ QString savedValuesReason(const SavedEntryValues& values);
 bool isSavedValuesReason(const QString& reason);
 // The values of a saved-values reason; empty (an internal error) when the text is
 // malformed.
-std::optional<SavedEntryValues> parseSavedValuesReason(shell::Messages& messages,
+std::optional<SavedEntryValues> parseSavedValuesReason(base::Messages& messages,
                                                        const QString& reason);
 
 } // namespace results

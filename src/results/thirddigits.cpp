@@ -7,7 +7,7 @@
 #include "results/captureathletes.h"
 #include "results/captureprogram.h"
 #include "results/resultedit.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 namespace results {
 

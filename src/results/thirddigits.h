@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -24,7 +24,7 @@ struct ThirdDigitLine {
 // Third timing digits: they only separate equal two-decimal times of track items.
 class ThirdDigits {
 public:
-    explicit ThirdDigits(shell::Run& run) : m_run(run) {}
+    explicit ThirdDigits(base::Run& run) : m_run(run) {}
 
     // Whether the row's item takes third digits at all (told when not).
     bool mayEdit(const CaptureProgramRow& row);
@@ -45,7 +45,7 @@ private:
     QString writeSql(const CaptureProgramRow& row, const CaptureAthleteRow& athlete,
                      const QString& digit) const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
 };
 
 } // namespace results

@@ -5,8 +5,8 @@
 #include "db/sqltext.h"
 #include "db/statementblocks.h"
 #include "sched/stationrows.h"
-#include "shell/messages.h"
-#include "shell/run.h"
+#include "base/messages.h"
+#include "base/run.h"
 
 #include <QFile>
 
@@ -21,7 +21,7 @@ constexpr double kMaxFactor = 10000;
 // A station row shorter than 0.6 seconds is taken as that long, so the ratio stays finite.
 constexpr double kShortestStationDuration = 1.0 / 144000.0;
 
-void progress(shell::Messages& messages, const QString& text)
+void progress(base::Messages& messages, const QString& text)
 {
     messages.progress(QStringLiteral("Analyze Clashes"), text);
 }
@@ -36,7 +36,7 @@ double athleteFactor(double actual, double desired)
 }
 
 QList<RestPair> restPairs(const QList<RestRow>& rows, const Durations& durations,
-                          const RestGuidelines& guidelines, shell::Messages& messages)
+                          const RestGuidelines& guidelines, base::Messages& messages)
 {
     QList<RestPair> pairs;
     for (int i = 1; i < rows.size(); ++i) {
@@ -58,7 +58,7 @@ QList<RestPair> restPairs(const QList<RestRow>& rows, const Durations& durations
     return pairs;
 }
 
-ClashCheck::ClashCheck(shell::Run& run) : m_run(run) {}
+ClashCheck::ClashCheck(base::Run& run) : m_run(run) {}
 
 bool ClashCheck::ensureWorkTables(db::DmdCoreDbs& database)
 {
@@ -77,7 +77,7 @@ bool ClashCheck::ensureWorkTables(db::DmdCoreDbs& database)
 bool ClashCheck::collectProgram()
 {
     db::DmdCoreDbs& database = *m_run.database();
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     if (!ensureWorkTables(database))
         return false;
     progress(messages, QStringLiteral("Collect the Program"));
@@ -154,7 +154,7 @@ bool ClashCheck::collectParticipations()
 bool ClashCheck::checkAthletes()
 {
     db::DmdCoreDbs& database = *m_run.database();
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     if (!checkNoEmptyGuidelines(m_run) || !confirmTimeParameters(m_run))
         return false;
     progress(messages, QStringLiteral("Checking data"));
@@ -200,7 +200,7 @@ bool ClashCheck::checkAthletes()
 bool ClashCheck::checkStations()
 {
     db::DmdCoreDbs& database = *m_run.database();
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     if (!confirmTimeParameters(m_run))
         return false;
     progress(messages, QStringLiteral("Checking data"));

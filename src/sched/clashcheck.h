@@ -8,10 +8,10 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class Messages;
 class Run;
-} // namespace shell
+} // namespace base
 
 namespace sched {
 
@@ -43,13 +43,13 @@ double athleteFactor(double actual, double desired);
 // The consecutive pairs of each competitor in `rows`, which come ordered by competitor and
 // start: the shared walk of the athlete check and the day view.
 QList<RestPair> restPairs(const QList<RestRow>& rows, const Durations& durations,
-                          const RestGuidelines& guidelines, shell::Messages& messages);
+                          const RestGuidelines& guidelines, base::Messages& messages);
 
 // The two clash checks of the run's current meeting. Each empties and refills the work
 // tables T_SCHED_PROGRAM, T_SCHED_PART and T_SCHED_CLASH; nothing in the program changes.
 class ClashCheck {
 public:
-    explicit ClashCheck(shell::Run& run);
+    explicit ClashCheck(base::Run& run);
 
     // T_SCHED_PROGRAM from the meeting's program rows.
     bool collectProgram();
@@ -70,7 +70,7 @@ public:
 private:
     bool insertClashes(const QList<RestPair>& pairs, const QList<QString>& stations);
 
-    shell::Run& m_run;
+    base::Run& m_run;
 };
 
 } // namespace sched

@@ -5,7 +5,7 @@
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "sched/stationrows.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 namespace sched {
 
@@ -32,7 +32,7 @@ QString minutesText(double minutes)
     return QString::number(minutes, 'f', 1);
 }
 
-QList<ClashLine> readClashes(shell::Run& run, ClashKind kind)
+QList<ClashLine> readClashes(base::Run& run, ClashKind kind)
 {
     QList<ClashLine> lines;
     db::DmdCoreDbs& database = *run.database();
@@ -88,7 +88,7 @@ QList<ClashLine> readClashes(shell::Run& run, ClashKind kind)
     return lines;
 }
 
-ReportTable clashReport(shell::Run& run, ClashKind kind, const QList<ClashLine>& lines)
+ReportTable clashReport(base::Run& run, ClashKind kind, const QList<ClashLine>& lines)
 {
     ReportTable t;
     t.landscape = true;

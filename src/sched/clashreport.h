@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -37,10 +37,10 @@ struct ClashLine {
 enum class ClashKind { Athletes, Stations };
 
 // The result of the last check, worst first (lowest factor).
-QList<ClashLine> readClashes(shell::Run& run, ClashKind kind);
+QList<ClashLine> readClashes(base::Run& run, ClashKind kind);
 // "Athlete Clash Detector" or "Station Clash Detector", with the factor beside the
 // columns of the printed report.
-ReportTable clashReport(shell::Run& run, ClashKind kind, const QList<ClashLine>& lines);
+ReportTable clashReport(base::Run& run, ClashKind kind, const QList<ClashLine>& lines);
 // Minutes as "15.0", "-3.5".
 QString minutesText(double minutes);
 

@@ -3,13 +3,13 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/meetingsettings.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 #include <algorithm>
 
 namespace sched {
 
-DayPlan::DayPlan(shell::Run& run) : m_run(run), m_program(run) {}
+DayPlan::DayPlan(base::Run& run) : m_run(run), m_program(run) {}
 
 QList<int> DayPlan::days() const
 {

@@ -7,7 +7,7 @@
 #include <QSet>
 #include <QString>
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -24,7 +24,7 @@ struct Entrant {
 // they swim and the rest between each two of them, measured as the athlete check does.
 class DayPlan {
 public:
-    explicit DayPlan(shell::Run& run);
+    explicit DayPlan(base::Run& run);
 
     const StationRows& program() const { return m_program; }
     // The days that have timed rows, ascending.
@@ -39,7 +39,7 @@ public:
     QList<RestPair> restsOf(qint64 athleteNo) const;
 
 private:
-    shell::Run& m_run;
+    base::Run& m_run;
     StationRows m_program;
 };
 

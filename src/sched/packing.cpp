@@ -5,8 +5,8 @@
 #include "draw/programeditor.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
-#include "shell/configstore.h"
-#include "shell/run.h"
+#include "base/configstore.h"
+#include "base/run.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -58,7 +58,7 @@ void DayClock::normaliseShifted()
     }
 }
 
-std::optional<double> parseStartTime(const QString& text, shell::Messages& messages)
+std::optional<double> parseStartTime(const QString& text, base::Messages& messages)
 {
     const QString t = text.trimmed();
     if (t.isEmpty()) {
@@ -102,7 +102,7 @@ QList<PackedSlot> packSlots(const QList<StationRow>& rows, const Durations& dura
     return placedSlots;
 }
 
-Packing::Packing(shell::Run& run) : m_run(run) {}
+Packing::Packing(base::Run& run) : m_run(run) {}
 
 int Packing::lastStartDay() const
 {
@@ -119,7 +119,7 @@ QString Packing::lastStartTime() const
 bool Packing::pack(const Station& station, PackOrder order, qint64 fromProgramNo, int day,
                    const QString& startTime, bool ask)
 {
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     const std::optional<double> time = parseStartTime(startTime, messages);
     if (!time)
         return false;
@@ -175,7 +175,7 @@ bool Packing::pack(const Station& station, PackOrder order, qint64 fromProgramNo
 
 bool Packing::shift(const Station& station, PackOrder shownOrder, qint64 fromProgramNo, int minutes)
 {
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     if (shownOrder != PackOrder::Time) {
         messages.warning(QStringLiteral("The Events must be ordered by Time\rbefore you can use "
                                         "this facility."));

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -33,7 +33,7 @@ struct DayClock {
 
 // Reads a starting time "hh:nn" (or "hh:nn:ss"); empty after the message ("The Starting
 // Time is empty", "Enter a valid Starting Time") when it is not a time after 00:00:30.
-std::optional<double> parseStartTime(const QString& text, shell::Messages& messages);
+std::optional<double> parseStartTime(const QString& text, base::Messages& messages);
 
 // The times of the placedSlots that packing `rows` from `day` and `time` gives, without writing:
 // each row after the first waits for the changeover from the row before; a later heat of
@@ -46,7 +46,7 @@ QList<PackedSlot> packSlots(const QList<StationRow>& rows, const Durations& dura
 // times.
 class Packing {
 public:
-    explicit Packing(shell::Run& run);
+    explicit Packing(base::Run& run);
 
     // Packs the station's rows, in `order`, from the row `fromProgramNo` on. `ask`: the
     // confirmation first.
@@ -63,7 +63,7 @@ public:
 private:
     bool write(const QList<PackedSlot>& placedSlots);
 
-    shell::Run& m_run;
+    base::Run& m_run;
 };
 
 } // namespace sched

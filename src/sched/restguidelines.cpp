@@ -3,7 +3,7 @@
 #include "meeting/meetingsettings.h"
 #include "meeting/meetingupdate.h"
 #include "sched/schedparams.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 #include <QRegularExpression>
 
@@ -78,7 +78,7 @@ std::optional<int> guidelineIndexByName(const QString& name)
     return guidelineIndex(RestClass(classes[0]), RestClass(classes[1]));
 }
 
-int guidelineMinutes(const QString& text, shell::Messages& messages)
+int guidelineMinutes(const QString& text, base::Messages& messages)
 {
     const QString t = cleaned(text);
     if (t.isEmpty())
@@ -134,12 +134,12 @@ QString RestGuidelines::storedIn(const QString& configOther) const
     return list;
 }
 
-RestGuidelines restGuidelinesOf(shell::Run& run)
+RestGuidelines restGuidelinesOf(base::Run& run)
 {
     return RestGuidelines::fromConfig(run.meeting().text(QStringLiteral("CONFIGOTHER")));
 }
 
-bool storeRestGuidelines(shell::Run& run, const RestGuidelines& guidelines)
+bool storeRestGuidelines(base::Run& run, const RestGuidelines& guidelines)
 {
     for (int i = 0; i < kGuidelineCount; ++i) {
         const QString error = checkGuideline(i, guidelines.text(i));
@@ -152,7 +152,7 @@ bool storeRestGuidelines(shell::Run& run, const RestGuidelines& guidelines)
     return meeting::updateMeeting(run, {{QStringLiteral("CONFIGOTHER"), list}});
 }
 
-bool checkNoEmptyGuidelines(shell::Run& run)
+bool checkNoEmptyGuidelines(base::Run& run)
 {
     const QStringList empty = restGuidelinesOf(run).emptyPairs();
     if (empty.isEmpty())

@@ -6,10 +6,10 @@
 #include <array>
 #include <optional>
 
-namespace shell {
+namespace base {
 class Messages;
 class Run;
-} // namespace shell
+} // namespace base
 
 namespace sched {
 
@@ -37,7 +37,7 @@ std::optional<int> guidelineIndexByName(const QString& name);
 
 // Reads a guideline as whole minutes: blanks trimmed, empty or "." reads 0, a trailing "."
 // is dropped; any other text is the internal error "Not integer:" and reads 0.
-int guidelineMinutes(const QString& text, shell::Messages& messages);
+int guidelineMinutes(const QString& text, base::Messages& messages);
 // Why a typed guideline cannot be stored; empty when it can.
 QString checkGuideline(int index, const QString& text);
 
@@ -50,7 +50,7 @@ public:
     const QString& text(int index) const { return m_texts[index]; }
     void setText(int index, const QString& text) { m_texts[index] = text.trimmed(); }
     // The desired rest of a pair in whole minutes.
-    int minutes(RestClass first, RestClass second, shell::Messages& messages) const
+    int minutes(RestClass first, RestClass second, base::Messages& messages) const
     {
         return guidelineMinutes(m_texts[guidelineIndex(first, second)], messages);
     }
@@ -63,11 +63,11 @@ private:
     std::array<QString, kGuidelineCount> m_texts;
 };
 
-RestGuidelines restGuidelinesOf(shell::Run& run);
+RestGuidelines restGuidelinesOf(base::Run& run);
 // Checks every value and stores the list in the current meeting; nothing is written when
 // one is refused (its message is shown).
-bool storeRestGuidelines(shell::Run& run, const RestGuidelines& guidelines);
+bool storeRestGuidelines(base::Run& run, const RestGuidelines& guidelines);
 // "Empty Resting Guidelines": true when none is empty; otherwise the list is shown.
-bool checkNoEmptyGuidelines(shell::Run& run);
+bool checkNoEmptyGuidelines(base::Run& run);
 
 } // namespace sched

@@ -3,7 +3,7 @@
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "meeting/meetingupdate.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 #include <QRegularExpression>
 
@@ -129,7 +129,7 @@ QString TimeParameters::storedIn(const QString& configOther, bool swimming) cons
     return list;
 }
 
-bool confirmTimeParameters(shell::Run& run)
+bool confirmTimeParameters(base::Run& run)
 {
     const QStringList empty =
         TimeParameters::of(run.meeting()).emptyNames(run.items().isSwimming());
@@ -142,7 +142,7 @@ bool confirmTimeParameters(shell::Run& run)
         empty.join(QLatin1Char('\r')) + QStringLiteral("\r\rContinue"));
 }
 
-bool storeTimeParameters(shell::Run& run, const TimeParameters& parameters)
+bool storeTimeParameters(base::Run& run, const TimeParameters& parameters)
 {
     const bool swimming = run.items().isSwimming();
     for (TimeParam p : TimeParameters::shown(swimming)) {

@@ -9,7 +9,7 @@
 namespace meeting {
 class MeetingSettings;
 }
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -81,10 +81,10 @@ private:
 
 // The "Missing time parameters" check before packing or a clash check: lists the empty
 // ones and asks whether to go on. True when none is empty or the user goes on.
-bool confirmTimeParameters(shell::Run& run);
+bool confirmTimeParameters(base::Run& run);
 
 // Checks every shown value and stores the list in the current meeting. Nothing is
 // written when a value is refused (its message is shown).
-bool storeTimeParameters(shell::Run& run, const TimeParameters& parameters);
+bool storeTimeParameters(base::Run& run, const TimeParameters& parameters);
 
 } // namespace sched

@@ -4,7 +4,7 @@
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
 #include "meeting/itemtypes.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,7 +71,7 @@ QTime timeOfFraction(double fraction)
     return QTime(0, 0).addSecs(int(((seconds % 86400) + 86400) % 86400));
 }
 
-StationRows::StationRows(shell::Run& run)
+StationRows::StationRows(base::Run& run)
     : m_durations(run.items(), TimeParameters::of(run.meeting()))
 {
     db::DmdCoreDbs& database = *run.database();

@@ -11,7 +11,7 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -64,7 +64,7 @@ std::optional<PackOrder> packOrderFromName(const QString& name);
 // expected in its round and its duration.
 class StationRows {
 public:
-    explicit StationRows(shell::Run& run);
+    explicit StationRows(base::Run& run);
 
     // Every row in day, time and sequence order.
     const QList<StationRow>& all() const { return m_rows; }

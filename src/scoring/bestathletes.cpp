@@ -6,7 +6,7 @@
 #include "scoring/placedresults.h"
 #include "scoring/placepoints.h"
 #include "scoring/scoringsettings.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QHash>
 #include <QMap>
@@ -31,7 +31,7 @@ struct AthleteScore {
 Report bestAthletes(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
                     const meeting::MeetingSettings& meeting, int groupings, int perGroup, bool* ok)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     const ScoringSettings settings = ScoringSettings::of(meeting);
     Report report;
     if (ok)

@@ -6,7 +6,7 @@
 #include "scoring/medals.h"
 #include "scoring/placedresults.h"
 #include "scoring/scoringsettings.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QHash>
 #include <QMap>
@@ -18,7 +18,7 @@ namespace scoring {
 MedalCount medalCount(db::DmdCoreDbs& database, const meeting::MeetingSettings& meeting,
                       bool splitByGender)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     const ScoringSettings settings = ScoringSettings::of(meeting);
     MedalCount count;
     if (settings.medalBasedOn == 2) {

@@ -1,6 +1,6 @@
 #include "scoring/medals.h"
 
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace scoring {
 
@@ -50,7 +50,7 @@ QList<int> medalPlacesWithExclusions(const QList<std::pair<int, bool>>& placesAn
     return medalPlaces;
 }
 
-QString medalName(int medalPlace, shell::Messages& messages)
+QString medalName(int medalPlace, base::Messages& messages)
 {
     switch (medalPlace) {
     case 1:

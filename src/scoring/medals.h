@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -24,6 +24,6 @@ QList<int> medalPlacesWithExclusions(const QList<std::pair<int, bool>>& placesAn
 
 // "Gold", "Silver", "Bronze" for medal places 1 to 3; above 3 the internal error "Medal place
 // greater than 3!" and empty.
-QString medalName(int medalPlace, shell::Messages& messages);
+QString medalName(int medalPlace, base::Messages& messages);
 
 } // namespace scoring

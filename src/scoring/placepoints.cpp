@@ -2,8 +2,8 @@
 
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "shell/configstore.h"
-#include "shell/messages.h"
+#include "base/configstore.h"
+#include "base/messages.h"
 
 #include <QRegularExpression>
 
@@ -27,7 +27,7 @@ QString pointsText(qint64 units)
         .remove(QRegularExpression(QStringLiteral("\\.?0+$")));
 }
 
-int placeLimit(const shell::ConfigStore& store)
+int placeLimit(const base::ConfigStore& store)
 {
     const int limit = store.readInt(QStringLiteral("MAX_PLACES_LIMIT"));
     return limit > 0 ? limit : 40;

@@ -8,7 +8,7 @@
 namespace db {
 class DmdCoreDbs;
 }
-namespace shell {
+namespace base {
 class ConfigStore;
 }
 
@@ -71,6 +71,6 @@ private:
 };
 
 // The highest place a table may have (the user setting MAX_PLACES_LIMIT, 40 when unset).
-int placeLimit(const shell::ConfigStore& store);
+int placeLimit(const base::ConfigStore& store);
 
 } // namespace scoring

@@ -5,8 +5,8 @@
 #include "meeting/meetingsettings.h"
 #include "meeting/meetingupdate.h"
 #include "records/recordcheck.h"
-#include "shell/messages.h"
-#include "shell/run.h"
+#include "base/messages.h"
+#include "base/run.h"
 
 namespace scoring {
 
@@ -83,7 +83,7 @@ QString winnersSettingsRefusal(const ScoringSettings& s, const QString& deductio
     return QString();
 }
 
-bool saveWinnersSettings(shell::Run& run, const ScoringSettings& s, const QString& deductionText)
+bool saveWinnersSettings(base::Run& run, const ScoringSettings& s, const QString& deductionText)
 {
     const int tagged = run.database()->ZSqlCount(QStringLiteral("TEAM"),
                                                  QStringLiteral("MEETINGNO = ") +

@@ -6,7 +6,7 @@
 namespace meeting {
 class MeetingSettings;
 }
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -47,7 +47,7 @@ QString winnersSettingsRefusal(const ScoringSettings& settings, const QString& d
 
 // Stores the settings in the current meeting after the checks above (the teams tagged in
 // TEAM.EXCLUDE_MEDALS are counted here); false, with the message, when one fails.
-bool saveWinnersSettings(shell::Run& run, const ScoringSettings& settings,
+bool saveWinnersSettings(base::Run& run, const ScoringSettings& settings,
                          const QString& deductionText);
 
 // The values offered when the medal basis is switched: places 1, 2, 3 or scores 800, 700,

@@ -7,8 +7,8 @@
 #include "scoring/placedresults.h"
 #include "scoring/placepoints.h"
 #include "scoring/scoringsettings.h"
-#include "shell/configstore.h"
-#include "shell/messages.h"
+#include "base/configstore.h"
+#include "base/messages.h"
 
 #include <QHash>
 #include <QMap>
@@ -23,7 +23,7 @@ const QString kRecordPoints = QStringLiteral("TEAMSCORE_PLACES_AND_RECS_RECORD_P
 const QString kOnlyFirsts = QStringLiteral("TEAMSCORE_PLACES_AND_RECS_ONLY_FIRSTS");
 } // namespace
 
-void TeamRecordScoreSettings::load(const shell::ConfigStore& store)
+void TeamRecordScoreSettings::load(const base::ConfigStore& store)
 {
     if (store.exists(kPlaces))
         placesCount = store.readInt(kPlaces);
@@ -32,7 +32,7 @@ void TeamRecordScoreSettings::load(const shell::ConfigStore& store)
     onlyFirsts = store.readBool(kOnlyFirsts);
 }
 
-void TeamRecordScoreSettings::save(shell::ConfigStore& store) const
+void TeamRecordScoreSettings::save(base::ConfigStore& store) const
 {
     store.writeInt(kPlaces, placesCount);
     store.writeInt(kRecordPoints, recordPoints);

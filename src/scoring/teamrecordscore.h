@@ -9,7 +9,7 @@ namespace meeting {
 class ItemTypes;
 class MeetingSettings;
 } // namespace meeting
-namespace shell {
+namespace base {
 class ConfigStore;
 }
 
@@ -22,8 +22,8 @@ struct TeamRecordScoreSettings {
     int recordPoints = 5;
     bool onlyFirsts = false;
 
-    void load(const shell::ConfigStore& store);
-    void save(shell::ConfigStore& store) const;
+    void load(const base::ConfigStore& store);
+    void save(base::ConfigStore& store) const;
     // The message of a value that makes no sense, empty when they can be used.
     QString refusal() const;
 };

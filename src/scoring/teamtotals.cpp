@@ -7,7 +7,7 @@
 #include "scoring/placedresults.h"
 #include "scoring/placepoints.h"
 #include "scoring/resultpoints.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QMap>
 
@@ -59,7 +59,7 @@ QString teamScoreBasisRefusal(int basis, bool topAthletesAllowed)
 TeamTotals teamTotals(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
                       const meeting::MeetingSettings& meeting, int splits)
 {
-    shell::Messages& messages = database.messages();
+    base::Messages& messages = database.messages();
     const ScoringSettings settings = ScoringSettings::of(meeting);
     TeamTotals totals;
     if (const QString why = teamScoreBasisRefusal(settings.teamScoreBasis, false); !why.isEmpty()) {

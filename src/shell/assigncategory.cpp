@@ -1,21 +1,21 @@
 #include "shell/assigncategory.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "shell/run.h"
 
 namespace shell {
 
 namespace {
 
-QString ofMeeting(Run& run)
+QString ofMeeting(base::Run& run)
 {
     return QStringLiteral("MEETINGNO = ") + db::sqlInt(run.currentMeetingNo());
 }
 
 } // namespace
 
-AssignedCategory assignCategory(Run& run, const QString& category)
+AssignedCategory assignCategory(base::Run& run, const QString& category)
 {
     db::DmdCoreDbs& database = *run.database();
     const QString where = QStringLiteral(" where ") + ofMeeting(run) +
@@ -29,9 +29,9 @@ AssignedCategory assignCategory(Run& run, const QString& category)
     return result;
 }
 
-AssignedCategory assignCategoryToExisting(Run& run)
+AssignedCategory assignCategoryToExisting(base::Run& run)
 {
-    Messages& messages = run.messages();
+    base::Messages& messages = run.messages();
     db::DmdCoreDbs& database = *run.database();
     if (database.ZSqlCount(QStringLiteral("CATEGORY"), ofMeeting(run)) < 1) {
         messages.warning(QStringLiteral("You need Categories before you can Assign Categories\r"

@@ -2,9 +2,17 @@
 
 #include <QString>
 
-namespace shell {
+namespace base {
+}
 
+namespace base {
+}
+
+namespace base {
 class Run;
+}
+
+namespace shell {
 
 // The rows "Assign Category to Existing" changed.
 struct AssignedCategory {
@@ -14,10 +22,10 @@ struct AssignedCategory {
 };
 
 // Gives the category to the current meeting's athletes and items that have none.
-AssignedCategory assignCategory(Run& run, const QString& category);
+AssignedCategory assignCategory(base::Run& run, const QString& category);
 
 // "Assign Category to Existing": explains, asks for the category, checks it, offers to
 // stop for a backup, assigns and reports.
-AssignedCategory assignCategoryToExisting(Run& run);
+AssignedCategory assignCategoryToExisting(base::Run& run);
 
 } // namespace shell

@@ -2,8 +2,9 @@
 
 #include "backup/backupnames.h"
 #include "backup/snapshot.h"
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
-#include "shell/run.h"
+#include "db/runservices.h"
 
 #include <QFileInfo>
 
@@ -11,14 +12,14 @@ namespace shell {
 
 namespace {
 
-bool localDatabase(Run& run)
+bool localDatabase(base::Run& run)
 {
-    return run.isConnected() && !run.database()->isRemote();
+    return db::isConnected(run) && !run.database()->isRemote();
 }
 
 } // namespace
 
-bool offerBackupBeforeWork(Run& run)
+bool offerBackupBeforeWork(base::Run& run)
 {
     if (!localDatabase(run))
         return false;
@@ -35,7 +36,7 @@ bool offerBackupBeforeWork(Run& run)
     return backup::takeSnapshot(run, false).written;
 }
 
-bool offerBackupAfterWork(Run& run)
+bool offerBackupAfterWork(base::Run& run)
 {
     if (!localDatabase(run))
         return false;

@@ -1,11 +1,11 @@
 #include "shell/competitions.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
-#include "shell/run.h"
 
 namespace shell {
 
-QList<Competition> competitions(Run& run)
+QList<Competition> competitions(base::Run& run)
 {
     QList<Competition> list;
     db::Query q = run.database()->openQuery(QStringLiteral(

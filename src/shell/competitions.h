@@ -3,9 +3,17 @@
 #include <QList>
 #include <QString>
 
-namespace shell {
+namespace base {
+}
 
+namespace base {
+}
+
+namespace base {
 class Run;
+}
+
+namespace shell {
 
 // A meeting whose teams use more than one league.
 struct Competition {
@@ -17,7 +25,7 @@ struct Competition {
 };
 
 // "Show Competitions": the meetings with leagues above 1, by meeting.
-QList<Competition> competitions(Run& run);
+QList<Competition> competitions(base::Run& run);
 // The list as the lines of a message.
 QString competitionsText(const QList<Competition>& list);
 

@@ -1,12 +1,12 @@
 #include "shell/daycheck.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "shell/run.h"
 
 namespace shell {
 
-ProgramDays programDays(Run& run)
+ProgramDays programDays(base::Run& run)
 {
     db::DmdCoreDbs& database = *run.database();
     const QString meeting = db::sqlInt(run.currentMeetingNo());
@@ -39,7 +39,7 @@ QString dayCheckText(const ProgramDays& days)
            QStringLiteral(" before you continue.\r\rDo you want to continue anyway");
 }
 
-bool dayCheck(Run& run)
+bool dayCheck(base::Run& run)
 {
     const QString text = dayCheckText(programDays(run));
     return text.isEmpty() || run.messages().confirm(text);

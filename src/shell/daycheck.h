@@ -2,9 +2,17 @@
 
 #include <QString>
 
-namespace shell {
+namespace base {
+}
 
+namespace base {
+}
+
+namespace base {
 class Run;
+}
+
+namespace shell {
 
 // The last day of the current meeting's program (the largest DAY_SEQ of its PROGRAM rows)
 // and the meeting's DAY_COUNT.
@@ -12,12 +20,12 @@ struct ProgramDays {
     int lastDay = 0;
     int dayCount = 0;
 };
-ProgramDays programDays(Run& run);
+ProgramDays programDays(base::Run& run);
 
 // The question when the program runs past the meeting's days; empty when it does not.
 QString dayCheckText(const ProgramDays& days);
 
 // Before "3. Program", "7. Sheets " and "8. Capture": true to go on.
-bool dayCheck(Run& run);
+bool dayCheck(base::Run& run);
 
 } // namespace shell

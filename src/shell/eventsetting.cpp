@@ -1,21 +1,9 @@
 #include "shell/eventsetting.h"
 
-#include "shell/run.h"
+#include "base/run.h"
+#include "base/triggersetting.h"
 
 namespace shell {
-
-namespace {
-
-const QString kKey = QString::fromLatin1(kGdbTriggersActive);
-
-} // namespace
-
-int gdbTriggersActive(Run& run)
-{
-    if (!run.config().exists(kKey))
-        return -1;
-    return run.config().readInt(kKey) == 1 ? 1 : 0;
-}
 
 QString eventSettingQuestion(int state)
 {
@@ -34,16 +22,17 @@ QString eventSettingQuestion(int state)
                           "(Yes=Switch on,  No=Switch off,  Cancel=Leave it as is");
 }
 
-void disableInterbaseEvents(Run& run)
+void disableInterbaseEvents(base::Run& run)
 {
-    switch (run.messages().yesNoCancel(eventSettingQuestion(gdbTriggersActive(run)))) {
-    case YesNoCancel::Yes:
-        run.config().writeInt(kKey, 1);
+    switch (
+        run.messages().yesNoCancel(eventSettingQuestion(base::gdbTriggersActive(run.config())))) {
+    case base::YesNoCancel::Yes:
+        run.config().writeInt(QString::fromLatin1(base::kGdbTriggersActive), 1);
         break;
-    case YesNoCancel::No:
-        run.config().writeInt(kKey, 0);
+    case base::YesNoCancel::No:
+        run.config().writeInt(QString::fromLatin1(base::kGdbTriggersActive), 0);
         break;
-    case YesNoCancel::Cancel:
+    case base::YesNoCancel::Cancel:
         break;
     }
 }

@@ -2,20 +2,22 @@
 
 #include <QString>
 
-namespace shell {
+namespace base {
+}
 
+namespace base {
+}
+
+namespace base {
 class Run;
+}
 
-// The configuration key that switches the database event messages between programs.
-inline constexpr const char* kGdbTriggersActive = "GDB_TRIGGERS_ACTIVE";
-
-// 1 on, 0 off, -1 not set yet.
-int gdbTriggersActive(Run& run);
+namespace shell {
 
 // The question of "Disable Interbase Events" for a state.
 QString eventSettingQuestion(int state);
 
 // "Disable Interbase Events": shows the state and stores the answer (Cancel keeps it).
-void disableInterbaseEvents(Run& run);
+void disableInterbaseEvents(base::Run& run);
 
 } // namespace shell

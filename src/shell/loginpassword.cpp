@@ -1,8 +1,8 @@
 #include "shell/loginpassword.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "shell/run.h"
 
 #include <QCryptographicHash>
 
@@ -12,7 +12,7 @@ namespace {
 
 const QString kPrefix = QStringLiteral("DV1:");
 
-QByteArray keyStream(const AppGlobals& globals, qsizetype length)
+QByteArray keyStream(const base::AppGlobals& globals, qsizetype length)
 {
     QByteArray stream;
     for (int block = 0; stream.size() < length; ++block)
@@ -22,7 +22,7 @@ QByteArray keyStream(const AppGlobals& globals, qsizetype length)
     return stream.left(length);
 }
 
-QByteArray crossed(const AppGlobals& globals, QByteArray bytes)
+QByteArray crossed(const base::AppGlobals& globals, QByteArray bytes)
 {
     const QByteArray key = keyStream(globals, bytes.size());
     for (qsizetype i = 0; i < bytes.size(); ++i)
@@ -32,12 +32,12 @@ QByteArray crossed(const AppGlobals& globals, QByteArray bytes)
 
 } // namespace
 
-QString encipherSecret(const AppGlobals& globals, const QString& plain)
+QString encipherSecret(const base::AppGlobals& globals, const QString& plain)
 {
     return kPrefix + QString::fromLatin1(crossed(globals, plain.toUtf8()).toHex());
 }
 
-QString decipherSecret(const AppGlobals& globals, const QString& stored)
+QString decipherSecret(const base::AppGlobals& globals, const QString& stored)
 {
     if (!stored.startsWith(kPrefix))
         return stored;
@@ -45,7 +45,7 @@ QString decipherSecret(const AppGlobals& globals, const QString& stored)
         crossed(globals, QByteArray::fromHex(stored.mid(kPrefix.size()).toLatin1())));
 }
 
-void setLoginPassword(Run& run, const QString& password)
+void setLoginPassword(base::Run& run, const QString& password)
 {
     const QString slot = QString::fromLatin1(kLoginPassword);
     if (password.isEmpty()) {
@@ -56,7 +56,7 @@ void setLoginPassword(Run& run, const QString& password)
     run.database()->configWrite(slot, encipherSecret(run.globals(), password));
 }
 
-bool loginPasses(Run& run)
+bool loginPasses(base::Run& run)
 {
     const QString stored = run.database()->configRead(QString::fromLatin1(kLoginPassword));
     if (stored.isEmpty())

@@ -2,10 +2,18 @@
 
 #include <QString>
 
-namespace shell {
+namespace base {
+} // namespace base
 
+namespace base {
+}
+
+namespace base {
 class AppGlobals;
 class Run;
+}
+
+namespace shell {
 
 // The CONFIG slot of the login password.
 inline constexpr const char* kLoginPassword = "LOGIN_PASSWORD";
@@ -14,13 +22,13 @@ inline constexpr const char* kLoginPassword = "LOGIN_PASSWORD";
 // "DV1:" followed by the hex of the UTF-8 bytes XOR-ed with a key stream of SHA-256
 // blocks of the edition's secret text, ":" and the block number. It keeps a casual reader
 // out, nothing more. A stored text without the prefix is taken as plain.
-QString encipherSecret(const AppGlobals& globals, const QString& plain);
-QString decipherSecret(const AppGlobals& globals, const QString& stored);
+QString encipherSecret(const base::AppGlobals& globals, const QString& plain);
+QString decipherSecret(const base::AppGlobals& globals, const QString& stored);
 
 // Sets (or with an empty text removes) the login password of the database.
-void setLoginPassword(Run& run, const QString& password);
+void setLoginPassword(base::Run& run, const QString& password);
 
 // The login at start: with a password set, up to three tries; false ends the run.
-bool loginPasses(Run& run);
+bool loginPasses(base::Run& run);
 
 } // namespace shell

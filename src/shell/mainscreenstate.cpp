@@ -1,19 +1,20 @@
 #include "shell/mainscreenstate.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
+#include "db/runservices.h"
 #include "meeting/currentmeeting.h"
-#include "shell/currentmeeting.h"
-#include "shell/run.h"
+#include "shell/meetingchoice.h"
 #include "shell/workflowchecks.h"
 
 namespace shell {
 
-QString mainScreenCaption(const AppGlobals& globals)
+QString mainScreenCaption(const base::AppGlobals& globals)
 {
     return globals.programTitle() + QStringLiteral(" :  Main Menu Screen");
 }
 
-MainScreenState prepareMainScreen(Run& run)
+MainScreenState prepareMainScreen(base::Run& run)
 {
     MainScreenState state;
     meeting::restoreCurrentMeeting(run);
@@ -21,9 +22,9 @@ MainScreenState prepareMainScreen(Run& run)
     state.meetingText = currentMeetingText(run);
     state.connectedText =
         QStringLiteral("Connected to: ") +
-        (run.isConnected() ? run.database()->connectionText() : QStringLiteral("(none)"));
+        (db::isConnected(run) ? run.database()->connectionText() : QStringLiteral("(none)"));
     state.caption = mainScreenCaption(run.globals());
-    state.showEditMeetings = !(run.isConnected() && run.database()->isRemote());
+    state.showEditMeetings = !(db::isConnected(run) && run.database()->isRemote());
     state.complexView = run.currentMeetingNo() > 0 && complexCaptureView(run);
     return state;
 }

@@ -2,10 +2,18 @@
 
 #include <QString>
 
-namespace shell {
+namespace base {
+} // namespace base
 
+namespace base {
+}
+
+namespace base {
 class AppGlobals;
 class Run;
+}
+
+namespace shell {
 
 // The dialog results of the main screen: 3 ends the program, 4 starts it over.
 inline constexpr int kMainScreenExit = 3;
@@ -22,10 +30,10 @@ struct MainScreenState {
 };
 
 // The caption: the program title and " :  Main Menu Screen".
-QString mainScreenCaption(const AppGlobals& globals);
+QString mainScreenCaption(const base::AppGlobals& globals);
 
 // Restores the current meeting (a stored number whose meeting is gone becomes 0 and is
 // written back) and gathers the texts and choices of the main screen.
-MainScreenState prepareMainScreen(Run& run);
+MainScreenState prepareMainScreen(base::Run& run);
 
 } // namespace shell

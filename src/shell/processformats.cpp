@@ -1,6 +1,6 @@
 #include "shell/processformats.h"
 
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QLocale>
 
@@ -35,7 +35,7 @@ ProcessFormats& processFormats()
     return formats;
 }
 
-void fixCommaSeparator(Messages& messages)
+void fixCommaSeparator(base::Messages& messages)
 {
     ProcessFormats& f = processFormats();
     if (f.decimalSeparator != QLatin1Char(','))
@@ -74,7 +74,7 @@ QString incompatibleFormatsText(const ProcessFormats& formats)
     return lines;
 }
 
-bool checkProcessFormats(Messages& messages)
+bool checkProcessFormats(base::Messages& messages)
 {
     const QString wrong = incompatibleFormatsText(processFormats());
     if (wrong.isEmpty())

@@ -2,9 +2,17 @@
 
 #include <QString>
 
-namespace shell {
+namespace base {
+}
 
+namespace base {
+}
+
+namespace base {
 class Messages;
+}
+
+namespace shell {
 
 // The number, date and time formats of the process. Every stored date, time and number
 // text is written with these, so the run loop forces them at start.
@@ -22,7 +30,7 @@ ProcessFormats& processFormats();
 
 // A comma as the decimal separator becomes "." (and the thousands separator ",");
 // internal error when it cannot be fixed.
-void fixCommaSeparator(Messages& messages);
+void fixCommaSeparator(base::Messages& messages);
 
 // Forces the fixed formats on the process (and the C numeric locale).
 void forceProcessFormats();
@@ -33,6 +41,6 @@ QString incompatibleFormatsText(const ProcessFormats& formats);
 
 // Asks whether to go on when the formats are still wrong; true when they are right or
 // the user goes on anyway.
-bool checkProcessFormats(Messages& messages);
+bool checkProcessFormats(base::Messages& messages);
 
 } // namespace shell

@@ -1,7 +1,7 @@
 #include "shell/relayerrs.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
-#include "shell/run.h"
 
 namespace shell {
 
@@ -36,7 +36,7 @@ QStringList relayCodeTables()
             QStringLiteral("TPLTITEM")};
 }
 
-QList<RelayCodeCount> checkRelayCodes(Run& run)
+QList<RelayCodeCount> checkRelayCodes(base::Run& run)
 {
     db::DmdCoreDbs& database = *run.database();
     QList<RelayCodeCount> counts;
@@ -60,7 +60,7 @@ QString relayCheckText(const QList<RelayCodeCount>& counts)
     return text;
 }
 
-int rewriteRelayCodes(Run& run)
+int rewriteRelayCodes(base::Run& run)
 {
     db::DmdCoreDbs& database = *run.database();
     int fixed = 0;
@@ -73,7 +73,7 @@ int rewriteRelayCodes(Run& run)
     return fixed;
 }
 
-void fixRelayCodes(Run& run)
+void fixRelayCodes(base::Run& run)
 {
     const int fixable = total(checkRelayCodes(run), &RelayCodeCount::fixable);
     if (fixable == 0) {

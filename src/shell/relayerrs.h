@@ -3,9 +3,17 @@
 #include <QList>
 #include <QString>
 
-namespace shell {
+namespace base {
+}
 
+namespace base {
+}
+
+namespace base {
 class Run;
+}
+
+namespace shell {
 
 // Item codes of an old relay form ("REL" codes with commas) in one table.
 struct RelayCodeCount {
@@ -18,13 +26,13 @@ struct RelayCodeCount {
 QStringList relayCodeTables();
 
 // "Relay Errs" Check: the old forms per table.
-QList<RelayCodeCount> checkRelayCodes(Run& run);
+QList<RelayCodeCount> checkRelayCodes(base::Run& run);
 QString relayCheckText(const QList<RelayCodeCount>& counts);
 
 // Rewrites "REL8,4,2X2..." to "REL8_4_2X2..." in every table; the rows changed.
-int rewriteRelayCodes(Run& run);
+int rewriteRelayCodes(base::Run& run);
 
 // "Relay Errs" Fix: asks, rewrites and reports what remains.
-void fixRelayCodes(Run& run);
+void fixRelayCodes(base::Run& run);
 
 } // namespace shell

@@ -1,17 +1,19 @@
 #include "shell/runloop.h"
 
+#include "base/run.h"
 #include "db/connect.h"
 #include "db/dmdcoredbs.h"
+#include "db/runservices.h"
+#include "meeting/runservices.h"
 #include "shell/backupoffers.h"
 #include "shell/loginpassword.h"
 #include "shell/mainscreenstate.h"
 #include "shell/processformats.h"
-#include "shell/run.h"
 #include "shell/startupchecks.h"
 
 namespace shell {
 
-RunLoop::RunLoop(MessageSink& sink, MainScreenHost& host, RunLoopOptions options)
+RunLoop::RunLoop(base::MessageSink& sink, MainScreenHost& host, RunLoopOptions options)
     : m_sink(sink), m_host(host), m_options(std::move(options))
 {
 }
@@ -22,13 +24,14 @@ RunLoop::~RunLoop()
         endRun();
 }
 
-Run& RunLoop::beginRun()
+base::Run& RunLoop::beginRun()
 {
     if (m_run) {
         m_run->messages().internalError(11401, QStringLiteral("xAppGlobals already created"));
         return *m_run;
     }
-    m_run = std::make_unique<Run>(m_sink, m_options.applicationCode, m_options.configPath);
+    m_run = std::make_unique<base::Run>(m_sink, m_options.applicationCode, m_options.configPath);
+    meeting::createRunSettings(*m_run);
     m_run->setClock(m_options.clock);
     m_run->messages().setDeveloperMode(developerModeOn(m_options.developerMarkerFolder));
     return *m_run;
@@ -38,12 +41,12 @@ void RunLoop::endRun()
 {
     if (!m_run)
         return;
-    Messages& messages = m_run->messages();
+    base::Messages& messages = m_run->messages();
     if (m_run->meetingAges())
-        m_run->freeMeetingAges();
+        meeting::freeMeetingAges(*m_run);
     if (m_run->translations())
-        m_run->freeTranslations();
-    if (m_run->isConnected()) {
+        meeting::freeTranslations(*m_run);
+    if (db::isConnected(*m_run)) {
         // Queries a screen forgot to free show up here while developing.
         if (messages.developerMode())
             m_run->database()->checkOpenObjects();
@@ -51,24 +54,24 @@ void RunLoop::endRun()
         m_run->database()->close();
     }
     messages.progress(QString(), QStringLiteral("Freeing the database"));
-    m_run->freeDatabaseModule();
+    db::freeDatabaseModule(*m_run);
     messages.progressDone();
     m_run.reset();
 }
 
 bool RunLoop::startRun(bool firstPass)
 {
-    Run& run = *m_run;
-    Messages& messages = run.messages();
+    base::Run& run = *m_run;
+    base::Messages& messages = run.messages();
     createDefaultDatabaseIfNone(run);
     db::ConnectOptions connect;
     connect.firstRun = firstPass;
-    if (!db::connectDatabase(run, connect) || !run.isConnected())
+    if (!db::connectDatabase(run, connect) || !db::isConnected(run))
         return false;
     configWriteTest(run);
     preferredFolderWarning(run);
-    run.createTranslations();
-    run.createMeetingAges();
+    meeting::createTranslations(run);
+    meeting::createMeetingAges(run);
     forceProcessFormats();
     if (!checkProcessFormats(messages))
         return false;
@@ -81,7 +84,7 @@ bool RunLoop::startRun(bool firstPass)
 void RunLoop::exec()
 {
     {
-        Messages early(m_sink);
+        base::Messages early(m_sink);
         fixCommaSeparator(early);
     }
     m_running = true;

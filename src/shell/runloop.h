@@ -1,17 +1,25 @@
 #pragma once
 
-#include "shell/appglobals.h"
-#include "shell/clock.h"
+#include "base/appglobals.h"
+#include "base/clock.h"
 #include "shell/developermode.h"
 
 #include <QDateTime>
 
 #include <memory>
 
-namespace shell {
+namespace base {
+} // namespace base
 
+namespace base {
+}
+
+namespace base {
 class MessageSink;
 class Run;
+}
+
+namespace shell {
 
 // What the run loop needs from the program that hosts it: the main screen. The desktop
 // program shows its window; tests answer with a result of their choosing.
@@ -19,13 +27,13 @@ class MainScreenHost {
 public:
     virtual ~MainScreenHost() = default;
     // Shows the main screen modally on a prepared run; kMainScreenRestart starts over.
-    virtual int showMainScreen(Run& run) = 0;
+    virtual int showMainScreen(base::Run& run) = 0;
 };
 
 struct RunLoopOptions {
-    QString applicationCode = QString::fromLatin1(kApplicationCode);
+    QString applicationCode = QString::fromLatin1(base::kApplicationCode);
     QString configPath; // empty: the default place of the configuration store
-    Clock clock = systemClock();
+    base::Clock clock = base::systemClock();
     QString developerMarkerFolder = shell::developerMarkerFolder();
 };
 
@@ -34,7 +42,7 @@ struct RunLoopOptions {
 // tears it down at the end.
 class RunLoop {
 public:
-    RunLoop(MessageSink& sink, MainScreenHost& host, RunLoopOptions options = {});
+    RunLoop(base::MessageSink& sink, MainScreenHost& host, RunLoopOptions options = {});
     ~RunLoop();
 
     // Runs until the main screen ends without a restart or a start-up fails.
@@ -45,20 +53,20 @@ public:
     // The main screen's results, one per pass that reached it.
     const QList<int>& results() const { return m_results; }
     // The run of the pass in progress; null between passes.
-    Run* run() const { return m_run.get(); }
+    base::Run* run() const { return m_run.get(); }
 
     // Creates the run of a pass; a second one while a run exists is an internal error.
-    Run& beginRun();
+    base::Run& beginRun();
     void endRun();
 
 private:
     // Steps from the connection to the login; false ends the pass and the program.
     bool startRun(bool firstPass);
 
-    MessageSink& m_sink;
+    base::MessageSink& m_sink;
     MainScreenHost& m_host;
     RunLoopOptions m_options;
-    std::unique_ptr<Run> m_run;
+    std::unique_ptr<base::Run> m_run;
     bool m_running = false;
     int m_passes = 0;
     QList<int> m_results;

@@ -1,10 +1,11 @@
 #include "shell/startupchecks.h"
 
+#include "base/paths.h"
+#include "base/run.h"
 #include "db/connect.h"
 #include "db/dmdcoredbs.h"
+#include "db/runservices.h"
 #include "db/schemacreate.h"
-#include "shell/paths.h"
-#include "shell/run.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +13,7 @@
 
 namespace shell {
 
-bool configWriteTest(Run& run)
+bool configWriteTest(base::Run& run)
 {
     const QString key = QString::fromLatin1(kDummyTest);
     const int value = int(QRandomGenerator::global()->bounded(1000000));
@@ -28,10 +29,10 @@ bool configWriteTest(Run& run)
     return false;
 }
 
-QString preferredFolderText(const QString& databasePath, const QString& defaultDatabasePath)
+QString preferredFolderText(const QString& databasePath, const QString& defaultPath)
 {
     const QString folder = QDir::cleanPath(QFileInfo(databasePath).absolutePath());
-    const QString preferred = QDir::cleanPath(QFileInfo(defaultDatabasePath).absolutePath());
+    const QString preferred = QDir::cleanPath(QFileInfo(defaultPath).absolutePath());
     if (folder.compare(preferred, Qt::CaseInsensitive) == 0)
         return {};
     return QStringLiteral("Your database is not in the preferred folder.\r"
@@ -43,17 +44,17 @@ QString preferredFolderText(const QString& databasePath, const QString& defaultD
                           "and it can reduce interference by a firewall.");
 }
 
-void preferredFolderWarning(Run& run)
+void preferredFolderWarning(base::Run& run)
 {
-    if (!run.isConnected() || run.database()->isRemote())
+    if (!db::isConnected(run) || run.database()->isRemote())
         return;
-    const QString text =
-        preferredFolderText(run.database()->connectionText(), defaultDatabasePath(run.globals()));
+    const QString text = preferredFolderText(run.database()->connectionText(),
+                                             base::defaultDatabasePath(run.globals()));
     if (!text.isEmpty())
         run.messages().warning(text);
 }
 
-void roundScoresDownWarning(Run& run)
+void roundScoresDownWarning(base::Run& run)
 {
     if (run.config().readInt(QString::fromLatin1(kRoundScoresDown)) != 1)
         return;
@@ -64,16 +65,16 @@ void roundScoresDownWarning(Run& run)
                        "Utilities\"\rthat is found on the menu of the main screen"));
 }
 
-bool createDefaultDatabaseIfNone(Run& run)
+bool createDefaultDatabaseIfNone(base::Run& run)
 {
-    ConfigStore& config = run.config();
+    base::ConfigStore& config = run.config();
     if (config.readInt(QString::fromLatin1(db::kUseRemoteDatabase)) == 1)
         return false;
     const QString stored = config.readText(QString::fromLatin1(db::kLocalDatabaseName));
-    const QString path = defaultDatabasePath(run.globals());
+    const QString path = base::defaultDatabasePath(run.globals());
     if ((!stored.isEmpty() && QFileInfo::exists(stored)) || QFileInfo::exists(path))
         return false;
-    QDir().mkpath(defaultDatabaseFolder(run.globals()));
+    QDir().mkpath(base::defaultDatabaseFolder(run.globals()));
     return db::createEmptyDatabase(run.messages(), path);
 }
 

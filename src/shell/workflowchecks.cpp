@@ -1,20 +1,20 @@
 #include "shell/workflowchecks.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "shell/currentmeeting.h"
-#include "shell/run.h"
+#include "shell/meetingchoice.h"
 
 namespace shell {
 
 namespace {
 
-QString ofMeeting(Run& run)
+QString ofMeeting(base::Run& run)
 {
     return QStringLiteral("MEETINGNO = ") + db::sqlInt(run.currentMeetingNo());
 }
 
-int selectedItems(Run& run)
+int selectedItems(base::Run& run)
 {
     return run.database()->ZSqlCount(QStringLiteral("MYEVENT"),
                                      ofMeeting(run) + QStringLiteral(" and SELECTED = 'X'"));
@@ -22,7 +22,7 @@ int selectedItems(Run& run)
 
 } // namespace
 
-bool canEditMeetings(Run& run)
+bool canEditMeetings(base::Run& run)
 {
     if (meetingCount(run) > 0)
         return true;
@@ -31,7 +31,7 @@ bool canEditMeetings(Run& run)
     return false;
 }
 
-bool canSelectMeeting(Run& run)
+bool canSelectMeeting(base::Run& run)
 {
     if (meetingCount(run) > 0)
         return true;
@@ -40,7 +40,7 @@ bool canSelectMeeting(Run& run)
     return false;
 }
 
-bool canOpenAthletes(Run& run)
+bool canOpenAthletes(base::Run& run)
 {
     if (run.database()->ZSqlCount(QStringLiteral("MYEVENT"), ofMeeting(run)) > 0)
         return true;
@@ -48,7 +48,7 @@ bool canOpenAthletes(Run& run)
     return false;
 }
 
-bool canOpenRecords(Run& run)
+bool canOpenRecords(base::Run& run)
 {
     if (selectedItems(run) > 0)
         return true;
@@ -59,7 +59,7 @@ bool canOpenRecords(Run& run)
     return false;
 }
 
-bool hasItemsAndTeams(Run& run)
+bool hasItemsAndTeams(base::Run& run)
 {
     if (selectedItems(run) < 1) {
         run.messages().warning(QStringLiteral("There are no items selected for this meeting"));
@@ -72,7 +72,7 @@ bool hasItemsAndTeams(Run& run)
     return true;
 }
 
-bool complexCaptureView(Run& run)
+bool complexCaptureView(base::Run& run)
 {
     return run.database()
                ->selectOneValue(QStringLiteral("VIEW_HEATS_COMPLEX"), QStringLiteral("MEETING"),
@@ -80,7 +80,7 @@ bool complexCaptureView(Run& run)
                .toInt() == 1;
 }
 
-void storeCaptureView(Run& run, bool complex)
+void storeCaptureView(base::Run& run, bool complex)
 {
     run.database()->execute(QStringLiteral("update MEETING set VIEW_HEATS_COMPLEX = ") +
                             (complex ? QStringLiteral("1") : QStringLiteral("0")) +

@@ -1,6 +1,7 @@
 #include "backupfixture.h"
 
 #include "backup/backuptarget.h"
+#include "db/runservices.h"
 
 #include <QFile>
 #include <QProcessEnvironment>
@@ -71,7 +72,7 @@ TEST_F(BackupTest, ATargetWithoutRoomAsksUntilThereIsRoomOrTheUserGivesUp)
     m_sink.answerButton(1); // Retry
     m_sink.answerButton(1); // Retry
     ASSERT_TRUE(backup::backupTo(run(), target, freeSpace));
-    const auto questions = m_sink.ofKind(shell::MessageKind::Question);
+    const auto questions = m_sink.ofKind(base::MessageKind::Question);
     ASSERT_EQ(questions.size(), 2);
     const qint64 required = QFileInfo(snapshotPath()).size() + backup::kSpaceMargin;
     EXPECT_TRUE(questions[0].text.startsWith("Not enough space on "));
@@ -96,7 +97,7 @@ namespace {
 
 TEST_F(BackupTest, TheCommandLineTakesSnapshotsAndBackups)
 {
-    run().freeDatabaseModule();
+    db::freeDatabaseModule(run());
     QString out;
     QString err;
     ASSERT_EQ(testing_support::runCli({"--db", m_path, "snapshot"}, &out, &err), 0)

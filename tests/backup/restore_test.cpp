@@ -3,6 +3,7 @@
 #include "backup/restore.h"
 #include "backup/snapshot.h"
 #include "backup/ziparchive.h"
+#include "db/runservices.h"
 
 #include <QFile>
 
@@ -28,7 +29,7 @@ protected:
     // The file of the database must stay as it is: connected, with both meetings.
     void expectCurrentDataKept()
     {
-        EXPECT_TRUE(run().isConnected());
+        EXPECT_TRUE(db::isConnected(run()));
         EXPECT_EQ(meetings(), (QStringList{"In the archive", "Added later"}));
         EXPECT_FALSE(QFile::exists(m_path + "_"));
     }
@@ -39,12 +40,12 @@ TEST_F(RestoreTest, ARestoreBringsBackTheArchiveAndHidesTheCurrentFile)
     const QString archive = snapshotWithOneMeeting();
     m_sink.answerYes();
     ASSERT_TRUE(backup::restoreFrom(run(), archive));
-    EXPECT_TRUE(run().isConnected());
+    EXPECT_TRUE(db::isConnected(run()));
     EXPECT_EQ(database().connectionText(), m_path);
     EXPECT_EQ(meetings(), QStringList{"In the archive"});
     EXPECT_TRUE(m_sink.saw("Restore data from backup\r" + archive + " ?"));
     EXPECT_TRUE(m_sink.saw("Restoring completed successfully"));
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 
     // The file that was current is kept under the hidden name, and a snapshot of it too.
     ASSERT_TRUE(QFile::exists(m_path + "_"));
@@ -94,8 +95,8 @@ TEST_F(RestoreTest, AMissingArchiveIsAnInternalErrorAndAnEmptyNameAWarning)
     EXPECT_FALSE(backup::restoreFrom(run(), ""));
     EXPECT_TRUE(m_sink.saw("Empty snapshot filename"));
     EXPECT_FALSE(backup::restoreFrom(run(), m_home->dir() + "/gone.zip"));
-    ASSERT_EQ(m_sink.count(shell::MessageKind::Error), 1);
-    EXPECT_TRUE(m_sink.ofKind(shell::MessageKind::Error)[0].text.contains("5534"));
+    ASSERT_EQ(m_sink.count(base::MessageKind::Error), 1);
+    EXPECT_TRUE(m_sink.ofKind(base::MessageKind::Error)[0].text.contains("5534"));
     EXPECT_TRUE(m_sink.saw("Backup file not found\r" + m_home->dir() + "/gone.zip"));
     expectCurrentDataKept();
 }
@@ -155,14 +156,14 @@ TEST_F(RestoreTest, TheRestoreWaitsForRoomToUnpack)
     m_sink.answerButton(0); // Cancel at "Not enough space"
     EXPECT_FALSE(backup::restoreFrom(run(), archive, [](const QString&) { return 5; }));
     EXPECT_TRUE(m_sink.saw("Not enough space on "));
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Confirm), 0);
     expectCurrentDataKept();
 }
 
 TEST_F(RestoreTest, TheCommandLineRestoresAndListsSnapshots)
 {
     const QString archive = snapshotWithOneMeeting();
-    run().freeDatabaseModule();
+    db::freeDatabaseModule(run());
     QString out;
     QString err;
     ASSERT_EQ(testing_support::runCli({"--db", m_path, "snapshots"}, &out, &err), 0)

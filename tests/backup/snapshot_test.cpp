@@ -3,6 +3,7 @@
 #include "backup/databasefile.h"
 #include "backup/snapshot.h"
 #include "backup/ziparchive.h"
+#include "db/runservices.h"
 
 #include <QFile>
 
@@ -42,7 +43,7 @@ TEST_F(BackupTest, ASnapshotIsAZipOfTheDatabaseFileAndTheRunStaysConnected)
     EXPECT_EQ(result.path, snapshotPath());
     EXPECT_EQ(result.path, dataRoot() + "Snapshots2/dolvane_20260314_09h30.zip");
     EXPECT_TRUE(m_sink.shown().isEmpty());
-    EXPECT_TRUE(run().isConnected());
+    EXPECT_TRUE(db::isConnected(run()));
     EXPECT_EQ(meetings(), QStringList{"Before the snapshot"});
 
     QStringList names;
@@ -69,11 +70,11 @@ TEST_F(BackupTest, ASecondSnapshotInTheSameMinuteIsRefused)
     m_now = m_now.addSecs(50);
     const backup::SnapshotResult second = backup::takeSnapshot(run(), true);
     EXPECT_FALSE(second.written);
-    ASSERT_EQ(m_sink.count(shell::MessageKind::Warning), 1);
-    EXPECT_EQ(m_sink.ofKind(shell::MessageKind::Warning)[0].text,
+    ASSERT_EQ(m_sink.count(base::MessageKind::Warning), 1);
+    EXPECT_EQ(m_sink.ofKind(base::MessageKind::Warning)[0].text,
               "The snapshot " + snapshotPath() +
                   " already exists.\rPlease wait a minute before taking the next snapshot");
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 0); // refused before asking
+    EXPECT_EQ(m_sink.count(base::MessageKind::Confirm), 0); // refused before asking
     QFile f(snapshotPath());
     f.open(QIODevice::ReadOnly);
     EXPECT_EQ(f.readAll(), first);
@@ -98,7 +99,7 @@ TEST_F(BackupTest, ASnapshotFolderThatCannotBeMadeGivesTheFailureMessage)
     writeFile(dataRoot() + "Snapshots2", "a file where the folder should be");
     EXPECT_FALSE(backup::takeSnapshot(run(), false).written);
     EXPECT_TRUE(m_sink.saw("Snapshot not created."));
-    EXPECT_TRUE(run().isConnected());
+    EXPECT_TRUE(db::isConnected(run()));
 }
 
 TEST_F(BackupTest, TheLatestSnapshotIsTheNewestName)

@@ -1,6 +1,7 @@
 #include "support/testdatabase.h"
 
 #include "db/connect.h"
+#include "meeting/runservices.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -79,8 +80,9 @@ TEST(DbCliTest, AnOlderDatabaseIsReportedAndNotUsedByTheCommands)
     TempHome home;
     const QString path = home.freshDatabase("old.gdb");
     {
-        shell::ScriptedSink sink;
-        shell::Run run(sink);
+        base::ScriptedSink sink;
+        base::Run run(sink);
+        meeting::createRunSettings(run);
         db::ConnectOptions options;
         options.offerSelect = false;
         options.upgrade = false;

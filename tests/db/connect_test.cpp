@@ -1,9 +1,11 @@
 #include "support/firebirdserver.h"
 #include "support/testdatabase.h"
 
+#include "base/paths.h"
 #include "db/connect.h"
 #include "db/dmdcoredbs.h"
-#include "shell/paths.h"
+#include "db/runservices.h"
+#include "meeting/runservices.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,13 +14,20 @@ using testing_support::TempHome;
 
 namespace {
 
+std::unique_ptr<base::Run> newRun(base::ScriptedSink& sink)
+{
+    auto run = std::make_unique<base::Run>(sink);
+    meeting::createRunSettings(*run);
+    return run;
+}
+
 // A run over a temporary profile, answering from a script.
 struct ConnectFixture : public ::testing::Test {
     TempHome home;
-    shell::ScriptedSink sink;
-    std::unique_ptr<shell::Run> run = std::make_unique<shell::Run>(sink);
+    base::ScriptedSink sink;
+    std::unique_ptr<base::Run> run = newRun(sink);
 
-    QString defaultPath() { return shell::defaultDatabasePath(run->globals()); }
+    QString defaultPath() { return base::defaultDatabasePath(run->globals()); }
     QString makeDefault() { return home.freshDatabase("Dolvane/Data/Dolvane.gdb"); }
     bool connect(bool offerSelect = false)
     {
@@ -73,7 +82,7 @@ TEST_F(ConnectFixture, ADeletedStoredDatabaseWarnsAndOffersTheDefault)
     EXPECT_TRUE(sink.saw("The default database exists: \r" + defaultPath() +
                          "\r\rDo you want to connect to that instead ?"));
 
-    run = std::make_unique<shell::Run>(sink);
+    run = newRun(sink);
     sink.answerYes();
     ASSERT_TRUE(connect());
     EXPECT_EQ(run->database()->connectionText(), defaultPath());
@@ -86,7 +95,7 @@ TEST_F(ConnectFixture, NothingToConnectToWarnsAndMayAskForAFile)
     EXPECT_TRUE(sink.saw("Current Database not specified yet"));
     EXPECT_TRUE(sink.saw("Default Database does not exist: \r" + defaultPath()));
 
-    run = std::make_unique<shell::Run>(sink);
+    run = newRun(sink);
     const QString chosen = home.freshDatabase("picked.gdb");
     const QString empty = home.freshDatabase("EmptyTemplate.gdb");
     sink.answerYes();
@@ -101,7 +110,7 @@ TEST_F(ConnectFixture, NothingToConnectToWarnsAndMayAskForAFile)
 
 TEST_F(ConnectFixture, BadFilesGetTheirMessageAndStayUntouched)
 {
-    shell::Messages& messages = run->messages();
+    base::Messages& messages = run->messages();
     EXPECT_FALSE(db::checkDatabaseFile(messages, ""));
     EXPECT_TRUE(sink.saw("The database is not specified. \rPlease select one"));
     EXPECT_FALSE(db::checkDatabaseFile(messages, home.dir() + "/missing.gdb"));
@@ -138,14 +147,14 @@ TEST_F(ConnectFixture, AnOldFormatDatabaseIsRefused)
     EXPECT_FALSE(db::connectTo(*run, path, options));
     EXPECT_TRUE(sink.saw("This database is a Tamrok 2000 database.\rYou cannot connect to it, "
                          "but you can\rimport Meetings from it under Manage Data."));
-    EXPECT_FALSE(run->isConnected());
+    EXPECT_FALSE(db::isConnected(*run));
     EXPECT_EQ(run->config().readText(db::kLocalDatabaseName), "");
 }
 
 TEST_F(ConnectFixture, AnUnreachableServerStopsAfterTheFirstAttempt)
 {
     // Nothing listens on this port of the loopback address.
-    run->createDatabaseModule();
+    db::createDatabaseModule(*run);
     const QString text = "127.0.0.1/3999:/srv/nowhere.gdb";
     EXPECT_FALSE(run->database()->login(text, 0));
     EXPECT_TRUE(sink.saw("Could not find the network-database\r" + text + "\r\r"));
@@ -173,7 +182,7 @@ TEST_F(ConnectFixture, AWrongPathOnAServerEndsTheLoginAtTheFirstAttempt)
     if (!probe)
         GTEST_SKIP() << "no Firebird server on 127.0.0.1:3050: " << error.message.toStdString();
     probe.reset();
-    run->createDatabaseModule();
+    db::createDatabaseModule(*run);
     const QString text = "127.0.0.1:" + missing;
     EXPECT_FALSE(run->database()->login(text, 0));
     EXPECT_TRUE(sink.saw("Could not find the network-database\r" + text + "\r\r"));
@@ -199,7 +208,7 @@ TEST_F(ConnectFixture, AServerOnThisComputerIsReachedThroughItsAddress)
     testing_support::FirebirdServer* server = testing_support::FirebirdServer::shared();
     ASSERT_TRUE(server) << testing_support::FirebirdServer::sharedError().toStdString();
     const QString path = home.freshDatabase("served.gdb");
-    run->createDatabaseModule();
+    db::createDatabaseModule(*run);
     const QString text = server->connectionText(path);
     ASSERT_TRUE(run->database()->login(text, 0));
     EXPECT_TRUE(run->database()->isRemote());
@@ -305,7 +314,7 @@ TEST_F(ConnectFixture, ChangingDatabaseRefusesWhatCannotBeUsedAndKeepsTheStoredL
 
 TEST_F(ConnectFixture, TheLoginOptionChoosesTheAttemptsAndAFailureListsEachOfThem)
 {
-    run->createDatabaseModule();
+    db::createDatabaseModule(*run);
     db::DmdCoreDbs& database = *run->database();
     const QString notes = home.dir() + "/notes.gdb";
     QFile file(notes);
@@ -345,7 +354,7 @@ TEST_F(ConnectFixture, TheLoginOptionChoosesTheAttemptsAndAFailureListsEachOfThe
 
 TEST_F(ConnectFixture, ALoginAfterAFailedOneWorksAndReadsAtOnce)
 {
-    run->createDatabaseModule();
+    db::createDatabaseModule(*run);
     db::DmdCoreDbs& database = *run->database();
     EXPECT_FALSE(database.login(home.dir() + "/missing.gdb", 1));
     const QString path = home.freshDatabase("club.gdb");
@@ -382,7 +391,7 @@ TEST_F(ConnectFixture, AfterARemoteDatabaseTheStoredLocalOneIsAskedForAndThenSto
     EXPECT_TRUE(sink.saw("The default database exists: \r" + defaultPath()));
     EXPECT_EQ(run->config().readInt(db::kUseRemoteDatabase), 1);
 
-    run = std::make_unique<shell::Run>(sink);
+    run = newRun(sink);
     sink.clear();
     sink.answerNo();
     sink.answerYes();

@@ -2,7 +2,7 @@
 
 #include "db/sqltext.h"
 
-using shell::MessageKind;
+using base::MessageKind;
 using testing_support::DatabaseTest;
 
 class DmdCoreDbsTest : public DatabaseTest {};

@@ -62,7 +62,7 @@ TEST_F(EventsTest, ASecondAttachmentInThisProcessIsHeardToo)
     ASSERT_TRUE(listener.registerEvents(db::capturedEventNames()));
     QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
 
-    shell::ScriptedSink otherSink;
+    base::ScriptedSink otherSink;
     auto other = secondRun(otherSink);
     ASSERT_TRUE(other);
     other->database()->execute("insert into TEAM (TEAMNO, MEETINGNO) values (1, 1)");
@@ -88,7 +88,7 @@ TEST_F(EventsTest, NamesThatWereNotRegisteredAreNotHeard)
     ASSERT_TRUE(listener.registerEvents({"CLRM_DRAWN"}));
     QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
 
-    shell::ScriptedSink otherSink;
+    base::ScriptedSink otherSink;
     auto other = secondRun(otherSink);
     ASSERT_TRUE(other);
     other->database()->execute("insert into TEAM (TEAMNO, MEETINGNO) values (1, 1)");
@@ -106,25 +106,4 @@ TEST_F(EventsTest, NamesAreDispatchedToTheirViews)
     EXPECT_EQ(db::dispatchEvent(database(), "RUN_STARTED"), db::EventTarget::CaptureViews);
     EXPECT_EQ(db::dispatchEvent(database(), "SOMETHING"), db::EventTarget::None);
     EXPECT_TRUE(m_sink.saw("Unkown database trigger event:\rSOMETHING"));
-}
-
-TEST_F(EventsTest, CaptureScreensRegisterOnlyWhenTheSettingIsOn)
-{
-    db::DbEventListener listener(database());
-    EXPECT_FALSE(db::registerCaptureEvents(run(), listener));
-    run().config().writeInt("GDB_TRIGGERS_ACTIVE", 0);
-    EXPECT_FALSE(db::registerCaptureEvents(run(), listener));
-    EXPECT_FALSE(listener.isRegistered());
-
-    run().config().writeInt("GDB_TRIGGERS_ACTIVE", 1);
-    EXPECT_TRUE(db::registerCaptureEvents(run(), listener));
-    EXPECT_TRUE(listener.isRegistered());
-    EXPECT_FALSE(m_sink.saw("seconds to prepare"));
-
-    // A slow start is reported: each look at the clock is a minute and a bit later.
-    QDateTime fake = QDateTime::currentDateTime();
-    run().setClock([&fake] { return fake = fake.addSecs(61); });
-    EXPECT_TRUE(db::registerCaptureEvents(run(), listener));
-    EXPECT_TRUE(m_sink.saw("It took 61 seconds to prepare for Firebird database triggers.\r"
-                           "If you want to, you can switch of the triggers"));
 }

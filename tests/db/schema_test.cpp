@@ -1,6 +1,7 @@
 #include "support/testdatabase.h"
 
 #include "db/connect.h"
+#include "db/runservices.h"
 #include "db/schemacreate.h"
 #include "db/schemaversion.h"
 #include "db/sqltext.h"
@@ -37,8 +38,8 @@ TEST(SchemaCreateTest, RefusesAnExistingFileAndLeavesItUntouched)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a database");
     file.close();
-    shell::ScriptedSink sink;
-    shell::Messages messages(sink);
+    base::ScriptedSink sink;
+    base::Messages messages(sink);
     EXPECT_FALSE(db::createEmptyDatabase(messages, path));
     EXPECT_TRUE(sink.saw("The database already exists:\r" + path));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -173,8 +174,8 @@ TEST_F(SchemaTest, AChainThatStopsShortOfThisVersionFailsInsteadOfUsingTheOldSch
 TEST_F(SchemaTest, ConnectingToADatabaseThatCannotBeUpgradedFailsAndClosesIt)
 {
     setStoredVersion("2.849");
-    shell::ScriptedSink sink;
-    shell::Run other(sink);
+    base::ScriptedSink sink;
+    base::Run other(sink);
     db::ConnectOptions options;
     options.offerSelect = false;
     options.storeLocation = false;
@@ -182,11 +183,11 @@ TEST_F(SchemaTest, ConnectingToADatabaseThatCannotBeUpgradedFailsAndClosesIt)
     EXPECT_TRUE(sink.saw("The database is outdated and will now be upgraded!"));
     EXPECT_TRUE(sink.saw("The database could not be updated:\r\nSupport may be able to recover "
                          "you from this problem.\r\n"));
-    EXPECT_FALSE(other.isConnected());
+    EXPECT_FALSE(db::isConnected(other));
 
     // Without the upgrade (a trial connection) the same file opens.
-    shell::ScriptedSink trialSink;
-    shell::Run trial(trialSink);
+    base::ScriptedSink trialSink;
+    base::Run trial(trialSink);
     options.upgrade = false;
     EXPECT_TRUE(db::connectTo(trial, m_path, options));
     EXPECT_FALSE(trialSink.saw("outdated"));

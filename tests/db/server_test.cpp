@@ -10,6 +10,8 @@
 #include "db/dmdcoredbs.h"
 #include "db/schemaversion.h"
 #include "db/sqltext.h"
+#include "db/runservices.h"
+#include "meeting/runservices.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -35,9 +37,10 @@ protected:
     }
 
     // A run of its own connected through the server, as the program on another computer.
-    std::unique_ptr<shell::Run> connectRun(shell::ScriptedSink& sink, const QString& text)
+    std::unique_ptr<base::Run> connectRun(base::ScriptedSink& sink, const QString& text)
     {
-        auto run = std::make_unique<shell::Run>(sink);
+        auto run = std::make_unique<base::Run>(sink);
+        meeting::createRunSettings(*run);
         db::ConnectOptions options;
         options.offerSelect = false;
         options.storeLocation = false;
@@ -71,8 +74,8 @@ bool waitFor(const QStringList& received, int n, int milliseconds = 10000)
 
 TEST_F(ServerTest, TwoProgramsShareTheDatabaseAndHearEachOthersEvents)
 {
-    shell::ScriptedSink sinkA;
-    shell::ScriptedSink sinkB;
+    base::ScriptedSink sinkA;
+    base::ScriptedSink sinkB;
     auto a = connectRun(sinkA, m_text);
     auto b = connectRun(sinkB, m_text);
     ASSERT_TRUE(a && b);
@@ -114,7 +117,7 @@ TEST_F(ServerTest, TheCommandLineWorksThroughTheServerButBacksUpLocalFilesOnly)
     EXPECT_EQ(testing_support::runCli({"--db", m_text, "snapshot"}, &out, &err), 1);
     EXPECT_TRUE(err.contains("You are connected to a network database")) << err.toStdString();
 
-    shell::ScriptedSink sink;
+    base::ScriptedSink sink;
     auto run = connectRun(sink, m_text);
     ASSERT_TRUE(run);
     EXPECT_EQ(run->database()->configRead("VIA"), "server");
@@ -124,9 +127,10 @@ TEST_F(ServerTest, AServerThatRefusesThePasswordGetsTheConnectionMessage)
 {
     FirebirdServer strict(QStringLiteral("not-the-default"));
     ASSERT_TRUE(strict.start()) << strict.error().toStdString();
-    shell::ScriptedSink sink;
-    shell::Run run(sink);
-    run.createDatabaseModule();
+    base::ScriptedSink sink;
+    base::Run run(sink);
+    meeting::createRunSettings(run);
+    db::createDatabaseModule(run);
     const QString text = strict.connectionText(m_path);
     EXPECT_FALSE(run.database()->login(text, 0));
     // A refusal is not a missing server: every attempt is made and reported.
@@ -143,9 +147,10 @@ TEST_F(ServerTest, AServerWithTheProductsOwnPasswordIsReachedByTheThirdAttempt)
 {
     FirebirdServer own{QString::fromLatin1(db::kProductPassword)};
     ASSERT_TRUE(own.start()) << own.error().toStdString();
-    shell::ScriptedSink sink;
-    shell::Run run(sink);
-    run.createDatabaseModule();
+    base::ScriptedSink sink;
+    base::Run run(sink);
+    meeting::createRunSettings(run);
+    db::createDatabaseModule(run);
     ASSERT_TRUE(run.database()->login(own.connectionText(m_path), 0));
     EXPECT_EQ(run.database()->loginAttemptUsed(), 3);
     EXPECT_EQ(run.database()->loginFailures().size(), 2);
@@ -157,7 +162,7 @@ TEST_F(ServerTest, AServerThatGoesAwayKeepsWhatWasCommittedAndNoneOfTheOpenBatch
     FirebirdServer server;
     ASSERT_TRUE(server.start()) << server.error().toStdString();
     const QString text = server.connectionText(m_path);
-    shell::ScriptedSink sink;
+    base::ScriptedSink sink;
     auto run = connectRun(sink, text);
     ASSERT_TRUE(run);
     db::DmdCoreDbs& database = *run->database();
@@ -177,9 +182,10 @@ TEST_F(ServerTest, AServerThatGoesAwayKeepsWhatWasCommittedAndNoneOfTheOpenBatch
     EXPECT_TRUE(database.lastError().isNetworkError());
 
     // While it is away a new start is told the network database is not there.
-    shell::ScriptedSink lateSink;
-    shell::Run late(lateSink);
-    late.createDatabaseModule();
+    base::ScriptedSink lateSink;
+    base::Run late(lateSink);
+    meeting::createRunSettings(late);
+    db::createDatabaseModule(late);
     EXPECT_FALSE(late.database()->login(text, 0));
     EXPECT_TRUE(lateSink.saw("Could not find the network-database\r" + text));
     run.reset();
@@ -189,7 +195,7 @@ TEST_F(ServerTest, AServerThatGoesAwayKeepsWhatWasCommittedAndNoneOfTheOpenBatch
     ASSERT_TRUE(server.start()) << server.error().toStdString();
     const testing_support::Validation validation = testing_support::validateDatabase(text);
     EXPECT_TRUE(validation.passed()) << validation.report.toStdString();
-    shell::ScriptedSink againSink;
+    base::ScriptedSink againSink;
     auto again = connectRun(againSink, text);
     ASSERT_TRUE(again);
     EXPECT_EQ(configRows(*again->database(), "KEPT%"), 20);
@@ -201,7 +207,7 @@ TEST_F(ServerTest, AServerThatAnswersSlowlyFinishesTheStatementWhole)
 {
     FirebirdServer server;
     ASSERT_TRUE(server.start()) << server.error().toStdString();
-    shell::ScriptedSink sink;
+    base::ScriptedSink sink;
     auto run = connectRun(sink, server.connectionText(m_path));
     ASSERT_TRUE(run);
     server.pause();

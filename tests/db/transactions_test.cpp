@@ -17,7 +17,7 @@ protected:
 
 TEST_F(TransactionsTest, KeyNumbersOfTwoProgramsOnOneDatabaseNeverMeet)
 {
-    shell::ScriptedSink otherSink;
+    base::ScriptedSink otherSink;
     auto other = secondRun(otherSink);
     ASSERT_TRUE(other);
     QList<qint64> drawn;
@@ -37,7 +37,7 @@ TEST_F(TransactionsTest, KeyNumbersOfTwoProgramsOnOneDatabaseNeverMeet)
 
 TEST_F(TransactionsTest, EachModifyIsCommittedAtOnceAndSeenByAnotherProgram)
 {
-    shell::ScriptedSink otherSink;
+    base::ScriptedSink otherSink;
     auto other = secondRun(otherSink);
     ASSERT_TRUE(other);
     ASSERT_TRUE(database().execute(insertTeam(1)));
@@ -51,7 +51,7 @@ TEST_F(TransactionsTest, EachModifyIsCommittedAtOnceAndSeenByAnotherProgram)
 
 TEST_F(TransactionsTest, ABatchIsInvisibleToOthersUntilCommittedAndARollbackLeavesNothing)
 {
-    shell::ScriptedSink otherSink;
+    base::ScriptedSink otherSink;
     auto other = secondRun(otherSink);
     ASSERT_TRUE(other);
     ASSERT_TRUE(database().execute(insertTeam(1, "Before")));
@@ -162,7 +162,7 @@ TEST_F(TransactionsTest, InternalErrorsAreKeptWhenTheWorkAroundThemIsRolledBack)
               "The swimmer's lane is taken");
 
     // Another program sees the marks at once.
-    shell::ScriptedSink otherSink;
+    base::ScriptedSink otherSink;
     auto other = secondRun(otherSink);
     ASSERT_TRUE(other);
     EXPECT_EQ(other->database()->ZSqlCount("T_DEBUG_MARK", "MARK_NO = 4242"), 1);

@@ -3,8 +3,8 @@
 
 #include "draw/drawcandidates.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
-#include "shell/scriptedsink.h"
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 
 #include <gtest/gtest.h>
 
@@ -44,8 +44,8 @@ protected:
         return heats;
     }
 
-    shell::ScriptedSink m_sink;
-    shell::Messages m_messages{m_sink};
+    base::ScriptedSink m_sink;
+    base::Messages m_messages{m_sink};
     meeting::ItemTypes m_swim{meeting::Edition::Swimming, m_messages};
     meeting::ItemTypes m_athletics{meeting::Edition::Athletics, m_messages};
 };

@@ -2,12 +2,13 @@
 
 #include "db/sqltext.h"
 #include "meeting/currentmeeting.h"
+#include "meeting/runservices.h"
 
 void DrawFixture::SetUp()
 {
     DatabaseTest::SetUp();
-    run().createTranslations();
-    run().createMeetingAges();
+    meeting::createTranslations(run());
+    meeting::createMeetingAges(run());
     m_items = &run().items();
     m_meetingNo = createMeeting(2, 8);
     ASSERT_TRUE(meeting::setCurrentMeeting(run(), m_meetingNo));

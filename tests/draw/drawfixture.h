@@ -1,8 +1,8 @@
 #pragma once
 
 #include "draw/events.h"
-#include "draw/lanesettings.h"
 #include "meeting/itemtypes.h"
+#include "meeting/lanesettings.h"
 #include "meeting/meetingupdate.h"
 #include "support/testdatabase.h"
 
@@ -16,7 +16,7 @@ protected:
 
     int createMeeting(int days, int lanes);
     // The lanes of the current meeting as the run holds them.
-    draw::LaneSettings lanes() { return draw::laneSettingsOf(run().meeting()); }
+    meeting::LaneSettings lanes() { return meeting::laneSettingsOf(run().meeting()); }
     // Changes the current meeting's settings the way the settings screens do.
     void changeMeeting(const meeting::ColumnValues& values)
     {

@@ -7,7 +7,7 @@
 #include "draw/forms/beforeform.h"
 #include "draw/forms/drawathletesform.h"
 #include "draw/forms/listwindow.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -60,7 +60,7 @@ TEST_F(HandDrawsTest, SelectingByTheFormatTakesPlacesThenTheBestTimes)
     // 00:01:13.20.
     EXPECT_EQ(chosen, QSet<qint64>({m_athletes[0], m_athletes[1], m_athletes[2], m_athletes[3],
                                     m_athletes[4], m_athletes[5]}));
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Warning), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 0);
 }
 
 TEST_F(HandDrawsTest, AShortPreviousRoundIsReported)
@@ -160,7 +160,7 @@ TEST_F(HandDrawsTest, CallRoomDrawMarksAbsenteesAndTheEvent)
         value("select DISQ_STATUS from PARTICIPATE where ATHLETENO = " + db::sqlInt(m_athletes[3])),
         "2");
     EXPECT_EQ(value("select CALLROOM_STATUS from MYEVENT"), "3");
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(HandDrawsTest, ALateSwimmerIsAddedToAFreeLaneOfAFirstRoundHeat)

@@ -1,10 +1,10 @@
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 #include "draw/formatcheck.h"
 #include "draw/formatproposal.h"
 #include "draw/heatformats.h"
 #include "draw/roundletter.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
-#include "shell/scriptedsink.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +14,13 @@ namespace {
 
 class HeatFormatsTest : public ::testing::Test {
 protected:
-    shell::ScriptedSink m_sink;
-    shell::Messages m_messages{m_sink};
+    base::ScriptedSink m_sink;
+    base::Messages m_messages{m_sink};
     HeatFormats m_formats{m_messages};
     meeting::ItemTypes m_swim{meeting::Edition::Swimming, m_messages};
     meeting::ItemTypes m_athletics{meeting::Edition::Athletics, m_messages};
 
-    int errors() const { return m_sink.count(shell::MessageKind::Error); }
+    int errors() const { return m_sink.count(base::MessageKind::Error); }
 };
 
 TEST_F(HeatFormatsTest, OneGroupFormatIsRoundAFeedingTheFinal)
@@ -191,7 +191,7 @@ TEST_F(HeatFormatsTest, RewriteForOtherLaneCounts)
 
 TEST_F(HeatFormatsTest, AutoformatOfSwimsFollowsTheLanes)
 {
-    LaneSettings eight;
+    meeting::LaneSettings eight;
     eight.dolvaneLaneCount = 8;
     HeatGroups groups8(m_swim, eight);
     FormatProposal proposal8(groups8);
@@ -210,7 +210,7 @@ TEST_F(HeatFormatsTest, AutoformatOfSwimsFollowsTheLanes)
 
 TEST_F(HeatFormatsTest, TooManySwimmersForTheTablesIsToldAndGivesNoFormat)
 {
-    LaneSettings eight;
+    meeting::LaneSettings eight;
     eight.dolvaneLaneCount = 8;
     HeatGroups groups(m_swim, eight);
     FormatProposal proposal(groups);
@@ -220,7 +220,7 @@ TEST_F(HeatFormatsTest, TooManySwimmersForTheTablesIsToldAndGivesNoFormat)
 
 TEST_F(HeatFormatsTest, AthleticsGroupsAndTheirFormats)
 {
-    LaneSettings lanes;
+    meeting::LaneSettings lanes;
     HeatGroups groups(m_athletics, lanes);
     FormatProposal proposal(groups);
     EXPECT_EQ(groups.heatGroupOf("LOD____800M19"), 6);
@@ -240,7 +240,7 @@ TEST_F(HeatFormatsTest, AthleticsGroupsAndTheirFormats)
 
 TEST_F(HeatFormatsTest, CheckAgainstLanesReportsEveryRound)
 {
-    LaneSettings lanes;
+    meeting::LaneSettings lanes;
     lanes.dolvaneLaneCount = 8;
     HeatGroups groups(m_swim, lanes);
     FormatCheck check(groups);

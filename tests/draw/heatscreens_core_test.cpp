@@ -64,11 +64,11 @@ TEST_F(HeatScreensCoreTest, TooFewMeasuresInAthletesOrHeatsAgainstActualOrLarger
 
 TEST_F(HeatScreensCoreTest, TooFewChoicesAreKeptInTheUsersSettings)
 {
-    shell::ConfigStore& config = run().config();
+    base::ConfigStore& config = run().config();
     EXPECT_TRUE(TooFewOptions::read(config).inAthletes);
     EXPECT_TRUE(TooFewOptions::read(config).actualOnly);
     ASSERT_TRUE((TooFewOptions{false, true}).write(config));
-    const shell::ConfigStore again(config.path());
+    const base::ConfigStore again(config.path());
     EXPECT_FALSE(TooFewOptions::read(again).inAthletes);
     EXPECT_TRUE(TooFewOptions::read(again).actualOnly);
     ASSERT_TRUE((TooFewOptions{true, false}).write(config));
@@ -168,7 +168,7 @@ TEST_F(HeatScreensCoreTest, ComplexEditorAcceptsTheRulesAndAsksAboutTheRest)
 
     // The rules' format for the chosen count goes straight in, with heats-are-finals.
     ASSERT_TRUE(editor.accept(e, FormatRows::of("4,3,4/2,3,2"), true, 30));
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Confirm), 0);
     EXPECT_EQ(m_events->event(e).formatEdit, "4,3,4/2,3,2");
     EXPECT_EQ(m_events->event(e).heatCountsEdit, "4,2");
     EXPECT_EQ(m_events->event(e).finalNotRun, 1);
@@ -188,7 +188,7 @@ TEST_F(HeatScreensCoreTest, ComplexEditorAcceptsTheRulesAndAsksAboutTheRest)
     // The chosen count decides: for 20 athletes 3,2,2 is the rule.
     m_sink.clear();
     ASSERT_TRUE(editor.accept(e, three, false, 20));
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Confirm), 0);
 
     // A round that sends on more than the final holds is the user's call too.
     m_sink.clear();
@@ -204,7 +204,7 @@ TEST_F(HeatScreensCoreTest, ComplexEditorAcceptsTheRulesAndAsksAboutTheRest)
     EXPECT_FALSE(editor.accept(e, three, false, 0));
     EXPECT_TRUE(m_sink.saw("should be empty not 3,2,2"));
     EXPECT_TRUE(editor.accept(e, FormatRows{}, false, 0));
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 1);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Confirm), 1);
     ASSERT_TRUE(editor.accept(e, three, false, 20));
 
     // Refused outright: heats-are-finals without heats.
@@ -219,7 +219,7 @@ TEST_F(HeatScreensCoreTest, TheRulesProposalIsAcceptedWithoutAQuestionOnAnyLanes
 {
     meeting::ItemTypes athletics(meeting::Edition::Athletics, messages());
     Events events(database(), athletics, m_meetingNo);
-    LaneSettings six = lanes();
+    meeting::LaneSettings six = lanes();
     six.long800 = 6;
     const HeatGroups sixLanes(athletics, six);
     NewEvent run800;
@@ -232,18 +232,18 @@ TEST_F(HeatScreensCoreTest, TheRulesProposalIsAcceptedWithoutAQuestionOnAnyLanes
     // Round B sends 16 into two semi-finals of 6: still the program's own proposal.
     ASSERT_TRUE(editor.accept(e800, FormatRows::of(proposal), false, 20));
     EXPECT_EQ(events.event(e800).formatEdit, "4,3,4/2,3,2");
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 0);
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Warning), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Confirm), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 0);
 
     // 25 runners on 10 lanes: the proposal selects 8 for a final of 10, and equals itself.
-    LaneSettings ten = lanes();
+    meeting::LaneSettings ten = lanes();
     ten.long800 = ten.long1500 = 10;
     const HeatGroups tenLanes(athletics, ten);
     ComplexEditor tenEditor(events, tenLanes, ComplexEditor::Mode::Complex);
     ASSERT_EQ(tenEditor.proposal(events.event(e800), 25), "3,2,2");
     ASSERT_TRUE(tenEditor.accept(e800, FormatRows::of("3,2,2"), false, 25));
     EXPECT_EQ(events.event(e800).formatEdit, "3,2,2");
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Confirm), 0);
     // Another format still shows the differences and asks.
     EXPECT_FALSE(tenEditor.accept(e800, FormatRows::of("3,2,4"), false, 25));
     EXPECT_TRUE(m_sink.saw("should be 3,2,2 not 3,2,4"));
@@ -343,7 +343,7 @@ TEST_F(HeatScreensCoreTest, HeatsAreFinalsListsEventsWithHeats)
 TEST_F(HeatScreensCoreTest, LaneCheckBeforeADrawAsksWhenHeatsOverflow)
 {
     meeting::ItemTypes athletics(meeting::Edition::Athletics, messages());
-    LaneSettings sprint;
+    meeting::LaneSettings sprint;
     sprint.track110 = 8;
     const HeatGroups groups(athletics, sprint);
     EXPECT_TRUE(laneCheckBeforeDraw(groups, "SHD____100M19", 16, 2));
@@ -360,7 +360,7 @@ TEST_F(HeatScreensCoreTest, LaneCheckBeforeADrawAsksWhenHeatsOverflow)
 
 TEST_F(HeatScreensCoreTest, RuleListingsStepByHeatSize)
 {
-    LaneSettings sprint;
+    meeting::LaneSettings sprint;
     sprint.track110 = 8;
     sprint.track400 = 8;
     const QStringList rules = formatlistings::rulesFormats(messages(), sprint);
@@ -369,13 +369,13 @@ TEST_F(HeatScreensCoreTest, RuleListingsStepByHeatSize)
     EXPECT_EQ(rules[2], "009-016   |    2,3,2");
     EXPECT_TRUE(rules.contains("105-112   |    14,3,6/6,3,6/3,2,2"));
     EXPECT_EQ(rules.filter("   |    ").size(), 14 + 14 + 5 + 5 + 5 + 4 + 2 + 2);
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 
     const QStringList groups = formatlistings::itemGroups(messages());
     EXPECT_TRUE(groups.contains("HighJump                 11  High jump"));
     EXPECT_TRUE(groups.contains("800m                      6  Middle"));
     EXPECT_TRUE(groups.contains("20km                      0  No group"));
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(HeatScreensCoreTest, MeetingListingsReadTheSavedState)

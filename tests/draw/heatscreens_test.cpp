@@ -1,11 +1,11 @@
 #include "drawfixture.h"
 
+#include "base/run.h"
 #include "db/sqltext.h"
 #include "draw/forms/complexformatdialog.h"
 #include "draw/forms/heatsarefinalsform.h"
 #include "draw/forms/indicateheatsform.h"
 #include "draw/forms/listwindow.h"
-#include "shell/run.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -97,7 +97,7 @@ TEST_F(HeatScreensTest, IndicateHeatsShowsWhatTheFirstRoundProvides)
     EXPECT_EQ(value("select HEATFORMAT from MYEVENT where EVENTNO = " + db::sqlInt(free)),
               "4,3,4/2,3,2");
     EXPECT_EQ(heats(free, "B"), 4);
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(HeatScreensTest, EnterOpensTheFormatEditorAndEscapeSavesOnLeaving)
@@ -249,7 +249,7 @@ TEST_F(HeatScreensTest, EditHeatFormatChecksTheRowsAndAsksAboutOtherFormats)
     second.setHeatsAreFinals(true);
     m_sink.clear();
     second.accept();
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Confirm), 0);
     EXPECT_EQ(m_events->event(e).formatEdit, "4,3,4/2,3,2");
     EXPECT_EQ(m_events->event(e).finalNotRun, 1);
 }
@@ -268,7 +268,7 @@ TEST_F(HeatScreensTest, SemisWithPlacesOpenOnlyRoundA)
     dialog.fillDefaults();
     dialog.accept();
     EXPECT_EQ(m_events->event(e).formatEdit, "2,3,2");
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Confirm), 0);
 }
 
 TEST_F(HeatScreensTest, HeatsAreFinalsScreenListsEventsWithHeats)

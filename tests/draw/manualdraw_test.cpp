@@ -5,7 +5,7 @@
 
 namespace {
 
-using shell::MessageKind;
+using base::MessageKind;
 
 // The manual draw on a first round of two heats of four: teams DOL and SHA.
 class ManualDrawTest : public HandDrawFixture {

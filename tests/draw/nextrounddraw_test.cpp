@@ -136,7 +136,7 @@ TEST_F(NextRoundDrawTest, RoundByRoundToTheFinal)
     for (const Heat& h : final)
         lanes.insert(h.lane);
     EXPECT_EQ(lanes, (QSet<int>{1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Warning), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 0);
 }
 
 TEST_F(NextRoundDrawTest, ASharedThirdPlaceIsReportedAndTheSlowerOneStaysOut)

@@ -1,8 +1,8 @@
 #include "draw/patterndraw.h"
 #include "draw/patterntables.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
-#include "shell/scriptedsink.h"
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@ namespace {
 
 class PatternTablesTest : public ::testing::Test {
 protected:
-    shell::ScriptedSink m_sink;
-    shell::Messages m_messages{m_sink};
+    base::ScriptedSink m_sink;
+    base::Messages m_messages{m_sink};
 };
 
 TEST_F(PatternTablesTest, EveryCycleOfEveryLaneCountIsOneLaneForEachTeamInEveryLane)
@@ -48,7 +48,7 @@ TEST_F(PatternTablesTest, SequencesRunThroughTheCyclesAndWrapAfterTheLast)
               draw::patternCycles(5).last().split(',').last());
     EXPECT_EQ(draw::patternForSequence(1, 9, m_messages), "857469132");
     EXPECT_EQ(draw::patternForSequence(8 * 12 + 3, 8, m_messages), "23167458");
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(PatternTablesTest, WrongLanesOrSequencesGiveTheIdentityAndAnInternalError)
@@ -57,7 +57,7 @@ TEST_F(PatternTablesTest, WrongLanesOrSequencesGiveTheIdentityAndAnInternalError
     EXPECT_TRUE(m_sink.saw("Invalid Lanes for ZPattern: 4"));
     EXPECT_EQ(draw::patternForSequence(0, 5, m_messages), "12345");
     EXPECT_TRUE(m_sink.saw("Invalid nSeq for _Pattern5Cycles: 0"));
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 2);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 2);
 }
 
 TEST_F(PatternTablesTest, OnlyBendRacesOfTheRunningGroupsTakeThePattern)

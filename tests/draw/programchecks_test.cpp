@@ -39,7 +39,7 @@ TEST_F(ProgramChecksTest, MeetingHeatCountCheckComparesHeatsWithEntries)
     enter(tooFew, 20, 0);
     enter(tooMany, 5, 0);
     enter(right, 14, 0);
-    LaneSettings lanes;
+    meeting::LaneSettings lanes;
     lanes.dolvaneLaneCount = 8;
     HeatGroups groups(*m_items, lanes);
     const FormatCheck::MeetingReport report =

@@ -63,7 +63,7 @@ TEST_F(ProgramRowsTest, HeatsFollowTheFormatWhenItIsLengthenedAndShortened)
     saveFormat(e, "");
     EXPECT_EQ(count("PROGRAM", "EVENTNO = " + db::sqlInt(e)), 1);
     EXPECT_EQ(value("select HEATCOUNTS from MYEVENT where EVENTNO = " + db::sqlInt(e)), "");
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(ProgramRowsTest, ReducingHeatsRemovesTheHighestNumbers)

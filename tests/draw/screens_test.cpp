@@ -1,5 +1,6 @@
 #include "drawfixture.h"
 
+#include "base/run.h"
 #include "db/sqltext.h"
 #include "draw/forms/determineprogramdialog.h"
 #include "draw/forms/indicateheatsform.h"
@@ -10,7 +11,6 @@
 #include "draw/programorder.h"
 #include "draw/programrelease.h"
 #include "meeting/meetingsettings.h"
-#include "shell/run.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -67,7 +67,7 @@ TEST_F(ScreensTest, TheItemsScreenProposesHeatsAndSavesThemWhenItCloses)
     form.accept();
     EXPECT_EQ(count("MYEVENT", "HEATFORMAT <> ''"), withHeats);
     EXPECT_GT(count("PROGRAM", "ROUND = 'A'"), withHeats);
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(ScreensTest, LeavingTheItemsScreenRefreshesTheRunsDayCount)
@@ -110,7 +110,7 @@ TEST_F(ScreensTest, SpaceTicksItemsInAndOutOfTheSelection)
     QTest::keyClick(form.table(), Qt::Key_Space);
     EXPECT_EQ(form.table()->item(2, 0)->text(), "X");
     EXPECT_EQ(count("MYEVENT", "C_SELECTEDEDIT = 'X'"), 39);
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(ScreensTest, TheExpectedSwimmersQuestionNamesTheEvent)
@@ -194,7 +194,7 @@ TEST_F(ScreensTest, EnterEditsTheProgramRowNamedInTheEditorsTitle)
     QTest::keyClick(form.table(), Qt::Key_Return);
     QTest::qWait(1);
     EXPECT_FALSE(opened);
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(ScreensTest, TheProgramScreenListsTwoDaysInTimeOrder)
@@ -260,7 +260,7 @@ TEST_F(ScreensTest, TheProgramScreenReleasesTheSelectedHeat)
     form.comparePlacedCounts(false);
     EXPECT_TRUE(m_sink.saw("Compare Placed Counts in all events"));
     EXPECT_TRUE(m_sink.saw("0 of 3 heats differ"));
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 } // namespace

@@ -162,7 +162,7 @@ TEST_F(TeamDrawsTest, RenumberingGivesTheBendRacesTheirPatternAndTeamLanesInProg
     EXPECT_TRUE(report.contains("25431")) << report.toStdString();
     EXPECT_TRUE(report.contains("MALE TEAM NUMBERS: 1=AAA"));
     EXPECT_TRUE(report.contains("FEMALE TEAM NUMBERS: 1=EEE"));
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(TeamDrawsTest, NewHeatsStartWithTheTeamsOfTheirGenderAsFarAsTheColumnHolds)

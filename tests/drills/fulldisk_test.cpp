@@ -9,6 +9,8 @@
 #include "backup/backuptarget.h"
 #include "backup/snapshot.h"
 #include "db/connect.h"
+#include "db/runservices.h"
+#include "meeting/runservices.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,7 +32,8 @@ protected:
         m_run.reset();
         const testing_support::Validation v = testing_support::validateDatabase(m_path);
         EXPECT_TRUE(v.passed()) << v.report.toStdString();
-        m_run = std::make_unique<shell::Run>(m_sink);
+        m_run = std::make_unique<base::Run>(m_sink);
+        meeting::createRunSettings(*m_run);
         db::ConnectOptions options;
         options.offerSelect = false;
         ASSERT_TRUE(db::connectTo(*m_run, m_path, options));
@@ -58,7 +61,7 @@ TEST_F(FullDiskTest, ASnapshotOntoAFullDriveIsNotCreatedAndLeavesNoPartOfItself)
         << m_sink.shown().value(0).text.toStdString();
     EXPECT_EQ(filesIn(fs->folder()), QStringList());
     // The pause of the connection around the zipping ended.
-    EXPECT_TRUE(run().isConnected());
+    EXPECT_TRUE(db::isConnected(run()));
     expectSoundDatabase();
 }
 
@@ -116,6 +119,6 @@ TEST_F(FullDiskTest, ASnapshotFolderOnReadOnlyMediaGetsTheSystemsMessage)
     EXPECT_FALSE(backup::takeSnapshot(run(), false).written);
     EXPECT_TRUE(m_sink.saw("Snapshot not created.\r"));
     EXPECT_TRUE(m_sink.saw("Read-only file system")) << m_sink.shown().value(0).text.toStdString();
-    EXPECT_TRUE(run().isConnected());
+    EXPECT_TRUE(db::isConnected(run()));
     expectSoundDatabase();
 }

@@ -4,6 +4,8 @@
 #include "support/entryfilegenerator.h"
 
 #include "db/connect.h"
+#include "db/runservices.h"
+#include "meeting/runservices.h"
 
 #include <set>
 
@@ -57,7 +59,8 @@ protected:
     {
         if (!path.isEmpty())
             m_path = path;
-        m_run = std::make_unique<shell::Run>(m_sink);
+        m_run = std::make_unique<base::Run>(m_sink);
+        meeting::createRunSettings(*m_run);
         db::ConnectOptions options;
         options.offerSelect = false;
         ASSERT_TRUE(db::connectTo(*m_run, m_path, options));

@@ -59,7 +59,7 @@ TEST_F(AthleteNumbersTest, renumberingRefusesNumbersTheColumnCannotHold)
     entries::AthleteNumbers numbers(database(), m_meeting);
     EXPECT_FALSE(numbers.renumberTeam(a, QStringLiteral("9999999")));
     EXPECT_FALSE(numbers.renumberAll(QStringLiteral("9999999"), QStringLiteral("0")));
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Warning), 2);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 2);
     EXPECT_TRUE(m_sink.saw(QStringLiteral("The Athlete number may not be longer than 7")));
     EXPECT_EQ(numbersOf(a), (QStringList{"4", "5"}));
     EXPECT_EQ(m_sink.unanswered(), 0);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "entries/entrysettings.h"
 #include "meeting/meetingsettings.h"
-#include "shell/run.h"
 #include "support/testdatabase.h"
 
 #include <QFile>

@@ -1,5 +1,6 @@
 #include "entryfixture.h"
 
+#include "draw/heatgroups.h"
 #include "entries/athletes.h"
 #include "entries/evententries.h"
 #include "entries/nathlons.h"
@@ -54,7 +55,10 @@ TEST_F(EventEntriesTest, eventsOfOneKindCountTheirSwimmersAndFlagTooFewHeats)
                 db::sqlInt(database().nextKeyNumber()) + QLatin1Char(',') + db::sqlInt(m_meeting) +
                 QLatin1Char(',') + db::sqlInt(free) + QStringLiteral(", 0)"));
     EventEntries events(database(), settings(), m_items);
-    const QList<entries::EventEntryRow> plain = events.events(false);
+    // The program area's heat check marks the event; without a check nothing is marked.
+    EXPECT_FALSE(events.events(false)[0].tooFew);
+    const QList<entries::EventEntryRow> plain = events.events(
+        false, EventEntries::Order::Sequence, draw::tooFewHeatsCheck(m_items, settings().lanes));
     ASSERT_EQ(plain.size(), 2);
     EXPECT_EQ(plain[0].event.eventNo, free);
     EXPECT_EQ(plain[0].athletes, 30);

@@ -59,7 +59,7 @@ TEST_F(ImportTest, filesThatAreNotTextAreRefusedWithoutATrace)
         auto imp = importer();
         m_sink.clear();
         EXPECT_EQ(import(*imp, bytes, false), Outcome::Refused);
-        EXPECT_EQ(m_sink.count(shell::MessageKind::Warning), 1);
+        EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 1);
         EXPECT_TRUE(m_sink.saw(QStringLiteral("The file is empty")) ||
                     m_sink.saw(QStringLiteral("is not a text file")));
     }

@@ -1,6 +1,6 @@
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 #include "meeting/genderage.h"
-#include "shell/messages.h"
-#include "shell/scriptedsink.h"
 
 #include <gtest/gtest.h>
 
@@ -107,8 +107,8 @@ TEST(AgeText, DescriptionsByAgeType)
     EXPECT_EQ(ageDescription(nullptr, "M", "17", 0, false), "17");
     EXPECT_EQ(genderAgeDescription(nullptr, "F", "15", 1, false), "Girls U16");
 
-    shell::ScriptedSink sink;
-    shell::Messages messages(sink);
+    base::ScriptedSink sink;
+    base::Messages messages(sink);
     EXPECT_EQ(ageDescription(&messages, "M", "12", 7, false), "12");
     EXPECT_TRUE(sink.saw("Invalid Age Type: 7"));
     genderAgeDescription(&messages, "", "12", 0, false);
@@ -137,8 +137,8 @@ TEST(Grades, StandInForAgesBelowNineteen)
 
 TEST(AgeAndBirthDate, BirthYearMustMatchTheAgeAtTheMeeting)
 {
-    shell::ScriptedSink sink;
-    shell::Messages messages(sink);
+    base::ScriptedSink sink;
+    base::Messages messages(sink);
     const QDate today(2025, 6, 1);
     EXPECT_TRUE(checkAgeAndBirthDate(messages, "", "15", false, 2025, today));
     EXPECT_TRUE(checkAgeAndBirthDate(messages, "2010/12/31", "15", false, 2025, today));

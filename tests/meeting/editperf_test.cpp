@@ -1,7 +1,7 @@
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 #include "meeting/forms/editperf.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
-#include "shell/scriptedsink.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,15 +10,15 @@
 
 #include <gtest/gtest.h>
 
+using base::MessageKind;
 using meeting::EditPerf;
-using shell::MessageKind;
 
 namespace {
 
 class EditPerfTest : public ::testing::Test {
 protected:
-    shell::ScriptedSink sink;
-    shell::Messages messages{sink};
+    base::ScriptedSink sink;
+    base::Messages messages{sink};
     meeting::ItemTypes athletics{meeting::Edition::Athletics, messages};
     meeting::ItemTypes swim{meeting::Edition::Swimming, messages};
 

@@ -1,19 +1,19 @@
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
-#include "shell/scriptedsink.h"
 
 #include <gtest/gtest.h>
 
+using base::MessageKind;
 using meeting::Edition;
 using meeting::ItemTypes;
-using shell::MessageKind;
 
 namespace {
 
 class ItemTypesTest : public ::testing::Test {
 protected:
-    shell::ScriptedSink sink;
-    shell::Messages messages{sink};
+    base::ScriptedSink sink;
+    base::Messages messages{sink};
     ItemTypes swim{Edition::Swimming, messages};
     ItemTypes athletics{Edition::Athletics, messages};
 

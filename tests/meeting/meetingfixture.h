@@ -4,6 +4,7 @@
 #include "meeting/currentmeeting.h"
 #include "meeting/meetingcreate.h"
 #include "meeting/meetingsettings.h"
+#include "meeting/runservices.h"
 #include "support/testdatabase.h"
 
 namespace meeting_testing {
@@ -14,8 +15,8 @@ protected:
     void SetUp() override
     {
         DatabaseTest::SetUp();
-        run().createTranslations();
-        run().createMeetingAges();
+        meeting::createTranslations(run());
+        meeting::createMeetingAges(run());
         m_sink.clear();
     }
 
@@ -57,8 +58,8 @@ protected:
              QStringLiteral(")"));
         return key;
     }
-    int internalErrors() const { return m_sink.count(shell::MessageKind::Error); }
-    int warnings() const { return m_sink.count(shell::MessageKind::Warning); }
+    int internalErrors() const { return m_sink.count(base::MessageKind::Error); }
+    int warnings() const { return m_sink.count(base::MessageKind::Warning); }
 };
 
 } // namespace meeting_testing

@@ -5,10 +5,11 @@
 #include "meeting/meetingdescription.h"
 #include "meeting/meetingidentity.h"
 #include "meeting/meetingupdate.h"
+#include "meeting/runservices.h"
 #include "meeting/translations.h"
 
+using base::MessageKind;
 using meeting::MeetingIdentity;
-using shell::MessageKind;
 
 namespace {
 
@@ -272,7 +273,7 @@ TEST_F(MeetingRecordTest, MeetingAgesAreReloadedWithTheMeeting)
     EXPECT_TRUE(
         m_sink.progressTexts().contains("Collecting the Gender-Ages for the Items of the Meeting"));
 
-    shell::Messages& m = messages();
+    base::Messages& m = messages();
     EXPECT_EQ(ages.defaultAge(m, "M", 10), 10);
     EXPECT_EQ(ages.defaultAge(m, "M", 11), 12); // the next age up
     EXPECT_EQ(ages.defaultAge(m, "M", 8), 10);  // two up
@@ -294,12 +295,12 @@ TEST_F(MeetingRecordTest, MeetingAgesAreReloadedWithTheMeeting)
 
 TEST_F(MeetingRecordTest, ServicesAreCreatedOncePerRun)
 {
-    run().createTranslations();
+    meeting::createTranslations(run());
     EXPECT_TRUE(m_sink.saw("dmdTamrokXlat already created"));
-    run().createMeetingAges();
+    meeting::createMeetingAges(run());
     EXPECT_TRUE(m_sink.saw("ZMeetingAgesCreate already called"));
-    run().freeMeetingAges();
-    run().freeMeetingAges();
+    meeting::freeMeetingAges(run());
+    meeting::freeMeetingAges(run());
     EXPECT_TRUE(m_sink.saw("ZMeetingAgesFree already called"));
     // Loading without the ages service is reported, and the load goes on.
     const int no = newMeeting();

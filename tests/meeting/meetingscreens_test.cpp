@@ -232,7 +232,7 @@ TEST_F(MeetingScreensTest, SettingsAllOffersOnlyTheScreensThatExist)
     currentMeeting();
     int opened = 0;
     meeting::SettingsAllForm form(
-        run(), {{"Settings: Athletes", [&opened](QWidget*, shell::Run&) { ++opened; }}});
+        run(), {{"Settings: Athletes", [&opened](QWidget*, base::Run&) { ++opened; }}});
     const QList<QPushButton*> buttons = form.findChildren<QPushButton*>();
     int enabled = 0;
     for (QPushButton* b : buttons) {

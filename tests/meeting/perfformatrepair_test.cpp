@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using base::MessageKind;
 using meeting::PerfFixOutcome;
-using shell::MessageKind;
 
 namespace {
 

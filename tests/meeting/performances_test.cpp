@@ -1,6 +1,6 @@
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
-#include "shell/scriptedsink.h"
 
 #include <QRandomGenerator>
 
@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <cmath>
 
+using base::MessageKind;
 using meeting::Edition;
 using meeting::ItemTypes;
-using shell::MessageKind;
 
 namespace {
 
@@ -19,8 +19,8 @@ const QString kCR = QStringLiteral("\r");
 
 class PerformancesTest : public ::testing::Test {
 protected:
-    shell::ScriptedSink sink;
-    shell::Messages messages{sink};
+    base::ScriptedSink sink;
+    base::Messages messages{sink};
     ItemTypes swim{Edition::Swimming, messages};
     ItemTypes athletics{Edition::Athletics, messages};
 

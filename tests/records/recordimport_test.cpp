@@ -1,7 +1,7 @@
 #include "recordsfixture.h"
 
 #include "records/recordimport.h"
-#include "shell/configstore.h"
+#include "base/configstore.h"
 
 #include <QFile>
 
@@ -74,7 +74,7 @@ TEST_F(RecordImportTest, BadLinesAreListedAndRefusingLeavesNothingBehind)
                            "Kim;Jo;OAK;F;12\n";
     m_sink.answerNo();
     EXPECT_EQ(import(bad), 0);
-    const auto questions = m_sink.ofKind(shell::MessageKind::Confirm);
+    const auto questions = m_sink.ofKind(base::MessageKind::Confirm);
     ASSERT_EQ(questions.size(), 1);
     const QString& text = questions[0].text;
     EXPECT_TRUE(text.startsWith("The following lines had errors, and will not be imported."));

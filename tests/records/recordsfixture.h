@@ -107,7 +107,7 @@ protected:
     // their own.
     void noPlacePoints() { exec(QStringLiteral("delete from PLACEPOINT")); }
 
-    int errors() const { return m_sink.count(shell::MessageKind::Error); }
+    int errors() const { return m_sink.count(base::MessageKind::Error); }
 
     int m_meetingNo = 0;
 };

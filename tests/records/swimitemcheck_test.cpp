@@ -44,7 +44,7 @@ TEST_F(SwimItemCheckTest, TheCheckListsCodesWithoutTheMarkAndStillSwapsZW)
     EXPECT_TRUE(findings.lines.contains("11 Female 50m Breaststroke"))
         << findings.lines.join("|").toStdString();
     EXPECT_TRUE(findings.lines.contains("Fixed: 12 Male 50m Freestyle"));
-    const auto warnings = m_sink.ofKind(shell::MessageKind::Warning);
+    const auto warnings = m_sink.ofKind(base::MessageKind::Warning);
     ASSERT_EQ(warnings.size(), 1);
     EXPECT_EQ(warnings[0].title, "Invalid swim Items");
     EXPECT_TRUE(warnings[0].text.startsWith(

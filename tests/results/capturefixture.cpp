@@ -3,12 +3,13 @@
 #include "db/sqltext.h"
 #include "draw/programrows.h"
 #include "meeting/currentmeeting.h"
+#include "meeting/runservices.h"
 
 void CaptureFixture::SetUp()
 {
     DatabaseTest::SetUp();
-    run().createTranslations();
-    run().createMeetingAges();
+    meeting::createTranslations(run());
+    meeting::createMeetingAges(run());
     m_items = &run().items();
     m_meetingNo = int(database().nextKeyNumber());
     ASSERT_TRUE(database().execute(

@@ -167,7 +167,7 @@ TEST_F(CaptureScreensTest, AHeatIsCapturedDisqualifiedAndPlacedWithTheKeyboardOn
     EXPECT_EQ(form.currentProgramNo(), m_heat);
     EXPECT_EQ(form.panel()->currentAthlete().athleteNo, m_swimmers[2]);
     grab(form, "capture-calculated");
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(CaptureScreensTest, RunthroughNeedsTheLaneOrderAndStopsOnCancel)
@@ -247,7 +247,7 @@ TEST_F(CaptureScreensTest, PrintingAskWhenNotCalculatedAndWritesAPdf)
     QTest::keyClick(&form, Qt::Key_F9);
     m_sink.clear();
     QTest::keyClick(&form, Qt::Key_F12);
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 0) << "calculated: no question";
+    EXPECT_EQ(m_sink.count(base::MessageKind::Confirm), 0) << "calculated: no question";
     const QString pdf = form.panel()->lastPrint();
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_TRUE(programRow(m_heat).resultsPrinted);

@@ -2,13 +2,14 @@
 
 #include "meeting/currentmeeting.h"
 #include "meeting/meetingsettings.h"
-#include "shell/run.h"
+#include "base/run.h"
+#include "meeting/runservices.h"
 
 void PlacesTest::SetUp()
 {
     DatabaseTest::SetUp();
-    run().createTranslations();
-    run().createMeetingAges();
+    meeting::createTranslations(run());
+    meeting::createMeetingAges(run());
     m_meetingNo = int(database().nextKeyNumber());
     ASSERT_TRUE(database().execute(
         QStringLiteral("insert into MEETING (MEETINGNO, DESCRIPTION, VENUE, THEDATE, DAY_COUNT, "
@@ -171,13 +172,13 @@ results::Places PlacesTest::athleticsPlaces()
 
 int PlacesTest::internalErrors() const
 {
-    return m_sink.count(shell::MessageKind::Error);
+    return m_sink.count(base::MessageKind::Error);
 }
 
 std::string PlacesTest::errorTexts() const
 {
     QStringList texts;
-    for (const auto& shown : m_sink.ofKind(shell::MessageKind::Error))
+    for (const auto& shown : m_sink.ofKind(base::MessageKind::Error))
         texts.append(shown.text);
     return texts.join(QLatin1Char('|')).toStdString();
 }

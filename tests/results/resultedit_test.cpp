@@ -42,7 +42,7 @@ protected:
     }
     bool refusedWith(const char* text)
     {
-        return m_sink.count(shell::MessageKind::Warning) == 1 && m_sink.saw(text);
+        return m_sink.count(base::MessageKind::Warning) == 1 && m_sink.saw(text);
     }
 
     qint64 m_event = 0;
@@ -66,7 +66,7 @@ TEST_F(ResultEditTest, AnAcceptedResultIsWrittenWithEveryColumnAndTheHeatIsFlagg
     EXPECT_EQ(column(m_heat, a, "DISQ_STATUS"), "0");
     // A typed place keeps the heat red until it is calculated.
     EXPECT_TRUE(programRow(m_heat).notCalculated);
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Warning), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 0);
 }
 
 TEST_F(ResultEditTest, ThePerformanceMustBeInTheItemsFormat)
@@ -75,7 +75,7 @@ TEST_F(ResultEditTest, ThePerformanceMustBeInTheItemsFormat)
                                QStringLiteral("31.25"), QStringLiteral("0:31.2 ")}) {
         m_sink.clear();
         EXPECT_FALSE(capture(0, typed(bad))) << bad.toStdString();
-        EXPECT_EQ(m_sink.count(shell::MessageKind::Warning), 1) << bad.toStdString();
+        EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 1) << bad.toStdString();
         EXPECT_EQ(performanceOf(0), "") << "the row is left as it was";
         if (bad == "31.25") {
             EXPECT_TRUE(m_sink.saw("The format of 31.25 should be " + time(m_free50, 31.25)));
@@ -108,7 +108,7 @@ TEST_F(ResultEditTest, AStatusOtherThanUofTakesNoPlaceAndNoPerformance)
                             "disqualified."));
     m_sink.clear();
     EXPECT_FALSE(capture(0, typed(t, QString(), kDisq)));
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Warning), 1);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 1);
     EXPECT_EQ(column(m_heat, m_swimmers[0], "DISQ_STATUS"), "0");
     // Unofficial keeps its time; DNS alone is fine.
     m_sink.clear();
@@ -207,7 +207,7 @@ TEST_F(ResultEditTest, AMixedAgeItemReadsTheSwimmersOwnAge)
     const qint64 final = drawFinal(event, {veteran});
     ResultCapture capture(run());
     EXPECT_EQ(capture.itemCodeFor(programRow(final), athleteIn(final, veteran)), "FRE_____50M41W");
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(ResultEditTest, ARecordBeatenOrEqualledIsToldWhenTheResultIsSaved)

@@ -75,7 +75,7 @@ TEST_F(ResultImportTest, OneBadLineRefusesTheWholeFileAndEveryBadLineIsReported)
     EXPECT_TRUE(report.errors[4].contains("has a result on an earlier line"));
     EXPECT_TRUE(report.text().startsWith("The file was refused: nothing was imported."));
     // The user saw nothing of the line checks: they are in the report.
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Warning), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 0);
 }
 
 TEST_F(ResultImportTest, AnUnknownColumnOrAMissingOneRefusesTheFile)

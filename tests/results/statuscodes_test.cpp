@@ -1,7 +1,7 @@
 #include "results/forms/disqualifydialog.h"
 #include "results/statuscodes.h"
-#include "shell/messages.h"
-#include "shell/scriptedsink.h"
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 
 #include <QRadioButton>
 
@@ -13,9 +13,9 @@ namespace {
 
 class StatusCodesTest : public ::testing::Test {
 protected:
-    int internalErrors() const { return sink.count(shell::MessageKind::Error); }
-    shell::ScriptedSink sink;
-    shell::Messages messages{sink};
+    int internalErrors() const { return sink.count(base::MessageKind::Error); }
+    base::ScriptedSink sink;
+    base::Messages messages{sink};
 };
 
 TEST_F(StatusCodesTest, CodesHaveTheirAbbreviationsAndTextsAsThePoolKnowsThem)

@@ -5,8 +5,8 @@
 #include "sched/clashcheck.h"
 #include "sched/clashreport.h"
 #include "sched/restguidelines.h"
-#include "shell/messages.h"
-#include "shell/scriptedsink.h"
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 
 using namespace sched;
 
@@ -101,7 +101,7 @@ TEST_F(ClashCheckTest, RestsAreMeasuredAgainstTheGuidelineOfTheirPair)
     // the final at 14:00, against the hour an 800 m after an 800 m asks for.
     EXPECT_NEAR(actualMinutes(m_heats), 146 + 40 / 60.0, 1e-6);
     EXPECT_EQ(factorOf(m_heats), 244);
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(ClashCheckTest, TheReportListsTheWorstFirst)
@@ -194,8 +194,8 @@ TEST_F(SchedFixture, AGuidelineThatIsNoNumberIsRefusedAndNothingIsWritten)
 
 TEST(RestPairsTest, OnlyConsecutiveEventsOfOneCompetitorArePaired)
 {
-    shell::ScriptedSink sink;
-    shell::Messages messages(sink);
+    base::ScriptedSink sink;
+    base::Messages messages(sink);
     meeting::ItemTypes items(meeting::Edition::Swimming, messages);
     const Durations durations(items, TimeParameters::preset(true));
     const RestGuidelines fast = RestGuidelines::preset(true);

@@ -1,8 +1,8 @@
 #include "meeting/itemtypes.h"
 #include "sched/durations.h"
 #include "sched/packing.h"
-#include "shell/messages.h"
-#include "shell/scriptedsink.h"
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +19,8 @@ double minutes(double days)
 
 class DurationsTest : public ::testing::Test {
 protected:
-    shell::ScriptedSink m_sink;
-    shell::Messages m_messages{m_sink};
+    base::ScriptedSink m_sink;
+    base::Messages m_messages{m_sink};
     meeting::ItemTypes m_athletics{meeting::Edition::Athletics, m_messages};
     meeting::ItemTypes m_swimming{meeting::Edition::Swimming, m_messages};
     Durations m_fast{m_athletics, TimeParameters::preset(true)};
@@ -36,7 +36,7 @@ TEST_F(DurationsTest, AFieldFinalGivesTheSetTwoAthletesThreeMoreAttempts)
     EXPECT_NEAR(minutes(m_fast.rowDuration("THRJavelinM19", "F", 8, 12)), 48 * 80 / 60.0, 1e-9);
     EXPECT_NEAR(minutes(m_fast.rowDuration("JMPLong___F15", "A", 10, 0)), 30 * 50 / 60.0, 1e-9);
     EXPECT_NEAR(minutes(m_fast.rowDuration("JMPHigh___F15", "A", 10, 0)), 30 * 80 / 60.0, 1e-9);
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(DurationsTest, AFieldRoundBeforeRoundAIsReportedAndStillTimed)
@@ -106,7 +106,7 @@ TEST_F(DurationsTest, StationsAndRestClassesFollowTheItem)
     EXPECT_EQ(swim.restClass("FRE____400M13W"), RestClass::Short);
     EXPECT_EQ(swim.restClass("FRE____800M13W"), RestClass::Long);
     EXPECT_EQ(swim.trackType("BFL_____50F11W"), "BFL");
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
     EXPECT_EQ(m_fast.stationType("NTH_____10M19", 1), "");
     EXPECT_TRUE(m_sink.saw("Test for n-Athlon before you get here"));
 }
@@ -141,13 +141,13 @@ TEST(TimeTextTest, TheListIsExtendedBeforeAPositionIsWritten)
 
 TEST(GuidelineTextTest, GuidelinesReadAsWholeMinutes)
 {
-    shell::ScriptedSink sink;
-    shell::Messages messages(sink);
+    base::ScriptedSink sink;
+    base::Messages messages(sink);
     EXPECT_EQ(guidelineMinutes(" 15 ", messages), 15);
     EXPECT_EQ(guidelineMinutes("20.", messages), 20);
     EXPECT_EQ(guidelineMinutes(".", messages), 0);
     EXPECT_EQ(guidelineMinutes("", messages), 0);
-    EXPECT_EQ(sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(sink.count(base::MessageKind::Error), 0);
     EXPECT_EQ(guidelineMinutes("ten", messages), 0);
     EXPECT_TRUE(sink.saw("Not integer:ten"));
     EXPECT_FALSE(checkGuideline(5, "1.5").isEmpty());

@@ -3,7 +3,7 @@
 #include "db/sqltext.h"
 #include "meeting/meetingupdate.h"
 #include "sched/packing.h"
-#include "shell/configstore.h"
+#include "base/configstore.h"
 
 using namespace sched;
 
@@ -53,7 +53,7 @@ TEST_F(PackingTest, ADayPackedFromNineFollowsDurationsAndGaps)
               "1,2,3,4");
     EXPECT_EQ(run().config().readText("SCHED_START_TIME"), "09:00");
     EXPECT_EQ(run().config().readInt("SCHED_START_DAY"), 1);
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(PackingTest, PackingFromALaterRowLeavesTheEarlierOnesAndAsksFirst)

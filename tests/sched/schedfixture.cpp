@@ -5,12 +5,13 @@
 #include "meeting/meetingupdate.h"
 #include "sched/restguidelines.h"
 #include "sched/schedparams.h"
+#include "meeting/runservices.h"
 
 void SchedFixture::SetUp()
 {
     DatabaseTest::SetUp();
-    run().createTranslations();
-    run().createMeetingAges();
+    meeting::createTranslations(run());
+    meeting::createMeetingAges(run());
     m_meetingNo = int(database().nextKeyNumber());
     ASSERT_TRUE(database().execute(
         QStringLiteral("insert into MEETING (MEETINGNO, DESCRIPTION, VENUE, THEDATE, DAY_COUNT, "

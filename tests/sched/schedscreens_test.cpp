@@ -8,7 +8,7 @@
 #include "sched/forms/restguidelinesdialog.h"
 #include "sched/forms/schedulerform.h"
 #include "sched/forms/timeparamsdialog.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -71,7 +71,7 @@ TEST_F(SchedScreensTest, TheProgramScreenOpensTheSchedulerWhenItIsWiredIn)
         EXPECT_EQ(button(plain, "Scheduler..."), nullptr);
     }
     int opened = 0;
-    draw::ProgramForm form(run(), nullptr, [&](QWidget*, shell::Run&) { ++opened; });
+    draw::ProgramForm form(run(), nullptr, [&](QWidget*, base::Run&) { ++opened; });
     QPushButton* scheduler = button(form, "Scheduler...");
     ASSERT_NE(scheduler, nullptr);
     scheduler->click();

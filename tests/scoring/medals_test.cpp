@@ -1,7 +1,7 @@
 #include "scoring/medals.h"
 #include "scoring/scoringsettings.h"
-#include "shell/messages.h"
-#include "shell/scriptedsink.h"
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 
 #include <gtest/gtest.h>
 
@@ -70,12 +70,12 @@ TEST(MedalTest, LeftOutTeamsPassTheirMedalsOnAndTiesShare)
 
 TEST(MedalTest, MedalNamesAndTheImpossibleFourth)
 {
-    shell::ScriptedSink sink;
-    shell::Messages messages(sink);
+    base::ScriptedSink sink;
+    base::Messages messages(sink);
     EXPECT_EQ(scoring::medalName(1, messages), "Gold");
     EXPECT_EQ(scoring::medalName(3, messages), "Bronze");
     EXPECT_EQ(scoring::medalName(0, messages), "");
-    EXPECT_EQ(sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(sink.count(base::MessageKind::Error), 0);
     EXPECT_EQ(scoring::medalName(4, messages), "");
     EXPECT_TRUE(sink.saw("Medal place greater than 3!"));
 }

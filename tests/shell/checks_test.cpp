@@ -1,13 +1,15 @@
 #include "support/testdatabase.h"
 
 #include "backup/backupnames.h"
+#include "base/appglobals.h"
+#include "base/paths.h"
 #include "db/connect.h"
+#include "db/runservices.h"
 #include "meeting/currentmeeting.h"
-#include "shell/appglobals.h"
+#include "meeting/runservices.h"
 #include "shell/backupoffers.h"
-#include "shell/currentmeeting.h"
 #include "shell/loginpassword.h"
-#include "shell/paths.h"
+#include "shell/meetingchoice.h"
 #include "shell/singleinstance.h"
 #include "shell/startupchecks.h"
 #include "shell/workflowchecks.h"
@@ -120,8 +122,9 @@ TEST_F(WorkflowChecksTest, AMeetingThatCannotBeStoredAsCurrentIsReportedAndStill
     // A store whose file name is taken by a folder cannot be written, whatever the rights.
     QTemporaryDir dir;
     ASSERT_TRUE(QDir().mkpath(dir.path() + "/DLVN.ini"));
-    shell::ScriptedSink sink;
-    shell::Run other(sink, "DLVN", dir.path() + "/DLVN.ini");
+    base::ScriptedSink sink;
+    base::Run other(sink, "DLVN", dir.path() + "/DLVN.ini");
+    meeting::createRunSettings(other);
     db::ConnectOptions options;
     options.offerSelect = false;
     options.storeLocation = false;
@@ -165,7 +168,7 @@ TEST_F(StartupChecksTest, TheWriteTestLeavesAValueThatReadsBack)
 
 TEST_F(StartupChecksTest, TheDefaultDatabaseIsMadeOnlyWhenNoDatabaseCanBeFound)
 {
-    const QString defaultPath = shell::defaultDatabasePath(run().globals());
+    const QString defaultPath = base::defaultDatabasePath(run().globals());
     run().config().writeText(db::kLocalDatabaseName, m_path);
     EXPECT_FALSE(shell::createDefaultDatabaseIfNone(run()));
     EXPECT_FALSE(QFile::exists(defaultPath));
@@ -302,8 +305,8 @@ TEST(SingleInstanceTest, TheLockOfACrashedCopyIsTakenOver)
 
 TEST(SecretTest, PasswordsRoundTripPerEditionAndPlainTextIsReadAsItStands)
 {
-    const shell::AppGlobals swimming;
-    const shell::AppGlobals athletics(shell::kAthleticsCode);
+    const base::AppGlobals swimming;
+    const base::AppGlobals athletics(base::kAthleticsCode);
     const QString password = QStringLiteral("Zoë's lane 4 – night");
     const QString stored = shell::encipherSecret(swimming, password);
     EXPECT_TRUE(stored.startsWith("DV1:"));
@@ -353,20 +356,20 @@ class DatabaseModuleTest : public testing_support::DatabaseTest {};
 TEST_F(DatabaseModuleTest, TheModuleIsMadeOnceAndFreedOnce)
 {
     db::DmdCoreDbs* module = run().database();
-    EXPECT_EQ(&run().createDatabaseModule(), module);
+    EXPECT_EQ(&db::createDatabaseModule(run()), module);
     EXPECT_TRUE(m_sink.saw("dmdCoreDbs Already created"));
     // The connection of the first survives the refused second.
-    EXPECT_TRUE(run().isConnected());
+    EXPECT_TRUE(db::isConnected(run()));
 
-    run().freeDatabaseModule();
+    db::freeDatabaseModule(run());
     EXPECT_EQ(run().database(), nullptr);
-    EXPECT_FALSE(run().isConnected());
+    EXPECT_FALSE(db::isConnected(run()));
     m_sink.clear();
-    run().freeDatabaseModule();
+    db::freeDatabaseModule(run());
     EXPECT_TRUE(m_sink.saw("dmdCoreDbs Already nil"));
 
     // Freeing closed the file: another program can open and change it.
-    shell::ScriptedSink otherSink;
+    base::ScriptedSink otherSink;
     auto other = secondRun(otherSink);
     ASSERT_TRUE(other);
     EXPECT_TRUE(other->database()->execute("delete from CONFIG"));

@@ -1,7 +1,7 @@
-#include "shell/appglobals.h"
-#include "shell/configstore.h"
-#include "shell/messages.h"
-#include "shell/scriptedsink.h"
+#include "base/appglobals.h"
+#include "base/configstore.h"
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-using shell::ConfigStore;
+using base::ConfigStore;
 
 namespace {
 
@@ -118,15 +118,15 @@ TEST_F(ConfigStoreTest, AnUnwritableFolderFailsTheWriteAndLeavesTheFile)
 TEST_F(ConfigStoreTest, TheStoreOfTheGlobalsIsNamedByTheApplicationCode)
 {
     qputenv("DOLVANE_CONFIG_DIR", m_dir.path().toUtf8());
-    shell::ScriptedSink sink;
-    shell::Messages messages(sink);
-    shell::AppGlobals globals;
+    base::ScriptedSink sink;
+    base::Messages messages(sink);
+    base::AppGlobals globals;
     EXPECT_EQ(ConfigStore::forGlobals(&globals, messages).path(), m_dir.filePath("DLVN.ini"));
-    EXPECT_EQ(sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(sink.count(base::MessageKind::Error), 0);
 
     const ConfigStore dummy = ConfigStore::forGlobals(nullptr, messages);
     EXPECT_EQ(dummy.path(), m_dir.filePath("Qorin_Dummy"));
-    ASSERT_EQ(sink.count(shell::MessageKind::Error), 1);
+    ASSERT_EQ(sink.count(base::MessageKind::Error), 1);
     EXPECT_TRUE(sink.saw("xAppGlobals is nil: you called ZRegReadApp() or something\rfrom "
                          "outide the libary, or you should supply the ini-file name"));
     qunsetenv("DOLVANE_CONFIG_DIR");

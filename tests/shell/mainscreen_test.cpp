@@ -1,11 +1,11 @@
 #include "support/testdatabase.h"
 
 #include "meeting/currentmeeting.h"
-#include "shell/currentmeeting.h"
 #include "shell/daycheck.h"
 #include "shell/forms/mainscreen.h"
 #include "shell/forms/selectmeetingform.h"
 #include "shell/mainscreenstate.h"
+#include "shell/meetingchoice.h"
 #include "shellrows.h"
 
 #include <QAction>
@@ -37,11 +37,11 @@ protected:
         return meetingNo;
     }
     // Openers that count what they were asked to open.
-    shell::ScreenOpeners countingOpeners()
+    base::ScreenOpeners countingOpeners()
     {
-        shell::ScreenOpeners o;
+        base::ScreenOpeners o;
         auto count = [this](const QString& name) {
-            return [this, name](QWidget*, shell::Run&) { m_opened << name; };
+            return [this, name](QWidget*, base::Run&) { m_opened << name; };
         };
         o.openItems = count("items");
         o.openProgram = count("program");
@@ -49,7 +49,7 @@ protected:
         o.openAthletes = count("athletes");
         o.openSheets = count("sheets");
         o.openAfter = count("after");
-        o.openCapture = [this](QWidget*, shell::Run&, bool complex) {
+        o.openCapture = [this](QWidget*, base::Run&, bool complex) {
             m_opened << (complex ? "capture complex" : "capture simplex");
         };
         return o;
@@ -73,8 +73,8 @@ TEST_F(MainScreenTest, ShowsCaptionMeetingAndConnection)
 
 TEST_F(MainScreenTest, ButtonsWithoutTheirScreenAreDisabledAndSayWhatTheyWillOpen)
 {
-    shell::ScreenOpeners openers;
-    openers.openTeams = [](QWidget*, shell::Run&) {};
+    base::ScreenOpeners openers;
+    openers.openTeams = [](QWidget*, base::Run&) {};
     shell::MainScreen screen(run(), openers);
     EXPECT_TRUE(screen.button("4. Teams   ")->isEnabled());
     QPushButton* items = screen.button("2. Items");
@@ -110,8 +110,8 @@ TEST_F(MainScreenTest, FiveWithoutItemsWarnsAndOpensNothing)
     screen.show();
     QTest::keyClick(&screen, Qt::Key_5);
     EXPECT_TRUE(m_opened.isEmpty());
-    ASSERT_EQ(m_sink.count(shell::MessageKind::Warning), 1);
-    EXPECT_EQ(m_sink.ofKind(shell::MessageKind::Warning)[0].text, "No Items selected yet");
+    ASSERT_EQ(m_sink.count(base::MessageKind::Warning), 1);
+    EXPECT_EQ(m_sink.ofKind(base::MessageKind::Warning)[0].text, "No Items selected yet");
 
     addEvent(database(), meetingNo, "");
     QTest::keyClick(&screen, Qt::Key_5);
@@ -129,14 +129,14 @@ TEST_F(MainScreenTest, TheDayCheckAsksOnlyWhenTheProgramRunsPastTheMeetingsDays)
 
     QTest::keyClick(&screen, Qt::Key_3); // day 1 of 2: no question
     EXPECT_EQ(m_opened, QStringList{"program"});
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Confirm), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Confirm), 0);
 
     addHeat(database(), meetingNo, eventNo, 3);
     m_sink.answerNo();
     QTest::keyClick(&screen, Qt::Key_7);
     EXPECT_EQ(m_opened, QStringList{"program"});
-    ASSERT_EQ(m_sink.count(shell::MessageKind::Confirm), 1);
-    EXPECT_EQ(m_sink.ofKind(shell::MessageKind::Confirm)[0].text,
+    ASSERT_EQ(m_sink.count(base::MessageKind::Confirm), 1);
+    EXPECT_EQ(m_sink.ofKind(base::MessageKind::Confirm)[0].text,
               "The last Event in this Meeting is on day 3.\rThis exceeds the setting:\r"
               "\"Settings: Determine Program\"  ->  \"Duration Days of Meeting\".\r"
               "This setting is currently 2.\rThis setting should be set to 3 before you "
@@ -198,10 +198,10 @@ TEST_F(MainScreenTest, SettingTheViewFromTheMeetingDoesNotWriteIt)
 
 TEST_F(MainScreenTest, ManageDataThatChangedTheDatabaseEndsTheScreen)
 {
-    using Change = shell::ScreenOpeners::DataChange;
-    shell::ScreenOpeners openers;
+    using Change = base::ScreenOpeners::DataChange;
+    base::ScreenOpeners openers;
     Change change = Change::None;
-    openers.openManageData = [&](QWidget*, shell::Run&) { return change; };
+    openers.openManageData = [&](QWidget*, base::Run&) { return change; };
     shell::MainScreen screen(run(), openers);
     screen.show();
     screen.button("&Manage data")->click();
@@ -234,13 +234,13 @@ TEST_F(MainScreenTest, ExitAsksAndYesClosesWithoutRestart)
 
 TEST_F(MainScreenTest, NewAndEditedMeetingsBecomeCurrent)
 {
-    shell::ScreenOpeners openers;
+    base::ScreenOpeners openers;
     int created = 0;
     int edited = 0;
-    openers.openNewMeeting = [&](QWidget*, shell::Run&) {
+    openers.openNewMeeting = [&](QWidget*, base::Run&) {
         return created = addMeeting(database(), "Spring Sprint");
     };
-    openers.openEditMeetings = [&](QWidget*, shell::Run&) { return edited; };
+    openers.openEditMeetings = [&](QWidget*, base::Run&) { return edited; };
     shell::MainScreen screen(run(), openers);
     screen.show();
 
@@ -284,7 +284,7 @@ TEST_F(MainScreenTest, TheMeetingListPicksAMeetingThatIsStoredAndLoaded)
     shell::useAsCurrentMeeting(run(), form.chosenMeetingNo());
     EXPECT_EQ(run().currentMeetingNo(), second);
     EXPECT_EQ(run().config().readInt("CURRENT_MEET_NO"), second);
-    EXPECT_EQ(m_sink.count(shell::MessageKind::Error), 0);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(MainScreenTest, DeveloperModeShowsTheTestPanel)
@@ -302,12 +302,12 @@ TEST_F(MainScreenTest, EachDigitKeyPressesItsButtonAndOnlyThat)
     addEvent(database(), meetingNo, "X");
     database().execute("update MYEVENT set C_GENDER = 'F', C_AGE = '12'");
     addTeam(database(), meetingNo);
-    shell::ScreenOpeners openers = countingOpeners();
-    openers.openNewMeeting = [this](QWidget*, shell::Run&) {
+    base::ScreenOpeners openers = countingOpeners();
+    openers.openNewMeeting = [this](QWidget*, base::Run&) {
         m_opened << "new";
         return 0;
     };
-    openers.openRecords = [this](QWidget*, shell::Run&) { m_opened << "records"; };
+    openers.openRecords = [this](QWidget*, base::Run&) { m_opened << "records"; };
     shell::MainScreen screen(run(), openers);
     screen.show();
     for (int key = Qt::Key_1; key <= Qt::Key_9; ++key)
@@ -333,10 +333,10 @@ TEST_F(MainScreenTest, EachDigitKeyPressesItsButtonAndOnlyThat)
 TEST_F(MainScreenTest, ADigitOfADisabledButtonDoesNothing)
 {
     currentMeeting();
-    shell::ScreenOpeners openers;
+    base::ScreenOpeners openers;
     int teams = 0;
     bool hiddenMeanwhile = false;
-    openers.openTeams = [&](QWidget* parent, shell::Run&) {
+    openers.openTeams = [&](QWidget* parent, base::Run&) {
         ++teams;
         hiddenMeanwhile = !parent->isVisible();
     };
@@ -355,8 +355,8 @@ TEST_F(MainScreenTest, ADigitOfADisabledButtonDoesNothing)
 TEST_F(MainScreenTest, RecordsAndAfterNeedSelectedItemsAndAfterNeedsTeams)
 {
     const int meetingNo = currentMeeting();
-    shell::ScreenOpeners openers = countingOpeners();
-    openers.openRecords = [this](QWidget*, shell::Run&) { m_opened << "records"; };
+    base::ScreenOpeners openers = countingOpeners();
+    openers.openRecords = [this](QWidget*, base::Run&) { m_opened << "records"; };
     shell::MainScreen screen(run(), openers);
     screen.show();
     addEvent(database(), meetingNo, "");
@@ -384,7 +384,7 @@ TEST_F(MainScreenTest, ItemsAndCaptureWarnOfItemCodesWithoutTheSwimmingMarkAndTh
     QTest::keyClick(&screen, Qt::Key_8);
     // The check warns and the screens still open: that is where such items are removed.
     EXPECT_EQ(m_opened, (QStringList{"items", "capture simplex"}));
-    const auto warnings = m_sink.ofKind(shell::MessageKind::Warning);
+    const auto warnings = m_sink.ofKind(base::MessageKind::Warning);
     ASSERT_EQ(warnings.size(), 2);
     EXPECT_EQ(warnings[0].title, "Invalid swim Items");
     EXPECT_TRUE(warnings[0].text.contains("11 Female 50m Breaststroke"));
@@ -408,20 +408,20 @@ TEST_F(MainScreenTest, TheChecksOfOtherAreasStopItemsAndCapture)
     const int meetingNo = currentMeeting();
     addEvent(database(), meetingNo, "X");
     addTeam(database(), meetingNo);
-    shell::ScreenOpeners openers = countingOpeners();
+    base::ScreenOpeners openers = countingOpeners();
     QStringList checks;
     bool itemFormat = false;
     bool performances = false;
     bool scoreTables = false;
-    openers.checkItemFormat = [&](shell::Run&) {
+    openers.checkItemFormat = [&](base::Run&) {
         checks << "item format";
         return itemFormat;
     };
-    openers.checkPerformances = [&](shell::Run&) {
+    openers.checkPerformances = [&](base::Run&) {
         checks << "performances";
         return performances;
     };
-    openers.checkScoreTables = [&](shell::Run&) {
+    openers.checkScoreTables = [&](base::Run&) {
         checks << "score tables";
         return scoreTables;
     };
@@ -457,10 +457,10 @@ TEST_F(MainScreenTest, TheChecksOfOtherAreasStopItemsAndCapture)
 TEST_F(MainScreenTest, GeneralUtilitiesThatLeaveAQueryOpenAreReported)
 {
     db::DmdCoreDbs::resetCounters();
-    shell::ScreenOpeners openers;
+    base::ScreenOpeners openers;
     std::unique_ptr<db::Query> leaked;
     bool leak = false;
-    openers.openGeneralUtilities = [&](QWidget*, shell::Run& r) {
+    openers.openGeneralUtilities = [&](QWidget*, base::Run& r) {
         db::Query closed = r.database()->openQuery("select MEETINGNO from MEETING");
         if (leak)
             leaked = std::make_unique<db::Query>(r.database()->openQuery("select 1 from CONFIG"));
@@ -479,16 +479,16 @@ TEST_F(MainScreenTest, SettingsAndManageDataRefreshTheMeetingText)
 {
     const int meetingNo = currentMeeting();
     const int other = addMeeting(database(), "Spring Relays");
-    shell::ScreenOpeners openers;
-    openers.openSettings["Settings: Meeting General   "] = [&](QWidget*, shell::Run& r) {
+    base::ScreenOpeners openers;
+    openers.openSettings["Settings: Meeting General   "] = [&](QWidget*, base::Run& r) {
         r.database()->execute("update MEETING set DESCRIPTION = 'Winter Gala II' where "
                               "MEETINGNO = " +
                               db::sqlInt(meetingNo));
         meeting::setCurrentMeeting(r, meetingNo);
     };
-    openers.openManageData = [&](QWidget*, shell::Run& r) {
+    openers.openManageData = [&](QWidget*, base::Run& r) {
         meeting::setCurrentMeeting(r, other);
-        return shell::ScreenOpeners::DataChange::None;
+        return base::ScreenOpeners::DataChange::None;
     };
     shell::MainScreen screen(run(), openers);
     screen.show();

@@ -1,20 +1,20 @@
 #include "support/testdatabase.h"
 
-#include "shell/messages.h"
-#include "shell/scriptedsink.h"
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 
 #include <gtest/gtest.h>
 
-using shell::Answer;
-using shell::MessageKind;
+using base::Answer;
+using base::MessageKind;
 
 namespace {
 
 class MessagesTest : public ::testing::Test {
 protected:
     MessagesTest() : m_messages(m_sink) { m_messages.setProgramTitle("Dolvane 24.150"); }
-    shell::ScriptedSink m_sink;
-    shell::Messages m_messages;
+    base::ScriptedSink m_sink;
+    base::Messages m_messages;
 };
 
 TEST_F(MessagesTest, WarningAndNoteSoundTheErrorBeepInformationNone)
@@ -40,7 +40,7 @@ TEST_F(MessagesTest, ConfirmAddsTheQuestionMarkAndIsTrueOnlyForYes)
     EXPECT_FALSE(m_messages.confirm("Nobody answers")); // no answer counts as No
     EXPECT_EQ(m_sink.unanswered(), 1);
     EXPECT_EQ(m_sink.shown()[0].text, "Are you sure you want to exit ?");
-    EXPECT_EQ(m_sink.shown()[0].buttons, shell::buttons::yesNo);
+    EXPECT_EQ(m_sink.shown()[0].buttons, base::buttons::yesNo);
     EXPECT_EQ(m_sink.plainBeeps(), 3);
 }
 
@@ -67,22 +67,22 @@ TEST_F(MessagesTest, ConfirmWithAllTellsWhetherTheAnswerHoldsForTheRest)
     m_sink.answer({Answer::YesToAll});
     m_sink.answer({Answer::NoToAll});
     m_sink.answer({Answer::Yes});
-    const shell::ConfirmAllAnswer a = m_messages.confirmWithAll("Replace the swimmer");
-    const shell::ConfirmAllAnswer b = m_messages.confirmWithAll("Replace the swimmer");
-    const shell::ConfirmAllAnswer c = m_messages.confirmWithAll("Replace the swimmer");
+    const base::ConfirmAllAnswer a = m_messages.confirmWithAll("Replace the swimmer");
+    const base::ConfirmAllAnswer b = m_messages.confirmWithAll("Replace the swimmer");
+    const base::ConfirmAllAnswer c = m_messages.confirmWithAll("Replace the swimmer");
     EXPECT_TRUE(a.yes && a.forAll);
     EXPECT_TRUE(!b.yes && b.forAll);
     EXPECT_TRUE(c.yes && !c.forAll);
-    EXPECT_EQ(m_sink.shown()[0].buttons, shell::buttons::yesNoAll);
+    EXPECT_EQ(m_sink.shown()[0].buttons, base::buttons::yesNoAll);
 }
 
 TEST_F(MessagesTest, YesNoCancelReturnsTheButtonPressed)
 {
     m_sink.answerYes();
     m_sink.answerNo();
-    EXPECT_EQ(m_messages.yesNoCancel("Switch"), shell::YesNoCancel::Yes);
-    EXPECT_EQ(m_messages.yesNoCancel("Switch"), shell::YesNoCancel::No);
-    EXPECT_EQ(m_messages.yesNoCancel("Switch"), shell::YesNoCancel::Cancel);
+    EXPECT_EQ(m_messages.yesNoCancel("Switch"), base::YesNoCancel::Yes);
+    EXPECT_EQ(m_messages.yesNoCancel("Switch"), base::YesNoCancel::No);
+    EXPECT_EQ(m_messages.yesNoCancel("Switch"), base::YesNoCancel::Cancel);
 }
 
 TEST_F(MessagesTest, InternalErrorNamesNumberTextAndProgramAndGoesOn)

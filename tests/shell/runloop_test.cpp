@@ -1,13 +1,15 @@
 #include "support/testdatabase.h"
 
 #include "backup/backupnames.h"
+#include "base/scriptedsink.h"
 #include "db/connect.h"
+#include "db/runservices.h"
+#include "meeting/runservices.h"
 #include "shell/forms/mainscreen.h"
 #include "shell/loginpassword.h"
 #include "shell/mainscreenstate.h"
 #include "shell/processformats.h"
 #include "shell/runloop.h"
-#include "shell/scriptedsink.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,12 +29,10 @@ const QString kBackupBefore = QStringLiteral("Do you want to create a backup of 
 // The main screen as the test wants it: each pass runs the next step of the script.
 class ScriptedHost : public shell::MainScreenHost {
 public:
-    std::function<int(shell::Run&, int pass)> step = [](shell::Run&, int) {
-        return kMainScreenExit;
-    };
-    int showMainScreen(shell::Run& run) override
+    std::function<int(base::Run&, int pass)> step = [](base::Run&, int) { return kMainScreenExit; };
+    int showMainScreen(base::Run& run) override
     {
-        connected << run.isConnected();
+        connected << db::isConnected(run);
         remote << run.database()->isRemote();
         return step(run, calls++);
     }
@@ -77,7 +77,7 @@ protected:
     std::unique_ptr<testing_support::TempHome> m_home;
     QDateTime m_now;
     shell::RunLoopOptions m_options;
-    shell::ScriptedSink m_sink;
+    base::ScriptedSink m_sink;
     ScriptedHost m_host;
     int m_passes = 0;
     QList<int> m_results;
@@ -97,8 +97,8 @@ TEST_F(RunLoopTest, AFirstStartWithoutADatabaseMakesTheDefaultOneAndShowsTheMain
 TEST_F(RunLoopTest, ARestartRunsTheWholeStartAgainWithoutTheMorningOffer)
 {
     makeDefaultDatabase();
-    QList<const shell::Run*> runs;
-    m_host.step = [&](shell::Run& run, int pass) {
+    QList<const base::Run*> runs;
+    m_host.step = [&](base::Run& run, int pass) {
         runs << &run;
         EXPECT_EQ(run.config().readText("LOCAL_DATABASENAME"), defaultDatabase());
         return pass == 0 ? kMainScreenRestart : kMainScreenExit;
@@ -115,8 +115,9 @@ TEST_F(RunLoopTest, ADatabaseThatCannotBeUpgradedEndsTheProgramBeforeTheMainScre
 {
     makeDefaultDatabase();
     {
-        shell::ScriptedSink sink;
-        shell::Run run(sink);
+        base::ScriptedSink sink;
+        base::Run run(sink);
+        meeting::createRunSettings(run);
         db::ConnectOptions options;
         options.offerSelect = false;
         options.upgrade = false;
@@ -134,7 +135,7 @@ TEST_F(RunLoopTest, ADatabaseThatCannotBeUpgradedEndsTheProgramBeforeTheMainScre
 
 TEST_F(RunLoopTest, AnUnreachableServerAndNoFileChosenEndTheProgram)
 {
-    shell::ConfigStore config(shell::ConfigStore::defaultPath("DLVN"));
+    base::ConfigStore config(base::ConfigStore::defaultPath("DLVN"));
     config.writeInt("USE_REMOTE_DATABASE", 1);
     config.writeText("REMOTE_IP_ADDRESS", "127.0.0.1/3999");
     config.writeText("REMOTE_DATABASENAME", "/srv/club.gdb");
@@ -157,7 +158,7 @@ TEST_F(RunLoopTest, AMarkerFileTurnsOnDeveloperModeWhichReportsQueriesLeftOpenAt
     makeDefaultDatabase();
     std::unique_ptr<db::Query> leaked;
     QList<bool> developer;
-    m_host.step = [&](shell::Run& run, int) {
+    m_host.step = [&](base::Run& run, int) {
         developer << run.messages().developerMode();
         leaked = std::make_unique<db::Query>(run.database()->openQuery("select 1 from CONFIG"));
         return kMainScreenExit;
@@ -179,9 +180,9 @@ TEST_F(RunLoopTest, AMarkerFileTurnsOnDeveloperModeWhichReportsQueriesLeftOpenAt
 TEST_F(RunLoopTest, AStoredMeetingThatIsGoneBecomesNoneAndIsWrittenBack)
 {
     makeDefaultDatabase();
-    shell::ConfigStore(shell::ConfigStore::defaultPath("DLVN")).writeInt("CURRENT_MEET_NO", 7);
+    base::ConfigStore(base::ConfigStore::defaultPath("DLVN")).writeInt("CURRENT_MEET_NO", 7);
     QString meetingText;
-    m_host.step = [&](shell::Run& run, int) {
+    m_host.step = [&](base::Run& run, int) {
         shell::MainScreen screen(run, {});
         meetingText = screen.meetingText();
         EXPECT_EQ(run.currentMeetingNo(), 0);
@@ -195,7 +196,7 @@ TEST_F(RunLoopTest, AStoredMeetingThatIsGoneBecomesNoneAndIsWrittenBack)
 TEST_F(RunLoopTest, EscapeOnTheMainScreenAsksAndYesEndsWithoutRestart)
 {
     makeDefaultDatabase();
-    m_host.step = [&](shell::Run& run, int) {
+    m_host.step = [&](base::Run& run, int) {
         shell::MainScreen screen(run, {});
         screen.show();
         m_sink.answerNo();
@@ -215,7 +216,7 @@ TEST_F(RunLoopTest, EscapeOnTheMainScreenAsksAndYesEndsWithoutRestart)
 TEST_F(RunLoopTest, TwentyNineMinutesOfWorkOfferNoBackupAtTheEnd)
 {
     makeDefaultDatabase();
-    m_host.step = [&](shell::Run&, int) {
+    m_host.step = [&](base::Run&, int) {
         m_now = m_now.addSecs(29 * 60 + 59);
         return kMainScreenExit;
     };
@@ -227,7 +228,7 @@ TEST_F(RunLoopTest, ThirtyMinutesOfWorkOfferABackupThatYesTakes)
 {
     makeDefaultDatabase();
     m_sink.answerButton(0); // "Later" in the morning
-    m_host.step = [&](shell::Run&, int) {
+    m_host.step = [&](base::Run&, int) {
         m_now = m_now.addSecs(30 * 60);
         m_sink.answerYes();
         return kMainScreenExit;
@@ -244,8 +245,8 @@ TEST_F(RunLoopTest, TheMorningOfferTakesASnapshotAndIsNotAskedAgainThatDay)
     m_sink.answerButton(1); // "Yes"
     exec();
     EXPECT_TRUE(QFile::exists(snapshot(m_now)));
-    ASSERT_EQ(m_sink.ofKind(shell::MessageKind::Question).size(), 1);
-    const auto offer = m_sink.ofKind(shell::MessageKind::Question).first();
+    ASSERT_EQ(m_sink.ofKind(base::MessageKind::Question).size(), 1);
+    const auto offer = m_sink.ofKind(base::MessageKind::Question).first();
     EXPECT_EQ(offer.title, "Dolvane 24.150: Create a backup of the database");
     EXPECT_EQ(offer.buttons, (QStringList{"Later", "Yes"}));
 
@@ -261,8 +262,9 @@ protected:
     void setPassword(const QString& password)
     {
         makeDefaultDatabase();
-        shell::ScriptedSink sink;
-        shell::Run run(sink);
+        base::ScriptedSink sink;
+        base::Run run(sink);
+        meeting::createRunSettings(run);
         db::ConnectOptions options;
         options.offerSelect = false;
         ASSERT_TRUE(db::connectTo(run, defaultDatabase(), options));
@@ -309,7 +311,7 @@ TEST_F(LoginTest, CancellingThePasswordEndsTheProgram)
 TEST_F(RunLoopTest, ADatabaseOutsideTheDataFolderIsWarnedAboutAndUsed)
 {
     const QString elsewhere = m_home->freshDatabase("meets/club.gdb");
-    shell::ConfigStore(shell::ConfigStore::defaultPath("DLVN"))
+    base::ConfigStore(base::ConfigStore::defaultPath("DLVN"))
         .writeText("LOCAL_DATABASENAME", elsewhere);
     exec();
     EXPECT_EQ(m_host.calls, 1);
@@ -339,8 +341,8 @@ TEST_F(RunLoopTest, ASecondRunWhileOneExistsIsAnInternalError)
 {
     makeDefaultDatabase();
     shell::RunLoop loop(m_sink, m_host, m_options);
-    shell::Run& first = loop.beginRun();
-    shell::Run& second = loop.beginRun();
+    base::Run& first = loop.beginRun();
+    base::Run& second = loop.beginRun();
     EXPECT_EQ(&first, &second);
     EXPECT_EQ(shownContaining("xAppGlobals already created"), 1);
     loop.endRun();
@@ -349,8 +351,8 @@ TEST_F(RunLoopTest, ASecondRunWhileOneExistsIsAnInternalError)
 
 TEST(ProcessFormatsTest, ACommaDecimalSeparatorRunsWithAPointAfterStart)
 {
-    shell::ScriptedSink sink;
-    shell::Messages messages(sink);
+    base::ScriptedSink sink;
+    base::Messages messages(sink);
     shell::processFormats().decimalSeparator = QLatin1Char(',');
     shell::processFormats().shortDateFormat = "dd.MM.yyyy";
     shell::fixCommaSeparator(messages);

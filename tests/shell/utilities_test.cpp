@@ -1,5 +1,6 @@
 #include "support/testdatabase.h"
 
+#include "base/triggersetting.h"
 #include "meeting/currentmeeting.h"
 #include "shell/assigncategory.h"
 #include "shell/competitions.h"
@@ -28,7 +29,7 @@ protected:
 
 TEST_F(UtilitiesTest, TheEventSettingShowsItsStateAndStoresYesNoButNotCancel)
 {
-    EXPECT_EQ(shell::gdbTriggersActive(run()), -1);
+    EXPECT_EQ(base::gdbTriggersActive(run().config()), -1);
     m_sink.answerYes();
     shell::disableInterbaseEvents(run());
     EXPECT_TRUE(m_sink.shown()[0].text.startsWith(
@@ -41,7 +42,7 @@ TEST_F(UtilitiesTest, TheEventSettingShowsItsStateAndStoresYesNoButNotCancel)
     shell::disableInterbaseEvents(run());
     EXPECT_TRUE(m_sink.shown()[1].text.startsWith(
         "The Firebird database messages is currently set \"ON\"."));
-    EXPECT_EQ(shell::gdbTriggersActive(run()), 0);
+    EXPECT_EQ(base::gdbTriggersActive(run().config()), 0);
 
     m_sink.answerCancel();
     shell::disableInterbaseEvents(run());

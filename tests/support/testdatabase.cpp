@@ -2,6 +2,7 @@
 
 #include "db/connect.h"
 #include "db/schemacreate.h"
+#include "meeting/runservices.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -25,8 +26,8 @@ QString templateDatabasePath()
         lock.setStaleLockTime(120000);
         lock.lock();
         if (!QFile::exists(file)) {
-            shell::ScriptedSink sink;
-            shell::Messages messages(sink);
+            base::ScriptedSink sink;
+            base::Messages messages(sink);
             const QString building = file + QStringLiteral(".new");
             QFile::remove(building);
             if (db::createEmptyDatabase(messages, building, false))
@@ -60,7 +61,8 @@ void DatabaseTest::SetUp()
     m_home = std::make_unique<TempHome>();
     m_path = m_home->freshDatabase();
     ASSERT_TRUE(QFile::exists(m_path)) << "no template database";
-    m_run = std::make_unique<shell::Run>(m_sink);
+    m_run = std::make_unique<base::Run>(m_sink);
+    meeting::createRunSettings(*m_run);
     db::ConnectOptions options;
     options.offerSelect = false;
     ASSERT_TRUE(db::connectTo(*m_run, m_path, options));
@@ -73,9 +75,10 @@ void DatabaseTest::TearDown()
     m_home.reset();
 }
 
-std::unique_ptr<shell::Run> DatabaseTest::secondRun(shell::ScriptedSink& sink)
+std::unique_ptr<base::Run> DatabaseTest::secondRun(base::ScriptedSink& sink)
 {
-    auto run = std::make_unique<shell::Run>(sink);
+    auto run = std::make_unique<base::Run>(sink);
+    meeting::createRunSettings(*run);
     db::ConnectOptions options;
     options.offerSelect = false;
     options.storeLocation = false;

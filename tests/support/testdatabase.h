@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/run.h"
+#include "base/scriptedsink.h"
 #include "db/dmdcoredbs.h"
-#include "shell/run.h"
-#include "shell/scriptedsink.h"
 
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -38,18 +38,18 @@ protected:
     void TearDown() override;
 
     db::DmdCoreDbs& database() { return *m_run->database(); }
-    shell::Run& run() { return *m_run; }
-    shell::Messages& messages() { return m_run->messages(); }
+    base::Run& run() { return *m_run; }
+    base::Messages& messages() { return m_run->messages(); }
     // Opens a second run on the same file, as another program would.
-    std::unique_ptr<shell::Run> secondRun(shell::ScriptedSink& sink);
+    std::unique_ptr<base::Run> secondRun(base::ScriptedSink& sink);
     // One value of the first row, as text.
     QString value(const QString& sql);
     int count(const QString& table, const QString& where = QStringLiteral("1=1"));
 
     std::unique_ptr<TempHome> m_home;
     QString m_path;
-    shell::ScriptedSink m_sink;
-    std::unique_ptr<shell::Run> m_run;
+    base::ScriptedSink m_sink;
+    std::unique_ptr<base::Run> m_run;
 };
 
 // Runs dolvane-cli with `arguments`; returns its exit code and fills stdout/stderr.

@@ -4,8 +4,9 @@
 #include "backup/backuptarget.h"
 #include "backup/restore.h"
 #include "backup/snapshot.h"
+#include "base/run.h"
 #include "db/connect.h"
-#include "shell/run.h"
+#include "db/runservices.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -14,7 +15,7 @@
 
 namespace backup {
 
-ManageDataForm::ManageDataForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+ManageDataForm::ManageDataForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
 {
     setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Manage data"));
     auto* layout = new QVBoxLayout(this);
@@ -34,10 +35,10 @@ ManageDataForm::ManageDataForm(shell::Run& run, QWidget* parent) : QDialog(paren
     connect(change, &QPushButton::clicked, this, [this] {
         const db::ChangeResult result = db::changeDatabase(m_run);
         if (result == db::ChangeResult::Restart)
-            m_change = shell::ScreenOpeners::DataChange::Restart;
+            m_change = base::ScreenOpeners::DataChange::Restart;
         else if (result == db::ChangeResult::EndProgram)
-            m_change = shell::ScreenOpeners::DataChange::EndProgram;
-        if (m_change != shell::ScreenOpeners::DataChange::None)
+            m_change = base::ScreenOpeners::DataChange::EndProgram;
+        if (m_change != base::ScreenOpeners::DataChange::None)
             accept();
     });
     layout->addWidget(change);
@@ -85,16 +86,16 @@ void ManageDataForm::restoreLatest()
 
 void ManageDataForm::restoreArchive(const QString& archive)
 {
-    const bool before = m_run.isConnected();
+    const bool before = db::isConnected(m_run);
     const bool restored = restoreFrom(m_run, archive);
     // Whatever happened, the connection was closed and opened again: start over.
-    if (restored || (before && !m_run.isConnected())) {
-        m_change = shell::ScreenOpeners::DataChange::Restart;
+    if (restored || (before && !db::isConnected(m_run))) {
+        m_change = base::ScreenOpeners::DataChange::Restart;
         accept();
     }
 }
 
-shell::ScreenOpeners::DataChange openManageData(QWidget* parent, shell::Run& run)
+base::ScreenOpeners::DataChange openManageData(QWidget* parent, base::Run& run)
 {
     ManageDataForm form(run, parent);
     form.exec();

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "shell/forms/screenopeners.h"
+#include "base/forms/screenopeners.h"
 
 #include <QDialog>
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -16,9 +16,9 @@ namespace backup {
 class ManageDataForm : public QDialog {
     Q_OBJECT
 public:
-    explicit ManageDataForm(shell::Run& run, QWidget* parent = nullptr);
+    explicit ManageDataForm(base::Run& run, QWidget* parent = nullptr);
 
-    shell::ScreenOpeners::DataChange change() const { return m_change; }
+    base::ScreenOpeners::DataChange change() const { return m_change; }
 
 private:
     void snapshot();
@@ -27,11 +27,11 @@ private:
     void restoreLatest();
     void restoreArchive(const QString& archive);
 
-    shell::Run& m_run;
-    shell::ScreenOpeners::DataChange m_change = shell::ScreenOpeners::DataChange::None;
+    base::Run& m_run;
+    base::ScreenOpeners::DataChange m_change = base::ScreenOpeners::DataChange::None;
 };
 
 // Opens the menu; says whether the database was restored or changed.
-shell::ScreenOpeners::DataChange openManageData(QWidget* parent, shell::Run& run);
+base::ScreenOpeners::DataChange openManageData(QWidget* parent, base::Run& run);
 
 } // namespace backup

@@ -1,8 +1,8 @@
 #include "draw/forms/beforeform.h"
 
 #include "draw/forms/drawathletesform.h"
-#include "shell/appglobals.h"
-#include "shell/run.h"
+#include "base/appglobals.h"
+#include "base/run.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -10,7 +10,7 @@
 
 namespace draw {
 
-BeforeForm::BeforeForm(shell::Run& run, const QList<Option>& options, QWidget* parent)
+BeforeForm::BeforeForm(base::Run& run, const QList<Option>& options, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Before"));
@@ -50,7 +50,7 @@ QPushButton* BeforeForm::button(const QString& text) const
     return nullptr;
 }
 
-void openBefore(QWidget* parent, shell::Run& run, const QList<BeforeForm::Option>& more)
+void openBefore(QWidget* parent, base::Run& run, const QList<BeforeForm::Option>& more)
 {
     if (run.currentMeetingNo() <= 0 || !run.database()) {
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));

@@ -8,7 +8,7 @@
 
 class QPushButton;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -23,10 +23,10 @@ class BeforeForm : public QDialog {
 public:
     struct Option {
         QString text;
-        std::function<void(QWidget* parent, shell::Run& run)> open;
+        std::function<void(QWidget* parent, base::Run& run)> open;
     };
 
-    BeforeForm(shell::Run& run, const QList<Option>& options, QWidget* parent = nullptr);
+    BeforeForm(base::Run& run, const QList<Option>& options, QWidget* parent = nullptr);
 
     QPushButton* button(const QString& text) const;
 
@@ -35,6 +35,6 @@ private:
 };
 
 // The Before screen with "Draw Athletes" and the further options.
-void openBefore(QWidget* parent, shell::Run& run, const QList<BeforeForm::Option>& more);
+void openBefore(QWidget* parent, base::Run& run, const QList<BeforeForm::Option>& more);
 
 } // namespace draw

@@ -1,8 +1,8 @@
 #include "draw/forms/complexformatdialog.h"
 
+#include "base/messages.h"
 #include "draw/heatformats.h"
 #include "draw/heatgroups.h"
-#include "shell/messages.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

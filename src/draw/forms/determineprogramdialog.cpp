@@ -4,8 +4,8 @@
 #include "draw/programeditor.h"
 #include "meeting/meetingsettings.h"
 #include "meeting/meetingupdate.h"
-#include "shell/forms/formkeys.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -16,7 +16,7 @@
 
 namespace draw {
 
-DetermineProgramDialog::DetermineProgramDialog(shell::Run& run, QWidget* parent)
+DetermineProgramDialog::DetermineProgramDialog(base::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run)
 {
     setWindowTitle(QStringLiteral("Settings: Determine Program"));
@@ -35,9 +35,9 @@ DetermineProgramDialog::DetermineProgramDialog(shell::Run& run, QWidget* parent)
     form->addRow(QStringLiteral("Lanes in the pool"), m_lanes);
     form->addRow(QString(), m_roundSeqSame);
     auto* teamDraws = new QHBoxLayout;
-    shell::addActionButton(teamDraws, QStringLiteral("&Constant Team Draw..."),
+    base::addActionButton(teamDraws, QStringLiteral("&Constant Team Draw..."),
                            [this] { openConstantTeamDraw(this, m_run); });
-    shell::addActionButton(teamDraws, QStringLiteral("Drawing &Patterns..."),
+    base::addActionButton(teamDraws, QStringLiteral("Drawing &Patterns..."),
                            [this] { openPatternDraw(this, m_run); });
     form->addRow(QStringLiteral("Team draws"), teamDraws);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -61,7 +61,7 @@ void DetermineProgramDialog::accept()
     QDialog::accept();
 }
 
-void openDetermineProgram(QWidget* parent, shell::Run& run)
+void openDetermineProgram(QWidget* parent, base::Run& run)
 {
     if (run.currentMeetingNo() <= 0 || !run.database()) {
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));
@@ -71,7 +71,7 @@ void openDetermineProgram(QWidget* parent, shell::Run& run)
     dialog.exec();
 }
 
-void openDescribeItems(QWidget* parent, shell::Run& run)
+void openDescribeItems(QWidget* parent, base::Run& run)
 {
     if (run.currentMeetingNo() <= 0 || !run.database()) {
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));

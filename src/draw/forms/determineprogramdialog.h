@@ -6,7 +6,7 @@ class QCheckBox;
 class QLineEdit;
 class QSpinBox;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -17,19 +17,19 @@ namespace draw {
 class DetermineProgramDialog : public QDialog {
     Q_OBJECT
 public:
-    DetermineProgramDialog(shell::Run& run, QWidget* parent = nullptr);
+    DetermineProgramDialog(base::Run& run, QWidget* parent = nullptr);
     void accept() override;
 
 private:
-    shell::Run& m_run;
+    base::Run& m_run;
     QLineEdit* m_days;
     QSpinBox* m_lanes;
     QCheckBox* m_roundSeqSame;
 };
 
-void openDetermineProgram(QWidget* parent, shell::Run& run);
+void openDetermineProgram(QWidget* parent, base::Run& run);
 
 // "Settings: Describe Items": how items are grouped and described at this meeting.
-void openDescribeItems(QWidget* parent, shell::Run& run);
+void openDescribeItems(QWidget* parent, base::Run& run);
 
 } // namespace draw

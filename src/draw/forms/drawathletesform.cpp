@@ -3,9 +3,9 @@
 #include "draw/drawall.h"
 #include "draw/drawround.h"
 #include "draw/forms/listwindow.h"
-#include "shell/appglobals.h"
-#include "shell/forms/formkeys.h"
-#include "shell/run.h"
+#include "base/appglobals.h"
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +21,7 @@
 
 namespace draw {
 
-DrawAthletesForm::DrawAthletesForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+DrawAthletesForm::DrawAthletesForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
 {
     setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Draw Athletes"));
     auto* layout = new QVBoxLayout(this);
@@ -42,13 +42,13 @@ DrawAthletesForm::DrawAthletesForm(shell::Run& run, QWidget* parent) : QDialog(p
     m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
     connect(m_table, &QTableWidget::currentCellChanged, this, [this] { fillRounds(); });
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { showDrawInformation(); });
-    shell::onListKey(m_table, Qt::Key_Return, [this] { drawRound(); });
+    base::onListKey(m_table, Qt::Key_Return, [this] { drawRound(); });
     layout->addWidget(m_table, 1);
 
     auto* all = new QGridLayout;
-    shell::addActionButton(all, 0, 0, QStringLiteral("Draw &all the first rounds for all events"),
+    base::addActionButton(all, 0, 0, QStringLiteral("Draw &all the first rounds for all events"),
                            [this] { drawAllFirstRounds(); });
-    shell::addActionButton(all, 0, 1, QStringLiteral("Draw all the Co&mbined Items"),
+    base::addActionButton(all, 0, 1, QStringLiteral("Draw all the Co&mbined Items"),
                            [this] { drawAllCombined(); });
     layout->addLayout(all);
 
@@ -58,14 +58,14 @@ DrawAthletesForm::DrawAthletesForm(shell::Run& run, QWidget* parent) : QDialog(p
     roundLabel->setBuddy(m_round);
     one->addWidget(roundLabel);
     one->addWidget(m_round);
-    shell::addActionButton(one, QStringLiteral("&Draw this Round"), [this] { drawRound(); });
-    shell::addActionButton(one, QStringLiteral("Draw &Information"),
+    base::addActionButton(one, QStringLiteral("&Draw this Round"), [this] { drawRound(); });
+    base::addActionButton(one, QStringLiteral("Draw &Information"),
                            [this] { showDrawInformation(); });
-    shell::addActionButton(one, QStringLiteral("C&lear the Draw"), [this] { clearRound(); });
+    base::addActionButton(one, QStringLiteral("C&lear the Draw"), [this] { clearRound(); });
     m_details = new QCheckBox(QStringLiteral("&Show the Draw Information after a draw"), this);
     one->addWidget(m_details);
     one->addStretch(1);
-    shell::addActionButton(one, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(one, QStringLiteral("Close"), [this] { accept(); });
     layout->addLayout(one);
     resize(820, 560);
     refresh();
@@ -205,7 +205,7 @@ ListWindow* DrawAthletesForm::showDrawInformation()
     return window;
 }
 
-void openDrawAthletes(QWidget* parent, shell::Run& run)
+void openDrawAthletes(QWidget* parent, base::Run& run)
 {
     if (run.currentMeetingNo() <= 0 || !run.database()) {
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));

@@ -10,7 +10,7 @@ class QComboBox;
 class QPushButton;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -26,7 +26,7 @@ class DrawAthletesForm : public QDialog {
 public:
     enum Column { Item, Format, Entries, LastDrawn, ColumnCount };
 
-    DrawAthletesForm(shell::Run& run, QWidget* parent = nullptr);
+    DrawAthletesForm(base::Run& run, QWidget* parent = nullptr);
 
     void refresh();
     bool selectEvent(qint64 eventNo);
@@ -47,13 +47,13 @@ private:
     const EventDrawState* current() const;
     void fillRounds();
 
-    shell::Run& m_run;
+    base::Run& m_run;
     QList<EventDrawState> m_states;
     QTableWidget* m_table;
     QComboBox* m_round;
     QCheckBox* m_details;
 };
 
-void openDrawAthletes(QWidget* parent, shell::Run& run);
+void openDrawAthletes(QWidget* parent, base::Run& run);
 
 } // namespace draw

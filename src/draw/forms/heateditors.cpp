@@ -1,11 +1,11 @@
 #include "draw/forms/heateditors.h"
 
+#include "base/messages.h"
 #include "draw/events.h"
 #include "draw/forms/complexformatdialog.h"
 #include "draw/heatformats.h"
 #include "draw/simplexeditor.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 namespace draw {
 

@@ -1,7 +1,7 @@
 #include "draw/forms/heatsarefinalsform.h"
 
-#include "shell/forms/formkeys.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -15,7 +15,7 @@
 
 namespace draw {
 
-HeatsAreFinalsForm::HeatsAreFinalsForm(shell::Run& run, QWidget* parent)
+HeatsAreFinalsForm::HeatsAreFinalsForm(base::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run), m_items(run.items()),
       m_events(*run.database(), m_items, run.currentMeetingNo()), m_finals(m_events)
 {
@@ -36,7 +36,7 @@ HeatsAreFinalsForm::HeatsAreFinalsForm(shell::Run& run, QWidget* parent)
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { toggle(); });
-    shell::onListKey(m_table, Qt::Key_Space, [this] { toggle(); });
+    base::onListKey(m_table, Qt::Key_Space, [this] { toggle(); });
     layout->addWidget(m_table, 1);
 
     auto* bottom = new QHBoxLayout;
@@ -127,7 +127,7 @@ void HeatsAreFinalsForm::done(int result)
     QDialog::done(result);
 }
 
-void openHeatsAreFinals(QWidget* parent, shell::Run& run)
+void openHeatsAreFinals(QWidget* parent, base::Run& run)
 {
     if (run.currentMeetingNo() <= 0 || !run.database()) {
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));

@@ -9,7 +9,7 @@
 class QCheckBox;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -22,7 +22,7 @@ class HeatsAreFinalsForm : public QDialog {
 public:
     enum Column { Item, Format, Selected, Finals, ColumnCount };
 
-    HeatsAreFinalsForm(shell::Run& run, QWidget* parent = nullptr);
+    HeatsAreFinalsForm(base::Run& run, QWidget* parent = nullptr);
 
     void refresh();
     QTableWidget* table() const { return m_table; }
@@ -36,7 +36,7 @@ public:
 private:
     qint64 currentEvent() const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
     const meeting::ItemTypes& m_items;
     Events m_events;
     HeatsAreFinals m_finals;
@@ -46,6 +46,6 @@ private:
     QCheckBox* m_showAll;
 };
 
-void openHeatsAreFinals(QWidget* parent, shell::Run& run);
+void openHeatsAreFinals(QWidget* parent, base::Run& run);
 
 } // namespace draw

@@ -1,13 +1,13 @@
 #include "draw/forms/indicateheatsform.h"
 
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 #include "draw/formatcheck.h"
 #include "draw/formatlistings.h"
 #include "draw/forms/heateditors.h"
 #include "draw/forms/heatsarefinalsform.h"
 #include "draw/forms/listwindow.h"
-#include "draw/lanesettings.h"
-#include "shell/forms/formkeys.h"
-#include "shell/run.h"
+#include "meeting/lanesettings.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -44,10 +44,10 @@ QString countText(int n)
 
 } // namespace
 
-IndicateHeatsForm::IndicateHeatsForm(shell::Run& run, QWidget* parent)
+IndicateHeatsForm::IndicateHeatsForm(base::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run), m_items(run.items()),
       m_events(*run.database(), m_items, run.currentMeetingNo()),
-      m_groups(m_items, laneSettingsOf(run.meeting())), m_heats(m_events, m_groups),
+      m_groups(m_items, meeting::laneSettingsOf(run.meeting())), m_heats(m_events, m_groups),
       m_options(TooFewOptions::read(run.config()))
 {
     setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Indicate Heats"));
@@ -93,12 +93,12 @@ IndicateHeatsForm::IndicateHeatsForm(shell::Run& run, QWidget* parent)
         else
             editFormat(ComplexEditor::Mode::Complex);
     });
-    shell::onListKey(m_table, Qt::Key_Return, [this] { editFormat(ComplexEditor::Mode::Complex); });
+    base::onListKey(m_table, Qt::Key_Return, [this] { editFormat(ComplexEditor::Mode::Complex); });
     layout->addWidget(m_table, 1);
 
     auto* buttons = new QGridLayout;
     auto add = [buttons](int row, int col, const QString& text, std::function<void()> action) {
-        shell::addActionButton(buttons, row, col, text, std::move(action));
+        base::addActionButton(buttons, row, col, text, std::move(action));
     };
     add(0, 0, QStringLiteral("&AutoFormat"), [this] { autoformat(); });
     add(0, 1, QStringLiteral("&Estimated Athletes..."), [this] { editEstimate(); });
@@ -295,7 +295,7 @@ void IndicateHeatsForm::done(int result)
     QDialog::done(result);
 }
 
-void openIndicateHeats(QWidget* parent, shell::Run& run)
+void openIndicateHeats(QWidget* parent, base::Run& run)
 {
     if (run.currentMeetingNo() <= 0 || !run.database()) {
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));

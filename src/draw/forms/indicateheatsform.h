@@ -11,7 +11,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -25,7 +25,7 @@ class IndicateHeatsForm : public QDialog {
 public:
     enum Column { Item, Format, Heats, Places, Entered, Estimated, TooFew, Finals, ColumnCount };
 
-    IndicateHeatsForm(shell::Run& run, QWidget* parent = nullptr);
+    IndicateHeatsForm(base::Run& run, QWidget* parent = nullptr);
 
     void refresh();
     QTableWidget* table() const { return m_table; }
@@ -53,7 +53,7 @@ public:
 private:
     qint64 currentEvent() const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
     const meeting::ItemTypes& m_items;
     Events m_events;
     HeatGroups m_groups;
@@ -66,6 +66,6 @@ private:
     QPushButton* m_against;
 };
 
-void openIndicateHeats(QWidget* parent, shell::Run& run);
+void openIndicateHeats(QWidget* parent, base::Run& run);
 
 } // namespace draw

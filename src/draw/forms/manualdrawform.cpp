@@ -4,9 +4,9 @@
 #include "draw/drawsummary.h"
 #include "draw/forms/listwindow.h"
 #include "meeting/itemtypes.h"
-#include "shell/forms/formkeys.h"
-#include "shell/messages.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/messages.h"
+#include "base/run.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -76,7 +76,7 @@ bool askHeatLane(QWidget* parent, const QString& who, QString* heat, QString* la
     return true;
 }
 
-ManualDrawForm::ManualDrawForm(shell::Run& run, qint64 eventNo, const QString& round,
+ManualDrawForm::ManualDrawForm(base::Run& run, qint64 eventNo, const QString& round,
                                ManualAction action, QWidget* parent)
     : QDialog(parent), m_run(run), m_draw(*run.database(), run.items(), run.messages()),
       m_action(action), m_seed(quint32(QDateTime::currentMSecsSinceEpoch()))
@@ -124,14 +124,14 @@ ManualDrawForm::ManualDrawForm(shell::Run& run, qint64 eventNo, const QString& r
     layout->addWidget(m_table, 1);
     if (action == ManualAction::EditLanes) {
         connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { editLane(); });
-        shell::onListKey(m_table, Qt::Key_Return, [this] { editLane(); });
+        base::onListKey(m_table, Qt::Key_Return, [this] { editLane(); });
     } else if (action != ManualAction::Clear) {
-        shell::onListKey(m_table, Qt::Key_Space, [this] { toggleSelected(); });
+        base::onListKey(m_table, Qt::Key_Space, [this] { toggleSelected(); });
     }
 
     auto* buttons = new QHBoxLayout;
     const auto add = [buttons](const QString& text, std::function<void()> fn) {
-        shell::addActionButton(buttons, text, std::move(fn));
+        base::addActionButton(buttons, text, std::move(fn));
     };
     switch (action) {
     case ManualAction::SelectAndDraw:

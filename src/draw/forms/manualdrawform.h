@@ -8,7 +8,7 @@ class QComboBox;
 class QLabel;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -26,7 +26,7 @@ QStringList manualActionTexts();
 class ManualDrawForm : public QDialog {
     Q_OBJECT
 public:
-    ManualDrawForm(shell::Run& run, qint64 eventNo, const QString& round, ManualAction action,
+    ManualDrawForm(base::Run& run, qint64 eventNo, const QString& round, ManualAction action,
                    QWidget* parent = nullptr);
 
     // False when the round could not be opened (the reason was shown).
@@ -67,7 +67,7 @@ protected:
 private:
     bool allowed(ManualAction needed, const QString& what);
 
-    shell::Run& m_run;
+    base::Run& m_run;
     ManualDraw m_draw;
     ManualAction m_action;
     bool m_open = false;

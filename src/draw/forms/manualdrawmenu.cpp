@@ -1,8 +1,8 @@
 #include "draw/forms/manualdrawmenu.h"
 
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
-#include "shell/run.h"
+#include "base/messages.h"
+#include "base/run.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -12,7 +12,7 @@
 
 namespace draw {
 
-ManualDrawMenu::ManualDrawMenu(shell::Run& run, qint64 eventNo, const QString& round,
+ManualDrawMenu::ManualDrawMenu(base::Run& run, qint64 eventNo, const QString& round,
                                QWidget* parent)
     : QDialog(parent)
 {
@@ -58,7 +58,7 @@ ManualAction ManualDrawMenu::chosenAction() const
     return ManualAction(std::max(0, m_actions->currentRow()));
 }
 
-void openManualDraw(QWidget* parent, shell::Run& run, qint64 eventNo, const QString& round)
+void openManualDraw(QWidget* parent, base::Run& run, qint64 eventNo, const QString& round)
 {
     if (run.currentMeetingNo() <= 0 || !run.database()) {
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));

@@ -9,7 +9,7 @@ class QComboBox;
 class QListWidget;
 class QRadioButton;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -19,7 +19,7 @@ namespace draw {
 class ManualDrawMenu : public QDialog {
     Q_OBJECT
 public:
-    explicit ManualDrawMenu(shell::Run& run, qint64 eventNo = 0, const QString& round = {},
+    explicit ManualDrawMenu(base::Run& run, qint64 eventNo = 0, const QString& round = {},
                             QWidget* parent = nullptr);
 
     QComboBox* rounds() const { return m_rounds; }
@@ -35,7 +35,7 @@ private:
 };
 
 // The menu, then the manual draw screen for the choice; again until the menu is closed.
-void openManualDraw(QWidget* parent, shell::Run& run, qint64 eventNo = 0,
+void openManualDraw(QWidget* parent, base::Run& run, qint64 eventNo = 0,
                     const QString& round = {});
 
 } // namespace draw

@@ -3,14 +3,14 @@
 #include "draw/forms/determineprogramdialog.h"
 #include "draw/forms/manualdrawmenu.h"
 #include "draw/forms/programrowdialog.h"
-#include "draw/lanesettings.h"
+#include "meeting/lanesettings.h"
 #include "draw/programbreaks.h"
 #include "draw/programeditor.h"
 #include "draw/programrows.h"
 #include "draw/roundletter.h"
 #include "meeting/meetingsettings.h"
-#include "shell/forms/formkeys.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -42,7 +42,7 @@ QString releaseText(const ProgramLine& l)
 }
 } // namespace
 
-ProgramForm::ProgramForm(shell::Run& run, QWidget* parent, Opener openScheduler)
+ProgramForm::ProgramForm(base::Run& run, QWidget* parent, Opener openScheduler)
     : QDialog(parent), m_run(run), m_items(run.items()), m_meetingNo(run.currentMeetingNo()),
       m_openScheduler(std::move(openScheduler))
 {
@@ -72,11 +72,11 @@ ProgramForm::ProgramForm(shell::Run& run, QWidget* parent, Opener openScheduler)
     m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(Released, QHeaderView::ResizeToContents);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { editRow(); });
-    shell::onListKey(m_table, Qt::Key_Return, [this] { editRow(); });
+    base::onListKey(m_table, Qt::Key_Return, [this] { editRow(); });
     layout->addWidget(m_table, 1);
     auto* buttons = new QHBoxLayout;
     auto add = [buttons](const QString& text, std::function<void()> action) {
-        shell::addActionButton(buttons, text, std::move(action));
+        base::addActionButton(buttons, text, std::move(action));
     };
     add(QStringLiteral("Edit..."), [this] { editRow(); });
     add(QStringLiteral("Renumber"), [this] { renumber(); });
@@ -350,7 +350,7 @@ void ProgramForm::comparePlacedCounts(bool errorsOnly)
         placedCountReport(m_items, rows.comparePlacedCounts(m_meetingNo, errorsOnly), errorsOnly));
 }
 
-void openProgram(QWidget* parent, shell::Run& run, ProgramForm::Opener openScheduler)
+void openProgram(QWidget* parent, base::Run& run, ProgramForm::Opener openScheduler)
 {
     if (run.currentMeetingNo() <= 0 || !run.database()) {
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));

@@ -11,7 +11,7 @@
 class QComboBox;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -24,9 +24,9 @@ class ProgramForm : public QDialog {
 public:
     // A screen of a higher area that the program screen offers (the scheduler), wired in by
     // the desktop program.
-    using Opener = std::function<void(QWidget* parent, shell::Run& run)>;
+    using Opener = std::function<void(QWidget* parent, base::Run& run)>;
 
-    ProgramForm(shell::Run& run, QWidget* parent = nullptr, Opener openScheduler = {});
+    ProgramForm(base::Run& run, QWidget* parent = nullptr, Opener openScheduler = {});
 
     void refresh();
     QTableWidget* table() const { return m_table; }
@@ -53,7 +53,7 @@ public:
 private:
     qint64 currentProgramNo() const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
     const meeting::ItemTypes& m_items;
     int m_meetingNo;
     QList<qint64> m_programNos; // per table row; 0 for a break's row
@@ -63,6 +63,6 @@ private:
     Opener m_openScheduler;
 };
 
-void openProgram(QWidget* parent, shell::Run& run, ProgramForm::Opener openScheduler = {});
+void openProgram(QWidget* parent, base::Run& run, ProgramForm::Opener openScheduler = {});
 
 } // namespace draw

@@ -1,5 +1,7 @@
 #include "draw/forms/selectitemsform.h"
 
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 #include "draw/formatproposal.h"
 #include "draw/forms/additemdialog.h"
 #include "draw/forms/heateditors.h"
@@ -7,12 +9,10 @@
 #include "draw/forms/indicateheatsform.h"
 #include "draw/heatformats.h"
 #include "draw/indicateheats.h"
-#include "draw/lanesettings.h"
 #include "draw/programsetup.h"
 #include "draw/standarditems.h"
 #include "meeting/currentmeeting.h"
-#include "shell/forms/formkeys.h"
-#include "shell/run.h"
+#include "meeting/lanesettings.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -29,7 +29,7 @@ namespace {
 enum Column { Sel, Item, Format, Heats, Expected, Entered, Finals, ColumnCount };
 }
 
-SelectItemsForm::SelectItemsForm(shell::Run& run, QWidget* parent)
+SelectItemsForm::SelectItemsForm(base::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run), m_items(run.items()),
       m_events(*run.database(), m_items, run.currentMeetingNo())
 {
@@ -55,12 +55,12 @@ SelectItemsForm::SelectItemsForm(shell::Run& run, QWidget* parent)
             editFormat();
     });
     // Space ticks the current item in or out, so a list can be trimmed from the keyboard.
-    shell::onListKey(m_table, Qt::Key_Space, [this] { toggleSelected(); });
+    base::onListKey(m_table, Qt::Key_Space, [this] { toggleSelected(); });
     layout->addWidget(m_table, 1);
 
     auto* buttons = new QGridLayout;
     auto add = [buttons](int row, int col, const QString& text, std::function<void()> action) {
-        shell::addActionButton(buttons, row, col, text, std::move(action));
+        base::addActionButton(buttons, row, col, text, std::move(action));
     };
     add(0, 0, QStringLiteral("Add Item..."), [this] { addItem(); });
     add(0, 1, QStringLiteral("Add Items for Ages..."), [this] { addItemsForAges(); });
@@ -243,7 +243,7 @@ void SelectItemsForm::autoformat(bool all)
 
 HeatGroups SelectItemsForm::heatGroups()
 {
-    return HeatGroups(m_items, laneSettingsOf(m_run.meeting()));
+    return HeatGroups(m_items, meeting::laneSettingsOf(m_run.meeting()));
 }
 
 void SelectItemsForm::editFormat()
@@ -404,7 +404,7 @@ void SelectItemsForm::done(int result)
     QDialog::done(result);
 }
 
-void openItems(QWidget* parent, shell::Run& run)
+void openItems(QWidget* parent, base::Run& run)
 {
     if (run.currentMeetingNo() <= 0 || !run.database()) {
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));

@@ -9,7 +9,7 @@
 class QLabel;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -20,7 +20,7 @@ namespace draw {
 class SelectItemsForm : public QDialog {
     Q_OBJECT
 public:
-    SelectItemsForm(shell::Run& run, QWidget* parent = nullptr);
+    SelectItemsForm(base::Run& run, QWidget* parent = nullptr);
 
     void refresh();
     QTableWidget* table() const { return m_table; }
@@ -53,7 +53,7 @@ private:
     qint64 currentEvent() const;
     HeatGroups heatGroups();
 
-    shell::Run& m_run;
+    base::Run& m_run;
     const meeting::ItemTypes& m_items;
     Events m_events;
     QList<EventRow> m_rows;
@@ -61,6 +61,6 @@ private:
     QLabel* m_summary;
 };
 
-void openItems(QWidget* parent, shell::Run& run);
+void openItems(QWidget* parent, base::Run& run);
 
 } // namespace draw

@@ -3,9 +3,9 @@
 #include "draw/forms/listwindow.h"
 #include "draw/patterndraw.h"
 #include "draw/teamlanes.h"
-#include "shell/forms/formkeys.h"
-#include "shell/messages.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/messages.h"
+#include "base/run.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -52,7 +52,7 @@ bool moveInList(QStringList* teams, int row, int step)
 
 } // namespace
 
-ConstantTeamDrawForm::ConstantTeamDrawForm(shell::Run& run, QWidget* parent)
+ConstantTeamDrawForm::ConstantTeamDrawForm(base::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run)
 {
     setWindowTitle(QStringLiteral("Constant Team Draw Menu"));
@@ -69,15 +69,15 @@ ConstantTeamDrawForm::ConstantTeamDrawForm(shell::Run& run, QWidget* parent)
     m_lanes->setFont(fixed);
     layout->addWidget(new QLabel(QStringLiteral("Lane   Team"), this));
     layout->addWidget(m_lanes, 1);
-    shell::onListKey(m_lanes, Qt::Key_Delete, [this] { removeLane(); });
+    base::onListKey(m_lanes, Qt::Key_Delete, [this] { removeLane(); });
     auto* grid = new QGridLayout;
-    shell::addActionButton(grid, 0, 0, QStringLiteral("&Add Lane..."), [this] { addLane(); });
-    shell::addActionButton(grid, 0, 1, QStringLiteral("&Remove Lane"), [this] { removeLane(); });
-    shell::addActionButton(grid, 1, 0, QStringLiteral("Move &Up"), [this] { moveLane(-1); });
-    shell::addActionButton(grid, 1, 1, QStringLiteral("Move &Down"), [this] { moveLane(1); });
-    shell::addActionButton(grid, 2, 0, QStringLiteral("After TeamDraw : &Check Lanes used"),
+    base::addActionButton(grid, 0, 0, QStringLiteral("&Add Lane..."), [this] { addLane(); });
+    base::addActionButton(grid, 0, 1, QStringLiteral("&Remove Lane"), [this] { removeLane(); });
+    base::addActionButton(grid, 1, 0, QStringLiteral("Move &Up"), [this] { moveLane(-1); });
+    base::addActionButton(grid, 1, 1, QStringLiteral("Move &Down"), [this] { moveLane(1); });
+    base::addActionButton(grid, 2, 0, QStringLiteral("After TeamDraw : &Check Lanes used"),
                            [this] { checkLanesUsed(); });
-    shell::addActionButton(grid, 2, 1, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(grid, 2, 1, QStringLiteral("Close"), [this] { accept(); });
     layout->addLayout(grid);
     connect(m_gender, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     resize(420, 480);
@@ -155,7 +155,7 @@ void ConstantTeamDrawForm::checkLanesUsed()
                          QStringLiteral("Lane  Team    Athletes"), lines);
 }
 
-PatternDrawForm::PatternDrawForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+PatternDrawForm::PatternDrawForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
 {
     setWindowTitle(QStringLiteral("Drawing Patterns"));
     auto* layout = new QGridLayout(this);
@@ -172,25 +172,25 @@ PatternDrawForm::PatternDrawForm(shell::Run& run, QWidget* parent) : QDialog(par
     layout->addWidget(m_male, 2, 0);
     layout->addWidget(m_female, 2, 1);
     for (QListWidget* list : {m_male, m_female}) {
-        shell::onListKey(list, Qt::Key_Minus, [this, list] { moveTeam(list, -1); });
-        shell::onListKey(list, Qt::Key_Plus, [this, list] { moveTeam(list, 1); });
+        base::onListKey(list, Qt::Key_Minus, [this, list] { moveTeam(list, -1); });
+        base::onListKey(list, Qt::Key_Plus, [this, list] { moveTeam(list, 1); });
     }
-    shell::addActionButton(layout, 3, 0, QStringLiteral("Male number &up"),
+    base::addActionButton(layout, 3, 0, QStringLiteral("Male number &up"),
                            [this] { moveTeam(m_male, -1); });
-    shell::addActionButton(layout, 3, 1, QStringLiteral("Female number u&p"),
+    base::addActionButton(layout, 3, 1, QStringLiteral("Female number u&p"),
                            [this] { moveTeam(m_female, -1); });
-    shell::addActionButton(layout, 4, 0, QStringLiteral("Male number &down"),
+    base::addActionButton(layout, 4, 0, QStringLiteral("Male number &down"),
                            [this] { moveTeam(m_male, 1); });
-    shell::addActionButton(layout, 4, 1, QStringLiteral("Female number do&wn"),
+    base::addActionButton(layout, 4, 1, QStringLiteral("Female number do&wn"),
                            [this] { moveTeam(m_female, 1); });
-    shell::addActionButton(layout, 5, 0,
+    base::addActionButton(layout, 5, 0,
                            QStringLiteral("&Tag all Teams according to what Genders they allow"),
                            [this] { tagTeams(); });
-    shell::addActionButton(layout, 5, 1, QStringLiteral("&Renumber the Pattern Sequences"),
+    base::addActionButton(layout, 5, 1, QStringLiteral("&Renumber the Pattern Sequences"),
                            [this] { renumber(); });
-    shell::addActionButton(layout, 6, 0, QStringLiteral("&Show the Pattern"),
+    base::addActionButton(layout, 6, 0, QStringLiteral("&Show the Pattern"),
                            [this] { showPattern(); });
-    shell::addActionButton(layout, 6, 1, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(layout, 6, 1, QStringLiteral("Close"), [this] { accept(); });
     resize(620, 520);
     refresh();
 }
@@ -262,7 +262,7 @@ void PatternDrawForm::accept()
     QDialog::accept();
 }
 
-void openConstantTeamDraw(QWidget* parent, shell::Run& run)
+void openConstantTeamDraw(QWidget* parent, base::Run& run)
 {
     if (run.currentMeetingNo() <= 0 || !run.database()) {
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));
@@ -272,7 +272,7 @@ void openConstantTeamDraw(QWidget* parent, shell::Run& run)
     form.exec();
 }
 
-void openPatternDraw(QWidget* parent, shell::Run& run)
+void openPatternDraw(QWidget* parent, base::Run& run)
 {
     if (run.currentMeetingNo() <= 0 || !run.database()) {
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));

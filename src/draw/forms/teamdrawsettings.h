@@ -6,7 +6,7 @@ class QComboBox;
 class QListWidget;
 class QSpinBox;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -16,7 +16,7 @@ namespace draw {
 class ConstantTeamDrawForm : public QDialog {
     Q_OBJECT
 public:
-    explicit ConstantTeamDrawForm(shell::Run& run, QWidget* parent = nullptr);
+    explicit ConstantTeamDrawForm(base::Run& run, QWidget* parent = nullptr);
 
     QListWidget* lanes() const { return m_lanes; }
     QComboBox* gender() const { return m_gender; }
@@ -31,7 +31,7 @@ public:
 private:
     QString genderCode() const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
     QComboBox* m_gender;
     QListWidget* m_lanes;
 };
@@ -40,7 +40,7 @@ private:
 class PatternDrawForm : public QDialog {
     Q_OBJECT
 public:
-    explicit PatternDrawForm(shell::Run& run, QWidget* parent = nullptr);
+    explicit PatternDrawForm(base::Run& run, QWidget* parent = nullptr);
 
     QSpinBox* laneCount() const { return m_laneCount; }
     QListWidget* maleTeams() const { return m_male; }
@@ -57,13 +57,13 @@ public slots:
     void accept() override;
 
 private:
-    shell::Run& m_run;
+    base::Run& m_run;
     QSpinBox* m_laneCount;
     QListWidget* m_male;
     QListWidget* m_female;
 };
 
-void openConstantTeamDraw(QWidget* parent, shell::Run& run);
-void openPatternDraw(QWidget* parent, shell::Run& run);
+void openConstantTeamDraw(QWidget* parent, base::Run& run);
+void openPatternDraw(QWidget* parent, base::Run& run);
 
 } // namespace draw

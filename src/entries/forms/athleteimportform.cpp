@@ -1,8 +1,8 @@
 #include "entries/forms/athleteimportform.h"
 
+#include "base/messages.h"
+#include "base/run.h"
 #include "entries/forms/importreportdialog.h"
-#include "shell/messages.h"
-#include "shell/run.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,7 +45,7 @@ int CsvSetup::*columnField(const QString& name)
 
 } // namespace
 
-AthleteImportForm::AthleteImportForm(shell::Run& run, QWidget* parent)
+AthleteImportForm::AthleteImportForm(base::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run), m_ageSource(new QComboBox), m_wipe(new QComboBox),
       m_header(new QCheckBox(tr("The first line holds the column titles"))),
       m_numbers(new QCheckBox(tr("Import the numbers"))),
@@ -236,7 +236,7 @@ QString AthleteImportForm::status() const
     return m_status->text();
 }
 
-void openAthleteImport(QWidget* parent, shell::Run& run)
+void openAthleteImport(QWidget* parent, base::Run& run)
 {
     AthleteImportForm form(run, parent);
     form.exec();

@@ -14,7 +14,7 @@ class QLineEdit;
 class QSpinBox;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -25,7 +25,7 @@ namespace entries {
 class AthleteImportForm : public QDialog {
     Q_OBJECT
 public:
-    AthleteImportForm(shell::Run& run, QWidget* parent = nullptr);
+    AthleteImportForm(base::Run& run, QWidget* parent = nullptr);
 
     // Shows the file's lines; false when it cannot be read.
     bool showFile(const QString& path);
@@ -45,7 +45,7 @@ private:
     CsvSetup readSetup() const;
     void markColumns();
 
-    shell::Run& m_run;
+    base::Run& m_run;
     AthleteImport::ReportQuestion m_reportQuestion;
     QString m_path;
     QMap<QString, QSpinBox*> m_columns;
@@ -65,6 +65,6 @@ private:
 };
 
 // The opener used by the swimmers screen and the main screen.
-void openAthleteImport(QWidget* parent, shell::Run& run);
+void openAthleteImport(QWidget* parent, base::Run& run);
 
 } // namespace entries

@@ -1,8 +1,8 @@
 #include "entries/forms/athletenumbersform.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "entries/entrysettings.h"
-#include "shell/run.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -45,7 +45,7 @@ QPushButton* actionButton(const QString& text)
 
 } // namespace
 
-AthleteNumbersForm::AthleteNumbersForm(shell::Run& run, QWidget* parent)
+AthleteNumbersForm::AthleteNumbersForm(base::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run), m_numbers(*run.database(), run.currentMeetingNo()),
       m_table(new QTableWidget(this)), m_notIntegers(new QLabel), m_teamFirst(new QLineEdit),
       m_allFirst(new QLineEdit(QStringLiteral("1"))), m_gap(new QLineEdit(QStringLiteral("0")))
@@ -157,7 +157,7 @@ void AthleteNumbersForm::renumberAll()
         refresh();
 }
 
-void openAthleteNumbers(QWidget* parent, shell::Run& run)
+void openAthleteNumbers(QWidget* parent, base::Run& run)
 {
     if (!AthleteNumbers::offered(run.messages(), EntrySettings::from(run.meeting())))
         return;

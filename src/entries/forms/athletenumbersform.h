@@ -8,7 +8,7 @@ class QLabel;
 class QLineEdit;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -19,7 +19,7 @@ namespace entries {
 class AthleteNumbersForm : public QDialog {
     Q_OBJECT
 public:
-    AthleteNumbersForm(shell::Run& run, QWidget* parent = nullptr);
+    AthleteNumbersForm(base::Run& run, QWidget* parent = nullptr);
 
     void refresh();
     void renumberTeam();
@@ -31,7 +31,7 @@ public:
     const NumbersSummary& summary() const { return m_summary; }
 
 private:
-    shell::Run& m_run;
+    base::Run& m_run;
     AthleteNumbers m_numbers;
     NumbersSummary m_summary;
     QTableWidget* m_table;
@@ -42,6 +42,6 @@ private:
 };
 
 // Opens the screen when the meeting's athletes have numbers; the message otherwise.
-void openAthleteNumbers(QWidget* parent, shell::Run& run);
+void openAthleteNumbers(QWidget* parent, base::Run& run);
 
 } // namespace entries

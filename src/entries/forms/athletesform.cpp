@@ -1,5 +1,7 @@
 #include "entries/forms/athletesform.h"
 
+#include "base/messages.h"
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "entries/forms/athletedialog.h"
 #include "entries/forms/athleteimportform.h"
@@ -9,8 +11,6 @@
 #include "entries/forms/relayteamsform.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
-#include "shell/run.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -25,8 +25,9 @@
 
 namespace entries {
 
-AthletesForm::AthletesForm(shell::Run& run, QWidget* parent)
-    : QDialog(parent), m_run(run), m_settings(EntrySettings::from(run.meeting())),
+AthletesForm::AthletesForm(base::Run& run, QWidget* parent, HeatShortfallCheck tooFew)
+    : QDialog(parent), m_run(run), m_tooFew(std::move(tooFew)),
+      m_settings(EntrySettings::from(run.meeting())),
       m_teams(*run.database(), run.currentMeetingNo()), m_athletes(*run.database(), m_settings),
       m_entries(*run.database(), m_settings), m_teamList(new QListWidget),
       m_athleteTable(makeEntryTable(
@@ -222,7 +223,7 @@ void AthletesForm::importFile()
 
 void AthletesForm::perItem()
 {
-    openEventEntries(this, m_run);
+    openEventEntries(this, m_run, m_tooFew);
     refresh();
 }
 
@@ -232,9 +233,9 @@ void AthletesForm::relays()
     refresh();
 }
 
-void openAthletes(QWidget* parent, shell::Run& run)
+void openAthletes(QWidget* parent, base::Run& run, const HeatShortfallCheck& tooFew)
 {
-    AthletesForm form(run, parent);
+    AthletesForm form(run, parent, tooFew);
     form.exec();
 }
 

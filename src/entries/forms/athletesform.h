@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entries/athletes.h"
+#include "entries/evententries.h"
 #include "entries/participations.h"
 #include "entries/teams.h"
 
@@ -9,7 +10,7 @@
 class QListWidget;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -21,7 +22,8 @@ namespace entries {
 class AthletesForm : public QDialog {
     Q_OBJECT
 public:
-    AthletesForm(shell::Run& run, QWidget* parent = nullptr);
+    // `tooFew` goes to "Participation per Item" (see EventEntriesForm).
+    AthletesForm(base::Run& run, QWidget* parent = nullptr, HeatShortfallCheck tooFew = {});
 
     void refresh();
     void selectTeam(int row);
@@ -40,7 +42,8 @@ private:
     qint64 currentTeam() const;
     qint64 currentAthlete() const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
+    HeatShortfallCheck m_tooFew;
     EntrySettings m_settings;
     Teams m_teams;
     Athletes m_athletes;
@@ -54,6 +57,6 @@ private:
 };
 
 // The opener of the main screen's "5. Athletes" button.
-void openAthletes(QWidget* parent, shell::Run& run);
+void openAthletes(QWidget* parent, base::Run& run, const HeatShortfallCheck& tooFew = {});
 
 } // namespace entries

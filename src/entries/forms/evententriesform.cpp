@@ -1,5 +1,7 @@
 #include "entries/forms/evententriesform.h"
 
+#include "base/messages.h"
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "entries/forms/athletedialog.h"
 #include "entries/forms/entrytables.h"
@@ -8,8 +10,6 @@
 #include "entries/teams.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
-#include "shell/run.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -24,12 +24,12 @@
 
 namespace entries {
 
-EventEntriesForm::EventEntriesForm(shell::Run& run, QWidget* parent)
+EventEntriesForm::EventEntriesForm(base::Run& run, QWidget* parent, HeatShortfallCheck tooFew)
     : QDialog(parent), m_run(run), m_settings(EntrySettings::from(run.meeting())),
       m_items(std::make_unique<meeting::ItemTypes>(
           meeting::editionOf(run.globals().applicationCode()), run.messages())),
-      m_events(*run.database(), m_settings, *m_items), m_mode(new QComboBox),
-      m_order(new QComboBox), m_seek(new QLineEdit), m_hidden(new QLabel),
+      m_events(*run.database(), m_settings, *m_items), m_tooFew(std::move(tooFew)),
+      m_mode(new QComboBox), m_order(new QComboBox), m_seek(new QLineEdit), m_hidden(new QLabel),
       m_eventTable(makeEntryTable(
           {tr("Seq"), tr("Item"), run.globals().personWord() + tr("s"), tr("Heats"), tr("Check")})),
       m_entryTable(makeEntryTable({tr("Name"), tr("Team"), tr("Best"), tr("Number"),
@@ -120,9 +120,10 @@ void EventEntriesForm::refresh()
 {
     m_run.database()->refreshReads();
     const qint64 keep = currentEvent();
-    m_eventRows =
-        m_events.events(m_relays, m_order->currentIndex() == 1 ? EventEntries::Order::OrderCode
-                                                               : EventEntries::Order::Sequence);
+    m_eventRows = m_events.events(m_relays,
+                                  m_order->currentIndex() == 1 ? EventEntries::Order::OrderCode
+                                                               : EventEntries::Order::Sequence,
+                                  m_tooFew);
     const QSignalBlocker block(m_eventTable);
     m_eventTable->setRowCount(int(m_eventRows.size()));
     int current = m_eventRows.isEmpty() ? -1 : 0;
@@ -299,9 +300,9 @@ void EventEntriesForm::editBest()
         showEntries();
 }
 
-void openEventEntries(QWidget* parent, shell::Run& run)
+void openEventEntries(QWidget* parent, base::Run& run, const HeatShortfallCheck& tooFew)
 {
-    EventEntriesForm form(run, parent);
+    EventEntriesForm form(run, parent, tooFew);
     form.exec();
 }
 

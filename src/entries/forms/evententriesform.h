@@ -17,7 +17,7 @@ class QTableWidget;
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -29,7 +29,8 @@ namespace entries {
 class EventEntriesForm : public QDialog {
     Q_OBJECT
 public:
-    EventEntriesForm(shell::Run& run, QWidget* parent = nullptr);
+    // `tooFew` marks events with too few heats in the "Check" column (none without it).
+    EventEntriesForm(base::Run& run, QWidget* parent = nullptr, HeatShortfallCheck tooFew = {});
     ~EventEntriesForm() override;
 
     void setRelayMode(bool relays);
@@ -53,10 +54,11 @@ private:
     const EventParticipant* currentParticipant() const;
     void showEntries();
 
-    shell::Run& m_run;
+    base::Run& m_run;
     EntrySettings m_settings;
     std::unique_ptr<meeting::ItemTypes> m_items;
     EventEntries m_events;
+    HeatShortfallCheck m_tooFew;
     bool m_relays = false;
     QList<EventEntryRow> m_eventRows;
     QList<EventParticipant> m_entryRows;
@@ -73,6 +75,6 @@ private:
 };
 
 // Opens "Participation per Item" over the current meeting.
-void openEventEntries(QWidget* parent, shell::Run& run);
+void openEventEntries(QWidget* parent, base::Run& run, const HeatShortfallCheck& tooFew = {});
 
 } // namespace entries

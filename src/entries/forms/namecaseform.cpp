@@ -1,7 +1,7 @@
 #include "entries/forms/namecaseform.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
-#include "shell/run.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -15,7 +15,7 @@
 
 namespace entries {
 
-NameCaseForm::NameCaseForm(shell::Run& run, qint64 teamNo, QWidget* parent)
+NameCaseForm::NameCaseForm(base::Run& run, qint64 teamNo, QWidget* parent)
     : QDialog(parent), m_run(run), m_names(*run.database(), run.currentMeetingNo()),
       m_teams(Teams(*run.database(), run.currentMeetingNo()).list()),
       m_oneTeam(new QRadioButton(QStringLiteral("&One Team at a time"))),
@@ -108,7 +108,7 @@ void NameCaseForm::correct()
     showNames();
 }
 
-void openNameCase(QWidget* parent, shell::Run& run, qint64 teamNo)
+void openNameCase(QWidget* parent, base::Run& run, qint64 teamNo)
 {
     NameCaseForm form(run, teamNo, parent);
     form.exec();

@@ -9,7 +9,7 @@ class QComboBox;
 class QPlainTextEdit;
 class QRadioButton;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -20,7 +20,7 @@ namespace entries {
 class NameCaseForm : public QDialog {
     Q_OBJECT
 public:
-    NameCaseForm(shell::Run& run, qint64 teamNo, QWidget* parent = nullptr);
+    NameCaseForm(base::Run& run, qint64 teamNo, QWidget* parent = nullptr);
 
     void showNames();
     void correct();
@@ -31,7 +31,7 @@ public:
 private:
     qint64 chosenTeam() const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
     NameCase m_names;
     QList<TeamRow> m_teams;
     QRadioButton* m_oneTeam;
@@ -40,6 +40,6 @@ private:
     QPlainTextEdit* m_list;
 };
 
-void openNameCase(QWidget* parent, shell::Run& run, qint64 teamNo);
+void openNameCase(QWidget* parent, base::Run& run, qint64 teamNo);
 
 } // namespace entries

@@ -1,9 +1,9 @@
 #include "entries/forms/relaymembersform.h"
 
+#include "base/messages.h"
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "entries/forms/entrytables.h"
-#include "shell/messages.h"
-#include "shell/run.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,7 +17,7 @@
 
 namespace entries {
 
-RelayMembersForm::RelayMembersForm(shell::Run& run, qint64 eventNo, const QString& itemDescription,
+RelayMembersForm::RelayMembersForm(base::Run& run, qint64 eventNo, const QString& itemDescription,
                                    QWidget* parent)
     : QDialog(parent), m_run(run), m_eventNo(eventNo), m_relayTeam(new QComboBox),
       m_anyAge(new QCheckBox(tr("Any &age"))),

@@ -12,7 +12,7 @@ class QComboBox;
 class QListWidget;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -23,7 +23,7 @@ namespace entries {
 class RelayMembersForm : public QDialog {
     Q_OBJECT
 public:
-    RelayMembersForm(shell::Run& run, qint64 eventNo, const QString& itemDescription,
+    RelayMembersForm(base::Run& run, qint64 eventNo, const QString& itemDescription,
                      QWidget* parent = nullptr);
     ~RelayMembersForm() override;
 
@@ -44,7 +44,7 @@ private:
     void showMembers();
     const RelayMemberRow* currentMember() const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
     qint64 m_eventNo;
     QList<RelayTeamRow> m_relayTeams;
     std::unique_ptr<RelayMembers> m_members;

@@ -1,13 +1,13 @@
 #include "entries/forms/relayteamsform.h"
 
+#include "base/messages.h"
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "entries/forms/entrytables.h"
 #include "entries/forms/relaymembersform.h"
 #include "entries/relaymembers.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
-#include "shell/run.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -20,7 +20,7 @@
 
 namespace entries {
 
-RelayTeamsForm::RelayTeamsForm(shell::Run& run, QWidget* parent)
+RelayTeamsForm::RelayTeamsForm(base::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run), m_settings(EntrySettings::from(run.meeting())),
       m_items(std::make_unique<meeting::ItemTypes>(
           meeting::editionOf(run.globals().applicationCode()), run.messages())),
@@ -101,7 +101,7 @@ void RelayTeamsForm::editTeamRelays()
     if (eventNo == 0 || teamRow < 0 || teamRow >= m_teamRows.size())
         return;
     const TeamRow& team = m_teamRows[teamRow];
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     const RelayEventRow& relay = m_eventRows[m_eventTable->currentRow()];
     const bool force = !RelayTeams::teamHasGender(team, relay.event.gender);
     if (force && !messages.confirm(team.name + QStringLiteral(" does not have the gender of this "
@@ -161,7 +161,7 @@ void RelayTeamsForm::checkLinks()
                                                     "a selected event and a relay team."));
 }
 
-void openRelayTeams(QWidget* parent, shell::Run& run)
+void openRelayTeams(QWidget* parent, base::Run& run)
 {
     const EntrySettings settings = EntrySettings::from(run.meeting());
     if (!RelayTeams(*run.database(), settings).canEnterRelays())

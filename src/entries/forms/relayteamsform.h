@@ -14,7 +14,7 @@ class QTableWidget;
 namespace meeting {
 class ItemTypes;
 }
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -26,7 +26,7 @@ namespace entries {
 class RelayTeamsForm : public QDialog {
     Q_OBJECT
 public:
-    RelayTeamsForm(shell::Run& run, QWidget* parent = nullptr);
+    RelayTeamsForm(base::Run& run, QWidget* parent = nullptr);
     ~RelayTeamsForm() override;
 
     void refresh();
@@ -42,7 +42,7 @@ public:
 private:
     qint64 currentEvent() const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
     EntrySettings m_settings;
     std::unique_ptr<meeting::ItemTypes> m_items;
     RelayTeams m_relays;
@@ -54,6 +54,6 @@ private:
 };
 
 // The opener of the "Relays" button: says why when there is nothing to enter.
-void openRelayTeams(QWidget* parent, shell::Run& run);
+void openRelayTeams(QWidget* parent, base::Run& run);
 
 } // namespace entries

@@ -1,11 +1,11 @@
 #include "entries/forms/teamsform.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "entries/forms/athletenumbersform.h"
 #include "entries/forms/namecaseform.h"
 #include "entries/forms/teamdialog.h"
 #include "entries/forms/teamsplitform.h"
-#include "shell/run.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -18,7 +18,7 @@
 
 namespace entries {
 
-TeamsForm::TeamsForm(shell::Run& run, QWidget* parent)
+TeamsForm::TeamsForm(base::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run), m_teams(*run.database(), run.currentMeetingNo()),
       m_table(new QTableWidget(this))
 {
@@ -154,7 +154,7 @@ void TeamsForm::showNumbers()
     openAthleteNumbers(this, m_run);
 }
 
-void openTeams(QWidget* parent, shell::Run& run)
+void openTeams(QWidget* parent, base::Run& run)
 {
     TeamsForm form(run, parent);
     form.exec();

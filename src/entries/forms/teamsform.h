@@ -6,7 +6,7 @@
 
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -16,7 +16,7 @@ namespace entries {
 class TeamsForm : public QDialog {
     Q_OBJECT
 public:
-    TeamsForm(shell::Run& run, QWidget* parent = nullptr);
+    TeamsForm(base::Run& run, QWidget* parent = nullptr);
 
     void refresh();
     void addTeam();
@@ -33,13 +33,13 @@ protected:
 private:
     qint64 selectedTeam() const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
     Teams m_teams;
     QList<TeamRow> m_rows;
     QTableWidget* m_table;
 };
 
 // The opener of the main screen's "4. Teams" button.
-void openTeams(QWidget* parent, shell::Run& run);
+void openTeams(QWidget* parent, base::Run& run);
 
 } // namespace entries

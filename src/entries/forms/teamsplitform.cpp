@@ -1,7 +1,7 @@
 #include "entries/forms/teamsplitform.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
-#include "shell/run.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -14,7 +14,7 @@
 
 namespace entries {
 
-TeamSplitForm::TeamSplitForm(shell::Run& run, const QList<TeamRow>& teams, QWidget* parent)
+TeamSplitForm::TeamSplitForm(base::Run& run, const QList<TeamRow>& teams, QWidget* parent)
     : QDialog(parent), m_run(run), m_split(*run.database(), run.currentMeetingNo()),
       m_table(new QTableWidget(this))
 {
@@ -97,7 +97,7 @@ void TeamSplitForm::splitOnwards()
     refresh();
 }
 
-void openTeamSplit(QWidget* parent, shell::Run& run)
+void openTeamSplit(QWidget* parent, base::Run& run)
 {
     TeamSplit split(*run.database(), run.currentMeetingNo());
     if (!split.confirmStart())

@@ -6,7 +6,7 @@
 
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -17,7 +17,7 @@ namespace entries {
 class TeamSplitForm : public QDialog {
     Q_OBJECT
 public:
-    TeamSplitForm(shell::Run& run, const QList<TeamRow>& teams, QWidget* parent = nullptr);
+    TeamSplitForm(base::Run& run, const QList<TeamRow>& teams, QWidget* parent = nullptr);
 
     void splitSelected();
     void splitOnwards();
@@ -27,13 +27,13 @@ private:
     void fill(const QList<TeamRow>& teams);
     void refresh();
 
-    shell::Run& m_run;
+    base::Run& m_run;
     TeamSplit m_split;
     QList<TeamRow> m_rows;
     QTableWidget* m_table;
 };
 
 // Asks first, then shows the teams that can be split; nothing when none can.
-void openTeamSplit(QWidget* parent, shell::Run& run);
+void openTeamSplit(QWidget* parent, base::Run& run);
 
 } // namespace entries

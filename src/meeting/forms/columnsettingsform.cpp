@@ -1,7 +1,7 @@
 #include "meeting/forms/columnsettingsform.h"
 
+#include "base/run.h"
 #include "meeting/settingsscreens.h"
-#include "shell/run.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,7 +11,7 @@
 
 namespace meeting {
 
-ColumnSettingsForm::ColumnSettingsForm(shell::Run& run, const QString& title, Save save,
+ColumnSettingsForm::ColumnSettingsForm(base::Run& run, const QString& title, Save save,
                                        QWidget* parent)
     : QDialog(parent), m_run(run), m_save(std::move(save)), m_form(new QFormLayout)
 {

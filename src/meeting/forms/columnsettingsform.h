@@ -11,7 +11,7 @@
 class QFormLayout;
 class QLineEdit;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -24,7 +24,7 @@ namespace meeting {
 class ColumnSettingsForm : public QDialog {
     Q_OBJECT
 public:
-    using Save = std::function<bool(shell::Run&, const ColumnValues&)>;
+    using Save = std::function<bool(base::Run&, const ColumnValues&)>;
 
     ColumnValues values() const;
     ChoiceGroup* choice(const QString& column) const { return m_choices.value(column); }
@@ -34,7 +34,7 @@ public:
     void reject() override;
 
 protected:
-    ColumnSettingsForm(shell::Run& run, const QString& title, Save save, QWidget* parent);
+    ColumnSettingsForm(base::Run& run, const QString& title, Save save, QWidget* parent);
 
     void addChoice(const QString& column, const QString& question,
                    const QList<ChoiceGroup::Choice>& choices);
@@ -44,7 +44,7 @@ protected:
     // Fills every question from the loaded settings; call after adding them.
     void load();
 
-    shell::Run& m_run;
+    base::Run& m_run;
 
 private:
     void updateVisibility();

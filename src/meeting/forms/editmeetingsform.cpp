@@ -1,12 +1,12 @@
 #include "meeting/forms/editmeetingsform.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/meetingdelete.h"
 #include "meeting/datetext.h"
 #include "meeting/forms/meetingdialog.h"
 #include "meeting/meetingcreate.h"
 #include "meeting/meetingidentity.h"
-#include "shell/run.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -15,7 +15,7 @@
 
 namespace meeting {
 
-EditMeetingsForm::EditMeetingsForm(shell::Run& run, QWidget* parent)
+EditMeetingsForm::EditMeetingsForm(base::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run), m_list(new QListWidget(this)), m_result(run.currentMeetingNo())
 {
     setWindowTitle(QStringLiteral("Edit Meetings"));
@@ -89,7 +89,7 @@ void EditMeetingsForm::deleteSelected()
     refresh(m_result);
 }
 
-int openEditMeetings(QWidget* parent, shell::Run& run)
+int openEditMeetings(QWidget* parent, base::Run& run)
 {
     const int before = run.currentMeetingNo();
     EditMeetingsForm form(run, parent);
@@ -100,7 +100,7 @@ int openEditMeetings(QWidget* parent, shell::Run& run)
     return form.resultMeetingNo();
 }
 
-int openNewMeeting(QWidget* parent, shell::Run& run)
+int openNewMeeting(QWidget* parent, base::Run& run)
 {
     db::DmdCoreDbs& database = *run.database();
     MeetingDialog dialog(

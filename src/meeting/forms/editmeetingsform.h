@@ -4,7 +4,7 @@
 
 class QListWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -16,7 +16,7 @@ namespace meeting {
 class EditMeetingsForm : public QDialog {
     Q_OBJECT
 public:
-    EditMeetingsForm(shell::Run& run, QWidget* parent = nullptr);
+    EditMeetingsForm(base::Run& run, QWidget* parent = nullptr);
 
     int resultMeetingNo() const { return m_result; }
     QListWidget* list() const { return m_list; }
@@ -29,14 +29,14 @@ public:
 private:
     void refresh(int selectMeetingNo);
 
-    shell::Run& m_run;
+    base::Run& m_run;
     QListWidget* m_list;
     int m_result;
 };
 
 // Opens the editor and returns the meeting that should be current.
-int openEditMeetings(QWidget* parent, shell::Run& run);
+int openEditMeetings(QWidget* parent, base::Run& run);
 // The dialog of New Meeting; the new meeting's number, 0 when cancelled.
-int openNewMeeting(QWidget* parent, shell::Run& run);
+int openNewMeeting(QWidget* parent, base::Run& run);
 
 } // namespace meeting

@@ -1,7 +1,7 @@
 #include "meeting/forms/editperf.h"
 
+#include "base/messages.h"
 #include "meeting/itemtypes.h"
-#include "shell/messages.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -8,28 +8,28 @@
 
 namespace meeting {
 
-void openSettingsMeetingGeneral(QWidget* parent, shell::Run& run)
+void openSettingsMeetingGeneral(QWidget* parent, base::Run& run)
 {
     SettingsMeetingGeneralForm(run, parent).exec();
 }
 
-void openSettingsAthletes(QWidget* parent, shell::Run& run)
+void openSettingsAthletes(QWidget* parent, base::Run& run)
 {
     SettingsAthletesForm(run, parent).exec();
 }
 
-void openSettingsCaptureDuring(QWidget* parent, shell::Run& run)
+void openSettingsCaptureDuring(QWidget* parent, base::Run& run)
 {
     SettingsCaptureDuringForm(run, parent).exec();
 }
 
-void openSettingsCategories(QWidget* parent, shell::Run& run)
+void openSettingsCategories(QWidget* parent, base::Run& run)
 {
     SettingsCategoriesForm(run, parent).exec();
 }
 
-void openSettingsAll(QWidget* parent, shell::Run& run,
-                     const std::map<QString, std::function<void(QWidget*, shell::Run&)>>& screens)
+void openSettingsAll(QWidget* parent, base::Run& run,
+                     const std::map<QString, std::function<void(QWidget*, base::Run&)>>& screens)
 {
     SettingsAllForm(run, screens, parent).exec();
 }

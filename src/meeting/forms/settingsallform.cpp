@@ -1,6 +1,6 @@
 #include "meeting/forms/settingsallform.h"
 
-#include "shell/run.h"
+#include "base/run.h"
 
 #include <QGridLayout>
 #include <QPushButton>
@@ -24,8 +24,7 @@ const QList<std::pair<QString, QString>>& SettingsAllForm::panels()
     return list;
 }
 
-SettingsAllForm::SettingsAllForm(shell::Run& run, std::map<QString, Opener> openers,
-                                 QWidget* parent)
+SettingsAllForm::SettingsAllForm(base::Run& run, std::map<QString, Opener> openers, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Settings: All"));

@@ -5,7 +5,7 @@
 #include <functional>
 #include <map>
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -16,9 +16,9 @@ namespace meeting {
 class SettingsAllForm : public QDialog {
     Q_OBJECT
 public:
-    using Opener = std::function<void(QWidget* parent, shell::Run& run)>;
+    using Opener = std::function<void(QWidget* parent, base::Run& run)>;
     // Openers by the main screen's button texts ("Settings: Athletes" ...).
-    SettingsAllForm(shell::Run& run, std::map<QString, Opener> openers, QWidget* parent = nullptr);
+    SettingsAllForm(base::Run& run, std::map<QString, Opener> openers, QWidget* parent = nullptr);
 
     // The panels in their order: label and the button text of the screen it opens.
     static const QList<std::pair<QString, QString>>& panels();

@@ -1,11 +1,11 @@
 #include "meeting/forms/settingsathletesform.h"
 
+#include "base/run.h"
 #include "meeting/settingsscreens.h"
-#include "shell/run.h"
 
 namespace meeting {
 
-SettingsAthletesForm::SettingsAthletesForm(shell::Run& run, QWidget* parent)
+SettingsAthletesForm::SettingsAthletesForm(base::Run& run, QWidget* parent)
     : ColumnSettingsForm(
           run, QStringLiteral("Settings: ") + run.globals().personWord() + QStringLiteral("s"),
           &saveAthleteSettings, parent)

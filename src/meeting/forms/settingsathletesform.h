@@ -9,7 +9,7 @@ namespace meeting {
 class SettingsAthletesForm : public ColumnSettingsForm {
     Q_OBJECT
 public:
-    SettingsAthletesForm(shell::Run& run, QWidget* parent = nullptr);
+    SettingsAthletesForm(base::Run& run, QWidget* parent = nullptr);
 };
 
 } // namespace meeting

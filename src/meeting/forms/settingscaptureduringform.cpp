@@ -4,7 +4,7 @@
 
 namespace meeting {
 
-SettingsCaptureDuringForm::SettingsCaptureDuringForm(shell::Run& run, QWidget* parent)
+SettingsCaptureDuringForm::SettingsCaptureDuringForm(base::Run& run, QWidget* parent)
     : ColumnSettingsForm(run, QStringLiteral("Settings: Capture During"), &saveCaptureDuring,
                          parent)
 {

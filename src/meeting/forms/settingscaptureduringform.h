@@ -9,7 +9,7 @@ namespace meeting {
 class SettingsCaptureDuringForm : public ColumnSettingsForm {
     Q_OBJECT
 public:
-    SettingsCaptureDuringForm(shell::Run& run, QWidget* parent = nullptr);
+    SettingsCaptureDuringForm(base::Run& run, QWidget* parent = nullptr);
 };
 
 } // namespace meeting

@@ -1,11 +1,11 @@
 #include "meeting/forms/settingscategoriesform.h"
 
+#include "base/run.h"
 #include "meeting/categories.h"
 #include "meeting/forms/categorydialog.h"
 #include "meeting/forms/choicegroup.h"
 #include "meeting/meetingsettings.h"
 #include "meeting/meetingupdate.h"
-#include "shell/run.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -17,7 +17,7 @@
 
 namespace meeting {
 
-SettingsCategoriesForm::SettingsCategoriesForm(shell::Run& run, QWidget* parent)
+SettingsCategoriesForm::SettingsCategoriesForm(base::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run),
       m_has(new ChoiceGroup(QStringLiteral("Does this Meeting have Categories ?"),
                             ChoiceGroup::noYes(), this)),
@@ -107,7 +107,7 @@ int SettingsCategoriesForm::selectedKey() const
 void SettingsCategoriesForm::addCategory()
 {
     Categories categories(*m_run.database(), m_run.currentMeetingNo());
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     CategoryDialog dialog(
         true, QString(), QString(),
         [&](const QString& code, const QString& description) {
@@ -132,7 +132,7 @@ void SettingsCategoriesForm::editCategory()
     for (const Category& c : categories.list())
         if (c.key == key)
             current = c;
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     CategoryDialog dialog(
         false, current.code, current.description,
         [&](const QString& code, const QString& description) {

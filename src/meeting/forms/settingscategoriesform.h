@@ -6,7 +6,7 @@ class QComboBox;
 class QLabel;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -19,7 +19,7 @@ class ChoiceGroup;
 class SettingsCategoriesForm : public QDialog {
     Q_OBJECT
 public:
-    SettingsCategoriesForm(shell::Run& run, QWidget* parent = nullptr);
+    SettingsCategoriesForm(base::Run& run, QWidget* parent = nullptr);
 
     ChoiceGroup* hasCategories() const { return m_has; }
     ChoiceGroup* recordSetEach() const { return m_recordSetEach; }
@@ -37,7 +37,7 @@ private:
     void refresh();
     int selectedKey() const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
     ChoiceGroup* m_has;
     ChoiceGroup* m_recordSetEach;
     QTableWidget* m_table;

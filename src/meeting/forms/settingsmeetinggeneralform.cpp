@@ -1,9 +1,9 @@
 #include "meeting/forms/settingsmeetinggeneralform.h"
 
+#include "base/run.h"
 #include "meeting/forms/meetingdialog.h"
 #include "meeting/meetingsettings.h"
 #include "meeting/settingsscreens.h"
-#include "shell/run.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,7 +13,7 @@
 
 namespace meeting {
 
-SettingsMeetingGeneralForm::SettingsMeetingGeneralForm(shell::Run& run, QWidget* parent)
+SettingsMeetingGeneralForm::SettingsMeetingGeneralForm(base::Run& run, QWidget* parent)
     : ColumnSettingsForm(run, QStringLiteral("Settings: Meeting General"), &saveGeneralSettings,
                          parent),
       m_identity{run.meeting().description(), run.meeting().venue(), run.meeting().theDate()},
@@ -130,7 +130,7 @@ void SettingsMeetingGeneralForm::setIdentity(const MeetingIdentity& identity)
 
 void SettingsMeetingGeneralForm::editIdentity()
 {
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     MeetingDialog dialog(
         m_identity,
         [&messages](const MeetingIdentity& identity) {

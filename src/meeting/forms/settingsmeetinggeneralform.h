@@ -15,7 +15,7 @@ namespace meeting {
 class SettingsMeetingGeneralForm : public ColumnSettingsForm {
     Q_OBJECT
 public:
-    SettingsMeetingGeneralForm(shell::Run& run, QWidget* parent = nullptr);
+    SettingsMeetingGeneralForm(base::Run& run, QWidget* parent = nullptr);
 
     // Opens the dialog of a new meeting on the shown date, name and venue.
     void editIdentity();

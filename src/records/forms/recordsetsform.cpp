@@ -8,9 +8,9 @@
 #include "records/recordimport.h"
 #include "records/recordupdate.h"
 #include "records/swimitemcheck.h"
-#include "shell/forms/formkeys.h"
-#include "shell/messages.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/messages.h"
+#include "base/run.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -19,7 +19,7 @@
 
 namespace records {
 
-RecordSetsForm::RecordSetsForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+RecordSetsForm::RecordSetsForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
 {
     setWindowTitle(QStringLiteral("RecordSets"));
     auto* layout = new QVBoxLayout(this);
@@ -32,24 +32,24 @@ RecordSetsForm::RecordSetsForm(shell::Run& run, QWidget* parent) : QDialog(paren
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table);
-    shell::onListKey(m_table, Qt::Key_Return, [this] { editRecords(); });
+    base::onListKey(m_table, Qt::Key_Return, [this] { editRecords(); });
     auto* grid = new QGridLayout;
-    shell::addActionButton(grid, 0, 0, QStringLiteral("&Records..."), [this] { editRecords(); });
-    shell::addActionButton(grid, 0, 1, QStringLiteral("&New Set"), [this] { newSet(); });
-    shell::addActionButton(grid, 0, 2, QStringLiteral("&Delete Set"), [this] { deleteSet(); });
-    shell::addActionButton(grid, 0, 3, QStringLiteral("&Import CSV"), [this] { importCsv(); });
-    shell::addActionButton(grid, 1, 0, QStringLiteral("&Watch for Meeting"),
+    base::addActionButton(grid, 0, 0, QStringLiteral("&Records..."), [this] { editRecords(); });
+    base::addActionButton(grid, 0, 1, QStringLiteral("&New Set"), [this] { newSet(); });
+    base::addActionButton(grid, 0, 2, QStringLiteral("&Delete Set"), [this] { deleteSet(); });
+    base::addActionButton(grid, 0, 3, QStringLiteral("&Import CSV"), [this] { importCsv(); });
+    base::addActionButton(grid, 1, 0, QStringLiteral("&Watch for Meeting"),
                            [this] { selectForMeeting(false); });
-    shell::addActionButton(grid, 1, 1, QStringLiteral("Failing &Standard"),
+    base::addActionButton(grid, 1, 1, QStringLiteral("Failing &Standard"),
                            [this] { selectForMeeting(true); });
-    shell::addActionButton(grid, 1, 2, QStringLiteral("&Unselect"),
+    base::addActionButton(grid, 1, 2, QStringLiteral("&Unselect"),
                            [this] { unselectForMeeting(); });
-    shell::addActionButton(grid, 1, 3, QStringLiteral("U&pdate from Meeting"),
+    base::addActionButton(grid, 1, 3, QStringLiteral("U&pdate from Meeting"),
                            [this] { updateFromMeeting(); });
-    shell::addActionButton(grid, 2, 0, QStringLiteral("Check &Items"),
+    base::addActionButton(grid, 2, 0, QStringLiteral("Check &Items"),
                            [this] { checkItems(false); });
-    shell::addActionButton(grid, 2, 1, QStringLiteral("&Fix Items"), [this] { checkItems(true); });
-    shell::addActionButton(grid, 2, 3, QStringLiteral("C&lose"), [this] { accept(); });
+    base::addActionButton(grid, 2, 1, QStringLiteral("&Fix Items"), [this] { checkItems(true); });
+    base::addActionButton(grid, 2, 3, QStringLiteral("C&lose"), [this] { accept(); });
     layout->addLayout(grid);
     resize(760, 460);
     refresh();
@@ -107,7 +107,7 @@ std::optional<RecordSetRow> RecordSetsForm::selected() const
 
 void RecordSetsForm::newSet()
 {
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     RecordSetValues values;
     if (!messages.askText(QStringLiteral("Name of the RecordSet"), &values.name) ||
         !messages.askText(QStringLiteral("Abbreviation"), &values.abbreviation) ||
@@ -134,7 +134,7 @@ void RecordSetsForm::deleteSet()
 
 void RecordSetsForm::importCsv()
 {
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     const QString path = messages.chooseFile(QStringLiteral("Import Records"),
                                              QStringLiteral("CSV files (*.csv *.txt)"));
     if (path.isEmpty())
@@ -236,7 +236,7 @@ void RecordSetsForm::editRecords()
     refresh();
 }
 
-void openRecords(QWidget* parent, shell::Run& run)
+void openRecords(QWidget* parent, base::Run& run)
 {
     RecordSetsForm form(run, parent);
     form.exec();

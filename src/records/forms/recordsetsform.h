@@ -6,7 +6,7 @@
 
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -17,7 +17,7 @@ namespace records {
 class RecordSetsForm : public QDialog {
     Q_OBJECT
 public:
-    RecordSetsForm(shell::Run& run, QWidget* parent = nullptr);
+    RecordSetsForm(base::Run& run, QWidget* parent = nullptr);
 
     void refresh();
     // Selects the row of the set; false when it is not listed.
@@ -35,12 +35,12 @@ public:
 private:
     std::optional<RecordSetRow> selected() const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
     QList<RecordSetRow> m_sets;
     QTableWidget* m_table;
 };
 
 // The opener of the main screen's "6. Records" button.
-void openRecords(QWidget* parent, shell::Run& run);
+void openRecords(QWidget* parent, base::Run& run);
 
 } // namespace records

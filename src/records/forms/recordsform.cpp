@@ -1,9 +1,9 @@
 #include "records/forms/recordsform.h"
 
 #include "meeting/itemtypes.h"
-#include "shell/forms/formkeys.h"
-#include "shell/messages.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/messages.h"
+#include "base/run.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,7 +13,7 @@
 
 namespace records {
 
-RecordsForm::RecordsForm(shell::Run& run, RecordSetRow set, QWidget* parent)
+RecordsForm::RecordsForm(base::Run& run, RecordSetRow set, QWidget* parent)
     : QDialog(parent), m_run(run), m_set(std::move(set)), m_records(*run.database(), run.items())
 {
     setWindowTitle(QStringLiteral("Records of ") + m_set.name);
@@ -28,14 +28,14 @@ RecordsForm::RecordsForm(shell::Run& run, RecordSetRow set, QWidget* parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table);
-    shell::onListKey(m_table, Qt::Key_Return, [this] { editRecord(); });
+    base::onListKey(m_table, Qt::Key_Return, [this] { editRecord(); });
     auto* buttons = new QHBoxLayout;
-    shell::addActionButton(buttons, QStringLiteral("&New Record"), [this] { newRecord(); });
-    shell::addActionButton(buttons, QStringLiteral("&Co-holder"), [this] { addCoHolder(); });
-    shell::addActionButton(buttons, QStringLiteral("&Edit"), [this] { editRecord(); });
-    shell::addActionButton(buttons, QStringLiteral("&Delete"), [this] { deleteRecord(); });
+    base::addActionButton(buttons, QStringLiteral("&New Record"), [this] { newRecord(); });
+    base::addActionButton(buttons, QStringLiteral("&Co-holder"), [this] { addCoHolder(); });
+    base::addActionButton(buttons, QStringLiteral("&Edit"), [this] { editRecord(); });
+    base::addActionButton(buttons, QStringLiteral("&Delete"), [this] { deleteRecord(); });
     buttons->addStretch();
-    shell::addActionButton(buttons, QStringLiteral("C&lose"), [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("C&lose"), [this] { accept(); });
     layout->addLayout(buttons);
     resize(900, 500);
     refresh();
@@ -71,7 +71,7 @@ std::optional<RecordRow> RecordsForm::selected() const
 
 bool RecordsForm::askHolder(RecordHolder* holder)
 {
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     return messages.askText(QStringLiteral("Surname"), &holder->surname) &&
            messages.askText(QStringLiteral("Name"), &holder->firstName) &&
            messages.askText(QStringLiteral("Team"), &holder->team) &&
@@ -80,7 +80,7 @@ bool RecordsForm::askHolder(RecordHolder* holder)
 
 void RecordsForm::newRecord()
 {
-    shell::Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     QString itemCode;
     QString record;
     if (!messages.askText(QStringLiteral("Item code"), &itemCode) ||

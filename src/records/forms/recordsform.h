@@ -7,7 +7,7 @@
 
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -17,7 +17,7 @@ namespace records {
 class RecordsForm : public QDialog {
     Q_OBJECT
 public:
-    RecordsForm(shell::Run& run, RecordSetRow set, QWidget* parent = nullptr);
+    RecordsForm(base::Run& run, RecordSetRow set, QWidget* parent = nullptr);
 
     void refresh();
     void newRecord();
@@ -31,7 +31,7 @@ private:
     // Asks the holder's fields one by one, starting from `holder`; false when cancelled.
     bool askHolder(RecordHolder* holder);
 
-    shell::Run& m_run;
+    base::Run& m_run;
     RecordSetRow m_set;
     Records m_records;
     QList<RecordRow> m_rows;

@@ -3,8 +3,9 @@
 #include "db/dbevents.h"
 #include "db/dmdcoredbs.h"
 #include "results/forms/capturepanel.h"
-#include "shell/forms/formkeys.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/run.h"
+#include "results/captureevents.h"
 
 #include <QGridLayout>
 #include <QMenu>
@@ -19,7 +20,7 @@ QWidget* captureActionButtons(CapturePanel* panel, QWidget* parent)
     grid->setContentsMargins(0, 0, 0, 0);
     int at = 0;
     auto add = [&](const QString& text, std::function<void()> action) {
-        shell::addActionButton(grid, at / 6, at % 6, text, std::move(action));
+        base::addActionButton(grid, at / 6, at % 6, text, std::move(action));
         ++at;
     };
     add(QStringLiteral("&Edit Performance ( F7 )"), [panel] { panel->editPerformance(); });
@@ -64,7 +65,7 @@ QWidget* captureActionButtons(CapturePanel* panel, QWidget* parent)
     return box;
 }
 
-CaptureListener::CaptureListener(shell::Run& run, std::function<void()> refresh, QObject* parent)
+CaptureListener::CaptureListener(base::Run& run, std::function<void()> refresh, QObject* parent)
     : QObject(parent), m_run(run), m_refresh(std::move(refresh)),
       m_listener(std::make_unique<db::DbEventListener>(*run.database()))
 {
@@ -74,7 +75,7 @@ CaptureListener::CaptureListener(shell::Run& run, std::function<void()> refresh,
         m_run.database()->refreshReads();
         m_refresh();
     });
-    db::registerCaptureEvents(m_run, *m_listener);
+    results::registerCaptureEvents(m_run, *m_listener);
 }
 
 CaptureListener::~CaptureListener()

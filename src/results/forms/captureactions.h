@@ -10,7 +10,7 @@ class QWidget;
 namespace db {
 class DbEventListener;
 }
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -26,12 +26,12 @@ QWidget* captureActionButtons(CapturePanel* panel, QWidget* parent);
 class CaptureListener : public QObject {
     Q_OBJECT
 public:
-    CaptureListener(shell::Run& run, std::function<void()> refresh, QObject* parent = nullptr);
+    CaptureListener(base::Run& run, std::function<void()> refresh, QObject* parent = nullptr);
     ~CaptureListener() override;
     bool isListening() const;
 
 private:
-    shell::Run& m_run;
+    base::Run& m_run;
     std::function<void()> m_refresh;
     std::unique_ptr<db::DbEventListener> m_listener;
 };

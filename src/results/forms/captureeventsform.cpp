@@ -4,8 +4,8 @@
 #include "results/forms/captureitemsform.h"
 #include "results/forms/capturepanel.h"
 #include "results/forms/programtable.h"
-#include "shell/forms/formkeys.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -19,7 +19,7 @@
 
 namespace results {
 
-CaptureEventsForm::CaptureEventsForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+CaptureEventsForm::CaptureEventsForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
 {
     setWindowTitle(QStringLiteral("During:  Capture by Event ( Simplex ) mode"));
     auto* layout = new QVBoxLayout(this);
@@ -32,9 +32,9 @@ CaptureEventsForm::CaptureEventsForm(shell::Run& run, QWidget* parent) : QDialog
     top->addWidget(new QLabel(QStringLiteral("Ctrl+number: Seek Sequence"), this));
     top->addStretch();
     top->addWidget(
-        shell::actionButton(this, QStringLiteral("Find &Item"), [this] { askFindItem(); }));
+        base::actionButton(this, QStringLiteral("Find &Item"), [this] { askFindItem(); }));
     top->addWidget(
-        shell::actionButton(this, QStringLiteral("Go to &Final"), [this] { goToFinal(); }));
+        base::actionButton(this, QStringLiteral("Go to &Final"), [this] { goToFinal(); }));
     layout->addLayout(top);
 
     auto* split = new QSplitter(Qt::Vertical, this);
@@ -45,7 +45,7 @@ CaptureEventsForm::CaptureEventsForm(shell::Run& run, QWidget* parent) : QDialog
     split->addWidget(m_panel);
     layout->addWidget(split, 1);
     layout->addWidget(captureActionButtons(m_panel, this));
-    layout->addWidget(shell::actionButton(this, QStringLiteral("Close"), [this] { accept(); }));
+    layout->addWidget(base::actionButton(this, QStringLiteral("Close"), [this] { accept(); }));
 
     connect(m_program, &QTableWidget::currentCellChanged, this, [this] { showSelected(); });
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
@@ -56,7 +56,7 @@ CaptureEventsForm::CaptureEventsForm(shell::Run& run, QWidget* parent) : QDialog
         fillProgram();
         selectProgramRow(keep);
     });
-    shell::onListKey(m_panel->table(), Qt::Key_Return, [this] { m_panel->editPerformance(); });
+    base::onListKey(m_panel->table(), Qt::Key_Return, [this] { m_panel->editPerformance(); });
     m_panel->takeKeysFrom(m_order);
     m_panel->takeKeysFrom(m_program);
     resize(1200, 800);
@@ -180,7 +180,7 @@ void CaptureEventsForm::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void openCapture(QWidget* parent, shell::Run& run, bool complexView)
+void openCapture(QWidget* parent, base::Run& run, bool complexView)
 {
     if (complexView) {
         CaptureItemsForm form(run, parent);

@@ -7,7 +7,7 @@
 class QComboBox;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -21,7 +21,7 @@ class CapturePanel;
 class CaptureEventsForm : public QDialog {
     Q_OBJECT
 public:
-    CaptureEventsForm(shell::Run& run, QWidget* parent = nullptr);
+    CaptureEventsForm(base::Run& run, QWidget* parent = nullptr);
     ~CaptureEventsForm() override;
 
     // Reads the program and the athletes again, keeping the selected rows.
@@ -49,7 +49,7 @@ private:
     void fillProgram();
     void showSelected();
 
-    shell::Run& m_run;
+    base::Run& m_run;
     QList<CaptureProgramRow> m_rows;
     QComboBox* m_order;
     QTableWidget* m_program;
@@ -57,6 +57,6 @@ private:
     CaptureListener* m_listener = nullptr;
 };
 
-void openCapture(QWidget* parent, shell::Run& run, bool complexView);
+void openCapture(QWidget* parent, base::Run& run, bool complexView);
 
 } // namespace results

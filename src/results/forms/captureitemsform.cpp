@@ -3,8 +3,8 @@
 #include "results/forms/captureactions.h"
 #include "results/forms/capturepanel.h"
 #include "results/forms/programtable.h"
-#include "shell/forms/formkeys.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -18,7 +18,7 @@
 
 namespace results {
 
-CaptureItemsForm::CaptureItemsForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+CaptureItemsForm::CaptureItemsForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
 {
     setWindowTitle(QStringLiteral("During:  Capture  by Item ( Complex ) mode"));
     auto* layout = new QVBoxLayout(this);
@@ -26,9 +26,9 @@ CaptureItemsForm::CaptureItemsForm(shell::Run& run, QWidget* parent) : QDialog(p
     top->addWidget(new QLabel(QStringLiteral("Ctrl+number: Seek Sequence"), this));
     top->addStretch();
     top->addWidget(
-        shell::actionButton(this, QStringLiteral("Find &Item"), [this] { askFindItem(); }));
+        base::actionButton(this, QStringLiteral("Find &Item"), [this] { askFindItem(); }));
     top->addWidget(
-        shell::actionButton(this, QStringLiteral("Go to &Final"), [this] { goToFinal(); }));
+        base::actionButton(this, QStringLiteral("Go to &Final"), [this] { goToFinal(); }));
     layout->addLayout(top);
 
     auto* across = new QSplitter(Qt::Horizontal, this);
@@ -44,7 +44,7 @@ CaptureItemsForm::CaptureItemsForm(shell::Run& run, QWidget* parent) : QDialog(p
     across->setStretchFactor(1, 3);
     layout->addWidget(across, 1);
     layout->addWidget(captureActionButtons(m_panel, this));
-    layout->addWidget(shell::actionButton(this, QStringLiteral("Close"), [this] { accept(); }));
+    layout->addWidget(base::actionButton(this, QStringLiteral("Close"), [this] { accept(); }));
 
     connect(m_items, &QListWidget::currentRowChanged, this, [this] { showItem(); });
     connect(m_program, &QTableWidget::currentCellChanged, this, [this] { showSelected(); });
@@ -55,7 +55,7 @@ CaptureItemsForm::CaptureItemsForm(shell::Run& run, QWidget* parent) : QDialog(p
         fillProgramTable(m_program, m_rows);
         selectProgramRow(keep);
     });
-    shell::onListKey(m_panel->table(), Qt::Key_Return, [this] { m_panel->editPerformance(); });
+    base::onListKey(m_panel->table(), Qt::Key_Return, [this] { m_panel->editPerformance(); });
     m_panel->takeKeysFrom(m_items);
     m_panel->takeKeysFrom(m_program);
     resize(1250, 800);

@@ -7,7 +7,7 @@
 class QListWidget;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -21,7 +21,7 @@ class CapturePanel;
 class CaptureItemsForm : public QDialog {
     Q_OBJECT
 public:
-    CaptureItemsForm(shell::Run& run, QWidget* parent = nullptr);
+    CaptureItemsForm(base::Run& run, QWidget* parent = nullptr);
     ~CaptureItemsForm() override;
 
     void refresh();
@@ -45,7 +45,7 @@ private:
     void showItem();
     void showSelected();
 
-    shell::Run& m_run;
+    base::Run& m_run;
     QList<CaptureProgramRow> m_finals; // one per item, by sequence
     QList<CaptureProgramRow> m_rows;   // the selected item's rows
     QListWidget* m_items;

@@ -13,7 +13,7 @@
 #include "results/resultsheet.h"
 #include "results/statuscodes.h"
 #include "results/thirddigits.h"
-#include "shell/run.h"
+#include "base/run.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -62,7 +62,7 @@ QString number(int value)
 }
 } // namespace
 
-CapturePanel::CapturePanel(shell::Run& run, bool complexView, QWidget* parent)
+CapturePanel::CapturePanel(base::Run& run, bool complexView, QWidget* parent)
     : QWidget(parent), m_run(run), m_complex(complexView)
 {
     auto* layout = new QVBoxLayout(this);

@@ -12,7 +12,7 @@ class QComboBox;
 class QLabel;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -25,7 +25,7 @@ class CapturePanel : public QWidget {
     Q_OBJECT
 public:
     // `complexView`: the capture by item, where a calculated final offers third digits.
-    CapturePanel(shell::Run& run, bool complexView, QWidget* parent = nullptr);
+    CapturePanel(base::Run& run, bool complexView, QWidget* parent = nullptr);
 
     void setProgramRow(const std::optional<CaptureProgramRow>& row);
     const std::optional<CaptureProgramRow>& programRow() const { return m_row; }
@@ -76,7 +76,7 @@ private:
     void fill();
     void afterChange(qint64 keepAthleteNo);
 
-    shell::Run& m_run;
+    base::Run& m_run;
     bool m_complex;
     std::optional<CaptureProgramRow> m_row;
     QList<CaptureAthleteRow> m_athletes;

@@ -1,7 +1,7 @@
 #include "results/forms/disqualifydialog.h"
 
 #include "results/statuscodes.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -13,7 +13,7 @@
 
 namespace results {
 
-DisqualifyDialog::DisqualifyDialog(shell::Messages& messages, QWidget* parent)
+DisqualifyDialog::DisqualifyDialog(base::Messages& messages, QWidget* parent)
     : QDialog(parent), m_messages(messages), m_group(new QButtonGroup(this))
 {
     setWindowTitle(QStringLiteral("Disqualification type"));
@@ -62,7 +62,7 @@ void DisqualifyDialog::showHelp()
                       {QStringLiteral("OK")});
 }
 
-std::optional<int> SelectDisqStatus(shell::Messages& messages, QWidget* parent)
+std::optional<int> SelectDisqStatus(base::Messages& messages, QWidget* parent)
 {
     DisqualifyDialog dialog(messages, parent);
     if (dialog.exec() != QDialog::Accepted)

@@ -6,7 +6,7 @@
 
 class QButtonGroup;
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -17,7 +17,7 @@ namespace results {
 class DisqualifyDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit DisqualifyDialog(shell::Messages& messages, QWidget* parent = nullptr);
+    explicit DisqualifyDialog(base::Messages& messages, QWidget* parent = nullptr);
 
     // The chosen code once accepted; 0 before.
     int chosenCode() const { return m_code; }
@@ -27,12 +27,12 @@ public:
     void showHelp();
 
 private:
-    shell::Messages& m_messages;
+    base::Messages& m_messages;
     QButtonGroup* m_group;
     int m_code = 0;
 };
 
 // The dialog run modally: the chosen code, or nothing when cancelled.
-std::optional<int> SelectDisqStatus(shell::Messages& messages, QWidget* parent = nullptr);
+std::optional<int> SelectDisqStatus(base::Messages& messages, QWidget* parent = nullptr);
 
 } // namespace results

@@ -1,7 +1,7 @@
 #include "results/forms/resultprinter.h"
 
-#include "shell/paths.h"
-#include "shell/run.h"
+#include "base/paths.h"
+#include "base/run.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -60,7 +60,7 @@ void paintResultSheet(QPagedPaintDevice& device, const ResultSheet& sheet)
     }
 }
 
-QString printResultSheet(shell::Run& run, const ResultSheet& sheet, bool preview,
+QString printResultSheet(base::Run& run, const ResultSheet& sheet, bool preview,
                          const QString& fileStem)
 {
     const bool offscreen = QGuiApplication::platformName() == QLatin1String("offscreen");
@@ -70,7 +70,7 @@ QString printResultSheet(shell::Run& run, const ResultSheet& sheet, bool preview
         paintResultSheet(printer, sheet);
         return QString();
     }
-    const QString folder = shell::tempFolder(run.globals());
+    const QString folder = base::tempFolder(run.globals());
     QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(fileStem + QStringLiteral(".pdf"));
     {

@@ -7,7 +7,7 @@
 class QPagedPaintDevice;
 class QWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -19,7 +19,7 @@ void paintResultSheet(QPagedPaintDevice& device, const ResultSheet& sheet);
 // Prints a sheet: "Directly" to the default printer when there is one, else (and for a
 // preview) to a PDF file in the data's Temp folder, which a preview opens. Returns where
 // the PDF went (empty when it went to a printer), or empty with a warning on failure.
-QString printResultSheet(shell::Run& run, const ResultSheet& sheet, bool preview,
+QString printResultSheet(base::Run& run, const ResultSheet& sheet, bool preview,
                          const QString& fileStem);
 
 } // namespace results

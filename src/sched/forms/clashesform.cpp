@@ -2,8 +2,8 @@
 
 #include "sched/clashcheck.h"
 #include "sched/forms/reportpdf.h"
-#include "shell/forms/formkeys.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,7 +16,7 @@
 
 namespace sched {
 
-ClashesForm::ClashesForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+ClashesForm::ClashesForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
 {
     setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Analyze Clashes"));
     auto* layout = new QVBoxLayout(this);
@@ -31,13 +31,13 @@ ClashesForm::ClashesForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_
     m_table->verticalHeader()->hide();
     layout->addWidget(m_table, 1);
     auto* buttons = new QHBoxLayout;
-    shell::addActionButton(buttons, QStringLiteral("Check &Athletes"),
+    base::addActionButton(buttons, QStringLiteral("Check &Athletes"),
                            [this] { check(ClashKind::Athletes); });
-    shell::addActionButton(buttons, QStringLiteral("Check S&tations"),
+    base::addActionButton(buttons, QStringLiteral("Check S&tations"),
                            [this] { check(ClashKind::Stations); });
-    shell::addActionButton(buttons, QStringLiteral("&Print..."), [this] { print(); });
+    base::addActionButton(buttons, QStringLiteral("&Print..."), [this] { print(); });
     buttons->addStretch();
-    shell::addActionButton(buttons, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("Close"), [this] { accept(); });
     layout->addLayout(buttons);
     resize(1150, 650);
 }
@@ -115,7 +115,7 @@ void ClashesForm::print()
         m_run.messages().information(QStringLiteral("Printed to ") + path);
 }
 
-void openClashes(QWidget* parent, shell::Run& run)
+void openClashes(QWidget* parent, base::Run& run)
 {
     ClashesForm form(run, parent);
     form.exec();

@@ -7,7 +7,7 @@
 class QLabel;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -18,7 +18,7 @@ namespace sched {
 class ClashesForm : public QDialog {
     Q_OBJECT
 public:
-    ClashesForm(shell::Run& run, QWidget* parent = nullptr);
+    ClashesForm(base::Run& run, QWidget* parent = nullptr);
 
     // Runs the check; false when it was refused (the message was shown).
     bool check(ClashKind kind);
@@ -31,12 +31,12 @@ private:
     void showReport(const ReportTable& report);
     void print();
 
-    shell::Run& m_run;
+    base::Run& m_run;
     ReportTable m_report;
     QLabel* m_title;
     QTableWidget* m_table;
 };
 
-void openClashes(QWidget* parent, shell::Run& run);
+void openClashes(QWidget* parent, base::Run& run);
 
 } // namespace sched

@@ -4,8 +4,8 @@
 #include "meeting/itemtypes.h"
 #include "sched/clashreport.h"
 #include "sched/forms/daytimeline.h"
-#include "shell/forms/formkeys.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -33,7 +33,7 @@ QString rowLabel(const meeting::ItemTypes& items, const StationRow& r)
 
 } // namespace
 
-DayViewForm::DayViewForm(shell::Run& run, QWidget* parent)
+DayViewForm::DayViewForm(base::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run), m_plan(std::make_unique<DayPlan>(run))
 {
     setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Day View"));
@@ -84,7 +84,7 @@ DayViewForm::DayViewForm(shell::Run& run, QWidget* parent)
     layout->addWidget(split, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    shell::addActionButton(buttons, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("Close"), [this] { accept(); });
     layout->addLayout(buttons);
     connect(m_day, &QComboBox::currentIndexChanged, this,
             [this] { showDay(m_day->currentData().toInt()); });
@@ -172,7 +172,7 @@ void DayViewForm::refreshMarks()
     }
 }
 
-void openDayView(QWidget* parent, shell::Run& run)
+void openDayView(QWidget* parent, base::Run& run)
 {
     DayViewForm form(run, parent);
     form.exec();

@@ -11,7 +11,7 @@ class QLabel;
 class QScrollArea;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -25,7 +25,7 @@ class DayTimeline;
 class DayViewForm : public QDialog {
     Q_OBJECT
 public:
-    DayViewForm(shell::Run& run, QWidget* parent = nullptr);
+    DayViewForm(base::Run& run, QWidget* parent = nullptr);
 
     void showDay(int day);
     // 0 shows nobody.
@@ -37,7 +37,7 @@ public:
 private:
     void refreshMarks();
 
-    shell::Run& m_run;
+    base::Run& m_run;
     std::unique_ptr<DayPlan> m_plan;
     QComboBox* m_day;
     QComboBox* m_swimmer;
@@ -47,6 +47,6 @@ private:
     QTableWidget* m_rests;
 };
 
-void openDayView(QWidget* parent, shell::Run& run);
+void openDayView(QWidget* parent, base::Run& run);
 
 } // namespace sched

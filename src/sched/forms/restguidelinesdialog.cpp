@@ -1,7 +1,7 @@
 #include "sched/forms/restguidelinesdialog.h"
 
-#include "shell/forms/formkeys.h"
-#include "shell/messages.h"
+#include "base/forms/formkeys.h"
+#include "base/messages.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -13,7 +13,7 @@
 
 namespace sched {
 
-RestGuidelinesDialog::RestGuidelinesDialog(const RestGuidelines& values, shell::Messages& messages,
+RestGuidelinesDialog::RestGuidelinesDialog(const RestGuidelines& values, base::Messages& messages,
                                            QWidget* parent)
     : QDialog(parent), m_messages(messages), m_values(values)
 {
@@ -36,10 +36,10 @@ RestGuidelinesDialog::RestGuidelinesDialog(const RestGuidelines& values, shell::
     }
     layout->addLayout(grid);
     auto* presets = new QHBoxLayout;
-    shell::addActionButton(presets, QStringLiteral("Load &Fast"), [this] {
+    base::addActionButton(presets, QStringLiteral("Load &Fast"), [this] {
         loadPreset(true);
     })->setStyleSheet(QStringLiteral("color: blue"));
-    shell::addActionButton(presets, QStringLiteral("Load &Slow"), [this] {
+    base::addActionButton(presets, QStringLiteral("Load &Slow"), [this] {
         loadPreset(false);
     })->setStyleSheet(QStringLiteral("color: green"));
     presets->addStretch();

@@ -8,7 +8,7 @@
 
 class QLineEdit;
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -20,7 +20,7 @@ namespace sched {
 class RestGuidelinesDialog : public QDialog {
     Q_OBJECT
 public:
-    RestGuidelinesDialog(const RestGuidelines& values, shell::Messages& messages,
+    RestGuidelinesDialog(const RestGuidelines& values, base::Messages& messages,
                          QWidget* parent = nullptr);
 
     const RestGuidelines& values() const { return m_values; }
@@ -29,7 +29,7 @@ public:
     void accept() override;
 
 private:
-    shell::Messages& m_messages;
+    base::Messages& m_messages;
     RestGuidelines m_values;
     std::array<QLineEdit*, kGuidelineCount> m_fields{};
 };

@@ -8,8 +8,8 @@
 #include "sched/forms/restguidelinesdialog.h"
 #include "sched/forms/timeparamsdialog.h"
 #include "sched/packing.h"
-#include "shell/forms/formkeys.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -35,7 +35,7 @@ QString minSec(double days)
 
 } // namespace
 
-SchedulerForm::SchedulerForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+SchedulerForm::SchedulerForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
 {
     setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Scheduler"));
     auto* layout = new QVBoxLayout(this);
@@ -65,13 +65,13 @@ SchedulerForm::SchedulerForm(shell::Run& run, QWidget* parent) : QDialog(parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
-    shell::onListKey(m_table, Qt::Key_Return, [this] { pack(); });
+    base::onListKey(m_table, Qt::Key_Return, [this] { pack(); });
     layout->addWidget(m_table, 1);
     m_summary = new QLabel(this);
     layout->addWidget(m_summary);
     auto* buttons = new QHBoxLayout;
     auto add = [buttons](const QString& text, std::function<void()> action) {
-        shell::addActionButton(buttons, text, std::move(action));
+        base::addActionButton(buttons, text, std::move(action));
     };
     add(QStringLiteral("Time &Parameters..."), [this] { editTimeParameters(); });
     add(QStringLiteral("&Resting Guidelines..."), [this] { editRestGuidelines(); });
@@ -235,7 +235,7 @@ void SchedulerForm::analyzeClashes()
     openClashes(this, m_run);
 }
 
-void openScheduler(QWidget* parent, shell::Run& run)
+void openScheduler(QWidget* parent, base::Run& run)
 {
     if (run.currentMeetingNo() <= 0 || !run.database()) {
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));

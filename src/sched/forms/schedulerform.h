@@ -8,7 +8,7 @@ class QComboBox;
 class QLabel;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -20,7 +20,7 @@ namespace sched {
 class SchedulerForm : public QDialog {
     Q_OBJECT
 public:
-    SchedulerForm(shell::Run& run, QWidget* parent = nullptr);
+    SchedulerForm(base::Run& run, QWidget* parent = nullptr);
 
     void refresh();
     QTableWidget* table() const { return m_table; }
@@ -42,7 +42,7 @@ private:
     PackOrder order() const;
     qint64 currentProgramNo() const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
     QComboBox* m_station;
     QComboBox* m_order;
     QLabel* m_summary;
@@ -51,6 +51,6 @@ private:
 };
 
 // The scheduler of the current meeting; the program screen offers it.
-void openScheduler(QWidget* parent, shell::Run& run);
+void openScheduler(QWidget* parent, base::Run& run);
 
 } // namespace sched

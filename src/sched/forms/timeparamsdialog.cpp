@@ -1,7 +1,7 @@
 #include "sched/forms/timeparamsdialog.h"
 
-#include "shell/forms/formkeys.h"
-#include "shell/messages.h"
+#include "base/forms/formkeys.h"
+#include "base/messages.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -13,7 +13,7 @@
 namespace sched {
 
 TimeParamsDialog::TimeParamsDialog(const TimeParameters& values, bool swimming,
-                                   shell::Messages& messages, QWidget* parent)
+                                   base::Messages& messages, QWidget* parent)
     : QDialog(parent), m_messages(messages), m_values(values)
 {
     setWindowTitle(QStringLiteral("Time Parameters"));
@@ -27,8 +27,8 @@ TimeParamsDialog::TimeParamsDialog(const TimeParameters& values, bool swimming,
         form->addRow(QLatin1String(timeParamSpecs()[int(p) - 1].meaning), edit);
     }
     auto* presets = new QHBoxLayout;
-    shell::addActionButton(presets, QStringLiteral("Load &Fast"), [this] { loadPreset(true); });
-    shell::addActionButton(presets, QStringLiteral("Load &Slow"), [this] { loadPreset(false); });
+    base::addActionButton(presets, QStringLiteral("Load &Fast"), [this] { loadPreset(true); });
+    base::addActionButton(presets, QStringLiteral("Load &Slow"), [this] { loadPreset(false); });
     presets->addStretch();
     form->addRow(presets);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

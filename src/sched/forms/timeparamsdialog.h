@@ -7,7 +7,7 @@
 
 class QLineEdit;
 
-namespace shell {
+namespace base {
 class Messages;
 }
 
@@ -18,7 +18,7 @@ namespace sched {
 class TimeParamsDialog : public QDialog {
     Q_OBJECT
 public:
-    TimeParamsDialog(const TimeParameters& values, bool swimming, shell::Messages& messages,
+    TimeParamsDialog(const TimeParameters& values, bool swimming, base::Messages& messages,
                      QWidget* parent = nullptr);
 
     const TimeParameters& values() const { return m_values; }
@@ -28,7 +28,7 @@ public:
     void accept() override;
 
 private:
-    shell::Messages& m_messages;
+    base::Messages& m_messages;
     TimeParameters m_values;
     QMap<TimeParam, QLineEdit*> m_fields;
 };

@@ -10,9 +10,9 @@
 #include "scoring/scoringsettings.h"
 #include "scoring/teamrecordscore.h"
 #include "scoring/teamtotals.h"
-#include "shell/forms/formkeys.h"
-#include "shell/messages.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/messages.h"
+#include "base/run.h"
 
 #include <QVBoxLayout>
 
@@ -20,7 +20,7 @@ namespace scoring {
 
 namespace {
 
-void showReport(QWidget* parent, shell::Run& run, const Report& report)
+void showReport(QWidget* parent, base::Run& run, const Report& report)
 {
     ReportForm form(run, report, parent);
     form.exec();
@@ -28,22 +28,22 @@ void showReport(QWidget* parent, shell::Run& run, const Report& report)
 
 } // namespace
 
-AfterForm::AfterForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+AfterForm::AfterForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
 {
     setWindowTitle(QStringLiteral("After"));
     auto* layout = new QVBoxLayout(this);
-    shell::addActionButton(layout, QStringLiteral("&Team Totals"), [this] { teamTotals(); });
-    shell::addActionButton(layout, QStringLiteral("&Medals per Team"), [this] { medals(); });
-    shell::addActionButton(layout, QStringLiteral("Team Score with &Records"),
+    base::addActionButton(layout, QStringLiteral("&Team Totals"), [this] { teamTotals(); });
+    base::addActionButton(layout, QStringLiteral("&Medals per Team"), [this] { medals(); });
+    base::addActionButton(layout, QStringLiteral("Team Score with &Records"),
                            [this] { teamRecords(); });
-    shell::addActionButton(layout, QStringLiteral("&Best Athlete per Category"),
+    base::addActionButton(layout, QStringLiteral("&Best Athlete per Category"),
                            [this] { bestAthletes(); });
-    shell::addActionButton(layout, QStringLiteral("T&op Athletes"), [this] { topAthletes(); });
-    shell::addActionButton(layout, QStringLiteral("&Place Points"),
+    base::addActionButton(layout, QStringLiteral("T&op Athletes"), [this] { topAthletes(); });
+    base::addActionButton(layout, QStringLiteral("&Place Points"),
                            [this] { openPlacePoints(this, m_run); });
-    shell::addActionButton(layout, QStringLiteral("Record&Sets"),
+    base::addActionButton(layout, QStringLiteral("Record&Sets"),
                            [this] { records::openRecords(this, m_run); });
-    shell::addActionButton(layout, QStringLiteral("C&lose"), [this] { accept(); });
+    base::addActionButton(layout, QStringLiteral("C&lose"), [this] { accept(); });
 }
 
 void AfterForm::teamTotals()
@@ -95,7 +95,7 @@ void AfterForm::topAthletes()
         showReport(this, m_run, report);
 }
 
-void openAfter(QWidget* parent, shell::Run& run)
+void openAfter(QWidget* parent, base::Run& run)
 {
     AfterForm form(run, parent);
     form.exec();

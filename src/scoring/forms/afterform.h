@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -12,7 +12,7 @@ namespace scoring {
 class AfterForm : public QDialog {
     Q_OBJECT
 public:
-    AfterForm(shell::Run& run, QWidget* parent = nullptr);
+    AfterForm(base::Run& run, QWidget* parent = nullptr);
 
     void teamTotals();
     void medals();
@@ -21,9 +21,9 @@ public:
     void topAthletes();
 
 private:
-    shell::Run& m_run;
+    base::Run& m_run;
 };
 
-void openAfter(QWidget* parent, shell::Run& run);
+void openAfter(QWidget* parent, base::Run& run);
 
 } // namespace scoring

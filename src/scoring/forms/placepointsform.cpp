@@ -2,9 +2,9 @@
 
 #include "meeting/meetingsettings.h"
 #include "scoring/scoringsettings.h"
-#include "shell/forms/formkeys.h"
-#include "shell/messages.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/messages.h"
+#include "base/run.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -15,7 +15,7 @@
 
 namespace scoring {
 
-PlacePointsForm::PlacePointsForm(shell::Run& run, QWidget* parent)
+PlacePointsForm::PlacePointsForm(base::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run), m_points(*run.database(), run.currentMeetingNo())
 {
     setWindowTitle(QStringLiteral("Place Points"));
@@ -34,16 +34,16 @@ PlacePointsForm::PlacePointsForm(shell::Run& run, QWidget* parent)
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table);
     auto* buttons = new QHBoxLayout;
-    shell::addActionButton(buttons, QStringLiteral("&Increase"), [this] { increase(); });
-    shell::addActionButton(buttons, QStringLiteral("&Decrease"), [this] { decrease(); });
-    shell::addActionButton(buttons, QStringLiteral("&Check"), [this] {
+    base::addActionButton(buttons, QStringLiteral("&Increase"), [this] { increase(); });
+    base::addActionButton(buttons, QStringLiteral("&Decrease"), [this] { decrease(); });
+    base::addActionButton(buttons, QStringLiteral("&Check"), [this] {
         if (m_points.errors(ScoringSettings::of(m_run.meeting()).leaguesHaveOwnPoints).isEmpty())
             m_run.messages().information(QStringLiteral("The place points are in order."));
         else
             check();
     });
     buttons->addStretch();
-    shell::addActionButton(buttons, QStringLiteral("C&lose"), [this] {
+    base::addActionButton(buttons, QStringLiteral("C&lose"), [this] {
         if (check())
             accept();
     });
@@ -110,7 +110,7 @@ bool PlacePointsForm::check()
     return m_points.checkBeforeUse(ScoringSettings::of(m_run.meeting()).leaguesHaveOwnPoints);
 }
 
-void openPlacePoints(QWidget* parent, shell::Run& run)
+void openPlacePoints(QWidget* parent, base::Run& run)
 {
     PlacePointsForm form(run, parent);
     form.exec();

@@ -7,7 +7,7 @@
 class QComboBox;
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -18,7 +18,7 @@ namespace scoring {
 class PlacePointsForm : public QDialog {
     Q_OBJECT
 public:
-    PlacePointsForm(shell::Run& run, QWidget* parent = nullptr);
+    PlacePointsForm(base::Run& run, QWidget* parent = nullptr);
 
     void refresh();
     void setLeague(int league);
@@ -32,7 +32,7 @@ private:
     void cellEdited(int row, int column);
     int league() const;
 
-    shell::Run& m_run;
+    base::Run& m_run;
     PlacePointsTable m_points;
     QList<PlacePointRow> m_rows;
     QComboBox* m_leagues;
@@ -41,6 +41,6 @@ private:
 };
 
 // Opens the place-points table (from "Settings: Winners" and "After").
-void openPlacePoints(QWidget* parent, shell::Run& run);
+void openPlacePoints(QWidget* parent, base::Run& run);
 
 } // namespace scoring

@@ -2,9 +2,9 @@
 
 #include "meeting/meetingsettings.h"
 #include "scoring/forms/reportprinter.h"
-#include "shell/forms/formkeys.h"
-#include "shell/messages.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/messages.h"
+#include "base/run.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -17,7 +17,7 @@
 
 namespace scoring {
 
-ReportForm::ReportForm(shell::Run& run, Report report, QWidget* parent)
+ReportForm::ReportForm(base::Run& run, Report report, QWidget* parent)
     : QDialog(parent), m_run(run), m_report(std::move(report))
 {
     setWindowTitle(m_report.title);
@@ -50,15 +50,15 @@ ReportForm::ReportForm(shell::Run& run, Report report, QWidget* parent)
     for (const QString& note : m_report.notes)
         layout->addWidget(new QLabel(note, this));
     auto* buttons = new QHBoxLayout;
-    shell::addActionButton(buttons, QStringLiteral("&Print"), [this] { print(); });
-    shell::addActionButton(buttons, QStringLiteral("P&DF..."), [this] {
+    base::addActionButton(buttons, QStringLiteral("&Print"), [this] { print(); });
+    base::addActionButton(buttons, QStringLiteral("P&DF..."), [this] {
         const QString path = QFileDialog::getSaveFileName(
             this, QStringLiteral("Save as PDF"), QString(), QStringLiteral("PDF files (*.pdf)"));
         if (!path.isEmpty())
             savePdf(path);
     });
     buttons->addStretch();
-    shell::addActionButton(buttons, QStringLiteral("C&lose"), [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("C&lose"), [this] { accept(); });
     layout->addLayout(buttons);
     resize(760, 520);
 }

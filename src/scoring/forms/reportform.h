@@ -6,7 +6,7 @@
 
 class QTableWidget;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -16,7 +16,7 @@ namespace scoring {
 class ReportForm : public QDialog {
     Q_OBJECT
 public:
-    ReportForm(shell::Run& run, Report report, QWidget* parent = nullptr);
+    ReportForm(base::Run& run, Report report, QWidget* parent = nullptr);
 
     // Prints to the PDF file; false (after the warning) when it cannot be written.
     bool savePdf(const QString& path);
@@ -24,7 +24,7 @@ public:
     QTableWidget* table() const { return m_table; }
 
 private:
-    shell::Run& m_run;
+    base::Run& m_run;
     Report m_report;
     QTableWidget* m_table;
 };

@@ -2,8 +2,8 @@
 
 #include "meeting/meetingsettings.h"
 #include "scoring/forms/placepointsform.h"
-#include "shell/forms/formkeys.h"
-#include "shell/run.h"
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +15,7 @@
 
 namespace scoring {
 
-WinnersForm::WinnersForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+WinnersForm::WinnersForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
 {
     setWindowTitle(QStringLiteral("Settings: Winners"));
     const ScoringSettings s = ScoringSettings::of(run.meeting());
@@ -67,14 +67,14 @@ WinnersForm::WinnersForm(shell::Run& run, QWidget* parent) : QDialog(parent), m_
     connect(m_medalBasis, &QComboBox::activated, this,
             [this] { setMedalBasis(m_medalBasis->currentData().toInt()); });
     auto* buttons = new QHBoxLayout;
-    shell::addActionButton(buttons, QStringLiteral("&Place Points..."),
+    base::addActionButton(buttons, QStringLiteral("&Place Points..."),
                            [this] { openPlacePoints(this, m_run); });
     buttons->addStretch();
-    shell::addActionButton(buttons, QStringLiteral("&OK"), [this] {
+    base::addActionButton(buttons, QStringLiteral("&OK"), [this] {
         if (save())
             accept();
     });
-    shell::addActionButton(buttons, QStringLiteral("&Cancel"), [this] { reject(); });
+    base::addActionButton(buttons, QStringLiteral("&Cancel"), [this] { reject(); });
     layout->addLayout(buttons);
 }
 
@@ -113,7 +113,7 @@ bool WinnersForm::save()
     return saveWinnersSettings(m_run, settings(), m_deduction->text());
 }
 
-void openWinners(QWidget* parent, shell::Run& run)
+void openWinners(QWidget* parent, base::Run& run)
 {
     WinnersForm form(run, parent);
     form.exec();

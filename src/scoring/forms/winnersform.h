@@ -9,7 +9,7 @@ class QComboBox;
 class QLineEdit;
 class QSpinBox;
 
-namespace shell {
+namespace base {
 class Run;
 }
 
@@ -20,7 +20,7 @@ namespace scoring {
 class WinnersForm : public QDialog {
     Q_OBJECT
 public:
-    WinnersForm(shell::Run& run, QWidget* parent = nullptr);
+    WinnersForm(base::Run& run, QWidget* parent = nullptr);
 
     // The settings as the screen shows them.
     ScoringSettings settings() const;
@@ -36,7 +36,7 @@ public:
     QCheckBox* excludeTeams() const { return m_excludeTeams; }
 
 private:
-    shell::Run& m_run;
+    base::Run& m_run;
     QComboBox* m_basis;
     QSpinBox* m_places;
     QCheckBox* m_share;
@@ -49,6 +49,6 @@ private:
 };
 
 // The opener of "Settings: Winners".
-void openWinners(QWidget* parent, shell::Run& run);
+void openWinners(QWidget* parent, base::Run& run);
 
 } // namespace scoring

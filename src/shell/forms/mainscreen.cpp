@@ -1,17 +1,18 @@
 #include "shell/forms/mainscreen.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
+#include "db/runservices.h"
 #include "meeting/currentmeeting.h"
 #include "records/swimitemcheck.h"
 #include "shell/assigncategory.h"
 #include "shell/competitions.h"
-#include "shell/currentmeeting.h"
 #include "shell/daycheck.h"
 #include "shell/eventsetting.h"
 #include "shell/forms/selectmeetingform.h"
 #include "shell/mainscreenstate.h"
+#include "shell/meetingchoice.h"
 #include "shell/relayerrs.h"
-#include "shell/run.h"
 #include "shell/workflowchecks.h"
 
 #include <QAction>
@@ -65,7 +66,7 @@ const QList<std::pair<QString, QString>>& settingsButtons()
 
 } // namespace
 
-MainScreen::MainScreen(Run& run, ScreenOpeners openers, QWidget* parent)
+MainScreen::MainScreen(base::Run& run, base::ScreenOpeners openers, QWidget* parent)
     : QDialog(parent), m_run(run), m_openers(std::move(openers))
 {
     const MainScreenState state = prepareMainScreen(run);
@@ -482,7 +483,7 @@ void MainScreen::capture()
     silentItemCheck();
     if (m_openers.checkItemFormat && !m_openers.checkItemFormat(m_run))
         return;
-    Messages& messages = m_run.messages();
+    base::Messages& messages = m_run.messages();
     messages.progress(QStringLiteral("During"), QStringLiteral("Check for shortcommings in data"));
     const bool ready = hasItemsAndTeams(m_run) &&
                        (!m_openers.checkScoreTables || m_openers.checkScoreTables(m_run));
@@ -516,10 +517,11 @@ void MainScreen::settings(const QString& name)
 void MainScreen::manageData()
 {
     const int before = m_run.currentMeetingNo();
-    auto change = ScreenOpeners::DataChange::None;
+    auto change = base::ScreenOpeners::DataChange::None;
     whileHidden([&] { change = m_openers.openManageData(this, m_run); });
-    if (change != ScreenOpeners::DataChange::None) {
-        done(change == ScreenOpeners::DataChange::Restart ? kMainScreenRestart : kMainScreenExit);
+    if (change != base::ScreenOpeners::DataChange::None) {
+        done(change == base::ScreenOpeners::DataChange::Restart ? kMainScreenRestart
+                                                                : kMainScreenExit);
         return;
     }
     if (m_run.currentMeetingNo() != before)
@@ -529,7 +531,7 @@ void MainScreen::manageData()
 void MainScreen::generalUtilities()
 {
     whileHidden([&] { m_openers.openGeneralUtilities(this, m_run); });
-    if (m_run.isConnected())
+    if (db::isConnected(m_run))
         m_run.database()->checkOpenObjects();
 }
 
@@ -575,7 +577,7 @@ void MainScreen::overallHelp()
 
 void MainScreen::about()
 {
-    const AppGlobals& g = m_run.globals();
+    const base::AppGlobals& g = m_run.globals();
     m_run.messages().information(g.programTitle() + QStringLiteral("\rBuild ") + g.buildDate() +
                                  QStringLiteral("\r\rRuns swimming competitions from entry to "
                                                 "results."));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/forms/screenopeners.h"
+#include "base/forms/screenopeners.h"
 
 #include <QDialog>
 #include <QHash>
@@ -13,9 +13,17 @@ class QMenuBar;
 class QPushButton;
 class QRadioButton;
 
-namespace shell {
+namespace base {
+}
 
+namespace base {
+}
+
+namespace base {
 class Run;
+}
+
+namespace shell {
 
 // The main workflow screen: the meetings, the numbered workflow buttons 1 to 9 with the
 // settings of the current meeting, and the facilities not bound to a meeting. It ends with
@@ -23,7 +31,7 @@ class Run;
 class MainScreen : public QDialog {
     Q_OBJECT
 public:
-    MainScreen(Run& run, ScreenOpeners openers, QWidget* parent = nullptr);
+    MainScreen(base::Run& run, base::ScreenOpeners openers, QWidget* parent = nullptr);
 
     // The button with this text (as the table of buttons names it); null when none.
     QPushButton* button(const QString& text) const;
@@ -81,8 +89,8 @@ private:
     void overallHelp();
     void about();
 
-    Run& m_run;
-    ScreenOpeners m_openers;
+    base::Run& m_run;
+    base::ScreenOpeners m_openers;
     QHash<QString, QPushButton*> m_buttons;
     QHash<QString, QAction*> m_actions;
     QList<QPushButton*> m_digitButtons; // 1 to 9

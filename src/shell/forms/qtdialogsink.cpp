@@ -1,6 +1,6 @@
 #include "shell/forms/qtdialogsink.h"
 
-#include "shell/consolesink.h"
+#include "base/consolesink.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -23,21 +23,21 @@ void QtDialogSink::beep(bool)
     QApplication::beep();
 }
 
-Answer QtDialogSink::show(MessageKind kind, const QString& title, const QString& text,
-                          const QStringList& buttons)
+base::Answer QtDialogSink::show(base::MessageKind kind, const QString& title, const QString& text,
+                                const QStringList& buttons)
 {
     QMessageBox box;
     box.setWindowTitle(title);
-    box.setText(ConsoleSink::plain(text));
+    box.setText(base::ConsoleSink::plain(text));
     switch (kind) {
-    case MessageKind::Warning:
+    case base::MessageKind::Warning:
         box.setIcon(QMessageBox::Warning);
         break;
-    case MessageKind::Error:
+    case base::MessageKind::Error:
         box.setIcon(QMessageBox::Critical);
         break;
-    case MessageKind::Confirm:
-    case MessageKind::Question:
+    case base::MessageKind::Confirm:
+    case base::MessageKind::Question:
         box.setIcon(QMessageBox::Question);
         break;
     default:
@@ -61,31 +61,33 @@ Answer QtDialogSink::show(MessageKind kind, const QString& title, const QString&
     box.exec();
     const int index = int(pressed.indexOf(box.clickedButton()));
     if (buttons.size() <= 1)
-        return {Answer::Ok};
-    if (buttons == buttons::yesNo || buttons == buttons::yesNoAll ||
-        buttons == buttons::yesNoCancel) {
-        static const Answer::Choice choices[] = {Answer::Yes, Answer::No, Answer::YesToAll,
-                                                 Answer::NoToAll};
-        if (buttons == buttons::yesNoCancel && index == 2)
-            return {Answer::Cancel};
+        return {base::Answer::Ok};
+    if (buttons == base::buttons::yesNo || buttons == base::buttons::yesNoAll ||
+        buttons == base::buttons::yesNoCancel) {
+        static const base::Answer::Choice choices[] = {
+            base::Answer::Yes, base::Answer::No, base::Answer::YesToAll, base::Answer::NoToAll};
+        if (buttons == base::buttons::yesNoCancel && index == 2)
+            return {base::Answer::Cancel};
         if (index < 0)
-            return {buttons == buttons::yesNoCancel ? Answer::Cancel : Answer::No};
+            return {buttons == base::buttons::yesNoCancel ? base::Answer::Cancel
+                                                          : base::Answer::No};
         return {choices[index]};
     }
-    return {Answer::Button, index};
+    return {base::Answer::Button, index};
 }
 
-Answer QtDialogSink::askText(const QString& title, const QString& prompt, const QString& current,
-                             bool secret)
+base::Answer QtDialogSink::askText(const QString& title, const QString& prompt,
+                                   const QString& current, bool secret)
 {
     bool ok = false;
     const QString text =
-        QInputDialog::getText(nullptr, title, ConsoleSink::plain(prompt),
+        QInputDialog::getText(nullptr, title, base::ConsoleSink::plain(prompt),
                               secret ? QLineEdit::Password : QLineEdit::Normal, current, &ok);
-    return ok ? Answer{Answer::Ok, -1, text} : Answer{Answer::Cancel};
+    return ok ? base::Answer{base::Answer::Ok, -1, text} : base::Answer{base::Answer::Cancel};
 }
 
-Answer QtDialogSink::askDate(const QString& title, const QString& prompt, const QString& current)
+base::Answer QtDialogSink::askDate(const QString& title, const QString& prompt,
+                                   const QString& current)
 {
     static const QString format = QStringLiteral("yyyy/MM/dd");
     QDialog dialog;
@@ -99,13 +101,13 @@ Answer QtDialogSink::askDate(const QString& title, const QString& prompt, const 
     QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(ConsoleSink::plain(prompt), &dialog));
+    layout->addWidget(new QLabel(base::ConsoleSink::plain(prompt), &dialog));
     layout->addWidget(edit);
     layout->addWidget(box);
     edit->setFocus();
     if (dialog.exec() != QDialog::Accepted)
-        return {Answer::Cancel};
-    return {Answer::Ok, -1, edit->date().toString(format)};
+        return {base::Answer::Cancel};
+    return {base::Answer::Ok, -1, edit->date().toString(format)};
 }
 
 QString QtDialogSink::chooseFile(const QString& title, const QString& filter)
@@ -123,7 +125,7 @@ void QtDialogSink::progress(const QString& title, const QString& text, int posit
     }
     if (!title.isEmpty())
         m_progress->setWindowTitle(title);
-    m_progress->setLabelText(ConsoleSink::plain(text));
+    m_progress->setLabelText(base::ConsoleSink::plain(text));
     m_progress->setMaximum(max);
     m_progress->setValue(position);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

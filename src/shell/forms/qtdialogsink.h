@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/messagesink.h"
+#include "base/messagesink.h"
 
 #include <memory>
 
@@ -11,17 +11,18 @@ namespace shell {
 
 // The desktop's sink: message boxes centred on the screen, a progress dialog for long
 // work, file dialogs.
-class QtDialogSink : public MessageSink {
+class QtDialogSink : public base::MessageSink {
 public:
     QtDialogSink();
     ~QtDialogSink() override;
 
     void beep(bool errorBeep) override;
-    Answer show(MessageKind kind, const QString& title, const QString& text,
-                const QStringList& buttons) override;
-    Answer askText(const QString& title, const QString& prompt, const QString& current,
-                   bool secret) override;
-    Answer askDate(const QString& title, const QString& prompt, const QString& current) override;
+    base::Answer show(base::MessageKind kind, const QString& title, const QString& text,
+                      const QStringList& buttons) override;
+    base::Answer askText(const QString& title, const QString& prompt, const QString& current,
+                         bool secret) override;
+    base::Answer askDate(const QString& title, const QString& prompt,
+                         const QString& current) override;
     QString chooseFile(const QString& title, const QString& filter) override;
     void progress(const QString& title, const QString& text, int position, int max) override;
     void progressDone() override;

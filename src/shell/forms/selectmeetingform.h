@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/currentmeeting.h"
+#include "shell/meetingchoice.h"
 
 #include <QDialog>
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "shell/messagesink.h"
+#include "base/messagesink.h"
 
 #include <QList>
 
 #include <deque>
 
-namespace shell {
+namespace base {
 
 // A sink for tests: records every message and answers questions from a queue. A question
 // with no queued answer is recorded as unanswered and gets No (or Cancel), so a test that
@@ -59,4 +59,4 @@ private:
     int m_plainBeeps = 0;
 };
 
-} // namespace shell
+} // namespace base

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace base {
 
 class AppGlobals;
 
@@ -13,4 +13,4 @@ QString defaultDatabasePath(const AppGlobals& globals);
 QString defaultDatabaseFolder(const AppGlobals& globals);
 QString tempFolder(const AppGlobals& globals);
 
-} // namespace shell
+} // namespace base

@@ -1,10 +1,8 @@
 #pragma once
 
 namespace meeting {
-class MeetingSettings;
-}
 
-namespace draw {
+class MeetingSettings;
 
 // Lanes and heat sizes of a meeting, by distance. A setting of 0 is unset: the heat
 // group's default then applies.
@@ -22,4 +20,4 @@ struct LaneSettings {
 // The lane settings of the meeting whose settings these are.
 LaneSettings laneSettingsOf(const meeting::MeetingSettings& meeting);
 
-} // namespace draw
+} // namespace meeting

@@ -1,14 +1,14 @@
-#include "shell/configstore.h"
+#include "base/configstore.h"
 
-#include "shell/appglobals.h"
-#include "shell/messages.h"
+#include "base/appglobals.h"
+#include "base/messages.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringList>
 
-namespace shell {
+namespace base {
 
 namespace {
 
@@ -159,4 +159,4 @@ bool ConfigStore::remove(const QString& key)
     return !exists(key);
 }
 
-} // namespace shell
+} // namespace base

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace shell {
+namespace base {
 
 // The local time as the run sees it. Tests replace it to let half an hour pass at once.
 using Clock = std::function<QDateTime()>;
@@ -14,4 +14,4 @@ inline Clock systemClock()
     return [] { return QDateTime::currentDateTime(); };
 }
 
-} // namespace shell
+} // namespace base

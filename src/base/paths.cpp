@@ -1,10 +1,10 @@
-#include "shell/paths.h"
+#include "base/paths.h"
 
-#include "shell/appglobals.h"
+#include "base/appglobals.h"
 
 #include <QDir>
 
-namespace shell {
+namespace base {
 
 QString dataRoot(const AppGlobals& globals)
 {
@@ -31,4 +31,4 @@ QString tempFolder(const AppGlobals& globals)
     return dataRoot(globals) + QStringLiteral("Temp/");
 }
 
-} // namespace shell
+} // namespace base

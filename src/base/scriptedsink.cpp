@@ -1,6 +1,6 @@
-#include "shell/scriptedsink.h"
+#include "base/scriptedsink.h"
 
-namespace shell {
+namespace base {
 
 void ScriptedSink::beep(bool errorBeep)
 {
@@ -78,4 +78,4 @@ void ScriptedSink::clear()
     m_errorBeeps = m_plainBeeps = 0;
 }
 
-} // namespace shell
+} // namespace base

@@ -1,13 +1,13 @@
-#include "shell/currentmeeting.h"
+#include "shell/meetingchoice.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "meeting/currentmeeting.h"
 #include "meeting/meetingsettings.h"
-#include "shell/run.h"
 
 namespace shell {
 
-QString currentMeetingText(Run& run)
+QString currentMeetingText(base::Run& run)
 {
     if (run.currentMeetingNo() < 1)
         return QStringLiteral("Not Selected");
@@ -15,7 +15,7 @@ QString currentMeetingText(Run& run)
     return text.trimmed().isEmpty() ? QStringLiteral("Not Selected") : text;
 }
 
-QList<MeetingRow> meetingList(Run& run)
+QList<MeetingRow> meetingList(base::Run& run)
 {
     QList<MeetingRow> rows;
     db::Query q = run.database()->openQuery(QStringLiteral(
@@ -27,12 +27,12 @@ QList<MeetingRow> meetingList(Run& run)
     return rows;
 }
 
-int meetingCount(Run& run)
+int meetingCount(base::Run& run)
 {
     return run.database()->ZSqlCount(QStringLiteral("MEETING"), QStringLiteral("1=1"));
 }
 
-void useAsCurrentMeeting(Run& run, int meetingNo)
+void useAsCurrentMeeting(base::Run& run, int meetingNo)
 {
     if (meetingNo == run.currentMeetingNo())
         return;
@@ -45,7 +45,7 @@ void useAsCurrentMeeting(Run& run, int meetingNo)
                                   "can select a \"Current Meeting\" under \"Select Meeting\"."));
 }
 
-void afterEditMeetings(Run& run, int returnedMeetingNo)
+void afterEditMeetings(base::Run& run, int returnedMeetingNo)
 {
     const bool hadCurrent = run.currentMeetingNo() > 0;
     meeting::setCurrentMeeting(run, returnedMeetingNo);

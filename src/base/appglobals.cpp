@@ -1,8 +1,8 @@
-#include "shell/appglobals.h"
+#include "base/appglobals.h"
 
 #include <QRandomGenerator>
 
-namespace shell {
+namespace base {
 
 namespace {
 
@@ -44,4 +44,4 @@ QString AppGlobals::personWord() const
     return isSwimming() ? QStringLiteral("Swimmer") : QStringLiteral("Athlete");
 }
 
-} // namespace shell
+} // namespace base

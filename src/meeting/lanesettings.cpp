@@ -1,8 +1,8 @@
-#include "draw/lanesettings.h"
+#include "meeting/lanesettings.h"
 
 #include "meeting/meetingsettings.h"
 
-namespace draw {
+namespace meeting {
 
 LaneSettings laneSettingsOf(const meeting::MeetingSettings& meeting)
 {
@@ -21,4 +21,4 @@ LaneSettings laneSettingsOf(const meeting::MeetingSettings& meeting)
     return lanes;
 }
 
-} // namespace draw
+} // namespace meeting

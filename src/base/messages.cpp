@@ -1,6 +1,6 @@
-#include "shell/messages.h"
+#include "base/messages.h"
 
-namespace shell {
+namespace base {
 
 void Messages::warning(const QString& body)
 {
@@ -131,4 +131,4 @@ void Messages::progressDone()
     m_sink.progressDone();
 }
 
-} // namespace shell
+} // namespace base

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace base {
 
 // The application code of this program: it selects the swimming edition.
 inline constexpr const char* kApplicationCode = "DLVN";
@@ -38,4 +38,4 @@ private:
     int m_random = 0;
 };
 
-} // namespace shell
+} // namespace base

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace shell {
+namespace base {
 
 class Run;
 
@@ -46,4 +46,4 @@ struct ScreenOpeners {
     Check checkScoreTables;
 };
 
-} // namespace shell
+} // namespace base

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/messagesink.h"
+#include "base/messagesink.h"
 
-namespace shell {
+namespace base {
 
 // The CLI's sink: warnings and errors to stderr, information to stdout, questions read as
 // y/n from a terminal. `--yes` / `--no` answer every question; without either and without
@@ -30,4 +30,4 @@ private:
     bool m_quiet = false;
 };
 
-} // namespace shell
+} // namespace base

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace shell {
+namespace base {
 
 enum class MessageKind { Warning, Information, Note, Confirm, Error, DeveloperNote, Question };
 
@@ -59,4 +59,4 @@ inline const QStringList yesNoCancel{QStringLiteral("Yes"), QStringLiteral("No")
                                      QStringLiteral("Cancel")};
 } // namespace buttons
 
-} // namespace shell
+} // namespace base

@@ -1,11 +1,11 @@
-#include "shell/forms/formkeys.h"
+#include "base/forms/formkeys.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QShortcut>
 
-namespace shell {
+namespace base {
 
 void onListKey(QWidget* list, int key, std::function<void()> action)
 {
@@ -42,4 +42,4 @@ QPushButton* addActionButton(QBoxLayout* row, const QString& text, std::function
     return button;
 }
 
-} // namespace shell
+} // namespace base

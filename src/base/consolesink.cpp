@@ -1,11 +1,11 @@
-#include "shell/consolesink.h"
+#include "base/consolesink.h"
 
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <unistd.h>
 
-namespace shell {
+namespace base {
 
 QString ConsoleSink::plain(const QString& text)
 {
@@ -72,4 +72,4 @@ QString ConsoleSink::chooseFile(const QString& title, const QString&)
     return a.choice == Answer::Ok ? a.text : QString();
 }
 
-} // namespace shell
+} // namespace base

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "shell/messagesink.h"
+#include "base/messagesink.h"
 
 #include <functional>
 
-namespace shell {
+namespace base {
 
 enum class YesNoCancel { Yes, No, Cancel };
 
@@ -63,4 +63,4 @@ private:
     bool m_recording = false;
 };
 
-} // namespace shell
+} // namespace base

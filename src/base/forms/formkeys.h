@@ -9,7 +9,7 @@ class QGridLayout;
 class QPushButton;
 class QWidget;
 
-namespace shell {
+namespace base {
 
 // A key that acts only while `list` has the focus: Space to tick a row, Enter to edit it.
 // Enter covers both the main and the keypad key.
@@ -23,4 +23,4 @@ QPushButton* addActionButton(QGridLayout* grid, int row, int column, const QStri
                              std::function<void()> action);
 QPushButton* addActionButton(QBoxLayout* row, const QString& text, std::function<void()> action);
 
-} // namespace shell
+} // namespace base

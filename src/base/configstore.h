@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace base {
 
 class AppGlobals;
 class Messages;
@@ -39,4 +39,4 @@ private:
     QString m_path;
 };
 
-} // namespace shell
+} // namespace base
