@@ -3,12 +3,6 @@
 #include <QDateTime>
 
 namespace base {
-}
-
-namespace base {
-}
-
-namespace base {
 class Run;
 }
 

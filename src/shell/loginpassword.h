@@ -3,15 +3,9 @@
 #include <QString>
 
 namespace base {
-} // namespace base
-
-namespace base {
-}
-
-namespace base {
 class AppGlobals;
 class Run;
-}
+} // namespace base
 
 namespace shell {
 

@@ -1,5 +1,6 @@
 #include "shell/runloop.h"
 
+#include "base/processformats.h"
 #include "base/run.h"
 #include "db/connect.h"
 #include "db/dmdcoredbs.h"
@@ -8,7 +9,6 @@
 #include "shell/backupoffers.h"
 #include "shell/loginpassword.h"
 #include "shell/mainscreenstate.h"
-#include "shell/processformats.h"
 #include "shell/startupchecks.h"
 
 namespace shell {
@@ -72,8 +72,8 @@ bool RunLoop::startRun(bool firstPass)
     preferredFolderWarning(run);
     meeting::createTranslations(run);
     meeting::createMeetingAges(run);
-    forceProcessFormats();
-    if (!checkProcessFormats(messages))
+    base::forceProcessFormats();
+    if (!base::checkProcessFormats(messages))
         return false;
     roundScoresDownWarning(run);
     if (firstPass)
@@ -85,7 +85,7 @@ void RunLoop::exec()
 {
     {
         base::Messages early(m_sink);
-        fixCommaSeparator(early);
+        base::fixCommaSeparator(early);
     }
     m_running = true;
     bool restart = true;

@@ -9,15 +9,9 @@
 #include <memory>
 
 namespace base {
-} // namespace base
-
-namespace base {
-}
-
-namespace base {
 class MessageSink;
 class Run;
-}
+} // namespace base
 
 namespace shell {
 

@@ -1,12 +1,6 @@
 #pragma once
 
 namespace base {
-}
-
-namespace base {
-}
-
-namespace base {
 class Run;
 }
 

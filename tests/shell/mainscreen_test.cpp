@@ -1,7 +1,7 @@
 #include "support/testdatabase.h"
 
 #include "meeting/currentmeeting.h"
-#include "shell/daycheck.h"
+#include "meeting/daycheck.h"
 #include "shell/forms/mainscreen.h"
 #include "shell/forms/selectmeetingform.h"
 #include "shell/mainscreenstate.h"
@@ -152,13 +152,13 @@ TEST_F(MainScreenTest, TheDayCheckSaysNotSetWhenTheMeetingHasNoDays)
     const int meetingNo = currentMeeting(0);
     const int eventNo = addEvent(database(), meetingNo);
     addHeat(database(), meetingNo, eventNo, 3);
-    EXPECT_TRUE(shell::dayCheckText(shell::programDays(run()))
+    EXPECT_TRUE(meeting::dayCheckText(meeting::programDays(run()))
                     .contains("This setting is currently not set."));
-    EXPECT_FALSE(shell::dayCheck(run()));
+    EXPECT_FALSE(meeting::dayCheck(run()));
     // Heats of another meeting do not count.
     const int other = addMeeting(database(), "Other", 1);
     addHeat(database(), other, addEvent(database(), other), 9);
-    EXPECT_EQ(shell::programDays(run()).lastDay, 3);
+    EXPECT_EQ(meeting::programDays(run()).lastDay, 3);
 }
 
 TEST_F(MainScreenTest, CaptureNeedsSelectedItemsAndTeamsAndUsesTheChosenView)

@@ -1,6 +1,7 @@
 #include "support/testdatabase.h"
 
 #include "backup/backupnames.h"
+#include "base/processformats.h"
 #include "base/scriptedsink.h"
 #include "db/connect.h"
 #include "db/runservices.h"
@@ -8,7 +9,6 @@
 #include "shell/forms/mainscreen.h"
 #include "shell/loginpassword.h"
 #include "shell/mainscreenstate.h"
-#include "shell/processformats.h"
 #include "shell/runloop.h"
 
 #include <QDir>
@@ -353,25 +353,25 @@ TEST(ProcessFormatsTest, ACommaDecimalSeparatorRunsWithAPointAfterStart)
 {
     base::ScriptedSink sink;
     base::Messages messages(sink);
-    shell::processFormats().decimalSeparator = QLatin1Char(',');
-    shell::processFormats().shortDateFormat = "dd.MM.yyyy";
-    shell::fixCommaSeparator(messages);
-    EXPECT_EQ(shell::processFormats().decimalSeparator, QLatin1Char('.'));
-    EXPECT_EQ(shell::processFormats().thousandSeparator, QLatin1Char(','));
+    base::processFormats().decimalSeparator = QLatin1Char(',');
+    base::processFormats().shortDateFormat = "dd.MM.yyyy";
+    base::fixCommaSeparator(messages);
+    EXPECT_EQ(base::processFormats().decimalSeparator, QLatin1Char('.'));
+    EXPECT_EQ(base::processFormats().thousandSeparator, QLatin1Char(','));
     EXPECT_TRUE(sink.shown().isEmpty());
 
     // The date format is still wrong: the question names it and No stops.
-    EXPECT_FALSE(shell::checkProcessFormats(messages));
+    EXPECT_FALSE(base::checkProcessFormats(messages));
     ASSERT_EQ(sink.shown().size(), 1);
     EXPECT_TRUE(sink.shown()[0].text.startsWith(
         "The \"Windows Environmental Settings\" is incompatable with \"Tamrok\":"));
     EXPECT_TRUE(sink.shown()[0].text.contains("The \"Short Date Format\" should be  \""));
     EXPECT_FALSE(sink.shown()[0].text.contains("The \"Decimal Symbol\""));
 
-    shell::forceProcessFormats();
-    EXPECT_TRUE(shell::checkProcessFormats(messages));
-    EXPECT_EQ(shell::processFormats().shortDateFormat, "yyyy/MM/dd");
-    EXPECT_EQ(shell::processFormats().timeFormat, "hh:mm");
+    base::forceProcessFormats();
+    EXPECT_TRUE(base::checkProcessFormats(messages));
+    EXPECT_EQ(base::processFormats().shortDateFormat, "yyyy/MM/dd");
+    EXPECT_EQ(base::processFormats().timeFormat, "hh:mm");
     EXPECT_EQ(QString::number(1234.5), "1234.5");
 }
 

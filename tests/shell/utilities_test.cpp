@@ -1,11 +1,11 @@
 #include "support/testdatabase.h"
 
 #include "base/triggersetting.h"
+#include "entries/assigncategory.h"
+#include "meeting/competitions.h"
 #include "meeting/currentmeeting.h"
-#include "shell/assigncategory.h"
-#include "shell/competitions.h"
+#include "meeting/relayerrs.h"
 #include "shell/eventsetting.h"
-#include "shell/relayerrs.h"
 #include "shellrows.h"
 
 #include <gtest/gtest.h>
@@ -58,19 +58,19 @@ TEST_F(UtilitiesTest, CompetitionsListTheMeetingsWithMoreThanOneLeague)
     addTeam(database(), single, 1);
     const int other = addMeeting(database(), "Schools");
     addTeam(database(), other, 2);
-    const QList<shell::Competition> list = shell::competitions(run());
+    const QList<meeting::Competition> list = meeting::competitions(run());
     ASSERT_EQ(list.size(), 2);
     EXPECT_EQ(list[0].meetingNo, m_meetingNo);
     EXPECT_EQ(list[0].leagues, 3);
     EXPECT_EQ(list[0].description, "Winter Gala");
     EXPECT_EQ(list[1].meetingNo, other);
-    EXPECT_TRUE(shell::competitionsText(list).contains("Schools"));
-    EXPECT_EQ(shell::competitionsText({}), "No meeting has teams in more than one league.");
+    EXPECT_TRUE(meeting::competitionsText(list).contains("Schools"));
+    EXPECT_EQ(meeting::competitionsText({}), "No meeting has teams in more than one league.");
 }
 
 TEST_F(UtilitiesTest, AssignCategoryNeedsCategories)
 {
-    shell::assignCategoryToExisting(run());
+    entries::assignCategoryToExisting(run());
     EXPECT_EQ(m_sink.shown().size(), 1);
     EXPECT_TRUE(m_sink.saw("You need Categories before you can Assign Categories\rto Athletes "
                            "and Items with no Category"));
@@ -81,11 +81,11 @@ TEST_F(UtilitiesTest, AssignCategoryRefusesAnEmptyOrUnknownCategory)
     addCategory(database(), m_meetingNo, "A");
     m_sink.answerYes();
     m_sink.answerText("  ");
-    shell::assignCategoryToExisting(run());
+    entries::assignCategoryToExisting(run());
     EXPECT_TRUE(m_sink.saw("The Category cannot be empty"));
     m_sink.answerYes();
     m_sink.answerText("B");
-    shell::assignCategoryToExisting(run());
+    entries::assignCategoryToExisting(run());
     EXPECT_TRUE(m_sink.saw("Thge Category is invalid:B"));
 }
 
@@ -104,7 +104,7 @@ TEST_F(UtilitiesTest, AssignCategoryFillsOnlyTheEmptyOnesOfTheCurrentMeeting)
     m_sink.answerYes(); // explained
     m_sink.answerText("A");
     m_sink.answerNo(); // no stop for a backup
-    const shell::AssignedCategory done = shell::assignCategoryToExisting(run());
+    const entries::AssignedCategory done = entries::assignCategoryToExisting(run());
     EXPECT_EQ(done.athletes, 1);
     EXPECT_EQ(done.items, 1);
     EXPECT_TRUE(m_sink.saw("Done: 1 Athletes and 1 Items were assigned to Category A"));
@@ -127,14 +127,14 @@ TEST_F(UtilitiesTest, AssignCategoryTakesOnlyThisMeetingsCategoriesAndStopsForAB
     // A category of another meeting is not one of this meeting's.
     m_sink.answerYes();
     m_sink.answerText("C");
-    EXPECT_FALSE(shell::assignCategoryToExisting(run()).done);
+    EXPECT_FALSE(entries::assignCategoryToExisting(run()).done);
     EXPECT_TRUE(m_sink.saw("Thge Category is invalid:C"));
 
     // Stopping for a backup changes nothing.
     m_sink.answerYes();
     m_sink.answerText(" A ");
     m_sink.answerYes();
-    EXPECT_FALSE(shell::assignCategoryToExisting(run()).done);
+    EXPECT_FALSE(entries::assignCategoryToExisting(run()).done);
     EXPECT_EQ(count("ATHLETE", "CATEGORY = 'A'"), 0);
     EXPECT_EQ(count("MYEVENT", "CATEGORY = 'A'"), 0);
 
@@ -142,7 +142,7 @@ TEST_F(UtilitiesTest, AssignCategoryTakesOnlyThisMeetingsCategoriesAndStopsForAB
     m_sink.answerYes();
     m_sink.answerText(" A ");
     m_sink.answerNo();
-    const shell::AssignedCategory done = shell::assignCategoryToExisting(run());
+    const entries::AssignedCategory done = entries::assignCategoryToExisting(run());
     EXPECT_TRUE(done.done);
     EXPECT_EQ(count("ATHLETE", "CATEGORY = 'A'"), 1);
     EXPECT_EQ(count("MYEVENT", "CATEGORY = 'A'"), 1);
@@ -155,7 +155,7 @@ TEST_F(UtilitiesTest, RelayErrsRewriteTheKnownWrongFormAndCountTheRest)
     database().execute("insert into TPLTITEM (ITEMNO, ITEMCODE) values (2, 'REL4,1X4F100')");
     database().execute("insert into TEMP_RECORD (RECORDNO, ITEMCODE) values (3, 'REL4X100F')");
 
-    const QList<shell::RelayCodeCount> before = shell::checkRelayCodes(run());
+    const QList<meeting::RelayCodeCount> before = meeting::checkRelayCodes(run());
     ASSERT_EQ(before.size(), 4);
     EXPECT_EQ(before[0].fixable, 1);
     EXPECT_EQ(before[1].fixable, 1);
@@ -163,7 +163,7 @@ TEST_F(UtilitiesTest, RelayErrsRewriteTheKnownWrongFormAndCountTheRest)
     EXPECT_EQ(before[3].fixable, 0);
 
     m_sink.answerYes();
-    shell::fixRelayCodes(run());
+    meeting::fixRelayCodes(run());
     EXPECT_TRUE(m_sink.saw("Do you want to fix the 2 invalid relays types ?"));
     EXPECT_EQ(value("select ITEMCODE from MYEVENT"), "REL8_4_2X2F50");
     EXPECT_EQ(value("select ITEMCODE from RECORD"), "REL8_4_2X2M50");
@@ -173,7 +173,8 @@ TEST_F(UtilitiesTest, RelayErrsRewriteTheKnownWrongFormAndCountTheRest)
     EXPECT_TRUE(m_sink.saw("TPLTITEM: 1 (0 can be fixed)"));
 
     database().execute("delete from TPLTITEM");
-    EXPECT_EQ(shell::relayCheckText(shell::checkRelayCodes(run())), "No other errors of this type");
+    EXPECT_EQ(meeting::relayCheckText(meeting::checkRelayCodes(run())),
+              "No other errors of this type");
 }
 
 } // namespace

@@ -3,16 +3,16 @@
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/runservices.h"
+#include "entries/assigncategory.h"
+#include "meeting/competitions.h"
 #include "meeting/currentmeeting.h"
+#include "meeting/daycheck.h"
+#include "meeting/relayerrs.h"
 #include "records/swimitemcheck.h"
-#include "shell/assigncategory.h"
-#include "shell/competitions.h"
-#include "shell/daycheck.h"
 #include "shell/eventsetting.h"
 #include "shell/forms/selectmeetingform.h"
 #include "shell/mainscreenstate.h"
 #include "shell/meetingchoice.h"
-#include "shell/relayerrs.h"
 #include "shell/workflowchecks.h"
 
 #include <QAction>
@@ -259,10 +259,11 @@ QWidget* MainScreen::buildDeveloperPanel()
         row->addWidget(addButton(name, name, false, QStringLiteral("a developer's test"), [] {}));
     row->addWidget(new QLabel(QStringLiteral("Relay Errs:"), m_developer));
     row->addWidget(addButton(
-        QStringLiteral("Relay Errs Check"), QStringLiteral("Check"), true, QString(),
-        [this] { m_run.messages().information(relayCheckText(checkRelayCodes(m_run))); }));
+        QStringLiteral("Relay Errs Check"), QStringLiteral("Check"), true, QString(), [this] {
+            m_run.messages().information(meeting::relayCheckText(meeting::checkRelayCodes(m_run)));
+        }));
     row->addWidget(addButton(QStringLiteral("Relay Errs Fix"), QStringLiteral("Fix"), true,
-                             QString(), [this] { fixRelayCodes(m_run); }));
+                             QString(), [this] { meeting::fixRelayCodes(m_run); }));
     row->addStretch();
     return m_developer;
 }
@@ -277,12 +278,14 @@ void MainScreen::buildMenu(QMenuBar* bar)
     connect(addAction(utilities, QStringLiteral("Disable Interbase Events"), true, QString()),
             &QAction::triggered, this, [this] { disableInterbaseEvents(m_run); });
     connect(addAction(utilities, QStringLiteral("Show Competitions"), true, QString()),
-            &QAction::triggered, this,
-            [this] { m_run.messages().information(competitionsText(competitions(m_run))); });
+            &QAction::triggered, this, [this] {
+                m_run.messages().information(
+                    meeting::competitionsText(meeting::competitions(m_run)));
+            });
     connect(addAction(utilities, QStringLiteral("Assign Category to Existing"), true, QString()),
             &QAction::triggered, this, [this] {
                 if (requireMeeting())
-                    assignCategoryToExisting(m_run);
+                    entries::assignCategoryToExisting(m_run);
             });
     addAction(utilities, QStringLiteral("Select Score Table"), false,
               QStringLiteral("the choice of the meeting's score table"));
@@ -441,7 +444,7 @@ void MainScreen::items()
 
 void MainScreen::program()
 {
-    if (!requireMeeting() || !dayCheck(m_run))
+    if (!requireMeeting() || !meeting::dayCheck(m_run))
         return;
     whileHidden([&] { m_openers.openProgram(this, m_run); });
 }
@@ -469,7 +472,7 @@ void MainScreen::records()
 
 void MainScreen::sheets()
 {
-    if (!requireMeeting() || !dayCheck(m_run))
+    if (!requireMeeting() || !meeting::dayCheck(m_run))
         return;
     whileHidden([&] { m_openers.openSheets(this, m_run); });
 }
@@ -478,7 +481,7 @@ void MainScreen::capture()
 {
     if (m_openers.checkPerformances && !m_openers.checkPerformances(m_run))
         return;
-    if (!requireMeeting() || !dayCheck(m_run))
+    if (!requireMeeting() || !meeting::dayCheck(m_run))
         return;
     silentItemCheck();
     if (m_openers.checkItemFormat && !m_openers.checkItemFormat(m_run))

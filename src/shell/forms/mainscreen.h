@@ -14,12 +14,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace base {
-}
-
-namespace base {
-}
-
-namespace base {
 class Run;
 }
 

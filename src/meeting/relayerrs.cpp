@@ -1,9 +1,9 @@
-#include "shell/relayerrs.h"
+#include "meeting/relayerrs.h"
 
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 
-namespace shell {
+namespace meeting {
 
 namespace {
 
@@ -95,4 +95,4 @@ void fixRelayCodes(base::Run& run)
     run.messages().information(text);
 }
 
-} // namespace shell
+} // namespace meeting

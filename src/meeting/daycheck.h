@@ -3,16 +3,10 @@
 #include <QString>
 
 namespace base {
-}
-
-namespace base {
-}
-
-namespace base {
 class Run;
 }
 
-namespace shell {
+namespace meeting {
 
 // The last day of the current meeting's program (the largest DAY_SEQ of its PROGRAM rows)
 // and the meeting's DAY_COUNT.
@@ -28,4 +22,4 @@ QString dayCheckText(const ProgramDays& days);
 // Before "3. Program", "7. Sheets " and "8. Capture": true to go on.
 bool dayCheck(base::Run& run);
 
-} // namespace shell
+} // namespace meeting

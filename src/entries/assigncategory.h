@@ -3,16 +3,10 @@
 #include <QString>
 
 namespace base {
-}
-
-namespace base {
-}
-
-namespace base {
 class Run;
 }
 
-namespace shell {
+namespace entries {
 
 // The rows "Assign Category to Existing" changed.
 struct AssignedCategory {
@@ -28,4 +22,4 @@ AssignedCategory assignCategory(base::Run& run, const QString& category);
 // stop for a backup, assigns and reports.
 AssignedCategory assignCategoryToExisting(base::Run& run);
 
-} // namespace shell
+} // namespace entries

@@ -1,10 +1,10 @@
-#include "shell/assigncategory.h"
+#include "entries/assigncategory.h"
 
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 
-namespace shell {
+namespace entries {
 
 namespace {
 
@@ -70,4 +70,4 @@ AssignedCategory assignCategoryToExisting(base::Run& run)
     return result;
 }
 
-} // namespace shell
+} // namespace entries

@@ -1,10 +1,10 @@
-#include "shell/daycheck.h"
+#include "meeting/daycheck.h"
 
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 
-namespace shell {
+namespace meeting {
 
 ProgramDays programDays(base::Run& run)
 {
@@ -45,4 +45,4 @@ bool dayCheck(base::Run& run)
     return text.isEmpty() || run.messages().confirm(text);
 }
 
-} // namespace shell
+} // namespace meeting

@@ -4,16 +4,10 @@
 #include <QString>
 
 namespace base {
-}
-
-namespace base {
-}
-
-namespace base {
 class Run;
 }
 
-namespace shell {
+namespace meeting {
 
 // Item codes of an old relay form ("REL" codes with commas) in one table.
 struct RelayCodeCount {
@@ -35,4 +29,4 @@ int rewriteRelayCodes(base::Run& run);
 // "Relay Errs" Fix: asks, rewrites and reports what remains.
 void fixRelayCodes(base::Run& run);
 
-} // namespace shell
+} // namespace meeting

@@ -1,4 +1,4 @@
-#include "shell/processformats.h"
+#include "base/processformats.h"
 
 #include "base/messages.h"
 
@@ -6,7 +6,7 @@
 
 #include <clocale>
 
-namespace shell {
+namespace base {
 
 namespace {
 
@@ -35,7 +35,7 @@ ProcessFormats& processFormats()
     return formats;
 }
 
-void fixCommaSeparator(base::Messages& messages)
+void fixCommaSeparator(Messages& messages)
 {
     ProcessFormats& f = processFormats();
     if (f.decimalSeparator != QLatin1Char(','))
@@ -74,7 +74,7 @@ QString incompatibleFormatsText(const ProcessFormats& formats)
     return lines;
 }
 
-bool checkProcessFormats(base::Messages& messages)
+bool checkProcessFormats(Messages& messages)
 {
     const QString wrong = incompatibleFormatsText(processFormats());
     if (wrong.isEmpty())
@@ -88,4 +88,4 @@ bool checkProcessFormats(base::Messages& messages)
                        "Do you want to continue anyway"));
 }
 
-} // namespace shell
+} // namespace base

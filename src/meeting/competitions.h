@@ -4,16 +4,10 @@
 #include <QString>
 
 namespace base {
-}
-
-namespace base {
-}
-
-namespace base {
 class Run;
 }
 
-namespace shell {
+namespace meeting {
 
 // A meeting whose teams use more than one league.
 struct Competition {
@@ -29,4 +23,4 @@ QList<Competition> competitions(base::Run& run);
 // The list as the lines of a message.
 QString competitionsText(const QList<Competition>& list);
 
-} // namespace shell
+} // namespace meeting

@@ -3,16 +3,6 @@
 #include <QString>
 
 namespace base {
-}
-
-namespace base {
-}
-
-namespace base {
-class Messages;
-}
-
-namespace shell {
 
 // The number, date and time formats of the process. Every stored date, time and number
 // text is written with these, so the run loop forces them at start.
@@ -30,7 +20,7 @@ ProcessFormats& processFormats();
 
 // A comma as the decimal separator becomes "." (and the thousands separator ",");
 // internal error when it cannot be fixed.
-void fixCommaSeparator(base::Messages& messages);
+void fixCommaSeparator(Messages& messages);
 
 // Forces the fixed formats on the process (and the C numeric locale).
 void forceProcessFormats();
@@ -41,6 +31,6 @@ QString incompatibleFormatsText(const ProcessFormats& formats);
 
 // Asks whether to go on when the formats are still wrong; true when they are right or
 // the user goes on anyway.
-bool checkProcessFormats(base::Messages& messages);
+bool checkProcessFormats(Messages& messages);
 
-} // namespace shell
+} // namespace base

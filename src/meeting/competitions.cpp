@@ -1,9 +1,9 @@
-#include "shell/competitions.h"
+#include "meeting/competitions.h"
 
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 
-namespace shell {
+namespace meeting {
 
 QList<Competition> competitions(base::Run& run)
 {
@@ -33,4 +33,4 @@ QString competitionsText(const QList<Competition>& list)
     return text;
 }
 
-} // namespace shell
+} // namespace meeting
