@@ -4,6 +4,8 @@
 
 namespace base {
 
+class Messages;
+
 // The number, date and time formats of the process. Every stored date, time and number
 // text is written with these, so the run loop forces them at start.
 struct ProcessFormats {
