@@ -14,7 +14,6 @@
 #include "db/dmdcoredbs.h"
 #include "db/fbclient.h"
 #include "db/sqltext.h"
-#include "db/statementblocks.h"
 #include "draw/drawall.h"
 #include "draw/drawengine.h"
 #include "meeting/currentmeeting.h"
@@ -120,7 +119,8 @@ double limitOnce(bench::Meeting& m, const QList<HeatRow>& rows, qint64 eventNo =
     database.execute(QStringLiteral("update PARTICIPATE set LANE = 0 where MEETINGNO = ") +
                      db::sqlInt(m.meetingNo) + event);
     // The keys drawn from the sequence as the draw does, so that later draws do not meet them.
-    qint64 key = db::StatementBlocks::reserveKeys(database, int(rows.size()), nullptr);
+    const QList<qint64> keys = database.nextKeyNumbers(int(rows.size()));
+    qsizetype nextKey = 0;
     const double taken = bench::timedTransaction(m, [&](ThrowStatusWrapper& status,
                                                         IAttachment* att, ITransaction* tra) {
         IStatement* insert = att->prepare(
@@ -144,7 +144,7 @@ double limitOnce(bench::Meeting& m, const QList<HeatRow>& rows, qint64 eventNo =
                 update->execute(&status, tra, up.meta(), up.data(), nullptr, nullptr);
                 continue;
             }
-            in.setInt(0, key++);
+            in.setInt(0, keys[nextKey++]);
             in.setInt(1, r.eventNo);
             in.setText(2, r.round);
             in.setInt(3, r.heat);

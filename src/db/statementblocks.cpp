@@ -1,7 +1,6 @@
 #include "db/statementblocks.h"
 
 #include "db/dmdcoredbs.h"
-#include "db/sqltext.h"
 
 namespace db {
 
@@ -36,20 +35,6 @@ bool StatementBlocks::flush()
         return true;
     m_failure = m_db.lastError().message;
     return false;
-}
-
-qint64 StatementBlocks::reserveKeys(DmdCoreDbs& database, int count, QString* failure)
-{
-    if (count < 1)
-        return 0;
-    Query q = database.openQuery(QStringLiteral("select gen_id(GEN_GLOBAL_NO, ") + sqlInt(count) +
-                                 QStringLiteral(") from rdb$database"));
-    if (!q.isOpen() || q.isEmpty()) {
-        if (failure)
-            *failure = QStringLiteral("No key numbers could be drawn: ") + q.error().message;
-        return 0;
-    }
-    return q.resultSet().rows[0][0].toLongLong() - count + 1;
 }
 
 } // namespace db

@@ -21,9 +21,6 @@ public:
     // The database's message of the statement that failed.
     const QString& failure() const { return m_failure; }
 
-    // Draws `count` consecutive key numbers in one statement; the first, 0 on failure.
-    static qint64 reserveKeys(DmdCoreDbs& database, int count, QString* failure);
-
 private:
     DmdCoreDbs& m_db;
     QStringList m_pending;

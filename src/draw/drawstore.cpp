@@ -3,7 +3,6 @@
 #include "db/dmdcoredbs.h"
 #include "db/preparedstatement.h"
 #include "db/sqltext.h"
-#include "db/statementblocks.h"
 
 namespace draw {
 
@@ -39,12 +38,15 @@ bool DrawStore::run(const QStringList& statements, const QString& round,
 {
     m_failure.clear();
     const bool final = round == QLatin1String("F");
-    qint64 key = 0;
+    QList<qint64> keys;
     if (!final && !candidates.isEmpty()) {
-        key = db::StatementBlocks::reserveKeys(m_db, int(candidates.size()), &m_failure);
-        if (key == 0)
+        keys = m_db.nextKeyNumbers(int(candidates.size()));
+        if (keys.isEmpty()) {
+            m_failure = QStringLiteral("No key numbers could be drawn.");
             return false;
+        }
     }
+    qsizetype nextKey = 0;
     // A transaction of its own: the old draw goes and the new one comes together or not
     // at all, whatever else the run has open.
     db::FbAttachment* attachment = m_db.attachment();
@@ -79,7 +81,7 @@ bool DrawStore::run(const QStringList& statements, const QString& round,
                 row.setInt(2, c.athleteNo);
                 row.setInt(3, m_meetingNo);
             } else {
-                row.setInt(0, key++);
+                row.setInt(0, keys[nextKey++]);
                 row.setInt(1, c.eventNo);
                 row.setText(2, round);
                 row.setInt(3, c.heat);
