@@ -32,6 +32,9 @@ public:
     bool registerEvents(const QStringList& names);
     void unregisterEvents();
     bool isRegistered() const { return m_events != nullptr; }
+    // The server has told the counts as they stood at registration: events posted from
+    // now on are reported. One posted before this may go unnoticed.
+    bool hasBaseline() const { return !m_firstDelivery; }
 
     // Called from the client library's thread.
     void deliver(const std::vector<unsigned char>& buffer);

@@ -1,3 +1,4 @@
+#include "support/eventwait.h"
 #include "support/testdatabase.h"
 
 #include "db/dbevents.h"
@@ -35,7 +36,7 @@ TEST_F(EventsTest, AnotherProcessInsertingARowReachesTheListenerEachTime)
     QObject::connect(&listener, &db::DbEventListener::received,
                      [&received](const QString& name) { received << name; });
     ASSERT_TRUE(listener.registerEvents(db::capturedEventNames()));
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
+    ASSERT_TRUE(testing_support::waitForEventBaseline(listener));
 
     for (int i = 1; i <= 3; ++i) {
         QString err;
@@ -60,7 +61,7 @@ TEST_F(EventsTest, ASecondAttachmentInThisProcessIsHeardToo)
     QObject::connect(&listener, &db::DbEventListener::received,
                      [&received](const QString& name) { received << name; });
     ASSERT_TRUE(listener.registerEvents(db::capturedEventNames()));
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
+    ASSERT_TRUE(testing_support::waitForEventBaseline(listener));
 
     base::ScriptedSink otherSink;
     auto other = secondRun(otherSink);
@@ -86,7 +87,7 @@ TEST_F(EventsTest, NamesThatWereNotRegisteredAreNotHeard)
     QObject::connect(&listener, &db::DbEventListener::received,
                      [&received](const QString& name) { received << name; });
     ASSERT_TRUE(listener.registerEvents({"CLRM_DRAWN"}));
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
+    ASSERT_TRUE(testing_support::waitForEventBaseline(listener));
 
     base::ScriptedSink otherSink;
     auto other = secondRun(otherSink);

@@ -2,15 +2,16 @@
 // logins, events between two programs, and a server that refuses, goes away or stalls.
 
 #include "support/dbvalidation.h"
+#include "support/eventwait.h"
 #include "support/firebirdserver.h"
 #include "support/testdatabase.h"
 
 #include "db/connect.h"
 #include "db/dbevents.h"
 #include "db/dmdcoredbs.h"
+#include "db/runservices.h"
 #include "db/schemaversion.h"
 #include "db/sqltext.h"
-#include "db/runservices.h"
 #include "meeting/runservices.h"
 
 #include <QCoreApplication>
@@ -72,6 +73,20 @@ bool waitFor(const QStringList& received, int n, int milliseconds = 10000)
 
 } // namespace
 
+// A server that answers but has no file at the path: the first attempt's "I/O error " ends
+// the login, with the one report of a database that cannot be found.
+TEST_F(ServerTest, AWrongPathOnTheServerEndsTheLoginAtTheFirstAttempt)
+{
+    base::ScriptedSink sink;
+    base::Run run(sink);
+    meeting::createRunSettings(run);
+    db::createDatabaseModule(run);
+    const QString text = m_server->connectionText(m_home.dir() + "/nowhere/absent.gdb");
+    EXPECT_FALSE(run.database()->login(text, 0));
+    EXPECT_TRUE(sink.saw("Could not find the network-database\r" + text + "\r\r"));
+    EXPECT_EQ(run.database()->loginFailures().size(), 1);
+}
+
 TEST_F(ServerTest, TwoProgramsShareTheDatabaseAndHearEachOthersEvents)
 {
     base::ScriptedSink sinkA;
@@ -87,7 +102,7 @@ TEST_F(ServerTest, TwoProgramsShareTheDatabaseAndHearEachOthersEvents)
     QObject::connect(&listener, &db::DbEventListener::received,
                      [&received](const QString& name) { received << name; });
     ASSERT_TRUE(listener.registerEvents(db::capturedEventNames()));
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
+    ASSERT_TRUE(testing_support::waitForEventBaseline(listener));
 
     ASSERT_TRUE(b->database()->execute("insert into CONFIG (SLOT, THEVALUE) values ('B1', 'x')"));
     ASSERT_TRUE(waitFor(received, 1)) << "the other program's event did not arrive";
