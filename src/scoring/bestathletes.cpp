@@ -1,12 +1,12 @@
 #include "scoring/bestathletes.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "scoring/placedresults.h"
 #include "scoring/placepoints.h"
 #include "scoring/scoringsettings.h"
-#include "base/messages.h"
 
 #include <QHash>
 #include <QMap>

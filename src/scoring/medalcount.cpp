@@ -1,12 +1,12 @@
 #include "scoring/medalcount.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/meetingsettings.h"
 #include "scoring/medals.h"
 #include "scoring/placedresults.h"
 #include "scoring/scoringsettings.h"
-#include "base/messages.h"
 
 #include <QHash>
 #include <QMap>

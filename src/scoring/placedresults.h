@@ -43,7 +43,6 @@ struct PlacedResult {
 // The meeting's final results that are placed or disqualified, by league, team, gender,
 // age, item and place: what every team score and medal report starts from. The athletes'
 // names are read only when asked for.
-QList<PlacedResult> placedFinals(db::DmdCoreDbs& database, int meetingNo,
-                                 bool withNames = false);
+QList<PlacedResult> placedFinals(db::DmdCoreDbs& database, int meetingNo, bool withNames = false);
 
 } // namespace scoring

@@ -1,9 +1,9 @@
 #include "scoring/placepoints.h"
 
-#include "db/dmdcoredbs.h"
-#include "db/sqltext.h"
 #include "base/configstore.h"
 #include "base/messages.h"
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
 
 #include <QRegularExpression>
 

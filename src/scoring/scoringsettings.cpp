@@ -1,12 +1,13 @@
 #include "scoring/scoringsettings.h"
 
+#include "base/messages.h"
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
+#include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "meeting/meetingupdate.h"
 #include "records/recordcheck.h"
-#include "base/messages.h"
-#include "base/run.h"
 
 namespace scoring {
 
@@ -116,6 +117,18 @@ void defaultMedalValues(ScoringSettings& s)
     s.pointGold = scores ? 800 : 1;
     s.pointSilver = scores ? 700 : 2;
     s.pointBronze = scores ? 600 : 3;
+}
+
+bool clearSwimmingTableScore(base::Run& run)
+{
+    const meeting::MeetingSettings& m = run.meeting();
+    if (!run.items().isSwimming() || m.integer(QStringLiteral("HAS_TABLE_SCORE")) != 1 ||
+        m.integer(QStringLiteral("SCORESETNO")) <= 0)
+        return false;
+    run.messages().information(
+        QStringLiteral("This Meeting is marked to print Table Scores.\r") +
+        QStringLiteral("This Setting will now be cleared since Dolvane has no Score tables yet."));
+    return meeting::updateMeeting(run, {{QStringLiteral("HAS_TABLE_SCORE"), QStringLiteral("0")}});
 }
 
 } // namespace scoring

@@ -50,6 +50,10 @@ QString winnersSettingsRefusal(const ScoringSettings& settings, const QString& d
 bool saveWinnersSettings(base::Run& run, const ScoringSettings& settings,
                          const QString& deductionText);
 
+// The swimming edition has no score tables: a meeting marked to print table scores with a
+// score set chosen has the mark cleared, after saying so. True when it was cleared.
+bool clearSwimmingTableScore(base::Run& run);
+
 // The values offered when the medal basis is switched: places 1, 2, 3 or scores 800, 700,
 // 600.
 void defaultMedalValues(ScoringSettings& settings);

@@ -1,5 +1,7 @@
 #include "scoring/teamrecordscore.h"
 
+#include "base/configstore.h"
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
@@ -7,8 +9,6 @@
 #include "scoring/placedresults.h"
 #include "scoring/placepoints.h"
 #include "scoring/scoringsettings.h"
-#include "base/configstore.h"
-#include "base/messages.h"
 
 #include <QHash>
 #include <QMap>

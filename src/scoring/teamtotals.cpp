@@ -1,5 +1,6 @@
 #include "scoring/teamtotals.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
@@ -7,7 +8,6 @@
 #include "scoring/placedresults.h"
 #include "scoring/placepoints.h"
 #include "scoring/resultpoints.h"
-#include "base/messages.h"
 
 #include <QMap>
 

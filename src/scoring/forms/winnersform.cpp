@@ -18,6 +18,7 @@ namespace scoring {
 WinnersForm::WinnersForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
 {
     setWindowTitle(QStringLiteral("Settings: Winners"));
+    clearSwimmingTableScore(run);
     const ScoringSettings s = ScoringSettings::of(run.meeting());
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;

@@ -1,0 +1,198 @@
+// Performance points from the command line: the list of score sets with what is loaded,
+// a performance's points and the performance worth a number of points.
+
+#include "cli/cli.h"
+
+#include "base/messages.h"
+#include "meeting/itemtypes.h"
+#include "scoring/athletetablescore.h"
+#include "scoring/perftoscore.h"
+#include "scoring/scorecorrections.h"
+#include "scoring/scoredata.h"
+#include "scoring/scoresets.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace {
+
+QString methodName(scoring::ScoreMethod method)
+{
+    using M = scoring::ScoreMethod;
+    switch (method) {
+    case M::None:
+        return QStringLiteral("no score");
+    case M::Retired:
+        return QStringLiteral("retired, not scored");
+    case M::Absa:
+        return QStringLiteral("ABSA formula");
+    case M::Power:
+        return QStringLiteral("power formula");
+    case M::Quadratic:
+        return QStringLiteral("quadratic formula");
+    case M::Ape:
+        return QStringLiteral("APE 2005 formula");
+    case M::Asa2007:
+        return QStringLiteral("ASA 2007 formula");
+    case M::DoubleExp:
+        return QStringLiteral("double-exponential formula");
+    case M::Rows:
+        return QStringLiteral("row table");
+    case M::WaRows:
+        return QStringLiteral("141-row table");
+    case M::AgeFactors:
+        return QStringLiteral("masters age factors only");
+    case M::Local:
+        return QStringLiteral("local table, else ABSA 2007");
+    case M::IdentifierOnly:
+        return QStringLiteral("identifier only");
+    }
+    return {};
+}
+
+int scoresetsList(cli::Context& ctx)
+{
+    if (!ctx.expectArgs(0))
+        return cli::WrongCommandLine;
+    const scoring::ScoreData& data = scoring::ScoreData::builtIn();
+    QJsonArray rows;
+    for (const scoring::ScoreSetInfo& info : scoring::allScoreSets()) {
+        const bool loaded = data.isLoaded(info.number);
+        const scoring::ScoreSetData* set = data.set(info.number);
+        const QString state = loaded ? QStringLiteral("loaded") : QStringLiteral("not loaded");
+        const int items = set ? int(set->items.size()) : 0;
+        if (ctx.json) {
+            rows.append(QJsonObject{{"number", info.number},
+                                    {"name", scoring::scoreSetDisplayName(info.number)},
+                                    {"identifier", scoring::scoreSetIdentifier(info.number)},
+                                    {"method", methodName(info.method)},
+                                    {"altitude", info.altitude},
+                                    {"state", state},
+                                    {"items", items},
+                                    {"source", set ? set->source : QString()}});
+        } else {
+            ctx.out << info.number << "\t" << scoring::scoreSetDisplayName(info.number) << "\t"
+                    << scoring::scoreSetIdentifier(info.number) << "\t" << methodName(info.method)
+                    << "\t" << state;
+            if (loaded)
+                ctx.out << " (" << items << " items)";
+            ctx.out << "\n";
+        }
+    }
+    if (ctx.json)
+        ctx.printJson(rows);
+    return cli::Success;
+}
+
+// "--altitude M" as a whole number of metres; false after the usage text.
+bool takeAltitude(cli::Context& ctx, int* altitude)
+{
+    const QString text = ctx.takeOption(QStringLiteral("--altitude"));
+    bool ok = true;
+    *altitude = text.isEmpty() ? 0 : text.toInt(&ok);
+    if (!ok || *altitude < 0) {
+        ctx.usageError(QStringLiteral("The height is not a number"));
+        return false;
+    }
+    return true;
+}
+
+int score(cli::Context& ctx)
+{
+    const bool hand = ctx.takeFlag(QStringLiteral("--hand"));
+    int altitude = 0;
+    if (!takeAltitude(ctx, &altitude))
+        return cli::WrongCommandLine;
+    const QString ageText = ctx.takeOption(QStringLiteral("--age"));
+    const bool masters = ctx.takeFlag(QStringLiteral("--masters-items"));
+    if (!ctx.expectArgs(3))
+        return cli::WrongCommandLine;
+    bool ok = false;
+    const int set = ctx.args[0].toInt(&ok);
+    if (!ok)
+        return ctx.usageError(QStringLiteral("SETNO is a score set number"));
+    QString item = ctx.args[1];
+    meeting::ItemTypes items(meeting::Edition::Athletics, ctx.messages());
+    if (!ageText.isEmpty()) {
+        const int age = ageText.toInt(&ok);
+        if (!ok || age <= 0)
+            return ctx.usageError(QStringLiteral("--age is the athlete's age in years"));
+        const scoring::AgedItem aged = scoring::itemForAge(item, age, masters);
+        if (!aged.refusal.isEmpty()) {
+            ctx.messages().warning(aged.refusal);
+            return cli::Failed;
+        }
+        item = aged.itemCode;
+    }
+    scoring::TableScores scores(items, ctx.messages());
+    const std::optional<int> points = scores.PerfToScore(set, item, ctx.args[2], altitude, !hand);
+    if (!points)
+        return cli::Failed;
+    ctx.printFields(
+        {{QStringLiteral("item"), item},
+         {QStringLiteral("performance"), ctx.args[2]},
+         {QStringLiteral("points"), QString::number(*points)},
+         {QStringLiteral("hand correction"),
+          QString::number(hand ? scoring::handTimeCorrection(items, item) : 0.0, 'f', 2)},
+         {QStringLiteral("altitude correction"),
+          QString::number(scoring::isNoAltitudeSet(set)
+                              ? 0.0
+                              : scoring::altitudeCorrection(items, item, altitude),
+                          'f', 2)}});
+    return cli::Success;
+}
+
+int scorePerf(cli::Context& ctx)
+{
+    const bool hand = ctx.takeFlag(QStringLiteral("--hand"));
+    int altitude = 0;
+    if (!takeAltitude(ctx, &altitude))
+        return cli::WrongCommandLine;
+    if (!ctx.expectArgs(3))
+        return cli::WrongCommandLine;
+    bool ok = false;
+    const int set = ctx.args[0].toInt(&ok);
+    if (!ok)
+        return ctx.usageError(QStringLiteral("SETNO is a score set number"));
+    const int points = ctx.args[2].toInt(&ok);
+    if (!ok) {
+        ctx.messages().warning(QStringLiteral("The score must be an integer"));
+        return cli::Failed;
+    }
+    const bool wide = set == 32 || set == 37;
+    if (wide && (points < 10 || points > 1400)) {
+        ctx.messages().warning(QStringLiteral("The score must be between 10 and 1400"));
+        return cli::Failed;
+    }
+    if (!wide && (points < 100 || points > 1000)) {
+        ctx.messages().warning(QStringLiteral("The score must be between 100 and 1000"));
+        return cli::Failed;
+    }
+    meeting::ItemTypes items(meeting::Edition::Athletics, ctx.messages());
+    scoring::TableScores scores(items, ctx.messages());
+    if (!scores.requireLoaded(set))
+        return cli::Failed;
+    if (!scores.ZItemIsDefined(set, ctx.args[1])) {
+        ctx.messages().warning(QStringLiteral("This item is not in the Score table"));
+        return cli::Failed;
+    }
+    const std::optional<double> perf =
+        scores.ScoreToPerf(set, ctx.args[1], points, altitude, !hand);
+    if (!perf)
+        return cli::Failed;
+    ctx.printFields(
+        {{QStringLiteral("item"), ctx.args[1]},
+         {QStringLiteral("points"), QString::number(points)},
+         {QStringLiteral("performance"), items.PerfValueToText(ctx.args[1], *perf, false)},
+         {QStringLiteral("value"), QString::number(*perf, 'f', 2)}});
+    return cli::Success;
+}
+
+const cli::Command listCmd("scoresets list", "[--json]", &scoresetsList);
+const cli::Command
+    scoreCmd("score", "SETNO ITEMCODE PERF [--hand] [--altitude M] [--age N] [--masters-items]",
+             &score);
+const cli::Command perfCmd("score perf", "SETNO ITEMCODE POINTS [--hand] [--altitude M]",
+                           &scorePerf);
+
+} // namespace

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "scoring/perftoscore.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace db {
+class DmdCoreDbs;
+}
+namespace meeting {
+class MeetingSettings;
+}
+
+namespace scoring {
+
+// The meeting settings that decide how a result is scored.
+struct TableScoreSettings {
+    int scoreSet = 0;        // SCORESETNO
+    int nAthlonScoreSet = 0; // NATHLON_SCORESET
+    bool hasTableScore = false;
+    bool hasMastersItems = false;
+    int heightAboveSea = 0;
+    int timingCode = 0; // the meeting's ELECHAND
+
+    static TableScoreSettings of(const meeting::MeetingSettings& meeting);
+};
+
+// The item an athlete of `age` is scored with: seniors of 26 to 34 as the open age "25",
+// mixed-age items as the athlete's own age. Masters (35 and over) are age-graded with the
+// masters age factors, which are not at hand: they are refused ("No Age-Factor for ").
+struct AgedItem {
+    QString itemCode;
+    bool masters = false;
+    QString refusal; // set when the age cannot be scored
+};
+AgedItem itemForAge(const QString& itemCode, int age, bool hasMastersItems);
+
+// The points of one athlete's result: what result lists, reports, team and top-athlete
+// scores and combined events use.
+class AthleteScores {
+public:
+    AthleteScores(db::DmdCoreDbs& database, TableScores& scores,
+                  const TableScoreSettings& settings);
+
+    // `athleteNo` 0 for a result without an athlete; `timingCode` the race's ELECHAND (0 =
+    // the meeting's); `nAthlon` the event's N_ATHLON. Empty when refused (the reason shown).
+    std::optional<int> AthleteTableScore(const QString& itemCode, const QString& perf,
+                                         qint64 athleteNo, bool clamp, int timingCode, int nAthlon);
+
+private:
+    db::DmdCoreDbs& m_db;
+    TableScores& m_scores;
+    TableScoreSettings m_settings;
+};
+
+} // namespace scoring

@@ -1,0 +1,192 @@
+#include "scoring/scoredata.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+
+namespace scoring {
+
+namespace {
+
+bool toNumber(const QString& text, double* value)
+{
+    bool ok = false;
+    *value = text.toDouble(&ok);
+    return ok;
+}
+
+// "key=value" words of an item line into the item; the first wrong word in `error`.
+bool readItemFields(const QStringList& words, ItemScoreData* item, QString* error)
+{
+    for (const QString& word : words) {
+        const qsizetype eq = word.indexOf(QLatin1Char('='));
+        if (eq <= 0) {
+            *error = QStringLiteral("expected key=value, found \"") + word + QLatin1Char('"');
+            return false;
+        }
+        const QString key = word.left(eq).toLower();
+        const QString text = word.mid(eq + 1);
+        if (key == QLatin1String("spec")) {
+            item->specification = text;
+            continue;
+        }
+        if (key == QLatin1String("values")) {
+            for (const QString& v : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+                bool ok = false;
+                item->table.rows.append(v.toInt(&ok));
+                if (!ok) {
+                    *error = QStringLiteral("row value \"") + v +
+                             QStringLiteral("\" is no whole number");
+                    return false;
+                }
+            }
+            item->hasRows = true;
+            continue;
+        }
+        double value = 0;
+        if (!toNumber(text, &value)) {
+            *error = QStringLiteral("\"") + text + QStringLiteral("\" is no number");
+            return false;
+        }
+        if (key == QLatin1String("scale"))
+            item->scale = value;
+        else if (key == QLatin1String("a"))
+            item->a = value;
+        else if (key == QLatin1String("b"))
+            item->b = value;
+        else if (key == QLatin1String("c"))
+            item->c = value;
+        else if (key == QLatin1String("low"))
+            item->low = value;
+        else if (key == QLatin1String("high"))
+            item->high = value;
+        else if (key == QLatin1String("pref"))
+            item->absa.pref = value;
+        else if (key == QLatin1String("klow"))
+            item->absa.kLow = value;
+        else if (key == QLatin1String("khigh"))
+            item->absa.kHigh = value;
+        else if (key == QLatin1String("r"))
+            item->absa.r = value;
+        else if (key == QLatin1String("first"))
+            item->first = int(value);
+        else if (key == QLatin1String("middle"))
+            item->middle = int(value);
+        else if (key == QLatin1String("last"))
+            item->last = int(value);
+        else {
+            *error = QStringLiteral("unknown key \"") + key + QLatin1Char('"');
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+const ScoreData& ScoreData::builtIn()
+{
+    static const ScoreData data = [] {
+        ScoreData d;
+        const QDir dir(QStringLiteral(":/data/scoresets"));
+        for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+            QString error;
+            // A built-in file is checked by the tests; one that fails stays "not loaded".
+            d.loadFile(dir.filePath(name), &error);
+        }
+        return d;
+    }();
+    return data;
+}
+
+bool ScoreData::loadFile(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        *error = QStringLiteral("Cannot read ") + path;
+        return false;
+    }
+    return loadText(QString::fromUtf8(file.readAll()), QFileInfo(path).fileName(), error);
+}
+
+bool ScoreData::loadText(const QString& text, const QString& name, QString* error)
+{
+    ScoreSetData set;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    auto fail = [&](int lineNo, const QString& why) {
+        *error =
+            name + QStringLiteral(" line ") + QString::number(lineNo) + QStringLiteral(": ") + why;
+        return false;
+    };
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QString keyword = words.takeFirst().toLower();
+        if (keyword == QLatin1String("set")) {
+            bool ok = false;
+            set.number = words.value(0).toInt(&ok);
+            if (!ok || set.number <= 0 || words.size() != 1)
+                return fail(i + 1, QStringLiteral("\"set\" takes one set number"));
+        } else if (keyword == QLatin1String("source")) {
+            set.source = words.join(QLatin1Char(' '));
+        } else if (keyword == QLatin1String("note")) {
+            set.notes.append(words.join(QLatin1Char(' ')));
+        } else if (keyword == QLatin1String("item")) {
+            if (set.number == 0)
+                return fail(i + 1, QStringLiteral("an item before the \"set\" line"));
+            if (words.size() < 2)
+                return fail(i + 1, QStringLiteral("an item needs its code and T or F"));
+            ItemScoreData item;
+            item.itemCode = words.takeFirst();
+            const QString kind = words.takeFirst().toUpper();
+            if (item.itemCode.size() > 13)
+                return fail(i + 1, QStringLiteral("Invalid Item: ") + item.itemCode);
+            if (kind != QLatin1String("T") && kind != QLatin1String("F"))
+                return fail(i + 1, QStringLiteral("the kind is T (track) or F (field)"));
+            item.field = kind == QLatin1String("F");
+            item.table.field = item.field;
+            QString why;
+            if (!readItemFields(words, &item, &why))
+                return fail(i + 1, why);
+            if (set.items.contains(item.itemCode))
+                return fail(i + 1, QStringLiteral("the item ") + item.itemCode +
+                                       QStringLiteral(" is given twice"));
+            set.items.insert(item.itemCode, item);
+        } else {
+            return fail(i + 1, QStringLiteral("unknown line \"") + keyword + QLatin1Char('"'));
+        }
+    }
+    if (set.number == 0)
+        return fail(int(lines.size()), QStringLiteral("no \"set\" line"));
+    if (set.source.isEmpty())
+        return fail(int(lines.size()), QStringLiteral("no \"source\" line: published data only"));
+    m_sets.insert(set.number, set);
+    return true;
+}
+
+const ScoreSetData* ScoreData::set(int number) const
+{
+    const auto it = m_sets.constFind(number);
+    return it == m_sets.constEnd() ? nullptr : &it.value();
+}
+
+const ItemScoreData* ScoreData::item(int set, const QString& itemCode) const
+{
+    const ScoreSetData* data = this->set(set);
+    if (!data)
+        return nullptr;
+    const auto it = data->items.constFind(itemCode);
+    return it == data->items.constEnd() ? nullptr : &it.value();
+}
+
+QList<int> ScoreData::loadedSets() const
+{
+    QList<int> sets = m_sets.keys();
+    std::sort(sets.begin(), sets.end());
+    return sets;
+}
+
+} // namespace scoring

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "scoring/scoreformulas.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+namespace scoring {
+
+// The published constants or row of one item under one score set. Which fields matter
+// depends on the set's method: scale/a/b/c for the power formula, a/b/c with the bracket
+// low/high for the quadratic one, the ABSA constants, or the row table with its first,
+// middle and last performances.
+struct ItemScoreData {
+    QString itemCode;
+    bool field = false;
+    double scale = 1.0;
+    double a = 0, b = 0, c = 0;
+    double low = 0, high = 0;
+    AbsaConstants absa;
+    RowTable table;
+    int first = 0, middle = 0, last = 0;
+    bool hasRows = false;
+    // The implement or hurdle height printed with score tables ("7.260kg", "0.838m").
+    QString specification;
+};
+
+// The data of one score set as read from its file.
+struct ScoreSetData {
+    int number = 0;
+    QString source;
+    QStringList notes;
+    QHash<QString, ItemScoreData> items;
+};
+
+// The score data at hand: one file per set, in the plain line format described in
+// data/scoresets/README.md. A set without a file is "not loaded" and scores nothing.
+class ScoreData {
+public:
+    // The files built into the program (data/scoresets/ of the source tree).
+    static const ScoreData& builtIn();
+
+    // Reads one file; false with `error` naming the line when the file is not valid, and
+    // then nothing of it is kept.
+    bool loadFile(const QString& path, QString* error);
+    bool loadText(const QString& text, const QString& name, QString* error);
+
+    bool isLoaded(int set) const { return m_sets.contains(set); }
+    const ScoreSetData* set(int number) const;
+    const ItemScoreData* item(int set, const QString& itemCode) const;
+    QList<int> loadedSets() const;
+
+private:
+    QHash<int, ScoreSetData> m_sets;
+};
+
+} // namespace scoring

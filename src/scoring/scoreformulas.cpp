@@ -1,0 +1,188 @@
+#include "scoring/scoreformulas.h"
+
+#include <cmath>
+
+namespace scoring {
+
+double roundHalfEven(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    // A value that is a half only through binary noise (0.125 stored as 0.12499999) still
+    // counts as a half.
+    const double scaled = value * scale;
+    const double floor = std::floor(scaled);
+    const double diff = scaled - floor;
+    double rounded;
+    if (std::fabs(diff - 0.5) < 1e-9)
+        rounded = std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
+    else
+        rounded = std::round(scaled);
+    return rounded / scale;
+}
+
+double powerPoints(double perf, bool field, double scale, double a, double b, double c)
+{
+    // 2.20 m is 220 cm exactly, not 220.00000000000003.
+    const double x = std::round(scale * perf * 1e6) / 1e6;
+    if (!field && x <= b)
+        return a * std::pow(b - x, c);
+    if (field && x >= b)
+        return a * std::pow(x - b, c);
+    return 0.0;
+}
+
+double powerPerf(double points, bool field, double scale, double a, double b, double c)
+{
+    const double span = std::pow(points / a, 1.0 / c);
+    const double x = field ? b + span : b - span;
+    return x / scale;
+}
+
+double quadraticPoints(double perf, double a, double b, double c)
+{
+    return a * perf * perf + b * perf + c;
+}
+
+std::optional<double> quadraticPerf(double points, double a, double b, double c, double low,
+                                    double high)
+{
+    const double fLow = quadraticPoints(low, a, b, c);
+    const double fHigh = quadraticPoints(high, a, b, c);
+    // `below` is the end worth fewer points.
+    double below = fLow <= fHigh ? low : high;
+    double above = fLow <= fHigh ? high : low;
+    const double fBelow = quadraticPoints(below, a, b, c);
+    const double fAbove = quadraticPoints(above, a, b, c);
+    if (!(0.99 * fBelow < points && 1.01 * fAbove >= points)) {
+        if (fHigh == fLow)
+            return std::nullopt;
+        return low + (points - fLow) * (high - low) / (fHigh - fLow);
+    }
+    if ((fBelow - points) * (fAbove - points) > 0)
+        return std::nullopt;
+    double middle = (below + above) / 2;
+    for (int i = 0; i < 30; ++i) {
+        middle = (below + above) / 2;
+        const double f = quadraticPoints(middle, a, b, c);
+        if (std::fabs(points - f) <= 0.0001)
+            break;
+        if (f >= points)
+            above = middle;
+        else
+            below = middle;
+    }
+    return middle;
+}
+
+double absaPoints(double perf, bool field, const AbsaConstants& k)
+{
+    if (perf == 0 || k.pref == 0)
+        return 0.0;
+    const double q = field ? perf / k.pref : k.pref / perf;
+    const double shape = q >= 1 ? k.kHigh : k.kLow;
+    const double l = 1 - std::log(k.r);
+    double d = 81 * shape * shape + (8000 * shape / 3) * std::log10(q) / std::log10(l);
+    if (d < 0)
+        d = 0;
+    return 1000 - (std::sqrt(d) - 9 * shape) / 2;
+}
+
+double absaPerf(double points, bool field, const AbsaConstants& k)
+{
+    const double shape = points > 1000 ? k.kHigh : k.kLow;
+    const double l = 1 - std::log(k.r);
+    const double x = 2 * (1000 - points) + 9 * shape;
+    const double logQ = 3 * std::log10(l) * (x * x - 81 * shape * shape) / (8000 * shape);
+    const double q = std::pow(10.0, logQ);
+    return field ? k.pref * q : k.pref / q;
+}
+
+double doubleExpPoints(double perf, bool field, double a, double b, double c)
+{
+    if (perf == 0)
+        return 0.0;
+    return field ? c * std::exp(-std::exp(b - a * perf)) : c * std::exp(-std::exp(b - a / perf));
+}
+
+double doubleExpPerf(double points, bool field, double a, double b, double c)
+{
+    const double inner = b - std::log(std::log(c / points));
+    return field ? inner / a : a / inner;
+}
+
+namespace {
+
+// True when performance `p` is better than `q` in hundredths.
+bool better(const RowTable& table, double p, double q)
+{
+    return table.field ? p > q : p < q;
+}
+
+double interpolateRow(const RowTable& table, double p, int lo, int hi)
+{
+    const double perfLo = table.rows[lo];
+    const double perfHi = table.rows[hi];
+    if (p == perfLo || perfHi == perfLo)
+        return lo;
+    if (p == perfHi)
+        return hi;
+    return lo + (p - perfLo) / (perfHi - perfLo) * (hi - lo);
+}
+
+} // namespace
+
+double rowTablePoints(const RowTable& table, RowFamily family, double perf)
+{
+    const bool wa = family == RowFamily::WorldAthletics;
+    const int first = wa ? 1 : 0;
+    const int last = wa ? 140 : 100;
+    if (table.rows.size() <= last)
+        return 0.0;
+    const double p = std::round(perf * 100);
+    int lo = first;
+    int hi = last;
+    if (wa) {
+        if (better(table, table.rows[lo], p))
+            return lo * 10.0;
+        if (better(table, p, table.rows[hi]))
+            return hi * 10.0;
+    }
+    const int stopBelow = wa ? 2 : 3;
+    while (hi - lo >= stopBelow) {
+        const int middle = (lo + hi) / 2;
+        if (p == table.rows[middle])
+            return middle * 10.0;
+        if (better(table, p, table.rows[middle]))
+            lo = middle;
+        else
+            hi = middle;
+    }
+    return roundHalfEven(interpolateRow(table, p, lo, hi) * 10, 0);
+}
+
+std::optional<double> rowTablePerf(const RowTable& table, RowFamily family, double points)
+{
+    const bool wa = family == RowFamily::WorldAthletics;
+    const int last = wa ? 140 : 100;
+    if (table.rows.size() <= last)
+        return std::nullopt;
+    double s = points;
+    if (wa) {
+        s = std::round(s);
+        if (s <= 0)
+            return table.rows[0];
+        if (s >= 1400)
+            return table.rows[140];
+    }
+    const int r = int(std::trunc(s / 10));
+    if (r < 0 || r > last)
+        return std::nullopt;
+    if (s == r * 10.0)
+        return table.rows[r];
+    if (r + 1 > last)
+        return std::nullopt;
+    const double perf = table.rows[r] + (s - 10.0 * r) / 10 * (table.rows[r + 1] - table.rows[r]);
+    return wa ? std::round(perf) : perf;
+}
+
+} // namespace scoring

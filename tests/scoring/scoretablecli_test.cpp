@@ -1,0 +1,76 @@
+#include "support/testdatabase.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+using testing_support::runCli;
+
+QJsonObject jsonOf(const QString& out)
+{
+    return QJsonDocument::fromJson(out.toUtf8()).object();
+}
+
+TEST(ScoreTableCliTest, ScoresAPerformanceWithItsCorrections)
+{
+    QString out;
+    QString err;
+    ASSERT_EQ(runCli({"--json", "score", "5", "SHD____100M25", "10.90", "--hand"}, &out, &err), 0)
+        << err.toStdString();
+    QJsonObject o = jsonOf(out);
+    EXPECT_EQ(o["points"].toString(), "830");
+    EXPECT_EQ(o["hand correction"].toString(), "0.24");
+    ASSERT_EQ(runCli({"--json", "score", "5", "LOD___1500M25", "4:38.49", "--altitude", "1400"},
+                     &out),
+              0);
+    EXPECT_EQ(jsonOf(out)["points"].toString(), "690");
+    EXPECT_EQ(jsonOf(out)["altitude correction"].toString(), "0.00");
+    // Seniors are scored as the open age.
+    ASSERT_EQ(runCli({"--json", "score", "5", "SHD____100M99", "10.51", "--age", "31"}, &out), 0);
+    EXPECT_EQ(jsonOf(out)["item"].toString(), "SHD____100M25");
+    EXPECT_EQ(jsonOf(out)["points"].toString(), "973");
+}
+
+TEST(ScoreTableCliTest, GivesThePerformanceWorthAScoreWithinTheAllowedRange)
+{
+    QString out;
+    QString err;
+    ASSERT_EQ(runCli({"--json", "score", "perf", "5", "THRDiscus_M25", "924"}, &out, &err), 0)
+        << err.toStdString();
+    // 924.0 points lie at 52.539 m, rounded to the nearest hundredth.
+    EXPECT_EQ(jsonOf(out)["value"].toString(), "52.54");
+    EXPECT_EQ(runCli({"score", "perf", "5", "THRDiscus_M25", "1100"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("The score must be between 100 and 1000")) << err.toStdString();
+    EXPECT_EQ(runCli({"score", "perf", "5", "THRDiscus_M25", "9x"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("The score must be an integer"));
+    EXPECT_EQ(runCli({"score", "perf", "5", "THRHammer_M25", "900"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("This item is not in the Score table"));
+}
+
+TEST(ScoreTableCliTest, SetsWithoutDataAreListedAsNotLoadedAndRefuseToScore)
+{
+    QString out;
+    QString err;
+    ASSERT_EQ(runCli({"--json", "scoresets", "list"}, &out), 0);
+    const QJsonArray sets = QJsonDocument::fromJson(out.toUtf8()).array();
+    int loaded = 0;
+    for (const QJsonValue& v : sets) {
+        const QJsonObject set = v.toObject();
+        if (set["state"].toString() == "loaded") {
+            ++loaded;
+            EXPECT_EQ(set["number"].toInt(), 5);
+            EXPECT_EQ(set["items"].toInt(), 17);
+            EXPECT_FALSE(set["source"].toString().isEmpty());
+        }
+    }
+    EXPECT_EQ(loaded, 1);
+    EXPECT_EQ(runCli({"score", "37", "SHD____100M25", "10.51"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("The ScoreTable for WorldAth 2022 is not available"));
+    EXPECT_EQ(runCli({"score", "5", "SHD____100M99", "10.51", "--age", "41"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("No Age-Factor for SHD____100M99"));
+    EXPECT_EQ(runCli({"score", "5", "SHD____100M25"}, &out, &err), 2);
+}
+
+} // namespace
