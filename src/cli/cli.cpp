@@ -32,9 +32,11 @@ std::map<QString, Entry>& registry()
 
 void printHelp(QTextStream& out)
 {
-    out << "usage: dolvane-cli [--db CONNECTION] [--yes|--no] [--json] COMMAND ...\n\n"
+    out << "usage: dolvane-cli [--db CONNECTION] [--yes|--no] [--json] [--edition athletics] "
+           "COMMAND ...\n\n"
            "CONNECTION is a database file, or host:path on a database server; without it the\n"
-           "database of the last run is used.\n\nCommands:\n";
+           "database of the last run is used. --edition athletics runs the athletics edition.\n"
+           "\nCommands:\n";
     for (const auto& [words, entry] : registry())
         out << "  " << words << (entry.usage.isEmpty() ? "" : " ") << entry.usage << "\n";
     out.flush();
@@ -156,6 +158,7 @@ int runCli(int argc, char** argv)
     QStringList words = QCoreApplication::arguments().mid(1);
     QString dbOption;
     bool json = false;
+    QString edition;
     auto preset = base::ConsoleSink::Preset::None;
     // Global options come before the command.
     while (!words.isEmpty() && words.first().startsWith(QLatin1String("--"))) {
@@ -166,6 +169,8 @@ int runCli(int argc, char** argv)
             dbOption = option.mid(5);
         else if (option == QLatin1String("--json"))
             json = true;
+        else if (option == QLatin1String("--edition") && !words.isEmpty())
+            edition = words.takeFirst();
         else if (option == QLatin1String("--yes"))
             preset = base::ConsoleSink::Preset::Yes;
         else if (option == QLatin1String("--no"))
@@ -200,7 +205,17 @@ int runCli(int argc, char** argv)
     }
     base::ConsoleSink sink(preset);
     sink.setQuiet(json);
-    base::Run run(sink);
+    if (!edition.isEmpty() && edition != QLatin1String("swimming") &&
+        edition != QLatin1String("athletics")) {
+        QTextStream err(stderr);
+        err << "dolvane-cli: --edition is swimming or athletics\n";
+        return WrongCommandLine;
+    }
+    // The athletics edition runs under its own application code: its items, n-athlons and
+    // score tables.
+    base::Run run(sink, edition == QLatin1String("athletics")
+                            ? QString::fromLatin1(base::kAthleticsCode)
+                            : QString::fromLatin1(base::kApplicationCode));
     meeting::createRunSettings(run);
     Context context(run, words.mid(used), dbOption, json);
     context.commandName = name;

@@ -146,7 +146,9 @@ bool Places::CalcPlaces(qint64 programNo, QStringList* changes)
     }
     if (nathlonIncomplete(*race))
         return false;
-    if (race->finalNotRun && race->isFinal() && !CopyHeatsToFinal(race->eventNo))
+    // A combined event's total has no heats: its final holds the computed totals.
+    if (race->finalNotRun && race->isFinal() && !m_items.IsNathlon(race->itemCode) &&
+        !CopyHeatsToFinal(race->eventNo))
         return false;
     if (!results::RenumberRacePlaces(m_database, m_items, raceScope(*race), false, changes))
         return false;

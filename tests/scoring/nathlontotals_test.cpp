@@ -1,0 +1,239 @@
+#include "scoring/athleticsfixture.h"
+
+#include "draw/events.h"
+#include "draw/programsetup.h"
+#include "results/places.h"
+#include "scoring/nathlontotals.h"
+
+namespace {
+
+using testing_support::runCli;
+
+const QStringList kDecathlon{"SHD____100M25", "JMPLong___M25", "THRShotputM25", "JMPHigh___M25",
+                             "SHD____400M25", "HDL____110M25", "THRDiscus_M25", "JMPPole___M25",
+                             "THRJavelinM25", "LOD___1500M25"};
+// A published decathlon: 812 886 670 992 849 854 583 617 623 690 = 7576 points.
+const QStringList kPublished{"11.22", "7.30",  "13.04", "2.20",  "49.26",
+                             "14.96", "35.96", "4.00",  "52.32", "4:38.49"};
+// Worked out by hand from the published constants: 883 814 728 758 815 790 665 760 663 619.
+const QStringList kOther{"10.90", "7.00",  "14.00", "1.95",  "50.00",
+                         "15.50", "40.00", "4.50",  "55.00", "4:50.00"};
+
+class NathlonTotalsTest : public AthleticsTest {
+protected:
+    void SetUp() override
+    {
+        AthleticsTest::SetUp();
+        setMeeting("NATHLON_SCORESET = 5, ELECHAND = 1");
+        reload();
+        draw::Events events(database(), run().items(), m_meetingNo);
+        ASSERT_TRUE(draw::ProgramSetup(events).addStandardCombined("Men", 25, "Decathlon"));
+        m_total = eventOf("NTH_____10M25");
+        ASSERT_GT(m_total, 0);
+        const qint64 team = addTeam("OAK");
+        m_first = addNathlete(team, "Ames", "M", 25, 10);
+        m_second = addNathlete(team, "Bell", "M", 25, 10);
+        m_sink.clear();
+    }
+    void enterAll(qint64 athlete, const QStringList& perfs)
+    {
+        for (int i = 0; i < kDecathlon.size(); ++i)
+            setResult(eventOf(kDecathlon[i]), athlete, kDecathlon[i], perfs[i]);
+    }
+    // Places every component: the races are calculated, the vertical jumps' places are
+    // entered by hand (best first) as the capture dialog asks for them.
+    void placeAll()
+    {
+        results::Places places(database(), run().items(), run().meeting());
+        for (const QString& item : kDecathlon) {
+            const qint64 event = eventOf(item);
+            const qint64 program =
+                value("select PROGRAMNO from PROGRAM where ROUND = 'F' and EVENTNO = " +
+                      QString::number(event))
+                    .toLongLong();
+            if (!run().items().IsVerticalJump(item)) {
+                ASSERT_TRUE(places.calcAndRefresh(program)) << item.toStdString();
+                continue;
+            }
+            db::Query q = database().openQuery(
+                "select PARTNO from PARTICIPATE where EVENTNO = " + QString::number(event) +
+                " and PERFORMANCE is not null and PERFORMANCE <> '' order by PERFORMANCE desc");
+            int place = 0;
+            for (q.first(); !q.eof(); q.next()) {
+                ++place;
+                exec("update PARTICIPATE set PLACE = " + QString::number(place) +
+                     ", E_PLACE = " + QString::number(place) +
+                     " where PARTNO = " + QString::number(q.integer("PARTNO")));
+            }
+            exec("update PROGRAM set NOT_CALCULATED_YET = 0, PLACEDCOUNT = " +
+                 QString::number(place) + " where PROGRAMNO = " + QString::number(program));
+        }
+    }
+    QString total(qint64 athlete)
+    {
+        return value(QStringLiteral("select PERFORMANCE from PARTICIPATE where EVENTNO = ") +
+                     db::sqlInt(m_total) + QStringLiteral(" and ATHLETENO = ") +
+                     db::sqlInt(athlete));
+    }
+    int place(qint64 athlete)
+    {
+        return value(QStringLiteral("select PLACE from PARTICIPATE where EVENTNO = ") +
+                     db::sqlInt(m_total) + QStringLiteral(" and ATHLETENO = ") +
+                     db::sqlInt(athlete))
+            .toInt();
+    }
+
+    qint64 m_total = 0;
+    qint64 m_first = 0;
+    qint64 m_second = 0;
+};
+
+TEST_F(NathlonTotalsTest, TotalsAddTheComponentScoresAndPlaceTheTotalEvent)
+{
+    enterAll(m_first, kPublished);
+    enterAll(m_second, kOther);
+    placeAll();
+    EXPECT_EQ(scoring::NathlonTotals(run()).computeTotals(m_total), 2);
+    EXPECT_EQ(run().items().PerfTextToValue(total(m_first)), 7576.0);
+    EXPECT_EQ(run().items().PerfTextToValue(total(m_second)), 7495.0);
+    EXPECT_EQ(place(m_first), 1);
+    EXPECT_EQ(place(m_second), 2);
+    EXPECT_EQ(m_sink.unanswered(), 0);
+}
+
+TEST_F(NathlonTotalsTest, DisqualifiedComponentsAndHandTimesCountAsTheRulesSay)
+{
+    enterAll(m_first, kPublished);
+    enterAll(m_second, kOther);
+    setResult(eventOf("HDL____110M25"), m_second, "HDL____110M25", "15.50", 2);
+    exec(QStringLiteral("update PROGRAM set ELECHAND = 2 where ROUND = 'F' and EVENTNO = ") +
+         db::sqlInt(eventOf("SHD____100M25")));
+    placeAll();
+    ASSERT_EQ(scoring::NathlonTotals(run()).computeTotals(m_total), 2);
+    // 10.90 by hand scores 830, not 883; the disqualified hurdles add nothing.
+    EXPECT_EQ(run().items().PerfTextToValue(total(m_second)), 7495.0 - 790 - 883 + 830);
+    // The first athlete's 11.22 by hand is 11.46: 761 points instead of 812.
+    EXPECT_EQ(run().items().PerfTextToValue(total(m_first)), 7576.0 - 812 + 761);
+}
+
+TEST_F(NathlonTotalsTest, RecomputingReplacesTheStoredTotal)
+{
+    enterAll(m_first, kPublished);
+    enterAll(m_second, kOther);
+    placeAll();
+    ASSERT_EQ(scoring::NathlonTotals(run()).computeTotals(m_total), 2);
+    setResult(eventOf("JMPHigh___M25"), m_first, "JMPHigh___M25", "1.95");
+    placeAll();
+    ASSERT_EQ(scoring::NathlonTotals(run()).computeTotals(m_total), 2);
+    EXPECT_EQ(run().items().PerfTextToValue(total(m_first)), 7576.0 - 992 + 758);
+    // 7342 is now behind 7495.
+    EXPECT_EQ(place(m_first), 2);
+    EXPECT_EQ(place(m_second), 1);
+}
+
+TEST_F(NathlonTotalsTest, IncompleteComponentsAskAndARefusalWritesNothing)
+{
+    enterAll(m_first, kPublished);
+    placeAll();
+    // Nobody jumped the pole vault yet.
+    exec(QStringLiteral("update PARTICIPATE set PERFORMANCE = null where EVENTNO = ") +
+         db::sqlInt(eventOf("JMPPole___M25")));
+    placeAll();
+    const QStringList missing = scoring::NathlonTotals(run()).incompleteComponents(m_total);
+    ASSERT_EQ(missing.size(), 1);
+    EXPECT_TRUE(missing[0].endsWith(" no athletes placed")) << missing[0].toStdString();
+    m_sink.answerNo();
+    EXPECT_EQ(scoring::NathlonTotals(run()).computeTotals(m_total), -1);
+    EXPECT_TRUE(m_sink.saw("n-Athlon Results not Complete"));
+    EXPECT_TRUE(total(m_first).isEmpty());
+    m_sink.answerYes();
+    EXPECT_EQ(scoring::NathlonTotals(run()).computeTotals(m_total), 2);
+    EXPECT_EQ(run().items().PerfTextToValue(total(m_first)), 7576.0 - 617);
+}
+
+TEST_F(NathlonTotalsTest, AScoreSetThatIsNotLoadedWritesNoTotals)
+{
+    enterAll(m_first, kPublished);
+    placeAll();
+    setMeeting("NATHLON_SCORESET = 19");
+    reload();
+    m_sink.clear();
+    EXPECT_EQ(scoring::NathlonTotals(run()).computeTotals(m_total), -1);
+    EXPECT_TRUE(m_sink.saw("The ScoreTable for WorldAth 2008 Comb is not available"));
+    EXPECT_TRUE(total(m_first).isEmpty());
+}
+
+TEST_F(NathlonTotalsTest, TheInterimReportRunsTheTotalsAndRefusesOtherEvents)
+{
+    for (int i = 0; i < 3; ++i)
+        setResult(eventOf(kDecathlon[i]), m_first, kDecathlon[i], kPublished[i]);
+    const scoring::Report report = scoring::NathlonTotals(run()).interimReport(m_total);
+    ASSERT_EQ(report.rows.size(), 3);
+    EXPECT_EQ(report.title, "n-Athlon Intirim totals");
+    EXPECT_EQ(report.rows[0][3], "812");
+    EXPECT_EQ(report.rows[2][4], QString::number(812 + 886 + 670));
+    EXPECT_TRUE(scoring::NathlonTotals(run()).interimReport(eventOf("SHD____100M25")).isEmpty());
+    EXPECT_TRUE(m_sink.saw("This is only applicable to n-Athlon results."));
+}
+
+TEST_F(NathlonTotalsTest, TheCommandsComputeAndPrintTheInterimReport)
+{
+    enterAll(m_first, kPublished);
+    enterAll(m_second, kOther);
+    placeAll();
+    const QStringList db{"--db", m_path, "--edition", "athletics"};
+    const QString meeting = QString::number(m_meetingNo);
+    QString out;
+    QString err;
+    ASSERT_EQ(runCli(db + QStringList{"nathlon", "totals", QString::number(m_total), "--meeting",
+                                      meeting},
+                     &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(out.contains("athletes: 2"));
+    const QString pdf = m_home->dir() + "/interim.pdf";
+    ASSERT_EQ(runCli(db + QStringList{"nathlon", "interim", QString::number(m_total), "--pdf", pdf,
+                                      "--meeting", meeting},
+                     &out, &err),
+              0)
+        << err.toStdString();
+    const QString text = pdfText(pdf);
+    EXPECT_TRUE(text.contains("n-Athlon Intirim totals")) << text.toStdString();
+    EXPECT_TRUE(text.contains("7576"));
+    EXPECT_TRUE(text.contains("7495"));
+    // The swimming edition has no n-athlons.
+    EXPECT_EQ(runCli({"--db", m_path, "nathlon", "add", "F", "25", "1", "--meeting", meeting}, &out,
+                     &err),
+              1);
+}
+
+TEST_F(NathlonTotalsTest, AddingRefusesKindsOfTheOtherGenderAndAgesWithoutAComposition)
+{
+    const QStringList db{"--db", m_path, "--edition", "athletics", "--yes"};
+    const QString meeting = QString::number(m_meetingNo);
+    QString out;
+    QString err;
+    EXPECT_EQ(runCli(db + QStringList{"nathlon", "add", "F", "25", "0", "--meeting", meeting}, &out,
+                     &err),
+              1);
+    EXPECT_TRUE(err.contains("Invalid:F Decathlon 25")) << err.toStdString();
+    const int events = count("MYEVENT");
+    EXPECT_EQ(
+        runCli(db + QStringList{"nathlon", "add", "M", "16", "Decathlon", "--meeting", meeting},
+               &out, &err),
+        1);
+    EXPECT_EQ(count("MYEVENT"), events);
+    ASSERT_EQ(runCli(db + QStringList{"nathlon", "add", "F", "25", "1", "--meeting", meeting}, &out,
+                     &err),
+              0)
+        << err.toStdString();
+    EXPECT_EQ(count("MYEVENT"), events + 8);
+    // Athletes are entered: the decathlon cannot be removed.
+    EXPECT_EQ(runCli(db + QStringList{"nathlon", "remove", QString::number(m_total), "--meeting",
+                                      meeting},
+                     &out, &err),
+              1);
+    EXPECT_EQ(count("MYEVENT"), events + 8);
+}
+
+} // namespace
