@@ -1,4 +1,4 @@
-#include "capturefixture.h"
+#include "support/capturefixture.h"
 
 #include "db/sqltext.h"
 #include "results/resultlocate.h"

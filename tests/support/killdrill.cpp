@@ -64,10 +64,20 @@ bool DatabaseWatcher::isOpen() const
 
 qint64 DatabaseWatcher::insertedByOthers()
 {
-    return number(
-        QStringLiteral("select coalesce(sum(r.MON$RECORD_INSERTS), 0) from MON$ATTACHMENTS a "
-                       "join MON$RECORD_STATS r on r.MON$STAT_ID = a.MON$STAT_ID "
-                       "where a.MON$ATTACHMENT_ID <> current_connection"));
+    return countedByOthers(QStringLiteral("MON$RECORD_INSERTS"));
+}
+
+qint64 DatabaseWatcher::updatedByOthers()
+{
+    return countedByOthers(QStringLiteral("MON$RECORD_UPDATES"));
+}
+
+qint64 DatabaseWatcher::countedByOthers(const QString& statColumn)
+{
+    return number(QStringLiteral("select coalesce(sum(r.") + statColumn +
+                  QStringLiteral("), 0) from MON$ATTACHMENTS a "
+                                 "join MON$RECORD_STATS r on r.MON$STAT_ID = a.MON$STAT_ID "
+                                 "where a.MON$ATTACHMENT_ID <> current_connection"));
 }
 
 qint64 DatabaseWatcher::number(const QString& sql)

@@ -29,12 +29,16 @@ public:
     ~DatabaseWatcher();
     bool isOpen() const;
     qint64 insertedByOthers();
+    // The rows other attachments have updated so far, committed or not.
+    qint64 updatedByOthers();
     // The first column of the first row of `sql`, read in a transaction of its own.
     qint64 number(const QString& sql);
     // Every row of `sql`, read the same way.
     db::ResultSet rows(const QString& sql);
 
 private:
+    qint64 countedByOthers(const QString& statColumn);
+
     std::unique_ptr<db::FbAttachment> m_attachment;
 };
 
