@@ -4,23 +4,24 @@
 #include "app/screenwiring.h"
 
 #include "backup/forms/managedataform.h"
+#include "base/run.h"
 #include "draw/forms/beforeform.h"
 #include "draw/forms/determineprogramdialog.h"
 #include "draw/forms/programform.h"
 #include "draw/forms/selectitemsform.h"
+#include "draw/heatgroups.h"
 #include "entries/forms/athletesform.h"
 #include "entries/forms/teamsform.h"
 #include "meeting/forms/editmeetingsform.h"
 #include "meeting/forms/meetingscreens.h"
+#include "meeting/lanesettings.h"
+#include "meeting/meetingsettings.h"
 #include "records/forms/recordsetsform.h"
 #include "results/forms/captureeventsform.h"
 #include "sched/forms/schedulerform.h"
 #include "scoring/forms/afterform.h"
 #include "scoring/forms/winnersform.h"
-#include "base/run.h"
-#include "draw/heatgroups.h"
-#include "meeting/meetingsettings.h"
-#include "meeting/lanesettings.h"
+#include "sheets/forms/printsheetsform.h"
 
 base::ScreenOpeners screenOpeners()
 {
@@ -33,7 +34,8 @@ base::ScreenOpeners screenOpeners()
     };
     // "7. Sheets " opens the Before screen: the draws, then the printing of sheets.
     o.openSheets = [](QWidget* parent, base::Run& run) {
-        draw::openBefore(parent, run, {{QStringLiteral("&Print Sheets"), nullptr}});
+        draw::openBefore(parent, run,
+                         {{QStringLiteral("&Print Sheets"), &sheets::openPrintSheets}});
     };
     o.openSettings[QStringLiteral("Settings: Determine Program")] = &draw::openDetermineProgram;
     o.openSettings[QStringLiteral("Settings: Describe Items")] = &draw::openDescribeItems;

@@ -1,5 +1,7 @@
 #include "sched/forms/reportpdf.h"
 
+#include "base/forms/pdfoutput.h"
+
 #include <QDate>
 #include <QFile>
 #include <QFontMetrics>
@@ -117,14 +119,12 @@ void paintReport(QPainter& painter, const ReportTable& table)
 
 bool printReportPdf(const ReportTable& table, const QString& path, QString* error)
 {
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly)) {
+    const QString problem = base::pdfPathProblem(path);
+    if (!problem.isEmpty()) {
         if (error)
-            *error =
-                QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + probe.errorString();
+            *error = problem;
         return false;
     }
-    probe.close();
     QPdfWriter writer(path);
     writer.setTitle(table.title);
     writer.setCreator(QStringLiteral("Dolvane"));

@@ -1,5 +1,6 @@
 #include "scoring/forms/reportprinter.h"
 
+#include "base/forms/pdfoutput.h"
 #include "scoring/report.h"
 
 #include <QFile>
@@ -63,18 +64,10 @@ bool printReport(const Report& report, const QString& meetingName, QPrinter& pri
 bool printReportToPdf(const Report& report, const QString& meetingName, const QString& path)
 {
     // Refuse a file that cannot be written before the printer makes an empty one.
-    QFile probe(path);
-    const bool existed = probe.exists();
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!base::pdfPathProblem(path).isEmpty())
         return false;
-    probe.close();
-    if (!existed)
-        probe.remove();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(report.title);
+    base::setUpPdfPrinter(printer, path, report.title);
     return printReport(report, meetingName, printer) && QFile::exists(path);
 }
 

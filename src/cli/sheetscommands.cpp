@@ -1,0 +1,150 @@
+// The officials' sheets of a heat or round into a PDF file, the lane timesheets, and the
+// sheet options of the meeting.
+
+#include "base/messages.h"
+#include "base/run.h"
+#include "cli/cli.h"
+#include "cli/drawcli.h"
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "draw/heatformats.h"
+#include "meeting/meetingsettings.h"
+#include "sheets/forms/sheetoutput.h"
+#include "sheets/lanetimesheets.h"
+#include "sheets/sheetoptions.h"
+#include "sheets/sheetprinting.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace {
+
+int sheetsPrint(cli::Context& ctx)
+{
+    const QString pdf = ctx.takeOption(QStringLiteral("--pdf"));
+    QString round = ctx.takeOption(QStringLiteral("--round")).trimmed().toUpper();
+    const QString heatText = ctx.takeOption(QStringLiteral("--heat"));
+    const bool ignore = ctx.takeFlag(QStringLiteral("--ignore-distribution"));
+    if (pdf.isEmpty())
+        return ctx.usageError(QStringLiteral("--pdf FILE is required"));
+    if (!round.isEmpty() && (round.size() != 1 || !QStringLiteral("FABC").contains(round)))
+        return ctx.usageError(QStringLiteral("ROUND is F, A, B or C"));
+    int heatNo = -1;
+    if (!heatText.isEmpty()) {
+        heatNo = int(cli::DrawCli::number(ctx, heatText, QStringLiteral("HEAT")));
+        if (heatNo == 0)
+            return cli::WrongCommandLine;
+    }
+    cli::DrawCli draw(ctx);
+    if (!ctx.expectArgs(1))
+        return cli::WrongCommandLine;
+    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    if (eventNo == 0)
+        return cli::WrongCommandLine;
+    if (!draw.ready())
+        return cli::Failed;
+    if (round.isEmpty()) {
+        round = draw::HeatFormats::firstRound(
+            draw.database()
+                .selectOneValue(QStringLiteral("HEATFORMAT"), QStringLiteral("MYEVENT"),
+                                QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo))
+                .trimmed());
+    }
+    sheets::PrintRequest request;
+    request.eventNo = eventNo;
+    request.round = round;
+    request.heatNo = heatNo;
+    request.ignoreDistribution = ignore;
+    sheets::PdfSheetOutput output(ctx.run(), pdf);
+    const int marked = sheets::SheetPrinting(ctx.run()).print(request, output);
+    if (marked == 0)
+        return cli::Failed;
+    if (ctx.json) {
+        ctx.printJson(
+            QJsonObject{{"sheets", output.sheetsWritten()}, {"heats", marked}, {"pdf", pdf}});
+    } else {
+        ctx.out << output.sheetsWritten() << " sheets of " << marked << " heats to " << pdf << "\n";
+    }
+    return cli::Success;
+}
+
+int sheetsLanes(cli::Context& ctx)
+{
+    const QString pdf = ctx.takeOption(QStringLiteral("--pdf"));
+    const QString lanes = ctx.takeOption(QStringLiteral("--lanes"));
+    const QString perPage = ctx.takeOption(QStringLiteral("--per-page"));
+    cli::DrawCli draw(ctx);
+    if (!ctx.expectArgs(0))
+        return cli::WrongCommandLine;
+    if (pdf.isEmpty())
+        return ctx.usageError(QStringLiteral("--pdf FILE is required"));
+    if (!draw.ready())
+        return cli::Failed;
+    sheets::LaneLimits limits = sheets::defaultLaneLimits(ctx.run());
+    const QString problem = sheets::parseLaneLimits(
+        lanes.isEmpty() ? QString::number(limits.lanes) : lanes,
+        perPage.isEmpty() ? QString::number(limits.perPage) : perPage, &limits);
+    if (!problem.isEmpty()) {
+        ctx.messages().warning(problem);
+        return cli::Failed;
+    }
+    const QList<sheets::LaneRow> rows = sheets::laneRows(ctx.run(), limits);
+    if (rows.isEmpty())
+        return cli::Failed;
+    sheets::PdfSheetOutput output(ctx.run(), pdf);
+    if (!output.write(sheets::lanePages(ctx.run(), rows, limits)))
+        return cli::Failed;
+    sheets::saveLaneLimits(ctx.run(), limits);
+    if (ctx.json)
+        ctx.printJson(QJsonObject{{"lanes", limits.lanes},
+                                  {"per_page", limits.perPage},
+                                  {"rows", int(rows.size())},
+                                  {"pages", output.sheetsWritten()}});
+    else
+        ctx.out << limits.lanes << " lanes, " << rows.size() << " rows on "
+                << output.sheetsWritten() << " pages to " << pdf << "\n";
+    return cli::Success;
+}
+
+// Lists the boxes with their state, or sets one: "sheets options SHEETS_SKIP_LAP on".
+int sheetsOptions(cli::Context& ctx)
+{
+    cli::DrawCli draw(ctx);
+    if (ctx.args.size() != 0 && ctx.args.size() != 2)
+        return ctx.usageError();
+    if (!draw.ready())
+        return cli::Failed;
+    if (ctx.args.size() == 2) {
+        const sheets::SheetOptionBox* box = sheets::boxOfColumn(ctx.args[0]);
+        const QString state = ctx.args[1].toLower();
+        if (!box)
+            return ctx.usageError(QStringLiteral("no sheet option ") + ctx.args[0]);
+        if (state != QLatin1String("on") && state != QLatin1String("off"))
+            return ctx.usageError(QStringLiteral("the state is on or off"));
+        if (!sheets::setBox(ctx.run(), *box, state == QLatin1String("on")))
+            return cli::Failed;
+    }
+    QJsonArray rows;
+    for (const sheets::SheetOptionBox& box : sheets::sheetOptionBoxes()) {
+        const bool ticked = sheets::boxTicked(ctx.run().meeting(), box);
+        if (ctx.json)
+            rows.append(
+                QJsonObject{{"column", box.column}, {"caption", box.caption}, {"ticked", ticked}});
+        else
+            ctx.out << (ticked ? "[X] " : "[ ] ") << box.caption << "  (" << box.column << ")\n";
+    }
+    if (ctx.json)
+        ctx.printJson(rows);
+    return cli::Success;
+}
+
+const cli::Command
+    printCmd("sheets print",
+             "EVENTNO [--round R] [--heat H] [--ignore-distribution] --pdf FILE [--meeting N]",
+             &sheetsPrint);
+const cli::Command lanesCmd("sheets lanes", "[--lanes 1-N] [--per-page N] --pdf FILE [--meeting N]",
+                            &sheetsLanes);
+const cli::Command optionsCmd("sheets options", "[COLUMN on|off] [--json] [--meeting N]",
+                              &sheetsOptions);
+
+} // namespace
