@@ -1,11 +1,13 @@
 #include "results/forms/capturepanel.h"
 
+#include "base/run.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "results/calcstate.h"
 #include "results/forms/capturecolours.h"
 #include "results/forms/disqualifydialog.h"
 #include "results/forms/editperformancedialog.h"
+#include "results/forms/perfhistoryform.h"
 #include "results/forms/resultprinter.h"
 #include "results/forms/thirddigitdialog.h"
 #include "results/raceactions.h"
@@ -13,7 +15,6 @@
 #include "results/resultsheet.h"
 #include "results/statuscodes.h"
 #include "results/thirddigits.h"
-#include "base/run.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -344,8 +345,13 @@ void CapturePanel::performanceHistory()
 {
     if (!mayEditRow())
         return;
-    m_run.messages().information(
-        QStringLiteral("A performance history is kept for the attempts of field items only."));
+    PerfHistory history(*m_run.database(), m_run.items(), m_run.meeting());
+    const std::optional<FieldRace> race = history.race(m_row->eventNo, m_row->round, m_row->heatNo);
+    if (!race)
+        return;
+    PerfHistoryForm form(m_run, *m_row, *race, this);
+    form.exec();
+    refresh();
 }
 
 void CapturePanel::disqualify()

@@ -1,0 +1,256 @@
+#include "results/forms/perfhistoryform.h"
+
+#include "base/messages.h"
+#include "base/run.h"
+#include "db/dmdcoredbs.h"
+#include "meeting/itemtypes.h"
+#include "meeting/meetingsettings.h"
+#include "results/captureathletes.h"
+#include "results/statuscodes.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace results {
+
+namespace {
+
+// The fixed columns before the attempts or heights.
+const QStringList kFixed{QStringLiteral("Lane"),   QStringLiteral("Team"),
+                         QStringLiteral("No"),     QStringLiteral("Place"),
+                         QStringLiteral("E.Pl"),   QStringLiteral("Performance"),
+                         QStringLiteral("Status"), QStringLiteral("Wind")};
+
+QTableWidgetItem* fixedItem(const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+
+} // namespace
+
+PerfHistoryForm::PerfHistoryForm(base::Run& run, const CaptureProgramRow& row,
+                                 const FieldRace& race, QWidget* parent)
+    : QDialog(parent), m_run(run), m_row(row), m_race(race),
+      m_history(*run.database(), run.items(), run.meeting())
+{
+    setWindowTitle(QStringLiteral("Performance History for (") + row.item +
+                   QStringLiteral(")  Round  ") + row.round + QStringLiteral("  Heat  ") +
+                   QString::number(row.heatNo));
+    auto* layout = new QVBoxLayout(this);
+    m_grid = new QTableWidget(this);
+    m_grid->verticalHeader()->hide();
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    layout->addWidget(m_grid);
+    auto* buttons = new QHBoxLayout;
+    auto button = [&](const QString& text, const QKeySequence& key,
+                      void (PerfHistoryForm::*slot)()) {
+        auto* b = new QPushButton(text, this);
+        b->setShortcut(key);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        buttons->addWidget(b);
+        return b;
+    };
+    if (vertical()) {
+        button(QStringLiteral("Add Height [Ins]"), Qt::Key_Insert, &PerfHistoryForm::addHeight);
+        button(QStringLiteral("Delete last Height"), Qt::CTRL | Qt::Key_Delete,
+               &PerfHistoryForm::deleteHeight);
+        button(QStringLiteral("Edit Marks [Enter]"), Qt::Key_F2, &PerfHistoryForm::editMarks);
+    } else {
+        button(QStringLiteral("Add Attempt [Ins]"), Qt::Key_Insert, &PerfHistoryForm::addAttempt);
+        button(QStringLiteral("Edit Attempt [F2]"), Qt::Key_F2, &PerfHistoryForm::editAttempt);
+        button(QStringLiteral("Delete last Attempt [Del]"), Qt::Key_Delete,
+               &PerfHistoryForm::deleteAttempt);
+    }
+    button(QStringLiteral("Calculate [F9]"), Qt::Key_F9, &PerfHistoryForm::calculate);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    connect(m_grid, &QTableWidget::cellActivated, this,
+            [this] { vertical() ? editMarks() : editAttempt(); });
+    reload();
+    resize(900, 420);
+}
+
+bool PerfHistoryForm::vertical() const
+{
+    return m_run.items().IsVerticalJump(m_race.itemCode);
+}
+
+void PerfHistoryForm::reload()
+{
+    const int keepRow = std::max(0, m_grid->currentRow());
+    const int keepColumn = std::max(0, m_grid->currentColumn());
+    m_athletes = captureAthletes(*m_run.database(), m_run.items(), m_row, draw::MemberOrder::Lane);
+    m_heights = vertical() ? m_history.heights(m_race) : QList<BarHeight>{};
+    QList<QList<QString>> cells;
+    int extra = int(m_heights.size());
+    for (const CaptureAthleteRow& a : m_athletes) {
+        QList<QString> line;
+        if (vertical()) {
+            const QList<HeightMarks> marks = m_history.marks(m_race, a.athleteNo);
+            for (const BarHeight& h : m_heights) {
+                QString text;
+                for (const HeightMarks& m : marks) {
+                    if (m.heightSeq == h.heightSeq)
+                        text = m.marks;
+                }
+                line.append(text);
+            }
+        } else {
+            for (const Attempt& at : m_history.attempts(m_race, a.athleteNo))
+                line.append(at.wind.isEmpty() ? at.performance
+                                              : at.performance + QStringLiteral("  ") + at.wind);
+            extra = std::max(extra, int(line.size()) + 1);
+        }
+        cells.append(line);
+    }
+    QStringList headers = kFixed;
+    for (int i = 0; i < extra; ++i)
+        headers.append(vertical() ? m_heights[i].height : QString::number(i + 1));
+    m_grid->clear();
+    m_grid->setColumnCount(int(headers.size()));
+    m_grid->setRowCount(int(m_athletes.size()));
+    m_grid->setHorizontalHeaderLabels(headers);
+    for (int r = 0; r < m_athletes.size(); ++r) {
+        const CaptureAthleteRow& a = m_athletes[r];
+        const QStringList fixed{QString::number(a.lane),
+                                a.teamAbrv,
+                                a.number,
+                                QString::number(a.place),
+                                QString::number(a.ePlace),
+                                a.performance,
+                                a.status ? QString::number(a.status) : QString(),
+                                a.wind};
+        for (int c = 0; c < fixed.size(); ++c)
+            m_grid->setItem(r, c, fixedItem(fixed[c]));
+        for (int c = 0; c < extra; ++c) {
+            auto* item = fixedItem(cells[r].value(c));
+            // Marks that are not finished yet stand out until corrected.
+            if (vertical() && !item->text().isEmpty() && !heightMarksComplete(item->text()))
+                item->setBackground(Qt::yellow);
+            m_grid->setItem(r, int(kFixed.size()) + c, item);
+        }
+    }
+    m_grid->resizeColumnsToContents();
+    if (!m_athletes.isEmpty())
+        m_grid->setCurrentCell(std::min(keepRow, int(m_athletes.size()) - 1),
+                               std::min(keepColumn, m_grid->columnCount() - 1));
+}
+
+qint64 PerfHistoryForm::currentAthlete() const
+{
+    const int r = m_grid->currentRow();
+    return r >= 0 && r < m_athletes.size() ? m_athletes[r].athleteNo : 0;
+}
+
+int PerfHistoryForm::currentSeq() const
+{
+    const int c = m_grid->currentColumn() - int(kFixed.size());
+    if (c < 0)
+        return 0;
+    if (vertical())
+        return c < m_heights.size() ? m_heights[c].heightSeq : 0;
+    return c + 1;
+}
+
+bool PerfHistoryForm::askAttempt(QString* perf, QString* wind, const QString& current)
+{
+    *perf = current;
+    if (!m_run.messages().askText(QStringLiteral("Performance (") +
+                                      m_run.items().PerfMask(m_race.itemCode) +
+                                      QStringLiteral("), \"X\" or \"-\""),
+                                  perf))
+        return false;
+    wind->clear();
+    const QString p = perf->trimmed().toUpper();
+    if (m_run.items().WindKind(m_race.itemCode) == 2 && p != QLatin1String("X") &&
+        p != QLatin1String("-"))
+        return m_run.messages().askText(QStringLiteral("Wind (#9.9)"), wind);
+    return true;
+}
+
+void PerfHistoryForm::addAttempt()
+{
+    const qint64 athlete = currentAthlete();
+    if (athlete == 0)
+        return;
+    QString perf, wind;
+    if (askAttempt(&perf, &wind, QString()))
+        m_history.setAttempt(m_race, athlete, int(m_history.attempts(m_race, athlete).size()) + 1,
+                             perf, wind);
+    reload();
+}
+
+void PerfHistoryForm::editAttempt()
+{
+    const qint64 athlete = currentAthlete();
+    const int seq = currentSeq();
+    if (athlete == 0 || seq == 0) {
+        m_run.messages().warning(QStringLiteral("Select an attempt first"));
+        return;
+    }
+    const QList<Attempt> list = m_history.attempts(m_race, athlete);
+    QString perf, wind;
+    if (askAttempt(&perf, &wind, seq <= list.size() ? list[seq - 1].performance : QString()))
+        m_history.setAttempt(m_race, athlete, seq, perf, wind);
+    reload();
+}
+
+void PerfHistoryForm::deleteAttempt()
+{
+    const qint64 athlete = currentAthlete();
+    if (athlete == 0)
+        return;
+    m_history.deleteAttempt(m_race, athlete, currentSeq());
+    reload();
+}
+
+void PerfHistoryForm::addHeight()
+{
+    QString height;
+    if (m_run.messages().askText(QStringLiteral("The next Height (") +
+                                     m_run.items().PerfMask(m_race.itemCode) + QLatin1Char(')'),
+                                 &height))
+        m_history.addHeight(m_race, height);
+    reload();
+}
+
+void PerfHistoryForm::deleteHeight()
+{
+    m_history.deleteLastHeight(m_race);
+    reload();
+}
+
+void PerfHistoryForm::editMarks()
+{
+    const qint64 athlete = currentAthlete();
+    const int seq = currentSeq();
+    if (athlete == 0 || seq == 0) {
+        m_run.messages().warning(QStringLiteral("This Height is not available"));
+        return;
+    }
+    QString marks = m_grid->currentItem() ? m_grid->currentItem()->text() : QString();
+    if (m_run.messages().askText(QStringLiteral("Marks at this height: \"X\", \"-\" and \"O\""),
+                                 &marks))
+        m_history.setMarks(m_race, athlete, seq, marks);
+    reload();
+}
+
+void PerfHistoryForm::calculate()
+{
+    if (m_run.messages().confirm(QStringLiteral("Calculate performances\r(Disqualified Athletes "
+                                                "will be skipped)")))
+        m_history.CalcFromHistory(m_race);
+    reload();
+}
+
+} // namespace results

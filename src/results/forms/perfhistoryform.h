@@ -1,0 +1,56 @@
+#pragma once
+
+#include "results/captureathletes.h"
+#include "results/captureprogram.h"
+#include "results/perfhistory.h"
+
+#include <QDialog>
+
+class QTableWidget;
+class QLabel;
+
+namespace base {
+class Run;
+}
+
+namespace results {
+
+// "Performance History for (...)": the athletes of one heat or final of a field item in lane
+// order with their attempts (horizontal jumps and throws) or their marks at each bar height
+// (vertical jumps), the buttons to add, edit and delete them, and "Calculate". Every change
+// goes to the core at once; the grid is read again after it.
+class PerfHistoryForm : public QDialog {
+    Q_OBJECT
+public:
+    PerfHistoryForm(base::Run& run, const CaptureProgramRow& row, const FieldRace& race,
+                    QWidget* parent = nullptr);
+
+    QTableWidget* grid() const { return m_grid; }
+    // The athlete of the grid's current row; 0 when none.
+    qint64 currentAthlete() const;
+    // The attempt number or height sequence of the current column; 0 on a fixed column.
+    int currentSeq() const;
+
+    void addAttempt();
+    void editAttempt();
+    void deleteAttempt();
+    void addHeight();
+    void deleteHeight();
+    void editMarks();
+    void calculate();
+    void reload();
+
+private:
+    bool vertical() const;
+    bool askAttempt(QString* perf, QString* wind, const QString& current);
+
+    base::Run& m_run;
+    CaptureProgramRow m_row;
+    FieldRace m_race;
+    PerfHistory m_history;
+    QList<CaptureAthleteRow> m_athletes;
+    QList<BarHeight> m_heights;
+    QTableWidget* m_grid = nullptr;
+};
+
+} // namespace results
