@@ -6,7 +6,9 @@
 #include "base/messages.h"
 #include "meeting/itemtypes.h"
 #include "scoring/athletetablescore.h"
+#include "scoring/forms/reportprinter.h"
 #include "scoring/perftoscore.h"
+#include "scoring/scorecalculator.h"
 #include "scoring/scorecorrections.h"
 #include "scoring/scoredata.h"
 #include "scoring/scoresets.h"
@@ -154,37 +156,55 @@ int scorePerf(cli::Context& ctx)
     const int set = ctx.args[0].toInt(&ok);
     if (!ok)
         return ctx.usageError(QStringLiteral("SETNO is a score set number"));
-    const int points = ctx.args[2].toInt(&ok);
-    if (!ok) {
-        ctx.messages().warning(QStringLiteral("The score must be an integer"));
-        return cli::Failed;
-    }
-    const bool wide = set == 32 || set == 37;
-    if (wide && (points < 10 || points > 1400)) {
-        ctx.messages().warning(QStringLiteral("The score must be between 10 and 1400"));
-        return cli::Failed;
-    }
-    if (!wide && (points < 100 || points > 1000)) {
-        ctx.messages().warning(QStringLiteral("The score must be between 100 and 1000"));
-        return cli::Failed;
-    }
     meeting::ItemTypes items(meeting::Edition::Athletics, ctx.messages());
-    scoring::TableScores scores(items, ctx.messages());
-    if (!scores.requireLoaded(set))
-        return cli::Failed;
-    if (!scores.ZItemIsDefined(set, ctx.args[1])) {
-        ctx.messages().warning(QStringLiteral("This item is not in the Score table"));
-        return cli::Failed;
-    }
-    const std::optional<double> perf =
-        scores.ScoreToPerf(set, ctx.args[1], points, altitude, !hand);
+    scoring::ScoreCalculator calculator(items, ctx.messages());
+    const scoring::CalculatorInput input{set, ctx.args[1], QString::number(altitude), hand};
+    const std::optional<double> perf = calculator.performance(input, ctx.args[2]);
     if (!perf)
         return cli::Failed;
     ctx.printFields(
         {{QStringLiteral("item"), ctx.args[1]},
-         {QStringLiteral("points"), QString::number(points)},
+         {QStringLiteral("points"), ctx.args[2]},
          {QStringLiteral("performance"), items.PerfValueToText(ctx.args[1], *perf, false)},
-         {QStringLiteral("value"), QString::number(*perf, 'f', 2)}});
+         {QStringLiteral("value"), QString::number(*perf, 'f', 2)},
+         {QStringLiteral("hand correction"), calculator.handCorrectionText(input)},
+         {QStringLiteral("altitude correction"), calculator.altitudeCorrectionText(input)}});
+    return cli::Success;
+}
+
+int scoreTable(cli::Context& ctx)
+{
+    const bool hand = ctx.takeFlag(QStringLiteral("--hand"));
+    int altitude = 0;
+    if (!takeAltitude(ctx, &altitude))
+        return cli::WrongCommandLine;
+    const QString pdf = ctx.takeOption(QStringLiteral("--pdf"));
+    const int from = ctx.takeOption(QStringLiteral("--from")).toInt();
+    const int to = ctx.takeOption(QStringLiteral("--to")).toInt();
+    const int step = ctx.takeOption(QStringLiteral("--step")).toInt();
+    if (ctx.args.size() < 2)
+        return ctx.usageError();
+    bool ok = false;
+    const int set = ctx.args[0].toInt(&ok);
+    if (!ok)
+        return ctx.usageError(QStringLiteral("SETNO is a score set number"));
+    meeting::ItemTypes items(meeting::Edition::Athletics, ctx.messages());
+    scoring::ScoreCalculator calculator(items, ctx.messages());
+    const std::optional<scoring::Report> report = calculator.scoreTable(
+        {set, QString(), QString::number(altitude), hand}, ctx.args.mid(1), from, to, step);
+    if (!report)
+        return cli::Failed;
+    if (!pdf.isEmpty()) {
+        if (!scoring::printReportToPdf(*report, QString(), pdf)) {
+            ctx.messages().warning(QStringLiteral("Could not write ") + pdf);
+            return cli::Failed;
+        }
+        ctx.printFields({{QStringLiteral("pdf"), pdf}});
+    } else if (ctx.json) {
+        ctx.printJson(report->toJson());
+    } else {
+        ctx.out << report->toText();
+    }
     return cli::Success;
 }
 
@@ -192,6 +212,10 @@ const cli::Command listCmd("scoresets list", "[--json]", &scoresetsList);
 const cli::Command
     scoreCmd("score", "SETNO ITEMCODE PERF [--hand] [--altitude M] [--age N] [--masters-items]",
              &score);
+const cli::Command tableCmd("score table",
+                            "SETNO ITEMCODE... --from N --to N --step N [--hand] [--altitude M] "
+                            "[--pdf FILE] [--json]",
+                            &scoreTable);
 const cli::Command perfCmd("score perf", "SETNO ITEMCODE POINTS [--hand] [--altitude M]",
                            &scorePerf);
 

@@ -1,8 +1,12 @@
 #include "support/testdatabase.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 
 namespace {
 
@@ -22,9 +26,9 @@ TEST(ScoreTableCliTest, ScoresAPerformanceWithItsCorrections)
     QJsonObject o = jsonOf(out);
     EXPECT_EQ(o["points"].toString(), "830");
     EXPECT_EQ(o["hand correction"].toString(), "0.24");
-    ASSERT_EQ(runCli({"--json", "score", "5", "LOD___1500M25", "4:38.49", "--altitude", "1400"},
-                     &out),
-              0);
+    ASSERT_EQ(
+        runCli({"--json", "score", "5", "LOD___1500M25", "4:38.49", "--altitude", "1400"}, &out),
+        0);
     EXPECT_EQ(jsonOf(out)["points"].toString(), "690");
     EXPECT_EQ(jsonOf(out)["altitude correction"].toString(), "0.00");
     // Seniors are scored as the open age.
@@ -71,6 +75,43 @@ TEST(ScoreTableCliTest, SetsWithoutDataAreListedAsNotLoadedAndRefuseToScore)
     EXPECT_EQ(runCli({"score", "5", "SHD____100M99", "10.51", "--age", "41"}, &out, &err), 1);
     EXPECT_TRUE(err.contains("No Age-Factor for SHD____100M99"));
     EXPECT_EQ(runCli({"score", "5", "SHD____100M25"}, &out, &err), 2);
+}
+
+TEST(ScoreTableCliTest, PrintsScoreTablesAndRefusesStepsThatDoNotFit)
+{
+    QString out;
+    QString err;
+    const QString pdf = QDir::temp().filePath(
+        "dolvane-score-table-" + QString::number(QCoreApplication::applicationPid()) + ".pdf");
+    ASSERT_EQ(runCli({"score", "table", "5", "HDL____100F25", "SHD____100M25", "--from", "700",
+                      "--to", "1000", "--step", "100", "--hand", "--pdf", pdf},
+                     &out, &err),
+              0)
+        << err.toStdString();
+    QProcess p;
+    p.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    QFile::remove(pdf);
+    EXPECT_TRUE(text.contains("Hand Timing"));
+    // The boys' item comes first; a hand time is 0.24 s quicker than the electronic 10.40.
+    EXPECT_LT(text.indexOf("100m 25 Male"), text.indexOf("100m Hurdles 25 Female"));
+    EXPECT_TRUE(text.contains("10.16")) << text.toStdString();
+    EXPECT_EQ(runCli({"score", "table", "5", "SHD____100M25", "--from", "700", "--to", "1000",
+                      "--step", "70"},
+                     &out, &err),
+              1);
+    EXPECT_TRUE(err.contains("The steps must go precisely from \"From\" to \"To\""));
+    EXPECT_EQ(runCli({"score", "table", "5", "SHD____100M25", "--from", "900", "--to", "800",
+                      "--step", "10"},
+                     &out, &err),
+              1);
+    EXPECT_TRUE(err.contains("\"From\" must be less than \"To\""));
+    EXPECT_EQ(runCli({"score", "table", "5", "SHD____100M25", "--from", "100", "--to", "1000",
+                      "--step", "1"},
+                     &out, &err),
+              1);
+    EXPECT_TRUE(err.contains("You have too many values to print"));
 }
 
 } // namespace
