@@ -1,18 +1,23 @@
 #include "scoring/forms/afterform.h"
 
+#include "base/forms/formkeys.h"
+#include "base/messages.h"
+#include "base/run.h"
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "records/forms/recordsetsform.h"
 #include "scoring/bestathletes.h"
 #include "scoring/forms/placepointsform.h"
 #include "scoring/forms/reportform.h"
+#include "scoring/forms/scorecalculatorform.h"
 #include "scoring/medalcount.h"
+#include "scoring/nathlontotals.h"
 #include "scoring/placepoints.h"
 #include "scoring/scoringsettings.h"
 #include "scoring/teamrecordscore.h"
 #include "scoring/teamtotals.h"
-#include "base/forms/formkeys.h"
-#include "base/messages.h"
-#include "base/run.h"
 
 #include <QVBoxLayout>
 
@@ -35,14 +40,22 @@ AfterForm::AfterForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(r
     base::addActionButton(layout, QStringLiteral("&Team Totals"), [this] { teamTotals(); });
     base::addActionButton(layout, QStringLiteral("&Medals per Team"), [this] { medals(); });
     base::addActionButton(layout, QStringLiteral("Team Score with &Records"),
-                           [this] { teamRecords(); });
+                          [this] { teamRecords(); });
     base::addActionButton(layout, QStringLiteral("&Best Athlete per Category"),
-                           [this] { bestAthletes(); });
+                          [this] { bestAthletes(); });
     base::addActionButton(layout, QStringLiteral("T&op Athletes"), [this] { topAthletes(); });
     base::addActionButton(layout, QStringLiteral("&Place Points"),
-                           [this] { openPlacePoints(this, m_run); });
+                          [this] { openPlacePoints(this, m_run); });
     base::addActionButton(layout, QStringLiteral("Record&Sets"),
-                           [this] { records::openRecords(this, m_run); });
+                          [this] { records::openRecords(this, m_run); });
+    if (!run.items().isSwimming()) {
+        base::addActionButton(layout, QStringLiteral("Score C&alculator"), [this] {
+            ScoreCalculatorForm form(m_run, this);
+            form.exec();
+        });
+        base::addActionButton(layout, QStringLiteral("n-Athlon &Interim totals"),
+                              [this] { nathlonInterim(); });
+    }
     base::addActionButton(layout, QStringLiteral("C&lose"), [this] { accept(); });
 }
 
@@ -99,6 +112,34 @@ void openAfter(QWidget* parent, base::Run& run)
 {
     AfterForm form(run, parent);
     form.exec();
+}
+
+void AfterForm::nathlonInterim()
+{
+    db::Query q = m_run.database()->openQuery(
+        QStringLiteral("select EVENTNO, ITEMCODE from MYEVENT where ITEMCODE starting with 'NTH' "
+                       "and MEETINGNO = ") +
+        db::sqlInt(m_run.currentMeetingNo()) + QStringLiteral(" order by EVENTNO"));
+    QList<qint64> events;
+    QStringList names;
+    for (q.first(); q.isOpen() && !q.eof(); q.next()) {
+        events.append(q.integer(QStringLiteral("EVENTNO")));
+        names.append(
+            m_run.items().ItemDescription(q.text(QStringLiteral("ITEMCODE")).trimmed(), false));
+    }
+    if (events.isEmpty()) {
+        m_run.messages().warning(QStringLiteral("This is only applicable to n-Athlon results."));
+        return;
+    }
+    const int chosen = events.size() == 1
+                           ? 0
+                           : m_run.messages().choose(QStringLiteral("n-Athlon Intirim totals"),
+                                                     QStringLiteral("Which n-Athlon?"), names);
+    if (chosen < 0 || chosen >= events.size())
+        return;
+    const Report report = NathlonTotals(m_run).interimReport(events[chosen]);
+    if (!report.isEmpty())
+        showReport(this, m_run, report);
 }
 
 } // namespace scoring

@@ -19,6 +19,8 @@ public:
     void teamRecords();
     void bestAthletes();
     void topAthletes();
+    // The interim totals of the meeting's n-athlon (asks which when there are several).
+    void nathlonInterim();
 
 private:
     base::Run& m_run;

@@ -1,0 +1,121 @@
+#include "scoring/forms/scorecalculatorform.h"
+
+#include "base/run.h"
+#include "meeting/itemtypes.h"
+#include "meeting/meetingsettings.h"
+#include "scoring/scorecalculator.h"
+#include "scoring/scoredata.h"
+#include "scoring/scoresets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace scoring {
+
+ScoreCalculatorForm::ScoreCalculatorForm(base::Run& run, QWidget* parent)
+    : QDialog(parent), m_run(run)
+{
+    setWindowTitle(QStringLiteral("Score Calculator"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    m_sets = new QComboBox(this);
+    const ScoreData& data = ScoreData::builtIn();
+    for (const ScoreSetInfo& info : allScoreSets()) {
+        if (info.method == ScoreMethod::None || info.method == ScoreMethod::Retired ||
+            info.method == ScoreMethod::IdentifierOnly || info.method == ScoreMethod::AgeFactors)
+            continue;
+        m_sets->addItem(scoreSetDisplayName(info.number) + (data.isLoaded(info.number)
+                                                                ? QString()
+                                                                : QStringLiteral("  (not loaded)")),
+                        info.number);
+    }
+    // The meeting's own set first when it has one.
+    const int meetingSet = int(run.meeting().integer(QStringLiteral("SCORESETNO")));
+    const int index = m_sets->findData(meetingSet > 0 ? meetingSet : 5);
+    m_sets->setCurrentIndex(std::max(0, index));
+    form->addRow(QStringLiteral("Score &table"), m_sets);
+    m_item = new QLineEdit(this);
+    m_item->setPlaceholderText(QStringLiteral("Item code, e.g. SHD____100M25"));
+    form->addRow(QStringLiteral("&Item"), m_item);
+    m_height = new QLineEdit(
+        QString::number(run.meeting().integer(QStringLiteral("HEIGHTABOVESEA"))), this);
+    form->addRow(QStringLiteral("&Height above sea (m)"), m_height);
+    m_hand = new QCheckBox(QStringLiteral("Hand timing"), this);
+    form->addRow(QString(), m_hand);
+    m_perf = new QLineEdit(this);
+    form->addRow(QStringLiteral("&Performance"), m_perf);
+    m_score = new QLineEdit(this);
+    form->addRow(QStringLiteral("S&core"), m_score);
+    m_result = new QLabel(this);
+    m_result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(QStringLiteral("Result"), m_result);
+    m_handCorrection = new QLabel(QStringLiteral("0.00"), this);
+    form->addRow(QStringLiteral("Hand-time correction"), m_handCorrection);
+    m_altitudeCorrection = new QLabel(QStringLiteral("0.00"), this);
+    form->addRow(QStringLiteral("Altitude correction"), m_altitudeCorrection);
+    layout->addLayout(form);
+    auto* buttons = new QHBoxLayout;
+    auto* toScore = new QPushButton(QStringLiteral("Calculate Table &Score"), this);
+    auto* toPerf = new QPushButton(QStringLiteral("Calculate Pe&rformance"), this);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    connect(toScore, &QPushButton::clicked, this, &ScoreCalculatorForm::calculateTableScore);
+    connect(toPerf, &QPushButton::clicked, this, &ScoreCalculatorForm::calculatePerformance);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_perf, &QLineEdit::returnPressed, this, &ScoreCalculatorForm::calculateTableScore);
+    connect(m_score, &QLineEdit::returnPressed, this, &ScoreCalculatorForm::calculatePerformance);
+    buttons->addWidget(toScore);
+    buttons->addWidget(toPerf);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+}
+
+QString ScoreCalculatorForm::result() const
+{
+    return m_result->text();
+}
+
+namespace {
+
+CalculatorInput inputOf(const ScoreCalculatorForm& form)
+{
+    return {form.sets()->currentData().toInt(), form.item()->text().trimmed().toUpper(),
+            form.height()->text(), form.hand()->isChecked()};
+}
+
+} // namespace
+
+void ScoreCalculatorForm::calculateTableScore()
+{
+    // Scoring is of the athletics items whatever edition this run is.
+    meeting::ItemTypes items(meeting::Edition::Athletics, m_run.messages());
+    ScoreCalculator calculator(items, m_run.messages());
+    const CalculatorInput input = inputOf(*this);
+    const std::optional<int> points = calculator.tableScore(input, m_perf->text());
+    m_result->setText(points ? QString::number(*points) + QStringLiteral(" points") : QString());
+    if (points) {
+        m_handCorrection->setText(calculator.handCorrectionText(input));
+        m_altitudeCorrection->setText(calculator.altitudeCorrectionText(input));
+    }
+}
+
+void ScoreCalculatorForm::calculatePerformance()
+{
+    meeting::ItemTypes items(meeting::Edition::Athletics, m_run.messages());
+    ScoreCalculator calculator(items, m_run.messages());
+    const CalculatorInput input = inputOf(*this);
+    const std::optional<double> perf = calculator.performance(input, m_score->text());
+    m_result->setText(perf ? items.PerfValueToText(input.itemCode, *perf, false) : QString());
+    if (perf) {
+        m_handCorrection->setText(calculator.handCorrectionText(input));
+        m_altitudeCorrection->setText(calculator.altitudeCorrectionText(input));
+    }
+}
+
+} // namespace scoring

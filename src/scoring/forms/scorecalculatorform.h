@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace base {
+class Run;
+}
+
+namespace scoring {
+
+// The score calculator: a score set, an item, the height above the sea and hand or electronic
+// timing; then a performance's table score ("Calculate Table Score", never clamped) or the
+// performance worth a score ("Calculate Performance"), with the corrections applied.
+class ScoreCalculatorForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit ScoreCalculatorForm(base::Run& run, QWidget* parent = nullptr);
+
+    QComboBox* sets() const { return m_sets; }
+    QLineEdit* item() const { return m_item; }
+    QLineEdit* height() const { return m_height; }
+    QCheckBox* hand() const { return m_hand; }
+    QLineEdit* performance() const { return m_perf; }
+    QLineEdit* score() const { return m_score; }
+    QString result() const;
+
+    void calculateTableScore();
+    void calculatePerformance();
+
+private:
+    base::Run& m_run;
+    QComboBox* m_sets = nullptr;
+    QLineEdit* m_item = nullptr;
+    QLineEdit* m_height = nullptr;
+    QCheckBox* m_hand = nullptr;
+    QLineEdit* m_perf = nullptr;
+    QLineEdit* m_score = nullptr;
+    QLabel* m_result = nullptr;
+    QLabel* m_handCorrection = nullptr;
+    QLabel* m_altitudeCorrection = nullptr;
+};
+
+} // namespace scoring

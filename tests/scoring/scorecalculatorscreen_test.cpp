@@ -1,0 +1,55 @@
+#include "scoring/athleticsfixture.h"
+
+#include "scoring/forms/scorecalculatorform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+class ScoreCalculatorScreenTest : public AthleticsTest {
+protected:
+    static void grab(QWidget& widget, const QString& name)
+    {
+        const QByteArray dir = qgetenv("DOLVANE_SCREENSHOT_DIR");
+        if (!dir.isEmpty())
+            widget.grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+    }
+};
+
+TEST_F(ScoreCalculatorScreenTest, ScoresAndPerformancesWithTheScreensChecks)
+{
+    scoring::ScoreCalculatorForm form(run());
+    ASSERT_EQ(form.sets()->currentData().toInt(), 5);
+    // Nothing chosen yet.
+    form.performance()->setText("10.51");
+    form.calculateTableScore();
+    EXPECT_TRUE(m_sink.saw("Select the Item"));
+    EXPECT_TRUE(form.result().isEmpty());
+    form.item()->setText("shd____100m25");
+    form.height()->setText("high");
+    form.calculateTableScore();
+    EXPECT_TRUE(m_sink.saw("The height is not a number"));
+    form.height()->setText("1400");
+    form.calculateTableScore();
+    EXPECT_EQ(form.result(), "973 points"); // WorldAth 2003 takes no altitude correction
+    form.hand()->setChecked(true);
+    form.performance()->setText("10.90");
+    form.calculateTableScore();
+    EXPECT_EQ(form.result(), "830 points");
+    form.hand()->setChecked(false);
+    form.score()->setText("1000");
+    form.calculatePerformance();
+    EXPECT_EQ(form.result(), "10.40");
+    grab(form, "score-calculator");
+    form.score()->setText("1001");
+    form.calculatePerformance();
+    EXPECT_TRUE(m_sink.saw("The score must be between 100 and 1000"));
+    form.sets()->setCurrentIndex(form.sets()->findData(32));
+    form.calculateTableScore();
+    EXPECT_TRUE(m_sink.saw("The ScoreTable for WorldAth 2017 is not available"));
+    EXPECT_TRUE(form.sets()->currentText().endsWith("(not loaded)"));
+}
+
+} // namespace
