@@ -1,3 +1,3 @@
 -- Dolvane empty database: schema version (last file).
 -- The program compares this text with its own schema version at connect time.
-INSERT INTO DATABASE_VERSION (VERSION) VALUES ('2.851');
+INSERT INTO DATABASE_VERSION (VERSION) VALUES ('2.855');

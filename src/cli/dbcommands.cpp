@@ -20,7 +20,7 @@ int dbCreate(cli::Context& ctx)
     if (!db::createEmptyDatabase(ctx.messages(), ctx.args[0]))
         return cli::Failed;
     ctx.printFields({{QStringLiteral("created"), ctx.args[0]},
-                     {QStringLiteral("version"), QString::fromLatin1(db::kSchemaVersion)}});
+                     {QStringLiteral("version"), db::programSchemaVersion()}});
     return cli::Success;
 }
 
@@ -67,7 +67,7 @@ int dbCheck(cli::Context& ctx)
         return cli::Failed;
     const bool upToDate = db::isUpToDate(*database, db::releaseChain());
     ctx.printFields({{QStringLiteral("version"), db::storedVersion(*database)},
-                     {QStringLiteral("program"), QString::fromLatin1(db::kSchemaVersion)},
+                     {QStringLiteral("program"), db::programSchemaVersion()},
                      {QStringLiteral("up_to_date"), upToDate ? "yes" : "no"}});
     return upToDate ? cli::Success : cli::Failed;
 }

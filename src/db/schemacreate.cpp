@@ -48,16 +48,21 @@ QStringList splitScript(const QString& script)
     return statements;
 }
 
+QStringList schemaFileStatements(const QString& fileName)
+{
+    QFile file(QStringLiteral(":/schema/") + fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return splitScript(QString::fromUtf8(file.readAll()));
+}
+
 QStringList schemaStatements()
 {
     QDir dir(QStringLiteral(":/schema"));
     QStringList files = dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name);
     QStringList statements;
-    for (const QString& name : files) {
-        QFile file(dir.filePath(name));
-        if (file.open(QIODevice::ReadOnly))
-            statements << splitScript(QString::fromUtf8(file.readAll()));
-    }
+    for (const QString& name : files)
+        statements << schemaFileStatements(name);
     return statements;
 }
 

@@ -12,6 +12,8 @@ namespace db {
 // The statements of the empty database, in the order they run, read from the schema
 // files built into the program.
 QStringList schemaStatements();
+// The statements of one of those files ("50_triggers.sql"); empty when there is none.
+QStringList schemaFileStatements(const QString& fileName);
 
 // Splits isql-style script text into statements: ";" ends a statement unless a
 // "SET TERM" line chose another terminator; comment lines outside a statement are dropped.

@@ -2,6 +2,7 @@
 
 #include "base/messages.h"
 #include "db/dmdcoredbs.h"
+#include "db/releasesteps.h"
 #include "db/sqltext.h"
 
 namespace db {
@@ -30,6 +31,18 @@ void reportAbandoned(DmdCoreDbs& database, const QString& what, const QString& s
                    QString::fromLatin1(kSupportLines) + QStringLiteral("\r abandoned."));
 }
 
+// A database older than the first release needs steps that this program no longer
+// carries; the steps of later releases must not run over the old schema.
+bool missesFirstRelease(const QString& stored, const UpgradeChain& chain)
+{
+    if (stored >= QLatin1String(kSchemaVersion))
+        return false;
+    for (const UpgradeStep& step : chain)
+        if (stepDue(stored, step) && step.version <= QLatin1String(kSchemaVersion))
+            return false;
+    return true;
+}
+
 } // namespace
 
 bool StepContext::execute(const QString& sql)
@@ -44,8 +57,14 @@ bool StepContext::execute(const QString& sql)
 
 const UpgradeChain& releaseChain()
 {
-    static const UpgradeChain chain;
+    static const UpgradeChain chain = releaseSteps();
     return chain;
+}
+
+QString programSchemaVersion()
+{
+    const UpgradeChain& chain = releaseChain();
+    return chain.empty() ? QString::fromLatin1(kSchemaVersion) : chain.back().version;
 }
 
 QString storedVersion(DmdCoreDbs& database)
@@ -74,6 +93,13 @@ bool upgrade(DmdCoreDbs& database, const UpgradeChain& chain)
         messages.internalError(10301, QStringLiteral("The calling function should not arrive\r"
                                                      "here if the database is up to date"));
         return true;
+    }
+    if (missesFirstRelease(storedVersion(database), chain)) {
+        reportAbandoned(database,
+                        QStringLiteral("No step of this release brings the database to version ") +
+                            QString::fromLatin1(kSchemaVersion) + QStringLiteral("."),
+                        storedVersion(database));
+        return false;
     }
     for (const UpgradeStep& step : chain) {
         const QString stored = storedVersion(database);

@@ -10,7 +10,8 @@ namespace db {
 class DmdCoreDbs;
 class FbTransaction;
 
-// The schema version this program works with; versions compare as texts.
+// The schema version of the first release; the steps of the release chain build on it.
+// Versions compare as texts.
 inline constexpr const char* kSchemaVersion = "2.851";
 // Who to call when an upgrade fails.
 inline constexpr const char* kSupportLines =
@@ -42,9 +43,11 @@ struct UpgradeStep {
 
 using UpgradeChain = std::vector<UpgradeStep>;
 
-// The chain of this release: empty, since an empty database is made at the current
-// version. Steps of later releases are appended here in ascending version order.
+// The chain of this release, in ascending version order. An empty database is made at
+// the version of its last step.
 const UpgradeChain& releaseChain();
+// The version this program brings a database to: the last step of the release chain.
+QString programSchemaVersion();
 
 QString storedVersion(DmdCoreDbs& database);
 // "check": the stored version is equal to or above every step of the chain and the

@@ -16,7 +16,7 @@ TEST(DbCliTest, CreateInfoCheckAndTheirFailures)
     const QString path = home.dir() + "/cli.gdb";
     QString out, err;
     ASSERT_EQ(runCli({"db", "create", path}, &out, &err), 0) << err.toStdString();
-    EXPECT_TRUE(out.contains("version: 2.851"));
+    EXPECT_TRUE(out.contains("version: 2.855"));
     EXPECT_EQ(runCli({"db", "create", path}, &out, &err), 1);
     EXPECT_TRUE(err.contains("The database already exists:"));
 
@@ -25,7 +25,7 @@ TEST(DbCliTest, CreateInfoCheckAndTheirFailures)
     ASSERT_EQ(runCli({"--db", path, "--json", "db", "check"}, &out), 0);
     const QJsonObject check = QJsonDocument::fromJson(out.toUtf8()).object();
     EXPECT_EQ(check["up_to_date"].toString(), "yes");
-    EXPECT_EQ(check["version"].toString(), "2.851");
+    EXPECT_EQ(check["version"].toString(), "2.855");
     ASSERT_EQ(runCli({"--db", path, "db", "upgrade"}, &out), 0);
 
     EXPECT_EQ(runCli({"--db", home.dir() + "/none.gdb", "db", "info"}, &out, &err), 1);

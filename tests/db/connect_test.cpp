@@ -214,7 +214,7 @@ TEST_F(ConnectFixture, ShowCurrentDatabaseNamesFileVersionAndRelease)
     ASSERT_TRUE(connect());
     const QString text = db::currentDatabaseText(*run);
     EXPECT_TRUE(text.startsWith("We are currently connecting to this database:\r" + defaultPath()));
-    EXPECT_TRUE(text.contains("The version of the database is 2.851"));
+    EXPECT_TRUE(text.contains("The version of the database is 2.855"));
     EXPECT_TRUE(text.contains("The release of the program is 24.150"));
 }
 

@@ -30,7 +30,8 @@ protected:
 TEST_F(EventsTest, AnotherProcessInsertingARowReachesTheListenerEachTime)
 {
     // Every new CONFIG row posts RACE_DONE, as a timing program's trigger would.
-    ASSERT_TRUE(db::createEventTrigger(database(), "TRIGGER_RACE_DONE", "CONFIG", "RACE_DONE"));
+    ASSERT_TRUE(
+        db::createEventTrigger(database(), "TRIGGER_CONFIG_WRITTEN", "CONFIG", "RACE_DONE"));
     db::DbEventListener listener(database());
     QStringList received;
     QObject::connect(&listener, &db::DbEventListener::received,
@@ -76,6 +77,25 @@ TEST_F(EventsTest, ASecondAttachmentInThisProcessIsHeardToo)
     other->database()->execute("insert into TEAM (TEAMNO, MEETINGNO) values (3, 1)");
     EXPECT_FALSE(waitFor(received, 3, 1500));
     EXPECT_EQ(received.size(), 2);
+}
+
+TEST_F(EventsTest, ARaceFileReadOnAnotherAttachmentTellsTheCaptureScreens)
+{
+    // The empty database's own trigger: no trigger is made by the test.
+    db::DbEventListener listener(database());
+    QStringList received;
+    QObject::connect(&listener, &db::DbEventListener::received,
+                     [&received](const QString& name) { received << name; });
+    ASSERT_TRUE(listener.registerEvents(db::capturedEventNames()));
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
+
+    base::ScriptedSink otherSink;
+    auto other = secondRun(otherSink);
+    ASSERT_TRUE(other);
+    ASSERT_TRUE(other->database()->execute(
+        "insert into EIF_RACE (RACENO, MEETINGNO, FILE_NAME) values (1, 1, 'race001.lif')"));
+    ASSERT_TRUE(waitFor(received, 1));
+    EXPECT_EQ(received, QStringList{"RACE_DONE"});
 }
 
 TEST_F(EventsTest, NamesThatWereNotRegisteredAreNotHeard)

@@ -1,6 +1,7 @@
 #include "support/testdatabase.h"
 
 #include "db/connect.h"
+#include "db/releasesteps.h"
 #include "db/runservices.h"
 #include "db/schemacreate.h"
 #include "db/schemaversion.h"
@@ -64,7 +65,7 @@ protected:
 
 TEST_F(SchemaTest, TheEmptyDatabaseIsAtTheCurrentVersionWithItsParts)
 {
-    EXPECT_EQ(db::storedVersion(database()), "2.851");
+    EXPECT_EQ(db::storedVersion(database()), "2.855");
     EXPECT_TRUE(db::isUpToDate(database(), db::releaseChain()));
     EXPECT_EQ(value("select count(*) from RDB$FIELDS where RDB$FIELD_NAME = 'T_LOGICAL'"), "1");
     EXPECT_EQ(value("select trim(RDB$CHARACTER_SET_NAME) from RDB$DATABASE"), "UTF8");
@@ -208,19 +209,111 @@ TEST_F(SchemaTest, AlterColumnTypeKeepsTheValues)
 
 TEST_F(SchemaTest, EventTriggersAreCreatedListedAndDropped)
 {
-    // The empty database comes with the triggers that tell capture screens of new results.
+    // The empty database comes with the triggers that tell other programs of new results
+    // and of heats added to or removed from the program.
     const QString schemaTriggers =
+        "TRIGGER_EDIT_PROG_REC_DELETE on PROGRAM\rTRIGGER_EDIT_PROG_REC_INSERT on PROGRAM\r"
         "TRIGGER_FINAL_UPDATED on PARTICIPATE\rTRIGGER_PROGRAM_UPDATED on PROGRAM\r"
-        "TRIGGER_RACE_UPDATED on HEATPART";
+        "TRIGGER_RACE_DONE on EIF_RACE\rTRIGGER_RACE_UPDATED on HEATPART";
     EXPECT_EQ(db::listUserTriggers(database()), schemaTriggers);
-    ASSERT_TRUE(db::createEventTrigger(database(), "TRIGGER_RACE_DONE", "EIF_RACE", "RACE_DONE"));
+    ASSERT_TRUE(db::createEventTrigger(database(), "TRIGGER_TEAM_ADDED", "TEAM", "CLRM_STATUS"));
+    EXPECT_TRUE(db::listUserTriggers(database()).endsWith("\rTRIGGER_TEAM_ADDED on TEAM"));
+    ASSERT_TRUE(db::dropTrigger(database(), "TRIGGER_TEAM_ADDED"));
+    EXPECT_EQ(db::listUserTriggers(database()), schemaTriggers);
+    for (const char* name :
+         {"TRIGGER_EDIT_PROG_REC_DELETE", "TRIGGER_EDIT_PROG_REC_INSERT", "TRIGGER_FINAL_UPDATED",
+          "TRIGGER_PROGRAM_UPDATED", "TRIGGER_RACE_DONE", "TRIGGER_RACE_UPDATED"})
+        ASSERT_TRUE(db::dropTrigger(database(), name)) << name;
+    EXPECT_EQ(db::listUserTriggers(database()), "No user-created triggers");
+}
+
+namespace {
+
+// The declared widths of the columns that this release narrows, "TABLE.COLUMN width".
+QStringList narrowedWidths(db::DmdCoreDbs& database)
+{
+    QStringList widths;
+    for (const db::NarrowedColumn& c : db::narrowedColumns())
+        widths << QString(c.table) + "." + c.column + " " +
+                      QString::number(database.fieldLength(c.table, c.column));
+    return widths;
+}
+
+const QStringList kNarrowWidths{"TPLTITEM.ITEMCODE 17", "TPLTITEM.PIT 5", "TPLTPROGRAM.PIT 5",
+                                "MEETING.ELEC_TIME_PATH 20"};
+
+} // namespace
+
+TEST_F(SchemaTest, TheEmptyDatabaseHasTheNarrowTemplateAndTimingPathColumns)
+{
+    EXPECT_EQ(narrowedWidths(database()), kNarrowWidths);
+    EXPECT_EQ(db::storedVersion(database()), db::programSchemaVersion());
+    EXPECT_EQ(db::programSchemaVersion(), "2.855");
+}
+
+// A database made by the first release: wide columns, only the result triggers, 2.851.
+class FirstReleaseDatabaseTest : public SchemaTest {
+protected:
+    void SetUp() override
+    {
+        SchemaTest::SetUp();
+        for (const char* sql :
+             {"alter table TPLTITEM alter column ITEMCODE type varchar(26)",
+              "alter table TPLTITEM alter column PIT type varchar(6)",
+              "alter table TPLTPROGRAM alter column PIT type varchar(6)",
+              "alter table MEETING alter column ELEC_TIME_PATH type varchar(250)",
+              "drop trigger TRIGGER_RACE_DONE", "drop trigger TRIGGER_EDIT_PROG_REC_INSERT",
+              "drop trigger TRIGGER_EDIT_PROG_REC_DELETE"})
+            ASSERT_TRUE(database().execute(sql)) << sql;
+        setStoredVersion("2.851");
+        database().refreshReads();
+        ASSERT_EQ(db::listUserTriggers(database()),
+                  "TRIGGER_FINAL_UPDATED on PARTICIPATE\rTRIGGER_PROGRAM_UPDATED on PROGRAM\r"
+                  "TRIGGER_RACE_UPDATED on HEATPART");
+        ASSERT_TRUE(
+            database().execute("insert into TPLTITEM (ITEMNO, TEMPLATENO, ITEMCODE, PIT) values "
+                               "(1, 1, 'BRE____100F15WZ', 'Pool')"));
+        ASSERT_TRUE(database().execute(
+            "insert into TPLTPROGRAM (DUMMYNO, TEMPLATENO, ITEMNO, ROUND, PIT) values "
+            "(2, 1, 1, 'F', 'Lane6')"));
+        ASSERT_TRUE(database().execute("insert into MEETING (MEETINGNO, ELEC_TIME_PATH) values "
+                                       "(3, '/srv/timing/races/gala')"));
+    }
+};
+
+TEST_F(FirstReleaseDatabaseTest, IsUpgradedToTheNarrowColumnsAndEveryEventTrigger)
+{
+    EXPECT_FALSE(db::isUpToDate(database(), db::releaseChain()));
+    ASSERT_TRUE(db::upgradeAtConnect(database(), db::releaseChain()));
+    EXPECT_EQ(db::storedVersion(database()), "2.855");
+    EXPECT_EQ(narrowedWidths(database()), kNarrowWidths);
+    EXPECT_FALSE(database().fieldExists("TPLTITEM", "ZZZZZZ_ITEMCODE"));
+    EXPECT_EQ(value("select ITEMCODE || '|' || PIT from TPLTITEM"), "BRE____100F15WZ|Pool");
+    EXPECT_EQ(value("select PIT from TPLTPROGRAM"), "Lane6");
+    // A path longer than the column's width is cut and the user is told.
+    EXPECT_EQ(value("select ELEC_TIME_PATH from MEETING where MEETINGNO = 3"),
+              "/srv/timing/races/ga");
+    EXPECT_TRUE(m_sink.saw("Some texts were longer than their column allows and were cut:\r"
+                           "MEETING.ELEC_TIME_PATH: 1"));
     EXPECT_EQ(db::listUserTriggers(database()),
+              "TRIGGER_EDIT_PROG_REC_DELETE on PROGRAM\rTRIGGER_EDIT_PROG_REC_INSERT on PROGRAM\r"
               "TRIGGER_FINAL_UPDATED on PARTICIPATE\rTRIGGER_PROGRAM_UPDATED on PROGRAM\r"
               "TRIGGER_RACE_DONE on EIF_RACE\rTRIGGER_RACE_UPDATED on HEATPART");
-    ASSERT_TRUE(db::dropTrigger(database(), "TRIGGER_RACE_DONE"));
-    EXPECT_EQ(db::listUserTriggers(database()), schemaTriggers);
-    ASSERT_TRUE(db::dropTrigger(database(), "TRIGGER_RACE_UPDATED"));
-    ASSERT_TRUE(db::dropTrigger(database(), "TRIGGER_FINAL_UPDATED"));
-    ASSERT_TRUE(db::dropTrigger(database(), "TRIGGER_PROGRAM_UPDATED"));
-    EXPECT_EQ(db::listUserTriggers(database()), "No user-created triggers");
+    EXPECT_TRUE(db::isUpToDate(database(), db::releaseChain()));
+}
+
+TEST_F(FirstReleaseDatabaseTest, AnUpgradeStoppedHalfWayResumesWhereItStopped)
+{
+    // The first two steps only: the values sit in the new columns beside the old ones.
+    const db::UpgradeChain firstTwo(db::releaseChain().begin(), db::releaseChain().begin() + 2);
+    db::upgrade(database(), firstTwo);
+    EXPECT_EQ(db::storedVersion(database()), "2.853");
+    EXPECT_EQ(value("select ZZZZZZ_ITEMCODE from TPLTITEM"), "BRE____100F15WZ");
+    EXPECT_EQ(database().fieldLength("TPLTITEM", "ITEMCODE"), 26);
+
+    m_sink.clear();
+    ASSERT_TRUE(db::upgradeAtConnect(database(), db::releaseChain()));
+    EXPECT_FALSE(m_sink.progressTexts().filter("to version 2.852").size() > 0);
+    EXPECT_EQ(narrowedWidths(database()), kNarrowWidths);
+    EXPECT_EQ(value("select ITEMCODE from TPLTITEM"), "BRE____100F15WZ");
 }

@@ -96,7 +96,8 @@ TEST_F(ServerTest, TwoProgramsShareTheDatabaseAndHearEachOthersEvents)
     ASSERT_TRUE(a && b);
     EXPECT_TRUE(a->database()->isRemote());
 
-    ASSERT_TRUE(db::createEventTrigger(*a->database(), "TRIGGER_RACE_DONE", "CONFIG", "RACE_DONE"));
+    ASSERT_TRUE(
+        db::createEventTrigger(*a->database(), "TRIGGER_CONFIG_WRITTEN", "CONFIG", "RACE_DONE"));
     db::DbEventListener listener(*a->database());
     QStringList received;
     QObject::connect(&listener, &db::DbEventListener::received,
