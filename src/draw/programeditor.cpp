@@ -156,7 +156,7 @@ bool ProgramEditor::renumber(bool ask)
         db::sqlInt(m_meetingNo) +
         QStringLiteral(
             " and not (P.ROUND = 'F' and coalesce(E.FINAL_NOT_RUN, 0) = 1) "
-            "order by P.DAY_SEQ, P.THETIME nulls last, E.COMBINEDNO, P.EVENTNO, P.ROUND, "
+            "order by P.DAY_SEQ, P.THETIME, E.COMBINEDNO, P.EVENTNO, P.ROUND, "
             "P.HEATNO"));
     if (!q.isOpen() || !m_database.startBatch())
         return false;

@@ -351,6 +351,28 @@ QList<TemplateInfo> ProgramSetup::templates()
     return result;
 }
 
+void ProgramSetup::copyTemplateCategories(qint64 templateNo)
+{
+    // The meeting's own categories stay; those of the template that it lacks are added
+    // (the same code in another case is the same category).
+    const QString m = db::sqlInt(m_events.meetingNo());
+    db::Query q = database().openQuery(
+        QStringLiteral("select T.CATEGORY, T.DESCRIPTION from TPLTCATEGORY T where "
+                       "T.TEMPLATENO = ") +
+        db::sqlInt(templateNo) +
+        QStringLiteral(" and coalesce(T.CATEGORY, '') <> '' and not exists (select 1 from "
+                       "CATEGORY C where C.MEETINGNO = ") +
+        m + QStringLiteral(" and upper(C.CATEGORY) = upper(T.CATEGORY)) order by T.CATEGORY"));
+    QList<QPair<QString, QString>> missing;
+    for (q.first(); !q.eof(); q.next())
+        missing.append({q.text("CATEGORY").trimmed(), q.text("DESCRIPTION").trimmed()});
+    for (const auto& [code, description] : missing)
+        database().execute(QStringLiteral("insert into CATEGORY (DUMMY_NO, MEETINGNO, CATEGORY, "
+                                          "DESCRIPTION) values (") +
+                           db::sqlInt(database().nextKeyNumber()) + ", " + m + ", " +
+                           db::quoted(code) + ", " + db::quoted(description) + ")");
+}
+
 bool ProgramSetup::importTemplate(qint64 templateNo)
 {
     const QString name =
@@ -370,6 +392,7 @@ bool ProgramSetup::importTemplate(qint64 templateNo)
     if (!messages().confirm(question) || !deleteProgram())
         return false;
     const QString m = db::sqlInt(m_events.meetingNo());
+    copyTemplateCategories(templateNo);
     db::Query items =
         database().openQuery(QStringLiteral("select * from TPLTITEM where TEMPLATENO = ") +
                              db::sqlInt(templateNo) + QStringLiteral(" order by SEQ, ITEMNO"));
@@ -417,6 +440,13 @@ bool ProgramSetup::importTemplate(qint64 templateNo)
         // A template without program rows still gets its heats and final.
         rows.syncEvent(eventNo);
     }
+    // The meeting is categorised when one of its events is.
+    database().execute(QStringLiteral("update MEETING set HAS_CATEGORIES = (case when exists "
+                                      "(select 1 from MYEVENT where MEETINGNO = ") +
+                       m +
+                       QStringLiteral(" and coalesce(CATEGORY, '') <> '') then 1 else 0 end) "
+                                      "where MEETINGNO = ") +
+                       m);
     database().execute(QStringLiteral("update MEETING set DAY_COUNT = maxvalue(coalesce("
                                       "DAY_COUNT, 1), coalesce((select max(DAY_SEQ) from PROGRAM "
                                       "where MEETINGNO = ") +
@@ -461,7 +491,8 @@ qint64 ProgramSetup::saveAsTemplate(const QString& name)
                            "select ") +
             db::sqlInt(itemNo) + ", " + db::sqlInt(templateNo) +
             QStringLiteral(", E.ITEMCODE, E.CATEGORY, E.N_ATHLON, P.DAY_SEQ, P.SEQ, P.THETIME, "
-                           "P.PIT, E.EXCLUDEPOINTS, E.HEATCOUNTS, E.HEATFORMAT, E.FINAL_NOT_RUN, "
+                           "substring(P.PIT from 1 for 5), E.EXCLUDEPOINTS, E.HEATCOUNTS, "
+                           "E.HEATFORMAT, E.FINAL_NOT_RUN, "
                            "E.ESTIMATEDATHLETECOUNT, E.SET_TWO_COUNT from MYEVENT E left join "
                            "PROGRAM P on P.EVENTNO = E.EVENTNO and P.ROUND = 'F' where "
                            "E.EVENTNO = ") +
@@ -479,9 +510,19 @@ qint64 ProgramSetup::saveAsTemplate(const QString& name)
                 db::sqlInt(heats.integer("HEATNO")) + ", " +
                 sqlTime(heats.value("THETIME").toTime()) + ", " +
                 db::sqlInt(heats.integer("DAY_SEQ")) + ", " + db::sqlInt(heats.integer("SEQ")) +
-                ", " + db::quoted(heats.text("PIT").trimmed()) + ")");
+                ", " + db::quoted(heats.text("PIT").trimmed().left(5)) + ")");
         }
     }
+    db::Query categories = database().openQuery(
+        QStringLiteral("select CATEGORY, DESCRIPTION from CATEGORY where MEETINGNO = ") +
+        db::sqlInt(m_events.meetingNo()));
+    for (categories.first(); !categories.eof() && ok; categories.next())
+        ok = database().batchExecute(
+            QStringLiteral("insert into TPLTCATEGORY (DUMMY_NO, TEMPLATENO, CATEGORY, "
+                           "DESCRIPTION) values (") +
+            db::sqlInt(database().nextKeyNumber()) + ", " + db::sqlInt(templateNo) + ", " +
+            db::quoted(categories.text("CATEGORY").trimmed()) + ", " +
+            db::quoted(categories.text("DESCRIPTION").trimmed()) + ")");
     if (!ok || !database().commitBatch()) {
         database().rollbackBatch();
         return 0;

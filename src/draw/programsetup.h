@@ -50,6 +50,7 @@ public:
     qint64 saveAsTemplate(const QString& name);
 
 private:
+    void copyTemplateCategories(qint64 templateNo);
     bool swimmingRefusesNathlons();
     qint64 addNathlon(const QString& gender, int age, const QStringList& memberCodes);
     bool deleteNathlonEvents(qint64 eventNo);

@@ -20,7 +20,9 @@ QString tooLong(const QString& what, int width)
 
 } // namespace
 
-bool checkMeetingIdentityFields(base::Messages& messages, const MeetingIdentity& identity)
+namespace {
+
+bool checkNameAndVenue(base::Messages& messages, const MeetingIdentity& identity)
 {
     if (identity.venue.trimmed().isEmpty()) {
         messages.warning(QStringLiteral("Enter a venue"));
@@ -38,6 +40,26 @@ bool checkMeetingIdentityFields(base::Messages& messages, const MeetingIdentity&
         messages.warning(tooLong(QStringLiteral("name"), kMeetingNameLength));
         return false;
     }
+    return true;
+}
+
+} // namespace
+
+bool checkMeetingSettingsIdentity(base::Messages& messages, const MeetingIdentity& identity)
+{
+    if (!checkNameAndVenue(messages, identity))
+        return false;
+    const QString error = meetingDateError(identity.date);
+    if (error.isEmpty())
+        return true;
+    messages.warning(error);
+    return false;
+}
+
+bool checkMeetingIdentityFields(base::Messages& messages, const MeetingIdentity& identity)
+{
+    if (!checkNameAndVenue(messages, identity))
+        return false;
     if (isValidDateText(identity.date))
         return true;
     static const QRegularExpression digitsAndSlashes(QStringLiteral("^[0-9/]*$"));

@@ -30,6 +30,8 @@ bool checkMeetingIdentity(db::DmdCoreDbs& database, const MeetingIdentity& ident
                           int exceptMeetingNo = 0);
 // The checks that need no database (venue, name, widths, date).
 bool checkMeetingIdentityFields(base::Messages& messages, const MeetingIdentity& identity);
+// The same checks on "Settings: Meeting General", whose date refusal names the format.
+bool checkMeetingSettingsIdentity(base::Messages& messages, const MeetingIdentity& identity);
 bool isDuplicateMeeting(db::DmdCoreDbs& database, const MeetingIdentity& identity,
                         int exceptMeetingNo = 0);
 

@@ -11,7 +11,7 @@ QString currentMeetingText(base::Run& run)
 {
     if (run.currentMeetingNo() < 1)
         return QStringLiteral("Not Selected");
-    const QString text = run.meeting().descriptionText(false, true);
+    const QString text = run.meeting().descriptionText();
     return text.trimmed().isEmpty() ? QStringLiteral("Not Selected") : text;
 }
 

@@ -158,6 +158,44 @@ TEST_F(EventsTest, ATemplateTakesTheProgramToAnotherMeeting)
     EXPECT_EQ(count("PROGRAM", "MEETINGNO = " + db::sqlInt(m_meetingNo)), 5);
 }
 
+TEST_F(EventsTest, ATemplateTakesItsCategoriesAlong)
+{
+    const QString m = db::sqlInt(m_meetingNo);
+    for (const char* row : {"1, 'SNR', 'Seniors'", "2, 'JNR', 'Juniors'"})
+        ASSERT_TRUE(database().execute(QString("insert into CATEGORY (DUMMY_NO, CATEGORY, "
+                                               "DESCRIPTION) values (") +
+                                       row + ")"));
+    ASSERT_TRUE(database().execute("update CATEGORY set MEETINGNO = " + m));
+    const qint64 e = addSelected("FRE____100M13W");
+    ASSERT_TRUE(
+        database().execute("update MYEVENT set CATEGORY = 'SNR' where EVENTNO = " + db::sqlInt(e)));
+    ASSERT_TRUE(
+        database().execute("update PROGRAM set PIT = 'Pit123' where EVENTNO = " + db::sqlInt(e)));
+    ProgramSetup setup(*m_events);
+    const qint64 templateNo = setup.saveAsTemplate("Categorised gala");
+    ASSERT_GT(templateNo, 0);
+    EXPECT_EQ(count("TPLTCATEGORY", "TEMPLATENO = " + db::sqlInt(templateNo)), 2);
+    // The template's pit is as wide as its column.
+    EXPECT_EQ(value("select PIT from TPLTITEM"), "Pit12");
+
+    // Another meeting that already has one of them in another case keeps its own.
+    const int other = createMeeting(1, 8);
+    const QString o = db::sqlInt(other);
+    ASSERT_TRUE(database().execute("insert into CATEGORY (DUMMY_NO, MEETINGNO, CATEGORY, "
+                                   "DESCRIPTION) values (3, " +
+                                   o + ", 'jnr', 'Young ones')"));
+    Events otherEvents(database(), *m_items, other);
+    ProgramSetup otherSetup(otherEvents);
+    m_sink.answerYes();
+    ASSERT_TRUE(otherSetup.importTemplate(templateNo));
+    EXPECT_EQ(value("select list(CATEGORY || '=' || DESCRIPTION, ',') from (select CATEGORY, "
+                    "DESCRIPTION from CATEGORY where MEETINGNO = " +
+                    o + " order by CATEGORY)"),
+              "SNR=Seniors,jnr=Young ones");
+    EXPECT_EQ(value("select CATEGORY from MYEVENT where MEETINGNO = " + o), "SNR");
+    EXPECT_EQ(value("select HAS_CATEGORIES from MEETING where MEETINGNO = " + o), "1");
+}
+
 TEST_F(EventsTest, BreaksWhoseRowIsGoneAreDeletedOnAgreement)
 {
     const qint64 e = addSelected("FRE____100M13W");

@@ -140,7 +140,7 @@ TEST_F(ProgramRowsTest, ProgramOrderAcrossDaysAndRounds)
     EXPECT_EQ(ProgramListing(database()).lines(m_meetingNo, ProgramOrder::Time, 2).size(), 1);
 }
 
-TEST_F(ProgramRowsTest, RowsWithoutATimeFollowTheTimedOnesOfTheirDay)
+TEST_F(ProgramRowsTest, RowsWithoutATimeComeBeforeTheTimedOnesOfTheirDay)
 {
     // A new program: the first event's heats get their start time, the rest none yet.
     const qint64 first = addSelected("FRE_____50M09W");
@@ -168,12 +168,15 @@ TEST_F(ProgramRowsTest, RowsWithoutATimeFollowTheTimedOnesOfTheirDay)
         }
         return order.join(' ');
     };
-    EXPECT_EQ(timeOrder(), "1aA1 1aA2 1aF0 1bA1 1bA2 1bF0 1cA1 1cA2 2cF0");
-    // Renumbering keeps the timed heats first.
+    // The database orders an empty time before every time of the day; among the rows
+    // without one the sequence decides.
+    EXPECT_EQ(timeOrder(), "1aF0 1bA1 1bA2 1bF0 1cA1 1cA2 1aA1 1aA2 2cF0");
+    // Renumbering follows the same order.
     ASSERT_TRUE(ed.renumber(false));
-    EXPECT_EQ(slotOf(first, "A", 1), "1 08:30:00.0000 1");
-    EXPECT_EQ(slotOf(first, "A", 2), "1 08:34:00.0000 2");
-    EXPECT_EQ(slotOf(second, "A", 1), "1  4");
+    EXPECT_EQ(slotOf(first, "F", 0), "1  1");
+    EXPECT_EQ(slotOf(second, "A", 1), "1  2");
+    EXPECT_EQ(slotOf(first, "A", 1), "1 08:30:00.0000 7");
+    EXPECT_EQ(slotOf(first, "A", 2), "1 08:34:00.0000 8");
     EXPECT_EQ(slotOf(third, "F", 0), "2  9");
 }
 
@@ -186,9 +189,8 @@ TEST_F(ProgramRowsTest, MovingTheRestOfADaySplitsTheProgramOverTwoDays)
         saveFormat(e, "2,5,0");
     ProgramEditor ed = editor();
     ASSERT_TRUE(ed.renumber(false));
-    SlotEdit start;
-    start.time = QTime(8, 30);
-    ASSERT_TRUE(ed.apply(programNo(first, "A", 1), start));
+    // Every row of the day has a time, so the time order is the program's order.
+    ASSERT_TRUE(database().execute("update PROGRAM set THETIME = '08:30'"));
     ASSERT_TRUE(ed.setDayCount("1"));
     // Beyond the meeting's days: refused, nothing moves.
     EXPECT_FALSE(ed.moveRestOfDay(programNo(second, "A", 1), "2"));
@@ -205,13 +207,13 @@ TEST_F(ProgramRowsTest, MovingTheRestOfADaySplitsTheProgramOverTwoDays)
               "1,2,3");
     // Times and sequence numbers travel with the rows.
     EXPECT_EQ(slotOf(first, "A", 1), "1 08:30:00.0000 1");
-    EXPECT_EQ(slotOf(second, "A", 1), "2  4");
-    EXPECT_EQ(slotOf(third, "F", 0), "2  9");
+    EXPECT_EQ(slotOf(second, "A", 1), "2 08:30:00.0000 4");
+    EXPECT_EQ(slotOf(third, "F", 0), "2 08:30:00.0000 9");
     // Back again from the middle of day 2: only the rest of day 2 moves.
     m_sink.answerYes();
     ASSERT_TRUE(ed.moveRestOfDay(programNo(third, "A", 1), "1"));
     EXPECT_EQ(count("PROGRAM", "DAY_SEQ = 2"), 3);
-    EXPECT_EQ(slotOf(second, "F", 0), "2  6");
+    EXPECT_EQ(slotOf(second, "F", 0), "2 08:30:00.0000 6");
     EXPECT_EQ(m_sink.pendingAnswers(), 0);
 }
 

@@ -113,6 +113,29 @@ TEST_F(ScreensTest, SpaceTicksItemsInAndOutOfTheSelection)
     EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
+TEST_F(ScreensTest, RemoveUnselectedLeavesItemsUnselectedOnlyInThisVisit)
+{
+    const qint64 kept = addSelected("FRE_____50M09W");
+    addSelected("BCK_____50M09W");
+    ASSERT_GT(m_events->addOneItem("BRE_____50M09W", false), 0);
+    SelectItemsForm form(run());
+    form.show();
+    int row = -1;
+    for (int r = 0; r < form.table()->rowCount(); ++r)
+        if (form.table()->item(r, 1)->text().startsWith("50m Freestyle"))
+            row = r;
+    ASSERT_GE(row, 0);
+    form.table()->selectRow(row);
+    form.toggleSelected();
+    ASSERT_EQ(value("select C_SELECTEDEDIT from MYEVENT where EVENTNO = " + db::sqlInt(kept)), "");
+    m_sink.answerYes();
+    form.removeUnselected();
+    // Only the item that was never selected goes; the freestyle is still stored as selected.
+    EXPECT_TRUE(m_sink.saw("1 Items were removed"));
+    EXPECT_EQ(count("MYEVENT"), 2);
+    EXPECT_EQ(count("MYEVENT", "EVENTNO = " + db::sqlInt(kept) + " and SELECTED = 'X'"), 1);
+}
+
 TEST_F(ScreensTest, TheExpectedSwimmersQuestionNamesTheEvent)
 {
     const qint64 free = addSelected("FRE_____50M09W");

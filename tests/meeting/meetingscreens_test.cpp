@@ -177,8 +177,15 @@ TEST_F(MeetingScreensTest, GeneralScreenSavesNameDateAndPrintChoice)
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(meetingValue("THEDATE"), "2025/03/14");
 
-    whenDialogOpens<meeting::MeetingDialog>([](meeting::MeetingDialog* d) {
+    whenDialogOpens<meeting::MeetingDialog>([this](meeting::MeetingDialog* d) {
         d->nameEdit()->setText("Winter Gala");
+        // A date that is no date: the screen's own words, and the dialog stays open.
+        d->dateEdit()->setText("20250230");
+        d->accept();
+        EXPECT_TRUE(m_sink.saw("The date-format is not yyyy/MM/dd,\ror the values does not "
+                               "indicate a valid date: 2025/02/30."));
+        EXPECT_FALSE(m_sink.saw("Invalid date"));
+        EXPECT_EQ(d->result(), QDialog::Rejected);
         d->dateEdit()->setText("20250701");
         d->accept();
     });

@@ -203,8 +203,8 @@ void SelectItemsForm::removeUnselected()
     if (!m_run.messages().confirm(
             QStringLiteral("Remove all unselected Items from the selection list")))
         return;
-    // Items unselected in this session are saved first, so that they are removed too.
-    m_events.saveSelection();
+    // Only items unselected in both the stored and the working selection go: one
+    // unselected in this visit is still stored as selected until the screen is left.
     m_events.removeUnselected();
     refresh();
 }

@@ -134,7 +134,7 @@ void SettingsMeetingGeneralForm::editIdentity()
     MeetingDialog dialog(
         m_identity,
         [&messages](const MeetingIdentity& identity) {
-            return checkMeetingIdentityFields(messages, identity);
+            return checkMeetingSettingsIdentity(messages, identity);
         },
         this);
     if (dialog.exec() == QDialog::Accepted)
