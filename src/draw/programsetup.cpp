@@ -29,6 +29,8 @@ int ProgramSetup::addItemsForAges(const QList<int>& ages, const QStringList& gen
     StandardItems standard(m_events.items());
     const int ageType = ageDescriptionType();
     const bool fuller = ageType == 1 || ageType == 2;
+    // A meeting whose ages are school grades is given grades.
+    grades = grades || ageType == 3;
     QStringList missing;
     QStringList ageTexts;
     for (int age : ages) {

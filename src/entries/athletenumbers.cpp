@@ -7,6 +7,7 @@
 #include "entries/entrysettings.h"
 
 #include <QList>
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 
@@ -256,6 +257,27 @@ void AthleteNumbers::reportHighestNumber()
         text +=
             QStringLiteral("\r\rNumbers that are not numeric:\r") + others.join(QLatin1Char('\r'));
     m_db.messages().information(text);
+}
+
+QString AutoNumbering::suggestion()
+{
+    if (m_counter <= 0)
+        m_counter = m_numbers.highestNumber() + 1;
+    return QString::number(m_counter);
+}
+
+bool AutoNumbering::check(base::Messages& messages, const QString& number)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    if (digits.match(number).hasMatch())
+        return true;
+    messages.warning(QStringLiteral("The number must be numeric with no spaces"));
+    return false;
+}
+
+void AutoNumbering::taken(const QString& number)
+{
+    m_counter = m_counter > 0 && number == QString::number(m_counter) ? m_counter + 1 : 0;
 }
 
 } // namespace entries

@@ -72,4 +72,25 @@ private:
     int m_meetingNo;
 };
 
+// Auto-numbering of new athletes on the entry screen: the next number is suggested from a
+// counter (at first one above the meeting's highest); taking the suggestion moves the
+// counter on, typing another number switches it back to 0, so that the next suggestion is
+// taken from the meeting again.
+class AutoNumbering {
+public:
+    explicit AutoNumbering(AthleteNumbers& numbers) : m_numbers(numbers) {}
+
+    QString suggestion();
+    // Refuses a number that is not digits only ("The number must be numeric with no
+    // spaces"); false then.
+    static bool check(base::Messages& messages, const QString& number);
+    // The number the new athlete was saved with.
+    void taken(const QString& number);
+    int counter() const { return m_counter; }
+
+private:
+    AthleteNumbers& m_numbers;
+    int m_counter = 0;
+};
+
 } // namespace entries

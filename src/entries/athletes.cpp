@@ -91,13 +91,15 @@ std::optional<AthleteRow> Athletes::find(qint64 athleteNo)
     return athleteOf(q);
 }
 
-QList<AthleteRow> Athletes::ofTeam(qint64 teamNo, bool withRelayTeams)
+QList<AthleteRow> Athletes::ofTeam(qint64 teamNo, bool withRelayTeams, AthleteOrder order)
 {
     QString sql = QStringLiteral("select ") + athleteColumns() +
                   QStringLiteral(" from ATHLETE where ") + where(QStringLiteral("TEAMNO"), teamNo);
     if (!withRelayTeams)
         sql += QStringLiteral(" and SURNAME <> ") + db::quoted(kRelayTeamSurname);
-    sql += QStringLiteral(" order by GENDER, AGE, upper(SURNAME), upper(FIRSTNAME)");
+    sql += order == AthleteOrder::Surname
+               ? QStringLiteral(" order by upper(SURNAME), upper(FIRSTNAME), AGE, GENDER")
+               : QStringLiteral(" order by AGE, GENDER, upper(SURNAME), upper(FIRSTNAME)");
     QList<AthleteRow> rows;
     db::Query q = m_db.openQuery(sql);
     for (q.first(); !q.eof(); q.next())
@@ -111,7 +113,7 @@ int Athletes::participationCount(qint64 athleteNo)
                           where(QStringLiteral("ATHLETENO"), athleteNo));
 }
 
-Athletes::Field Athletes::check(const AthleteRow& a)
+Athletes::Field Athletes::checkGender(const AthleteRow& a)
 {
     base::Messages& messages = m_db.messages();
     if (a.gender != QLatin1String("F") && a.gender != QLatin1String("M")) {
@@ -135,6 +137,14 @@ Athletes::Field Athletes::check(const AthleteRow& a)
         messages.warning(QStringLiteral("This team does not have females"));
         return Field::Gender;
     }
+    return Field::None;
+}
+
+Athletes::Field Athletes::check(const AthleteRow& a)
+{
+    base::Messages& messages = m_db.messages();
+    if (const Field gender = checkGender(a); gender != Field::None)
+        return gender;
     const bool ageOk = (a.age >= meeting::kMinimumAge && a.age <= meeting::kMaximumAge) ||
                        (a.isRelayTeam() && a.age == meeting::kMixedAge);
     if (!ageOk) {

@@ -22,6 +22,10 @@ struct DisabilityClasses;
 
 inline const QString kRelayTeamSurname = QStringLiteral("RELAY TEAM");
 
+// The orders of a team's athlete list: by age, gender and surname, or by surname alone;
+// names compare in upper case.
+enum class AthleteOrder { AgeGender, Surname };
+
 struct AthleteRow {
     qint64 athleteNo = 0;
     qint64 teamNo = 0;
@@ -68,12 +72,15 @@ public:
                                           const QString& text, bool relayTeam);
 
     std::optional<AthleteRow> find(qint64 athleteNo);
-    // A team's athletes ordered by gender, age and surname; relay teams when asked.
-    QList<AthleteRow> ofTeam(qint64 teamNo, bool withRelayTeams = true);
+    // A team's athletes, relay teams when asked.
+    QList<AthleteRow> ofTeam(qint64 teamNo, bool withRelayTeams = true,
+                             AthleteOrder order = AthleteOrder::AgeGender);
     int participationCount(qint64 athleteNo);
 
     // The field at fault (its message shown), or None. May ask the user to confirm.
     Field check(const AthleteRow& athlete);
+    // The first of those checks: the gender, and that the team has it.
+    Field checkGender(const AthleteRow& athlete);
     // The new ATHLETENO, 0 when refused. The insert and the update are two statements.
     qint64 add(const AthleteRow& athlete);
     bool edit(const AthleteRow& athlete);

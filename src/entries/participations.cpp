@@ -260,7 +260,7 @@ bool Participations::setBest(qint64 partNo, const QString& typed)
                         db::sqlInt(partNo));
 }
 
-bool Participations::remove(qint64 athleteNo, qint64 eventNo)
+bool Participations::remove(qint64 athleteNo, qint64 eventNo, bool offerEventDelete)
 {
     base::Messages& messages = m_db.messages();
     const auto ev = event(eventNo);
@@ -324,7 +324,7 @@ bool Participations::remove(qint64 athleteNo, qint64 eventNo)
         messages.information(QString::number(heatRows) +
                              QStringLiteral(" participations in heats were also deleted"));
     const QString ofEvent = QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo);
-    if (m_db.ZSqlCount(QStringLiteral("PARTICIPATE"), ofEvent) == 0 &&
+    if (offerEventDelete && m_db.ZSqlCount(QStringLiteral("PARTICIPATE"), ofEvent) == 0 &&
         messages.confirm(QStringLiteral("There are no participants left for ") + item +
                          QStringLiteral(". May we delete the Item"))) {
         m_db.execute(QStringLiteral("delete from PROGRAM where ") + ofEvent);

@@ -70,7 +70,8 @@ public:
     bool setBest(qint64 partNo, const QString& typed);
     // Refused while the athlete has performances in the event and for an n-athlon athlete;
     // asks when drawn, and offers to delete an event left without participants.
-    bool remove(qint64 athleteNo, qint64 eventNo);
+    // `offerEventDelete`: an event left without participants may be deleted (asked).
+    bool remove(qint64 athleteNo, qint64 eventNo, bool offerEventDelete = true);
 
     // The insert of a new participation.
     static QString insertSql(qint64 partNo, int meetingNo, qint64 eventNo, qint64 teamNo,

@@ -94,11 +94,9 @@ qint64 RelayMembers::add(qint64 athleteNo, const QString& kind)
             return 0;
         }
     }
-    const auto sameKind =
-        std::count_if(members.begin(), members.end(),
-                      [&kind](const RelayMemberRow& m) { return m.kind == kind; });
-    if (sameKind >= m_legs) {
-        messages.warning(QStringLiteral("You already entered ") + QString::number(sameKind) +
+    // First and reserve members together: a relay team has no more members than legs.
+    if (members.size() >= m_legs) {
+        messages.warning(QStringLiteral("You already entered ") + QString::number(members.size()) +
                          QStringLiteral(" legs for this Relay"));
         return 0;
     }

@@ -163,6 +163,11 @@ qint64 RelayTeams::findOrCreate(qint64 teamNo, const QString& gender, int age, c
             QStringLiteral(" and coalesce(FIRSTNAME, '') = ") + db::quoted(name));
     if (!found.isEmpty())
         return found.toLongLong();
+    return create(teamNo, gender, age, name);
+}
+
+qint64 RelayTeams::create(qint64 teamNo, const QString& gender, int age, const QString& name)
+{
     AthleteRow relay;
     relay.teamNo = teamNo;
     relay.surname = kRelayTeamSurname;
@@ -175,7 +180,8 @@ qint64 RelayTeams::findOrCreate(qint64 teamNo, const QString& gender, int age, c
 bool RelayTeams::remove(qint64 relayTeamNo, qint64 eventNo)
 {
     // The entry goes by the rules of every entry: not with performances, asked when drawn.
-    if (!Participations(m_db, m_settings).remove(relayTeamNo, eventNo))
+    // The relay event stays, also when its last relay team leaves it.
+    if (!Participations(m_db, m_settings).remove(relayTeamNo, eventNo, false))
         return false;
     m_db.execute(QStringLiteral("delete from RELAY_ATHLETE where RELAYTEAMNO = ") +
                  db::sqlInt(relayTeamNo) + QStringLiteral(" and EVENTNO = ") + db::sqlInt(eventNo));
@@ -190,8 +196,14 @@ bool RelayTeams::remove(qint64 relayTeamNo, qint64 eventNo)
 
 bool RelayTeams::setRelayTeams(qint64 teamNo, qint64 eventNo, const QStringList& names, bool force)
 {
+    return setRelayTeams(teamNo, eventNo, int(names.size()), names, force);
+}
+
+bool RelayTeams::setRelayTeams(qint64 teamNo, qint64 eventNo, int count, const QStringList& names,
+                               bool force)
+{
     base::Messages& messages = m_db.messages();
-    const QString refusal = checkNames(names, int(names.size()));
+    const QString refusal = checkNames(names, count);
     if (!refusal.isEmpty()) {
         messages.warning(refusal);
         return false;
@@ -221,10 +233,12 @@ bool RelayTeams::setRelayTeams(qint64 teamNo, qint64 eventNo, const QStringList&
                              db::quoted(names[i]) + QStringLiteral(" where ATHLETENO = ") +
                              db::sqlInt(old[i].athleteNo));
         } else {
-            // A mixed-gender relay runs under the "M" row, which every team may hold.
+            // Each new position is a relay team of its own: renaming it later renames it
+            // in this relay only. A mixed-gender relay runs under the "M" row, which every
+            // team may hold.
             const QString gender =
                 ev->gender == QLatin1String("T") ? QStringLiteral("M") : ev->gender;
-            const qint64 relay = findOrCreate(teamNo, gender, ev->age.toInt(), names[i]);
+            const qint64 relay = create(teamNo, gender, ev->age.toInt(), names[i]);
             if (relay == 0 || enter(relay, eventNo) == 0)
                 return false;
         }
@@ -266,7 +280,8 @@ std::pair<int, int> RelayTeams::createForAll()
                     QStringLiteral(" and AGE = ") + db::sqlInt(e.age.toInt()));
             qint64 relay = existing.toLongLong();
             if (relay == 0) {
-                relay = findOrCreate(t.teamNo, gender, e.age.toInt(), QString());
+                // Named, so that lists show "OAK (A)" rather than an empty name.
+                relay = findOrCreate(t.teamNo, gender, e.age.toInt(), QStringLiteral("A"));
                 madeTeams += relay != 0 ? 1 : 0;
             }
             if (relay != 0 &&

@@ -48,6 +48,9 @@ public:
     // renames kept positions, removes dropped ones, creates new ones. A team without the
     // event's gender is refused unless `force`; more than two relay teams are asked about.
     bool setRelayTeams(qint64 teamNo, qint64 eventNo, const QStringList& names, bool force = false);
+    // The same with the number of relay teams the user gave: the names must match it.
+    bool setRelayTeams(qint64 teamNo, qint64 eventNo, int count, const QStringList& names,
+                       bool force = false);
     // Takes the relay team out of the event as any entry is taken out (refused with
     // performances), with its swimmers in that event; the relay team itself goes too
     // unless it swims another relay.
@@ -66,6 +69,7 @@ public:
 
 private:
     qint64 enter(qint64 relayTeamNo, qint64 eventNo);
+    qint64 create(qint64 teamNo, const QString& gender, int age, const QString& name);
 
     db::DmdCoreDbs& m_db;
     EntrySettings m_settings;

@@ -93,35 +93,12 @@ TeamSplit::Names TeamSplit::namesFor(const TeamRow& team, int nameWidth, int abb
     return n;
 }
 
-bool TeamSplit::nameTaken(const QString& column, const QString& value)
-{
-    return m_db.ZSqlCount(QStringLiteral("TEAM"),
-                          QStringLiteral("MEETINGNO = ") + db::sqlInt(m_meetingNo) +
-                              QStringLiteral(" and ") + column + QStringLiteral(" = ") +
-                              db::quoted(value)) > 0;
-}
-
 qint64 TeamSplit::split(const TeamRow& team)
 {
     base::Messages& messages = m_db.messages();
     const Names names =
         namesFor(team, m_db.fieldLength(QStringLiteral("TEAM"), QStringLiteral("TEAMNAME")),
                  m_db.fieldLength(QStringLiteral("TEAM"), QStringLiteral("TEAMABRV")));
-    // The new names must stay unique in the meeting, as the team dialog demands.
-    for (const auto& [column, value] :
-         {std::pair{QStringLiteral("TEAMNAME"), names.girlsName},
-          std::pair{QStringLiteral("TEAMNAME"), names.boysName},
-          std::pair{QStringLiteral("TEAMABRV"), names.boysAbbreviation}}) {
-        if (nameTaken(column, value)) {
-            messages.warning(team.name +
-                             QStringLiteral(" cannot be split:\rThere is already a "
-                                            "Team with this ") +
-                             (column == QLatin1String("TEAMABRV") ? QStringLiteral("abbreviation")
-                                                                  : QStringLiteral("name")) +
-                             QStringLiteral(": ") + value);
-            return 0;
-        }
-    }
     const qint64 boys = m_db.nextKeyNumber();
     if (boys == 0)
         return 0;
@@ -129,12 +106,12 @@ qint64 TeamSplit::split(const TeamRow& team)
     const QStringList statements{
         QStringLiteral("update TEAM set TEAMNAME = ") + db::quoted(names.girlsName) +
             QStringLiteral(", HASMALE = 0 where TEAMNO = ") + old,
-        // The boys stay in the competition of the team they came from.
+        // A new team, as the team dialog would add it: in no competition yet.
         QStringLiteral("insert into TEAM ( TEAMNO, MEETINGNO, TEAMNAME, TEAMABRV, HASMALE, "
                        "HASFEMALE, LEAGUE ) select ") +
             db::sqlInt(boys) + QStringLiteral(", MEETINGNO, ") + db::quoted(names.boysName) +
             QStringLiteral(", ") + db::quoted(names.boysAbbreviation) +
-            QStringLiteral(", 1, 0, coalesce(LEAGUE, 0) from TEAM where TEAMNO = ") + old,
+            QStringLiteral(", 1, 0, 0 from TEAM where TEAMNO = ") + old,
         QStringLiteral("update ATHLETE set TEAMNO = ") + db::sqlInt(boys) +
             QStringLiteral(" where TEAMNO = ") + old + QStringLiteral(" and GENDER = 'M'"),
         QStringLiteral("update PARTICIPATE set TEAMNO = ") + db::sqlInt(boys) +

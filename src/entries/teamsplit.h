@@ -44,8 +44,6 @@ public:
     static Names namesFor(const TeamRow& team, int nameWidth, int abbreviationWidth);
 
 private:
-    bool nameTaken(const QString& column, const QString& value);
-
     db::DmdCoreDbs& m_db;
     int m_meetingNo;
 };

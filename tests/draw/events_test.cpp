@@ -94,6 +94,19 @@ TEST_F(EventsTest, AddingAgesOffersTheMissingItems)
     EXPECT_TRUE(m_sink.saw("No events to add"));
 }
 
+TEST_F(EventsTest, AMeetingOfGradesAddsTheItemsOfTheGrades)
+{
+    ASSERT_TRUE(database().execute("update MEETING set AGE_DESC_TYPE = 3 where MEETINGNO = " +
+                                   db::sqlInt(m_meetingNo)));
+    ProgramSetup setup(*m_events);
+    m_sink.answerYes();
+    const int added = setup.addItemsForAges({5}, {"F"}, true);
+    EXPECT_GT(added, 0);
+    EXPECT_TRUE(m_sink.saw("item types for thegrades 5 that are not in your current list"));
+    // Grade 5 swims with the 11-year-olds.
+    EXPECT_EQ(count("MYEVENT", "C_AGE = '11'"), added);
+}
+
 TEST_F(EventsTest, AthleticsAgesTenAndElevenOfferThirtyTwoItems)
 {
     meeting::ItemTypes athletics(meeting::Edition::Athletics, messages());

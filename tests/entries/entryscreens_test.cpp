@@ -116,12 +116,21 @@ TEST_F(EntryScreensTest, relayTeamsAreNamedPerTeamAndTheirSwimmersGetLegs)
     form.show();
     ASSERT_EQ(form.eventTable()->rowCount(), 1);
     ASSERT_EQ(form.teamList()->count(), 1);
-    // " B" is refused; the official is asked to edit again and gives "A;B".
+    // Two names for three relay teams, then " B", are refused; each time the official is
+    // asked to edit again, and at last gives two teams "A;B".
+    m_sink.answerText(QStringLiteral("3"));
+    m_sink.answerText(QStringLiteral("A;B"));
+    m_sink.answerYes();
+    m_sink.answerText(QStringLiteral("2"));
     m_sink.answerText(QStringLiteral("A; B"));
     m_sink.answerYes();
+    m_sink.answerText(QStringLiteral("2"));
     m_sink.answerText(QStringLiteral("A;B"));
     form.editTeamRelays();
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("The number of names (2) does not correspond to\rthe "
+                                          "number of Relay-Teams (3)")));
     EXPECT_TRUE(m_sink.saw(QStringLiteral("A name may not have spaces before or after:  B")));
+    EXPECT_EQ(m_sink.pendingAnswers(), 0);
     EXPECT_EQ(form.eventTable()->item(0, 2)->text(), QStringLiteral("2"));
     EXPECT_EQ(form.eventTable()->item(0, 3)->text(), QStringLiteral("OAK (A), OAK (B)"));
     keepPicture(form, QStringLiteral("relays"));
@@ -142,10 +151,13 @@ TEST_F(EntryScreensTest, relayTeamsAreNamedPerTeamAndTheirSwimmersGetLegs)
     EXPECT_EQ(members.candidateList()->count(), 1);
     members.addFirst();
     EXPECT_TRUE(m_sink.saw(QStringLiteral("You already entered 4 legs for this Relay")));
+    // Nor as a reserve: the relay team has as many swimmers as legs.
+    m_sink.clear();
     members.addReserve();
-    EXPECT_EQ(members.candidateList()->count(), 1);
-    EXPECT_FALSE(members.candidateList()->item(0)->flags() & Qt::ItemIsEnabled);
-    EXPECT_EQ(members.candidateList()->item(0)->text(), QStringLiteral("No Athletes available."));
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("You already entered 4 legs for this Relay")));
+    EXPECT_EQ(members.memberTable()->rowCount(), 4);
+    ASSERT_EQ(members.candidateList()->count(), 1);
+    EXPECT_TRUE(members.candidateList()->item(0)->flags() & Qt::ItemIsEnabled);
     members.memberTable()->setCurrentCell(0, 0);
     m_sink.answerText(QStringLiteral("3"));
     members.setLeg();

@@ -113,18 +113,29 @@ TEST_F(ParticipationsTest, relayTeamNamesAreCheckedAndFollowedByPosition)
     const qint64 relay = addEvent(QStringLiteral("F_R4X50___M13W"));
     const qint64 medley = addEvent(QStringLiteral("M_R4X50___M13W"));
     RelayTeams relays(database(), settings());
-    ASSERT_TRUE(relays.setRelayTeams(m_team, relay, {QStringLiteral("A"), QStringLiteral("B")}));
+    // The number given and the names must agree.
+    EXPECT_FALSE(
+        relays.setRelayTeams(m_team, relay, 3, {QStringLiteral("A"), QStringLiteral("B")}));
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("The number of names (2) does not correspond to\rthe "
+                                          "number of Relay-Teams (3)")));
+    EXPECT_EQ(count(QStringLiteral("ATHLETE"), QStringLiteral("SURNAME = 'RELAY TEAM'")), 0);
+    ASSERT_TRUE(relays.setRelayTeams(m_team, relay, 2, {QStringLiteral("A"), QStringLiteral("B")}));
     ASSERT_TRUE(relays.setRelayTeams(m_team, medley, {QStringLiteral("A")}));
-    EXPECT_EQ(count(QStringLiteral("ATHLETE"), QStringLiteral("SURNAME = 'RELAY TEAM'")), 2);
-    // Dropping "B" deletes it; renaming "A" keeps its row; "A" still swims the medley.
+    // Every position is a relay team of its own, also with a name used in another relay.
+    EXPECT_EQ(count(QStringLiteral("ATHLETE"), QStringLiteral("SURNAME = 'RELAY TEAM'")), 3);
+    // Dropping "B" deletes it; renaming "A" renames this relay's "A" only.
     ASSERT_TRUE(relays.setRelayTeams(m_team, relay, {QStringLiteral("X")}));
-    EXPECT_EQ(count(QStringLiteral("ATHLETE"), QStringLiteral("SURNAME = 'RELAY TEAM'")), 1);
-    EXPECT_EQ(value(QStringLiteral("select FIRSTNAME from ATHLETE where SURNAME = 'RELAY TEAM'")),
-              QStringLiteral("X"));
-    ASSERT_TRUE(relays.setRelayTeams(m_team, relay, {}));
+    EXPECT_EQ(value(QStringLiteral("select list(FIRSTNAME, ',') from (select FIRSTNAME from "
+                                   "ATHLETE where SURNAME = 'RELAY TEAM' order by FIRSTNAME)")),
+              QStringLiteral("A,X"));
+    EXPECT_EQ(relays.ofTeam(m_team, medley).value(0).name, QStringLiteral("A"));
+    // A relay team entered in two relays (as "Create for all" does) only leaves the one.
+    const qint64 medleyA = relays.ofTeam(m_team, medley).value(0).athleteNo;
+    ASSERT_NE(Participations(database(), settings()).add(medleyA, relay), 0);
+    ASSERT_TRUE(relays.setRelayTeams(m_team, relay, {QStringLiteral("X")}));
     EXPECT_TRUE(m_sink.saw(QStringLiteral("The same Relay-Athlete participates in another Relay")));
-    EXPECT_EQ(count(QStringLiteral("ATHLETE"), QStringLiteral("SURNAME = 'RELAY TEAM'")), 1);
-    EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 1);
+    EXPECT_EQ(count(QStringLiteral("ATHLETE"), QStringLiteral("SURNAME = 'RELAY TEAM'")), 2);
+    EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 2);
 }
 
 TEST_F(ParticipationsTest, aFourLegRelayTakesFourFirstSwimmersWithDistinctLegs)
@@ -140,7 +151,10 @@ TEST_F(ParticipationsTest, aFourLegRelayTakesFourFirstSwimmersWithDistinctLegs)
         rows << members.add(m_athlete + 100 + i, QStringLiteral("F"));
     EXPECT_EQ(members.add(m_athlete + 200, QStringLiteral("F")), 0);
     EXPECT_TRUE(m_sink.saw(QStringLiteral("You already entered 4 legs for this Relay")));
-    EXPECT_NE(members.add(m_athlete + 200, QStringLiteral("R")), 0);
+    // A reserve too would be a fifth member.
+    m_sink.clear();
+    EXPECT_EQ(members.add(m_athlete + 200, QStringLiteral("R")), 0);
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("You already entered 4 legs for this Relay")));
     EXPECT_FALSE(members.setLeg(rows[0], 5));
     EXPECT_TRUE(m_sink.saw(QStringLiteral("This Relay only has 4 legs.")));
     EXPECT_TRUE(members.setLeg(rows[0], 1));

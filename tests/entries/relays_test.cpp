@@ -191,6 +191,29 @@ TEST_F(RelaysTest, aRelayTeamThatSwamCannotBeDroppedAndLeavesWithItsSwimmersOthe
     EXPECT_EQ(relays.ofTeam(m_oak, m_relay).size(), 1);
 }
 
+TEST_F(RelaysTest, theLastRelayTeamLeavesTheRelayEventInPlace)
+{
+    const qint64 a = relayTeam(m_oak);
+    RelayTeams relays(database(), settings());
+    // A Yes waits for a question that must not come.
+    m_sink.answerYes();
+    ASSERT_TRUE(relays.setRelayTeams(m_oak, m_relay, QStringList()));
+    EXPECT_FALSE(m_sink.saw(QStringLiteral("There are no participants left")));
+    EXPECT_EQ(m_sink.pendingAnswers(), 1);
+    EXPECT_EQ(count(QStringLiteral("MYEVENT"), QStringLiteral("EVENTNO = ") + db::sqlInt(m_relay)),
+              1);
+    EXPECT_EQ(count(QStringLiteral("ATHLETE"), QStringLiteral("ATHLETENO = ") + db::sqlInt(a)), 0);
+    EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 0);
+}
+
+TEST_F(RelaysTest, createForAllNamesTheRelayTeamsItMakes)
+{
+    m_sink.answerYes();
+    RelayTeams relays(database(), settings());
+    relays.createForAll();
+    EXPECT_EQ(relays.relayEvents().value(0).teams, QStringList({"BAY (A)", "OAK (A)"}));
+}
+
 TEST_F(RelaysTest, creatingForMoreThanTwentyTeamsIsAskedTwice)
 {
     for (int i = 0; i < 19; ++i)

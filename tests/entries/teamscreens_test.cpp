@@ -117,6 +117,34 @@ TEST_F(TeamScreensTest, theAthleteDialogRefusesEachFieldWithItsFocusAndWritesNot
     keepPicture(dialog, QStringLiteral("athlete-dialog"));
 }
 
+TEST_F(TeamScreensTest, theAthleteDialogChecksTheGenderBeforeTheAge)
+{
+    const qint64 girls = team(QStringLiteral("Oak Girls"), QStringLiteral("OAKG"), false, true);
+    Athletes athletes(database(), settings());
+    AthleteRow fresh;
+    fresh.teamNo = girls;
+    AthleteDialog dialog(athletes, settings(), fresh, QStringLiteral("Oak Girls"),
+                         QStringLiteral("Swimmer"));
+    showActive(dialog);
+    type(dialog, "surname", QStringLiteral("BOTHA"));
+    type(dialog, "age", QStringLiteral("twelve"));
+    dialog.accept();
+    ASSERT_EQ(m_sink.count(base::MessageKind::Warning), 1);
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("You have to enter either a F for female")));
+    EXPECT_EQ(dialog.focusWidget(), dialog.fieldOf(Athletes::Field::Gender));
+    m_sink.clear();
+    type(dialog, "gender", QStringLiteral("M"));
+    dialog.accept();
+    ASSERT_EQ(m_sink.count(base::MessageKind::Warning), 1);
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("This team does not have males")));
+    EXPECT_EQ(dialog.focusWidget(), dialog.fieldOf(Athletes::Field::Gender));
+    m_sink.clear();
+    type(dialog, "gender", QStringLiteral("F"));
+    dialog.accept();
+    EXPECT_EQ(dialog.focusWidget(), dialog.fieldOf(Athletes::Field::Age));
+    EXPECT_TRUE(dialog.isVisible());
+}
+
 TEST_F(TeamScreensTest, aTakenNumberKeepsTheFocusOnTheNumberAndBirthDatesCanBeCleared)
 {
     setMeeting(QStringLiteral("ATH_HAS_BIRTHDATE"), 1);

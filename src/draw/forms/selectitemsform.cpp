@@ -13,6 +13,7 @@
 #include "draw/standarditems.h"
 #include "meeting/currentmeeting.h"
 #include "meeting/lanesettings.h"
+#include "meeting/meetingsettings.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -160,9 +161,11 @@ void SelectItemsForm::addItem()
 void SelectItemsForm::addItemsForAges()
 {
     bool ok = false;
+    const bool grades = m_run.meeting().ageDescType() == 3;
     const QString text = QInputDialog::getText(
         this, QStringLiteral("Add Items for Ages"),
-        QStringLiteral("Ages (for example 9,10,11,12); both genders, with relays:"),
+        grades ? QStringLiteral("Grades (for example 4,5,6,7); both genders, with relays:")
+               : QStringLiteral("Ages (for example 9,10,11,12); both genders, with relays:"),
         QLineEdit::Normal, QString(), &ok);
     if (!ok)
         return;

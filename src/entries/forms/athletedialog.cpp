@@ -162,6 +162,11 @@ void AthleteDialog::accept()
     a.disabilityClasses = m_disabilityClasses->text().trimmed().toUpper();
     a.localSmds = m_localSmds->text().trimmed();
     a.worldSmds = m_worldSmds->text().trimmed();
+    // The gender is checked before the age, as the rest of the checks follow.
+    if (m_athletes.checkGender(a) != Athletes::Field::None) {
+        m_gender->setFocus();
+        return;
+    }
     const auto age =
         Athletes::readAgeText(m_athletes.messages(), m_settings, m_age->text(), a.isRelayTeam());
     if (!age) {
@@ -174,8 +179,18 @@ void AthleteDialog::accept()
         fieldOf(refused)->setFocus();
         return;
     }
+    if (m_numberRule && !a.isRelayTeam() && !m_numberRule(a.number)) {
+        m_number->setFocus();
+        return;
+    }
     m_athlete = a;
     QDialog::accept();
+}
+
+void AthleteDialog::suggestNumber(const QString& number, std::function<bool(const QString&)> rule)
+{
+    m_number->setText(number);
+    m_numberRule = std::move(rule);
 }
 
 } // namespace entries

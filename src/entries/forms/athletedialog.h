@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLineEdit;
 class QPushButton;
 
@@ -26,6 +28,9 @@ public:
     void clearBirthDate();
     // The field that takes the focus when `field` is refused.
     QLineEdit* fieldOf(Athletes::Field field) const;
+    // Auto-numbering: the number field starts with `number`, and an accepted number must
+    // also pass `rule` (which shows its own refusal).
+    void suggestNumber(const QString& number, std::function<bool(const QString&)> rule);
 
 private:
     QLineEdit* lineEdit(const QString& name, const QString& text, const QString& column);
@@ -45,6 +50,7 @@ private:
     QLineEdit* m_disabilityClasses;
     QLineEdit* m_localSmds;
     QLineEdit* m_worldSmds;
+    std::function<bool(const QString&)> m_numberRule;
 };
 
 } // namespace entries

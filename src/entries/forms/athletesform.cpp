@@ -12,6 +12,8 @@
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,10 +31,13 @@ AthletesForm::AthletesForm(base::Run& run, QWidget* parent, HeatShortfallCheck t
     : QDialog(parent), m_run(run), m_tooFew(std::move(tooFew)),
       m_settings(EntrySettings::from(run.meeting())),
       m_teams(*run.database(), run.currentMeetingNo()), m_athletes(*run.database(), m_settings),
-      m_entries(*run.database(), m_settings), m_teamList(new QListWidget),
+      m_entries(*run.database(), m_settings), m_numbers(*run.database(), run.currentMeetingNo()),
+      m_autoNumbering(m_numbers), m_teamList(new QListWidget),
       m_athleteTable(makeEntryTable(
           {tr("Surname"), tr("Firstname"), tr("Gender"), m_settings.ageName(), tr("Number")})),
-      m_entryTable(makeEntryTable({tr("Event"), tr("Item"), tr("Best")}))
+      m_entryTable(makeEntryTable({tr("Event"), tr("Item"), tr("Best")})), m_order(new QComboBox),
+      m_autoNumber(new QCheckBox(tr("A&uto-number new ") + run.globals().personWord().toLower() +
+                                 QStringLiteral("s")))
 {
     const QString people = run.globals().personWord() + QStringLiteral("s");
     setWindowTitle(QStringLiteral("Prepare ") + people);
@@ -52,7 +57,15 @@ AthletesForm::AthletesForm(base::Run& run, QWidget* parent, HeatShortfallCheck t
     button(tr("I&mport CSV..."), &AthletesForm::importFile);
     button(tr("Per I&tem..."), &AthletesForm::perItem);
     button(tr("Re&lays..."), &AthletesForm::relays);
+    button(tr("Find &highest number"), &AthletesForm::findHighestNumber);
     buttons->addStretch();
+    m_order->addItems({tr("Age, gender, surname"), tr("Surname")});
+    m_order->setToolTip(tr("The order of the list of ") + people.toLower());
+    connect(m_order, &QComboBox::currentIndexChanged, this,
+            [this] { selectTeam(m_teamList->currentRow()); });
+    m_autoNumber->setToolTip(tr("Suggest the next free number for each new ") +
+                             run.globals().personWord().toLower());
+    m_autoNumber->setVisible(m_settings.hasNumbers);
     connect(m_teamList, &QListWidget::currentRowChanged, this, &AthletesForm::selectTeam);
     connect(m_athleteTable, &QTableWidget::currentCellChanged, this,
             [this](int row) { selectAthlete(row); });
@@ -62,7 +75,15 @@ AthletesForm::AthletesForm(base::Run& run, QWidget* parent, HeatShortfallCheck t
     teamColumn->addWidget(new QLabel(tr("Teams")));
     teamColumn->addWidget(m_teamList);
     auto* athleteColumn = new QVBoxLayout;
-    athleteColumn->addWidget(new QLabel(people));
+    auto* athleteHeader = new QHBoxLayout;
+    athleteHeader->addWidget(new QLabel(people));
+    athleteHeader->addStretch();
+    auto* orderLabel = new QLabel(tr("&Order"));
+    orderLabel->setBuddy(m_order);
+    athleteHeader->addWidget(orderLabel);
+    athleteHeader->addWidget(m_order);
+    athleteHeader->addWidget(m_autoNumber);
+    athleteColumn->addLayout(athleteHeader);
     athleteColumn->addWidget(m_athleteTable, 3);
     athleteColumn->addWidget(new QLabel(tr("Items")));
     athleteColumn->addWidget(m_entryTable, 2);
@@ -91,8 +112,11 @@ void AthletesForm::refresh()
 
 void AthletesForm::selectTeam(int row)
 {
-    m_athleteRows = row >= 0 && row < m_teamRows.size() ? m_athletes.ofTeam(m_teamRows[row].teamNo)
-                                                        : QList<AthleteRow>();
+    const AthleteOrder order =
+        m_order->currentIndex() == 1 ? AthleteOrder::Surname : AthleteOrder::AgeGender;
+    m_athleteRows = row >= 0 && row < m_teamRows.size()
+                        ? m_athletes.ofTeam(m_teamRows[row].teamNo, true, order)
+                        : QList<AthleteRow>();
     m_athleteTable->setRowCount(int(m_athleteRows.size()));
     for (int r = 0; r < m_athleteRows.size(); ++r) {
         const AthleteRow& a = m_athleteRows[r];
@@ -145,8 +169,21 @@ void AthletesForm::addAthlete()
     AthleteRow a;
     a.teamNo = team->teamNo;
     AthleteDialog dialog(m_athletes, m_settings, a, team->name, m_run.globals().personWord(), this);
-    if (dialog.exec() == QDialog::Accepted && m_athletes.save(dialog.athlete()) != 0)
+    const bool autoNumber = m_settings.hasNumbers && m_autoNumber->isChecked();
+    if (autoNumber)
+        dialog.suggestNumber(m_autoNumbering.suggestion(), [this](const QString& number) {
+            return AutoNumbering::check(m_run.messages(), number);
+        });
+    if (dialog.exec() == QDialog::Accepted && m_athletes.save(dialog.athlete()) != 0) {
+        if (autoNumber)
+            m_autoNumbering.taken(dialog.athlete().number);
         selectTeam(m_teamList->currentRow());
+    }
+}
+
+void AthletesForm::findHighestNumber()
+{
+    m_numbers.reportHighestNumber();
 }
 
 void AthletesForm::editAthlete()

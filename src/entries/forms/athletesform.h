@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entries/athletenumbers.h"
 #include "entries/athletes.h"
 #include "entries/evententries.h"
 #include "entries/participations.h"
@@ -7,6 +8,8 @@
 
 #include <QDialog>
 
+class QCheckBox;
+class QComboBox;
 class QListWidget;
 class QTableWidget;
 
@@ -37,6 +40,14 @@ public:
     void importFile();
     void perItem();
     void relays();
+    // "Find highest number" over the meeting's numbers.
+    void findHighestNumber();
+
+    QComboBox* orderChoice() const { return m_order; }
+    QCheckBox* autoNumberChoice() const { return m_autoNumber; }
+    QTableWidget* athleteTable() const { return m_athleteTable; }
+    QListWidget* teamList() const { return m_teamList; }
+    const AutoNumbering& autoNumbering() const { return m_autoNumbering; }
 
 private:
     qint64 currentTeam() const;
@@ -48,12 +59,16 @@ private:
     Teams m_teams;
     Athletes m_athletes;
     Participations m_entries;
+    AthleteNumbers m_numbers;
+    AutoNumbering m_autoNumbering;
     QList<TeamRow> m_teamRows;
     QList<AthleteRow> m_athleteRows;
     QList<EventRow> m_entryRows;
     QListWidget* m_teamList;
     QTableWidget* m_athleteTable;
     QTableWidget* m_entryTable;
+    QComboBox* m_order;
+    QCheckBox* m_autoNumber;
 };
 
 // The opener of the main screen's "5. Athletes" button.

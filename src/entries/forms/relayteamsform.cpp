@@ -111,19 +111,34 @@ void RelayTeamsForm::editTeamRelays()
     QStringList old;
     for (const RelayTeamRow& r : m_relays.ofTeam(team.teamNo, eventNo))
         old << r.name;
+    QString countText = QString::number(std::max<qsizetype>(1, old.size()));
     QString names = old.isEmpty() ? QStringLiteral("A") : old.join(QLatin1Char(';'));
     for (;;) {
-        const bool given = messages.askText(
-            team.abbreviation + QStringLiteral(": the names of its relay teams in this relay, "
-                                               "separated by \";\" (empty: none)"),
-            &names);
+        bool given = messages.askText(team.abbreviation +
+                                          QStringLiteral(": the number of its relay teams in "
+                                                         "this relay (0: none)"),
+                                      &countText);
+        bool isNumber = false;
+        const int count = countText.trimmed().toInt(&isNumber);
+        if (given && (!isNumber || count < 0)) {
+            messages.warning(QStringLiteral("The number of Relay-Teams must be a number: ") +
+                             countText);
+            continue;
+        }
+        if (given && count == 0)
+            names.clear();
+        else if (given)
+            given = messages.askText(team.abbreviation +
+                                         QStringLiteral(": the names of its relay teams in this "
+                                                        "relay, separated by \";\""),
+                                     &names);
         if (!given) {
             if (messages.confirm(QStringLiteral("Lose the edit for this Relay")))
                 return;
             continue;
         }
         const QStringList list = names.isEmpty() ? QStringList() : names.split(QLatin1Char(';'));
-        if (m_relays.setRelayTeams(team.teamNo, eventNo, list, force))
+        if (m_relays.setRelayTeams(team.teamNo, eventNo, count, list, force))
             break;
         if (!messages.confirm(QStringLiteral("Edit the names again")))
             return;
