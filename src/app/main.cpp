@@ -16,7 +16,13 @@ int main(int argc, char** argv)
     // The run loop ends the program itself; a closed dialog between passes must not.
     QApplication::setQuitOnLastWindowClosed(false);
     shell::QtDialogSink sink;
-    shell::SingleInstance instance(QString::fromLatin1(base::kApplicationCode));
+    // "--edition athletics" starts the athletics edition of the family on the same data.
+    shell::RunLoopOptions options;
+    const QStringList arguments = QApplication::arguments();
+    const qsizetype edition = arguments.indexOf(QStringLiteral("--edition"));
+    if (edition > 0 && arguments.value(edition + 1) == QLatin1String("athletics"))
+        options.applicationCode = QString::fromLatin1(base::kAthleticsCode);
+    shell::SingleInstance instance(options.applicationCode);
     if (!instance.acquire()) {
         base::Messages messages(sink);
         messages.setProgramTitle(base::AppGlobals().programTitle());
@@ -24,7 +30,7 @@ int main(int argc, char** argv)
         return 1;
     }
     DesktopHost host;
-    shell::RunLoop loop(sink, host);
+    shell::RunLoop loop(sink, host, options);
     loop.exec();
     return 0;
 }

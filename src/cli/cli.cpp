@@ -4,7 +4,9 @@
 #include "db/connect.h"
 #include "db/dmdcoredbs.h"
 #include "db/runservices.h"
+#include "meeting/itemtypes.h"
 #include "meeting/runservices.h"
+#include "scoring/scoredata.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -68,6 +70,10 @@ db::DmdCoreDbs* Context::database()
         err.flush();
         return nullptr;
     }
+    // The athletics edition's score sets whose data this program holds, before any meeting
+    // looks for its set.
+    if (!m_run.items().isSwimming())
+        scoring::registerScoreSets(*m_run.database());
     return m_run.database();
 }
 

@@ -190,3 +190,29 @@ QList<int> ScoreData::loadedSets() const
 }
 
 } // namespace scoring
+
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "scoring/scoresets.h"
+
+namespace scoring {
+
+int registerScoreSets(db::DmdCoreDbs& database, const ScoreData& data)
+{
+    int added = 0;
+    for (const int set : data.loadedSets()) {
+        if (database.ZSqlCount(QStringLiteral("SCORESET"),
+                               QStringLiteral("SCORESETNO = ") + db::sqlInt(set)) > 0)
+            continue;
+        if (!database.execute(QStringLiteral("insert into SCORESET (SCORESETNO, DESCRIPTION, "
+                                             "PUBLISHED, \"DEFAULT\", FORMULA) values (") +
+                              db::sqlInt(set) + QStringLiteral(", ") +
+                              db::quoted(scoreSetDisplayName(set)) + QStringLiteral(", 1, 0, ") +
+                              db::quoted(scoreSetIdentifier(set)) + QStringLiteral(")")))
+            return -1;
+        ++added;
+    }
+    return added;
+}
+
+} // namespace scoring

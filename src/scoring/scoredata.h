@@ -56,3 +56,16 @@ private:
 };
 
 } // namespace scoring
+
+namespace db {
+class DmdCoreDbs;
+}
+
+namespace scoring {
+
+// Adds a SCORESET row for every set whose data is at hand and that the database does not
+// list yet, so that a meeting choosing it finds it; sets without data stay unlisted. The
+// number of rows added, -1 when a statement failed.
+int registerScoreSets(db::DmdCoreDbs& database, const ScoreData& data = ScoreData::builtIn());
+
+} // namespace scoring

@@ -5,7 +5,9 @@
 #include "db/connect.h"
 #include "db/dmdcoredbs.h"
 #include "db/runservices.h"
+#include "meeting/itemtypes.h"
 #include "meeting/runservices.h"
+#include "scoring/scoredata.h"
 #include "shell/backupoffers.h"
 #include "shell/loginpassword.h"
 #include "shell/mainscreenstate.h"
@@ -68,6 +70,10 @@ bool RunLoop::startRun(bool firstPass)
     connect.firstRun = firstPass;
     if (!db::connectDatabase(run, connect) || !db::isConnected(run))
         return false;
+    // The athletics edition's score sets whose data this program holds, before the meeting
+    // looks for its set.
+    if (!run.items().isSwimming())
+        scoring::registerScoreSets(*run.database());
     configWriteTest(run);
     preferredFolderWarning(run);
     meeting::createTranslations(run);

@@ -113,4 +113,19 @@ TEST_F(AthleteTableScoreTest, TheSwimmingEditionClearsTheTableScoreMark)
     EXPECT_TRUE(m_sink.shown().isEmpty());
 }
 
+TEST_F(AthleteTableScoreTest, OnlySetsWithDataAreListedForMeetingsToChoose)
+{
+    EXPECT_EQ(scoring::registerScoreSets(database()), 1);
+    EXPECT_EQ(scoring::registerScoreSets(database()), 0);
+    EXPECT_EQ(count("SCORESET"), 1);
+    EXPECT_EQ(value("select FORMULA from SCORESET where SCORESETNO = 5"), "IAAF_2003");
+    setMeeting("NATHLON_SCORESET = 5");
+    reload();
+    EXPECT_FALSE(m_sink.saw("is currently not available"));
+    setMeeting("NATHLON_SCORESET = 19");
+    reload();
+    EXPECT_TRUE(m_sink.saw("The n-Athlon Scoreset that is selected for this Meeting,19, is "
+                           "currently not available."));
+}
+
 } // namespace
