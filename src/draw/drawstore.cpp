@@ -1,8 +1,8 @@
 #include "draw/drawstore.h"
 
 #include "db/dmdcoredbs.h"
-#include "db/preparedstatement.h"
 #include "db/sqltext.h"
+#include "db/statement.h"
 
 namespace draw {
 
@@ -63,36 +63,26 @@ bool DrawStore::run(const QStringList& statements, const QString& round,
     if (ok && !candidates.isEmpty()) {
         // One prepared statement for all the rows: a draw writes as fast as the engine
         // takes the rows.
-        db::PreparedStatement row(
+        const std::unique_ptr<db::Statement> row = db::Statement::prepare(
             *attachment, transaction,
             final ? QStringLiteral("update PARTICIPATE set LANE = ? where EVENTNO = ? "
                                    "and ATHLETENO = ? and MEETINGNO = ?")
                   : QStringLiteral("insert into HEATPART (HEATPARTNO, EVENTNO, ROUND, "
                                    "HEATNO, ATHLETENO, LANE, MEETINGNO, DISQ_STATUS, "
                                    "PERFORMANCE, PLACE, E_PLACE) values (?, ?, ?, ?, ?, "
-                                   "?, ?, 0, '', 0, 0)"));
-        ok = row.isValid();
+                                   "?, ?, 0, '', 0, 0)"),
+            &error);
+        ok = row != nullptr;
         for (const DrawCandidate& c : candidates) {
             if (!ok)
                 break;
-            if (final) {
-                row.setInt(0, c.lane);
-                row.setInt(1, c.eventNo);
-                row.setInt(2, c.athleteNo);
-                row.setInt(3, m_meetingNo);
-            } else {
-                row.setInt(0, keys[nextKey++]);
-                row.setInt(1, c.eventNo);
-                row.setText(2, round);
-                row.setInt(3, c.heat);
-                row.setInt(4, c.athleteNo);
-                row.setInt(5, c.lane);
-                row.setInt(6, m_meetingNo);
-            }
-            ok = row.execute();
+            ok = final ? row->execute(transaction, {c.lane, c.eventNo, c.athleteNo, m_meetingNo},
+                                      &error)
+                       : row->execute(transaction,
+                                      {keys[nextKey++], c.eventNo, round, c.heat, c.athleteNo,
+                                       c.lane, m_meetingNo},
+                                      &error);
         }
-        if (!ok)
-            error = row.error();
     }
     if (!ok || !transaction.commit(&error)) {
         m_failure = error.message;
