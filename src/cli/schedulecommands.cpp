@@ -1,6 +1,7 @@
 // The scheduler of the current meeting: time parameters, durations, packing, shifting and
 // the resting guidelines.
 
+#include "base/messages.h"
 #include "cli/cli.h"
 #include "cli/drawcli.h"
 #include "meeting/meetingsettings.h"
@@ -8,10 +9,12 @@
 #include "sched/restguidelines.h"
 #include "sched/schedparams.h"
 #include "sched/stationrows.h"
-#include "base/messages.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
+
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -40,6 +43,17 @@ bool confirmPreset(cli::Context& ctx, bool fast, bool yes)
                                             "(in blue)")
                            : QStringLiteral("Wipe your edits and replace with the \"Slow\" (in "
                                             "green)"));
+}
+
+// "preset fast|slow": asks before the edits go, then stores the chosen values.
+int applyPreset(cli::Context& ctx, bool yes, const std::function<bool(bool fast)>& store)
+{
+    const std::optional<bool> fast = presetWord(ctx, ctx.args[1]);
+    if (!fast)
+        return cli::WrongCommandLine;
+    if (!confirmPreset(ctx, *fast, yes))
+        return cli::Failed;
+    return store(*fast) ? cli::Success : cli::Failed;
 }
 
 int scheduleParams(cli::Context& ctx)
@@ -79,14 +93,9 @@ int scheduleParams(cli::Context& ctx)
         return cli::Success;
     }
     if (what == QLatin1String("preset")) {
-        const std::optional<bool> fast = presetWord(ctx, ctx.args[1]);
-        if (!fast)
-            return cli::WrongCommandLine;
-        if (!confirmPreset(ctx, *fast, yes))
-            return cli::Failed;
-        return sched::storeTimeParameters(ctx.run(), sched::TimeParameters::preset(*fast))
-                   ? cli::Success
-                   : cli::Failed;
+        return applyPreset(ctx, yes, [&ctx](bool fast) {
+            return sched::storeTimeParameters(ctx.run(), sched::TimeParameters::preset(fast));
+        });
     }
     if (what != QLatin1String("set"))
         return ctx.usageError();
@@ -235,14 +244,9 @@ int scheduleRest(cli::Context& ctx)
         return cli::Success;
     }
     if (what == QLatin1String("preset")) {
-        const std::optional<bool> fast = presetWord(ctx, ctx.args[1]);
-        if (!fast)
-            return cli::WrongCommandLine;
-        if (!confirmPreset(ctx, *fast, yes))
-            return cli::Failed;
-        return sched::storeRestGuidelines(ctx.run(), sched::RestGuidelines::preset(*fast))
-                   ? cli::Success
-                   : cli::Failed;
+        return applyPreset(ctx, yes, [&ctx](bool fast) {
+            return sched::storeRestGuidelines(ctx.run(), sched::RestGuidelines::preset(fast));
+        });
     }
     if (what != QLatin1String("set"))
         return ctx.usageError();
