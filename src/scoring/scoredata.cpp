@@ -28,7 +28,7 @@ bool readItemFields(const QStringList& words, ItemScoreData* item, QString* erro
         const QString key = word.left(eq).toLower();
         const QString text = word.mid(eq + 1);
         if (key == QLatin1String("spec")) {
-            item->specification = text;
+            item->implement = text;
             continue;
         }
         if (key == QLatin1String("values")) {

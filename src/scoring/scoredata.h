@@ -23,7 +23,7 @@ struct ItemScoreData {
     int first = 0, middle = 0, last = 0;
     bool hasRows = false;
     // The implement or hurdle height printed with score tables ("7.260kg", "0.838m").
-    QString specification;
+    QString implement;
 };
 
 // The data of one score set as read from its file.
