@@ -2,6 +2,7 @@
 
 #include "app/desktophost.h"
 #include "base/appglobals.h"
+#include "base/forms/wheelguard.h"
 #include "base/messages.h"
 #include "shell/forms/qtdialogsink.h"
 #include "shell/runloop.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Dolvane"));
     // The run loop ends the program itself; a closed dialog between passes must not.
     QApplication::setQuitOnLastWindowClosed(false);
+    base::installWheelGuard(app);
     shell::QtDialogSink sink;
     // "--edition athletics" starts the athletics edition of the family on the same data.
     shell::RunLoopOptions options;

@@ -5,9 +5,31 @@
 #include "entries/forms/athletesform.h"
 #include "entries/forms/teamsform.h"
 
+#include <QApplication>
 #include <QMap>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QTableWidget>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace {
+
+// Notches of the mouse wheel over the middle of `widget`; true when the widget took them.
+// The application hands a wheel that was not taken on to the parents (the scrolled panel);
+// a sent event is not handed on, so the test hands it to the panel itself.
+bool turnWheel(QWidget* widget, int notches)
+{
+    const QPointF pos = QRectF(widget->rect()).center();
+    QWheelEvent wheel(pos, widget->mapToGlobal(pos), QPoint(), QPoint(0, 120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+    return wheel.isAccepted();
+}
+
+} // namespace
 
 TEST_F(ImportTest, theImportScreenShowsTheFileReportsAndImportsAfterAFix)
 {
@@ -53,6 +75,32 @@ TEST_F(ImportTest, theImportScreenShowsTheFileReportsAndImportsAfterAFix)
     entries::AthletesForm athletes(run());
     athletes.show();
     keepPicture(athletes, QStringLiteral("swimmers"));
+}
+
+TEST_F(ImportTest, theWheelOverAColumnNumberScrollsThePanelUnlessTheNumberHasTheFocus)
+{
+    entries::AthleteImportForm form(run());
+    form.resize(1000, 360);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    auto* scroll = form.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    ASSERT_GT(scroll->verticalScrollBar()->maximum(), 0) << "the panel must scroll";
+    const QList<QSpinBox*> spins = scroll->widget()->findChildren<QSpinBox*>();
+    ASSERT_FALSE(spins.isEmpty());
+    QSpinBox* column = spins.first();
+    column->setValue(5);
+    form.grid()->setFocus();
+    EXPECT_EQ(column->focusPolicy(), Qt::StrongFocus);
+    EXPECT_FALSE(turnWheel(column, -1));
+    EXPECT_EQ(column->value(), 5);
+    EXPECT_FALSE(column->hasFocus());
+    turnWheel(scroll->viewport(), -1);
+    EXPECT_GT(scroll->verticalScrollBar()->value(), 0);
+    // Once the user is in the box, the wheel is theirs to change it.
+    column->setFocus();
+    EXPECT_TRUE(turnWheel(column, 1));
+    EXPECT_EQ(column->value(), 6);
 }
 
 TEST_F(ImportTest, everyButtonOfTheSwimmersScreenHasItsOwnAltKey)
