@@ -21,6 +21,7 @@
 #include "sched/forms/schedulerform.h"
 #include "scoring/forms/afterform.h"
 #include "scoring/forms/winnersform.h"
+#include "sheets/forms/checklistsform.h"
 #include "sheets/forms/printsheetsform.h"
 
 base::ScreenOpeners screenOpeners()
@@ -30,7 +31,7 @@ base::ScreenOpeners screenOpeners()
     o.openItems = &draw::openItems;
     // The program screen offers the scheduler, an area above its own.
     o.openProgram = [](QWidget* parent, base::Run& run) {
-        draw::openProgram(parent, run, &sched::openScheduler);
+        draw::openProgram(parent, run, &sched::openScheduler, &sheets::openCheckLists);
     };
     // "7. Sheets " opens the Before screen: the draws, then the printing of sheets.
     o.openSheets = [](QWidget* parent, base::Run& run) {
@@ -44,10 +45,13 @@ base::ScreenOpeners screenOpeners()
     o.openAthletes = [](QWidget* parent, base::Run& run) {
         entries::openAthletes(
             parent, run,
-            draw::tooFewHeatsCheck(run.items(), meeting::laneSettingsOf(run.meeting())));
+            draw::tooFewHeatsCheck(run.items(), meeting::laneSettingsOf(run.meeting())),
+            &sheets::openCheckLists);
     };
     o.openRecords = &records::openRecords;
-    o.openAfter = &scoring::openAfter;
+    o.openAfter = [](QWidget* parent, base::Run& run) {
+        scoring::openAfter(parent, run, &sheets::openCheckLists);
+    };
     o.openSettings[QStringLiteral("Settings: Winners")] = &scoring::openWinners;
     o.openNewMeeting = &meeting::openNewMeeting;
     o.openEditMeetings = &meeting::openEditMeetings;

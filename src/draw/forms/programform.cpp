@@ -1,16 +1,18 @@
 #include "draw/forms/programform.h"
 
+#include "base/forms/openerbutton.h"
+
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 #include "draw/forms/determineprogramdialog.h"
 #include "draw/forms/manualdrawmenu.h"
 #include "draw/forms/programrowdialog.h"
-#include "meeting/lanesettings.h"
 #include "draw/programbreaks.h"
 #include "draw/programeditor.h"
 #include "draw/programrows.h"
 #include "draw/roundletter.h"
+#include "meeting/lanesettings.h"
 #include "meeting/meetingsettings.h"
-#include "base/forms/formkeys.h"
-#include "base/run.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -350,7 +352,8 @@ void ProgramForm::comparePlacedCounts(bool errorsOnly)
         placedCountReport(m_items, rows.comparePlacedCounts(m_meetingNo, errorsOnly), errorsOnly));
 }
 
-void openProgram(QWidget* parent, base::Run& run, ProgramForm::Opener openScheduler)
+void openProgram(QWidget* parent, base::Run& run, ProgramForm::Opener openScheduler,
+                 const ProgramForm::Opener& openCheckLists)
 {
     if (run.currentMeetingNo() <= 0 || !run.database()) {
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));
@@ -358,6 +361,7 @@ void openProgram(QWidget* parent, base::Run& run, ProgramForm::Opener openSchedu
     }
     ProgramBreaks(*run.database(), run.messages(), run.currentMeetingNo()).removeDisconnected();
     ProgramForm form(run, parent, std::move(openScheduler));
+    base::addOpenerButton(form, run, QStringLiteral("Errors and Chec&klists..."), openCheckLists);
     form.exec();
 }
 

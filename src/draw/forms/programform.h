@@ -63,6 +63,8 @@ private:
     Opener m_openScheduler;
 };
 
-void openProgram(QWidget* parent, base::Run& run, ProgramForm::Opener openScheduler = {});
+// `openCheckLists` adds "Errors and Checklists" (an area above the program).
+void openProgram(QWidget* parent, base::Run& run, ProgramForm::Opener openScheduler = {},
+                 const ProgramForm::Opener& openCheckLists = {});
 
 } // namespace draw

@@ -1,5 +1,7 @@
 #include "entries/forms/athletesform.h"
 
+#include "base/forms/openerbutton.h"
+
 #include "base/messages.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
@@ -270,9 +272,11 @@ void AthletesForm::relays()
     refresh();
 }
 
-void openAthletes(QWidget* parent, base::Run& run, const HeatShortfallCheck& tooFew)
+void openAthletes(QWidget* parent, base::Run& run, const HeatShortfallCheck& tooFew,
+                  const std::function<void(QWidget*, base::Run&)>& openCheckLists)
 {
     AthletesForm form(run, parent, tooFew);
+    base::addOpenerButton(form, run, QStringLiteral("Errors and Chec&klists..."), openCheckLists);
     form.exec();
 }
 

@@ -72,6 +72,8 @@ private:
 };
 
 // The opener of the main screen's "5. Athletes" button.
-void openAthletes(QWidget* parent, base::Run& run, const HeatShortfallCheck& tooFew = {});
+// `openCheckLists` adds "Errors and Checklists" (an area above the entries).
+void openAthletes(QWidget* parent, base::Run& run, const HeatShortfallCheck& tooFew = {},
+                  const std::function<void(QWidget*, base::Run&)>& openCheckLists = {});
 
 } // namespace entries

@@ -1,5 +1,7 @@
 #include "scoring/forms/afterform.h"
 
+#include "base/forms/openerbutton.h"
+
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -108,9 +110,11 @@ void AfterForm::topAthletes()
         showReport(this, m_run, report);
 }
 
-void openAfter(QWidget* parent, base::Run& run)
+void openAfter(QWidget* parent, base::Run& run,
+               const std::function<void(QWidget*, base::Run&)>& openCheckLists)
 {
     AfterForm form(run, parent);
+    base::addOpenerButton(form, run, QStringLiteral("Errors and Chec&klists..."), openCheckLists);
     form.exec();
 }
 

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 namespace base {
 class Run;
 }
@@ -26,6 +28,8 @@ private:
     base::Run& m_run;
 };
 
-void openAfter(QWidget* parent, base::Run& run);
+// `openCheckLists` adds "Errors and Checklists" (an area above the scores).
+void openAfter(QWidget* parent, base::Run& run,
+               const std::function<void(QWidget*, base::Run&)>& openCheckLists = {});
 
 } // namespace scoring
