@@ -56,9 +56,9 @@ const CheckInfo* checkInfo(int number)
     return number >= 1 && number <= infos.size() ? &infos[number - 1] : nullptr;
 }
 
-QString CheckLists::meetingNo() const
+int CheckLists::meetingNo() const
 {
-    return db::sqlInt(m_run.meeting().meetingNo());
+    return m_run.meeting().meetingNo();
 }
 
 QString CheckLists::item(const QString& itemCode) const

@@ -71,7 +71,7 @@ private:
     CheckFinding disqualifications();
     CheckFinding filledEvents();
 
-    QString meetingNo() const;
+    int meetingNo() const;
     QString item(const QString& itemCode) const;
 
     base::Run& m_run;

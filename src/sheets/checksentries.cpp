@@ -32,7 +32,7 @@ CheckFinding CheckLists::athletesWithoutEvents()
         QStringLiteral("select A.NUMBER, A.SURNAME, A.FIRSTNAME, A.GENDER, A.AGE, T.TEAMNAME "
                        "from ATHLETE A left join TEAM T on T.TEAMNO = A.TEAMNO where "
                        "A.MEETINGNO = ") +
-        meetingNo() +
+        db::sqlInt(meetingNo()) +
         QStringLiteral(" and not exists (select 1 from PARTICIPATE X where X.ATHLETENO = "
                        "A.ATHLETENO) order by T.TEAMNAME, A.SURNAME, A.FIRSTNAME"));
     for (q.first(); q.isOpen() && !q.eof(); q.next()) {
@@ -59,7 +59,7 @@ CheckFinding CheckLists::participationsExceedingMax()
                        "PARTICIPATE X join MYEVENT E on E.EVENTNO = X.EVENTNO join ATHLETE A on "
                        "A.ATHLETENO = X.ATHLETENO left join TEAM T on T.TEAMNO = A.TEAMNO where "
                        "X.MEETINGNO = ") +
-        meetingNo() +
+        db::sqlInt(meetingNo()) +
         QStringLiteral(" and coalesce(E.N_ATHLON, 0) = 0 and E.ITEMCODE not like 'REL%' order "
                        "by X.ATHLETENO, E.C_SEQ"));
     struct Entries {
@@ -104,7 +104,7 @@ CheckFinding CheckLists::ageDiffers()
         QStringLiteral("select E.ITEMCODE, A.SURNAME, A.FIRSTNAME, A.GENDER, A.AGE from "
                        "PARTICIPATE X join MYEVENT E on E.EVENTNO = X.EVENTNO join ATHLETE A on "
                        "A.ATHLETENO = X.ATHLETENO where X.MEETINGNO = ") +
-        meetingNo() + QStringLiteral(" order by E.C_SEQ, A.SURNAME, A.FIRSTNAME"));
+        db::sqlInt(meetingNo()) + QStringLiteral(" order by E.C_SEQ, A.SURNAME, A.FIRSTNAME"));
     for (q.first(); q.isOpen() && !q.eof(); q.next()) {
         const QString code = q.text("ITEMCODE").trimmed();
         const QString itemGender = items.ItemGender(code);
@@ -136,7 +136,7 @@ CheckFinding CheckLists::drawingErrors()
         QStringLiteral("select P.SEQ, E.ITEMCODE, count(*) as UNDRAWN from PROGRAM P join "
                        "MYEVENT E on E.EVENTNO = P.EVENTNO join PARTICIPATE X on X.EVENTNO = "
                        "E.EVENTNO where P.MEETINGNO = ") +
-        meetingNo() +
+        db::sqlInt(meetingNo()) +
         QStringLiteral(" and P.ROUND = 'F' and trim(coalesce(E.HEATFORMAT, '')) = '' and "
                        "coalesce(X.LANE, 0) < 1 and coalesce(X.DID_NOT_CALL, 0) = 0 group by "
                        "P.PROGRAMNO, P.SEQ, E.ITEMCODE order by P.SEQ"));
@@ -151,7 +151,7 @@ CheckFinding CheckLists::drawingErrors()
         QStringLiteral("select E.ITEMCODE, R.FIRSTROUND, A.SURNAME, A.FIRSTNAME from MYEVENT E "
                        "join (select P.EVENTNO, max(P.ROUND) as FIRSTROUND from PROGRAM P where "
                        "P.MEETINGNO = ") +
-        meetingNo() +
+        db::sqlInt(meetingNo()) +
         QStringLiteral(" and P.ROUND <> 'F' group by P.EVENTNO) R on R.EVENTNO = E.EVENTNO join "
                        "PARTICIPATE X on X.EVENTNO = E.EVENTNO join ATHLETE A on A.ATHLETENO = "
                        "X.ATHLETENO where not exists (select 1 from HEATPART H where H.EVENTNO "
@@ -174,7 +174,7 @@ CheckFinding CheckLists::competitionsInOneHeat()
                        "LEAGUE from HEATPART H join MYEVENT E on E.EVENTNO = H.EVENTNO join "
                        "ATHLETE A on A.ATHLETENO = H.ATHLETENO left join TEAM T on T.TEAMNO = "
                        "A.TEAMNO where H.MEETINGNO = ") +
-        meetingNo() +
+        db::sqlInt(meetingNo()) +
         QStringLiteral(" group by H.EVENTNO, H.ROUND, H.HEATNO, E.ITEMCODE, "
                        "coalesce(T.LEAGUE, 0) order by H.EVENTNO, H.ROUND, H.HEATNO"));
     QMap<QString, QStringList> leaguesOfHeat;
@@ -201,7 +201,7 @@ CheckFinding CheckLists::nAthlonsMixed()
     const QString participations =
         QStringLiteral("PARTICIPATE X join MYEVENT E on E.EVENTNO = X.EVENTNO join ATHLETE A on "
                        "A.ATHLETENO = X.ATHLETENO");
-    const QString ofMeeting = QStringLiteral("X.MEETINGNO = ") + meetingNo();
+    const QString ofMeeting = QStringLiteral("X.MEETINGNO = ") + db::sqlInt(meetingNo());
     if (database.ZSqlCount(participations, ofMeeting + QStringLiteral(" and A.N_ATHLON is null")))
         m_run.messages().internalError(
             9202, QStringLiteral("_CollectNathlonsMixed expects no null ATHLETE.N_ATHLON-s"));

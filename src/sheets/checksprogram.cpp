@@ -28,7 +28,7 @@ CheckFinding CheckLists::heatsAreFinalsWithoutHeats()
     CheckFinding f{1, {QStringLiteral("Heats-Are-Finals without any Heats")}, 0};
     db::Query q = m_run.database()->openQuery(
         QStringLiteral("select E.ITEMCODE, E.C_SEQ, E.C_TIME from MYEVENT E where E.MEETINGNO = ") +
-        meetingNo() +
+        db::sqlInt(meetingNo()) +
         QStringLiteral(" and E.SELECTED = 'X' and coalesce(E.N_ATHLON, 0) = 0 and "
                        "E.FINAL_NOT_RUN = 1 and not exists (select 1 from PROGRAM P where "
                        "P.EVENTNO = E.EVENTNO and P.ROUND <> 'F') order by E.C_SEQ, "
@@ -53,8 +53,8 @@ CheckFinding CheckLists::itemsWithoutScores(bool nAthlon)
         nAthlon ? QStringLiteral("coalesce(E.N_ATHLON, 0) > 0 and E.ITEMCODE not like 'NTH%'")
                 : QStringLiteral("(coalesce(E.N_ATHLON, 0) = 0 or E.ITEMCODE like 'NTH%')");
     db::Query q = m_run.database()->openQuery(
-        QStringLiteral("select E.ITEMCODE from MYEVENT E where E.MEETINGNO = ") + meetingNo() +
-        QStringLiteral(" and E.SELECTED = 'X' and ") + which +
+        QStringLiteral("select E.ITEMCODE from MYEVENT E where E.MEETINGNO = ") +
+        db::sqlInt(meetingNo()) + QStringLiteral(" and E.SELECTED = 'X' and ") + which +
         QStringLiteral(" and not exists (select 1 from ITEM I where I.SCORESETNO = ") +
         db::sqlInt(scoreSet) + QStringLiteral(" and I.ITEMCODE = E.ITEMCODE) order by E.ITEMCODE"));
     for (q.first(); q.isOpen() && !q.eof(); q.next()) {
@@ -73,8 +73,9 @@ CheckFinding CheckLists::itemsExcluded()
                     QStringLiteral("Items Excluded from medals")}}) {
         f.lines << title;
         db::Query q = m_run.database()->openQuery(
-            QStringLiteral("select ITEMCODE, C_SEQ from MYEVENT where MEETINGNO = ") + meetingNo() +
-            QStringLiteral(" and ") + column + QStringLiteral(" = 'X' order by C_SEQ"));
+            QStringLiteral("select ITEMCODE, C_SEQ from MYEVENT where MEETINGNO = ") +
+            db::sqlInt(meetingNo()) + QStringLiteral(" and ") + column +
+            QStringLiteral(" = 'X' order by C_SEQ"));
         for (q.first(); q.isOpen() && !q.eof(); q.next()) {
             f.lines << QStringLiteral("  ") + q.text("C_SEQ") + QStringLiteral("  ") +
                            item(q.text("ITEMCODE"));
@@ -92,7 +93,7 @@ CheckFinding CheckLists::programSequence()
                        "E.ITEMCODE, C.NAME from PROGRAM P join MYEVENT E on E.EVENTNO = "
                        "P.EVENTNO left join COMBINED C on C.COMBINEDNO = E.COMBINEDNO and "
                        "E.COMBINEDNO > 0 where P.MEETINGNO = ") +
-        meetingNo() +
+        db::sqlInt(meetingNo()) +
         QStringLiteral(" and E.SELECTED = 'X' and E.ITEMCODE not like 'NTH%' and not "
                        "(P.ROUND = 'F' and coalesce(E.FINAL_NOT_RUN, 0) = 1) "
                        "order by P.DAY_SEQ, P.SEQ, P.THETIME, P.EVENTNO, P.ROUND, P.HEATNO"));
@@ -147,12 +148,13 @@ CheckFinding CheckLists::heatCountsAndCompetitions()
     const int leagues =
         m_run.database()
             ->selectOneValue(QStringLiteral("count(distinct coalesce(LEAGUE, 0))"),
-                             QStringLiteral("TEAM"), QStringLiteral("MEETINGNO = ") + meetingNo())
+                             QStringLiteral("TEAM"),
+                             QStringLiteral("MEETINGNO = ") + db::sqlInt(meetingNo()))
             .toInt();
     db::Query q = m_run.database()->openQuery(
         QStringLiteral("select E.ITEMCODE, P.ROUND, count(*) as HEATS from PROGRAM P join MYEVENT "
                        "E on E.EVENTNO = P.EVENTNO where P.MEETINGNO = ") +
-        meetingNo() +
+        db::sqlInt(meetingNo()) +
         QStringLiteral(" and P.ROUND in ('A', 'B') group by E.C_SEQ, E.EVENTNO, E.ITEMCODE, "
                        "P.ROUND order by E.C_SEQ, E.EVENTNO, P.ROUND"));
     for (q.first(); q.isOpen() && !q.eof(); q.next()) {
@@ -173,7 +175,7 @@ CheckFinding CheckLists::eventsWithoutAthletes()
     CheckFinding f{7, {QStringLiteral("Events without Athletes")}, 0};
     db::Query q = m_run.database()->openQuery(
         QStringLiteral("select E.ITEMCODE, E.C_SEQ, E.C_TIME from MYEVENT E where E.MEETINGNO = ") +
-        meetingNo() +
+        db::sqlInt(meetingNo()) +
         QStringLiteral(" and E.SELECTED = 'X' and not exists (select 1 from PARTICIPATE X where "
                        "X.EVENTNO = E.EVENTNO) order by E.C_SEQ"));
     for (q.first(); q.isOpen() && !q.eof(); q.next()) {

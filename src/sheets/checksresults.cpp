@@ -55,7 +55,7 @@ CheckFinding CheckLists::programRowsWhere(int number)
     db::Query q = m_run.database()->openQuery(
         QStringLiteral("select P.EVENTNO, P.ROUND, P.HEATNO, P.SEQ, P.THETIME, E.ITEMCODE from "
                        "PROGRAM P join MYEVENT E on E.EVENTNO = P.EVENTNO where P.MEETINGNO = ") +
-        meetingNo() + where + QStringLiteral(" order by P.SEQ, P.THETIME"));
+        db::sqlInt(meetingNo()) + where + QStringLiteral(" order by P.SEQ, P.THETIME"));
     for (q.first(); q.isOpen() && !q.eof(); q.next()) {
         const QString round = q.text("ROUND").trimmed();
         const QString code = q.text("ITEMCODE").trimmed();
@@ -86,7 +86,7 @@ CheckFinding CheckLists::placesWithoutLanes()
         QStringLiteral("select E.ITEMCODE, P.SEQ, P.THETIME, count(*) as PLACED from PARTICIPATE "
                        "X join MYEVENT E on E.EVENTNO = X.EVENTNO join PROGRAM P on P.EVENTNO = "
                        "E.EVENTNO and P.ROUND = 'F' where X.MEETINGNO = ") +
-        meetingNo() +
+        db::sqlInt(meetingNo()) +
         QStringLiteral(" and coalesce(E.FINAL_NOT_RUN, 0) = 0 and coalesce(X.LANE, 0) = 0 and "
                        "(coalesce(X.PLACE, 0) > 0 or trim(coalesce(X.PERFORMANCE, '')) <> '') "
                        "group by E.EVENTNO, E.ITEMCODE, P.SEQ, P.THETIME order by P.SEQ"));
@@ -112,7 +112,7 @@ CheckFinding CheckLists::withoutWind()
     db::Query races = m_run.database()->openQuery(
         QStringLiteral("select P.ROUND, P.HEATNO, P.SEQ, P.THETIME, E.ITEMCODE from PROGRAM P "
                        "join MYEVENT E on E.EVENTNO = P.EVENTNO where P.MEETINGNO = ") +
-        meetingNo() +
+        db::sqlInt(meetingNo()) +
         QStringLiteral(" and trim(coalesce(P.WIND_SPEED, '')) = '' and not (P.ROUND = 'F' and "
                        "coalesce(E.FINAL_NOT_RUN, 0) = 1) order by P.SEQ, P.THETIME"));
     int listed = 0;
@@ -144,7 +144,7 @@ CheckFinding CheckLists::withoutWind()
             table +
             QStringLiteral(" X join MYEVENT E on E.EVENTNO = X.EVENTNO join ATHLETE A on "
                            "A.ATHLETENO = X.ATHLETENO where X.MEETINGNO = ") +
-            meetingNo() +
+            db::sqlInt(meetingNo()) +
             QStringLiteral(" and coalesce(X.PLACE, 0) > 0 and trim(coalesce(X.WIND_SPEED, '')) "
                            "= '' order by E.C_SEQ, X.PLACE"));
         int count = 0;
@@ -183,7 +183,8 @@ CheckFinding CheckLists::disqualifications()
             QStringLiteral(") as SEQ from ") + table +
             QStringLiteral(" X join MYEVENT E on E.EVENTNO = X.EVENTNO join ATHLETE A on "
                            "A.ATHLETENO = X.ATHLETENO where X.MEETINGNO = ") +
-            meetingNo() + QStringLiteral(" and X.DISQ_STATUS > 0 order by 5, A.SURNAME"));
+            db::sqlInt(meetingNo()) +
+            QStringLiteral(" and X.DISQ_STATUS > 0 order by 5, A.SURNAME"));
         for (q.first(); q.isOpen() && !q.eof(); q.next()) {
             f.lines << QStringLiteral("  ") + item(q.text("ITEMCODE")) + QStringLiteral("  Seq ") +
                            q.text("SEQ") + QStringLiteral("  ") + q.text("SURNAME").trimmed() +
@@ -209,7 +210,7 @@ CheckFinding CheckLists::filledEvents()
         QStringLiteral("select P.SEQ, (select count(*) from PARTICIPATE X where X.EVENTNO = "
                        "P.EVENTNO and (X.PLACE > 0 or X.DISQ_STATUS > 0)) as FILLED from "
                        "PROGRAM P where P.MEETINGNO = ") +
-        meetingNo() + QStringLiteral(" and P.ROUND = 'F' order by P.SEQ, P.EVENTNO"));
+        db::sqlInt(meetingNo()) + QStringLiteral(" and P.ROUND = 'F' order by P.SEQ, P.EVENTNO"));
     // 0 empty, 1 few, 2 filled; runs of one kind become ranges.
     QStringList ranges[3];
     int kind = -1;
