@@ -68,6 +68,10 @@ QString ResultCapture::itemCodeFor(const CaptureProgramRow& row, const CaptureAt
     QString code = row.itemCode;
     if (!items.IsMixedAgeOrVeteran(code))
         return code;
+    // A relay team's age is its age group, 99 in a mixed-age relay, and a relay's format
+    // follows its distance alone: the item's own code stands.
+    if (items.IsRelayGroup(code.left(3)))
+        return code;
     if (code.mid(kAgePosition, 2) == QLatin1String("99"))
         code.replace(kAgePosition, 2, QStringLiteral("%1").arg(athlete.age, 2, 10, QChar('0')));
     if (code.mid(kAgePosition, 2) == QLatin1String("99"))

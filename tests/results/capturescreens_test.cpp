@@ -1,6 +1,7 @@
 #include "support/capturefixture.h"
 
 #include "db/sqltext.h"
+#include "results/forms/captureactions.h"
 #include "results/forms/captureeventsform.h"
 #include "results/forms/captureitemsform.h"
 #include "results/forms/capturepanel.h"
@@ -146,8 +147,8 @@ TEST_F(CaptureScreensTest, AHeatIsCapturedDisqualifiedAndPlacedWithTheKeyboardOn
         DialogDriver driver({[](QWidget* w) {
             auto* dialog = qobject_cast<DisqualifyDialog*>(w);
             ASSERT_NE(dialog, nullptr);
-            dialog->choose(1);
-            dialog->accept();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }});
         QTest::keyClick(&form, Qt::Key_F4);
     }
@@ -333,4 +334,54 @@ TEST_F(CaptureScreensTest, AResultCapturedByAnotherProgramAppearsWithoutReopenin
         return cell(form.programTable(), rowOf(form, m_heat), calculatedColumn()).isEmpty();
     })) << "the calculated state did not reach the screen";
     grab(form, "capture-refreshed");
+}
+
+TEST_F(CaptureScreensTest, TheDisqualificationTypeIsAnsweredFromTheKeyboard)
+{
+    // A number picks the type, a status key of the edit dialog does too, Enter accepts,
+    // Escape cancels; Enter with nothing picked asks for a type and stays open.
+    const auto answer = [](QList<int> keys) {
+        return [keys](QWidget* w) {
+            ASSERT_NE(qobject_cast<DisqualifyDialog*>(w), nullptr);
+            for (int key : keys)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        };
+    };
+    {
+        DialogDriver driver({answer({Qt::Key_3, Qt::Key_Return})});
+        EXPECT_EQ(SelectDisqStatus(messages()), std::optional<int>(3));
+    }
+    {
+        DialogDriver driver({answer({Qt::Key_F10, Qt::Key_Return})});
+        EXPECT_EQ(SelectDisqStatus(messages()), std::optional<int>(4));
+    }
+    {
+        DialogDriver driver({answer({Qt::Key_Return, Qt::Key_Escape})});
+        EXPECT_EQ(SelectDisqStatus(messages()), std::nullopt);
+    }
+    EXPECT_TRUE(m_sink.saw("Select the Disqualification type"));
+}
+
+TEST_F(CaptureScreensTest, ABurstOfEventsFromAnotherProgramRefreshesOnceAfterItIsOver)
+{
+    run().config().writeInt("GDB_TRIGGERS_ACTIVE", 1);
+    int refreshed = 0;
+    // A wide settling time, so that the test hears the burst of two programs as one.
+    CaptureListener listener(run(), [&] { ++refreshed; }, nullptr, 5000);
+    ASSERT_TRUE(listener.isListening());
+    QString out, err;
+    for (int swimmer : {0, 1}) {
+        ASSERT_EQ(testing_support::runCli({"--db", m_path, "result", "set", QString::number(m_event),
+                                           "A", QString::number(m_swimmers[swimmer]),
+                                           time(m_free50, 30.0 + swimmer), "--meeting",
+                                           QString::number(m_meetingNo)},
+                                          &out, &err),
+                  0)
+            << err.toStdString();
+    }
+    EXPECT_TRUE(waitUntil([&] { return refreshed > 0; })) << "nothing was heard";
+    // Each result sends its row's and its heat's events; the screen read them once.
+    EXPECT_GE(listener.heard(), 2);
+    EXPECT_EQ(refreshed, 1);
+    EXPECT_EQ(listener.refreshes(), 1);
 }

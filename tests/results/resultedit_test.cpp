@@ -210,6 +210,23 @@ TEST_F(ResultEditTest, AMixedAgeItemReadsTheSwimmersOwnAge)
     EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
+TEST_F(ResultEditTest, AMixedAgeRelayIsCapturedUnderItsOwnItemCodeWithoutAnInternalError)
+{
+    // A relay team stands for its age group: a mixed-age relay team's own age is 99 too.
+    const QString relay = QStringLiteral("F_R4X50___M99W");
+    const qint64 event = addEvent(relay);
+    const qint64 team = addSwimmer(QStringLiteral("RELAY TEAM"), 99);
+    const qint64 final = drawFinal(event, {team});
+    ResultCapture capture(run());
+    EXPECT_EQ(capture.itemCodeFor(programRow(final), athleteIn(final, team)), relay);
+    ResultEntry entry;
+    entry.performance = time(relay, 118.4);
+    ASSERT_TRUE(capture.capture(programRow(final), athleteIn(final, team), entry));
+    EXPECT_EQ(column(final, team, "PERFORMANCE"), "1:58.40");
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
+    EXPECT_EQ(count("T_DEBUG_MARK", "MARK_NO = 510101"), 0);
+}
+
 TEST_F(ResultEditTest, ARecordBeatenOrEqualledIsToldWhenTheResultIsSaved)
 {
     const qint64 set = records::RecordSets(database()).NewRecordSet({"Club records", "CLB", ""});

@@ -65,15 +65,25 @@ QWidget* captureActionButtons(CapturePanel* panel, QWidget* parent)
     return box;
 }
 
-CaptureListener::CaptureListener(base::Run& run, std::function<void()> refresh, QObject* parent)
+CaptureListener::CaptureListener(base::Run& run, std::function<void()> refresh, QObject* parent,
+                                 int settleMilliseconds)
     : QObject(parent), m_run(run), m_refresh(std::move(refresh)),
       m_listener(std::make_unique<db::DbEventListener>(*run.database()))
 {
-    connect(m_listener.get(), &db::DbEventListener::received, this, [this](const QString& name) {
-        if (db::dispatchEvent(*m_run.database(), name) != db::EventTarget::CaptureViews)
-            return;
+    // A result comes with several events (the row, then the heat's state), and an import
+    // or a calculation with many: one refresh once the burst is over is enough.
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(settleMilliseconds);
+    connect(&m_settle, &QTimer::timeout, this, [this] {
         m_run.database()->refreshReads();
+        ++m_refreshes;
         m_refresh();
+    });
+    connect(m_listener.get(), &db::DbEventListener::received, this, [this](const QString& name) {
+        if (db::dispatchEvent(*m_run.database(), name) == db::EventTarget::CaptureViews) {
+            ++m_heard;
+            m_settle.start();
+        }
     });
     results::registerCaptureEvents(m_run, *m_listener);
 }

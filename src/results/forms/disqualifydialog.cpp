@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -21,11 +22,17 @@ DisqualifyDialog::DisqualifyDialog(base::Messages& messages, QWidget* parent)
     auto* box = new QGroupBox(QStringLiteral("Select the type of Disqualification"), this);
     auto* boxLayout = new QVBoxLayout(box);
     const QStringList choices = disqualifyChoices(messages);
+    // The abbreviations share their first letters, so each type is picked by its number
+    // (or by the status key of the edit dialog, F7 for the first) and Enter accepts it.
     for (int i = 0; i < choices.size(); ++i) {
-        auto* radio = new QRadioButton(QStringLiteral("&") + choices[i], box);
+        auto* radio = new QRadioButton(QStringLiteral("&%1  ").arg(i + 1) + choices[i] +
+                                           QStringLiteral("  [F%1]").arg(i + 7),
+                                       box);
         m_group->addButton(radio, i + 1);
         boxLayout->addWidget(radio);
     }
+    if (QAbstractButton* first = m_group->button(1))
+        first->setFocus();
     layout->addWidget(box);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("Accept"), QDialogButtonBox::AcceptRole)->setDefault(true);
@@ -39,8 +46,26 @@ DisqualifyDialog::DisqualifyDialog(base::Messages& messages, QWidget* parent)
 
 void DisqualifyDialog::choose(int code)
 {
-    if (QAbstractButton* button = m_group->button(code))
+    if (QAbstractButton* button = m_group->button(code)) {
         button->setChecked(true);
+        button->setFocus();
+    }
+}
+
+void DisqualifyDialog::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (key >= Qt::Key_1 && key < Qt::Key_1 + m_group->buttons().size()) {
+            choose(key - Qt::Key_1 + 1);
+            return;
+        }
+        if (key >= Qt::Key_F7 && key < Qt::Key_F7 + m_group->buttons().size()) {
+            choose(key - Qt::Key_F7 + 1);
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void DisqualifyDialog::accept()

@@ -26,6 +26,10 @@ public:
     void accept() override;
     void showHelp();
 
+protected:
+    // 1 to 5 (or F7 to F11) pick a type; Enter accepts the picked one.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     base::Messages& m_messages;
     QButtonGroup* m_group;
