@@ -1,7 +1,10 @@
 #include "support/capturefixture.h"
 
 #include "db/sqltext.h"
+#include "draw/forms/lateathleteform.h"
+#include "draw/forms/manualdrawform.h"
 #include "results/forms/captureactions.h"
+#include "results/forms/capturedrawmenu.h"
 #include "results/forms/captureeventsform.h"
 #include "results/forms/captureitemsform.h"
 #include "results/forms/capturepanel.h"
@@ -367,15 +370,16 @@ TEST_F(CaptureScreensTest, ABurstOfEventsFromAnotherProgramRefreshesOnceAfterItI
     run().config().writeInt("GDB_TRIGGERS_ACTIVE", 1);
     int refreshed = 0;
     // A wide settling time, so that the test hears the burst of two programs as one.
-    CaptureListener listener(run(), [&] { ++refreshed; }, nullptr, 5000);
+    CaptureListener listener(
+        run(), [&] { ++refreshed; }, nullptr, 5000);
     ASSERT_TRUE(listener.isListening());
     QString out, err;
     for (int swimmer : {0, 1}) {
-        ASSERT_EQ(testing_support::runCli({"--db", m_path, "result", "set", QString::number(m_event),
-                                           "A", QString::number(m_swimmers[swimmer]),
-                                           time(m_free50, 30.0 + swimmer), "--meeting",
-                                           QString::number(m_meetingNo)},
-                                          &out, &err),
+        ASSERT_EQ(testing_support::runCli(
+                      {"--db", m_path, "result", "set", QString::number(m_event), "A",
+                       QString::number(m_swimmers[swimmer]), time(m_free50, 30.0 + swimmer),
+                       "--meeting", QString::number(m_meetingNo)},
+                      &out, &err),
                   0)
             << err.toStdString();
     }
@@ -384,4 +388,68 @@ TEST_F(CaptureScreensTest, ABurstOfEventsFromAnotherProgramRefreshesOnceAfterItI
     EXPECT_GE(listener.heard(), 2);
     EXPECT_EQ(refreshed, 1);
     EXPECT_EQ(listener.refreshes(), 1);
+}
+
+TEST_F(CaptureScreensTest, TheDrawButtonDrawsAndCorrectsTheSelectedRowsEvent)
+{
+    // A final-only event with three entries, and the heat's event made one heat of round A
+    // before its final.
+    const qint64 other = addEvent("BRE_____50M13W");
+    for (qint64 swimmer : swimmers(3))
+        enter(other, swimmer);
+    ASSERT_TRUE(database().execute("update MYEVENT set HEATFORMAT = '1,4,0' where EVENTNO = " +
+                                   db::sqlInt(m_event)));
+    CaptureEventsForm form(run());
+    const qint64 final = programNoOf(database(), other, "F", 0);
+    form.selectProgramRow(final);
+    ASSERT_EQ(form.currentProgramNo(), final);
+    // A first round drawn here is first reminded of the Draw Athletes option.
+    m_sink.answerNo();
+    runCaptureDraw(form.panel(), CaptureDraw::Final);
+    EXPECT_TRUE(m_sink.saw("First rounds are normally drawn for all events together"));
+    EXPECT_EQ(count("PARTICIPATE", "LANE > 0 and EVENTNO = " + db::sqlInt(other)), 0);
+    m_sink.answerYes();
+    m_sink.answerYes();
+    runCaptureDraw(form.panel(), CaptureDraw::Final);
+    EXPECT_EQ(count("PARTICIPATE", "LANE > 0 and EVENTNO = " + db::sqlInt(other)), 3);
+    // The panel shows the lanes at once.
+    ASSERT_EQ(form.panel()->athletes().size(), 3);
+    for (const CaptureAthleteRow& a : form.panel()->athletes())
+        EXPECT_GT(a.lane, 0) << a.surname.toStdString();
+
+    // The corrections open their screens on the row's event and round.
+    form.selectProgramRow(m_heat);
+    {
+        DialogDriver driver({[](QWidget* w) {
+            EXPECT_NE(qobject_cast<draw::ManualDrawForm*>(w), nullptr);
+            w->close();
+        }});
+        runCaptureDraw(form.panel(), CaptureDraw::EditHeatAndLane);
+        EXPECT_EQ(driver.left(), 0);
+    }
+    const qint64 late = addSwimmer("Late");
+    enter(m_event, late);
+    {
+        DialogDriver driver({[](QWidget* w) {
+            auto* screen = qobject_cast<draw::LateAthleteForm*>(w);
+            if (screen && screen->undrawn().size() == 1) {
+                screen->laneEdit()->setText("5");
+                EXPECT_TRUE(screen->addSelected());
+            }
+            if (w->isVisible()) {
+                ADD_FAILURE() << "the late swimmer's screen stayed open: "
+                              << w->metaObject()->className() << " "
+                              << (screen ? screen->undrawn().size() : -1);
+                w->close();
+            }
+        }});
+        runCaptureDraw(form.panel(), CaptureDraw::NotDrawn);
+        EXPECT_EQ(driver.left(), 0);
+    }
+    EXPECT_EQ(column(m_heat, late, "LANE"), "5");
+    bool listed = false;
+    for (const CaptureAthleteRow& a : form.panel()->athletes())
+        listed = listed || a.athleteNo == late;
+    EXPECT_TRUE(listed) << "the heat's list did not show the late swimmer";
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }

@@ -1,11 +1,15 @@
 #include "draw/forms/drawathletesform.h"
 
-#include "draw/drawall.h"
-#include "draw/drawround.h"
-#include "draw/forms/listwindow.h"
 #include "base/appglobals.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
+#include "draw/drawall.h"
+#include "draw/drawround.h"
+#include "draw/forms/drawextras.h"
+#include "draw/forms/hotseatsform.h"
+#include "draw/forms/lateathleteform.h"
+#include "draw/forms/listwindow.h"
+#include "draw/forms/manualdrawmenu.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,9 +51,9 @@ DrawAthletesForm::DrawAthletesForm(base::Run& run, QWidget* parent) : QDialog(pa
 
     auto* all = new QGridLayout;
     base::addActionButton(all, 0, 0, QStringLiteral("Draw &all the first rounds for all events"),
-                           [this] { drawAllFirstRounds(); });
+                          [this] { drawAllFirstRounds(); });
     base::addActionButton(all, 0, 1, QStringLiteral("Draw all the Co&mbined Items"),
-                           [this] { drawAllCombined(); });
+                          [this] { drawAllCombined(); });
     layout->addLayout(all);
 
     auto* one = new QHBoxLayout;
@@ -60,13 +64,24 @@ DrawAthletesForm::DrawAthletesForm(base::Run& run, QWidget* parent) : QDialog(pa
     one->addWidget(m_round);
     base::addActionButton(one, QStringLiteral("&Draw this Round"), [this] { drawRound(); });
     base::addActionButton(one, QStringLiteral("Draw &Information"),
-                           [this] { showDrawInformation(); });
+                          [this] { showDrawInformation(); });
     base::addActionButton(one, QStringLiteral("C&lear the Draw"), [this] { clearRound(); });
     m_details = new QCheckBox(QStringLiteral("&Show the Draw Information after a draw"), this);
     one->addWidget(m_details);
     one->addStretch(1);
-    base::addActionButton(one, QStringLiteral("Close"), [this] { accept(); });
     layout->addLayout(one);
+
+    // The corrections of a drawn round.
+    auto* fixes = new QHBoxLayout;
+    base::addActionButton(fixes, QStringLiteral("Athletes &NOT Drawn"), [this] { addLate(); });
+    base::addActionButton(fixes, QStringLiteral("&HotSeats"), [this] { hotSeats(); });
+    base::addActionButton(fixes, QStringLiteral("Draw al&phabetically"),
+                          [this] { drawAlphabetical(); });
+    base::addActionButton(fixes, QStringLiteral("&Call-room draw"), [this] { callRoomDraw(); });
+    base::addActionButton(fixes, QStringLiteral("Draw Manuall&y"), [this] { drawManually(); });
+    fixes->addStretch(1);
+    base::addActionButton(fixes, QStringLiteral("Close"), [this] { accept(); });
+    layout->addLayout(fixes);
     resize(820, 560);
     refresh();
     m_table->setFocus();
@@ -174,6 +189,45 @@ void DrawAthletesForm::clearRound()
     RoundDrawing(engine).clearRound(s->eventNo, round);
     refresh();
     selectRound(round);
+}
+
+void DrawAthletesForm::addLate()
+{
+    if (const EventDrawState* s = current()) {
+        openLateAthletes(this, m_run, s->eventNo);
+        refresh();
+    }
+}
+
+void DrawAthletesForm::hotSeats()
+{
+    if (const EventDrawState* s = current())
+        openHotSeats(this, m_run, s->eventNo, m_round->currentData().toString());
+}
+
+void DrawAthletesForm::drawAlphabetical()
+{
+    if (const EventDrawState* s = current()) {
+        drawAlphabeticallyAsked(m_run, s->eventNo);
+        refresh();
+    }
+}
+
+void DrawAthletesForm::callRoomDraw()
+{
+    if (const EventDrawState* s = current()) {
+        const QString round = m_round->currentData().toString();
+        drawFromCallRoom(m_run, s->eventNo, round);
+        refresh();
+        selectRound(round);
+    }
+}
+
+void DrawAthletesForm::drawManually()
+{
+    const EventDrawState* s = current();
+    openManualDraw(this, m_run, s ? s->eventNo : 0, m_round->currentData().toString());
+    refresh();
 }
 
 ListWindow* DrawAthletesForm::showDrawInformation()

@@ -36,6 +36,12 @@ public:
     void drawAllCombined();
     void drawRound();
     void clearRound();
+    // The corrections of the chosen event and round, each on a screen of its own.
+    void addLate();
+    void hotSeats();
+    void drawAlphabetical();
+    void callRoomDraw();
+    void drawManually();
     // Opens the listing of the chosen round; null when nothing is drawn.
     ListWindow* showDrawInformation();
 

@@ -1,11 +1,12 @@
 #include "results/forms/captureactions.h"
 
-#include "db/dbevents.h"
-#include "db/dmdcoredbs.h"
-#include "results/forms/capturepanel.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
+#include "db/dbevents.h"
+#include "db/dmdcoredbs.h"
 #include "results/captureevents.h"
+#include "results/forms/capturedrawmenu.h"
+#include "results/forms/capturepanel.h"
 
 #include <QGridLayout>
 #include <QMenu>
@@ -62,6 +63,8 @@ QWidget* captureActionButtons(CapturePanel* panel, QWidget* parent)
     removeMenu->addAction(QStringLiteral("Delete Athlete"), [panel] { panel->deleteAthlete(); });
     remove->setMenu(removeMenu);
     grid->addWidget(remove, at / 6, at % 6);
+    ++at;
+    grid->addWidget(captureDrawButton(panel, box), at / 6, at % 6);
     return box;
 }
 

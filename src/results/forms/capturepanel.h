@@ -29,6 +29,7 @@ public:
 
     void setProgramRow(const std::optional<CaptureProgramRow>& row);
     const std::optional<CaptureProgramRow>& programRow() const { return m_row; }
+    base::Run& run() const { return m_run; }
     // Reads the row and its athletes again, keeping the selected athlete.
     void refresh();
     QTableWidget* table() const { return m_table; }
