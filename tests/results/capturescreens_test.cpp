@@ -150,8 +150,8 @@ TEST_F(CaptureScreensTest, AHeatIsCapturedDisqualifiedAndPlacedWithTheKeyboardOn
         DialogDriver driver({[](QWidget* w) {
             auto* dialog = qobject_cast<DisqualifyDialog*>(w);
             ASSERT_NE(dialog, nullptr);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClick(dialog, Qt::Key_1);
+            QTest::keyClick(dialog, Qt::Key_Return);
         }});
         QTest::keyClick(&form, Qt::Key_F4);
     }
@@ -347,7 +347,7 @@ TEST_F(CaptureScreensTest, TheDisqualificationTypeIsAnsweredFromTheKeyboard)
         return [keys](QWidget* w) {
             ASSERT_NE(qobject_cast<DisqualifyDialog*>(w), nullptr);
             for (int key : keys)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+                QTest::keyClick(w, Qt::Key(key));
         };
     };
     {

@@ -1,13 +1,14 @@
 #include "results/forms/disqualifydialog.h"
 
-#include "results/statuscodes.h"
 #include "base/messages.h"
+#include "results/statuscodes.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -22,15 +23,18 @@ DisqualifyDialog::DisqualifyDialog(base::Messages& messages, QWidget* parent)
     auto* box = new QGroupBox(QStringLiteral("Select the type of Disqualification"), this);
     auto* boxLayout = new QVBoxLayout(box);
     const QStringList choices = disqualifyChoices(messages);
-    // The abbreviations share their first letters, so each type is picked by its number
-    // (or by the status key of the edit dialog, F7 for the first) and Enter accepts it.
+    // The abbreviations share their first letters, so no letter picks a type: its number
+    // does (or the status key of the edit dialog, F7 for the first), and Enter accepts.
     for (int i = 0; i < choices.size(); ++i) {
-        auto* radio = new QRadioButton(QStringLiteral("&%1  ").arg(i + 1) + choices[i] +
-                                           QStringLiteral("  [F%1]").arg(i + 7),
-                                       box);
+        auto* radio = new QRadioButton(choices[i], box);
         m_group->addButton(radio, i + 1);
         boxLayout->addWidget(radio);
     }
+    boxLayout->addWidget(
+        new QLabel(QStringLiteral("1 to %1 (or F7 to F%2) picks a type, Enter accepts it.")
+                       .arg(choices.size())
+                       .arg(6 + choices.size()),
+                   box));
     if (QAbstractButton* first = m_group->button(1))
         first->setFocus();
     layout->addWidget(box);
