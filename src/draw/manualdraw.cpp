@@ -1,13 +1,15 @@
 #include "draw/manualdraw.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
+#include "draw/drawcandidates.h"
 #include "meeting/itemtypes.h"
-#include "base/messages.h"
 
 #include <QMap>
 
 #include <algorithm>
+#include <limits>
 
 namespace draw {
 
@@ -27,14 +29,14 @@ std::optional<int> typedNumber(const QString& text)
 
 } // namespace
 
-QString laneFaults(QList<int> lanes)
+QString laneFaults(QList<int> lanes, int drawStart)
 {
     lanes.removeAll(0);
     if (lanes.isEmpty())
         return QString();
     std::sort(lanes.begin(), lanes.end());
     QString faults;
-    if (lanes.first() != 1)
+    if (lanes.first() != 1 && lanes.first() != drawStart)
         faults += QStringLiteral(", Do not start at 1");
     const bool duplicates = std::adjacent_find(lanes.begin(), lanes.end()) != lanes.end();
     if (duplicates)
@@ -253,6 +255,17 @@ bool ManualDraw::hasEdits() const
                        [](const ManualDrawRow& r) { return r.edited(); });
 }
 
+int ManualDraw::drawStart(int athletes, int roundLargest) const
+{
+    const int laneClass = laneClassOf(m_items, m_facts.itemCode);
+    if (!isLaned(laneClass))
+        return roundLargest - athletes + 1;
+    int lowest = std::numeric_limits<int>::max();
+    for (int rank = 1; rank <= athletes; ++rank)
+        lowest = std::min(lowest, laneFromRank(rank, m_lanes, laneClass == 0));
+    return lowest;
+}
+
 QStringList ManualDraw::verifyErrors() const
 {
     QMap<int, QList<int>> lanesByHeat;
@@ -264,9 +277,14 @@ QStringList ManualDraw::verifyErrors() const
             continue;
         lanesByHeat[heat].append(r.thisLane.toInt());
     }
+    int roundLargest = 0;
+    for (const QList<int>& lanes : std::as_const(lanesByHeat))
+        for (int lane : lanes)
+            roundLargest = std::max(roundLargest, lane);
     QStringList errors;
     for (auto it = lanesByHeat.cbegin(); it != lanesByHeat.cend(); ++it) {
-        const QString faults = laneFaults(it.value());
+        const int athletes = int(it.value().size() - it.value().count(0));
+        const QString faults = laneFaults(it.value(), drawStart(athletes, roundLargest));
         if (!faults.isEmpty())
             errors.append((m_facts.isFinal()
                                ? QStringLiteral("Final")

@@ -59,8 +59,7 @@ enum class ManualOrder { PreviousHeatPlace, PreviousHeatLane, ThisHeatLane, Prev
 // athletes are written at once, each in one transaction.
 class ManualDraw {
 public:
-    ManualDraw(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-               base::Messages& messages);
+    ManualDraw(db::DmdCoreDbs& database, const meeting::ItemTypes& items, base::Messages& messages);
 
     // Fills the work table. False (with the message) for an unknown round or a round that
     // already has results: the manual draw never works on those.
@@ -114,6 +113,9 @@ private:
     bool writeStatements(const QStringList& statements);
     QString editStatement(const ManualDrawRow& row, QStringList* statements);
     QList<int> selectedRows() const;
+    // The lowest lane the draw gives a heat of `athletes`: the lane order table's for
+    // laned items, else the start positions counted down from the round's largest.
+    int drawStart(int athletes, int roundLargest) const;
 
     db::DmdCoreDbs& m_database;
     const meeting::ItemTypes& m_items;
@@ -124,9 +126,12 @@ private:
 };
 
 // "The lanes of heat h" check: lanes must start at 1, hold no duplicates and no gaps. Lane
-// 0 (not drawn into a lane) is left out. Empty when correct, else the faults
-// (", Do not start at 1", ", Has Duplicates", ", Has Gaps").
-QString laneFaults(QList<int> lanes);
+// 0 (not drawn into a lane) is left out. A heat that starts where the draw itself starts
+// that many athletes (`drawStart`) starts right too: a short heat drawn into the middle
+// lanes of the pool, or the start positions of a short heat of a long race, which end at
+// the round's largest. Empty when correct, else the faults (", Do not start at 1",
+// ", Has Duplicates", ", Has Gaps").
+QString laneFaults(QList<int> lanes, int drawStart = 1);
 
 // The sort text of a previous performance: the text itself for times; for distances and
 // points each digit turned round, so that the best also sorts first.

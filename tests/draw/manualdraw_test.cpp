@@ -1,7 +1,10 @@
 #include "handdrawfixture.h"
 
 #include "db/sqltext.h"
+#include "draw/drawengine.h"
 #include "draw/manualdraw.h"
+
+#include <QMap>
 
 namespace {
 
@@ -242,3 +245,39 @@ TEST_F(ManualDrawTest, TheFinalIsEditedOnItsEntries)
 }
 
 } // namespace
+
+TEST_F(ManualDrawTest, AShortHeatAsTheEngineDrawsItIsVerifiedCorrect)
+{
+    // Eleven swimmers in two heats: the short heat of five takes the middle lanes of the
+    // pool (or, in a race without lanes, the start positions below the round's largest).
+    for (const QString item : {"BRE____100M13W", "BRE____200M13W", "BRE___1500M13W"}) {
+        const qint64 event = addSelected(item);
+        saveFormat(event, "2,3,2");
+        for (int i = 0; i < 11; ++i) {
+            const qint64 a = addSwimmer(i % 2 ? m_sha : m_dol, QString("Short%1").arg(i));
+            enterSwimmer(event, a, i < 7 ? QString("00:02:%1.00").arg(10 + i) : QString());
+        }
+        draw::DrawRandom random(7);
+        draw::DrawEngine engine(database(), *m_items, run().meeting(), random);
+        draw::DrawReport report;
+        ASSERT_TRUE(engine.drawFirstRound(*engine.readEvent(event), report));
+        EXPECT_EQ(count("HEATPART", "EVENTNO = " + db::sqlInt(event)), 11);
+        draw::ManualDraw manual(database(), *m_items, messages());
+        ASSERT_TRUE(manual.open(event, "A"));
+        EXPECT_EQ(manual.verifyErrors(), QStringList()) << item.toStdString();
+        // In the pool, one lane further along than the draw puts them is a wrong start.
+        if (item.contains("1500"))
+            continue;
+        QMap<QString, QList<int>> heats;
+        for (int r = 0; r < manual.rows().size(); ++r)
+            heats[manual.rows()[r].thisHeat].append(r);
+        const QString shortHeat = heats.value("1").size() == 5 ? "1" : "2";
+        const QList<int> rows = heats.value(shortHeat);
+        ASSERT_EQ(rows.size(), 5) << item.toStdString();
+        for (int r : rows)
+            ASSERT_TRUE(manual.setHeatLane(r, shortHeat,
+                                           QString::number(manual.rows()[r].thisLane.toInt() + 1)));
+        EXPECT_EQ(manual.verifyErrors(), QStringList({"Heat " + shortHeat + ", Do not start at 1"}))
+            << item.toStdString();
+    }
+}
