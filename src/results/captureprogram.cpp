@@ -28,23 +28,79 @@ QString heatCount(const QString& condition)
            where + QStringLiteral(") end");
 }
 
+const QString kHasResult = QStringLiteral(
+    "(X.DISQ_STATUS > 0 or X.E_PLACE > 0 or trim(coalesce(X.PERFORMANCE, '')) <> '')");
+
+const QString kColumns =
+    QStringLiteral("select P.PROGRAMNO, P.EVENTNO, E.ITEMCODE, E.HEATFORMAT, P.ROUND, P.HEATNO, "
+                   "P.DAY_SEQ, P.SEQ, P.THETIME, E.N_ATHLON, E.COMBINEDNO, E.FINAL_NOT_RUN, "
+                   "E.NO_ENTRIES, E.EXCLUDEPOINTS, E.CALLROOM_STATUS, E.CATEGORY, P.PLACEDCOUNT, "
+                   "P.NOT_CALCULATED_YET, P.ELECHAND, P.WIND_SPEED, P.SHEETSPRINTED, "
+                   "P.RESULTSPRINTED, P.QUERIED, P.DRAW_RELEASED, P.DRAW_REVISION, "
+                   "P.RESULTS_RELEASED, P.RESULTS_REVISION, P.DID_START, C.NAME as COMBINEDNAME, ");
+
+const QString kJoins = QStringLiteral(
+    " from PROGRAM P join MYEVENT E on E.EVENTNO = P.EVENTNO left join COMBINED C on "
+    "C.COMBINEDNO = E.COMBINEDNO and E.COMBINEDNO > 0");
+
+// A few rows (one program row, one event's): the counts asked per row.
 QString selectRows(const QString& where, const QString& orderBy)
 {
-    return QStringLiteral(
-               "select P.PROGRAMNO, P.EVENTNO, E.ITEMCODE, E.HEATFORMAT, P.ROUND, P.HEATNO, "
-               "P.DAY_SEQ, P.SEQ, P.THETIME, E.N_ATHLON, E.COMBINEDNO, E.FINAL_NOT_RUN, "
-               "E.NO_ENTRIES, E.EXCLUDEPOINTS, E.CALLROOM_STATUS, E.CATEGORY, P.PLACEDCOUNT, "
-               "P.NOT_CALCULATED_YET, P.ELECHAND, P.WIND_SPEED, P.SHEETSPRINTED, "
-               "P.RESULTSPRINTED, P.QUERIED, P.DRAW_RELEASED, P.DRAW_REVISION, "
-               "P.RESULTS_RELEASED, P.RESULTS_REVISION, P.DID_START, C.NAME as COMBINEDNAME, ") +
-           heatCount(QString()) + QStringLiteral(" as ATHLETES, ") +
+    return kColumns + heatCount(QString()) + QStringLiteral(" as ATHLETES, ") +
            heatCount(QStringLiteral("X.LANE > 0")) + QStringLiteral(" as DRAWN, ") +
-           heatCount(QStringLiteral("(X.DISQ_STATUS > 0 or X.E_PLACE > 0 or "
-                                    "trim(coalesce(X.PERFORMANCE, '')) <> '')")) +
-           QStringLiteral(" as WITH_RESULTS from PROGRAM P join MYEVENT E on E.EVENTNO = "
-                          "P.EVENTNO left join COMBINED C on C.COMBINEDNO = E.COMBINEDNO and "
-                          "E.COMBINEDNO > 0 where ") +
-           where + QStringLiteral(" order by ") + orderBy;
+           heatCount(kHasResult) + QStringLiteral(" as WITH_RESULTS") + kJoins +
+           QStringLiteral(" where ") + where + QStringLiteral(" order by ") + orderBy;
+}
+
+// Counts of the meeting's heats and finals, read in one grouped pass each: asking them per
+// row made the whole program's list cost three subqueries a row.
+struct HeatCounts {
+    int athletes = 0;
+    int drawn = 0;
+    int withResults = 0;
+};
+
+QString groupedCounts(const QString& table, const QString& keys, int meetingNo)
+{
+    return QStringLiteral("select ") + keys +
+           QStringLiteral(", count(*) as N, sum(iif(X.LANE > 0, 1, 0)) as D, sum(iif(") +
+           kHasResult + QStringLiteral(", 1, 0)) as R from ") + table +
+           QStringLiteral(" X where X.MEETINGNO = ") + db::sqlInt(meetingNo) +
+           QStringLiteral(" group by ") + keys;
+}
+
+QString countKey(qint64 eventNo, const QString& round, qint64 heatNo)
+{
+    return QString::number(eventNo) + QLatin1Char('/') + round + QLatin1Char('/') +
+           QString::number(heatNo);
+}
+
+QHash<QString, HeatCounts> meetingCounts(db::DmdCoreDbs& database, int meetingNo)
+{
+    QHash<QString, HeatCounts> counts;
+    const auto read = [&](const QString& sql, bool finals) {
+        db::Query q = database.openQuery(sql);
+        for (q.first(); q.isOpen() && !q.eof(); q.next()) {
+            const QString key = finals ? countKey(q.integer("EVENTNO"), QStringLiteral("F"), 0)
+                                       : countKey(q.integer("EVENTNO"), q.text("ROUND").trimmed(),
+                                                  q.integer("HEATNO"));
+            counts.insert(key, {int(q.integer("N")), int(q.integer("D")), int(q.integer("R"))});
+        }
+    };
+    read(groupedCounts(QStringLiteral("HEATPART"), QStringLiteral("X.EVENTNO, X.ROUND, X.HEATNO"),
+                       meetingNo),
+         false);
+    read(groupedCounts(QStringLiteral("PARTICIPATE"), QStringLiteral("X.EVENTNO"), meetingNo),
+         true);
+    return counts;
+}
+
+// Every program row of a meeting, its counts left to meetingCounts.
+QString selectMeetingRows(int meetingNo, const QString& orderBy)
+{
+    return kColumns + QStringLiteral("0 as ATHLETES, 0 as DRAWN, 0 as WITH_RESULTS") + kJoins +
+           QStringLiteral(" where P.MEETINGNO = ") + db::sqlInt(meetingNo) +
+           QStringLiteral(" order by ") + orderBy;
 }
 
 QList<CaptureProgramRow> readRows(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
@@ -89,6 +145,21 @@ QList<CaptureProgramRow> readRows(db::DmdCoreDbs& database, const meeting::ItemT
         r.drawn = int(q.integer("DRAWN"));
         r.withResults = int(q.integer("WITH_RESULTS"));
         rows.append(r);
+    }
+    return rows;
+}
+
+QList<CaptureProgramRow> readMeetingRows(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
+                                         int meetingNo, const QString& orderBy)
+{
+    QList<CaptureProgramRow> rows =
+        readRows(database, items, selectMeetingRows(meetingNo, orderBy));
+    const QHash<QString, HeatCounts> counts = meetingCounts(database, meetingNo);
+    for (CaptureProgramRow& r : rows) {
+        const HeatCounts c = counts.value(countKey(r.eventNo, r.round, r.isFinal() ? 0 : r.heatNo));
+        r.athletes = c.athletes;
+        r.drawn = c.drawn;
+        r.withResults = c.withResults;
     }
     return rows;
 }
@@ -150,14 +221,12 @@ QList<CaptureProgramRow> captureProgramRows(db::DmdCoreDbs& database,
                                             const meeting::ItemTypes& items, int meetingNo,
                                             CaptureOrder order)
 {
-    const QString where = QStringLiteral("P.MEETINGNO = ") + db::sqlInt(meetingNo);
     if (order == CaptureOrder::Sequence)
-        return readRows(
-            database, items,
-            selectRows(where, draw::ProgramListing::orderBy(draw::ProgramOrder::Sequence)));
+        return readMeetingRows(database, items, meetingNo,
+                               draw::ProgramListing::orderBy(draw::ProgramOrder::Sequence));
     // By item types: the edition's order of groups and distances, then rounds as they run.
     QList<CaptureProgramRow> rows =
-        readRows(database, items, selectRows(where, QStringLiteral("P.SEQ, P.PROGRAMNO")));
+        readMeetingRows(database, items, meetingNo, QStringLiteral("P.SEQ, P.PROGRAMNO"));
     QHash<QString, QString> keys;
     for (const CaptureProgramRow& r : std::as_const(rows))
         if (!keys.contains(r.itemCode))

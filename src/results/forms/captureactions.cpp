@@ -5,6 +5,7 @@
 #include "db/dbevents.h"
 #include "db/dmdcoredbs.h"
 #include "results/captureevents.h"
+#include "results/forms/absenteeform.h"
 #include "results/forms/capturedrawmenu.h"
 #include "results/forms/capturepanel.h"
 
@@ -65,6 +66,14 @@ QWidget* captureActionButtons(CapturePanel* panel, QWidget* parent)
     grid->addWidget(remove, at / 6, at % 6);
     ++at;
     grid->addWidget(captureDrawButton(panel, box), at / 6, at % 6);
+    ++at;
+    // The absentees' tagging can start from the event on the screen.
+    add(QStringLiteral("Awol (Absentees)"), [panel] {
+        const auto& row = panel->programRow();
+        openAbsentees(panel, panel->run(), row ? row->seq : 0);
+        panel->refresh();
+        emit panel->changed();
+    });
     return box;
 }
 
