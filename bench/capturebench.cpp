@@ -61,17 +61,10 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const int results = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
     QTemporaryDir dir;
-    bench::useScratchHome(dir.path());
-    const auto generated = bench::championshipEntries();
-    const QString file = bench::writeEntriesFile(dir.path(), generated);
-    const QString empty = bench::createEmptyDatabase(dir.path());
-    if (file.isEmpty() || empty.isEmpty())
-        return 1;
-    bench::Meeting m =
-        bench::openMeeting(dir.path(), empty, QStringLiteral("capture"), generated.itemCodes);
     int athletes = 0;
     int entries = 0;
-    bench::importEntries(m, file, &athletes, &entries);
+    bench::Meeting m =
+        bench::importedChampionship(dir.path(), QStringLiteral("capture"), &athletes, &entries);
     db::DmdCoreDbs& database = *m.run->database();
     database.execute(QStringLiteral("update MEETING set DOLVANE_LANE_COUNT = ") +
                      db::sqlInt(kLanes) +

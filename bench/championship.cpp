@@ -18,6 +18,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace bench {
@@ -88,6 +89,21 @@ Meeting openMeeting(const QString& dir, const QString& empty, const QString& nam
             db::quoted(code.mid(10, 1)) + QLatin1Char(',') + db::quoted(code.mid(11, 2)) +
             QLatin1Char(',') + db::sqlInt(++seq) + QLatin1Char(')'));
     }
+    return m;
+}
+
+Meeting importedChampionship(const QString& dir, const QString& name, int* athletes, int* entries)
+{
+    useScratchHome(dir);
+    const auto generated = championshipEntries();
+    const QString file = writeEntriesFile(dir, generated);
+    const QString empty = createEmptyDatabase(dir);
+    if (file.isEmpty() || empty.isEmpty()) {
+        std::fprintf(stderr, "the championship could not be written\n");
+        std::exit(1);
+    }
+    Meeting m = openMeeting(dir, empty, name, generated.itemCodes);
+    importEntries(m, file, athletes, entries);
     return m;
 }
 

@@ -51,6 +51,10 @@ Meeting openMeeting(const QString& dir, const QString& empty, const QString& nam
                     const QStringList& codes);
 // The import of the file into the meeting; seconds taken. Ends the process on failure.
 double importEntries(Meeting& m, const QString& file, int* athletes, int* entries);
+// The championship generated, written and imported into a fresh meeting NAME under `dir`
+// (whose home the process takes): where the benches of a whole meeting start. Ends the
+// process when it cannot be made.
+Meeting importedChampionship(const QString& dir, const QString& name, int* athletes, int* entries);
 // Every event gets the heats its entries need at `lanes` a heat (a final of 8 on times
 // after them, or a final only when one heat holds them all) and its program rows, the
 // first half of the events on day 1 and the rest on day 2.

@@ -105,17 +105,10 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
     QTemporaryDir dir;
-    bench::useScratchHome(dir.path());
-    const auto generated = bench::championshipEntries();
-    const QString file = bench::writeEntriesFile(dir.path(), generated);
-    const QString empty = bench::createEmptyDatabase(dir.path());
-    if (file.isEmpty() || empty.isEmpty())
-        return 1;
-    bench::Meeting m =
-        bench::openMeeting(dir.path(), empty, QStringLiteral("scores"), generated.itemCodes);
     int athletes = 0;
     int entries = 0;
-    bench::importEntries(m, file, &athletes, &entries);
+    bench::Meeting m =
+        bench::importedChampionship(dir.path(), QStringLiteral("scores"), &athletes, &entries);
     db::DmdCoreDbs& database = *m.run->database();
     placeEveryone(database, m.meetingNo);
 
@@ -163,7 +156,8 @@ int main(int argc, char** argv)
                         winner.integer(QStringLiteral("ATHLETENO"))};
     std::printf("meeting: %d swimmers, %d placed entries, %d events, 2 leagues\n", athletes,
                 database.ZSqlCount(QStringLiteral("PARTICIPATE"), QStringLiteral("PLACE > 0")),
-                int(generated.itemCodes.size()));
+                database.ZSqlCount(QStringLiteral("MYEVENT"),
+                                   QStringLiteral("MEETINGNO = ") + db::sqlInt(m.meetingNo)));
 
     QList<double> totals, medals, split, checks, reading;
     for (int i = 0; i < rounds; ++i) {

@@ -2,6 +2,7 @@
 // alphabetical finals, the draw of selected athletes and the call room's draw, the checks
 // and summaries of a draw, and the constant and pattern team lanes.
 
+#include "base/messages.h"
 #include "cli/cli.h"
 #include "cli/drawcli.h"
 #include "db/dmdcoredbs.h"
@@ -17,11 +18,12 @@
 #include "draw/patterndraw.h"
 #include "draw/patterntables.h"
 #include "draw/teamlanes.h"
-#include "base/messages.h"
 
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonObject>
+
+#include <memory>
 
 namespace {
 
@@ -69,23 +71,61 @@ int rowOf(cli::Context& ctx, const draw::ManualDraw& manual, qint64 athleteNo)
     return row;
 }
 
+// The start every command on the manual draw's work table shares: EVENTNO ROUND, the
+// athlete numbers in words `first` to the end, the database ready, the round's work table
+// open and the athletes' rows found. `failure` is Success when all went well.
+struct OpenedManual {
+    std::unique_ptr<draw::ManualDraw> manual;
+    QList<int> rows;
+    int failure = cli::Success;
+};
+
+OpenedManual openManual(cli::Context& ctx, cli::DrawCli& draw, int first)
+{
+    OpenedManual opened;
+    QString round;
+    const qint64 eventNo = eventAndRound(ctx, &round);
+    QList<qint64> athletes;
+    for (int i = first; eventNo > 0 && i < ctx.args.size(); ++i) {
+        const qint64 athleteNo =
+            cli::DrawCli::number(ctx, ctx.args[i], QStringLiteral("ATHLETENO"));
+        if (athleteNo == 0)
+            break;
+        athletes.append(athleteNo);
+    }
+    if (eventNo == 0 || athletes.size() != ctx.args.size() - first) {
+        opened.failure = cli::WrongCommandLine;
+        return opened;
+    }
+    opened.failure = cli::Failed;
+    if (!draw.ready())
+        return opened;
+    opened.manual =
+        std::make_unique<draw::ManualDraw>(draw.database(), draw.items(), ctx.messages());
+    if (!opened.manual->open(eventNo, round))
+        return opened;
+    for (const qint64 athleteNo : athletes) {
+        const int row = rowOf(ctx, *opened.manual, athleteNo);
+        if (row < 0)
+            return opened;
+        opened.rows.append(row);
+    }
+    opened.failure = cli::Success;
+    return opened;
+}
+
 int set(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
     if (!ctx.expectArgs(5))
         return cli::WrongCommandLine;
-    QString round;
-    const qint64 eventNo = eventAndRound(ctx, &round);
-    const qint64 athleteNo = cli::DrawCli::number(ctx, ctx.args[2], QStringLiteral("ATHLETENO"));
-    if (eventNo == 0 || athleteNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
-    draw::ManualDraw manual(draw.database(), draw.items(), ctx.messages());
-    if (!manual.open(eventNo, round))
-        return cli::Failed;
-    const int row = rowOf(ctx, manual, athleteNo);
-    if (row < 0 || !manual.setHeatLane(row, ctx.args[3], ctx.args[4]))
+    const QString heat = ctx.args.takeAt(3);
+    const QString lane = ctx.args.takeAt(3);
+    OpenedManual opened = openManual(ctx, draw, 2);
+    if (opened.failure != cli::Success)
+        return opened.failure;
+    draw::ManualDraw& manual = *opened.manual;
+    if (!manual.setHeatLane(opened.rows[0], heat, lane))
         return cli::Failed;
     if (manual.verifyErrors().isEmpty())
         manual.verify();
@@ -98,23 +138,11 @@ int swap(cli::Context& ctx)
     cli::DrawCli draw(ctx);
     if (!ctx.expectArgs(4))
         return cli::WrongCommandLine;
-    QString round;
-    const qint64 eventNo = eventAndRound(ctx, &round);
-    const qint64 first = cli::DrawCli::number(ctx, ctx.args[2], QStringLiteral("ATHLETENO"));
-    const qint64 second =
-        first > 0 ? cli::DrawCli::number(ctx, ctx.args[3], QStringLiteral("ATHLETENO")) : 0;
-    if (eventNo == 0 || first == 0 || second == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
-    draw::ManualDraw manual(draw.database(), draw.items(), ctx.messages());
-    if (!manual.open(eventNo, round))
-        return cli::Failed;
-    const int a = rowOf(ctx, manual, first);
-    const int b = a < 0 ? -1 : rowOf(ctx, manual, second);
-    if (b < 0)
-        return cli::Failed;
-    return manual.swapRows(a, b, sameTeam) ? cli::Success : cli::Failed;
+    OpenedManual opened = openManual(ctx, draw, 2);
+    if (opened.failure != cli::Success)
+        return opened.failure;
+    return opened.manual->swapRows(opened.rows[0], opened.rows[1], sameTeam) ? cli::Success
+                                                                             : cli::Failed;
 }
 
 int select(cli::Context& ctx)
@@ -125,31 +153,14 @@ int select(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (ctx.args.size() < 2)
         return ctx.usageError();
-    QString round;
-    const qint64 eventNo = eventAndRound(ctx, &round);
-    if (eventNo == 0)
-        return cli::WrongCommandLine;
-    QList<qint64> athletes;
-    for (int i = 2; i < ctx.args.size(); ++i) {
-        const qint64 athleteNo =
-            cli::DrawCli::number(ctx, ctx.args[i], QStringLiteral("ATHLETENO"));
-        if (athleteNo == 0)
-            return cli::WrongCommandLine;
-        athletes.append(athleteNo);
-    }
-    if (!draw.ready())
-        return cli::Failed;
-    draw::ManualDraw manual(draw.database(), draw.items(), ctx.messages());
-    if (!manual.open(eventNo, round))
-        return cli::Failed;
-    if (athletes.isEmpty())
+    OpenedManual opened = openManual(ctx, draw, 2);
+    if (opened.failure != cli::Success)
+        return opened.failure;
+    draw::ManualDraw& manual = *opened.manual;
+    if (opened.rows.isEmpty())
         manual.selectPlacesAndPerformances();
-    for (const qint64 athleteNo : athletes) {
-        const int row = rowOf(ctx, manual, athleteNo);
-        if (row < 0)
-            return cli::Failed;
+    for (const int row : std::as_const(opened.rows))
         manual.setSelected(row, true);
-    }
     return manual.drawSelected(*seed) ? cli::Success : cli::Failed;
 }
 

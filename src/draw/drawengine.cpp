@@ -1,15 +1,18 @@
 #include "draw/drawengine.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/constantdraw.h"
 #include "draw/drawstore.h"
 #include "draw/events.h"
 #include "draw/heatformats.h"
-#include "meeting/lanesettings.h"
+#include "draw/patternlanes.h"
 #include "meeting/itemtypes.h"
+#include "meeting/lanesettings.h"
 #include "meeting/meetingsettings.h"
-#include "base/messages.h"
+
+#include <algorithm>
 
 namespace draw {
 
@@ -173,8 +176,14 @@ bool DrawEngine::drawAndStore(const QList<qint64>& eventNos, const DrawEvent& ev
     const int capacity = heatCapacity(int(candidates.size()), heats);
     const int laneClass = laneClassOf(m_items, event.itemCode);
     const int lanes = lanesAvailable(event.itemCode);
-    if (assignLanes(candidates, laneClass, lanes, capacity) &&
-        !report.lanesExceeded.contains(event.title))
+    bool exceeded = assignLanes(candidates, laneClass, lanes, capacity);
+    // The pattern method runs its pattern heats in the teams' lanes of the heat's pattern.
+    if (method == kDrawPattern && isLaned(laneClass)) {
+        placeByPattern(m_db, meetingNo(), event.eventNo, round, candidates, lanes, laneClass == 0);
+        exceeded = std::any_of(candidates.begin(), candidates.end(),
+                               [lanes](const DrawCandidate& c) { return c.lane > lanes; });
+    }
+    if (exceeded && !report.lanesExceeded.contains(event.title))
         report.lanesExceeded << event.title;
     DrawStore store(m_db, meetingNo());
     if (!store.store(eventNos, round, candidates)) {

@@ -206,4 +206,57 @@ TEST_F(TeamDrawsTest, TheConstantMethodTakesOverTheFirstRoundDraw)
     EXPECT_EQ(where(event, "F", swimmers[1]), "0/1");
 }
 
+TEST_F(TeamDrawsTest, ThePatternMethodRunsEachTeamInItsPatternLane)
+{
+    changeMeeting({{"DRAW_METHOD", "8"}});
+    const meeting::ItemTypes athletics(meeting::Edition::Athletics, messages());
+    const qint64 event = database().nextKeyNumber();
+    ASSERT_TRUE(database().execute(
+        "insert into MYEVENT (EVENTNO, MEETINGNO, ITEMCODE, SELECTED) values (" +
+        db::sqlInt(event) + ", " + db::sqlInt(m_meetingNo) + ", 'SHD____200M19', 'X')"));
+    ASSERT_TRUE(database().execute(
+        "insert into PROGRAM (PROGRAMNO, MEETINGNO, EVENTNO, ROUND, HEATNO, SEQ) values (" +
+        db::sqlInt(database().nextKeyNumber()) + ", " + db::sqlInt(m_meetingNo) + ", " +
+        db::sqlInt(event) + ", 'F', 0, 1)"));
+    draw::PatternDraw pattern(database(), athletics, messages(), m_meetingNo);
+    ASSERT_TRUE(pattern.setLaneCount(5));
+    ASSERT_TRUE(pattern.setTeams("M", {"AAA", "BBB", "CCC", "DDD", "EEE"}));
+    ASSERT_TRUE(pattern.setTeams("F", {"EEE", "DDD", "CCC", "BBB", "AAA"}));
+    ASSERT_EQ(pattern.renumber(), 1);
+    // Sequence 1 is 43512: DDD in lane 1, CCC in 2, EEE in 3, AAA in 4, BBB in 5.
+    ASSERT_EQ(value("select RANDOMDRAW from PROGRAM where EVENTNO = " + db::sqlInt(event)),
+              "DDD;CCC;EEE;AAA;BBB");
+    QMap<QString, qint64> swimmers;
+    for (const QString& team : m_teams.keys()) {
+        swimmers.insert(team, addSwimmer(m_teams[team], team));
+        enterSwimmer(event, swimmers[team]);
+    }
+    // A second AAA swimmer finds his team's lane taken and runs in a free one.
+    const qint64 extra = addSwimmer(m_teams["AAA"], "Extra");
+    enterSwimmer(event, extra);
+    for (quint64 seed : {1, 2, 3}) {
+        draw::DrawRandom random(seed);
+        draw::DrawEngine engine(database(), athletics, run().meeting(), random);
+        draw::DrawReport report;
+        ASSERT_TRUE(engine.drawFirstRound(*engine.readEvent(event), report));
+        const QString lanes = QString("%1%2%3%4%5")
+                                  .arg(where(event, "F", swimmers["DDD"]))
+                                  .arg(where(event, "F", swimmers["CCC"]))
+                                  .arg(where(event, "F", swimmers["EEE"]))
+                                  .arg(where(event, "F", swimmers["AAA"]))
+                                  .arg(where(event, "F", swimmers["BBB"]));
+        const QString extraLane = where(event, "F", extra);
+        // The better ranked of the two AAA swimmers holds lane 4.
+        if (extraLane == "0/4")
+            EXPECT_EQ(lanes.left(9), "0/10/20/3") << seed;
+        else
+            EXPECT_EQ(lanes, "0/10/20/30/40/5") << seed;
+        EXPECT_EQ(count("PARTICIPATE", "LANE > 0 and EVENTNO = " + db::sqlInt(event)), 6);
+        EXPECT_EQ(value("select count(distinct LANE) from PARTICIPATE where EVENTNO = " +
+                        db::sqlInt(event)),
+                  "6");
+    }
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "results/forms/captureactions.h"
 
 #include "base/forms/formkeys.h"
+#include "base/messages.h"
 #include "base/run.h"
 #include "db/dbevents.h"
 #include "db/dmdcoredbs.h"
@@ -9,9 +10,14 @@
 #include "results/forms/capturedrawmenu.h"
 #include "results/forms/capturepanel.h"
 
+#include <QDialog>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableWidget>
 
 namespace results {
 
@@ -75,6 +81,42 @@ QWidget* captureActionButtons(CapturePanel* panel, QWidget* parent)
         emit panel->changed();
     });
     return box;
+}
+
+QHBoxLayout* captureTopBar(QWidget* screen, std::function<void()> findItem,
+                           std::function<void()> goToFinal)
+{
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Ctrl+number: Seek Sequence"), screen));
+    top->addStretch();
+    top->addWidget(base::actionButton(screen, QStringLiteral("Find &Item"), std::move(findItem)));
+    top->addWidget(
+        base::actionButton(screen, QStringLiteral("Go to &Final"), std::move(goToFinal)));
+    return top;
+}
+
+void finishCaptureScreen(QDialog* screen, QBoxLayout* layout, CapturePanel* panel,
+                         const QList<QWidget*>& keySources)
+{
+    layout->addWidget(captureActionButtons(panel, screen));
+    layout->addWidget(
+        base::actionButton(screen, QStringLiteral("Close"), [screen] { screen->accept(); }));
+    base::onListKey(panel->table(), Qt::Key_Return, [panel] { panel->editPerformance(); });
+    for (QWidget* source : keySources)
+        panel->takeKeysFrom(source);
+}
+
+bool handleCaptureKey(QKeyEvent* event, base::Run& run, CapturePanel* panel,
+                      const std::function<bool(int seq)>& seekSequence)
+{
+    const int key = event->key();
+    if ((event->modifiers() & Qt::ControlModifier) && key >= Qt::Key_0 && key <= Qt::Key_9) {
+        QString text = QString::number(key - Qt::Key_0);
+        if (run.messages().askText(QStringLiteral("Seek Sequence"), &text))
+            seekSequence(text.trimmed().toInt());
+        return true;
+    }
+    return panel->handleKey(key);
 }
 
 CaptureListener::CaptureListener(base::Run& run, std::function<void()> refresh, QObject* parent,

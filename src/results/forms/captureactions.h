@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
 
+class QBoxLayout;
+class QDialog;
+class QHBoxLayout;
+class QKeyEvent;
 class QWidget;
 
 namespace db {
@@ -21,6 +26,18 @@ class CapturePanel;
 
 // The action buttons both capture screens show under their athletes.
 QWidget* captureActionButtons(CapturePanel* panel, QWidget* parent);
+
+// The bar both capture screens open with: the seek hint, "Find &Item" and "Go to &Final".
+QHBoxLayout* captureTopBar(QWidget* screen, std::function<void()> findItem,
+                           std::function<void()> goToFinal);
+// What both capture screens put under their lists: the action buttons and Close; Enter on
+// the athletes edits a result and the panel's keys reach it from `keySources` too.
+void finishCaptureScreen(QDialog* screen, QBoxLayout* layout, CapturePanel* panel,
+                         const QList<QWidget*>& keySources);
+// The keys of both screens: Ctrl+number asks for a sequence and seeks it, F3 to F12 go to
+// the panel. False when the key is not theirs.
+bool handleCaptureKey(QKeyEvent* event, base::Run& run, CapturePanel* panel,
+                      const std::function<bool(int seq)>& seekSequence);
 
 // Hears the results that other programs (or other computers) write while a capture
 // screen is open and has the screen refresh itself.

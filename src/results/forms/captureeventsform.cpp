@@ -1,11 +1,11 @@
 #include "results/forms/captureeventsform.h"
 
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 #include "results/forms/captureactions.h"
 #include "results/forms/captureitemsform.h"
 #include "results/forms/capturepanel.h"
 #include "results/forms/programtable.h"
-#include "base/forms/formkeys.h"
-#include "base/run.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -29,12 +29,9 @@ CaptureEventsForm::CaptureEventsForm(base::Run& run, QWidget* parent) : QDialog(
     m_order->addItem(QStringLiteral("Program Sequence"), int(CaptureOrder::Sequence));
     m_order->addItem(QStringLiteral("Item types"), int(CaptureOrder::ItemTypes));
     top->addWidget(m_order);
-    top->addWidget(new QLabel(QStringLiteral("Ctrl+number: Seek Sequence"), this));
-    top->addStretch();
-    top->addWidget(
-        base::actionButton(this, QStringLiteral("Find &Item"), [this] { askFindItem(); }));
-    top->addWidget(
-        base::actionButton(this, QStringLiteral("Go to &Final"), [this] { goToFinal(); }));
+    top->addLayout(captureTopBar(
+                       this, [this] { askFindItem(); }, [this] { goToFinal(); }),
+                   1);
     layout->addLayout(top);
 
     auto* split = new QSplitter(Qt::Vertical, this);
@@ -44,8 +41,7 @@ CaptureEventsForm::CaptureEventsForm(base::Run& run, QWidget* parent) : QDialog(
     split->addWidget(m_program);
     split->addWidget(m_panel);
     layout->addWidget(split, 1);
-    layout->addWidget(captureActionButtons(m_panel, this));
-    layout->addWidget(base::actionButton(this, QStringLiteral("Close"), [this] { accept(); }));
+    finishCaptureScreen(this, layout, m_panel, {m_order, m_program});
 
     connect(m_program, &QTableWidget::currentCellChanged, this, [this] { showSelected(); });
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
@@ -56,9 +52,6 @@ CaptureEventsForm::CaptureEventsForm(base::Run& run, QWidget* parent) : QDialog(
         fillProgram();
         selectProgramRow(keep);
     });
-    base::onListKey(m_panel->table(), Qt::Key_Return, [this] { m_panel->editPerformance(); });
-    m_panel->takeKeysFrom(m_order);
-    m_panel->takeKeysFrom(m_program);
     resize(1200, 800);
     refresh();
     m_listener = new CaptureListener(
@@ -168,16 +161,8 @@ bool CaptureEventsForm::goToFinal()
 
 void CaptureEventsForm::keyPressEvent(QKeyEvent* event)
 {
-    const int key = event->key();
-    if ((event->modifiers() & Qt::ControlModifier) && key >= Qt::Key_0 && key <= Qt::Key_9) {
-        QString text = QString::number(key - Qt::Key_0);
-        if (m_run.messages().askText(QStringLiteral("Seek Sequence"), &text))
-            seekSequence(text.trimmed().toInt());
-        return;
-    }
-    if (m_panel->handleKey(key))
-        return;
-    QDialog::keyPressEvent(event);
+    if (!handleCaptureKey(event, m_run, m_panel, [this](int seq) { return seekSequence(seq); }))
+        QDialog::keyPressEvent(event);
 }
 
 void openCapture(QWidget* parent, base::Run& run, bool complexView)

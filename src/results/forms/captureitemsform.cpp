@@ -1,10 +1,10 @@
 #include "results/forms/captureitemsform.h"
 
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 #include "results/forms/captureactions.h"
 #include "results/forms/capturepanel.h"
 #include "results/forms/programtable.h"
-#include "base/forms/formkeys.h"
-#include "base/run.h"
 
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -22,14 +22,8 @@ CaptureItemsForm::CaptureItemsForm(base::Run& run, QWidget* parent) : QDialog(pa
 {
     setWindowTitle(QStringLiteral("During:  Capture  by Item ( Complex ) mode"));
     auto* layout = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Ctrl+number: Seek Sequence"), this));
-    top->addStretch();
-    top->addWidget(
-        base::actionButton(this, QStringLiteral("Find &Item"), [this] { askFindItem(); }));
-    top->addWidget(
-        base::actionButton(this, QStringLiteral("Go to &Final"), [this] { goToFinal(); }));
-    layout->addLayout(top);
+    layout->addLayout(captureTopBar(
+        this, [this] { askFindItem(); }, [this] { goToFinal(); }));
 
     auto* across = new QSplitter(Qt::Horizontal, this);
     m_items = new QListWidget(across);
@@ -43,8 +37,7 @@ CaptureItemsForm::CaptureItemsForm(base::Run& run, QWidget* parent) : QDialog(pa
     across->addWidget(right);
     across->setStretchFactor(1, 3);
     layout->addWidget(across, 1);
-    layout->addWidget(captureActionButtons(m_panel, this));
-    layout->addWidget(base::actionButton(this, QStringLiteral("Close"), [this] { accept(); }));
+    finishCaptureScreen(this, layout, m_panel, {m_items, m_program});
 
     connect(m_items, &QListWidget::currentRowChanged, this, [this] { showItem(); });
     connect(m_program, &QTableWidget::currentCellChanged, this, [this] { showSelected(); });
@@ -55,9 +48,6 @@ CaptureItemsForm::CaptureItemsForm(base::Run& run, QWidget* parent) : QDialog(pa
         fillProgramTable(m_program, m_rows);
         selectProgramRow(keep);
     });
-    base::onListKey(m_panel->table(), Qt::Key_Return, [this] { m_panel->editPerformance(); });
-    m_panel->takeKeysFrom(m_items);
-    m_panel->takeKeysFrom(m_program);
     resize(1250, 800);
     refresh();
     m_listener = new CaptureListener(
@@ -190,16 +180,8 @@ bool CaptureItemsForm::goToFinal()
 
 void CaptureItemsForm::keyPressEvent(QKeyEvent* event)
 {
-    const int key = event->key();
-    if ((event->modifiers() & Qt::ControlModifier) && key >= Qt::Key_0 && key <= Qt::Key_9) {
-        QString text = QString::number(key - Qt::Key_0);
-        if (m_run.messages().askText(QStringLiteral("Seek Sequence"), &text))
-            seekSequence(text.trimmed().toInt());
-        return;
-    }
-    if (m_panel->handleKey(key))
-        return;
-    QDialog::keyPressEvent(event);
+    if (!handleCaptureKey(event, m_run, m_panel, [this](int seq) { return seekSequence(seq); }))
+        QDialog::keyPressEvent(event);
 }
 
 } // namespace results
