@@ -1,0 +1,237 @@
+// The web site from the command line: results, start lists, the program, team totals,
+// the master index, withdrawing a result and managing the published files. Every command
+// takes --web-root DIR in place of the stored web root.
+
+#include "base/run.h"
+#include "cli/cli.h"
+#include "cli/drawcli.h"
+#include "cli/publishcli.h"
+#include "publish/meetingindex.h"
+#include "publish/publishsettings.h"
+#include "publish/webmanage.h"
+#include "publish/webpages.h"
+#include "publish/webresults.h"
+#include "publish/website.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace {
+
+// The site of a command: the meeting loaded and the root chosen; null after the message.
+struct SiteCommand {
+    explicit SiteCommand(cli::Context& ctx)
+        : webRoot(ctx.takeOption(QStringLiteral("--web-root"))), draw(ctx)
+    {
+    }
+    bool ready(cli::Context& ctx)
+    {
+        if (!draw.ready())
+            return false;
+        site = std::make_unique<publish::WebSite>(ctx.run(), webRoot);
+        return true;
+    }
+    QString webRoot;
+    cli::DrawCli draw;
+    std::unique_ptr<publish::WebSite> site;
+};
+
+// --day D, else the current publishing day; 0 (after the usage error) for a bad word.
+int dayOption(cli::Context& ctx, const QString& text, const publish::WebSite& site)
+{
+    if (text.isEmpty())
+        return site.settings().publishDay;
+    bool ok = false;
+    const int day = text.toInt(&ok);
+    if (!ok) {
+        ctx.usageError(QStringLiteral("--day takes a number"));
+        return -1;
+    }
+    return day;
+}
+
+int publishResults(cli::Context& ctx)
+{
+    const QString round = ctx.takeOption(QStringLiteral("--round")).toUpper();
+    const QString heatText = ctx.takeOption(QStringLiteral("--heat"));
+    const bool ask = ctx.takeFlag(QStringLiteral("--ask"));
+    SiteCommand c(ctx);
+    if (!ctx.expectArgs(1))
+        return cli::WrongCommandLine;
+    if (!c.ready(ctx))
+        return cli::Failed;
+    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    int heat = 0;
+    if (eventNo == 0 ||
+        (!heatText.isEmpty() &&
+         (heat = int(cli::DrawCli::number(ctx, heatText, QStringLiteral("--heat")))) == 0))
+        return cli::WrongCommandLine;
+    const QList<results::CaptureProgramRow> rows = cli::chosenProgramRows(ctx, eventNo, round, heat);
+    if (rows.isEmpty())
+        return cli::Failed;
+    QJsonArray done;
+    for (const results::CaptureProgramRow& row : rows) {
+        if (!publish::publishResults(*c.site, row.programNo, ask))
+            return cli::Failed;
+        done.append(QJsonObject{{"programno", row.programNo}, {"heat", row.heatText()}});
+        if (!ctx.json)
+            ctx.out << "Published: " << row.item << " - " << row.heatText() << "\n";
+    }
+    if (ctx.json)
+        ctx.printJson(done);
+    return cli::Success;
+}
+
+int publishStarters(cli::Context& ctx)
+{
+    const QString dayText = ctx.takeOption(QStringLiteral("--day"));
+    const QString seqText = ctx.takeOption(QStringLiteral("--seq"));
+    const bool saved = ctx.takeFlag(QStringLiteral("--saved"));
+    SiteCommand c(ctx);
+    if (!ctx.expectArgs(0))
+        return cli::WrongCommandLine;
+    if (!c.ready(ctx))
+        return cli::Failed;
+    const int day = dayOption(ctx, dayText, *c.site);
+    if (day < 0)
+        return cli::WrongCommandLine;
+    publish::SeqRange range;
+    if (saved && !publish::savedStartersSelection(*c.site, &range))
+        return cli::Failed;
+    if (!seqText.isEmpty() && !publish::SeqRange::parse(seqText, &range))
+        return ctx.usageError(QStringLiteral("--seq takes FROM-TO"));
+    return publish::publishStarters(*c.site, day, range) ? cli::Success : cli::Failed;
+}
+
+int publishProgram(cli::Context& ctx)
+{
+    const QString dayText = ctx.takeOption(QStringLiteral("--day"));
+    SiteCommand c(ctx);
+    if (!ctx.expectArgs(0))
+        return cli::WrongCommandLine;
+    if (!c.ready(ctx))
+        return cli::Failed;
+    const int day = dayOption(ctx, dayText, *c.site);
+    if (day < 0)
+        return cli::WrongCommandLine;
+    return publish::publishProgram(*c.site, day) ? cli::Success : cli::Failed;
+}
+
+int publishTotals(cli::Context& ctx)
+{
+    SiteCommand c(ctx);
+    if (!ctx.expectArgs(0))
+        return cli::WrongCommandLine;
+    if (!c.ready(ctx))
+        return cli::Failed;
+    return publish::publishTeamTotals(*c.site) ? cli::Success : cli::Failed;
+}
+
+int publishIndex(cli::Context& ctx)
+{
+    const bool rebuild = ctx.takeFlag(QStringLiteral("--rebuild"));
+    SiteCommand c(ctx);
+    if (!ctx.expectArgs(0))
+        return cli::WrongCommandLine;
+    if (!c.ready(ctx))
+        return cli::Failed;
+    if (rebuild) {
+        int first = 0, last = 0;
+        if (!c.site->checkRoot() || !publish::programDays(ctx.run(), &first, &last))
+            return cli::Failed;
+        for (int d = 1; d <= last; ++d) {
+            if (!c.site->rebuildDayIndexes(d))
+                return cli::Failed;
+        }
+        return cli::Success;
+    }
+    return publish::writeMeetingIndex(*c.site) ? cli::Success : cli::Failed;
+}
+
+int publishWithdraw(cli::Context& ctx)
+{
+    SiteCommand c(ctx);
+    if (!ctx.expectArgs(1))
+        return cli::WrongCommandLine;
+    if (!c.ready(ctx))
+        return cli::Failed;
+    const qint64 programNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("PROGRAMNO"));
+    if (programNo == 0)
+        return cli::WrongCommandLine;
+    return publish::withdrawResults(*c.site, programNo) ? cli::Success : cli::Failed;
+}
+
+int publishManage(cli::Context& ctx)
+{
+    const bool remove = ctx.takeFlag(QStringLiteral("--delete-orphans"));
+    SiteCommand c(ctx);
+    if (!ctx.expectArgs(0))
+        return cli::WrongCommandLine;
+    if (!c.ready(ctx) || !c.site->checkRoot())
+        return cli::Failed;
+    const publish::SiteReport report = publish::inspectSite(*c.site);
+    const QList<qint64> unpublished = publish::unpublishedResults(*c.site);
+    if (ctx.json) {
+        QJsonArray waiting;
+        for (const qint64 p : unpublished)
+            waiting.append(p);
+        ctx.printJson(QJsonObject{
+            {"filesNotInIndex", QJsonArray::fromStringList(report.filesNotInIndex)},
+            {"indexesWithoutFile", QJsonArray::fromStringList(report.indexesWithoutFile)},
+            {"notResultsFiles", QJsonArray::fromStringList(report.notResultsFiles)},
+            {"notPublished", waiting}});
+    } else {
+        auto list = [&](const char* heading, const QStringList& items) {
+            ctx.out << heading << ": " << (items.isEmpty() ? "none" : "") << "\n";
+            for (const QString& i : items)
+                ctx.out << "  " << i << "\n";
+        };
+        list("Files not in Index", report.filesNotInIndex);
+        list("Indexes without a File", report.indexesWithoutFile);
+        list("Not results files", report.notResultsFiles);
+        if (unpublished.isEmpty())
+            ctx.out << "All Results already Printed\n";
+        else {
+            ctx.out << "Results not printed to Web-files yet:";
+            for (const qint64 p : unpublished)
+                ctx.out << " " << p;
+            ctx.out << "\n";
+        }
+    }
+    if (remove && !publish::deleteOrphans(*c.site, report))
+        return cli::Failed;
+    return cli::Success;
+}
+
+int publishDay(cli::Context& ctx)
+{
+    if (!ctx.expectArgs(1))
+        return cli::WrongCommandLine;
+    bool ok = false;
+    const int day = ctx.args[0].toInt(&ok);
+    if (!ok)
+        return ctx.usageError(QStringLiteral("DAY is a number"));
+    return publish::setPublishDay(ctx.run().config(), ctx.messages(), day) ? cli::Success
+                                                                             : cli::Failed;
+}
+
+const cli::Command resultsCmd("publish results",
+                              "EVENTNO [--round R] [--heat H] [--ask] [--web-root DIR] "
+                              "[--meeting N]",
+                              &publishResults);
+const cli::Command startersCmd("publish starters",
+                               "[--day D] [--seq FROM-TO | --saved] [--web-root DIR] [--meeting N]",
+                               &publishStarters);
+const cli::Command programCmd("publish program", "[--day D] [--web-root DIR] [--meeting N]",
+                              &publishProgram);
+const cli::Command totalsCmd("publish totals", "[--web-root DIR] [--meeting N]", &publishTotals);
+const cli::Command indexCmd("publish index", "[--rebuild] [--web-root DIR] [--meeting N]",
+                            &publishIndex);
+const cli::Command withdrawCmd("publish withdraw", "PROGRAMNO [--web-root DIR] [--meeting N]",
+                               &publishWithdraw);
+const cli::Command manageCmd("publish manage",
+                             "[--delete-orphans] [--json] [--web-root DIR] [--meeting N]",
+                             &publishManage);
+const cli::Command dayCmd("publish day", "DAY", &publishDay);
+
+} // namespace

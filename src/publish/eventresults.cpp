@@ -1,0 +1,75 @@
+#include "publish/eventresults.h"
+
+#include "base/run.h"
+#include "meeting/itemtypes.h"
+#include "results/captureathletes.h"
+#include "results/statuscodes.h"
+
+#include <algorithm>
+
+namespace publish {
+
+QString ResultLine::name() const
+{
+    return firstName.isEmpty() ? surname : surname + QStringLiteral(", ") + firstName;
+}
+
+QString eventName(const results::CaptureProgramRow& row)
+{
+    return row.item + QStringLiteral(" - ") + row.heatText();
+}
+
+QString eventTitle(const results::CaptureProgramRow& row)
+{
+    return QStringLiteral("%1 ").arg(row.seq, 3, 10, QLatin1Char('0')) + eventName(row);
+}
+
+std::optional<EventResults> eventResults(base::Run& run, qint64 programNo)
+{
+    const std::optional<results::CaptureProgramRow> row =
+        results::captureProgramRow(*run.database(), run.items(), programNo);
+    if (!row)
+        return std::nullopt;
+    return eventResults(run, *row);
+}
+
+EventResults eventResults(base::Run& run, const results::CaptureProgramRow& row)
+{
+    const meeting::ItemTypes& items = run.items();
+    const bool field = items.IsFieldItem(row.itemCode);
+    EventResults out;
+    out.row = row;
+    out.title = eventTitle(row);
+    const QList<results::CaptureAthleteRow> athletes =
+        results::captureAthletes(*run.database(), items, row, draw::MemberOrder::Lane);
+    for (const results::CaptureAthleteRow& a : athletes) {
+        ResultLine l;
+        l.place = a.ePlace;
+        l.status = a.status;
+        l.surname = a.surname;
+        l.firstName = a.firstName;
+        l.number = a.number;
+        l.team = a.teamName;
+        l.teamAbrv = a.teamAbrv;
+        l.age = a.age;
+        l.lane = a.lane;
+        l.wind = a.wind;
+        if (a.status > 0)
+            l.performance = results::DisqStatusPrinted(run.messages(), a.status, field);
+        else if (!a.thirdDigit.isEmpty() && a.hasPerformance())
+            l.performance = items.AddThirdDigit(row.itemCode, a.performance, a.thirdDigit);
+        else
+            l.performance = a.performance;
+        if (a.status > 0)
+            out.statused << l;
+        else if (a.ePlace > 0)
+            out.placed << l;
+        if (a.lane > 0)
+            out.starters << l;
+    }
+    std::stable_sort(out.placed.begin(), out.placed.end(),
+                     [](const ResultLine& a, const ResultLine& b) { return a.place < b.place; });
+    return out;
+}
+
+} // namespace publish

@@ -1,0 +1,116 @@
+#include "publish/meetingindex.h"
+
+#include "base/messages.h"
+#include "base/run.h"
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "meeting/meetingsettings.h"
+#include "publish/htmlpage.h"
+#include "publish/weblayout.h"
+#include "publish/website.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace publish {
+
+namespace {
+
+QString dayLink(int day, const QString& pathAndCaption)
+{
+    return QStringLiteral("<BR><A href=\"Day") + QString::number(day) + pathAndCaption +
+           QStringLiteral(" Day ") + QString::number(day) + QStringLiteral("</A>");
+}
+
+} // namespace
+
+bool programDays(base::Run& run, int* first, int* last)
+{
+    db::Query q = run.database()->openQuery(
+        QStringLiteral("select min(P.DAY_SEQ) as FIRSTDAY, max(P.DAY_SEQ) as LASTDAY from "
+                       "PROGRAM P join MYEVENT E on E.EVENTNO = P.EVENTNO where P.MEETINGNO = ") +
+        db::sqlInt(run.currentMeetingNo()) +
+        QStringLiteral(" and not (P.ROUND = 'F' and coalesce(E.FINAL_NOT_RUN, 0) = 1) and "
+                       "P.DAY_SEQ > 0"));
+    *first = q.isOpen() && !q.isEmpty() ? int(q.integer(QStringLiteral("FIRSTDAY"))) : 0;
+    *last = q.isOpen() && !q.isEmpty() ? int(q.integer(QStringLiteral("LASTDAY"))) : 0;
+    if (*first <= 0 || *last < *first) {
+        run.messages().warning(QStringLiteral("Duration must always be > 0"));
+        return false;
+    }
+    return true;
+}
+
+QStringList meetingIndexLines(WebSite& site, int lastDay)
+{
+    const PublishSettings& s = site.settings();
+    QStringList lines = pageHeader(
+        {QStringLiteral("Meeting: ") + site.run().meeting().description()},
+        QString::fromLatin1(kStyleSheetName), false);
+    lines << QStringLiteral("All results are preliminary, subject to corrections.")
+          << QStringLiteral("<BR>Press [Control]-[F5] to refresh to latest page.")
+          << QStringLiteral("<BR>The explorer might be showing you the page that was cached on "
+                            "your local disk.")
+          << QStringLiteral("<BR>");
+    auto group = [&](bool wanted, const QString& piece) {
+        if (!wanted)
+            return;
+        for (int d = 1; d <= lastDay; ++d)
+            lines << dayLink(d, piece);
+        lines << QStringLiteral("<BR>");
+    };
+    group(s.mustProgram, QStringLiteral("/Program.html\">Program"));
+    if (s.mustTeamTotals) {
+        QStringList totals = QDir(site.root()).entryList({QStringLiteral("TeamTotals*.html")},
+                                                          QDir::Files, QDir::Name);
+        if (totals.isEmpty())
+            totals << QStringLiteral("TeamTotals.html");
+        for (const QString& file : std::as_const(totals))
+            lines << QStringLiteral("<BR><A href=\"") + file + QStringLiteral("\">") +
+                         htmlEscaped(QString(file).chopped(5).replace(QLatin1Char('_'),
+                                                                      QLatin1Char(' '))) +
+                         QStringLiteral("</A>");
+        lines << QStringLiteral("<BR>");
+    }
+    group(s.mustStarters, QStringLiteral("/Starters.html\">Starters"));
+    group(true, QStringLiteral("/ResultsIndexSeq.html\">Results by Seq"));
+    group(true, QStringLiteral("/ResultsIndexGrp.html\">Results by Item"));
+    lines << pageFooter();
+    return lines;
+}
+
+bool writeMeetingIndex(WebSite& site)
+{
+    int first = 0;
+    int last = 0;
+    if (!site.checkRoot() || !programDays(site.run(), &first, &last))
+        return false;
+    const QString path = QDir(site.root()).filePath(QString::fromLatin1(kMeetingIndex));
+    if (QFileInfo::exists(path) &&
+        site.messages().choose(QStringLiteral("MeetingIndex"),
+                               QStringLiteral("The Master Indexfile for the Meeting already "
+                                              "exists:\r") +
+                                   path,
+                               {QStringLiteral("Cancel"), QStringLiteral("Rewrite")}) != 1)
+        return false;
+    if (!site.checkAutoRefresh())
+        return false;
+    QStringList created;
+    for (int d = 1; d <= last; ++d) {
+        const bool existed = QFileInfo(site.dayFolderPath(d)).isDir();
+        if (site.dayFolder(d).isEmpty())
+            return false;
+        if (!existed)
+            created << dayFolderName(d);
+        if (!QFileInfo::exists(QDir(site.dayFolderPath(d)).filePath(QString::fromLatin1(kSequenceIndex))) &&
+            !site.rebuildDayIndexes(d))
+            return false;
+    }
+    if (!created.isEmpty())
+        site.messages().note(QStringLiteral("The following folders for exporting days were "
+                                            "created:\r") +
+                             created.join(QStringLiteral("\r")));
+    return site.writePage(path, meetingIndexLines(site, last));
+}
+
+} // namespace publish

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+namespace base {
+class ConfigStore;
+class Messages;
+} // namespace base
+
+namespace publish {
+
+// The per-user settings of publishing, kept in the configuration store under these keys.
+struct PublishSettings {
+    QString webRoot;           // PUB_FOLDER_WEB_SITE
+    QString csvResultsFolder;  // PUB_FOLDER_CSV_RSLT_BCAST
+    QString csvStartersFolder; // PUB_FOLDER_CSV_STRT_BCAST
+    int publishDay = 1;        // CURRENT_PUBLISH_DAY
+    bool mustProgram = false;  // MUST_PUBLISH_PROGRAM: the master index links the programs
+    bool mustStarters = false; // MUST_PUBLISH_STARTERS
+    bool mustTeamTotals = false;
+    bool autoRefresh = false;  // WEB_AUTOREFRESH_INDEXES
+    int lastAutoRefresh = -1;  // LAST_AUTO_REFRESH_INDEXES: -1 before any index was written
+    QString startersSelection; // the remembered "Seq range", "FROM-TO"
+    // The launcher's auto tasks.
+    int autoPrintCount = 0;
+    bool autoClip = false;
+    bool autoWeb = false;
+    bool autoCsv = false;
+    bool autoXml = false;
+    bool autoLumaro = false;
+
+    static PublishSettings read(const base::ConfigStore& config);
+    bool write(base::ConfigStore& config) const;
+};
+
+// Keeps the current publishing day; refuses a day below 1 with "The publish day must be > 0".
+bool setPublishDay(base::ConfigStore& config, base::Messages& messages, int day);
+
+} // namespace publish

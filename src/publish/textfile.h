@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace publish {
+
+// Writes the lines (UTF-8, each ended by a line feed) through a temporary file that
+// replaces the old one only when everything was written: a failure leaves the old file
+// as it was. False with the reason in `error`.
+bool writeTextFile(const QString& path, const QStringList& lines, QString* error = nullptr);
+bool writeBytesFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// The lines of a UTF-8 text file (line feeds or carriage returns and line feeds); false
+// when it cannot be read.
+bool readTextFile(const QString& path, QStringList* lines);
+
+} // namespace publish

@@ -1,0 +1,127 @@
+#include "publish/webindex.h"
+
+#include "publish/htmlpage.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace publish {
+
+namespace {
+
+struct Markers {
+    qsizetype start = -1;
+    qsizetype end = -1;
+};
+
+bool findMarkers(const QStringList& page, Markers* m, QString* error)
+{
+    m->start = page.indexOf(QString::fromLatin1(kIndexStart));
+    m->end = page.indexOf(QString::fromLatin1(kIndexEnd));
+    if (m->start < 0 || m->end < m->start) {
+        if (error)
+            *error = QStringLiteral("End of index not found");
+        return false;
+    }
+    return true;
+}
+
+void putEntries(QStringList* page, const Markers& m, QStringList entries)
+{
+    std::sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    QStringList out = page->mid(0, m.start + 1);
+    out << entries << page->mid(m.end);
+    *page = out;
+}
+
+} // namespace
+
+QStringList newIndexPage(const IndexHeading& heading, const QString& styleHref, bool refresh)
+{
+    QStringList lines = pageHeader({heading.title}, styleHref, refresh);
+    if (!heading.orderedBy.isEmpty())
+        lines << QStringLiteral("<h3>Ordered by ") + htmlEscaped(heading.orderedBy) +
+                     QStringLiteral("</h3>");
+    lines << QStringLiteral("All results are preliminary, subject to corrections.")
+          << QStringLiteral("<BR>Press [Control]-[F5] to refresh to latest page.")
+          << QStringLiteral("<BR>The explorer might be showing you the page that was cached on "
+                            "your local disk.");
+    if (heading.programLink)
+        lines << QStringLiteral("<BR><A href=\"Program.html\">Program</A>");
+    lines << QStringLiteral("<BR>") << QString::fromLatin1(kIndexStart)
+          << QString::fromLatin1(kIndexEnd) << pageFooter();
+    return lines;
+}
+
+QString resultsIndexLine(const QString& fileName, const QString& htmlTitle, qint64 programNo)
+{
+    return QStringLiteral("<BR><A href=\"") + fileName + QStringLiteral("\">") + htmlTitle +
+           QStringLiteral(" </A><!--") + QString::number(programNo) + QStringLiteral("-->");
+}
+
+QString groupIndexLine(const QString& groupFile, const QString& htmlTitle)
+{
+    return QStringLiteral("<BR><A href=\"") + groupFile + QStringLiteral("\">") + htmlTitle +
+           QStringLiteral(" </A>");
+}
+
+qint64 programNoOfIndexLine(const QString& line)
+{
+    static const QRegularExpression tail(QStringLiteral("<!--(\\d+)-->$"));
+    const QRegularExpressionMatch m = tail.match(line.trimmed());
+    return m.hasMatch() ? m.captured(1).toLongLong() : 0;
+}
+
+QString linkOfIndexLine(const QString& line)
+{
+    static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = href.match(line);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+bool indexEntries(const QStringList& page, QStringList* entries, QString* error)
+{
+    Markers m;
+    if (!findMarkers(page, &m, error))
+        return false;
+    *entries = page.mid(m.start + 1, m.end - m.start - 1);
+    return true;
+}
+
+bool addIndexLine(QStringList* page, const QString& line, bool* changed, QString* error)
+{
+    Markers m;
+    if (!findMarkers(*page, &m, error))
+        return false;
+    QStringList entries = page->mid(m.start + 1, m.end - m.start - 1);
+    *changed = !entries.contains(line);
+    if (*changed) {
+        entries << line;
+        putEntries(page, m, entries);
+    }
+    return true;
+}
+
+bool removeResultsLine(QStringList* page, qint64 programNo, QString* error)
+{
+    Markers m;
+    if (!findMarkers(*page, &m, error))
+        return false;
+    QStringList entries = page->mid(m.start + 1, m.end - m.start - 1);
+    const qsizetype before = entries.size();
+    entries.removeIf([programNo](const QString& l) { return programNoOfIndexLine(l) == programNo; });
+    if (entries.size() == before) {
+        if (error)
+            *error = QStringLiteral("Line not found in Index:") + QStringLiteral(" <!--") +
+                     QString::number(programNo) + QStringLiteral("-->");
+        return false;
+    }
+    putEntries(page, m, entries);
+    return true;
+}
+
+} // namespace publish

@@ -1,0 +1,195 @@
+#include "publish/webpages.h"
+
+#include "base/messages.h"
+#include "base/run.h"
+#include "draw/programorder.h"
+#include "meeting/itemtypes.h"
+#include "meeting/meetingsettings.h"
+#include "publish/eventresults.h"
+#include "publish/htmlpage.h"
+#include "publish/teamtotalrows.h"
+#include "publish/weblayout.h"
+#include "publish/website.h"
+#include "results/captureprogram.h"
+
+#include <QDir>
+#include <QHash>
+#include <QRegularExpression>
+
+namespace publish {
+
+namespace {
+
+const QString kDayStyle = QStringLiteral("../") + QString::fromLatin1(kStyleSheetName);
+const QString kSelectionKey = QStringLiteral("PUB_STARTERS_SEQ_RANGE");
+
+// Program row -> pit, for the rows of one day.
+QHash<qint64, QString> pitsOf(base::Run& run, int day)
+{
+    QHash<qint64, QString> pits;
+    for (const draw::ProgramLine& l : draw::ProgramListing(*run.database())
+                                          .lines(run.currentMeetingNo(),
+                                                 draw::ProgramOrder::Sequence, day))
+        pits.insert(l.programNo, l.pit);
+    return pits;
+}
+
+bool writeDayPage(WebSite& site, int day, const char* name, const QStringList& lines)
+{
+    const QString folder = site.dayFolder(day);
+    return !folder.isEmpty() && site.writePage(QDir(folder).filePath(QString::fromLatin1(name)), lines);
+}
+
+bool checkDay(WebSite& site, int day)
+{
+    if (day > 0)
+        return true;
+    site.messages().warning(QStringLiteral("The publish day must be > 0"));
+    return false;
+}
+
+} // namespace
+
+QString SeqRange::text() const
+{
+    return QString::number(from) + QLatin1Char('-') + QString::number(to);
+}
+
+bool SeqRange::parse(const QString& text, SeqRange* range)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d+)\\s*(?:-\\s*(\\d+))?\\s*$"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    if (!m.hasMatch())
+        return false;
+    range->from = m.captured(1).toInt();
+    range->to = m.captured(2).isEmpty() ? range->from : m.captured(2).toInt();
+    return range->from > 0 && range->to >= range->from;
+}
+
+bool savedStartersSelection(WebSite& site, SeqRange* range)
+{
+    if (SeqRange::parse(site.run().config().readText(kSelectionKey), range))
+        return true;
+    site.messages().information(QStringLiteral("No selection saved yet"));
+    return false;
+}
+
+bool publishStarters(WebSite& site, int day, const SeqRange& range)
+{
+    if (!checkDay(site, day) || !site.checkRoot())
+        return false;
+    base::Run& run = site.run();
+    const QHash<qint64, QString> pits = pitsOf(run, day);
+    QStringList lines = pageHeader({QStringLiteral("Starters")}, kDayStyle, false);
+    QString error;
+    for (const results::CaptureProgramRow& row : results::captureProgramRows(
+             *run.database(), run.items(), run.currentMeetingNo(), results::CaptureOrder::Sequence)) {
+        if (row.day != day || row.isCalculatedFinal() || row.drawn == 0 ||
+            !range.contains(row.seq))
+            continue;
+        const EventResults heat = eventResults(run, row);
+        Listing event{QStringLiteral("Seq,Time,Pit,Event,Implement"),
+                      QStringLiteral("SEQ,THETIME,PIT,EVENT,IMPLEMENT"),
+                      {{{QStringLiteral("SEQ"), QString::number(row.seq)},
+                        {QStringLiteral("THETIME"), row.time},
+                        {QStringLiteral("PIT"), pits.value(row.programNo)},
+                        {QStringLiteral("EVENT"), eventName(row)}}}};
+        Listing athletes{QStringLiteral("Lane,Number,Athlete,Team"),
+                         QStringLiteral("LANE,NUMBER,ATHLETE,TEAMNAME"),
+                         {}};
+        for (const ResultLine& l : heat.starters)
+            athletes.rows << FieldRow{{QStringLiteral("LANE"), QString::number(l.lane)},
+                                      {QStringLiteral("NUMBER"), l.number},
+                                      {QStringLiteral("ATHLETE"), l.name()},
+                                      {QStringLiteral("TEAMNAME"), l.team}};
+        appendTable(event, &lines, &error);
+        appendTable(athletes, &lines, &error);
+        lines << QStringLiteral("<BR>");
+    }
+    lines << pageFooter();
+    if (!writeDayPage(site, day, kStartersPage, lines))
+        return false;
+    if (!range.all())
+        run.config().writeText(kSelectionKey, range.text());
+    return true;
+}
+
+Listing programListing(base::Run& run, int day)
+{
+    const QList<draw::ProgramLine> program =
+        draw::ProgramListing(*run.database())
+            .lines(run.currentMeetingNo(), draw::ProgramOrder::Sequence, day);
+    // The first sequence of each round of each event, for the next round's column.
+    QHash<qint64, QHash<QString, int>> roundSeq;
+    for (const draw::ProgramLine& l :
+         draw::ProgramListing(*run.database())
+             .lines(run.currentMeetingNo(), draw::ProgramOrder::Sequence, 0)) {
+        int& seq = roundSeq[l.eventNo][l.round];
+        if (seq == 0 || l.seq < seq)
+            seq = l.seq;
+    }
+    const QString order = QStringLiteral("CBAF");
+    Listing listing{QStringLiteral("Seq,Time,Pit,Event,NextEvent,Spec"),
+                    QStringLiteral("SEQ,THETIME,PIT,EVENT,NEXTEVENT,SPEC"),
+                    {}};
+    for (const draw::ProgramLine& l : program) {
+        if (l.itemCode.startsWith(QLatin1String("NTH")))
+            continue;
+        QString next;
+        for (qsizetype i = order.indexOf(l.round) + 1; i > 0 && i < order.size(); ++i) {
+            const int seq = roundSeq.value(l.eventNo).value(QString(order[i]));
+            if (seq > 0) {
+                next = QString::number(seq);
+                break;
+            }
+        }
+        results::CaptureProgramRow row;
+        row.item = run.items().ItemDescription(l.itemCode, false);
+        row.heatFormat = l.format;
+        row.round = l.round;
+        row.heatNo = l.heatNo;
+        listing.rows << FieldRow{{QStringLiteral("SEQ"), QString::number(l.seq)},
+                                 {QStringLiteral("THETIME"),
+                                  l.time.isValid() ? l.time.toString(QStringLiteral("hh:mm"))
+                                                   : QString()},
+                                 {QStringLiteral("PIT"), l.pit},
+                                 {QStringLiteral("EVENT"), eventName(row)},
+                                 {QStringLiteral("NEXTEVENT"), next},
+                                 {QStringLiteral("SPEC"), QString()}};
+    }
+    return listing;
+}
+
+bool publishProgram(WebSite& site, int day)
+{
+    if (!checkDay(site, day) || !site.checkRoot())
+        return false;
+    QStringList lines = pageHeader({QStringLiteral("Program Day ") + QString::number(day)},
+                                   kDayStyle, false);
+    QString error;
+    appendTable(programListing(site.run(), day), &lines, &error);
+    lines << pageFooter();
+    return writeDayPage(site, day, kProgramPage, lines);
+}
+
+bool publishTeamTotals(WebSite& site)
+{
+    if (!site.checkRoot())
+        return false;
+    const QList<TeamTotalsPage> pages = teamTotalsPages(site.run());
+    if (pages.isEmpty())
+        return false;
+    for (const TeamTotalsPage& page : pages) {
+        QStringList lines =
+            pageHeader({page.title}, QString::fromLatin1(kStyleSheetName), false);
+        QString error;
+        appendTable(page.listing, &lines, &error);
+        lines << pageFooter();
+        if (!site.writePage(QDir(site.root()).filePath(page.fileName + QStringLiteral(".html")),
+                            lines))
+            return false;
+    }
+    return true;
+}
+
+} // namespace publish

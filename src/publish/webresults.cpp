@@ -1,0 +1,132 @@
+#include "publish/webresults.h"
+
+#include "base/messages.h"
+#include "base/run.h"
+#include "meeting/itemtypes.h"
+#include "publish/eventresults.h"
+#include "publish/htmlpage.h"
+#include "publish/weblayout.h"
+#include "publish/website.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace publish {
+
+namespace {
+
+QString number(int value)
+{
+    return value > 0 ? QString::number(value) : QString();
+}
+
+FieldRow fieldsOf(const ResultLine& l)
+{
+    return {{QStringLiteral("E_PLACE"), number(l.place)},
+            {QStringLiteral("PERFORMANCE"), l.performance},
+            {QStringLiteral("ATHLETE"), l.name()},
+            {QStringLiteral("TEAMNAME"), l.team},
+            {QStringLiteral("AGE"), number(l.age)},
+            {QStringLiteral("WIND_SPEED"), l.wind}};
+}
+
+int dayOf(WebSite& site, const results::CaptureProgramRow& row)
+{
+    return row.day > 0 ? row.day : site.settings().publishDay;
+}
+
+} // namespace
+
+QStringList resultsPageLines(base::Run& run, const EventResults& results)
+{
+    const meeting::ItemTypes& items = run.items();
+    const QString& code = results.row.itemCode;
+    QStringList titleLines{results.title};
+    if (items.WindKind(code) == 1 && !results.row.wind.isEmpty())
+        titleLines << QStringLiteral("Wind = ") + results.row.wind;
+    Listing listing{QStringLiteral("Place,Performance,Athlete,Team"),
+                    QStringLiteral("E_PLACE,PERFORMANCE,ATHLETE,TEAMNAME"),
+                    {}};
+    if (items.IsMixedAgeOrVeteran(code)) {
+        listing.titles += QStringLiteral(",Age");
+        listing.fields += QStringLiteral(",AGE");
+    }
+    if (items.WindKind(code) == 2) {
+        listing.titles += QStringLiteral(",Wind");
+        listing.fields += QStringLiteral(",WIND_SPEED");
+    }
+    // The placed in place order; those with a status (DQ, DNS ...) after them.
+    for (const ResultLine& l : results.placed)
+        listing.rows << fieldsOf(l);
+    for (const ResultLine& l : results.statused)
+        listing.rows << fieldsOf(l);
+    QStringList lines =
+        pageHeader(titleLines, QStringLiteral("../") + QString::fromLatin1(kStyleSheetName), false);
+    QString error;
+    appendTable(listing, &lines, &error); // the titles and fields above always pair up
+    lines << pageFooter();
+    return lines;
+}
+
+bool publishResults(WebSite& site, qint64 programNo, bool ask)
+{
+    base::Run& run = site.run();
+    base::Messages& messages = site.messages();
+    const std::optional<EventResults> results = eventResults(run, programNo);
+    if (!results) {
+        messages.warning(QStringLiteral("There is no program row ") + QString::number(programNo));
+        return false;
+    }
+    if (!site.checkRoot())
+        return false;
+    const results::CaptureProgramRow& row = results->row;
+    if (row.notCalculated &&
+        !messages.confirm(QStringLiteral("The Event is not Calculated yet: Print anyway")))
+        return false;
+    if (results->placed.isEmpty() &&
+        !messages.confirm(QStringLiteral("No results for ") + results->title +
+                          QStringLiteral("\rPublish the results anyway")))
+        return false;
+    if (!site.checkAutoRefresh())
+        return false;
+    const int day = dayOf(site, row);
+    const QString fileName =
+        resultsFileName(row.seq, row.itemCode, row.round, row.heatNo, row.programNo);
+    const QStringList page = resultsPageLines(run, *results);
+    const QString path = QDir(site.dayFolderPath(day)).filePath(fileName);
+    const bool done = site.indexResults(
+        day, fileName, htmlEscaped(results->title), row.programNo, row.itemCode, [&] {
+            if (ask && !messages.confirm(QStringLiteral("Continue to publish to the HTML\r") +
+                                         fileName))
+                return false;
+            return site.writePage(path, page);
+        });
+    if (done && ask)
+        messages.information(QStringLiteral("Done creating web-file ") + fileName +
+                             QStringLiteral("\rCopy all files in ") + site.root() +
+                             QStringLiteral(" to the website"));
+    return done;
+}
+
+bool withdrawResults(WebSite& site, qint64 programNo)
+{
+    base::Run& run = site.run();
+    const std::optional<results::CaptureProgramRow> row =
+        results::captureProgramRow(*run.database(), run.items(), programNo);
+    if (!row) {
+        site.messages().warning(QStringLiteral("There is no program row ") +
+                                QString::number(programNo));
+        return false;
+    }
+    if (!site.checkRoot())
+        return false;
+    const int day = dayOf(site, *row);
+    if (!site.unindexResults(day, programNo, row->itemCode))
+        return false;
+    QFile::remove(QDir(site.dayFolderPath(day))
+                      .filePath(resultsFileName(row->seq, row->itemCode, row->round, row->heatNo,
+                                                row->programNo)));
+    return true;
+}
+
+} // namespace publish

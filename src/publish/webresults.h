@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace base {
+class Run;
+}
+
+namespace publish {
+
+class WebSite;
+struct EventResults;
+
+// The lines of the results page of a heat or final.
+QStringList resultsPageLines(base::Run& run, const EventResults& results);
+
+// Publishes the results of one heat or final: the page into its day folder, its line into
+// the sequence index and the item's group page, the group into the item index. Asks before
+// publishing an event that is not calculated or has nobody placed; with `ask` the user
+// also confirms the file. False when refused or when something could not be written
+// (then no page or index is half-written).
+bool publishResults(WebSite& site, qint64 programNo, bool ask = false);
+// Takes a published result off the site: the page and its lines in the indexes.
+bool withdrawResults(WebSite& site, qint64 programNo);
+
+} // namespace publish

@@ -1,0 +1,267 @@
+#include "publish/website.h"
+
+#include "base/messages.h"
+#include "base/run.h"
+#include "meeting/itemtypes.h"
+#include "meeting/meetingsettings.h"
+#include "publish/htmlpage.h"
+#include "publish/textfile.h"
+#include "publish/webindex.h"
+#include "publish/weblayout.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace publish {
+
+namespace {
+
+const QString kDayStyle = QStringLiteral("../") + QString::fromLatin1(kStyleSheetName);
+
+// "007_SHD____100M19_A3_1234.html" -> "SHD____100M19".
+QString itemCodeOfResultsFile(const QString& fileName)
+{
+    QStringList parts = fileName.chopped(5).split(QLatin1Char('_'));
+    if (parts.size() < 4)
+        return QString();
+    return parts.mid(1, parts.size() - 3).join(QLatin1Char('_'));
+}
+
+// The title of a page as its head holds it (HTML).
+QString htmlTitleOf(const QStringList& lines)
+{
+    for (const QString& l : lines) {
+        if (l.startsWith(QLatin1String("<title>")) && l.endsWith(QLatin1String("</title>")))
+            return l.mid(7, l.size() - 15);
+    }
+    return QString();
+}
+
+} // namespace
+
+WebSite::WebSite(base::Run& run, const QString& root)
+    : m_run(run), m_settings(PublishSettings::read(run.config()))
+{
+    m_root = root.isEmpty() ? m_settings.webRoot : root;
+    m_root = QDir::cleanPath(m_root.trimmed());
+    if (m_root == QLatin1String("."))
+        m_root.clear();
+}
+
+base::Messages& WebSite::messages()
+{
+    return m_run.messages();
+}
+
+QString WebSite::meetingHeading() const
+{
+    return QStringLiteral("Results for: ") + m_run.meeting().description();
+}
+
+bool WebSite::checkRoot()
+{
+    if (m_root.isEmpty()) {
+        messages().warning(QStringLiteral("Web root folder is empty"));
+        return false;
+    }
+    if (!QFileInfo(m_root).isDir()) {
+        messages().warning(QStringLiteral("The root folder MUST already exist: ") + m_root);
+        return false;
+    }
+    QString error;
+    if (!ensureStyleSheet(m_root, &error)) {
+        messages().warning(QStringLiteral("File could not be created:") + QStringLiteral("\r") +
+                           QDir(m_root).filePath(QString::fromLatin1(kStyleSheetName)) +
+                           QStringLiteral("\r") + error);
+        return false;
+    }
+    return true;
+}
+
+QString WebSite::dayFolderPath(int day) const
+{
+    return QDir(m_root).filePath(dayFolderName(day));
+}
+
+QString WebSite::dayFolder(int day)
+{
+    const QString path = dayFolderPath(day);
+    if (!QFileInfo(path).isDir() && !QDir().mkpath(path)) {
+        messages().warning(QStringLiteral("File could not be created:") + QStringLiteral("\r") +
+                           path);
+        return QString();
+    }
+    return path;
+}
+
+bool WebSite::writePage(const QString& path, const QStringList& lines)
+{
+    QString error;
+    if (writeTextFile(path, lines, &error))
+        return true;
+    messages().warning(QStringLiteral("File could not be created:") + QStringLiteral("\r") + path +
+                       QStringLiteral("\r") + error);
+    return false;
+}
+
+bool WebSite::loadIndex(const QString& path, const QString& heading, const QString& orderedBy,
+                        PendingPage* page)
+{
+    page->path = path;
+    page->changed = false;
+    if (QFileInfo::exists(path)) {
+        if (!readTextFile(path, &page->lines)) {
+            messages().warning(QStringLiteral("Index file not found: ") + path);
+            return false;
+        }
+        return true;
+    }
+    page->lines = newIndexPage({heading, orderedBy, false}, kDayStyle, m_settings.autoRefresh);
+    page->changed = true;
+    return true;
+}
+
+bool WebSite::itemHeading(const QString& itemCode, QString* heading) const
+{
+    *heading = QStringLiteral("Results for: ") + m_run.items().ItemDescription(itemCode, false);
+    return true;
+}
+
+bool WebSite::indexResults(int day, const QString& fileName, const QString& htmlTitle,
+                           qint64 programNo, const QString& itemCode,
+                           const std::function<bool()>& beforeWrite)
+{
+    const QString folder = dayFolder(day);
+    if (folder.isEmpty())
+        return false;
+    const meeting::ItemTypes& items = m_run.items();
+    const QString groupFile = groupFileName(items, itemCode);
+    QString groupHeading;
+    itemHeading(itemCode, &groupHeading);
+    PendingPage seq, grp, group;
+    if (!loadIndex(QDir(folder).filePath(QString::fromLatin1(kSequenceIndex)), meetingHeading(),
+                   QStringLiteral("Program Sequence"), &seq) ||
+        !loadIndex(QDir(folder).filePath(QString::fromLatin1(kItemIndex)), meetingHeading(),
+                   QStringLiteral("Item Type"), &grp) ||
+        !loadIndex(QDir(folder).filePath(groupFile), groupHeading, QString(), &group))
+        return false;
+
+    const QString line = resultsIndexLine(fileName, htmlTitle, programNo);
+    const QString itemLine =
+        groupIndexLine(groupFile, htmlEscaped(items.ItemDescription(itemCode, false)));
+    for (auto [page, add] : {std::pair{&seq, line}, {&group, line}, {&grp, itemLine}}) {
+        QString error;
+        // A line of the same program row under an older title gives way to the new one.
+        if (page != &grp) {
+            QStringList entries;
+            if (indexEntries(page->lines, &entries, nullptr) &&
+                std::any_of(entries.begin(), entries.end(), [&](const QString& l) {
+                    return programNoOfIndexLine(l) == programNo && l != add;
+                })) {
+                removeResultsLine(&page->lines, programNo, nullptr);
+                page->changed = true;
+            }
+        }
+        bool added = false;
+        if (!addIndexLine(&page->lines, add, &added, &error)) {
+            messages().warning(error + QStringLiteral("\r") + page->path);
+            return false;
+        }
+        page->changed = page->changed || added;
+    }
+    if (beforeWrite && !beforeWrite())
+        return false;
+    for (const PendingPage* page : {&seq, &group, &grp}) {
+        if (page->changed && !writePage(page->path, page->lines))
+            return false;
+    }
+    return true;
+}
+
+bool WebSite::unindexResults(int day, qint64 programNo, const QString& itemCode)
+{
+    const QString folder = dayFolderPath(day);
+    const QString groupFile = groupFileName(m_run.items(), itemCode);
+    QList<PendingPage> pages;
+    for (const QString& name : {QString::fromLatin1(kSequenceIndex), groupFile}) {
+        PendingPage page;
+        page.path = QDir(folder).filePath(name);
+        if (!readTextFile(page.path, &page.lines)) {
+            messages().warning(QStringLiteral("Index file not found: ") + page.path);
+            return false;
+        }
+        QString error;
+        if (!removeResultsLine(&page.lines, programNo, &error)) {
+            messages().warning(error + QStringLiteral("\r") + page.path);
+            return false;
+        }
+        pages << page;
+    }
+    for (const PendingPage& page : std::as_const(pages)) {
+        if (!writePage(page.path, page.lines))
+            return false;
+    }
+    return true;
+}
+
+bool WebSite::checkAutoRefresh()
+{
+    const int now = m_settings.autoRefresh ? 1 : 0;
+    if (m_settings.lastAutoRefresh == now)
+        return true;
+    const bool firstTime = m_settings.lastAutoRefresh < 0;
+    if (!firstTime)
+        messages().information(QStringLiteral("Switch AutoRefreshing for the Indexfiles ") +
+                               (now ? QStringLiteral("ON") : QStringLiteral("OFF")));
+    const QStringList days =
+        QDir(m_root).entryList({QStringLiteral("Day*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& d : days) {
+        bool ok = false;
+        const int day = d.mid(3).toInt(&ok);
+        if (ok && day > 0 && !rebuildDayIndexes(day))
+            return false;
+    }
+    m_settings.lastAutoRefresh = now;
+    return m_run.config().writeInt(QStringLiteral("LAST_AUTO_REFRESH_INDEXES"), now);
+}
+
+bool WebSite::rebuildDayIndexes(int day)
+{
+    const QDir folder(dayFolderPath(day));
+    if (!folder.exists())
+        return true;
+    struct Published {
+        QString file;
+        QString title;
+        qint64 programNo;
+        QString itemCode;
+    };
+    QList<Published> published;
+    for (const QString& name : folder.entryList({QStringLiteral("*.html")}, QDir::Files)) {
+        const std::optional<qint64> programNo = programNoOfResultsFile(name);
+        QStringList lines;
+        if (!programNo || !readTextFile(folder.filePath(name), &lines))
+            continue;
+        published.append({name, htmlTitleOf(lines), *programNo, itemCodeOfResultsFile(name)});
+    }
+    // The old indexes go; the pages come back one by one with the new header.
+    QStringList indexes{QString::fromLatin1(kSequenceIndex), QString::fromLatin1(kItemIndex)};
+    indexes << folder.entryList({QStringLiteral("Group_*.html")}, QDir::Files);
+    for (const QString& name : indexes)
+        QFile::remove(folder.filePath(name));
+    // An empty day keeps its two indexes: the master index links them.
+    PendingPage seq, grp;
+    if (!loadIndex(folder.filePath(QString::fromLatin1(kSequenceIndex)), meetingHeading(),
+                   QStringLiteral("Program Sequence"), &seq) ||
+        !loadIndex(folder.filePath(QString::fromLatin1(kItemIndex)), meetingHeading(),
+                   QStringLiteral("Item Type"), &grp) ||
+        !writePage(seq.path, seq.lines) || !writePage(grp.path, grp.lines))
+        return false;
+    for (const Published& p : std::as_const(published)) {
+        if (!indexResults(day, p.file, p.title, p.programNo, p.itemCode))
+            return false;
+    }
+    return true;
+}
+
+} // namespace publish

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "publish/publishsettings.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace base {
+class Messages;
+class Run;
+} // namespace base
+
+namespace publish {
+
+// The folder tree of the web site under its root: the checks of the root, the day folders,
+// the pages written whole, and the three kinds of index kept line by line.
+class WebSite {
+public:
+    // `root` stands in for the stored web root (the command line's --web-root).
+    explicit WebSite(base::Run& run, const QString& root = QString());
+
+    base::Run& run() { return m_run; }
+    base::Messages& messages();
+    PublishSettings& settings() { return m_settings; }
+    const PublishSettings& settings() const { return m_settings; }
+    const QString& root() const { return m_root; }
+
+    // The root must be named and exist: "Web root folder is empty", "The root folder MUST
+    // already exist: ". The shared style sheet is put into it.
+    bool checkRoot();
+    QString dayFolderPath(int day) const;
+    // The day folder, made when missing; empty after "File could not be created:".
+    QString dayFolder(int day);
+    // Writes a page whole (or leaves the old one): "File could not be created:" + path.
+    bool writePage(const QString& path, const QStringList& lines);
+
+    // When the refresh setting differs from the one the indexes were written with, says
+    // "Switch AutoRefreshing for the Indexfiles ON/OFF" and rebuilds the indexes of every
+    // day folder with the new header.
+    bool checkAutoRefresh();
+    // The day's sequence index, item index and group pages written anew from the results
+    // pages in its folder.
+    bool rebuildDayIndexes(int day);
+
+    // Adds a results page to the day's sequence index and its item's group page, and the
+    // group page to the item index; the index files are made when missing. Everything is
+    // worked out before anything is written: a broken index writes nothing.
+    // `beforeWrite` is called once the indexes are known good (the page itself is written
+    // there); false from it stops the work.
+    bool indexResults(int day, const QString& fileName, const QString& htmlTitle,
+                      qint64 programNo, const QString& itemCode,
+                      const std::function<bool()>& beforeWrite = {});
+    // Removes the program row's lines from the sequence index and from the group page.
+    bool unindexResults(int day, qint64 programNo, const QString& itemCode);
+
+    // "Results for: " + the meeting's description.
+    QString meetingHeading() const;
+
+private:
+    struct PendingPage {
+        QString path;
+        QStringList lines;
+        bool changed = false;
+    };
+    // The index page at `path`, or a new one with `heading` when there is none.
+    bool loadIndex(const QString& path, const QString& heading, const QString& orderedBy,
+                   PendingPage* page);
+    bool itemHeading(const QString& itemCode, QString* heading) const;
+
+    base::Run& m_run;
+    PublishSettings m_settings;
+    QString m_root;
+};
+
+} // namespace publish

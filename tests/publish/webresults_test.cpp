@@ -1,0 +1,230 @@
+// Results pages of heats and finals and the indexes kept line by line.
+
+#include "publishfixture.h"
+
+#include "meeting/itemtypes.h"
+#include "publish/webindex.h"
+#include "publish/weblayout.h"
+#include "publish/webresults.h"
+
+namespace {
+
+class WebResultsTest : public PublishTest {
+protected:
+    void SetUp() override
+    {
+        PublishTest::SetUp();
+        free = addEvent(m_free50);
+        ann = swimmer("Smith", "Ann");
+        zoe = swimmer("Müller-Zoë", "Chloé");
+        obr = swimmer("O'Brien", "Seán");
+        heat1 = drawHeat(free, "A", 1, 7, {ann, zoe, obr});
+        swim(heat1, {"0:31.50", "0:30.20", "0:32.00"});
+    }
+    QString seqIndex() const { return dayFile(publish::kSequenceIndex); }
+    QString itemIndex() const { return dayFile(publish::kItemIndex); }
+    QString groupPage() const { return dayFile("Group_FRE_____50M13.html"); }
+    QString page(qint64 programNo, int seq = 7, int heat = 1) const
+    {
+        return dayFile(publish::resultsFileName(seq, m_free50, "A", heat, programNo));
+    }
+
+    qint64 free = 0, ann = 0, zoe = 0, obr = 0, heat1 = 0;
+};
+
+TEST(WebLayout, NamesTheFilesAsTheSiteExpects)
+{
+    EXPECT_EQ(publish::resultsFileName(7, "SHD____100M19", "A", 3, 1234),
+              "007_SHD____100M19_A3_1234.html");
+    EXPECT_EQ(publish::resultsFileName(112, "FRE_____50M13W", "F", 0, 99),
+              "112_FRE_____50M13W_F0_99.html");
+    EXPECT_EQ(publish::programNoOfResultsFile("007_SHD____100M19_A3_1234.html"), 1234);
+    EXPECT_FALSE(publish::programNoOfResultsFile("Group_SHD____100M19.html").has_value());
+    EXPECT_FALSE(publish::programNoOfResultsFile("notes.txt").has_value());
+}
+
+TEST_F(WebResultsTest, GroupPagesTakeThirteenCharactersOfTrackAndTenOfFieldItems)
+{
+    EXPECT_EQ(publish::groupFileName(run().items(), "SHD____100M19"), "Group_SHD____100M19.html");
+    base::ScriptedSink sink;
+    base::Messages messages(sink);
+    const meeting::ItemTypes athletics(meeting::Edition::Athletics, messages);
+    EXPECT_EQ(publish::groupFileName(athletics, "JMPLong___M19"), "Group_JMPLong___.html");
+}
+
+TEST_F(WebResultsTest, APublishedHeatHasItsPageAndALineInEachIndex)
+{
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::publishResults(web, heat1));
+    const QString body = text(page(heat1));
+    // Zoë (30.20) leads, then Ann, then Seán; names escaped and shown in UTF-8.
+    const qsizetype first = body.indexOf("Müller-Zoë, Chloé");
+    const qsizetype second = body.indexOf("Smith, Ann");
+    const qsizetype third = body.indexOf("O&#39;Brien, Seán");
+    EXPECT_TRUE(first > 0 && first < second && second < third) << body.toStdString();
+    EXPECT_TRUE(body.contains("<tr><td> Place </td><td> Performance </td><td> Athlete </td>"
+                              "<td> Team </td></tr>"));
+    EXPECT_TRUE(body.contains("<meta charset=\"utf-8\">"));
+    EXPECT_TRUE(body.contains("<title>007 50m Freestyle"));
+    EXPECT_TRUE(QFile::exists(QDir(m_root).filePath("dolvane.css")));
+
+    const QString file = publish::resultsFileName(7, m_free50, "A", 1, heat1);
+    const QStringList seq = indexLines(seqIndex());
+    ASSERT_EQ(seq.size(), 1);
+    EXPECT_TRUE(seq[0].startsWith("<BR><A href=\"" + file + "\">007 50m Freestyle"));
+    EXPECT_TRUE(seq[0].endsWith(" </A><!--" + QString::number(heat1) + "-->"));
+    EXPECT_EQ(indexLines(groupPage()), seq);
+    EXPECT_EQ(indexLines(itemIndex()),
+              QStringList{"<BR><A href=\"Group_FRE_____50M13.html\">" +
+                          run().items().ItemDescription(m_free50, false) + " </A>"});
+    EXPECT_TRUE(text(seqIndex()).contains("<h3>Ordered by Program Sequence</h3>"));
+    EXPECT_TRUE(text(itemIndex()).contains("<h3>Ordered by Item Type</h3>"));
+    EXPECT_TRUE(text(seqIndex()).contains("Results for: Gala"));
+}
+
+TEST_F(WebResultsTest, PublishingTwiceLeavesOneLineAndOverwritesThePage)
+{
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::publishResults(web, heat1));
+    swim(heat1, {"0:29.90", "0:30.20", "0:32.00"});
+    ASSERT_TRUE(publish::publishResults(web, heat1));
+    EXPECT_EQ(indexLines(seqIndex()).size(), 1);
+    EXPECT_EQ(indexLines(groupPage()).size(), 1);
+    EXPECT_EQ(indexLines(itemIndex()).size(), 1);
+    const QString body = text(page(heat1));
+    EXPECT_TRUE(body.contains("29.90"));
+    EXPECT_LT(body.indexOf("Smith, Ann"), body.indexOf("Müller-Zoë"));
+}
+
+TEST_F(WebResultsTest, IndexLinesFollowTheProgramSequenceAndTheItemOrder)
+{
+    const qint64 back = addEvent(m_back100);
+    const qint64 backHeat = drawHeat(back, "A", 1, 3, {ann, zoe});
+    const qint64 heat2 = drawHeat(free, "A", 2, 12, {obr});
+    swim(backHeat, {"1:10.00", "1:12.00"});
+    swim(heat2, {"0:33.00"});
+    publish::WebSite web = site();
+    for (const qint64 p : {heat2, heat1, backHeat})
+        ASSERT_TRUE(publish::publishResults(web, p));
+    QList<qint64> order;
+    for (const QString& l : indexLines(seqIndex()))
+        order << publish::programNoOfIndexLine(l);
+    EXPECT_EQ(order, (QList<qint64>{backHeat, heat1, heat2}));
+    const QStringList items = indexLines(itemIndex());
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_TRUE(items[0].contains("Group_BCK____100M13.html"));
+    EXPECT_EQ(indexLines(groupPage()).size(), 2);
+}
+
+TEST_F(WebResultsTest, WithdrawingRemovesThePageAndItsLines)
+{
+    const qint64 heat2 = drawHeat(free, "A", 2, 8, {obr});
+    swim(heat2, {"0:33.00"});
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::publishResults(web, heat1));
+    ASSERT_TRUE(publish::publishResults(web, heat2));
+    ASSERT_TRUE(publish::withdrawResults(web, heat1));
+    EXPECT_FALSE(QFile::exists(page(heat1)));
+    EXPECT_TRUE(QFile::exists(page(heat2, 8, 2)));
+    for (const QString& index : {seqIndex(), groupPage()}) {
+        const QStringList left = indexLines(index);
+        ASSERT_EQ(left.size(), 1) << index.toStdString();
+        EXPECT_EQ(publish::programNoOfIndexLine(left[0]), heat2);
+    }
+    // A second withdrawal finds no line and says so.
+    EXPECT_FALSE(publish::withdrawResults(web, heat1));
+    EXPECT_TRUE(m_sink.saw("Line not found in Index:"));
+}
+
+TEST_F(WebResultsTest, SwitchingAutoRefreshRebuildsTheIndexesWithTheNewHeader)
+{
+    setConfig("WEB_AUTOREFRESH_INDEXES", "1");
+    {
+        publish::WebSite web = site();
+        ASSERT_TRUE(publish::publishResults(web, heat1));
+    }
+    const QString refresh = "<meta http-equiv=\"refresh\" content=\"30\">";
+    EXPECT_TRUE(text(seqIndex()).contains(refresh));
+    EXPECT_TRUE(text(groupPage()).contains(refresh));
+    EXPECT_FALSE(text(page(heat1)).contains(refresh)) << "results pages do not refresh";
+
+    setConfig("WEB_AUTOREFRESH_INDEXES", "0");
+    const qint64 heat2 = drawHeat(free, "A", 2, 8, {obr});
+    swim(heat2, {"0:33.00"});
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::publishResults(web, heat2));
+    EXPECT_TRUE(m_sink.saw("Switch AutoRefreshing for the Indexfiles OFF"));
+    for (const QString& index : {seqIndex(), itemIndex(), groupPage()})
+        EXPECT_FALSE(text(index).contains(refresh)) << index.toStdString();
+    // The rebuilt indexes still list the page published before the switch.
+    EXPECT_EQ(indexLines(seqIndex()).size(), 2);
+    EXPECT_EQ(indexLines(groupPage()).size(), 2);
+}
+
+TEST_F(WebResultsTest, AnUncalculatedOrEmptyEventIsPublishedOnlyWhenTheUserAgrees)
+{
+    exec("update PROGRAM set NOT_CALCULATED_YET = 1 where PROGRAMNO = " + db::sqlInt(heat1));
+    publish::WebSite web = site();
+    m_sink.answerNo();
+    EXPECT_FALSE(publish::publishResults(web, heat1));
+    EXPECT_TRUE(m_sink.saw("The Event is not Calculated yet: Print anyway"));
+    EXPECT_FALSE(QFile::exists(page(heat1)));
+    EXPECT_FALSE(QFile::exists(seqIndex()));
+
+    const qint64 empty = drawHeat(free, "A", 2, 8, {obr});
+    m_sink.answerNo();
+    EXPECT_FALSE(publish::publishResults(web, empty));
+    EXPECT_TRUE(m_sink.saw("No results for 008 "));
+    m_sink.answerYes();
+    EXPECT_TRUE(publish::publishResults(web, empty));
+    EXPECT_TRUE(text(page(empty, 8, 2)).contains("No data.<BR>"));
+}
+
+TEST_F(WebResultsTest, AMissingOrUnnamedRootStopsBeforeAnythingIsWritten)
+{
+    setConfig("PUB_FOLDER_WEB_SITE", "");
+    {
+        publish::WebSite web = site();
+        EXPECT_FALSE(publish::publishResults(web, heat1));
+        EXPECT_TRUE(m_sink.saw("Web root folder is empty"));
+    }
+    const QString gone = QDir(m_home->dir()).filePath("nowhere");
+    publish::WebSite web(run(), gone);
+    EXPECT_FALSE(publish::publishResults(web, heat1));
+    EXPECT_TRUE(m_sink.saw("The root folder MUST already exist: " + gone));
+    EXPECT_FALSE(QFileInfo::exists(gone));
+}
+
+TEST_F(WebResultsTest, ABrokenIndexStopsThePublishingAndIsLeftAsItWas)
+{
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::publishResults(web, heat1));
+    QStringList broken = lines(seqIndex());
+    broken.removeAll("<!-----end-of-index----->");
+    ASSERT_TRUE(publish::writeTextFile(seqIndex(), broken));
+    const qint64 heat2 = drawHeat(free, "A", 2, 8, {obr});
+    swim(heat2, {"0:33.00"});
+    EXPECT_FALSE(publish::publishResults(web, heat2));
+    EXPECT_TRUE(m_sink.saw("End of index not found"));
+    EXPECT_FALSE(QFile::exists(page(heat2, 8, 2)));
+    EXPECT_EQ(lines(seqIndex()), broken);
+    EXPECT_EQ(indexLines(groupPage()).size(), 1);
+}
+
+TEST_F(WebResultsTest, TheFinalGoesIntoTheFolderOfItsDay)
+{
+    const qint64 final = drawHeat(free, "F", 0, 20, {ann, zoe, obr}, 2);
+    swim(final, {"0:30.00", "DNS", "0:31.00"});
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::publishResults(web, final));
+    const QString body =
+        text(dayFile(publish::resultsFileName(20, m_free50, "F", 0, final), 2));
+    EXPECT_TRUE(body.contains("020 50m Freestyle"));
+    EXPECT_TRUE(body.contains("- Final"));
+    // The swimmer who did not start follows the placed ones, without a place.
+    EXPECT_LT(body.indexOf("O&#39;Brien"), body.indexOf("Müller-Zoë"));
+    EXPECT_TRUE(body.contains("<td>  </td><td> DNS </td>"));
+    EXPECT_EQ(indexLines(dayFile(publish::kSequenceIndex, 2)).size(), 1);
+}
+
+} // namespace
