@@ -1,0 +1,237 @@
+// Start lists, the program, team totals, the master index and the managing of published
+// files, and the publish commands as a user runs them.
+
+#include "publishfixture.h"
+
+#include "publish/meetingindex.h"
+#include "publish/webindex.h"
+#include "publish/weblayout.h"
+#include "publish/webmanage.h"
+#include "publish/webpages.h"
+#include "publish/webresults.h"
+
+namespace {
+
+class WebPagesTest : public PublishTest {
+protected:
+    void SetUp() override
+    {
+        PublishTest::SetUp();
+        free = addEvent(m_free50);
+        back = addEvent(m_back100);
+        for (int i = 0; i < 5; ++i)
+            swimmers << swimmer(QStringLiteral("Swimmer %1").arg(i + 1));
+        free1 = drawHeat(free, "A", 1, 1, swimmers.mid(0, 3));
+        free2 = drawHeat(free, "A", 2, 2, swimmers.mid(3, 2));
+        backHeat = drawHeat(back, "A", 1, 3, swimmers.mid(0, 2));
+        freeFinal = results::programNoOf(database(), free, "F", 0);
+        exec("update PROGRAM set SEQ = 10, DAY_SEQ = 2 where PROGRAMNO = " +
+             db::sqlInt(freeFinal));
+        exec("update PROGRAM set SEQ = 11, DAY_SEQ = 2 where PROGRAMNO = " +
+             db::sqlInt(results::programNoOf(database(), back, "F", 0)));
+    }
+    // The cells of the rows of the page's tables, "|"-joined.
+    QStringList rows(const QString& path)
+    {
+        QStringList out;
+        for (QString l : lines(path)) {
+            if (!l.startsWith("<tr>"))
+                continue;
+            l.remove("<tr>").remove("</tr>").remove("<td> ");
+            out << l.replace(" </td>", "|").chopped(1);
+        }
+        return out;
+    }
+
+    qint64 free = 0, back = 0, free1 = 0, free2 = 0, backHeat = 0, freeFinal = 0;
+    QList<qint64> swimmers;
+};
+
+TEST_F(WebPagesTest, StartListsOfADayOrASequenceRangeThatIsRemembered)
+{
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::publishStarters(web, 1, {}));
+    QStringList r = rows(dayFile(publish::kStartersPage));
+    // Three heats: an event row and its lanes each.
+    EXPECT_EQ(r.count("Seq|Time|Pit|Event|Implement"), 3);
+    EXPECT_EQ(r.count("Lane|Number|Athlete|Team"), 3);
+    EXPECT_TRUE(r.contains("1|101|Swimmer 1, Sam|DOL School"));
+    EXPECT_TRUE(r.contains("2|105|Swimmer 5, Sam|DOL School"));
+    EXPECT_TRUE(r.contains("3|103|Swimmer 3, Sam|DOL School"));
+
+    publish::SeqRange range;
+    EXPECT_FALSE(publish::savedStartersSelection(web, &range));
+    EXPECT_TRUE(m_sink.saw("No selection saved yet"));
+    ASSERT_TRUE(publish::SeqRange::parse("2-3", &range));
+    ASSERT_TRUE(publish::publishStarters(web, 1, range));
+    r = rows(dayFile(publish::kStartersPage));
+    EXPECT_EQ(r.count("Seq|Time|Pit|Event|Implement"), 2);
+    EXPECT_FALSE(r.contains("3|103|Swimmer 3, Sam|DOL School")) << "heat at sequence 1";
+    publish::SeqRange saved;
+    ASSERT_TRUE(publish::savedStartersSelection(web, &saved));
+    EXPECT_EQ(saved.text(), "2-3");
+    EXPECT_FALSE(publish::SeqRange::parse("3-2", &range));
+    EXPECT_FALSE(publish::SeqRange::parse("x", &range));
+}
+
+TEST_F(WebPagesTest, ADayBelowOneIsRefused)
+{
+    publish::WebSite web = site();
+    EXPECT_FALSE(publish::publishStarters(web, 0, {}));
+    EXPECT_FALSE(publish::publishProgram(web, 0));
+    EXPECT_TRUE(m_sink.saw("The publish day must be > 0"));
+    EXPECT_FALSE(publish::setPublishDay(run().config(), messages(), 0));
+    EXPECT_FALSE(QFileInfo::exists(dayFile(publish::kStartersPage, 0)));
+}
+
+TEST_F(WebPagesTest, TheProgramOfADayNamesTheNextRound)
+{
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::publishProgram(web, 1));
+    const QStringList r = rows(dayFile(publish::kProgramPage));
+    ASSERT_EQ(r.size(), 4) << r.join('\n').toStdString();
+    EXPECT_EQ(r[0], "Seq|Time|Pit|Event|NextEvent|Spec");
+    EXPECT_TRUE(r[1].startsWith("1|09:05||50m Freestyle")) << r[1].toStdString();
+    EXPECT_TRUE(r[1].endsWith("|10|")) << "the final at sequence 10 follows";
+    EXPECT_TRUE(r[3].endsWith("|11|"));
+    ASSERT_TRUE(publish::publishProgram(web, 2));
+    EXPECT_EQ(rows(dayFile(publish::kProgramPage, 2)).size(), 3);
+}
+
+TEST_F(WebPagesTest, TeamTotalsAsOnePageOrOnePerLeague)
+{
+    const qint64 otters = addTeam("OTT", 2);
+    exec("update TEAM set LEAGUE = 1 where TEAMNO = " + db::sqlInt(m_team));
+    const qint64 otter = swimmer("Otter", "Olga", otters);
+    const qint64 final = drawHeat(free, "F", 0, 10, {swimmers[0], otter, swimmers[1]}, 2);
+    exec("update PARTICIPATE set TEAMNO = " + db::sqlInt(otters) + " where ATHLETENO = " +
+         db::sqlInt(otter));
+    swim(final, {"0:30.00", "0:29.00", "0:32.00"});
+    setMeeting("TEAMSCOREBASIS = 1");
+    {
+        publish::WebSite web = site();
+        ASSERT_TRUE(publish::publishTeamTotals(web))
+            << (m_sink.shown().isEmpty() ? "" : m_sink.shown().last().text.toStdString());
+    }
+    QStringList r = rows(QDir(m_root).filePath("TeamTotals.html"));
+    ASSERT_EQ(r.size(), 3) << r.join('\n').toStdString();
+    EXPECT_EQ(r[0], "Place|Total|Team|TeamAbrv");
+    EXPECT_TRUE(r[1].startsWith("1|") && r[1].endsWith("|DOL School|DOL")) << r[1].toStdString();
+    EXPECT_TRUE(r[2].endsWith("|OTT School|OTT"));
+
+    setMeeting("COMP_PLACEPOINTS_HAS_SETS = 1");
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::publishTeamTotals(web));
+    EXPECT_EQ(rows(QDir(m_root).filePath("TeamTotals_Comp1.html")).size(), 2);
+    r = rows(QDir(m_root).filePath("TeamTotals_Comp2.html"));
+    ASSERT_EQ(r.size(), 2);
+    EXPECT_TRUE(r[1].startsWith("1|") && r[1].endsWith("|OTT School|OTT"));
+    EXPECT_TRUE(text(QDir(m_root).filePath("TeamTotals_Comp2.html")).contains("Team Totals Comp 2"));
+}
+
+TEST_F(WebPagesTest, TheMasterIndexMakesTheDayFoldersAndAsksBeforeARewrite)
+{
+    setConfig("MUST_PUBLISH_STARTERS", "1");
+    setConfig("MUST_PUBLISH_TEAMTOTALS", "1");
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::writeMeetingIndex(web));
+    EXPECT_TRUE(m_sink.saw("The following folders for exporting days were created:"));
+    EXPECT_TRUE(QFileInfo::exists(dayFile(publish::kSequenceIndex, 2)));
+    EXPECT_TRUE(QFileInfo::exists(dayFile(publish::kItemIndex, 1)));
+    const QString index = text(QDir(m_root).filePath(publish::kMeetingIndex));
+    EXPECT_TRUE(index.contains("<BR><A href=\"Day2/Starters.html\">Starters Day 2</A>"));
+    EXPECT_TRUE(index.contains("<A href=\"TeamTotals.html\">"));
+    EXPECT_FALSE(index.contains("Program.html"));
+    EXPECT_TRUE(index.contains("Meeting: Gala"));
+
+    m_sink.answerButton(0);
+    EXPECT_FALSE(publish::writeMeetingIndex(web));
+    EXPECT_TRUE(m_sink.saw("The Master Indexfile for the Meeting already exists:"));
+    m_sink.answerButton(1);
+    EXPECT_TRUE(publish::writeMeetingIndex(web));
+}
+
+TEST_F(WebPagesTest, AProgramWithoutDaysHasNoMasterIndex)
+{
+    exec("update PROGRAM set DAY_SEQ = 0 where MEETINGNO = " + db::sqlInt(m_meetingNo));
+    publish::WebSite web = site();
+    EXPECT_FALSE(publish::writeMeetingIndex(web));
+    EXPECT_TRUE(m_sink.saw("Duration must always be > 0"));
+    EXPECT_FALSE(QFileInfo::exists(QDir(m_root).filePath(publish::kMeetingIndex)));
+}
+
+TEST_F(WebPagesTest, ManagingFindsOrphansBothWaysAndDeletesThem)
+{
+    swim(free1, {"0:30.00", "0:31.00", "0:32.00"});
+    swim(free2, {"0:33.00", "0:34.00"});
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::publishResults(web, free1));
+    ASSERT_TRUE(publish::publishResults(web, free2));
+    const QString page1 = publish::resultsFileName(1, m_free50, "A", 1, free1);
+    const QString page2 = publish::resultsFileName(2, m_free50, "A", 2, free2);
+    // One page loses its file, another its index lines; a stray file lies about.
+    ASSERT_TRUE(QFile::remove(dayFile(page1)));
+    QStringList seq = lines(dayFile(publish::kSequenceIndex));
+    QString error;
+    ASSERT_TRUE(publish::removeResultsLine(&seq, free2, &error));
+    ASSERT_TRUE(publish::writeTextFile(dayFile(publish::kSequenceIndex), seq));
+    QStringList group = lines(dayFile("Group_FRE_____50M13.html"));
+    ASSERT_TRUE(publish::removeResultsLine(&group, free2, &error));
+    ASSERT_TRUE(publish::writeTextFile(dayFile("Group_FRE_____50M13.html"), group));
+    ASSERT_TRUE(publish::writeTextFile(dayFile("notes.txt"), {"scratch"}));
+
+    const publish::SiteReport report = publish::inspectSite(web);
+    EXPECT_EQ(report.filesNotInIndex, QStringList{"Day1/" + page2});
+    EXPECT_EQ(report.indexesWithoutFile,
+              (QStringList{"Day1/ResultsIndexSeq.html: " + page1,
+                           "Day1/Group_FRE_____50M13.html: " + page1}));
+    EXPECT_EQ(report.notResultsFiles, QStringList{"Day1/notes.txt"});
+    // The page whose line is gone counts as not published yet.
+    EXPECT_EQ(publish::unpublishedResults(web), QList<qint64>{free2});
+
+    ASSERT_TRUE(publish::deleteOrphans(web, report));
+    EXPECT_TRUE(m_sink.saw("These files were deleted because they are not results files:"));
+    EXPECT_TRUE(publish::inspectSite(web).clean());
+    EXPECT_TRUE(indexLines(dayFile(publish::kSequenceIndex)).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dayFile(page2)));
+}
+
+TEST_F(WebPagesTest, ThePublishCommandsWorkOnTheDatabaseFile)
+{
+    swim(free1, {"0:30.00", "0:31.00", "0:32.00"});
+    const QString web = QDir(m_home->dir()).filePath("cliweb");
+    ASSERT_TRUE(QDir().mkpath(web));
+    const QStringList common{"--db", m_path, "--yes"};
+    QString out, err;
+    const QString meeting = QString::number(m_meetingNo);
+    ASSERT_EQ(testing_support::runCli(common + QStringList{"publish", "results",
+                                                           QString::number(free), "--round", "A",
+                                                           "--heat", "1", "--web-root", web,
+                                                           "--meeting", meeting},
+                                      &out, &err),
+              0)
+        << err.toStdString();
+    const QString page = QDir(web).filePath("Day1/" + publish::resultsFileName(1, m_free50, "A", 1, free1));
+    EXPECT_TRUE(QFileInfo::exists(page)) << out.toStdString();
+    EXPECT_EQ(testing_support::runCli(common + QStringList{"publish", "withdraw",
+                                                           QString::number(free1), "--web-root",
+                                                           web, "--meeting", meeting},
+                                      &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(page));
+    EXPECT_EQ(testing_support::runCli(common + QStringList{"publish", "starters", "--day", "0",
+                                                           "--web-root", web, "--meeting",
+                                                           meeting},
+                                      &out, &err),
+              1);
+    EXPECT_TRUE(err.contains("The publish day must be > 0")) << err.toStdString();
+    EXPECT_EQ(testing_support::runCli(common + QStringList{"--json", "publish", "manage",
+                                                           "--web-root", web, "--meeting",
+                                                           meeting},
+                                      &out, &err),
+              0);
+    EXPECT_TRUE(out.contains("\"notPublished\"")) << out.toStdString();
+}
+
+} // namespace
