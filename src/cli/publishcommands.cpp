@@ -66,7 +66,8 @@ int publishResults(cli::Context& ctx)
         (!heatText.isEmpty() &&
          (heat = int(cli::DrawCli::number(ctx, heatText, QStringLiteral("--heat")))) == 0))
         return cli::WrongCommandLine;
-    const QList<results::CaptureProgramRow> rows = cli::chosenProgramRows(ctx, eventNo, round, heat);
+    const QList<results::CaptureProgramRow> rows =
+        cli::chosenProgramRows(ctx, eventNo, round, heat);
     if (rows.isEmpty())
         return cli::Failed;
     QJsonArray done;
@@ -212,7 +213,7 @@ int publishDay(cli::Context& ctx)
     if (!ok)
         return ctx.usageError(QStringLiteral("DAY is a number"));
     return publish::setPublishDay(ctx.run().config(), ctx.messages(), day) ? cli::Success
-                                                                             : cli::Failed;
+                                                                           : cli::Failed;
 }
 
 const cli::Command resultsCmd("publish results",

@@ -19,6 +19,8 @@ struct ParentLink {
 const ParentLink kDeleteThroughParent[] = {
     {"RANK", "RANKNO", "RACE", "RACENO"},
     {"EIF_RANK", "RANKNO", "EIF_RACE", "RACENO"},
+    {"EIF_JOIN_RANK", "JOINRANKNO", "EIF_RACE", "RACENO"},
+    {"EIF_JOIN_PRGM", "JOINPRGMNO", "EIF_RACE", "RACENO"},
     {"ATHLETE", "ATHLETENO", "TEAM", "TEAMNO"},
     {"PROGRAM", "PROGRAMNO", "MYEVENT", "EVENTNO"},
     {"HEATPART", "HEATPARTNO", "MYEVENT", "EVENTNO"},
@@ -38,9 +40,10 @@ struct OrphanLink {
 };
 
 const OrphanLink kOrphanLinks[] = {
-    {"PROGRAM", "MYEVENT", "EVENTNO"},     {"HEATPART", "MYEVENT", "EVENTNO"},
-    {"PARTICIPATE", "MYEVENT", "EVENTNO"}, {"ATHLETE", "TEAM", "TEAMNO"},
-    {"EIF_RANK", "EIF_RACE", "RACENO"},
+    {"PROGRAM", "MYEVENT", "EVENTNO"},       {"HEATPART", "MYEVENT", "EVENTNO"},
+    {"PARTICIPATE", "MYEVENT", "EVENTNO"},   {"ATHLETE", "TEAM", "TEAMNO"},
+    {"EIF_RANK", "EIF_RACE", "RACENO"},      {"EIF_JOIN_RANK", "EIF_RACE", "RACENO"},
+    {"EIF_JOIN_PRGM", "EIF_RACE", "RACENO"},
 };
 
 } // namespace
@@ -49,7 +52,7 @@ void deleteMeetingRows(DmdCoreDbs& database, int meetingNo)
 {
     base::Messages& messages = database.messages();
     const QString title = QStringLiteral("Delete the meeting");
-    const int steps = 15;
+    const int steps = 17;
     int step = 0;
     for (const ParentLink& link : kDeleteThroughParent) {
         messages.progress(title, QString::fromLatin1(link.child), step++, steps);

@@ -15,7 +15,7 @@ namespace publish {
 
 // One athlete of a heat or final as every export shows it.
 struct ResultLine {
-    int place = 0; // E_PLACE, the place in the race
+    int place = 0;       // E_PLACE, the place in the race
     QString performance; // with the third digit where captured, or the status's abbreviation
     int status = 0;
     QString surname;

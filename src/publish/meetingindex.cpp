@@ -44,9 +44,9 @@ bool programDays(base::Run& run, int* first, int* last)
 QStringList meetingIndexLines(WebSite& site, int lastDay)
 {
     const PublishSettings& s = site.settings();
-    QStringList lines = pageHeader(
-        {QStringLiteral("Meeting: ") + site.run().meeting().description()},
-        QString::fromLatin1(kStyleSheetName), false);
+    QStringList lines =
+        pageHeader({QStringLiteral("Meeting: ") + site.run().meeting().description()},
+                   QString::fromLatin1(kStyleSheetName), false);
     lines << QStringLiteral("All results are preliminary, subject to corrections.")
           << QStringLiteral("<BR>Press [Control]-[F5] to refresh to latest page.")
           << QStringLiteral("<BR>The explorer might be showing you the page that was cached on "
@@ -61,14 +61,15 @@ QStringList meetingIndexLines(WebSite& site, int lastDay)
     };
     group(s.mustProgram, QStringLiteral("/Program.html\">Program"));
     if (s.mustTeamTotals) {
-        QStringList totals = QDir(site.root()).entryList({QStringLiteral("TeamTotals*.html")},
-                                                          QDir::Files, QDir::Name);
+        QStringList totals =
+            QDir(site.root())
+                .entryList({QStringLiteral("TeamTotals*.html")}, QDir::Files, QDir::Name);
         if (totals.isEmpty())
             totals << QStringLiteral("TeamTotals.html");
         for (const QString& file : std::as_const(totals))
             lines << QStringLiteral("<BR><A href=\"") + file + QStringLiteral("\">") +
-                         htmlEscaped(QString(file).chopped(5).replace(QLatin1Char('_'),
-                                                                      QLatin1Char(' '))) +
+                         htmlEscaped(
+                             QString(file).chopped(5).replace(QLatin1Char('_'), QLatin1Char(' '))) +
                          QStringLiteral("</A>");
         lines << QStringLiteral("<BR>");
     }
@@ -102,7 +103,8 @@ bool writeMeetingIndex(WebSite& site)
             return false;
         if (!existed)
             created << dayFolderName(d);
-        if (!QFileInfo::exists(QDir(site.dayFolderPath(d)).filePath(QString::fromLatin1(kSequenceIndex))) &&
+        if (!QFileInfo::exists(
+                QDir(site.dayFolderPath(d)).filePath(QString::fromLatin1(kSequenceIndex))) &&
             !site.rebuildDayIndexes(d))
             return false;
     }

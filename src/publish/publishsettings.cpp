@@ -51,17 +51,17 @@ PublishSettings PublishSettings::read(const base::ConfigStore& config)
 
 bool PublishSettings::write(base::ConfigStore& config) const
 {
-    bool ok = config.writeText(kWebRoot, webRoot) &&
-              config.writeText(kCsvResults, csvResultsFolder) &&
-              config.writeText(kCsvStarters, csvStartersFolder) &&
-              config.writeInt(kPublishDay, publishDay) && config.writeBool(kMustProgram, mustProgram) &&
-              config.writeBool(kMustStarters, mustStarters) &&
-              config.writeBool(kMustTotals, mustTeamTotals) &&
-              config.writeBool(kAutoRefresh, autoRefresh) &&
-              config.writeText(kSelection, startersSelection) &&
-              config.writeInt(kAutoPrint, autoPrintCount) && config.writeBool(kAutoClip, autoClip) &&
-              config.writeBool(kAutoWeb, autoWeb) && config.writeBool(kAutoCsv, autoCsv) &&
-              config.writeBool(kAutoXml, autoXml) && config.writeBool(kAutoLumaro, autoLumaro);
+    bool ok =
+        config.writeText(kWebRoot, webRoot) && config.writeText(kCsvResults, csvResultsFolder) &&
+        config.writeText(kCsvStarters, csvStartersFolder) &&
+        config.writeInt(kPublishDay, publishDay) && config.writeBool(kMustProgram, mustProgram) &&
+        config.writeBool(kMustStarters, mustStarters) &&
+        config.writeBool(kMustTotals, mustTeamTotals) &&
+        config.writeBool(kAutoRefresh, autoRefresh) &&
+        config.writeText(kSelection, startersSelection) &&
+        config.writeInt(kAutoPrint, autoPrintCount) && config.writeBool(kAutoClip, autoClip) &&
+        config.writeBool(kAutoWeb, autoWeb) && config.writeBool(kAutoCsv, autoCsv) &&
+        config.writeBool(kAutoXml, autoXml) && config.writeBool(kAutoLumaro, autoLumaro);
     if (ok && lastAutoRefresh >= 0)
         ok = config.writeInt(kLastAutoRefresh, lastAutoRefresh);
     return ok;

@@ -28,11 +28,11 @@ QList<TeamTotalsPage> teamTotalsPages(base::Run& run)
         if (!pages.contains(key))
             pages.insert(key, {QStringLiteral("TeamTotals_Comp") + QString::number(key),
                                QStringLiteral("Team Totals Comp ") + QString::number(key), empty});
-        pages[key].listing.rows << FieldRow{{QStringLiteral("PLACE"), QString::number(r.place)},
-                                            {QStringLiteral("TOTAL_POINT"),
-                                             scoring::pointsText(r.units)},
-                                            {QStringLiteral("TEAM_NAME"), r.name},
-                                            {QStringLiteral("TEAM_ABRV"), r.abbreviation}};
+        pages[key].listing.rows << FieldRow{
+            {QStringLiteral("PLACE"), QString::number(r.place)},
+            {QStringLiteral("TOTAL_POINT"), scoring::pointsText(r.units)},
+            {QStringLiteral("TEAM_NAME"), r.name},
+            {QStringLiteral("TEAM_ABRV"), r.abbreviation}};
     }
     return pages.values();
 }

@@ -113,7 +113,8 @@ bool removeResultsLine(QStringList* page, qint64 programNo, QString* error)
         return false;
     QStringList entries = page->mid(m.start + 1, m.end - m.start - 1);
     const qsizetype before = entries.size();
-    entries.removeIf([programNo](const QString& l) { return programNoOfIndexLine(l) == programNo; });
+    entries.removeIf(
+        [programNo](const QString& l) { return programNoOfIndexLine(l) == programNo; });
     if (entries.size() == before) {
         if (error)
             *error = QStringLiteral("Line not found in Index:") + QStringLiteral(" <!--") +

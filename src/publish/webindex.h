@@ -10,8 +10,8 @@ inline constexpr char kIndexEnd[] = "<!-----end-of-index----->";
 
 // What an index page says above its lines.
 struct IndexHeading {
-    QString title;        // "Results for: " + the meeting or the item
-    QString orderedBy;    // "Program Sequence" / "Item Type" for the day indexes, else empty
+    QString title;            // "Results for: " + the meeting or the item
+    QString orderedBy;        // "Program Sequence" / "Item Type" for the day indexes, else empty
     bool programLink = false; // publishing without day folders links the program
 };
 

@@ -23,8 +23,7 @@ QString resultsFileName(int seq, const QString& itemCode, const QString& round, 
 
 std::optional<qint64> programNoOfResultsFile(const QString& fileName)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\d{3,}_.+_[A-Z]\\d+_(\\d+)\\.html$"));
+    static const QRegularExpression pattern(QStringLiteral("^\\d{3,}_.+_[A-Z]\\d+_(\\d+)\\.html$"));
     const QRegularExpressionMatch m = pattern.match(fileName);
     if (!m.hasMatch())
         return std::nullopt;

@@ -57,7 +57,8 @@ SiteReport inspectSite(WebSite& site)
                 const QString file = linkOfIndexLine(line);
                 linked.insert(file);
                 if (!file.isEmpty() && !folder.exists(file) &&
-                    !report.indexesWithoutFile.contains(prefix + index + QStringLiteral(": ") + file))
+                    !report.indexesWithoutFile.contains(prefix + index + QStringLiteral(": ") +
+                                                        file))
                     report.indexesWithoutFile << prefix + index + QStringLiteral(": ") + file;
             }
         }
@@ -106,8 +107,9 @@ QList<qint64> unpublishedResults(WebSite& site)
     QSet<qint64> published;
     for (const int day : days(site.root())) {
         QStringList lines, entries;
-        if (readTextFile(QDir(site.dayFolderPath(day)).filePath(QString::fromLatin1(kSequenceIndex)),
-                         &lines) &&
+        if (readTextFile(
+                QDir(site.dayFolderPath(day)).filePath(QString::fromLatin1(kSequenceIndex)),
+                &lines) &&
             indexEntries(lines, &entries, nullptr)) {
             for (const QString& l : std::as_const(entries))
                 published.insert(programNoOfIndexLine(l));

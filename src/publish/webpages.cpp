@@ -27,9 +27,9 @@ const QString kSelectionKey = QStringLiteral("PUB_STARTERS_SEQ_RANGE");
 QHash<qint64, QString> pitsOf(base::Run& run, int day)
 {
     QHash<qint64, QString> pits;
-    for (const draw::ProgramLine& l : draw::ProgramListing(*run.database())
-                                          .lines(run.currentMeetingNo(),
-                                                 draw::ProgramOrder::Sequence, day))
+    for (const draw::ProgramLine& l :
+         draw::ProgramListing(*run.database())
+             .lines(run.currentMeetingNo(), draw::ProgramOrder::Sequence, day))
         pits.insert(l.programNo, l.pit);
     return pits;
 }
@@ -37,7 +37,8 @@ QHash<qint64, QString> pitsOf(base::Run& run, int day)
 bool writeDayPage(WebSite& site, int day, const char* name, const QStringList& lines)
 {
     const QString folder = site.dayFolder(day);
-    return !folder.isEmpty() && site.writePage(QDir(folder).filePath(QString::fromLatin1(name)), lines);
+    return !folder.isEmpty() &&
+           site.writePage(QDir(folder).filePath(QString::fromLatin1(name)), lines);
 }
 
 bool checkDay(WebSite& site, int day)
@@ -82,10 +83,10 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
     const QHash<qint64, QString> pits = pitsOf(run, day);
     QStringList lines = pageHeader({QStringLiteral("Starters")}, kDayStyle, false);
     QString error;
-    for (const results::CaptureProgramRow& row : results::captureProgramRows(
-             *run.database(), run.items(), run.currentMeetingNo(), results::CaptureOrder::Sequence)) {
-        if (row.day != day || row.isCalculatedFinal() || row.drawn == 0 ||
-            !range.contains(row.seq))
+    for (const results::CaptureProgramRow& row :
+         results::captureProgramRows(*run.database(), run.items(), run.currentMeetingNo(),
+                                     results::CaptureOrder::Sequence)) {
+        if (row.day != day || row.isCalculatedFinal() || row.drawn == 0 || !range.contains(row.seq))
             continue;
         const EventResults heat = eventResults(run, row);
         Listing event{QStringLiteral("Seq,Time,Pit,Event,Implement"),
@@ -148,14 +149,14 @@ Listing programListing(base::Run& run, int day)
         row.heatFormat = l.format;
         row.round = l.round;
         row.heatNo = l.heatNo;
-        listing.rows << FieldRow{{QStringLiteral("SEQ"), QString::number(l.seq)},
-                                 {QStringLiteral("THETIME"),
-                                  l.time.isValid() ? l.time.toString(QStringLiteral("hh:mm"))
-                                                   : QString()},
-                                 {QStringLiteral("PIT"), l.pit},
-                                 {QStringLiteral("EVENT"), eventName(row)},
-                                 {QStringLiteral("NEXTEVENT"), next},
-                                 {QStringLiteral("SPEC"), QString()}};
+        listing.rows << FieldRow{
+            {QStringLiteral("SEQ"), QString::number(l.seq)},
+            {QStringLiteral("THETIME"),
+             l.time.isValid() ? l.time.toString(QStringLiteral("hh:mm")) : QString()},
+            {QStringLiteral("PIT"), l.pit},
+            {QStringLiteral("EVENT"), eventName(row)},
+            {QStringLiteral("NEXTEVENT"), next},
+            {QStringLiteral("SPEC"), QString()}};
     }
     return listing;
 }
@@ -164,8 +165,8 @@ bool publishProgram(WebSite& site, int day)
 {
     if (!checkDay(site, day) || !site.checkRoot())
         return false;
-    QStringList lines = pageHeader({QStringLiteral("Program Day ") + QString::number(day)},
-                                   kDayStyle, false);
+    QStringList lines =
+        pageHeader({QStringLiteral("Program Day ") + QString::number(day)}, kDayStyle, false);
     QString error;
     appendTable(programListing(site.run(), day), &lines, &error);
     lines << pageFooter();
@@ -180,8 +181,7 @@ bool publishTeamTotals(WebSite& site)
     if (pages.isEmpty())
         return false;
     for (const TeamTotalsPage& page : pages) {
-        QStringList lines =
-            pageHeader({page.title}, QString::fromLatin1(kStyleSheetName), false);
+        QStringList lines = pageHeader({page.title}, QString::fromLatin1(kStyleSheetName), false);
         QString error;
         appendTable(page.listing, &lines, &error);
         lines << pageFooter();

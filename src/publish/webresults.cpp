@@ -96,8 +96,8 @@ bool publishResults(WebSite& site, qint64 programNo, bool ask)
     const QString path = QDir(site.dayFolderPath(day)).filePath(fileName);
     const bool done = site.indexResults(
         day, fileName, htmlEscaped(results->title), row.programNo, row.itemCode, [&] {
-            if (ask && !messages.confirm(QStringLiteral("Continue to publish to the HTML\r") +
-                                         fileName))
+            if (ask &&
+                !messages.confirm(QStringLiteral("Continue to publish to the HTML\r") + fileName))
                 return false;
             return site.writePage(path, page);
         });

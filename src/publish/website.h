@@ -49,9 +49,8 @@ public:
     // worked out before anything is written: a broken index writes nothing.
     // `beforeWrite` is called once the indexes are known good (the page itself is written
     // there); false from it stops the work.
-    bool indexResults(int day, const QString& fileName, const QString& htmlTitle,
-                      qint64 programNo, const QString& itemCode,
-                      const std::function<bool()>& beforeWrite = {});
+    bool indexResults(int day, const QString& fileName, const QString& htmlTitle, qint64 programNo,
+                      const QString& itemCode, const std::function<bool()>& beforeWrite = {});
     // Removes the program row's lines from the sequence index and from the group page.
     bool unindexResults(int day, qint64 programNo, const QString& itemCode);
 

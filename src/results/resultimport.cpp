@@ -1,16 +1,17 @@
 #include "results/resultimport.h"
 
+#include "base/messages.h"
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "entries/csvfile.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
 #include "results/calcstate.h"
+#include "results/collectingsink.h"
 #include "results/resultedit.h"
 #include "results/resultlocate.h"
 #include "results/statuscodes.h"
-#include "base/messages.h"
-#include "base/run.h"
 
 #include <QHash>
 #include <QMap>
@@ -19,40 +20,6 @@
 namespace results {
 
 namespace {
-
-// Keeps what the checks of one line said; a question is answered No, since nobody is
-// there to answer it.
-class LineSink : public base::MessageSink {
-public:
-    void beep(bool) override {}
-    base::Answer show(base::MessageKind kind, const QString&, const QString& text,
-                       const QStringList&) override
-    {
-        QString line = text;
-        line.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        m_texts.append(line.simplified());
-        if (kind == base::MessageKind::Confirm || kind == base::MessageKind::Question)
-            return base::Answer(base::Answer::No);
-        return base::Answer(base::Answer::Ok);
-    }
-    base::Answer askText(const QString&, const QString&, const QString&, bool) override
-    {
-        return base::Answer(base::Answer::Cancel);
-    }
-    QString chooseFile(const QString&, const QString&) override { return QString(); }
-    void progress(const QString&, const QString&, int, int) override {}
-    void progressDone() override {}
-
-    QStringList take()
-    {
-        QStringList texts = m_texts;
-        m_texts.clear();
-        return texts;
-    }
-
-private:
-    QStringList m_texts;
-};
 
 enum class Column { Event, Round, Heat, Lane, Athlete, Performance, Digit, Status, Place };
 
@@ -149,7 +116,7 @@ ResultImportReport importResultLines(base::Run& run, const QStringList& lines)
     if (!report.errors.isEmpty())
         return report;
 
-    LineSink sink;
+    CollectingSink sink;
     base::Messages lineMessages(sink);
     const meeting::ItemTypes lineItems(meeting::editionOf(database.applicationCode()),
                                        lineMessages);

@@ -95,8 +95,8 @@ std::optional<Layout> layoutAtWidth(const QString& htmlFile, int width, QString*
                 .arg(width)
                 .toUtf8());
     f.close();
-    const QString dom = run({QStringLiteral("--window-size=1280,900")},
-                            QStringLiteral("file://") + frame, error);
+    const QString dom =
+        run({QStringLiteral("--window-size=1280,900")}, QStringLiteral("file://") + frame, error);
     QFile::remove(frame);
     static const QRegularExpression probe(
         QStringLiteral("<pre id=\"probe\">(\\d+) (\\d+) (\\d+)</pre>"));

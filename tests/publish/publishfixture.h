@@ -16,6 +16,14 @@
 #include <QDir>
 #include <QFile>
 
+#include <ostream>
+
+// Texts read as text in a failure's message.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 // A gala with a web root in the test's home: events are drawn by writing their heats as a
 // draw leaves them, results are captured and calculated as the capture screens do.
 class PublishTest : public RecordsTest {
@@ -53,8 +61,8 @@ protected:
                             "FIRSTNAME, GENDER, AGE, NUMBER) values (") +
              db::sqlInt(no) + ", " + db::sqlInt(m_meetingNo) + ", " +
              db::sqlInt(team ? team : m_team) + ", " + db::quoted(surname) + ", " +
-             db::quoted(firstName) + ", 'M', 13, " + db::quoted(QString::number(100 + ++m_numbers)) +
-             ")");
+             db::quoted(firstName) + ", 'M', 13, " +
+             db::quoted(QString::number(100 + ++m_numbers)) + ")");
         return no;
     }
     // A heat of round A (or the final for "F") at sequence `seq` of `day`, the swimmers in
@@ -102,8 +110,8 @@ protected:
     {
         const auto row = results::captureProgramRow(database(), run().items(), programNo);
         ASSERT_TRUE(row.has_value());
-        const QList<results::CaptureAthleteRow> athletes = results::captureAthletes(
-            database(), run().items(), *row, draw::MemberOrder::Lane);
+        const QList<results::CaptureAthleteRow> athletes =
+            results::captureAthletes(database(), run().items(), *row, draw::MemberOrder::Lane);
         results::ResultCapture capture(run());
         for (int i = 0; i < times.size(); ++i) {
             results::ResultEntry entry;
@@ -113,7 +121,8 @@ protected:
                 entry.performance = times[i];
             ASSERT_TRUE(capture.capture(*row, athletes.at(i), entry))
                 << times[i].toStdString() << " "
-                << (m_sink.shown().isEmpty() ? std::string() : m_sink.shown().last().text.toStdString());
+                << (m_sink.shown().isEmpty() ? std::string()
+                                             : m_sink.shown().last().text.toStdString());
         }
         ASSERT_TRUE(results::calculatePlaces(run(), programNo));
         m_sink.clear();

@@ -90,8 +90,7 @@ TEST_F(WebBrowserTest, TheMasterIndexLinksEveryDaysIndexes)
     publish::WebSite web = site();
     ASSERT_TRUE(publish::writeMeetingIndex(web));
     QString error;
-    const QString dom =
-        browser::dumpDom(QDir(m_root).filePath(publish::kMeetingIndex), &error);
+    const QString dom = browser::dumpDom(QDir(m_root).filePath(publish::kMeetingIndex), &error);
     ASSERT_FALSE(dom.isEmpty()) << error.toStdString();
     EXPECT_EQ(browser::links(dom),
               (QStringList{"Day1/Program.html -> Program Day 1",

@@ -25,8 +25,7 @@ protected:
         free2 = drawHeat(free, "A", 2, 2, swimmers.mid(3, 2));
         backHeat = drawHeat(back, "A", 1, 3, swimmers.mid(0, 2));
         freeFinal = results::programNoOf(database(), free, "F", 0);
-        exec("update PROGRAM set SEQ = 10, DAY_SEQ = 2 where PROGRAMNO = " +
-             db::sqlInt(freeFinal));
+        exec("update PROGRAM set SEQ = 10, DAY_SEQ = 2 where PROGRAMNO = " + db::sqlInt(freeFinal));
         exec("update PROGRAM set SEQ = 11, DAY_SEQ = 2 where PROGRAMNO = " +
              db::sqlInt(results::programNoOf(database(), back, "F", 0)));
     }
@@ -104,8 +103,8 @@ TEST_F(WebPagesTest, TeamTotalsAsOnePageOrOnePerLeague)
     exec("update TEAM set LEAGUE = 1 where TEAMNO = " + db::sqlInt(m_team));
     const qint64 otter = swimmer("Otter", "Olga", otters);
     const qint64 final = drawHeat(free, "F", 0, 10, {swimmers[0], otter, swimmers[1]}, 2);
-    exec("update PARTICIPATE set TEAMNO = " + db::sqlInt(otters) + " where ATHLETENO = " +
-         db::sqlInt(otter));
+    exec("update PARTICIPATE set TEAMNO = " + db::sqlInt(otters) +
+         " where ATHLETENO = " + db::sqlInt(otter));
     swim(final, {"0:30.00", "0:29.00", "0:32.00"});
     setMeeting("TEAMSCOREBASIS = 1");
     {
@@ -126,7 +125,8 @@ TEST_F(WebPagesTest, TeamTotalsAsOnePageOrOnePerLeague)
     r = rows(QDir(m_root).filePath("TeamTotals_Comp2.html"));
     ASSERT_EQ(r.size(), 2);
     EXPECT_TRUE(r[1].startsWith("1|") && r[1].endsWith("|OTT School|OTT"));
-    EXPECT_TRUE(text(QDir(m_root).filePath("TeamTotals_Comp2.html")).contains("Team Totals Comp 2"));
+    EXPECT_TRUE(
+        text(QDir(m_root).filePath("TeamTotals_Comp2.html")).contains("Team Totals Comp 2"));
 }
 
 TEST_F(WebPagesTest, TheMasterIndexMakesTheDayFoldersAndAsksBeforeARewrite)
@@ -182,9 +182,8 @@ TEST_F(WebPagesTest, ManagingFindsOrphansBothWaysAndDeletesThem)
 
     const publish::SiteReport report = publish::inspectSite(web);
     EXPECT_EQ(report.filesNotInIndex, QStringList{"Day1/" + page2});
-    EXPECT_EQ(report.indexesWithoutFile,
-              (QStringList{"Day1/ResultsIndexSeq.html: " + page1,
-                           "Day1/Group_FRE_____50M13.html: " + page1}));
+    EXPECT_EQ(report.indexesWithoutFile, (QStringList{"Day1/ResultsIndexSeq.html: " + page1,
+                                                      "Day1/Group_FRE_____50M13.html: " + page1}));
     EXPECT_EQ(report.notResultsFiles, QStringList{"Day1/notes.txt"});
     // The page whose line is gone counts as not published yet.
     EXPECT_EQ(publish::unpublishedResults(web), QList<qint64>{free2});
@@ -204,31 +203,29 @@ TEST_F(WebPagesTest, ThePublishCommandsWorkOnTheDatabaseFile)
     const QStringList common{"--db", m_path, "--yes"};
     QString out, err;
     const QString meeting = QString::number(m_meetingNo);
-    ASSERT_EQ(testing_support::runCli(common + QStringList{"publish", "results",
-                                                           QString::number(free), "--round", "A",
-                                                           "--heat", "1", "--web-root", web,
-                                                           "--meeting", meeting},
-                                      &out, &err),
+    ASSERT_EQ(testing_support::runCli(
+                  common + QStringList{"publish", "results", QString::number(free), "--round", "A",
+                                       "--heat", "1", "--web-root", web, "--meeting", meeting},
+                  &out, &err),
               0)
         << err.toStdString();
-    const QString page = QDir(web).filePath("Day1/" + publish::resultsFileName(1, m_free50, "A", 1, free1));
+    const QString page =
+        QDir(web).filePath("Day1/" + publish::resultsFileName(1, m_free50, "A", 1, free1));
     EXPECT_TRUE(QFileInfo::exists(page)) << out.toStdString();
-    EXPECT_EQ(testing_support::runCli(common + QStringList{"publish", "withdraw",
-                                                           QString::number(free1), "--web-root",
-                                                           web, "--meeting", meeting},
-                                      &out, &err),
-              0)
+    EXPECT_EQ(
+        testing_support::runCli(common + QStringList{"publish", "withdraw", QString::number(free1),
+                                                     "--web-root", web, "--meeting", meeting},
+                                &out, &err),
+        0)
         << err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(page));
     EXPECT_EQ(testing_support::runCli(common + QStringList{"publish", "starters", "--day", "0",
-                                                           "--web-root", web, "--meeting",
-                                                           meeting},
+                                                           "--web-root", web, "--meeting", meeting},
                                       &out, &err),
               1);
     EXPECT_TRUE(err.contains("The publish day must be > 0")) << err.toStdString();
     EXPECT_EQ(testing_support::runCli(common + QStringList{"--json", "publish", "manage",
-                                                           "--web-root", web, "--meeting",
-                                                           meeting},
+                                                           "--web-root", web, "--meeting", meeting},
                                       &out, &err),
               0);
     EXPECT_TRUE(out.contains("\"notPublished\"")) << out.toStdString();

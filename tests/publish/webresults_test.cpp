@@ -217,8 +217,7 @@ TEST_F(WebResultsTest, TheFinalGoesIntoTheFolderOfItsDay)
     swim(final, {"0:30.00", "DNS", "0:31.00"});
     publish::WebSite web = site();
     ASSERT_TRUE(publish::publishResults(web, final));
-    const QString body =
-        text(dayFile(publish::resultsFileName(20, m_free50, "F", 0, final), 2));
+    const QString body = text(dayFile(publish::resultsFileName(20, m_free50, "F", 0, final), 2));
     EXPECT_TRUE(body.contains("020 50m Freestyle"));
     EXPECT_TRUE(body.contains("- Final"));
     // The swimmer who did not start follows the placed ones, without a place.

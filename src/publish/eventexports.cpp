@@ -1,0 +1,217 @@
+#include "publish/eventexports.h"
+
+#include "base/messages.h"
+#include "base/run.h"
+#include "draw/programorder.h"
+#include "meeting/itemtypes.h"
+#include "publish/csvwriter.h"
+#include "publish/eventresults.h"
+#include "publish/publishsettings.h"
+#include "publish/teamtotalrows.h"
+
+#include <QDir>
+
+namespace publish {
+
+namespace {
+
+const QString kEventTitles = QStringLiteral("Seq,Item,Gender,Age,Round,Heat,Time,Wind");
+const QString kEventFields = QStringLiteral("SEQ,ITEM,GENDER,AGE,ROUND,HEATNO,THETIME,WIND_SPEED");
+
+FieldRow eventFields(base::Run& run, const results::CaptureProgramRow& row)
+{
+    const meeting::ItemTypes& items = run.items();
+    return {{QStringLiteral("SEQ"), QString::number(row.seq)},
+            {QStringLiteral("ITEM"), row.item},
+            {QStringLiteral("GENDER"), items.ItemGender(row.itemCode)},
+            {QStringLiteral("AGE"), items.ItemAge(row.itemCode)},
+            {QStringLiteral("ROUND"), row.round},
+            {QStringLiteral("HEATNO"), QString::number(row.heatNo)},
+            {QStringLiteral("THETIME"), row.time},
+            {QStringLiteral("WIND_SPEED"), row.wind}};
+}
+
+bool confirmCalculated(base::Run& run, const EventResults& event, ExportKind kind)
+{
+    return kind != ExportKind::Results || !event.row.notCalculated ||
+           run.messages().confirm(QStringLiteral("The Event is not Calculated yet: Print anyway"));
+}
+
+// The file an export goes to: `path`, or the folder of its kind with the event's name.
+QString targetPath(base::Run& run, const EventResults& event, ExportKind kind, const QString& path,
+                   const QString& extension)
+{
+    if (!path.isEmpty())
+        return path;
+    const PublishSettings s = PublishSettings::read(run.config());
+    const QString folder = kind == ExportKind::Results ? s.csvResultsFolder : s.csvStartersFolder;
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        run.messages().warning(QStringLiteral("The folder does not exist: ") + folder);
+        return QString();
+    }
+    QString name = eventCsvFileName(event, kind);
+    name.chop(4);
+    return QDir(folder).filePath(name + extension);
+}
+
+bool writeListing(base::Run& run, const QString& path, const Listing& listing)
+{
+    QStringList lines;
+    QString error;
+    if (!csvLines(listing, true, &lines, &error)) {
+        run.messages().internalError(160101, error);
+        return false;
+    }
+    return writeExportFile(run.messages(), path, lines);
+}
+
+} // namespace
+
+Listing eventLineListing(base::Run& run, const EventResults& event)
+{
+    return {kEventTitles, kEventFields, {eventFields(run, event.row)}};
+}
+
+Listing athletesListing(base::Run& /*run*/, const EventResults& event, ExportKind kind)
+{
+    Listing listing;
+    if (kind == ExportKind::Results) {
+        listing.titles = QStringLiteral("Place,Surname,Firstname,Number,Team,Performance,Score");
+        listing.fields = QStringLiteral("PLACE,SURNAME,FIRSTNAME,NUMBER,TEAMABRV,PERFORMANCE,ABSA");
+    } else {
+        listing.titles = QStringLiteral("Lane,Surname,Firstname,Number,Team");
+        listing.fields = QStringLiteral("LANE,SURNAME,FIRSTNAME,NUMBER,TEAMABRV");
+    }
+    const QList<ResultLine>& lines = kind == ExportKind::Results ? event.placed : event.starters;
+    for (const ResultLine& l : lines)
+        listing.rows << FieldRow{{QStringLiteral("PLACE"), QString::number(l.place)},
+                                 {QStringLiteral("LANE"), QString::number(l.lane)},
+                                 {QStringLiteral("SURNAME"), l.surname},
+                                 {QStringLiteral("FIRSTNAME"), l.firstName},
+                                 {QStringLiteral("NUMBER"), l.number},
+                                 {QStringLiteral("TEAMABRV"), l.teamAbrv},
+                                 {QStringLiteral("PERFORMANCE"), l.performance}};
+    return listing;
+}
+
+QStringList eventCsvLines(base::Run& run, const EventResults& event, ExportKind kind)
+{
+    QStringList lines;
+    QString error;
+    csvLines(eventLineListing(run, event), true, &lines, &error);
+    csvLines(athletesListing(run, event, kind), true, &lines, &error);
+    return lines;
+}
+
+QString eventCsvFileName(const EventResults& event, ExportKind kind)
+{
+    QString item = event.row.item;
+    item.remove(QLatin1Char(' '));
+    item.replace(QLatin1Char('/'), QLatin1Char('-'));
+    return QStringList{kind == ExportKind::Results ? QStringLiteral("Results")
+                                                   : QStringLiteral("Starters"),
+                       QStringLiteral("%1").arg(event.row.seq, 4, 10, QLatin1Char('0')), item,
+                       event.row.round + QString::number(event.row.heatNo)}
+               .join(QLatin1Char('_')) +
+           QStringLiteral(".csv");
+}
+
+bool exportEventCsv(base::Run& run, qint64 programNo, ExportKind kind, const QString& path)
+{
+    const std::optional<EventResults> event = eventResults(run, programNo);
+    if (!event) {
+        run.messages().warning(QStringLiteral("There is no program row ") +
+                               QString::number(programNo));
+        return false;
+    }
+    if (!confirmCalculated(run, *event, kind))
+        return false;
+    const QString target = targetPath(run, *event, kind, path, QStringLiteral(".csv"));
+    return !target.isEmpty() &&
+           writeExportFile(run.messages(), target, eventCsvLines(run, *event, kind));
+}
+
+bool exportEventXml(base::Run& run, qint64 programNo, ExportKind kind, const QString& path)
+{
+    const std::optional<EventResults> event = eventResults(run, programNo);
+    if (!event) {
+        run.messages().warning(QStringLiteral("There is no program row ") +
+                               QString::number(programNo));
+        return false;
+    }
+    if (!confirmCalculated(run, *event, kind))
+        return false;
+    const QString target = targetPath(run, *event, kind, path, QStringLiteral(".xml"));
+    if (target.isEmpty())
+        return false;
+    // The event's fields first, then one record per athlete.
+    Listing listing = athletesListing(run, *event, kind);
+    listing.titles = kEventTitles + QLatin1Char(',') + listing.titles;
+    listing.fields = kEventFields + QLatin1Char(',') + listing.fields;
+    const FieldRow eventRow = eventFields(run, event->row);
+    for (FieldRow& r : listing.rows)
+        r.insert(eventRow);
+    QStringList lines;
+    QString error;
+    if (!xmlLines(kind == ExportKind::Results ? QStringLiteral("Results")
+                                              : QStringLiteral("Starters"),
+                  QStringLiteral("Athlete"), listing, &lines, &error)) {
+        run.messages().internalError(160102, error);
+        return false;
+    }
+    return writeExportFile(run.messages(), target, lines);
+}
+
+bool exportAllStarters(base::Run& run, const QString& path)
+{
+    QStringList lines;
+    for (const results::CaptureProgramRow& row :
+         results::captureProgramRows(*run.database(), run.items(), run.currentMeetingNo(),
+                                     results::CaptureOrder::Sequence)) {
+        if (row.isCalculatedFinal() || row.drawn == 0)
+            continue;
+        lines << eventCsvLines(run, eventResults(run, row), ExportKind::Starters);
+    }
+    if (lines.isEmpty())
+        lines << QStringLiteral("No data");
+    return writeExportFile(run.messages(), path, lines);
+}
+
+bool exportProgramCsv(base::Run& run, const QString& path)
+{
+    const meeting::ItemTypes& items = run.items();
+    Listing listing{QStringLiteral("Seq,Item,Gender,Age,Round,Heat,Time,Pit"),
+                    QStringLiteral("SEQ,ITEM,GENDER,AGE,ROUND,HEATNO,THETIME,PIT"),
+                    {}};
+    for (const draw::ProgramLine& l :
+         draw::ProgramListing(*run.database())
+             .lines(run.currentMeetingNo(), draw::ProgramOrder::Time, 0))
+        listing.rows << FieldRow{
+            {QStringLiteral("SEQ"), QString::number(l.seq)},
+            {QStringLiteral("ITEM"), items.ItemDescription(l.itemCode, false)},
+            {QStringLiteral("GENDER"), items.ItemGender(l.itemCode)},
+            {QStringLiteral("AGE"), items.ItemAge(l.itemCode)},
+            {QStringLiteral("ROUND"), l.round},
+            {QStringLiteral("HEATNO"), QString::number(l.heatNo)},
+            {QStringLiteral("THETIME"),
+             l.time.isValid() ? l.time.toString(QStringLiteral("hh:mm")) : QString()},
+            {QStringLiteral("PIT"), l.pit}};
+    std::stable_sort(
+        listing.rows.begin(), listing.rows.end(), [](const FieldRow& a, const FieldRow& b) {
+            return a.value(QStringLiteral("SEQ")).toInt() < b.value(QStringLiteral("SEQ")).toInt();
+        });
+    return writeListing(run, path, listing);
+}
+
+bool exportTeamTotalsCsv(base::Run& run, const QString& path)
+{
+    const QList<TeamTotalsPage> pages = teamTotalsPages(run);
+    if (pages.isEmpty())
+        return false;
+    Listing all = pages.first().listing;
+    for (qsizetype i = 1; i < pages.size(); ++i)
+        all.rows << pages[i].listing.rows;
+    return writeListing(run, path, all);
+}
+
+} // namespace publish

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "publish/fieldrows.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace base {
+class Run;
+}
+
+namespace publish {
+
+struct EventResults;
+
+enum class ExportKind { Results, Starters };
+
+// The event line of a heat or final: Seq, Item, Gender, Age, Round, Heat, Time, Wind.
+Listing eventLineListing(base::Run& run, const EventResults& event);
+// The placed athletes (Place, Surname, Firstname, Number, Team, Performance, Score; with
+// leagues "Competition" first) or the starters (Lane, Surname, Firstname, Number, Team).
+Listing athletesListing(base::Run& run, const EventResults& event, ExportKind kind);
+// The event line and the athletes, one CSV block after the other.
+QStringList eventCsvLines(base::Run& run, const EventResults& event, ExportKind kind);
+// "Results_0007_50mFreestyle13Male_A1.csv": the kind, the sequence, the item with gender
+// and age, the round and heat.
+QString eventCsvFileName(const EventResults& event, ExportKind kind);
+
+// A heat or final exported to `path`, or into the results or starters folder under its
+// own name when `path` is empty. Missing folders and existing files ask or refuse; a
+// results export of an event that is not calculated asks first.
+bool exportEventCsv(base::Run& run, qint64 programNo, ExportKind kind, const QString& path);
+// The same as XML.
+bool exportEventXml(base::Run& run, qint64 programNo, ExportKind kind, const QString& path);
+// The starters of every drawn heat in one file ("StartersAllItems.CSV").
+bool exportAllStarters(base::Run& run, const QString& path);
+// "Program.csv": Seq, Item, Gender, Age, Round, Heat, Time, Pit without finals that are
+// not run.
+bool exportProgramCsv(base::Run& run, const QString& path);
+// "TeamTotals.csv": Place, Total, Team, TeamAbrv.
+bool exportTeamTotalsCsv(base::Run& run, const QString& path);
+
+} // namespace publish

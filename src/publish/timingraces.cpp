@@ -1,0 +1,280 @@
+#include "publish/timingraces.h"
+
+#include "base/messages.h"
+#include "base/run.h"
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "meeting/edition.h"
+#include "meeting/itemtypes.h"
+#include "publish/eventresults.h"
+#include "results/calcstate.h"
+#include "results/captureathletes.h"
+#include "results/captureprogram.h"
+#include "results/collectingsink.h"
+#include "results/resultedit.h"
+
+#include <QSet>
+
+namespace publish {
+
+namespace {
+
+QString text50(const QString& text)
+{
+    return db::quoted(text.left(50));
+}
+
+bool hasNumbers(const LifRace& race)
+{
+    return std::any_of(race.lines.begin(), race.lines.end(),
+                       [](const LifLine& l) { return !l.number.isEmpty(); });
+}
+
+// The rank's performance in the stored format of the item, or the time as read when the
+// race is not matched yet.
+QString performanceText(const meeting::ItemTypes& items, const QString& itemCode, const LifLine& l)
+{
+    if (l.status != 0)
+        return QString();
+    if (itemCode.isEmpty())
+        return l.time.left(15);
+    return items.PerfValueToText(itemCode, l.seconds, false);
+}
+
+} // namespace
+
+QString RaceWrite::text() const
+{
+    QStringList out;
+    out << (ok ? QString::number(written) + QStringLiteral(" results were written.")
+               : QStringLiteral("Nothing was written into the heat."));
+    out << errors;
+    return out.join(QLatin1Char('\n'));
+}
+
+qint64 proposedProgramRow(base::Run& run, const LifRace& race)
+{
+    db::DmdCoreDbs& database = *run.database();
+    const QString base = QStringLiteral("select PROGRAMNO from PROGRAM where MEETINGNO = ") +
+                         db::sqlInt(run.currentMeetingNo()) + QStringLiteral(" and SEQ = ") +
+                         db::sqlInt(race.event);
+    for (const QString& condition :
+         {QStringLiteral(" and ROUND <> 'F' and HEATNO = ") + db::sqlInt(race.heat),
+          QStringLiteral(" and ROUND = 'F'")}) {
+        db::Query q = database.openQuery(base + condition + QStringLiteral(" order by PROGRAMNO"));
+        if (q.isOpen() && !q.isEmpty())
+            return q.integer(QStringLiteral("PROGRAMNO"));
+    }
+    return 0;
+}
+
+qint64 storeRace(base::Run& run, const QString& fileName, const LifRace& race,
+                 const QString& fileDateTime, qint64 fileSize)
+{
+    db::DmdCoreDbs& database = *run.database();
+    const int meetingNo = run.currentMeetingNo();
+    const qint64 programNo = proposedProgramRow(run, race);
+    QString info;
+    QString itemCode;
+    if (programNo > 0) {
+        if (const auto row = results::captureProgramRow(database, run.items(), programNo)) {
+            info = eventTitle(*row);
+            itemCode = row->itemCode;
+        }
+    }
+    const int duplicates = database.ZSqlCount(
+        QStringLiteral("EIF_RACE"), QStringLiteral("MEETINGNO = ") + db::sqlInt(meetingNo) +
+                                        QStringLiteral(" and C_SEQ = ") + db::sqlInt(race.event) +
+                                        QStringLiteral(" and C_HEAT = ") + db::sqlInt(race.heat));
+    const QList<qint64> keys = database.nextKeyNumbers(int(race.lines.size()) + 1);
+    if (keys.size() != race.lines.size() + 1)
+        return 0;
+    const bool byNumber = hasNumbers(race);
+    QStringList statements;
+    statements << QStringLiteral("insert into EIF_RACE (RACENO, MEETINGNO, FILE_NAME, FILE_INFO, "
+                                 "FILE_DATE_TIME, FILE_SIZE, PROGRAM_PROGNO, PROGRAM_INFO, "
+                                 "ASSIGN_ATH_OR_LANE, STATUS, MATCH, C_SEQ, C_HEAT, C_DUPLICATE, "
+                                 "C_RUN_IN_LANES, C_OVERWRITTEN) values (") +
+                      db::sqlInt(keys[0]) + ", " + db::sqlInt(meetingNo) + ", " + text50(fileName) +
+                      ", " + text50(race.name) + ", " + db::quoted(fileDateTime.left(22)) + ", " +
+                      db::sqlInt(fileSize) + ", " + db::sqlInt(programNo) + ", " + text50(info) +
+                      ", " + db::sqlInt(byNumber ? kAssignByNumber : kAssignByLane) + ", " +
+                      db::sqlInt(kRaceRead) + ", " +
+                      db::sqlInt(programNo > 0 ? kMatchProposed : kMatchNone) + ", " +
+                      db::sqlInt(race.event) + ", " + db::sqlInt(race.heat) + ", " +
+                      db::sqlInt(duplicates > 0 ? 1 : 0) + ", 1, 0)";
+    for (qsizetype i = 0; i < race.lines.size(); ++i) {
+        const LifLine& l = race.lines[i];
+        statements << QStringLiteral("insert into EIF_RANK (RANKNO, RACENO, PLACE, PERFORMANCE, "
+                                     "DISQ_STATUS, ATH_OR_LANE) values (") +
+                          db::sqlInt(keys[i + 1]) + ", " + db::sqlInt(keys[0]) + ", " +
+                          db::sqlInt(l.place) + ", " +
+                          db::quoted(performanceText(run.items(), itemCode, l)) + ", " +
+                          db::sqlInt(l.status) + ", " +
+                          db::sqlInt(byNumber ? l.number.toLongLong() : l.lane) + ")";
+    }
+    if (duplicates > 0)
+        statements << QStringLiteral("update EIF_RACE set C_DUPLICATE = 1 where MEETINGNO = ") +
+                          db::sqlInt(meetingNo) + QStringLiteral(" and C_SEQ = ") +
+                          db::sqlInt(race.event) + QStringLiteral(" and C_HEAT = ") +
+                          db::sqlInt(race.heat);
+    if (!database.startBatch())
+        return 0;
+    for (const QString& sql : std::as_const(statements)) {
+        if (!database.batchExecute(sql)) {
+            database.rollbackBatch();
+            return 0;
+        }
+    }
+    return database.commitBatch() ? keys[0] : 0;
+}
+
+RaceWrite writeRaceIntoHeat(base::Run& run, qint64 raceNo, const LifRace& race, qint64 programNo)
+{
+    RaceWrite report;
+    db::DmdCoreDbs& database = *run.database();
+    const std::optional<results::CaptureProgramRow> row =
+        results::captureProgramRow(database, run.items(), programNo);
+    if (!row) {
+        report.errors << QStringLiteral("There is no program row ") + QString::number(programNo);
+        return report;
+    }
+    const QList<results::CaptureAthleteRow> athletes =
+        results::captureAthletes(database, run.items(), *row, draw::MemberOrder::Lane);
+    const bool byNumber = hasNumbers(race);
+
+    // Every line is matched and checked with the messages kept, as an import checks.
+    results::CollectingSink sink;
+    base::Messages lineMessages(sink);
+    const meeting::ItemTypes lineItems(meeting::editionOf(database.applicationCode()),
+                                       lineMessages);
+    results::ResultCapture capture(run, lineMessages, lineItems);
+    struct Checked {
+        results::CaptureAthleteRow athlete;
+        results::ResultEntry entry;
+        const LifLine* line;
+    };
+    QList<Checked> accepted;
+    QSet<qint64> seen;
+    if (!capture.mayEdit(*row))
+        report.errors << sink.take();
+    for (const LifLine& l : race.lines) {
+        const QString where =
+            QStringLiteral("Line ") + QString::number(l.lineNo) + QStringLiteral(": ");
+        const auto found = std::find_if(
+            athletes.begin(), athletes.end(), [&](const results::CaptureAthleteRow& a) {
+                return byNumber ? a.number.trimmed() == l.number : l.lane > 0 && a.lane == l.lane;
+            });
+        if (found == athletes.end()) {
+            report.errors << where +
+                                 (byNumber ? QStringLiteral("no athlete with number ") + l.number
+                                           : QStringLiteral("lane ") + QString::number(l.lane)) +
+                                 QStringLiteral(" in ") + eventTitle(*row);
+            continue;
+        }
+        if (!byNumber || l.lane == 0 || found->lane == l.lane) {
+            // The lane of the file agrees with the draw, or the file names none.
+        } else {
+            report.errors << where + QStringLiteral("lane ") + QString::number(l.lane) +
+                                 QStringLiteral(" is not the lane of ") + found->name();
+            continue;
+        }
+        if (seen.contains(found->key)) {
+            report.errors << where + found->name() + QStringLiteral(" is on an earlier line");
+            continue;
+        }
+        seen.insert(found->key);
+        results::ResultEntry entry;
+        entry.status = l.status;
+        entry.wind = found->wind;
+        if (l.status == 0) {
+            entry.performance = run.items().PerfValueToText(row->itemCode, l.seconds, false);
+            entry.thirdDigit = l.thirdDigit;
+        }
+        sink.take();
+        if (!capture.check(capture.itemCodeFor(*row, *found), entry)) {
+            const QStringList said = sink.take();
+            report.errors << where + (said.isEmpty() ? QStringLiteral("refused") : said.last());
+            continue;
+        }
+        accepted.append({*found, entry, &l});
+    }
+    if (!report.errors.isEmpty())
+        return report;
+
+    const QList<qint64> keys = database.nextKeyNumbers(int(accepted.size()) + 1);
+    if (keys.size() != accepted.size() + 1 || !database.startBatch()) {
+        report.errors << QStringLiteral("The results could not be written");
+        return report;
+    }
+    QStringList statements;
+    for (const Checked& c : std::as_const(accepted))
+        statements << results::ResultCapture::writeSql(*row, c.athlete, c.entry);
+    statements << QStringLiteral("delete from EIF_JOIN_PRGM where RACENO = ") + db::sqlInt(raceNo)
+               << QStringLiteral("delete from EIF_JOIN_RANK where RACENO = ") + db::sqlInt(raceNo)
+               << QStringLiteral("insert into EIF_JOIN_PRGM (JOINPRGMNO, RACENO, PROGRAMNO) "
+                                 "values (") +
+                      db::sqlInt(keys[0]) + ", " + db::sqlInt(raceNo) + ", " +
+                      db::sqlInt(programNo) + ")";
+    for (qsizetype i = 0; i < accepted.size(); ++i)
+        statements << QStringLiteral("insert into EIF_JOIN_RANK (JOINRANKNO, RACENO, PLACE, "
+                                     "PROGRAMNO, ATHLETENO, DISQ_STATUS) values (") +
+                          db::sqlInt(keys[i + 1]) + ", " + db::sqlInt(raceNo) + ", " +
+                          db::sqlInt(accepted[i].line->place) + ", " + db::sqlInt(programNo) +
+                          ", " + db::sqlInt(accepted[i].athlete.athleteNo) + ", " +
+                          db::sqlInt(accepted[i].line->status) + ")";
+    statements << QStringLiteral("update EIF_RACE set PROGRAM_PROGNO = ") + db::sqlInt(programNo) +
+                      QStringLiteral(", PROGRAM_INFO = ") + text50(eventTitle(*row)) +
+                      QStringLiteral(", STATUS = ") + db::sqlInt(kRaceWritten) +
+                      QStringLiteral(", MATCH = ") + db::sqlInt(kMatchConfirmed) +
+                      QStringLiteral(" where RACENO = ") + db::sqlInt(raceNo);
+    for (const QString& sql : std::as_const(statements)) {
+        if (!database.batchExecute(sql)) {
+            database.rollbackBatch();
+            report.errors << QStringLiteral("The results could not be written: ") +
+                                 database.lastError().message;
+            return report;
+        }
+    }
+    if (!database.commitBatch()) {
+        report.errors << QStringLiteral("The results could not be written");
+        return report;
+    }
+    results::refreshCalculatedState(run, programNo);
+    results::calculatePlaces(run, programNo);
+    report.written = int(accepted.size());
+    report.ok = true;
+    return report;
+}
+
+bool wipeRaces(base::Run& run, int* races, int* ranks)
+{
+    db::DmdCoreDbs& database = *run.database();
+    const QString ofMeeting = QStringLiteral("RACENO in (select RACENO from EIF_RACE where "
+                                             "MEETINGNO = ") +
+                              db::sqlInt(run.currentMeetingNo()) + QStringLiteral(")");
+    *races = database.ZSqlCount(QStringLiteral("EIF_RACE"), QStringLiteral("MEETINGNO = ") +
+                                                                db::sqlInt(run.currentMeetingNo()));
+    *ranks = database.ZSqlCount(QStringLiteral("EIF_RANK"), ofMeeting);
+    if (!database.startBatch())
+        return false;
+    for (const QString& table : {QStringLiteral("EIF_JOIN_RANK"), QStringLiteral("EIF_JOIN_PRGM"),
+                                 QStringLiteral("EIF_RANK")}) {
+        if (!database.batchExecute(QStringLiteral("delete from ") + table +
+                                   QStringLiteral(" where ") + ofMeeting)) {
+            database.rollbackBatch();
+            return false;
+        }
+    }
+    if (!database.batchExecute(QStringLiteral("delete from EIF_RACE where MEETINGNO = ") +
+                               db::sqlInt(run.currentMeetingNo())) ||
+        !database.commitBatch()) {
+        database.rollbackBatch();
+        return false;
+    }
+    run.messages().information(QString::number(*races) + QStringLiteral(" Races, and ") +
+                               QString::number(*ranks) + QStringLiteral(" Ranks deleted"));
+    return true;
+}
+
+} // namespace publish
