@@ -16,6 +16,7 @@
 #include "meeting/forms/meetingscreens.h"
 #include "meeting/lanesettings.h"
 #include "meeting/meetingsettings.h"
+#include "publish/forms/publishlauncherform.h"
 #include "records/forms/recordsetsform.h"
 #include "results/forms/captureeventsform.h"
 #include "sched/forms/schedulerform.h"
@@ -40,7 +41,10 @@ base::ScreenOpeners screenOpeners()
     };
     o.openSettings[QStringLiteral("Settings: Determine Program")] = &draw::openDetermineProgram;
     o.openSettings[QStringLiteral("Settings: Describe Items")] = &draw::openDescribeItems;
-    o.openCapture = &results::openCapture;
+    // Capture opens the publish launcher from its panel.
+    o.openCapture = [](QWidget* parent, base::Run& run, bool complexView) {
+        results::openCapture(parent, run, complexView, &publish::openPublishLauncher);
+    };
     o.openTeams = &entries::openTeams;
     o.openAthletes = [](QWidget* parent, base::Run& run) {
         entries::openAthletes(

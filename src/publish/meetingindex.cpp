@@ -24,7 +24,7 @@ QString dayLink(int day, const QString& pathAndCaption)
 
 } // namespace
 
-bool programDays(base::Run& run, int* first, int* last)
+bool programDays(base::Run& run, int* first, int* last, bool report)
 {
     db::Query q = run.database()->openQuery(
         QStringLiteral("select min(P.DAY_SEQ) as FIRSTDAY, max(P.DAY_SEQ) as LASTDAY from "
@@ -35,7 +35,8 @@ bool programDays(base::Run& run, int* first, int* last)
     *first = q.isOpen() && !q.isEmpty() ? int(q.integer(QStringLiteral("FIRSTDAY"))) : 0;
     *last = q.isOpen() && !q.isEmpty() ? int(q.integer(QStringLiteral("LASTDAY"))) : 0;
     if (*first <= 0 || *last < *first) {
-        run.messages().warning(QStringLiteral("Duration must always be > 0"));
+        if (report)
+            run.messages().warning(QStringLiteral("Duration must always be > 0"));
         return false;
     }
     return true;

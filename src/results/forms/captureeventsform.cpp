@@ -165,14 +165,17 @@ void CaptureEventsForm::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
 }
 
-void openCapture(QWidget* parent, base::Run& run, bool complexView)
+void openCapture(QWidget* parent, base::Run& run, bool complexView,
+                 const std::function<void(QWidget*, base::Run&, qint64)>& publisher)
 {
     if (complexView) {
         CaptureItemsForm form(run, parent);
+        form.panel()->setPublisher(publisher);
         form.exec();
         return;
     }
     CaptureEventsForm form(run, parent);
+    form.panel()->setPublisher(publisher);
     form.exec();
 }
 

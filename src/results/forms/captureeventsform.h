@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QComboBox;
 class QTableWidget;
 
@@ -57,6 +59,8 @@ private:
     CaptureListener* m_listener = nullptr;
 };
 
-void openCapture(QWidget* parent, base::Run& run, bool complexView);
+// `publisher` opens the publish launcher from the capture panel (none: no button).
+void openCapture(QWidget* parent, base::Run& run, bool complexView,
+                 const std::function<void(QWidget*, base::Run&, qint64)>& publisher = {});
 
 } // namespace results

@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -80,6 +81,16 @@ CapturePanel::CapturePanel(base::Run& run, bool complexView, QWidget* parent)
     m_order->addItem(QStringLiteral("Place"), int(draw::MemberOrder::Status));
     m_order->addItem(QStringLiteral("Surname"), int(draw::MemberOrder::Surname));
     top->addWidget(m_order);
+    m_publish = new QPushButton(QStringLiteral("&Publish..."), this);
+    m_publish->setAutoDefault(false);
+    m_publish->hide();
+    connect(m_publish, &QPushButton::clicked, this, [this] {
+        if (m_row && m_publisher) {
+            m_publisher(this, m_run, m_row->programNo);
+            refresh();
+        }
+    });
+    top->addWidget(m_publish);
     layout->addLayout(top);
     m_table = new QTableWidget(0, ColumnCount, this);
     m_table->setHorizontalHeaderLabels(
@@ -96,6 +107,12 @@ CapturePanel::CapturePanel(base::Run& run, bool complexView, QWidget* parent)
     layout->addWidget(m_table, 1);
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     takeKeysFrom(m_order);
+}
+
+void CapturePanel::setPublisher(Publisher publisher)
+{
+    m_publisher = std::move(publisher);
+    m_publish->setVisible(bool(m_publisher));
 }
 
 draw::MemberOrder CapturePanel::order() const

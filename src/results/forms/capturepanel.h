@@ -6,10 +6,12 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace base {
@@ -45,6 +47,12 @@ public:
     // Those keys reach the panel from `widget` too, before the widget's own use of them (a
     // combo box opens on F4).
     void takeKeysFrom(QWidget* widget);
+
+    // Opens the publish launcher of a program row; the area above capture hands it in.
+    using Publisher = std::function<void(QWidget* parent, base::Run& run, qint64 programNo)>;
+    // Shows the "&Publish..." button, which opens the launcher for the selected row.
+    void setPublisher(Publisher publisher);
+    QPushButton* publishButton() const { return m_publish; }
 
     void editPerformance();
     void runthrough();
@@ -83,6 +91,8 @@ private:
     QList<CaptureAthleteRow> m_athletes;
     QString m_lastPrint;
     QLabel* m_caption;
+    QPushButton* m_publish = nullptr;
+    Publisher m_publisher;
     QComboBox* m_order;
     QTableWidget* m_table;
 };

@@ -1,0 +1,200 @@
+// Publishing the whole championship meeting (60 teams, 1,500 swimmers, 6,000 entries,
+// every first round drawn at 8 lanes and swum, the finals too): every heat's and final's
+// results page with its index lines, the start lists and the program of both days, the team
+// totals and the master index. Beside it the limit: the same bytes, file by file, written
+// with plain file writes. The target is within 3 times the limit.
+//
+// usage: publishbench [ROUNDS]   (default 3; the best round is reported)
+
+#include "championship.h"
+
+#include "db/dmdcoredbs.h"
+#include "db/sqltext.h"
+#include "draw/drawall.h"
+#include "draw/drawengine.h"
+#include "meeting/currentmeeting.h"
+#include "meeting/itemtypes.h"
+#include "publish/meetingindex.h"
+#include "publish/webpages.h"
+#include "publish/webresults.h"
+#include "publish/website.h"
+#include "results/captureprogram.h"
+#include "results/places.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int kLanes = 8;
+
+double seconds(const QElapsedTimer& timer)
+{
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
+// Every drawn swimmer of the meeting gets a time; then all places are calculated.
+bool swimEverything(bench::Meeting& m)
+{
+    db::DmdCoreDbs& database = *m.run->database();
+    QRandomGenerator random(2026);
+    if (!database.startBatch())
+        return false;
+    for (const char* table : {"HEATPART", "PARTICIPATE"}) {
+        db::Query rows = database.openQuery(
+            QStringLiteral("select X.") +
+            (QLatin1String(table) == QLatin1String("HEATPART") ? QStringLiteral("HEATPARTNO")
+                                                               : QStringLiteral("PARTNO")) +
+            QStringLiteral(" as K from ") + table + QStringLiteral(" X where X.MEETINGNO = ") +
+            db::sqlInt(m.meetingNo) + QStringLiteral(" and X.LANE > 0"));
+        const QString key = QLatin1String(table) == QLatin1String("HEATPART")
+                                ? QStringLiteral("HEATPARTNO")
+                                : QStringLiteral("PARTNO");
+        for (rows.first(); !rows.eof(); rows.next()) {
+            const int hundredths = 2500 + int(random.bounded(4000));
+            const QString time = QStringLiteral("00:%1.%2")
+                                     .arg(hundredths / 100, 2, 10, QLatin1Char('0'))
+                                     .arg(hundredths % 100, 2, 10, QLatin1Char('0'));
+            if (!database.batchExecute(QStringLiteral("update ") + table +
+                                       QStringLiteral(" set PERFORMANCE = ") + db::quoted(time) +
+                                       QStringLiteral(" where ") + key + QStringLiteral(" = ") +
+                                       db::sqlInt(rows.integer(QStringLiteral("K"))))) {
+                database.rollbackBatch();
+                return false;
+            }
+        }
+    }
+    if (!database.commitBatch())
+        return false;
+    return results::Places(database, m.run->items(), m.run->meeting()).CalcAllPlaces(m.meetingNo);
+}
+
+struct Written {
+    qint64 bytes = 0;
+    int files = 0;
+};
+
+// Reads back every file of the site and writes the same bytes, file by file, into `to`.
+double plainWrites(const QString& from, const QString& to, Written* written)
+{
+    QList<std::pair<QString, QByteArray>> files;
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        files.append({QDir(from).relativeFilePath(path), f.readAll()});
+    }
+    QElapsedTimer timer;
+    timer.start();
+    for (const auto& [name, bytes] : files) {
+        const QString path = QDir(to).filePath(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        written->bytes += bytes.size();
+        ++written->files;
+    }
+    return seconds(timer);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
+    QTemporaryDir dir;
+    bench::useScratchHome(dir.path());
+    const auto generated = bench::championshipEntries();
+    const QString file = bench::writeEntriesFile(dir.path(), generated);
+    const QString empty = bench::createEmptyDatabase(dir.path());
+    if (file.isEmpty() || empty.isEmpty())
+        return 1;
+    bench::Meeting m =
+        bench::openMeeting(dir.path(), empty, QStringLiteral("publish"), generated.itemCodes);
+    int athletes = 0;
+    int entries = 0;
+    bench::importEntries(m, file, &athletes, &entries);
+    db::DmdCoreDbs& database = *m.run->database();
+    database.execute(QStringLiteral("update MEETING set DOLVANE_LANE_COUNT = ") +
+                     db::sqlInt(kLanes) +
+                     QStringLiteral(", DRAW_METHOD = 6, HAS_BEST_BEFORES = 1, DAY_COUNT = 2, "
+                                    "TEAMSCOREBASIS = 1 where MEETINGNO = ") +
+                     db::sqlInt(m.meetingNo));
+    meeting::useMeeting(*m.run, m.meetingNo);
+    if (!bench::makeProgram(m, kLanes)) {
+        std::fprintf(stderr, "the program could not be made\n");
+        return 1;
+    }
+    draw::DrawRandom drawRandom(2026);
+    draw::DrawEngine engine(database, m.run->items(), m.run->meeting(), drawRandom);
+    draw::DrawAll all(engine);
+    m.sink->answerYes();
+    all.firstRounds();
+    // The finals: the eight fastest entries of each event in lanes 1 to 8.
+    database.execute(QStringLiteral("update PARTICIPATE P set P.LANE = (select count(*) from "
+                                    "PARTICIPATE Q where Q.EVENTNO = P.EVENTNO and Q.PARTNO <= "
+                                    "P.PARTNO) where P.MEETINGNO = ") +
+                     db::sqlInt(m.meetingNo));
+    database.execute(QStringLiteral("update PARTICIPATE set LANE = 0 where LANE > 8 and "
+                                    "MEETINGNO = ") +
+                     db::sqlInt(m.meetingNo));
+    if (!swimEverything(m)) {
+        std::fprintf(stderr, "the results could not be written\n");
+        return 1;
+    }
+    QList<qint64> published;
+    for (const results::CaptureProgramRow& row : results::captureProgramRows(
+             database, m.run->items(), m.meetingNo, results::CaptureOrder::Sequence))
+        if (!row.isCalculatedFinal() && row.withResults > 0)
+            published << row.programNo;
+    std::printf("meeting: %d swimmers, %d entries, %d heats and finals with results\n", athletes,
+                entries, int(published.size()));
+
+    double best = 1e9;
+    double bestLimit = 1e9;
+    Written bytes;
+    for (int round = 1; round <= rounds; ++round) {
+        const QString root = dir.path() + QStringLiteral("/site") + QString::number(round);
+        QDir().mkpath(root);
+        m.sink->clear();
+        QElapsedTimer timer;
+        timer.start();
+        publish::WebSite site(*m.run, root);
+        for (const qint64 programNo : std::as_const(published)) {
+            if (!publish::publishResults(site, programNo)) {
+                std::fprintf(stderr, "program row %lld was refused\n", programNo);
+                return 1;
+            }
+        }
+        for (const int day : {1, 2}) {
+            if (!publish::publishStarters(site, day, {}) || !publish::publishProgram(site, day))
+                return 1;
+        }
+        m.sink->answerButton(1);
+        if (!publish::publishTeamTotals(site) || !publish::writeMeetingIndex(site))
+            return 1;
+        const double took = seconds(timer);
+        Written w;
+        const double limit =
+            plainWrites(root, dir.path() + QStringLiteral("/plain") + QString::number(round), &w);
+        std::printf("round %d: publishing %.2f s, plain writes of %d files (%.1f MB) %.3f s\n",
+                    round, took, w.files, double(w.bytes) / 1e6, limit);
+        best = std::min(best, took);
+        bestLimit = std::min(bestLimit, limit);
+        bytes = w;
+    }
+    std::printf("best: publishing %.2f s = %.0f times the plain writes (%.3f s); target 3\n", best,
+                best / bestLimit, bestLimit);
+    return 0;
+}

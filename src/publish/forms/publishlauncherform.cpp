@@ -1,0 +1,151 @@
+#include "publish/forms/publishlauncherform.h"
+
+#include "base/configstore.h"
+#include "base/forms/formkeys.h"
+#include "base/messages.h"
+#include "base/run.h"
+#include "publish/autotasks.h"
+#include "publish/eventexports.h"
+#include "publish/eventresults.h"
+#include "publish/forms/publishmanageform.h"
+#include "publish/textexports.h"
+#include "publish/webpages.h"
+#include "publish/webresults.h"
+#include "publish/website.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace publish {
+
+PublishLauncherForm::PublishLauncherForm(base::Run& run, qint64 programNo, QWidget* parent)
+    : QDialog(parent), m_run(run), m_programNo(programNo)
+{
+    const std::optional<EventResults> event = eventResults(run, programNo);
+    setWindowTitle(QStringLiteral("Publish: ") + (event ? event->title : QString()));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(event ? event->title : QStringLiteral("No such heat"), this));
+
+    auto* one = new QGroupBox(QStringLiteral("This event"), this);
+    auto* grid = new QGridLayout(one);
+    base::addActionButton(grid, 0, 0, QStringLiteral("Results to &Web"),
+                          [this] { resultsToWeb(); });
+    base::addActionButton(grid, 0, 1, QStringLiteral("&Starters to Web"),
+                          [this] { startersToWeb(); });
+    base::addActionButton(grid, 1, 0, QStringLiteral("Results to &Clipboard"),
+                          [this] { toClipboard(false); });
+    base::addActionButton(grid, 1, 1, QStringLiteral("Starters to Clip&board"),
+                          [this] { toClipboard(true); });
+    base::addActionButton(grid, 2, 0, QStringLiteral("Results to CS&V"),
+                          [this] { toCsv(false, false); });
+    base::addActionButton(grid, 2, 1, QStringLiteral("Starters to CSV"),
+                          [this] { toCsv(true, false); });
+    base::addActionButton(grid, 3, 0, QStringLiteral("Results to &XML"),
+                          [this] { toCsv(false, true); });
+    layout->addWidget(one);
+
+    auto* tasks = new QGroupBox(QStringLiteral("Auto-tasks"), this);
+    auto* taskLayout = new QVBoxLayout(tasks);
+    for (const auto& [key, text] :
+         {std::pair{QStringLiteral("PUB_AUTO_WEB"), QStringLiteral("Results to the web site")},
+          {QStringLiteral("PUB_AUTO_CLIP"), QStringLiteral("Results to the clipboard")},
+          {QStringLiteral("PUB_AUTO_CSV_BCAST"), QStringLiteral("Results to CSV")},
+          {QStringLiteral("PUB_AUTO_XML_BCAST"), QStringLiteral("Results to XML")}}) {
+        auto* box = new QCheckBox(text, tasks);
+        box->setChecked(run.config().readBool(key));
+        const QString configKey = key;
+        connect(box, &QCheckBox::toggled, this,
+                [this, configKey](bool on) { m_run.config().writeBool(configKey, on); });
+        taskLayout->addWidget(box);
+        m_auto.append({key, box});
+    }
+    base::addActionButton(taskLayout, QStringLiteral("[alt-P] = Auto"), [this] { runAuto(); });
+    layout->addWidget(tasks);
+
+    m_status = new QLabel(this);
+    m_status->setWordWrap(true);
+    layout->addWidget(m_status);
+    base::addActionButton(layout, QStringLiteral("&Manage the web site..."),
+                          [this] { openPublishManage(this, m_run); });
+    base::addActionButton(layout, QStringLiteral("C&lose"), [this] { accept(); });
+}
+
+PublishLauncherForm::~PublishLauncherForm() = default;
+
+void PublishLauncherForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_P && event->modifiers() == Qt::AltModifier) {
+        runAuto();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+QCheckBox* PublishLauncherForm::autoBox(const QString& key) const
+{
+    for (const auto& [k, box] : m_auto) {
+        if (k == key)
+            return box;
+    }
+    return nullptr;
+}
+
+void PublishLauncherForm::runAuto()
+{
+    WebSite site(m_run);
+    const AutoTasksDone done = runAutoTasks(site, m_programNo);
+    if (!done.clipboard.isEmpty())
+        QGuiApplication::clipboard()->setText(done.clipboard);
+    m_status->setText(done.done.join(QStringLiteral(", ")));
+}
+
+void PublishLauncherForm::resultsToWeb()
+{
+    WebSite site(m_run);
+    if (publishResults(site, m_programNo, true))
+        m_status->setText(QStringLiteral("Results published to ") + site.root());
+}
+
+void PublishLauncherForm::startersToWeb()
+{
+    const std::optional<EventResults> event = eventResults(m_run, m_programNo);
+    if (!event)
+        return;
+    WebSite site(m_run);
+    const int day = event->row.day > 0 ? event->row.day : site.settings().publishDay;
+    if (publishStarters(site, day, {event->row.seq, event->row.seq}))
+        m_status->setText(QStringLiteral("Starters published to ") + site.root());
+}
+
+void PublishLauncherForm::toClipboard(bool starters)
+{
+    const std::optional<EventResults> event = eventResults(m_run, m_programNo);
+    if (!event)
+        return;
+    QGuiApplication::clipboard()->setText(clipboardText(m_run, *event, starters));
+    m_status->setText(QStringLiteral("The text is on the clipboard"));
+}
+
+void PublishLauncherForm::toCsv(bool starters, bool xml)
+{
+    const ExportKind kind = starters ? ExportKind::Starters : ExportKind::Results;
+    const bool done = xml ? exportEventXml(m_run, m_programNo, kind, QString())
+                          : exportEventCsv(m_run, m_programNo, kind, QString());
+    if (done)
+        m_status->setText(xml ? QStringLiteral("XML written") : QStringLiteral("CSV written"));
+}
+
+void openPublishLauncher(QWidget* parent, base::Run& run, qint64 programNo)
+{
+    PublishLauncherForm form(run, programNo, parent);
+    form.exec();
+}
+
+} // namespace publish

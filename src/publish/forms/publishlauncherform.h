@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+
+namespace base {
+class Run;
+}
+
+namespace publish {
+
+class WebSite;
+
+// The publish launcher of one heat or final: its results or starters to the web site, to
+// the clipboard or to CSV and XML, and "[alt-P] = Auto", which runs the ticked auto tasks.
+class PublishLauncherForm : public QDialog {
+    Q_OBJECT
+public:
+    PublishLauncherForm(base::Run& run, qint64 programNo, QWidget* parent = nullptr);
+    ~PublishLauncherForm() override;
+
+    QCheckBox* autoBox(const QString& key) const;
+    // The ticks are kept in the settings as they change.
+    void runAuto();
+    void resultsToWeb();
+    void startersToWeb();
+    void toClipboard(bool starters);
+    void toCsv(bool starters, bool xml);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    base::Run& m_run;
+    qint64 m_programNo;
+    QList<std::pair<QString, QCheckBox*>> m_auto;
+    QLabel* m_status;
+};
+
+void openPublishLauncher(QWidget* parent, base::Run& run, qint64 programNo);
+
+} // namespace publish

@@ -1,0 +1,256 @@
+#include "publish/forms/publishmanageform.h"
+
+#include "base/forms/formkeys.h"
+#include "base/messages.h"
+#include "base/run.h"
+#include "publish/eventresults.h"
+#include "publish/meetingindex.h"
+#include "publish/publishsettings.h"
+#include "publish/webmanage.h"
+#include "publish/webpages.h"
+#include "publish/webresults.h"
+#include "publish/website.h"
+
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace publish {
+
+namespace {
+
+constexpr int kProgramNoRole = Qt::UserRole;
+constexpr int kOrphanRole = Qt::UserRole + 1;
+
+} // namespace
+
+PublishManageForm::PublishManageForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(run)
+{
+    setWindowTitle(QStringLiteral("Publish to the Web"));
+    const PublishSettings s = PublishSettings::read(run.config());
+    auto* layout = new QVBoxLayout(this);
+
+    auto* settings = new QGroupBox(QStringLiteral("Web site"), this);
+    auto* form = new QFormLayout(settings);
+    auto* rootRow = new QHBoxLayout;
+    m_root = new QLineEdit(s.webRoot, settings);
+    rootRow->addWidget(m_root);
+    base::addActionButton(rootRow, QStringLiteral("&Browse..."), [this] {
+        const QString dir =
+            QFileDialog::getExistingDirectory(this, QStringLiteral("Web root"), m_root->text());
+        if (!dir.isEmpty())
+            m_root->setText(dir);
+    });
+    form->addRow(QStringLiteral("Web root folder"), rootRow);
+    m_day = new QSpinBox(settings);
+    int first = 0, last = 0;
+    const bool days = programDays(run, &first, &last, false) && last > 1;
+    m_day->setRange(1, std::max(1, last));
+    m_day->setValue(std::max(1, s.publishDay));
+    m_day->setEnabled(days); // only a meeting of more than one day has a choice
+    form->addRow(QStringLiteral("Current Publishing Day"), m_day);
+    m_program = new QCheckBox(QStringLiteral("&Program"), settings);
+    m_starters = new QCheckBox(QStringLiteral("S&tarters"), settings);
+    m_totals = new QCheckBox(QStringLiteral("Team T&otals"), settings);
+    m_program->setChecked(s.mustProgram);
+    m_starters->setChecked(s.mustStarters);
+    m_totals->setChecked(s.mustTeamTotals);
+    auto* ticks = new QHBoxLayout;
+    ticks->addWidget(m_program);
+    ticks->addWidget(m_starters);
+    ticks->addWidget(m_totals);
+    form->addRow(QStringLiteral("MeetingIndex links"), ticks);
+    m_refresh = new QCheckBox(QStringLiteral("Index pages refresh every 30 seconds"), settings);
+    m_refresh->setChecked(s.autoRefresh);
+    form->addRow(QString(), m_refresh);
+    layout->addWidget(settings);
+
+    auto* actions = new QGridLayout;
+    base::addActionButton(actions, 0, 0, QStringLiteral("&MeetingIndex"),
+                          [this] { createMeetingIndex(); });
+    base::addActionButton(actions, 0, 1, QStringLiteral("Pro&gram of the Day"),
+                          [this] { publishProgramOfDay(); });
+    base::addActionButton(actions, 0, 2, QStringLiteral("Team Tot&als"),
+                          [this] { publishTotals(); });
+    base::addActionButton(actions, 1, 0, QStringLiteral("All Starters"),
+                          [this] { publishAllStarters(); });
+    base::addActionButton(actions, 1, 1, QStringLiteral("Select from a list"),
+                          [this] { publishSelectedStarters(); });
+    base::addActionButton(actions, 1, 2, QStringLiteral("&View site"), [this] {
+        if (saveSettings())
+            QDesktopServices::openUrl(QUrl::fromLocalFile(
+                QDir(m_root->text()).filePath(QStringLiteral("MeetingIndex.html"))));
+    });
+    layout->addLayout(actions);
+
+    layout->addWidget(new QLabel(QStringLiteral("Results not printed to Web-files yet"), this));
+    m_waiting = new QListWidget(this);
+    m_waiting->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    layout->addWidget(m_waiting);
+    base::addActionButton(layout, QStringLiteral("P&rint selecteds"), [this] { printSelected(); });
+    layout->addWidget(
+        new QLabel(QStringLiteral("Files not in Index / Indexes without a File"), this));
+    m_orphans = new QListWidget(this);
+    m_orphans->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    layout->addWidget(m_orphans);
+    base::addActionButton(layout, QStringLiteral("D&elete selected (Files and Indexes)"),
+                          [this] { deleteSelectedOrphans(); });
+    base::addActionButton(layout, QStringLiteral("C&lose"), [this] {
+        saveSettings();
+        accept();
+    });
+    resize(640, 720);
+    refresh();
+}
+
+PublishManageForm::~PublishManageForm() = default;
+
+bool PublishManageForm::saveSettings()
+{
+    PublishSettings s = PublishSettings::read(m_run.config());
+    s.webRoot = m_root->text().trimmed();
+    s.publishDay = m_day->value();
+    s.mustProgram = m_program->isChecked();
+    s.mustStarters = m_starters->isChecked();
+    s.mustTeamTotals = m_totals->isChecked();
+    s.autoRefresh = m_refresh->isChecked();
+    return s.write(m_run.config());
+}
+
+void PublishManageForm::refresh()
+{
+    m_waiting->clear();
+    m_orphans->clear();
+    if (!saveSettings() || m_root->text().trimmed().isEmpty() ||
+        !QDir(m_root->text().trimmed()).exists())
+        return;
+    WebSite site(m_run);
+    for (const qint64 programNo : unpublishedResults(site)) {
+        const std::optional<results::CaptureProgramRow> row =
+            results::captureProgramRow(*m_run.database(), m_run.items(), programNo);
+        auto* item = new QListWidgetItem(row ? eventTitle(*row) : QString::number(programNo));
+        item->setData(kProgramNoRole, programNo);
+        m_waiting->addItem(item);
+    }
+    if (m_waiting->count() == 0)
+        m_waiting->addItem(QStringLiteral("All Results already Printed"));
+    const SiteReport report = inspectSite(site);
+    for (const QString& f : report.filesNotInIndex) {
+        auto* item = new QListWidgetItem(QStringLiteral("Files not in Index: ") + f);
+        item->setData(kOrphanRole, 1);
+        item->setData(kProgramNoRole, f);
+        m_orphans->addItem(item);
+    }
+    for (const QString& f : report.indexesWithoutFile) {
+        auto* item = new QListWidgetItem(QStringLiteral("Indexes without a File: ") + f);
+        item->setData(kOrphanRole, 2);
+        item->setData(kProgramNoRole, f);
+        m_orphans->addItem(item);
+    }
+}
+
+void PublishManageForm::createMeetingIndex()
+{
+    if (!saveSettings())
+        return;
+    WebSite site(m_run);
+    if (writeMeetingIndex(site))
+        m_run.messages().information(QStringLiteral("Done creating web-file MeetingIndex.html\r"
+                                                    "Copy all files in ") +
+                                     site.root() + QStringLiteral(" to the website"));
+    refresh();
+}
+
+void PublishManageForm::publishProgramOfDay()
+{
+    if (!saveSettings())
+        return;
+    WebSite site(m_run);
+    publishProgram(site, m_day->value());
+}
+
+void PublishManageForm::publishAllStarters()
+{
+    if (!saveSettings())
+        return;
+    WebSite site(m_run);
+    publishStarters(site, m_day->value(), {});
+}
+
+void PublishManageForm::publishSelectedStarters()
+{
+    if (!saveSettings())
+        return;
+    WebSite site(m_run);
+    SeqRange range;
+    QString text =
+        SeqRange::parse(m_run.config().readText(QStringLiteral("PUB_STARTERS_SEQ_RANGE")), &range)
+            ? range.text()
+            : QString();
+    if (!m_run.messages().askText(QStringLiteral("Seq range"), &text))
+        return;
+    if (!SeqRange::parse(text, &range)) {
+        m_run.messages().warning(QStringLiteral("Type the range as FROM-TO, e.g. 3-12"));
+        return;
+    }
+    publishStarters(site, m_day->value(), range);
+}
+
+void PublishManageForm::publishTotals()
+{
+    if (!saveSettings())
+        return;
+    WebSite site(m_run);
+    publishTeamTotals(site);
+}
+
+void PublishManageForm::printSelected()
+{
+    if (!saveSettings())
+        return;
+    WebSite site(m_run);
+    for (const QListWidgetItem* item : m_waiting->selectedItems()) {
+        const qint64 programNo = item->data(kProgramNoRole).toLongLong();
+        if (programNo > 0 && !publishResults(site, programNo))
+            break;
+    }
+    refresh();
+}
+
+void PublishManageForm::deleteSelectedOrphans()
+{
+    if (!saveSettings())
+        return;
+    WebSite site(m_run);
+    SiteReport chosen;
+    for (const QListWidgetItem* item : m_orphans->selectedItems()) {
+        if (item->data(kOrphanRole).toInt() == 1)
+            chosen.filesNotInIndex << item->data(kProgramNoRole).toString();
+        else
+            chosen.indexesWithoutFile << item->data(kProgramNoRole).toString();
+    }
+    if (chosen.clean() ||
+        !m_run.messages().confirm(QStringLiteral("Delete selected (Files and Indexes)")))
+        return;
+    deleteOrphans(site, chosen);
+    refresh();
+}
+
+void openPublishManage(QWidget* parent, base::Run& run)
+{
+    PublishManageForm form(run, parent);
+    form.exec();
+}
+
+} // namespace publish

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QSpinBox;
+
+namespace base {
+class Run;
+}
+
+namespace publish {
+
+// Managing the web site: the web root, the "Current Publishing Day", what the master index
+// links to, the refresh of the indexes; creating MeetingIndex.html, the program, the start
+// lists and team totals; the results not published yet and the orphans both ways.
+class PublishManageForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit PublishManageForm(base::Run& run, QWidget* parent = nullptr);
+    ~PublishManageForm() override;
+
+    QLineEdit* rootEdit() const { return m_root; }
+    QSpinBox* dayBox() const { return m_day; }
+    QListWidget* waitingList() const { return m_waiting; }
+    QListWidget* orphanList() const { return m_orphans; }
+
+    // The settings as the screen shows them, kept in the configuration store.
+    bool saveSettings();
+    void refresh();
+    void createMeetingIndex();
+    void publishProgramOfDay();
+    void publishAllStarters();
+    void publishSelectedStarters();
+    void publishTotals();
+    void printSelected();
+    void deleteSelectedOrphans();
+
+private:
+    base::Run& m_run;
+    QLineEdit* m_root;
+    QSpinBox* m_day;
+    QCheckBox* m_program;
+    QCheckBox* m_starters;
+    QCheckBox* m_totals;
+    QCheckBox* m_refresh;
+    QListWidget* m_waiting;
+    QListWidget* m_orphans;
+};
+
+void openPublishManage(QWidget* parent, base::Run& run);
+
+} // namespace publish
