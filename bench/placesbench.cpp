@@ -9,16 +9,16 @@
 //
 // usage: placesbench [ROUNDS]   (default 3; the best round of each is reported)
 
+#include "base/run.h"
+#include "base/scriptedsink.h"
 #include "db/connect.h"
 #include "db/dmdcoredbs.h"
 #include "db/schemacreate.h"
 #include "db/sqltext.h"
 #include "meeting/currentmeeting.h"
 #include "meeting/meetingsettings.h"
-#include "results/places.h"
-#include "base/run.h"
-#include "base/scriptedsink.h"
 #include "meeting/runservices.h"
+#include "results/places.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

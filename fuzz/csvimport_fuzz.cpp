@@ -4,10 +4,10 @@
 // The first input byte picks the setup (age source, items named in cells or crosses in
 // the header, bests, numbers, grades); the rest is the file.
 
+#include "base/messages.h"
 #include "entries/csvfile.h"
 #include "entries/importlinecheck.h"
 #include "meeting/itemtypes.h"
-#include "base/messages.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +18,7 @@ class NullSink : public base::MessageSink {
 public:
     void beep(bool) override {}
     base::Answer show(base::MessageKind, const QString&, const QString&,
-                       const QStringList&) override
+                      const QStringList&) override
     {
         return {base::Answer::No};
     }

@@ -1,6 +1,7 @@
 // Absentees: the automatic tagging after a DNS or DNR, tagging by hand, absolving, and
 // the queue of heats to redraw or recalculate.
 
+#include "base/run.h"
 #include "cli/cli.h"
 #include "cli/drawcli.h"
 #include "db/dmdcoredbs.h"
@@ -9,7 +10,6 @@
 #include "results/awolqueue.h"
 #include "results/places.h"
 #include "results/qualifying.h"
-#include "base/run.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -1,12 +1,12 @@
 // The clash checks of the current meeting: competitors' rests and stations' intervals, worst
 // first, as text, JSON or a printed PDF.
 
+#include "base/messages.h"
 #include "cli/cli.h"
 #include "cli/drawcli.h"
 #include "sched/clashcheck.h"
 #include "sched/clashreport.h"
 #include "sched/forms/reportpdf.h"
-#include "base/messages.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -4,12 +4,12 @@
 #include "cli/entrytarget.h"
 
 #include "db/dmdcoredbs.h"
+#include "draw/heatgroups.h"
 #include "entries/evententries.h"
 #include "entries/participations.h"
 #include "entries/relayteams.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
-#include "draw/heatgroups.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -35,10 +35,11 @@ int entryEvents(cli::Context& ctx)
     const meeting::ItemTypes items = itemsOf(ctx, t);
     entries::EventEntries events(*t.database, t.settings, items);
     QJsonArray rows;
-    for (const entries::EventEntryRow& e : events.events(
-             relays, order == QLatin1String("code") ? entries::EventEntries::Order::OrderCode
-                                                    : entries::EventEntries::Order::Sequence,
-             draw::tooFewHeatsCheck(items, t.settings.lanes))) {
+    for (const entries::EventEntryRow& e :
+         events.events(relays,
+                       order == QLatin1String("code") ? entries::EventEntries::Order::OrderCode
+                                                      : entries::EventEntries::Order::Sequence,
+                       draw::tooFewHeatsCheck(items, t.settings.lanes))) {
         const QString item = items.ItemDescription(e.event.itemCode, false);
         if (ctx.json) {
             rows.append(QJsonObject{{"eventno", e.event.eventNo},

@@ -1,6 +1,7 @@
 // Results from the command line: capturing one result as the edit dialog does, listing
 // the results of an event, importing a file of results.
 
+#include "base/run.h"
 #include "cli/cli.h"
 #include "cli/drawcli.h"
 #include "results/captureathletes.h"
@@ -9,7 +10,6 @@
 #include "results/resultimport.h"
 #include "results/resultlocate.h"
 #include "results/statuscodes.h"
-#include "base/run.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -1,10 +1,10 @@
 #include "draw/alphabeticaldraw.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
 #include "draw/roundfacts.h"
-#include "base/messages.h"
 
 namespace draw {
 

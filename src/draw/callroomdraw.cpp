@@ -1,9 +1,9 @@
 #include "draw/callroomdraw.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/manualdraw.h"
-#include "base/messages.h"
 
 namespace draw {
 

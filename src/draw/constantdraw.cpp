@@ -1,12 +1,12 @@
 #include "draw/constantdraw.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
 #include "draw/roundfacts.h"
 #include "draw/teamlanes.h"
 #include "meeting/itemtypes.h"
-#include "base/messages.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 #include "draw/drawall.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/drawround.h"
 #include "draw/heatformats.h"
-#include "base/messages.h"
 
 namespace draw {
 

@@ -1,7 +1,7 @@
 #include "draw/drawcandidates.h"
 
-#include "meeting/itemtypes.h"
 #include "base/messages.h"
+#include "meeting/itemtypes.h"
 
 #include <QVector>
 

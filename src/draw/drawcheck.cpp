@@ -1,10 +1,10 @@
 #include "draw/drawcheck.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/roundfacts.h"
 #include "meeting/itemtypes.h"
-#include "base/messages.h"
 
 #include <algorithm>
 #include <tuple>

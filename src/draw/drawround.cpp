@@ -1,5 +1,6 @@
 #include "draw/drawround.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/drawall.h"
@@ -8,7 +9,6 @@
 #include "draw/nextrounddraw.h"
 #include "draw/roundletter.h"
 #include "meeting/meetingsettings.h"
-#include "base/messages.h"
 
 namespace draw {
 

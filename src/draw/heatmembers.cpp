@@ -1,8 +1,8 @@
 #include "draw/heatmembers.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "base/messages.h"
 
 namespace draw {
 

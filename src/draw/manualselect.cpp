@@ -1,11 +1,11 @@
 // The select action of the manual draw: choosing the qualifiers by hand or by the format,
 // and drawing the chosen athletes into the round's heats and lanes.
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/manualdraw.h"
 #include "meeting/itemtypes.h"
-#include "base/messages.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,5 +1,6 @@
 #include "draw/nextrounddraw.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/drawengine.h"
@@ -7,7 +8,6 @@
 #include "draw/roundletter.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
-#include "base/messages.h"
 
 #include <QMap>
 

@@ -1,11 +1,11 @@
 #include "draw/patterndraw.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/patterntables.h"
 #include "draw/roundfacts.h"
 #include "meeting/itemtypes.h"
-#include "base/messages.h"
 
 #include <QSet>
 

@@ -28,8 +28,8 @@ using PatternTeams = QMap<int, QString>;
 
 class PatternDraw {
 public:
-    PatternDraw(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-                base::Messages& messages, int meetingNo);
+    PatternDraw(db::DmdCoreDbs& database, const meeting::ItemTypes& items, base::Messages& messages,
+                int meetingNo);
 
     int laneCount();
     bool setLaneCount(int lanes);

@@ -154,10 +154,9 @@ bool ProgramEditor::renumber(bool ask)
         QStringLiteral("select P.PROGRAMNO, P.EVENTNO, P.ROUND, E.COMBINEDNO from PROGRAM P "
                        "join MYEVENT E on E.EVENTNO = P.EVENTNO where P.MEETINGNO = ") +
         db::sqlInt(m_meetingNo) +
-        QStringLiteral(
-            " and not (P.ROUND = 'F' and coalesce(E.FINAL_NOT_RUN, 0) = 1) "
-            "order by P.DAY_SEQ, P.THETIME, E.COMBINEDNO, P.EVENTNO, P.ROUND, "
-            "P.HEATNO"));
+        QStringLiteral(" and not (P.ROUND = 'F' and coalesce(E.FINAL_NOT_RUN, 0) = 1) "
+                       "order by P.DAY_SEQ, P.THETIME, E.COMBINEDNO, P.EVENTNO, P.ROUND, "
+                       "P.HEATNO"));
     if (!q.isOpen() || !m_database.startBatch())
         return false;
     int counter = 0;

@@ -17,8 +17,7 @@ QString ProgramListing::orderBy(ProgramOrder order)
     case ProgramOrder::Time:
         // Rows still without a time follow the timed ones of their day: giving the first
         // heat its start time must not send it to the end of the day.
-        return QStringLiteral("P.DAY_SEQ, P.THETIME, P.SEQ, ") + kRoundKey +
-               ", P.HEATNO";
+        return QStringLiteral("P.DAY_SEQ, P.THETIME, P.SEQ, ") + kRoundKey + ", P.HEATNO";
     case ProgramOrder::AgeGender:
         return QStringLiteral("P.C_GENDER, P.C_AGE, P.C_ABSAORDER, ") + kRoundKey + ", P.HEATNO";
     case ProgramOrder::Item:

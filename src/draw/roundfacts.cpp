@@ -1,9 +1,9 @@
 #include "draw/roundfacts.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
-#include "base/messages.h"
 
 namespace draw {
 

@@ -1,13 +1,13 @@
 #include "entries/athleteimport.h"
 
+#include "base/messages.h"
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "entries/disabilityclasses.h"
 #include "entries/importwriter.h"
 #include "meeting/edition.h"
 #include "meeting/itemtypes.h"
-#include "base/messages.h"
-#include "base/run.h"
 
 #include <QFileInfo>
 

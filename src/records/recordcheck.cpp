@@ -1,10 +1,10 @@
 #include "records/recordcheck.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
-#include "base/messages.h"
 
 #include <cmath>
 

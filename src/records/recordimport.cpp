@@ -1,13 +1,13 @@
 #include "records/recordimport.h"
 
+#include "base/configstore.h"
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "entries/csvfile.h"
 #include "meeting/datetext.h"
 #include "meeting/itemtypes.h"
 #include "records/records.h"
-#include "base/configstore.h"
-#include "base/messages.h"
 
 namespace records {
 

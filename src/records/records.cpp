@@ -1,11 +1,11 @@
 #include "records/records.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/events.h"
 #include "meeting/datetext.h"
 #include "meeting/itemtypes.h"
-#include "base/messages.h"
 
 namespace records {
 

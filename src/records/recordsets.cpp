@@ -1,8 +1,8 @@
 #include "records/recordsets.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "base/messages.h"
 
 namespace records {
 

@@ -1,10 +1,10 @@
 #include "records/recordupdate.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "records/records.h"
-#include "base/messages.h"
 
 #include <QHash>
 

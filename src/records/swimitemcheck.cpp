@@ -1,9 +1,9 @@
 #include "records/swimitemcheck.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
-#include "base/messages.h"
 
 namespace records {
 

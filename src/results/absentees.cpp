@@ -1,12 +1,12 @@
 #include "results/absentees.h"
 
+#include "base/configstore.h"
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "results/awolqueue.h"
 #include "results/statuscodes.h"
-#include "base/configstore.h"
-#include "base/messages.h"
 
 #include <QHash>
 #include <QSet>

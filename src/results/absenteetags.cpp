@@ -1,12 +1,12 @@
 // Tagging by hand: an athlete Awol, an item OIA, and absolving DNS entries.
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "results/absentees.h"
 #include "results/race.h"
 #include "results/statuscodes.h"
-#include "base/messages.h"
 
 namespace results {
 

@@ -1,5 +1,6 @@
 // "Calculating ALL Items": the places of every program row of a meeting.
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "db/statementblocks.h"
@@ -7,7 +8,6 @@
 #include "meeting/meetingsettings.h"
 #include "results/places.h"
 #include "results/racecalculation.h"
-#include "base/messages.h"
 
 #include <QHash>
 #include <QSet>

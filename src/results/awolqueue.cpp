@@ -1,10 +1,10 @@
 #include "results/awolqueue.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/drawround.h"
 #include "results/places.h"
-#include "base/messages.h"
 
 #include <QSet>
 

@@ -1,8 +1,8 @@
 #include "results/calcstate.h"
 
+#include "base/run.h"
 #include "results/places.h"
 #include "results/qualifying.h"
-#include "base/run.h"
 
 namespace results {
 

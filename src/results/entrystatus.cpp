@@ -1,10 +1,10 @@
 #include "results/entrystatus.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "results/statuscodes.h"
-#include "base/messages.h"
 
 namespace results {
 

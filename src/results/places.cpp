@@ -1,11 +1,11 @@
 #include "results/places.h"
 
+#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/programrows.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
-#include "base/messages.h"
 
 namespace results {
 

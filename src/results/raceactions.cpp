@@ -1,5 +1,6 @@
 #include "results/raceactions.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
@@ -8,7 +9,6 @@
 #include "results/captureathletes.h"
 #include "results/captureprogram.h"
 #include "results/entrystatus.h"
-#include "base/run.h"
 
 namespace results {
 

@@ -1,5 +1,6 @@
 #include "results/resultedit.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
@@ -9,7 +10,6 @@
 #include "results/captureathletes.h"
 #include "results/captureprogram.h"
 #include "results/statuscodes.h"
-#include "base/run.h"
 
 namespace results {
 

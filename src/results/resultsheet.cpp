@@ -1,11 +1,11 @@
 #include "results/resultsheet.h"
 
+#include "base/run.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "results/captureathletes.h"
 #include "results/captureprogram.h"
 #include "results/statuscodes.h"
-#include "base/run.h"
 
 namespace results {
 

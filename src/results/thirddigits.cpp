@@ -1,5 +1,6 @@
 #include "results/thirddigits.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
@@ -7,7 +8,6 @@
 #include "results/captureathletes.h"
 #include "results/captureprogram.h"
 #include "results/resultedit.h"
-#include "base/run.h"
 
 namespace results {
 

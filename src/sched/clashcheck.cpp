@@ -1,12 +1,12 @@
 #include "sched/clashcheck.h"
 
+#include "base/messages.h"
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/schemacreate.h"
 #include "db/sqltext.h"
 #include "db/statementblocks.h"
 #include "sched/stationrows.h"
-#include "base/messages.h"
-#include "base/run.h"
 
 #include <QFile>
 

@@ -1,11 +1,11 @@
 #include "sched/clashreport.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "draw/roundletter.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "sched/stationrows.h"
-#include "base/run.h"
 
 namespace sched {
 

@@ -1,9 +1,9 @@
 #include "sched/dayplan.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/meetingsettings.h"
-#include "base/run.h"
 
 #include <algorithm>
 

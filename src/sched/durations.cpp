@@ -1,7 +1,7 @@
 #include "sched/durations.h"
 
-#include "meeting/itemtypes.h"
 #include "base/messages.h"
+#include "meeting/itemtypes.h"
 
 #include <algorithm>
 #include <cmath>

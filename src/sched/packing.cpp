@@ -1,12 +1,12 @@
 #include "sched/packing.h"
 
+#include "base/configstore.h"
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/programeditor.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
-#include "base/configstore.h"
-#include "base/run.h"
 
 #include <QHash>
 #include <QRegularExpression>

@@ -1,9 +1,9 @@
 #include "sched/restguidelines.h"
 
+#include "base/run.h"
 #include "meeting/meetingsettings.h"
 #include "meeting/meetingupdate.h"
 #include "sched/schedparams.h"
-#include "base/run.h"
 
 #include <QRegularExpression>
 

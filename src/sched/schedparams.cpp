@@ -1,9 +1,9 @@
 #include "sched/schedparams.h"
 
+#include "base/run.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "meeting/meetingupdate.h"
-#include "base/run.h"
 
 #include <QRegularExpression>
 

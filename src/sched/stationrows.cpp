@@ -1,10 +1,10 @@
 #include "sched/stationrows.h"
 
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
 #include "meeting/itemtypes.h"
-#include "base/run.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 // The draw engine without a database: sort texts, random numbers, the zig-zag, Bests Last,
 // the lane tables and start positions.
 
-#include "draw/drawcandidates.h"
-#include "meeting/itemtypes.h"
 #include "base/messages.h"
 #include "base/scriptedsink.h"
+#include "draw/drawcandidates.h"
+#include "meeting/itemtypes.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 
 #include "drawnfield.h"
 
+#include "base/run.h"
 #include "db/sqltext.h"
 #include "draw/forms/beforeform.h"
 #include "draw/forms/drawathletesform.h"
 #include "draw/forms/listwindow.h"
-#include "base/run.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 #include "draw/patterndraw.h"
 #include "draw/patterntables.h"
 #include "meeting/itemtypes.h"
-#include "base/messages.h"
-#include "base/scriptedsink.h"
 
 #include <gtest/gtest.h>
 

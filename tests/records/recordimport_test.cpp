@@ -1,7 +1,7 @@
 #include "recordsfixture.h"
 
-#include "records/recordimport.h"
 #include "base/configstore.h"
+#include "records/recordimport.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 #include "placesfixture.h"
 
+#include "base/run.h"
 #include "meeting/currentmeeting.h"
 #include "meeting/meetingsettings.h"
-#include "base/run.h"
 #include "meeting/runservices.h"
 
 void PlacesTest::SetUp()

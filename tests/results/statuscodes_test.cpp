@@ -1,7 +1,7 @@
-#include "results/forms/disqualifydialog.h"
-#include "results/statuscodes.h"
 #include "base/messages.h"
 #include "base/scriptedsink.h"
+#include "results/forms/disqualifydialog.h"
+#include "results/statuscodes.h"
 
 #include <QRadioButton>
 

@@ -1,12 +1,12 @@
 #include "schedfixture.h"
 
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "sched/clashcheck.h"
 #include "sched/clashreport.h"
 #include "sched/restguidelines.h"
-#include "base/messages.h"
-#include "base/scriptedsink.h"
 
 using namespace sched;
 

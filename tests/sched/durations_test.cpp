@@ -1,8 +1,8 @@
+#include "base/messages.h"
+#include "base/scriptedsink.h"
 #include "meeting/itemtypes.h"
 #include "sched/durations.h"
 #include "sched/packing.h"
-#include "base/messages.h"
-#include "base/scriptedsink.h"
 
 #include <gtest/gtest.h>
 

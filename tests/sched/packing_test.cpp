@@ -1,9 +1,9 @@
 #include "schedfixture.h"
 
+#include "base/configstore.h"
 #include "db/sqltext.h"
 #include "meeting/meetingupdate.h"
 #include "sched/packing.h"
-#include "base/configstore.h"
 
 using namespace sched;
 

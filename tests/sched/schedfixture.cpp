@@ -3,9 +3,9 @@
 #include "db/sqltext.h"
 #include "meeting/currentmeeting.h"
 #include "meeting/meetingupdate.h"
+#include "meeting/runservices.h"
 #include "sched/restguidelines.h"
 #include "sched/schedparams.h"
-#include "meeting/runservices.h"
 
 void SchedFixture::SetUp()
 {

@@ -1,5 +1,6 @@
 #include "schedfixture.h"
 
+#include "base/run.h"
 #include "db/sqltext.h"
 #include "draw/forms/programform.h"
 #include "sched/forms/clashesform.h"
@@ -8,7 +9,6 @@
 #include "sched/forms/restguidelinesdialog.h"
 #include "sched/forms/schedulerform.h"
 #include "sched/forms/timeparamsdialog.h"
-#include "base/run.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -14,8 +14,8 @@ protected:
         m_team = addTeam("OAK");
     }
     std::optional<int> score(const scoring::TableScoreSettings& settings, const QString& item,
-                             const QString& perf, qint64 athlete, bool clamp = true,
-                             int timing = 1, int nAthlon = 0,
+                             const QString& perf, qint64 athlete, bool clamp = true, int timing = 1,
+                             int nAthlon = 0,
                              const scoring::ScoreData& data = scoring::ScoreData::builtIn())
     {
         scoring::TableScores scores(m_items, messages(), data);
@@ -48,8 +48,8 @@ TEST_F(AthleteTableScoreTest, ClampingLimitsToTwelveHundredExceptUnderWorldAth20
                               "made-up", &error));
     const scoring::AbsaConstants k{10.0, 90.0, 110.0, 1.5};
     const QString fast = QString::number(scoring::absaPerf(1250, false, k), 'f', 2);
-    const std::optional<int> unclamped = score(tableScores(15), "SHD____100M25", fast, 0, false,
-                                               1, 0, data);
+    const std::optional<int> unclamped =
+        score(tableScores(15), "SHD____100M25", fast, 0, false, 1, 0, data);
     ASSERT_TRUE(unclamped.has_value());
     EXPECT_NEAR(*unclamped, 1250, 3);
     EXPECT_EQ(score(tableScores(15), "SHD____100M25", fast, 0, true, 1, 0, data), 1200);
@@ -104,7 +104,8 @@ TEST_F(AthleteTableScoreTest, TheSwimmingEditionClearsTheTableScoreMark)
     setMeeting("HAS_TABLE_SCORE = 1, SCORESETNO = 19");
     reload();
     EXPECT_TRUE(scoring::clearSwimmingTableScore(run()));
-    EXPECT_TRUE(m_sink.saw("This Setting will now be cleared since Dolvane has no Score tables yet."));
+    EXPECT_TRUE(
+        m_sink.saw("This Setting will now be cleared since Dolvane has no Score tables yet."));
     EXPECT_EQ(value("select HAS_TABLE_SCORE from MEETING where MEETINGNO = " +
                     QString::number(m_meetingNo)),
               "0");

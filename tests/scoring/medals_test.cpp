@@ -1,7 +1,7 @@
-#include "scoring/medals.h"
-#include "scoring/scoringsettings.h"
 #include "base/messages.h"
 #include "base/scriptedsink.h"
+#include "scoring/medals.h"
+#include "scoring/scoringsettings.h"
 
 #include <gtest/gtest.h>
 

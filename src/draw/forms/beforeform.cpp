@@ -1,8 +1,8 @@
 #include "draw/forms/beforeform.h"
 
-#include "draw/forms/drawathletesform.h"
 #include "base/appglobals.h"
 #include "base/run.h"
+#include "draw/forms/drawathletesform.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,11 +1,11 @@
 #include "draw/forms/determineprogramdialog.h"
 
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 #include "draw/forms/teamdrawsettings.h"
 #include "draw/programeditor.h"
 #include "meeting/meetingsettings.h"
 #include "meeting/meetingupdate.h"
-#include "base/forms/formkeys.h"
-#include "base/run.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -36,9 +36,9 @@ DetermineProgramDialog::DetermineProgramDialog(base::Run& run, QWidget* parent)
     form->addRow(QString(), m_roundSeqSame);
     auto* teamDraws = new QHBoxLayout;
     base::addActionButton(teamDraws, QStringLiteral("&Constant Team Draw..."),
-                           [this] { openConstantTeamDraw(this, m_run); });
+                          [this] { openConstantTeamDraw(this, m_run); });
     base::addActionButton(teamDraws, QStringLiteral("Drawing &Patterns..."),
-                           [this] { openPatternDraw(this, m_run); });
+                          [this] { openPatternDraw(this, m_run); });
     form->addRow(QStringLiteral("Team draws"), teamDraws);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &DetermineProgramDialog::accept);

@@ -1,12 +1,12 @@
 #include "draw/forms/manualdrawform.h"
 
+#include "base/forms/formkeys.h"
+#include "base/messages.h"
+#include "base/run.h"
 #include "draw/drawcheck.h"
 #include "draw/drawsummary.h"
 #include "draw/forms/listwindow.h"
 #include "meeting/itemtypes.h"
-#include "base/forms/formkeys.h"
-#include "base/messages.h"
-#include "base/run.h"
 
 #include <QComboBox>
 #include <QDateTime>

@@ -1,8 +1,8 @@
 #include "draw/forms/manualdrawmenu.h"
 
-#include "meeting/itemtypes.h"
 #include "base/messages.h"
 #include "base/run.h"
+#include "meeting/itemtypes.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

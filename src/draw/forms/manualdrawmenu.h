@@ -35,7 +35,6 @@ private:
 };
 
 // The menu, then the manual draw screen for the choice; again until the menu is closed.
-void openManualDraw(QWidget* parent, base::Run& run, qint64 eventNo = 0,
-                    const QString& round = {});
+void openManualDraw(QWidget* parent, base::Run& run, qint64 eventNo = 0, const QString& round = {});
 
 } // namespace draw

@@ -1,11 +1,11 @@
 #include "draw/forms/teamdrawsettings.h"
 
-#include "draw/forms/listwindow.h"
-#include "draw/patterndraw.h"
-#include "draw/teamlanes.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
+#include "draw/forms/listwindow.h"
+#include "draw/patterndraw.h"
+#include "draw/teamlanes.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -76,7 +76,7 @@ ConstantTeamDrawForm::ConstantTeamDrawForm(base::Run& run, QWidget* parent)
     base::addActionButton(grid, 1, 0, QStringLiteral("Move &Up"), [this] { moveLane(-1); });
     base::addActionButton(grid, 1, 1, QStringLiteral("Move &Down"), [this] { moveLane(1); });
     base::addActionButton(grid, 2, 0, QStringLiteral("After TeamDraw : &Check Lanes used"),
-                           [this] { checkLanesUsed(); });
+                          [this] { checkLanesUsed(); });
     base::addActionButton(grid, 2, 1, QStringLiteral("Close"), [this] { accept(); });
     layout->addLayout(grid);
     connect(m_gender, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
@@ -176,20 +176,20 @@ PatternDrawForm::PatternDrawForm(base::Run& run, QWidget* parent) : QDialog(pare
         base::onListKey(list, Qt::Key_Plus, [this, list] { moveTeam(list, 1); });
     }
     base::addActionButton(layout, 3, 0, QStringLiteral("Male number &up"),
-                           [this] { moveTeam(m_male, -1); });
+                          [this] { moveTeam(m_male, -1); });
     base::addActionButton(layout, 3, 1, QStringLiteral("Female number u&p"),
-                           [this] { moveTeam(m_female, -1); });
+                          [this] { moveTeam(m_female, -1); });
     base::addActionButton(layout, 4, 0, QStringLiteral("Male number &down"),
-                           [this] { moveTeam(m_male, 1); });
+                          [this] { moveTeam(m_male, 1); });
     base::addActionButton(layout, 4, 1, QStringLiteral("Female number do&wn"),
-                           [this] { moveTeam(m_female, 1); });
+                          [this] { moveTeam(m_female, 1); });
     base::addActionButton(layout, 5, 0,
-                           QStringLiteral("&Tag all Teams according to what Genders they allow"),
-                           [this] { tagTeams(); });
+                          QStringLiteral("&Tag all Teams according to what Genders they allow"),
+                          [this] { tagTeams(); });
     base::addActionButton(layout, 5, 1, QStringLiteral("&Renumber the Pattern Sequences"),
-                           [this] { renumber(); });
+                          [this] { renumber(); });
     base::addActionButton(layout, 6, 0, QStringLiteral("&Show the Pattern"),
-                           [this] { showPattern(); });
+                          [this] { showPattern(); });
     base::addActionButton(layout, 6, 1, QStringLiteral("Close"), [this] { accept(); });
     resize(620, 520);
     refresh();

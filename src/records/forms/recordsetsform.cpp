@@ -1,5 +1,8 @@
 #include "records/forms/recordsetsform.h"
 
+#include "base/forms/formkeys.h"
+#include "base/messages.h"
+#include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/currentmeeting.h"
@@ -8,9 +11,6 @@
 #include "records/recordimport.h"
 #include "records/recordupdate.h"
 #include "records/swimitemcheck.h"
-#include "base/forms/formkeys.h"
-#include "base/messages.h"
-#include "base/run.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -39,15 +39,15 @@ RecordSetsForm::RecordSetsForm(base::Run& run, QWidget* parent) : QDialog(parent
     base::addActionButton(grid, 0, 2, QStringLiteral("&Delete Set"), [this] { deleteSet(); });
     base::addActionButton(grid, 0, 3, QStringLiteral("&Import CSV"), [this] { importCsv(); });
     base::addActionButton(grid, 1, 0, QStringLiteral("&Watch for Meeting"),
-                           [this] { selectForMeeting(false); });
+                          [this] { selectForMeeting(false); });
     base::addActionButton(grid, 1, 1, QStringLiteral("Failing &Standard"),
-                           [this] { selectForMeeting(true); });
+                          [this] { selectForMeeting(true); });
     base::addActionButton(grid, 1, 2, QStringLiteral("&Unselect"),
-                           [this] { unselectForMeeting(); });
+                          [this] { unselectForMeeting(); });
     base::addActionButton(grid, 1, 3, QStringLiteral("U&pdate from Meeting"),
-                           [this] { updateFromMeeting(); });
+                          [this] { updateFromMeeting(); });
     base::addActionButton(grid, 2, 0, QStringLiteral("Check &Items"),
-                           [this] { checkItems(false); });
+                          [this] { checkItems(false); });
     base::addActionButton(grid, 2, 1, QStringLiteral("&Fix Items"), [this] { checkItems(true); });
     base::addActionButton(grid, 2, 3, QStringLiteral("C&lose"), [this] { accept(); });
     layout->addLayout(grid);

@@ -1,9 +1,9 @@
 #include "records/forms/recordsform.h"
 
-#include "meeting/itemtypes.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
+#include "meeting/itemtypes.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,9 +1,9 @@
 #include "sched/forms/clashesform.h"
 
-#include "sched/clashcheck.h"
-#include "sched/forms/reportpdf.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
+#include "sched/clashcheck.h"
+#include "sched/forms/reportpdf.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,9 +32,9 @@ ClashesForm::ClashesForm(base::Run& run, QWidget* parent) : QDialog(parent), m_r
     layout->addWidget(m_table, 1);
     auto* buttons = new QHBoxLayout;
     base::addActionButton(buttons, QStringLiteral("Check &Athletes"),
-                           [this] { check(ClashKind::Athletes); });
+                          [this] { check(ClashKind::Athletes); });
     base::addActionButton(buttons, QStringLiteral("Check S&tations"),
-                           [this] { check(ClashKind::Stations); });
+                          [this] { check(ClashKind::Stations); });
     base::addActionButton(buttons, QStringLiteral("&Print..."), [this] { print(); });
     buttons->addStretch();
     base::addActionButton(buttons, QStringLiteral("Close"), [this] { accept(); });

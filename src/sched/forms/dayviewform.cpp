@@ -1,11 +1,11 @@
 #include "sched/forms/dayviewform.h"
 
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 #include "draw/roundletter.h"
 #include "meeting/itemtypes.h"
 #include "sched/clashreport.h"
 #include "sched/forms/daytimeline.h"
-#include "base/forms/formkeys.h"
-#include "base/run.h"
 
 #include <QComboBox>
 #include <QCompleter>

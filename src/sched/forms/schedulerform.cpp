@@ -1,5 +1,7 @@
 #include "sched/forms/schedulerform.h"
 
+#include "base/forms/formkeys.h"
+#include "base/run.h"
 #include "draw/roundletter.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
@@ -8,8 +10,6 @@
 #include "sched/forms/restguidelinesdialog.h"
 #include "sched/forms/timeparamsdialog.h"
 #include "sched/packing.h"
-#include "base/forms/formkeys.h"
-#include "base/run.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 #include "scoring/forms/placepointsform.h"
 
-#include "meeting/meetingsettings.h"
-#include "scoring/scoringsettings.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
+#include "meeting/meetingsettings.h"
+#include "scoring/scoringsettings.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

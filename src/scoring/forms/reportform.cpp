@@ -1,10 +1,10 @@
 #include "scoring/forms/reportform.h"
 
-#include "meeting/meetingsettings.h"
-#include "scoring/forms/reportprinter.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
+#include "meeting/meetingsettings.h"
+#include "scoring/forms/reportprinter.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "scoring/forms/winnersform.h"
 
-#include "meeting/meetingsettings.h"
-#include "scoring/forms/placepointsform.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
+#include "meeting/meetingsettings.h"
+#include "scoring/forms/placepointsform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,7 +69,7 @@ WinnersForm::WinnersForm(base::Run& run, QWidget* parent) : QDialog(parent), m_r
             [this] { setMedalBasis(m_medalBasis->currentData().toInt()); });
     auto* buttons = new QHBoxLayout;
     base::addActionButton(buttons, QStringLiteral("&Place Points..."),
-                           [this] { openPlacePoints(this, m_run); });
+                          [this] { openPlacePoints(this, m_run); });
     buttons->addStretch();
     base::addActionButton(buttons, QStringLiteral("&OK"), [this] {
         if (save())
