@@ -15,11 +15,13 @@ QString lineRef(int lineNo)
     return QStringLiteral("Line ") + QString::number(lineNo) + QStringLiteral(": ");
 }
 
-// "1:02.347" -> 62.34 and the digit 7; false for anything that is not a time.
+// "1:02.347" -> 62.34 and the digit 7; false for anything that is not a time. The
+// leading hours or minutes take at most three digits: no race runs longer, and more
+// digits would overflow the sum.
 bool readTime(const QString& text, double* seconds, QString* thirdDigit)
 {
     static const QRegularExpression pattern(
-        QStringLiteral("^(?:(\\d+):)?(?:(\\d{1,2}):)?(\\d{1,2})(?:\\.(\\d{1,3}))?$"));
+        QStringLiteral("^(?:(\\d{1,3}):)?(?:(\\d{1,2}):)?(\\d{1,2})(?:\\.(\\d{1,3}))?$"));
     const QRegularExpressionMatch m = pattern.match(text.trimmed());
     if (!m.hasMatch())
         return false;

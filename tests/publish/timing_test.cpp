@@ -64,6 +64,9 @@ TEST(LifFile, BadFilesAreRefusedWithTheLine)
               "Line 3: the line is cut short (4 of 7 fields)");
     EXPECT_EQ(refusal("7,1,2\n1,101,1,Smith,Ann,DOL,3O.00\n"),
               "Line 2: the time cannot be read: 3O.00");
+    // Found by fuzzing: minutes beyond any race used to overflow the sum.
+    EXPECT_EQ(refusal("7,1,2\n1,101,1,Smith,Ann,DOL,77777771:00\n"),
+              "Line 2: the time cannot be read: 77777771:00");
     EXPECT_EQ(refusal("7,1,2\nfirst,101,1,Smith,Ann,DOL,30.00\n"),
               "Line 2: unknown place or status: first");
     EXPECT_EQ(refusal("7,1,2\n1,101,x,Smith,Ann,DOL,30.00\n"),
