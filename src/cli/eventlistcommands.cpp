@@ -20,20 +20,6 @@ int nathlonAdd(cli::Context& ctx)
     return draw::ProgramSetup(events).addStandardCombined(title) ? cli::Success : cli::Failed;
 }
 
-int nathlonDelete(cli::Context& ctx)
-{
-    cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
-    if (eventNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
-    return draw::ProgramSetup(events).deleteNathlon(eventNo) ? cli::Success : cli::Failed;
-}
-
 int combine(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
@@ -111,8 +97,6 @@ int removeUnselected(cli::Context& ctx)
 }
 
 const cli::Command nathlonAddCmd("event nathlon add", "GENDER AGE NAME [--meeting N]", &nathlonAdd);
-const cli::Command nathlonDeleteCmd("event nathlon delete", "EVENTNO [--meeting N]",
-                                    &nathlonDelete);
 const cli::Command combineCmd("event combine", "ITEMCODE ITEMCODE... [--meeting N]", &combine);
 const cli::Command veteransCmd("event veterans", "ITEMCODE [--meeting N]", &veterans);
 const cli::Command selectAllCmd("event select-all", "[--meeting N]", &selectAllCommand);

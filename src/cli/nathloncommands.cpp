@@ -129,6 +129,8 @@ int nathlonInterim(cli::Context& ctx)
 
 const cli::Command addCmd("nathlon add", "GENDER AGE KIND(0-7 or name) [--meeting N]", &nathlonAdd);
 const cli::Command removeCmd("nathlon remove", "EVENTNO [--meeting N]", &nathlonRemove);
+// The older name of the same command.
+const cli::Command eventDeleteCmd("event nathlon delete", "EVENTNO [--meeting N]", &nathlonRemove);
 const cli::Command totalsCmd("nathlon totals", "EVENTNO [--meeting N]", &nathlonTotals);
 const cli::Command interimCmd("nathlon interim", "EVENTNO [--pdf FILE] [--json] [--meeting N]",
                               &nathlonInterim);
