@@ -3,13 +3,14 @@
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "meeting/meetingsettings.h"
 
 #include <algorithm>
 
 namespace sched {
 
-DayPlan::DayPlan(base::Run& run) : m_run(run), m_program(run) {}
+DayPlan::DayPlan(base::Run& run) : m_run(run), m_program(run), m_guidelines(restGuidelinesOf(run))
+{
+}
 
 QList<int> DayPlan::days() const
 {
@@ -75,6 +76,8 @@ QSet<qint64> DayPlan::rowsOfAthlete(qint64 athleteNo) const
 
 QList<RestPair> DayPlan::restsOf(qint64 athleteNo) const
 {
+    if (!m_guidelines.emptyPairs().isEmpty())
+        return {};
     const QSet<qint64> mine = rowsOfAthlete(athleteNo);
     QList<RestRow> rows;
     for (const StationRow& r : m_program.all()) {
@@ -84,10 +87,7 @@ QList<RestPair> DayPlan::restsOf(qint64 athleteNo) const
     }
     std::stable_sort(rows.begin(), rows.end(),
                      [](const RestRow& a, const RestRow& b) { return a.start < b.start; });
-    return restPairs(
-        rows, m_program.durations(),
-        RestGuidelines::fromConfig(m_run.meeting().text(QStringLiteral("CONFIGOTHER"))),
-        m_run.messages());
+    return restPairs(rows, m_program.durations(), m_guidelines, m_run.messages());
 }
 
 } // namespace sched

@@ -35,12 +35,17 @@ public:
     QList<Entrant> entrants() const;
     // The rows a competitor is in: finals by entry, heats by draw.
     QSet<qint64> rowsOfAthlete(qint64 athleteNo) const;
-    // The consecutive pairs of the competitor's timed rows, in time order.
+    // The guideline pairs that are empty ("Long ,Short"); while any is, rests are not
+    // measured, as the athlete check refuses to.
+    QStringList emptyGuidelines() const { return m_guidelines.emptyPairs(); }
+    // The consecutive pairs of the competitor's timed rows, in time order; none while a
+    // guideline is empty.
     QList<RestPair> restsOf(qint64 athleteNo) const;
 
 private:
     base::Run& m_run;
     StationRows m_program;
+    RestGuidelines m_guidelines;
 };
 
 } // namespace sched

@@ -4,6 +4,7 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
+#include "draw/programorder.h"
 #include "meeting/itemtypes.h"
 
 #include <algorithm>
@@ -84,9 +85,8 @@ StationRows::StationRows(base::Run& run)
             "from PROGRAM P join MYEVENT E on E.EVENTNO = P.EVENTNO where P.MEETINGNO = ") +
         db::sqlInt(run.currentMeetingNo()) +
         QStringLiteral(" and not (P.ROUND = 'F' and coalesce(E.FINAL_NOT_RUN, 0) = 1) "
-                       "and E.ITEMCODE not starting with 'NTH' "
-                       "order by P.DAY_SEQ, P.THETIME nulls last, P.SEQ, "
-                       "(case when P.ROUND = 'F' then '9' else P.ROUND end) desc, P.HEATNO"));
+                       "and E.ITEMCODE not starting with 'NTH' order by ") +
+        draw::ProgramListing::orderBy(draw::ProgramOrder::Time));
     bool pitReported = false;
     for (q.first(); !q.eof(); q.next()) {
         StationRow r;

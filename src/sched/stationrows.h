@@ -66,7 +66,8 @@ class StationRows {
 public:
     explicit StationRows(base::Run& run);
 
-    // Every row in day, time and sequence order.
+    // Every row in day, time and sequence order, as the program lists them (a row without
+    // a time before the timed rows of its day).
     const QList<StationRow>& all() const { return m_rows; }
     QList<Station> stations() const;
     QList<StationRow> of(const Station& station, PackOrder order) const;

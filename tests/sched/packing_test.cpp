@@ -113,6 +113,21 @@ TEST_F(PackingTest, BadStartsAndRowsOfAnotherStationWriteNothing)
     EXPECT_FALSE(run().config().exists("SCHED_START_TIME"));
 }
 
+TEST_F(PackingTest, ARowWithoutATimeIsListedFirstOfItsDayAndPackedWithTheRest)
+{
+    ASSERT_TRUE(database().execute("update PROGRAM set THETIME = null where PROGRAMNO = " +
+                                   db::sqlInt(p(m_e3))));
+    // The program's own time order: the untimed row before the timed rows of its day.
+    const QList<StationRow> rows = StationRows(run()).of(track(), PackOrder::Time);
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[0].programNo, p(m_e3));
+    EXPECT_EQ(rows[1].programNo, p(m_e1));
+    ASSERT_TRUE(Packing(run()).pack(track(), PackOrder::Time, p(m_e3), 1, "09:00", false));
+    // 232 s + 3:00 after 09:00: the 100 m follows at 09:06:52.
+    EXPECT_EQ(slotOf(p(m_e3)), "1 09:00:00");
+    EXPECT_EQ(slotOf(p(m_e1)), "1 09:06:52");
+}
+
 TEST_F(PackingTest, DayZeroIsReportedAndPackedAsDayOne)
 {
     ASSERT_TRUE(Packing(run()).pack(track(), PackOrder::Time, p(m_e4), 0, "08:00", false));

@@ -166,6 +166,27 @@ TEST_F(SchedScreensTest, TheDayViewMarksASwimmersEventsAndShortRests)
     EXPECT_EQ(form.rests()->rowCount(), 0);
 }
 
+TEST_F(SchedScreensTest, TheDayViewMeasuresNoRestsWhileAGuidelineIsEmpty)
+{
+    useFastPresets();
+    // Short then Short (position 16) emptied: read as 0 it would pass every rest.
+    QStringList list = configOther().split(';');
+    list[15].clear();
+    setConfigOther(list.join(';'));
+    m_sink.clear();
+    DayViewForm form(run());
+    form.showAthlete(m_mia);
+    EXPECT_EQ(form.rests()->rowCount(), 0);
+    EXPECT_TRUE(m_sink.saw("Empty Resting Guidelines"));
+    EXPECT_TRUE(m_sink.saw("Short,Short"));
+    EXPECT_FALSE(m_sink.saw("Long ,Long "));
+    EXPECT_TRUE(form.summary().contains("Rests are not measured")) << form.summary().toStdString();
+    // Told once per view, not again for every swimmer chosen.
+    form.showAthlete(m_ruan);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 1);
+    EXPECT_TRUE(form.summary().startsWith("VENTER, Ruan: 2 of 2 events"));
+}
+
 TEST_F(SchedScreensTest, TheClashScreenShowsTheWorstFirstAndPrintsIt)
 {
     useFastPresets();

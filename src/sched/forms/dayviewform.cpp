@@ -6,6 +6,7 @@
 #include "meeting/itemtypes.h"
 #include "sched/clashreport.h"
 #include "sched/forms/daytimeline.h"
+#include "sched/restguidelines.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -114,6 +115,11 @@ void DayViewForm::showAthlete(qint64 athleteNo)
     refreshMarks();
 }
 
+QString DayViewForm::summary() const
+{
+    return m_summary->text();
+}
+
 void DayViewForm::refreshMarks()
 {
     const qint64 athleteNo = m_swimmer->currentData().toLongLong();
@@ -128,6 +134,12 @@ void DayViewForm::refreshMarks()
         return;
     }
     const QSet<qint64> mine = m_plan->rowsOfAthlete(athleteNo);
+    const bool measured = m_plan->emptyGuidelines().isEmpty();
+    if (!measured && !m_emptyGuidelinesShown) {
+        // Once per view: an empty guideline would read as no rest needed at all.
+        m_emptyGuidelinesShown = true;
+        checkNoEmptyGuidelines(m_run);
+    }
     QList<RestPair> rests = m_plan->restsOf(athleteNo);
     m_timeline->setMarked(mine, rests);
     std::stable_sort(rests.begin(), rests.end(),
@@ -158,11 +170,14 @@ void DayViewForm::refreshMarks()
     int onDay = 0;
     for (const TimelineRow& r : m_timeline->rows())
         onDay += mine.contains(r.programNo) ? 1 : 0;
-    m_summary->setText(m_swimmer->currentText() + QStringLiteral(": ") + QString::number(onDay) +
-                       QStringLiteral(" of ") + QString::number(mine.size()) +
-                       QStringLiteral(" events on day ") + QString::number(day) +
-                       QStringLiteral(", ") + QString::number(clashes) +
-                       QStringLiteral(" rests shorter than the guideline."));
+    m_summary->setText(
+        m_swimmer->currentText() + QStringLiteral(": ") + QString::number(onDay) +
+        QStringLiteral(" of ") + QString::number(mine.size()) + QStringLiteral(" events on day ") +
+        QString::number(day) +
+        (measured ? QStringLiteral(", ") + QString::number(clashes) +
+                        QStringLiteral(" rests shorter than the guideline.")
+                  : QStringLiteral(". Rests are not measured while resting guidelines are "
+                                   "empty: fill them in under Resting Guidelines.")));
     // Bring the swimmer's first event of the day into view.
     for (int i = 0; i < rows; ++i) {
         if (mine.contains(m_timeline->rows()[i].programNo)) {

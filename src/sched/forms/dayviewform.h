@@ -33,6 +33,7 @@ public:
     DayTimeline* timeline() const { return m_timeline; }
     QTableWidget* rests() const { return m_rests; }
     QComboBox* swimmers() const { return m_swimmer; }
+    QString summary() const;
 
 private:
     void refreshMarks();
@@ -45,6 +46,7 @@ private:
     QScrollArea* m_scroll;
     DayTimeline* m_timeline;
     QTableWidget* m_rests;
+    bool m_emptyGuidelinesShown = false;
 };
 
 void openDayView(QWidget* parent, base::Run& run);
