@@ -109,17 +109,10 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     QTemporaryDir dir;
-    bench::useScratchHome(dir.path());
-    const auto generated = bench::championshipEntries();
-    const QString file = bench::writeEntriesFile(dir.path(), generated);
-    const QString empty = bench::createEmptyDatabase(dir.path());
-    if (file.isEmpty() || empty.isEmpty())
-        return 1;
-    bench::Meeting m =
-        bench::openMeeting(dir.path(), empty, QStringLiteral("sched"), generated.itemCodes);
     int athletes = 0;
     int entries = 0;
-    bench::importEntries(m, file, &athletes, &entries);
+    bench::Meeting m =
+        bench::importedChampionship(dir.path(), QStringLiteral("sched"), &athletes, &entries);
     QElapsedTimer timer;
     timer.start();
     prepare(m);

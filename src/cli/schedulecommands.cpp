@@ -18,13 +18,6 @@
 
 namespace {
 
-QString minSec(double days)
-{
-    const qint64 seconds = std::llround(days * 86400.0);
-    return QString::number(seconds / 60) + QLatin1Char(':') +
-           QString::number(seconds % 60).rightJustified(2, QLatin1Char('0'));
-}
-
 // "fast" or "slow"; empty after the usage error.
 std::optional<bool> presetWord(cli::Context& ctx, const QString& word)
 {
@@ -38,11 +31,7 @@ std::optional<bool> presetWord(cli::Context& ctx, const QString& word)
 
 bool confirmPreset(cli::Context& ctx, bool fast, bool yes)
 {
-    return yes || ctx.messages().confirm(
-                      fast ? QStringLiteral("Wipe your edits and replace with the \"Fast\" values "
-                                            "(in blue)")
-                           : QStringLiteral("Wipe your edits and replace with the \"Slow\" (in "
-                                            "green)"));
+    return yes || ctx.messages().confirm(sched::presetQuestion(fast));
 }
 
 // "preset fast|slow": asks before the edits go, then stores the chosen values.
@@ -56,18 +45,36 @@ int applyPreset(cli::Context& ctx, bool yes, const std::function<bool(bool fast)
     return store(*fast) ? cli::Success : cli::Failed;
 }
 
+// "show", "set NAME VALUE" or "preset fast|slow" with its words counted and the meeting
+// open; empty, with the exit code in `status`, when either fails.
+std::optional<QString> editSubcommand(cli::Context& ctx, cli::DrawCli& draw, int* status)
+{
+    if (ctx.args.isEmpty()) {
+        *status = ctx.usageError();
+        return std::nullopt;
+    }
+    const QString what = ctx.args[0];
+    const int words = what == QLatin1String("show") ? 1 : what == QLatin1String("set") ? 3 : 2;
+    if (!ctx.expectArgs(words)) {
+        *status = cli::WrongCommandLine;
+        return std::nullopt;
+    }
+    if (!draw.ready()) {
+        *status = cli::Failed;
+        return std::nullopt;
+    }
+    return what;
+}
+
 int scheduleParams(cli::Context& ctx)
 {
     const bool yes = ctx.takeFlag(QStringLiteral("--yes"));
     cli::DrawCli draw(ctx);
-    if (ctx.args.isEmpty())
-        return ctx.usageError();
-    const QString what = ctx.args[0];
-    const int words = what == QLatin1String("show") ? 1 : what == QLatin1String("set") ? 3 : 2;
-    if (!ctx.expectArgs(words))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    int status = cli::Success;
+    const std::optional<QString> subcommand = editSubcommand(ctx, draw, &status);
+    if (!subcommand)
+        return status;
+    const QString& what = *subcommand;
     const bool swimming = draw.items().isSwimming();
     sched::TimeParameters params = sched::TimeParameters::of(draw.meeting());
     if (what == QLatin1String("show")) {
@@ -141,7 +148,7 @@ int scheduleDuration(cli::Context& ctx)
          {QStringLiteral("heat"), QString::number(row->heatNo)},
          {QStringLiteral("station"), row->station.name()},
          {QStringLiteral("athletes"), QString::number(row->athletes)},
-         {QStringLiteral("duration"), minSec(row->duration)},
+         {QStringLiteral("duration"), sched::durationText(row->duration)},
          {QStringLiteral("seconds"), QString::number(row->duration * 86400.0, 'f', 1)}});
     return cli::Success;
 }
@@ -209,14 +216,11 @@ int scheduleRest(cli::Context& ctx)
 {
     const bool yes = ctx.takeFlag(QStringLiteral("--yes"));
     cli::DrawCli draw(ctx);
-    if (ctx.args.isEmpty())
-        return ctx.usageError();
-    const QString what = ctx.args[0];
-    const int words = what == QLatin1String("show") ? 1 : what == QLatin1String("set") ? 3 : 2;
-    if (!ctx.expectArgs(words))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    int status = cli::Success;
+    const std::optional<QString> subcommand = editSubcommand(ctx, draw, &status);
+    if (!subcommand)
+        return status;
+    const QString& what = *subcommand;
     sched::RestGuidelines guidelines = sched::restGuidelinesOf(ctx.run());
     if (what == QLatin1String("show")) {
         QJsonArray rows;

@@ -34,6 +34,13 @@ bool isSwimmingItem(const QString& itemCode)
 
 } // namespace
 
+QString durationText(double days)
+{
+    const qint64 seconds = std::llround(days * 86400.0);
+    return QString::number(seconds / 60) + QLatin1Char(':') +
+           QString::number(seconds % 60).rightJustified(2, QLatin1Char('0'));
+}
+
 bool Durations::rejectNathlon(const QString& itemCode) const
 {
     if (!m_items.IsNathlon(itemCode))

@@ -15,6 +15,9 @@ namespace sched {
 // time of day.
 inline constexpr double kMinute = 1.0 / 1440.0;
 
+// A duration as minutes and seconds, "3:52", to the nearest second.
+QString durationText(double days);
+
 // Estimates how long events take and what separates two of them, from the item codes and
 // the meeting's time parameters. States that should not happen (a combined-event results
 // item, an unknown group) are internal errors and the answer is what could be computed.

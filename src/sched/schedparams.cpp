@@ -129,6 +129,12 @@ QString TimeParameters::storedIn(const QString& configOther, bool swimming) cons
     return list;
 }
 
+QString presetQuestion(bool fast)
+{
+    return fast ? QStringLiteral("Wipe your edits and replace with the \"Fast\" values (in blue)")
+                : QStringLiteral("Wipe your edits and replace with the \"Slow\" (in green)");
+}
+
 bool confirmTimeParameters(base::Run& run)
 {
     const QStringList empty =

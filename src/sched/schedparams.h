@@ -79,6 +79,10 @@ private:
     std::array<QString, kTimeParamCount> m_texts;
 };
 
+// The confirmation before a preset wipes the edits, of the time parameters and of the
+// resting guidelines alike.
+QString presetQuestion(bool fast);
+
 // The "Missing time parameters" check before packing or a clash check: lists the empty
 // ones and asks whether to go on. True when none is empty or the user goes on.
 bool confirmTimeParameters(base::Run& run);

@@ -145,6 +145,16 @@ TEST_F(SchedScreensTest, PackingFromTheSelectedRowAsksDayAndTime)
     form.shift();
     EXPECT_TRUE(m_sink.saw("The Events must be ordered by Time"));
     EXPECT_EQ(slotOf(programNo(m_events[3])), "1 09:34:56");
+    form.orderBox()->setCurrentIndex(0);
+    form.selectProgramRow(programNo(m_events[3]));
+    m_sink.answerText("ten");
+    form.shift();
+    EXPECT_TRUE(m_sink.saw("Not a number:ten"));
+    EXPECT_EQ(slotOf(programNo(m_events[3])), "1 09:34:56");
+    m_sink.answerText(" -4 ");
+    form.shift();
+    EXPECT_EQ(slotOf(programNo(m_events[3])), "1 09:30:56");
+    EXPECT_EQ(slotOf(programNo(m_events[2])), "1 09:30:00");
 }
 
 TEST_F(SchedScreensTest, TheDayViewMarksASwimmersEventsAndShortRests)

@@ -42,4 +42,10 @@ QPushButton* addActionButton(QBoxLayout* row, const QString& text, std::function
     return button;
 }
 
+void addActionButtons(QBoxLayout* row, const QList<Action>& actions)
+{
+    for (const Action& a : actions)
+        addActionButton(row, a.text, a.run);
+}
+
 } // namespace base

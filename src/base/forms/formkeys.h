@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -22,5 +23,13 @@ QPushButton* actionButton(QWidget* owner, const QString& text, std::function<voi
 QPushButton* addActionButton(QGridLayout* grid, int row, int column, const QString& text,
                              std::function<void()> action);
 QPushButton* addActionButton(QBoxLayout* row, const QString& text, std::function<void()> action);
+
+// One button of a row of actions.
+struct Action {
+    QString text;
+    std::function<void()> run;
+};
+// The buttons of `actions` added to a row in their order.
+void addActionButtons(QBoxLayout* row, const QList<Action>& actions);
 
 } // namespace base

@@ -2,7 +2,9 @@
 
 #include "base/forms/openerbutton.h"
 
+#include "base/asknumber.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/rowlist.h"
 #include "base/run.h"
 #include "draw/forms/determineprogramdialog.h"
 #include "draw/forms/manualdrawmenu.h"
@@ -62,16 +64,12 @@ ProgramForm::ProgramForm(base::Run& run, QWidget* parent, Opener openScheduler)
     top->addWidget(m_day);
     top->addStretch();
     layout->addLayout(top);
-    m_table = new QTableWidget(0, ColumnCount, this);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Seq"), QStringLiteral("Day"),
-                                        QStringLiteral("Time"), QStringLiteral("Round"),
-                                        QStringLiteral("Heat"), QStringLiteral("Item"),
-                                        QStringLiteral("Pit"), QStringLiteral("Released")});
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
+    m_table =
+        base::rowList(this,
+                      {QStringLiteral("Seq"), QStringLiteral("Day"), QStringLiteral("Time"),
+                       QStringLiteral("Round"), QStringLiteral("Heat"), QStringLiteral("Item"),
+                       QStringLiteral("Pit"), QStringLiteral("Released")},
+                      Item);
     m_table->horizontalHeader()->setSectionResizeMode(Released, QHeaderView::ResizeToContents);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { editRow(); });
     base::onListKey(m_table, Qt::Key_Return, [this] { editRow(); });
@@ -80,13 +78,14 @@ ProgramForm::ProgramForm(base::Run& run, QWidget* parent, Opener openScheduler)
     auto add = [buttons](const QString& text, std::function<void()> action) {
         base::addActionButton(buttons, text, std::move(action));
     };
-    add(QStringLiteral("Edit..."), [this] { editRow(); });
-    add(QStringLiteral("Renumber"), [this] { renumber(); });
-    add(QStringLiteral("Shift Times..."), [this] { shiftTimes(); });
-    add(QStringLiteral("Shift Sequence..."), [this] { shiftSequence(); });
-    add(QStringLiteral("Move to Day..."), [this] { moveRestOfDay(); });
-    add(QStringLiteral("Add Break..."), [this] { addBreak(); });
-    add(QStringLiteral("Cascade Dat,Time,Seq,Pit"), [this] { cascade(); });
+    base::addActionButtons(buttons,
+                           {{QStringLiteral("Edit..."), [this] { editRow(); }},
+                            {QStringLiteral("Renumber"), [this] { renumber(); }},
+                            {QStringLiteral("Shift Times..."), [this] { shiftTimes(); }},
+                            {QStringLiteral("Shift Sequence..."), [this] { shiftSequence(); }},
+                            {QStringLiteral("Move to Day..."), [this] { moveRestOfDay(); }},
+                            {QStringLiteral("Add Break..."), [this] { addBreak(); }},
+                            {QStringLiteral("Cascade Dat,Time,Seq,Pit"), [this] { cascade(); }}});
     auto* release = new QPushButton(QStringLiteral("Release"), this);
     release->setAutoDefault(false);
     auto* releaseMenu = new QMenu(release);
@@ -221,38 +220,27 @@ void ProgramForm::renumber()
 void ProgramForm::shiftTimes()
 {
     const qint64 programNo = currentProgramNo();
-    QString text;
-    if (programNo == 0 ||
-        !m_run.messages().askText(QStringLiteral("Shift event times: minutes (minus means "
-                                                 "earlier)"),
-                                  &text))
+    if (programNo == 0)
         return;
-    bool ok = false;
-    const int minutes = text.trimmed().toInt(&ok);
-    if (!ok) {
-        m_run.messages().warning(QStringLiteral("Not a number:") + text);
+    const std::optional<int> minutes = base::askWholeNumber(
+        m_run.messages(), QStringLiteral("Shift event times: minutes (minus means earlier)"));
+    if (!minutes)
         return;
-    }
-    ProgramEditor(m_run).shiftTimes(programNo, minutes, order());
+    ProgramEditor(m_run).shiftTimes(programNo, *minutes, order());
     refresh();
 }
 
 void ProgramForm::shiftSequence()
 {
     const qint64 programNo = currentProgramNo();
-    QString text;
-    if (programNo == 0 ||
-        !m_run.messages().askText(QStringLiteral("Shift sequence numbers\rA negative number (eg "
-                                                 "\"-3\") means move up."),
-                                  &text))
+    if (programNo == 0)
         return;
-    bool ok = false;
-    const int amount = text.trimmed().toInt(&ok);
-    if (!ok) {
-        m_run.messages().warning(QStringLiteral("Not a number:") + text);
+    const std::optional<int> amount = base::askWholeNumber(
+        m_run.messages(),
+        QStringLiteral("Shift sequence numbers\rA negative number (eg \"-3\") means move up."));
+    if (!amount)
         return;
-    }
-    ProgramEditor(m_run).shiftSequence(programNo, amount, order());
+    ProgramEditor(m_run).shiftSequence(programNo, *amount, order());
     refresh();
 }
 

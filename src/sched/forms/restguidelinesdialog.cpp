@@ -1,14 +1,14 @@
 #include "sched/forms/restguidelinesdialog.h"
 
-#include "base/forms/formkeys.h"
 #include "base/messages.h"
+#include "sched/forms/presetrow.h"
+#include "sched/schedparams.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace sched {
@@ -36,33 +36,20 @@ RestGuidelinesDialog::RestGuidelinesDialog(const RestGuidelines& values, base::M
     }
     layout->addLayout(grid);
     auto* presets = new QHBoxLayout;
-    base::addActionButton(presets, QStringLiteral("Load &Fast"), [this] {
-        loadPreset(true);
-    })->setStyleSheet(QStringLiteral("color: blue"));
-    base::addActionButton(presets, QStringLiteral("Load &Slow"), [this] {
-        loadPreset(false);
-    })->setStyleSheet(QStringLiteral("color: green"));
+    addPresetButtons(presets, [this](bool fast) { loadPreset(fast); });
     presets->addStretch();
     layout->addLayout(presets);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Accept"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &RestGuidelinesDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    layout->addWidget(acceptCancelButtons(this));
 }
 
 void RestGuidelinesDialog::loadPreset(bool fast)
 {
-    if (!m_messages.confirm(fast ? QStringLiteral("Wipe your edits and replace with the \"Fast\" "
-                                                  "values (in blue)")
-                                 : QStringLiteral("Wipe your edits and replace with the \"Slow\" "
-                                                  "(in green)")))
+    if (!m_messages.confirm(presetQuestion(fast)))
         return;
     const RestGuidelines preset = RestGuidelines::preset(fast);
     for (int i = 0; i < kGuidelineCount; ++i) {
         m_fields[i]->setText(preset.text(i));
-        m_fields[i]->setStyleSheet(fast ? QStringLiteral("color: blue")
-                                        : QStringLiteral("color: green"));
+        m_fields[i]->setStyleSheet(presetStyle(fast));
     }
 }
 

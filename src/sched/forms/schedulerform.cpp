@@ -1,6 +1,8 @@
 #include "sched/forms/schedulerform.h"
 
+#include "base/asknumber.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/rowlist.h"
 #include "base/run.h"
 #include "draw/roundletter.h"
 #include "meeting/itemtypes.h"
@@ -13,7 +15,6 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -25,13 +26,6 @@ namespace sched {
 namespace {
 
 enum Column { Day, Time, Ends, Seq, Item, Athletes, Duration, ColumnCount };
-
-QString minSec(double days)
-{
-    const qint64 seconds = std::llround(days * 86400.0);
-    return QString::number(seconds / 60) + QLatin1Char(':') +
-           QString::number(seconds % 60).rightJustified(2, QLatin1Char('0'));
-}
 
 } // namespace
 
@@ -55,32 +49,26 @@ SchedulerForm::SchedulerForm(base::Run& run, QWidget* parent) : QDialog(parent),
     top->addWidget(m_order);
     top->addStretch();
     layout->addLayout(top);
-    m_table = new QTableWidget(0, ColumnCount, this);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Day"), QStringLiteral("Time"),
-                                        QStringLiteral("Ends"), QStringLiteral("Seq"),
-                                        QStringLiteral("Item"), QStringLiteral("Athletes"),
-                                        QStringLiteral("Duration")});
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
+    m_table = base::rowList(this,
+                            {QStringLiteral("Day"), QStringLiteral("Time"), QStringLiteral("Ends"),
+                             QStringLiteral("Seq"), QStringLiteral("Item"),
+                             QStringLiteral("Athletes"), QStringLiteral("Duration")},
+                            Item);
     base::onListKey(m_table, Qt::Key_Return, [this] { pack(); });
     layout->addWidget(m_table, 1);
     m_summary = new QLabel(this);
     layout->addWidget(m_summary);
     auto* buttons = new QHBoxLayout;
-    auto add = [buttons](const QString& text, std::function<void()> action) {
-        base::addActionButton(buttons, text, std::move(action));
-    };
-    add(QStringLiteral("Time &Parameters..."), [this] { editTimeParameters(); });
-    add(QStringLiteral("&Resting Guidelines..."), [this] { editRestGuidelines(); });
-    add(QStringLiteral("Pac&k from Row..."), [this] { pack(); });
-    add(QStringLiteral("S&hift Times..."), [this] { shift(); });
-    add(QStringLiteral("&Day View..."), [this] { dayView(); });
-    add(QStringLiteral("Analyze &Clashes (optional)..."), [this] { analyzeClashes(); });
+    base::addActionButtons(
+        buttons,
+        {{QStringLiteral("Time &Parameters..."), [this] { editTimeParameters(); }},
+         {QStringLiteral("&Resting Guidelines..."), [this] { editRestGuidelines(); }},
+         {QStringLiteral("Pac&k from Row..."), [this] { pack(); }},
+         {QStringLiteral("S&hift Times..."), [this] { shift(); }},
+         {QStringLiteral("&Day View..."), [this] { dayView(); }},
+         {QStringLiteral("Analyze &Clashes (optional)..."), [this] { analyzeClashes(); }}});
     buttons->addStretch();
-    add(QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("Close"), [this] { accept(); });
     layout->addLayout(buttons);
     connect(m_station, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
@@ -146,7 +134,7 @@ void SchedulerForm::refresh()
             m_run.items().ItemDescription(r.itemCode, false) + QStringLiteral("  -  ") +
                 draw::heatName(r.format, r.round, r.heatNo),
             QString::number(r.athletes),
-            minSec(r.duration)};
+            durationText(r.duration)};
         for (int c = 0; c < ColumnCount; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             if (c != Item)
@@ -156,7 +144,8 @@ void SchedulerForm::refresh()
         m_programNos.append(r.programNo);
         total += r.duration;
     }
-    m_summary->setText(QString::number(rows.size()) + QStringLiteral(" rows, ") + minSec(total) +
+    m_summary->setText(QString::number(rows.size()) + QStringLiteral(" rows, ") +
+                       durationText(total) +
                        QStringLiteral(" of racing without the changeovers. Select a row and "
                                       "pack the station from it."));
     if (!selectProgramRow(keep) && !m_programNos.isEmpty())
@@ -210,18 +199,9 @@ void SchedulerForm::shift()
         m_run.messages().warning(QStringLiteral("Select the Event"));
         return;
     }
-    QString text;
-    if (!m_run.messages().askText(QStringLiteral("Shift event times: minutes (minus means "
-                                                 "earlier)"),
-                                  &text))
-        return;
-    bool ok = false;
-    const int minutes = text.trimmed().toInt(&ok);
-    if (!ok) {
-        m_run.messages().warning(QStringLiteral("Not a number:") + text);
-        return;
-    }
-    if (Packing(m_run).shift(station(), order(), programNo, minutes))
+    const std::optional<int> minutes = base::askWholeNumber(
+        m_run.messages(), QStringLiteral("Shift event times: minutes (minus means earlier)"));
+    if (minutes && Packing(m_run).shift(station(), order(), programNo, *minutes))
         refresh();
 }
 

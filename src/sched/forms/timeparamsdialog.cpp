@@ -1,14 +1,13 @@
 #include "sched/forms/timeparamsdialog.h"
 
-#include "base/forms/formkeys.h"
 #include "base/messages.h"
+#include "sched/forms/presetrow.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace sched {
 
@@ -27,29 +26,20 @@ TimeParamsDialog::TimeParamsDialog(const TimeParameters& values, bool swimming,
         form->addRow(QLatin1String(timeParamSpecs()[int(p) - 1].meaning), edit);
     }
     auto* presets = new QHBoxLayout;
-    base::addActionButton(presets, QStringLiteral("Load &Fast"), [this] { loadPreset(true); });
-    base::addActionButton(presets, QStringLiteral("Load &Slow"), [this] { loadPreset(false); });
+    addPresetButtons(presets, [this](bool fast) { loadPreset(fast); });
     presets->addStretch();
     form->addRow(presets);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Accept"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &TimeParamsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(buttons);
+    form->addRow(acceptCancelButtons(this));
 }
 
 void TimeParamsDialog::loadPreset(bool fast)
 {
-    if (!m_messages.confirm(fast ? QStringLiteral("Wipe your edits and replace with the \"Fast\" "
-                                                  "values (in blue)")
-                                 : QStringLiteral("Wipe your edits and replace with the \"Slow\" "
-                                                  "(in green)")))
+    if (!m_messages.confirm(presetQuestion(fast)))
         return;
     const TimeParameters preset = TimeParameters::preset(fast);
     for (auto it = m_fields.begin(); it != m_fields.end(); ++it) {
         it.value()->setText(preset.text(it.key()));
-        it.value()->setStyleSheet(fast ? QStringLiteral("color: blue")
-                                       : QStringLiteral("color: green"));
+        it.value()->setStyleSheet(presetStyle(fast));
     }
 }
 
