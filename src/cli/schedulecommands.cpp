@@ -172,7 +172,7 @@ int schedulePack(cli::Context& ctx)
     const std::optional<sched::PackOrder> order =
         orderText.isEmpty() ? sched::PackOrder::Time : sched::packOrderFromName(orderText);
     if (!order)
-        return ctx.usageError(QStringLiteral("--order is one of time, age, distance"));
+        return ctx.usageError(QStringLiteral("--order is one of time, age, track, distance"));
     if (!draw.ready())
         return cli::Failed;
     const sched::StationRows rows(ctx.run());
@@ -266,10 +266,11 @@ const cli::Command paramsCmd("schedule params",
                              "show | set NAME m:ss | preset fast|slow [--yes] [--meeting N]",
                              &scheduleParams);
 const cli::Command durationCmd("schedule duration", "PROGRAMNO [--meeting N]", &scheduleDuration);
-const cli::Command packCmd("schedule pack",
-                           "--from PROGRAMNO --day D --time hh:nn [--order time|age|distance] "
-                           "[--yes] [--meeting N]",
-                           &schedulePack);
+const cli::Command
+    packCmd("schedule pack",
+            "--from PROGRAMNO --day D --time hh:nn [--order time|age|track|distance] "
+            "[--yes] [--meeting N]",
+            &schedulePack);
 const cli::Command shiftCmd("schedule shift", "--from PROGRAMNO --minutes N [--meeting N]",
                             &scheduleShift);
 const cli::Command restCmd("schedule rest",

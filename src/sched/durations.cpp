@@ -41,6 +41,17 @@ QString durationText(double days)
            QString::number(seconds % 60).rightJustified(2, QLatin1Char('0'));
 }
 
+QStringList defaultTrackOrder(bool swimming)
+{
+    // Swimming follows the order of the medley with relays last; athletics starts with the
+    // sprint hurdles while the hurdles are out, then runs from the sprints to the long races.
+    return swimming
+               ? QStringList{"BFL", "BCK", "BRE", "FRE", "I_M", "KBD",
+                             "M_R", "F_R", "R_R", "K_R", "U_R", "RLD"}
+               : QStringList{"HDL_SHORT", "SHD", "HDL_LONG", "STP", "SCT", "LOD", "RDR", "RDW",
+                             "WLK",       "XCN", "BIA",      "KBK", "PRM", "SLM", "REL", "SRL"};
+}
+
 bool Durations::rejectNathlon(const QString& itemCode) const
 {
     if (!m_items.IsNathlon(itemCode))
@@ -53,6 +64,15 @@ bool Durations::rejectNathlon(const QString& itemCode) const
 int Durations::distance(const QString& itemCode) const
 {
     return m_items.IsFieldItem(itemCode) ? 0 : m_items.TrackDistance(itemCode);
+}
+
+int Durations::hurdleHeight(const QString& itemCode) const
+{
+    if (m_items.ItemGroup(itemCode) != QLatin1String("HDL"))
+        return 0;
+    // Mixed and open ages ("99") run over the seniors' hurdles, which are the highest.
+    const int age = std::min(m_items.ItemAge(itemCode).toInt(), 20);
+    return 2 * age + (m_items.ItemGender(itemCode) == QLatin1String("M") ? 1 : 0);
 }
 
 int Durations::fieldAttempts(const QString& round, int athletes, int setTwoCount) const

@@ -4,6 +4,7 @@
 #include "sched/schedparams.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace meeting {
 class ItemTypes;
@@ -14,6 +15,10 @@ namespace sched {
 // All times of the scheduler are fractions of a day, so that a duration adds directly to a
 // time of day.
 inline constexpr double kMinute = 1.0 / 1440.0;
+
+// The track types in the order a meeting usually runs them, when the setting
+// SCHED_DEFAULT_TRACK_ORDER does not give one.
+QStringList defaultTrackOrder(bool swimming);
 
 // A duration as minutes and seconds, "3:52", to the nearest second.
 QString durationText(double days);
@@ -50,6 +55,9 @@ public:
 
     // Metres of a track item; 0 for a field item (which has no distance).
     int distance(const QString& itemCode) const;
+    // Hurdles rise with age and are higher for boys and men: a rank from low to high that
+    // keeps items with the same hurdles together; 0 for an item without hurdles.
+    int hurdleHeight(const QString& itemCode) const;
 
 private:
     bool rejectNathlon(const QString& itemCode) const;

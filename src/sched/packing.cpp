@@ -9,9 +9,13 @@
 #include "meeting/meetingsettings.h"
 
 #include <QHash>
+#include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 
 namespace sched {
 
@@ -58,23 +62,28 @@ void DayClock::normaliseShifted()
     }
 }
 
-std::optional<double> parseStartTime(const QString& text, base::Messages& messages)
+std::optional<double> readStartTime(const QString& text)
 {
-    const QString t = text.trimmed();
-    if (t.isEmpty()) {
-        messages.warning(QStringLiteral("The Starting Time is empty"));
-        return std::nullopt;
-    }
     static const QRegularExpression form(QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"));
-    const QRegularExpressionMatch m = form.match(t);
+    const QRegularExpressionMatch m = form.match(text.trimmed());
     const QTime time = m.hasMatch() ? QTime(m.captured(1).toInt(), m.captured(2).toInt(),
                                             m.captured(3).isEmpty() ? 0 : m.captured(3).toInt())
                                     : QTime();
-    if (!time.isValid() || time.msecsSinceStartOfDay() <= 30000) {
-        messages.warning(QStringLiteral("Enter a valid Starting Time"));
+    if (!time.isValid() || time.msecsSinceStartOfDay() <= 30000)
+        return std::nullopt;
+    return dayFraction(time);
+}
+
+std::optional<double> parseStartTime(const QString& text, base::Messages& messages)
+{
+    if (text.trimmed().isEmpty()) {
+        messages.warning(QStringLiteral("The Starting Time is empty"));
         return std::nullopt;
     }
-    return dayFraction(time);
+    const std::optional<double> time = readStartTime(text);
+    if (!time)
+        messages.warning(QStringLiteral("Enter a valid Starting Time"));
+    return time;
 }
 
 QList<PackedSlot> packSlots(const QList<StationRow>& rows, const Durations& durations, int day,
@@ -145,19 +154,8 @@ bool Packing::pack(const Station& station, PackOrder order, qint64 fromProgramNo
         return false;
     }
     const QList<StationRow> packed = rows.mid(from);
-    if (!station.isTrack()) {
-        QStringList unknown;
-        for (const StationRow& r : packed) {
-            if (r.athletes <= 0)
-                unknown.append(m_run.items().ItemDescription(r.itemCode, false));
-        }
-        if (!unknown.isEmpty()) {
-            unknown.removeDuplicates();
-            messages.warning(QStringLiteral("Packing field Events requires the Athletecount\r\r") +
-                             unknown.join(QLatin1Char('\r')));
-            return false;
-        }
-    }
+    if (!fieldCountsKnown(packed))
+        return false;
     if (ask &&
         !messages.confirm(QStringLiteral("Pack the Station starting at ") + slotText(day, *time) +
                           QStringLiteral("\r\rThe order shown in the grid is the order "
@@ -165,12 +163,91 @@ bool Packing::pack(const Station& station, PackOrder order, qint64 fromProgramNo
         return false;
     const QList<PackedSlot> placedSlots =
         packSlots(packed, program.durations(), day, *time, m_run.meeting().roundSeqSame());
-    if (!write(placedSlots))
+    if (!write(placedSlots, packed, program.durations()))
         return false;
+    rememberStart(day, *time);
+    return true;
+}
+
+bool Packing::startFieldStationsRandomly(int day, const QString& startTime,
+                                         std::optional<quint64> seed, bool ask)
+{
+    base::Messages& messages = m_run.messages();
+    const std::optional<double> time = readStartTime(startTime);
+    if (!time) {
+        messages.internalError(6335, QStringLiteral("Slippage"));
+        return false;
+    }
+    if (day <= 0) {
+        messages.warning(QStringLiteral("Why is the day 0?"));
+        day = 1;
+    }
+    if (!confirmTimeParameters(m_run))
+        return false;
+    const StationRows program(m_run);
+    QList<Station> fields = program.stations();
+    fields.removeIf([](const Station& s) { return s.isTrack(); });
+    if (fields.isEmpty()) {
+        messages.information(QStringLiteral("No Field Stations to Start"));
+        return false;
+    }
+    QList<StationRow> all;
+    for (const Station& station : fields)
+        all += program.of(station, PackOrder::Time);
+    if (!fieldCountsKnown(all))
+        return false;
+    if (ask && !messages.confirm(QStringLiteral("Schedule all Field Stations randomly\rusing ") +
+                                 slotText(day, *time)))
+        return false;
+    std::mt19937_64 engine(seed ? *seed : QRandomGenerator::system()->generate64());
+    std::uniform_int_distribution<int> draw(0, 99);
+    QHash<qint64, int> rotations;
+    QList<PackedSlot> placedSlots;
+    for (const Station& station : fields) {
+        // Drawn in the order the rows were made (the database's own order), so that a seed
+        // gives the same starts whatever times the rows had before.
+        QList<StationRow> rows = program.of(station, PackOrder::Time);
+        std::sort(rows.begin(), rows.end(), [](const StationRow& a, const StationRow& b) {
+            return a.programNo < b.programNo;
+        });
+        for (StationRow& r : rows) {
+            r.rotateOrder = draw(engine);
+            rotations.insert(r.programNo, r.rotateOrder);
+        }
+        // Equal draws keep that order.
+        std::stable_sort(rows.begin(), rows.end(), [](const StationRow& a, const StationRow& b) {
+            return a.rotateOrder < b.rotateOrder;
+        });
+        placedSlots +=
+            packSlots(rows, program.durations(), day, *time, m_run.meeting().roundSeqSame());
+    }
+    if (!write(placedSlots, all, program.durations(), rotations))
+        return false;
+    rememberStart(day, *time);
+    messages.information(QStringLiteral("Done: all Field Stations Scheduled Randomly."));
+    return true;
+}
+
+bool Packing::fieldCountsKnown(const QList<StationRow>& rows)
+{
+    QStringList unknown;
+    for (const StationRow& r : rows) {
+        if (!r.station.isTrack() && r.athletes <= 0)
+            unknown.append(m_run.items().ItemDescription(r.itemCode, false));
+    }
+    if (unknown.isEmpty())
+        return true;
+    unknown.removeDuplicates();
+    m_run.messages().warning(QStringLiteral("Packing field Events requires the Athletecount\r\r") +
+                             unknown.join(QLatin1Char('\r')));
+    return false;
+}
+
+void Packing::rememberStart(int day, double time)
+{
     m_run.config().writeInt(QStringLiteral("SCHED_START_DAY"), day);
     m_run.config().writeText(QStringLiteral("SCHED_START_TIME"),
-                             timeOfFraction(*time).toString(QStringLiteral("hh:mm")));
-    return true;
+                             timeOfFraction(time).toString(QStringLiteral("hh:mm")));
 }
 
 bool Packing::shift(const Station& station, PackOrder shownOrder, qint64 fromProgramNo, int minutes)
@@ -181,7 +258,8 @@ bool Packing::shift(const Station& station, PackOrder shownOrder, qint64 fromPro
                                         "this facility."));
         return false;
     }
-    const QList<StationRow> rows = StationRows(m_run).of(station, PackOrder::Time);
+    const StationRows program(m_run);
+    const QList<StationRow> rows = program.of(station, PackOrder::Time);
     const int from = findRow(rows, fromProgramNo);
     if (from < 0) {
         messages.warning(QStringLiteral("Select the row to shift from."));
@@ -200,14 +278,29 @@ bool Packing::shift(const Station& station, PackOrder shownOrder, qint64 fromPro
         }
         placedSlots.append({rows[i].programNo, clock.day, std::max(clock.time, 0.0)});
     }
-    return write(placedSlots);
+    return write(placedSlots, {}, program.durations());
 }
 
-bool Packing::write(const QList<PackedSlot>& placedSlots)
+bool Packing::write(const QList<PackedSlot>& placedSlots, const QList<StationRow>& rows,
+                    const Durations& durations, const QHash<qint64, int>& rotations)
 {
     db::DmdCoreDbs& database = *m_run.database();
-    if (!database.startBatch())
-        return false;
+    QStringList statements;
+    QSet<qint64> events;
+    for (const StationRow& r : rows) {
+        if (events.contains(r.eventNo))
+            continue;
+        events.insert(r.eventNo);
+        statements.append(QStringLiteral("update MYEVENT set T_DIST = ") +
+                          db::sqlInt(durations.distance(r.itemCode)) +
+                          QStringLiteral(", T_TRACK_ORDER = ") + db::sqlInt(r.trackOrder) +
+                          QStringLiteral(", T_HURDLE_HEIGHT = ") + db::sqlInt(r.hurdleHeight) +
+                          QStringLiteral(" where EVENTNO = ") + db::sqlInt(r.eventNo));
+    }
+    for (auto it = rotations.begin(); it != rotations.end(); ++it)
+        statements.append(QStringLiteral("update PROGRAM set SCHED_ROTATE_ORDER = ") +
+                          db::sqlInt(it.value()) + QStringLiteral(" where PROGRAMNO = ") +
+                          db::sqlInt(it.key()));
     for (const PackedSlot& s : placedSlots) {
         // Rounded to the second, a time just short of midnight is the next day's 00:00:00.
         int day = s.day;
@@ -216,11 +309,15 @@ bool Packing::write(const QList<PackedSlot>& placedSlots)
             time = 0;
             ++day;
         }
-        if (!database.batchExecute(
-                QStringLiteral("update PROGRAM set DAY_SEQ = ") + db::sqlInt(day) +
-                QStringLiteral(", THETIME = ") +
-                db::quoted(timeOfFraction(time).toString(QStringLiteral("hh:mm:ss"))) +
-                QStringLiteral(" where PROGRAMNO = ") + db::sqlInt(s.programNo))) {
+        statements.append(QStringLiteral("update PROGRAM set DAY_SEQ = ") + db::sqlInt(day) +
+                          QStringLiteral(", THETIME = ") +
+                          db::quoted(timeOfFraction(time).toString(QStringLiteral("hh:mm:ss"))) +
+                          QStringLiteral(" where PROGRAMNO = ") + db::sqlInt(s.programNo));
+    }
+    if (!database.startBatch())
+        return false;
+    for (const QString& statement : statements) {
+        if (!database.batchExecute(statement)) {
             database.rollbackBatch();
             return false;
         }

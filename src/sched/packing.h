@@ -2,6 +2,7 @@
 
 #include "sched/stationrows.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -34,6 +35,8 @@ struct DayClock {
 // Reads a starting time "hh:nn" (or "hh:nn:ss"); empty after the message ("The Starting
 // Time is empty", "Enter a valid Starting Time") when it is not a time after 00:00:30.
 std::optional<double> parseStartTime(const QString& text, base::Messages& messages);
+// The same without a message.
+std::optional<double> readStartTime(const QString& text);
 
 // The times of the placedSlots that packing `rows` from `day` and `time` gives, without writing:
 // each row after the first waits for the changeover from the row before; a later heat of
@@ -55,13 +58,26 @@ public:
     // Moves the times of the station's rows from `fromProgramNo` on by `minutes` (negative:
     // earlier). The rows must be shown in time order.
     bool shift(const Station& station, PackOrder shownOrder, qint64 fromProgramNo, int minutes);
+    // Starts every field station at the same day and time, its rows in a random order: each
+    // row draws a SCHED_ROTATE_ORDER from 0 to 99 and the station is packed in that order.
+    // `seed` repeats a draw; without it the clock seeds. All stations or none are written.
+    bool startFieldStationsRandomly(int day, const QString& startTime,
+                                    std::optional<quint64> seed = std::nullopt, bool ask = true);
 
     // The starting day and time used last, remembered for the next packing.
     int lastStartDay() const;
     QString lastStartTime() const;
 
 private:
-    bool write(const QList<PackedSlot>& placedSlots);
+    // The field rows among `rows` without an athlete count are listed ("Packing field
+    // Events requires the Athletecount"); true when there are none.
+    bool fieldCountsKnown(const QList<StationRow>& rows);
+    // The slots, after the events' work fields T_DIST, T_TRACK_ORDER and T_HURDLE_HEIGHT are
+    // refreshed from their item codes and the rows' rotate orders (`rotations`, may be
+    // empty) stored; in one transaction, then the sequence numbers follow the times.
+    bool write(const QList<PackedSlot>& placedSlots, const QList<StationRow>& rows,
+               const Durations& durations, const QHash<qint64, int>& rotations = {});
+    void rememberStart(int day, double time);
 
     base::Run& m_run;
 };

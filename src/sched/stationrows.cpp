@@ -1,5 +1,6 @@
 #include "sched/stationrows.h"
 
+#include "base/configstore.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
@@ -37,6 +38,12 @@ std::optional<double> StationRow::start() const
     return std::max(day, 1) - 1 + dayFraction(time);
 }
 
+QList<PackOrder> chosenPackOrders()
+{
+    return {PackOrder::Time, PackOrder::RoundAgeGender, PackOrder::RoundTrackHurdles,
+            PackOrder::RoundDistanceAgeDesc};
+}
+
 QString packOrderName(PackOrder order)
 {
     switch (order) {
@@ -44,8 +51,12 @@ QString packOrderName(PackOrder order)
         return QStringLiteral("Day, time and sequence");
     case PackOrder::RoundAgeGender:
         return QStringLiteral("Round, age, gender, distance");
+    case PackOrder::RoundTrackHurdles:
+        return QStringLiteral("Round, track order, hurdle height");
     case PackOrder::RoundDistanceAgeDesc:
         return QStringLiteral("Round, distance, age and gender descending");
+    case PackOrder::Rotation:
+        return QStringLiteral("Random start order");
     }
     return QString();
 }
@@ -56,6 +67,8 @@ std::optional<PackOrder> packOrderFromName(const QString& name)
         return PackOrder::Time;
     if (name == QLatin1String("age"))
         return PackOrder::RoundAgeGender;
+    if (name == QLatin1String("track"))
+        return PackOrder::RoundTrackHurdles;
     if (name == QLatin1String("distance"))
         return PackOrder::RoundDistanceAgeDesc;
     return std::nullopt;
@@ -81,12 +94,18 @@ StationRows::StationRows(base::Run& run)
     db::Query q = database.openQuery(
         QStringLiteral(
             "select P.PROGRAMNO, P.EVENTNO, E.ITEMCODE, E.HEATFORMAT, P.ROUND, P.HEATNO, "
-            "P.DAY_SEQ, P.THETIME, P.SEQ, P.PIT, E.ESTIMATEDATHLETECOUNT, E.SET_TWO_COUNT "
+            "P.DAY_SEQ, P.THETIME, P.SEQ, P.PIT, P.SCHED_ROTATE_ORDER, E.ESTIMATEDATHLETECOUNT, "
+            "E.SET_TWO_COUNT "
             "from PROGRAM P join MYEVENT E on E.EVENTNO = P.EVENTNO where P.MEETINGNO = ") +
         db::sqlInt(run.currentMeetingNo()) +
         QStringLiteral(" and not (P.ROUND = 'F' and coalesce(E.FINAL_NOT_RUN, 0) = 1) "
                        "and E.ITEMCODE not starting with 'NTH' order by ") +
         draw::ProgramListing::orderBy(draw::ProgramOrder::Time));
+    QStringList trackOrder =
+        run.config().readText(QStringLiteral("SCHED_DEFAULT_TRACK_ORDER")).split(QLatin1Char(';'));
+    trackOrder.removeAll(QString());
+    if (trackOrder.isEmpty())
+        trackOrder = defaultTrackOrder(items.isSwimming());
     bool pitReported = false;
     for (q.first(); !q.eof(); q.next()) {
         StationRow r;
@@ -107,6 +126,13 @@ StationRows::StationRows(base::Run& run)
                          : formats.athletesInRound(r.format, r.round);
         r.duration = m_durations.rowDuration(r.itemCode, r.round, r.athletes, r.setTwoCount);
         r.station.type = m_durations.stationType(r.itemCode, r.programNo);
+        r.rotateOrder = int(q.integer("SCHED_ROTATE_ORDER"));
+        if (r.station.isTrack()) {
+            // A type missing from the order comes after those in it.
+            const qsizetype place = trackOrder.indexOf(m_durations.trackType(r.itemCode));
+            r.trackOrder = int(place < 0 ? trackOrder.size() : place);
+            r.hurdleHeight = m_durations.hurdleHeight(r.itemCode);
+        }
         if (items.isSwimming()) {
             if (!r.pit.isEmpty() && !pitReported) {
                 run.messages().internalError(100201,
@@ -152,6 +178,17 @@ QList<StationRow> StationRows::of(const Station& station, PackOrder order) const
         std::stable_sort(rows.begin(), rows.end(), [&](const StationRow& a, const StationRow& b) {
             return std::tuple(-roundNumber(a.round), age(a), gender(a), distance(a), a.heatNo) <
                    std::tuple(-roundNumber(b.round), age(b), gender(b), distance(b), b.heatNo);
+        });
+        break;
+    case PackOrder::RoundTrackHurdles:
+        std::stable_sort(rows.begin(), rows.end(), [&](const StationRow& a, const StationRow& b) {
+            return std::tuple(-roundNumber(a.round), a.trackOrder, a.hurdleHeight) <
+                   std::tuple(-roundNumber(b.round), b.trackOrder, b.hurdleHeight);
+        });
+        break;
+    case PackOrder::Rotation:
+        std::stable_sort(rows.begin(), rows.end(), [](const StationRow& a, const StationRow& b) {
+            return a.rotateOrder < b.rotateOrder;
         });
         break;
     case PackOrder::RoundDistanceAgeDesc:

@@ -44,6 +44,9 @@ struct StationRow {
     int setTwoCount = 0;
     int athletes = 0; // expected in this round: the estimate, or what the format sends on
     double duration = 0;
+    int rotateOrder = 0;  // SCHED_ROTATE_ORDER: the draw of a field station's random start
+    int trackOrder = 0;   // the place of the row's track type in the default track order
+    int hurdleHeight = 0; // 0 for anything but hurdles
     Station station;
     // The start as days since the start of day 1; empty without a time.
     std::optional<double> start() const;
@@ -51,12 +54,16 @@ struct StationRow {
 
 // The orders in which a station can be packed.
 enum class PackOrder {
-    Time,                // day, time and sequence: the present order
-    RoundAgeGender,      // round (first round first), age, gender, distance, heat
-    RoundDistanceAgeDesc // round, distance, age descending, gender descending, heat
+    Time,                 // day, time and sequence: the present order
+    RoundAgeGender,       // round (first round first), age, gender, distance, heat
+    RoundTrackHurdles,    // round, track order, hurdle height (then the present order)
+    RoundDistanceAgeDesc, // round, distance, age descending, gender descending, heat
+    Rotation              // SCHED_ROTATE_ORDER: a field station started at random
 };
+// The orders a person chooses from, as the scheduler lists them.
+QList<PackOrder> chosenPackOrders();
 QString packOrderName(PackOrder order);
-// "time", "age", "distance" as the CLI names them.
+// "time", "age", "track", "distance" as the CLI names them.
 std::optional<PackOrder> packOrderFromName(const QString& name);
 
 // Reads the program of the run's current meeting for the scheduler: every row except the

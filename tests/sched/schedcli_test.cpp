@@ -1,6 +1,7 @@
 #include "schedfixture.h"
 
 #include "db/sqltext.h"
+#include "sched/schedparams.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -133,6 +134,36 @@ TEST_F(ScheduleCliTest, ClashesArePrintedWorstFirst)
     ASSERT_EQ(stations.size(), 1);
     EXPECT_NEAR(stations[0].toObject()["factor"].toDouble(), 520 / 100.0, 1e-6);
     EXPECT_EQ(cli({"schedule", "clashes", "relays"}), 2);
+}
+
+TEST_F(ScheduleCliTest, FieldStationsStartAtRandomAndASeedRepeatsTheDraw)
+{
+    // All nine "Fast" values, the jumps' time per attempt among them.
+    setConfigOther(sched::TimeParameters::preset(true).storedIn(QString(), false));
+    QList<qint64> jumps;
+    for (const char* code : {"JMPLong___F13", "JMPLong___F15", "JMPLong___M15", "JMPLong___M17"})
+        jumps.append(programNo(addFieldEvent(code, "", 10)));
+    auto jumpSlots = [&] {
+        QStringList starts;
+        for (qint64 r : jumps)
+            starts.append(slotOf(r));
+        return starts.join(", ").toStdString();
+    };
+    QString err;
+    EXPECT_EQ(
+        cli({"schedule", "fields", "--day", "1", "--time", "10:00", "--seed", "x"}, nullptr, &err),
+        2);
+    EXPECT_TRUE(err.contains("--seed must be a whole number")) << err.toStdString();
+    ASSERT_EQ(cli({"schedule", "fields", "--day", "1", "--time", "10:00", "--seed", "41", "--yes"}),
+              0);
+    const std::string drawn = jumpSlots();
+    // 30 attempts of 0:50 and the gap: one jump every 28 minutes from 10:00.
+    for (const char* start : {"1 10:00:00", "1 10:28:00", "1 10:56:00", "1 11:24:00"})
+        EXPECT_NE(drawn.find(start), std::string::npos) << drawn;
+    ASSERT_EQ(cli({"schedule", "fields", "--day", "1", "--time", "10:00", "--seed", "41", "--yes"}),
+              0);
+    EXPECT_EQ(jumpSlots(), drawn);
+    EXPECT_EQ(slotList().left(24), "1 10:03:20, 1 10:12:00, ");
 }
 
 TEST_F(SchedFixture, AMeetingWithoutEntriesHasNoClashesToPrint)

@@ -36,8 +36,7 @@ SchedulerForm::SchedulerForm(base::Run& run, QWidget* parent) : QDialog(parent),
     auto* top = new QHBoxLayout;
     m_station = new QComboBox(this);
     m_order = new QComboBox(this);
-    for (PackOrder o :
-         {PackOrder::Time, PackOrder::RoundAgeGender, PackOrder::RoundDistanceAgeDesc})
+    for (PackOrder o : chosenPackOrders())
         m_order->addItem(packOrderName(o), int(o));
     auto* stationLabel = new QLabel(QStringLiteral("S&tation:"), this);
     stationLabel->setBuddy(m_station);
@@ -67,6 +66,10 @@ SchedulerForm::SchedulerForm(base::Run& run, QWidget* parent) : QDialog(parent),
          {QStringLiteral("S&hift Times..."), [this] { shift(); }},
          {QStringLiteral("&Day View..."), [this] { dayView(); }},
          {QStringLiteral("Analyze &Clashes (optional)..."), [this] { analyzeClashes(); }}});
+    if (!run.items().isSwimming()) {
+        base::addActionButton(buttons, QStringLiteral("Start &Field Stations at Random..."),
+                              [this] { startFieldStations(); });
+    }
     buttons->addStretch();
     base::addActionButton(buttons, QStringLiteral("Close"), [this] { accept(); });
     layout->addLayout(buttons);
@@ -189,6 +192,21 @@ void SchedulerForm::pack()
     if (!m_run.messages().askText(QStringLiteral("Starting time (hh:nn)"), &time))
         return;
     if (packing.pack(station(), order(), programNo, day, time))
+        refresh();
+}
+
+void SchedulerForm::startFieldStations()
+{
+    Packing packing(m_run);
+    const std::optional<int> day =
+        base::askWholeNumber(m_run.messages(), QStringLiteral("Start all field stations: day"),
+                             QString::number(packing.lastStartDay()));
+    if (!day)
+        return;
+    QString time = packing.lastStartTime();
+    if (!m_run.messages().askText(QStringLiteral("Starting time (hh:nn)"), &time))
+        return;
+    if (packing.startFieldStationsRandomly(*day, time))
         refresh();
 }
 

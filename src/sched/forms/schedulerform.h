@@ -34,6 +34,8 @@ public:
     void pack();
     // Asks the minutes and shifts the station's times from the selected row.
     void shift();
+    // Athletics: asks the day and time and starts every field station at random.
+    void startFieldStations();
     void dayView();
     void analyzeClashes();
 
