@@ -175,7 +175,7 @@ int main(int argc, char** argv)
                             scoring::SplitLeague | scoring::SplitGender | scoring::SplitAge);
         split << ms(timer);
         timer.restart();
-        const auto c = scoring::medalCount(database, m.run->meeting());
+        const auto c = scoring::medalCount(database, m.run->items(), m.run->meeting());
         medals << ms(timer);
         if (!c.ok)
             return failed(m, "medal count");

@@ -157,7 +157,7 @@ int medals(cli::Context& ctx)
     if (meetingNo <= 0)
         return cli::Failed;
     const scoring::MedalCount count =
-        scoring::medalCount(*ctx.database(), ctx.run().meeting(), byGender);
+        scoring::medalCount(*ctx.database(), ctx.run().items(), ctx.run().meeting(), byGender);
     if (!count.ok)
         return cli::Failed;
     return printReport(ctx, count.report(), pdf);

@@ -55,30 +55,38 @@ std::optional<int> AthleteScores::AthleteTableScore(const QString& itemCode, con
 {
     if (meeting::ItemTypes::PerfIsBlank(perf))
         return 0;
+    if (athleteNo <= 0)
+        return AthleteTableScore(itemCode, perf, nullptr, clamp, timingCode, nAthlon);
+    db::Query q = m_db.openQuery(QStringLiteral("select AGE, N_ATHLON from ATHLETE where "
+                                                "ATHLETENO=") +
+                                 db::sqlInt(athleteNo));
+    if (!q.isOpen() || q.isEmpty())
+        return std::nullopt;
+    const ScoredAthlete athlete{int(q.integer(QStringLiteral("AGE"))),
+                                int(q.integer(QStringLiteral("N_ATHLON")))};
+    return AthleteTableScore(itemCode, perf, &athlete, clamp, timingCode, nAthlon);
+}
+
+std::optional<int> AthleteScores::AthleteTableScore(const QString& itemCode, const QString& perf,
+                                                    const ScoredAthlete* athlete, bool clamp,
+                                                    int timingCode, int nAthlon)
+{
+    if (meeting::ItemTypes::PerfIsBlank(perf))
+        return 0;
     const bool total = itemCode.startsWith(QLatin1String("NTH"));
     const bool component = nAthlon != 0 && !total;
     if (!m_settings.hasTableScore && !component)
         return 0;
     base::Messages& messages = m_db.messages();
-    int age = 0;
-    if (athleteNo > 0) {
-        db::Query q = m_db.openQuery(QStringLiteral("select AGE, N_ATHLON from ATHLETE where "
-                                                    "ATHLETENO=") +
-                                     db::sqlInt(athleteNo));
-        if (!q.isOpen() || q.isEmpty())
-            return std::nullopt;
-        age = int(q.integer(QStringLiteral("AGE")));
-        const int athleteNathlon = int(q.integer(QStringLiteral("N_ATHLON")));
-        if (nAthlon != 0 && athleteNathlon != nAthlon) {
+    QString scoredItem = itemCode;
+    if (athlete) {
+        if (nAthlon != 0 && athlete->nAthlon != nAthlon) {
             messages.internalError(612001, QStringLiteral("nAthlon of Item and Athlete: ") +
                                                QString::number(nAthlon) + QLatin1Char(' ') +
-                                               QString::number(athleteNathlon));
+                                               QString::number(athlete->nAthlon));
             return std::nullopt;
         }
-    }
-    QString scoredItem = itemCode;
-    if (athleteNo > 0) {
-        const AgedItem aged = itemForAge(itemCode, age, m_settings.hasMastersItems);
+        const AgedItem aged = itemForAge(itemCode, athlete->age, m_settings.hasMastersItems);
         if (!aged.refusal.isEmpty()) {
             messages.warning(aged.refusal);
             return std::nullopt;

@@ -37,6 +37,12 @@ struct AgedItem {
 };
 AgedItem itemForAge(const QString& itemCode, int age, bool hasMastersItems);
 
+// What the score of a result needs to know of its athlete.
+struct ScoredAthlete {
+    int age = 0;
+    int nAthlon = 0; // the athlete's N_ATHLON
+};
+
 // The points of one athlete's result: what result lists, reports, team and top-athlete
 // scores and combined events use.
 class AthleteScores {
@@ -48,6 +54,11 @@ public:
     // the meeting's); `nAthlon` the event's N_ATHLON. Empty when refused (the reason shown).
     std::optional<int> AthleteTableScore(const QString& itemCode, const QString& perf,
                                          qint64 athleteNo, bool clamp, int timingCode, int nAthlon);
+    // The same for an athlete already read (null for a result without one), as reports over
+    // many results do.
+    std::optional<int> AthleteTableScore(const QString& itemCode, const QString& perf,
+                                         const ScoredAthlete* athlete, bool clamp, int timingCode,
+                                         int nAthlon);
 
 private:
     db::DmdCoreDbs& m_db;

@@ -6,6 +6,7 @@
 #include "meeting/meetingsettings.h"
 #include "scoring/placedresults.h"
 #include "scoring/placepoints.h"
+#include "scoring/resultscores.h"
 #include "scoring/scoringsettings.h"
 
 #include <QHash>
@@ -41,11 +42,10 @@ Report bestAthletes(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
                                         "defined."));
         return report;
     }
-    if (settings.athleteScoreBasis == 2) {
-        messages.warning(QStringLiteral("Since this Meeting does not use a Score Table, the best "
-                                        "athletes can only be found by place points."));
+    const bool byTableScore = settings.athleteScoreBasis == 2;
+    ResultScores scores(database, items, meeting);
+    if (byTableScore && !scores.usable(QStringLiteral("the best athletes")))
         return report;
-    }
     const QMap<std::pair<int, int>, PlacePointRow> table =
         PlacePointsTable(database, meeting.meetingNo()).all();
     QMap<std::pair<QString, qint64>, AthleteScore> athletes;
@@ -74,8 +74,13 @@ Report bestAthletes(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
         a.name = r.surname + QStringLiteral(", ") + r.firstName;
         a.team = r.teamAbbreviation;
         a.group = groupText;
-        const int league = settings.leaguesHaveOwnPoints ? r.league : 0;
-        a.values.append(table.value({league, r.place}).point);
+        if (byTableScore) {
+            // Points in ten-thousandths, as place points are kept; the score unclamped.
+            a.values.append(qint64(scores.score(r, false)) * 10000);
+        } else {
+            const int league = settings.leaguesHaveOwnPoints ? r.league : 0;
+            a.values.append(table.value({league, r.place}).point);
+        }
     }
     QMap<QString, QList<AthleteScore>> groups;
     for (AthleteScore a : athletes) {

@@ -23,7 +23,8 @@ enum BestAthleteGrouping {
 };
 
 // The best athletes of each category (Victor and Victrix Ludorum): per athlete the sum of
-// the place points of the meeting's ATHLETESCOREEVENTS best final places, grouped as chosen,
+// the place points of the meeting's ATHLETESCOREEVENTS best final places (or of the best
+// unclamped table scores when ATHLETESCOREBASIS is 2), grouped as chosen,
 // `perGroup` athletes with points per group, best first. Relays are not an athlete's own.
 Report bestAthletes(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
                     const meeting::MeetingSettings& meeting, int groupings, int perGroup,

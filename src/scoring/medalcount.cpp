@@ -1,11 +1,11 @@
 #include "scoring/medalcount.h"
 
-#include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/meetingsettings.h"
 #include "scoring/medals.h"
 #include "scoring/placedresults.h"
+#include "scoring/resultscores.h"
 #include "scoring/scoringsettings.h"
 
 #include <QHash>
@@ -15,17 +15,15 @@
 
 namespace scoring {
 
-MedalCount medalCount(db::DmdCoreDbs& database, const meeting::MeetingSettings& meeting,
-                      bool splitByGender)
+MedalCount medalCount(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
+                      const meeting::MeetingSettings& meeting, bool splitByGender)
 {
-    base::Messages& messages = database.messages();
     const ScoringSettings settings = ScoringSettings::of(meeting);
     MedalCount count;
-    if (settings.medalBasedOn == 2) {
-        messages.warning(QStringLiteral("Medals by table score need the meeting's score table, "
-                                        "and there is none."));
+    const bool byTableScore = settings.medalBasedOn == 2;
+    ResultScores scores(database, items, meeting);
+    if (byTableScore && !scores.usable(QStringLiteral("the medals")))
         return count;
-    }
     // Every team appears, with or without medals.
     QMap<std::pair<qint64, QString>, MedalCountRow> rows;
     QHash<qint64, MedalCountRow> teams;
@@ -58,7 +56,13 @@ MedalCount medalCount(db::DmdCoreDbs& database, const meeting::MeetingSettings& 
                results[end].league == results[start].league)
             ++end;
         QList<int> values;
-        if (settings.medalBasedOn == 1 && settings.medalsExcludeTeams) {
+        if (byTableScore) {
+            // Every score that reaches a medal's value earns it; a team left out earns none.
+            for (qsizetype i = start; i < end; ++i)
+                values.append(settings.medalsExcludeTeams && results[i].teamExcludedFromMedals
+                                  ? 0
+                                  : scores.score(results[i]));
+        } else if (settings.medalBasedOn == 1 && settings.medalsExcludeTeams) {
             QList<std::pair<int, bool>> places;
             for (qsizetype i = start; i < end; ++i)
                 places.append({results[i].place, results[i].teamExcludedFromMedals});

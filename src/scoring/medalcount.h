@@ -9,8 +9,9 @@ namespace db {
 class DmdCoreDbs;
 }
 namespace meeting {
+class ItemTypes;
 class MeetingSettings;
-}
+} // namespace meeting
 
 namespace scoring {
 
@@ -36,8 +37,9 @@ struct MedalCount {
 // silver and bronze, most first. Events left out of the medals and the parts of combined
 // events count nothing. Under the meeting's medal settings a medal is decided as on the
 // result lists (left-out teams give their medals to the next athletes); without medal
-// settings places 1, 2 and 3 are counted.
-MedalCount medalCount(db::DmdCoreDbs& database, const meeting::MeetingSettings& meeting,
-                      bool splitByGender = false);
+// settings places 1, 2 and 3 are counted. Under a table-score basis each result whose
+// clamped table score reaches a medal's value earns it.
+MedalCount medalCount(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
+                      const meeting::MeetingSettings& meeting, bool splitByGender = false);
 
 } // namespace scoring

@@ -16,6 +16,7 @@ struct EventInfo {
     int nAthlon = 0;
     bool excludesPoints = false;
     bool excludesMedals = false;
+    int timingCode = 0;
 };
 
 struct TeamInfo {
@@ -42,7 +43,18 @@ QList<PlacedResult> placedFinals(db::DmdCoreDbs& database, int meetingNo, bool w
                           {q.text(QStringLiteral("ITEMCODE")),
                            int(q.integer(QStringLiteral("N_ATHLON"))),
                            q.text(QStringLiteral("EXCLUDEPOINTS")) == QLatin1String("X"),
-                           q.text(QStringLiteral("EXCLUDE_MEDALS")) == QLatin1String("X")});
+                           q.text(QStringLiteral("EXCLUDE_MEDALS")) == QLatin1String("X"), 0});
+    }
+    {
+        db::Query q = database.openQuery(
+            QStringLiteral("select EVENTNO, ELECHAND from PROGRAM where ROUND = 'F' and HEATNO = 0 "
+                           "and MEETINGNO = ") +
+            meeting);
+        for (q.first(); !q.eof(); q.next()) {
+            const auto event = events.find(q.integer(QStringLiteral("EVENTNO")));
+            if (event != events.end())
+                event->timingCode = int(q.integer(QStringLiteral("ELECHAND")));
+        }
     }
     QHash<qint64, TeamInfo> teams;
     {
@@ -58,7 +70,8 @@ QList<PlacedResult> placedFinals(db::DmdCoreDbs& database, int meetingNo, bool w
     }
     db::Query q = database.openQuery(
         QStringLiteral("select P.PARTNO, P.EVENTNO, P.ATHLETENO, P.TEAMNO, P.PERFORMANCE, "
-                       "P.WIND_SPEED, P.PLACE, P.PLACESHARECOUNT, P.DISQ_STATUS, A.GENDER, A.AGE") +
+                       "P.WIND_SPEED, P.PLACE, P.PLACESHARECOUNT, P.DISQ_STATUS, A.GENDER, A.AGE, "
+                       "A.N_ATHLON") +
         (withNames ? QStringLiteral(", A.SURNAME, A.FIRSTNAME") : QString()) +
         QStringLiteral(" from PARTICIPATE P left join ATHLETE A on A.ATHLETENO = P.ATHLETENO "
                        "where P.MEETINGNO = ") +
@@ -79,6 +92,7 @@ QList<PlacedResult> placedFinals(db::DmdCoreDbs& database, int meetingNo, bool w
         r.nAthlon = event->nAthlon;
         r.eventExcludesPoints = event->excludesPoints;
         r.eventExcludesMedals = event->excludesMedals;
+        r.timingCode = event->timingCode;
         const TeamInfo team = teams.value(r.teamNo);
         r.league = team.league;
         r.teamAbbreviation = team.abbreviation;
@@ -86,6 +100,7 @@ QList<PlacedResult> placedFinals(db::DmdCoreDbs& database, int meetingNo, bool w
         r.teamExcludedFromMedals = team.excludedFromMedals;
         r.gender = q.text(QStringLiteral("GENDER"));
         r.age = int(q.integer(QStringLiteral("AGE")));
+        r.athleteNathlon = int(q.integer(QStringLiteral("N_ATHLON")));
         if (withNames) {
             r.surname = q.text(QStringLiteral("SURNAME"));
             r.firstName = q.text(QStringLiteral("FIRSTNAME"));

@@ -32,6 +32,8 @@ struct PlacedResult {
     int place = 0;
     int shareCount = 0;
     int disqStatus = 0;
+    int timingCode = 0;     // ELECHAND of the event's final (0 = the meeting's)
+    int athleteNathlon = 0; // the athlete's N_ATHLON
 
     // A component of a combined event counts for nothing on its own.
     bool isCombinedComponent() const

@@ -8,6 +8,7 @@
 #include "scoring/placedresults.h"
 #include "scoring/placepoints.h"
 #include "scoring/resultpoints.h"
+#include "scoring/resultscores.h"
 
 #include <QMap>
 
@@ -66,12 +67,10 @@ TeamTotals teamTotals(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
         messages.warning(why);
         return totals;
     }
-    if (settings.teamScoreBasis == 2) {
-        // Table scores come from the score tables, which this program does not hold yet.
-        messages.warning(QStringLiteral("Team totals from table scores need the meeting's score "
-                                        "table, and there is none."));
+    const bool byTableScore = settings.teamScoreBasis == 2;
+    ResultScores scores(database, items, meeting);
+    if (byTableScore && !scores.usable(QStringLiteral("team totals")))
         return totals;
-    }
     const QList<PlacedResult> results = placedFinals(database, meeting.meetingNo());
     if (std::none_of(results.begin(), results.end(),
                      [](const PlacedResult& r) { return r.place > 0; })) {
@@ -86,8 +85,12 @@ TeamTotals teamTotals(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
     for (const PlacedResult& r : results) {
         if (r.eventExcludesPoints || r.isCombinedComponent())
             continue;
-        const qint64 units = points.units({r.league, r.place, r.shareCount, r.disqStatus,
-                                           r.performance, r.eventExcludesPoints, r.itemCode});
+        qint64 units = 0;
+        if (!byTableScore)
+            units = points.units({r.league, r.place, r.shareCount, r.disqStatus, r.performance,
+                                  r.eventExcludesPoints, r.itemCode});
+        else if (r.place > 0 && r.place <= settings.teamScorePlaces)
+            units = qint64(scores.score(r)) * 10000;
         if (units == 0 && r.place <= 0)
             continue;
         const QString seniority = settings.olderStartAge <= 0 ? QString()

@@ -47,7 +47,8 @@ struct TeamTotals {
 };
 
 // The team totals of the current meeting under its team score basis: each placed final's
-// place points, grouped by league, team, gender, age, seniority and track or field, then
+// place points (basis 1), or its table score when placed within TEAMSCOREPLACES (basis 2),
+// grouped by league, team, gender, age, seniority and track or field, then
 // summed per team over the chosen `splits` and ranked within them by total, highest first.
 // A disqualified result counts its deduction. Refusals are shown and give ok false.
 TeamTotals teamTotals(db::DmdCoreDbs& database, const meeting::ItemTypes& items,

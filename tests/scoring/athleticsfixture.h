@@ -10,6 +10,7 @@
 #include "meeting/meetingcreate.h"
 #include "meeting/meetingsettings.h"
 #include "meeting/runservices.h"
+#include "scoring/scoredata.h"
 
 #include <QProcess>
 
@@ -26,6 +27,8 @@ protected:
         db::ConnectOptions options;
         options.offerSelect = false;
         ASSERT_TRUE(db::connectTo(*m_run, m_path, options));
+        // As the programs do once connected: the sets whose data is at hand are listed.
+        ASSERT_GE(scoring::registerScoreSets(database()), 0);
         meeting::createMeetingServices(run());
         m_meetingNo = meeting::createMeeting(database(), {"Champs", "Track", "2025/03/14"});
         ASSERT_GT(m_meetingNo, 0);

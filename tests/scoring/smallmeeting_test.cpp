@@ -80,7 +80,8 @@ protected:
     }
     QStringList medals(bool byGender = false)
     {
-        const scoring::MedalCount m = scoring::medalCount(database(), run().meeting(), byGender);
+        const scoring::MedalCount m =
+            scoring::medalCount(database(), run().items(), run().meeting(), byGender);
         EXPECT_TRUE(m.ok);
         QStringList list;
         for (const scoring::MedalCountRow& r : m.rows)

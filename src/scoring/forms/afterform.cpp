@@ -77,7 +77,7 @@ void AfterForm::teamTotals()
 void AfterForm::medals()
 {
     const MedalCount count = scoring::medalCount(
-        *m_run.database(), m_run.meeting(),
+        *m_run.database(), m_run.items(), m_run.meeting(),
         m_run.messages().confirm(QStringLiteral("Do you want to split the count by Gender")));
     if (count.ok)
         showReport(this, m_run, count.report());

@@ -1,0 +1,47 @@
+#include "scoring/resultscores.h"
+
+#include "base/messages.h"
+#include "db/dmdcoredbs.h"
+#include "scoring/placedresults.h"
+
+namespace scoring {
+
+ResultScores::ResultScores(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
+                           const meeting::MeetingSettings& meeting)
+    : m_db(database), m_settings(TableScoreSettings::of(meeting)),
+      m_tables(items, database.messages()), m_athletes(database, m_tables, m_settings)
+{
+}
+
+bool ResultScores::usable(const QString& what)
+{
+    if (!m_settings.hasTableScore || m_settings.scoreSet < 1) {
+        m_db.messages().warning(QStringLiteral("Since this Meeting does not use a Score Table, ") +
+                                what + QStringLiteral(" cannot be based on table scores."));
+        return false;
+    }
+    return m_tables.requireLoaded(m_settings.scoreSet);
+}
+
+int ResultScores::score(const PlacedResult& result, bool clamp)
+{
+    if (result.athleteNo > 0) {
+        // An age the tables cannot score would otherwise be reported once per result.
+        const AgedItem aged = itemForAge(result.itemCode, result.age, m_settings.hasMastersItems);
+        if (!aged.refusal.isEmpty()) {
+            if (!m_refused.contains(aged.refusal)) {
+                m_refused.insert(aged.refusal);
+                m_db.messages().warning(aged.refusal);
+            }
+            return 0;
+        }
+    }
+    const ScoredAthlete athlete{result.age, result.athleteNathlon};
+    return m_athletes
+        .AthleteTableScore(result.itemCode, result.performance,
+                           result.athleteNo > 0 ? &athlete : nullptr, clamp, result.timingCode,
+                           result.nAthlon)
+        .value_or(0);
+}
+
+} // namespace scoring
