@@ -238,6 +238,10 @@ int recordCheck(cli::Context& ctx)
         return cli::Failed;
     const meeting::ItemTypes& items = ctx.run().items();
     const QString itemCode = ctx.args[0].trimmed().toUpper();
+    if (items.IsNathlon(itemCode)) {
+        ctx.messages().warning(QStringLiteral("Individual n-Athlon items has no record"));
+        return cli::Failed;
+    }
     const auto performance = items.NormalisePerf(itemCode, ctx.args[1]);
     if (!performance)
         return cli::Failed;

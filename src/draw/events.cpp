@@ -80,6 +80,11 @@ qint64 Events::addEvent(const NewEvent& event)
         messages().internalError(410101, QStringLiteral("Empty gender"));
         return 0;
     }
+    if (event.described && event.nAthlon > 0) {
+        messages().internalError(410106,
+                                 QStringLiteral("Cannot be Described AND nAthlon: ") + code);
+        return 0;
+    }
     if (m_items.isSwimming()) {
         if (code.mid(13, 1) != QLatin1String("W")) {
             messages().internalError(410102,
@@ -415,12 +420,23 @@ int Events::removeUnselected()
     return int(removed);
 }
 
+bool Events::isNathlonTotal(const EventRow& row) const
+{
+    // The total of a combined event is computed from its parts: it is never run in heats.
+    if (row.nAthlon <= 0 || !m_items.IsNathlon(row.itemCode))
+        return false;
+    messages().warning(QStringLiteral("Heats are not applicable to n-athlon results"));
+    return true;
+}
+
 bool Events::setFormatEdit(qint64 eventNo, const QString& format)
 {
     const EventRow row = event(eventNo);
     if (row.eventNo == 0)
         return false;
     const QString text = format.trimmed();
+    if (!text.isEmpty() && isNathlonTotal(row))
+        return false;
     QString sql = QStringLiteral("update MYEVENT set C_HEATFORMATEDIT = ") + db::quoted(text) +
                   QStringLiteral(", C_HEATCOUNTSEDIT = ") +
                   db::quoted(HeatFormats::heatCountsText(text));
@@ -442,6 +458,8 @@ bool Events::setFinalNotRun(qint64 eventNo, bool heatsAreFinals)
         messages().warning(QStringLiteral("You cannot edit an unselected item"));
         return false;
     }
+    if (isNathlonTotal(row))
+        return false;
     if (heatsAreFinals &&
         (row.heatCountsEdit.isEmpty() || row.heatCountsEdit == QLatin1String("0"))) {
         messages().warning(

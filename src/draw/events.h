@@ -99,6 +99,8 @@ public:
 private:
     int participants(qint64 eventNo);
     QString unselectRefusal(const EventRow& row);
+    // True, after saying so, for the total event of a combined event.
+    bool isNathlonTotal(const EventRow& row) const;
 
     db::DmdCoreDbs& m_database;
     const meeting::ItemTypes& m_items;

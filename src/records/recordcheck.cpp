@@ -191,7 +191,8 @@ RecordsBrokenResult RecordCheck::RecordsBroken(const QString& itemCode, const QS
                                                const QString& wind, qint64 athleteNo)
 {
     RecordsBrokenResult result;
-    if (meeting::ItemTypes::PerfIsBlank(performance))
+    // A combined event's total is a sum of table scores: no set holds a record of it.
+    if (meeting::ItemTypes::PerfIsBlank(performance) || m_items.IsNathlon(itemCode))
         return result;
     base::Messages& messages = m_items.messages();
     QString code = itemCode;

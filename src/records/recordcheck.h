@@ -54,6 +54,7 @@ public:
     int CompareWithRecord(const QString& itemCode, const QString& performance,
                           const QString& record, const QString& wind) const;
 
+    // The total of a combined event ("NTH") is never checked.
     // `athleteNo` is needed for mixed-age and veteran items (compared with the records of
     // the athlete's own age) and for the category record sets; without it those checks
     // are internal errors and give no records.

@@ -7,11 +7,13 @@
 #include "db/sqltext.h"
 #include "meeting/currentmeeting.h"
 #include "meeting/itemtypes.h"
+#include "records/forms/recordsetdialog.h"
 #include "records/forms/recordsform.h"
 #include "records/recordimport.h"
 #include "records/recordupdate.h"
 #include "records/swimitemcheck.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QTableWidget>
@@ -107,15 +109,15 @@ std::optional<RecordSetRow> RecordSetsForm::selected() const
 
 void RecordSetsForm::newSet()
 {
-    base::Messages& messages = m_run.messages();
-    RecordSetValues values;
-    if (!messages.askText(QStringLiteral("Name of the RecordSet"), &values.name) ||
-        !messages.askText(QStringLiteral("Abbreviation"), &values.abbreviation) ||
-        !messages.askText(QStringLiteral("Year (optional)"), &values.year))
-        return;
-    if (RecordSets(*m_run.database()).NewRecordSet(values) > 0) {
-        refresh();
-        selectSet(values.abbreviation.trimmed());
+    RecordSetDialog dialog(QStringLiteral("New RecordSet"), std::nullopt, this);
+    // A refused set opens the dialog again with what was typed.
+    while (dialog.exec() == QDialog::Accepted) {
+        const RecordSetValues values = dialog.values();
+        if (RecordSets(*m_run.database()).NewRecordSet(values) > 0) {
+            refresh();
+            selectSet(values.abbreviation);
+            return;
+        }
     }
 }
 
@@ -134,40 +136,24 @@ void RecordSetsForm::deleteSet()
 
 void RecordSetsForm::importCsv()
 {
-    base::Messages& messages = m_run.messages();
-    const QString path = messages.chooseFile(QStringLiteral("Import Records"),
-                                             QStringLiteral("CSV files (*.csv *.txt)"));
+    const QString path = m_run.messages().chooseFile(QStringLiteral("Import Records"),
+                                                     QStringLiteral("CSV files (*.csv *.txt)"));
     if (path.isEmpty())
         return;
     RecordCsvSetup setup;
     setup.load(m_run.config());
-    // The columns as "SURNAME=1 ITEM=2 ...", starting from the stored setup.
-    QStringList pairs;
-    for (const auto& [title, column] : setup.namedColumns())
-        pairs << title.toUpper() + QLatin1Char('=') + QString::number(column);
-    QString text = pairs.join(QLatin1Char(' '));
-    if (!messages.askText(
-            QStringLiteral("Columns of the file (") +
-                RecordImport::performanceHelp().replace(QLatin1Char('\r'), QLatin1Char(' ')) +
-                QStringLiteral(")"),
-            &text))
-        return;
-    for (const QString& pair : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const qsizetype eq = pair.indexOf(QLatin1Char('='));
-        if (eq <= 0 || !setup.set(pair.left(eq), pair.mid(eq + 1))) {
-            messages.warning(QStringLiteral("Not a column setting: ") + pair);
+    RecordSetDialog dialog(QStringLiteral("Import Records: ") + QFileInfo(path).fileName(), setup,
+                           this);
+    while (dialog.exec() == QDialog::Accepted) {
+        // The columns are kept for the next file even when this one is refused.
+        dialog.columns().save(m_run.config());
+        const RecordSetValues values = dialog.values();
+        if (RecordImport(*m_run.database(), m_run.items())
+                .importFile(path, values, dialog.columns()) > 0) {
+            refresh();
+            selectSet(values.abbreviation);
             return;
         }
-    }
-    setup.save(m_run.config());
-    RecordSetValues values;
-    if (!messages.askText(QStringLiteral("Name of the new RecordSet"), &values.name) ||
-        !messages.askText(QStringLiteral("Abbreviation"), &values.abbreviation) ||
-        !messages.askText(QStringLiteral("Year (optional)"), &values.year))
-        return;
-    if (RecordImport(*m_run.database(), m_run.items()).importFile(path, values, setup) > 0) {
-        refresh();
-        selectSet(values.abbreviation.trimmed());
     }
 }
 

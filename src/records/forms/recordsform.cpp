@@ -4,6 +4,7 @@
 #include "base/messages.h"
 #include "base/run.h"
 #include "meeting/itemtypes.h"
+#include "records/forms/recorddialog.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -69,28 +70,18 @@ std::optional<RecordRow> RecordsForm::selected() const
     return m_rows[row];
 }
 
-bool RecordsForm::askHolder(RecordHolder* holder)
-{
-    base::Messages& messages = m_run.messages();
-    return messages.askText(QStringLiteral("Surname"), &holder->surname) &&
-           messages.askText(QStringLiteral("Name"), &holder->firstName) &&
-           messages.askText(QStringLiteral("Team"), &holder->team) &&
-           messages.askText(QStringLiteral("Date (yyyy/mm/dd)"), &holder->date);
-}
-
 void RecordsForm::newRecord()
 {
-    base::Messages& messages = m_run.messages();
-    QString itemCode;
-    QString record;
-    if (!messages.askText(QStringLiteral("Item code"), &itemCode) ||
-        !messages.askText(QStringLiteral("Record"), &record))
-        return;
-    RecordHolder holder;
-    if (!askHolder(&holder))
-        return;
-    if (m_records.NewRecord(m_set.recordSetNo, itemCode.trimmed().toUpper(), record, holder) > 0)
-        refresh();
+    RecordDialog dialog(RecordDialog::Mode::NewRecord,
+                        QStringLiteral("New Record: ") + m_set.abbreviation, this);
+    // A refused record opens the dialog again with what was typed.
+    while (dialog.exec() == QDialog::Accepted) {
+        if (m_records.NewRecord(m_set.recordSetNo, dialog.itemCode(), dialog.record(),
+                                dialog.holder()) > 0) {
+            refresh();
+            return;
+        }
+    }
 }
 
 void RecordsForm::addCoHolder()
@@ -101,9 +92,15 @@ void RecordsForm::addCoHolder()
             QStringLiteral("The main holder must exist before you can go to \"EditCoHolders\"."));
         return;
     }
-    RecordHolder holder;
-    if (askHolder(&holder) && m_records.addCoHolder(m_set.recordSetNo, row->itemCode, holder) > 0)
-        refresh();
+    RecordDialog dialog(
+        RecordDialog::Mode::CoHolder,
+        QStringLiteral("Co-holder: ") + row->itemCode + QStringLiteral("  ") + row->record, this);
+    while (dialog.exec() == QDialog::Accepted) {
+        if (m_records.addCoHolder(m_set.recordSetNo, row->itemCode, dialog.holder()) > 0) {
+            refresh();
+            return;
+        }
+    }
 }
 
 void RecordsForm::editRecord()
@@ -111,12 +108,16 @@ void RecordsForm::editRecord()
     const auto row = selected();
     if (!row)
         return;
-    QString record = row->record;
-    RecordHolder holder = row->holder;
-    if (!m_run.messages().askText(QStringLiteral("Record"), &record) || !askHolder(&holder))
-        return;
-    if (m_records.editRecord(row->recordNo, record, holder))
-        refresh();
+    RecordDialog dialog(RecordDialog::Mode::EditRecord,
+                        QStringLiteral("Edit Record: ") + row->itemCode, this);
+    dialog.setRecord(row->record);
+    dialog.setHolder(row->holder);
+    while (dialog.exec() == QDialog::Accepted) {
+        if (m_records.editRecord(row->recordNo, dialog.record(), dialog.holder())) {
+            refresh();
+            return;
+        }
+    }
 }
 
 void RecordsForm::deleteRecord()

@@ -29,7 +29,6 @@ public:
 private:
     std::optional<RecordRow> selected() const;
     // Asks the holder's fields one by one, starting from `holder`; false when cancelled.
-    bool askHolder(RecordHolder* holder);
 
     base::Run& m_run;
     RecordSetRow m_set;
