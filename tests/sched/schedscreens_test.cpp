@@ -14,7 +14,10 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QTest>
 
 using namespace sched;
 
@@ -174,6 +177,37 @@ TEST_F(SchedScreensTest, TheDayViewMarksASwimmersEventsAndShortRests)
     grab(form, "dayview");
     form.showAthlete(0);
     EXPECT_EQ(form.rests()->rowCount(), 0);
+    // The 400 m of 15-year-olds at 08:35 swims 7:12 and closes the morning.
+    EXPECT_TRUE(form.summary().startsWith("8 rows from 08:00 to 08:42."))
+        << form.summary().toStdString();
+    // Part of a name and Enter choose the swimmer.
+    form.swimmers()->setEditText("vent");
+    QTest::keyClick(form.swimmers()->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(form.swimmers()->currentData().toLongLong(), m_ruan);
+    EXPECT_TRUE(form.summary().startsWith("VENTER, Ruan: 2 of 2 events"))
+        << form.summary().toStdString();
+    form.swimmers()->setEditText("nobody by that name");
+    QTest::keyClick(form.swimmers()->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(form.swimmers()->currentData().toLongLong(), m_ruan);
+}
+
+TEST_F(SchedScreensTest, ALongDayScrollsToTheSwimmersFirstEvent)
+{
+    useFastPresets();
+    const qint64 late = addSwimmer("ZULU", "Xola");
+    enter(late, m_events[7]);
+    DayViewForm form(run());
+    form.resize(1000, 330);
+    form.show();
+    QScrollArea* scroll = form.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    // The eight lines do not fit: the day scrolls instead of losing its last rows.
+    EXPECT_GT(form.timeline()->height(), scroll->viewport()->height());
+    EXPECT_EQ(scroll->verticalScrollBar()->value(), 0);
+    form.showAthlete(late);
+    EXPECT_GT(scroll->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(form.summary().startsWith("ZULU, Xola: 1 of 1 events on day 1, 0 rests"))
+        << form.summary().toStdString();
 }
 
 TEST_F(SchedScreensTest, TheDayViewMeasuresNoRestsWhileAGuidelineIsEmpty)

@@ -13,10 +13,13 @@ namespace {
 constexpr int kLabelWidth = 330;
 constexpr int kLineHeight = 20;
 constexpr int kScaleHeight = 26;
-constexpr int kRightMargin = 16;
+constexpr int kRightMargin = 34; // room for the last hour's label
 constexpr double kHour = 1.0 / 24.0;
 
-const QColor kBlock(176, 190, 210);
+const QColor kBlock(96, 125, 170);
+const QColor kStripe(244, 246, 250);
+// A swim of a minute is a few pixels wide on a day's scale: every block stays visible.
+constexpr int kMinBlockWidth = 6;
 const QColor kMarked(245, 166, 35);
 const QColor kShortRest(214, 39, 40);
 const QColor kEnoughRest(44, 160, 44);
@@ -74,6 +77,11 @@ QSize DayTimeline::sizeHint() const
     return QSize(kLabelWidth + 700, kScaleHeight + int(m_rows.size()) * kLineHeight + 8);
 }
 
+QSize DayTimeline::minimumSizeHint() const
+{
+    return QSize(kLabelWidth + 400, sizeHint().height());
+}
+
 int DayTimeline::x(double fraction) const
 {
     const int width = std::max(100, this->width() - kLabelWidth - kRightMargin);
@@ -85,28 +93,32 @@ void DayTimeline::paintEvent(QPaintEvent* event)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRect visible = event->rect();
-    // The hour scale, with a faint line down the page for every quarter.
-    p.setPen(palette().color(QPalette::Text));
+    auto shown = [&](int line) {
+        const int top = lineTop(line);
+        return top <= visible.bottom() && top + kLineHeight >= visible.top();
+    };
+    // Every other line shaded and the chosen competitor's lines marked, under the scale, so
+    // that the eye follows a label across to its block.
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (!shown(i))
+            continue;
+        if (m_marked.contains(m_rows[i].programNo))
+            p.fillRect(QRect(0, lineTop(i), width(), kLineHeight), QColor(255, 236, 204));
+        else if (i % 2 == 1)
+            p.fillRect(QRect(0, lineTop(i), width(), kLineHeight), kStripe);
+    }
+    // A faint line down the page for every quarter, a darker one for every hour.
     for (double t = m_from; t <= m_to + 1e-9; t += kHour / 4) {
-        const int px = x(t);
         const bool hour = std::fabs(std::remainder(t, kHour)) < 1e-9;
-        p.setPen(hour ? QColor(150, 150, 150) : QColor(225, 225, 225));
-        p.drawLine(px, kScaleHeight - 4, px, height());
-        if (hour) {
-            p.setPen(palette().color(QPalette::Text));
-            const int h = int(std::lround(t * 24)) % 24;
-            p.drawText(QRect(px - 30, 2, 60, kScaleHeight - 6), Qt::AlignCenter,
-                       QStringLiteral("%1:00").arg(h, 2, 10, QLatin1Char('0')));
-        }
+        p.setPen(hour ? QColor(150, 150, 150) : QColor(215, 215, 215));
+        p.drawLine(x(t), kScaleHeight - 4, x(t), height());
     }
     for (int i = 0; i < m_rows.size(); ++i) {
-        const int top = lineTop(i);
-        if (top > visible.bottom() || top + kLineHeight < visible.top())
+        if (!shown(i))
             continue;
+        const int top = lineTop(i);
         const TimelineRow& r = m_rows[i];
         const bool marked = m_marked.contains(r.programNo);
-        if (marked)
-            p.fillRect(QRect(0, top, width(), kLineHeight), QColor(255, 243, 224));
         p.setPen(palette().color(QPalette::Text));
         QFont f = font();
         f.setBold(marked);
@@ -114,7 +126,7 @@ void DayTimeline::paintEvent(QPaintEvent* event)
         p.drawText(QRect(4, top, kLabelWidth - 8, kLineHeight), Qt::AlignVCenter | Qt::AlignLeft,
                    p.fontMetrics().elidedText(r.label, Qt::ElideRight, kLabelWidth - 8));
         const int left = x(r.start);
-        const int right = std::max(left + 3, x(r.start + r.duration));
+        const int right = std::max(left + kMinBlockWidth, x(r.start + r.duration));
         p.setPen(Qt::NoPen);
         p.setBrush(marked ? kMarked : kBlock);
         p.drawRoundedRect(QRect(left, top + 3, right - left, kLineHeight - 6), 3, 3);
@@ -146,6 +158,17 @@ void DayTimeline::paintEvent(QPaintEvent* event)
         const int textX = std::max(from.x(), to.x()) + 8;
         p.drawText(QRect(textX, lineTop(b), 320, kLineHeight), Qt::AlignVCenter | Qt::AlignLeft,
                    text);
+    }
+    // The hours stay at the top of what is in view while a long day scrolls.
+    const int scaleTop = visibleRegion().boundingRect().top();
+    p.fillRect(QRect(0, scaleTop, width(), kScaleHeight - 4), palette().color(QPalette::Base));
+    p.setPen(QColor(150, 150, 150));
+    p.drawLine(0, scaleTop + kScaleHeight - 4, width(), scaleTop + kScaleHeight - 4);
+    p.setPen(palette().color(QPalette::Text));
+    for (double t = m_from; t <= m_to + 1e-9; t += kHour) {
+        const int h = int(std::lround(t * 24)) % 24;
+        p.drawText(QRect(x(t) - 30, scaleTop + 2, 60, kScaleHeight - 6), Qt::AlignCenter,
+                   QStringLiteral("%1:00").arg(h, 2, 10, QLatin1Char('0')));
     }
 }
 

@@ -32,6 +32,8 @@ public:
     int lineTop(int line) const;
 
     QSize sizeHint() const override;
+    // Every line keeps its height: a long day scrolls rather than being cut off.
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -69,6 +70,9 @@ DayViewForm::DayViewForm(base::Run& run, QWidget* parent)
     m_timeline = new DayTimeline;
     m_scroll->setWidget(m_timeline);
     m_scroll->setWidgetResizable(true);
+    // The timeline keeps its hours at the top of the view: scrolling repaints it whole.
+    connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, m_timeline,
+            qOverload<>(&QWidget::update));
     m_rests = new QTableWidget(0, 5, split);
     m_rests->setHorizontalHeaderLabels({QStringLiteral("Item 1"), QStringLiteral("Item 2"),
                                         QStringLiteral("Desired"), QStringLiteral("Actual"),
@@ -82,6 +86,8 @@ DayViewForm::DayViewForm(base::Run& run, QWidget* parent)
     split->addWidget(m_rests);
     split->setStretchFactor(0, 4);
     split->setStretchFactor(1, 1);
+    // The day is what the view is for; the list of rests needs a few lines.
+    split->setSizes({560, 170});
     layout->addWidget(split, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -90,6 +96,8 @@ DayViewForm::DayViewForm(base::Run& run, QWidget* parent)
     connect(m_day, &QComboBox::currentIndexChanged, this,
             [this] { showDay(m_day->currentData().toInt()); });
     connect(m_swimmer, &QComboBox::currentIndexChanged, this, [this] { refreshMarks(); });
+    connect(m_swimmer->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { chooseTypedSwimmer(); });
     resize(1200, 800);
     showDay(m_day->count() > 0 ? m_day->itemData(0).toInt() : 0);
 }
@@ -120,6 +128,41 @@ QString DayViewForm::summary() const
     return m_summary->text();
 }
 
+void DayViewForm::chooseTypedSwimmer()
+{
+    // Part of a name is enough: the first swimmer whose name holds it.
+    const QString typed = m_swimmer->currentText().trimmed();
+    const int current = m_swimmer->currentIndex();
+    if (typed.isEmpty() || (current >= 0 && m_swimmer->itemText(current) == typed))
+        return;
+    for (int i = 1; i < m_swimmer->count(); ++i) {
+        if (m_swimmer->itemText(i).contains(typed, Qt::CaseInsensitive)) {
+            if (i == current)
+                m_swimmer->setEditText(m_swimmer->itemText(i));
+            else
+                m_swimmer->setCurrentIndex(i); // refreshes through the signal
+            return;
+        }
+    }
+    m_swimmer->setEditText(m_swimmer->itemText(std::max(current, 0)));
+}
+
+QString DayViewForm::daySpan() const
+{
+    const QList<TimelineRow>& rows = m_timeline->rows();
+    if (rows.isEmpty())
+        return QStringLiteral("No timed rows on this day.");
+    double first = rows.first().start;
+    double last = 0;
+    for (const TimelineRow& r : rows) {
+        first = std::min(first, r.start);
+        last = std::max(last, r.start + r.duration);
+    }
+    return QString::number(rows.size()) + QStringLiteral(" rows from ") +
+           timeOfFraction(first).toString(QStringLiteral("hh:mm")) + QStringLiteral(" to ") +
+           timeOfFraction(last).toString(QStringLiteral("hh:mm")) + QStringLiteral(".");
+}
+
 void DayViewForm::refreshMarks()
 {
     const qint64 athleteNo = m_swimmer->currentData().toLongLong();
@@ -128,9 +171,8 @@ void DayViewForm::refreshMarks()
     if (athleteNo == 0) {
         m_timeline->setMarked({}, {});
         m_rests->setRowCount(0);
-        m_summary->setText(QString::number(rows) +
-                           QStringLiteral(" rows on this day. Choose a swimmer to see their "
-                                          "events and rests."));
+        m_summary->setText(daySpan() + QStringLiteral(" Choose a swimmer (or type part of a "
+                                                      "name) to see their events and rests."));
         return;
     }
     const QSet<qint64> mine = m_plan->rowsOfAthlete(athleteNo);
@@ -175,7 +217,8 @@ void DayViewForm::refreshMarks()
         QStringLiteral(" of ") + QString::number(mine.size()) + QStringLiteral(" events on day ") +
         QString::number(day) +
         (measured ? QStringLiteral(", ") + QString::number(clashes) +
-                        QStringLiteral(" rests shorter than the guideline.")
+                        (clashes == 1 ? QStringLiteral(" rest") : QStringLiteral(" rests")) +
+                        QStringLiteral(" shorter than the guideline.")
                   : QStringLiteral(". Rests are not measured while resting guidelines are "
                                    "empty: fill them in under Resting Guidelines.")));
     // Bring the swimmer's first event of the day into view.

@@ -37,6 +37,10 @@ public:
 
 private:
     void refreshMarks();
+    // Enter in the swimmer box: the first swimmer whose name holds the typed text.
+    void chooseTypedSwimmer();
+    // "40 rows from 09:00 to 12:07."
+    QString daySpan() const;
 
     base::Run& m_run;
     std::unique_ptr<DayPlan> m_plan;
