@@ -6,8 +6,11 @@
 #include "db/sqltext.h"
 #include "meeting/currentmeeting.h"
 #include "meeting/runservices.h"
+#include "sched/forms/schedulerform.h"
 #include "sched/packing.h"
 #include "sched/schedparams.h"
+
+#include <QPushButton>
 
 using namespace sched;
 
@@ -138,6 +141,31 @@ TEST_F(AthleticsPackingTest, TheSameSeedDrawsTheSameStartsAndAnotherUsuallyNot)
         orders.insert(everySlot());
     }
     EXPECT_GT(orders.size(), 1);
+}
+
+TEST_F(AthleticsPackingTest, TheSchedulerOfTheAthleticsEditionStartsTheFieldStations)
+{
+    {
+        SchedulerForm swimming(run());
+        for (QPushButton* b : swimming.findChildren<QPushButton*>())
+            EXPECT_FALSE(b->text().contains("Field Stations")) << b->text().toStdString();
+    }
+    SchedulerForm form(*m_athletics);
+    QPushButton* start = nullptr;
+    for (QPushButton* b : form.findChildren<QPushButton*>()) {
+        if (b->text().remove('&') == "Start Field Stations at Random...")
+            start = b;
+    }
+    ASSERT_NE(start, nullptr);
+    m_tamrokSink.answerText("2");
+    m_tamrokSink.answerText("13:30");
+    m_tamrokSink.answerYes();
+    start->click();
+    EXPECT_EQ(m_tamrokSink.unanswered(), 0);
+    EXPECT_TRUE(m_tamrokSink.saw("Done: all Field Stations Scheduled Randomly."));
+    EXPECT_EQ(slotOf(m_shot), "2 13:30:00");
+    EXPECT_TRUE(startOrder(m_pitB)[0].startsWith("2 13:30:00"));
+    EXPECT_EQ(slotOf(m_sprint), "1 09:00:00");
 }
 
 TEST_F(AthleticsPackingTest, AFieldEventWithoutACountOrAnUnreadableTimeStartsNothing)
