@@ -2,6 +2,7 @@
 
 #include "base/run.h"
 #include "meeting/itemtypes.h"
+#include "meeting/perfdisplay.h"
 #include "results/captureathletes.h"
 #include "results/statuscodes.h"
 
@@ -35,13 +36,19 @@ std::optional<EventResults> eventResults(base::Run& run, qint64 programNo)
 
 EventResults eventResults(base::Run& run, const results::CaptureProgramRow& row)
 {
+    return eventResults(
+        run, row,
+        results::captureAthletes(*run.database(), run.items(), row, draw::MemberOrder::Lane));
+}
+
+EventResults eventResults(base::Run& run, const results::CaptureProgramRow& row,
+                          const QList<results::CaptureAthleteRow>& athletes)
+{
     const meeting::ItemTypes& items = run.items();
     const bool field = items.IsFieldItem(row.itemCode);
     EventResults out;
     out.row = row;
     out.title = eventTitle(row);
-    const QList<results::CaptureAthleteRow> athletes =
-        results::captureAthletes(*run.database(), items, row, draw::MemberOrder::Lane);
     for (const results::CaptureAthleteRow& a : athletes) {
         ResultLine l;
         l.place = a.ePlace;
@@ -57,9 +64,10 @@ EventResults eventResults(base::Run& run, const results::CaptureProgramRow& row)
         if (a.status > 0)
             l.performance = results::DisqStatusPrinted(run.messages(), a.status, field);
         else if (!a.thirdDigit.isEmpty() && a.hasPerformance())
-            l.performance = items.AddThirdDigit(row.itemCode, a.performance, a.thirdDigit);
+            l.performance = meeting::performanceForDisplay(
+                items.AddThirdDigit(row.itemCode, a.performance, a.thirdDigit));
         else
-            l.performance = a.performance;
+            l.performance = meeting::performanceForDisplay(a.performance);
         if (a.status > 0)
             out.statused << l;
         else if (a.ePlace > 0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "results/captureathletes.h"
 #include "results/captureprogram.h"
 
 #include <QList>
@@ -16,7 +17,8 @@ namespace publish {
 // One athlete of a heat or final as every export shows it.
 struct ResultLine {
     int place = 0;       // E_PLACE, the place in the race
-    QString performance; // with the third digit where captured, or the status's abbreviation
+    QString performance; // as people write it, with the third digit where captured, or the
+                         // status's abbreviation
     int status = 0;
     QString surname;
     QString firstName;
@@ -48,5 +50,8 @@ QString eventTitle(const results::CaptureProgramRow& row);
 std::optional<EventResults> eventResults(base::Run& run, qint64 programNo);
 // The same for a row already read.
 EventResults eventResults(base::Run& run, const results::CaptureProgramRow& row);
+// The same for a row and its athletes in lane order already read.
+EventResults eventResults(base::Run& run, const results::CaptureProgramRow& row,
+                          const QList<results::CaptureAthleteRow>& athletes);
 
 } // namespace publish

@@ -1,6 +1,7 @@
 #include "base/messages.h"
 #include "base/scriptedsink.h"
 #include "meeting/itemtypes.h"
+#include "meeting/perfdisplay.h"
 
 #include <QRandomGenerator>
 
@@ -306,6 +307,49 @@ TEST_F(PerformancesTest, CanonicalTextsSortAsTheirValues)
             EXPECT_TRUE(athletics.IsTrackItem(item.code));
         else
             EXPECT_TRUE(athletics.IsFieldItem(item.code));
+    }
+    EXPECT_EQ(internalErrors(), 0);
+}
+
+// What pages and exports show: the padding goes, the value stays, and the result is still
+// a text the item reads back to the same value.
+TEST_F(PerformancesTest, DisplayTextDropsThePaddingButKeepsTheValue)
+{
+    const std::pair<const char*, const char*> shown[] = {
+        {"00:29.30", "29.30"},
+        {"0:00:29.30", "29.30"},
+        {"01:05.20", "1:05.20"},
+        {"10:05.20", "10:05.20"},
+        {"0:01:05.20", "1:05.20"},
+        {"1:02:03.45", "1:02:03.45"},
+        {"00:29.305", "29.305"},
+        {"05.20", "5.20"},
+        {"00.50", "0.50"},
+        {"00345", "345"},
+        {"00000", "0"},
+        {"00:00.00", "0.00"},
+        {"2:00:00.00", "2:00:00.00"},
+        {"9.99", "9.99"},
+    };
+    for (const auto& [stored, display] : shown)
+        EXPECT_EQ(meeting::performanceForDisplay(stored), display) << stored;
+    // Statuses, blanks and broken texts are shown as they are.
+    for (const char* kept : {"", "  ", "DQ", "DNS", "NT", "M29.30", "1,50", "a:b"})
+        EXPECT_EQ(meeting::performanceForDisplay(kept), kept) << kept;
+
+    for (const char* code : {"SHD____100M19", "SHD____400M19", "LOD___1500M17", "RDR__42200F99",
+                             "JMPLong___M19", "THRDiscus_M19", "NTH______7F17"}) {
+        for (double value : {0.5, 9.99, 29.3, 65.2, 600.0, 3723.45}) {
+            const QString stored = athletics.PerfValueToText(code, value, false);
+            if (!athletics.CheckPerfFormat(code, stored, false))
+                continue;
+            const QString display = meeting::performanceForDisplay(stored);
+            EXPECT_EQ(athletics.PerfTextToValue(display), athletics.PerfTextToValue(stored))
+                << code << " " << stored.toStdString();
+            EXPECT_EQ(athletics.NormalisePerf(code, display), stored) << code;
+            EXPECT_FALSE(display.startsWith("0") && display.size() > 1 && display[1] != '.')
+                << display.toStdString();
+        }
     }
     EXPECT_EQ(internalErrors(), 0);
 }
