@@ -178,11 +178,9 @@ int main(int argc, char** argv)
         QElapsedTimer timer;
         timer.start();
         publish::WebSite site(*m.run, root);
-        for (const qint64 programNo : std::as_const(published)) {
-            if (!publish::publishResults(site, programNo)) {
-                std::fprintf(stderr, "program row %lld was refused\n", programNo);
-                return 1;
-            }
+        if (!publish::publishManyResults(site, published)) {
+            std::fprintf(stderr, "the results were refused\n");
+            return 1;
         }
         for (const int day : {1, 2}) {
             if (!publish::publishStarters(site, day, {}) || !publish::publishProgram(site, day))

@@ -165,12 +165,14 @@ bool exportEventXml(base::Run& run, qint64 programNo, ExportKind kind, const QSt
 bool exportAllStarters(base::Run& run, const QString& path)
 {
     QStringList lines;
+    const results::MeetingAthletes all(*run.database(), run.currentMeetingNo());
     for (const results::CaptureProgramRow& row :
          results::captureProgramRows(*run.database(), run.items(), run.currentMeetingNo(),
                                      results::CaptureOrder::Sequence)) {
         if (row.isCalculatedFinal() || row.drawn == 0)
             continue;
-        lines << eventCsvLines(run, eventResults(run, row), ExportKind::Starters);
+        lines << eventCsvLines(run, eventResults(run, row, all.of(run.items(), row)),
+                               ExportKind::Starters);
     }
     if (lines.isEmpty())
         lines << QStringLiteral("No data");

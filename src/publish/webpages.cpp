@@ -83,12 +83,13 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
     const QHash<qint64, QString> pits = pitsOf(run, day);
     QStringList lines = pageHeader({QStringLiteral("Starters")}, kDayStyle, false);
     QString error;
+    const results::MeetingAthletes all(*run.database(), run.currentMeetingNo());
     for (const results::CaptureProgramRow& row :
          results::captureProgramRows(*run.database(), run.items(), run.currentMeetingNo(),
                                      results::CaptureOrder::Sequence)) {
         if (row.day != day || row.isCalculatedFinal() || row.drawn == 0 || !range.contains(row.seq))
             continue;
-        const EventResults heat = eventResults(run, row);
+        const EventResults heat = eventResults(run, row, all.of(run.items(), row));
         Listing event{QStringLiteral("Seq,Time,Pit,Event,Implement"),
                       QStringLiteral("SEQ,THETIME,PIT,EVENT,IMPLEMENT"),
                       {{{QStringLiteral("SEQ"), QString::number(row.seq)},

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 
 namespace publish {
 
@@ -68,34 +69,28 @@ QStringList resultsPageLines(base::Run& run, const EventResults& results)
     return lines;
 }
 
-bool publishResults(WebSite& site, qint64 programNo, bool ask)
+namespace {
+
+// The checks of one event and its page and index lines; the root and the refresh setting
+// are checked already.
+bool publishChecked(WebSite& site, const EventResults& results, bool ask)
 {
-    base::Run& run = site.run();
     base::Messages& messages = site.messages();
-    const std::optional<EventResults> results = eventResults(run, programNo);
-    if (!results) {
-        messages.warning(QStringLiteral("There is no program row ") + QString::number(programNo));
-        return false;
-    }
-    if (!site.checkRoot())
-        return false;
-    const results::CaptureProgramRow& row = results->row;
+    const results::CaptureProgramRow& row = results.row;
     if (row.notCalculated &&
         !messages.confirm(QStringLiteral("The Event is not Calculated yet: Print anyway")))
         return false;
-    if (results->placed.isEmpty() &&
-        !messages.confirm(QStringLiteral("No results for ") + results->title +
+    if (results.placed.isEmpty() &&
+        !messages.confirm(QStringLiteral("No results for ") + results.title +
                           QStringLiteral("\rPublish the results anyway")))
-        return false;
-    if (!site.checkAutoRefresh())
         return false;
     const int day = dayOf(site, row);
     const QString fileName =
         resultsFileName(row.seq, row.itemCode, row.round, row.heatNo, row.programNo);
-    const QStringList page = resultsPageLines(run, *results);
+    const QStringList page = resultsPageLines(site.run(), results);
     const QString path = QDir(site.dayFolderPath(day)).filePath(fileName);
     const bool done = site.indexResults(
-        day, fileName, htmlEscaped(results->title), row.programNo, row.itemCode, [&] {
+        day, fileName, htmlEscaped(results.title), row.programNo, row.itemCode, [&] {
             if (ask &&
                 !messages.confirm(QStringLiteral("Continue to publish to the HTML\r") + fileName))
                 return false;
@@ -106,6 +101,53 @@ bool publishResults(WebSite& site, qint64 programNo, bool ask)
                              QStringLiteral("\rCopy all files in ") + site.root() +
                              QStringLiteral(" to the website"));
     return done;
+}
+
+} // namespace
+
+bool publishResults(WebSite& site, qint64 programNo, bool ask)
+{
+    const std::optional<EventResults> results = eventResults(site.run(), programNo);
+    if (!results) {
+        site.messages().warning(QStringLiteral("There is no program row ") +
+                                QString::number(programNo));
+        return false;
+    }
+    return site.checkRoot() && site.checkAutoRefresh() && publishChecked(site, *results, ask);
+}
+
+bool publishManyResults(WebSite& site, const QList<qint64>& programNos, bool ask)
+{
+    base::Run& run = site.run();
+    QHash<qint64, results::CaptureProgramRow> rows;
+    for (const results::CaptureProgramRow& row : results::captureProgramRows(
+             *run.database(), run.items(), run.currentMeetingNo(), results::CaptureOrder::Sequence))
+        rows.insert(row.programNo, row);
+    for (const qint64 programNo : programNos) {
+        if (rows.contains(programNo))
+            continue;
+        // A row the capture list leaves out is read on its own.
+        const std::optional<results::CaptureProgramRow> row =
+            results::captureProgramRow(*run.database(), run.items(), programNo);
+        if (!row) {
+            site.messages().warning(QStringLiteral("There is no program row ") +
+                                    QString::number(programNo));
+            return false;
+        }
+        rows.insert(programNo, *row);
+    }
+    if (!site.checkRoot() || !site.checkAutoRefresh())
+        return false;
+    const results::MeetingAthletes athletes(*run.database(), run.currentMeetingNo());
+    site.beginIndexBatch();
+    bool ok = true;
+    for (const qint64 programNo : programNos) {
+        const results::CaptureProgramRow& row = rows[programNo];
+        ok = publishChecked(site, eventResults(run, row, athletes.of(run.items(), row)), ask);
+        if (!ok)
+            break;
+    }
+    return site.endIndexBatch() && ok;
 }
 
 bool withdrawResults(WebSite& site, qint64 programNo)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,10 @@ QStringList resultsPageLines(base::Run& run, const EventResults& results);
 // also confirms the file. False when refused or when something could not be written
 // (then no page or index is half-written).
 bool publishResults(WebSite& site, qint64 programNo, bool ask = false);
+// The same for many heats and finals in the order given, the meeting's results read in a
+// few grouped queries and each index page written once at the end. Stops at the first
+// refusal or failure; what was published before it stays, with its index lines.
+bool publishManyResults(WebSite& site, const QList<qint64>& programNos, bool ask = false);
 // Takes a published result off the site: the page and its lines in the indexes.
 bool withdrawResults(WebSite& site, qint64 programNo);
 

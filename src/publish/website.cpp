@@ -104,9 +104,67 @@ bool WebSite::writePage(const QString& path, const QStringList& lines)
     return false;
 }
 
+bool WebSite::readIndex(const QString& path, PendingPage* page)
+{
+    if (m_batching) {
+        const auto pending = m_pending.constFind(path);
+        if (pending != m_pending.constEnd()) {
+            *page = *pending;
+            return true;
+        }
+    }
+    page->path = path;
+    page->changed = false;
+    if (readTextFile(path, &page->lines))
+        return true;
+    messages().warning(QStringLiteral("Index file not found: ") + path);
+    return false;
+}
+
+bool WebSite::putIndex(const PendingPage& page)
+{
+    if (!m_batching)
+        return !page.changed || writePage(page.path, page.lines);
+    if (!m_pending.contains(page.path))
+        m_pendingOrder << page.path;
+    m_pending.insert(page.path, page);
+    return true;
+}
+
+void WebSite::dropPending(const QString& folder)
+{
+    const QString prefix = QDir(folder).filePath(QString());
+    m_pendingOrder.removeIf([&](const QString& path) {
+        if (!path.startsWith(prefix))
+            return false;
+        m_pending.remove(path);
+        return true;
+    });
+}
+
+void WebSite::beginIndexBatch()
+{
+    m_batching = true;
+}
+
+bool WebSite::endIndexBatch()
+{
+    m_batching = false;
+    bool ok = true;
+    for (const QString& path : std::as_const(m_pendingOrder)) {
+        const PendingPage& page = m_pending[path];
+        ok = (!page.changed || writePage(page.path, page.lines)) && ok;
+    }
+    m_pending.clear();
+    m_pendingOrder.clear();
+    return ok;
+}
+
 bool WebSite::loadIndex(const QString& path, const QString& heading, const QString& orderedBy,
                         PendingPage* page)
 {
+    if (m_batching && m_pending.contains(path))
+        return readIndex(path, page);
     page->path = path;
     page->changed = false;
     if (QFileInfo::exists(path)) {
@@ -172,7 +230,7 @@ bool WebSite::indexResults(int day, const QString& fileName, const QString& html
     if (beforeWrite && !beforeWrite())
         return false;
     for (const PendingPage* page : {&seq, &group, &grp}) {
-        if (page->changed && !writePage(page->path, page->lines))
+        if (!putIndex(*page))
             return false;
     }
     return true;
@@ -185,20 +243,18 @@ bool WebSite::unindexResults(int day, qint64 programNo, const QString& itemCode)
     QList<PendingPage> pages;
     for (const QString& name : {QString::fromLatin1(kSequenceIndex), groupFile}) {
         PendingPage page;
-        page.path = QDir(folder).filePath(name);
-        if (!readTextFile(page.path, &page.lines)) {
-            messages().warning(QStringLiteral("Index file not found: ") + page.path);
+        if (!readIndex(QDir(folder).filePath(name), &page))
             return false;
-        }
         QString error;
         if (!removeResultsLine(&page.lines, programNo, &error)) {
             messages().warning(error + QStringLiteral("\r") + page.path);
             return false;
         }
+        page.changed = true;
         pages << page;
     }
     for (const PendingPage& page : std::as_const(pages)) {
-        if (!writePage(page.path, page.lines))
+        if (!putIndex(page))
             return false;
     }
     return true;
@@ -245,6 +301,7 @@ bool WebSite::rebuildDayIndexes(int day)
         published.append({name, htmlTitleOf(lines), *programNo, itemCodeOfResultsFile(name)});
     }
     // The old indexes go; the pages come back one by one with the new header.
+    dropPending(folder.path());
     QStringList indexes{QString::fromLatin1(kSequenceIndex), QString::fromLatin1(kItemIndex)};
     indexes << folder.entryList({QStringLiteral("Group_*.html")}, QDir::Files);
     for (const QString& name : indexes)
@@ -257,11 +314,16 @@ bool WebSite::rebuildDayIndexes(int day)
                    QStringLiteral("Item Type"), &grp) ||
         !writePage(seq.path, seq.lines) || !writePage(grp.path, grp.lines))
         return false;
+    const bool ownBatch = !m_batching;
+    if (ownBatch)
+        beginIndexBatch();
+    bool ok = true;
     for (const Published& p : std::as_const(published)) {
-        if (!indexResults(day, p.file, p.title, p.programNo, p.itemCode))
-            return false;
+        ok = indexResults(day, p.file, p.title, p.programNo, p.itemCode);
+        if (!ok)
+            break;
     }
-    return true;
+    return (!ownBatch || endIndexBatch()) && ok;
 }
 
 } // namespace publish

@@ -2,6 +2,7 @@
 
 #include "publish/publishsettings.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -54,6 +55,12 @@ public:
     // Removes the program row's lines from the sequence index and from the group page.
     bool unindexResults(int day, qint64 programNo, const QString& itemCode);
 
+    // For work over many results: from here the index pages are read once, changed in
+    // memory and written by endIndexBatch(), each page once (still line by line: a line is
+    // added only when absent). Pages already written stay written when a later one fails.
+    void beginIndexBatch();
+    bool endIndexBatch();
+
     // "Results for: " + the meeting's description.
     QString meetingHeading() const;
 
@@ -67,8 +74,17 @@ private:
     bool loadIndex(const QString& path, const QString& heading, const QString& orderedBy,
                    PendingPage* page);
     bool itemHeading(const QString& itemCode, QString* heading) const;
+    // The page from the batch when it holds it, else from its file.
+    bool readIndex(const QString& path, PendingPage* page);
+    // Writes the page now, or keeps it for the end of the batch.
+    bool putIndex(const PendingPage& page);
+    // Forgets the batch's pages under `folder` (they are about to be rebuilt).
+    void dropPending(const QString& folder);
 
     base::Run& m_run;
+    bool m_batching = false;
+    QHash<QString, PendingPage> m_pending;
+    QStringList m_pendingOrder; // the order the pages were first changed in
     PublishSettings m_settings;
     QString m_root;
 };

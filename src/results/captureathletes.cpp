@@ -11,32 +11,50 @@ namespace results {
 
 namespace {
 
+// The athletes of a heat (HEATPART) or final (PARTICIPATE) rows matching `where`, with the
+// heat's event, round and heat number (a final's round is empty).
+QString athletesSelect(bool final, const QString& where, const QString& orderBy)
+{
+    return QStringLiteral("select X.") +
+           (final ? QStringLiteral("PARTNO") : QStringLiteral("HEATPARTNO")) +
+           QStringLiteral(" as ROWKEY, X.EVENTNO, ") +
+           (final ? QStringLiteral("cast('' as varchar(2)) as HEATROUND, 0 as HEATNUMBER")
+                  : QStringLiteral("X.ROUND as HEATROUND, X.HEATNO as HEATNUMBER")) +
+           QStringLiteral(", X.ATHLETENO, X.LANE, X.E_PLACE, X.PLACE, "
+                          "X.PLACESHARECOUNT, X.PERFORMANCE, X.THIRD_DIGIT, X.DISQ_STATUS, "
+                          "X.DISQ_REASON, X.WIND_SPEED, A.NUMBER, A.SURNAME, A.FIRSTNAME, "
+                          "A.AGE, T.TEAMNAME, T.TEAMABRV from ") +
+           (final ? QStringLiteral("PARTICIPATE") : QStringLiteral("HEATPART")) +
+           QStringLiteral(" X join ATHLETE A on A.ATHLETENO = X.ATHLETENO left join TEAM T on "
+                          "T.TEAMNO = A.TEAMNO where ") +
+           where + QStringLiteral(" order by ") + orderBy;
+}
+
 QString athletesSql(const CaptureProgramRow& row, const QString& extraWhere, const QString& orderBy)
 {
     QString where = QStringLiteral("X.EVENTNO = ") + db::sqlInt(row.eventNo);
     if (!row.isFinal())
         where += QStringLiteral(" and X.ROUND = ") + db::quoted(row.round) +
                  QStringLiteral(" and X.HEATNO = ") + db::sqlInt(row.heatNo);
-    return QStringLiteral("select X.") + resultKey(row) +
-           QStringLiteral(" as ROWKEY, X.ATHLETENO, X.LANE, X.E_PLACE, X.PLACE, "
-                          "X.PLACESHARECOUNT, X.PERFORMANCE, X.THIRD_DIGIT, X.DISQ_STATUS, "
-                          "X.DISQ_REASON, X.WIND_SPEED, A.NUMBER, A.SURNAME, A.FIRSTNAME, "
-                          "A.AGE, T.TEAMNAME, T.TEAMABRV from ") +
-           resultTable(row) +
-           QStringLiteral(" X join ATHLETE A on A.ATHLETENO = X.ATHLETENO left join TEAM T on "
-                          "T.TEAMNO = A.TEAMNO where ") +
-           where + extraWhere + QStringLiteral(" order by ") + orderBy;
+    return athletesSelect(row.isFinal(), where + extraWhere, orderBy);
 }
 
-QList<CaptureAthleteRow> readAthletes(db::DmdCoreDbs& database, const CaptureProgramRow& row,
-                                      const QString& sql)
+// "EVENTNO/ROUND/HEATNO" of a heat.
+QString heatKey(qint64 eventNo, const QString& round, int heatNo)
 {
-    QList<CaptureAthleteRow> rows;
+    return QString::number(eventNo) + QLatin1Char('/') + round + QLatin1Char('/') +
+           QString::number(heatNo);
+}
+
+// Calls `take` with each athlete of the query and the heat's key columns.
+template <typename Take>
+void readAthleteRows(db::DmdCoreDbs& database, bool final, const QString& sql, Take take)
+{
     db::Query q = database.openQuery(sql);
     for (q.first(); q.isOpen() && !q.eof(); q.next()) {
         CaptureAthleteRow a;
         a.key = q.integer("ROWKEY");
-        a.final = row.isFinal();
+        a.final = final;
         a.athleteNo = q.integer("ATHLETENO");
         a.number = q.text("NUMBER").trimmed();
         a.surname = q.text("SURNAME").trimmed();
@@ -53,12 +71,45 @@ QList<CaptureAthleteRow> readAthletes(db::DmdCoreDbs& database, const CapturePro
         a.status = int(q.integer("DISQ_STATUS"));
         a.reason = q.text("DISQ_REASON").trimmed();
         a.wind = q.text("WIND_SPEED").trimmed();
-        rows.append(a);
+        take(a, q.integer("EVENTNO"), q.text("HEATROUND").trimmed(), int(q.integer("HEATNUMBER")));
     }
+}
+
+QList<CaptureAthleteRow> readAthletes(db::DmdCoreDbs& database, const CaptureProgramRow& row,
+                                      const QString& sql)
+{
+    QList<CaptureAthleteRow> rows;
+    readAthleteRows(database, row.isFinal(), sql,
+                    [&](const CaptureAthleteRow& a, qint64, const QString&, int) { rows << a; });
     return rows;
 }
 
 } // namespace
+
+MeetingAthletes::MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo)
+{
+    const QString where = QStringLiteral("X.MEETINGNO = ") + db::sqlInt(meetingNo);
+    const QString order =
+        QStringLiteral("X.EVENTNO, ") + draw::memberOrderBy(int(draw::MemberOrder::Lane));
+    readAthleteRows(database, false,
+                    athletesSelect(false, where, QStringLiteral("X.ROUND, X.HEATNO, ") + order),
+                    [&](const CaptureAthleteRow& a, qint64 eventNo, const QString& round,
+                        int heatNo) { m_heats[heatKey(eventNo, round, heatNo)] << a; });
+    readAthleteRows(database, true, athletesSelect(true, where, order),
+                    [&](const CaptureAthleteRow& a, qint64 eventNo, const QString&, int) {
+                        m_finals[eventNo] << a;
+                    });
+}
+
+QList<CaptureAthleteRow> MeetingAthletes::of(const meeting::ItemTypes& items,
+                                             const CaptureProgramRow& row) const
+{
+    QList<CaptureAthleteRow> rows =
+        row.isFinal() ? m_finals.value(row.eventNo)
+                      : m_heats.value(heatKey(row.eventNo, row.round, row.heatNo));
+    markThirdDigitStates(items, row.itemCode, rows);
+    return rows;
+}
 
 QString thirdDigitStateText(ThirdDigitState state)
 {

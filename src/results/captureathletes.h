@@ -2,6 +2,7 @@
 
 #include "draw/heatmembers.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -63,6 +64,21 @@ CaptureAthleteRow captureAthlete(db::DmdCoreDbs& database, const meeting::ItemTy
 // Fills the third-digit states of a race's rows (a field item gets none).
 void markThirdDigitStates(const meeting::ItemTypes& items, const QString& itemCode,
                           QList<CaptureAthleteRow>& rows);
+// The athletes of every heat and final of a meeting, read in two queries (for work over the
+// whole program, where a query per heat costs more than the work).
+class MeetingAthletes {
+public:
+    MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo);
+    // The athletes of the row's heat or final in lane order, with their third-digit states:
+    // the same as captureAthletes(..., MemberOrder::Lane).
+    QList<CaptureAthleteRow> of(const meeting::ItemTypes& items,
+                                const CaptureProgramRow& row) const;
+
+private:
+    QHash<QString, QList<CaptureAthleteRow>> m_heats;
+    QHash<qint64, QList<CaptureAthleteRow>> m_finals;
+};
+
 // The table and key column of the row's athletes.
 QString resultTable(const CaptureProgramRow& row);
 QString resultKey(const CaptureProgramRow& row);

@@ -7,6 +7,8 @@
 #include "publish/weblayout.h"
 #include "publish/webresults.h"
 
+#include <QDirIterator>
+
 namespace {
 
 class WebResultsTest : public PublishTest {
@@ -224,6 +226,61 @@ TEST_F(WebResultsTest, TheFinalGoesIntoTheFolderOfItsDay)
     EXPECT_LT(body.indexOf("O&#39;Brien"), body.indexOf("Müller-Zoë"));
     EXPECT_TRUE(body.contains("<td>  </td><td> DNS </td>"));
     EXPECT_EQ(indexLines(dayFile(publish::kSequenceIndex, 2)).size(), 1);
+}
+
+// Publishing a whole program at once reads the results grouped and writes each index once:
+// the site must come out byte for byte as publishing heat by heat makes it.
+TEST_F(WebResultsTest, PublishingManyAtOnceMakesTheSameSiteAsOneByOne)
+{
+    const qint64 back = addEvent(m_back100);
+    const qint64 backHeat = drawHeat(back, "A", 1, 3, {ann, zoe});
+    const qint64 heat2 = drawHeat(free, "A", 2, 12, {obr});
+    const qint64 final = drawHeat(free, "F", 0, 20, {ann, zoe, obr}, 2);
+    swim(backHeat, {"1:10.00", "1:12.00"});
+    swim(heat2, {"0:33.00"});
+    swim(final, {"0:30.00", "DNS", "0:31.00"});
+    const QList<qint64> all{heat2, final, heat1, backHeat};
+    {
+        publish::WebSite web = site();
+        for (const qint64 p : all)
+            ASSERT_TRUE(publish::publishResults(web, p));
+    }
+    const QString other = QDir(m_home->dir()).filePath("web2");
+    ASSERT_TRUE(QDir().mkpath(other));
+    publish::WebSite web(run(), other);
+    // One heat is on the site already: its lines are not added a second time.
+    ASSERT_TRUE(publish::publishResults(web, heat1));
+    ASSERT_TRUE(publish::publishManyResults(web, all));
+    QStringList files;
+    QDirIterator it(m_root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(m_root).relativeFilePath(it.next());
+    EXPECT_EQ(files.size(), 12) << files.join(' ').toStdString();
+    for (const QString& f : std::as_const(files))
+        EXPECT_EQ(text(QDir(other).filePath(f)), text(QDir(m_root).filePath(f))) << f.toStdString();
+    EXPECT_EQ(indexLines(QDir(other).filePath("Day1/ResultsIndexSeq.html")).size(), 3);
+    EXPECT_TRUE(text(QDir(other).filePath(
+                         publish::resultsFileName(20, m_free50, "F", 0, final).prepend("Day2/")))
+                    .contains("<td>  </td><td> DNS </td>"));
+}
+
+TEST_F(WebResultsTest, PublishingManyStopsAtARefusalAndKeepsWhatWasDone)
+{
+    const qint64 heat2 = drawHeat(free, "A", 2, 8, {obr});
+    const qint64 heat3 = drawHeat(free, "A", 3, 9, {ann});
+    swim(heat3, {"0:35.00"});
+    publish::WebSite web = site();
+    m_sink.answerNo(); // heat 2 has nobody placed: not published
+    EXPECT_FALSE(publish::publishManyResults(web, {heat1, heat2, heat3}));
+    EXPECT_TRUE(m_sink.saw("No results for 008 "));
+    EXPECT_TRUE(QFile::exists(page(heat1)));
+    EXPECT_FALSE(QFile::exists(page(heat2, 8, 2)));
+    EXPECT_FALSE(QFile::exists(page(heat3, 9, 3)));
+    const QStringList seq = indexLines(seqIndex());
+    ASSERT_EQ(seq.size(), 1);
+    EXPECT_EQ(publish::programNoOfIndexLine(seq[0]), heat1);
+    EXPECT_FALSE(publish::publishManyResults(web, {heat1, 999999}));
+    EXPECT_TRUE(m_sink.saw("There is no program row 999999"));
 }
 
 } // namespace

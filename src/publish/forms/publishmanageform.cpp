@@ -220,11 +220,14 @@ void PublishManageForm::printSelected()
     if (!saveSettings())
         return;
     WebSite site(m_run);
+    QList<qint64> chosen;
     for (const QListWidgetItem* item : m_waiting->selectedItems()) {
         const qint64 programNo = item->data(kProgramNoRole).toLongLong();
-        if (programNo > 0 && !publishResults(site, programNo))
-            break;
+        if (programNo > 0)
+            chosen << programNo;
     }
+    if (!chosen.isEmpty())
+        publishManyResults(site, chosen);
     refresh();
 }
 
