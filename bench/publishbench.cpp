@@ -182,14 +182,19 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "the results were refused\n");
             return 1;
         }
+        const double resultsTook = seconds(timer);
         for (const int day : {1, 2}) {
             if (!publish::publishStarters(site, day, {}) || !publish::publishProgram(site, day))
                 return 1;
         }
+        const double listsTook = seconds(timer) - resultsTook;
         m.sink->answerButton(1);
         if (!publish::publishTeamTotals(site) || !publish::writeMeetingIndex(site))
             return 1;
         const double took = seconds(timer);
+        std::printf("  results and indexes %.2f s, start lists and programs %.2f s, totals and "
+                    "master index %.2f s\n",
+                    resultsTook, listsTook, took - resultsTook - listsTook);
         Written w;
         const double limit =
             plainWrites(root, dir.path() + QStringLiteral("/plain") + QString::number(round), &w);

@@ -1,20 +1,37 @@
 #include "publish/textfile.h"
 
 #include <QFile>
-#include <QSaveFile>
+
+#include <filesystem>
+#include <system_error>
 
 namespace publish {
 
 bool writeBytesFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // The bytes go to a file beside the target that is renamed over it once complete, so a
+    // reader sees the old file or the new one, never part of one. No flush to the disk
+    // (as QSaveFile does for every file): the pages can always be published again from the
+    // database, and a flush per page made publishing a meeting many times slower.
+    const QString part = path + QStringLiteral(".part");
+    QFile file(part);
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                         file.write(bytes) == bytes.size() && file.flush();
+    if (written) {
+        file.close();
+        std::error_code failed;
+        std::filesystem::rename(QFile::encodeName(part).toStdString(),
+                                QFile::encodeName(path).toStdString(), failed);
+        if (!failed)
+            return true;
         if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
+            *error = QString::fromLocal8Bit(failed.message());
+    } else if (error) {
+        *error = file.errorString();
     }
-    return true;
+    file.close();
+    QFile::remove(part);
+    return false;
 }
 
 bool writeTextFile(const QString& path, const QStringList& lines, QString* error)

@@ -27,11 +27,14 @@ bool findMarkers(const QStringList& page, Markers* m, QString* error)
     return true;
 }
 
+bool textBefore(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+}
+
 void putEntries(QStringList* page, const Markers& m, QStringList entries)
 {
-    std::sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    std::sort(entries.begin(), entries.end(), textBefore);
     QStringList out = page->mid(0, m.start + 1);
     out << entries << page->mid(m.end);
     *page = out;
@@ -97,12 +100,16 @@ bool addIndexLine(QStringList* page, const QString& line, bool* changed, QString
     Markers m;
     if (!findMarkers(*page, &m, error))
         return false;
-    QStringList entries = page->mid(m.start + 1, m.end - m.start - 1);
-    *changed = !entries.contains(line);
-    if (*changed) {
-        entries << line;
-        putEntries(page, m, entries);
-    }
+    const auto first = page->begin() + m.start + 1;
+    const auto last = page->begin() + m.end;
+    *changed = std::find(first, last, line) == last;
+    if (!*changed)
+        return true;
+    // Lines kept in order take the new one in its place; others are sorted whole.
+    if (std::is_sorted(first, last, textBefore))
+        page->insert(std::upper_bound(first, last, line, textBefore), line);
+    else
+        putEntries(page, m, page->mid(m.start + 1, m.end - m.start - 1) << line);
     return true;
 }
 

@@ -95,7 +95,13 @@ MeetingAthletes::MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo)
                     athletesSelect(false, where, QStringLiteral("X.ROUND, X.HEATNO, ") + order),
                     [&](const CaptureAthleteRow& a, qint64 eventNo, const QString& round,
                         int heatNo) { m_heats[heatKey(eventNo, round, heatNo)] << a; });
-    readAthleteRows(database, true, athletesSelect(true, where, order),
+    // A final's entries who are not in it (no lane, place or status) are many and of no use
+    // to work over the program.
+    readAthleteRows(database, true,
+                    athletesSelect(true,
+                                   where + QStringLiteral(" and (X.LANE > 0 or X.E_PLACE > 0 or "
+                                                          "X.DISQ_STATUS > 0)"),
+                                   order),
                     [&](const CaptureAthleteRow& a, qint64 eventNo, const QString&, int) {
                         m_finals[eventNo] << a;
                     });

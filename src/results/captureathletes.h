@@ -70,7 +70,8 @@ class MeetingAthletes {
 public:
     MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo);
     // The athletes of the row's heat or final in lane order, with their third-digit states:
-    // the same as captureAthletes(..., MemberOrder::Lane).
+    // captureAthletes(..., MemberOrder::Lane) without a final's entries who have no lane,
+    // place or status.
     QList<CaptureAthleteRow> of(const meeting::ItemTypes& items,
                                 const CaptureProgramRow& row) const;
 

@@ -45,6 +45,30 @@ TEST(WebLayout, NamesTheFilesAsTheSiteExpects)
     EXPECT_FALSE(publish::programNoOfResultsFile("notes.txt").has_value());
 }
 
+TEST(WebIndex, ALineIsAddedOnceInItsPlaceAndTheRestOfThePageIsKept)
+{
+    QStringList page{"<h2>", "<!-----start-of-index----->", "b",
+                     "D",    "<!-----end-of-index----->",   "</html>"};
+    bool changed = false;
+    QString error;
+    ASSERT_TRUE(publish::addIndexLine(&page, "c", &changed, &error));
+    EXPECT_TRUE(changed);
+    ASSERT_TRUE(publish::addIndexLine(&page, "a", &changed, &error));
+    ASSERT_TRUE(publish::addIndexLine(&page, "E", &changed, &error));
+    ASSERT_TRUE(publish::addIndexLine(&page, "c", &changed, &error));
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(page, (QStringList{"<h2>", "<!-----start-of-index----->", "a", "b", "c", "D", "E",
+                                 "<!-----end-of-index----->", "</html>"}));
+    // Lines someone put out of order are sorted with the new one.
+    page = QStringList{"<!-----start-of-index----->", "z", "B", "<!-----end-of-index----->"};
+    ASSERT_TRUE(publish::addIndexLine(&page, "m", &changed, &error));
+    EXPECT_EQ(page, (QStringList{"<!-----start-of-index----->", "B", "m", "z",
+                                 "<!-----end-of-index----->"}));
+    page.removeLast();
+    EXPECT_FALSE(publish::addIndexLine(&page, "q", &changed, &error));
+    EXPECT_EQ(error, "End of index not found");
+}
+
 TEST_F(WebResultsTest, GroupPagesTakeThirteenCharactersOfTrackAndTenOfFieldItems)
 {
     EXPECT_EQ(publish::groupFileName(run().items(), "SHD____100M19"), "Group_SHD____100M19.html");
@@ -211,6 +235,33 @@ TEST_F(WebResultsTest, ABrokenIndexStopsThePublishingAndIsLeftAsItWas)
     EXPECT_FALSE(QFile::exists(page(heat2, 8, 2)));
     EXPECT_EQ(lines(seqIndex()), broken);
     EXPECT_EQ(indexLines(groupPage()).size(), 1);
+}
+
+// A page that cannot be written (here its name is taken by a folder; the tests run with
+// rights no read-only folder stops) leaves the indexes as they were and no part file.
+TEST_F(WebResultsTest, APageThatCannotBeWrittenLeavesTheIndexesAsTheyWere)
+{
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::publishResults(web, heat1));
+    const QStringList seqBefore = lines(seqIndex());
+    const QStringList groupBefore = lines(groupPage());
+    const qint64 heat2 = drawHeat(free, "A", 2, 8, {obr});
+    swim(heat2, {"0:33.00"});
+    ASSERT_TRUE(QDir().mkpath(page(heat2, 8, 2)));
+    EXPECT_FALSE(publish::publishResults(web, heat2));
+    EXPECT_TRUE(m_sink.saw("File could not be created:"));
+    EXPECT_EQ(lines(seqIndex()), seqBefore);
+    EXPECT_EQ(lines(groupPage()), groupBefore);
+    EXPECT_TRUE(QFileInfo(page(heat2, 8, 2)).isDir());
+    EXPECT_EQ(QDir(dayFile("")).entryList({"*.part"}, QDir::Files), QStringList());
+
+    // A day folder whose name is taken by a file stops before anything is written.
+    ASSERT_TRUE(publish::writeTextFile(QDir(m_root).filePath("Day3"), {"not a folder"}));
+    exec("update PROGRAM set DAY_SEQ = 3 where PROGRAMNO = " + db::sqlInt(heat2));
+    m_sink.clear();
+    EXPECT_FALSE(publish::publishResults(web, heat2));
+    EXPECT_TRUE(m_sink.saw("File could not be created:"));
+    EXPECT_EQ(lines(QDir(m_root).filePath("Day3")), QStringList{"not a folder"});
 }
 
 TEST_F(WebResultsTest, TheFinalGoesIntoTheFolderOfItsDay)
