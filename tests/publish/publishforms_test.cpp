@@ -82,6 +82,14 @@ TEST_F(PublishFormsTest, TheManagingScreenListsAndPublishesWhatIsWaiting)
     form.deleteSelectedOrphans();
     EXPECT_EQ(form.orphanList()->count(), 0);
     EXPECT_TRUE(indexLines(dayFile(publish::kSequenceIndex)).isEmpty());
+
+    // The day's pages say where they went.
+    m_sink.clear();
+    form.publishAllStarters();
+    EXPECT_TRUE(QFileInfo::exists(dayFile(publish::kStartersPage)));
+    EXPECT_TRUE(m_sink.saw("Done creating web-file Day1/Starters.html"));
+    form.publishProgramOfDay();
+    EXPECT_TRUE(m_sink.saw("Done creating web-file Day1/Program.html"));
 }
 
 TEST_F(PublishFormsTest, TheCapturePanelOpensTheLauncherForItsRow)

@@ -6,6 +6,7 @@
 #include "publish/eventresults.h"
 #include "publish/meetingindex.h"
 #include "publish/publishsettings.h"
+#include "publish/weblayout.h"
 #include "publish/webmanage.h"
 #include "publish/webpages.h"
 #include "publish/webresults.h"
@@ -166,10 +167,21 @@ void PublishManageForm::createMeetingIndex()
         return;
     WebSite site(m_run);
     if (writeMeetingIndex(site))
-        m_run.messages().information(QStringLiteral("Done creating web-file MeetingIndex.html\r"
-                                                    "Copy all files in ") +
-                                     site.root() + QStringLiteral(" to the website"));
+        tellDone(site, QStringLiteral("MeetingIndex.html"));
     refresh();
+}
+
+void PublishManageForm::tellDone(WebSite& site, const QString& file)
+{
+    m_run.messages().information(QStringLiteral("Done creating web-file ") + file +
+                                 QStringLiteral("\rCopy all files in ") + site.root() +
+                                 QStringLiteral(" to the website"));
+}
+
+QString PublishManageForm::dayFile(const char* name) const
+{
+    return QStringLiteral("Day") + QString::number(m_day->value()) + QLatin1Char('/') +
+           QString::fromLatin1(name);
 }
 
 void PublishManageForm::publishProgramOfDay()
@@ -177,7 +189,8 @@ void PublishManageForm::publishProgramOfDay()
     if (!saveSettings())
         return;
     WebSite site(m_run);
-    publishProgram(site, m_day->value());
+    if (publishProgram(site, m_day->value()))
+        tellDone(site, dayFile(kProgramPage));
 }
 
 void PublishManageForm::publishAllStarters()
@@ -185,7 +198,8 @@ void PublishManageForm::publishAllStarters()
     if (!saveSettings())
         return;
     WebSite site(m_run);
-    publishStarters(site, m_day->value(), {});
+    if (publishStarters(site, m_day->value(), {}))
+        tellDone(site, dayFile(kStartersPage));
 }
 
 void PublishManageForm::publishSelectedStarters()
@@ -204,7 +218,8 @@ void PublishManageForm::publishSelectedStarters()
         m_run.messages().warning(QStringLiteral("Type the range as FROM-TO, e.g. 3-12"));
         return;
     }
-    publishStarters(site, m_day->value(), range);
+    if (publishStarters(site, m_day->value(), range))
+        tellDone(site, dayFile(kStartersPage));
 }
 
 void PublishManageForm::publishTotals()
@@ -212,7 +227,8 @@ void PublishManageForm::publishTotals()
     if (!saveSettings())
         return;
     WebSite site(m_run);
-    publishTeamTotals(site);
+    if (publishTeamTotals(site))
+        tellDone(site, QStringLiteral("TeamTotals.html"));
 }
 
 void PublishManageForm::printSelected()

@@ -13,6 +13,8 @@ class Run;
 
 namespace publish {
 
+class WebSite;
+
 // Managing the web site: the web root, the "Current Publishing Day", what the master index
 // links to, the refresh of the indexes; creating MeetingIndex.html, the program, the start
 // lists and team totals; the results not published yet and the orphans both ways.
@@ -39,6 +41,11 @@ public:
     void deleteSelectedOrphans();
 
 private:
+    // "Done creating web-file " with the file and where to copy the site from.
+    void tellDone(WebSite& site, const QString& file);
+    // "Day<d>/" + name for the day on the screen.
+    QString dayFile(const char* name) const;
+
     base::Run& m_run;
     QLineEdit* m_root;
     QSpinBox* m_day;
