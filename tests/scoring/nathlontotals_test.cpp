@@ -3,6 +3,7 @@
 #include "draw/events.h"
 #include "draw/programsetup.h"
 #include "results/places.h"
+#include "scoring/forms/afterform.h"
 #include "scoring/nathlontotals.h"
 
 namespace {
@@ -234,6 +235,19 @@ TEST_F(NathlonTotalsTest, AddingRefusesKindsOfTheOtherGenderAndAgesWithoutACompo
                      &out, &err),
               1);
     EXPECT_EQ(count("MYEVENT"), events + 8);
+}
+
+TEST_F(NathlonTotalsTest, TheAfterScreenComputesTheTotals)
+{
+    enterAll(m_first, kPublished);
+    enterAll(m_second, kOther);
+    placeAll();
+    scoring::AfterForm form(run());
+    form.nathlonTotals();
+    EXPECT_TRUE(m_sink.saw("Done: the totals of 2 athletes were calculated and placed."));
+    EXPECT_EQ(run().items().PerfTextToValue(total(m_first)), 7576.0);
+    EXPECT_EQ(place(m_first), 1);
+    EXPECT_EQ(place(m_second), 2);
 }
 
 } // namespace

@@ -37,6 +37,7 @@ RecordDialog::RecordDialog(Mode mode, const QString& title, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     setMinimumWidth(360);
+    (m_item ? m_item : m_record ? m_record : m_surname)->setFocus();
 }
 
 void RecordDialog::setItemCode(const QString& itemCode)

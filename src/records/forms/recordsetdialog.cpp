@@ -76,6 +76,7 @@ RecordSetDialog::RecordSetDialog(const QString& title, std::optional<RecordCsvSe
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     m_name->setFocus();
+    setMinimumWidth(440);
 }
 
 RecordSetValues RecordSetDialog::values() const

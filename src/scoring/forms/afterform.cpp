@@ -55,6 +55,8 @@ AfterForm::AfterForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(r
             ScoreCalculatorForm form(m_run, this);
             form.exec();
         });
+        base::addActionButton(layout, QStringLiteral("n-Athlon T&otals"),
+                              [this] { nathlonTotals(); });
         base::addActionButton(layout, QStringLiteral("n-Athlon &Interim totals"),
                               [this] { nathlonInterim(); });
     }
@@ -118,7 +120,7 @@ void openAfter(QWidget* parent, base::Run& run,
     form.exec();
 }
 
-void AfterForm::nathlonInterim()
+qint64 AfterForm::chooseNathlon(const QString& title)
 {
     db::Query q = m_run.database()->openQuery(
         QStringLiteral("select EVENTNO, ITEMCODE from MYEVENT where ITEMCODE starting with 'NTH' "
@@ -133,15 +135,33 @@ void AfterForm::nathlonInterim()
     }
     if (events.isEmpty()) {
         m_run.messages().warning(QStringLiteral("This is only applicable to n-Athlon results."));
-        return;
+        return 0;
     }
-    const int chosen = events.size() == 1
-                           ? 0
-                           : m_run.messages().choose(QStringLiteral("n-Athlon Intirim totals"),
-                                                     QStringLiteral("Which n-Athlon?"), names);
-    if (chosen < 0 || chosen >= events.size())
+    const int chosen =
+        events.size() == 1
+            ? 0
+            : m_run.messages().choose(title, QStringLiteral("Which n-Athlon?"), names);
+    return chosen < 0 || chosen >= events.size() ? 0 : events[chosen];
+}
+
+void AfterForm::nathlonTotals()
+{
+    const qint64 eventNo = chooseNathlon(QStringLiteral("n-Athlon Totals"));
+    if (eventNo <= 0)
         return;
-    const Report report = NathlonTotals(m_run).interimReport(events[chosen]);
+    const int written = NathlonTotals(m_run).computeTotals(eventNo);
+    if (written >= 0)
+        m_run.messages().information(QStringLiteral("Done: the totals of ") +
+                                     QString::number(written) +
+                                     QStringLiteral(" athletes were calculated and placed."));
+}
+
+void AfterForm::nathlonInterim()
+{
+    const qint64 eventNo = chooseNathlon(QStringLiteral("n-Athlon Intirim totals"));
+    if (eventNo <= 0)
+        return;
+    const Report report = NathlonTotals(m_run).interimReport(eventNo);
     if (!report.isEmpty())
         showReport(this, m_run, report);
 }

@@ -21,10 +21,14 @@ public:
     void teamRecords();
     void bestAthletes();
     void topAthletes();
-    // The interim totals of the meeting's n-athlon (asks which when there are several).
+    // The totals, and the interim totals, of the meeting's n-athlon (asks which when there
+    // are several).
+    void nathlonTotals();
     void nathlonInterim();
 
 private:
+    // The total event of the n-athlon the user picks; 0 when none.
+    qint64 chooseNathlon(const QString& title);
     base::Run& m_run;
 };
 
