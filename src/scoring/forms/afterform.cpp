@@ -55,7 +55,7 @@ AfterForm::AfterForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(r
             ScoreCalculatorForm form(m_run, this);
             form.exec();
         });
-        base::addActionButton(layout, QStringLiteral("n-Athlon T&otals"),
+        base::addActionButton(layout, QStringLiteral("&n-Athlon Totals"),
                               [this] { nathlonTotals(); });
         base::addActionButton(layout, QStringLiteral("n-Athlon &Interim totals"),
                               [this] { nathlonInterim(); });
