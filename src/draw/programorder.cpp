@@ -15,8 +15,7 @@ QString ProgramListing::orderBy(ProgramOrder order)
 {
     switch (order) {
     case ProgramOrder::Time:
-        // Rows still without a time follow the timed ones of their day: giving the first
-        // heat its start time must not send it to the end of the day.
+        // The database's own order: a row still without a time comes first in its day.
         return QStringLiteral("P.DAY_SEQ, P.THETIME, P.SEQ, ") + kRoundKey + ", P.HEATNO";
     case ProgramOrder::AgeGender:
         return QStringLiteral("P.C_GENDER, P.C_AGE, P.C_ABSAORDER, ") + kRoundKey + ", P.HEATNO";

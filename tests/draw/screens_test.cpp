@@ -241,8 +241,10 @@ TEST_F(ScreensTest, TheProgramScreenListsTwoDaysInTimeOrder)
         ASSERT_TRUE(editor.apply(l.programNo, edit));
     }
     ASSERT_TRUE(editor.renumber(false));
-    ProgramForm form(run());
+    ProgramForm form(run(), nullptr, [](QWidget*, base::Run&) {});
     form.show();
+    // With every button, the screen still fits a 1280-pixel-wide display.
+    EXPECT_LE(form.minimumSizeHint().width(), 1280);
     // Two day headers and every row.
     EXPECT_EQ(form.table()->rowCount(), count("PROGRAM") + 2);
     EXPECT_EQ(form.table()->item(0, 5)->text(), "Day 1");

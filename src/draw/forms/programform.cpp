@@ -74,11 +74,14 @@ ProgramForm::ProgramForm(base::Run& run, QWidget* parent, Opener openScheduler)
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { editRow(); });
     base::onListKey(m_table, Qt::Key_Return, [this] { editRow(); });
     layout->addWidget(m_table, 1);
+    // Two rows of buttons: the row edits on top, the rest below, so that the screen fits a
+    // 1280-pixel-wide display.
+    auto* editing = new QHBoxLayout;
     auto* buttons = new QHBoxLayout;
     auto add = [buttons](const QString& text, std::function<void()> action) {
         base::addActionButton(buttons, text, std::move(action));
     };
-    base::addActionButtons(buttons,
+    base::addActionButtons(editing,
                            {{QStringLiteral("Edit..."), [this] { editRow(); }},
                             {QStringLiteral("Renumber"), [this] { renumber(); }},
                             {QStringLiteral("Shift Times..."), [this] { shiftTimes(); }},
@@ -86,6 +89,7 @@ ProgramForm::ProgramForm(base::Run& run, QWidget* parent, Opener openScheduler)
                             {QStringLiteral("Move to Day..."), [this] { moveRestOfDay(); }},
                             {QStringLiteral("Add Break..."), [this] { addBreak(); }},
                             {QStringLiteral("Cascade Dat,Time,Seq,Pit"), [this] { cascade(); }}});
+    layout->addLayout(editing);
     auto* release = new QPushButton(QStringLiteral("Release"), this);
     release->setAutoDefault(false);
     auto* releaseMenu = new QMenu(release);
@@ -117,6 +121,7 @@ ProgramForm::ProgramForm(base::Run& run, QWidget* parent, Opener openScheduler)
     add(QStringLiteral("Settings: Determine Program"), [this] { settings(); });
     if (m_openScheduler)
         add(QStringLiteral("Sc&heduler..."), [this] { scheduler(); });
+    buttons->addStretch();
     add(QStringLiteral("Close"), [this] { accept(); });
     layout->addLayout(buttons);
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
