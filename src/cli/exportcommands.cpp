@@ -38,6 +38,8 @@ int exportCsv(cli::Context& ctx)
     const QString round = ctx.takeOption(QStringLiteral("--round")).toUpper();
     const QString heat = ctx.takeOption(QStringLiteral("--heat"));
     const bool xml = ctx.takeFlag(QStringLiteral("--xml"));
+    const bool timing = ctx.takeFlag(QStringLiteral("--timing"));
+    const bool block = ctx.takeFlag(QStringLiteral("--block"));
     cli::DrawCli draw(ctx);
     if (ctx.args.isEmpty())
         return ctx.usageError();
@@ -47,6 +49,10 @@ int exportCsv(cli::Context& ctx)
         return ctx.usageError();
     if (!perEvent && out.isEmpty())
         return ctx.usageError(QStringLiteral("--out FILE is needed"));
+    if ((timing || block) &&
+        (what != QLatin1String("starters") || ctx.args.size() != 2 || xml || (timing && block)))
+        return ctx.usageError(
+            QStringLiteral("--timing or --block lays out the start list of one heat"));
     if (!draw.ready())
         return cli::Failed;
     bool ok = false;
@@ -57,8 +63,14 @@ int exportCsv(cli::Context& ctx)
         const publish::ExportKind kind = what == QLatin1String("results")
                                              ? publish::ExportKind::Results
                                              : publish::ExportKind::Starters;
-        ok = xml ? publish::exportEventXml(ctx.run(), programNo, kind, out)
-                 : publish::exportEventCsv(ctx.run(), programNo, kind, out);
+        if (timing || block)
+            ok = publish::exportStartList(ctx.run(), programNo,
+                                          timing ? publish::StartListLayout::TimingSystem
+                                                 : publish::StartListLayout::Block,
+                                          out);
+        else
+            ok = xml ? publish::exportEventXml(ctx.run(), programNo, kind, out)
+                     : publish::exportEventCsv(ctx.run(), programNo, kind, out);
     } else if (what == QLatin1String("starters")) {
         ok = !out.isEmpty() ? publish::exportAllStarters(ctx.run(), out)
                             : (ctx.usageError(QStringLiteral("--out FILE is needed")), false);
@@ -132,10 +144,11 @@ int exportArchive(cli::Context& ctx)
     return publish::writeResultsArchive(ctx.run(), out) ? cli::Success : cli::Failed;
 }
 
-const cli::Command csvCmd("export csv",
-                          "results|starters EVENTNO [--round R] [--heat H] [--xml] [--out FILE] | "
-                          "starters|program|totals --out FILE [--meeting N]",
-                          &exportCsv);
+const cli::Command csvCmd(
+    "export csv",
+    "results|starters EVENTNO [--round R] [--heat H] [--xml | --timing | --block] [--out FILE] | "
+    "starters|program|totals --out FILE [--meeting N]",
+    &exportCsv);
 const cli::Command clipCmd("export clipboard",
                            "EVENTNO [--round R] [--heat H] [--starters] [--meeting N]",
                            &exportClipboard);

@@ -4,6 +4,7 @@
 #include "base/run.h"
 #include "draw/programorder.h"
 #include "meeting/itemtypes.h"
+#include "meeting/meetingsettings.h"
 #include "publish/csvwriter.h"
 #include "publish/eventresults.h"
 #include "publish/publishsettings.h"
@@ -72,12 +73,17 @@ Listing eventLineListing(base::Run& run, const EventResults& event)
     return {kEventTitles, kEventFields, {eventFields(run, event.row)}};
 }
 
-Listing athletesListing(base::Run& /*run*/, const EventResults& event, ExportKind kind)
+Listing athletesListing(base::Run& run, const EventResults& event, ExportKind kind)
 {
     Listing listing;
     if (kind == ExportKind::Results) {
         listing.titles = QStringLiteral("Place,Surname,Firstname,Number,Team,Performance,Score");
         listing.fields = QStringLiteral("PLACE,SURNAME,FIRSTNAME,NUMBER,TEAMABRV,PERFORMANCE,ABSA");
+        // With leagues the receiver sorts the results by competition first.
+        if (run.meeting().integer(QStringLiteral("HAS_LEAGUES")) == 1) {
+            listing.titles.prepend(QStringLiteral("Competition,"));
+            listing.fields.prepend(QStringLiteral("LEAGUE,"));
+        }
     } else {
         listing.titles = QStringLiteral("Lane,Surname,Firstname,Number,Team");
         listing.fields = QStringLiteral("LANE,SURNAME,FIRSTNAME,NUMBER,TEAMABRV");
@@ -90,8 +96,56 @@ Listing athletesListing(base::Run& /*run*/, const EventResults& event, ExportKin
                                  {QStringLiteral("FIRSTNAME"), l.firstName},
                                  {QStringLiteral("NUMBER"), l.number},
                                  {QStringLiteral("TEAMABRV"), l.teamAbrv},
-                                 {QStringLiteral("PERFORMANCE"), l.performance}};
+                                 {QStringLiteral("PERFORMANCE"), l.performance},
+                                 {QStringLiteral("LEAGUE"), QString::number(l.league)}};
     return listing;
+}
+
+QStringList startListLines(base::Run& run, const EventResults& event, StartListLayout layout)
+{
+    QStringList lines;
+    QString error;
+    if (layout == StartListLayout::Titled)
+        return eventCsvLines(run, event, ExportKind::Starters);
+    if (layout == StartListLayout::TimingSystem) {
+        Listing listing{QStringLiteral("Id,Lane,Name,Number,Team"),
+                        QStringLiteral("ID_NUMBER,LANE,NAME,NUMBER,TEAMABRV"),
+                        {}};
+        for (const ResultLine& l : event.starters)
+            listing.rows << FieldRow{{QStringLiteral("ID_NUMBER"), l.idNumber},
+                                     {QStringLiteral("LANE"), QString::number(l.lane)},
+                                     {QStringLiteral("NAME"), l.name()},
+                                     {QStringLiteral("NUMBER"), l.number},
+                                     {QStringLiteral("TEAMABRV"), l.teamAbrv}};
+        csvLines(listing, false, &lines, &error);
+        return lines;
+    }
+    // The block layout: the event line over every eight athletes, the name in one column.
+    const Listing eventLine = eventLineListing(run, event);
+    Listing block{
+        QStringLiteral("Lane,Name,Number,Team"), QStringLiteral("LANE,NAME,NUMBER,TEAMABRV"), {}};
+    const auto flush = [&] {
+        QStringList part;
+        csvLines(eventLine, false, &part, &error);
+        lines << part;
+        part.clear();
+        csvLines(block, false, &part, &error);
+        lines << part;
+        block.rows.clear();
+    };
+    for (const ResultLine& l : event.starters) {
+        block.rows << FieldRow{
+            {QStringLiteral("LANE"), QString::number(l.lane)},
+            {QStringLiteral("NAME"),
+             l.firstName.isEmpty() ? l.surname : l.firstName + QLatin1Char(' ') + l.surname},
+            {QStringLiteral("NUMBER"), l.number},
+            {QStringLiteral("TEAMABRV"), l.teamAbrv}};
+        if (block.rows.size() == 8)
+            flush();
+    }
+    if (!block.rows.isEmpty() || lines.isEmpty())
+        flush();
+    return lines;
 }
 
 QStringList eventCsvLines(base::Run& run, const EventResults& event, ExportKind kind)
@@ -129,6 +183,20 @@ bool exportEventCsv(base::Run& run, qint64 programNo, ExportKind kind, const QSt
     const QString target = targetPath(run, *event, kind, path, QStringLiteral(".csv"));
     return !target.isEmpty() &&
            writeExportFile(run.messages(), target, eventCsvLines(run, *event, kind));
+}
+
+bool exportStartList(base::Run& run, qint64 programNo, StartListLayout layout, const QString& path)
+{
+    const std::optional<EventResults> event = eventResults(run, programNo);
+    if (!event) {
+        run.messages().warning(QStringLiteral("There is no program row ") +
+                               QString::number(programNo));
+        return false;
+    }
+    const QString target =
+        targetPath(run, *event, ExportKind::Starters, path, QStringLiteral(".csv"));
+    return !target.isEmpty() &&
+           writeExportFile(run.messages(), target, startListLines(run, *event, layout));
 }
 
 bool exportEventXml(base::Run& run, qint64 programNo, ExportKind kind, const QString& path)

@@ -26,10 +26,18 @@ QStringList eventCsvLines(base::Run& run, const EventResults& event, ExportKind 
 // and age, the round and heat.
 QString eventCsvFileName(const EventResults& event, ExportKind kind);
 
+// How a start list is laid out for its receiver: with title lines as every CSV file; for a
+// timing system (ID number, lane, name, number, team; no titles); or in blocks (no titles,
+// the event line over every eight athletes, the name in one column).
+enum class StartListLayout { Titled, TimingSystem, Block };
+QStringList startListLines(base::Run& run, const EventResults& event, StartListLayout layout);
+
 // A heat or final exported to `path`, or into the results or starters folder under its
 // own name when `path` is empty. Missing folders and existing files ask or refuse; a
 // results export of an event that is not calculated asks first.
 bool exportEventCsv(base::Run& run, qint64 programNo, ExportKind kind, const QString& path);
+// The start list of a heat or final in one of the layouts, as exportEventCsv writes it.
+bool exportStartList(base::Run& run, qint64 programNo, StartListLayout layout, const QString& path);
 // The same as XML.
 bool exportEventXml(base::Run& run, qint64 programNo, ExportKind kind, const QString& path);
 // The starters of every drawn heat in one file ("StartersAllItems.CSV").

@@ -58,6 +58,8 @@ EventResults eventResults(base::Run& run, const results::CaptureProgramRow& row,
         l.number = a.number;
         l.team = a.teamName;
         l.teamAbrv = a.teamAbrv;
+        l.league = a.league;
+        l.idNumber = a.idNumber;
         l.age = a.age;
         l.lane = a.lane;
         l.wind = a.wind;

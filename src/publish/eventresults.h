@@ -25,6 +25,8 @@ struct ResultLine {
     QString number;
     QString team;
     QString teamAbrv;
+    int league = 0;
+    QString idNumber;
     int age = 0;
     int lane = 0;
     QString wind;

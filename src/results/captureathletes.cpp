@@ -23,7 +23,7 @@ QString athletesSelect(bool final, const QString& where, const QString& orderBy)
            QStringLiteral(", X.ATHLETENO, X.LANE, X.E_PLACE, X.PLACE, "
                           "X.PLACESHARECOUNT, X.PERFORMANCE, X.THIRD_DIGIT, X.DISQ_STATUS, "
                           "X.DISQ_REASON, X.WIND_SPEED, A.NUMBER, A.SURNAME, A.FIRSTNAME, "
-                          "A.AGE, T.TEAMNAME, T.TEAMABRV from ") +
+                          "A.AGE, A.ID_NUMBER, T.TEAMNAME, T.TEAMABRV, T.LEAGUE from ") +
            (final ? QStringLiteral("PARTICIPATE") : QStringLiteral("HEATPART")) +
            QStringLiteral(" X join ATHLETE A on A.ATHLETENO = X.ATHLETENO left join TEAM T on "
                           "T.TEAMNO = A.TEAMNO where ") +
@@ -62,6 +62,8 @@ void readAthleteRows(db::DmdCoreDbs& database, bool final, const QString& sql, T
         a.age = int(q.integer("AGE"));
         a.teamName = q.text("TEAMNAME").trimmed();
         a.teamAbrv = q.text("TEAMABRV").trimmed();
+        a.league = int(q.integer("LEAGUE"));
+        a.idNumber = q.text("ID_NUMBER").trimmed();
         a.lane = int(q.integer("LANE"));
         a.ePlace = int(q.integer("E_PLACE"));
         a.place = int(q.integer("PLACE"));

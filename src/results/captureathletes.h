@@ -37,6 +37,8 @@ struct CaptureAthleteRow {
     QString firstName;
     QString teamName;
     QString teamAbrv;
+    int league = 0; // the team's competition when the meeting has leagues
+    QString idNumber;
     int age = 0;
     int lane = 0;
     int ePlace = 0;

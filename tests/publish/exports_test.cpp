@@ -221,4 +221,65 @@ TEST_F(ExportsTest, TheExportCommandsPrintAndWrite)
         2);
 }
 
+// The start list for a timing system has no titles and names the swimmer's ID number; the
+// block layout repeats the event line over every eight swimmers.
+TEST_F(ExportsTest, StartListsForATimingSystemAndInBlocks)
+{
+    exec("update ATHLETE set ID_NUMBER = '1204155012089' where ATHLETENO = " + db::sqlInt(ann));
+    EXPECT_EQ(publish::startListLines(run(), event(), publish::StartListLayout::TimingSystem),
+              (QStringList{"1204155012089,1,\"Smith, Ann\",101,DOL",
+                           ",2,\"Jones, Jr, Ben\",102,DOL", ",3,\"Cole, Cal\",103,DOL"}));
+
+    QList<qint64> ten;
+    for (int i = 0; i < 10; ++i)
+        ten << swimmer(QStringLiteral("Swimmer%1").arg(i), "Kim");
+    const qint64 wide = drawHeat(free, "A", 3, 9, ten);
+    const QStringList block = publish::startListLines(run(), *publish::eventResults(run(), wide),
+                                                      publish::StartListLayout::Block);
+    ASSERT_EQ(block.size(), 12) << block.join('\n').toStdString();
+    EXPECT_TRUE(block[0].startsWith("9,50m Freestyle 13 Male,M,13,A,3,")) << block[0].toStdString();
+    EXPECT_EQ(block[1], "1,Kim Swimmer0,104,DOL");
+    EXPECT_EQ(block[8], "8,Kim Swimmer7,111,DOL");
+    EXPECT_EQ(block[9], block[0]);
+    EXPECT_EQ(block[11], "10,Kim Swimmer9,113,DOL");
+    EXPECT_FALSE(block.join('\n').contains("\"Lane\""));
+
+    // From the command line, into a file; --timing with --block is refused.
+    const QString file = QDir(out).filePath("timing.csv");
+    QString stdOut, err;
+    const QStringList common{"--db", m_path, "--yes"};
+    const QStringList meeting{"--meeting", QString::number(m_meetingNo)};
+    ASSERT_EQ(testing_support::runCli(common +
+                                          QStringList{"export", "csv", "starters",
+                                                      QString::number(free), "--round", "A",
+                                                      "--heat", "2", "--timing", "--out", file} +
+                                          meeting,
+                                      &stdOut, &err),
+              0)
+        << err.toStdString();
+    EXPECT_EQ(lines(file).value(0), "1204155012089,1,\"Smith, Ann\",101,DOL");
+    EXPECT_EQ(
+        testing_support::runCli(common +
+                                    QStringList{"export", "csv", "starters", QString::number(free),
+                                                "--heat", "2", "--timing", "--block"} +
+                                    meeting,
+                                &stdOut, &err),
+        2);
+}
+
+TEST_F(ExportsTest, WithLeaguesTheResultsBeginWithTheCompetition)
+{
+    exec("update TEAM set LEAGUE = 2 where TEAMNO = " + db::sqlInt(m_team));
+    exec("update MEETING set HAS_LEAGUES = 1 where MEETINGNO = " + db::sqlInt(m_meetingNo));
+    run().meeting().setValue("HAS_LEAGUES", "1");
+    const QStringList r = publish::eventCsvLines(run(), event(), publish::ExportKind::Results);
+    ASSERT_EQ(r.size(), 5) << r.join('\n').toStdString();
+    EXPECT_EQ(r[2], "\"Competition\",\"Place\",\"Surname\",\"Firstname\",\"Number\",\"Team\","
+                    "\"Performance\",\"Score\"");
+    EXPECT_TRUE(r[3].startsWith("2,1,\"Jones, Jr\",Ben,102,DOL,30.20,")) << r[3].toStdString();
+    // Start lists carry no competition.
+    EXPECT_EQ(publish::eventCsvLines(run(), event(), publish::ExportKind::Starters).value(2),
+              "\"Lane\",\"Surname\",\"Firstname\",\"Number\",\"Team\"");
+}
+
 } // namespace
