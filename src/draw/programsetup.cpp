@@ -110,24 +110,13 @@ int ProgramSetup::ageDescriptionType()
         .toInt();
 }
 
-bool ProgramSetup::swimmingRefusesNathlons()
-{
-    if (!m_events.items().isSwimming())
-        return false;
-    messages().warning(
-        QStringLiteral("n-Athlons are athletics items; a swimming meeting cannot have them."));
-    return true;
-}
-
 qint64 ProgramSetup::addNathlon(const QString& gender, int age, const QStringList& memberCodes)
 {
-    if (swimmingRefusesNathlons())
-        return 0;
     const int count = int(memberCodes.size());
     const QString ageText = QString::number(age).rightJustified(2, QLatin1Char('0'));
-    const QString resultsCode = QStringLiteral("NTH") +
-                                QString::number(count).rightJustified(7, QLatin1Char('_')) +
-                                gender + ageText;
+    const QString resultsCode =
+        QStringLiteral("NTH") + QString::number(count).rightJustified(7, QLatin1Char('_')) +
+        gender + ageText + (m_events.items().isSwimming() ? QStringLiteral("W") : QString());
     if (database().ZSqlCount(QStringLiteral("MYEVENT"),
                              QStringLiteral("MEETINGNO = ") + db::sqlInt(m_events.meetingNo()) +
                                  QStringLiteral(" and ITEMCODE = ") + db::quoted(resultsCode)) >
@@ -162,8 +151,6 @@ qint64 ProgramSetup::addNathlon(const QString& gender, int age, const QStringLis
 bool ProgramSetup::addStandardCombined(const QString& genderWord, int ageOrGrade,
                                        const QString& name)
 {
-    if (swimmingRefusesNathlons())
-        return false;
     StandardItems standard(m_events.items());
     const StandardItems::Combined combined =
         standard.combinedEvent(genderWord, ageOrGrade, name, ageDescriptionType() == 3);
@@ -203,8 +190,6 @@ bool ProgramSetup::addStandardCombined(const QString& title)
 qint64 ProgramSetup::combineItems(const QStringList& itemCodes)
 {
     const meeting::ItemTypes& items = m_events.items();
-    if (swimmingRefusesNathlons())
-        return 0;
     if (itemCodes.size() < 2) {
         messages().warning(QStringLiteral("You must at least add two items for an n-Athlon"));
         return 0;

@@ -51,7 +51,6 @@ public:
 
 private:
     void copyTemplateCategories(qint64 templateNo);
-    bool swimmingRefusesNathlons();
     qint64 addNathlon(const QString& gender, int age, const QStringList& memberCodes);
     bool deleteNathlonEvents(qint64 eventNo);
     int ageDescriptionType();

@@ -53,50 +53,6 @@ const char kThrowsPentathlon[] = "Throws Pentathlon";
 
 } // namespace
 
-QStringList StandardItems::swimmingTypes(int age, bool withRelays) const
-{
-    // What a school or club gala swims by age: short distances for the young ones.
-    QStringList types;
-    if (age <= 8) {
-        types << "FRE_____25"
-              << "BCK_____25"
-              << "BRE_____25"
-              << "KBD_____25";
-        if (withRelays)
-            types << "F_R4X25___";
-        return types;
-    }
-    if (age <= 10) {
-        types << "FRE_____50"
-              << "BCK_____50"
-              << "BRE_____50"
-              << "BFL_____25"
-              << "I_M4X25___";
-        if (withRelays)
-            types << "F_R4X25___"
-                  << "M_R4X25___";
-        return types;
-    }
-    types << "FRE_____50"
-          << "FRE____100"
-          << "BCK_____50"
-          << "BRE_____50"
-          << "BFL_____50"
-          << "I_M4X50___";
-    if (age >= 13)
-        types << "FRE____200"
-              << "BCK____100"
-              << "BRE____100"
-              << "BFL____100";
-    if (age >= 15)
-        types << "FRE____400"
-              << "I_M4X100__";
-    if (withRelays)
-        types << "F_R4X50___"
-              << "M_R4X50___";
-    return types;
-}
-
 QStringList StandardItems::athleticsTypes(int age, const QString& g, bool withRelays,
                                           bool fuller) const
 {
@@ -184,11 +140,15 @@ QStringList StandardItems::athleticsTypes(int age, const QString& g, bool withRe
     }
     if (fuller)
         t << clubExtras(age, girls);
+    // The list is written in the athletics groups in either edition, so its relays are
+    // those groups' relays.
     if (!withRelays)
-        t.erase(
-            std::remove_if(t.begin(), t.end(),
-                           [this](const QString& c) { return m_items.IsRelayGroup(c.left(3)); }),
-            t.end());
+        t.erase(std::remove_if(t.begin(), t.end(),
+                               [](const QString& c) {
+                                   return c.startsWith(QLatin1String("REL")) ||
+                                          c.startsWith(QLatin1String("SRL"));
+                               }),
+                t.end());
     return t;
 }
 
@@ -230,13 +190,9 @@ QStringList StandardItems::clubExtras(int age, bool girls) const
 QStringList StandardItems::itemsForAge(int age, const QString& gender, bool withRelays,
                                        bool fuller) const
 {
-    const QStringList types = m_items.isSwimming()
-                                  ? swimmingTypes(age, withRelays)
-                                  : athleticsTypes(age, gender, withRelays, fuller);
-    const QString suffix = m_items.isSwimming() ? QStringLiteral("W") : QString();
     QStringList codes;
-    for (const QString& type : types)
-        codes.append(type + gender + ageText(age) + suffix);
+    for (const QString& type : athleticsTypes(age, gender, withRelays, fuller))
+        codes.append(type + gender + ageText(age) + editionMark());
     return codes;
 }
 
@@ -302,7 +258,12 @@ QString StandardItems::combinedItemCode(const QString& eventName, const QString&
         m_items.messages().internalError(410203, QStringLiteral("Invalid item:") + eventName);
         return QString();
     }
-    return group + type + gender + ageText(age);
+    return group + type + gender + ageText(age) + editionMark();
+}
+
+QString StandardItems::editionMark() const
+{
+    return m_items.isSwimming() ? QStringLiteral("W") : QString();
 }
 
 std::optional<StandardItems::CombinedTitle> StandardItems::parseCombinedTitle(const QString& title)

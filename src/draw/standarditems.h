@@ -12,8 +12,8 @@ class ItemTypes;
 
 namespace draw {
 
-// The items offered for whole ages at once, and the standard combined events of the
-// athletics edition.
+// The items offered for whole ages at once and the standard combined events; both editions
+// offer the same lists, each with its own item-code mark.
 class StandardItems {
 public:
     explicit StandardItems(const meeting::ItemTypes& items) : m_items(items) {}
@@ -47,11 +47,13 @@ public:
     static QList<int> veteranBands(const QString& gender);
     static bool isVeteranAge(const QString& gender, int age);
 
-    // The item code of one event of a combined event ("110mH" -> HDL____110M16).
+    // The item code of one event of a combined event ("110mH" -> HDL____110M16, with the
+    // edition's mark).
     QString combinedItemCode(const QString& eventName, const QString& gender, int age) const;
 
 private:
-    QStringList swimmingTypes(int age, bool withRelays) const;
+    // Every item code of the swimming edition ends in its mark.
+    QString editionMark() const;
     QStringList athleticsTypes(int age, const QString& gender, bool withRelays, bool fuller) const;
     QStringList clubExtras(int age, bool girls) const;
 

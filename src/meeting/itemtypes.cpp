@@ -239,6 +239,10 @@ int ItemTypes::PerfFormatOf(const QString& itemCode) const
             m_messages.internalError(20012,
                                      QStringLiteral("The Itemcode end in \"W\"") + kCR + itemCode);
         }
+        // Combined events and the field items of a standard list keep their own formats
+        // when a swimming meeting offers them.
+        if (IsFieldItem(itemCode))
+            return athleticsFormat(itemCode);
         const int d = TrackDistance(itemCode);
         if (d < 26)
             return 4;

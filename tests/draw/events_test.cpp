@@ -107,15 +107,31 @@ TEST_F(EventsTest, AMeetingOfGradesAddsTheItemsOfTheGrades)
     EXPECT_EQ(count("MYEVENT", "C_AGE = '11'"), added);
 }
 
-TEST_F(EventsTest, AthleticsAgesTenAndElevenOfferThirtyTwoItems)
+TEST_F(EventsTest, AgesTenAndElevenOfferThirtyTwoItemsInEitherEdition)
 {
     meeting::ItemTypes athletics(meeting::Edition::Athletics, messages());
-    StandardItems standard(athletics);
-    int total = 0;
-    for (int age : {10, 11})
-        for (const char* g : {"M", "F"})
-            total += int(standard.itemsForAge(age, g, true).size());
-    EXPECT_EQ(total, 32);
+    for (const meeting::ItemTypes* items :
+         std::initializer_list<const meeting::ItemTypes*>{&athletics, m_items}) {
+        StandardItems standard(*items);
+        int total = 0;
+        for (int age : {10, 11})
+            for (const char* g : {"M", "F"})
+                total += int(standard.itemsForAge(age, g, true).size());
+        EXPECT_EQ(total, 32);
+    }
+    // The swimming list is the same table with the edition's mark.
+    StandardItems swimming(*m_items);
+    EXPECT_TRUE(swimming.itemsForAge(10, "F", true).contains("HDL_____70F10W"));
+    EXPECT_TRUE(swimming.itemsForAge(13, "F", true).contains("HDL_____75F13W"));
+    EXPECT_TRUE(swimming.itemsForAge(13, "M", true).contains("HDL_____80M13W"));
+    EXPECT_FALSE(swimming.itemsForAge(10, "M", false).contains("REL4X100__M10W"));
+
+    ProgramSetup setup(*m_events);
+    m_sink.answerYes();
+    EXPECT_EQ(setup.addItemsForAges({10, 11}, {"M", "F"}, true), 32);
+    EXPECT_TRUE(m_sink.saw("There are 32 item types for theages 10,11"));
+    EXPECT_EQ(count("MYEVENT", "ITEMCODE = 'JMPHigh___M11W'"), 1);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 TEST_F(EventsTest, StandardCombinedEvents)
@@ -429,13 +445,22 @@ TEST_F(NathlonsTest, DeletingAnNathlonNeedsNoParticipantsAndTakesItsProgram)
     EXPECT_EQ(value("select HAS_N_ATHLONS from MEETING"), "0");
 }
 
-TEST_F(NathlonsTest, SwimmingMeetingsHaveNoNathlons)
+TEST_F(NathlonsTest, SwimmingMeetingsTakeStandardAndCustomCombinedItems)
 {
     ProgramSetup setup(*m_events);
-    EXPECT_FALSE(setup.addStandardCombined("Boys 16 Octathlon"));
-    EXPECT_EQ(setup.combineItems({"FRE_____50M10W", "BRE_____50M10W"}), 0);
-    EXPECT_TRUE(m_sink.saw("a swimming meeting cannot have them."));
-    EXPECT_EQ(count("MYEVENT"), 0);
+    ASSERT_TRUE(setup.addStandardCombined("Girls 13 Pentathlon"));
+    EXPECT_EQ(count("MYEVENT", "N_ATHLON = 5"), 6);
+    EXPECT_EQ(count("MYEVENT", "ITEMCODE = 'NTH______5F13W' and FINAL_NOT_RUN = 1"), 1);
+    EXPECT_EQ(count("MYEVENT", "ITEMCODE = 'HDL_____80F13W'"), 1);
+
+    const qint64 custom =
+        setup.combineItems({"FRE_____50M10W", "BRE_____50M10W", "BCK_____50M10W"});
+    ASSERT_GT(custom, 0);
+    EXPECT_EQ(m_events->event(custom).itemCode, "NTH______3M10W");
+    EXPECT_EQ(setup.nathlonEvents(custom).size(), 4);
+    EXPECT_EQ(value("select HAS_N_ATHLONS from MEETING"), "1");
+    EXPECT_EQ(m_items->PerfFormatOf("NTH______3M10W"), 8);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
 // Leaving the item screens saves every event's selection and program in one go.

@@ -89,12 +89,10 @@ SelectItemsForm::SelectItemsForm(base::Run& run, QWidget* parent)
                         [this] { addPickedItem(Events::PickedAs::Categorised); });
     moreMenu->addAction(QStringLiteral("Standard Veterans..."), [this] { addVeterans(true); });
     moreMenu->addAction(QStringLiteral("Any Veterans..."), [this] { addVeterans(false); });
-    if (!m_items.isSwimming()) {
-        moreMenu->addSeparator();
-        moreMenu->addAction(QStringLiteral("Add n-Athlon..."), [this] { addNathlon(); });
-        moreMenu->addAction(QStringLiteral("Combine Items..."), [this] { combineItems(); });
-        moreMenu->addAction(QStringLiteral("Delete n-Athlon"), [this] { deleteNathlon(); });
-    }
+    moreMenu->addSeparator();
+    moreMenu->addAction(QStringLiteral("Add n-Athlon..."), [this] { addNathlon(); });
+    moreMenu->addAction(QStringLiteral("Combine Items..."), [this] { combineItems(); });
+    moreMenu->addAction(QStringLiteral("Delete n-Athlon"), [this] { deleteNathlon(); });
     more->setMenu(moreMenu);
     buttons->addWidget(more, 4, 0);
     layout->addLayout(buttons);
