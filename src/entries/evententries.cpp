@@ -27,11 +27,13 @@ QList<EventEntryRow> EventEntries::events(bool relays, Order order,
 {
     db::Query q = m_db.openQuery(
         QStringLiteral("select E.EVENTNO, E.ITEMCODE, E.C_GENDER, E.C_AGE, E.CATEGORY, "
-                       "E.N_ATHLON, E.C_SEQ, E.HEATCOUNTS, E.HEATFORMAT, E.FINAL_NOT_RUN, "
+                       "E.N_ATHLON, ") +
+        programSequenceSql(QStringLiteral("E.EVENTNO")) +
+        QStringLiteral(" as PROGRAM_SEQ, E.HEATCOUNTS, E.HEATFORMAT, E.FINAL_NOT_RUN, "
                        "(select count(*) from PARTICIPATE P where P.EVENTNO = E.EVENTNO) as "
                        "ATHLETES from MYEVENT E where E.MEETINGNO = ") +
         db::sqlInt(m_settings.meetingNo) + QStringLiteral(" and E.SELECTED = 'X' order by ") +
-        (order == Order::Sequence ? QStringLiteral("E.C_SEQ, E.EVENTNO")
+        (order == Order::Sequence ? QStringLiteral("PROGRAM_SEQ, E.EVENTNO")
                                   : QStringLiteral("E.C_ABSAORDER, E.EVENTNO")));
     QList<EventEntryRow> rows;
     for (q.first(); !q.eof(); q.next()) {
@@ -42,7 +44,7 @@ QList<EventEntryRow> EventEntries::events(bool relays, Order order,
         r.event.age = q.text(QStringLiteral("C_AGE")).trimmed();
         r.event.category = q.text(QStringLiteral("CATEGORY")).trimmed();
         r.event.nAthlon = int(q.integer(QStringLiteral("N_ATHLON")));
-        r.event.sequence = int(q.integer(QStringLiteral("C_SEQ")));
+        r.event.sequence = int(q.integer(QStringLiteral("PROGRAM_SEQ")));
         r.relay = m_items.IsRelayGroup(r.event.itemCode.left(3));
         if (r.relay != relays)
             continue;

@@ -8,10 +8,18 @@
 
 namespace entries {
 
+QString programSequenceSql(const QString& eventColumn)
+{
+    return QStringLiteral("(select min(PS.SEQ) from PROGRAM PS where PS.EVENTNO = ") + eventColumn +
+           QStringLiteral(")");
+}
+
 namespace {
 
-const QString kEventColumns = QStringLiteral(
-    "select EVENTNO, ITEMCODE, C_GENDER, C_AGE, CATEGORY, N_ATHLON, C_SEQ from MYEVENT ");
+const QString kEventColumns =
+    QStringLiteral("select EVENTNO, ITEMCODE, C_GENDER, C_AGE, CATEGORY, N_ATHLON, ") +
+    programSequenceSql(QStringLiteral("MYEVENT.EVENTNO")) +
+    QStringLiteral(" as PROGRAM_SEQ from MYEVENT ");
 
 EventRow eventOf(const db::Query& q)
 {
@@ -22,7 +30,7 @@ EventRow eventOf(const db::Query& q)
     e.age = q.text(QStringLiteral("C_AGE")).trimmed();
     e.category = q.text(QStringLiteral("CATEGORY")).trimmed();
     e.nAthlon = int(q.integer(QStringLiteral("N_ATHLON")));
-    e.sequence = int(q.integer(QStringLiteral("C_SEQ")));
+    e.sequence = int(q.integer(QStringLiteral("PROGRAM_SEQ")));
     return e;
 }
 
@@ -73,6 +81,33 @@ BestPerformance readBestPerformance(const meeting::ItemTypes& items, const QStri
     return best;
 }
 
+static bool sameFieldValues(const QString& typed, const QString& canonical)
+{
+    const QStringList given = meeting::ItemTypes::FixDecimalComma(typed.trimmed()).split(':');
+    const QStringList stored = canonical.split(QLatin1Char(':'));
+    if (given.size() > stored.size())
+        return false;
+    // From the right: seconds with seconds, minutes with minutes; fields the typed text
+    // leaves out must be zero.
+    const qsizetype skipped = stored.size() - given.size();
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        bool storedOk = false;
+        const double storedValue = stored[i].toDouble(&storedOk);
+        if (!storedOk)
+            return false;
+        if (i < skipped) {
+            if (storedValue != 0)
+                return false;
+            continue;
+        }
+        bool givenOk = false;
+        const double givenValue = given[i - skipped].toDouble(&givenOk);
+        if (!givenOk || givenValue != storedValue)
+            return false;
+    }
+    return true;
+}
+
 Participations::Participations(db::DmdCoreDbs& database, const EntrySettings& settings)
     : m_db(database), m_settings(settings)
 {
@@ -109,24 +144,26 @@ QList<QVariant> Participations::insertValues(qint64 partNo, int meetingNo, qint6
 QList<AthleteEntry> Participations::entriesOf(qint64 athleteNo)
 {
     db::Query q = m_db.openQuery(
-        QStringLiteral("select P.PARTNO, P.EVENTNO, E.ITEMCODE, P.BESTPERFBEFORE from "
-                       "PARTICIPATE P join MYEVENT E on E.EVENTNO = P.EVENTNO where "
-                       "P.ATHLETENO = ") +
-        db::sqlInt(athleteNo) + QStringLiteral(" order by E.C_SEQ, E.EVENTNO"));
+        QStringLiteral("select P.PARTNO, P.EVENTNO, E.ITEMCODE, P.BESTPERFBEFORE, ") +
+        programSequenceSql(QStringLiteral("E.EVENTNO")) +
+        QStringLiteral(" as PROGRAM_SEQ from PARTICIPATE P join MYEVENT E on E.EVENTNO = "
+                       "P.EVENTNO where P.ATHLETENO = ") +
+        db::sqlInt(athleteNo) + QStringLiteral(" order by PROGRAM_SEQ, E.EVENTNO"));
     QList<AthleteEntry> entries;
     for (q.first(); !q.eof(); q.next()) {
         entries.append({q.integer(QStringLiteral("PARTNO")), q.integer(QStringLiteral("EVENTNO")),
                         q.text(QStringLiteral("ITEMCODE")).trimmed(),
-                        q.text(QStringLiteral("BESTPERFBEFORE")).trimmed()});
+                        q.text(QStringLiteral("BESTPERFBEFORE")).trimmed(),
+                        int(q.integer(QStringLiteral("PROGRAM_SEQ")))});
     }
     return entries;
 }
 
 QList<EventRow> Participations::selectedEvents()
 {
-    db::Query q = m_db.openQuery(kEventColumns + QStringLiteral("where MEETINGNO = ") +
-                                 db::sqlInt(m_settings.meetingNo) +
-                                 QStringLiteral(" and SELECTED = 'X' order by C_SEQ, EVENTNO"));
+    db::Query q = m_db.openQuery(
+        kEventColumns + QStringLiteral("where MEETINGNO = ") + db::sqlInt(m_settings.meetingNo) +
+        QStringLiteral(" and SELECTED = 'X' order by PROGRAM_SEQ, EVENTNO"));
     return eventsOf(q);
 }
 
@@ -168,7 +205,7 @@ QList<EventRow> Participations::itemsFor(qint64 athleteNo, bool allAges)
             30306, QStringLiteral("We do not expect an Athlete Category if the Meeting has no "
                                   "Categories"));
     }
-    db::Query q = m_db.openQuery(sql + QStringLiteral(" order by C_SEQ, EVENTNO"));
+    db::Query q = m_db.openQuery(sql + QStringLiteral(" order by PROGRAM_SEQ, EVENTNO"));
     return eventsOf(q);
 }
 
@@ -212,12 +249,9 @@ qint64 Participations::add(qint64 athleteNo, qint64 eventNo, const QString& best
         messages.warning(QStringLiteral("This Item is already selected for this Athlete"));
         return 0;
     }
-    const meeting::ItemTypes items(meeting::editionOf(m_db.applicationCode()), messages);
-    const BestPerformance best = readBestPerformance(items, ev->itemCode, bestTyped);
-    if (!best.ok) {
-        messages.warning(best.refusal);
+    const std::optional<QString> best = checkTypedBest(ev->itemCode, bestTyped);
+    if (!best)
         return 0;
-    }
     const int entered = m_db.ZSqlCount(QStringLiteral("PARTICIPATE"), mine);
     if (m_settings.maxPartsPerAthlete > 0 && entered >= m_settings.maxPartsPerAthlete) {
         messages.information(QStringLiteral("This athlete participates in ") +
@@ -231,8 +265,9 @@ qint64 Participations::add(qint64 athleteNo, qint64 eventNo, const QString& best
     if (partNo == 0)
         return 0;
     if (!m_db.execute(insertSql(partNo, m_settings.meetingNo, eventNo, teamText.toLongLong(),
-                                athleteNo, best.text)))
+                                athleteNo, *best)))
         return 0;
+    tellRepairedBest(bestTyped, *best);
     return partNo;
 }
 
@@ -247,17 +282,39 @@ bool Participations::setBest(qint64 partNo, const QString& typed)
                                                  QString::number(partNo));
         return false;
     }
-    const meeting::ItemTypes items(meeting::editionOf(m_db.applicationCode()), m_db.messages());
-    const QString text = meeting::ItemTypes::FixDecimalComma(typed);
-    QString stored;
-    if (!meeting::ItemTypes::PerfIsBlank(text)) {
-        if (!items.CheckPerfFormat(ev->itemCode, text, true))
-            return false;
-        stored = text;
+    const std::optional<QString> best = checkTypedBest(ev->itemCode, typed);
+    if (!best)
+        return false;
+    if (!m_db.execute(QStringLiteral("update PARTICIPATE set BESTPERFBEFORE = ") +
+                      db::quoted(*best) + QStringLiteral(" where PARTNO = ") + db::sqlInt(partNo)))
+        return false;
+    tellRepairedBest(typed, *best);
+    return true;
+}
+
+std::optional<QString> Participations::checkTypedBest(const QString& itemCode, const QString& typed)
+{
+    base::Messages& messages = m_db.messages();
+    const meeting::ItemTypes items(meeting::editionOf(m_db.applicationCode()), messages);
+    const BestPerformance best = readBestPerformance(items, itemCode, typed);
+    if (!best.ok) {
+        messages.warning(best.refusal);
+        return std::nullopt;
     }
-    return m_db.execute(QStringLiteral("update PARTICIPATE set BESTPERFBEFORE = ") +
-                        db::quoted(stored) + QStringLiteral(" where PARTNO = ") +
-                        db::sqlInt(partNo));
+    // A short way of writing the same time is taken; a field that runs over ("1:75.00")
+    // is not guessed at: the check of every performance says what it should be.
+    if (best.repaired && !sameFieldValues(typed, best.text)) {
+        items.CheckPerfFormat(itemCode, meeting::ItemTypes::FixDecimalComma(typed.trimmed()), true);
+        return std::nullopt;
+    }
+    return best.text;
+}
+
+void Participations::tellRepairedBest(const QString& typed, const QString& stored)
+{
+    if (!stored.isEmpty() && typed.trimmed() != stored)
+        m_db.messages().information(QStringLiteral("The best performance ") + typed.trimmed() +
+                                    QStringLiteral(" was stored as ") + stored);
 }
 
 bool Participations::remove(qint64 athleteNo, qint64 eventNo, bool offerEventDelete)

@@ -32,7 +32,12 @@ struct AthleteEntry {
     qint64 eventNo = 0;
     QString itemCode;
     QString best;
+    int sequence = 0;
 };
+
+// The event's sequence in the program as it stands (its first program row), so that lists
+// follow a renumbering; `eventColumn` names the event's key in the surrounding query.
+QString programSequenceSql(const QString& eventColumn);
 
 // What a best performance typed or imported becomes: the canonical text, or the reason
 // it was refused. `repaired` tells that the text was not canonical as given.
@@ -66,7 +71,9 @@ public:
     // entered, an n-athlon athlete is refused (its events come with the athlete). The new
     // PARTNO, 0 when refused.
     qint64 add(qint64 athleteNo, qint64 eventNo, const QString& bestTyped = QString());
-    // "Edit Best Performance": the typed text must be the item's canonical form.
+    // "Edit Best Performance". A typed best may be written short ("31.5" for 0:31.50, the
+    // user is told what was stored); one that does not read as a time of the item's format,
+    // or whose seconds run over, is refused by the performance check.
     bool setBest(qint64 partNo, const QString& typed);
     // Refused while the athlete has performances in the event and for an n-athlon athlete;
     // asks when drawn, and offers to delete an event left without participants.
@@ -82,6 +89,9 @@ public:
                                         qint64 athleteNo, const QString& best);
 
 private:
+    // The text to store for a typed best, or nothing when refused (the user was told).
+    std::optional<QString> checkTypedBest(const QString& itemCode, const QString& typed);
+    void tellRepairedBest(const QString& typed, const QString& stored);
     int nathlonOf(qint64 athleteNo);
     QString itemDescription(const QString& itemCode);
 

@@ -1,5 +1,7 @@
 #include "entries/teams.h"
 
+#include "entries/athletes.h"
+
 #include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
@@ -61,6 +63,22 @@ int Teams::athleteCount(qint64 teamNo)
     return m_db.ZSqlCount(QStringLiteral("ATHLETE"),
                           QStringLiteral("MEETINGNO = ") + db::sqlInt(m_meetingNo) +
                               QStringLiteral(" and TEAMNO = ") + db::sqlInt(teamNo));
+}
+
+Teams::MemberCounts Teams::memberCounts(qint64 teamNo)
+{
+    db::Query q = m_db.openQuery(
+        QStringLiteral("select count(*) as ALL_ROWS, coalesce(sum(case when SURNAME = ") +
+        db::quoted(kRelayTeamSurname) +
+        QStringLiteral(" then 1 else 0 end), 0) as RELAY_TEAMS from ATHLETE where MEETINGNO = ") +
+        db::sqlInt(m_meetingNo) + QStringLiteral(" and TEAMNO = ") + db::sqlInt(teamNo));
+    MemberCounts counts;
+    if (!q.isOpen() || q.isEmpty())
+        return counts;
+    q.first();
+    counts.relayTeams = int(q.integer(QStringLiteral("RELAY_TEAMS")));
+    counts.athletes = int(q.integer(QStringLiteral("ALL_ROWS"))) - counts.relayTeams;
+    return counts;
 }
 
 Teams::Field Teams::checkText(const TeamRow& team, const QString& column, const QString& word,

@@ -32,6 +32,12 @@ public:
     std::optional<TeamRow> find(qint64 teamNo);
     std::optional<TeamRow> findByAbbreviation(const QString& abbreviation);
     int athleteCount(qint64 teamNo);
+    // The team's swimmers and its relay teams, counted apart.
+    struct MemberCounts {
+        int athletes = 0;
+        int relayTeams = 0;
+    };
+    MemberCounts memberCounts(qint64 teamNo);
 
     // The field at fault (its message shown), or None. `team.teamNo` 0 is a new team.
     Field check(const TeamRow& team);

@@ -8,8 +8,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -134,4 +137,78 @@ TEST_F(AthletesFormTest, autoNumberingSuggestsTheNextNumberAndStopsWhenOverridde
     EXPECT_EQ(value(QStringLiteral("select list(NUMBER, ',') from (select NUMBER from ATHLETE "
                                    "order by SURNAME)")),
               QStringLiteral("41,42,90,91,40"));
+}
+
+TEST_F(AthletesFormTest, aTypedBestTimeIsCheckedAndARepairIsTold)
+{
+    const qint64 nel = swimmer(QStringLiteral("NEL"), QStringLiteral("M"), 12);
+    addEvent(QStringLiteral("FRE____100M12W"));
+    entries::AthletesForm form(run());
+    form.show();
+    ASSERT_EQ(form.athleteTable()->rowCount(), 1);
+    auto enter = [&](const QString& best) {
+        whenDialogOpens<QInputDialog>([best](QInputDialog* items) {
+            items->setTextValue(items->comboBoxItems().value(0));
+            whenDialogOpens<QInputDialog>([best](QInputDialog* time) {
+                time->setTextValue(best);
+                time->accept();
+            });
+            items->accept();
+        });
+        form.enterItem();
+    };
+    // Seventy-five seconds are not quietly made into a minute and fifteen.
+    enter(QStringLiteral("1:75.00"));
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("You cannot have more than 59 seconds.")));
+    EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 0);
+    enter(QStringLiteral("1:15.3"));
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("The best performance 1:15.3 was stored as 1:15.30")));
+    ASSERT_EQ(form.entryTable()->rowCount(), 1);
+    EXPECT_EQ(form.entryTable()->item(0, 2)->text(), QStringLiteral("1:15.30"));
+
+    // The best is changed from the same screen, through the same check.
+    form.entryTable()->setCurrentCell(0, 0);
+    auto editBest = [&](const QString& best) {
+        whenDialogOpens<QInputDialog>([best](QInputDialog* time) {
+            EXPECT_EQ(time->textValue(), QStringLiteral("1:15.30"));
+            time->setTextValue(best);
+            time->accept();
+        });
+        form.editBest();
+    };
+    m_sink.clear();
+    editBest(QStringLiteral("0:75.3"));
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("You cannot have more than 59 seconds.")));
+    editBest(QStringLiteral("1:14.90"));
+    EXPECT_EQ(form.entryTable()->item(0, 2)->text(), QStringLiteral("1:14.90"));
+    EXPECT_EQ(value(QStringLiteral("select BESTPERFBEFORE from PARTICIPATE where ATHLETENO = ") +
+                    db::sqlInt(nel)),
+              QStringLiteral("1:14.90"));
+}
+
+TEST_F(AthletesFormTest, relayTeamsFollowTheSwimmersSetApartAndEveryButtonSaysWhatItDoes)
+{
+    swimmer(entries::kRelayTeamSurname, QStringLiteral("M"), 11);
+    swimmer(QStringLiteral("ZULU"), QStringLiteral("M"), 12);
+    swimmer(QStringLiteral("ADAMS"), QStringLiteral("F"), 13);
+    entries::AthletesForm form(run());
+    form.resize(1000, 600);
+    form.show();
+    // By age the relay team (11) would come first; it follows the swimmers instead.
+    EXPECT_EQ(surnames(form), QStringList({"ZULU", "ADAMS", "Relay team"}));
+    EXPECT_TRUE(form.athleteTable()->item(2, 0)->font().italic());
+    EXPECT_FALSE(form.athleteTable()->item(0, 0)->font().italic());
+    for (QPushButton* b : form.findChildren<QPushButton*>()) {
+        if (!b->text().contains(QStringLiteral("Close"))) {
+            EXPECT_FALSE(b->toolTip().isEmpty()) << b->text().toStdString();
+        }
+    }
+    // The lists fill their width after a refresh too.
+    form.refresh();
+    QApplication::processEvents();
+    QTableWidget* table = form.athleteTable();
+    int width = 0;
+    for (int c = 0; c < table->columnCount(); ++c)
+        width += table->horizontalHeader()->sectionSize(c);
+    EXPECT_EQ(width, table->viewport()->width());
 }

@@ -27,7 +27,7 @@ TEST_F(EntryCliTest, teamsSwimmersAndEntriesAreMadeAndRefusedLikeOnTheScreens)
     const QString athleteNo = out.section(':', 1).trimmed();
     EXPECT_EQ(cli({"athlete", "add", "OAK", "BOTHA", "Kim", "M", "13", "--number", "12"}), 1);
     const qint64 event = addEvent(QStringLiteral("FRE____100M13W"));
-    ASSERT_EQ(cli({"enter", athleteNo, QString::number(event), "--best", "65.32"}, &out, &err), 0)
+    ASSERT_EQ(cli({"enter", athleteNo, QString::number(event), "--best", "1:05.32"}, &out, &err), 0)
         << err.toStdString();
     EXPECT_TRUE(out.contains("best: 1:05.32")) << out.toStdString();
     EXPECT_EQ(cli({"enter", athleteNo, QString::number(event)}), 1);
@@ -138,7 +138,8 @@ TEST_F(EntryCliTest, entriesAreListedPerEventAndPerSwimmerAndRemoved)
     const QString athlete = out.section(':', 1).trimmed();
     const QString free = QString::number(addEvent(QStringLiteral("FRE_____50M13W")));
     addEvent(QStringLiteral("F_R4X50___M13W"));
-    ASSERT_EQ(cli({"enter", athlete, free, "--best", "31.5"}, &out, &err), 0) << err.toStdString();
+    ASSERT_EQ(cli({"enter", athlete, free, "--best", "0:31.50"}, &out, &err), 0)
+        << err.toStdString();
     const QString partNo = out.section('\n', 0, 0).section(':', 1).trimmed();
     ASSERT_EQ(cli({"--json", "entry", "events"}, &out), 0);
     const QJsonArray events = QJsonDocument::fromJson(out.toUtf8()).array();
@@ -149,8 +150,9 @@ TEST_F(EntryCliTest, entriesAreListedPerEventAndPerSwimmerAndRemoved)
     ASSERT_EQ(cli({"entry", "list", "--event", free}, &out), 0);
     EXPECT_TRUE(out.contains("NEL, Jan\tOAK\t0:31.50")) << out.toStdString();
     EXPECT_EQ(cli({"entry", "list"}), 2);
-    EXPECT_EQ(cli({"entry", "best", partNo, "31.4"}, &out, &err), 1);
-    ASSERT_EQ(cli({"entry", "best", partNo, "0:31.40"}, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(cli({"entry", "best", partNo, "0:71.4"}, &out, &err), 1);
+    ASSERT_EQ(cli({"entry", "best", partNo, "31.4"}, &out, &err), 0) << err.toStdString();
+    EXPECT_TRUE((out + err).contains("was stored as 0:31.40")) << (out + err).toStdString();
     ASSERT_EQ(cli({"entry", "list", "--athlete", athlete}, &out), 0);
     EXPECT_TRUE(out.contains("0:31.40")) << out.toStdString();
     // The last swimmer out: the event is offered for deletion, and --no keeps it.

@@ -77,7 +77,7 @@ TEST_F(EntryScreensTest, perItemEntersRemovesAndRefusesTheOtherKindOfItem)
 
     // A wrong best is refused and the old one stays.
     form.entryTable()->setCurrentCell(0, 0);
-    m_sink.answerText(QStringLiteral("31.4"));
+    m_sink.answerText(QStringLiteral("0:71.4"));
     form.editBest();
     EXPECT_EQ(value(QStringLiteral("select BESTPERFBEFORE from PARTICIPATE where ATHLETENO = ") +
                     db::sqlInt(m_swimmers[1])),

@@ -56,7 +56,7 @@ TEST_F(ParticipationsTest, enteringTwiceIsRefusedAndTheMostItemsOnlyWarns)
     const qint64 free = addEvent(QStringLiteral("FRE____100M13W"));
     const qint64 back = addEvent(QStringLiteral("BCK_____50M13W"));
     Participations entries(database(), settings());
-    const qint64 part = entries.add(m_athlete, free, QStringLiteral("65.32"));
+    const qint64 part = entries.add(m_athlete, free, QStringLiteral("1:05.32"));
     ASSERT_NE(part, 0);
     EXPECT_EQ(value(QStringLiteral("select BESTPERFBEFORE from PARTICIPATE where PARTNO = ") +
                     db::sqlInt(part)),
@@ -73,16 +73,38 @@ TEST_F(ParticipationsTest, enteringTwiceIsRefusedAndTheMostItemsOnlyWarns)
     EXPECT_EQ(entries.itemsFor(m_athlete).size(), 2);
 }
 
-TEST_F(ParticipationsTest, editingTheBestWantsTheCanonicalText)
+TEST_F(ParticipationsTest, aTypedBestIsWrittenShortButNeverRunsOver)
 {
     const qint64 free = addEvent(QStringLiteral("FRE____800M13W"));
+    const qint64 hundred = addEvent(QStringLiteral("FRE____100M13W"));
     Participations entries(database(), settings());
-    const qint64 part = entries.add(m_athlete, free);
-    EXPECT_FALSE(entries.setBest(part, QStringLiteral("9:45.10")));
-    EXPECT_TRUE(m_sink.saw(QStringLiteral("should be 09:45.10")));
-    EXPECT_TRUE(entries.setBest(part, QStringLiteral("09:45.10")));
-    EXPECT_EQ(value(QStringLiteral("select BESTPERFBEFORE from PARTICIPATE")),
-              QStringLiteral("09:45.10"));
+    // Seconds beyond 59 are refused by the performance check, not carried into minutes.
+    EXPECT_EQ(entries.add(m_athlete, hundred, QStringLiteral("1:75.00")), 0);
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("You cannot have more than 59 seconds.")));
+    EXPECT_EQ(entries.add(m_athlete, hundred, QStringLiteral("75.3")), 0);
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("The format of 75.3 should be 1:15.30")));
+    EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 0);
+    m_sink.clear();
+    const qint64 part = entries.add(m_athlete, hundred, QStringLiteral("1:15.3"));
+    ASSERT_NE(part, 0);
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("The best performance 1:15.3 was stored as 1:15.30")));
+
+    const qint64 long800 = entries.add(m_athlete, free);
+    m_sink.clear();
+    EXPECT_FALSE(entries.setBest(long800, QStringLiteral("9:75.10")));
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("should be 10:15.10")));
+    EXPECT_TRUE(entries.setBest(long800, QStringLiteral("9:45,1")));
+    EXPECT_TRUE(m_sink.saw(QStringLiteral("The best performance 9:45,1 was stored as 09:45.10")));
+    m_sink.clear();
+    EXPECT_TRUE(entries.setBest(long800, QStringLiteral("09:45.20")));
+    EXPECT_FALSE(m_sink.saw(QStringLiteral("was stored as")));
+    EXPECT_EQ(value(QStringLiteral("select BESTPERFBEFORE from PARTICIPATE where PARTNO = ") +
+                    db::sqlInt(long800)),
+              QStringLiteral("09:45.20"));
+    EXPECT_TRUE(entries.setBest(long800, QString()));
+    EXPECT_EQ(value(QStringLiteral("select BESTPERFBEFORE from PARTICIPATE where PARTNO = ") +
+                    db::sqlInt(long800)),
+              QString());
 }
 
 TEST_F(ParticipationsTest, removingKeepsPerformancesAndOffersToDeleteAnEmptyEvent)

@@ -37,7 +37,7 @@ AthletesForm::AthletesForm(base::Run& run, QWidget* parent, HeatShortfallCheck t
       m_autoNumbering(m_numbers), m_teamList(new QListWidget),
       m_athleteTable(makeEntryTable(
           {tr("Surname"), tr("Firstname"), tr("Gender"), m_settings.ageName(), tr("Number")})),
-      m_entryTable(makeEntryTable({tr("Event"), tr("Item"), tr("Best")})), m_order(new QComboBox),
+      m_entryTable(makeEntryTable({tr("Seq"), tr("Item"), tr("Best")})), m_order(new QComboBox),
       m_autoNumber(new QCheckBox(tr("A&uto-number new ") + run.globals().personWord().toLower() +
                                  QStringLiteral("s")))
 {
@@ -45,21 +45,34 @@ AthletesForm::AthletesForm(base::Run& run, QWidget* parent, HeatShortfallCheck t
     setWindowTitle(QStringLiteral("Prepare ") + people);
     resize(1100, 700);
     auto* buttons = new QHBoxLayout;
-    auto button = [this, buttons](const QString& text, void (AthletesForm::*slot)()) {
+    auto button = [this, buttons](const QString& text, const QString& tip,
+                                  void (AthletesForm::*slot)()) {
         auto* b = new QPushButton(text);
+        b->setToolTip(tip);
         connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
     };
-    button(tr("&Add ") + run.globals().personWord(), &AthletesForm::addAthlete);
-    button(tr("&Edit"), &AthletesForm::editAthlete);
-    button(tr("&Delete"), &AthletesForm::deleteAthlete);
-    button(tr("Enter &item"), &AthletesForm::enterItem);
-    button(tr("&Remove item"), &AthletesForm::removeItem);
-    button(tr("&Numbers..."), &AthletesForm::showNumbers);
-    button(tr("I&mport CSV..."), &AthletesForm::importFile);
-    button(tr("Per I&tem..."), &AthletesForm::perItem);
-    button(tr("Re&lays..."), &AthletesForm::relays);
-    button(tr("Find &highest number"), &AthletesForm::findHighestNumber);
+    const QString person = run.globals().personWord().toLower();
+    button(tr("&Add ") + run.globals().personWord(), tr("A new ") + person + tr(" of the team"),
+           &AthletesForm::addAthlete);
+    button(tr("&Edit"), tr("Edit the highlighted ") + person, &AthletesForm::editAthlete);
+    button(tr("&Delete"), tr("Delete the highlighted ") + person + tr(" with the items"),
+           &AthletesForm::deleteAthlete);
+    button(tr("Enter &item"), tr("Enter the ") + person + tr(" into an item, with a best time"),
+           &AthletesForm::enterItem);
+    button(tr("&Remove item"), tr("Take the ") + person + tr(" out of the highlighted item"),
+           &AthletesForm::removeItem);
+    button(tr("Edit &best"), tr("Change the best time of the highlighted item"),
+           &AthletesForm::editBest);
+    button(tr("&Numbers..."), tr("The numbers of the meeting's ") + person + tr("s"),
+           &AthletesForm::showNumbers);
+    button(tr("I&mport CSV..."), tr("Add ") + person + tr("s and their items from a CSV file"),
+           &AthletesForm::importFile);
+    button(tr("Per I&tem..."), tr("The entries item by item"), &AthletesForm::perItem);
+    button(tr("Re&lays..."), tr("Relay teams and their ") + person + tr("s"),
+           &AthletesForm::relays);
+    button(tr("Find &highest number"), tr("The highest number in use and the numbers that are not"),
+           &AthletesForm::findHighestNumber);
     buttons->addStretch();
     m_order->addItems({tr("Age, gender, surname"), tr("Surname")});
     m_order->setToolTip(tr("The order of the list of ") + people.toLower());
@@ -119,11 +132,17 @@ void AthletesForm::selectTeam(int row)
     m_athleteRows = row >= 0 && row < m_teamRows.size()
                         ? m_athletes.ofTeam(m_teamRows[row].teamNo, true, order)
                         : QList<AthleteRow>();
+    // Relay teams are stored beside the swimmers; they follow them, set apart.
+    std::stable_partition(m_athleteRows.begin(), m_athleteRows.end(),
+                          [](const AthleteRow& a) { return !a.isRelayTeam(); });
     m_athleteTable->setRowCount(int(m_athleteRows.size()));
     for (int r = 0; r < m_athleteRows.size(); ++r) {
         const AthleteRow& a = m_athleteRows[r];
         fillEntryRow(m_athleteTable, r,
-                     {a.surname, a.firstName, a.gender, QString::number(a.age), a.number});
+                     {a.isRelayTeam() ? tr("Relay team") : a.surname, a.firstName, a.gender,
+                      QString::number(a.age), a.number});
+        if (a.isRelayTeam())
+            markRelayTeamRow(m_athleteTable, r);
     }
     m_athleteTable->setCurrentCell(m_athleteRows.isEmpty() ? -1 : 0, 0);
     selectAthlete(m_athleteRows.isEmpty() ? -1 : 0);
@@ -145,9 +164,9 @@ void AthletesForm::selectAthlete(int row)
         m_entryRows.append(e);
         const int r = m_entryTable->rowCount();
         m_entryTable->insertRow(r);
-        fillEntryRow(
-            m_entryTable, r,
-            {QString::number(e.eventNo), items.ItemDescription(e.itemCode, false), entry.best});
+        fillEntryRow(m_entryTable, r,
+                     {QString::number(entry.sequence), items.ItemDescription(e.itemCode, false),
+                      entry.best});
     }
 }
 
@@ -237,6 +256,26 @@ void AthletesForm::enterItem()
                               QLineEdit::Normal, QString(), &ok);
     if (ok && m_entries.add(athleteNo, events[names.indexOf(chosen)].eventNo, best) != 0)
         selectAthlete(m_athleteTable->currentRow());
+}
+
+void AthletesForm::editBest()
+{
+    const int row = m_entryTable->currentRow();
+    const QList<AthleteEntry> entries = m_entries.entriesOf(currentAthlete());
+    if (row < 0 || row >= entries.size())
+        return;
+    const meeting::ItemTypes items(meeting::editionOf(m_run.globals().applicationCode()),
+                                   m_run.messages());
+    bool ok = false;
+    const QString best = QInputDialog::getText(this, tr("Best known preformance"),
+                                               items.ItemDescription(entries[row].itemCode, false) +
+                                                   QStringLiteral("\n") +
+                                                   items.PerfFormatName(entries[row].itemCode),
+                                               QLineEdit::Normal, entries[row].best, &ok);
+    if (ok && m_entries.setBest(entries[row].partNo, best)) {
+        selectAthlete(m_athleteTable->currentRow());
+        m_entryTable->setCurrentCell(row, 0);
+    }
 }
 
 void AthletesForm::removeItem()

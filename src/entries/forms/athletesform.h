@@ -36,6 +36,9 @@ public:
     void deleteAthlete();
     void enterItem();
     void removeItem();
+    // "Edit best": the best time of the highlighted entry, through the check of every
+    // performance.
+    void editBest();
     void showNumbers();
     void importFile();
     void perItem();
@@ -46,6 +49,7 @@ public:
     QComboBox* orderChoice() const { return m_order; }
     QCheckBox* autoNumberChoice() const { return m_autoNumber; }
     QTableWidget* athleteTable() const { return m_athleteTable; }
+    QTableWidget* entryTable() const { return m_entryTable; }
     QListWidget* teamList() const { return m_teamList; }
     const AutoNumbering& autoNumbering() const { return m_autoNumbering; }
 

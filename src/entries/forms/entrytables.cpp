@@ -1,5 +1,7 @@
 #include "entries/forms/entrytables.h"
 
+#include <QColor>
+#include <QFont>
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -14,7 +16,10 @@ QTableWidget* makeEntryTable(const QStringList& titles)
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setStretchLastSection(true);
+    // Columns fit their texts and the last one takes the rest of the width, however often
+    // the rows are filled again.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(int(titles.size()) - 1, QHeaderView::Stretch);
     return table;
 }
 
@@ -22,6 +27,20 @@ void fillEntryRow(QTableWidget* table, int row, const QStringList& cells)
 {
     for (int c = 0; c < cells.size(); ++c)
         table->setItem(row, c, new QTableWidgetItem(cells[c]));
+}
+
+void markRelayTeamRow(QTableWidget* table, int row)
+{
+    for (int c = 0; c < table->columnCount(); ++c) {
+        QTableWidgetItem* item = table->item(row, c);
+        if (!item)
+            continue;
+        QFont font = item->font();
+        font.setItalic(true);
+        item->setFont(font);
+        item->setForeground(QColor(Qt::darkGray));
+        item->setToolTip(QObject::tr("A relay team, not a swimmer"));
+    }
 }
 
 } // namespace entries

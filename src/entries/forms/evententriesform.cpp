@@ -137,7 +137,6 @@ void EventEntriesForm::refresh()
         if (e.event.eventNo == keep)
             current = r;
     }
-    m_eventTable->resizeColumnsToContents();
     m_eventTable->setCurrentCell(current, 0);
     selectEvent(current);
 }
@@ -165,7 +164,6 @@ void EventEntriesForm::showEntries()
                                           : p.round + QLatin1Char(' ') + QString::number(p.heat),
                       p.round.isEmpty() ? QString() : QString::number(p.lane)});
     }
-    m_entryTable->resizeColumnsToContents();
     if (!m_entryRows.isEmpty())
         m_entryTable->setCurrentCell(0, 0);
     m_candidates->clear();

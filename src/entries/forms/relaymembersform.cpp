@@ -113,7 +113,6 @@ void RelayMembersForm::showMembers()
                       m.leg == 0 ? tr("?") : QString::number(m.leg),
                       a ? a->surname + QStringLiteral(", ") + a->firstName : tr("(missing)")});
     }
-    m_memberTable->resizeColumnsToContents();
     if (!m_memberRows.isEmpty())
         m_memberTable->setCurrentCell(0, 0);
     m_candidates->clear();

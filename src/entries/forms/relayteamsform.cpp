@@ -84,7 +84,6 @@ void RelayTeamsForm::refresh()
         if (e.event.eventNo == keep)
             current = r;
     }
-    m_eventTable->resizeColumnsToContents();
     m_eventTable->setCurrentCell(current, 0);
 }
 

@@ -13,6 +13,9 @@ TeamDialog::TeamDialog(Teams& teams, const TeamRow& team, QWidget* parent)
       m_females(new QCheckBox(tr("Has &Females")))
 {
     setWindowTitle(team.teamNo == 0 ? QStringLiteral("Add Team") : QStringLiteral("Edit Team"));
+    // Room for a club's whole name: the column holds 32 characters.
+    m_name->setMaxLength(32);
+    m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(QString(32, QLatin1Char('n'))));
     m_abbreviation->setMaxLength(6);
     m_abbreviation->setPlaceholderText(QStringLiteral("Max 6 characters"));
     m_name->setObjectName(QStringLiteral("name"));

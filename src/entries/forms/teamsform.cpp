@@ -24,9 +24,10 @@ TeamsForm::TeamsForm(base::Run& run, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Teams"));
     resize(720, 520);
-    m_table->setColumnCount(5);
+    m_table->setColumnCount(6);
     m_table->setHorizontalHeaderLabels({tr("Team"), tr("Abbreviation"), tr("Boys"), tr("Girls"),
-                                        run.globals().personWord() + QStringLiteral("s")});
+                                        run.globals().personWord() + QStringLiteral("s"),
+                                        tr("Relay teams")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -37,23 +38,29 @@ TeamsForm::TeamsForm(base::Run& run, QWidget* parent)
     m_table->verticalHeader()->hide();
     m_table->installEventFilter(this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    auto button = [this, buttons](const QString& text, auto slot) {
+    auto button = [this, buttons](const QString& text, const QString& tip, auto slot) {
         auto* b = buttons->addButton(text, QDialogButtonBox::ActionRole);
+        b->setToolTip(tip);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, slot);
     };
-    button(tr("&Add"), &TeamsForm::addTeam);
-    button(tr("&Edit"), &TeamsForm::editTeam);
-    button(tr("&Delete"), &TeamsForm::deleteTeam);
+    button(tr("&Add"), tr("A new team (Insert)"), &TeamsForm::addTeam);
+    button(tr("&Edit"), tr("Edit the highlighted team (Enter)"), &TeamsForm::editTeam);
+    button(tr("&Delete"), tr("Delete the highlighted team; only a team without members (Delete)"),
+           &TeamsForm::deleteTeam);
     auto* tools = new QDialogButtonBox;
-    auto tool = [this, tools](const QString& text, auto slot) {
+    auto tool = [this, tools](const QString& text, const QString& tip, auto slot) {
         auto* b = tools->addButton(text, QDialogButtonBox::ActionRole);
+        b->setToolTip(tip);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, slot);
     };
-    tool(tr("Split by &Gender..."), &TeamsForm::splitTeams);
-    tool(tr("Case of &Names..."), &TeamsForm::fixNameCase);
-    tool(tr("Athlete N&umbers..."), &TeamsForm::showNumbers);
+    tool(tr("Split by &Gender..."), tr("Make a team of boys and a team of girls of a team"),
+         &TeamsForm::splitTeams);
+    tool(tr("Case of &Names..."), tr("Write the names of teams and swimmers in one case"),
+         &TeamsForm::fixNameCase);
+    tool(tr("Athlete N&umbers..."), tr("The numbers of the meeting's swimmers"),
+         &TeamsForm::showNumbers);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &TeamsForm::editTeam);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -94,9 +101,13 @@ void TeamsForm::refresh()
     m_table->setRowCount(int(m_rows.size()));
     for (int r = 0; r < m_rows.size(); ++r) {
         const TeamRow& t = m_rows[r];
-        const QStringList cells{t.name, t.abbreviation, t.hasMale ? "X" : "",
+        const Teams::MemberCounts members = m_teams.memberCounts(t.teamNo);
+        const QStringList cells{t.name,
+                                t.abbreviation,
+                                t.hasMale ? "X" : "",
                                 t.hasFemale ? "X" : "",
-                                QString::number(m_teams.athleteCount(t.teamNo))};
+                                QString::number(members.athletes),
+                                QString::number(members.relayTeams)};
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             if (c >= 2)
