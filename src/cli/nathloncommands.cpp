@@ -1,6 +1,6 @@
 // Combined events (n-athlons) from the command line: adding and removing a standard one,
-// computing the totals and the interim report. They belong to the athletics edition
-// (global option --edition athletics).
+// computing the totals and the interim report. Both editions have them; the score
+// tables behind the totals are the athletics edition's (global option --edition athletics).
 
 #include "cli/cli.h"
 #include "cli/drawcli.h"

@@ -179,4 +179,45 @@ int HeatFormats::athletesInRound(const QString& format, const QString& round)
     return p.entryPlaces * heatsOfPreviousRound(format, round) + p.entryTimes;
 }
 
+QString HeatFormats::inWords(const QString& format)
+{
+    const QString text = format.trimmed();
+    if (text.isEmpty())
+        return QStringLiteral("Final only: every swimmer swims the final");
+    const std::optional<QList<RoundGroup>> parsed = groups(text);
+    if (!parsed || parsed->isEmpty() || parsed->size() > 3)
+        return QStringLiteral("Not a heat format: heats, places and times for each round, "
+                              "rounds apart by \"/\"");
+    const QList<RoundGroup>& rounds = *parsed;
+    const QString letters = QStringLiteral("CBA").right(rounds.size());
+    QStringList sentences;
+    for (qsizetype i = 0; i < rounds.size(); ++i) {
+        const RoundGroup& g = rounds[i];
+        const QString next = i + 1 < rounds.size() ? QStringLiteral("round ") + letters[i + 1]
+                                                   : QStringLiteral("the final");
+        QString sentence = rounds.size() > 1
+                               ? QStringLiteral("Round ") + letters[i] + QStringLiteral(": ")
+                               : QString();
+        sentence += QString::number(g.heats) +
+                    (g.heats == 1 ? QStringLiteral(" heat; ") : QStringLiteral(" heats; "));
+        QStringList who;
+        if (g.places > 0)
+            who << QStringLiteral("the first ") + QString::number(g.places) +
+                       QStringLiteral(" of each heat");
+        if (g.times > 0)
+            who << QStringLiteral("the ") + QString::number(g.times) +
+                       (g.places > 0 ? QStringLiteral(" fastest of the rest")
+                                     : QStringLiteral(" fastest"));
+        if (who.isEmpty()) {
+            sentence += QStringLiteral("nobody goes on to ") + next;
+        } else {
+            sentence += who.join(QStringLiteral(" and ")) + QStringLiteral(" (") +
+                        QString::number(g.heats * g.places + g.times) + QStringLiteral(") go to ") +
+                        next;
+        }
+        sentences << sentence;
+    }
+    return sentences.join(QStringLiteral(". ")) + QLatin1Char('.');
+}
+
 } // namespace draw

@@ -46,6 +46,9 @@ public:
     // "4,2" for "4,3,4/2,3,2".
     static QString heatCountsText(const QString& format);
     static FormatKind formatKind(const QString& format);
+    // What the format means in plain words, for the screens that show a format:
+    // "2,5,0" is "2 heats; the first 5 of each heat (10) swim the final".
+    static QString inWords(const QString& format);
 
     RoundParameters roundParameters(const QString& format, const QString& round);
     int heatsOfRound(const QString& format, const QString& round);

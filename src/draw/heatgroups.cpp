@@ -38,7 +38,9 @@ int HeatGroups::defaultAthletesPerHeat(int group)
 
 int HeatGroups::heatGroupOf(const QString& itemCode, bool reportErrors) const
 {
-    if (!m_items.isSwimming())
+    // Field and combined items have no distance; a swimming meeting that offers them (the
+    // standard list of ages) takes their athletics groups.
+    if (!m_items.isSwimming() || m_items.IsFieldItem(itemCode))
         return athleticsGroup(itemCode, reportErrors);
     const int d = m_items.TrackDistance(itemCode);
     if (d < 26)

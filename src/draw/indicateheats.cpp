@@ -90,6 +90,76 @@ bool IndicateHeats::autoformat(qint64 eventNo)
     return m_events.setFormatEdit(eventNo, format);
 }
 
+int IndicateHeats::autoformatAll()
+{
+    base::Messages& messages = m_events.messages();
+    const meeting::ItemTypes& items = m_events.items();
+    struct Change {
+        EventRow event;
+        QString proposed;
+    };
+    QList<Change> empty;
+    QList<Change> own;
+    FormatProposal proposal(m_groups);
+    for (const EventRow& row : m_events.list(true)) {
+        const int athletes = std::max(row.estimated, row.athletes);
+        if (row.nAthlon > 0 || athletes == 0 || m_groups.heatGroupOf(row.itemCode, false) == 0)
+            continue;
+        const QString proposed = proposal.autoformat(row.itemCode, athletes);
+        if (proposed == row.formatEdit)
+            continue;
+        (row.formatEdit.isEmpty() ? empty : own).append({row, proposed});
+    }
+    if (empty.isEmpty() && own.isEmpty()) {
+        messages.information(QStringLiteral("Every selected item with swimmers expected or "
+                                            "entered already has the proposed format."));
+        return 0;
+    }
+    const auto describe = [&items](const Change& c) {
+        return items.ItemDescription(c.event.itemCode, false) + QStringLiteral(": ") +
+               (c.event.formatEdit.isEmpty() ? QStringLiteral("final only") : c.event.formatEdit) +
+               QStringLiteral(" -> ") + c.proposed;
+    };
+    const QString intro = QStringLiteral("AutoFormat All proposes a heat format for each "
+                                         "selected item from its swimmers (expected or "
+                                         "entered).\r\r") +
+                          QString::number(empty.size()) +
+                          QStringLiteral(" items without a format get one.");
+    QList<Change> chosen = empty;
+    if (own.isEmpty()) {
+        if (!messages.confirm(intro + QStringLiteral("\rContinue")))
+            return 0;
+    } else {
+        QStringList lines;
+        for (const Change& c : own)
+            lines << describe(c);
+        const int answer = messages.choose(
+            QStringLiteral("AutoFormat All"),
+            intro + QStringLiteral("\r") + QString::number(own.size()) +
+                QStringLiteral(" items have a format of their own (set by hand):\r") +
+                lines.join(QStringLiteral("\r")),
+            {QStringLiteral("Keep their own formats"), QStringLiteral("Replace them too"),
+             QStringLiteral("Cancel")});
+        if (answer != 0 && answer != 1)
+            return 0;
+        if (answer == 1)
+            chosen += own;
+    }
+    QStringList changed;
+    for (const Change& c : chosen) {
+        if (m_events.setFormatEdit(c.event.eventNo, c.proposed))
+            changed << describe(c);
+    }
+    QString report = QString::number(changed.size()) + QStringLiteral(" formats changed");
+    report += changed.isEmpty() ? QStringLiteral(".")
+                                : QStringLiteral(":\r") + changed.join(QStringLiteral("\r"));
+    if (chosen.size() == empty.size() && !own.isEmpty())
+        report += QStringLiteral("\r\r") + QString::number(own.size()) +
+                  QStringLiteral(" formats set by hand were left as they are.");
+    messages.information(report);
+    return int(changed.size());
+}
+
 bool IndicateHeats::setEstimate(qint64 eventNo, const QString& text)
 {
     bool ok = false;

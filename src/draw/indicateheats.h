@@ -47,6 +47,11 @@ public:
 
     // The proposed format for the event's expected athletes, after the user agreed.
     bool autoformat(qint64 eventNo);
+    // "AutoFormat All": the proposed format for every selected item with swimmers expected
+    // or entered. Asks first; formats that differ from the proposal (set by hand) are kept
+    // unless the user chooses to replace them too; reports what changed. The number of
+    // formats changed.
+    int autoformatAll();
     // One event's expected athletes from typed text.
     bool setEstimate(qint64 eventNo, const QString& text);
     // Every event's expected athletes from its entries, after the user agreed; the

@@ -28,7 +28,7 @@ QList<EventEntryRow> EventEntries::events(bool relays, Order order,
     db::Query q = m_db.openQuery(
         QStringLiteral("select E.EVENTNO, E.ITEMCODE, E.C_GENDER, E.C_AGE, E.CATEGORY, "
                        "E.N_ATHLON, ") +
-        programSequenceSql(QStringLiteral("E.EVENTNO")) +
+        programSequenceSql() +
         QStringLiteral(" as PROGRAM_SEQ, E.HEATCOUNTS, E.HEATFORMAT, E.FINAL_NOT_RUN, "
                        "(select count(*) from PARTICIPATE P where P.EVENTNO = E.EVENTNO) as "
                        "ATHLETES from MYEVENT E where E.MEETINGNO = ") +

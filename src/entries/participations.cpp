@@ -8,18 +8,16 @@
 
 namespace entries {
 
-QString programSequenceSql(const QString& eventColumn)
+QString programSequenceSql()
 {
-    return QStringLiteral("(select min(PS.SEQ) from PROGRAM PS where PS.EVENTNO = ") + eventColumn +
-           QStringLiteral(")");
+    return QStringLiteral("(select min(PS.SEQ) from PROGRAM PS where PS.EVENTNO = E.EVENTNO)");
 }
 
 namespace {
 
 const QString kEventColumns =
     QStringLiteral("select EVENTNO, ITEMCODE, C_GENDER, C_AGE, CATEGORY, N_ATHLON, ") +
-    programSequenceSql(QStringLiteral("MYEVENT.EVENTNO")) +
-    QStringLiteral(" as PROGRAM_SEQ from MYEVENT ");
+    programSequenceSql() + QStringLiteral(" as PROGRAM_SEQ from MYEVENT E ");
 
 EventRow eventOf(const db::Query& q)
 {
@@ -145,7 +143,7 @@ QList<AthleteEntry> Participations::entriesOf(qint64 athleteNo)
 {
     db::Query q = m_db.openQuery(
         QStringLiteral("select P.PARTNO, P.EVENTNO, E.ITEMCODE, P.BESTPERFBEFORE, ") +
-        programSequenceSql(QStringLiteral("E.EVENTNO")) +
+        programSequenceSql() +
         QStringLiteral(" as PROGRAM_SEQ from PARTICIPATE P join MYEVENT E on E.EVENTNO = "
                        "P.EVENTNO where P.ATHLETENO = ") +
         db::sqlInt(athleteNo) + QStringLiteral(" order by PROGRAM_SEQ, E.EVENTNO"));

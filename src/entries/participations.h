@@ -36,8 +36,8 @@ struct AthleteEntry {
 };
 
 // The event's sequence in the program as it stands (its first program row), so that lists
-// follow a renumbering; `eventColumn` names the event's key in the surrounding query.
-QString programSequenceSql(const QString& eventColumn);
+// follow a renumbering; the surrounding query names the event E.
+QString programSequenceSql();
 
 // What a best performance typed or imported becomes: the canonical text, or the reason
 // it was refused. `repaired` tells that the text was not canonical as given.

@@ -77,6 +77,22 @@ TEST_F(HeatFormatsTest, SemiFinalsByTimesOnly)
     EXPECT_EQ(m_formats.heatsOfFirstRound(QString()), 1);
 }
 
+TEST_F(HeatFormatsTest, AFormatIsToldInWords)
+{
+    EXPECT_EQ(HeatFormats::inWords(""), "Final only: every swimmer swims the final");
+    EXPECT_EQ(HeatFormats::inWords("2,5,0"),
+              "2 heats; the first 5 of each heat (10) go to the final.");
+    EXPECT_EQ(HeatFormats::inWords("3,0,8"), "3 heats; the 8 fastest (8) go to the final.");
+    EXPECT_EQ(HeatFormats::inWords("4,3,4/2,3,2"),
+              "Round B: 4 heats; the first 3 of each heat and the 4 fastest of the rest (16) go "
+              "to round A. Round A: 2 heats; the first 3 of each heat and the 2 fastest of the "
+              "rest (8) go to the final.");
+    EXPECT_EQ(HeatFormats::inWords("8,2,0/4,2,0/1,2,0").left(40),
+              "Round C: 8 heats; the first 2 of each he");
+    EXPECT_TRUE(HeatFormats::inWords("2,x,0").startsWith("Not a heat format"));
+    EXPECT_TRUE(HeatFormats::inWords("1,1,1/1,1,1/1,1,1/1,1,1").startsWith("Not a heat format"));
+}
+
 TEST_F(HeatFormatsTest, AskingAboutTheFirstRoundOrAMissingRoundIsAnInternalError)
 {
     EXPECT_EQ(m_formats.athletesInRound("4,3,4/2,3,2", "B"), 0);

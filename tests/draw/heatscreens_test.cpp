@@ -8,6 +8,7 @@
 #include "draw/forms/listwindow.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -230,6 +231,10 @@ TEST_F(HeatScreensTest, EditHeatFormatChecksTheRowsAndAsksAboutOtherFormats)
     dialog.accept();
     EXPECT_TRUE(m_sink.saw("All items must be filled or left open"));
     type(FormatRows::A, {"3", "2", "2"});
+    // The format typed is told in words under the rounds as it is typed.
+    EXPECT_EQ(dialog.meaning()->text(),
+              "3,2,2 : 3 heats; the first 2 of each heat and the 2 fastest of the rest (8) go to "
+              "the final.");
     dialog.accept(); // not the rules' format: No
     EXPECT_TRUE(m_sink.saw("Accept nevertheless"));
     EXPECT_TRUE(dialog.isVisible());

@@ -58,6 +58,7 @@ TEST_F(ScreensTest, TheItemsScreenProposesHeatsAndSavesThemWhenItCloses)
     SelectItemsForm form(run());
     form.show();
     ASSERT_EQ(form.table()->rowCount(), 40);
+    m_sink.answerYes();
     form.autoformat(true);
     // Nothing reaches the program before the screen is left.
     EXPECT_EQ(count("PROGRAM"), 40);
@@ -67,6 +68,54 @@ TEST_F(ScreensTest, TheItemsScreenProposesHeatsAndSavesThemWhenItCloses)
     form.accept();
     EXPECT_EQ(count("MYEVENT", "HEATFORMAT <> ''"), withHeats);
     EXPECT_GT(count("PROGRAM", "ROUND = 'A'"), withHeats);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
+}
+
+TEST_F(ScreensTest, AutoFormatAllAsksFirstKeepsHandSetFormatsAndSaysWhatChanged)
+{
+    const qint64 hand = addSelected("FRE_____50M11W");
+    const qint64 plain = addSelected("BCK_____50M11W");
+    const qint64 none = addSelected("BRE_____50M11W");
+    m_events->setEstimatedCount(hand, 20);
+    m_events->setEstimatedCount(plain, 20);
+    saveFormat(hand, "2,4,2");
+    auto format = [this](qint64 e) {
+        return value("select C_HEATFORMATEDIT from MYEVENT where EVENTNO = " + db::sqlInt(e));
+    };
+    SelectItemsForm form(run());
+    form.show();
+    // Cancelled: nothing changes.
+    m_sink.answerButton(2);
+    form.autoformat(true);
+    EXPECT_TRUE(m_sink.saw("1 items have a format of their own (set by hand):"));
+    EXPECT_EQ(format(hand), "2,4,2");
+    EXPECT_EQ(format(plain), "");
+    // Keeping the formats of their own: only the empty one is proposed.
+    m_sink.answerButton(0);
+    form.autoformat(true);
+    const QString proposed = format(plain);
+    EXPECT_FALSE(proposed.isEmpty());
+    EXPECT_EQ(format(hand), "2,4,2");
+    EXPECT_EQ(format(none), "");
+    EXPECT_TRUE(
+        m_sink.saw("1 formats changed:\r50m Backstroke 11 Male: final only -> " + proposed));
+    EXPECT_TRUE(m_sink.saw("1 formats set by hand were left as they are."));
+    // Beside each format, what it means.
+    for (int r = 0; r < form.table()->rowCount(); ++r) {
+        if (form.table()->item(r, 2)->text() == "2,4,2") {
+            EXPECT_EQ(form.table()->item(r, 3)->text(),
+                      "2 heats; the first 4 of each heat and the 2 fastest of the rest (10) go "
+                      "to the final.");
+        }
+    }
+    // Told to, the hand-set format is replaced too.
+    m_sink.answerButton(1);
+    form.autoformat(true);
+    EXPECT_EQ(format(hand), proposed);
+    EXPECT_TRUE(m_sink.saw("50m Freestyle 11 Male: 2,4,2 -> " + proposed));
+    // Nothing left to do is said as well.
+    form.autoformat(true);
+    EXPECT_TRUE(m_sink.saw("already has the proposed format."));
     EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
@@ -155,7 +204,7 @@ TEST_F(ScreensTest, TheExpectedSwimmersQuestionNamesTheEvent)
         form.editExpected();
         EXPECT_TRUE(m_sink.saw("Estimated Number of Athletes for this Event\r" +
                                form.table()->item(row, 1)->text()));
-        EXPECT_EQ(form.table()->item(row, 4)->text(), "24");
+        EXPECT_EQ(form.table()->item(row, 5)->text(), "24");
     }
     EXPECT_EQ(
         value("select ESTIMATEDATHLETECOUNT from MYEVENT where EVENTNO = " + db::sqlInt(back)),

@@ -202,10 +202,12 @@ TEST_F(NathlonTotalsTest, TheCommandsComputeAndPrintTheInterimReport)
     EXPECT_TRUE(text.contains("n-Athlon Intirim totals")) << text.toStdString();
     EXPECT_TRUE(text.contains("7576"));
     EXPECT_TRUE(text.contains("7495"));
-    // The swimming edition has no n-athlons.
-    EXPECT_EQ(runCli({"--db", m_path, "nathlon", "add", "F", "25", "1", "--meeting", meeting}, &out,
+    // The swimming edition takes them too, its codes with the swimming mark.
+    EXPECT_EQ(runCli({"--db", m_path, "nathlon", "add", "F", "22", "1", "--meeting", meeting}, &out,
                      &err),
-              1);
+              0)
+        << err.toStdString();
+    EXPECT_EQ(count("MYEVENT", "ITEMCODE = 'NTH______7F22W'"), 1);
 }
 
 TEST_F(NathlonTotalsTest, AddingRefusesKindsOfTheOtherGenderAndAgesWithoutAComposition)

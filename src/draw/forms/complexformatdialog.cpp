@@ -61,6 +61,12 @@ ComplexFormatDialog::ComplexFormatDialog(Events& events, const HeatGroups& group
             label->setBuddy(m_cells[r][0]);
     }
     middle->addWidget(rounds);
+    m_meaning = new QLabel(this);
+    m_meaning->setWordWrap(true);
+    for (auto& row : m_cells) {
+        for (QLineEdit* edit : row)
+            connect(edit, &QLineEdit::textChanged, this, [this] { showMeaning(); });
+    }
 
     auto* rules = new QGroupBox(QStringLiteral("WorldAth heat format"), this);
     auto* rulesLayout = new QVBoxLayout(rules);
@@ -76,6 +82,7 @@ ComplexFormatDialog::ComplexFormatDialog(Events& events, const HeatGroups& group
                                       rules));
     middle->addWidget(rules);
     layout->addLayout(middle);
+    layout->addWidget(m_meaning);
 
     auto* count = new QGroupBox(QStringLiteral("Athlete count to use"), this);
     auto* countLayout = new QHBoxLayout(count);
@@ -107,6 +114,7 @@ ComplexFormatDialog::ComplexFormatDialog(Events& events, const HeatGroups& group
     layout->addWidget(buttons);
 
     showProposal();
+    showMeaning();
     const int first = mode == ComplexEditor::Mode::Complex ? FormatRows::C : FormatRows::A;
     m_cells[first][0]->setFocus();
 }
@@ -135,6 +143,27 @@ void ComplexFormatDialog::showProposal()
 {
     m_proposal = m_editor.proposal(m_event, athletes());
     m_proposalText->setText(m_proposal.isEmpty() ? QStringLiteral("Final only") : m_proposal);
+    m_proposalText->setToolTip(HeatFormats::inWords(m_proposal));
+}
+
+QString ComplexFormatDialog::typedFormat() const
+{
+    QStringList groups;
+    for (const auto& row : m_cells) {
+        QStringList numbers;
+        for (const QLineEdit* edit : row)
+            numbers << edit->text().trimmed();
+        if (!numbers.join(QString()).isEmpty())
+            groups << numbers.join(QLatin1Char(','));
+    }
+    return groups.join(QLatin1Char('/'));
+}
+
+void ComplexFormatDialog::showMeaning()
+{
+    const QString format = typedFormat();
+    m_meaning->setText((format.isEmpty() ? QString() : format + QStringLiteral(" : ")) +
+                       HeatFormats::inWords(format));
 }
 
 void ComplexFormatDialog::fillDefaults()

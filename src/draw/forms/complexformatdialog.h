@@ -21,6 +21,9 @@ public:
                         qint64 eventNo, QWidget* parent = nullptr);
 
     QLineEdit* cell(FormatRows::Row row, FormatRows::Column column) const;
+    // The format as typed so far and what it means, shown under the rounds.
+    QString typedFormat() const;
+    QLabel* meaning() const { return m_meaning; }
     QString proposal() const { return m_proposal; }
     void setHeatsAreFinals(bool yes);
     void useEstimated(bool estimated);
@@ -31,6 +34,7 @@ public:
 
 private:
     void showProposal();
+    void showMeaning();
     int athletes() const;
 
     Events& m_events;
@@ -39,6 +43,7 @@ private:
     QString m_proposal;
     QLineEdit* m_cells[3][3];
     QLabel* m_proposalText;
+    QLabel* m_meaning;
     QRadioButton* m_finalsNo;
     QRadioButton* m_finalsYes;
     QRadioButton* m_actual;

@@ -27,7 +27,7 @@
 namespace draw {
 
 namespace {
-enum Column { Sel, Item, Format, Heats, Expected, Entered, Finals, ColumnCount };
+enum Column { Sel, Item, Format, Meaning, Heats, Expected, Entered, Finals, ColumnCount };
 }
 
 SelectItemsForm::SelectItemsForm(base::Run& run, QWidget* parent)
@@ -40,15 +40,17 @@ SelectItemsForm::SelectItemsForm(base::Run& run, QWidget* parent)
     m_summary = new QLabel(this);
     layout->addWidget(m_summary);
     m_table = new QTableWidget(0, ColumnCount, this);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Sel"), QStringLiteral("Item"),
-                                        QStringLiteral("Heat format"), QStringLiteral("Heats"),
-                                        QStringLiteral("Expected"), QStringLiteral("Entered"),
-                                        QStringLiteral("Heats are finals")});
+    m_table->setHorizontalHeaderLabels(
+        {QStringLiteral("Sel"), QStringLiteral("Item"), QStringLiteral("Heat format"),
+         QStringLiteral("What the format means"), QStringLiteral("Heats"),
+         QStringLiteral("Expected"), QStringLiteral("Entered"),
+         QStringLiteral("Heats are finals")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(Meaning, QHeaderView::Stretch);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int, int column) {
         if (column == Sel)
             toggleSelected();
@@ -96,7 +98,7 @@ SelectItemsForm::SelectItemsForm(base::Run& run, QWidget* parent)
     more->setMenu(moreMenu);
     buttons->addWidget(more, 4, 0);
     layout->addLayout(buttons);
-    resize(900, 700);
+    resize(1200, 700);
     refresh();
 }
 
@@ -116,14 +118,17 @@ void SelectItemsForm::refresh()
         const QStringList values{e.selectedEdit ? QStringLiteral("X") : QString(),
                                  title,
                                  e.formatEdit,
+                                 e.selectedEdit ? HeatFormats::inWords(e.formatEdit) : QString(),
                                  e.heatCountsEdit,
                                  e.estimated ? QString::number(e.estimated) : QString(),
                                  e.athletes ? QString::number(e.athletes) : QString(),
                                  e.finalNotRun == 1 ? QStringLiteral("Yes") : QString()};
         for (int c = 0; c < ColumnCount; ++c) {
             auto* item = new QTableWidgetItem(values[c]);
-            if (c != Item)
+            if (c != Item && c != Meaning)
                 item->setTextAlignment(Qt::AlignCenter);
+            if (c == Meaning)
+                item->setToolTip(values[c]);
             if (!e.selectedEdit)
                 item->setForeground(Qt::gray);
             m_table->setItem(r, c, item);
@@ -231,14 +236,7 @@ void SelectItemsForm::autoformat(bool all)
         refresh();
         return;
     }
-    FormatProposal proposal(groups);
-    for (const EventRow& row : m_events.list(true)) {
-        if (row.nAthlon > 0)
-            continue;
-        const int athletes = std::max(row.estimated, row.athletes);
-        m_events.setFormatEdit(
-            row.eventNo, athletes > 0 ? proposal.autoformat(row.itemCode, athletes) : QString());
-    }
+    IndicateHeats(m_events, groups).autoformatAll();
     refresh();
 }
 

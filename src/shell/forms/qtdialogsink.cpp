@@ -44,7 +44,9 @@ base::Answer QtDialogSink::show(base::MessageKind kind, const QString& title, co
         box.setIcon(QMessageBox::Information);
     }
     QList<QAbstractButton*> pressed;
-    for (const QString& b : buttons) {
+    const QStringList shown = withKeyLetters(buttons);
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        const QString& b = buttons[i];
         QMessageBox::ButtonRole role = QMessageBox::AcceptRole;
         if (b == QLatin1String("No") || b == QLatin1String("No to all"))
             role = QMessageBox::NoRole;
@@ -52,7 +54,7 @@ base::Answer QtDialogSink::show(base::MessageKind kind, const QString& title, co
             role = QMessageBox::RejectRole;
         else if (b == QLatin1String("Yes") || b == QLatin1String("Yes to all"))
             role = QMessageBox::YesRole;
-        pressed << box.addButton(b, role);
+        pressed << box.addButton(shown[i], role);
     }
     if (buttons.contains(QStringLiteral("Cancel")))
         box.setEscapeButton(pressed[buttons.indexOf(QStringLiteral("Cancel"))]);
@@ -74,6 +76,32 @@ base::Answer QtDialogSink::show(base::MessageKind kind, const QString& title, co
         return {choices[index]};
     }
     return {base::Answer::Button, index};
+}
+
+QStringList QtDialogSink::withKeyLetters(const QStringList& texts)
+{
+    QString taken;
+    QStringList result;
+    for (const QString& text : texts) {
+        if (text.contains(QLatin1Char('&'))) {
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            if (at + 1 < text.size())
+                taken += text[at + 1].toLower();
+            result << text;
+            continue;
+        }
+        QString marked = text;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i].toLower();
+            if (c.isLetterOrNumber() && !taken.contains(c)) {
+                taken += c;
+                marked.insert(i, QLatin1Char('&'));
+                break;
+            }
+        }
+        result << marked;
+    }
+    return result;
 }
 
 base::Answer QtDialogSink::askText(const QString& title, const QString& prompt,

@@ -2,6 +2,8 @@
 
 #include "base/messagesink.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class QProgressDialog;
@@ -26,6 +28,10 @@ public:
     QString chooseFile(const QString& title, const QString& filter) override;
     void progress(const QString& title, const QString& text, int position, int max) override;
     void progressDone() override;
+
+    // The buttons' texts with a key letter each ("&Yes", "&No", ...): the first letter of
+    // the text that no button before it took. Texts that carry one keep it.
+    static QStringList withKeyLetters(const QStringList& texts);
 
 private:
     std::unique_ptr<QProgressDialog> m_progress;

@@ -1,0 +1,54 @@
+#include "shell/forms/qtdialogsink.h"
+
+#include "base/messages.h"
+
+#include <QApplication>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(QtDialogSinkTest, EveryButtonGetsAKeyLetterOfItsOwn)
+{
+    EXPECT_EQ(shell::QtDialogSink::withKeyLetters({"Yes", "No"}), QStringList({"&Yes", "&No"}));
+    EXPECT_EQ(shell::QtDialogSink::withKeyLetters({"Yes", "No", "Yes to all", "No to all"}),
+              QStringList({"&Yes", "&No", "Y&es to all", "N&o to all"}));
+    // A letter given by hand is kept and not given again.
+    EXPECT_EQ(shell::QtDialogSink::withKeyLetters({"Keep", "&Keep too", "Cancel"}),
+              QStringList({"&Keep", "&Keep too", "&Cancel"}));
+    EXPECT_EQ(shell::QtDialogSink::withKeyLetters({"Commas", "Semi-colons"}),
+              QStringList({"&Commas", "&Semi-colons"}));
+}
+
+TEST(QtDialogSinkTest, TheNoButtonOfAQuestionAnswersToAltN)
+{
+    shell::QtDialogSink sink;
+    base::Messages messages(sink);
+    QStringList texts;
+    QKeySequence noKey;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        QAbstractButton* no = nullptr;
+        for (QAbstractButton* b : box->buttons()) {
+            texts << b->text();
+            if (b->text() == QLatin1String("&No"))
+                no = b;
+        }
+        if (!no) {
+            box->reject(); // never leave the test hanging on an open box
+            return;
+        }
+        noKey = no->shortcut();
+        no->click();
+    });
+    EXPECT_FALSE(messages.confirm(QStringLiteral("Delete this team")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("&Yes"))) << texts.join(',').toStdString();
+    EXPECT_EQ(noKey, QKeySequence(Qt::ALT | Qt::Key_N));
+}
+
+} // namespace
