@@ -519,12 +519,12 @@ QString Events::description(qint64 eventNo)
                                      QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo));
 }
 
-QString Events::eventTitle(qint64 eventNo)
+QString Events::eventTitle(qint64 eventNo, bool afrikaans)
 {
     const QString code =
         m_database.selectOneValue(QStringLiteral("ITEMCODE"), QStringLiteral("MYEVENT"),
                                   QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo));
-    const QString item = m_items.ItemDescription(code.trimmed(), false);
+    const QString item = m_items.ItemDescription(code.trimmed(), afrikaans);
     db::Query q = m_database.openQuery(
         QStringLiteral("select DESCRIPTION, PREFIX_WITH_ITEM from EVENTDSCR where EVENTNO = ") +
         db::sqlInt(eventNo));

@@ -93,8 +93,9 @@ public:
     // "An event can only have one description".
     bool setDescription(qint64 eventNo, const QString& description, bool prefixWithItem);
     QString description(qint64 eventNo);
-    // The item's name with the event's description as it is printed.
-    QString eventTitle(qint64 eventNo);
+    // The item's name (in Afrikaans when asked) with the event's description as it is
+    // printed.
+    QString eventTitle(qint64 eventNo, bool afrikaans = false);
 
 private:
     int participants(qint64 eventNo);

@@ -11,6 +11,7 @@
 #include "records/recordcheck.h"
 #include "sheets/distribution.h"
 #include "sheets/sheetkinds.h"
+#include "sheets/sheetwords.h"
 
 #include <QTime>
 
@@ -39,19 +40,33 @@ QString federationLabel(base::Messages& messages, const QString& format, const Q
     return QString();
 }
 
-QString roundText(base::Run& run, const QString& format, const HeatRef& heat)
+QString roundText(base::Run& run, const SheetOptions& options, const QString& format,
+                  const HeatRef& heat)
 {
-    if (run.meeting().integer(QStringLiteral("IS_ASA")) == 1) {
+    const SheetWords words(options.afrikaans);
+    if (options.federationLayout) {
         const QString label = federationLabel(run.messages(), format, heat.round);
         if (heat.isFinal())
             return label;
-        return QStringLiteral("Heat ") + QString::number(heat.heatNo) +
+        return words("Heat ") + QString::number(heat.heatNo) +
                (label.isEmpty() ? QString() : QStringLiteral(" ") + label);
     }
     if (heat.isFinal())
-        return QStringLiteral("Final");
-    return QStringLiteral("Round ") + heat.round + QStringLiteral("  Heat ") +
+        return words("Final");
+    return words("Round ") + heat.round + QStringLiteral("  ") + words("Heat ") +
            QString::number(heat.heatNo);
+}
+
+// The heat's team lanes as the team draw left them in PROGRAM.RANDOMDRAW, lane 1 first.
+QString teamDrawText(const QString& list)
+{
+    QStringList lanes;
+    const QStringList teams = list.split(QLatin1Char(';'));
+    for (qsizetype i = 0; i < teams.size(); ++i) {
+        if (!teams[i].trimmed().isEmpty())
+            lanes << QString::number(i + 1) + QLatin1Char(' ') + teams[i].trimmed();
+    }
+    return lanes.join(QStringLiteral("   "));
 }
 
 QStringList recordLines(base::Run& run, const QString& itemCode)
@@ -70,6 +85,10 @@ QStringList recordLines(base::Run& run, const QString& itemCode)
     return lines;
 }
 
+// The heat's athletes straight from the heat or final rows into memory. The sheets of a
+// heat were once printed from a scratch table (T_PARTTEMP) refilled per heat; reading the
+// same rows in the same lane order gives the same sheets without a table that two
+// computers printing at once would share.
 QList<HeatAthlete> readAthletes(base::Run& run, const HeatSheet& sheet)
 {
     const meeting::ItemTypes& items = run.items();
@@ -141,34 +160,21 @@ QStringList numbered(const QString& prefix, int count)
     return list;
 }
 
-SheetPage basePage(const HeatSheet& sheet, const QString& kind, const QDateTime& printed)
+// Column titles in the print language.
+QStringList titles(const SheetWords& words, std::initializer_list<const char*> english)
 {
-    SheetPage page;
-    page.kind = kind;
-    page.event = sheet.title;
-    page.facts << QStringLiteral("Seq: ") + QString::number(sheet.seq)
-               << QStringLiteral("Day: ") + QString::number(sheet.day);
-    if (!sheet.time.isEmpty())
-        page.facts << QStringLiteral("Time: ") + sheet.time;
-    if (!sheet.pit.isEmpty())
-        page.facts << QStringLiteral("Pit:") + sheet.pit;
-    if (!sheet.roundText.isEmpty())
-        page.facts << sheet.roundText;
-    if (sheet.excludePoints)
-        page.facts << QStringLiteral("Exclude From Team Score");
-    page.records = sheet.records;
-    page.printed =
-        QStringLiteral("Printed: ") + printed.toString(QStringLiteral("yyyy/MM/dd hh:mm"));
-    return page;
+    QStringList list;
+    for (const char* e : english)
+        list << words(e);
+    return list;
 }
 
 SheetPage swimmingEventSheet(const HeatSheet& sheet, const SheetOptions& options, SheetPage page)
 {
+    const SheetWords words(options.afrikaans);
     page.title = sheet.title;
-    page.columns = {QStringLiteral("Draw"),        QStringLiteral("Athlete"),
-                    QStringLiteral("Team"),        QStringLiteral("1"),
-                    QStringLiteral("2"),           QStringLiteral("3"),
-                    QStringLiteral("Performance"), QStringLiteral("Place")};
+    page.columns =
+        titles(words, {"Draw", "Athlete", "Team", "1", "2", "3", "Performance", "Place"});
     page.widths = {6, 26, 22, 9, 9, 9, 15, 8};
     for (const HeatAthlete& a : sheet.athletes)
         page.rows.append({{QString::number(a.lane), athleteCell(a, options), a.team}, a.group});
@@ -177,10 +183,9 @@ SheetPage swimmingEventSheet(const HeatSheet& sheet, const SheetOptions& options
 
 SheetPage trackEventSheet(const HeatSheet& sheet, const SheetOptions& options, SheetPage page)
 {
-    page.title = QStringLiteral("Event Sheet");
-    page.columns = {QStringLiteral("Lane"),    QStringLiteral("Number"),
-                    QStringLiteral("Athlete"), QStringLiteral("Team"),
-                    QStringLiteral("Pos"),     QStringLiteral("Performance")};
+    const SheetWords words(options.afrikaans);
+    page.title = words("Event Sheet");
+    page.columns = titles(words, {"Lane", "Number", "Athlete", "Team", "Pos", "Performance"});
     page.widths = {7, 10, 33, 28, 7, 15};
     for (const HeatAthlete& a : sheet.athletes) {
         page.rows.append({{QString::number(a.lane), a.number,
@@ -191,14 +196,15 @@ SheetPage trackEventSheet(const HeatSheet& sheet, const SheetOptions& options, S
     return page;
 }
 
-SheetPage timeSheet(SheetPage page)
+SheetPage timeSheet(const SheetOptions& options, SheetPage page)
 {
-    page.title = QStringLiteral("Time sheet");
+    const SheetWords words(options.afrikaans);
+    page.title = words("Time sheet");
     page.columns << QString();
     page.widths << 4;
     for (const QString& place : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}) {
-        for (const QString& keeper : {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
-                                      QStringLiteral("Final")}) {
+        for (const QString& keeper :
+             {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), words("Final")}) {
             page.columns << place + QStringLiteral(" ") + keeper;
             page.widths << 8;
         }
@@ -210,12 +216,11 @@ SheetPage timeSheet(SheetPage page)
 
 SheetPage lapSheet(const HeatSheet& sheet, const SheetOptions& options, SheetPage page)
 {
-    page.title = QStringLiteral("Lapsheet");
+    const SheetWords words(options.afrikaans);
+    page.title = words("Lapsheet");
     page.landscape = true;
-    page.columns = QStringList{QStringLiteral("Draw"), QStringLiteral("Number"),
-                               QStringLiteral("Athlete"), QStringLiteral("Team")} +
-                   numbered(QString(), 25);
-    page.widths = {4, 6, 18, 12};
+    page.columns = titles(words, {"Draw", "Number", "Athlete", "Team"}) + numbered(QString(), 25);
+    page.widths = {5, 7, 18, 12};
     for (int lap = 0; lap < 25; ++lap)
         page.widths << 3;
     for (const HeatAthlete& a : sheet.athletes) {
@@ -225,14 +230,13 @@ SheetPage lapSheet(const HeatSheet& sheet, const SheetOptions& options, SheetPag
     return page;
 }
 
-SheetPage startSheet(const HeatSheet& sheet, SheetPage page)
+SheetPage startSheet(const HeatSheet& sheet, const SheetOptions& options, SheetPage page)
 {
+    const SheetWords words(options.afrikaans);
     page.title = sheet.title;
-    page.columns = {QStringLiteral("Lane"),    QStringLiteral("Number"),
-                    QStringLiteral("Surname"), QStringLiteral("First name"),
-                    QStringLiteral("Team"),    QStringLiteral("Age"),
-                    QStringLiteral("Classes")};
-    page.widths = {7, 10, 22, 18, 25, 6, 12};
+    page.columns =
+        titles(words, {"Lane", "Number", "Surname", "First name", "Team", "Age", "Classes"});
+    page.widths = {7, 10, 22, 18, 25, 9, 12};
     for (const HeatAthlete& a : sheet.athletes) {
         page.rows.append({{QString::number(a.lane), a.number, a.surname, a.firstName, a.team,
                            a.age > 0 ? QString::number(a.age) : QString(), a.disability},
@@ -241,49 +245,83 @@ SheetPage startSheet(const HeatSheet& sheet, SheetPage page)
     return page;
 }
 
+QString resultBlock(const SheetWords& words)
+{
+    return words("Result:") + numbered(QStringLiteral("  "), 8).join(' ');
+}
+
 // The field sheet and the wind sheet share their columns; the field sheet adds the block
 // of the first eight places.
 SheetPage fieldSheet(const HeatSheet& sheet, const SheetOptions& options, SheetPage page,
-                     bool resultBlock)
+                     bool withResultBlock)
 {
+    const SheetWords words(options.afrikaans);
     page.title = sheet.title;
-    page.columns =
-        QStringList{QStringLiteral("Draw"), QStringLiteral("Athlete"), QStringLiteral("Team")} +
-        numbered(QStringLiteral("A"), 6) +
-        QStringList{QStringLiteral("Best"), QStringLiteral("Place"), QStringLiteral("Performance")};
+    page.columns = titles(words, {"Draw", "Athlete", "Team"}) + numbered(QStringLiteral("A"), 6) +
+                   titles(words, {"Best", "Place", "Performance"});
     page.widths = {5, 22, 14, 7, 7, 7, 7, 7, 7, 7, 5, 10};
     for (const HeatAthlete& a : sheet.athletes)
         page.rows.append({{QString::number(a.lane), athleteCell(a, options), a.teamAbrv}, a.group});
-    if (resultBlock)
-        page.boxes << QStringLiteral("Result:") + numbered(QStringLiteral("  "), 8).join(' ');
+    if (withResultBlock)
+        page.boxes << resultBlock(words);
     return page;
 }
 
-SheetPage verticalJumpSheet(const HeatSheet& sheet, const SheetOptions& options, SheetPage page)
+// The vertical-jump sheet holds 24 athletes in portrait and 12 in landscape: a larger
+// field goes on as many pages as it needs, each a whole sheet.
+QList<SheetPage> verticalJumpSheets(const HeatSheet& sheet, const SheetOptions& options,
+                                    SheetPage page)
 {
+    const SheetWords words(options.afrikaans);
     const int heights = options.vertJumpLandscape ? 12 : 7;
     const int capacity = options.vertJumpLandscape ? 12 : 24;
-    page.title = QStringLiteral("Eventsheet");
+    page.title = words("Eventsheet");
     page.landscape = options.vertJumpLandscape;
-    page.columns =
-        QStringList{QStringLiteral("Draw"), QStringLiteral("Athlete"), QStringLiteral("Team")} +
-        numbered(QStringLiteral("H"), heights) +
-        QStringList{QStringLiteral("Height"), QStringLiteral("Place")};
+    page.columns = titles(words, {"Draw", "Athlete", "Team"}) +
+                   numbered(QStringLiteral("H"), heights) + titles(words, {"Height", "Place"});
     page.widths = {5, 22, 12};
     for (int h = 0; h < heights; ++h)
         page.widths << 6;
     page.widths << 8 << 6;
+    page.boxes << words("Start height:") << resultBlock(words);
+    QList<SheetPage> pages{page};
     for (const HeatAthlete& a : sheet.athletes) {
-        if (page.rows.size() >= capacity)
-            break;
-        page.rows.append({{QString::number(a.lane), athleteCell(a, options), a.teamAbrv}, a.group});
+        if (pages.last().rows.size() >= capacity)
+            pages << page;
+        pages.last().rows.append(
+            {{QString::number(a.lane), athleteCell(a, options), a.teamAbrv}, a.group});
     }
-    page.boxes << QStringLiteral("Start height:")
-               << QStringLiteral("Result:") + numbered(QStringLiteral("  "), 8).join(' ');
-    return page;
+    return pages;
 }
 
 } // namespace
+
+SheetPage heatPageHeading(const HeatSheet& sheet, const QString& kind, const SheetOptions& options,
+                          const QDateTime& printed)
+{
+    const SheetWords words(options.afrikaans);
+    SheetPage page;
+    page.kind = kind;
+    page.event = sheet.title;
+    page.facts << words("Seq: ") + QString::number(sheet.seq)
+               << words("Day: ") + QString::number(sheet.day);
+    if (!sheet.time.isEmpty())
+        page.facts << words("Time: ") + sheet.time;
+    if (!sheet.pit.isEmpty())
+        page.facts << words("Pit:") + sheet.pit;
+    if (!sheet.roundText.isEmpty())
+        page.facts << sheet.roundText;
+    if (sheet.excludePoints)
+        page.facts << words("Exclude From Team Score");
+    if (!sheet.records.isEmpty())
+        page.notes << words("Records:  ") + sheet.records.join(QStringLiteral("   "));
+    if (!options.hideTeamDraw && !sheet.teamDraw.isEmpty())
+        page.notes << words("Teamdraw: ") + sheet.teamDraw;
+    page.printed = words("Printed: ") + printed.toString(QStringLiteral("yyyy/MM/dd hh:mm"));
+    page.signatures =
+        QStringList{words("Referee"), words("Chief"), words("Judge"), words("New Record")};
+    return page;
+}
 
 std::optional<HeatSheet> readHeatSheet(base::Run& run, const HeatRef& heat)
 {
@@ -298,12 +336,14 @@ std::optional<HeatSheet> readHeatSheet(base::Run& run, const HeatRef& heat)
                                QString::number(heat.eventNo) + QStringLiteral(" in this meeting."));
         return std::nullopt;
     }
+    const SheetOptions options = readSheetOptions(run.meeting());
     HeatSheet sheet;
     sheet.heat = heat;
     sheet.itemCode = event.text("ITEMCODE").trimmed();
     sheet.combinedNo = event.integer("COMBINEDNO");
     sheet.excludePoints = event.text("EXCLUDEPOINTS").trimmed() == QLatin1String("X");
-    sheet.title = draw::Events(database, run.items(), meetingNo).eventTitle(heat.eventNo);
+    sheet.title =
+        draw::Events(database, run.items(), meetingNo).eventTitle(heat.eventNo, options.afrikaans);
     // A combined race is run at its group's place in the program.
     db::Query slot = database.openQuery(
         sheet.combinedNo > 0
@@ -321,7 +361,14 @@ std::optional<HeatSheet> readHeatSheet(base::Run& run, const HeatRef& heat)
         sheet.time = timeText(slot.value("THETIME"));
         sheet.pit = slot.text("PIT").trimmed();
     }
-    sheet.roundText = roundText(run, event.text("HEATFORMAT").trimmed(), heat);
+    sheet.roundText = roundText(run, options, event.text("HEATFORMAT").trimmed(), heat);
+    sheet.teamDraw = teamDrawText(
+        database
+            .selectOneValue(QStringLiteral("RANDOMDRAW"), QStringLiteral("PROGRAM"),
+                            QStringLiteral("EVENTNO = ") + db::sqlInt(heat.eventNo) +
+                                QStringLiteral(" and ROUND = ") + db::quoted(heat.round) +
+                                QStringLiteral(" and HEATNO = ") + db::sqlInt(heat.heatNo))
+            .trimmed());
     sheet.records = recordLines(run, sheet.itemCode);
     sheet.athletes = readAthletes(run, sheet);
     return sheet;
@@ -350,7 +397,7 @@ QList<SheetPage> heatPages(base::Run& run, const HeatSheet& sheet, const SheetOp
             pages << copy;
         }
     };
-    auto base = [&](const QString& kind) { return basePage(sheet, kind, printed); };
+    auto base = [&](const QString& kind) { return heatPageHeading(sheet, kind, options, printed); };
     if (items.IsTrackItem(sheet.itemCode)) {
         if (options.printEvent) {
             const bool swimming = !options.federationLayout && items.isSwimming();
@@ -359,24 +406,25 @@ QList<SheetPage> heatPages(base::Run& run, const HeatSheet& sheet, const SheetOp
                             : trackEventSheet(sheet, options, base(kind::TrackEvent)));
         }
         if (options.printTime)
-            copies(kind::TrackTime, timeSheet(base(kind::TrackTime)));
+            copies(kind::TrackTime, timeSheet(options, base(kind::TrackTime)));
         if (options.printLap && items.TrackDistance(sheet.itemCode) > 801)
             copies(kind::TrackLap, lapSheet(sheet, options, base(kind::TrackLap)));
         if (options.printStart)
-            copies(kind::TrackStart, startSheet(sheet, base(kind::TrackStart)));
+            copies(kind::TrackStart, startSheet(sheet, options, base(kind::TrackStart)));
         return pages;
     }
-    if (options.printEvent) {
-        copies(kind::FieldEvent, items.IsVerticalJump(sheet.itemCode)
-                                     ? verticalJumpSheet(sheet, options, base(kind::FieldEvent))
-                                     : fieldSheet(sheet, options, base(kind::FieldEvent), true));
+    if (options.printEvent && items.IsVerticalJump(sheet.itemCode)) {
+        for (const SheetPage& page : verticalJumpSheets(sheet, options, base(kind::FieldEvent)))
+            copies(kind::FieldEvent, page);
+    } else if (options.printEvent) {
+        copies(kind::FieldEvent, fieldSheet(sheet, options, base(kind::FieldEvent), true));
     }
     const QString type = items.ItemType(sheet.itemCode);
     if (options.printJumpWind &&
         (type.startsWith(QLatin1String("Long")) || type.startsWith(QLatin1String("Tripple"))))
         copies(kind::FieldWind, fieldSheet(sheet, options, base(kind::FieldWind), false));
     if (options.printStart)
-        copies(kind::FieldStart, startSheet(sheet, base(kind::FieldStart)));
+        copies(kind::FieldStart, startSheet(sheet, options, base(kind::FieldStart)));
     return pages;
 }
 

@@ -48,13 +48,20 @@ struct HeatSheet {
     QString time; // "hh:mm"; empty when not set
     QString pit;
     bool excludePoints = false;
-    QString roundText; // "Final", "Heat 2 of round A", or the federation letter
+    QString roundText; // "Final", "Round A  Heat 2", or the federation letter
     QStringList records;
+    QString teamDraw; // the heat's team lanes ("1 SHK   2 OTT"), empty without a team draw
     QList<HeatAthlete> athletes; // lane order; in a combined race grouped by class and age
 };
 
-// Reads a heat; nothing (after the message) for an event not in the meeting.
+// Reads a heat in the meeting's print language; nothing (after the message) for an event
+// not in the meeting.
 std::optional<HeatSheet> readHeatSheet(base::Run& run, const HeatRef& heat);
+
+// A page of the heat with its heading filled in (event, facts, records, teamdraw unless
+// hidden, the printing time, the signature boxes) and no rows yet.
+SheetPage heatPageHeading(const HeatSheet& sheet, const QString& kind, const SheetOptions& options,
+                          const QDateTime& printed);
 
 // The pages of a heat's sheets, each sheet once per distribution copy, in the order of
 // printing: event sheet, time sheet, lap sheet (items over 800 m), start sheet; for field

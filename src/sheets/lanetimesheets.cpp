@@ -8,6 +8,8 @@
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "records/recordcheck.h"
+#include "sheets/sheetoptions.h"
+#include "sheets/sheetwords.h"
 
 #include <QHash>
 #include <QTime>
@@ -148,6 +150,7 @@ void saveLaneLimits(base::Run& run, const LaneLimits& limits)
 QList<LaneRow> laneRows(base::Run& run, const LaneLimits& limits)
 {
     const meeting::ItemTypes& items = run.items();
+    const SheetWords words(readSheetOptions(run.meeting()).afrikaans);
     db::Query program = run.database()->openQuery(
         QStringLiteral("select P.EVENTNO, P.ROUND, P.HEATNO, P.DAY_SEQ, P.SEQ, P.THETIME, "
                        "E.ITEMCODE from PROGRAM P join MYEVENT E on E.EVENTNO = P.EVENTNO "
@@ -193,9 +196,9 @@ QList<LaneRow> laneRows(base::Run& run, const LaneLimits& limits)
         row.day = int(program.integer("DAY_SEQ"));
         const QTime time = program.value("THETIME").toTime();
         row.time = time.isValid() ? time.toString(QStringLiteral("hh:mm")) : QString();
-        row.item = items.ItemDescription(itemCode, false);
+        row.item = items.ItemDescription(itemCode, words.afrikaans());
         row.round = round == QLatin1String("F")
-                        ? QStringLiteral("Final")
+                        ? words("Final")
                         : round + QLatin1Char(' ') + QString::number(program.integer("HEATNO"));
         row.record = recordLine(itemCode);
         once << row;
@@ -222,24 +225,23 @@ QList<LaneRow> laneRows(base::Run& run, const LaneLimits& limits)
 QList<SheetPage> lanePages(base::Run& run, const QList<LaneRow>& rows, const LaneLimits& limits)
 {
     QList<SheetPage> pages;
+    const SheetWords words(readSheetOptions(run.meeting()).afrikaans);
     const QString printed =
-        QStringLiteral("Printed: ") + run.now().toString(QStringLiteral("yyyy/MM/dd hh:mm"));
+        words("Printed: ") + run.now().toString(QStringLiteral("yyyy/MM/dd hh:mm"));
     for (const LaneRow& row : rows) {
         const QString group = QStringLiteral("LANE : ") + QString::number(row.lane);
         if (pages.isEmpty() || pages.last().rows.size() >= limits.perPage ||
             pages.last().rows.last().group != group) {
             SheetPage page;
             page.kind = QStringLiteral("LaneTime");
-            page.title = QStringLiteral("Lane Timesheet");
+            page.title = words("Lane Timesheet");
             page.event = page.title;
             page.facts << group;
             page.printed = printed;
-            page.signatures = false;
-            page.columns = {
-                QStringLiteral("Day"),     QStringLiteral("Seq"),  QStringLiteral("Lane"),
-                QStringLiteral("Event"),   QStringLiteral("Heat"), QStringLiteral("Time"),
-                QStringLiteral("Swimmer"), QStringLiteral("1"),    QStringLiteral("2"),
-                QStringLiteral("3"),       QStringLiteral("DQ"),   QStringLiteral("Record")};
+            page.columns = {words("Day"),        QStringLiteral("Seq"), words("Lane"),
+                            words("Event"),      words("Heat"),         words("Time"),
+                            words("Swimmer"),    QStringLiteral("1"),   QStringLiteral("2"),
+                            QStringLiteral("3"), QStringLiteral("DQ"),  words("Record")};
             page.widths = {4, 4, 4, 18, 6, 6, 22, 9, 9, 9, 4, 7};
             page.rowUnits = kDetailUnits / limits.perPage;
             pages << page;

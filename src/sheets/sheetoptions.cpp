@@ -67,6 +67,7 @@ SheetOptions readSheetOptions(const meeting::MeetingSettings& settings)
     o.vertJumpLandscape = on("SHEET_VERTJUMP_LANDSCAPE");
     o.skipPreview = on("SHEETS_SKIP_PREVIEW");
     o.federationLayout = on("IS_ASA");
+    o.afrikaans = on("PRINT_LANGUAGE");
     return o;
 }
 

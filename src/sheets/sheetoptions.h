@@ -36,6 +36,7 @@ struct SheetOptions {
     bool vertJumpLandscape = false;
     bool skipPreview = false;
     bool federationLayout = false; // IS_ASA
+    bool afrikaans = false;        // PRINT_LANGUAGE 1
 };
 
 SheetOptions readSheetOptions(const meeting::MeetingSettings& settings);

@@ -16,18 +16,18 @@ struct SheetRow {
 // What one printed page (one copy of one sheet) carries, before any layout: the printer
 // lays it out, the tests read it back from the PDF.
 struct SheetPage {
-    QString kind;        // the sheet kind's key
-    QString title;       // "Event Sheet", "Time sheet", ... or the event itself
-    QString event;       // the event's description
-    QStringList facts;   // sequence, day, time, pit, round and heat, score exclusion
-    QStringList records; // the item's records in the meeting's record sets
+    QString kind;      // the sheet kind's key
+    QString title;     // "Event Sheet", "Time sheet", ... or the event itself
+    QString event;     // the event's description
+    QStringList facts; // sequence, day, time, pit, round and heat, score exclusion
+    QStringList notes; // lines under the facts: the item's records, the heat's teamdraw
     QString distribution;
     QString printed; // "Printed: yyyy/MM/dd hh:mm"
     QStringList columns;
     QList<int> widths; // relative widths of the columns
     QList<SheetRow> rows;
     QStringList boxes;      // labelled boxes under the rows ("Wind", "Result:")
-    bool signatures = true; // the footer's "Referee", "Chief", "Judge", "New Record" boxes
+    QStringList signatures; // the footer's boxes ("Referee", "Chief", ...); none when empty
     bool landscape = false;
     // The height of a row in layout units of a 946-unit detail area; 0 for text lines.
     int rowUnits = 0;

@@ -109,9 +109,8 @@ int PagePainter::heading(const SheetPage& page)
                        page.facts.join(QStringLiteral("     ")));
     y += m_line;
     m_painter.setFont(m_body);
-    if (!page.records.isEmpty()) {
-        m_painter.drawText(QRect(0, y, m_page.width(), m_line), Qt::AlignLeft,
-                           QStringLiteral("Records:  ") + page.records.join(QStringLiteral("   ")));
+    for (const QString& note : page.notes) {
+        m_painter.drawText(QRect(0, y, m_page.width(), m_line), Qt::AlignLeft, note);
         y += m_line;
     }
     if (!page.distribution.isEmpty()) {
@@ -147,10 +146,9 @@ int PagePainter::tableHeader(const SheetPage& page, int y)
 int PagePainter::footer(const SheetPage& page)
 {
     int bottom = m_page.height();
-    if (page.signatures) {
+    if (!page.signatures.isEmpty()) {
         const int h = m_line * 3;
-        const QStringList labels{QStringLiteral("Referee"), QStringLiteral("Chief"),
-                                 QStringLiteral("Judge"), QStringLiteral("New Record")};
+        const QStringList& labels = page.signatures;
         const int w = m_page.width() / int(labels.size());
         for (int i = 0; i < labels.size(); ++i) {
             const QRect box(i * w, bottom - h, w, h);
@@ -192,9 +190,11 @@ void PagePainter::paint(const SheetPage& page, bool first)
     const bool grouped = std::any_of(page.rows.cbegin(), page.rows.cend(),
                                      [](const SheetRow& row) { return !row.group.isEmpty(); });
     const int detail = bottom - y - (grouped ? m_line * 3 / 2 : 0);
-    const int rowHeight = page.rowUnits > 0
-                              ? std::max(m_line * 2, detail * page.rowUnits / kDetailUnits)
-                              : m_line * 2;
+    // Rows that are written on by hand take the room the page has, up to three lines each.
+    const int rowHeight =
+        page.rowUnits > 0
+            ? std::max(m_line * 2, detail * page.rowUnits / kDetailUnits)
+            : std::clamp(detail / std::max<int>(1, int(page.rows.size())), m_line * 2, m_line * 3);
     QFont bold = m_body;
     bold.setBold(true);
     QString group;
