@@ -11,60 +11,93 @@
 #include "meeting/meetingsettings.h"
 #include "sheets/forms/sheetoutput.h"
 #include "sheets/lanetimesheets.h"
+#include "sheets/resultprinting.h"
 #include "sheets/sheetoptions.h"
 #include "sheets/sheetprinting.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <optional>
+
 namespace {
 
-int sheetsPrint(cli::Context& ctx)
+// Reads "EVENTNO [--round R] [--heat H] [--ignore-distribution] --pdf FILE" into a request;
+// the exit code of a wrong command line or of a meeting that cannot be used, else nothing.
+// Without --round the sheets take the format's first round and the results the final.
+std::optional<int> readRequest(cli::Context& ctx, cli::DrawCli& draw, const QString& defaultRound,
+                               sheets::PrintRequest* request, QString* pdf)
 {
-    const QString pdf = ctx.takeOption(QStringLiteral("--pdf"));
+    *pdf = ctx.takeOption(QStringLiteral("--pdf"));
     QString round = ctx.takeOption(QStringLiteral("--round")).trimmed().toUpper();
     const QString heatText = ctx.takeOption(QStringLiteral("--heat"));
-    const bool ignore = ctx.takeFlag(QStringLiteral("--ignore-distribution"));
-    if (pdf.isEmpty())
+    request->ignoreDistribution = ctx.takeFlag(QStringLiteral("--ignore-distribution"));
+    if (pdf->isEmpty())
         return ctx.usageError(QStringLiteral("--pdf FILE is required"));
     if (!round.isEmpty() && (round.size() != 1 || !QStringLiteral("FABC").contains(round)))
         return ctx.usageError(QStringLiteral("ROUND is F, A, B or C"));
-    int heatNo = -1;
+    request->heatNo = -1;
     if (!heatText.isEmpty()) {
-        heatNo = int(cli::DrawCli::number(ctx, heatText, QStringLiteral("HEAT")));
-        if (heatNo == 0)
+        request->heatNo = int(cli::DrawCli::number(ctx, heatText, QStringLiteral("HEAT")));
+        if (request->heatNo == 0)
             return cli::WrongCommandLine;
     }
-    cli::DrawCli draw(ctx);
     if (!ctx.expectArgs(1))
         return cli::WrongCommandLine;
-    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
-    if (eventNo == 0)
+    request->eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    if (request->eventNo == 0)
         return cli::WrongCommandLine;
     if (!draw.ready())
         return cli::Failed;
-    if (round.isEmpty()) {
+    if (round.isEmpty() && defaultRound.isEmpty()) {
         round = draw::HeatFormats::firstRound(
             draw.database()
                 .selectOneValue(QStringLiteral("HEATFORMAT"), QStringLiteral("MYEVENT"),
-                                QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo))
+                                QStringLiteral("EVENTNO = ") + db::sqlInt(request->eventNo))
                 .trimmed());
     }
+    request->round = round.isEmpty() ? defaultRound : round;
+    return std::nullopt;
+}
+
+void reportPrinted(cli::Context& ctx, const sheets::PdfSheetOutput& output, int heats,
+                   const QString& pdf)
+{
+    if (ctx.json) {
+        ctx.printJson(
+            QJsonObject{{"sheets", output.sheetsWritten()}, {"heats", heats}, {"pdf", pdf}});
+    } else {
+        ctx.out << output.sheetsWritten() << " sheets of " << heats << " heats to " << pdf << "\n";
+    }
+}
+
+int sheetsPrint(cli::Context& ctx)
+{
+    cli::DrawCli draw(ctx);
     sheets::PrintRequest request;
-    request.eventNo = eventNo;
-    request.round = round;
-    request.heatNo = heatNo;
-    request.ignoreDistribution = ignore;
+    QString pdf;
+    if (const auto refused = readRequest(ctx, draw, QString(), &request, &pdf))
+        return *refused;
     sheets::PdfSheetOutput output(ctx.run(), pdf);
     const int marked = sheets::SheetPrinting(ctx.run()).print(request, output);
     if (marked == 0)
         return cli::Failed;
-    if (ctx.json) {
-        ctx.printJson(
-            QJsonObject{{"sheets", output.sheetsWritten()}, {"heats", marked}, {"pdf", pdf}});
-    } else {
-        ctx.out << output.sheetsWritten() << " sheets of " << marked << " heats to " << pdf << "\n";
-    }
+    reportPrinted(ctx, output, marked, pdf);
+    return cli::Success;
+}
+
+int sheetsResults(cli::Context& ctx)
+{
+    cli::DrawCli draw(ctx);
+    sheets::PrintRequest request;
+    QString pdf;
+    if (const auto refused = readRequest(ctx, draw, QStringLiteral("F"), &request, &pdf))
+        return *refused;
+    sheets::PdfSheetOutput output(ctx.run(), pdf);
+    const int printed = sheets::ResultPrinting(ctx.run()).print(request, output);
+    if (printed == 0)
+        return cli::Failed;
+    reportPrinted(ctx, output, printed, pdf);
     return cli::Success;
 }
 
@@ -142,6 +175,10 @@ const cli::Command
     printCmd("sheets print",
              "EVENTNO [--round R] [--heat H] [--ignore-distribution] --pdf FILE [--meeting N]",
              &sheetsPrint);
+const cli::Command
+    resultsCmd("sheets results",
+               "EVENTNO [--round R] [--heat H] [--ignore-distribution] --pdf FILE [--meeting N]",
+               &sheetsResults);
 const cli::Command lanesCmd("sheets lanes", "[--lanes 1-N] [--per-page N] --pdf FILE [--meeting N]",
                             &sheetsLanes);
 const cli::Command optionsCmd("sheets options", "[COLUMN on|off] [--json] [--meeting N]",

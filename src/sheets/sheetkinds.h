@@ -27,6 +27,8 @@ inline const QString FieldEvent = QStringLiteral("FieldEvent");
 inline const QString FieldWind = QStringLiteral("FieldWind");
 inline const QString FieldStart = QStringLiteral("FieldStart");
 inline const QString TrackWind = QStringLiteral("TrackWind");
+inline const QString ResultsHeat = QStringLiteral("ResultsHeat");
+inline const QString ResultsFinal = QStringLiteral("ResultsFinal");
 } // namespace kind
 
 } // namespace sheets

@@ -13,6 +13,8 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -62,6 +64,49 @@ TEST_F(SheetScreensTest, PrintingAHeatFromTheScreenWritesItsSheetsAfterTheOption
     ASSERT_TRUE(form.selectHeat(event, QStringLiteral("A"), 2));
     EXPECT_EQ(form.table()->item(form.table()->currentRow(), 6)->text(), QStringLiteral("X"));
     EXPECT_TRUE(pdfPages(pdfPath()).join(QString()).contains(QStringLiteral("Kappa")));
+}
+
+TEST_F(SheetScreensTest, ThePreviewShowsOnePagePerCopyAndClosingItCountsAsPrinted)
+{
+    const qint64 event = drawnFinal();
+    setMeeting(QStringLiteral("SHEETS_SKIP_START"), QStringLiteral("1"));
+    sheets::PrintSheetsForm form(run(), sheets::screenOutput(run()));
+    ASSERT_TRUE(form.selectHeat(event, QStringLiteral("F"), 0));
+    int previewPages = -1;
+    answerNextDialog(true); // the sheet options
+    // Then the preview: read what it shows, as a person would, and close it.
+    QTimer poll;
+    poll.setInterval(50);
+    QObject::connect(&poll, &QTimer::timeout, [&previewPages, &poll] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (!preview)
+            return;
+        poll.stop();
+        if (auto* pages = preview->findChild<QPrintPreviewWidget*>())
+            previewPages = pages->pageCount();
+        preview->reject();
+    });
+    poll.start();
+    form.printHeat();
+    EXPECT_EQ(previewPages, 2); // the event sheet and the time sheet
+    EXPECT_EQ(sheetsPrinted(event, QStringLiteral("F"), 0), 1);
+}
+
+TEST_F(SheetScreensTest, TheResultsButtonPrintsTheChosenHeatsResultList)
+{
+    const qint64 event = drawnFinal();
+    ASSERT_TRUE(database().execute(
+        QStringLiteral("update PROGRAM set NOT_CALCULATED_YET = 0 where EVENTNO = ") +
+        QString::number(event)));
+    sheets::PrintSheetsForm form(run(), pdfOutput());
+    form.printResults();
+    const QStringList pages = pdfPages(pdfPath());
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Results")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Charlie")));
+    EXPECT_EQ(value(QStringLiteral("select RESULTSPRINTED from PROGRAM where EVENTNO = ") +
+                    QString::number(event)),
+              QStringLiteral("1"));
 }
 
 TEST_F(SheetScreensTest, EachOptionBoxWritesItsSettingAtOnce)

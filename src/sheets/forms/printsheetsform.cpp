@@ -12,10 +12,13 @@
 #include "sheets/forms/sheetoptionsdialog.h"
 #include "sheets/forms/sheetoutput.h"
 #include "sheets/lanetimesheets.h"
+#include "sheets/resultprinting.h"
 #include "sheets/sheetoptions.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -46,6 +49,8 @@ PrintSheetsForm::PrintSheetsForm(base::Run& run, OutputFactory output, QWidget* 
     m_ignore =
         new QCheckBox(QStringLiteral("Ignore the distribution (one copy of each sheet)"), this);
     layout->addWidget(m_ignore);
+    m_toPdf = new QCheckBox(QStringLiteral("Print to a P&DF file (asks for its name)"), this);
+    layout->addWidget(m_toPdf);
     auto* grid = new QGridLayout;
     base::addActionButton(grid, 0, 0, QStringLiteral("Print &Heat"), [this] { printHeat(); });
     base::addActionButton(grid, 0, 1, QStringLiteral("Print &Round"), [this] { printRound(); });
@@ -57,6 +62,7 @@ PrintSheetsForm::PrintSheetsForm(base::Run& run, OutputFactory output, QWidget* 
         SheetOptionsDialog options(m_run, QStringLiteral("Sheet options"), this);
         options.exec();
     });
+    base::addActionButton(grid, 0, 3, QStringLiteral("Res&ults"), [this] { printResults(); });
     base::addActionButton(grid, 1, 2, QStringLiteral("Close"), [this] { accept(); });
     layout->addLayout(grid);
     base::onListKey(m_table, Qt::Key_Return, [this] { printHeat(); });
@@ -111,20 +117,30 @@ bool PrintSheetsForm::selectHeat(qint64 eventNo, const QString& round, int heatN
     return false;
 }
 
-bool PrintSheetsForm::print(bool wholeRound)
+std::optional<PrintRequest> PrintSheetsForm::chosenRequest(bool wholeRound)
 {
     const int row = currentRow();
     if (row < 0 || row >= m_rows.size()) {
         m_run.messages().warning(QStringLiteral("Choose a heat first."));
-        return false;
+        return std::nullopt;
     }
     PrintRequest request;
     request.eventNo = m_rows[row].eventNo;
     request.round = m_rows[row].round;
     request.heatNo = wholeRound ? -1 : m_rows[row].heatNo;
     request.ignoreDistribution = m_ignore->isChecked();
-    const std::unique_ptr<PageOutput> output = m_output(this);
-    const int marked = SheetPrinting(m_run).print(request, *output, [this](const QString& title) {
+    return request;
+}
+
+bool PrintSheetsForm::print(bool wholeRound)
+{
+    const std::optional<PrintRequest> request = chosenRequest(wholeRound);
+    if (!request)
+        return false;
+    const std::unique_ptr<PageOutput> target = output();
+    if (!target)
+        return false;
+    const int marked = SheetPrinting(m_run).print(*request, *target, [this](const QString& title) {
         SheetOptionsDialog options(m_run, title, this);
         return options.exec() == QDialog::Accepted;
     });
@@ -142,6 +158,16 @@ void PrintSheetsForm::printRound()
     print(true);
 }
 
+void PrintSheetsForm::printResults()
+{
+    const std::optional<PrintRequest> request = chosenRequest(false);
+    if (!request)
+        return;
+    if (const std::unique_ptr<PageOutput> target = output())
+        ResultPrinting(m_run).print(*request, *target);
+    reload();
+}
+
 void PrintSheetsForm::printLaneTimesheets()
 {
     LaneTimesheetsDialog dialog(m_run, defaultLaneLimits(m_run), this);
@@ -155,7 +181,20 @@ void PrintSheetsForm::printLaneTimesheets()
     QApplication::restoreOverrideCursor();
     if (pages.isEmpty())
         return;
-    m_output(this)->write(pages);
+    if (const std::unique_ptr<PageOutput> target = output())
+        target->write(pages);
+}
+
+std::unique_ptr<PageOutput> PrintSheetsForm::output()
+{
+    if (!m_toPdf->isChecked())
+        return m_output(this);
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Print to a PDF file"),
+        QDir::homePath() + QStringLiteral("/Sheets.pdf"), QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return nullptr;
+    return std::make_unique<PdfSheetOutput>(m_run, path);
 }
 
 PrintSheetsForm::OutputFactory screenOutput(base::Run& run)

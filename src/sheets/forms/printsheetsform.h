@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QList>
 
+#include <optional>
+
 class QCheckBox;
 class QTableWidget;
 
@@ -15,7 +17,8 @@ class Run;
 namespace sheets {
 
 // "Print Sheets": the program's heats with how many are drawn and whether their sheets
-// were printed; prints the sheets of a heat or a whole round, and the lane timesheets.
+// were printed; prints the sheets of a heat or a whole round, a heat's result lists and the
+// lane timesheets.
 class PrintSheetsForm : public QDialog {
     Q_OBJECT
 public:
@@ -26,17 +29,25 @@ public:
 
     QTableWidget* table() const { return m_table; }
     QCheckBox* ignoreDistribution() const { return m_ignore; }
+    QCheckBox* toPdf() const { return m_toPdf; }
     // Selects the program row of an event's round and heat; false when there is none.
     bool selectHeat(qint64 eventNo, const QString& round, int heatNo);
 
     void printHeat();
     void printRound();
+    // The result lists of the chosen heat (a final: the final's).
+    void printResults();
     void printLaneTimesheets();
     void reload();
 
 private:
     bool print(bool wholeRound);
+    // The chosen heat (or its whole round); nothing after the message when none is chosen.
+    std::optional<PrintRequest> chosenRequest(bool wholeRound);
     int currentRow() const;
+    // The output of one print: a PDF file the user names when "Print to a PDF file" is
+    // ticked (null when the naming is cancelled), else the form's output.
+    std::unique_ptr<PageOutput> output();
 
     struct Row {
         qint64 eventNo = 0;
@@ -48,6 +59,7 @@ private:
     QList<Row> m_rows;
     QTableWidget* m_table = nullptr;
     QCheckBox* m_ignore = nullptr;
+    QCheckBox* m_toPdf = nullptr;
 };
 
 // The desktop's output: a preview, or the printer when the meeting prints without one.
