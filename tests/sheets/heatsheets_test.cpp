@@ -9,40 +9,11 @@
 
 namespace {
 
-sheets::PrintRequest finalOf(qint64 eventNo)
-{
-    sheets::PrintRequest request;
-    request.eventNo = eventNo;
-    request.round = QStringLiteral("F");
-    return request;
-}
-
 class HeatSheetsTest : public SheetsTest {
 protected:
-    // A 100 m final with four swimmers of two teams in lanes 4, 2, 5, 3.
-    qint64 drawnFinal(const QString& itemCode = QStringLiteral("FRE____100M13W"))
-    {
-        const qint64 event = addEvent(itemCode, 7);
-        const qint64 sharks = addTeam(QStringLiteral("Sharks Club"), QStringLiteral("SHK"));
-        const qint64 otters = addTeam(QStringLiteral("Otters United"), QStringLiteral("OTT"));
-        enter(event, addSwimmer(sharks, QStringLiteral("Delta")), 4);
-        enter(event, addSwimmer(otters, QStringLiteral("Bravo")), 2);
-        enter(event, addSwimmer(sharks, QStringLiteral("Echo")), 5);
-        enter(event, addSwimmer(otters, QStringLiteral("Charlie")), 3);
-        return event;
-    }
     sheets::Distribution distribution()
     {
         return sheets::Distribution(database(), messages(), m_meetingNo);
-    }
-    static QStringList pagesTitled(const QStringList& pages, const QString& title)
-    {
-        QStringList found;
-        for (const QString& page : pages) {
-            if (page.contains(title))
-                found << page;
-        }
-        return found;
     }
 };
 
@@ -177,12 +148,8 @@ TEST_F(HeatSheetsTest, SkippingStartSheetsLeavesTheEventAndTimeSheets)
 
 TEST_F(HeatSheetsTest, PrintingAHeatMarksThatHeatOnly)
 {
-    const qint64 event = addEvent(QStringLiteral("BCK____100M13W"), 3, 0, QStringLiteral("2,4,0"));
-    addProgramRow(event, QStringLiteral("A"), 1, 1);
-    addProgramRow(event, QStringLiteral("A"), 2, 2);
-    const qint64 team = addTeam(QStringLiteral("Sharks Club"), QStringLiteral("SHK"));
-    seat(event, QStringLiteral("A"), 1, addSwimmer(team, QStringLiteral("Alpha")), 4);
-    seat(event, QStringLiteral("A"), 2, addSwimmer(team, QStringLiteral("Beta")), 4);
+    const qint64 event =
+        twoHeats(QStringLiteral("BCK____100M13W"), QStringLiteral("Alpha"), QStringLiteral("Beta"));
 
     sheets::PrintRequest request;
     request.eventNo = event;

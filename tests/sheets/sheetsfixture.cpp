@@ -10,6 +10,11 @@
 void SheetsTest::SetUp()
 {
     DatabaseTest::SetUp();
+    setUpMeeting();
+}
+
+void SheetsTest::setUpMeeting()
+{
     meeting::createTranslations(run());
     meeting::createMeetingAges(run());
     m_meetingNo = int(database().nextKeyNumber());
@@ -134,6 +139,29 @@ int SheetsTest::sheetsPrinted(qint64 eventNo, const QString& round, int heatNo)
         .toInt();
 }
 
+qint64 SheetsTest::twoHeats(const QString& itemCode, const QString& first, const QString& second)
+{
+    const qint64 event = addEvent(itemCode, 3, 0, QStringLiteral("2,4,0"));
+    addProgramRow(event, QStringLiteral("A"), 1, 1);
+    addProgramRow(event, QStringLiteral("A"), 2, 2);
+    const qint64 team = addTeam(QStringLiteral("Sharks Club"), QStringLiteral("SHK"));
+    seat(event, QStringLiteral("A"), 1, addSwimmer(team, first), 4);
+    seat(event, QStringLiteral("A"), 2, addSwimmer(team, second), 4);
+    return event;
+}
+
+qint64 SheetsTest::drawnFinal(const QString& itemCode)
+{
+    const qint64 event = addEvent(itemCode, 7);
+    const qint64 sharks = addTeam(QStringLiteral("Sharks Club"), QStringLiteral("SHK"));
+    const qint64 otters = addTeam(QStringLiteral("Otters United"), QStringLiteral("OTT"));
+    enter(event, addSwimmer(sharks, QStringLiteral("Delta")), 4);
+    enter(event, addSwimmer(otters, QStringLiteral("Bravo")), 2);
+    enter(event, addSwimmer(sharks, QStringLiteral("Echo")), 5);
+    enter(event, addSwimmer(otters, QStringLiteral("Charlie")), 3);
+    return event;
+}
+
 QString SheetsTest::pdfPath(const QString& name) const
 {
     return m_home->dir() + QLatin1Char('/') + name;
@@ -155,6 +183,24 @@ QStringList pdfPages(const QString& path)
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();
     return pages;
+}
+
+QStringList pagesTitled(const QStringList& pages, const QString& title)
+{
+    QStringList found;
+    for (const QString& page : pages) {
+        if (page.contains(title))
+            found << page;
+    }
+    return found;
+}
+
+sheets::PrintRequest finalOf(qint64 eventNo)
+{
+    sheets::PrintRequest request;
+    request.eventNo = eventNo;
+    request.round = QStringLiteral("F");
+    return request;
 }
 
 int occurrences(const QString& text, const QString& part)

@@ -12,6 +12,8 @@
 class SheetsTest : public testing_support::DatabaseTest {
 protected:
     void SetUp() override;
+    // The meeting of the tests, current in the run.
+    void setUpMeeting();
 
     qint64 addEvent(const QString& itemCode, int seq = 1, qint64 combinedNo = 0,
                     const QString& format = QString());
@@ -28,6 +30,11 @@ protected:
     void setMeeting(const QString& column, const QString& value);
     int sheetsPrinted(qint64 eventNo, const QString& round, int heatNo);
 
+    // A 100 m final with four swimmers of two teams in lanes 4, 2, 5, 3: Delta and Echo
+    // of "Sharks Club", Bravo and Charlie of "Otters United".
+    qint64 drawnFinal(const QString& itemCode = QStringLiteral("FRE____100M13W"));
+    // An event of two heats in round A, `first` in lane 4 of heat 1, `second` of heat 2.
+    qint64 twoHeats(const QString& itemCode, const QString& first, const QString& second);
     // Prints into a PDF in the test's folder; the number of heats marked printed.
     int printToPdf(const sheets::PrintRequest& request, const QString& name = "sheets.pdf");
     QString pdfPath(const QString& name = "sheets.pdf") const;
@@ -37,5 +44,9 @@ protected:
 
 // The text of every page of a PDF (poppler's pdftotext, in layout), one entry a page.
 QStringList pdfPages(const QString& path);
+// The pages that contain `title`.
+QStringList pagesTitled(const QStringList& pages, const QString& title);
+// A request for the final of an event.
+sheets::PrintRequest finalOf(qint64 eventNo);
 // How often `part` occurs in `text`.
 int occurrences(const QString& text, const QString& part);

@@ -1,0 +1,116 @@
+#include "sheetsfixture.h"
+
+#include "base/appglobals.h"
+#include "sheets/distribution.h"
+#include "sheets/sheetkinds.h"
+
+namespace {
+
+// The sheets of the athletics edition: field and vertical-jump sheets, wind sheets and the
+// track layout of the event sheet.
+class AthleticSheetsTest : public SheetsTest {
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        restartRunAs(QString::fromLatin1(base::kAthleticsCode));
+        setUpMeeting();
+        setMeeting(QStringLiteral("SHEETS_SKIP_TRK_TIME"), QStringLiteral("1"));
+        setMeeting(QStringLiteral("SHEETS_SKIP_START"), QStringLiteral("1"));
+    }
+    // A final of `count` athletes drawn in order, "Jumper1" first.
+    qint64 field(const QString& itemCode, int count)
+    {
+        const qint64 event = addEvent(itemCode, 5);
+        const qint64 team = addTeam(QStringLiteral("Eagles Athletics"), QStringLiteral("EGL"));
+        for (int i = 1; i <= count; ++i)
+            enter(event, addSwimmer(team, QStringLiteral("Jumper") + QString::number(i), 16), i);
+        return event;
+    }
+    QStringList printed(qint64 event, const QString& name)
+    {
+        EXPECT_EQ(printToPdf(finalOf(event), name), 1);
+        return pdfPages(pdfPath(name));
+    }
+};
+
+TEST_F(AthleticSheetsTest, AHighJumpOfThirtyTakesTwoPortraitSheetsOfSevenHeights)
+{
+    const QStringList pages = printed(field(QStringLiteral("JMPHigh___M16"), 30), "hj.pdf");
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(occurrences(pages[0], QStringLiteral("Jumper")), 24);
+    EXPECT_EQ(occurrences(pages[1], QStringLiteral("Jumper")), 6);
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Jumper30")));
+    for (const QString& page : pages) {
+        for (const QString& part : {QStringLiteral("Eventsheet"), QStringLiteral("H7"),
+                                    QStringLiteral("Height"), QStringLiteral("Start height:"),
+                                    QStringLiteral("Result:"), QStringLiteral("Referee")})
+            EXPECT_TRUE(page.contains(part)) << part.toStdString();
+        EXPECT_FALSE(page.contains(QStringLiteral("H8")));
+        // A high jump has no wind sheet.
+        EXPECT_FALSE(page.contains(QStringLiteral("A6")));
+    }
+}
+
+TEST_F(AthleticSheetsTest, TheLandscapeHighJumpSheetHoldsTwelveAthletesAndTwelveHeights)
+{
+    setMeeting(QStringLiteral("SHEET_VERTJUMP_LANDSCAPE"), QStringLiteral("1"));
+    const QStringList pages = printed(field(QStringLiteral("JMPHigh___M16"), 13), "wide.pdf");
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(occurrences(pages[0], QStringLiteral("Jumper")), 12);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("H12")));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Jumper13")));
+}
+
+TEST_F(AthleticSheetsTest, ALongJumpGetsTheFieldSheetAndAWindSheetUnlessWindIsSkipped)
+{
+    const qint64 event = field(QStringLiteral("JMPLong___M16"), 3);
+    sheets::Distribution(database(), messages(), m_meetingNo)
+        .add(sheets::kind::FieldWind, QStringLiteral("WindGaugeOperator"));
+    QStringList pages = printed(event, "lj.pdf");
+    ASSERT_EQ(pages.size(), 2);
+    // The field sheet: six attempts, the best and the block of the first eight.
+    for (const QString& part : {QStringLiteral("A1"), QStringLiteral("A6"), QStringLiteral("Best"),
+                                QStringLiteral("Result:"), QStringLiteral("Jumper3")})
+        EXPECT_TRUE(pages[0].contains(part)) << part.toStdString();
+    EXPECT_FALSE(pages[0].contains(QStringLiteral("WindGaugeOperator")));
+    // The wind sheet: the same columns, its own line, no result block.
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("WindGaugeOperator")));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("A6")));
+    EXPECT_FALSE(pages[1].contains(QStringLiteral("Result:")));
+
+    setMeeting(QStringLiteral("SHEETS_SKIP_JMP_WIND"), QStringLiteral("1"));
+    pages = printed(event, "nowind.pdf");
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_FALSE(pages[0].contains(QStringLiteral("WindGaugeOperator")));
+}
+
+TEST_F(AthleticSheetsTest, ATrackRaceGetsTheTrackEventSheetAndAFieldStartSheetGoesByItsOwnLines)
+{
+    const qint64 race = field(QStringLiteral("SHD____100M16"), 4);
+    QStringList pages = printed(race, "sprint.pdf");
+    ASSERT_EQ(pages.size(), 1);
+    for (const QString& part :
+         {QStringLiteral("Event Sheet"), QStringLiteral("Lane"), QStringLiteral("Number"),
+          QStringLiteral("Pos"), QStringLiteral("Wind"), QStringLiteral("Jumper4")})
+        EXPECT_TRUE(pages[0].contains(part)) << part.toStdString();
+    // No swimming timekeeper columns on the athletics edition's track sheet.
+    EXPECT_FALSE(pages[0].contains(QStringLiteral("Draw")));
+
+    setMeeting(QStringLiteral("SHEETS_SKIP_START"), QStringLiteral("0"));
+    setMeeting(QStringLiteral("SHEETS_SKIP_EVENT"), QStringLiteral("1"));
+    sheets::Distribution lines(database(), messages(), m_meetingNo);
+    lines.add(sheets::kind::FieldStart, QStringLiteral("FieldReferee"));
+    lines.add(sheets::kind::FieldStart, QStringLiteral("Anouncer"));
+    lines.add(sheets::kind::TrackStart, QStringLiteral("Starter"));
+    const qint64 shot = field(QStringLiteral("JMPLong___M16"), 2);
+    setMeeting(QStringLiteral("SHEETS_SKIP_JMP_WIND"), QStringLiteral("1"));
+    pages = printed(shot, "start.pdf");
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("FieldReferee")));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Anouncer")));
+    EXPECT_FALSE(pages.join(QString()).contains(QStringLiteral("Starter")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Jumper2")));
+}
+
+} // namespace
