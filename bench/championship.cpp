@@ -5,6 +5,8 @@
 #include "db/fbclient.h"
 #include "db/schemacreate.h"
 #include "db/sqltext.h"
+#include "draw/drawall.h"
+#include "draw/drawengine.h"
 #include "draw/events.h"
 #include "entries/athleteimport.h"
 #include "meeting/currentmeeting.h"
@@ -136,6 +138,31 @@ double importEntries(Meeting& m, const QString& file, int* athletes, int* entrie
     *athletes = importer.counts().athletesAdded;
     *entries = importer.counts().participationsAdded;
     return seconds;
+}
+
+Meeting drawnChampionship(const QString& dir, const QString& name, int lanes,
+                          const QString& settings, ChampionshipCounts* counts)
+{
+    Meeting m = importedChampionship(dir, name, &counts->athletes, &counts->entries);
+    db::DmdCoreDbs& database = *m.run->database();
+    database.execute(QStringLiteral("update MEETING set DOLVANE_LANE_COUNT = ") +
+                     db::sqlInt(lanes) +
+                     QStringLiteral(", DRAW_METHOD = 6, HAS_BEST_BEFORES = 1, DAY_COUNT = 2") +
+                     (settings.isEmpty() ? QString() : QStringLiteral(", ") + settings) +
+                     QStringLiteral(" where MEETINGNO = ") + db::sqlInt(m.meetingNo));
+    meeting::useMeeting(*m.run, m.meetingNo);
+    if (!makeProgram(m, lanes)) {
+        std::fprintf(stderr, "the program could not be made\n");
+        std::exit(1);
+    }
+    counts->events = database.ZSqlCount(QStringLiteral("MYEVENT"),
+                                        QStringLiteral("MEETINGNO = ") + db::sqlInt(m.meetingNo));
+    draw::DrawRandom random(2026);
+    draw::DrawEngine engine(database, m.run->items(), m.run->meeting(), random);
+    draw::DrawAll all(engine);
+    m.sink->answerYes();
+    counts->drawnAthletes = all.firstRounds().drawnAthletes;
+    return m;
 }
 
 bool makeProgram(Meeting& m, int lanes)

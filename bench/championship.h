@@ -60,6 +60,20 @@ Meeting importedChampionship(const QString& dir, const QString& name, int* athle
 // first half of the events on day 1 and the rest on day 2.
 bool makeProgram(Meeting& m, int lanes);
 
+// How the drawn championship came out.
+struct ChampionshipCounts {
+    int athletes = 0;
+    int entries = 0;
+    int events = 0;
+    int drawnAthletes = 0;
+};
+// The imported championship at `lanes` a heat over two days, seeded by best times, with
+// `settings` (more "COLUMN = value" of MEETING, or empty) set, its program made and every
+// first round drawn with a fixed seed: where the benches of a meeting's sheets and results
+// start. Ends the process when it cannot be made.
+Meeting drawnChampionship(const QString& dir, const QString& name, int lanes,
+                          const QString& settings, ChampionshipCounts* counts);
+
 // The limit the benches compare with: `work` writes its rows with prepared statements on a
 // transaction of its own, committed after it; the seconds from the start to the commit.
 // Ends the process when the engine refuses.

@@ -11,9 +11,6 @@
 
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "draw/drawall.h"
-#include "draw/drawengine.h"
-#include "meeting/currentmeeting.h"
 #include "meeting/itemtypes.h"
 #include "publish/meetingindex.h"
 #include "publish/webpages.h"
@@ -121,33 +118,12 @@ int main(int argc, char** argv)
     }
     const int rounds = args.isEmpty() ? 3 : std::max(1, args.first().toInt());
     QTemporaryDir dir;
-    bench::useScratchHome(dir.path());
-    const auto generated = bench::championshipEntries();
-    const QString file = bench::writeEntriesFile(dir.path(), generated);
-    const QString empty = bench::createEmptyDatabase(dir.path());
-    if (file.isEmpty() || empty.isEmpty())
-        return 1;
-    bench::Meeting m =
-        bench::openMeeting(dir.path(), empty, QStringLiteral("publish"), generated.itemCodes);
-    int athletes = 0;
-    int entries = 0;
-    bench::importEntries(m, file, &athletes, &entries);
+    bench::ChampionshipCounts counts;
+    bench::Meeting m = bench::drawnChampionship(dir.path(), QStringLiteral("publish"), kLanes,
+                                                QStringLiteral("TEAMSCOREBASIS = 1"), &counts);
     db::DmdCoreDbs& database = *m.run->database();
-    database.execute(QStringLiteral("update MEETING set DOLVANE_LANE_COUNT = ") +
-                     db::sqlInt(kLanes) +
-                     QStringLiteral(", DRAW_METHOD = 6, HAS_BEST_BEFORES = 1, DAY_COUNT = 2, "
-                                    "TEAMSCOREBASIS = 1 where MEETINGNO = ") +
-                     db::sqlInt(m.meetingNo));
-    meeting::useMeeting(*m.run, m.meetingNo);
-    if (!bench::makeProgram(m, kLanes)) {
-        std::fprintf(stderr, "the program could not be made\n");
-        return 1;
-    }
-    draw::DrawRandom drawRandom(2026);
-    draw::DrawEngine engine(database, m.run->items(), m.run->meeting(), drawRandom);
-    draw::DrawAll all(engine);
-    m.sink->answerYes();
-    all.firstRounds();
+    const int athletes = counts.athletes;
+    const int entries = counts.entries;
     // The finals: the eight fastest entries of each event in lanes 1 to 8.
     database.execute(QStringLiteral("update PARTICIPATE P set P.LANE = (select count(*) from "
                                     "PARTICIPATE Q where Q.EVENTNO = P.EVENTNO and Q.PARTNO <= "

@@ -7,9 +7,6 @@
 
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "draw/drawall.h"
-#include "draw/drawengine.h"
-#include "meeting/currentmeeting.h"
 #include "sheets/checklists.h"
 #include "sheets/forms/sheetoutput.h"
 #include "sheets/sheetprinting.h"
@@ -54,36 +51,13 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     QTemporaryDir dir;
-    bench::useScratchHome(dir.path());
-    const auto generated = bench::championshipEntries();
-    const QString file = bench::writeEntriesFile(dir.path(), generated);
-    const QString empty = bench::createEmptyDatabase(dir.path());
-    if (file.isEmpty() || empty.isEmpty())
-        return 1;
-    bench::Meeting m =
-        bench::openMeeting(dir.path(), empty, QStringLiteral("sheets"), generated.itemCodes);
-    int athletes = 0;
-    int entries = 0;
-    bench::importEntries(m, file, &athletes, &entries);
+    bench::ChampionshipCounts counts;
+    bench::Meeting m = bench::drawnChampionship(
+        dir.path(), QStringLiteral("sheets"), kLanes,
+        QStringLiteral("SHEETS_SKIP_START = 0, USE_DISTRIBUTION = 0"), &counts);
     db::DmdCoreDbs& database = *m.run->database();
-    database.execute(QStringLiteral("update MEETING set DOLVANE_LANE_COUNT = ") +
-                     db::sqlInt(kLanes) +
-                     QStringLiteral(", DRAW_METHOD = 6, HAS_BEST_BEFORES = 1, DAY_COUNT = 2, "
-                                    "SHEETS_SKIP_START = 0, USE_DISTRIBUTION = 0 where "
-                                    "MEETINGNO = ") +
-                     db::sqlInt(m.meetingNo));
-    meeting::useMeeting(*m.run, m.meetingNo);
-    if (!bench::makeProgram(m, kLanes)) {
-        std::fprintf(stderr, "the program could not be made\n");
-        return 1;
-    }
-    draw::DrawRandom random(2026);
-    draw::DrawEngine engine(database, m.run->items(), m.run->meeting(), random);
-    draw::DrawAll all(engine);
-    m.sink->answerYes();
-    const draw::DrawReport drawn = all.firstRounds();
-    std::printf("meeting: %d swimmers, %d entries, %d events; %d athletes drawn\n", athletes,
-                entries, int(generated.itemCodes.size()), drawn.drawnAthletes);
+    std::printf("meeting: %d swimmers, %d entries, %d events; %d athletes drawn\n", counts.athletes,
+                counts.entries, counts.events, counts.drawnAthletes);
 
     // The first day's drawn heats: every heat of a first round, and the finals of events
     // without heats.
