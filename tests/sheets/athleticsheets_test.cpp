@@ -3,6 +3,7 @@
 #include "base/appglobals.h"
 #include "sheets/distribution.h"
 #include "sheets/sheetkinds.h"
+#include "support/editionrun.h"
 
 namespace {
 
@@ -13,7 +14,8 @@ protected:
     void SetUp() override
     {
         DatabaseTest::SetUp();
-        restartRunAs(QString::fromLatin1(base::kAthleticsCode));
+        testing_support::restartRunAs(m_run, m_sink, m_path,
+                                      QString::fromLatin1(base::kAthleticsCode));
         setUpMeeting();
         setMeeting(QStringLiteral("SHEETS_SKIP_TRK_TIME"), QStringLiteral("1"));
         setMeeting(QStringLiteral("SHEETS_SKIP_START"), QStringLiteral("1"));

@@ -75,16 +75,6 @@ void DatabaseTest::TearDown()
     m_home.reset();
 }
 
-void DatabaseTest::restartRunAs(const QString& applicationCode)
-{
-    m_run.reset();
-    m_run = std::make_unique<base::Run>(m_sink, applicationCode);
-    meeting::createRunSettings(*m_run);
-    db::ConnectOptions options;
-    options.offerSelect = false;
-    ASSERT_TRUE(db::connectTo(*m_run, m_path, options));
-}
-
 std::unique_ptr<base::Run> DatabaseTest::secondRun(base::ScriptedSink& sink)
 {
     auto run = std::make_unique<base::Run>(sink);

@@ -40,9 +40,6 @@ protected:
     db::DmdCoreDbs& database() { return *m_run->database(); }
     base::Run& run() { return *m_run; }
     base::Messages& messages() { return m_run->messages(); }
-    // Starts the test's run again under another application code (the athletics edition)
-    // on the same database.
-    void restartRunAs(const QString& applicationCode);
     // Opens a second run on the same file, as another program would.
     std::unique_ptr<base::Run> secondRun(base::ScriptedSink& sink);
     // One value of the first row, as text.
