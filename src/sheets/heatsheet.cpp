@@ -15,6 +15,8 @@
 
 #include <QTime>
 
+#include <algorithm>
+
 namespace sheets {
 
 namespace {
@@ -113,8 +115,9 @@ QList<HeatAthlete> readAthletes(base::Run& run, const HeatSheet& sheet)
                               ? QStringLiteral("E.C_CLASS, E.C_AGE, E.ITEMCODE, X.LANE")
                               : QStringLiteral("X.LANE");
     db::Query q = run.database()->openQuery(
-        QStringLiteral("select X.LANE, A.NUMBER, A.SURNAME, A.FIRSTNAME, A.AGE, "
-                       "A.DISABILITY_CLASSES, T.TEAMNAME, T.TEAMABRV, E.ITEMCODE from ") +
+        QStringLiteral(
+            "select X.LANE, A.NUMBER, A.SURNAME, A.FIRSTNAME, A.AGE, "
+            "A.DISABILITY_CLASSES, T.TEAMNAME, T.TEAMABRV, E.ITEMCODE, X.TEAMDRAW_USED from ") +
         from +
         QStringLiteral(" join ATHLETE A on A.ATHLETENO = X.ATHLETENO join MYEVENT E on "
                        "E.EVENTNO = X.EVENTNO left join TEAM T on T.TEAMNO = A.TEAMNO where ") +
@@ -130,6 +133,7 @@ QList<HeatAthlete> readAthletes(base::Run& run, const HeatSheet& sheet)
         a.disability = q.text("DISABILITY_CLASSES").trimmed();
         a.team = q.text("TEAMNAME").trimmed();
         a.teamAbrv = q.text("TEAMABRV").trimmed();
+        a.teamDrawn = q.integer("TEAMDRAW_USED") == 1;
         if (sheet.combinedNo > 0)
             a.group = items.GenderAgeText(q.text("ITEMCODE").trimmed(), false);
         athletes << a;
@@ -362,15 +366,20 @@ std::optional<HeatSheet> readHeatSheet(base::Run& run, const HeatRef& heat)
         sheet.pit = slot.text("PIT").trimmed();
     }
     sheet.roundText = roundText(run, options, event.text("HEATFORMAT").trimmed(), heat);
-    sheet.teamDraw = teamDrawText(
-        database
-            .selectOneValue(QStringLiteral("RANDOMDRAW"), QStringLiteral("PROGRAM"),
-                            QStringLiteral("EVENTNO = ") + db::sqlInt(heat.eventNo) +
-                                QStringLiteral(" and ROUND = ") + db::quoted(heat.round) +
-                                QStringLiteral(" and HEATNO = ") + db::sqlInt(heat.heatNo))
-            .trimmed());
     sheet.records = recordLines(run, sheet.itemCode);
     sheet.athletes = readAthletes(run, sheet);
+    // Every new heat keeps a list of team lanes; it tells the officials something only
+    // where a team draw actually put athletes into their teams' lanes.
+    if (std::any_of(sheet.athletes.cbegin(), sheet.athletes.cend(),
+                    [](const HeatAthlete& a) { return a.teamDrawn; })) {
+        sheet.teamDraw = teamDrawText(
+            database
+                .selectOneValue(QStringLiteral("RANDOMDRAW"), QStringLiteral("PROGRAM"),
+                                QStringLiteral("EVENTNO = ") + db::sqlInt(heat.eventNo) +
+                                    QStringLiteral(" and ROUND = ") + db::quoted(heat.round) +
+                                    QStringLiteral(" and HEATNO = ") + db::sqlInt(heat.heatNo))
+                .trimmed());
+    }
     return sheet;
 }
 

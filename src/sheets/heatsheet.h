@@ -34,7 +34,8 @@ struct HeatAthlete {
     QString teamAbrv;
     int age = 0;
     QString disability;
-    QString group; // the class and age of the athlete's event in a combined race
+    QString group;          // the class and age of the athlete's event in a combined race
+    bool teamDrawn = false; // the lane is the team's own lane of a team draw (TEAMDRAW_USED)
 };
 
 // What the sheets of one heat print, read from the database.
@@ -50,7 +51,8 @@ struct HeatSheet {
     bool excludePoints = false;
     QString roundText; // "Final", "Round A  Heat 2", or the federation letter
     QStringList records;
-    QString teamDraw; // the heat's team lanes ("1 SHK   2 OTT"), empty without a team draw
+    // The heat's team lanes ("1 SHK   2 OTT"); empty unless a team draw placed its athletes.
+    QString teamDraw;
     QList<HeatAthlete> athletes; // lane order; in a combined race grouped by class and age
 };
 

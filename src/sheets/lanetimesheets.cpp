@@ -185,7 +185,9 @@ QList<LaneRow> laneRows(base::Run& run, const LaneLimits& limits)
         }
         return *recordOfItem.insert(itemCode, parts.join(QStringLiteral("  ")));
     };
-    // The program once; the lanes repeat it.
+    // The program once; the lanes repeat it. Joining a scratch table of the lanes 1..n
+    // (T_LANE) with the program gives the same rows in the same order, lane by lane; the
+    // lanes are a loop here so that two computers printing at once share no table.
     QList<LaneRow> once;
     QList<QString> seatPrefixes;
     for (program.first(); !program.eof(); program.next()) {

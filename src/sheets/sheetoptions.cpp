@@ -24,6 +24,7 @@ const QList<SheetOptionBox>& sheetOptionBoxes()
         {QStringLiteral("Vertical Jumps Landscape (wider)"),
          QStringLiteral("SHEET_VERTJUMP_LANDSCAPE"), false},
         {QStringLiteral("Print without preview"), QStringLiteral("SHEETS_SKIP_PREVIEW"), false},
+        {QStringLiteral("Print the labels in Afrikaans"), QStringLiteral("PRINT_LANGUAGE"), false},
     };
     return boxes;
 }

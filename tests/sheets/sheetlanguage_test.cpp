@@ -10,9 +10,12 @@ TEST_F(SheetLanguageTest, TheHeatsTeamLanesArePrintedUnlessTheTeamdrawIsHidden)
 {
     const qint64 event = drawnFinal();
     setMeeting(QStringLiteral("SHEETS_SKIP_TRK_TIME"), QStringLiteral("1"));
-    // Lane 3 has no team of its own.
+    // Lane 3 has no team of its own; the team draw put Bravo into his team's lane 2.
     ASSERT_TRUE(database().execute(
         QStringLiteral("update PROGRAM set RANDOMDRAW = 'SHK;OTT;;PDA' where EVENTNO = ") +
+        db::sqlInt(event)));
+    ASSERT_TRUE(database().execute(
+        QStringLiteral("update PARTICIPATE set TEAMDRAW_USED = 1 where LANE = 2 and EVENTNO = ") +
         db::sqlInt(event)));
     ASSERT_EQ(printToPdf(finalOf(event), QStringLiteral("shown.pdf")), 1);
     const QStringList shown = pdfPages(pdfPath(QStringLiteral("shown.pdf")));
@@ -34,6 +37,10 @@ TEST_F(SheetLanguageTest, TheHeatsTeamLanesArePrintedUnlessTheTeamdrawIsHidden)
 TEST_F(SheetLanguageTest, AHeatWithoutATeamDrawPrintsNoTeamdrawLine)
 {
     const qint64 event = drawnFinal();
+    // A seeded draw leaves the list of team lanes every new heat gets, but no one drawn by it.
+    ASSERT_TRUE(database().execute(
+        QStringLiteral("update PROGRAM set RANDOMDRAW = 'SHK;OTT' where EVENTNO = ") +
+        db::sqlInt(event)));
     ASSERT_EQ(printToPdf(finalOf(event)), 1);
     EXPECT_FALSE(pdfPages(pdfPath()).join(QString()).contains(QStringLiteral("Teamdraw")));
 }

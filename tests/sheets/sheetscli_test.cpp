@@ -136,6 +136,10 @@ TEST_F(SheetsCliTest, OptionsAreListedAndSetOneByOne)
     EXPECT_TRUE(out.contains("[ ] Print the Lapsheets (long distance)"));
     ASSERT_EQ(cli({"sheets", "options", "SHEETS_SKIP_LAP", "on"}, &out), 0);
     EXPECT_EQ(value("select SHEETS_SKIP_LAP from MEETING"), "0");
+    // The print language is a box too: Afrikaans is language 1.
+    ASSERT_EQ(cli({"sheets", "options", "PRINT_LANGUAGE", "on"}, &out), 0);
+    EXPECT_EQ(value("select PRINT_LANGUAGE from MEETING"), "1");
+    EXPECT_TRUE(out.contains("[X] Print the labels in Afrikaans"));
     EXPECT_EQ(cli({"sheets", "options", "DESCRIPTION", "on"}, &out), 2);
 }
 

@@ -49,7 +49,7 @@ PrintSheetsForm::PrintSheetsForm(base::Run& run, OutputFactory output, QWidget* 
     m_ignore =
         new QCheckBox(QStringLiteral("Ignore the distribution (one copy of each sheet)"), this);
     layout->addWidget(m_ignore);
-    m_toPdf = new QCheckBox(QStringLiteral("Print to a P&DF file (asks for its name)"), this);
+    m_toPdf = new QCheckBox(QStringLiteral("Print to a PDF &file (asks for its name)"), this);
     layout->addWidget(m_toPdf);
     auto* grid = new QGridLayout;
     base::addActionButton(grid, 0, 0, QStringLiteral("Print &Heat"), [this] { printHeat(); });
@@ -96,6 +96,8 @@ void PrintSheetsForm::reload()
         m_rows.append({r.eventNo, r.round, r.heatNo});
     }
     m_table->resizeColumnsToContents();
+    // Fitting the columns to their texts takes the event's stretch away.
+    m_table->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     if (!m_rows.isEmpty())
         m_table->selectRow(std::clamp(keep, 0, int(m_rows.size()) - 1));
 }

@@ -7,9 +7,12 @@
 #include "meeting/reportlogos.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QWidget>
 
 namespace sheets {
 
@@ -52,6 +55,10 @@ bool ScreenSheetOutput::write(const QList<SheetPage>& pages)
     if (m_preview) {
         QPrintPreviewDialog preview(&printer, m_parent);
         preview.setWindowTitle(QStringLiteral("Sheets"));
+        // A page an official can read on screen: most of the screen, not a thumbnail.
+        if (const QScreen* screen =
+                m_parent ? m_parent->screen() : QGuiApplication::primaryScreen())
+            preview.resize(screen->availableSize() * 9 / 10);
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                          [&](QPrinter* target) { paintSheets(*target, pages, heading); });
         preview.exec();
