@@ -29,6 +29,18 @@ draw::HeatGroups DrawCli::groups() const
     return draw::HeatGroups(m_run.items(), meeting::laneSettingsOf(m_run.meeting()));
 }
 
+qint64 DrawCli::eventArgument(Context& ctx, int words)
+{
+    m_exitCode = WrongCommandLine;
+    if (!ctx.expectArgs(words))
+        return 0;
+    const qint64 eventNo = number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    if (eventNo == 0)
+        return 0;
+    m_exitCode = Failed;
+    return ready() ? eventNo : 0;
+}
+
 qint64 DrawCli::number(Context& ctx, const QString& word, const QString& what)
 {
     bool ok = false;

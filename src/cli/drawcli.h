@@ -35,6 +35,12 @@ public:
     // The heat groups at the meeting's lanes.
     draw::HeatGroups groups() const;
 
+    // The opening of the commands on one event: exactly `words` words left, the first of
+    // them EVENTNO, and the command's meeting ready. The event number, or 0 once the reason
+    // was shown; exitCode() then says how the command ends.
+    qint64 eventArgument(Context& ctx, int words);
+    int exitCode() const { return m_exitCode; }
+
     // A positive whole number from a command-line word; 0 after the usage error.
     static qint64 number(Context& ctx, const QString& word, const QString& what);
 
@@ -42,6 +48,7 @@ private:
     base::Run& m_run;
     db::DmdCoreDbs* m_database = nullptr;
     int m_meetingNo = 0;
+    int m_exitCode = 0;
 };
 
 } // namespace cli

@@ -43,20 +43,6 @@ bool roundWord(cli::Context& ctx, const QString& word, QString* round)
     return false;
 }
 
-// The one word left, EVENTNO, once the command's meeting is ready; 0 after the message
-// (`*code` says how the command ends).
-qint64 eventArgument(cli::Context& ctx, cli::DrawCli& cliDraw, int* code)
-{
-    *code = cli::WrongCommandLine;
-    if (!ctx.expectArgs(1))
-        return 0;
-    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
-    if (eventNo == 0)
-        return 0;
-    *code = cli::Failed;
-    return cliDraw.ready() ? eventNo : 0;
-}
-
 int exitCode(draw::DrawOutcome outcome)
 {
     return outcome == draw::DrawOutcome::Drawn ? cli::Success : cli::Failed;
@@ -69,10 +55,9 @@ int drawRound(cli::Context& ctx)
     if (!takeSeed(ctx, &seed) || !roundWord(ctx, ctx.takeOption(QStringLiteral("--round")), &round))
         return cli::WrongCommandLine;
     cli::DrawCli cliDraw(ctx);
-    int code = 0;
-    const qint64 eventNo = eventArgument(ctx, cliDraw, &code);
+    const qint64 eventNo = cliDraw.eventArgument(ctx, 1);
     if (eventNo == 0)
-        return code;
+        return cliDraw.exitCode();
     draw::DrawRandom random(seed);
     draw::DrawEngine engine(cliDraw.database(), cliDraw.items(), cliDraw.meeting(), random);
     if (round.isEmpty()) {
@@ -127,10 +112,9 @@ int drawList(cli::Context& ctx)
     if (!roundWord(ctx, ctx.takeOption(QStringLiteral("--round")), &round))
         return cli::WrongCommandLine;
     cli::DrawCli cliDraw(ctx);
-    int code = 0;
-    const qint64 eventNo = eventArgument(ctx, cliDraw, &code);
+    const qint64 eventNo = cliDraw.eventArgument(ctx, 1);
     if (eventNo == 0)
-        return code;
+        return cliDraw.exitCode();
     draw::DrawRandom random;
     draw::DrawEngine engine(cliDraw.database(), cliDraw.items(), cliDraw.meeting(), random);
     const auto event = engine.readEvent(eventNo);

@@ -213,13 +213,9 @@ int undrawn(cli::Context& ctx)
 {
     takeJson(ctx);
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     draw::LateDraw late(draw.database(), ctx.messages(), eventNo);
     if (!late.open())
         return cli::Failed;
@@ -244,13 +240,9 @@ int alphabetical(cli::Context& ctx)
 {
     const bool byTeam = ctx.takeFlag(QStringLiteral("--by-team"));
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     return draw::drawAlphabetically(draw.database(), ctx.messages(), eventNo, byTeam) >= 0
                ? cli::Success
                : cli::Failed;
@@ -352,13 +344,9 @@ int summary(cli::Context& ctx)
 {
     takeJson(ctx);
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     const draw::DrawSummary s = draw::drawSummary(draw.database(), ctx.messages(), eventNo);
     if (s.rounds.isEmpty())
         return cli::Failed;
@@ -402,13 +390,9 @@ int summary(cli::Context& ctx)
 int constant(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     const draw::ConstantDrawResult result =
         draw::constantFirstRoundDraw(draw.database(), draw.items(), ctx.messages(), eventNo);
     if (!result.stored)

@@ -84,13 +84,9 @@ int eventList(cli::Context& ctx)
 int eventSelection(cli::Context& ctx, bool selected)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     draw::Events events(draw.database(), draw.items(), draw.meetingNo());
     if (events.event(eventNo).eventNo == 0) {
         ctx.messages().warning(QStringLiteral("There is no event ") + QString::number(eventNo));
@@ -119,13 +115,9 @@ int eventFormat(cli::Context& ctx)
     cli::DrawCli draw(ctx);
     if (ctx.args.size() == 1)
         ctx.args.append(QString()); // an empty format: the final only
-    if (!ctx.expectArgs(2))
-        return cli::WrongCommandLine;
-    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    const qint64 eventNo = draw.eventArgument(ctx, 2);
     if (eventNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     draw::Events events(draw.database(), draw.items(), draw.meetingNo());
     const draw::EventRow event = events.event(eventNo);
     if (event.eventNo == 0) {

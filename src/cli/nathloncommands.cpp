@@ -71,13 +71,9 @@ int nathlonAdd(cli::Context& ctx)
 int nathlonRemove(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     draw::Events events(draw.database(), draw.items(), draw.meetingNo());
     return draw::ProgramSetup(events).deleteNathlon(eventNo) ? cli::Success : cli::Failed;
 }
@@ -85,13 +81,9 @@ int nathlonRemove(cli::Context& ctx)
 int nathlonTotals(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     const int written = scoring::NathlonTotals(ctx.run()).computeTotals(eventNo);
     if (written < 0)
         return cli::Failed;
@@ -103,13 +95,9 @@ int nathlonInterim(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
     const QString pdf = ctx.takeOption(QStringLiteral("--pdf"));
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     const scoring::Report report = scoring::NathlonTotals(ctx.run()).interimReport(eventNo);
     if (report.isEmpty())
         return cli::Failed;

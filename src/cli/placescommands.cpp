@@ -130,13 +130,9 @@ int calc(cli::Context& ctx)
 int check(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     const QList<ProgramHeat> heats = eventHeats(ctx, draw, eventNo, QString(), -1);
     if (heats.isEmpty())
         return cli::Failed;

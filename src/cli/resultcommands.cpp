@@ -64,13 +64,9 @@ int resultList(cli::Context& ctx)
     const QString round = ctx.takeOption(QStringLiteral("--round")).toUpper();
     const QString heatText = ctx.takeOption(QStringLiteral("--heat"));
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
-    const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
-        return cli::WrongCommandLine;
+        return draw.exitCode();
     int heat = 0;
     if (!heatText.isEmpty() &&
         (heat = int(cli::DrawCli::number(ctx, heatText, QStringLiteral("--heat")))) == 0)

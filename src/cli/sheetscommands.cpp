@@ -42,13 +42,9 @@ std::optional<int> readRequest(cli::Context& ctx, cli::DrawCli& draw, const QStr
         if (request->heatNo == 0)
             return cli::WrongCommandLine;
     }
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    request->eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
+    request->eventNo = draw.eventArgument(ctx, 1);
     if (request->eventNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     if (round.isEmpty() && defaultRound.isEmpty()) {
         round = draw::HeatFormats::firstRound(
             draw.database()

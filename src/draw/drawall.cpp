@@ -3,8 +3,9 @@
 #include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
-#include "draw/drawround.h"
+#include "draw/drawplan.h"
 #include "draw/heatformats.h"
+#include "meeting/meetingsettings.h"
 
 namespace draw {
 
@@ -44,35 +45,6 @@ QList<DrawEvent> combinedRaceEvents(DrawEngine& engine, qint64 combinedNo)
     return events;
 }
 
-QList<DrawEvent> DrawAll::selectedEvents(bool combined)
-{
-    QList<DrawEvent> events;
-    db::Query q = m_engine.database().openQuery(
-        QStringLiteral("select E.EVENTNO from MYEVENT E where E.MEETINGNO = ") +
-        db::sqlInt(m_engine.meetingNo()) + QStringLiteral(" and E.SELECTED = 'X' and ") +
-        (combined ? QStringLiteral("coalesce(E.COMBINEDNO, 0) > 0")
-                  : QStringLiteral("coalesce(E.COMBINEDNO, 0) = 0")) +
-        QStringLiteral(" order by (select min(P.SEQ) from PROGRAM P where P.EVENTNO = "
-                       "E.EVENTNO), E.COMBINEDNO, E.EVENTNO"));
-    for (q.first(); !q.eof(); q.next()) {
-        if (const auto e = m_engine.readEvent(q.integer(QStringLiteral("EVENTNO"))))
-            events << *e;
-    }
-    return events;
-}
-
-QString DrawAll::refusal(const DrawEvent& event, const QString& round)
-{
-    RoundDrawing checks(m_engine);
-    for (const QString& why : {checks.eventRefusal(event, event.eventNo, round),
-                               checks.releasedRefusal(event.eventNo, round),
-                               checks.resultsRefusal(event.eventNo, round)}) {
-        if (!why.isEmpty())
-            return QString(why).replace(kCR, QLatin1Char(' '));
-    }
-    return QString();
-}
-
 bool DrawAll::confirm(const QString& what)
 {
     return m_engine.messages().confirm(
@@ -90,15 +62,17 @@ DrawReport DrawAll::firstRounds()
         report.cancelled = true;
         return report;
     }
-    const QList<DrawEvent> events = selectedEvents(false);
+    const FirstRoundPlan plan(m_engine, false);
+    const QList<DrawEvent>& events = plan.events();
+    if (m_engine.meeting().drawMethod() != kDrawConstant)
+        m_engine.store().reserveKeys(plan.heatRows());
     for (int i = 0; i < events.size(); ++i) {
         const DrawEvent& e = events[i];
         messages.progress(kProgressTitle, e.title, i, int(events.size()));
-        const QString round = HeatFormats::firstRound(e.format);
-        const QString why = refusal(e, round);
+        const QString why = plan.refusal(e, HeatFormats::firstRound(e.format));
         if (!why.isEmpty())
             report.notDrawn << e.title + QStringLiteral(": ") + why;
-        else if (!m_engine.drawFirstRound(e, report))
+        else if (!m_engine.drawFirstRound(e, plan.candidates(e.eventNo), report))
             report.notDrawn << e.title + QStringLiteral(": ") + m_engine.failure();
     }
     messages.progressDone();
@@ -114,7 +88,8 @@ DrawReport DrawAll::combinedItems()
         report.cancelled = true;
         return report;
     }
-    const QList<DrawEvent> events = selectedEvents(true);
+    const FirstRoundPlan plan(m_engine, true);
+    const QList<DrawEvent>& events = plan.events();
     QList<qint64> races;
     for (const DrawEvent& e : events) {
         if (!races.contains(e.combinedNo))
@@ -127,7 +102,7 @@ DrawReport DrawAll::combinedItems()
             if (e.combinedNo != races[i])
                 continue;
             race << e;
-            const QString why = refusal(e, QStringLiteral("F"));
+            const QString why = plan.refusal(e, QStringLiteral("F"));
             if (!why.isEmpty())
                 refusals << e.title + QStringLiteral(": ") + why;
         }

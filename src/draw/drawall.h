@@ -26,11 +26,6 @@ public:
 
 private:
     bool confirm(const QString& what);
-    // The selected events of the meeting in program order, those of combined races or the
-    // others.
-    QList<DrawEvent> selectedEvents(bool combined);
-    // Empty when the event's round may be drawn without asking; else why not.
-    QString refusal(const DrawEvent& event, const QString& round);
     void finish(const DrawReport& report, const QString& what);
 
     DrawEngine& m_engine;

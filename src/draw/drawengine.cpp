@@ -4,7 +4,6 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/constantdraw.h"
-#include "draw/drawstore.h"
 #include "draw/events.h"
 #include "draw/heatformats.h"
 #include "draw/patternlanes.h"
@@ -31,7 +30,7 @@ void DrawReport::merge(const DrawReport& other)
 DrawEngine::DrawEngine(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
                        const meeting::MeetingSettings& meeting, DrawRandom& random)
     : m_db(database), m_items(items), m_meeting(meeting), m_random(random),
-      m_groups(items, meeting::laneSettingsOf(meeting))
+      m_groups(items, meeting::laneSettingsOf(meeting)), m_store(database, meeting.meetingNo())
 {
 }
 
@@ -77,39 +76,61 @@ int DrawEngine::lanesAvailable(const QString& itemCode) const
 
 CandidateList DrawEngine::firstRoundCandidates(const DrawEvent& event)
 {
+    return firstRoundCandidates(QList<DrawEvent>{event}).value(event.eventNo);
+}
+
+QHash<qint64, CandidateList> DrawEngine::firstRoundCandidates(const QList<DrawEvent>& events)
+{
+    QHash<qint64, QString> itemCodes;
+    for (const DrawEvent& e : events)
+        itemCodes.insert(e.eventNo, e.itemCode);
+    // One event reads its own entries; many read the meeting's and keep theirs.
+    const QString which = events.size() == 1
+                              ? QStringLiteral("P.EVENTNO = ") +
+                                    db::sqlInt(events.first().eventNo) + QStringLiteral(" and ")
+                              : QString();
     const bool bests = m_meeting.hasBestBefores();
     db::Query q = m_db.openQuery(
         QStringLiteral("select P.ATHLETENO, P.EVENTNO, coalesce(A.TEAMNO, P.TEAMNO) as TEAMNO, "
                        "P.BESTPERFBEFORE from PARTICIPATE P left join ATHLETE A on "
-                       "A.ATHLETENO = P.ATHLETENO where P.EVENTNO = ") +
-        db::sqlInt(event.eventNo) + QStringLiteral(" and P.MEETINGNO = ") +
-        db::sqlInt(meetingNo()) +
+                       "A.ATHLETENO = P.ATHLETENO where ") +
+        which + QStringLiteral("P.MEETINGNO = ") + db::sqlInt(meetingNo()) +
         QStringLiteral(" and coalesce(P.DID_NOT_CALL, 0) = 0 and coalesce(P.DISQ_STATUS, 0) = 0 "
-                       "order by 3, P.ATHLETENO"));
-    CandidateList list;
+                       "order by P.EVENTNO, 3, P.ATHLETENO"));
+    QHash<qint64, CandidateList> lists;
     for (q.first(); !q.eof(); q.next()) {
         DrawCandidate c;
-        c.athleteNo = q.integer(QStringLiteral("ATHLETENO"));
         c.eventNo = q.integer(QStringLiteral("EVENTNO"));
+        const auto item = itemCodes.constFind(c.eventNo);
+        if (item == itemCodes.constEnd())
+            continue;
+        c.athleteNo = q.integer(QStringLiteral("ATHLETENO"));
         c.teamNo = q.integer(QStringLiteral("TEAMNO"));
         if (bests) {
             c.performanceKey =
-                performanceKey(m_items, event.itemCode, q.text(QStringLiteral("BESTPERFBEFORE")));
+                performanceKey(m_items, *item, q.text(QStringLiteral("BESTPERFBEFORE")));
         }
         c.drawClass = c.performanceKey.isEmpty() ? kClassNone : kClassPerformance;
-        list.append(c);
+        lists[c.eventNo].append(c);
     }
-    return list;
+    return lists;
 }
 
 bool DrawEngine::drawFirstRound(const DrawEvent& event, DrawReport& report)
 {
     if (m_meeting.drawMethod() == kDrawConstant)
         return drawConstantFirstRound(event, report);
+    return drawFirstRound(event, firstRoundCandidates(event), report);
+}
+
+bool DrawEngine::drawFirstRound(const DrawEvent& event, CandidateList candidates,
+                                DrawReport& report)
+{
+    if (m_meeting.drawMethod() == kDrawConstant)
+        return drawConstantFirstRound(event, report);
     HeatFormats formats(messages());
     const QString round = HeatFormats::firstRound(event.format);
     const int heats = round == QLatin1String("F") ? 1 : formats.heatsOfRound(event.format, round);
-    CandidateList candidates = firstRoundCandidates(event);
     return drawAndStore({event.eventNo}, event, round, heats, candidates, report);
 }
 
@@ -185,9 +206,8 @@ bool DrawEngine::drawAndStore(const QList<qint64>& eventNos, const DrawEvent& ev
     }
     if (exceeded && !report.lanesExceeded.contains(event.title))
         report.lanesExceeded << event.title;
-    DrawStore store(m_db, meetingNo());
-    if (!store.store(eventNos, round, candidates)) {
-        m_failure = store.failure();
+    if (!m_store.store(eventNos, round, candidates)) {
+        m_failure = m_store.failure();
         return false;
     }
     report.drawnEvents += 1;

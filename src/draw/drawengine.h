@@ -1,7 +1,10 @@
 #pragma once
 
 #include "draw/drawcandidates.h"
+#include "draw/drawstore.h"
 #include "draw/heatgroups.h"
+
+#include <QHash>
 
 #include <QList>
 #include <QString>
@@ -65,6 +68,8 @@ public:
     // The first round of the event's format (or its final). False when the draw could not
     // be stored; an event without candidates goes on the report's empties and is true.
     bool drawFirstRound(const DrawEvent& event, DrawReport& report);
+    // The same with the candidates read before (the draws of many events read them at once).
+    bool drawFirstRound(const DrawEvent& event, CandidateList candidates, DrawReport& report);
     // The "Constant" method's first round: every team in its own lane (constantdraw.h).
     bool drawConstantFirstRound(const DrawEvent& event, DrawReport& report);
     // The events of one combined race drawn together into their final, each athlete
@@ -74,6 +79,9 @@ public:
     // The candidates of the first round: entries not struck off (did not call) and without
     // a status, with their best performance before the meeting when the meeting uses them.
     CandidateList firstRoundCandidates(const DrawEvent& event);
+    // The first-round candidates of many events in one query over the meeting's entries,
+    // by event number.
+    QHash<qint64, CandidateList> firstRoundCandidates(const QList<DrawEvent>& events);
     // Random numbers, sort, placement over `heats`, lanes; then the round's draw replaced.
     // Shared by every round's draw.
     bool drawAndStore(const QList<qint64>& eventNos, const DrawEvent& event, const QString& round,
@@ -82,6 +90,9 @@ public:
     // The lanes available for the item (its heat's capacity).
     int lanesAvailable(const QString& itemCode) const;
     const QString& failure() const { return m_failure; }
+    // Where this engine's draws are written; shared by them, so its statements and key
+    // numbers serve many draws.
+    DrawStore& store() { return m_store; }
 
 private:
     db::DmdCoreDbs& m_db;
@@ -89,6 +100,7 @@ private:
     const meeting::MeetingSettings& m_meeting;
     DrawRandom& m_random;
     HeatGroups m_groups;
+    DrawStore m_store;
     QString m_failure;
 };
 

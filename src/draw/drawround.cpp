@@ -26,6 +26,11 @@ QString eventRound(qint64 eventNo, const QString& round, int meetingNo,
 
 } // namespace
 
+const QString kFinalResultEntered =
+    QStringLiteral("PLACE > 0 or trim(coalesce(PERFORMANCE, '')) <> ''");
+const QString kHeatResultEntered =
+    kFinalResultEntered + QStringLiteral(" or coalesce(DISQ_STATUS, 0) > 0");
+
 QStringList roundsOf(const QString& format)
 {
     const int n = HeatFormats::roundCount(format);
@@ -38,8 +43,8 @@ QStringList roundsOf(const QString& format)
     return rounds;
 }
 
-QString RoundDrawing::eventRefusal(const std::optional<DrawEvent>& event, qint64 eventNo,
-                                   const QString& round)
+QString eventRefusalText(const std::optional<DrawEvent>& event, qint64 eventNo,
+                         const QString& round, int programHeats)
 {
     if (!event) {
         return QStringLiteral("There is no Item with the number ") + QString::number(eventNo) +
@@ -55,12 +60,43 @@ QString RoundDrawing::eventRefusal(const std::optional<DrawEvent>& event, qint64
                event->title + QStringLiteral(" (heat format \"") + event->format +
                QStringLiteral("\").");
     }
-    if (m_engine.programHeats(event->eventNo, round) == 0) {
+    if (programHeats == 0) {
         return event->title + QStringLiteral(" has no heats for Round ") + round +
                QStringLiteral(" in the program.") + kCR +
                QStringLiteral("Make its program first (\"3. Program\").");
     }
     return QString();
+}
+
+QString releasedRefusalText(const QString& round, int releasedHeats, int heats)
+{
+    if (releasedHeats == 0)
+        return QString();
+    return (releasedHeats == heats ? QStringLiteral("T")
+                                   : QString::number(releasedHeats) + QStringLiteral(" of t")) +
+           QStringLiteral("he ") + QString::number(heats) + QStringLiteral(" Heats for Round ") +
+           round + kCR + QStringLiteral("was already Released.  You cannot change the ") +
+           QStringLiteral("Draw") + QStringLiteral(".") + kCR +
+           QStringLiteral("You must first retract the Released ") + QStringLiteral("Draw") +
+           QStringLiteral(" before you can change them.");
+}
+
+QString resultsRefusalText(const QString& round, int results)
+{
+    if (results == 0)
+        return QString();
+    return QStringLiteral("There are already ") + QString::number(results) +
+           QStringLiteral(" results entered for Round ") + round + kCR +
+           QStringLiteral("You must clear them before you can ") + QStringLiteral("Draw for") +
+           QStringLiteral(" this Round.");
+}
+
+QString RoundDrawing::eventRefusal(const std::optional<DrawEvent>& event, qint64 eventNo,
+                                   const QString& round)
+{
+    const bool knownRound = event && roundsOf(event->format).contains(round);
+    return eventRefusalText(event, eventNo, round,
+                            knownRound ? m_engine.programHeats(event->eventNo, round) : 0);
 }
 
 QString RoundDrawing::releasedRefusal(qint64 eventNo, const QString& round)
@@ -73,37 +109,24 @@ QString RoundDrawing::releasedRefusal(qint64 eventNo, const QString& round)
                                             where + QStringLiteral(" and DRAW_RELEASED = 1"));
     if (released == 0)
         return QString();
-    const int heats = database.ZSqlCount(QStringLiteral("PROGRAM"), where);
-    return (released == heats ? QStringLiteral("T")
-                              : QString::number(released) + QStringLiteral(" of t")) +
-           QStringLiteral("he ") + QString::number(heats) + QStringLiteral(" Heats for Round ") +
-           round + kCR + QStringLiteral("was already Released.  You cannot change the ") +
-           QStringLiteral("Draw") + QStringLiteral(".") + kCR +
-           QStringLiteral("You must first retract the Released ") + QStringLiteral("Draw") +
-           QStringLiteral(" before you can change them.");
+    return releasedRefusalText(round, released,
+                               database.ZSqlCount(QStringLiteral("PROGRAM"), where));
 }
 
 QString RoundDrawing::resultsRefusal(qint64 eventNo, const QString& round)
 {
     const QString where = eventRound(eventNo, round, m_engine.meetingNo());
-    const QString entered = QStringLiteral(" and (PLACE > 0 or trim(coalesce(PERFORMANCE, '')) "
-                                           "<> ''");
     const int results =
         round == QLatin1String("F")
-            ? m_engine.database().ZSqlCount(QStringLiteral("PARTICIPATE"),
-                                            QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo) +
-                                                QStringLiteral(" and MEETINGNO = ") +
-                                                db::sqlInt(m_engine.meetingNo()) + entered +
-                                                QLatin1Char(')'))
-            : m_engine.database().ZSqlCount(
-                  QStringLiteral("HEATPART"),
-                  where + entered + QStringLiteral(" or coalesce(DISQ_STATUS, 0) > 0)"));
-    if (results == 0)
-        return QString();
-    return QStringLiteral("There are already ") + QString::number(results) +
-           QStringLiteral(" results entered for Round ") + round + kCR +
-           QStringLiteral("You must clear them before you can ") + QStringLiteral("Draw for") +
-           QStringLiteral(" this Round.");
+            ? m_engine.database().ZSqlCount(
+                  QStringLiteral("PARTICIPATE"),
+                  QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo) +
+                      QStringLiteral(" and MEETINGNO = ") + db::sqlInt(m_engine.meetingNo()) +
+                      QStringLiteral(" and (") + kFinalResultEntered + QLatin1Char(')'))
+            : m_engine.database().ZSqlCount(QStringLiteral("HEATPART"),
+                                            where + QStringLiteral(" and (") + kHeatResultEntered +
+                                                QLatin1Char(')'));
+    return resultsRefusalText(round, results);
 }
 
 QString RoundDrawing::previousRoundGaps(const DrawEvent& event, const QString& round)
@@ -192,7 +215,7 @@ DrawOutcome RoundDrawing::clearRound(qint64 eventNo, const QString& round)
     if (!m_engine.messages().confirm(QStringLiteral("Clear the Draw of Round ") + round +
                                      QStringLiteral(" of ") + event->title))
         return DrawOutcome::Cancelled;
-    DrawStore store(m_engine.database(), m_engine.meetingNo());
+    DrawStore& store = m_engine.store();
     if (!store.clear(eventNo, round)) {
         m_engine.messages().warning(QStringLiteral("The draw could not be cleared.") + kCR +
                                     store.failure());

@@ -50,6 +50,17 @@ private:
     DrawReport m_report;
 };
 
+// The refusals of a round's draw over what the database counts, shared by the draw of one
+// round and the draws of many events: empty when the round may be drawn.
+QString eventRefusalText(const std::optional<DrawEvent>& event, qint64 eventNo,
+                         const QString& round, int programHeats);
+QString releasedRefusalText(const QString& round, int releasedHeats, int heats);
+QString resultsRefusalText(const QString& round, int results);
+// The conditions of a row with a result entered: a final's PARTICIPATE row, a heat's
+// HEATPART row (a status counts there too).
+extern const QString kFinalResultEntered;
+extern const QString kHeatResultEntered;
+
 // The rounds of a format in running order: "C", "B", "A" as far as it has them, then "F".
 QStringList roundsOf(const QString& format);
 

@@ -519,21 +519,30 @@ QString Events::description(qint64 eventNo)
                                      QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo));
 }
 
+QString eventTitleOf(const meeting::ItemTypes& items, const QString& itemCode, bool described,
+                     const QString& description, int prefixWithItem, bool afrikaans)
+{
+    const QString item = items.ItemDescription(itemCode.trimmed(), afrikaans);
+    if (!described)
+        return item;
+    if (prefixWithItem == 2)
+        return description;
+    return item + QLatin1Char(' ') + description;
+}
+
 QString Events::eventTitle(qint64 eventNo, bool afrikaans)
 {
     const QString code =
         m_database.selectOneValue(QStringLiteral("ITEMCODE"), QStringLiteral("MYEVENT"),
                                   QStringLiteral("EVENTNO = ") + db::sqlInt(eventNo));
-    const QString item = m_items.ItemDescription(code.trimmed(), afrikaans);
     db::Query q = m_database.openQuery(
         QStringLiteral("select DESCRIPTION, PREFIX_WITH_ITEM from EVENTDSCR where EVENTNO = ") +
         db::sqlInt(eventNo));
     if (q.isEmpty())
-        return item;
+        return eventTitleOf(m_items, code, false, QString(), 0, afrikaans);
     q.first();
-    if (q.integer("PREFIX_WITH_ITEM") == 2)
-        return q.text("DESCRIPTION");
-    return item + QLatin1Char(' ') + q.text("DESCRIPTION");
+    return eventTitleOf(m_items, code, true, q.text("DESCRIPTION"),
+                        int(q.integer("PREFIX_WITH_ITEM")), afrikaans);
 }
 
 } // namespace draw

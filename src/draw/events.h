@@ -43,8 +43,14 @@ struct EventRow {
     QString category;
 };
 
+// The item's name with the event's description as it is printed; `described` when the
+// event has a description row (PREFIX_WITH_ITEM 2: the description alone).
+QString eventTitleOf(const meeting::ItemTypes& items, const QString& itemCode, bool described,
+                     const QString& description, int prefixWithItem, bool afrikaans = false);
+
 // The events of one meeting: created one by one, selected and unselected on the working
 // copies of the item screens, and saved together with their program rows.
+
 class Events {
 public:
     Events(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo);

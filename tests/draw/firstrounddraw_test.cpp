@@ -252,6 +252,53 @@ TEST_F(FirstRoundDrawTest, DrawAllFirstRoundsDrawsEveryReadyEventAndListsTheRest
     Q_UNUSED(empty);
 }
 
+TEST_F(FirstRoundDrawTest, AnEventWhoseDrawFailsHalfWayKeepsItsDrawAndTheOthersAreDrawn)
+{
+    const qint64 failing = addSelected("FRE____100M13W");
+    const qint64 after = addSelected("BRE____100M13W");
+    const qint64 final = addSelected("BCK_____50M13W");
+    saveFormat(failing, "3,0,8");
+    saveFormat(after, "2,0,8");
+    enterField(failing, 20, true);
+    enterField(after, 12, true);
+    enterField(final, 6, false);
+    ASSERT_TRUE(m_events->setDescription(failing, "Heats", true));
+    m_sink.answerYes();
+    ASSERT_EQ(drawRound(failing, "A", 5), DrawOutcome::Drawn);
+    const QList<Heat> before = drawnRows(failing, "A");
+    ASSERT_EQ(before.size(), 20);
+    // The engine refuses the new draw's rows of heat 2 only: the rows of heat 1 (or 3) are
+    // already written in the event's transaction when it fails.
+    ASSERT_TRUE(database().execute("create exception E_NO_HEAT_TWO 'no heat two'"));
+    ASSERT_TRUE(database().execute("create trigger T_NO_HEAT_TWO for HEATPART before insert as "
+                                   "begin if (new.EVENTNO = " +
+                                   db::sqlInt(failing) +
+                                   " and new.HEATNO = 2) then exception E_NO_HEAT_TWO; end"));
+    m_sink.clear();
+
+    draw::DrawAll all(engine(6));
+    m_sink.answerYes();
+    const draw::DrawReport report = all.firstRounds();
+    ASSERT_EQ(report.notDrawn.size(), 1);
+    const QString title = m_events->eventTitle(failing);
+    EXPECT_EQ(title, "100m Freestyle 13 Male Heats");
+    EXPECT_TRUE(report.notDrawn.first().startsWith(title + ": "));
+    EXPECT_TRUE(report.notDrawn.first().contains("no heat two"));
+    EXPECT_TRUE(m_sink.saw("These Items were not drawn; their previous draw is unchanged:"));
+    const QList<Heat> kept = drawnRows(failing, "A");
+    ASSERT_EQ(kept.size(), before.size());
+    for (int i = 0; i < kept.size(); ++i) {
+        EXPECT_EQ(kept[i].athleteNo, before[i].athleteNo);
+        EXPECT_EQ(kept[i].heat, before[i].heat);
+        EXPECT_EQ(kept[i].lane, before[i].lane);
+    }
+    // The draws after the failed one still write through the same statements.
+    EXPECT_EQ(report.drawnEvents, 2);
+    EXPECT_EQ(drawnRows(after, "A").size(), 12);
+    EXPECT_EQ(drawnRows(final, "F").size(), 6);
+    EXPECT_EQ(count("HEATPART", "EVENTNO = " + db::sqlInt(after)), 12);
+}
+
 TEST_F(FirstRoundDrawTest, ACombinedRaceIsDrawnAsOneHeat)
 {
     const qint64 a = addSelected("FRE____100M13W");
