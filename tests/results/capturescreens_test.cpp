@@ -4,6 +4,7 @@
 #include "draw/forms/lateathleteform.h"
 #include "draw/forms/manualdrawform.h"
 #include "results/forms/captureactions.h"
+#include "results/forms/capturecolours.h"
 #include "results/forms/capturedrawmenu.h"
 #include "results/forms/captureeventsform.h"
 #include "results/forms/captureitemsform.h"
@@ -104,6 +105,13 @@ protected:
     {
         return table->item(row, column) ? table->item(row, column)->text() : QString();
     }
+    // The colour the screen shows inside a cell, right of its text.
+    QColor shownColour(QTableWidget* table, int row, int column)
+    {
+        const QRect rect = table->visualItemRect(table->item(row, column));
+        const QImage image = table->viewport()->grab().toImage();
+        return image.pixelColor(rect.right() - 6, rect.center().y());
+    }
     bool waitUntil(const std::function<bool()>& done, int milliseconds = 15000)
     {
         QElapsedTimer timer;
@@ -141,6 +149,9 @@ TEST_F(CaptureScreensTest, AHeatIsCapturedDisqualifiedAndPlacedWithTheKeyboardOn
     const int row = rowOf(form, m_heat);
     ASSERT_GE(row, 0);
     EXPECT_EQ(cell(form.programTable(), row, calculatedColumn()), "Calc");
+    // The heat's row is the selected one, and its red tag still shows through the selection.
+    ASSERT_EQ(form.programTable()->currentRow(), row);
+    EXPECT_EQ(shownColour(form.programTable(), row, calculatedColumn()), tagColour(TagColour::Red));
     // Equal times are marked as needing a third digit.
     EXPECT_EQ(form.panel()->athletes()[0].digitState, ThirdDigitState::Needed);
 
@@ -167,6 +178,8 @@ TEST_F(CaptureScreensTest, AHeatIsCapturedDisqualifiedAndPlacedWithTheKeyboardOn
     EXPECT_EQ(
         form.programTable()->item(rowOf(form, m_heat), calculatedColumn())->background().style(),
         Qt::NoBrush);
+    EXPECT_EQ(shownColour(form.programTable(), rowOf(form, m_heat), calculatedColumn()),
+              form.programTable()->palette().color(QPalette::Highlight));
     // The selection stayed on the heat and the swimmer.
     EXPECT_EQ(form.currentProgramNo(), m_heat);
     EXPECT_EQ(form.panel()->currentAthlete().athleteNo, m_swimmers[2]);

@@ -1,4 +1,5 @@
 #include "results/forms/capturepanel.h"
+#include "results/forms/tagcelldelegate.h"
 
 #include "base/run.h"
 #include "meeting/itemtypes.h"
@@ -102,6 +103,7 @@ CapturePanel::CapturePanel(base::Run& run, bool complexView, QWidget* parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
+    m_table->setItemDelegate(new TagCellDelegate(m_table));
     m_table->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { editPerformance(); });
     layout->addWidget(m_table, 1);

@@ -1,6 +1,7 @@
 #include "results/forms/programtable.h"
 
 #include "results/forms/capturecolours.h"
+#include "results/forms/tagcelldelegate.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -46,6 +47,7 @@ void setUpProgramTable(QTableWidget* table)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(Item, QHeaderView::Stretch);
+    table->setItemDelegate(new TagCellDelegate(table));
 }
 
 void fillProgramTable(QTableWidget* table, const QList<CaptureProgramRow>& rows)
