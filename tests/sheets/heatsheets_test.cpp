@@ -1,11 +1,14 @@
 #include "sheetsfixture.h"
 
 #include "base/scriptedsink.h"
+#include "meeting/reportlogos.h"
 #include "sheets/distribution.h"
 #include "sheets/forms/sheetoutput.h"
 #include "sheets/sheetkinds.h"
 
 #include <QFileInfo>
+#include <QImage>
+#include <QProcess>
 
 namespace {
 
@@ -16,6 +19,37 @@ protected:
         return sheets::Distribution(database(), messages(), m_meetingNo);
     }
 };
+
+// The pictures drawn on the pages of a PDF, as poppler lists them (one line each).
+int pdfImageCount(const QString& path)
+{
+    QProcess list;
+    list.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path});
+    if (!list.waitForFinished(30000) || list.exitCode() != 0)
+        return -1;
+    const QStringList lines = QString::fromUtf8(list.readAllStandardOutput())
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return int(lines.size()) - 2; // a title line and a rule
+}
+
+TEST_F(HeatSheetsTest, TheMeetingsLogoHeadsEverySheet)
+{
+    const qint64 event = drawnFinal();
+    setMeeting(QStringLiteral("SHEETS_SKIP_START"), QStringLiteral("1"));
+    ASSERT_EQ(printToPdf(finalOf(event), QStringLiteral("plain.pdf")), 1);
+    EXPECT_EQ(pdfImageCount(pdfPath(QStringLiteral("plain.pdf"))), 0);
+
+    QImage logo(64, 32, QImage::Format_RGB32);
+    logo.fill(Qt::darkBlue);
+    const QString file = pdfPath(QStringLiteral("logo.jpg"));
+    ASSERT_TRUE(logo.save(file, "JPG"));
+    ASSERT_TRUE(
+        meeting::storeReportLogo(database(), m_meetingNo, meeting::LogoSide::Meeting, file));
+    ASSERT_EQ(printToPdf(finalOf(event), QStringLiteral("logo.pdf")), 1);
+    const qsizetype pages = pdfPages(pdfPath(QStringLiteral("logo.pdf"))).size();
+    ASSERT_GE(pages, 2); // the event sheet and the time sheet
+    EXPECT_EQ(pdfImageCount(pdfPath(QStringLiteral("logo.pdf"))), pages);
+}
 
 TEST_F(HeatSheetsTest, ThreeActiveLinesGiveThreeEventSheetsEachCarryingItsOwnLine)
 {
