@@ -170,14 +170,21 @@ QString eventCsvFileName(const EventResults& event, ExportKind kind)
            QStringLiteral(".csv");
 }
 
-bool exportEventCsv(base::Run& run, qint64 programNo, ExportKind kind, const QString& path)
+// The program row's heat with its athletes; nothing (after the message) when there is no such row.
+static std::optional<EventResults> exportedEvent(base::Run& run, qint64 programNo)
 {
-    const std::optional<EventResults> event = eventResults(run, programNo);
-    if (!event) {
+    std::optional<EventResults> event = eventResults(run, programNo);
+    if (!event)
         run.messages().warning(QStringLiteral("There is no program row ") +
                                QString::number(programNo));
+    return event;
+}
+
+bool exportEventCsv(base::Run& run, qint64 programNo, ExportKind kind, const QString& path)
+{
+    const std::optional<EventResults> event = exportedEvent(run, programNo);
+    if (!event)
         return false;
-    }
     if (!confirmCalculated(run, *event, kind))
         return false;
     const QString target = targetPath(run, *event, kind, path, QStringLiteral(".csv"));
@@ -187,12 +194,9 @@ bool exportEventCsv(base::Run& run, qint64 programNo, ExportKind kind, const QSt
 
 bool exportStartList(base::Run& run, qint64 programNo, StartListLayout layout, const QString& path)
 {
-    const std::optional<EventResults> event = eventResults(run, programNo);
-    if (!event) {
-        run.messages().warning(QStringLiteral("There is no program row ") +
-                               QString::number(programNo));
+    const std::optional<EventResults> event = exportedEvent(run, programNo);
+    if (!event)
         return false;
-    }
     const QString target =
         targetPath(run, *event, ExportKind::Starters, path, QStringLiteral(".csv"));
     return !target.isEmpty() &&
@@ -201,12 +205,9 @@ bool exportStartList(base::Run& run, qint64 programNo, StartListLayout layout, c
 
 bool exportEventXml(base::Run& run, qint64 programNo, ExportKind kind, const QString& path)
 {
-    const std::optional<EventResults> event = eventResults(run, programNo);
-    if (!event) {
-        run.messages().warning(QStringLiteral("There is no program row ") +
-                               QString::number(programNo));
+    const std::optional<EventResults> event = exportedEvent(run, programNo);
+    if (!event)
         return false;
-    }
     if (!confirmCalculated(run, *event, kind))
         return false;
     const QString target = targetPath(run, *event, kind, path, QStringLiteral(".xml"));
