@@ -6,6 +6,7 @@
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
+#include "meeting/perfdisplay.h"
 #include "results/places.h"
 #include "scoring/scoresets.h"
 
@@ -97,8 +98,10 @@ QList<NathlonComponent> NathlonTotals::components(const TotalEvent& total)
     for (q.first(); q.isOpen() && !q.eof(); q.next()) {
         NathlonComponent c;
         c.athleteNo = q.integer(QStringLiteral("ATHLETENO"));
-        c.athleteName = q.text(QStringLiteral("FIRSTNAME")).trimmed() + QLatin1Char(' ') +
-                        q.text(QStringLiteral("SURNAME")).trimmed();
+        const QString firstName = q.text(QStringLiteral("FIRSTNAME")).trimmed();
+        c.athleteName = q.text(QStringLiteral("SURNAME")).trimmed();
+        if (!firstName.isEmpty())
+            c.athleteName += QStringLiteral(", ") + firstName;
         c.eventNo = q.integer(QStringLiteral("EVENTNO"));
         c.itemCode = q.text(QStringLiteral("ITEMCODE")).trimmed();
         c.performance = q.text(QStringLiteral("PERFORMANCE")).trimmed();
@@ -195,7 +198,8 @@ Report NathlonTotals::interimReport(qint64 eventNo)
             return Report{};
         running += *score;
         report.rows.append({c.athleteName, m_run.items().ItemDescription(c.itemCode, false),
-                            c.performance, QString::number(*score), QString::number(running)});
+                            meeting::performanceForDisplay(c.performance), QString::number(*score),
+                            QString::number(running)});
     }
     if (report.rows.isEmpty()) {
         m_run.messages().warning(QStringLiteral("No athletes for this event"));

@@ -90,10 +90,10 @@ std::optional<double> TableScores::pointsOf(const Route& r, double value)
     case ScoreMethod::DoubleExp:
     case ScoreMethod::Rows:
     case ScoreMethod::WaRows:
-        break;
     case ScoreMethod::Ape:
+        break;
     case ScoreMethod::Asa2007:
-        // Their generic curves and constants are not in our data format: never at hand.
+        // The shape of this formula is not at hand, only its name: never scored.
         m_messages.warning(QStringLiteral("The ScoreTable for ") + info.displayName +
                            QStringLiteral(" is not available"));
         return std::nullopt;
@@ -113,6 +113,8 @@ std::optional<double> TableScores::pointsOf(const Route& r, double value)
         return quadraticPoints(value, d->a, d->b, d->c);
     case ScoreMethod::Absa:
         return absaPoints(value, d->field, d->absa);
+    case ScoreMethod::Ape:
+        return apePoints(value, d->field, d->curve, d->low, d->high, m_data.set(r.set)->ape);
     case ScoreMethod::DoubleExp:
         if (!d->field && r.set != 33)
             return 0.0;
@@ -203,6 +205,8 @@ std::optional<double> TableScores::perfOf(const Route& r, double points)
     }
     case ScoreMethod::Absa:
         return absaPerf(points, d->field, d->absa);
+    case ScoreMethod::Ape:
+        return apePerf(points, d->field, d->curve, d->low, d->high, m_data.set(r.set)->ape);
     case ScoreMethod::DoubleExp:
         if (!d->field && r.set != 33)
             return programError();

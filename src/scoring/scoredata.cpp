@@ -1,5 +1,7 @@
 #include "scoring/scoredata.h"
 
+#include "scoring/scoresets.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -75,12 +77,76 @@ bool readItemFields(const QStringList& words, ItemScoreData* item, QString* erro
             item->middle = int(value);
         else if (key == QLatin1String("last"))
             item->last = int(value);
+        else if (key == QLatin1String("curve") && (value == 1 || value == 2))
+            item->curve = int(value);
         else {
             *error = QStringLiteral("unknown key \"") + key + QLatin1Char('"');
             return false;
         }
     }
     return true;
+}
+
+// "generic NAME pref= k= r= low= high=": one generic curve of the APE formula.
+bool readGenericCurve(QStringList words, ApeConstants* ape, QString* error)
+{
+    const QString name = words.isEmpty() ? QString() : words.takeFirst().toLower();
+    ApeCurve* curve = name == QLatin1String("track")    ? &ape->track
+                      : name == QLatin1String("field1") ? &ape->field1
+                      : name == QLatin1String("field2") ? &ape->field2
+                      : name == QLatin1String("upper")  ? &ape->upper
+                                                        : nullptr;
+    if (!curve) {
+        *error = QStringLiteral("a generic curve is track, field1, field2 or upper");
+        return false;
+    }
+    QHash<QString, double> values;
+    for (const QString& word : words) {
+        const qsizetype eq = word.indexOf(QLatin1Char('='));
+        double value = 0;
+        if (eq <= 0 || !toNumber(word.mid(eq + 1), &value)) {
+            *error = QStringLiteral("expected key=number, found \"") + word + QLatin1Char('"');
+            return false;
+        }
+        values.insert(word.left(eq).toLower(), value);
+    }
+    for (const char* key : {"pref", "k", "r", "low", "high"}) {
+        if (!values.contains(QLatin1String(key))) {
+            *error = QStringLiteral("the generic curve ") + name + QStringLiteral(" needs ") +
+                     QLatin1String(key);
+            return false;
+        }
+    }
+    if (values.size() != 5) {
+        *error = QStringLiteral("a generic curve takes pref, k, r, low and high only");
+        return false;
+    }
+    const double k = values.value(QStringLiteral("k"));
+    curve->absa = {values.value(QStringLiteral("pref")), k, k, values.value(QStringLiteral("r"))};
+    curve->refLow = values.value(QStringLiteral("low"));
+    curve->refHigh = values.value(QStringLiteral("high"));
+    if (!curve->isSet() || k == 0) {
+        *error = QStringLiteral("the generic curve ") + name +
+                 QStringLiteral(" needs a non-zero pref and k and two different ends");
+        return false;
+    }
+    return true;
+}
+
+// An APE set scores every item on a generic curve: those its items need must be there.
+QString missingApeCurve(const ScoreSetData& set)
+{
+    if (!set.ape.track.isSet())
+        return QStringLiteral("track");
+    if (!set.ape.upper.isSet())
+        return QStringLiteral("upper");
+    for (const ItemScoreData& item : set.items) {
+        if (item.field && item.curve == 1 && !set.ape.field1.isSet())
+            return QStringLiteral("field1");
+        if (item.field && item.curve == 2 && !set.ape.field2.isSet())
+            return QStringLiteral("field2");
+    }
+    return {};
 }
 
 } // namespace
@@ -134,6 +200,10 @@ bool ScoreData::loadText(const QString& text, const QString& name, QString* erro
             set.source = words.join(QLatin1Char(' '));
         } else if (keyword == QLatin1String("note")) {
             set.notes.append(words.join(QLatin1Char(' ')));
+        } else if (keyword == QLatin1String("generic")) {
+            QString why;
+            if (!readGenericCurve(words, &set.ape, &why))
+                return fail(i + 1, why);
         } else if (keyword == QLatin1String("item")) {
             if (set.number == 0)
                 return fail(i + 1, QStringLiteral("an item before the \"set\" line"));
@@ -151,6 +221,9 @@ bool ScoreData::loadText(const QString& text, const QString& name, QString* erro
             QString why;
             if (!readItemFields(words, &item, &why))
                 return fail(i + 1, why);
+            if (scoreSetInfo(set.number).method == ScoreMethod::Ape && item.low == item.high)
+                return fail(i + 1, QStringLiteral("an APE item needs its low and high "
+                                                  "performances"));
             if (set.items.contains(item.itemCode))
                 return fail(i + 1, QStringLiteral("the item ") + item.itemCode +
                                        QStringLiteral(" is given twice"));
@@ -163,6 +236,11 @@ bool ScoreData::loadText(const QString& text, const QString& name, QString* erro
         return fail(int(lines.size()), QStringLiteral("no \"set\" line"));
     if (set.source.isEmpty())
         return fail(int(lines.size()), QStringLiteral("no \"source\" line: published data only"));
+    if (scoreSetInfo(set.number).method == ScoreMethod::Ape) {
+        if (const QString curve = missingApeCurve(set); !curve.isEmpty())
+            return fail(int(lines.size()),
+                        QStringLiteral("no generic curve ") + curve + QStringLiteral(" given"));
+    }
     m_sets.insert(set.number, set);
     return true;
 }

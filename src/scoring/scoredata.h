@@ -22,6 +22,8 @@ struct ItemScoreData {
     RowTable table;
     int first = 0, middle = 0, last = 0;
     bool hasRows = false;
+    // The APE formula's generic field curve of the item: 1 or 2.
+    int curve = 1;
     // The implement or hurdle height printed with score tables ("7.260kg", "0.838m").
     QString implement;
 };
@@ -32,6 +34,8 @@ struct ScoreSetData {
     QString source;
     QStringList notes;
     QHash<QString, ItemScoreData> items;
+    // The generic curves of the APE formula (its items carry only their interval).
+    ApeConstants ape;
 };
 
 // The score data at hand: one file per set, in the plain line format described in

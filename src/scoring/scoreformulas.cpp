@@ -97,6 +97,36 @@ double absaPerf(double points, bool field, const AbsaConstants& k)
     return field ? k.pref * q : k.pref / q;
 }
 
+namespace {
+
+double mapInterval(double value, double fromLow, double fromHigh, double toLow, double toHigh)
+{
+    return toLow + (value - fromLow) / (fromHigh - fromLow) * (toHigh - toLow);
+}
+
+} // namespace
+
+double apePoints(double perf, bool field, int fieldKind, double low, double high,
+                 const ApeConstants& k)
+{
+    if (perf == 0 || low == high)
+        return 0.0;
+    const bool better = field ? perf > high : perf < high;
+    const ApeCurve& curve = better ? k.upper : k.curveFor(field, fieldKind);
+    const double generic = mapInterval(perf, low, high, curve.refLow, curve.refHigh);
+    if (generic <= 0)
+        return 0.0;
+    return absaPoints(generic, curve.risesWithPerformance(), curve.absa);
+}
+
+double apePerf(double points, bool field, int fieldKind, double low, double high,
+               const ApeConstants& k)
+{
+    const ApeCurve& curve = points >= 900 ? k.upper : k.curveFor(field, fieldKind);
+    const double generic = absaPerf(points, curve.risesWithPerformance(), curve.absa);
+    return mapInterval(generic, curve.refLow, curve.refHigh, low, high);
+}
+
 double doubleExpPoints(double perf, bool field, double a, double b, double c)
 {
     if (perf == 0)

@@ -32,6 +32,38 @@ struct AbsaConstants {
 double absaPoints(double perf, bool field, const AbsaConstants& k);
 double absaPerf(double points, bool field, const AbsaConstants& k);
 
+// One generic curve of the APE formula: ABSA constants with one shape constant, and the
+// generic performances the ends of every item's interval are mapped onto. The mapping keeps
+// "better" pointing from the low end to the high end, so the curve is scored like a field
+// item when its high end is the larger number (and one upper curve serves races and field
+// items alike).
+struct ApeCurve {
+    AbsaConstants absa;
+    double refLow = 0;
+    double refHigh = 0;
+    bool isSet() const { return absa.pref != 0 && refLow != refHigh; }
+    bool risesWithPerformance() const { return refHigh > refLow; }
+};
+// The generic curves of an APE set: one for races, two for field items (by kind), and the
+// one that scores performances better than an item's high performance.
+struct ApeConstants {
+    ApeCurve track;
+    ApeCurve field1;
+    ApeCurve field2;
+    ApeCurve upper;
+    const ApeCurve& curveFor(bool field, int fieldKind) const
+    {
+        return !field ? track : (fieldKind == 2 ? field2 : field1);
+    }
+};
+// The item's performance mapped linearly from its interval [low, high] onto the curve's and
+// scored there; 0 when the mapped performance is not positive.
+double apePoints(double perf, bool field, int fieldKind, double low, double high,
+                 const ApeConstants& k);
+// The inverse: the upper curve from 900 points on, mapped back onto the item's interval.
+double apePerf(double points, bool field, int fieldKind, double low, double high,
+               const ApeConstants& k);
+
 // c x exp(-exp(b - a P)) for field items, c x exp(-exp(b - a / P)) for track items.
 double doubleExpPoints(double perf, bool field, double a, double b, double c);
 double doubleExpPerf(double points, bool field, double a, double b, double c);

@@ -166,13 +166,20 @@ TEST_F(NathlonTotalsTest, AScoreSetThatIsNotLoadedWritesNoTotals)
 
 TEST_F(NathlonTotalsTest, TheInterimReportRunsTheTotalsAndRefusesOtherEvents)
 {
-    for (int i = 0; i < 3; ++i)
+    for (const int i : {0, 1, 2, 9})
         setResult(eventOf(kDecathlon[i]), m_first, kDecathlon[i], kPublished[i]);
     const scoring::Report report = scoring::NathlonTotals(run()).interimReport(m_total);
-    ASSERT_EQ(report.rows.size(), 3);
+    ASSERT_EQ(report.rows.size(), 4);
     EXPECT_EQ(report.title, "n-Athlon Intirim totals");
+    // Surname first, as every other list names athletes.
+    EXPECT_EQ(report.rows[0][0], "Ames, Sam");
+    EXPECT_EQ(report.sections.value(0).second, "Ames, Sam");
     EXPECT_EQ(report.rows[0][3], "812");
     EXPECT_EQ(report.rows[2][4], QString::number(812 + 886 + 670));
+    // Times as people write them, not as stored ("04:38.49").
+    EXPECT_EQ(report.rows[3][2], "4:38.49");
+    EXPECT_EQ(report.rows[0][2], "11.22");
+    EXPECT_EQ(report.rows[3][4], QString::number(812 + 886 + 670 + 690));
     EXPECT_TRUE(scoring::NathlonTotals(run()).interimReport(eventOf("SHD____100M25")).isEmpty());
     EXPECT_TRUE(m_sink.saw("This is only applicable to n-Athlon results."));
 }
