@@ -115,10 +115,13 @@ int IndicateHeats::autoformatAll()
                                             "entered already has the proposed format."));
         return 0;
     }
-    const auto describe = [&items](const Change& c) {
+    // An empty format is a final only, on either side of the arrow.
+    const auto shown = [](const QString& format) {
+        return format.isEmpty() ? QStringLiteral("final only") : format;
+    };
+    const auto describe = [&items, &shown](const Change& c) {
         return items.ItemDescription(c.event.itemCode, false) + QStringLiteral(": ") +
-               (c.event.formatEdit.isEmpty() ? QStringLiteral("final only") : c.event.formatEdit) +
-               QStringLiteral(" -> ") + c.proposed;
+               shown(c.event.formatEdit) + QStringLiteral(" -> ") + shown(c.proposed);
     };
     const QString intro = QStringLiteral("AutoFormat All proposes a heat format for each "
                                          "selected item from its swimmers (expected or "

@@ -314,6 +314,10 @@ void ImportLineChecker::addItem(ImportLine& line, const QString& name, int colum
         itemError(QStringLiteral("Only a RelayTeam can participate in Relays: ") + name);
         return;
     }
+    // An item is chosen by the swimmer's gender; with a gender that is neither M nor F the
+    // line already has its "Invalid Gender: " and there is no item to look for.
+    if (a.gender != QLatin1String("M") && a.gender != QLatin1String("F"))
+        return;
     QString code =
         resolved->whole ? resolved->code : m_ctx.names->itemCode(resolved->code, a.gender, a.age);
     const QString itemGender = code.mid(10, 1);

@@ -116,6 +116,13 @@ TEST_F(ScreensTest, AutoFormatAllAsksFirstKeepsHandSetFormatsAndSaysWhatChanged)
     // Nothing left to do is said as well.
     form.autoformat(true);
     EXPECT_TRUE(m_sink.saw("already has the proposed format."));
+    // Too few swimmers for heats: the question says the hand-set format becomes a final only.
+    m_events->setEstimatedCount(hand, 6);
+    saveFormat(hand, "2,4,2");
+    m_sink.answerButton(1);
+    form.autoformat(true);
+    EXPECT_TRUE(m_sink.saw("50m Freestyle 11 Male: 2,4,2 -> final only"));
+    EXPECT_EQ(format(hand), "");
     EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 

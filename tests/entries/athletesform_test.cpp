@@ -212,3 +212,34 @@ TEST_F(AthletesFormTest, relayTeamsFollowTheSwimmersSetApartAndEveryButtonSaysWh
         width += table->horizontalHeader()->sectionSize(c);
     EXPECT_EQ(width, table->viewport()->width());
 }
+
+TEST_F(AthletesFormTest, theNamesTakeTheWidthAndAnItemOutsideTheProgramShowsNoSequence)
+{
+    const qint64 athleteNo =
+        swimmer(QStringLiteral("NEL"), QStringLiteral("M"), 12, QStringLiteral("7"));
+    const qint64 event = addEvent(QStringLiteral("FRE____100M12W"));
+    entries::AthletesForm form(run());
+    form.resize(1100, 600);
+    form.show();
+    QApplication::processEvents();
+    ASSERT_EQ(form.athleteTable()->rowCount(), 1);
+    const QHeaderView* header = form.athleteTable()->horizontalHeader();
+    EXPECT_GT(header->sectionSize(1), 3 * header->sectionSize(4))
+        << "the first name stretches, not the number";
+
+    ASSERT_GT(entries::Participations(database(), settings()).add(athleteNo, event), 0);
+    form.refresh();
+    ASSERT_EQ(form.entryTable()->rowCount(), 1);
+    // Not yet in a numbered program: no sequence rather than a 0.
+    EXPECT_EQ(form.entryTable()->item(0, 0)->text(), QString());
+    ASSERT_TRUE(database().execute(
+        QStringLiteral("insert into PROGRAM (PROGRAMNO, MEETINGNO, EVENTNO, ROUND, HEATNO, SEQ) "
+                       "values (") +
+        db::sqlInt(database().nextKeyNumber()) + QLatin1Char(',') + db::sqlInt(m_meeting) +
+        QLatin1Char(',') + db::sqlInt(event) + QStringLiteral(", 'F', 0, 4)")));
+    form.refresh();
+    ASSERT_EQ(form.entryTable()->rowCount(), 1);
+    EXPECT_EQ(form.entryTable()->item(0, 0)->text(), QStringLiteral("4"));
+    EXPECT_GT(form.entryTable()->horizontalHeader()->sectionSize(1),
+              form.entryTable()->horizontalHeader()->sectionSize(2));
+}

@@ -5,6 +5,7 @@
 #include "db/sqltext.h"
 #include "entries/entrysettings.h"
 #include "meeting/meetingsettings.h"
+#include "meeting/runservices.h"
 #include "support/testdatabase.h"
 
 #include <QFile>
@@ -15,6 +16,9 @@ protected:
     void SetUp() override
     {
         DatabaseTest::SetUp();
+        // As at start-up: the run keeps the meeting's ages, which loading a meeting fills.
+        if (!run().meetingAges())
+            meeting::createMeetingAges(run());
         m_meeting = makeMeeting(QStringLiteral("2026/03/14"));
         run().config().writeInt(QStringLiteral("CURRENT_MEET_NO"), m_meeting);
         run().setCurrentMeetingNo(m_meeting);

@@ -99,6 +99,22 @@ TEST_F(ImportTest, theItemsOfALineWithAnAthleteErrorAreCheckedToo)
     EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 0);
 }
 
+// A gender other than M or F is the line's own finding; its items, which are chosen by
+// gender, are not looked for, and nothing reaches the internal-error report.
+TEST_F(ImportTest, anUnknownGenderIsAFindingOfItsLineAndNoInternalError)
+{
+    setMeeting(QStringLiteral("DO_AGE_DEFAULTING"), 1);
+    auto imp = importer();
+    ASSERT_EQ(import(*imp, withHeader("DU TOIT,Lee,X,13,OAK,,50m Freestyle,,100m Freestyle,\n"
+                                      "NEL,Jan,M,13,OAK,,50m Freestyle,\n")),
+              Outcome::Imported);
+    EXPECT_EQ(findings(*imp), QStringList{"2 0 Invalid Gender: X"});
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
+    EXPECT_EQ(count(QStringLiteral("T_DEBUG_MARK")), 0);
+    EXPECT_EQ(count(QStringLiteral("ATHLETE")), 1);
+    EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 1);
+}
+
 TEST_F(ImportTest, aHeaderItemMustBeAnItemOfTheMeeting)
 {
     auto imp = importer();

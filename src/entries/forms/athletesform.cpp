@@ -35,9 +35,10 @@ AthletesForm::AthletesForm(base::Run& run, QWidget* parent, HeatShortfallCheck t
       m_teams(*run.database(), run.currentMeetingNo()), m_athletes(*run.database(), m_settings),
       m_entries(*run.database(), m_settings), m_numbers(*run.database(), run.currentMeetingNo()),
       m_autoNumbering(m_numbers), m_teamList(new QListWidget),
+      // The names take the width; the short columns keep to their texts at the right.
       m_athleteTable(makeEntryTable(
-          {tr("Surname"), tr("Firstname"), tr("Gender"), m_settings.ageName(), tr("Number")})),
-      m_entryTable(makeEntryTable({tr("Seq"), tr("Item"), tr("Best")})), m_order(new QComboBox),
+          {tr("Surname"), tr("Firstname"), tr("Gender"), m_settings.ageName(), tr("Number")}, 1)),
+      m_entryTable(makeEntryTable({tr("Seq"), tr("Item"), tr("Best")}, 1)), m_order(new QComboBox),
       m_autoNumber(new QCheckBox(tr("A&uto-number new ") + run.globals().personWord().toLower() +
                                  QStringLiteral("s")))
 {
@@ -164,9 +165,9 @@ void AthletesForm::selectAthlete(int row)
         m_entryRows.append(e);
         const int r = m_entryTable->rowCount();
         m_entryTable->insertRow(r);
-        fillEntryRow(m_entryTable, r,
-                     {QString::number(entry.sequence), items.ItemDescription(e.itemCode, false),
-                      entry.best});
+        fillEntryRow(
+            m_entryTable, r,
+            {sequenceText(entry.sequence), items.ItemDescription(e.itemCode, false), entry.best});
     }
 }
 

@@ -7,7 +7,7 @@
 
 namespace entries {
 
-QTableWidget* makeEntryTable(const QStringList& titles)
+QTableWidget* makeEntryTable(const QStringList& titles, int stretch)
 {
     auto* table = new QTableWidget;
     table->setColumnCount(int(titles.size()));
@@ -16,11 +16,17 @@ QTableWidget* makeEntryTable(const QStringList& titles)
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
-    // Columns fit their texts and the last one takes the rest of the width, however often
-    // the rows are filled again.
+    // Columns fit their texts and one takes the rest of the width, however often the rows
+    // are filled again.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(int(titles.size()) - 1, QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(stretch < 0 ? int(titles.size()) - 1 : stretch,
+                                                    QHeaderView::Stretch);
     return table;
+}
+
+QString sequenceText(int sequence)
+{
+    return sequence > 0 ? QString::number(sequence) : QString();
 }
 
 void fillEntryRow(QTableWidget* table, int row, const QStringList& cells)

@@ -33,7 +33,8 @@ EventEntriesForm::EventEntriesForm(base::Run& run, QWidget* parent, HeatShortfal
       m_eventTable(makeEntryTable(
           {tr("Seq"), tr("Item"), run.globals().personWord() + tr("s"), tr("Heats"), tr("Check")})),
       m_entryTable(makeEntryTable({tr("Name"), tr("Team"), tr("Best"), tr("Number"),
-                                   tr("Birthdate"), tr("Call room"), tr("Heat"), tr("Lane")})),
+                                   tr("Birthdate"), tr("Call room"), tr("Heat"), tr("Lane")},
+                                  0)),
       m_candidates(new QListWidget)
 {
     const QString person = run.globals().personWord();
@@ -130,7 +131,7 @@ void EventEntriesForm::refresh()
     for (int r = 0; r < m_eventRows.size(); ++r) {
         const EventEntryRow& e = m_eventRows[r];
         fillEntryRow(m_eventTable, r,
-                     {QString::number(e.event.sequence),
+                     {sequenceText(e.event.sequence),
                       m_items->ItemDescription(e.event.itemCode, false),
                       QString::number(e.athletes), e.heatFormat,
                       e.tooFew ? tr("Too few heats") : QString()});

@@ -78,7 +78,7 @@ void RelayTeamsForm::refresh()
     for (int r = 0; r < m_eventRows.size(); ++r) {
         const RelayEventRow& e = m_eventRows[r];
         fillEntryRow(m_eventTable, r,
-                     {QString::number(e.event.sequence),
+                     {sequenceText(e.event.sequence),
                       m_items->ItemDescription(e.event.itemCode, false),
                       QString::number(e.teams.size()), e.teams.join(QStringLiteral(", "))});
         if (e.event.eventNo == keep)
