@@ -154,6 +154,8 @@ int main(int argc, char** argv)
         QElapsedTimer timer;
         timer.start();
         publish::WebSite site(*m.run, root);
+        // One reading of the meeting serves every page of the run.
+        const publish::WebSite::ReadsHeld held(site);
         if (!publish::publishManyResults(site, published)) {
             std::fprintf(stderr, "the results were refused\n");
             return 1;

@@ -51,16 +51,33 @@ template <typename Fn> bool guarded(DbError* error, Fn&& fn)
     }
 }
 
-QVariant readColumn(IMessageMetadata* meta, ThrowStatusWrapper& status, unsigned i,
+// Where a column sits in the fetch buffer and how to read it, asked of the metadata once
+// per statement rather than once per row.
+struct ColumnLayout {
+    unsigned type = 0;
+    unsigned offset = 0;
+    unsigned nullOffset = 0;
+    unsigned length = 0;
+    int scale = 0;
+};
+
+ColumnLayout columnLayout(IMessageMetadata* meta, ThrowStatusWrapper& status, unsigned i)
+{
+    return {meta->getType(&status, i) & ~1u, meta->getOffset(&status, i),
+            meta->getNullOffset(&status, i), meta->getLength(&status, i),
+            meta->getScale(&status, i)};
+}
+
+QVariant readColumn(const ColumnLayout& column, ThrowStatusWrapper& status,
                     const unsigned char* buffer, IAttachment* attachment, ITransaction* transaction)
 {
-    const unsigned type = meta->getType(&status, i) & ~1u;
-    const unsigned offset = meta->getOffset(&status, i);
-    const unsigned nullOffset = meta->getNullOffset(&status, i);
+    const unsigned type = column.type;
+    const unsigned offset = column.offset;
+    const unsigned nullOffset = column.nullOffset;
     if (*reinterpret_cast<const short*>(buffer + nullOffset))
         return {};
     const unsigned char* data = buffer + offset;
-    const int scale = meta->getScale(&status, i);
+    const int scale = column.scale;
     auto scaled = [scale](qint64 v) -> QVariant {
         if (scale == 0)
             return QVariant::fromValue<qint64>(v);
@@ -75,7 +92,7 @@ QVariant readColumn(IMessageMetadata* meta, ThrowStatusWrapper& status, unsigned
         return QString::fromUtf8(reinterpret_cast<const char*>(data + 2), length);
     }
     case SQL_TEXT: {
-        const unsigned length = meta->getLength(&status, i);
+        const unsigned length = column.length;
         QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), length);
         // A CHAR column comes padded with blanks; callers compare the value itself.
         while (text.endsWith(QLatin1Char(' ')))
@@ -383,7 +400,10 @@ bool fbSelect(FbAttachment& attachment, FbTransaction& transaction, const QStrin
                                                  IStatement::PREPARE_PREFETCH_METADATA);
         meta = statement->getOutputMetadata(&status);
         const unsigned count = meta->getCount(&status);
+        std::vector<ColumnLayout> layout;
+        layout.reserve(count);
         for (unsigned i = 0; i < count; ++i) {
+            layout.push_back(columnLayout(meta, status, i));
             result->columns << QString::fromUtf8(meta->getAlias(&status, i));
             const unsigned type = meta->getType(&status, i) & ~1u;
             unsigned width = meta->getLength(&status, i);
@@ -400,7 +420,7 @@ bool fbSelect(FbAttachment& attachment, FbTransaction& transaction, const QStrin
             std::vector<QVariant> row;
             row.reserve(count);
             for (unsigned i = 0; i < count; ++i)
-                row.push_back(readColumn(meta, status, i, buffer.data(), attachment.handle(),
+                row.push_back(readColumn(layout[i], status, buffer.data(), attachment.handle(),
                                          transaction.handle()));
             result->rows.push_back(std::move(row));
         }

@@ -73,9 +73,19 @@ QString groupIndexLine(const QString& groupFile, const QString& htmlTitle)
 
 qint64 programNoOfIndexLine(const QString& line)
 {
-    static const QRegularExpression tail(QStringLiteral("<!--(\\d+)-->$"));
-    const QRegularExpressionMatch m = tail.match(line.trimmed());
-    return m.hasMatch() ? m.captured(1).toLongLong() : 0;
+    // "...</A><!--1234-->": read by hand, as it is asked of every line of an index for
+    // every result published.
+    QStringView rest = QStringView(line).trimmed();
+    if (!rest.endsWith(u"-->"))
+        return 0;
+    rest.chop(3);
+    qsizetype digits = 0;
+    while (digits < rest.size() && rest[rest.size() - 1 - digits] >= u'0' &&
+           rest[rest.size() - 1 - digits] <= u'9')
+        ++digits;
+    if (digits == 0 || !rest.chopped(digits).endsWith(u"<!--"))
+        return 0;
+    return rest.right(digits).toLongLong();
 }
 
 QString linkOfIndexLine(const QString& line)
@@ -95,7 +105,8 @@ bool indexEntries(const QStringList& page, QStringList* entries, QString* error)
     return true;
 }
 
-bool addIndexLine(QStringList* page, const QString& line, bool* changed, QString* error)
+bool addIndexLine(QStringList* page, const QString& line, bool* changed, QString* error,
+                  bool sorted)
 {
     Markers m;
     if (!findMarkers(*page, &m, error))
@@ -106,11 +117,29 @@ bool addIndexLine(QStringList* page, const QString& line, bool* changed, QString
     if (!*changed)
         return true;
     // Lines kept in order take the new one in its place; others are sorted whole.
-    if (std::is_sorted(first, last, textBefore))
+    if (sorted || std::is_sorted(first, last, textBefore))
         page->insert(std::upper_bound(first, last, line, textBefore), line);
     else
         putEntries(page, m, page->mid(m.start + 1, m.end - m.start - 1) << line);
     return true;
+}
+
+bool hasOtherResultsLine(const QStringList& page, qint64 programNo, const QString& line)
+{
+    Markers m;
+    if (!findMarkers(page, &m, nullptr))
+        return false;
+    // Most lines end in their own "<!--N-->": a look at the tail rules them out.
+    const QString tail =
+        QStringLiteral("<!--") + QString::number(programNo) + QStringLiteral("-->");
+    for (qsizetype i = m.start + 1; i < m.end; ++i) {
+        const QString& l = page.at(i);
+        if (l.isEmpty() || (!l.endsWith(tail) && !l.back().isSpace()))
+            continue;
+        if (l != line && programNoOfIndexLine(l) == programNo)
+            return true;
+    }
+    return false;
 }
 
 bool removeResultsLine(QStringList* page, qint64 programNo, QString* error)

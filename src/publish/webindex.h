@@ -31,8 +31,13 @@ QString linkOfIndexLine(const QString& line);
 // missing.
 bool indexEntries(const QStringList& page, QStringList* entries, QString* error);
 // Puts `line` among the index lines unless it is there (sorted as text, case does not
-// count) and keeps the rest of the page. `changed` tells whether it was added.
-bool addIndexLine(QStringList* page, const QString& line, bool* changed, QString* error);
+// count) and keeps the rest of the page. `changed` tells whether it was added. `sorted`
+// says the lines are known to be in order already (one this function left), which spares
+// checking them.
+bool addIndexLine(QStringList* page, const QString& line, bool* changed, QString* error,
+                  bool sorted = false);
+// Whether the index holds a results line of the program row other than `line`.
+bool hasOtherResultsLine(const QStringList& page, qint64 programNo, const QString& line);
 // Removes the results lines of a program row: "Line not found in Index:" when there is none.
 bool removeResultsLine(QStringList* page, qint64 programNo, QString* error);
 

@@ -7,6 +7,7 @@
 #include "meeting/meetingsettings.h"
 #include "publish/eventresults.h"
 #include "publish/htmlpage.h"
+#include "publish/meetingreads.h"
 #include "publish/teamtotalrows.h"
 #include "publish/weblayout.h"
 #include "publish/website.h"
@@ -24,13 +25,12 @@ const QString kDayStyle = QStringLiteral("../") + QString::fromLatin1(kStyleShee
 const QString kSelectionKey = QStringLiteral("PUB_STARTERS_SEQ_RANGE");
 
 // Program row -> pit, for the rows of one day.
-QHash<qint64, QString> pitsOf(base::Run& run, int day)
+QHash<qint64, QString> pitsOf(MeetingReads& reads, int day)
 {
     QHash<qint64, QString> pits;
-    for (const draw::ProgramLine& l :
-         draw::ProgramListing(*run.database())
-             .lines(run.currentMeetingNo(), draw::ProgramOrder::Sequence, day))
-        pits.insert(l.programNo, l.pit);
+    for (const draw::ProgramLine& l : reads.programLines())
+        if (l.day == day)
+            pits.insert(l.programNo, l.pit);
     return pits;
 }
 
@@ -80,16 +80,14 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
     if (!checkDay(site, day) || !site.checkRoot())
         return false;
     base::Run& run = site.run();
-    const QHash<qint64, QString> pits = pitsOf(run, day);
+    const std::shared_ptr<MeetingReads> reads = site.reads();
+    const QHash<qint64, QString> pits = pitsOf(*reads, day);
     QStringList lines = pageHeader({QStringLiteral("Starters")}, kDayStyle, false);
     QString error;
-    const results::MeetingAthletes all(*run.database(), run.currentMeetingNo());
-    for (const results::CaptureProgramRow& row :
-         results::captureProgramRows(*run.database(), run.items(), run.currentMeetingNo(),
-                                     results::CaptureOrder::Sequence)) {
+    for (const results::CaptureProgramRow& row : reads->programRows()) {
         if (row.day != day || row.isCalculatedFinal() || row.drawn == 0 || !range.contains(row.seq))
             continue;
-        const EventResults heat = eventResults(run, row, all.of(run.items(), row));
+        const EventResults heat = eventResults(run, row, reads->athletesOf(row));
         Listing event{QStringLiteral("Seq,Time,Pit,Event,Implement"),
                       QStringLiteral("SEQ,THETIME,PIT,EVENT,IMPLEMENT"),
                       {{{QStringLiteral("SEQ"), QString::number(row.seq)},
@@ -116,16 +114,12 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
     return true;
 }
 
-Listing programListing(base::Run& run, int day)
+Listing programListing(base::Run& run, MeetingReads& reads, int day)
 {
-    const QList<draw::ProgramLine> program =
-        draw::ProgramListing(*run.database())
-            .lines(run.currentMeetingNo(), draw::ProgramOrder::Sequence, day);
+    const QList<draw::ProgramLine>& all = reads.programLines();
     // The first sequence of each round of each event, for the next round's column.
     QHash<qint64, QHash<QString, int>> roundSeq;
-    for (const draw::ProgramLine& l :
-         draw::ProgramListing(*run.database())
-             .lines(run.currentMeetingNo(), draw::ProgramOrder::Sequence, 0)) {
+    for (const draw::ProgramLine& l : all) {
         int& seq = roundSeq[l.eventNo][l.round];
         if (seq == 0 || l.seq < seq)
             seq = l.seq;
@@ -134,8 +128,8 @@ Listing programListing(base::Run& run, int day)
     Listing listing{QStringLiteral("Seq,Time,Pit,Event,NextEvent,Spec"),
                     QStringLiteral("SEQ,THETIME,PIT,EVENT,NEXTEVENT,SPEC"),
                     {}};
-    for (const draw::ProgramLine& l : program) {
-        if (l.itemCode.startsWith(QLatin1String("NTH")))
+    for (const draw::ProgramLine& l : all) {
+        if (l.day != day || l.itemCode.startsWith(QLatin1String("NTH")))
             continue;
         QString next;
         for (qsizetype i = order.indexOf(l.round) + 1; i > 0 && i < order.size(); ++i) {
@@ -169,7 +163,7 @@ bool publishProgram(WebSite& site, int day)
     QStringList lines =
         pageHeader({QStringLiteral("Program Day ") + QString::number(day)}, kDayStyle, false);
     QString error;
-    appendTable(programListing(site.run(), day), &lines, &error);
+    appendTable(programListing(site.run(), *site.reads(), day), &lines, &error);
     lines << pageFooter();
     return writeDayPage(site, day, kProgramPage, lines);
 }

@@ -11,6 +11,7 @@ class Run;
 
 namespace publish {
 
+class MeetingReads;
 class WebSite;
 
 // A "Seq range" of the start lists: both 0 for every heat of the day.
@@ -33,7 +34,7 @@ bool savedStartersSelection(WebSite& site, SeqRange* range);
 // The program of one day as Day d/Program.html.
 bool publishProgram(WebSite& site, int day);
 // The rows of the day's program: Seq, Time, Pit, Event, NextEvent, Spec.
-Listing programListing(base::Run& run, int day);
+Listing programListing(base::Run& run, MeetingReads& reads, int day);
 
 // The team totals as TeamTotals.html, or one TeamTotals_Comp<n>.html per league when the
 // leagues have their own place points.

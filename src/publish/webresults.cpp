@@ -5,6 +5,7 @@
 #include "meeting/itemtypes.h"
 #include "publish/eventresults.h"
 #include "publish/htmlpage.h"
+#include "publish/meetingreads.h"
 #include "publish/weblayout.h"
 #include "publish/website.h"
 
@@ -119,9 +120,10 @@ bool publishResults(WebSite& site, qint64 programNo, bool ask)
 bool publishManyResults(WebSite& site, const QList<qint64>& programNos, bool ask)
 {
     base::Run& run = site.run();
+    const WebSite::ReadsHeld held(site);
+    MeetingReads& reads = *site.reads();
     QHash<qint64, results::CaptureProgramRow> rows;
-    for (const results::CaptureProgramRow& row : results::captureProgramRows(
-             *run.database(), run.items(), run.currentMeetingNo(), results::CaptureOrder::Sequence))
+    for (const results::CaptureProgramRow& row : reads.programRows())
         rows.insert(row.programNo, row);
     for (const qint64 programNo : programNos) {
         if (rows.contains(programNo))
@@ -138,12 +140,11 @@ bool publishManyResults(WebSite& site, const QList<qint64>& programNos, bool ask
     }
     if (!site.checkRoot() || !site.checkAutoRefresh())
         return false;
-    const results::MeetingAthletes athletes(*run.database(), run.currentMeetingNo());
     site.beginIndexBatch();
     bool ok = true;
     for (const qint64 programNo : programNos) {
         const results::CaptureProgramRow& row = rows[programNo];
-        ok = publishChecked(site, eventResults(run, row, athletes.of(run.items(), row)), ask);
+        ok = publishChecked(site, eventResults(run, row, reads.athletesOf(row)), ask);
         if (!ok)
             break;
     }

@@ -5,6 +5,7 @@
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "publish/htmlpage.h"
+#include "publish/meetingreads.h"
 #include "publish/textfile.h"
 #include "publish/webindex.h"
 #include "publish/weblayout.h"
@@ -56,6 +57,23 @@ base::Messages& WebSite::messages()
 QString WebSite::meetingHeading() const
 {
     return QStringLiteral("Results for: ") + m_run.meeting().description();
+}
+
+std::shared_ptr<MeetingReads> WebSite::reads()
+{
+    if (m_heldReads)
+        return m_heldReads;
+    return std::make_shared<MeetingReads>(m_run);
+}
+
+void WebSite::holdReads()
+{
+    m_heldReads = std::make_shared<MeetingReads>(m_run);
+}
+
+void WebSite::releaseReads()
+{
+    m_heldReads.reset();
 }
 
 bool WebSite::checkRoot()
@@ -115,6 +133,7 @@ bool WebSite::readIndex(const QString& path, PendingPage* page)
     }
     page->path = path;
     page->changed = false;
+    page->sorted = false;
     if (readTextFile(path, &page->lines))
         return true;
     messages().warning(QStringLiteral("Index file not found: ") + path);
@@ -167,6 +186,7 @@ bool WebSite::loadIndex(const QString& path, const QString& heading, const QStri
         return readIndex(path, page);
     page->path = path;
     page->changed = false;
+    page->sorted = false;
     if (QFileInfo::exists(path)) {
         if (!readTextFile(path, &page->lines)) {
             messages().warning(QStringLiteral("Index file not found: ") + path);
@@ -210,21 +230,16 @@ bool WebSite::indexResults(int day, const QString& fileName, const QString& html
     for (auto [page, add] : {std::pair{&seq, line}, {&group, line}, {&grp, itemLine}}) {
         QString error;
         // A line of the same program row under an older title gives way to the new one.
-        if (page != &grp) {
-            QStringList entries;
-            if (indexEntries(page->lines, &entries, nullptr) &&
-                std::any_of(entries.begin(), entries.end(), [&](const QString& l) {
-                    return programNoOfIndexLine(l) == programNo && l != add;
-                })) {
-                removeResultsLine(&page->lines, programNo, nullptr);
-                page->changed = true;
-            }
+        if (page != &grp && hasOtherResultsLine(page->lines, programNo, add)) {
+            removeResultsLine(&page->lines, programNo, nullptr);
+            page->changed = true;
         }
         bool added = false;
-        if (!addIndexLine(&page->lines, add, &added, &error)) {
+        if (!addIndexLine(&page->lines, add, &added, &error, page->sorted)) {
             messages().warning(error + QStringLiteral("\r") + page->path);
             return false;
         }
+        page->sorted = true;
         page->changed = page->changed || added;
     }
     if (beforeWrite && !beforeWrite())

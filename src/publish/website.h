@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 namespace base {
 class Messages;
@@ -17,6 +18,8 @@ namespace publish {
 
 // The folder tree of the web site under its root: the checks of the root, the day folders,
 // the pages written whole, and the three kinds of index kept line by line.
+class MeetingReads;
+
 class WebSite {
 public:
     // `root` stands in for the stored web root (the command line's --web-root).
@@ -64,11 +67,38 @@ public:
     // "Results for: " + the meeting's description.
     QString meetingHeading() const;
 
+    // The meeting as the pages are made from it. While reads are held (holdReads() until
+    // releaseReads(), or a ReadsHeld in scope) every page shares one reading; otherwise
+    // each call reads afresh, so a page never shows what changed since an earlier one.
+    std::shared_ptr<MeetingReads> reads();
+    void holdReads();
+    void releaseReads();
+    class ReadsHeld {
+    public:
+        explicit ReadsHeld(WebSite& site) : m_site(site), m_own(!site.m_heldReads)
+        {
+            if (m_own)
+                site.holdReads();
+        }
+        ~ReadsHeld()
+        {
+            if (m_own)
+                m_site.releaseReads();
+        }
+        ReadsHeld(const ReadsHeld&) = delete;
+        ReadsHeld& operator=(const ReadsHeld&) = delete;
+
+    private:
+        WebSite& m_site;
+        bool m_own;
+    };
+
 private:
     struct PendingPage {
         QString path;
         QStringList lines;
         bool changed = false;
+        bool sorted = false; // the lines between the markers are known to be in order
     };
     // The index page at `path`, or a new one with `heading` when there is none.
     bool loadIndex(const QString& path, const QString& heading, const QString& orderedBy,
@@ -87,6 +117,7 @@ private:
     QStringList m_pendingOrder; // the order the pages were first changed in
     PublishSettings m_settings;
     QString m_root;
+    std::shared_ptr<MeetingReads> m_heldReads;
 };
 
 } // namespace publish

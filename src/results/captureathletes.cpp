@@ -7,6 +7,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace results {
 
 namespace {
@@ -88,25 +90,140 @@ QList<CaptureAthleteRow> readAthletes(db::DmdCoreDbs& database, const CapturePro
 
 } // namespace
 
+namespace {
+
+// The columns of a heat's or final's rows that are the athlete's own and the team's.
+struct AthleteColumns {
+    QString number;
+    QString surname;
+    QString firstName;
+    int age = 0;
+    QString idNumber;
+    QString teamName;
+    QString teamAbrv;
+    int league = 0;
+};
+
+// The meeting's athletes with their teams, read as two plain tables: joining them to every
+// heat row in the engine cost three times as much as the rows themselves.
+QHash<qint64, AthleteColumns> meetingAthleteColumns(db::DmdCoreDbs& database, qint64 meetingNo)
+{
+    struct Team {
+        QString name;
+        QString abrv;
+        int league = 0;
+    };
+    QHash<qint64, Team> teams;
+    db::Query t = database.openQuery(
+        QStringLiteral("select T.TEAMNO, T.TEAMNAME, T.TEAMABRV, T.LEAGUE from TEAM T where "
+                       "T.MEETINGNO = ") +
+        db::sqlInt(meetingNo));
+    for (t.first(); t.isOpen() && !t.eof(); t.next())
+        teams.insert(t.integer("TEAMNO"), {t.text("TEAMNAME").trimmed(),
+                                           t.text("TEAMABRV").trimmed(), int(t.integer("LEAGUE"))});
+    QHash<qint64, AthleteColumns> athletes;
+    db::Query a = database.openQuery(
+        QStringLiteral("select A.ATHLETENO, A.TEAMNO, A.NUMBER, A.SURNAME, A.FIRSTNAME, A.AGE, "
+                       "A.ID_NUMBER from ATHLETE A where A.MEETINGNO = ") +
+        db::sqlInt(meetingNo));
+    for (a.first(); a.isOpen() && !a.eof(); a.next()) {
+        AthleteColumns c;
+        c.number = a.text("NUMBER").trimmed();
+        c.surname = a.text("SURNAME").trimmed();
+        c.firstName = a.text("FIRSTNAME").trimmed();
+        c.age = int(a.integer("AGE"));
+        c.idNumber = a.text("ID_NUMBER").trimmed();
+        const Team team = teams.value(a.integer("TEAMNO"));
+        c.teamName = team.name;
+        c.teamAbrv = team.abrv;
+        c.league = team.league;
+        athletes.insert(a.integer("ATHLETENO"), c);
+    }
+    return athletes;
+}
+
+// The result columns of the heat (or final) rows matching `where`, completed from
+// `athletes`; a row whose athlete is not of the meeting is left out, as a join would.
+template <typename Take>
+void readResultRows(db::DmdCoreDbs& database, bool final, const QString& where,
+                    const QHash<qint64, AthleteColumns>& athletes, Take take)
+{
+    db::Query q = database.openQuery(
+        QStringLiteral("select X.") +
+        (final ? QStringLiteral("PARTNO") : QStringLiteral("HEATPARTNO")) +
+        QStringLiteral(" as ROWKEY, X.EVENTNO, ") +
+        (final ? QStringLiteral("cast('' as varchar(2)) as HEATROUND, 0 as HEATNUMBER")
+               : QStringLiteral("X.ROUND as HEATROUND, X.HEATNO as HEATNUMBER")) +
+        QStringLiteral(", X.ATHLETENO, X.LANE, X.E_PLACE, X.PLACE, X.PLACESHARECOUNT, "
+                       "X.PERFORMANCE, X.THIRD_DIGIT, X.DISQ_STATUS, X.DISQ_REASON, "
+                       "X.WIND_SPEED from ") +
+        (final ? QStringLiteral("PARTICIPATE") : QStringLiteral("HEATPART")) +
+        QStringLiteral(" X where ") + where);
+    for (q.first(); q.isOpen() && !q.eof(); q.next()) {
+        const auto athlete = athletes.constFind(q.integer("ATHLETENO"));
+        if (athlete == athletes.constEnd())
+            continue;
+        CaptureAthleteRow a;
+        a.key = q.integer("ROWKEY");
+        a.final = final;
+        a.athleteNo = q.integer("ATHLETENO");
+        a.number = athlete->number;
+        a.surname = athlete->surname;
+        a.firstName = athlete->firstName;
+        a.age = athlete->age;
+        a.teamName = athlete->teamName;
+        a.teamAbrv = athlete->teamAbrv;
+        a.league = athlete->league;
+        a.idNumber = athlete->idNumber;
+        a.lane = int(q.integer("LANE"));
+        a.ePlace = int(q.integer("E_PLACE"));
+        a.place = int(q.integer("PLACE"));
+        a.shareCount = int(q.integer("PLACESHARECOUNT"));
+        a.performance = q.text("PERFORMANCE").trimmed();
+        a.thirdDigit = q.text("THIRD_DIGIT").trimmed();
+        a.status = int(q.integer("DISQ_STATUS"));
+        a.reason = q.text("DISQ_REASON").trimmed();
+        a.wind = q.text("WIND_SPEED").trimmed();
+        take(a, q.integer("EVENTNO"), q.text("HEATROUND").trimmed(), int(q.integer("HEATNUMBER")));
+    }
+}
+
+// Lane order as memberOrderBy(Lane) sorts in the engine: the lanes, those without one
+// last, then by name (the engine's UTF8 order is that of the code points).
+void sortByLane(QList<CaptureAthleteRow>& rows)
+{
+    const auto lane = [](const CaptureAthleteRow& a) { return a.lane == 0 ? 999 : a.lane; };
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](const CaptureAthleteRow& a, const CaptureAthleteRow& b) {
+                         if (lane(a) != lane(b))
+                             return lane(a) < lane(b);
+                         if (a.surname != b.surname)
+                             return a.surname < b.surname;
+                         return a.firstName < b.firstName;
+                     });
+}
+
+} // namespace
+
 MeetingAthletes::MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo)
 {
+    const QHash<qint64, AthleteColumns> athletes = meetingAthleteColumns(database, meetingNo);
     const QString where = QStringLiteral("X.MEETINGNO = ") + db::sqlInt(meetingNo);
-    const QString order =
-        QStringLiteral("X.EVENTNO, ") + draw::memberOrderBy(int(draw::MemberOrder::Lane));
-    readAthleteRows(database, false,
-                    athletesSelect(false, where, QStringLiteral("X.ROUND, X.HEATNO, ") + order),
-                    [&](const CaptureAthleteRow& a, qint64 eventNo, const QString& round,
-                        int heatNo) { m_heats[heatKey(eventNo, round, heatNo)] << a; });
+    readResultRows(database, false, where, athletes,
+                   [&](const CaptureAthleteRow& a, qint64 eventNo, const QString& round,
+                       int heatNo) { m_heats[heatKey(eventNo, round, heatNo)] << a; });
     // A final's entries who are not in it (no lane, place or status) are many and of no use
     // to work over the program.
-    readAthleteRows(database, true,
-                    athletesSelect(true,
-                                   where + QStringLiteral(" and (X.LANE > 0 or X.E_PLACE > 0 or "
-                                                          "X.DISQ_STATUS > 0)"),
-                                   order),
-                    [&](const CaptureAthleteRow& a, qint64 eventNo, const QString&, int) {
-                        m_finals[eventNo] << a;
-                    });
+    readResultRows(database, true,
+                   where + QStringLiteral(" and (X.LANE > 0 or X.E_PLACE > 0 or "
+                                          "X.DISQ_STATUS > 0)"),
+                   athletes, [&](const CaptureAthleteRow& a, qint64 eventNo, const QString&, int) {
+                       m_finals[eventNo] << a;
+                   });
+    for (QList<CaptureAthleteRow>& rows : m_heats)
+        sortByLane(rows);
+    for (QList<CaptureAthleteRow>& rows : m_finals)
+        sortByLane(rows);
 }
 
 QList<CaptureAthleteRow> MeetingAthletes::of(const meeting::ItemTypes& items,

@@ -69,6 +69,30 @@ TEST(WebIndex, ALineIsAddedOnceInItsPlaceAndTheRestOfThePageIsKept)
     EXPECT_EQ(error, "End of index not found");
 }
 
+// The program row is read from the comment at the end of a results line, however the line
+// was left by hand; other lines name none.
+TEST(WebIndex, TheProgramRowOfALineAndAnotherLineOfTheSameRow)
+{
+    EXPECT_EQ(publish::programNoOfIndexLine("<BR><A href=\"a.html\">a </A><!--1234-->"), 1234);
+    EXPECT_EQ(publish::programNoOfIndexLine("<BR><A href=\"a.html\">a </A><!--77-->  \t"), 77);
+    EXPECT_EQ(publish::programNoOfIndexLine("<BR><A href=\"g.html\">group </A>"), 0);
+    EXPECT_EQ(publish::programNoOfIndexLine("<!---->"), 0);
+    EXPECT_EQ(publish::programNoOfIndexLine("<!--12a-->"), 0);
+    EXPECT_EQ(publish::programNoOfIndexLine("-->"), 0);
+    EXPECT_EQ(publish::programNoOfIndexLine("12-->"), 0);
+
+    const QString now = publish::resultsIndexLine("007_X_A1_5.html", "007 New", 5);
+    QStringList page{"<!-----start-of-index----->",
+                     publish::resultsIndexLine("007_X_A1_5.html", "007 Old", 5) + " ",
+                     publish::resultsIndexLine("008_X_A2_15.html", "008", 15),
+                     "<!-----end-of-index----->"};
+    EXPECT_TRUE(publish::hasOtherResultsLine(page, 5, now));
+    EXPECT_FALSE(publish::hasOtherResultsLine(page, 15, page[2]));
+    EXPECT_FALSE(publish::hasOtherResultsLine(page, 6, now));
+    page.removeAt(1);
+    EXPECT_FALSE(publish::hasOtherResultsLine(page, 5, now));
+}
+
 TEST_F(WebResultsTest, GroupPagesTakeThirteenCharactersOfTrackAndTenOfFieldItems)
 {
     EXPECT_EQ(publish::groupFileName(run().items(), "SHD____100M19"), "Group_SHD____100M19.html");
@@ -313,6 +337,42 @@ TEST_F(WebResultsTest, PublishingManyAtOnceMakesTheSameSiteAsOneByOne)
     EXPECT_TRUE(text(QDir(other).filePath(
                          publish::resultsFileName(20, m_free50, "F", 0, final).prepend("Day2/")))
                     .contains("<td>  </td><td> DNS </td>"));
+}
+
+// The whole meeting's athletes are read at once and put in lane order in memory: each heat
+// and final must come out as reading it alone does (no lane last, then by name in the
+// engine's order, a final's entries without lane, place or status left out).
+TEST_F(WebResultsTest, TheMeetingsAthletesReadAtOnceComeAsOneHeatsRead)
+{
+    const qint64 abe = swimmer("Abé", "Zed");
+    const qint64 abe2 = swimmer("Abé", "Al");
+    const qint64 low = swimmer("abe", "Al");
+    const qint64 heat2 = drawHeat(free, "A", 2, 8, {obr, abe, abe2, low, ann});
+    exec("update HEATPART set LANE = 0 where EVENTNO = " + db::sqlInt(free) +
+         " and HEATNO = 2 and ATHLETENO <> " + db::sqlInt(ann));
+    const qint64 final = drawHeat(free, "F", 0, 20, {zoe, abe});
+    exec("update PARTICIPATE set DISQ_STATUS = 2 where ATHLETENO = " + db::sqlInt(low));
+    const results::MeetingAthletes all(database(), m_meetingNo);
+    const auto keys = [](const QList<results::CaptureAthleteRow>& rows) {
+        QStringList out;
+        for (const results::CaptureAthleteRow& a : rows)
+            out << QString::number(a.lane) + " " + a.name() + " " + a.teamAbrv + " " + a.number;
+        return out;
+    };
+    for (const qint64 programNo : {heat1, heat2, final}) {
+        const auto row = results::captureProgramRow(database(), run().items(), programNo);
+        ASSERT_TRUE(row.has_value());
+        QList<results::CaptureAthleteRow> alone =
+            results::captureAthletes(database(), run().items(), *row, draw::MemberOrder::Lane);
+        alone.removeIf([](const results::CaptureAthleteRow& a) {
+            return a.final && a.lane <= 0 && a.ePlace <= 0 && a.status <= 0;
+        });
+        EXPECT_EQ(keys(all.of(run().items(), *row)), keys(alone)) << programNo;
+    }
+    const auto row2 = results::captureProgramRow(database(), run().items(), heat2);
+    EXPECT_EQ(keys(all.of(run().items(), *row2)).join('|'),
+              "5 Smith, Ann DOL 101|0 Abé, Al DOL 105|0 Abé, Zed DOL 104|0 O'Brien, Seán DOL "
+              "103|0 abe, Al DOL 106");
 }
 
 TEST_F(WebResultsTest, PublishingManyStopsAtARefusalAndKeepsWhatWasDone)

@@ -1,0 +1,41 @@
+#include "publish/meetingreads.h"
+
+#include "base/run.h"
+
+namespace publish {
+
+MeetingReads::MeetingReads(base::Run& run) : m_run(run) {}
+
+MeetingReads::~MeetingReads() = default;
+
+const QList<results::CaptureProgramRow>& MeetingReads::programRows()
+{
+    if (!m_programRows)
+        m_programRows =
+            results::captureProgramRows(*m_run.database(), m_run.items(), m_run.currentMeetingNo(),
+                                        results::CaptureOrder::Sequence);
+    return *m_programRows;
+}
+
+const results::MeetingAthletes& MeetingReads::athletes()
+{
+    if (!m_athletes)
+        m_athletes =
+            std::make_unique<results::MeetingAthletes>(*m_run.database(), m_run.currentMeetingNo());
+    return *m_athletes;
+}
+
+const QList<draw::ProgramLine>& MeetingReads::programLines()
+{
+    if (!m_programLines)
+        m_programLines = draw::ProgramListing(*m_run.database())
+                             .lines(m_run.currentMeetingNo(), draw::ProgramOrder::Sequence, 0);
+    return *m_programLines;
+}
+
+QList<results::CaptureAthleteRow> MeetingReads::athletesOf(const results::CaptureProgramRow& row)
+{
+    return athletes().of(m_run.items(), row);
+}
+
+} // namespace publish

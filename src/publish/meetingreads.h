@@ -1,0 +1,42 @@
+#pragma once
+
+#include "draw/programorder.h"
+#include "results/captureathletes.h"
+#include "results/captureprogram.h"
+
+#include <QList>
+
+#include <memory>
+#include <optional>
+
+namespace base {
+class Run;
+}
+
+namespace publish {
+
+// What the pages of a whole meeting are made from, read from the database the first time
+// it is asked for and kept: the program rows of the capture list in sequence order, the
+// athletes of every heat and final, and the program listing of all days. Work that
+// publishes many pages in a row shares one (see WebSite::holdReads) instead of reading the
+// meeting again for each page.
+class MeetingReads {
+public:
+    explicit MeetingReads(base::Run& run);
+    ~MeetingReads();
+
+    const QList<results::CaptureProgramRow>& programRows();
+    const results::MeetingAthletes& athletes();
+    // Every day's program lines in sequence order (without finals that are not run).
+    const QList<draw::ProgramLine>& programLines();
+    // The athletes of one heat or final in lane order.
+    QList<results::CaptureAthleteRow> athletesOf(const results::CaptureProgramRow& row);
+
+private:
+    base::Run& m_run;
+    std::optional<QList<results::CaptureProgramRow>> m_programRows;
+    std::unique_ptr<results::MeetingAthletes> m_athletes;
+    std::optional<QList<draw::ProgramLine>> m_programLines;
+};
+
+} // namespace publish
