@@ -4,12 +4,12 @@
 
 #include "cli/cli.h"
 #include "cli/drawcli.h"
+#include "cli/reportoutput.h"
 
 #include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "draw/events.h"
 #include "draw/programsetup.h"
-#include "scoring/forms/reportprinter.h"
 #include "scoring/nathlontotals.h"
 
 #include "meeting/meetingsettings.h"
@@ -101,18 +101,7 @@ int nathlonInterim(cli::Context& ctx)
     const scoring::Report report = scoring::NathlonTotals(ctx.run()).interimReport(eventNo);
     if (report.isEmpty())
         return cli::Failed;
-    if (!pdf.isEmpty()) {
-        if (!scoring::printReportToPdf(report, ctx.run().meeting().descriptionText(), pdf)) {
-            ctx.messages().warning(QStringLiteral("Could not write ") + pdf);
-            return cli::Failed;
-        }
-        ctx.printFields({{QStringLiteral("pdf"), pdf}});
-    } else if (ctx.json) {
-        ctx.printJson(report.toJson());
-    } else {
-        ctx.out << report.toText();
-    }
-    return cli::Success;
+    return cli::printReport(ctx, report, pdf);
 }
 
 const cli::Command addCmd("nathlon add", "GENDER AGE KIND(0-7 or name) [--meeting N]", &nathlonAdd);

@@ -4,39 +4,22 @@
 
 #include "cli/cli.h"
 #include "cli/meetingoption.h"
+#include "cli/reportoutput.h"
 
 #include "db/dmdcoredbs.h"
 #include "meeting/meetingsettings.h"
 #include "scoring/bestathletes.h"
-#include "scoring/forms/reportprinter.h"
 #include "scoring/medalcount.h"
 #include "scoring/placepoints.h"
 #include "scoring/scoringsettings.h"
 #include "scoring/teamrecordscore.h"
 #include "scoring/teamtotals.h"
+#include "scoring/topathletes.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
 
 namespace {
-
-// Prints the report as the options ask: --pdf FILE, --json, or text.
-int printReport(cli::Context& ctx, const scoring::Report& report, const QString& pdf)
-{
-    if (!pdf.isEmpty()) {
-        if (!scoring::printReportToPdf(report, ctx.run().meeting().descriptionText(), pdf)) {
-            ctx.messages().warning(QStringLiteral("Could not write ") + pdf);
-            return cli::Failed;
-        }
-        ctx.printFields({{QStringLiteral("pdf"), pdf}});
-        return cli::Success;
-    }
-    if (ctx.json)
-        ctx.printJson(report.toJson());
-    else
-        ctx.out << report.toText();
-    return cli::Success;
-}
 
 // "league,gender" and the like as flags; -1 for an unknown word.
 int flagsOf(const QString& list, const QList<std::pair<const char*, int>>& names)
@@ -140,11 +123,17 @@ int teamTotals(cli::Context& ctx)
                                              "track-or-field"));
     if (meetingNo <= 0)
         return cli::Failed;
+    if (scoring::ScoringSettings::of(ctx.run().meeting()).teamScoreBasis == 99) {
+        ctx.messages().note(scoring::kTopAthletesSplitNote);
+        const scoring::TopAthletes top =
+            scoring::topAthletes(*ctx.database(), ctx.run().items(), ctx.run().meeting());
+        return top.ok ? cli::printReport(ctx, top.totalsReport(true), pdf) : cli::Failed;
+    }
     const scoring::TeamTotals totals =
         scoring::teamTotals(*ctx.database(), ctx.run().items(), ctx.run().meeting(), splits);
     if (!totals.ok)
         return cli::Failed;
-    return printReport(ctx, totals.report(), pdf);
+    return cli::printReport(ctx, totals.report(), pdf);
 }
 
 int medals(cli::Context& ctx)
@@ -160,20 +149,7 @@ int medals(cli::Context& ctx)
         scoring::medalCount(*ctx.database(), ctx.run().items(), ctx.run().meeting(), byGender);
     if (!count.ok)
         return cli::Failed;
-    return printReport(ctx, count.report(), pdf);
-}
-
-int reportTopAthletes(cli::Context& ctx)
-{
-    const QString pdf = ctx.takeOption(QStringLiteral("--pdf"));
-    const int meetingNo = cli::meetingOption(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (meetingNo <= 0)
-        return cli::Failed;
-    bool ok = false;
-    const scoring::Report report = scoring::topAthletes(*ctx.database(), ctx.run().meeting(), &ok);
-    return ok ? printReport(ctx, report, pdf) : cli::Failed;
+    return cli::printReport(ctx, count.report(), pdf);
 }
 
 int reportBestPerCategory(cli::Context& ctx)
@@ -199,7 +175,7 @@ int reportBestPerCategory(cli::Context& ctx)
     const scoring::Report report =
         scoring::bestAthletes(*ctx.database(), ctx.run().items(), ctx.run().meeting(), groupings,
                               perGroup.isEmpty() ? 3 : perGroup.toInt(), &ok);
-    return ok ? printReport(ctx, report, pdf) : cli::Failed;
+    return ok ? cli::printReport(ctx, report, pdf) : cli::Failed;
 }
 
 int reportTeamRecords(cli::Context& ctx)
@@ -225,7 +201,7 @@ int reportTeamRecords(cli::Context& ctx)
     if (!score.ok)
         return cli::Failed;
     settings.save(ctx.run().config());
-    return printReport(ctx, score.report(), pdf);
+    return cli::printReport(ctx, score.report(), pdf);
 }
 
 const cli::Command kPointsShow("points show", "[LEAGUE] [--json] [--meeting N]", pointsShow);
@@ -237,8 +213,6 @@ const cli::Command kTeamTotals("team totals",
                                "[--pdf FILE] [--meeting N]",
                                teamTotals);
 const cli::Command kMedals("medals", "[--by-gender] [--json] [--pdf FILE] [--meeting N]", medals);
-const cli::Command kTopAthletes("report top-athletes", "[--json] [--pdf FILE] [--meeting N]",
-                                reportTopAthletes);
 const cli::Command kBestPerCategory("report best-per-category",
                                     "[--group team,gender,junior-senior,age,track-or-field,"
                                     "itemgroup] [--per-group N] [--json] [--pdf FILE] "

@@ -116,21 +116,4 @@ Report bestAthletes(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
     return report;
 }
 
-Report topAthletes(db::DmdCoreDbs& database, const meeting::MeetingSettings& meeting, bool* ok)
-{
-    if (ok)
-        *ok = false;
-    const ScoringSettings settings = ScoringSettings::of(meeting);
-    if (settings.teamScoreBasis != 99) {
-        database.messages().warning(QStringLiteral("The top athletes are the team score of a "
-                                                   "meeting whose Team-score basis is "
-                                                   "TopAthletes."));
-        return {};
-    }
-    // The top athletes are chosen by their table scores; without a score table there is
-    // nothing to rank.
-    database.messages().warning(QStringLiteral("No performances to collect"));
-    return {};
-}
-
 } // namespace scoring

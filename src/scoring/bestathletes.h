@@ -30,8 +30,4 @@ Report bestAthletes(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
                     const meeting::MeetingSettings& meeting, int groupings, int perGroup,
                     bool* ok = nullptr);
 
-// The top athletes of each league (team score basis 99): they are scored by table score.
-Report topAthletes(db::DmdCoreDbs& database, const meeting::MeetingSettings& meeting,
-                   bool* ok = nullptr);
-
 } // namespace scoring

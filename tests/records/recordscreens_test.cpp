@@ -6,7 +6,9 @@
 #include "records/forms/recordsform.h"
 #include "support/modaldialogs.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -81,6 +83,25 @@ TEST_F(RecordScreensTest, ANewSetIsWatchedByTheMeetingAndItsRecordsAreEdited)
     EXPECT_TRUE(dialogs.done());
     EXPECT_EQ(dialogs.extra(), 0);
     EXPECT_EQ(m_sink.unanswered(), 0);
+}
+
+TEST_F(RecordScreensTest, TheListsFillTheirWidthAfterEveryRefresh)
+{
+    const qint64 set = newSet("NAT");
+    setRecord(run().items(), set, "FRE____100M12W", "1:05.40");
+    records::RecordSetsForm form(run());
+    form.show();
+    records::RecordsForm records(run(), *records::RecordSets(database()).byAbbreviation("NAT"));
+    records.show();
+    for (QTableWidget* table : {form.table(), records.table()}) {
+        for (int round = 0; round < 2; ++round) {
+            QApplication::processEvents();
+            EXPECT_EQ(table->horizontalHeader()->length(), table->viewport()->width())
+                << "round " << round;
+            form.refresh();
+            records.refresh();
+        }
+    }
 }
 
 TEST_F(RecordScreensTest, ABadSetIsRefusedOnTheScreenToo)

@@ -1,11 +1,15 @@
 #include "records/recordsfixture.h"
 
+#include "base/forms/openerbutton.h"
+#include "scoring/forms/afterform.h"
 #include "scoring/forms/placepointsform.h"
 #include "scoring/forms/reportform.h"
 #include "scoring/forms/winnersform.h"
 
 #include <QCheckBox>
+#include <QLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 
 #include <QFile>
@@ -99,6 +103,24 @@ TEST_F(ScoreScreensTest, TheWinnersSettingsAreCheckedBeforeTheyAreStored)
     EXPECT_EQ(run().meeting().integer("MEDALBASEDON"), 1);
     EXPECT_EQ(run().meeting().integer("DISQ_DEDUCT_POINTS"), 2);
     EXPECT_EQ(value("select POINTBRONZE from MEETING"), "3");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ScoreScreensTest, AnOpenerButtonOfAnAreaAboveComesBeforeClose)
+{
+    scoring::AfterForm form(run());
+    base::addOpenerButton(form, run(), "Errors and Chec&klists...", [](QWidget*, base::Run&) {});
+    QStringList texts;
+    for (int i = 0; i < form.layout()->count(); ++i) {
+        if (auto* button = qobject_cast<QPushButton*>(form.layout()->itemAt(i)->widget()))
+            texts << button->text();
+    }
+    ASSERT_GE(texts.size(), 2);
+    EXPECT_EQ(texts.last(), "C&lose");
+    EXPECT_EQ(texts[texts.size() - 2], "Errors and Chec&klists...");
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 
 #include "base/forms/formkeys.h"
 
+#include <QBoxLayout>
 #include <QDialog>
-#include <QLayout>
 #include <QPushButton>
 
 namespace base {
@@ -14,7 +14,17 @@ void addOpenerButton(QDialog& form, Run& run, const QString& text,
     if (!open || !form.layout())
         return;
     QDialog* owner = &form;
-    form.layout()->addWidget(actionButton(owner, text, [owner, &run, open] { open(owner, run); }));
+    QPushButton* button = actionButton(owner, text, [owner, &run, open] { open(owner, run); });
+    // A screen's Close stays its last button.
+    auto* box = qobject_cast<QBoxLayout*>(form.layout());
+    const int last = box ? box->count() - 1 : -1;
+    auto* lastButton = last >= 0 && box->itemAt(last)->widget()
+                           ? qobject_cast<QPushButton*>(box->itemAt(last)->widget())
+                           : nullptr;
+    if (lastButton && lastButton->text().remove(QLatin1Char('&')) == QLatin1String("Close"))
+        box->insertWidget(last, button);
+    else
+        form.layout()->addWidget(button);
 }
 
 } // namespace base

@@ -1,6 +1,7 @@
 #include "records/forms/recordsetsform.h"
 
 #include "base/forms/formkeys.h"
+#include "base/forms/rowlist.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
@@ -25,14 +26,14 @@ RecordSetsForm::RecordSetsForm(base::Run& run, QWidget* parent) : QDialog(parent
 {
     setWindowTitle(QStringLiteral("RecordSets"));
     auto* layout = new QVBoxLayout(this);
-    m_table = new QTableWidget(0, 5, this);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Abbreviation"), QStringLiteral("Name"),
-                                        QStringLiteral("Year"), QStringLiteral("Records"),
-                                        QStringLiteral("This Meeting")});
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table = base::rowList(this,
+                            {QStringLiteral("Abbreviation"), QStringLiteral("Name"),
+                             QStringLiteral("Year"), QStringLiteral("Records"),
+                             QStringLiteral("This Meeting")},
+                            1);
+    // The columns fit their contents on every refresh; the name takes the spare width.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     layout->addWidget(m_table);
     base::onListKey(m_table, Qt::Key_Return, [this] { editRecords(); });
     auto* grid = new QGridLayout;
@@ -83,7 +84,6 @@ void RecordSetsForm::refresh()
         for (int c = 0; c < cells.size(); ++c)
             m_table->setItem(i, c, new QTableWidgetItem(cells[c]));
     }
-    m_table->resizeColumnsToContents();
     if (m_table->currentRow() < 0 && !m_sets.isEmpty())
         m_table->selectRow(0);
 }

@@ -1,6 +1,7 @@
 #include "records/forms/recordsform.h"
 
 #include "base/forms/formkeys.h"
+#include "base/forms/rowlist.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "meeting/itemtypes.h"
@@ -19,15 +20,15 @@ RecordsForm::RecordsForm(base::Run& run, RecordSetRow set, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Records of ") + m_set.name);
     auto* layout = new QVBoxLayout(this);
-    m_table = new QTableWidget(0, 8, this);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Item"), QStringLiteral("Code"),
-                                        QStringLiteral("Holder"), QStringLiteral("Record"),
-                                        QStringLiteral("Surname"), QStringLiteral("Name"),
-                                        QStringLiteral("Team"), QStringLiteral("Date")});
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table =
+        base::rowList(this,
+                      {QStringLiteral("Item"), QStringLiteral("Code"), QStringLiteral("Holder"),
+                       QStringLiteral("Record"), QStringLiteral("Surname"), QStringLiteral("Name"),
+                       QStringLiteral("Team"), QStringLiteral("Date")},
+                      0);
+    // The columns fit their contents on every refresh; the item takes the spare width.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(m_table);
     base::onListKey(m_table, Qt::Key_Return, [this] { editRecord(); });
     auto* buttons = new QHBoxLayout;
@@ -59,7 +60,6 @@ void RecordsForm::refresh()
         for (int c = 0; c < cells.size(); ++c)
             m_table->setItem(i, c, new QTableWidgetItem(cells[c]));
     }
-    m_table->resizeColumnsToContents();
 }
 
 std::optional<RecordRow> RecordsForm::selected() const

@@ -20,6 +20,7 @@
 #include "scoring/scoringsettings.h"
 #include "scoring/teamrecordscore.h"
 #include "scoring/teamtotals.h"
+#include "scoring/topathletes.h"
 
 #include <QVBoxLayout>
 
@@ -66,6 +67,14 @@ AfterForm::AfterForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(r
 void AfterForm::teamTotals()
 {
     const ScoringSettings settings = ScoringSettings::of(m_run.meeting());
+    if (settings.teamScoreBasis == 99) {
+        m_run.messages().note(kTopAthletesSplitNote);
+        const TopAthletes top =
+            scoring::topAthletes(*m_run.database(), m_run.items(), m_run.meeting());
+        if (top.ok)
+            showReport(this, m_run, top.totalsReport(true));
+        return;
+    }
     if (settings.teamScoreBasis == 1 &&
         !PlacePointsTable(*m_run.database(), m_run.currentMeetingNo())
              .checkBeforeUse(settings.leaguesHaveOwnPoints))
@@ -106,10 +115,16 @@ void AfterForm::bestAthletes()
 
 void AfterForm::topAthletes()
 {
-    bool ok = false;
-    const Report report = scoring::topAthletes(*m_run.database(), m_run.meeting(), &ok);
-    if (ok)
-        showReport(this, m_run, report);
+    const TopAthletes top = scoring::topAthletes(*m_run.database(), m_run.items(), m_run.meeting());
+    if (!top.ok)
+        return;
+    const int chosen = m_run.messages().choose(
+        QStringLiteral("Top Athletes"), QStringLiteral("Which report?"),
+        {QStringLiteral("Team Totals"), QStringLiteral("Teams (Genders Summed)"),
+         QStringLiteral("The performances of each Team")});
+    if (chosen < 0 || chosen > 2)
+        return;
+    showReport(this, m_run, chosen == 2 ? top.detailReport() : top.totalsReport(chosen == 1));
 }
 
 void openAfter(QWidget* parent, base::Run& run,

@@ -4,12 +4,14 @@
 #include "base/run.h"
 #include "meeting/meetingsettings.h"
 #include "scoring/forms/placepointsform.h"
+#include "scoring/forms/topathletesform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -70,6 +72,12 @@ WinnersForm::WinnersForm(base::Run& run, QWidget* parent) : QDialog(parent), m_r
     auto* buttons = new QHBoxLayout;
     base::addActionButton(buttons, QStringLiteral("&Place Points..."),
                           [this] { openPlacePoints(this, m_run); });
+    m_topAthletes = base::addActionButton(buttons, QStringLiteral("Top &Athletes..."),
+                                          [this] { openTopAthleteSettings(this, m_run); });
+    // The top athletes' settings matter only when they are the team score.
+    auto topAthletesUsed = [this] { m_topAthletes->setEnabled(m_basis->currentData() == 99); };
+    connect(m_basis, &QComboBox::currentIndexChanged, this, topAthletesUsed);
+    topAthletesUsed();
     buttons->addStretch();
     base::addActionButton(buttons, QStringLiteral("&OK"), [this] {
         if (save())

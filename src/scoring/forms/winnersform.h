@@ -7,6 +7,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 namespace base {
@@ -34,6 +35,7 @@ public:
     QSpinBox* medalValue(int medal) const { return m_values[medal]; }
     QCheckBox* medalTick(int medal) const { return m_ticks[medal]; }
     QCheckBox* excludeTeams() const { return m_excludeTeams; }
+    QPushButton* topAthletesButton() const { return m_topAthletes; }
 
 private:
     base::Run& m_run;
@@ -46,6 +48,7 @@ private:
     QCheckBox* m_ticks[3];
     QSpinBox* m_values[3];
     QCheckBox* m_excludeTeams;
+    QPushButton* m_topAthletes;
 };
 
 // The opener of "Settings: Winners".
