@@ -268,17 +268,39 @@ bool AthleteImport::write()
     return ok;
 }
 
-void AthleteImport::offerBestBefores()
+void AthleteImport::closeWithSummary()
 {
-    if (m_counts.bestsImported == 0 || m_context.settings.hasBestBefores)
+    base::Messages& messages = m_run.messages();
+    const QString summary = ImportReport::countsText(m_counts);
+    // The offer to use the imported best performances is part of the one closing box.
+    if (m_counts.bestsImported == 0 || m_context.settings.hasBestBefores) {
+        messages.information(summary);
         return;
-    if (m_run.messages().confirm(
-            QStringLiteral("Best performances were imported, but this meeting does not use "
-                           "them.\rSwitch on the best performances for the meeting"))) {
+    }
+    if (messages.confirm(summary + QStringLiteral("\r\rBest performances were imported, but "
+                                                  "this meeting does not use them.\rSwitch on "
+                                                  "the best performances for the meeting"))) {
         m_run.database()->execute(
             QStringLiteral("update MEETING set HAS_BEST_BEFORES=1 where MEETINGNO = ") +
             db::sqlInt(m_meetingNo));
     }
+}
+
+QString AthleteImport::lineName(int lineNo) const
+{
+    if (lineNo < 1 || lineNo > m_rows.size())
+        return QString();
+    const QStringList& cells = m_rows[lineNo - 1];
+    const auto cell = [&cells](int column) {
+        return column >= 1 && column <= cells.size() ? cells[column - 1].trimmed() : QString();
+    };
+    QStringList name;
+    for (int column : {m_setup.surname, m_setup.firstName})
+        if (!cell(column).isEmpty())
+            name << cell(column);
+    const QString team = m_setup.oneTeam ? m_setup.oneTeamAbbreviation : cell(m_setup.team);
+    return name.join(QStringLiteral(", ")) +
+           (team.isEmpty() ? QString() : QStringLiteral(" (") + team + QLatin1Char(')'));
 }
 
 AthleteImport::Outcome AthleteImport::run(const QString& path)
@@ -302,15 +324,9 @@ AthleteImport::Outcome AthleteImport::run(const QString& path)
         if (!goOn)
             return Outcome::Stopped;
     }
-    if (m_setup.wipe == WipeMode::Nothing) {
-        messages.note(QStringLiteral("The missing Athletes (with their Items) will be added.\r"
-                                     "(Participations of existing Athletes will NOT be "
-                                     "revised.)"));
-    }
     if (!write())
         return Outcome::Refused;
-    messages.information(ImportReport::countsText(m_counts));
-    offerBestBefores();
+    closeWithSummary();
     return Outcome::Imported;
 }
 

@@ -59,8 +59,11 @@ public:
     bool write();
     const ImportCounts& counts() const { return m_counts; }
 
-    // Every step with its questions: the numbers, the report, the closing counts and the
-    // offer to switch on best performances.
+    // "SURNAME, First (TEAM)" of a line of the file (from 1), for the report.
+    QString lineName(int lineNo) const;
+
+    // Every step with its questions: the numbers, the report, and one closing summary of
+    // the counts, which offers to switch on best performances when they were imported.
     Outcome run(const QString& path);
 
 private:
@@ -69,7 +72,7 @@ private:
     bool isMeetingItem(const ImportItemNames::Resolved& item) const;
     bool askAboutNumbers(const ImportLineChecker& checker);
     qint64 wipeTeamNo();
-    void offerBestBefores();
+    void closeWithSummary();
 
     base::Run& m_run;
     EntrySettings m_settings;

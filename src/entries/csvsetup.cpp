@@ -55,6 +55,23 @@ const BoolKey kFlags[] = {
     {"MPRT_ATHS_IS_ONE_TEAM", &CsvSetup::oneTeam},
 };
 
+// The fields as the setup screen names them, in its order.
+struct ShownColumn {
+    const char* name;
+    int CsvSetup::*field;
+};
+
+const ShownColumn kShown[] = {
+    {"Surname", &CsvSetup::surname},      {"Firstname", &CsvSetup::firstName},
+    {"Gender", &CsvSetup::gender},        {"Age", &CsvSetup::ageAge},
+    {"Birthdate", &CsvSetup::ageDate},    {"BirthYear", &CsvSetup::ageYear},
+    {"IdNumber", &CsvSetup::ageIdNo},     {"Team", &CsvSetup::team},
+    {"Number", &CsvSetup::number},        {"ID-number", &CsvSetup::idNumber},
+    {"Birth", &CsvSetup::birth},          {"Disabled", &CsvSetup::disabled},
+    {"Local Smds", &CsvSetup::localSmds}, {"World Smds", &CsvSetup::worldSmds},
+    {"Category", &CsvSetup::category},    {"Demographic", &CsvSetup::demographic},
+    {"First Item", &CsvSetup::itemFirst}, {"Last Item", &CsvSetup::itemLast}};
+
 const char* kAgeType = "CSV_ATH_AGE_TYPE";
 const char* kWipe = "MPRT_ATHS_IS_WIPE_ATHS";
 const char* kOneTeamAbbreviation = "MPRT_ATHS_ONE_TEAM_ABRV";
@@ -214,15 +231,21 @@ bool CsvSetup::checkColumns(base::Messages& messages, int fileColumns) const
 
 QList<std::pair<QString, int>> CsvSetup::namedColumns() const
 {
-    return {{"Surname", surname},      {"Firstname", firstName},
-            {"Gender", gender},        {"Age", ageAge},
-            {"Birthdate", ageDate},    {"BirthYear", ageYear},
-            {"IdNumber", ageIdNo},     {"Team", team},
-            {"Number", number},        {"ID-number", idNumber},
-            {"Birth", birth},          {"Disabled", disabled},
-            {"Local Smds", localSmds}, {"World Smds", worldSmds},
-            {"Category", category},    {"Demographic", demographic},
-            {"First Item", itemFirst}, {"Last Item", itemLast}};
+    QList<std::pair<QString, int>> columns;
+    for (const ShownColumn& c : kShown)
+        columns.append({QString::fromLatin1(c.name), this->*c.field});
+    return columns;
+}
+
+bool CsvSetup::setColumn(const QString& shownName, int column)
+{
+    for (const ShownColumn& c : kShown) {
+        if (shownName == QLatin1String(c.name)) {
+            this->*c.field = column;
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace entries

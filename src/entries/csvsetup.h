@@ -75,6 +75,8 @@ struct CsvSetup {
 
     // "Surname", "Firstname" ... with their column numbers, as the setup screen shows.
     QList<std::pair<QString, int>> namedColumns() const;
+    // Sets the column of a field by the name the screen shows; false for an unknown name.
+    bool setColumn(const QString& shownName, int column);
 };
 
 } // namespace entries

@@ -15,28 +15,51 @@ int ImportReport::count(ImportFinding::Kind kind) const
                              [kind](const ImportFinding& f) { return f.kind == kind; }));
 }
 
-QString ImportReport::text(const QString& path) const
+QList<ImportReport::Line> ImportReport::byLine() const
 {
     QList<ImportFinding> sorted = m_findings;
     std::stable_sort(
         sorted.begin(), sorted.end(),
         [](const ImportFinding& a, const ImportFinding& b) { return a.line < b.line; });
-    QString out;
+    QList<Line> lines;
     for (const ImportFinding& f : sorted) {
-        const char* label = f.kind == ImportFinding::AthleteError ? "AthleteErr: "
-                            : f.kind == ImportFinding::ItemError  ? "Item Error: "
-                                                                  : "Warning   : ";
-        out += QString::number(f.line).rightJustified(6) + QStringLiteral("  ") +
-               QString::fromLatin1(label) + f.text + QLatin1Char('\n');
+        if (lines.isEmpty() || lines.last().line != f.line)
+            lines.append(Line{f.line, {}});
+        lines.last().findings.append(f);
     }
-    out += QLatin1Char('\n') + QString::number(count(ImportFinding::AthleteError)) +
+    return lines;
+}
+
+QString ImportReport::labelled(const ImportFinding& f)
+{
+    const char* label = f.kind == ImportFinding::AthleteError ? "AthleteErr: "
+                        : f.kind == ImportFinding::ItemError  ? "Item Error: "
+                                                              : "Warning   : ";
+    return QString::fromLatin1(label) + f.text;
+}
+
+QString ImportReport::text(const QString& path) const
+{
+    QString out;
+    for (const Line& line : byLine()) {
+        QString number = QString::number(line.line).rightJustified(6);
+        for (const ImportFinding& f : line.findings) {
+            out += number + QStringLiteral("  ") + labelled(f) + QLatin1Char('\n');
+            number.fill(QLatin1Char(' '));
+        }
+    }
+    return out + QLatin1Char('\n') + closingText(path);
+}
+
+QString ImportReport::closingText(const QString& path) const
+{
+    return QString::number(count(ImportFinding::AthleteError)) +
            QStringLiteral(" Athlete Errors encountered (they will not be imported)\n") +
            QString::number(count(ImportFinding::ItemError)) +
            QStringLiteral(" Item Errors encountered\n") +
            QString::number(count(ImportFinding::Warning)) +
            QStringLiteral(" Warnings encountered\n\n") + path +
            QStringLiteral("\n\n----  PRINT THE ERRORS IF YOU WANT TO FOLLOW UP ON IT  ----\n");
-    return out;
 }
 
 QString ImportReport::countsText(const ImportCounts& c)

@@ -56,8 +56,21 @@ public:
     bool isEmpty() const { return m_findings.isEmpty(); }
     void clear() { m_findings.clear(); }
 
-    // The findings by line, the counts, the file and the advice.
+    // The findings of one line of the file, in the order they were found.
+    struct Line {
+        int line = 0;
+        QList<ImportFinding> findings;
+    };
+    // Every line with findings once, in the file's order.
+    QList<Line> byLine() const;
+    // "AthleteErr: Surname Empty", as the report lists a finding.
+    static QString labelled(const ImportFinding& finding);
+
+    // The findings by line (each line's number once, its findings below one another), then
+    // the counts, the file and the advice.
     QString text(const QString& path) const;
+    // The counts, the file and the advice that close the report.
+    QString closingText(const QString& path) const;
     // The closing report of the counts.
     static QString countsText(const ImportCounts& counts);
 

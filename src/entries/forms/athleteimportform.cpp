@@ -2,6 +2,7 @@
 
 #include "base/messages.h"
 #include "base/run.h"
+#include "entries/csvheadersuggestion.h"
 #include "entries/forms/importreportdialog.h"
 
 #include <QCheckBox>
@@ -27,22 +28,6 @@ namespace {
 constexpr int kShownRows = 400;
 constexpr int kShownColumns = 40;
 
-// The setup's column fields by the names the screen shows.
-int CsvSetup::*columnField(const QString& name)
-{
-    static const QMap<QString, int CsvSetup::*> fields{
-        {"Surname", &CsvSetup::surname},      {"Firstname", &CsvSetup::firstName},
-        {"Gender", &CsvSetup::gender},        {"Age", &CsvSetup::ageAge},
-        {"Birthdate", &CsvSetup::ageDate},    {"BirthYear", &CsvSetup::ageYear},
-        {"IdNumber", &CsvSetup::ageIdNo},     {"Team", &CsvSetup::team},
-        {"Number", &CsvSetup::number},        {"ID-number", &CsvSetup::idNumber},
-        {"Birth", &CsvSetup::birth},          {"Disabled", &CsvSetup::disabled},
-        {"Local Smds", &CsvSetup::localSmds}, {"World Smds", &CsvSetup::worldSmds},
-        {"Category", &CsvSetup::category},    {"Demographic", &CsvSetup::demographic},
-        {"First Item", &CsvSetup::itemFirst}, {"Last Item", &CsvSetup::itemLast}};
-    return fields.value(name, nullptr);
-}
-
 } // namespace
 
 AthleteImportForm::AthleteImportForm(base::Run& run, QWidget* parent)
@@ -54,8 +39,9 @@ AthleteImportForm::AthleteImportForm(base::Run& run, QWidget* parent)
       m_crosses(new QCheckBox(tr("Items are named in the header, with a cross in the cells"))),
       m_addTeams(new QCheckBox(tr("Add the teams that are missing"))),
       m_oneTeam(new QCheckBox(tr("All lines belong to the team"))),
-      m_oneTeamAbbreviation(new QLineEdit), m_file(new QLabel), m_status(new QLabel),
-      m_grid(new QTableWidget)
+      m_oneTeamAbbreviation(new QLineEdit), m_wipeNote(new QLabel), m_file(new QLabel),
+      m_suggestion(new QLabel), m_useSuggestion(new QPushButton(tr("&Use these columns"))),
+      m_status(new QLabel), m_grid(new QTableWidget)
 {
     setWindowTitle(QStringLiteral("Import ") + run.globals().personWord() +
                    QStringLiteral("s from a CSV file"));
@@ -67,13 +53,18 @@ AthleteImportForm::AthleteImportForm(base::Run& run, QWidget* parent)
         spin->setRange(0, 9999);
         spin->setSpecialValueText(QStringLiteral("-"));
         connect(spin, &QSpinBox::valueChanged, this, &AthleteImportForm::markColumns);
+        // A column the user changes is theirs again, no longer marked as suggested.
+        connect(spin, &QSpinBox::valueChanged, spin, [spin] { spin->setStyleSheet(QString()); });
+        connect(spin, &QSpinBox::valueChanged, this, &AthleteImportForm::suggestFromHeaderLine);
         m_columns.insert(name, spin);
         columns->addRow(name, spin);
     }
     m_ageSource->addItems({tr("Age"), tr("Birthdate"), tr("BirthYear"), tr("IdNumber")});
-    m_wipe->addItems({tr("Add the missing Athletes"),
-                      tr("Wipe the existing Athletes of this Team."),
-                      tr("Wipe ALL existing Teams !!")});
+    m_wipe->addItems({QStringLiteral("The missing Athletes (with their Items) will be added."),
+                      QStringLiteral("Wipe the existing Athletes of this Team."),
+                      QStringLiteral("Wipe ALL existing Teams !!")});
+    m_wipeNote->setWordWrap(true);
+    connect(m_wipe, &QComboBox::currentIndexChanged, this, &AthleteImportForm::showWipeNote);
     m_oneTeamAbbreviation->setMaxLength(8);
     m_oneTeamAbbreviation->setPlaceholderText(tr("Abbreviation"));
     auto* options = new QFormLayout;
@@ -82,6 +73,7 @@ AthleteImportForm::AthleteImportForm(base::Run& run, QWidget* parent)
         options->addRow(box);
     options->addRow(m_oneTeam, m_oneTeamAbbreviation);
     options->addRow(tr("Before importing"), m_wipe);
+    options->addRow(QString(), m_wipeNote);
 
     auto* setupBox = new QGroupBox(tr("Columns (0 = not in the file)"));
     setupBox->setLayout(columns);
@@ -108,8 +100,17 @@ AthleteImportForm::AthleteImportForm(base::Run& run, QWidget* parent)
     fileRow->addWidget(choose);
     fileRow->addWidget(m_file, 1);
     fileRow->addWidget(import);
+    // What the header line suggests, for the user to take or leave.
+    auto* suggestionRow = new QHBoxLayout;
+    m_suggestion->setWordWrap(true);
+    suggestionRow->addWidget(m_suggestion, 1);
+    suggestionRow->addWidget(m_useSuggestion);
+    m_useSuggestion->hide();
+    connect(m_useSuggestion, &QPushButton::clicked, this, &AthleteImportForm::useHeaderColumns);
+    connect(m_header, &QCheckBox::toggled, this, &AthleteImportForm::suggestFromHeaderLine);
     auto* right = new QVBoxLayout;
     right->addLayout(fileRow);
+    right->addLayout(suggestionRow);
     right->addWidget(m_grid, 1);
     // A long path or closing report wraps instead of widening the screen past the desktop.
     m_file->setWordWrap(true);
@@ -124,6 +125,7 @@ AthleteImportForm::AthleteImportForm(base::Run& run, QWidget* parent)
     layout->addLayout(top, 1);
     layout->addWidget(buttons);
     fillSetup(probe.setup());
+    showWipeNote(m_wipe->currentIndex());
     if (!probe.setup().lastFile.isEmpty())
         m_file->setText(probe.setup().lastFile);
 }
@@ -148,8 +150,7 @@ CsvSetup AthleteImportForm::readSetup() const
 {
     CsvSetup s;
     for (auto it = m_columns.begin(); it != m_columns.end(); ++it) {
-        if (int CsvSetup::*field = columnField(it.key()))
-            s.*field = it.value()->value();
+        s.setColumn(it.key(), it.value()->value());
     }
     s.ageSource = AgeSource(m_ageSource->currentIndex() + 1);
     s.hasHeaderLine = m_header->isChecked();
@@ -193,7 +194,9 @@ bool AthleteImportForm::showFile(const QString& path)
         for (int c = 0; c < std::min(int(rows[r].size()), shownColumns); ++c)
             m_grid->setItem(r, c, new QTableWidgetItem(rows[r][c]));
     }
+    m_headerLine = rows.isEmpty() ? QStringList() : rows.first();
     markColumns();
+    suggestFromHeaderLine();
     m_status->setText(QString::number(rows.size()) + tr(" lines, ") +
                       QString::number(reader.columnCount()) + tr(" columns"));
     return true;
@@ -212,6 +215,52 @@ void AthleteImportForm::markColumns()
     }
 }
 
+void AthleteImportForm::showWipeNote(int wipeIndex)
+{
+    m_wipeNote->setText(
+        wipeIndex == 0
+            ? QStringLiteral("(Participations of existing Athletes will NOT be revised.)")
+            : QString());
+}
+
+void AthleteImportForm::suggestFromHeaderLine()
+{
+    m_suggested = m_header->isChecked() ? suggestFromHeader(m_headerLine) : HeaderSuggestion();
+    const CsvSetup current = readSetup();
+    if (m_suggested.isEmpty()) {
+        m_suggestion->setText(m_header->isChecked() && !m_headerLine.isEmpty()
+                                  ? tr("The titles of the header line name none of the fields: "
+                                       "set the columns by hand.")
+                                  : QString());
+        m_useSuggestion->hide();
+        return;
+    }
+    const bool same = m_suggested.matches(current);
+    m_suggestion->setText(
+        (same ? tr("The columns agree with the header line: ") : tr("The header line suggests: ")) +
+        m_suggested.text());
+    m_useSuggestion->setVisible(!same);
+}
+
+void AthleteImportForm::useHeaderColumns()
+{
+    const CsvSetup before = readSetup();
+    const CsvSetup after = m_suggested.appliedTo(before);
+    fillSetup(after);
+    // The boxes that changed stay marked until the user changes them.
+    const auto old = before.namedColumns();
+    const auto now = after.namedColumns();
+    for (qsizetype i = 0; i < now.size(); ++i) {
+        if (now[i].second != old[i].second)
+            m_columns.value(now[i].first)
+                ->setStyleSheet(QStringLiteral("QSpinBox { background: #fff3b0; }"));
+    }
+    m_useSuggestion->hide();
+    m_suggestion->setText(tr("Taken from the header line (the changed columns are marked): ") +
+                          m_suggested.text() + tr(". Check them before importing."));
+    markColumns();
+}
+
 AthleteImport::Outcome AthleteImportForm::importFile()
 {
     if (m_path.isEmpty()) {
@@ -220,9 +269,11 @@ AthleteImport::Outcome AthleteImportForm::importFile()
     }
     AthleteImport importer(m_run, EntrySettings::from(m_run.meeting()));
     importer.setup() = readSetup();
-    importer.setReportQuestion(m_reportQuestion ? m_reportQuestion : [this](const QString& text) {
-        return ImportReportDialog::askToContinue(text, this);
-    });
+    if (m_reportQuestion)
+        importer.setReportQuestion(m_reportQuestion);
+    else
+        importer.setReportQuestion(
+            [this, &importer](const QString&) { return showReport(importer); });
     const auto outcome = importer.run(m_path);
     if (outcome == AthleteImport::Outcome::Imported)
         m_status->setText(ImportReport::countsText(importer.counts()).replace('\r', "   "));
@@ -231,9 +282,22 @@ AthleteImport::Outcome AthleteImportForm::importFile()
     return outcome;
 }
 
+bool AthleteImportForm::showReport(const AthleteImport& importer)
+{
+    ImportReportDialog dialog(
+        m_run.messages(), importer.report(), m_path,
+        [&importer](int line) { return importer.lineName(line); }, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 QString AthleteImportForm::status() const
 {
     return m_status->text();
+}
+
+QString AthleteImportForm::suggestion() const
+{
+    return m_suggestion->text();
 }
 
 void openAthleteImport(QWidget* parent, base::Run& run)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entries/athleteimport.h"
+#include "entries/csvheadersuggestion.h"
 
 #include <QDialog>
 #include <QMap>
@@ -11,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 class QTableWidget;
 
@@ -38,9 +40,17 @@ public:
     }
     QTableWidget* grid() const { return m_grid; }
     QString status() const;
+    // The columns the header line suggests, shown beside the setup until the user takes
+    // them with "Use these columns".
+    QString suggestion() const;
+    void useHeaderColumns();
+    QSpinBox* columnBox(const QString& field) const { return m_columns.value(field); }
 
 private:
     void chooseFile();
+    void suggestFromHeaderLine();
+    void showWipeNote(int wipeIndex);
+    bool showReport(const AthleteImport& importer);
     void fillSetup(const CsvSetup& setup);
     CsvSetup readSetup() const;
     void markColumns();
@@ -59,7 +69,12 @@ private:
     QCheckBox* m_addTeams;
     QCheckBox* m_oneTeam;
     QLineEdit* m_oneTeamAbbreviation;
+    QLabel* m_wipeNote;
     QLabel* m_file;
+    QLabel* m_suggestion;
+    QPushButton* m_useSuggestion;
+    QStringList m_headerLine;
+    HeaderSuggestion m_suggested;
     QLabel* m_status;
     QTableWidget* m_grid;
 };
