@@ -122,16 +122,22 @@ Report MedalCount::report() const
     Report r;
     r.title = QStringLiteral("Medals per Team");
     bool gender = false;
-    for (const MedalCountRow& row : rows)
+    bool league = false; // a meeting without competitions shows no column of zeros
+    for (const MedalCountRow& row : rows) {
         gender = gender || !row.gender.isEmpty();
-    r.headers =
-        QStringList{QStringLiteral("Team"), QStringLiteral("Name"), QStringLiteral("CompNo")};
+        league = league || row.league != 0;
+    }
+    r.headers = QStringList{QStringLiteral("Team"), QStringLiteral("Name")};
+    if (league)
+        r.headers << QStringLiteral("CompNo");
     if (gender)
         r.headers << QStringLiteral("Gender");
     r.headers << QStringLiteral("Gold") << QStringLiteral("Silver") << QStringLiteral("Bronze")
               << QStringLiteral("Total");
     for (const MedalCountRow& row : rows) {
-        QStringList cells{row.abbreviation, row.name, QString::number(row.league)};
+        QStringList cells{row.abbreviation, row.name};
+        if (league)
+            cells << QString::number(row.league);
         if (gender)
             cells << row.gender;
         cells << QString::number(row.gold) << QString::number(row.silver)

@@ -79,8 +79,12 @@ void AfterForm::teamTotals()
         !PlacePointsTable(*m_run.database(), m_run.currentMeetingNo())
              .checkBeforeUse(settings.leaguesHaveOwnPoints))
         return;
-    const TeamTotals totals =
-        scoring::teamTotals(*m_run.database(), m_run.items(), m_run.meeting(), SplitLeague);
+    // Split by competition only when the teams are in several.
+    const QList<int> leagues =
+        PlacePointsTable(*m_run.database(), m_run.currentMeetingNo()).leagues();
+    const bool byLeague = leagues.size() > 1 || leagues.value(0) != 0;
+    const TeamTotals totals = scoring::teamTotals(*m_run.database(), m_run.items(), m_run.meeting(),
+                                                  byLeague ? SplitLeague : SplitNone);
     if (totals.ok)
         showReport(this, m_run, totals.report());
 }

@@ -29,6 +29,8 @@ ReportForm::ReportForm(base::Run& run, Report report, QWidget* parent)
     m_table->setHorizontalHeaderLabels(m_report.headers);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The reports number their own places; row numbers would only repeat them.
+    m_table->verticalHeader()->hide();
     int row = 0;
     for (qsizetype i = 0; i < m_report.rows.size(); ++i) {
         for (const auto& [start, name] : m_report.sections) {

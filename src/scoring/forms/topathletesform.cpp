@@ -51,11 +51,12 @@ TopAthletesForm::TopAthletesForm(const TopAthleteSettings& settings, const QList
     auto* form = new QFormLayout;
     m_agesCounts = new QLineEdit(settings.agesCounts, this);
     m_agesCounts->setPlaceholderText(QStringLiteral("e.g. 2,2,2"));
-    m_agesCounts->setToolTip(QStringLiteral("One count for each age of the Meeting, youngest "
-                                            "first: 0, 3 or 4 counts."));
     form->addRow(QStringLiteral("&Performances per age (ages ") + ageWords(ages) +
                      QStringLiteral(")"),
                  m_agesCounts);
+    form->addRow(QString(), new QLabel(QStringLiteral("One count for each age, youngest first "
+                                                      "(0, 3 or 4 counts)"),
+                                       this));
     m_rest = spin(this, 0, 99, settings.restParts);
     form->addRow(QStringLiteral("Best of the &rest"), m_rest);
     m_maxPerAthlete = spin(this, 1, 20, std::max(1, settings.maxPerfsPerAthlete));
@@ -90,6 +91,7 @@ TopAthletesForm::TopAthletesForm(const TopAthleteSettings& settings, const QList
     base::addActionButton(buttons, QStringLiteral("&OK"), [this] { accept(); });
     base::addActionButton(buttons, QStringLiteral("&Cancel"), [this] { reject(); });
     layout->addLayout(buttons);
+    setMinimumWidth(520);
 }
 
 QSpinBox* TopAthletesForm::minimum(int age, int group) const
