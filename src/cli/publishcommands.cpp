@@ -8,6 +8,7 @@
 #include "cli/publishcli.h"
 #include "publish/meetingindex.h"
 #include "publish/publishsettings.h"
+#include "publish/webhistory.h"
 #include "publish/webmanage.h"
 #include "publish/webpages.h"
 #include "publish/webresults.h"
@@ -162,6 +163,19 @@ int publishWithdraw(cli::Context& ctx)
     return publish::withdrawResults(*c.site, programNo) ? cli::Success : cli::Failed;
 }
 
+int publishHistory(cli::Context& ctx)
+{
+    SiteCommand c(ctx);
+    if (!ctx.expectArgs(1))
+        return cli::WrongCommandLine;
+    if (!c.ready(ctx))
+        return cli::Failed;
+    const qint64 programNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("PROGRAMNO"));
+    if (programNo == 0)
+        return cli::WrongCommandLine;
+    return publish::publishHistory(*c.site, programNo) ? cli::Success : cli::Failed;
+}
+
 int publishManage(cli::Context& ctx)
 {
     const bool remove = ctx.takeFlag(QStringLiteral("--delete-orphans"));
@@ -230,6 +244,8 @@ const cli::Command indexCmd("publish index", "[--rebuild] [--web-root DIR] [--me
                             &publishIndex);
 const cli::Command withdrawCmd("publish withdraw", "PROGRAMNO [--web-root DIR] [--meeting N]",
                                &publishWithdraw);
+const cli::Command historyCmd("publish history", "PROGRAMNO [--web-root DIR] [--meeting N]",
+                              &publishHistory);
 const cli::Command manageCmd("publish manage",
                              "[--delete-orphans] [--json] [--web-root DIR] [--meeting N]",
                              &publishManage);

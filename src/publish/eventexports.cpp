@@ -9,8 +9,13 @@
 #include "publish/eventresults.h"
 #include "publish/publishsettings.h"
 #include "publish/teamtotalrows.h"
+#include "scoring/placedresults.h"
+#include "scoring/resultscores.h"
+#include "scoring/scoredata.h"
 
 #include <QDir>
+
+#include <memory>
 
 namespace publish {
 
@@ -66,6 +71,39 @@ bool writeListing(base::Run& run, const QString& path, const Listing& listing)
     return writeExportFile(run.messages(), path, lines);
 }
 
+// The table score of each result under the meeting's score set, when the meeting scores
+// with one whose data is at hand; else the column stays empty.
+class TableScoreColumn {
+public:
+    TableScoreColumn(base::Run& run, const results::CaptureProgramRow& row) : m_row(row)
+    {
+        const scoring::TableScoreSettings settings = scoring::TableScoreSettings::of(run.meeting());
+        if (settings.hasTableScore && settings.scoreSet > 0 &&
+            scoring::ScoreData::builtIn().isLoaded(settings.scoreSet))
+            m_scores = std::make_unique<scoring::ResultScores>(*run.database(), run.items(),
+                                                               run.meeting());
+    }
+    QString of(const ResultLine& l) const
+    {
+        if (!m_scores || l.status > 0 || l.stored.isEmpty())
+            return QString();
+        scoring::PlacedResult result;
+        result.athleteNo = l.athleteNo;
+        result.itemCode = m_row.itemCode;
+        result.nAthlon = m_row.nAthlon;
+        result.athleteNathlon = m_row.nAthlon;
+        result.age = l.age;
+        result.performance = l.stored;
+        result.timingCode = m_row.elecHand;
+        const int points = m_scores->score(result);
+        return points > 0 ? QString::number(points) : QString();
+    }
+
+private:
+    const results::CaptureProgramRow& m_row;
+    std::unique_ptr<scoring::ResultScores> m_scores;
+};
+
 } // namespace
 
 Listing eventLineListing(base::Run& run, const EventResults& event)
@@ -89,8 +127,10 @@ Listing athletesListing(base::Run& run, const EventResults& event, ExportKind ki
         listing.fields = QStringLiteral("LANE,SURNAME,FIRSTNAME,NUMBER,TEAMABRV");
     }
     const QList<ResultLine>& lines = kind == ExportKind::Results ? event.placed : event.starters;
+    const TableScoreColumn scores(run, event.row);
     for (const ResultLine& l : lines)
-        listing.rows << FieldRow{{QStringLiteral("PLACE"), QString::number(l.place)},
+        listing.rows << FieldRow{{QStringLiteral("ABSA"), scores.of(l)},
+                                 {QStringLiteral("PLACE"), QString::number(l.place)},
                                  {QStringLiteral("LANE"), QString::number(l.lane)},
                                  {QStringLiteral("SURNAME"), l.surname},
                                  {QStringLiteral("FIRSTNAME"), l.firstName},

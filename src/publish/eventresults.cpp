@@ -52,6 +52,9 @@ EventResults eventResults(base::Run& run, const results::CaptureProgramRow& row,
     for (const results::CaptureAthleteRow& a : athletes) {
         ResultLine l;
         l.place = a.ePlace;
+        l.athleteNo = a.athleteNo;
+        l.stored = a.performance;
+        l.disabilityClasses = a.disabilityClasses;
         l.status = a.status;
         l.surname = a.surname;
         l.firstName = a.firstName;

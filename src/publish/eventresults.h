@@ -19,6 +19,9 @@ struct ResultLine {
     int place = 0;       // E_PLACE, the place in the race
     QString performance; // as people write it, with the third digit where captured, or the
                          // status's abbreviation
+    QString stored;      // the performance as stored, what the score tables read
+    qint64 athleteNo = 0;
+    QString disabilityClasses;
     int status = 0;
     QString surname;
     QString firstName;

@@ -7,6 +7,7 @@
 #include "meeting/meetingsettings.h"
 #include "publish/eventresults.h"
 #include "publish/htmlpage.h"
+#include "publish/itemspecs.h"
 #include "publish/meetingreads.h"
 #include "publish/teamtotalrows.h"
 #include "publish/weblayout.h"
@@ -84,24 +85,35 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
     const QHash<qint64, QString> pits = pitsOf(*reads, day);
     QStringList lines = pageHeader({QStringLiteral("Starters")}, kDayStyle, false);
     QString error;
+    const bool disabilities = hasDisabilityClasses(run);
     for (const results::CaptureProgramRow& row : reads->programRows()) {
         if (row.day != day || row.isCalculatedFinal() || row.drawn == 0 || !range.contains(row.seq))
             continue;
         const EventResults heat = eventResults(run, row, reads->athletesOf(row));
+        const QString implement = itemImplement(run, row.itemCode);
         Listing event{QStringLiteral("Seq,Time,Pit,Event,Implement"),
                       QStringLiteral("SEQ,THETIME,PIT,EVENT,IMPLEMENT"),
                       {{{QStringLiteral("SEQ"), QString::number(row.seq)},
                         {QStringLiteral("THETIME"), row.time},
                         {QStringLiteral("PIT"), pits.value(row.programNo)},
-                        {QStringLiteral("EVENT"), eventName(row)}}}};
+                        {QStringLiteral("EVENT"), eventName(row)},
+                        {QStringLiteral("IMPLEMENT"), implement}}}};
         Listing athletes{QStringLiteral("Lane,Number,Athlete,Team"),
                          QStringLiteral("LANE,NUMBER,ATHLETE,TEAMNAME"),
                          {}};
+        if (disabilities) {
+            athletes.titles += QStringLiteral(",Disability,Age,Implement");
+            athletes.fields += QStringLiteral(",DISABILITY,AGE,IMPLEMENT");
+        }
         for (const ResultLine& l : heat.starters)
-            athletes.rows << FieldRow{{QStringLiteral("LANE"), QString::number(l.lane)},
-                                      {QStringLiteral("NUMBER"), l.number},
-                                      {QStringLiteral("ATHLETE"), l.name()},
-                                      {QStringLiteral("TEAMNAME"), l.team}};
+            athletes.rows << FieldRow{
+                {QStringLiteral("LANE"), QString::number(l.lane)},
+                {QStringLiteral("NUMBER"), l.number},
+                {QStringLiteral("ATHLETE"), l.name()},
+                {QStringLiteral("TEAMNAME"), l.team},
+                {QStringLiteral("DISABILITY"), l.disabilityClasses},
+                {QStringLiteral("AGE"), l.age > 0 ? QString::number(l.age) : QString()},
+                {QStringLiteral("IMPLEMENT"), implement}};
         appendTable(event, &lines, &error);
         appendTable(athletes, &lines, &error);
         lines << QStringLiteral("<BR>");

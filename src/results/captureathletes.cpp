@@ -25,7 +25,8 @@ QString athletesSelect(bool final, const QString& where, const QString& orderBy)
            QStringLiteral(", X.ATHLETENO, X.LANE, X.E_PLACE, X.PLACE, "
                           "X.PLACESHARECOUNT, X.PERFORMANCE, X.THIRD_DIGIT, X.DISQ_STATUS, "
                           "X.DISQ_REASON, X.WIND_SPEED, A.NUMBER, A.SURNAME, A.FIRSTNAME, "
-                          "A.AGE, A.ID_NUMBER, T.TEAMNAME, T.TEAMABRV, T.LEAGUE from ") +
+                          "A.AGE, A.ID_NUMBER, A.DISABILITY_CLASSES, T.TEAMNAME, T.TEAMABRV, "
+                          "T.LEAGUE from ") +
            (final ? QStringLiteral("PARTICIPATE") : QStringLiteral("HEATPART")) +
            QStringLiteral(" X join ATHLETE A on A.ATHLETENO = X.ATHLETENO left join TEAM T on "
                           "T.TEAMNO = A.TEAMNO where ") +
@@ -66,6 +67,7 @@ void readAthleteRows(db::DmdCoreDbs& database, bool final, const QString& sql, T
         a.teamAbrv = q.text("TEAMABRV").trimmed();
         a.league = int(q.integer("LEAGUE"));
         a.idNumber = q.text("ID_NUMBER").trimmed();
+        a.disabilityClasses = q.text("DISABILITY_CLASSES").trimmed();
         a.lane = int(q.integer("LANE"));
         a.ePlace = int(q.integer("E_PLACE"));
         a.place = int(q.integer("PLACE"));
@@ -99,6 +101,7 @@ struct AthleteColumns {
     QString firstName;
     int age = 0;
     QString idNumber;
+    QString disabilityClasses;
     QString teamName;
     QString teamAbrv;
     int league = 0;
@@ -124,7 +127,7 @@ QHash<qint64, AthleteColumns> meetingAthleteColumns(db::DmdCoreDbs& database, qi
     QHash<qint64, AthleteColumns> athletes;
     db::Query a = database.openQuery(
         QStringLiteral("select A.ATHLETENO, A.TEAMNO, A.NUMBER, A.SURNAME, A.FIRSTNAME, A.AGE, "
-                       "A.ID_NUMBER from ATHLETE A where A.MEETINGNO = ") +
+                       "A.ID_NUMBER, A.DISABILITY_CLASSES from ATHLETE A where A.MEETINGNO = ") +
         db::sqlInt(meetingNo));
     for (a.first(); a.isOpen() && !a.eof(); a.next()) {
         AthleteColumns c;
@@ -133,6 +136,7 @@ QHash<qint64, AthleteColumns> meetingAthleteColumns(db::DmdCoreDbs& database, qi
         c.firstName = a.text("FIRSTNAME").trimmed();
         c.age = int(a.integer("AGE"));
         c.idNumber = a.text("ID_NUMBER").trimmed();
+        c.disabilityClasses = a.text("DISABILITY_CLASSES").trimmed();
         const Team team = teams.value(a.integer("TEAMNO"));
         c.teamName = team.name;
         c.teamAbrv = team.abrv;
@@ -175,6 +179,7 @@ void readResultRows(db::DmdCoreDbs& database, bool final, const QString& where,
         a.teamAbrv = athlete->teamAbrv;
         a.league = athlete->league;
         a.idNumber = athlete->idNumber;
+        a.disabilityClasses = athlete->disabilityClasses;
         a.lane = int(q.integer("LANE"));
         a.ePlace = int(q.integer("E_PLACE"));
         a.place = int(q.integer("PLACE"));

@@ -39,6 +39,7 @@ struct CaptureAthleteRow {
     QString teamAbrv;
     int league = 0; // the team's competition when the meeting has leagues
     QString idNumber;
+    QString disabilityClasses; // comma-separated, as entered
     int age = 0;
     int lane = 0;
     int ePlace = 0;

@@ -7,12 +7,14 @@
 #include "publish/weblayout.h"
 #include "results/forms/captureeventsform.h"
 #include "results/forms/capturepanel.h"
+#include "sheets/forms/sheetoutput.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -29,6 +31,14 @@ protected:
         swim(heat, {"0:31.00", "0:30.00"});
     }
     QString page() const { return dayFile(publish::resultsFileName(5, m_free50, "A", 1, heat)); }
+
+    static QString pdfText(const QString& path)
+    {
+        QProcess p;
+        p.start("pdftotext", {"-layout", path, "-"});
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
 
     qint64 free = 0, heat = 0;
 };
@@ -51,6 +61,38 @@ TEST_F(PublishFormsTest, AltPRunsTheTickedAutoTasks)
     EXPECT_TRUE(QFileInfo::exists(page())) << said.join(" | ").toStdString();
     EXPECT_TRUE(m_sink.saw("The following Auto-tasks were done:"));
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Item 5 50m Freestyle"));
+}
+
+// Printed copies go to the printer the screen holds (here a PDF file); the results are
+// marked printed, and the Lumaro task releases them to the viewing computers.
+TEST_F(PublishFormsTest, TheLauncherPrintsCopiesAndReleasesTheResults)
+{
+    const QString pdf = QDir(m_home->dir()).filePath("copies.pdf");
+    sheets::PdfSheetOutput printer(run(), pdf);
+    publish::PublishLauncherForm form(run(), heat);
+    form.setPrinter(&printer);
+    form.copiesBox()->setValue(2);
+    form.printCopies();
+    ASSERT_TRUE(QFileInfo::exists(pdf));
+    EXPECT_EQ(pdfText(pdf).count("Jones, Ben"), 2) << pdfText(pdf).toStdString();
+    EXPECT_EQ(count("PROGRAM", "RESULTSPRINTED = 1 and PROGRAMNO = " + db::sqlInt(heat)), 1);
+    ASSERT_TRUE(QFile::remove(pdf));
+
+    form.autoCopiesBox()->setValue(3);
+    EXPECT_EQ(run().config().readInt("PUB_AUTO_PRINT_COUNT"), 3) << "the count is kept";
+    form.autoBox("PUB_AUTO_LUMARO")->setChecked(true);
+    m_sink.answerYes();
+    QTest::keyClick(&form, Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(pdfText(pdf).count("Jones, Ben"), 3);
+    EXPECT_TRUE(m_sink.saw("Release the Results for 50m Freestyle"));
+    EXPECT_EQ(count("PROGRAM", "RESULTS_RELEASED = 1 and PROGRAMNO = " + db::sqlInt(heat)), 1);
+    EXPECT_TRUE(m_sink.saw("3 printed copies"));
+    // Released already: the task is done without asking again.
+    m_sink.clear();
+    form.autoCopiesBox()->setValue(0);
+    QTest::keyClick(&form, Qt::Key_P, Qt::AltModifier);
+    EXPECT_FALSE(m_sink.saw("Release the Results"));
+    EXPECT_TRUE(m_sink.saw("Results released to Lumaro"));
 }
 
 TEST_F(PublishFormsTest, TheLauncherPublishesStartersOfItsHeat)

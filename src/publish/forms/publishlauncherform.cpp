@@ -12,15 +12,18 @@
 #include "publish/webpages.h"
 #include "publish/webresults.h"
 #include "publish/website.h"
+#include "sheets/forms/sheetoutput.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace publish {
@@ -49,6 +52,13 @@ PublishLauncherForm::PublishLauncherForm(base::Run& run, qint64 programNo, QWidg
                           [this] { toCsv(true, false); });
     base::addActionButton(grid, 3, 0, QStringLiteral("Results to &XML"),
                           [this] { toCsv(false, true); });
+    m_copies = new QSpinBox(one);
+    m_copies->setRange(1, 20);
+    m_copies->setSuffix(QStringLiteral(" copies"));
+    auto* printRow = new QHBoxLayout;
+    printRow->addWidget(m_copies);
+    base::addActionButton(printRow, QStringLiteral("&Print results"), [this] { printCopies(); });
+    grid->addLayout(printRow, 3, 1);
     layout->addWidget(one);
 
     auto* tasks = new QGroupBox(QStringLiteral("Auto-tasks"), this);
@@ -57,7 +67,8 @@ PublishLauncherForm::PublishLauncherForm(base::Run& run, qint64 programNo, QWidg
          {std::pair{QStringLiteral("PUB_AUTO_WEB"), QStringLiteral("Results to the web site")},
           {QStringLiteral("PUB_AUTO_CLIP"), QStringLiteral("Results to the clipboard")},
           {QStringLiteral("PUB_AUTO_CSV_BCAST"), QStringLiteral("Results to CSV")},
-          {QStringLiteral("PUB_AUTO_XML_BCAST"), QStringLiteral("Results to XML")}}) {
+          {QStringLiteral("PUB_AUTO_XML_BCAST"), QStringLiteral("Results to XML")},
+          {QStringLiteral("PUB_AUTO_LUMARO"), QStringLiteral("Results released to Lumaro")}}) {
         auto* box = new QCheckBox(text, tasks);
         box->setChecked(run.config().readBool(key));
         const QString configKey = key;
@@ -66,6 +77,20 @@ PublishLauncherForm::PublishLauncherForm(base::Run& run, qint64 programNo, QWidg
         taskLayout->addWidget(box);
         m_auto.append({key, box});
     }
+    auto* autoPrint = new QHBoxLayout;
+    auto* autoPrintLabel = new QLabel(QStringLiteral("Printed &copies"), tasks);
+    m_autoCopies = new QSpinBox(tasks);
+    m_autoCopies->setRange(0, 20);
+    m_autoCopies->setSpecialValueText(QStringLiteral("None"));
+    m_autoCopies->setValue(run.config().readInt(QStringLiteral("PUB_AUTO_PRINT_COUNT")));
+    autoPrintLabel->setBuddy(m_autoCopies);
+    connect(m_autoCopies, &QSpinBox::valueChanged, this, [this](int copies) {
+        m_run.config().writeInt(QStringLiteral("PUB_AUTO_PRINT_COUNT"), copies);
+    });
+    autoPrint->addWidget(autoPrintLabel);
+    autoPrint->addWidget(m_autoCopies);
+    autoPrint->addStretch();
+    taskLayout->addLayout(autoPrint);
     base::addActionButton(taskLayout, QStringLiteral("[alt-P] = Auto"), [this] { runAuto(); });
     layout->addWidget(tasks);
 
@@ -100,10 +125,27 @@ QCheckBox* PublishLauncherForm::autoBox(const QString& key) const
 void PublishLauncherForm::runAuto()
 {
     WebSite site(m_run);
-    const AutoTasksDone done = runAutoTasks(site, m_programNo);
+    const AutoTasksDone done =
+        runAutoTasks(site, m_programNo, site.settings().autoPrintCount > 0 ? &printer() : nullptr);
     if (!done.clipboard.isEmpty())
         QGuiApplication::clipboard()->setText(done.clipboard);
     m_status->setText(done.done.join(QStringLiteral(", ")));
+}
+
+sheets::PageOutput& PublishLauncherForm::printer()
+{
+    if (m_printer)
+        return *m_printer;
+    if (!m_screenPrinter)
+        m_screenPrinter = std::make_unique<sheets::ScreenSheetOutput>(m_run, this, false);
+    return *m_screenPrinter;
+}
+
+void PublishLauncherForm::printCopies()
+{
+    if (printResultCopies(m_run, m_programNo, m_copies->value(), printer()))
+        m_status->setText(QString::number(m_copies->value()) +
+                          QStringLiteral(" copies of the results printed"));
 }
 
 void PublishLauncherForm::resultsToWeb()

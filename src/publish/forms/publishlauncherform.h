@@ -2,8 +2,15 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QCheckBox;
 class QLabel;
+class QSpinBox;
+
+namespace sheets {
+class PageOutput;
+}
 
 namespace base {
 class Run;
@@ -28,6 +35,13 @@ public:
     void startersToWeb();
     void toClipboard(bool starters);
     void toCsv(bool starters, bool xml);
+    // The copies of the results list in the copies box, to the printer.
+    void printCopies();
+    QSpinBox* copiesBox() const { return m_copies; }
+    QSpinBox* autoCopiesBox() const { return m_autoCopies; }
+    // Where printing goes: the printer chosen in the print dialog unless set here (a PDF
+    // file, for one).
+    void setPrinter(sheets::PageOutput* printer) { m_printer = printer; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,6 +51,11 @@ private:
     qint64 m_programNo;
     QList<std::pair<QString, QCheckBox*>> m_auto;
     QLabel* m_status;
+    QSpinBox* m_copies;
+    QSpinBox* m_autoCopies;
+    sheets::PageOutput* m_printer = nullptr;
+    std::unique_ptr<sheets::PageOutput> m_screenPrinter;
+    sheets::PageOutput& printer();
 };
 
 void openPublishLauncher(QWidget* parent, base::Run& run, qint64 programNo);
