@@ -287,6 +287,8 @@ TopAthletes topAthletes(db::DmdCoreDbs& database, const meeting::ItemTypes& item
         p.item = items.ItemDescription(r.itemCode, false);
         p.group = items.ItemTrackOrField(r.itemCode) == kField ? kField : kTrack;
         p.score = scores.score(r);
+        if (p.score == 0 && !r.performance.isEmpty() && !result.unscored.contains(p.item))
+            result.unscored.append(p.item);
         leagues[r.league].append(p);
     }
     if (leagues.isEmpty()) {
@@ -370,8 +372,17 @@ Report TopAthletes::totalsReport(bool summed) const
         r.rows.append({QString::number(t.place), t.abbreviation, t.name,
                        QString::number(t.performances), QString::number(t.score)});
     }
-    r.notes = adjustments + shortages + errors;
+    r.notes = notes();
     return r;
+}
+
+QStringList TopAthletes::notes() const
+{
+    QStringList lines = adjustments + shortages + errors;
+    if (!unscored.isEmpty())
+        lines << QStringLiteral("No table score for ") + unscored.join(QStringLiteral(", ")) +
+                     QStringLiteral(": those performances count 0.");
+    return lines;
 }
 
 Report TopAthletes::detailReport() const
@@ -401,7 +412,7 @@ Report TopAthletes::detailReport() const
         r.rows.append({QString::number(p->allRank), p->name, QString::number(p->age), p->item,
                        p->group, QString::number(p->score), useWord(*p)});
     }
-    r.notes = adjustments + shortages + errors;
+    r.notes = notes();
     return r;
 }
 

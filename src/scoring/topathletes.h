@@ -89,12 +89,15 @@ struct TopAthletes {
     QStringList adjustments;
     QStringList shortages;
     QStringList errors;
+    QStringList unscored; // items whose performances the score table does not score
 
     // The team totals (the genders of each team summed when asked), with the adjustments
     // and shortages as notes.
     Report totalsReport(bool sumGenders = false) const;
     // Every performance that took part with its ranks and how it counts, per team.
     Report detailReport() const;
+    // What both reports say under their rows.
+    QStringList notes() const;
 };
 
 // The team score of a meeting whose team score basis is the top athletes (99): per league

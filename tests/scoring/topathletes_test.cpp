@@ -122,6 +122,18 @@ TEST_F(TopAthletesTest, WithoutTheMinimumTheAgesAndTheRestCountAsRanked)
                                            "3 ASH ASH School 2 1555"}));
     EXPECT_EQ(top.adjustments, QStringList{"No adjustments was required after ages to meet the "
                                            "Track- and Field- requirements"});
+    EXPECT_TRUE(top.unscored.isEmpty());
+
+    // A youth item the score table does not score counts 0, and the report says so.
+    const qint64 youth = addEvent("SHD____100M17");
+    const qint64 ash = value("select TEAMNO from TEAM where TEAMABRV = 'ASH'").toLongLong();
+    addResult(youth, addAthlete(ash, "Kit", "M", 17), ash, perf("SHD____100M17", "11.5"), 1);
+    const scoring::TopAthletes again =
+        scoring::topAthletes(database(), run().items(), run().meeting());
+    ASSERT_TRUE(again.ok);
+    ASSERT_EQ(again.unscored.size(), 1);
+    EXPECT_TRUE(again.totalsReport().notes.last().startsWith("No table score for "));
+    EXPECT_TRUE(again.totalsReport().notes.last().endsWith(": those performances count 0."));
 }
 
 TEST_F(TopAthletesTest, BoysAndGirlsScoredApartAreSummedWhenAsked)
