@@ -72,7 +72,8 @@ QString useWord(const Perf& p)
 
 // The rows of one team (and gender), best first, that take part.
 void tagUnit(QList<Perf*>& unit, const QString& unitName, const TopAthleteSettings& s,
-             const QList<int>& ages, const QList<int>& counts, TopAthleteTagging& tagging)
+             const QList<int>& ages, const QList<int>& counts, bool afrikaans,
+             TopAthleteTagging& tagging)
 {
     QList<Perf*> taking;
     for (Perf* p : unit) {
@@ -104,9 +105,12 @@ void tagUnit(QList<Perf*>& unit, const QString& unitName, const TopAthleteSettin
     const int used = int(std::count_if(taking.begin(), taking.end(),
                                        [](const Perf* p) { return p->usedCode != NotUsed; }));
     if (used < required)
-        tagging.shortages << unitName + QStringLiteral(": There was a shortage of ") +
+        tagging.shortages << unitName +
+                                 (afrikaans ? QStringLiteral(": Daar was n tekort van ")
+                                            : QStringLiteral(": There was a shortage of ")) +
                                  QString::number(required - used) +
-                                 QStringLiteral(" of performances");
+                                 (afrikaans ? QStringLiteral(" van pogings.")
+                                            : QStringLiteral(" of performances"));
 
     // The track and field minimums, age by age.
     QList<int> minimumAges;
@@ -200,7 +204,8 @@ QString groupTitle(int league, const QString& gender)
 } // namespace
 
 TopAthleteTagging tagTopAthletes(QList<TopAthletePerformance>& rows,
-                                 const TopAthleteSettings& settings, const QList<int>& ages)
+                                 const TopAthleteSettings& settings, const QList<int>& ages,
+                                 bool afrikaans)
 {
     TopAthleteTagging tagging;
     const QList<int> counts = settings.ageCounts().value_or(QList<int>{});
@@ -226,7 +231,7 @@ TopAthleteTagging tagTopAthletes(QList<TopAthletePerformance>& rows,
             (gender.isEmpty() ? QString() : QStringLiteral(" ") + genderWord(gender));
         for (Perf* p : it.value())
             p->unit = name;
-        tagUnit(it.value(), name, settings, ages, counts, tagging);
+        tagUnit(it.value(), name, settings, ages, counts, afrikaans, tagging);
     }
     return tagging;
 }
@@ -297,6 +302,7 @@ TopAthletes topAthletes(db::DmdCoreDbs& database, const meeting::ItemTypes& item
     }
 
     const QList<int> ages = topAthleteAges(database, meeting.meetingNo());
+    const bool afrikaans = meeting.integer(QStringLiteral("PRINT_LANGUAGE")) == 1;
     QMap<int, TopAthleteSettings> settings;
     for (auto it = leagues.cbegin(); it != leagues.cend(); ++it) {
         const std::optional<TopAthleteSettings> s =
@@ -310,7 +316,7 @@ TopAthletes topAthletes(db::DmdCoreDbs& database, const meeting::ItemTypes& item
     bool exchanged = false;
     for (auto it = leagues.begin(); it != leagues.end(); ++it) {
         const TopAthleteSettings& s = settings[it.key()];
-        const TopAthleteTagging tagging = tagTopAthletes(it.value(), s, ages);
+        const TopAthleteTagging tagging = tagTopAthletes(it.value(), s, ages, afrikaans);
         const QString prefix =
             leagues.size() > 1
                 ? QStringLiteral("Competition ") + QString::number(it.key()) + QStringLiteral(": ")

@@ -68,8 +68,10 @@ struct TopAthleteTagging {
 // up to `restParts`; then, while an age has fewer performances of a group than its minimum,
 // its lowest counted performance of the other group is exchanged for its best free one of
 // the needed group. `ages` are the meeting's ages the counts apply to, youngest first.
+// The shortage lines are in Afrikaans when the meeting prints in Afrikaans.
 TopAthleteTagging tagTopAthletes(QList<TopAthletePerformance>& rows,
-                                 const TopAthleteSettings& settings, const QList<int>& ages);
+                                 const TopAthleteSettings& settings, const QList<int>& ages,
+                                 bool afrikaans = false);
 
 struct TopAthleteTeamTotal {
     int place = 0;

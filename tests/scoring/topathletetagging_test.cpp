@@ -103,6 +103,8 @@ TEST_F(TopAthleteTaggingTest, AgesThenTheRestThenTheFieldMinimumIsMetByAnExchang
     // ELM has two of the five performances; Ian already is a field performance of 15.
     EXPECT_EQ(total("ELM"), 750 + 640);
     EXPECT_EQ(tagging.shortages, QStringList{"ELM: There was a shortage of 3 of performances"});
+    EXPECT_EQ(tagTopAthletes(m_rows, settings(), m_ages, true).shortages,
+              QStringList{"ELM: Daar was n tekort van 3 van pogings."});
     EXPECT_EQ(tagging.adjustments,
               (QStringList{"==Shortage= ELM age 13 Field: nothing available to swop",
                            "==Shortage= OAK age 13 Field: nothing available to swop",
