@@ -3,6 +3,7 @@
 #include "base/messages.h"
 #include "base/run.h"
 #include "meeting/itemtypes.h"
+#include "meeting/meetingsettings.h"
 #include "publish/eventresults.h"
 #include "publish/htmlpage.h"
 #include "publish/weblayout.h"
@@ -19,6 +20,51 @@ QString historyFileName(int day, qint64 eventNo, const QString& round, int heatN
     return QStringLiteral("History_%1_%2_%3%4.html").arg(day).arg(eventNo).arg(round).arg(heatNo);
 }
 
+QString historyFileName(const EventResults& event, int day)
+{
+    return historyFileName(day, event.row.eventNo, event.row.round, event.row.heatNo);
+}
+
+std::optional<QStringList> historyPageLines(base::Run& run, const EventResults& event)
+{
+    const results::CaptureProgramRow& row = event.row;
+    if (!run.items().IsVerticalJump(row.itemCode) ||
+        run.meeting().integer(QStringLiteral("HAS_PERF_HIST")) != 1)
+        return std::nullopt;
+    results::PerfHistory history(*run.database(), run.items(), run.meeting());
+    const results::FieldRace race{row.eventNo, row.round, row.isFinal() ? 0 : row.heatNo,
+                                  row.itemCode};
+    const QList<results::BarHeight> heights = history.heights(race);
+    if (heights.isEmpty())
+        return std::nullopt;
+    Listing listing{QStringLiteral("Lane,Team,Athlete"), QStringLiteral("LANE,TEAM,ATHLETE"), {}};
+    for (const results::BarHeight& h : heights) {
+        listing.titles += QLatin1Char(',') + h.height;
+        listing.fields += QStringLiteral(",Perf_") + QString::number(h.heightSeq);
+    }
+    // Every athlete of the race in lane order, and one who jumped without a lane after them.
+    QList<ResultLine> athletes = event.starters;
+    for (const QList<ResultLine>* more : {&event.placed, &event.statused})
+        for (const ResultLine& l : *more)
+            if (l.lane <= 0)
+                athletes << l;
+    for (const ResultLine& l : std::as_const(athletes)) {
+        FieldRow fields{{QStringLiteral("LANE"), l.lane > 0 ? QString::number(l.lane) : QString()},
+                        {QStringLiteral("TEAM"), l.teamAbrv},
+                        {QStringLiteral("ATHLETE"), l.name()}};
+        for (const results::HeightMarks& m : history.marks(race, l.athleteNo))
+            fields.insert(QStringLiteral("Perf_") + QString::number(m.heightSeq), m.marks);
+        listing.rows << fields;
+    }
+    QStringList lines =
+        pageHeader({event.title, QStringLiteral("Attempt History")},
+                   QStringLiteral("../") + QString::fromLatin1(kStyleSheetName), false);
+    QString error;
+    appendTable(listing, &lines, &error); // the titles and fields are made in pairs above
+    lines << pageFooter();
+    return lines;
+}
+
 bool publishHistory(WebSite& site, qint64 programNo)
 {
     base::Run& run = site.run();
@@ -29,53 +75,22 @@ bool publishHistory(WebSite& site, qint64 programNo)
         return false;
     }
     const results::CaptureProgramRow& row = event->row;
-    const QString noHistory = QStringLiteral("This Event does not have History");
-    if (!run.items().IsVerticalJump(row.itemCode)) {
-        site.messages().warning(noHistory);
+    // A field item of a meeting without histories is told so by the history itself.
+    if (run.items().IsVerticalJump(row.itemCode) &&
+        !results::PerfHistory(*run.database(), run.items(), run.meeting())
+             .race(row.eventNo, row.round, row.heatNo))
         return false;
-    }
-    results::PerfHistory history(*run.database(), run.items(), run.meeting());
-    const std::optional<results::FieldRace> race = history.race(row.eventNo, row.round, row.heatNo);
-    if (!race)
+    const std::optional<QStringList> lines = historyPageLines(run, *event);
+    if (!lines) {
+        site.messages().warning(QStringLiteral("This Event does not have History"));
         return false;
-    const QList<results::BarHeight> heights = history.heights(*race);
-    if (heights.isEmpty()) {
-        site.messages().warning(noHistory);
-        return false;
-    }
-    Listing listing{QStringLiteral("Lane,Team,Athlete"), QStringLiteral("LANE,TEAM,ATHLETE"), {}};
-    for (const results::BarHeight& h : heights) {
-        listing.titles += QLatin1Char(',') + h.height;
-        listing.fields += QStringLiteral(",Perf_") + QString::number(h.heightSeq);
-    }
-    // Every athlete of the race in lane order, and one who jumped without a lane after them.
-    QList<ResultLine> athletes = event->starters;
-    for (const QList<ResultLine>* more : {&event->placed, &event->statused})
-        for (const ResultLine& l : *more)
-            if (l.lane <= 0)
-                athletes << l;
-    for (const ResultLine& l : std::as_const(athletes)) {
-        FieldRow fields{{QStringLiteral("LANE"), l.lane > 0 ? QString::number(l.lane) : QString()},
-                        {QStringLiteral("TEAM"), l.teamAbrv},
-                        {QStringLiteral("ATHLETE"), l.name()}};
-        for (const results::HeightMarks& m : history.marks(*race, l.athleteNo))
-            fields.insert(QStringLiteral("Perf_") + QString::number(m.heightSeq), m.marks);
-        listing.rows << fields;
     }
     const int day = row.day > 0 ? row.day : site.settings().publishDay;
     if (!site.checkRoot())
         return false;
     const QString folder = site.dayFolder(day);
-    if (folder.isEmpty())
-        return false;
-    QStringList lines =
-        pageHeader({event->title, QStringLiteral("Attempt History")},
-                   QStringLiteral("../") + QString::fromLatin1(kStyleSheetName), false);
-    QString error;
-    appendTable(listing, &lines, &error); // the titles and fields are made in pairs above
-    lines << pageFooter();
-    return site.writePage(
-        QDir(folder).filePath(historyFileName(day, row.eventNo, row.round, row.heatNo)), lines);
+    return !folder.isEmpty() &&
+           site.writePage(QDir(folder).filePath(historyFileName(*event, day)), *lines);
 }
 
 } // namespace publish

@@ -6,6 +6,7 @@
 #include "publish/eventresults.h"
 #include "publish/htmlpage.h"
 #include "publish/meetingreads.h"
+#include "publish/webhistory.h"
 #include "publish/weblayout.h"
 #include "publish/website.h"
 
@@ -39,7 +40,8 @@ int dayOf(WebSite& site, const results::CaptureProgramRow& row)
 
 } // namespace
 
-QStringList resultsPageLines(base::Run& run, const EventResults& results)
+QStringList resultsPageLines(base::Run& run, const EventResults& results,
+                             const QString& historyFile)
 {
     const meeting::ItemTypes& items = run.items();
     const QString& code = results.row.itemCode;
@@ -66,6 +68,9 @@ QStringList resultsPageLines(base::Run& run, const EventResults& results)
         pageHeader(titleLines, QStringLiteral("../") + QString::fromLatin1(kStyleSheetName), false);
     QString error;
     appendTable(listing, &lines, &error); // the titles and fields above always pair up
+    if (!historyFile.isEmpty())
+        lines << QStringLiteral("<BR><A href=\"") + historyFile +
+                     QStringLiteral("\">Attempt History</A>");
     lines << pageFooter();
     return lines;
 }
@@ -88,14 +93,19 @@ bool publishChecked(WebSite& site, const EventResults& results, bool ask)
     const int day = dayOf(site, row);
     const QString fileName =
         resultsFileName(row.seq, row.itemCode, row.round, row.heatNo, row.programNo);
-    const QStringList page = resultsPageLines(site.run(), results);
+    // A vertical jump with its bar heights publishes its attempt history beside it.
+    const std::optional<QStringList> history = historyPageLines(site.run(), results);
+    const QString historyFile = history ? historyFileName(results, day) : QString();
+    const QStringList page = resultsPageLines(site.run(), results, historyFile);
     const QString path = QDir(site.dayFolderPath(day)).filePath(fileName);
     const bool done = site.indexResults(
         day, fileName, htmlEscaped(results.title), row.programNo, row.itemCode, [&] {
             if (ask &&
                 !messages.confirm(QStringLiteral("Continue to publish to the HTML\r") + fileName))
                 return false;
-            return site.writePage(path, page);
+            return (!history || site.writePage(QDir(site.dayFolderPath(day)).filePath(historyFile),
+                                               *history)) &&
+                   site.writePage(path, page);
         });
     if (done && ask)
         messages.information(QStringLiteral("Done creating web-file ") + fileName +

@@ -13,8 +13,10 @@ namespace publish {
 class WebSite;
 struct EventResults;
 
-// The lines of the results page of a heat or final.
-QStringList resultsPageLines(base::Run& run, const EventResults& results);
+// The lines of the results page of a heat or final; `historyFile` names the page of its
+// attempt history, linked under the table.
+QStringList resultsPageLines(base::Run& run, const EventResults& results,
+                             const QString& historyFile = QString());
 
 // Publishes the results of one heat or final: the page into its day folder, its line into
 // the sequence index and the item's group page, the group into the item index. Asks before

@@ -10,7 +10,9 @@
 #include "publish/eventresults.h"
 #include "publish/textfile.h"
 #include "publish/webhistory.h"
+#include "publish/weblayout.h"
 #include "publish/webpages.h"
+#include "publish/webresults.h"
 #include "publish/website.h"
 #include "results/captureprogram.h"
 #include "results/perfhistory.h"
@@ -100,6 +102,15 @@ TEST_F(AthleticsPagesTest, TheHighJumpHistoryShowsEachHeightWithTheJumpersMarks)
                               "</td><td> XXX </td></tr>\n<tr><td> 2 </td><td> OAK </td><td> Ann, "
                               "Sam </td><td> O </td><td> XO </td></tr>"))
         << page.toStdString();
+
+    // Its results page links the history, which is published with it.
+    ASSERT_TRUE(QFile::remove(QDir(m_root).filePath("Day1/" + name)));
+    exec("update PROGRAM set NOT_CALCULATED_YET = 0 where PROGRAMNO = " + db::sqlInt(programNo));
+    m_sink.answerYes(); // nobody placed yet
+    ASSERT_TRUE(publish::publishResults(site, programNo));
+    EXPECT_EQ(dayText(name), page);
+    EXPECT_TRUE(dayText(publish::resultsFileName(4, "JMPHigh___M25", "F", 0, programNo))
+                    .contains("<BR><A href=\"" + name + "\">Attempt History</A>"));
 }
 
 TEST_F(AthleticsPagesTest, OnlyAVerticalJumpHasAHistoryPage)
@@ -111,6 +122,12 @@ TEST_F(AthleticsPagesTest, OnlyAVerticalJumpHasAHistoryPage)
     EXPECT_FALSE(publish::publishHistory(site, programNo));
     EXPECT_EQ(m_sink.shown().last().text, "This Event does not have History");
     EXPECT_FALSE(QDir(m_root).exists("Day1"));
+    // Nor does its results page link one.
+    exec("update PROGRAM set NOT_CALCULATED_YET = 0 where PROGRAMNO = " + db::sqlInt(programNo));
+    m_sink.answerYes();
+    ASSERT_TRUE(publish::publishResults(site, programNo));
+    EXPECT_FALSE(dayText(publish::resultsFileName(5, "JMPLong___M25", "F", 0, programNo))
+                     .contains("History"));
 }
 
 // The start lists name the implement of the item under the meeting's score set; a meeting

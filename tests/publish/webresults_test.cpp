@@ -3,8 +3,10 @@
 #include "publishfixture.h"
 
 #include "meeting/itemtypes.h"
+#include "publish/textfile.h"
 #include "publish/webindex.h"
 #include "publish/weblayout.h"
+#include "publish/webpages.h"
 #include "publish/webresults.h"
 
 #include <QDirIterator>
@@ -243,6 +245,45 @@ TEST_F(WebResultsTest, AMissingOrUnnamedRootStopsBeforeAnythingIsWritten)
     EXPECT_FALSE(publish::publishResults(web, heat1));
     EXPECT_TRUE(m_sink.saw("The root folder MUST already exist: " + gone));
     EXPECT_FALSE(QFileInfo::exists(gone));
+}
+
+// Nothing can be written where the tests run with every right, so a root that cannot take
+// a file is made of names already taken: a root under a plain file, a style sheet that is
+// a folder, a day folder that is a file. Each stops with its message, nothing half-written.
+TEST_F(WebResultsTest, ARootThatCannotTakeTheFilesStopsWithItsMessage)
+{
+    const QString plain = QDir(m_home->dir()).filePath("plain.txt");
+    ASSERT_TRUE(publish::writeTextFile(plain, {"keep"}));
+    {
+        publish::WebSite web(run(), plain + "/web");
+        EXPECT_FALSE(publish::publishResults(web, heat1));
+        EXPECT_TRUE(m_sink.saw("The root folder MUST already exist: " + plain + "/web"));
+        EXPECT_EQ(lines(plain), QStringList{"keep"});
+    }
+    const QString css = QDir(m_root).filePath("dolvane.css");
+    ASSERT_TRUE(QDir().mkpath(css));
+    {
+        publish::WebSite web = site();
+        m_sink.clear();
+        EXPECT_FALSE(publish::publishResults(web, heat1));
+        EXPECT_TRUE(m_sink.saw("File could not be created:\r" + css))
+            << m_sink.shown().last().text.toStdString();
+        EXPECT_FALSE(publish::publishStarters(web, 1, {}));
+        EXPECT_EQ(QDir(m_root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList{"dolvane.css"});
+    }
+    ASSERT_TRUE(QDir(css).removeRecursively());
+    const QString day = QDir(m_root).filePath("Day1");
+    ASSERT_TRUE(publish::writeTextFile(day, {"not a folder"}));
+    publish::WebSite web = site();
+    m_sink.clear();
+    EXPECT_FALSE(publish::publishResults(web, heat1));
+    EXPECT_TRUE(m_sink.saw("File could not be created:\r" + day));
+    EXPECT_FALSE(publish::publishStarters(web, 1, {}));
+    EXPECT_FALSE(publish::publishProgram(web, 1));
+    EXPECT_EQ(lines(day), QStringList{"not a folder"});
+    EXPECT_EQ(QDir(m_root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"Day1", "dolvane.css"}));
 }
 
 TEST_F(WebResultsTest, ABrokenIndexStopsThePublishingAndIsLeftAsItWas)
