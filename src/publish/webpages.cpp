@@ -163,7 +163,7 @@ Listing programListing(base::Run& run, MeetingReads& reads, int day)
             {QStringLiteral("PIT"), l.pit},
             {QStringLiteral("EVENT"), eventName(row)},
             {QStringLiteral("NEXTEVENT"), next},
-            {QStringLiteral("SPEC"), QString()}};
+            {QStringLiteral("SPEC"), itemImplement(run, l.itemCode)}};
     }
     return listing;
 }

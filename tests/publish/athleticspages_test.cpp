@@ -148,6 +148,11 @@ TEST_F(AthleticsPagesTest, StartListsNameTheImplementAndTheDisabilityClasses)
     EXPECT_TRUE(page.contains("<tr><td> Lane </td><td> Number </td><td> Athlete </td><td> Team "
                               "</td></tr>"));
     EXPECT_FALSE(page.contains("Disability"));
+    // The program names it as the score table's note of the item.
+    ASSERT_TRUE(publish::publishProgram(site, 1));
+    EXPECT_TRUE(dayText("Program.html")
+                    .contains("Shotput 25 Male - Final </td><td>  </td><td> 7.260kg </td></tr>"))
+        << dayText("Program.html").toStdString();
 
     setMeeting("SHOW_ADD_DISABLED = 1");
     ASSERT_TRUE(publish::publishStarters(site, 1, {}));
