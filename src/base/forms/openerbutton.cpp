@@ -8,13 +8,13 @@
 
 namespace base {
 
-void addOpenerButton(QDialog& form, Run& run, const QString& text,
+void addOpenerButton(QDialog& form, Run& run, const QString& text, const QString& tip,
                      const ScreenOpeners::Opener& open)
 {
     if (!open || !form.layout())
         return;
     QDialog* owner = &form;
-    QPushButton* button = actionButton(owner, text, [owner, &run, open] { open(owner, run); });
+    QPushButton* button = actionButton(owner, text, tip, [owner, &run, open] { open(owner, run); });
     // A screen's Close stays its last button.
     auto* box = qobject_cast<QBoxLayout*>(form.layout());
     const int last = box ? box->count() - 1 : -1;

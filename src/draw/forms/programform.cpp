@@ -3,6 +3,7 @@
 #include "base/forms/openerbutton.h"
 
 #include "base/asknumber.h"
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/forms/rowlist.h"
 #include "base/run.h"
@@ -78,20 +79,30 @@ ProgramForm::ProgramForm(base::Run& run, QWidget* parent, Opener openScheduler)
     // 1280-pixel-wide display.
     auto* editing = new QHBoxLayout;
     auto* buttons = new QHBoxLayout;
-    auto add = [buttons](const QString& text, std::function<void()> action) {
-        base::addActionButton(buttons, text, std::move(action));
+    auto add = [buttons](const QString& text, const QString& tip, std::function<void()> action) {
+        base::addActionButton(buttons, text, tip, std::move(action));
     };
-    base::addActionButtons(editing,
-                           {{QStringLiteral("Edit..."), [this] { editRow(); }},
-                            {QStringLiteral("Renumber"), [this] { renumber(); }},
-                            {QStringLiteral("Shift Times..."), [this] { shiftTimes(); }},
-                            {QStringLiteral("Shift Sequence..."), [this] { shiftSequence(); }},
-                            {QStringLiteral("Move to Day..."), [this] { moveRestOfDay(); }},
-                            {QStringLiteral("Add Break..."), [this] { addBreak(); }},
-                            {QStringLiteral("Cascade Dat,Time,Seq,Pit"), [this] { cascade(); }}});
+    base::addActionButtons(
+        editing, {{QStringLiteral("Edit..."), [this] { editRow(); },
+                   tr("Changes the day, time, sequence and pit of the selected row (Enter)")},
+                  {QStringLiteral("Renumber"), [this] { renumber(); },
+                   tr("Numbers the sequence again in the order of day and time, after asking")},
+                  {QStringLiteral("Shift Times..."), [this] { shiftTimes(); },
+                   tr("Moves the selected row and all after it by a number of minutes")},
+                  {QStringLiteral("Shift Sequence..."), [this] { shiftSequence(); },
+                   tr("Moves the sequence number of the selected row and all after it")},
+                  {QStringLiteral("Move to Day..."), [this] { moveRestOfDay(); },
+                   tr("Moves the selected row and the rest of its day to another day")},
+                  {QStringLiteral("Add Break..."), [this] { addBreak(); },
+                   tr("Adds a break with its description after the selected row")},
+                  {QStringLiteral("Cascade Dat,Time,Seq,Pit"), [this] { cascade(); },
+                   tr("Gives finals that are not run the day, time, sequence and pit of their last "
+                      "heat")}});
     layout->addLayout(editing);
     auto* release = new QPushButton(QStringLiteral("Release"), this);
     release->setAutoDefault(false);
+    release->setToolTip(tr("Releases, retracts or revises the draw or results of the selected "
+                           "row for publishing"));
     auto* releaseMenu = new QMenu(release);
     for (Publication what : {Publication::Draw, Publication::Results}) {
         const QString name = publicationName(what);
@@ -108,6 +119,7 @@ ProgramForm::ProgramForm(base::Run& run, QWidget* parent, Opener openScheduler)
     buttons->addWidget(release);
     auto* placed = new QPushButton(QStringLiteral("Placed Counts"), this);
     placed->setAutoDefault(false);
+    placed->setToolTip(tr("Updates or compares the counts of placed swimmers"));
     auto* placedMenu = new QMenu(placed);
     placedMenu->addAction(QStringLiteral("Update this row"), [this] { updatePlacedCounts(false); });
     placedMenu->addAction(QStringLiteral("Update all rows"), [this] { updatePlacedCounts(true); });
@@ -117,12 +129,15 @@ ProgramForm::ProgramForm(base::Run& run, QWidget* parent, Opener openScheduler)
                           [this] { comparePlacedCounts(true); });
     placed->setMenu(placedMenu);
     buttons->addWidget(placed);
-    add(QStringLiteral("Draw &Manually..."), [this] { drawManually(); });
-    add(QStringLiteral("Settings: Determine Program"), [this] { settings(); });
+    add(QStringLiteral("Draw &Manually..."), tr("Opens the hand draw of the selected row's round"),
+        [this] { drawManually(); });
+    add(QStringLiteral("Settings: Determine Program"),
+        tr("Opens the settings that determine the program"), [this] { settings(); });
     if (m_openScheduler)
-        add(QStringLiteral("Sc&heduler..."), [this] { scheduler(); });
+        add(QStringLiteral("Sc&heduler..."), tr("Opens the scheduler that times the program"),
+            [this] { scheduler(); });
     buttons->addStretch();
-    add(QStringLiteral("Close"), [this] { accept(); });
+    add(QStringLiteral("Close"), base::closeTip(), [this] { accept(); });
     layout->addLayout(buttons);
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(m_day, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
@@ -354,7 +369,9 @@ void openProgram(QWidget* parent, base::Run& run, ProgramForm::Opener openSchedu
     }
     ProgramBreaks(*run.database(), run.messages(), run.currentMeetingNo()).removeDisconnected();
     ProgramForm form(run, parent, std::move(openScheduler));
-    base::addOpenerButton(form, run, QStringLiteral("Errors and Chec&klists..."), openCheckLists);
+    base::addOpenerButton(form, run, QStringLiteral("Errors and Chec&klists..."),
+                          QObject::tr("Opens the lists that check the meeting for errors"),
+                          openCheckLists);
     form.exec();
 }
 

@@ -316,7 +316,9 @@ void openAthletes(QWidget* parent, base::Run& run, const HeatShortfallCheck& too
                   const std::function<void(QWidget*, base::Run&)>& openCheckLists)
 {
     AthletesForm form(run, parent, tooFew);
-    base::addOpenerButton(form, run, QStringLiteral("Errors and Chec&klists..."), openCheckLists);
+    base::addOpenerButton(form, run, QStringLiteral("Errors and Chec&klists..."),
+                          QObject::tr("Opens the lists that check the meeting for errors"),
+                          openCheckLists);
     form.exec();
 }
 

@@ -1,5 +1,6 @@
 #include "sched/forms/clashesform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
 #include "sched/clashcheck.h"
@@ -32,12 +33,16 @@ ClashesForm::ClashesForm(base::Run& run, QWidget* parent) : QDialog(parent), m_r
     layout->addWidget(m_table, 1);
     auto* buttons = new QHBoxLayout;
     base::addActionButton(buttons, QStringLiteral("Check &Athletes"),
+                          tr("Lists the swimmers with too little rest between their items"),
                           [this] { check(ClashKind::Athletes); });
-    base::addActionButton(buttons, QStringLiteral("Check S&tations"),
-                          [this] { check(ClashKind::Stations); });
-    base::addActionButton(buttons, QStringLiteral("&Print..."), [this] { print(); });
+    base::addActionButton(
+        buttons, QStringLiteral("Check S&tations"),
+        tr("Lists the stations whose rows follow each other with too little time between"),
+        [this] { check(ClashKind::Stations); });
+    base::addActionButton(buttons, QStringLiteral("&Print..."), tr("Prints the report shown"),
+                          [this] { print(); });
     buttons->addStretch();
-    base::addActionButton(buttons, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(), [this] { accept(); });
     layout->addLayout(buttons);
     resize(1150, 650);
 }

@@ -1,5 +1,6 @@
 #include "sched/forms/dayviewform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
 #include "draw/roundletter.h"
@@ -91,7 +92,7 @@ DayViewForm::DayViewForm(base::Run& run, QWidget* parent)
     layout->addWidget(split, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    base::addActionButton(buttons, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(), [this] { accept(); });
     layout->addLayout(buttons);
     connect(m_day, &QComboBox::currentIndexChanged, this,
             [this] { showDay(m_day->currentData().toInt()); });

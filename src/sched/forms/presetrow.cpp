@@ -1,5 +1,6 @@
 #include "sched/forms/presetrow.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 
 #include <QBoxLayout>
@@ -19,6 +20,8 @@ void addPresetButtons(QBoxLayout* row, const std::function<void(bool fast)>& loa
     for (bool fast : {true, false}) {
         base::addActionButton(row,
                               fast ? QStringLiteral("Load &Fast") : QStringLiteral("Load &Slow"),
+                              fast ? QObject::tr("Fills in the values of a fast meeting (blue)")
+                                   : QObject::tr("Fills in the values of a slow meeting (green)"),
                               [load, fast] { load(fast); })
             ->setStyleSheet(presetStyle(fast));
     }
@@ -30,6 +33,7 @@ QDialogButtonBox* acceptCancelButtons(QDialog* dialog)
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Accept"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    base::explainButtons(buttons);
     return buttons;
 }
 

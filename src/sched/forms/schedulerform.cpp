@@ -1,6 +1,7 @@
 #include "sched/forms/schedulerform.h"
 
 #include "base/asknumber.h"
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/forms/rowlist.h"
 #include "base/run.h"
@@ -59,19 +60,26 @@ SchedulerForm::SchedulerForm(base::Run& run, QWidget* parent) : QDialog(parent),
     layout->addWidget(m_summary);
     auto* buttons = new QHBoxLayout;
     base::addActionButtons(
-        buttons,
-        {{QStringLiteral("Time &Parameters..."), [this] { editTimeParameters(); }},
-         {QStringLiteral("&Resting Guidelines..."), [this] { editRestGuidelines(); }},
-         {QStringLiteral("Pac&k from Row..."), [this] { pack(); }},
-         {QStringLiteral("S&hift Times..."), [this] { shift(); }},
-         {QStringLiteral("&Day View..."), [this] { dayView(); }},
-         {QStringLiteral("Analyze &Clashes (optional)..."), [this] { analyzeClashes(); }}});
+        buttons, {{QStringLiteral("Time &Parameters..."), [this] { editTimeParameters(); },
+                   tr("Sets how long heats, changes and breaks take")},
+                  {QStringLiteral("&Resting Guidelines..."), [this] { editRestGuidelines(); },
+                   tr("Sets the rest a swimmer should have between two items")},
+                  {QStringLiteral("Pac&k from Row..."), [this] { pack(); },
+                   tr("Gives the selected row and all after it their day and times (Enter)")},
+                  {QStringLiteral("S&hift Times..."), [this] { shift(); },
+                   tr("Moves the selected row and all after it by a number of minutes")},
+                  {QStringLiteral("&Day View..."), [this] { dayView(); },
+                   tr("Shows the timed program of one day as a timeline")},
+                  {QStringLiteral("Analyze &Clashes (optional)..."), [this] { analyzeClashes(); },
+                   tr("Looks for swimmers and stations that are needed in two places at once")}});
     if (!run.items().isSwimming()) {
-        base::addActionButton(buttons, QStringLiteral("Start &Field Stations at Random..."),
-                              [this] { startFieldStations(); });
+        base::addActionButton(
+            buttons, QStringLiteral("Start &Field Stations at Random..."),
+            tr("Starts every field station at one day and time, its rows in a random order"),
+            [this] { startFieldStations(); });
     }
     buttons->addStretch();
-    base::addActionButton(buttons, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(), [this] { accept(); });
     layout->addLayout(buttons);
     connect(m_station, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });

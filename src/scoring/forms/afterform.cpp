@@ -135,7 +135,9 @@ void openAfter(QWidget* parent, base::Run& run,
                const std::function<void(QWidget*, base::Run&)>& openCheckLists)
 {
     AfterForm form(run, parent);
-    base::addOpenerButton(form, run, QStringLiteral("Errors and Chec&klists..."), openCheckLists);
+    base::addOpenerButton(form, run, QStringLiteral("Errors and Chec&klists..."),
+                          QObject::tr("Opens the lists that check the meeting for errors"),
+                          openCheckLists);
     form.exec();
 }
 

@@ -82,6 +82,11 @@ MainScreen::MainScreen(base::Run& run, base::ScreenOpeners openers, QWidget* par
     layout->addLayout(top);
     layout->addWidget(buildWorkArea());
     layout->addWidget(buildDeveloperPanel());
+    // Each digit key presses the button of its step.
+    for (int i = 0; i < m_digitButtons.size(); ++i) {
+        QPushButton* b = m_digitButtons[i];
+        b->setToolTip(b->toolTip() + QStringLiteral(" (key %1)").arg(i + 1));
+    }
 
     auto* bottom = new QHBoxLayout;
     m_connected = new QLabel(state.connectedText, this);
@@ -90,6 +95,7 @@ MainScreen::MainScreen(base::Run& run, base::ScreenOpeners openers, QWidget* par
     auto* exit = new QPushButton(QStringLiteral("E&xit"), this);
     exit->setAutoDefault(false);
     connect(exit, &QPushButton::clicked, this, [this] { exitClicked(); });
+    exit->setToolTip(QStringLiteral("Ends the program (Alt+X)"));
     m_buttons.insert(QStringLiteral("E&xit"), exit);
     bottom->addWidget(exit);
     layout->addLayout(bottom);
@@ -109,8 +115,7 @@ QPushButton* MainScreen::addButton(const QString& key, const QString& text, bool
     auto* b = new QPushButton(text, this);
     b->setAutoDefault(false);
     b->setEnabled(available);
-    if (!available)
-        b->setToolTip(notYet(opens));
+    b->setToolTip(available ? QStringLiteral("Opens ") + opens : notYet(opens));
     connect(b, &QPushButton::clicked, this, action);
     m_buttons.insert(key, b);
     return b;
@@ -143,7 +148,9 @@ QWidget* MainScreen::buildManageArea()
                               QStringLiteral("the meeting editor"), [this] { editMeetings(); }),
                     1, 0);
     grid->addWidget(addButton(QStringLiteral("&Select Meeting"), QStringLiteral("&Select Meeting"),
-                              true, QString(), [this] { selectMeeting(); }),
+                              true,
+                              QStringLiteral("the list of meetings to choose the current one"),
+                              [this] { selectMeeting(); }),
                     2, 0);
     auto* caption = new QLabel(QStringLiteral("Current Selected Meeting"), box);
     QFont bold = caption->font();
@@ -207,6 +214,8 @@ QWidget* MainScreen::buildWorkArea()
                 view->addWidget(radio);
                 auto* help = new QPushButton(QStringLiteral("?"), box);
                 help->setAutoDefault(false);
+                help->setToolTip(complex ? QStringLiteral("Explains capturing per item")
+                                         : QStringLiteral("Explains capturing per event"));
                 help->setFixedWidth(28);
                 const bool isComplex = complex;
                 connect(help, &QPushButton::clicked, this,
@@ -258,12 +267,18 @@ QWidget* MainScreen::buildDeveloperPanel()
                                 QStringLiteral("Test Data"), QStringLiteral("Hurdle Spec")})
         row->addWidget(addButton(name, name, false, QStringLiteral("a developer's test"), [] {}));
     row->addWidget(new QLabel(QStringLiteral("Relay Errs:"), m_developer));
-    row->addWidget(addButton(
+    QPushButton* check = addButton(
         QStringLiteral("Relay Errs Check"), QStringLiteral("Check"), true, QString(), [this] {
             m_run.messages().information(meeting::relayCheckText(meeting::checkRelayCodes(m_run)));
-        }));
-    row->addWidget(addButton(QStringLiteral("Relay Errs Fix"), QStringLiteral("Fix"), true,
-                             QString(), [this] { meeting::fixRelayCodes(m_run); }));
+        });
+    check->setToolTip(
+        QStringLiteral("Counts the relay items still stored in the old form, table by table"));
+    row->addWidget(check);
+    QPushButton* fix = addButton(QStringLiteral("Relay Errs Fix"), QStringLiteral("Fix"), true,
+                                 QString(), [this] { meeting::fixRelayCodes(m_run); });
+    fix->setToolTip(
+        QStringLiteral("Rewrites the relay items of the old form in every table, after asking"));
+    row->addWidget(fix);
     row->addStretch();
     return m_developer;
 }

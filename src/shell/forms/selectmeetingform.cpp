@@ -1,5 +1,7 @@
 #include "shell/forms/selectmeetingform.h"
 
+#include "base/forms/buttontips.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -34,7 +36,10 @@ SelectMeetingForm::SelectMeetingForm(const QList<MeetingRow>& meetings, int curr
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* use = buttons->addButton(QStringLiteral("Use as \"Current Meeting\""),
                                           QDialogButtonBox::AcceptRole);
+    use->setToolTip(
+        QStringLiteral("Makes the selected meeting the one to work on (or double-click its row)"));
     buttons->addButton(QDialogButtonBox::Cancel);
+    base::explainButtons(buttons);
     layout->addWidget(buttons);
     connect(use, &QPushButton::clicked, this, &SelectMeetingForm::useAsCurrent);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

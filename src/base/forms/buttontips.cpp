@@ -1,0 +1,53 @@
+#include "base/forms/buttontips.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace base {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("base::ButtonTips", text);
+}
+
+QString standardTip(QDialogButtonBox::StandardButton which)
+{
+    switch (which) {
+    case QDialogButtonBox::Ok:
+        return tr("Keeps what was entered and closes the window (Enter)");
+    case QDialogButtonBox::Save:
+        return tr("Saves what was entered and closes the window");
+    case QDialogButtonBox::Cancel:
+        return tr("Closes the window and keeps nothing of what was entered (Esc)");
+    case QDialogButtonBox::Close:
+        return closeTip();
+    case QDialogButtonBox::Help:
+        return tr("Explains the choices of this window");
+    case QDialogButtonBox::Yes:
+        return tr("Answers yes");
+    case QDialogButtonBox::No:
+        return tr("Answers no");
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+QString closeTip()
+{
+    return tr("Closes this screen (Esc)");
+}
+
+void explainButtons(QDialogButtonBox* box)
+{
+    for (QAbstractButton* button : box->buttons()) {
+        if (button->toolTip().isEmpty())
+            button->setToolTip(standardTip(box->standardButton(button)));
+    }
+}
+
+} // namespace base

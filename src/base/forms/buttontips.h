@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class QDialogButtonBox;
+
+namespace base {
+
+// The tooltip of a button that closes its screen.
+QString closeTip();
+
+// Gives the standard buttons of `box` (OK, Cancel, Close, Help ...) a tooltip that says
+// what they do, where they have none of their own.
+void explainButtons(QDialogButtonBox* box);
+
+} // namespace base

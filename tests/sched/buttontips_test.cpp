@@ -1,0 +1,34 @@
+#include "schedfixture.h"
+#include "support/untippedbuttons.h"
+
+#include "sched/forms/clashesform.h"
+#include "sched/forms/dayviewform.h"
+#include "sched/forms/restguidelinesdialog.h"
+#include "sched/forms/schedulerform.h"
+#include "sched/forms/timeparamsdialog.h"
+
+using testing_support::untippedButtons;
+
+namespace {
+
+using SchedButtonTipsTest = SchedFixture;
+
+TEST_F(SchedButtonTipsTest, EveryButtonOfTheSchedulingScreensSaysWhatItDoes)
+{
+    const qint64 eventNo = addEvent(QStringLiteral("FRE____100M13W"));
+    setSlot(programNo(eventNo), 1, QStringLiteral("09:00"));
+
+    sched::SchedulerForm scheduler(run());
+    sched::ClashesForm clashes(run());
+    sched::DayViewForm dayView(run());
+    sched::TimeParamsDialog times(sched::TimeParameters::of(run().meeting()), true, messages());
+    sched::RestGuidelinesDialog rests(sched::restGuidelinesOf(run()), messages());
+
+    QStringList missing;
+    for (const QWidget* screen :
+         std::initializer_list<const QWidget*>{&scheduler, &clashes, &dayView, &times, &rests})
+        missing << untippedButtons(*screen);
+    EXPECT_TRUE(missing.isEmpty()) << missing.join(QLatin1Char('\n')).toStdString();
+}
+
+} // namespace
