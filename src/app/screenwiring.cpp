@@ -37,7 +37,8 @@ base::ScreenOpeners screenOpeners()
     // "7. Sheets " opens the Before screen: the draws, then the printing of sheets.
     o.openSheets = [](QWidget* parent, base::Run& run) {
         draw::openBefore(parent, run,
-                         {{QStringLiteral("&Print Sheets"), &sheets::openPrintSheets}});
+                         {{QStringLiteral("&Print Sheets"), &sheets::openPrintSheets,
+                           QObject::tr("Opens the printing of the heat and result sheets")}});
     };
     o.openSettings[QStringLiteral("Settings: Determine Program")] = &draw::openDetermineProgram;
     o.openSettings[QStringLiteral("Settings: Describe Items")] = &draw::openDescribeItems;

@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "base/consolesink.h"
+#include "cli/commandline.h"
 #include "db/connect.h"
 #include "db/dmdcoredbs.h"
 #include "db/runservices.h"
@@ -38,6 +39,8 @@ void printHelp(QTextStream& out)
            "COMMAND ...\n\n"
            "CONNECTION is a database file, or host:path on a database server; without it the\n"
            "database of the last run is used. --edition athletics runs the athletics edition.\n"
+           "The options may also follow the command's words, and a command's own options\n"
+           "(--meeting N ...) may come before them.\n"
            "\nCommands:\n";
     for (const auto& [words, entry] : registry())
         out << "  " << words << (entry.usage.isEmpty() ? "" : " ") << entry.usage << "\n";
@@ -161,55 +164,30 @@ int runCli(int argc, char** argv)
     std::unique_ptr<QCoreApplication> application =
         prints ? std::make_unique<QGuiApplication>(argc, argv)
                : std::make_unique<QCoreApplication>(argc, argv);
-    QStringList words = QCoreApplication::arguments().mid(1);
-    QString dbOption;
-    bool json = false;
-    QString edition;
-    auto preset = base::ConsoleSink::Preset::None;
-    // Global options come before the command.
-    while (!words.isEmpty() && words.first().startsWith(QLatin1String("--"))) {
-        const QString option = words.takeFirst();
-        if (option == QLatin1String("--db") && !words.isEmpty())
-            dbOption = words.takeFirst();
-        else if (option.startsWith(QLatin1String("--db=")))
-            dbOption = option.mid(5);
-        else if (option == QLatin1String("--json"))
-            json = true;
-        else if (option == QLatin1String("--edition") && !words.isEmpty())
-            edition = words.takeFirst();
-        else if (option == QLatin1String("--yes"))
-            preset = base::ConsoleSink::Preset::Yes;
-        else if (option == QLatin1String("--no"))
-            preset = base::ConsoleSink::Preset::No;
-        else if (option == QLatin1String("--help")) {
-            QTextStream out(stdout);
-            printHelp(out);
-            return Success;
-        } else {
-            QTextStream err(stderr);
-            err << "dolvane-cli: unknown option " << option << "\n";
-            printHelp(err);
-            return WrongCommandLine;
-        }
+    const CommandLine line =
+        parseCommandLine(QCoreApplication::arguments().mid(1),
+                         [](const QString& name) -> const QString* {
+            const auto found = registry().find(name);
+            return found == registry().end() ? nullptr : &found->second.usage;
+        });
+    if (line.help) {
+        QTextStream out(stdout);
+        printHelp(out);
+        return Success;
     }
-    // The longest registered name that the words start with.
-    QString name;
-    int used = 0;
-    for (int n = std::min<int>(3, int(words.size())); n > 0 && name.isEmpty(); --n) {
-        const QString candidate = words.mid(0, n).join(QLatin1Char(' '));
-        if (registry().count(candidate)) {
-            name = candidate;
-            used = n;
-        }
-    }
-    if (name.isEmpty()) {
+    if (line.name.isEmpty()) {
         QTextStream err(stderr);
-        if (!words.isEmpty())
-            err << "dolvane-cli: unknown command " << words.join(QLatin1Char(' ')) << "\n";
+        if (!line.unknownOption.isEmpty())
+            err << "dolvane-cli: unknown option " << line.unknownOption << "\n";
+        else if (!line.args.isEmpty())
+            err << "dolvane-cli: unknown command " << line.args.join(QLatin1Char(' ')) << "\n";
         printHelp(err);
         return WrongCommandLine;
     }
-    base::ConsoleSink sink(preset);
+    const QString& name = line.name;
+    const QString& edition = line.edition;
+    const bool json = line.json;
+    base::ConsoleSink sink(line.preset);
     sink.setQuiet(json);
     if (!edition.isEmpty() && edition != QLatin1String("swimming") &&
         edition != QLatin1String("athletics")) {
@@ -223,7 +201,7 @@ int runCli(int argc, char** argv)
                             ? QString::fromLatin1(base::kAthleticsCode)
                             : QString::fromLatin1(base::kApplicationCode));
     meeting::createRunSettings(run);
-    Context context(run, words.mid(used), dbOption, json);
+    Context context(run, line.args, line.dbOption, json);
     context.commandName = name;
     context.usage = registry()[name].usage;
     const int code = registry()[name].fn(context);

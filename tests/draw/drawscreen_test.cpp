@@ -113,10 +113,14 @@ TEST_F(DrawScreenTest, DrawOneRoundWithDetailsAndClearIt)
 
 TEST_F(DrawScreenTest, TheBeforeScreenOffersDrawAthletes)
 {
-    BeforeForm form(run(), {{"&Draw Athletes", &openDrawAthletes}, {"&Print Sheets", nullptr}});
+    BeforeForm form(run(), {{"&Draw Athletes", &openDrawAthletes, "Draws"},
+                            {"&Print Sheets", nullptr, "Prints"}});
     ASSERT_NE(form.button("&Draw Athletes"), nullptr);
     EXPECT_TRUE(form.button("&Draw Athletes")->isEnabled());
     EXPECT_FALSE(form.button("&Print Sheets")->isEnabled());
+    // A screen not there yet says so instead of what it would do.
+    EXPECT_EQ(form.button("&Draw Athletes")->toolTip(), QStringLiteral("Draws"));
+    EXPECT_EQ(form.button("&Print Sheets")->toolTip(), QStringLiteral("Not available yet"));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "scoring/athleticsfixture.h"
+#include "support/untippedbuttons.h"
 
 #include "draw/events.h"
 #include "results/captureprogram.h"
@@ -64,6 +65,18 @@ protected:
 
     qint64 m_team = 0;
 };
+
+TEST_F(PerfHistoryScreenTest, EveryButtonOfTheHeightsAndTheAttemptsSaysWhatItDoes)
+{
+    const qint64 high = event("JMPHigh___M17");
+    const qint64 longJump = event("JMPLong___M17");
+    enter(high, "Ames");
+    enter(longJump, "Bell");
+    auto heights = open(high);
+    auto attempts = open(longJump);
+    const QStringList missing = testing_support::untippedButtons({heights.get(), attempts.get()});
+    EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
+}
 
 TEST_F(PerfHistoryScreenTest, HeightsAndMarksAreEnteredAndCalculatedFromTheGrid)
 {

@@ -24,11 +24,8 @@ TEST_F(SchedButtonTipsTest, EveryButtonOfTheSchedulingScreensSaysWhatItDoes)
     sched::TimeParamsDialog times(sched::TimeParameters::of(run().meeting()), true, messages());
     sched::RestGuidelinesDialog rests(sched::restGuidelinesOf(run()), messages());
 
-    QStringList missing;
-    for (const QWidget* screen :
-         std::initializer_list<const QWidget*>{&scheduler, &clashes, &dayView, &times, &rests})
-        missing << untippedButtons(*screen);
-    EXPECT_TRUE(missing.isEmpty()) << missing.join(QLatin1Char('\n')).toStdString();
+    const QStringList missing = untippedButtons({&scheduler, &clashes, &dayView, &times, &rests});
+    EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
 }
 
 } // namespace

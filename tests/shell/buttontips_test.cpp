@@ -21,11 +21,6 @@ using testing_support::untippedButtons;
 
 namespace {
 
-std::string lines(const QStringList& list)
-{
-    return list.join(QLatin1Char('\n')).toStdString();
-}
-
 // The check the screen tests rely on: it must name what lacks a tooltip and only that.
 TEST(UntippedButtons, NamesOnlyThePushAndToolButtonsWithoutATooltip)
 {
@@ -81,7 +76,7 @@ TEST_F(ShellButtonTipsTest, EveryButtonOfTheMainScreenSaysWhatItDoes)
     some.openItems = [](QWidget*, base::Run&) {};
     some.openSettings[QStringLiteral("Settings: All")] = [](QWidget*, base::Run&) {};
     shell::MainScreen screen(run(), some);
-    EXPECT_TRUE(untippedButtons(screen).isEmpty()) << lines(untippedButtons(screen));
+    EXPECT_TRUE(untippedButtons(screen).isEmpty()) << testing_support::listed(untippedButtons(screen));
 
     // Wired buttons say what they open and their key; unwired ones say they are not there yet.
     QPushButton* items = screen.button(QStringLiteral("2. Items"));
@@ -97,7 +92,7 @@ TEST_F(ShellButtonTipsTest, TheMeetingChoiceExplainsBothButtons)
 {
     shell::SelectMeetingForm form({{1, QStringLiteral("Gala"), QStringLiteral("Pool"), {}}}, 1,
                                   QStringLiteral("Dolvane"));
-    EXPECT_TRUE(untippedButtons(form).isEmpty()) << lines(untippedButtons(form));
+    EXPECT_TRUE(untippedButtons(form).isEmpty()) << testing_support::listed(untippedButtons(form));
 }
 
 } // namespace

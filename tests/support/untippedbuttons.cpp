@@ -38,4 +38,17 @@ QStringList untippedButtons(const QWidget& screen)
     return missing;
 }
 
+QStringList untippedButtons(std::initializer_list<const QWidget*> screens)
+{
+    QStringList missing;
+    for (const QWidget* screen : screens)
+        missing << untippedButtons(*screen);
+    return missing;
+}
+
+std::string listed(const QStringList& lines)
+{
+    return lines.join(QLatin1Char('\n')).toStdString();
+}
+
 } // namespace testing_support

@@ -2,6 +2,9 @@
 
 #include <QStringList>
 
+#include <initializer_list>
+#include <string>
+
 class QWidget;
 
 namespace testing_support {
@@ -12,5 +15,9 @@ namespace testing_support {
 // and the inner buttons of Qt's own widgets (a tab bar's arrows, a table's corner) are
 // not the screen's.
 QStringList untippedButtons(const QWidget& screen);
+// The same for several screens, in their order.
+QStringList untippedButtons(std::initializer_list<const QWidget*> screens);
+// The lines, one a line, for a failure message.
+std::string listed(const QStringList& lines);
 
 } // namespace testing_support

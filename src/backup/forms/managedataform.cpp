@@ -1,5 +1,7 @@
 #include "backup/forms/managedataform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "backup/backupnames.h"
 #include "backup/backuptarget.h"
 #include "backup/restore.h"
@@ -20,18 +22,29 @@ ManageDataForm::ManageDataForm(base::Run& run, QWidget* parent) : QDialog(parent
     setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Manage data"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("The database file of all meetings:"), this));
-    const auto add = [&](const QString& text, void (ManageDataForm::*slot)()) {
+    const auto add = [&](const QString& text, const QString& tip,
+                         void (ManageDataForm::*slot)()) {
         auto* b = new QPushButton(text, this);
         b->setAutoDefault(false);
+        b->setToolTip(tip);
         connect(b, &QPushButton::clicked, this, slot);
         layout->addWidget(b);
     };
-    add(QStringLiteral("Take a snapshot"), &ManageDataForm::snapshot);
-    add(QStringLiteral("Backup to another drive or folder"), &ManageDataForm::backupToFolder);
-    add(QStringLiteral("Restore from a backup"), &ManageDataForm::restore);
-    add(QStringLiteral("Restore the latest snapshot"), &ManageDataForm::restoreLatest);
+    add(QStringLiteral("Take a snapshot"),
+        tr("Keeps a copy of the database beside it, to go back to later"),
+        &ManageDataForm::snapshot);
+    add(QStringLiteral("Backup to another drive or folder"),
+        tr("Copies the database to a drive or folder you choose"),
+        &ManageDataForm::backupToFolder);
+    add(QStringLiteral("Restore from a backup"),
+        tr("Replaces the database with a backup you choose, after asking"),
+        &ManageDataForm::restore);
+    add(QStringLiteral("Restore the latest snapshot"),
+        tr("Replaces the database with its latest snapshot, after asking"),
+        &ManageDataForm::restoreLatest);
     auto* change = new QPushButton(QStringLiteral("Connect to another database"), this);
     change->setAutoDefault(false);
+    change->setToolTip(tr("Works on another database file from now on"));
     connect(change, &QPushButton::clicked, this, [this] {
         const db::ChangeResult result = db::changeDatabase(m_run);
         if (result == db::ChangeResult::Restart)
@@ -44,11 +57,13 @@ ManageDataForm::ManageDataForm(base::Run& run, QWidget* parent) : QDialog(parent
     layout->addWidget(change);
     auto* show = new QPushButton(QStringLiteral("Show current database"), this);
     show->setAutoDefault(false);
+    show->setToolTip(tr("Says which database file is in use and where it is"));
     connect(show, &QPushButton::clicked, this,
             [this] { m_run.messages().information(db::currentDatabaseText(m_run)); });
     layout->addWidget(show);
     layout->addStretch();
     auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setToolTip(base::closeTip());
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(close);
     resize(360, 280);

@@ -21,7 +21,7 @@ QString standardTip(QDialogButtonBox::StandardButton which)
     case QDialogButtonBox::Save:
         return tr("Saves what was entered and closes the window");
     case QDialogButtonBox::Cancel:
-        return tr("Closes the window and keeps nothing of what was entered (Esc)");
+        return cancelTip();
     case QDialogButtonBox::Close:
         return closeTip();
     case QDialogButtonBox::Help:
@@ -40,6 +40,11 @@ QString standardTip(QDialogButtonBox::StandardButton which)
 QString closeTip()
 {
     return tr("Closes this screen (Esc)");
+}
+
+QString cancelTip()
+{
+    return tr("Closes the window and keeps nothing of what was entered (Esc)");
 }
 
 void explainButtons(QDialogButtonBox* box)

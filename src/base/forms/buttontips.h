@@ -8,6 +8,8 @@ namespace base {
 
 // The tooltip of a button that closes its screen.
 QString closeTip();
+// The tooltip of a button that closes its window and keeps nothing.
+QString cancelTip();
 
 // Gives the standard buttons of `box` (OK, Cancel, Close, Help ...) a tooltip that says
 // what they do, where they have none of their own.

@@ -1,5 +1,7 @@
 #include "draw/forms/additemdialog.h"
 
+#include "base/forms/buttontips.h"
+
 #include "meeting/itemtypes.h"
 #include "meeting/itemvocabulary.h"
 
@@ -37,6 +39,7 @@ AddItemDialog::AddItemDialog(const meeting::ItemTypes& items, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     form->addRow(buttons);
     connect(m_group, &QComboBox::currentIndexChanged, this, [this] { fillTypes(); });
     connect(m_type, &QComboBox::currentIndexChanged, this, [this] { showCode(); });

@@ -1,5 +1,7 @@
 #include "draw/forms/beforeform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/appglobals.h"
 #include "base/run.h"
 #include "draw/forms/drawathletesform.h"
@@ -23,8 +25,7 @@ BeforeForm::BeforeForm(base::Run& run, const QList<Option>& options, QWidget* pa
         b->setAutoDefault(false);
         b->setMinimumHeight(30);
         b->setEnabled(bool(option.open));
-        if (!option.open)
-            b->setToolTip(QStringLiteral("Not available yet"));
+        b->setToolTip(option.open ? option.tip : QStringLiteral("Not available yet"));
         const auto open = option.open;
         connect(b, &QPushButton::clicked, this, [this, open, &run] {
             if (open)
@@ -35,6 +36,7 @@ BeforeForm::BeforeForm(base::Run& run, const QList<Option>& options, QWidget* pa
     }
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setAutoDefault(false);
+    close->setToolTip(base::closeTip());
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     layout->addStretch(1);
     layout->addWidget(close);
@@ -56,7 +58,9 @@ void openBefore(QWidget* parent, base::Run& run, const QList<BeforeForm::Option>
         run.messages().warning(QStringLiteral("There is no current meeting selected!"));
         return;
     }
-    QList<BeforeForm::Option> options{{QStringLiteral("&Draw Athletes"), &openDrawAthletes}};
+    QList<BeforeForm::Option> options{
+        {QStringLiteral("&Draw Athletes"), &openDrawAthletes,
+         QObject::tr("Opens the draw of the athletes into their heats and lanes")}};
     options << more;
     BeforeForm form(run, options, parent);
     form.exec();

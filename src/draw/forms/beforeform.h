@@ -24,6 +24,7 @@ public:
     struct Option {
         QString text;
         std::function<void(QWidget* parent, base::Run& run)> open;
+        QString tip; // what the screen is for
     };
 
     BeforeForm(base::Run& run, const QList<Option>& options, QWidget* parent = nullptr);

@@ -1,5 +1,7 @@
 #include "draw/forms/complexformatdialog.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/messages.h"
 #include "draw/heatformats.h"
 #include "draw/heatgroups.h"
@@ -75,6 +77,7 @@ ComplexFormatDialog::ComplexFormatDialog(Events& events, const HeatGroups& group
     rulesLayout->addWidget(m_proposalText);
     auto* defaults = new QPushButton(QStringLiteral("&Defaults"), rules);
     defaults->setAutoDefault(false);
+    defaults->setToolTip(tr("Copies the format the rules propose into the rounds"));
     connect(defaults, &QPushButton::clicked, this, [this] { fillDefaults(); });
     rulesLayout->addWidget(defaults);
     rulesLayout->addWidget(new QLabel(QStringLiteral("Athletes per heat: ") +
@@ -109,8 +112,10 @@ ComplexFormatDialog::ComplexFormatDialog(Events& events, const HeatGroups& group
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Accept"));
+    buttons->button(QDialogButtonBox::Ok)->setToolTip(tr("Keeps this heat format (Enter)"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     layout->addWidget(buttons);
 
     showProposal();

@@ -1,5 +1,6 @@
 #include "draw/forms/determineprogramdialog.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
 #include "draw/forms/teamdrawsettings.h"
@@ -36,13 +37,16 @@ DetermineProgramDialog::DetermineProgramDialog(base::Run& run, QWidget* parent)
     form->addRow(QString(), m_roundSeqSame);
     auto* teamDraws = new QHBoxLayout;
     base::addActionButton(teamDraws, QStringLiteral("&Constant Team Draw..."),
+                          tr("Opens the lane each team always swims in"),
                           [this] { openConstantTeamDraw(this, m_run); });
     base::addActionButton(teamDraws, QStringLiteral("Drawing &Patterns..."),
+                          tr("Opens the pattern of lanes the teams are drawn into"),
                           [this] { openPatternDraw(this, m_run); });
     form->addRow(QStringLiteral("Team draws"), teamDraws);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &DetermineProgramDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     form->addRow(buttons);
 }
 
@@ -96,6 +100,7 @@ void openDescribeItems(QWidget* parent, base::Run& run)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    base::explainButtons(buttons);
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted)
         return;

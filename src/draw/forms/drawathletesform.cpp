@@ -1,6 +1,7 @@
 #include "draw/forms/drawathletesform.h"
 
 #include "base/appglobals.h"
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
 #include "draw/drawall.h"
@@ -51,8 +52,10 @@ DrawAthletesForm::DrawAthletesForm(base::Run& run, QWidget* parent) : QDialog(pa
 
     auto* all = new QGridLayout;
     base::addActionButton(all, 0, 0, QStringLiteral("Draw &all the first rounds for all events"),
+                          tr("Draws the first round of every event of the meeting"),
                           [this] { drawAllFirstRounds(); });
     base::addActionButton(all, 0, 1, QStringLiteral("Draw all the Co&mbined Items"),
+                          tr("Draws every combined item of the meeting"),
                           [this] { drawAllCombined(); });
     layout->addLayout(all);
 
@@ -62,10 +65,15 @@ DrawAthletesForm::DrawAthletesForm(base::Run& run, QWidget* parent) : QDialog(pa
     roundLabel->setBuddy(m_round);
     one->addWidget(roundLabel);
     one->addWidget(m_round);
-    base::addActionButton(one, QStringLiteral("&Draw this Round"), [this] { drawRound(); });
+    base::addActionButton(one, QStringLiteral("&Draw this Round"),
+                          tr("Draws the chosen round of the selected event (Enter)"),
+                          [this] { drawRound(); });
     base::addActionButton(one, QStringLiteral("Draw &Information"),
+                          tr("Shows how the chosen round was drawn (or double-click the event)"),
                           [this] { showDrawInformation(); });
-    base::addActionButton(one, QStringLiteral("C&lear the Draw"), [this] { clearRound(); });
+    base::addActionButton(one, QStringLiteral("C&lear the Draw"),
+                          tr("Takes every athlete of the chosen round out of the draw"),
+                          [this] { clearRound(); });
     m_details = new QCheckBox(QStringLiteral("&Show the Draw Information after a draw"), this);
     one->addWidget(m_details);
     one->addStretch(1);
@@ -73,14 +81,24 @@ DrawAthletesForm::DrawAthletesForm(base::Run& run, QWidget* parent) : QDialog(pa
 
     // The corrections of a drawn round.
     auto* fixes = new QHBoxLayout;
-    base::addActionButton(fixes, QStringLiteral("Athletes &NOT Drawn"), [this] { addLate(); });
-    base::addActionButton(fixes, QStringLiteral("&HotSeats"), [this] { hotSeats(); });
+    base::addActionButton(fixes, QStringLiteral("Athletes &NOT Drawn"),
+                          tr("Puts late entries of the selected event into a heat and lane"),
+                          [this] { addLate(); });
+    base::addActionButton(fixes, QStringLiteral("&HotSeats"),
+                          tr("Replaces a drawn athlete who cannot start by one waiting"),
+                          [this] { hotSeats(); });
     base::addActionButton(fixes, QStringLiteral("Draw al&phabetically"),
+                          tr("Draws the chosen round in the order of the surnames"),
                           [this] { drawAlphabetical(); });
-    base::addActionButton(fixes, QStringLiteral("&Call-room draw"), [this] { callRoomDraw(); });
-    base::addActionButton(fixes, QStringLiteral("Draw Manuall&y"), [this] { drawManually(); });
+    base::addActionButton(fixes, QStringLiteral("&Call-room draw"),
+                          tr("Draws the chosen round in the order the athletes reported"),
+                          [this] { callRoomDraw(); });
+    base::addActionButton(fixes, QStringLiteral("Draw Manuall&y"),
+                          tr("Opens the hand draw of the chosen round"),
+                          [this] { drawManually(); });
     fixes->addStretch(1);
-    base::addActionButton(fixes, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(fixes, QStringLiteral("Close"), base::closeTip(),
+                          [this] { accept(); });
     layout->addLayout(fixes);
     resize(820, 560);
     refresh();

@@ -1,5 +1,6 @@
 #include "draw/forms/heatsarefinalsform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
 
@@ -46,10 +47,13 @@ HeatsAreFinalsForm::HeatsAreFinalsForm(base::Run& run, QWidget* parent)
     bottom->addStretch(1);
     auto* change = new QPushButton(QStringLiteral("&Heats are finals / Final is run"), this);
     change->setAutoDefault(false);
+    change->setToolTip(tr("Switches the selected event between heats ranked as the final and "
+                          "a final that is run"));
     connect(change, &QPushButton::clicked, this, [this] { toggle(); });
     bottom->addWidget(change);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setAutoDefault(false);
+    close->setToolTip(tr("Keeps the choices and closes this screen (Esc)"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     bottom->addWidget(close);
     layout->addLayout(bottom);

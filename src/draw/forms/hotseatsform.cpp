@@ -1,5 +1,6 @@
 #include "draw/forms/hotseatsform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -39,9 +40,13 @@ HotSeatsForm::HotSeatsForm(base::Run& run, qint64 eventNo, const QString& round,
         labelledList(this, lists, QStringLiteral("&Waiting in the hot seats (place, time)"));
     layout->addLayout(lists, 1);
     auto* buttons = new QHBoxLayout;
-    base::addActionButton(buttons, QStringLiteral("&Replace"), [this] { replaceSelected(); });
+    base::addActionButton(buttons, QStringLiteral("&Replace"),
+                          tr("The selected waiting athlete takes the heat and lane of the "
+                             "selected drawn one"),
+                          [this] { replaceSelected(); });
     buttons->addStretch(1);
-    base::addActionButton(buttons, QStringLiteral("Close"), [this] { reject(); });
+    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(),
+                          [this] { reject(); });
     layout->addLayout(buttons);
     base::onListKey(m_drawnList, Qt::Key_Return, [this] { m_waitingList->setFocus(); });
     base::onListKey(m_waitingList, Qt::Key_Return, [this] { replaceSelected(); });

@@ -1,5 +1,6 @@
 #include "draw/forms/indicateheatsform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
 #include "draw/formatcheck.h"
@@ -60,12 +61,15 @@ IndicateHeatsForm::IndicateHeatsForm(base::Run& run, QWidget* parent)
     top->addWidget(new QLabel(QStringLiteral("Too Few in"), this));
     m_measure = new QPushButton(this);
     m_measure->setAutoDefault(false);
+    m_measure->setToolTip(tr("Switches between counting too few in athletes and in heats"));
     connect(m_measure, &QPushButton::clicked, this,
             [this] { setTooFewInAthletes(!m_options.inAthletes); });
     top->addWidget(m_measure);
     top->addWidget(new QLabel(QStringLiteral("of"), this));
     m_against = new QPushButton(this);
     m_against->setAutoDefault(false);
+    m_against->setToolTip(
+        tr("Switches between the actual and the largest number of athletes a heat holds"));
     connect(m_against, &QPushButton::clicked, this,
             [this] { setTooFewActualOnly(!m_options.actualOnly); });
     top->addWidget(m_against);
@@ -97,21 +101,39 @@ IndicateHeatsForm::IndicateHeatsForm(base::Run& run, QWidget* parent)
     layout->addWidget(m_table, 1);
 
     auto* buttons = new QGridLayout;
-    auto add = [buttons](int row, int col, const QString& text, std::function<void()> action) {
-        base::addActionButton(buttons, row, col, text, std::move(action));
+    auto add = [buttons](int row, int col, const QString& text, const QString& tip,
+                         std::function<void()> action) {
+        base::addActionButton(buttons, row, col, text, tip, std::move(action));
     };
-    add(0, 0, QStringLiteral("&AutoFormat"), [this] { autoformat(); });
-    add(0, 1, QStringLiteral("&Estimated Athletes..."), [this] { editEstimate(); });
-    add(0, 2, QStringLiteral("Estimates from E&ntries"), [this] { estimatesFromEntries(); });
-    add(0, 3, QStringLiteral("&Lanes available"), [this] { showLanes(); });
-    add(1, 0, QStringLiteral("&Semi Heats..."), [this] { editSemiHeats(); });
+    add(0, 0, QStringLiteral("&AutoFormat"),
+        tr("Gives the selected event the heat format its athletes call for"),
+        [this] { autoformat(); });
+    add(0, 1, QStringLiteral("&Estimated Athletes..."),
+        tr("Changes how many athletes the selected event expects (or double-click the column)"),
+        [this] { editEstimate(); });
+    add(0, 2, QStringLiteral("Estimates from E&ntries"),
+        tr("Takes the number of entries as every event's estimate"),
+        [this] { estimatesFromEntries(); });
+    add(0, 3, QStringLiteral("&Lanes available"), tr("Shows the lanes the heats can use"),
+        [this] { showLanes(); });
+    add(1, 0, QStringLiteral("&Semi Heats..."), tr("Sets the semi-final heats of the selected event"),
+        [this] { editSemiHeats(); });
     add(1, 1, QStringLiteral("Semis with &Places..."),
+        tr("Edits round A of the selected event: semi-finals that qualify on places"),
         [this] { editFormat(ComplexEditor::Mode::SemisWithPlaces); });
-    add(1, 2, QStringLiteral("&Complex..."), [this] { editFormat(ComplexEditor::Mode::Complex); });
-    add(1, 3, QStringLiteral("Heats are &Finals..."), [this] { heatsAreFinals(); });
-    add(2, 0, QStringLiteral("Check &HeatCounts"), [this] { checkHeatCounts(); });
+    add(1, 2, QStringLiteral("&Complex..."),
+        tr("Edits every round of the selected event's heat format (Enter)"),
+        [this] { editFormat(ComplexEditor::Mode::Complex); });
+    add(1, 3, QStringLiteral("Heats are &Finals..."),
+        tr("Opens the events whose heats may be ranked as the final"),
+        [this] { heatsAreFinals(); });
+    add(2, 0, QStringLiteral("Check &HeatCounts"),
+        tr("Lists the events whose heat counts do not fit their format"),
+        [this] { checkHeatCounts(); });
     auto* listings = new QPushButton(QStringLiteral("L&istings"), this);
     listings->setAutoDefault(false);
+    listings->setToolTip(tr("Lists the format rules, groups and tracks, or the errors in the "
+                            "saved formats"));
     buttons->addWidget(listings, 2, 1);
     auto* menu = new QMenu(listings);
     const QList<std::pair<QString, Listing>> entries{
@@ -124,7 +146,7 @@ IndicateHeatsForm::IndicateHeatsForm(base::Run& run, QWidget* parent)
                 [this, listing = listing] { showListing(listing); });
     }
     listings->setMenu(menu);
-    add(2, 3, QStringLiteral("Close"), [this] { accept(); });
+    add(2, 3, QStringLiteral("Close"), base::closeTip(), [this] { accept(); });
     layout->addLayout(buttons);
     resize(940, 640);
     refresh();

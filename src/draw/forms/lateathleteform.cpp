@@ -1,5 +1,6 @@
 #include "draw/forms/lateathleteform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -35,9 +36,13 @@ LateAthleteForm::LateAthleteForm(base::Run& run, qint64 eventNo, QWidget* parent
     form->addRow(QStringLiteral("&Lane"), m_lane);
     layout->addLayout(form);
     auto* buttons = new QHBoxLayout;
-    base::addActionButton(buttons, QStringLiteral("&Add to the Heat"), [this] { addSelected(); });
+    base::addActionButton(buttons, QStringLiteral("&Add to the Heat"),
+                          tr("Puts the selected athlete into the heat and lane chosen (Enter "
+                             "in the lane)"),
+                          [this] { addSelected(); });
     buttons->addStretch(1);
-    base::addActionButton(buttons, QStringLiteral("Close"), [this] { reject(); });
+    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(),
+                          [this] { reject(); });
     layout->addLayout(buttons);
     connect(m_heats, &QComboBox::currentIndexChanged, this, [this] { showLanes(); });
     connect(m_lane, &QLineEdit::returnPressed, this, [this] { addSelected(); });

@@ -1,5 +1,7 @@
 #include "draw/forms/listwindow.h"
 
+#include "base/forms/buttontips.h"
+
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QLabel>
@@ -30,6 +32,7 @@ ListWindow::ListWindow(const QString& title, const QString& heading, const QStri
     layout->addWidget(text, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     layout->addWidget(buttons);
     text->setFocus();
     resize(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('x')) * 90, 520);

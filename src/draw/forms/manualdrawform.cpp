@@ -1,5 +1,6 @@
 #include "draw/forms/manualdrawform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -66,6 +67,7 @@ bool askHeatLane(QWidget* parent, const QString& who, QString* heat, QString* la
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    base::explainButtons(buttons);
     form->addRow(buttons);
     laneEdit->setFocus();
     laneEdit->selectAll();
@@ -130,32 +132,41 @@ ManualDrawForm::ManualDrawForm(base::Run& run, qint64 eventNo, const QString& ro
     }
 
     auto* buttons = new QHBoxLayout;
-    const auto add = [buttons](const QString& text, std::function<void()> fn) {
-        base::addActionButton(buttons, text, std::move(fn));
+    const auto add = [buttons](const QString& text, const QString& tip, std::function<void()> fn) {
+        base::addActionButton(buttons, text, tip, std::move(fn));
     };
     switch (action) {
     case ManualAction::SelectAndDraw:
         add(QStringLiteral("&Select Places and Performances"),
+            tr("Ticks the athletes by their place and performance in the round before"),
             [this] { selectPlacesAndPerformances(); });
-        add(QStringLiteral("&Draw"), [this] { drawSelected(); });
+        add(QStringLiteral("&Draw"), tr("Draws the ticked athletes into the heats and lanes"),
+            [this] { drawSelected(); });
         break;
     case ManualAction::EditLanes:
-        add(QStringLiteral("&Edit Lane"), [this] { editLane(); });
-        add(QStringLiteral("&Verify"), [this] { verify(); });
-        add(QStringLiteral("&Accept"), [this] { acceptEdits(); });
+        add(QStringLiteral("&Edit Lane"), tr("Changes the heat and lane of the selected athlete (Enter)"),
+            [this] { editLane(); });
+        add(QStringLiteral("&Verify"), tr("Checks the heats and lanes as edited"),
+            [this] { verify(); });
+        add(QStringLiteral("&Accept"), tr("Stores the heats and lanes as edited"),
+            [this] { acceptEdits(); });
         break;
     case ManualAction::SwapSameTeam:
     case ManualAction::SwapAny:
-        add(QStringLiteral("S&wop"), [this] { swap(); });
+        add(QStringLiteral("S&wop"), tr("Swaps the heats and lanes of the two ticked athletes"),
+            [this] { swap(); });
         break;
     case ManualAction::Clear:
-        add(QStringLiteral("&Clear the Draw"), [this] { clearDraw(); });
+        add(QStringLiteral("&Clear the Draw"), tr("Takes every athlete of this round out of the draw"),
+            [this] { clearDraw(); });
         break;
     }
     buttons->addStretch(1);
-    add(QStringLiteral("Draw C&heck"), [this] { showDrawCheck(); });
-    add(QStringLiteral("Draw S&ummary"), [this] { showDrawSummary(); });
-    add(QStringLiteral("Close"), [this] { reject(); });
+    add(QStringLiteral("Draw C&heck"), tr("Lists what is wrong with the draw of this round"),
+        [this] { showDrawCheck(); });
+    add(QStringLiteral("Draw S&ummary"), tr("Shows the heats of this round with their athletes"),
+        [this] { showDrawSummary(); });
+    add(QStringLiteral("Close"), base::closeTip(), [this] { reject(); });
     layout->addLayout(buttons);
     resize(980, 620);
 

@@ -1,5 +1,7 @@
 #include "draw/forms/manualdrawmenu.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/messages.h"
 #include "base/run.h"
 #include "meeting/itemtypes.h"
@@ -44,6 +46,9 @@ ManualDrawMenu::ManualDrawMenu(base::Run& run, qint64 eventNo, const QString& ro
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    buttons->button(QDialogButtonBox::Ok)
+        ->setToolTip(tr("Opens what to do on the round chosen (Enter or a double click)"));
+    base::explainButtons(buttons);
     layout->addWidget(buttons);
     resize(520, 360);
 }

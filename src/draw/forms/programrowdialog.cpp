@@ -1,5 +1,7 @@
 #include "draw/forms/programrowdialog.h"
 
+#include "base/forms/buttontips.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -24,6 +26,7 @@ ProgramRowDialog::ProgramRowDialog(ProgramEditor& editor, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &ProgramRowDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     form->addRow(buttons);
 }
 

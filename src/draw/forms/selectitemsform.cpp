@@ -1,5 +1,6 @@
 #include "draw/forms/selectitemsform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
 #include "draw/formatproposal.h"
@@ -62,28 +63,52 @@ SelectItemsForm::SelectItemsForm(base::Run& run, QWidget* parent)
     layout->addWidget(m_table, 1);
 
     auto* buttons = new QGridLayout;
-    auto add = [buttons](int row, int col, const QString& text, std::function<void()> action) {
-        base::addActionButton(buttons, row, col, text, std::move(action));
+    auto add = [buttons](int row, int col, const QString& text, const QString& tip,
+                         std::function<void()> action) {
+        base::addActionButton(buttons, row, col, text, tip, std::move(action));
     };
-    add(0, 0, QStringLiteral("Add Item..."), [this] { addItem(); });
-    add(0, 1, QStringLiteral("Add Items for Ages..."), [this] { addItemsForAges(); });
-    add(0, 2, QStringLiteral("Import Template..."), [this] { importTemplate(); });
-    add(0, 3, QStringLiteral("Save as Template..."), [this] { saveTemplate(); });
-    add(1, 0, QStringLiteral("Select / Unselect"), [this] { toggleSelected(); });
-    add(1, 1, QStringLiteral("Select All"), [this] { selectAll(true); });
-    add(1, 2, QStringLiteral("Unselect All"), [this] { selectAll(false); });
-    add(1, 3, QStringLiteral("Remove Unselected"), [this] { removeUnselected(); });
-    add(2, 0, QStringLiteral("Expected Swimmers..."), [this] { editExpected(); });
-    add(2, 1, QStringLiteral("AutoFormat"), [this] { autoformat(false); });
-    add(2, 2, QStringLiteral("AutoFormat All"), [this] { autoformat(true); });
-    add(2, 3, QStringLiteral("Edit Format..."), [this] { editFormat(); });
-    add(3, 0, QStringLiteral("Indicate Heats..."), [this] { indicateHeats(); });
-    add(3, 1, QStringLiteral("Heats are Finals..."), [this] { heatsAreFinals(); });
-    add(3, 2, QStringLiteral("Semi Heats..."), [this] { editSemiHeats(); });
-    add(3, 3, QStringLiteral("Description..."), [this] { editDescription(); });
-    add(4, 3, QStringLiteral("Close"), [this] { accept(); });
+    add(0, 0, QStringLiteral("Add Item..."), tr("Adds one item to the meeting"),
+        [this] { addItem(); });
+    add(0, 1, QStringLiteral("Add Items for Ages..."),
+        tr("Adds the standard items of the ages you give"), [this] { addItemsForAges(); });
+    add(0, 2, QStringLiteral("Import Template..."),
+        tr("Adds the items of a saved template to the meeting"), [this] { importTemplate(); });
+    add(0, 3, QStringLiteral("Save as Template..."),
+        tr("Saves the meeting's items as a template for later meetings"),
+        [this] { saveTemplate(); });
+    add(1, 0, QStringLiteral("Select / Unselect"),
+        tr("Ticks the selected item in or out (Space)"), [this] { toggleSelected(); });
+    add(1, 1, QStringLiteral("Select All"), tr("Ticks every item in"),
+        [this] { selectAll(true); });
+    add(1, 2, QStringLiteral("Unselect All"), tr("Ticks every item out"),
+        [this] { selectAll(false); });
+    add(1, 3, QStringLiteral("Remove Unselected"),
+        tr("Deletes the items that are not ticked, after asking"),
+        [this] { removeUnselected(); });
+    add(2, 0, QStringLiteral("Expected Swimmers..."),
+        tr("Changes how many swimmers the selected item expects"), [this] { editExpected(); });
+    add(2, 1, QStringLiteral("AutoFormat"),
+        tr("Gives the selected item the heat format its swimmers call for"),
+        [this] { autoformat(false); });
+    add(2, 2, QStringLiteral("AutoFormat All"),
+        tr("Gives every item the heat format its swimmers call for"),
+        [this] { autoformat(true); });
+    add(2, 3, QStringLiteral("Edit Format..."),
+        tr("Edits the heat format of the selected item (or double-click it)"),
+        [this] { editFormat(); });
+    add(3, 0, QStringLiteral("Indicate Heats..."),
+        tr("Opens the heats each item needs for its swimmers"), [this] { indicateHeats(); });
+    add(3, 1, QStringLiteral("Heats are Finals..."),
+        tr("Opens the items whose heats may be ranked as the final"),
+        [this] { heatsAreFinals(); });
+    add(3, 2, QStringLiteral("Semi Heats..."), tr("Sets the semi-final heats of the selected item"),
+        [this] { editSemiHeats(); });
+    add(3, 3, QStringLiteral("Description..."),
+        tr("Changes the description of the selected item"), [this] { editDescription(); });
+    add(4, 3, QStringLiteral("Close"), base::closeTip(), [this] { accept(); });
     auto* more = new QPushButton(QStringLiteral("More"), this);
     more->setAutoDefault(false);
+    more->setToolTip(tr("Adds described, categorised, veteran and combined items"));
     auto* moreMenu = new QMenu(more);
     moreMenu->addAction(QStringLiteral("Add Described Item..."),
                         [this] { addPickedItem(Events::PickedAs::Described); });

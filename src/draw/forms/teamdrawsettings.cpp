@@ -1,5 +1,6 @@
 #include "draw/forms/teamdrawsettings.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -71,13 +72,19 @@ ConstantTeamDrawForm::ConstantTeamDrawForm(base::Run& run, QWidget* parent)
     layout->addWidget(m_lanes, 1);
     base::onListKey(m_lanes, Qt::Key_Delete, [this] { removeLane(); });
     auto* grid = new QGridLayout;
-    base::addActionButton(grid, 0, 0, QStringLiteral("&Add Lane..."), [this] { addLane(); });
-    base::addActionButton(grid, 0, 1, QStringLiteral("&Remove Lane"), [this] { removeLane(); });
-    base::addActionButton(grid, 1, 0, QStringLiteral("Move &Up"), [this] { moveLane(-1); });
-    base::addActionButton(grid, 1, 1, QStringLiteral("Move &Down"), [this] { moveLane(1); });
+    base::addActionButton(grid, 0, 0, QStringLiteral("&Add Lane..."),
+                          tr("Gives a team its lane for this gender"), [this] { addLane(); });
+    base::addActionButton(grid, 0, 1, QStringLiteral("&Remove Lane"),
+                          tr("Removes the selected lane (Delete)"), [this] { removeLane(); });
+    base::addActionButton(grid, 1, 0, QStringLiteral("Move &Up"),
+                          tr("Moves the selected team one lane lower"), [this] { moveLane(-1); });
+    base::addActionButton(grid, 1, 1, QStringLiteral("Move &Down"),
+                          tr("Moves the selected team one lane higher"), [this] { moveLane(1); });
     base::addActionButton(grid, 2, 0, QStringLiteral("After TeamDraw : &Check Lanes used"),
+                          tr("After the draw: lists the athletes not in their team's lane"),
                           [this] { checkLanesUsed(); });
-    base::addActionButton(grid, 2, 1, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(grid, 2, 1, QStringLiteral("Close"), base::closeTip(),
+                          [this] { accept(); });
     layout->addLayout(grid);
     connect(m_gender, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     resize(420, 480);
@@ -176,21 +183,29 @@ PatternDrawForm::PatternDrawForm(base::Run& run, QWidget* parent) : QDialog(pare
         base::onListKey(list, Qt::Key_Plus, [this, list] { moveTeam(list, 1); });
     }
     base::addActionButton(layout, 3, 0, QStringLiteral("Male number &up"),
+                          tr("Moves the selected men's team up the pattern (-)"),
                           [this] { moveTeam(m_male, -1); });
     base::addActionButton(layout, 3, 1, QStringLiteral("Female number u&p"),
+                          tr("Moves the selected women's team up the pattern (-)"),
                           [this] { moveTeam(m_female, -1); });
     base::addActionButton(layout, 4, 0, QStringLiteral("Male number &down"),
+                          tr("Moves the selected men's team down the pattern (+)"),
                           [this] { moveTeam(m_male, 1); });
     base::addActionButton(layout, 4, 1, QStringLiteral("Female number do&wn"),
+                          tr("Moves the selected women's team down the pattern (+)"),
                           [this] { moveTeam(m_female, 1); });
     base::addActionButton(layout, 5, 0,
                           QStringLiteral("&Tag all Teams according to what Genders they allow"),
+                          tr("Lists each team under the genders it has athletes of"),
                           [this] { tagTeams(); });
     base::addActionButton(layout, 5, 1, QStringLiteral("&Renumber the Pattern Sequences"),
+                          tr("Numbers the teams of each gender again from 1"),
                           [this] { renumber(); });
     base::addActionButton(layout, 6, 0, QStringLiteral("&Show the Pattern"),
+                          tr("Shows which team swims in which lane, heat by heat"),
                           [this] { showPattern(); });
-    base::addActionButton(layout, 6, 1, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(layout, 6, 1, QStringLiteral("Close"), base::closeTip(),
+                          [this] { accept(); });
     resize(620, 520);
     refresh();
 }

@@ -1,5 +1,7 @@
 #include "entries/forms/athletedialog.h"
 
+#include "base/forms/buttontips.h"
+
 #include "db/dmdcoredbs.h"
 #include "meeting/genderage.h"
 
@@ -105,10 +107,12 @@ AthleteDialog::AthleteDialog(Athletes& athletes, const EntrySettings& settings,
     if (settings.hasBirthDates && !relay && athlete.athleteNo != 0) {
         auto* clear = buttons->addButton(tr("Clear Birthdate"), QDialogButtonBox::ResetRole);
         clear->setAutoDefault(false);
+        clear->setToolTip(tr("Leaves the birth date empty"));
         connect(clear, &QPushButton::clicked, this, &AthleteDialog::clearBirthDate);
     }
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     form->addRow(buttons);
 }
 

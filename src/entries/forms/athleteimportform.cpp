@@ -1,5 +1,7 @@
 #include "entries/forms/athleteimportform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/messages.h"
 #include "base/run.h"
 #include "entries/csvheadersuggestion.h"
@@ -94,6 +96,8 @@ AthleteImportForm::AthleteImportForm(base::Run& run, QWidget* parent)
     m_grid->horizontalHeader()->setDefaultSectionSize(110);
     auto* choose = new QPushButton(tr("Choose the &file..."));
     auto* import = new QPushButton(tr("&Import"));
+    choose->setToolTip(tr("Chooses the CSV file of swimmers to read"));
+    import->setToolTip(tr("Reads the swimmers of the file with the columns set below"));
     connect(choose, &QPushButton::clicked, this, &AthleteImportForm::chooseFile);
     connect(import, &QPushButton::clicked, this, [this] { importFile(); });
     auto* fileRow = new QHBoxLayout;
@@ -121,6 +125,7 @@ AthleteImportForm::AthleteImportForm(base::Run& run, QWidget* parent)
     top->addLayout(right, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addWidget(buttons);

@@ -1,5 +1,7 @@
 #include "entries/forms/athletenumbersform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "entries/entrysettings.h"
@@ -83,6 +85,10 @@ AthleteNumbersForm::AthleteNumbersForm(base::Run& run, QWidget* parent)
     allForm->addRow(tr("&Starting number"), m_allFirst);
     allForm->addRow(tr("&Gap between teams"), m_gap);
     allForm->addRow(allButton);
+    teamButton->setToolTip(
+        tr("Numbers the selected team's swimmers from the first number (Enter in it)"));
+    allButton->setToolTip(tr("Numbers the swimmers of every team from the starting number, "
+                             "with the gap between teams (Enter in the gap)"));
     connect(teamButton, &QPushButton::clicked, this, &AthleteNumbersForm::renumberTeam);
     connect(allButton, &QPushButton::clicked, this, &AthleteNumbersForm::renumberAll);
     connect(m_teamFirst, &QLineEdit::returnPressed, this, &AthleteNumbersForm::renumberTeam);
@@ -94,6 +100,7 @@ AthleteNumbersForm::AthleteNumbersForm(base::Run& run, QWidget* parent)
     tools->addWidget(warning, 1);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_notIntegers);

@@ -1,5 +1,7 @@
 #include "entries/forms/athletesform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/forms/openerbutton.h"
 
 #include "base/messages.h"
@@ -107,6 +109,7 @@ AthletesForm::AthletesForm(base::Run& run, QWidget* parent, HeatShortfallCheck t
     lists->addLayout(athleteColumn, 3);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addLayout(lists, 1);

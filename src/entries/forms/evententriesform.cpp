@@ -1,5 +1,7 @@
 #include "entries/forms/evententriesform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/messages.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
@@ -65,17 +67,29 @@ EventEntriesForm::EventEntriesForm(base::Run& run, QWidget* parent, HeatShortfal
     top->addWidget(m_seek);
     top->addWidget(m_hidden, 1);
     auto* buttons = new QHBoxLayout;
-    auto button = [this, buttons](const QString& text, void (EventEntriesForm::*slot)()) {
+    auto button = [this, buttons](const QString& text, const QString& tip,
+                                  void (EventEntriesForm::*slot)()) {
         auto* b = new QPushButton(text);
+        b->setToolTip(tip);
         connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
         return b;
     };
-    m_enterButton = button(tr("&Enter ") + person, &EventEntriesForm::enterCandidate);
-    m_newButton = button(tr("&New ") + person + tr("..."), &EventEntriesForm::newSwimmer);
-    button(tr("E&dit ") + person + tr("..."), &EventEntriesForm::editSwimmer);
-    button(tr("&Remove from item"), &EventEntriesForm::removeFromEvent);
-    button(tr("Edit &Best Performance"), &EventEntriesForm::editBest);
+    const QString who = person.toLower();
+    m_enterButton = button(tr("&Enter ") + person,
+                           tr("Enters the highlighted ") + who + tr(" into the item, asking the "
+                                                                   "best time"),
+                           &EventEntriesForm::enterCandidate);
+    m_newButton = button(tr("&New ") + person + tr("..."),
+                         tr("Adds a new ") + who + tr(" and enters them into the item"),
+                         &EventEntriesForm::newSwimmer);
+    button(tr("E&dit ") + person + tr("..."), tr("Changes the highlighted ") + who,
+           &EventEntriesForm::editSwimmer);
+    button(tr("&Remove from item"), tr("Takes the highlighted ") + who + tr(" out of the item"),
+           &EventEntriesForm::removeFromEvent);
+    button(tr("Edit &Best Performance"),
+           tr("Changes the best time the highlighted ") + who + tr(" entered with"),
+           &EventEntriesForm::editBest);
     buttons->addStretch();
     connect(m_eventTable, &QTableWidget::currentCellChanged, this,
             [this](int row) { selectEvent(row); });
@@ -91,6 +105,7 @@ EventEntriesForm::EventEntriesForm(base::Run& run, QWidget* parent, HeatShortfal
     lists->addLayout(right, 3);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);

@@ -1,5 +1,6 @@
 #include "entries/forms/importreportdialog.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/forms/textprinter.h"
 #include "base/messages.h"
@@ -74,9 +75,13 @@ ImportReportDialog::ImportReportDialog(base::Messages& messages, const ImportRep
     closing->setWordWrap(true);
 
     auto* tools = new QHBoxLayout;
-    base::addActionButton(tools, tr("&Print..."), [this] { print(); });
-    base::addActionButton(tools, tr("&Save..."), [this] { save(); });
-    base::addActionButton(tools, tr("&Copy"), [this] { copy(); });
+    base::addActionButton(tools, tr("&Print..."), tr("Prints the errors and warnings"),
+                          [this] { print(); });
+    base::addActionButton(tools, tr("&Save..."),
+                          tr("Saves the errors and warnings to a text file you name"),
+                          [this] { save(); });
+    base::addActionButton(tools, tr("&Copy"), tr("Copies the errors and warnings as text"),
+                          [this] { copy(); });
     tools->addStretch();
     auto* buttons = new QDialogButtonBox;
     auto* goOn = buttons->addButton(QStringLiteral("Continue to import anyway"),
@@ -86,6 +91,8 @@ ImportReportDialog::ImportReportDialog(base::Messages& messages, const ImportRep
     goOn->setAutoDefault(false);
     stop->setDefault(true);
     tools->addWidget(buttons);
+    goOn->setToolTip(QObject::tr("Imports the lines without errors and leaves out the others"));
+    stop->setToolTip(QObject::tr("Imports nothing (Esc or Enter)"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,7 @@
 #include "entries/forms/namecaseform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 
@@ -42,8 +44,10 @@ NameCaseForm::NameCaseForm(base::Run& run, qint64 teamNo, QWidget* parent)
     m_list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     auto* correctButton = buttons->addButton(tr("&Correct"), QDialogButtonBox::ActionRole);
+    correctButton->setToolTip(tr("Writes the names listed in the right case, after asking"));
     connect(correctButton, &QPushButton::clicked, this, &NameCaseForm::correct);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     connect(m_allTeams, &QRadioButton::toggled, this, &NameCaseForm::chooseAllTeams);
     connect(m_team, &QComboBox::currentIndexChanged, this, &NameCaseForm::chooseTeam);
     auto* scope = new QGridLayout;

@@ -1,5 +1,7 @@
 #include "entries/forms/relaymembersform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/messages.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
@@ -42,16 +44,22 @@ RelayMembersForm::RelayMembersForm(base::Run& run, qint64 eventNo, const QString
     top->addWidget(new QLabel(tr("The program does not do anything else with these Relay "
                                  "Athletes.")));
     auto* buttons = new QHBoxLayout;
-    auto button = [this, buttons](const QString& text, void (RelayMembersForm::*slot)()) {
+    auto button = [this, buttons](const QString& text, const QString& tip,
+                                  void (RelayMembersForm::*slot)()) {
         auto* b = new QPushButton(text);
+        b->setToolTip(tip);
         connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
     };
-    button(tr("Add as &first"), &RelayMembersForm::addFirst);
-    button(tr("Add as r&eserve"), &RelayMembersForm::addReserve);
-    button(tr("Set &leg..."), &RelayMembersForm::setLeg);
-    button(tr("S&wap legs..."), &RelayMembersForm::swapLegs);
-    button(tr("Re&move"), &RelayMembersForm::removeMember);
+    button(tr("Add as &first"), tr("Adds the highlighted swimmer to the swimmers of the race"),
+           &RelayMembersForm::addFirst);
+    button(tr("Add as r&eserve"), tr("Adds the highlighted swimmer as a reserve"),
+           &RelayMembersForm::addReserve);
+    button(tr("Set &leg..."), tr("Gives the highlighted member the leg they swim"),
+           &RelayMembersForm::setLeg);
+    button(tr("S&wap legs..."), tr("Swaps the legs of two members"), &RelayMembersForm::swapLegs);
+    button(tr("Re&move"), tr("Takes the highlighted member out of the relay team"),
+           &RelayMembersForm::removeMember);
     buttons->addStretch();
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(tr("In the relay team")));
@@ -68,6 +76,7 @@ RelayMembersForm::RelayMembersForm(base::Run& run, qint64 eventNo, const QString
     lists->addLayout(right, 1);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);

@@ -1,5 +1,7 @@
 #include "entries/forms/relayteamsform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/messages.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
@@ -33,15 +35,23 @@ RelayTeamsForm::RelayTeamsForm(base::Run& run, QWidget* parent)
     m_order->addItems({tr("By sequence"), tr("By age and gender")});
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     auto* buttons = new QHBoxLayout;
-    auto button = [this, buttons](const QString& text, void (RelayTeamsForm::*slot)()) {
+    auto button = [this, buttons](const QString& text, const QString& tip,
+                                  void (RelayTeamsForm::*slot)()) {
         auto* b = new QPushButton(text);
+        b->setToolTip(tip);
         connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
     };
-    button(tr("Relay &teams of the team..."), &RelayTeamsForm::editTeamRelays);
-    button(tr("&Swimmers of the relay teams..."), &RelayTeamsForm::openMembers);
-    button(tr("Create for &all..."), &RelayTeamsForm::createForAll);
-    button(tr("Check &links"), &RelayTeamsForm::checkLinks);
+    button(tr("Relay &teams of the team..."),
+           tr("Names the highlighted team's relay teams in the highlighted relay (\"A;B\")"),
+           &RelayTeamsForm::editTeamRelays);
+    button(tr("&Swimmers of the relay teams..."),
+           tr("Opens the swimmers of the highlighted team's relay teams"),
+           &RelayTeamsForm::openMembers);
+    button(tr("Create for &all..."), tr("Enters a relay team of every team into each selected relay its gender allows"),
+           &RelayTeamsForm::createForAll);
+    button(tr("Check &links"), tr("Checks that every relay swimmer belongs to a swimmer, an event and a relay team"),
+           &RelayTeamsForm::checkLinks);
     buttons->addStretch();
     buttons->addWidget(m_order);
     connect(m_teamList, &QListWidget::itemActivated, this, &RelayTeamsForm::editTeamRelays);
@@ -54,6 +64,7 @@ RelayTeamsForm::RelayTeamsForm(base::Run& run, QWidget* parent)
     lists->addLayout(teamColumn, 1);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addLayout(lists, 1);

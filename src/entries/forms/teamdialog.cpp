@@ -1,5 +1,7 @@
 #include "entries/forms/teamdialog.h"
 
+#include "base/forms/buttontips.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -32,6 +34,7 @@ TeamDialog::TeamDialog(Teams& teams, const TeamRow& team, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     form->addRow(buttons);
 }
 

@@ -1,5 +1,7 @@
 #include "entries/forms/teamsform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "entries/forms/athletenumbersform.h"
@@ -63,6 +65,7 @@ TeamsForm::TeamsForm(base::Run& run, QWidget* parent)
          &TeamsForm::showNumbers);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &TeamsForm::editTeam);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(tools);

@@ -1,5 +1,7 @@
 #include "entries/forms/teamsplitform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 
@@ -36,9 +38,12 @@ TeamSplitForm::TeamSplitForm(base::Run& run, const QList<TeamRow>& teams, QWidge
                                        QDialogButtonBox::ActionRole);
     one->setAutoDefault(false);
     onwards->setAutoDefault(false);
+    one->setToolTip(tr("Splits the selected team into a team of boys and a team of girls"));
+    onwards->setToolTip(tr("Splits the selected team and every team after it in the list"));
     connect(one, &QPushButton::clicked, this, &TeamSplitForm::splitSelected);
     connect(onwards, &QPushButton::clicked, this, &TeamSplitForm::splitOnwards);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     auto* note = new QLabel(tr("The girls stay in the team; the boys and their entries move to "
                                "a new team. Names too long for the prefix are cut."));
     note->setWordWrap(true);

@@ -1,5 +1,7 @@
 #include "meeting/forms/categorydialog.h"
 
+#include "base/forms/buttontips.h"
+
 #include "meeting/categories.h"
 
 #include <QDialogButtonBox>
@@ -23,6 +25,7 @@ CategoryDialog::CategoryDialog(bool adding, const QString& code, const QString& 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CategoryDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CategoryDialog::reject);
+    base::explainButtons(buttons);
     form->addRow(buttons);
 }
 

@@ -1,5 +1,7 @@
 #include "meeting/forms/columnsettingsform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/run.h"
 #include "meeting/settingsscreens.h"
 
@@ -19,8 +21,10 @@ ColumnSettingsForm::ColumnSettingsForm(base::Run& run, const QString& title, Sav
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(m_form);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Accept"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Accept"), QDialogButtonBox::AcceptRole)
+        ->setToolTip(tr("Stores these settings and closes the window"));
     buttons->addButton(QDialogButtonBox::Cancel);
+    base::explainButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &ColumnSettingsForm::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ColumnSettingsForm::reject);
     layout->addWidget(buttons);

@@ -1,5 +1,7 @@
 #include "meeting/forms/editmeetingsform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/meetingdelete.h"
@@ -25,6 +27,10 @@ EditMeetingsForm::EditMeetingsForm(base::Run& run, QWidget* parent)
     auto* edit = new QPushButton(QStringLiteral("&Edit Name and Date"), this);
     auto* remove = new QPushButton(QStringLiteral("&Delete"), this);
     auto* done = new QPushButton(QStringLiteral("Done"), this);
+    edit->setToolTip(tr("Changes the name, venue and date of the selected meeting (or "
+                        "double-click it)"));
+    remove->setToolTip(tr("Deletes the selected meeting with all it holds, after asking"));
+    done->setToolTip(base::closeTip());
     row->addWidget(edit);
     row->addWidget(remove);
     row->addStretch();

@@ -1,5 +1,7 @@
 #include "meeting/forms/editperf.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/messages.h"
 #include "meeting/itemtypes.h"
 
@@ -46,7 +48,9 @@ EditPerf::EditPerf(const ItemTypes& items, const QString& itemCode, const QStrin
     auto* buttons = new QDialogButtonBox(this);
     m_accept = buttons->addButton(QStringLiteral("Accept"), QDialogButtonBox::AcceptRole);
     m_accept->setDefault(true);
+    m_accept->setToolTip(tr("Keeps the performance typed, when it is valid (Enter)"));
     buttons->addButton(QDialogButtonBox::Cancel);
+    base::explainButtons(buttons);
     layout->addWidget(buttons);
     connect(m_accept, &QPushButton::clicked, this, &EditPerf::tryAccept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

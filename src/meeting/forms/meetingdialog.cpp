@@ -1,5 +1,7 @@
 #include "meeting/forms/meetingdialog.h"
 
+#include "base/forms/buttontips.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -23,6 +25,7 @@ MeetingDialog::MeetingDialog(const MeetingIdentity& start, Check check, QWidget*
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &MeetingDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &MeetingDialog::reject);
+    base::explainButtons(buttons);
     form->addRow(buttons);
     setMinimumWidth(420);
 }

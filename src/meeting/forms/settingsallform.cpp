@@ -1,5 +1,7 @@
 #include "meeting/forms/settingsallform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/run.h"
 
 #include <QGridLayout>
@@ -39,6 +41,8 @@ SettingsAllForm::SettingsAllForm(base::Run& run, std::map<QString, Opener> opene
             button->setToolTip(QStringLiteral("Comes with the screen \"") + key.trimmed() +
                                QStringLiteral("\""));
         } else {
+            button->setToolTip(QStringLiteral("Opens the screen \"") + key.trimmed() +
+                               QStringLiteral("\""));
             Opener open = opener->second;
             connect(button, &QPushButton::clicked, this, [this, &run, open] { open(this, run); });
         }
@@ -46,6 +50,7 @@ SettingsAllForm::SettingsAllForm(base::Run& run, std::map<QString, Opener> opene
         ++at;
     }
     auto* done = new QPushButton(QStringLiteral("Done"), this);
+    done->setToolTip(base::closeTip());
     connect(done, &QPushButton::clicked, this, &SettingsAllForm::accept);
     grid->addWidget(done, (at + 2) / 3, 2);
 }

@@ -1,5 +1,7 @@
 #include "meeting/forms/settingscategoriesform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/run.h"
 #include "meeting/categories.h"
 #include "meeting/forms/categorydialog.h"
@@ -40,10 +42,21 @@ SettingsCategoriesForm::SettingsCategoriesForm(base::Run& run, QWidget* parent)
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table);
     auto* rowButtons = new QHBoxLayout;
-    for (auto [text, slot] : {std::pair{"&Add", &SettingsCategoriesForm::addCategory},
-                              std::pair{"&Edit", &SettingsCategoriesForm::editCategory},
-                              std::pair{"&Delete", &SettingsCategoriesForm::deleteCategory}}) {
-        auto* button = new QPushButton(QString::fromLatin1(text), this);
+    struct RowButton {
+        const char* text;
+        QString tip;
+        void (SettingsCategoriesForm::*slot)();
+    };
+    for (const RowButton& b :
+         {RowButton{"&Add", tr("Adds a category to the meeting"),
+                    &SettingsCategoriesForm::addCategory},
+          RowButton{"&Edit", tr("Changes the selected category"),
+                    &SettingsCategoriesForm::editCategory},
+          RowButton{"&Delete", tr("Deletes the selected category when nothing uses it, after asking"),
+                    &SettingsCategoriesForm::deleteCategory}}) {
+        const auto slot = b.slot;
+        auto* button = new QPushButton(QString::fromLatin1(b.text), this);
+        button->setToolTip(b.tip);
         connect(button, &QPushButton::clicked, this, slot);
         rowButtons->addWidget(button);
     }
@@ -55,6 +68,7 @@ SettingsCategoriesForm::SettingsCategoriesForm(base::Run& run, QWidget* parent)
     currentRow->addWidget(m_current, 1);
     layout->addLayout(currentRow);
     auto* done = new QPushButton(QStringLiteral("Done"), this);
+    done->setToolTip(base::closeTip());
     connect(done, &QPushButton::clicked, this, &SettingsCategoriesForm::accept);
     layout->addWidget(done, 0, Qt::AlignRight);
     connect(m_has, &ChoiceGroup::changed, this, &SettingsCategoriesForm::switchCategories);

@@ -1,5 +1,7 @@
 #include "meeting/forms/settingsmeetinggeneralform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/run.h"
 #include "meeting/forms/meetingdialog.h"
 #include "meeting/meetingsettings.h"
@@ -20,6 +22,7 @@ SettingsMeetingGeneralForm::SettingsMeetingGeneralForm(base::Run& run, QWidget* 
       m_shown(new QLabel(this))
 {
     auto* editButton = new QPushButton(QStringLiteral("Edit Date, Name and Venue"), this);
+    editButton->setToolTip(tr("Changes the date, name and venue of the meeting"));
     connect(editButton, &QPushButton::clicked, this, &SettingsMeetingGeneralForm::editIdentity);
     auto* top = qobject_cast<QBoxLayout*>(layout());
     top->insertWidget(0, m_shown);
@@ -48,6 +51,8 @@ QWidget* SettingsMeetingGeneralForm::createLogoBox(LogoSide side, const QString&
     box.name = new QLabel(group);
     auto* load = new QPushButton(QStringLiteral("Load..."), group);
     auto* clear = new QPushButton(QStringLiteral("Clear"), group);
+    load->setToolTip(tr("Chooses a picture to print at the top of every page"));
+    clear->setToolTip(tr("Prints no picture here"));
     connect(load, &QPushButton::clicked, this, [this, side] { chooseLogo(side); });
     connect(clear, &QPushButton::clicked, this, [this, side] { clearLogo(side); });
     auto* buttons = new QHBoxLayout;

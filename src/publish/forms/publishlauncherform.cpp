@@ -1,6 +1,7 @@
 #include "publish/forms/publishlauncherform.h"
 
 #include "base/configstore.h"
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -39,25 +40,34 @@ PublishLauncherForm::PublishLauncherForm(base::Run& run, qint64 programNo, QWidg
     auto* one = new QGroupBox(QStringLiteral("This event"), this);
     auto* grid = new QGridLayout(one);
     base::addActionButton(grid, 0, 0, QStringLiteral("Results to &Web"),
+                          tr("Writes this event's results to the web site"),
                           [this] { resultsToWeb(); });
     base::addActionButton(grid, 0, 1, QStringLiteral("&Starters to Web"),
+                          tr("Writes this event's start list to the web site"),
                           [this] { startersToWeb(); });
     base::addActionButton(grid, 1, 0, QStringLiteral("Results to &Clipboard"),
+                          tr("Copies this event's results as text"),
                           [this] { toClipboard(false); });
     base::addActionButton(grid, 1, 1, QStringLiteral("Starters to Clip&board"),
+                          tr("Copies this event's start list as text"),
                           [this] { toClipboard(true); });
     base::addActionButton(grid, 2, 0, QStringLiteral("Results to CS&V"),
+                          tr("Writes this event's results to a CSV file"),
                           [this] { toCsv(false, false); });
     base::addActionButton(grid, 2, 1, QStringLiteral("Starters to CSV"),
+                          tr("Writes this event's start list to a CSV file"),
                           [this] { toCsv(true, false); });
     base::addActionButton(grid, 3, 0, QStringLiteral("Results to &XML"),
+                          tr("Writes this event's results to an XML file"),
                           [this] { toCsv(false, true); });
     m_copies = new QSpinBox(one);
     m_copies->setRange(1, 20);
     m_copies->setSuffix(QStringLiteral(" copies"));
     auto* printRow = new QHBoxLayout;
     printRow->addWidget(m_copies);
-    base::addActionButton(printRow, QStringLiteral("&Print results"), [this] { printCopies(); });
+    base::addActionButton(printRow, QStringLiteral("&Print results"),
+                          tr("Prints this event's results, as many copies as set beside"),
+                          [this] { printCopies(); });
     grid->addLayout(printRow, 3, 1);
     layout->addWidget(one);
 
@@ -91,15 +101,18 @@ PublishLauncherForm::PublishLauncherForm(base::Run& run, qint64 programNo, QWidg
     autoPrint->addWidget(m_autoCopies);
     autoPrint->addStretch();
     taskLayout->addLayout(autoPrint);
-    base::addActionButton(taskLayout, QStringLiteral("[alt-P] = Auto"), [this] { runAuto(); });
+    base::addActionButton(taskLayout, QStringLiteral("[alt-P] = Auto"),
+                          tr("Does the ticked auto-tasks for this event now (Alt+P)"),
+                          [this] { runAuto(); });
     layout->addWidget(tasks);
 
     m_status = new QLabel(this);
     m_status->setWordWrap(true);
     layout->addWidget(m_status);
     base::addActionButton(layout, QStringLiteral("&Manage the web site..."),
+                          tr("Opens the settings and pages of the whole web site"),
                           [this] { openPublishManage(this, m_run); });
-    base::addActionButton(layout, QStringLiteral("C&lose"), [this] { accept(); });
+    base::addActionButton(layout, QStringLiteral("C&lose"), base::closeTip(), [this] { accept(); });
 }
 
 PublishLauncherForm::~PublishLauncherForm() = default;

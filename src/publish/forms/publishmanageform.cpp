@@ -1,5 +1,6 @@
 #include "publish/forms/publishmanageform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -47,7 +48,8 @@ PublishManageForm::PublishManageForm(base::Run& run, QWidget* parent) : QDialog(
     auto* rootRow = new QHBoxLayout;
     m_root = new QLineEdit(s.webRoot, settings);
     rootRow->addWidget(m_root);
-    base::addActionButton(rootRow, QStringLiteral("&Browse..."), [this] {
+    base::addActionButton(rootRow, QStringLiteral("&Browse..."),
+                          tr("Chooses the folder the web pages are written to"), [this] {
         const QString dir =
             QFileDialog::getExistingDirectory(this, QStringLiteral("Web root"), m_root->text());
         if (!dir.isEmpty())
@@ -79,16 +81,22 @@ PublishManageForm::PublishManageForm(base::Run& run, QWidget* parent) : QDialog(
 
     auto* actions = new QGridLayout;
     base::addActionButton(actions, 0, 0, QStringLiteral("&MeetingIndex"),
+                          tr("Writes the index page of the meeting"),
                           [this] { createMeetingIndex(); });
     base::addActionButton(actions, 0, 1, QStringLiteral("Pro&gram of the Day"),
+                          tr("Writes the program of the publishing day"),
                           [this] { publishProgramOfDay(); });
     base::addActionButton(actions, 0, 2, QStringLiteral("Team Tot&als"),
+                          tr("Writes the page of the team totals"),
                           [this] { publishTotals(); });
     base::addActionButton(actions, 1, 0, QStringLiteral("All Starters"),
+                          tr("Writes the start lists of every event"),
                           [this] { publishAllStarters(); });
     base::addActionButton(actions, 1, 1, QStringLiteral("Select from a list"),
+                          tr("Writes the start lists of the events you choose"),
                           [this] { publishSelectedStarters(); });
-    base::addActionButton(actions, 1, 2, QStringLiteral("&View site"), [this] {
+    base::addActionButton(actions, 1, 2, QStringLiteral("&View site"),
+                          tr("Opens the meeting's index page in the web browser"), [this] {
         if (saveSettings())
             QDesktopServices::openUrl(QUrl::fromLocalFile(
                 QDir(m_root->text()).filePath(QStringLiteral("MeetingIndex.html"))));
@@ -99,15 +107,19 @@ PublishManageForm::PublishManageForm(base::Run& run, QWidget* parent) : QDialog(
     m_waiting = new QListWidget(this);
     m_waiting->setSelectionMode(QAbstractItemView::ExtendedSelection);
     layout->addWidget(m_waiting);
-    base::addActionButton(layout, QStringLiteral("P&rint selecteds"), [this] { printSelected(); });
+    base::addActionButton(layout, QStringLiteral("P&rint selecteds"),
+                          tr("Writes the results selected in the list above to the web site"),
+                          [this] { printSelected(); });
     layout->addWidget(
         new QLabel(QStringLiteral("Files not in Index / Indexes without a File"), this));
     m_orphans = new QListWidget(this);
     m_orphans->setSelectionMode(QAbstractItemView::ExtendedSelection);
     layout->addWidget(m_orphans);
     base::addActionButton(layout, QStringLiteral("D&elete selected (Files and Indexes)"),
+                          tr("Deletes the files and index lines selected in the list above"),
                           [this] { deleteSelectedOrphans(); });
-    base::addActionButton(layout, QStringLiteral("C&lose"), [this] {
+    base::addActionButton(layout, QStringLiteral("C&lose"),
+                          tr("Keeps the web site settings and closes this screen"), [this] {
         saveSettings();
         accept();
     });

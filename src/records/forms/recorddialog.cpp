@@ -1,5 +1,7 @@
 #include "records/forms/recorddialog.h"
 
+#include "base/forms/buttontips.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -35,6 +37,7 @@ RecordDialog::RecordDialog(Mode mode, const QString& title, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     layout->addWidget(buttons);
     setMinimumWidth(360);
     (m_item ? m_item : m_record ? m_record : m_surname)->setFocus();

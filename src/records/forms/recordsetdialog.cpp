@@ -1,5 +1,7 @@
 #include "records/forms/recordsetdialog.h"
 
+#include "base/forms/buttontips.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -74,6 +76,7 @@ RecordSetDialog::RecordSetDialog(const QString& title, std::optional<RecordCsvSe
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     layout->addWidget(buttons);
     m_name->setFocus();
     setMinimumWidth(440);

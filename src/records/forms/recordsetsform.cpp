@@ -1,5 +1,6 @@
 #include "records/forms/recordsetsform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/forms/rowlist.h"
 #include "base/messages.h"
@@ -37,22 +38,37 @@ RecordSetsForm::RecordSetsForm(base::Run& run, QWidget* parent) : QDialog(parent
     layout->addWidget(m_table);
     base::onListKey(m_table, Qt::Key_Return, [this] { editRecords(); });
     auto* grid = new QGridLayout;
-    base::addActionButton(grid, 0, 0, QStringLiteral("&Records..."), [this] { editRecords(); });
-    base::addActionButton(grid, 0, 1, QStringLiteral("&New Set"), [this] { newSet(); });
-    base::addActionButton(grid, 0, 2, QStringLiteral("&Delete Set"), [this] { deleteSet(); });
-    base::addActionButton(grid, 0, 3, QStringLiteral("&Import CSV"), [this] { importCsv(); });
+    base::addActionButton(grid, 0, 0, QStringLiteral("&Records..."),
+                          tr("Opens the records of the selected set (Enter)"),
+                          [this] { editRecords(); });
+    base::addActionButton(grid, 0, 1, QStringLiteral("&New Set"), tr("Adds an empty record set"),
+                          [this] { newSet(); });
+    base::addActionButton(grid, 0, 2, QStringLiteral("&Delete Set"),
+                          tr("Deletes the selected set with its records, after asking"),
+                          [this] { deleteSet(); });
+    base::addActionButton(grid, 0, 3, QStringLiteral("&Import CSV"),
+                          tr("Reads a new record set from a CSV file"), [this] { importCsv(); });
     base::addActionButton(grid, 1, 0, QStringLiteral("&Watch for Meeting"),
+                          tr("The current meeting gives bonus points for breaking these records"),
                           [this] { selectForMeeting(false); });
     base::addActionButton(grid, 1, 1, QStringLiteral("Failing &Standard"),
+                          tr("The current meeting takes these times as a standard; failing it "
+                             "costs points"),
                           [this] { selectForMeeting(true); });
     base::addActionButton(grid, 1, 2, QStringLiteral("&Unselect"),
+                          tr("The current meeting no longer uses the selected set"),
                           [this] { unselectForMeeting(); });
     base::addActionButton(grid, 1, 3, QStringLiteral("U&pdate from Meeting"),
+                          tr("Writes the records broken in the current meeting into the set"),
                           [this] { updateFromMeeting(); });
     base::addActionButton(grid, 2, 0, QStringLiteral("Check &Items"),
+                          tr("Lists the records of the set whose item is not a valid item"),
                           [this] { checkItems(false); });
-    base::addActionButton(grid, 2, 1, QStringLiteral("&Fix Items"), [this] { checkItems(true); });
-    base::addActionButton(grid, 2, 3, QStringLiteral("C&lose"), [this] { accept(); });
+    base::addActionButton(grid, 2, 1, QStringLiteral("&Fix Items"),
+                          tr("Corrects the items of the set that can be corrected"),
+                          [this] { checkItems(true); });
+    base::addActionButton(grid, 2, 3, QStringLiteral("C&lose"), base::closeTip(),
+                          [this] { accept(); });
     layout->addLayout(grid);
     resize(760, 460);
     refresh();

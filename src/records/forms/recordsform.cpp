@@ -1,5 +1,6 @@
 #include "records/forms/recordsform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/forms/rowlist.h"
 #include "base/messages.h"
@@ -32,12 +33,19 @@ RecordsForm::RecordsForm(base::Run& run, RecordSetRow set, QWidget* parent)
     layout->addWidget(m_table);
     base::onListKey(m_table, Qt::Key_Return, [this] { editRecord(); });
     auto* buttons = new QHBoxLayout;
-    base::addActionButton(buttons, QStringLiteral("&New Record"), [this] { newRecord(); });
-    base::addActionButton(buttons, QStringLiteral("&Co-holder"), [this] { addCoHolder(); });
-    base::addActionButton(buttons, QStringLiteral("&Edit"), [this] { editRecord(); });
-    base::addActionButton(buttons, QStringLiteral("&Delete"), [this] { deleteRecord(); });
+    base::addActionButton(buttons, QStringLiteral("&New Record"),
+                          tr("Adds the record of an item to this set"), [this] { newRecord(); });
+    base::addActionButton(buttons, QStringLiteral("&Co-holder"),
+                          tr("Adds another holder of the selected record's time"),
+                          [this] { addCoHolder(); });
+    base::addActionButton(buttons, QStringLiteral("&Edit"), tr("Changes the selected record (Enter)"),
+                          [this] { editRecord(); });
+    base::addActionButton(buttons, QStringLiteral("&Delete"),
+                          tr("Deletes the selected record, after asking"),
+                          [this] { deleteRecord(); });
     buttons->addStretch();
-    base::addActionButton(buttons, QStringLiteral("C&lose"), [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("C&lose"), base::closeTip(),
+                          [this] { accept(); });
     layout->addLayout(buttons);
     resize(900, 500);
     refresh();

@@ -1,5 +1,6 @@
 #include "results/forms/absenteeform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -90,22 +91,31 @@ AbsenteeForm::AbsenteeForm(base::Run& run, int currentSeq, QWidget* parent)
 
     auto* actions = new QGridLayout;
     base::addActionButton(actions, 0, 0, QStringLiteral("&Auto-Actions"),
+                          tr("Tags the absentees of the chosen range of sequences by the rule"),
                           [this] { autoActions(); });
     base::addActionButton(actions, 0, 1, QStringLiteral("Tag Athlete A&wol"),
+                          tr("Tags the selected athlete absent without leave"),
                           [this] { tagAwol(true); });
     base::addActionButton(actions, 0, 2, QStringLiteral("&Remove the Awol tag"),
+                          tr("Takes the Awol tag off the selected athlete"),
                           [this] { tagAwol(false); });
     base::addActionButton(actions, 0, 3, QStringLiteral("Tag the Item &OIA"),
-                          [this] { tagOia(true); });
+                          tr("Tags the selected entry OIA"), [this] { tagOia(true); });
     base::addActionButton(actions, 1, 0, QStringLiteral("Remove the OIA ta&g"),
+                          tr("Takes the OIA tag off the selected entry"),
                           [this] { tagOia(false); });
     base::addActionButton(actions, 1, 1, QStringLiteral("A&bsolve the DNS"),
+                          tr("Excuses the selected entry's DNS: it no longer counts against "
+                             "the athlete"),
                           [this] { absolve(true); });
     base::addActionButton(actions, 1, 2, QStringLiteral("Re&vert to DNS"),
-                          [this] { absolve(false); });
-    base::addActionButton(actions, 1, 3, QStringLiteral("Awol &Que"), [this] { openQueue(); });
+                          tr("Counts the selected entry's DNS again"), [this] { absolve(false); });
+    base::addActionButton(actions, 1, 3, QStringLiteral("Awol &Que"),
+                          tr("Opens the heats waiting to be redrawn or recalculated"),
+                          [this] { openQueue(); });
     layout->addLayout(actions);
-    layout->addWidget(base::actionButton(this, QStringLiteral("Close"), [this] { accept(); }));
+    layout->addWidget(
+        base::actionButton(this, QStringLiteral("Close"), base::closeTip(), [this] { accept(); }));
 
     connect(m_athletes, &QTableWidget::currentCellChanged, this, [this] { fillEntries(); });
     connect(m_candidatesOnly, &QCheckBox::toggled, this, [this] { refresh(); });
@@ -252,9 +262,12 @@ AwolQueueForm::AwolQueueForm(base::Run& run, QWidget* parent) : QDialog(parent),
                          QStringLiteral("Drawn")});
     layout->addWidget(m_table, 1);
     auto* buttons = new QHBoxLayout;
-    base::addActionButton(buttons, QStringLiteral("&Process the Que"), [this] { process(); });
+    base::addActionButton(buttons, QStringLiteral("&Process the Que"),
+                          tr("Recalculates and redraws the heats of the queue"),
+                          [this] { process(); });
     buttons->addStretch(1);
-    base::addActionButton(buttons, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(),
+                          [this] { accept(); });
     layout->addLayout(buttons);
     resize(760, 420);
     refresh();

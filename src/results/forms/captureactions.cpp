@@ -1,5 +1,6 @@
 #include "results/forms/captureactions.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -27,24 +28,44 @@ QWidget* captureActionButtons(CapturePanel* panel, QWidget* parent)
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     int at = 0;
-    auto add = [&](const QString& text, std::function<void()> action) {
-        base::addActionButton(grid, at / 6, at % 6, text, std::move(action));
+    auto add = [&](const QString& text, const QString& tip, std::function<void()> action) {
+        base::addActionButton(grid, at / 6, at % 6, text, tip, std::move(action));
         ++at;
     };
-    add(QStringLiteral("&Edit Performance ( F7 )"), [panel] { panel->editPerformance(); });
-    add(QStringLiteral("Runthrough ( F8 )"), [panel] { panel->runthrough(); });
-    add(QStringLiteral("Calculate Places( F9 )"), [panel] { panel->calculatePlaces(); });
-    add(QStringLiteral("Edit Wind  [F5]"), [panel] { panel->editWind(); });
-    add(QStringLiteral("Edit Performance History [F3]"), [panel] { panel->performanceHistory(); });
-    add(QStringLiteral("Disquali&fy [F4]"), [panel] { panel->disqualify(); });
-    add(QStringLiteral("Clear [F6]"), [panel] { panel->clearStatus(); });
+    add(QStringLiteral("&Edit Performance ( F7 )"),
+        QObject::tr("Types the performance of the selected athlete (F7 or Enter)"),
+        [panel] { panel->editPerformance(); });
+    add(QStringLiteral("Runthrough ( F8 )"),
+        QObject::tr("Asks the performances of the heat one athlete after the other (F8)"),
+        [panel] { panel->runthrough(); });
+    add(QStringLiteral("Calculate Places( F9 )"),
+        QObject::tr("Gives the athletes their places from the performances (F9)"),
+        [panel] { panel->calculatePlaces(); });
+    add(QStringLiteral("Edit Wind  [F5]"), QObject::tr("Types the wind of the heat (F5)"),
+        [panel] { panel->editWind(); });
+    add(QStringLiteral("Edit Performance History [F3]"),
+        QObject::tr("Opens the attempts or heights of the selected athlete (F3)"),
+        [panel] { panel->performanceHistory(); });
+    add(QStringLiteral("Disquali&fy [F4]"),
+        QObject::tr("Disqualifies the selected athlete with a reason (F4)"),
+        [panel] { panel->disqualify(); });
+    add(QStringLiteral("Clear [F6]"),
+        QObject::tr("Clears the selected athlete's status, such as a disqualification (F6)"),
+        [panel] { panel->clearStatus(); });
     add(QStringLiteral("Edit ThirdDigit  (Rarely used) [F10]"),
+        QObject::tr("Sets the thousandths that part athletes with equal times (F10)"),
         [panel] { panel->editThirdDigit(); });
-    add(QStringLiteral("Preview [F12]"), [panel] { panel->printResults(true); });
-    add(QStringLiteral("Directly [F11]"), [panel] { panel->printResults(false); });
+    add(QStringLiteral("Preview [F12]"),
+        QObject::tr("Shows the result list of the heat before printing it (F12)"),
+        [panel] { panel->printResults(true); });
+    add(QStringLiteral("Directly [F11]"),
+        QObject::tr("Prints the result list of the heat at once (F11)"),
+        [panel] { panel->printResults(false); });
 
     auto* tags = new QPushButton(QStringLiteral("Tags"), box);
     tags->setAutoDefault(false);
+    tags->setToolTip(QObject::tr("Sets or clears the tags of the heat: printed, queried, no "
+                                 "entries, timing"));
     auto* menu = new QMenu(tags);
     menu->addAction(QStringLiteral("Clear the \"Results Printed\" tag"),
                     [panel] { panel->clearResultsPrinted(); });
@@ -64,6 +85,7 @@ QWidget* captureActionButtons(CapturePanel* panel, QWidget* parent)
     ++at;
     auto* remove = new QPushButton(QStringLiteral("Delete"), box);
     remove->setAutoDefault(false);
+    remove->setToolTip(QObject::tr("Deletes the selected athlete's entry, or the athlete"));
     auto* removeMenu = new QMenu(remove);
     removeMenu->addAction(QStringLiteral("&Delete Participation"),
                           [panel] { panel->deleteParticipation(); });
@@ -74,7 +96,8 @@ QWidget* captureActionButtons(CapturePanel* panel, QWidget* parent)
     grid->addWidget(captureDrawButton(panel, box), at / 6, at % 6);
     ++at;
     // The absentees' tagging can start from the event on the screen.
-    add(QStringLiteral("Awol (Absentees)"), [panel] {
+    add(QStringLiteral("Awol (Absentees)"),
+        QObject::tr("Opens the absentees from the event on the screen"), [panel] {
         const auto& row = panel->programRow();
         openAbsentees(panel, panel->run(), row ? row->seq : 0);
         panel->refresh();
@@ -89,9 +112,12 @@ QHBoxLayout* captureTopBar(QWidget* screen, std::function<void()> findItem,
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Ctrl+number: Seek Sequence"), screen));
     top->addStretch();
-    top->addWidget(base::actionButton(screen, QStringLiteral("Find &Item"), std::move(findItem)));
-    top->addWidget(
-        base::actionButton(screen, QStringLiteral("Go to &Final"), std::move(goToFinal)));
+    top->addWidget(base::actionButton(screen, QStringLiteral("Find &Item"),
+                                      QObject::tr("Goes to the event of an item you choose"),
+                                      std::move(findItem)));
+    top->addWidget(base::actionButton(screen, QStringLiteral("Go to &Final"),
+                                      QObject::tr("Goes to the final of the event on the screen"),
+                                      std::move(goToFinal)));
     return top;
 }
 
@@ -99,8 +125,8 @@ void finishCaptureScreen(QDialog* screen, QBoxLayout* layout, CapturePanel* pane
                          const QList<QWidget*>& keySources)
 {
     layout->addWidget(captureActionButtons(panel, screen));
-    layout->addWidget(
-        base::actionButton(screen, QStringLiteral("Close"), [screen] { screen->accept(); }));
+    layout->addWidget(base::actionButton(screen, QStringLiteral("Close"), base::closeTip(),
+                                         [screen] { screen->accept(); }));
     base::onListKey(panel->table(), Qt::Key_Return, [panel] { panel->editPerformance(); });
     for (QWidget* source : keySources)
         panel->takeKeysFrom(source);

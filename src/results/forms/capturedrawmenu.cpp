@@ -1,5 +1,7 @@
 #include "results/forms/capturedrawmenu.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/messages.h"
 #include "base/run.h"
 #include "draw/drawround.h"
@@ -78,6 +80,7 @@ QPushButton* captureDrawButton(CapturePanel* panel, QWidget* parent)
 {
     auto* button = new QPushButton(QStringLiteral("Draw"), parent);
     button->setAutoDefault(false);
+    button->setToolTip(QObject::tr("Draws the round on the screen or the next one"));
     auto* menu = new QMenu(button);
     const auto add = [&](const QString& text, CaptureDraw action) {
         menu->addAction(text, [panel, action] { runCaptureDraw(panel, action); });

@@ -1,4 +1,6 @@
 #include "results/forms/capturepanel.h"
+
+#include "base/forms/buttontips.h"
 #include "results/forms/tagcelldelegate.h"
 
 #include "base/run.h"
@@ -84,6 +86,7 @@ CapturePanel::CapturePanel(base::Run& run, bool complexView, QWidget* parent)
     top->addWidget(m_order);
     m_publish = new QPushButton(QStringLiteral("&Publish..."), this);
     m_publish->setAutoDefault(false);
+    m_publish->setToolTip(tr("Opens the publishing of this event's start list and results"));
     m_publish->hide();
     connect(m_publish, &QPushButton::clicked, this, [this] {
         if (m_row && m_publisher) {

@@ -1,5 +1,7 @@
 #include "results/forms/disqualifydialog.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/messages.h"
 #include "results/statuscodes.h"
 
@@ -39,12 +41,17 @@ DisqualifyDialog::DisqualifyDialog(base::Messages& messages, QWidget* parent)
         first->setFocus();
     layout->addWidget(box);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Accept"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* acceptButton =
+        buttons->addButton(QStringLiteral("Accept"), QDialogButtonBox::AcceptRole);
+    acceptButton->setDefault(true);
+    acceptButton->setToolTip(tr("Disqualifies with the reason chosen (Enter)"));
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
+        ->setToolTip(base::cancelTip());
     connect(buttons->addButton(QDialogButtonBox::Help), &QPushButton::clicked, this,
             &DisqualifyDialog::showHelp);
     connect(buttons, &QDialogButtonBox::accepted, this, &DisqualifyDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     layout->addWidget(buttons);
 }
 

@@ -1,5 +1,7 @@
 #include "results/forms/editperformancedialog.h"
 
+#include "base/forms/buttontips.h"
+
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -92,9 +94,11 @@ EditPerformanceDialog::EditPerformanceDialog(const Setup& setup, const ResultEnt
     auto* acceptButton =
         buttons->addButton(QStringLiteral("&Accept"), QDialogButtonBox::AcceptRole);
     acceptButton->setDefault(true);
+    acceptButton->setToolTip(tr("Keeps the performance and status, when valid (Enter)"));
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &EditPerformanceDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     layout->addWidget(buttons);
 
     setStatus(entry.status);

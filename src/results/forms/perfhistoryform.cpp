@@ -1,5 +1,7 @@
 #include "results/forms/perfhistoryform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/messages.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
@@ -48,28 +50,39 @@ PerfHistoryForm::PerfHistoryForm(base::Run& run, const CaptureProgramRow& row,
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     layout->addWidget(m_grid);
     auto* buttons = new QHBoxLayout;
-    auto button = [&](const QString& text, const QKeySequence& key,
+    auto button = [&](const QString& text, const QKeySequence& key, const QString& tip,
                       void (PerfHistoryForm::*slot)()) {
         auto* b = new QPushButton(text, this);
         b->setShortcut(key);
+        b->setToolTip(tip);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
         return b;
     };
     if (vertical()) {
-        button(QStringLiteral("Add Height [Ins]"), Qt::Key_Insert, &PerfHistoryForm::addHeight);
+        button(QStringLiteral("Add Height [Ins]"), Qt::Key_Insert,
+               tr("Adds the next height as a column (Insert)"), &PerfHistoryForm::addHeight);
         button(QStringLiteral("Delete last Height"), Qt::CTRL | Qt::Key_Delete,
+               tr("Deletes the last height with its marks (Ctrl+Delete)"),
                &PerfHistoryForm::deleteHeight);
-        button(QStringLiteral("Edit Marks [Enter]"), Qt::Key_F2, &PerfHistoryForm::editMarks);
+        button(QStringLiteral("Edit Marks [Enter]"), Qt::Key_F2,
+               tr("Types the marks of the selected athlete at the selected height (Enter)"),
+               &PerfHistoryForm::editMarks);
     } else {
-        button(QStringLiteral("Add Attempt [Ins]"), Qt::Key_Insert, &PerfHistoryForm::addAttempt);
-        button(QStringLiteral("Edit Attempt [F2]"), Qt::Key_F2, &PerfHistoryForm::editAttempt);
+        button(QStringLiteral("Add Attempt [Ins]"), Qt::Key_Insert,
+               tr("Adds the next attempt as a column (Insert)"), &PerfHistoryForm::addAttempt);
+        button(QStringLiteral("Edit Attempt [F2]"), Qt::Key_F2,
+               tr("Types the selected attempt (F2 or Enter)"), &PerfHistoryForm::editAttempt);
         button(QStringLiteral("Delete last Attempt [Del]"), Qt::Key_Delete,
+               tr("Deletes the selected attempt of the selected athlete (Delete)"),
                &PerfHistoryForm::deleteAttempt);
     }
-    button(QStringLiteral("Calculate [F9]"), Qt::Key_F9, &PerfHistoryForm::calculate);
+    button(QStringLiteral("Calculate [F9]"), Qt::Key_F9,
+           tr("Works out each performance from the attempts, after asking (F9)"),
+           &PerfHistoryForm::calculate);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setToolTip(base::closeTip());
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addStretch();
     buttons->addWidget(close);

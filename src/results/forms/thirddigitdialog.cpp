@@ -1,5 +1,7 @@
 #include "results/forms/thirddigitdialog.h"
 
+#include "base/forms/buttontips.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -39,6 +41,7 @@ ThirdDigitDialog::ThirdDigitDialog(const QList<ThirdDigitLine>& lines, QWidget* 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    base::explainButtons(buttons);
     layout->addWidget(buttons);
     if (!lines.isEmpty())
         m_table->setCurrentCell(0, Digit);

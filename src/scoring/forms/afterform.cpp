@@ -2,6 +2,7 @@
 
 #include "base/forms/openerbutton.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -40,28 +41,41 @@ AfterForm::AfterForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(r
 {
     setWindowTitle(QStringLiteral("After"));
     auto* layout = new QVBoxLayout(this);
-    base::addActionButton(layout, QStringLiteral("&Team Totals"), [this] { teamTotals(); });
-    base::addActionButton(layout, QStringLiteral("&Medals per Team"), [this] { medals(); });
+    base::addActionButton(layout, QStringLiteral("&Team Totals"),
+                          tr("Shows the points of each team, ready to print"),
+                          [this] { teamTotals(); });
+    base::addActionButton(layout, QStringLiteral("&Medals per Team"),
+                          tr("Shows the gold, silver and bronze medals of each team"),
+                          [this] { medals(); });
     base::addActionButton(layout, QStringLiteral("Team Score with &Records"),
+                          tr("Shows the team points with the points for records broken"),
                           [this] { teamRecords(); });
     base::addActionButton(layout, QStringLiteral("&Best Athlete per Category"),
+                          tr("Shows the best three of each gender and age"),
                           [this] { bestAthletes(); });
-    base::addActionButton(layout, QStringLiteral("T&op Athletes"), [this] { topAthletes(); });
+    base::addActionButton(layout, QStringLiteral("T&op Athletes"),
+                          tr("Shows the athletes with the most points of the meeting"),
+                          [this] { topAthletes(); });
     base::addActionButton(layout, QStringLiteral("&Place Points"),
+                          tr("Opens the points given for each place"),
                           [this] { openPlacePoints(this, m_run); });
     base::addActionButton(layout, QStringLiteral("Record&Sets"),
+                          tr("Opens the record sets and their records"),
                           [this] { records::openRecords(this, m_run); });
     if (!run.items().isSwimming()) {
-        base::addActionButton(layout, QStringLiteral("Score C&alculator"), [this] {
+        base::addActionButton(layout, QStringLiteral("Score C&alculator"),
+                              tr("Turns a performance into table points and back"), [this] {
             ScoreCalculatorForm form(m_run, this);
             form.exec();
         });
         base::addActionButton(layout, QStringLiteral("&n-Athlon Totals"),
+                              tr("Shows the final totals of the combined items"),
                               [this] { nathlonTotals(); });
         base::addActionButton(layout, QStringLiteral("n-Athlon &Interim totals"),
+                              tr("Shows the totals of the combined items so far"),
                               [this] { nathlonInterim(); });
     }
-    base::addActionButton(layout, QStringLiteral("C&lose"), [this] { accept(); });
+    base::addActionButton(layout, QStringLiteral("C&lose"), base::closeTip(), [this] { accept(); });
 }
 
 void AfterForm::teamTotals()

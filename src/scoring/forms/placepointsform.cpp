@@ -1,5 +1,6 @@
 #include "scoring/forms/placepointsform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -34,16 +35,21 @@ PlacePointsForm::PlacePointsForm(base::Run& run, QWidget* parent)
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table);
     auto* buttons = new QHBoxLayout;
-    base::addActionButton(buttons, QStringLiteral("&Increase"), [this] { increase(); });
-    base::addActionButton(buttons, QStringLiteral("&Decrease"), [this] { decrease(); });
-    base::addActionButton(buttons, QStringLiteral("&Check"), [this] {
+    base::addActionButton(buttons, QStringLiteral("&Increase"),
+                          tr("Adds a place after the last one, with its points"),
+                          [this] { increase(); });
+    base::addActionButton(buttons, QStringLiteral("&Decrease"), tr("Removes the last place"),
+                          [this] { decrease(); });
+    base::addActionButton(buttons, QStringLiteral("&Check"),
+                          tr("Checks that every place has points and that they never rise"), [this] {
         if (m_points.errors(ScoringSettings::of(m_run.meeting()).leaguesHaveOwnPoints).isEmpty())
             m_run.messages().information(QStringLiteral("The place points are in order."));
         else
             check();
     });
     buttons->addStretch();
-    base::addActionButton(buttons, QStringLiteral("C&lose"), [this] {
+    base::addActionButton(buttons, QStringLiteral("C&lose"),
+                          tr("Checks the points and closes this screen"), [this] {
         if (check())
             accept();
     });

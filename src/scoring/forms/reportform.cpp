@@ -1,5 +1,6 @@
 #include "scoring/forms/reportform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -52,15 +53,18 @@ ReportForm::ReportForm(base::Run& run, Report report, QWidget* parent)
     for (const QString& note : m_report.notes)
         layout->addWidget(new QLabel(note, this));
     auto* buttons = new QHBoxLayout;
-    base::addActionButton(buttons, QStringLiteral("&Print"), [this] { print(); });
-    base::addActionButton(buttons, QStringLiteral("P&DF..."), [this] {
+    base::addActionButton(buttons, QStringLiteral("&Print"), tr("Prints this report"),
+                          [this] { print(); });
+    base::addActionButton(buttons, QStringLiteral("P&DF..."),
+                          tr("Saves this report as a PDF file you name"), [this] {
         const QString path = QFileDialog::getSaveFileName(
             this, QStringLiteral("Save as PDF"), QString(), QStringLiteral("PDF files (*.pdf)"));
         if (!path.isEmpty())
             savePdf(path);
     });
     buttons->addStretch();
-    base::addActionButton(buttons, QStringLiteral("C&lose"), [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("C&lose"), base::closeTip(),
+                          [this] { accept(); });
     layout->addLayout(buttons);
     resize(760, 520);
 }

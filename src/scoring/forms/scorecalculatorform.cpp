@@ -1,5 +1,7 @@
 #include "scoring/forms/scorecalculatorform.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/run.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
@@ -64,6 +66,9 @@ ScoreCalculatorForm::ScoreCalculatorForm(base::Run& run, QWidget* parent)
     auto* toScore = new QPushButton(QStringLiteral("Calculate Table &Score"), this);
     auto* toPerf = new QPushButton(QStringLiteral("Calculate Pe&rformance"), this);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
+    toScore->setToolTip(tr("Gives the table points of the performance typed (Enter in it)"));
+    toPerf->setToolTip(tr("Gives the performance that earns the points typed (Enter in them)"));
+    close->setToolTip(base::closeTip());
     connect(toScore, &QPushButton::clicked, this, &ScoreCalculatorForm::calculateTableScore);
     connect(toPerf, &QPushButton::clicked, this, &ScoreCalculatorForm::calculatePerformance);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

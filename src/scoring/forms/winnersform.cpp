@@ -1,5 +1,6 @@
 #include "scoring/forms/winnersform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
 #include "meeting/meetingsettings.h"
@@ -71,6 +72,7 @@ WinnersForm::WinnersForm(base::Run& run, QWidget* parent) : QDialog(parent), m_r
             [this] { setMedalBasis(m_medalBasis->currentData().toInt()); });
     auto* buttons = new QHBoxLayout;
     base::addActionButton(buttons, QStringLiteral("&Place Points..."),
+                          tr("Opens the points given for each place"),
                           [this] { openPlacePoints(this, m_run); });
     m_topAthletes = base::addActionButton(buttons, QStringLiteral("Top &Athletes..."),
                                           [this] { openTopAthleteSettings(this, m_run); });
@@ -79,11 +81,13 @@ WinnersForm::WinnersForm(base::Run& run, QWidget* parent) : QDialog(parent), m_r
     connect(m_basis, &QComboBox::currentIndexChanged, this, topAthletesUsed);
     topAthletesUsed();
     buttons->addStretch();
-    base::addActionButton(buttons, QStringLiteral("&OK"), [this] {
+    base::addActionButton(buttons, QStringLiteral("&OK"),
+                          tr("Keeps these settings and closes the window"), [this] {
         if (save())
             accept();
     });
-    base::addActionButton(buttons, QStringLiteral("&Cancel"), [this] { reject(); });
+    base::addActionButton(buttons, QStringLiteral("&Cancel"), base::cancelTip(),
+                          [this] { reject(); });
     layout->addLayout(buttons);
 }
 

@@ -1,6 +1,7 @@
 #include "sheets/forms/checklistsform.h"
 
 #include "base/appglobals.h"
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -65,11 +66,18 @@ CheckListsForm::CheckListsForm(base::Run& run, QWidget* parent) : QDialog(parent
     });
     left->addWidget(m_table, 1);
     auto* buttons = new QHBoxLayout;
-    base::addActionButton(buttons, QStringLiteral("Select All"), [this] { selectAll(true); });
-    base::addActionButton(buttons, QStringLiteral("Unselect All"), [this] { selectAll(false); });
-    base::addActionButton(buttons, QStringLiteral("&List"), [this] { list(); });
-    base::addActionButton(buttons, QStringLiteral("Print"), [this] { print(); });
-    base::addActionButton(buttons, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("Select All"), tr("Ticks every check"),
+                          [this] { selectAll(true); });
+    base::addActionButton(buttons, QStringLiteral("Unselect All"), tr("Unticks every check"),
+                          [this] { selectAll(false); });
+    base::addActionButton(buttons, QStringLiteral("&List"),
+                          tr("Runs the ticked checks and lists what they find beside them"),
+                          [this] { list(); });
+    base::addActionButton(buttons, QStringLiteral("Print"),
+                          tr("Runs the ticked checks and prints what they find"),
+                          [this] { print(); });
+    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(),
+                          [this] { accept(); });
     left->addLayout(buttons);
     layout->addLayout(left, 3);
     m_report = new QPlainTextEdit(this);

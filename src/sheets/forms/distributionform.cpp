@@ -1,6 +1,7 @@
 #include "sheets/forms/distributionform.h"
 
 #include "base/appglobals.h"
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -31,12 +32,21 @@ DistributionForm::DistributionForm(base::Run& run, QWidget* parent)
     m_list = new QListWidget(this);
     layout->addWidget(m_list, 1);
     auto* grid = new QGridLayout;
-    base::addActionButton(grid, 0, 0, QStringLiteral("&Add"), [this] { addLine(); });
-    base::addActionButton(grid, 0, 1, QStringLiteral("&Edit"), [this] { editLine(); });
-    base::addActionButton(grid, 0, 2, QStringLiteral("De&lete"), [this] { deleteLine(); });
-    base::addActionButton(grid, 1, 0, QStringLiteral("&Toggle"), [this] { toggleLine(); });
-    base::addActionButton(grid, 1, 1, QStringLiteral("Load &Defaults"), [this] { loadDefaults(); });
-    base::addActionButton(grid, 1, 2, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(grid, 0, 0, QStringLiteral("&Add"),
+                          tr("Adds a line: who gets a copy of this kind of sheet"),
+                          [this] { addLine(); });
+    base::addActionButton(grid, 0, 1, QStringLiteral("&Edit"), tr("Changes the selected line (Enter)"),
+                          [this] { editLine(); });
+    base::addActionButton(grid, 0, 2, QStringLiteral("De&lete"), tr("Deletes the selected line"),
+                          [this] { deleteLine(); });
+    base::addActionButton(grid, 1, 0, QStringLiteral("&Toggle"),
+                          tr("Switches the selected line on or off (Space)"),
+                          [this] { toggleLine(); });
+    base::addActionButton(grid, 1, 1, QStringLiteral("Load &Defaults"),
+                          tr("Adds the sample lines of this kind of sheet"),
+                          [this] { loadDefaults(); });
+    base::addActionButton(grid, 1, 2, QStringLiteral("Close"), base::closeTip(),
+                          [this] { accept(); });
     layout->addLayout(grid);
     base::onListKey(m_list, Qt::Key_Space, [this] { toggleLine(); });
     base::onListKey(m_list, Qt::Key_Return, [this] { editLine(); });

@@ -1,6 +1,7 @@
 #include "sheets/forms/lanetimesheetsdialog.h"
 
 #include "base/appglobals.h"
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -24,9 +25,12 @@ LaneTimesheetsDialog::LaneTimesheetsDialog(base::Run& run, const LaneLimits& lim
     form->addRow(QStringLiteral("Events per Page"), m_perPage);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* ok = base::addActionButton(buttons, QStringLiteral("&Print"), [this] { accept(); });
+    auto* ok = base::addActionButton(buttons, QStringLiteral("&Print"),
+                                     tr("Prints the lane timesheets with these limits (Enter)"),
+                                     [this] { accept(); });
     ok->setDefault(true);
-    base::addActionButton(buttons, QStringLiteral("Cancel"), [this] { reject(); });
+    base::addActionButton(buttons, QStringLiteral("Cancel"), base::cancelTip(),
+                          [this] { reject(); });
     form->addRow(buttons);
 }
 

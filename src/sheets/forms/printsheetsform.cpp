@@ -1,6 +1,7 @@
 #include "sheets/forms/printsheetsform.h"
 
 #include "base/appglobals.h"
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -52,18 +53,28 @@ PrintSheetsForm::PrintSheetsForm(base::Run& run, OutputFactory output, QWidget* 
     m_toPdf = new QCheckBox(QStringLiteral("Print to a PDF &file (asks for its name)"), this);
     layout->addWidget(m_toPdf);
     auto* grid = new QGridLayout;
-    base::addActionButton(grid, 0, 0, QStringLiteral("Print &Heat"), [this] { printHeat(); });
-    base::addActionButton(grid, 0, 1, QStringLiteral("Print &Round"), [this] { printRound(); });
+    base::addActionButton(grid, 0, 0, QStringLiteral("Print &Heat"),
+                          tr("Prints the sheets of the selected heat (Enter)"),
+                          [this] { printHeat(); });
+    base::addActionButton(grid, 0, 1, QStringLiteral("Print &Round"),
+                          tr("Prints the sheets of every heat of the selected round"),
+                          [this] { printRound(); });
     base::addActionButton(grid, 0, 2, QStringLiteral("&Lane Timesheets"),
+                          tr("Prints a timesheet per lane for the timekeepers"),
                           [this] { printLaneTimesheets(); });
     base::addActionButton(grid, 1, 0, QStringLiteral("&Distribution..."),
+                          tr("Opens the list of who gets a copy of each sheet"),
                           [this] { openDistribution(this, m_run); });
-    base::addActionButton(grid, 1, 1, QStringLiteral("&Options..."), [this] {
+    base::addActionButton(grid, 1, 1, QStringLiteral("&Options..."),
+                          tr("Opens the options of what the sheets show"), [this] {
         SheetOptionsDialog options(m_run, QStringLiteral("Sheet options"), this);
         options.exec();
     });
-    base::addActionButton(grid, 0, 3, QStringLiteral("Res&ults"), [this] { printResults(); });
-    base::addActionButton(grid, 1, 2, QStringLiteral("Close"), [this] { accept(); });
+    base::addActionButton(grid, 0, 3, QStringLiteral("Res&ults"),
+                          tr("Prints the result list of the selected heat"),
+                          [this] { printResults(); });
+    base::addActionButton(grid, 1, 2, QStringLiteral("Close"), base::closeTip(),
+                          [this] { accept(); });
     layout->addLayout(grid);
     base::onListKey(m_table, Qt::Key_Return, [this] { printHeat(); });
     reload();

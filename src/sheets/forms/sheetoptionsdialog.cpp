@@ -1,6 +1,7 @@
 #include "sheets/forms/sheetoptionsdialog.h"
 
 #include "base/appglobals.h"
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
 #include "sheets/forms/distributionform.h"
@@ -40,11 +41,16 @@ SheetOptionsDialog::SheetOptionsDialog(base::Run& run, const QString& title, QWi
     }
     auto* buttons = new QHBoxLayout;
     base::addActionButton(buttons, QStringLiteral("&Distribution..."),
+                          tr("Opens the list of who gets a copy of each sheet"),
                           [this] { openDistribution(this, m_run); });
     buttons->addStretch();
-    auto* print = base::addActionButton(buttons, QStringLiteral("&Print"), [this] { accept(); });
+    auto* print = base::addActionButton(buttons, QStringLiteral("&Print"),
+                                        tr("Prints with the options ticked (Enter)"),
+                                        [this] { accept(); });
     print->setDefault(true);
-    base::addActionButton(buttons, QStringLiteral("Cancel"), [this] { reject(); });
+    base::addActionButton(buttons, QStringLiteral("Cancel"),
+                          tr("Prints nothing; the options ticked stay set (Esc)"),
+                          [this] { reject(); });
     layout->addLayout(buttons);
 }
 

@@ -1,0 +1,17 @@
+#include "backupfixture.h"
+#include "support/untippedbuttons.h"
+
+#include "backup/forms/managedataform.h"
+
+namespace {
+
+using BackupButtonTipsTest = BackupTest;
+
+TEST_F(BackupButtonTipsTest, EveryButtonOfTheDataScreenSaysWhatItDoes)
+{
+    backup::ManageDataForm form(run());
+    const QStringList missing = testing_support::untippedButtons(form);
+    EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
+}
+
+} // namespace

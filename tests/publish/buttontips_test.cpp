@@ -1,0 +1,24 @@
+#include "publishfixture.h"
+#include "support/untippedbuttons.h"
+
+#include "publish/forms/publishlauncherform.h"
+#include "publish/forms/publishmanageform.h"
+
+using testing_support::untippedButtons;
+
+namespace {
+
+using PublishButtonTipsTest = PublishTest;
+
+TEST_F(PublishButtonTipsTest, EveryButtonOfThePublishingScreensSaysWhatItDoes)
+{
+    const qint64 heat = drawHeat(addEvent(m_free50), QStringLiteral("A"), 1, 5,
+                                 {swimmer(QStringLiteral("Smith"))});
+    publish::PublishLauncherForm launcher(run(), heat);
+    publish::PublishManageForm manage(run());
+
+    const QStringList missing = untippedButtons({&launcher, &manage});
+    EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
+}
+
+} // namespace

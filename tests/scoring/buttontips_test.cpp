@@ -1,0 +1,44 @@
+#include "records/recordsfixture.h"
+#include "scoring/athleticsfixture.h"
+#include "support/untippedbuttons.h"
+
+#include "scoring/forms/afterform.h"
+#include "scoring/forms/placepointsform.h"
+#include "scoring/forms/reportform.h"
+#include "scoring/forms/scorecalculatorform.h"
+#include "scoring/forms/winnersform.h"
+
+using testing_support::untippedButtons;
+
+namespace {
+
+using ScoringButtonTipsTest = RecordsTest;
+
+TEST_F(ScoringButtonTipsTest, EveryButtonOfTheAfterMeetingScreensSaysWhatItDoes)
+{
+    scoring::Report report;
+    report.title = QStringLiteral("Medals per Team");
+    report.headers = {QStringLiteral("Team"), QStringLiteral("Gold")};
+    report.rows = {{QStringLiteral("OAK"), QStringLiteral("3")}};
+
+    scoring::AfterForm after(run());
+    scoring::PlacePointsForm points(run());
+    scoring::WinnersForm winners(run());
+    scoring::ReportForm shown(run(), report);
+
+    const QStringList missing = untippedButtons({&after, &points, &winners, &shown});
+    EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
+}
+
+// The athletics edition's own buttons: the score calculator and the n-athlon totals.
+using AthleticsButtonTipsTest = AthleticsTest;
+
+TEST_F(AthleticsButtonTipsTest, TheCombinedEventButtonsSayWhatTheyDoToo)
+{
+    scoring::AfterForm after(run());
+    scoring::ScoreCalculatorForm calculator(run());
+    const QStringList missing = untippedButtons({&after, &calculator});
+    EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
+}
+
+} // namespace
