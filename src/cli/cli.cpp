@@ -164,9 +164,8 @@ int runCli(int argc, char** argv)
     std::unique_ptr<QCoreApplication> application =
         prints ? std::make_unique<QGuiApplication>(argc, argv)
                : std::make_unique<QCoreApplication>(argc, argv);
-    const CommandLine line =
-        parseCommandLine(QCoreApplication::arguments().mid(1),
-                         [](const QString& name) -> const QString* {
+    const CommandLine line = parseCommandLine(
+        QCoreApplication::arguments().mid(1), [](const QString& name) -> const QString* {
             const auto found = registry().find(name);
             return found == registry().end() ? nullptr : &found->second.usage;
         });

@@ -80,8 +80,8 @@ CommandLine parseCommandLine(const QStringList& words, const UsageLookup& usageO
         leading << words[at];
         // "--name VALUE": the next word is the value unless a command starts there.
         QString ignored;
-        const bool valueFollows = !words[at].contains(QLatin1Char('=')) &&
-                                  at + 1 < words.size() && !isOption(words[at + 1]) &&
+        const bool valueFollows = !words[at].contains(QLatin1Char('=')) && at + 1 < words.size() &&
+                                  !isOption(words[at + 1]) &&
                                   nameAt(words, at + 1, usageOf, &ignored) == 0;
         if (valueFollows)
             leading << words[++at];

@@ -22,8 +22,8 @@ struct CommandLine {
     base::ConsoleSink::Preset preset = base::ConsoleSink::Preset::None;
     bool help = false;
 
-    QString name;     // empty: no command was found
-    QStringList args; // the command's own words in their order (no command: the words left)
+    QString name;          // empty: no command was found
+    QStringList args;      // the command's own words in their order (no command: the words left)
     QString unknownOption; // the first leading option the program does not know
 };
 

@@ -24,13 +24,13 @@ TEST(CliOptionsTest, GlobalOptionsStandAnywhereAndACommandsOwnMayComeFirst)
     TempHome home;
     const QString path = home.freshDatabase();
     QString out, err;
-    ASSERT_EQ(runCli({"meeting", "new", "--name", "Gala", "--venue", "Pool", "--db", path}, &out,
-                     &err),
-              0)
+    ASSERT_EQ(
+        runCli({"meeting", "new", "--name", "Gala", "--venue", "Pool", "--db", path}, &out, &err),
+        0)
         << err.toStdString();
-    ASSERT_EQ(runCli({"--db", path, "meeting", "new", "--name", "Other", "--venue", "Pool"}, &out,
-                     &err),
-              0);
+    ASSERT_EQ(
+        runCli({"--db", path, "meeting", "new", "--name", "Other", "--venue", "Pool"}, &out, &err),
+        0);
     ASSERT_EQ(runCli({"--db", path, "--json", "meeting", "list"}, &out), 0);
     const QJsonArray meetings = QJsonDocument::fromJson(out.toUtf8()).array();
     ASSERT_EQ(meetings.size(), 2);
@@ -40,14 +40,13 @@ TEST(CliOptionsTest, GlobalOptionsStandAnywhereAndACommandsOwnMayComeFirst)
 
     // The command's own options before its words: "--meeting N" with its value, and a flag
     // ("--selected") that a command word follows.
-    ASSERT_EQ(runCli({"--meeting", gala, "--db", path, "event", "add", "FRE_____50M13W"}, &out,
-                     &err),
-              0)
+    ASSERT_EQ(
+        runCli({"--meeting", gala, "--db", path, "event", "add", "FRE_____50M13W"}, &out, &err), 0)
         << err.toStdString();
-    ASSERT_EQ(runCli({"--selected", "event", "add", "BAC_____50M13W", "--db", path, "--meeting",
-                      gala},
-                     &out, &err),
-              0)
+    ASSERT_EQ(
+        runCli({"--selected", "event", "add", "BAC_____50M13W", "--db", path, "--meeting", gala},
+               &out, &err),
+        0)
         << err.toStdString();
     const QJsonArray galaEvents = events(path, gala);
     ASSERT_EQ(galaEvents.size(), 2);

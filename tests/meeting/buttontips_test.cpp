@@ -22,11 +22,11 @@ TEST_F(MeetingButtonTipsTest, EveryButtonOfTheMeetingAndSettingsScreensSaysWhatI
 {
     currentMeeting();
     meeting::EditMeetingsForm meetings(run());
-    meeting::MeetingDialog identity({QStringLiteral("Gala"), QStringLiteral("Pool"),
-                                     QStringLiteral("2025/03/14")},
-                                    [](const meeting::MeetingIdentity&) { return true; });
-    meeting::SettingsAllForm all(run(), {{QStringLiteral("Settings: Athletes"),
-                                          [](QWidget*, base::Run&) {}}});
+    meeting::MeetingDialog identity(
+        {QStringLiteral("Gala"), QStringLiteral("Pool"), QStringLiteral("2025/03/14")},
+        [](const meeting::MeetingIdentity&) { return true; });
+    meeting::SettingsAllForm all(
+        run(), {{QStringLiteral("Settings: Athletes"), [](QWidget*, base::Run&) {}}});
     meeting::SettingsMeetingGeneralForm general(run());
     meeting::SettingsAthletesForm swimmers(run());
     meeting::SettingsCaptureDuringForm capture(run());
@@ -36,9 +36,8 @@ TEST_F(MeetingButtonTipsTest, EveryButtonOfTheMeetingAndSettingsScreensSaysWhatI
     meeting::EditPerf performance(run().items(), QStringLiteral("FRE____100M13W"),
                                   QStringLiteral("Performance"), QStringLiteral("1:05.32"));
 
-    const QStringList missing =
-        untippedButtons({&meetings, &identity, &all, &general, &swimmers, &capture, &categories,
-                         &category, &performance});
+    const QStringList missing = untippedButtons({&meetings, &identity, &all, &general, &swimmers,
+                                                 &capture, &categories, &category, &performance});
     EXPECT_TRUE(missing.isEmpty()) << listed(missing);
 }
 

@@ -12,8 +12,8 @@ using PublishButtonTipsTest = PublishTest;
 
 TEST_F(PublishButtonTipsTest, EveryButtonOfThePublishingScreensSaysWhatItDoes)
 {
-    const qint64 heat = drawHeat(addEvent(m_free50), QStringLiteral("A"), 1, 5,
-                                 {swimmer(QStringLiteral("Smith"))});
+    const qint64 heat =
+        drawHeat(addEvent(m_free50), QStringLiteral("A"), 1, 5, {swimmer(QStringLiteral("Smith"))});
     publish::PublishLauncherForm launcher(run(), heat);
     publish::PublishManageForm manage(run());
 

@@ -16,7 +16,8 @@ TEST_F(RecordsButtonTipsTest, EveryButtonOfTheRecordScreensSaysWhatItDoes)
 {
     const qint64 set = newSet(QStringLiteral("NAT"));
     records::RecordSetsForm sets(run());
-    records::RecordsForm records(run(), {set, QStringLiteral("National"), QStringLiteral("NAT"), 0});
+    records::RecordsForm records(run(),
+                                 {set, QStringLiteral("National"), QStringLiteral("NAT"), 0});
     records::RecordDialog record(records::RecordDialog::Mode::NewRecord, QStringLiteral("New"));
     records::RecordSetDialog newSet(QStringLiteral("New Set"));
     records::RecordSetDialog import(QStringLiteral("Import"), records::RecordCsvSetup{});

@@ -30,10 +30,9 @@ TEST_F(ResultsButtonTipsTest, EveryButtonOfTheCaptureScreensSaysWhatItDoes)
     results::AbsenteeForm absentees(run(), 1);
     results::AwolQueueForm queue(run());
     results::DisqualifyDialog disqualify(messages());
-    results::EditPerformanceDialog performance({QStringLiteral("(4) Smith, Ann"),
-                                                QStringLiteral("99:99.99"), QStringLiteral("Time")},
-                                               results::ResultEntry{},
-                                               [](results::ResultEntry&) { return true; });
+    results::EditPerformanceDialog performance(
+        {QStringLiteral("(4) Smith, Ann"), QStringLiteral("99:99.99"), QStringLiteral("Time")},
+        results::ResultEntry{}, [](results::ResultEntry&) { return true; });
     results::ThirdDigitDialog thirdDigits(
         {{1, QStringLiteral("Smith"), QStringLiteral("0:31.00"), QString(), QString()}});
 

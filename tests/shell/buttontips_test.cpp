@@ -76,7 +76,8 @@ TEST_F(ShellButtonTipsTest, EveryButtonOfTheMainScreenSaysWhatItDoes)
     some.openItems = [](QWidget*, base::Run&) {};
     some.openSettings[QStringLiteral("Settings: All")] = [](QWidget*, base::Run&) {};
     shell::MainScreen screen(run(), some);
-    EXPECT_TRUE(untippedButtons(screen).isEmpty()) << testing_support::listed(untippedButtons(screen));
+    EXPECT_TRUE(untippedButtons(screen).isEmpty())
+        << testing_support::listed(untippedButtons(screen));
 
     // Wired buttons say what they open and their key; unwired ones say they are not there yet.
     QPushButton* items = screen.button(QStringLiteral("2. Items"));

@@ -22,8 +22,7 @@ ManageDataForm::ManageDataForm(base::Run& run, QWidget* parent) : QDialog(parent
     setWindowTitle(run.globals().programTitle() + QStringLiteral(" :  Manage data"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("The database file of all meetings:"), this));
-    const auto add = [&](const QString& text, const QString& tip,
-                         void (ManageDataForm::*slot)()) {
+    const auto add = [&](const QString& text, const QString& tip, void (ManageDataForm::*slot)()) {
         auto* b = new QPushButton(text, this);
         b->setAutoDefault(false);
         b->setToolTip(tip);
@@ -34,8 +33,7 @@ ManageDataForm::ManageDataForm(base::Run& run, QWidget* parent) : QDialog(parent
         tr("Keeps a copy of the database beside it, to go back to later"),
         &ManageDataForm::snapshot);
     add(QStringLiteral("Backup to another drive or folder"),
-        tr("Copies the database to a drive or folder you choose"),
-        &ManageDataForm::backupToFolder);
+        tr("Copies the database to a drive or folder you choose"), &ManageDataForm::backupToFolder);
     add(QStringLiteral("Restore from a backup"),
         tr("Replaces the database with a backup you choose, after asking"),
         &ManageDataForm::restore);

@@ -97,8 +97,7 @@ DrawAthletesForm::DrawAthletesForm(base::Run& run, QWidget* parent) : QDialog(pa
                           tr("Opens the hand draw of the chosen round"),
                           [this] { drawManually(); });
     fixes->addStretch(1);
-    base::addActionButton(fixes, QStringLiteral("Close"), base::closeTip(),
-                          [this] { accept(); });
+    base::addActionButton(fixes, QStringLiteral("Close"), base::closeTip(), [this] { accept(); });
     layout->addLayout(fixes);
     resize(820, 560);
     refresh();

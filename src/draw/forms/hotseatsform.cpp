@@ -45,8 +45,7 @@ HotSeatsForm::HotSeatsForm(base::Run& run, qint64 eventNo, const QString& round,
                              "selected drawn one"),
                           [this] { replaceSelected(); });
     buttons->addStretch(1);
-    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(),
-                          [this] { reject(); });
+    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(), [this] { reject(); });
     layout->addLayout(buttons);
     base::onListKey(m_drawnList, Qt::Key_Return, [this] { m_waitingList->setFocus(); });
     base::onListKey(m_waitingList, Qt::Key_Return, [this] { replaceSelected(); });

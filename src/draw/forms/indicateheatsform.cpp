@@ -116,8 +116,8 @@ IndicateHeatsForm::IndicateHeatsForm(base::Run& run, QWidget* parent)
         [this] { estimatesFromEntries(); });
     add(0, 3, QStringLiteral("&Lanes available"), tr("Shows the lanes the heats can use"),
         [this] { showLanes(); });
-    add(1, 0, QStringLiteral("&Semi Heats..."), tr("Sets the semi-final heats of the selected event"),
-        [this] { editSemiHeats(); });
+    add(1, 0, QStringLiteral("&Semi Heats..."),
+        tr("Sets the semi-final heats of the selected event"), [this] { editSemiHeats(); });
     add(1, 1, QStringLiteral("Semis with &Places..."),
         tr("Edits round A of the selected event: semi-finals that qualify on places"),
         [this] { editFormat(ComplexEditor::Mode::SemisWithPlaces); });

@@ -41,8 +41,7 @@ LateAthleteForm::LateAthleteForm(base::Run& run, qint64 eventNo, QWidget* parent
                              "in the lane)"),
                           [this] { addSelected(); });
     buttons->addStretch(1);
-    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(),
-                          [this] { reject(); });
+    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(), [this] { reject(); });
     layout->addLayout(buttons);
     connect(m_heats, &QComboBox::currentIndexChanged, this, [this] { showLanes(); });
     connect(m_lane, &QLineEdit::returnPressed, this, [this] { addSelected(); });

@@ -144,7 +144,8 @@ ManualDrawForm::ManualDrawForm(base::Run& run, qint64 eventNo, const QString& ro
             [this] { drawSelected(); });
         break;
     case ManualAction::EditLanes:
-        add(QStringLiteral("&Edit Lane"), tr("Changes the heat and lane of the selected athlete (Enter)"),
+        add(QStringLiteral("&Edit Lane"),
+            tr("Changes the heat and lane of the selected athlete (Enter)"),
             [this] { editLane(); });
         add(QStringLiteral("&Verify"), tr("Checks the heats and lanes as edited"),
             [this] { verify(); });
@@ -157,8 +158,8 @@ ManualDrawForm::ManualDrawForm(base::Run& run, qint64 eventNo, const QString& ro
             [this] { swap(); });
         break;
     case ManualAction::Clear:
-        add(QStringLiteral("&Clear the Draw"), tr("Takes every athlete of this round out of the draw"),
-            [this] { clearDraw(); });
+        add(QStringLiteral("&Clear the Draw"),
+            tr("Takes every athlete of this round out of the draw"), [this] { clearDraw(); });
         break;
     }
     buttons->addStretch(1);

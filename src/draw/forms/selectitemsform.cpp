@@ -76,35 +76,31 @@ SelectItemsForm::SelectItemsForm(base::Run& run, QWidget* parent)
     add(0, 3, QStringLiteral("Save as Template..."),
         tr("Saves the meeting's items as a template for later meetings"),
         [this] { saveTemplate(); });
-    add(1, 0, QStringLiteral("Select / Unselect"),
-        tr("Ticks the selected item in or out (Space)"), [this] { toggleSelected(); });
-    add(1, 1, QStringLiteral("Select All"), tr("Ticks every item in"),
-        [this] { selectAll(true); });
+    add(1, 0, QStringLiteral("Select / Unselect"), tr("Ticks the selected item in or out (Space)"),
+        [this] { toggleSelected(); });
+    add(1, 1, QStringLiteral("Select All"), tr("Ticks every item in"), [this] { selectAll(true); });
     add(1, 2, QStringLiteral("Unselect All"), tr("Ticks every item out"),
         [this] { selectAll(false); });
     add(1, 3, QStringLiteral("Remove Unselected"),
-        tr("Deletes the items that are not ticked, after asking"),
-        [this] { removeUnselected(); });
+        tr("Deletes the items that are not ticked, after asking"), [this] { removeUnselected(); });
     add(2, 0, QStringLiteral("Expected Swimmers..."),
         tr("Changes how many swimmers the selected item expects"), [this] { editExpected(); });
     add(2, 1, QStringLiteral("AutoFormat"),
         tr("Gives the selected item the heat format its swimmers call for"),
         [this] { autoformat(false); });
     add(2, 2, QStringLiteral("AutoFormat All"),
-        tr("Gives every item the heat format its swimmers call for"),
-        [this] { autoformat(true); });
+        tr("Gives every item the heat format its swimmers call for"), [this] { autoformat(true); });
     add(2, 3, QStringLiteral("Edit Format..."),
         tr("Edits the heat format of the selected item (or double-click it)"),
         [this] { editFormat(); });
     add(3, 0, QStringLiteral("Indicate Heats..."),
         tr("Opens the heats each item needs for its swimmers"), [this] { indicateHeats(); });
     add(3, 1, QStringLiteral("Heats are Finals..."),
-        tr("Opens the items whose heats may be ranked as the final"),
-        [this] { heatsAreFinals(); });
+        tr("Opens the items whose heats may be ranked as the final"), [this] { heatsAreFinals(); });
     add(3, 2, QStringLiteral("Semi Heats..."), tr("Sets the semi-final heats of the selected item"),
         [this] { editSemiHeats(); });
-    add(3, 3, QStringLiteral("Description..."),
-        tr("Changes the description of the selected item"), [this] { editDescription(); });
+    add(3, 3, QStringLiteral("Description..."), tr("Changes the description of the selected item"),
+        [this] { editDescription(); });
     add(4, 3, QStringLiteral("Close"), base::closeTip(), [this] { accept(); });
     auto* more = new QPushButton(QStringLiteral("More"), this);
     more->setAutoDefault(false);

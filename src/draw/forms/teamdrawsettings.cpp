@@ -194,10 +194,9 @@ PatternDrawForm::PatternDrawForm(base::Run& run, QWidget* parent) : QDialog(pare
     base::addActionButton(layout, 4, 1, QStringLiteral("Female number do&wn"),
                           tr("Moves the selected women's team down the pattern (+)"),
                           [this] { moveTeam(m_female, 1); });
-    base::addActionButton(layout, 5, 0,
-                          QStringLiteral("&Tag all Teams according to what Genders they allow"),
-                          tr("Lists each team under the genders it has athletes of"),
-                          [this] { tagTeams(); });
+    base::addActionButton(
+        layout, 5, 0, QStringLiteral("&Tag all Teams according to what Genders they allow"),
+        tr("Lists each team under the genders it has athletes of"), [this] { tagTeams(); });
     base::addActionButton(layout, 5, 1, QStringLiteral("&Renumber the Pattern Sequences"),
                           tr("Numbers the teams of each gender again from 1"),
                           [this] { renumber(); });

@@ -77,8 +77,9 @@ EventEntriesForm::EventEntriesForm(base::Run& run, QWidget* parent, HeatShortfal
     };
     const QString who = person.toLower();
     m_enterButton = button(tr("&Enter ") + person,
-                           tr("Enters the highlighted ") + who + tr(" into the item, asking the "
-                                                                   "best time"),
+                           tr("Enters the highlighted ") + who +
+                               tr(" into the item, asking the "
+                                  "best time"),
                            &EventEntriesForm::enterCandidate);
     m_newButton = button(tr("&New ") + person + tr("..."),
                          tr("Adds a new ") + who + tr(" and enters them into the item"),

@@ -48,9 +48,11 @@ RelayTeamsForm::RelayTeamsForm(base::Run& run, QWidget* parent)
     button(tr("&Swimmers of the relay teams..."),
            tr("Opens the swimmers of the highlighted team's relay teams"),
            &RelayTeamsForm::openMembers);
-    button(tr("Create for &all..."), tr("Enters a relay team of every team into each selected relay its gender allows"),
+    button(tr("Create for &all..."),
+           tr("Enters a relay team of every team into each selected relay its gender allows"),
            &RelayTeamsForm::createForAll);
-    button(tr("Check &links"), tr("Checks that every relay swimmer belongs to a swimmer, an event and a relay team"),
+    button(tr("Check &links"),
+           tr("Checks that every relay swimmer belongs to a swimmer, an event and a relay team"),
            &RelayTeamsForm::checkLinks);
     buttons->addStretch();
     buttons->addWidget(m_order);

@@ -52,7 +52,8 @@ SettingsCategoriesForm::SettingsCategoriesForm(base::Run& run, QWidget* parent)
                     &SettingsCategoriesForm::addCategory},
           RowButton{"&Edit", tr("Changes the selected category"),
                     &SettingsCategoriesForm::editCategory},
-          RowButton{"&Delete", tr("Deletes the selected category when nothing uses it, after asking"),
+          RowButton{"&Delete",
+                    tr("Deletes the selected category when nothing uses it, after asking"),
                     &SettingsCategoriesForm::deleteCategory}}) {
         const auto slot = b.slot;
         auto* button = new QPushButton(QString::fromLatin1(b.text), this);

@@ -50,11 +50,11 @@ PublishManageForm::PublishManageForm(base::Run& run, QWidget* parent) : QDialog(
     rootRow->addWidget(m_root);
     base::addActionButton(rootRow, QStringLiteral("&Browse..."),
                           tr("Chooses the folder the web pages are written to"), [this] {
-        const QString dir =
-            QFileDialog::getExistingDirectory(this, QStringLiteral("Web root"), m_root->text());
-        if (!dir.isEmpty())
-            m_root->setText(dir);
-    });
+                              const QString dir = QFileDialog::getExistingDirectory(
+                                  this, QStringLiteral("Web root"), m_root->text());
+                              if (!dir.isEmpty())
+                                  m_root->setText(dir);
+                          });
     form->addRow(QStringLiteral("Web root folder"), rootRow);
     m_day = new QSpinBox(settings);
     int first = 0, last = 0;
@@ -87,20 +87,20 @@ PublishManageForm::PublishManageForm(base::Run& run, QWidget* parent) : QDialog(
                           tr("Writes the program of the publishing day"),
                           [this] { publishProgramOfDay(); });
     base::addActionButton(actions, 0, 2, QStringLiteral("Team Tot&als"),
-                          tr("Writes the page of the team totals"),
-                          [this] { publishTotals(); });
+                          tr("Writes the page of the team totals"), [this] { publishTotals(); });
     base::addActionButton(actions, 1, 0, QStringLiteral("All Starters"),
                           tr("Writes the start lists of every event"),
                           [this] { publishAllStarters(); });
     base::addActionButton(actions, 1, 1, QStringLiteral("Select from a list"),
                           tr("Writes the start lists of the events you choose"),
                           [this] { publishSelectedStarters(); });
-    base::addActionButton(actions, 1, 2, QStringLiteral("&View site"),
-                          tr("Opens the meeting's index page in the web browser"), [this] {
-        if (saveSettings())
-            QDesktopServices::openUrl(QUrl::fromLocalFile(
-                QDir(m_root->text()).filePath(QStringLiteral("MeetingIndex.html"))));
-    });
+    base::addActionButton(
+        actions, 1, 2, QStringLiteral("&View site"),
+        tr("Opens the meeting's index page in the web browser"), [this] {
+            if (saveSettings())
+                QDesktopServices::openUrl(QUrl::fromLocalFile(
+                    QDir(m_root->text()).filePath(QStringLiteral("MeetingIndex.html"))));
+        });
     layout->addLayout(actions);
 
     layout->addWidget(new QLabel(QStringLiteral("Results not printed to Web-files yet"), this));
@@ -120,9 +120,9 @@ PublishManageForm::PublishManageForm(base::Run& run, QWidget* parent) : QDialog(
                           [this] { deleteSelectedOrphans(); });
     base::addActionButton(layout, QStringLiteral("C&lose"),
                           tr("Keeps the web site settings and closes this screen"), [this] {
-        saveSettings();
-        accept();
-    });
+                              saveSettings();
+                              accept();
+                          });
     resize(640, 720);
     refresh();
 }

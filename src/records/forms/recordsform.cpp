@@ -38,8 +38,8 @@ RecordsForm::RecordsForm(base::Run& run, RecordSetRow set, QWidget* parent)
     base::addActionButton(buttons, QStringLiteral("&Co-holder"),
                           tr("Adds another holder of the selected record's time"),
                           [this] { addCoHolder(); });
-    base::addActionButton(buttons, QStringLiteral("&Edit"), tr("Changes the selected record (Enter)"),
-                          [this] { editRecord(); });
+    base::addActionButton(buttons, QStringLiteral("&Edit"),
+                          tr("Changes the selected record (Enter)"), [this] { editRecord(); });
     base::addActionButton(buttons, QStringLiteral("&Delete"),
                           tr("Deletes the selected record, after asking"),
                           [this] { deleteRecord(); });

@@ -266,8 +266,7 @@ AwolQueueForm::AwolQueueForm(base::Run& run, QWidget* parent) : QDialog(parent),
                           tr("Recalculates and redraws the heats of the queue"),
                           [this] { process(); });
     buttons->addStretch(1);
-    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(),
-                          [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(), [this] { accept(); });
     layout->addLayout(buttons);
     resize(760, 420);
     refresh();

@@ -98,11 +98,11 @@ QWidget* captureActionButtons(CapturePanel* panel, QWidget* parent)
     // The absentees' tagging can start from the event on the screen.
     add(QStringLiteral("Awol (Absentees)"),
         QObject::tr("Opens the absentees from the event on the screen"), [panel] {
-        const auto& row = panel->programRow();
-        openAbsentees(panel, panel->run(), row ? row->seq : 0);
-        panel->refresh();
-        emit panel->changed();
-    });
+            const auto& row = panel->programRow();
+            openAbsentees(panel, panel->run(), row ? row->seq : 0);
+            panel->refresh();
+            emit panel->changed();
+        });
     return box;
 }
 

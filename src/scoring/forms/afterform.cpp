@@ -65,9 +65,9 @@ AfterForm::AfterForm(base::Run& run, QWidget* parent) : QDialog(parent), m_run(r
     if (!run.items().isSwimming()) {
         base::addActionButton(layout, QStringLiteral("Score C&alculator"),
                               tr("Turns a performance into table points and back"), [this] {
-            ScoreCalculatorForm form(m_run, this);
-            form.exec();
-        });
+                                  ScoreCalculatorForm form(m_run, this);
+                                  form.exec();
+                              });
         base::addActionButton(layout, QStringLiteral("&n-Athlon Totals"),
                               tr("Shows the final totals of the combined items"),
                               [this] { nathlonTotals(); });

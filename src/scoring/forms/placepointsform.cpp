@@ -40,19 +40,21 @@ PlacePointsForm::PlacePointsForm(base::Run& run, QWidget* parent)
                           [this] { increase(); });
     base::addActionButton(buttons, QStringLiteral("&Decrease"), tr("Removes the last place"),
                           [this] { decrease(); });
-    base::addActionButton(buttons, QStringLiteral("&Check"),
-                          tr("Checks that every place has points and that they never rise"), [this] {
-        if (m_points.errors(ScoringSettings::of(m_run.meeting()).leaguesHaveOwnPoints).isEmpty())
-            m_run.messages().information(QStringLiteral("The place points are in order."));
-        else
-            check();
-    });
+    base::addActionButton(
+        buttons, QStringLiteral("&Check"),
+        tr("Checks that every place has points and that they never rise"), [this] {
+            if (m_points.errors(ScoringSettings::of(m_run.meeting()).leaguesHaveOwnPoints)
+                    .isEmpty())
+                m_run.messages().information(QStringLiteral("The place points are in order."));
+            else
+                check();
+        });
     buttons->addStretch();
     base::addActionButton(buttons, QStringLiteral("C&lose"),
                           tr("Checks the points and closes this screen"), [this] {
-        if (check())
-            accept();
-    });
+                              if (check())
+                                  accept();
+                          });
     layout->addLayout(buttons);
     connect(m_leagues, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(m_table, &QTableWidget::cellChanged, this,

@@ -55,13 +55,14 @@ ReportForm::ReportForm(base::Run& run, Report report, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     base::addActionButton(buttons, QStringLiteral("&Print"), tr("Prints this report"),
                           [this] { print(); });
-    base::addActionButton(buttons, QStringLiteral("P&DF..."),
-                          tr("Saves this report as a PDF file you name"), [this] {
-        const QString path = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Save as PDF"), QString(), QStringLiteral("PDF files (*.pdf)"));
-        if (!path.isEmpty())
-            savePdf(path);
-    });
+    base::addActionButton(
+        buttons, QStringLiteral("P&DF..."), tr("Saves this report as a PDF file you name"), [this] {
+            const QString path =
+                QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), QString(),
+                                             QStringLiteral("PDF files (*.pdf)"));
+            if (!path.isEmpty())
+                savePdf(path);
+        });
     buttons->addStretch();
     base::addActionButton(buttons, QStringLiteral("C&lose"), base::closeTip(),
                           [this] { accept(); });

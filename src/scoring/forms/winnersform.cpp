@@ -83,9 +83,9 @@ WinnersForm::WinnersForm(base::Run& run, QWidget* parent) : QDialog(parent), m_r
     buttons->addStretch();
     base::addActionButton(buttons, QStringLiteral("&OK"),
                           tr("Keeps these settings and closes the window"), [this] {
-        if (save())
-            accept();
-    });
+                              if (save())
+                                  accept();
+                          });
     base::addActionButton(buttons, QStringLiteral("&Cancel"), base::cancelTip(),
                           [this] { reject(); });
     layout->addLayout(buttons);

@@ -76,8 +76,7 @@ CheckListsForm::CheckListsForm(base::Run& run, QWidget* parent) : QDialog(parent
     base::addActionButton(buttons, QStringLiteral("Print"),
                           tr("Runs the ticked checks and prints what they find"),
                           [this] { print(); });
-    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(),
-                          [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(), [this] { accept(); });
     left->addLayout(buttons);
     layout->addLayout(left, 3);
     m_report = new QPlainTextEdit(this);

@@ -35,8 +35,8 @@ DistributionForm::DistributionForm(base::Run& run, QWidget* parent)
     base::addActionButton(grid, 0, 0, QStringLiteral("&Add"),
                           tr("Adds a line: who gets a copy of this kind of sheet"),
                           [this] { addLine(); });
-    base::addActionButton(grid, 0, 1, QStringLiteral("&Edit"), tr("Changes the selected line (Enter)"),
-                          [this] { editLine(); });
+    base::addActionButton(grid, 0, 1, QStringLiteral("&Edit"),
+                          tr("Changes the selected line (Enter)"), [this] { editLine(); });
     base::addActionButton(grid, 0, 2, QStringLiteral("De&lete"), tr("Deletes the selected line"),
                           [this] { deleteLine(); });
     base::addActionButton(grid, 1, 0, QStringLiteral("&Toggle"),

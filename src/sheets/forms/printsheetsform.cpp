@@ -67,9 +67,10 @@ PrintSheetsForm::PrintSheetsForm(base::Run& run, OutputFactory output, QWidget* 
                           [this] { openDistribution(this, m_run); });
     base::addActionButton(grid, 1, 1, QStringLiteral("&Options..."),
                           tr("Opens the options of what the sheets show"), [this] {
-        SheetOptionsDialog options(m_run, QStringLiteral("Sheet options"), this);
-        options.exec();
-    });
+                              SheetOptionsDialog options(m_run, QStringLiteral("Sheet options"),
+                                                         this);
+                              options.exec();
+                          });
     base::addActionButton(grid, 0, 3, QStringLiteral("Res&ults"),
                           tr("Prints the result list of the selected heat"),
                           [this] { printResults(); });

@@ -44,9 +44,9 @@ SheetOptionsDialog::SheetOptionsDialog(base::Run& run, const QString& title, QWi
                           tr("Opens the list of who gets a copy of each sheet"),
                           [this] { openDistribution(this, m_run); });
     buttons->addStretch();
-    auto* print = base::addActionButton(buttons, QStringLiteral("&Print"),
-                                        tr("Prints with the options ticked (Enter)"),
-                                        [this] { accept(); });
+    auto* print =
+        base::addActionButton(buttons, QStringLiteral("&Print"),
+                              tr("Prints with the options ticked (Enter)"), [this] { accept(); });
     print->setDefault(true);
     base::addActionButton(buttons, QStringLiteral("Cancel"),
                           tr("Prints nothing; the options ticked stay set (Esc)"),
