@@ -29,6 +29,23 @@ sheets::Distribution distributionOf(cli::DrawCli& draw, cli::Context& ctx)
     return sheets::Distribution(draw.database(), ctx.messages(), draw.meetingNo());
 }
 
+// The opening of the commands on one sheet kind: exactly `words` words, KIND first, and
+// the meeting ready. Null once the reason was shown, with how the command ends in `status`.
+const sheets::SheetKind* kindOpening(cli::Context& ctx, cli::DrawCli& draw, int words, int* status)
+{
+    *status = cli::WrongCommandLine;
+    if (!ctx.expectArgs(words))
+        return nullptr;
+    const sheets::SheetKind* kind = kindArgument(ctx, ctx.args[0]);
+    if (!kind)
+        return nullptr;
+    *status = cli::Failed;
+    if (!draw.ready())
+        return nullptr;
+    *status = cli::Success;
+    return kind;
+}
+
 int distributionList(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
@@ -62,13 +79,10 @@ int distributionList(cli::Context& ctx)
 int distributionAdd(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(2))
-        return cli::WrongCommandLine;
-    const sheets::SheetKind* kind = kindArgument(ctx, ctx.args[0]);
+    int status = cli::Success;
+    const sheets::SheetKind* kind = kindOpening(ctx, draw, 2, &status);
     if (!kind)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return status;
     const qint64 key = distributionOf(draw, ctx).add(kind->key, ctx.args[1]);
     if (key == 0)
         return cli::Failed;
@@ -111,13 +125,10 @@ int distributionOneLine(cli::Context& ctx)
 int distributionDefaults(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    const sheets::SheetKind* kind = kindArgument(ctx, ctx.args[0]);
+    int status = cli::Success;
+    const sheets::SheetKind* kind = kindOpening(ctx, draw, 1, &status);
     if (!kind)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return status;
     const int added = distributionOf(draw, ctx).loadDefaults(kind->key);
     if (added == 0)
         return cli::Failed;

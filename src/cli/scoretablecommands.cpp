@@ -16,6 +16,8 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <optional>
+
 namespace {
 
 QString methodName(scoring::ScoreMethod method)
@@ -99,20 +101,45 @@ bool takeAltitude(cli::Context& ctx, int* altitude)
     return true;
 }
 
+// What the score commands open with: "--hand", "--altitude M", then SETNO as the first of
+// `words` words (of at least that many with `orMore`). The command takes its own options
+// first; nothing, after the usage text, when the line is wrong.
+struct ScoreArguments {
+    int set = 0;
+    bool hand = false;
+    int altitude = 0;
+};
+
+std::optional<ScoreArguments> scoreArguments(cli::Context& ctx, int words, bool orMore = false)
+{
+    ScoreArguments a;
+    a.hand = ctx.takeFlag(QStringLiteral("--hand"));
+    if (!takeAltitude(ctx, &a.altitude))
+        return std::nullopt;
+    if (orMore && ctx.args.size() < words) {
+        ctx.usageError();
+        return std::nullopt;
+    }
+    if (!orMore && !ctx.expectArgs(words))
+        return std::nullopt;
+    bool ok = false;
+    a.set = ctx.args[0].toInt(&ok);
+    if (!ok) {
+        ctx.usageError(QStringLiteral("SETNO is a score set number"));
+        return std::nullopt;
+    }
+    return a;
+}
+
 int score(cli::Context& ctx)
 {
-    const bool hand = ctx.takeFlag(QStringLiteral("--hand"));
-    int altitude = 0;
-    if (!takeAltitude(ctx, &altitude))
-        return cli::WrongCommandLine;
     const QString ageText = ctx.takeOption(QStringLiteral("--age"));
     const bool masters = ctx.takeFlag(QStringLiteral("--masters-items"));
-    if (!ctx.expectArgs(3))
+    const std::optional<ScoreArguments> opening = scoreArguments(ctx, 3);
+    if (!opening)
         return cli::WrongCommandLine;
+    const auto [set, hand, altitude] = *opening;
     bool ok = false;
-    const int set = ctx.args[0].toInt(&ok);
-    if (!ok)
-        return ctx.usageError(QStringLiteral("SETNO is a score set number"));
     QString item = ctx.args[1];
     meeting::ItemTypes items(meeting::Edition::Athletics, ctx.messages());
     if (!ageText.isEmpty()) {
@@ -146,16 +173,10 @@ int score(cli::Context& ctx)
 
 int scorePerf(cli::Context& ctx)
 {
-    const bool hand = ctx.takeFlag(QStringLiteral("--hand"));
-    int altitude = 0;
-    if (!takeAltitude(ctx, &altitude))
+    const std::optional<ScoreArguments> opening = scoreArguments(ctx, 3);
+    if (!opening)
         return cli::WrongCommandLine;
-    if (!ctx.expectArgs(3))
-        return cli::WrongCommandLine;
-    bool ok = false;
-    const int set = ctx.args[0].toInt(&ok);
-    if (!ok)
-        return ctx.usageError(QStringLiteral("SETNO is a score set number"));
+    const auto [set, hand, altitude] = *opening;
     meeting::ItemTypes items(meeting::Edition::Athletics, ctx.messages());
     scoring::ScoreCalculator calculator(items, ctx.messages());
     const scoring::CalculatorInput input{set, ctx.args[1], QString::number(altitude), hand};
@@ -174,20 +195,14 @@ int scorePerf(cli::Context& ctx)
 
 int scoreTable(cli::Context& ctx)
 {
-    const bool hand = ctx.takeFlag(QStringLiteral("--hand"));
-    int altitude = 0;
-    if (!takeAltitude(ctx, &altitude))
-        return cli::WrongCommandLine;
     const QString pdf = ctx.takeOption(QStringLiteral("--pdf"));
     const int from = ctx.takeOption(QStringLiteral("--from")).toInt();
     const int to = ctx.takeOption(QStringLiteral("--to")).toInt();
     const int step = ctx.takeOption(QStringLiteral("--step")).toInt();
-    if (ctx.args.size() < 2)
-        return ctx.usageError();
-    bool ok = false;
-    const int set = ctx.args[0].toInt(&ok);
-    if (!ok)
-        return ctx.usageError(QStringLiteral("SETNO is a score set number"));
+    const std::optional<ScoreArguments> opening = scoreArguments(ctx, 2, true);
+    if (!opening)
+        return cli::WrongCommandLine;
+    const auto [set, hand, altitude] = *opening;
     meeting::ItemTypes items(meeting::Edition::Athletics, ctx.messages());
     scoring::ScoreCalculator calculator(items, ctx.messages());
     const std::optional<scoring::Report> report = calculator.scoreTable(

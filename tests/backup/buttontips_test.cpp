@@ -5,7 +5,7 @@
 
 namespace {
 
-using BackupButtonTipsTest = BackupTest;
+using BackupButtonTipsTest = backup_test::BackupTest;
 
 TEST_F(BackupButtonTipsTest, EveryButtonOfTheDataScreenSaysWhatItDoes)
 {

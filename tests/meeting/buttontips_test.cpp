@@ -16,7 +16,7 @@ using testing_support::untippedButtons;
 
 namespace {
 
-using MeetingButtonTipsTest = MeetingTest;
+using MeetingButtonTipsTest = meeting_testing::MeetingTest;
 
 TEST_F(MeetingButtonTipsTest, EveryButtonOfTheMeetingAndSettingsScreensSaysWhatItDoes)
 {
