@@ -44,7 +44,7 @@ TEST(CliOptionsTest, GlobalOptionsStandAnywhereAndACommandsOwnMayComeFirst)
         runCli({"--meeting", gala, "--db", path, "event", "add", "FRE_____50M13W"}, &out, &err), 0)
         << err.toStdString();
     ASSERT_EQ(
-        runCli({"--selected", "event", "add", "BAC_____50M13W", "--db", path, "--meeting", gala},
+        runCli({"--selected", "event", "add", "BCK_____50M13W", "--db", path, "--meeting", gala},
                &out, &err),
         0)
         << err.toStdString();
