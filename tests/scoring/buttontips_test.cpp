@@ -6,6 +6,7 @@
 #include "scoring/forms/placepointsform.h"
 #include "scoring/forms/reportform.h"
 #include "scoring/forms/scorecalculatorform.h"
+#include "scoring/forms/topathletesform.h"
 #include "scoring/forms/winnersform.h"
 
 using testing_support::untippedButtons;
@@ -25,8 +26,9 @@ TEST_F(ScoringButtonTipsTest, EveryButtonOfTheAfterMeetingScreensSaysWhatItDoes)
     scoring::PlacePointsForm points(run());
     scoring::WinnersForm winners(run());
     scoring::ReportForm shown(run(), report);
+    scoring::TopAthletesForm top({}, {11, 12});
 
-    const QStringList missing = untippedButtons({&after, &points, &winners, &shown});
+    const QStringList missing = untippedButtons({&after, &points, &winners, &shown, &top});
     EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
 }
 

@@ -1,5 +1,6 @@
 #include "scoring/forms/topathletesform.h"
 
+#include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
@@ -88,8 +89,10 @@ TopAthletesForm::TopAthletesForm(const TopAthleteSettings& settings, const QList
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    base::addActionButton(buttons, QStringLiteral("&OK"), [this] { accept(); });
-    base::addActionButton(buttons, QStringLiteral("&Cancel"), [this] { reject(); });
+    base::addActionButton(buttons, QStringLiteral("&OK"),
+                          tr("Keeps these settings and closes the window"), [this] { accept(); });
+    base::addActionButton(buttons, QStringLiteral("&Cancel"), base::cancelTip(),
+                          [this] { reject(); });
     layout->addLayout(buttons);
     setMinimumWidth(520);
 }

@@ -74,8 +74,10 @@ WinnersForm::WinnersForm(base::Run& run, QWidget* parent) : QDialog(parent), m_r
     base::addActionButton(buttons, QStringLiteral("&Place Points..."),
                           tr("Opens the points given for each place"),
                           [this] { openPlacePoints(this, m_run); });
-    m_topAthletes = base::addActionButton(buttons, QStringLiteral("Top &Athletes..."),
-                                          [this] { openTopAthleteSettings(this, m_run); });
+    m_topAthletes = base::addActionButton(
+        buttons, QStringLiteral("Top &Athletes..."),
+        tr("Opens how the top athletes make the team score (when that is the basis)"),
+        [this] { openTopAthleteSettings(this, m_run); });
     // The top athletes' settings matter only when they are the team score.
     auto topAthletesUsed = [this] { m_topAthletes->setEnabled(m_basis->currentData() == 99); };
     connect(m_basis, &QComboBox::currentIndexChanged, this, topAthletesUsed);
