@@ -112,7 +112,8 @@ namespace {
 TEST_F(ScoreScreensTest, AnOpenerButtonOfAnAreaAboveComesBeforeClose)
 {
     scoring::AfterForm form(run());
-    base::addOpenerButton(form, run(), "Errors and Chec&klists...", [](QWidget*, base::Run&) {});
+    base::addOpenerButton(form, run(), "Errors and Chec&klists...", "Opens the checks",
+                          [](QWidget*, base::Run&) {});
     QStringList texts;
     for (int i = 0; i < form.layout()->count(); ++i) {
         if (auto* button = qobject_cast<QPushButton*>(form.layout()->itemAt(i)->widget()))
