@@ -372,7 +372,10 @@ void ImportLineChecker::addItem(ImportLine& line, const QString& name, int colum
     if (m_ctx.setup.hasBests && !best.isEmpty()) {
         const BestPerformance bp = readBestPerformance(items, code, best);
         if (!bp.ok) {
-            itemError(bp.refusal + QStringLiteral(" (") + best + QStringLiteral(")"));
+            // Some refusals name the typed text already; the others get it in brackets.
+            itemError(bp.refusal.contains(best)
+                          ? bp.refusal
+                          : bp.refusal + QStringLiteral(" (") + best + QStringLiteral(")"));
         } else {
             if (bp.repaired)
                 warning(QStringLiteral("Tried to fix BestBefore ") + best + QStringLiteral(" to ") +

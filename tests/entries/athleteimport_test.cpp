@@ -194,7 +194,7 @@ TEST_F(ImportTest, itemFindingsSkipTheItemButNotTheSwimmer)
                            "4 1 A RelayTeam can only participate in Relays: 50m Freestyle",
                            "4 2 F_R4X50___M13W defaulted to MixedAge",
                            "5 1 Invalid Age for Item: FRE_____50M14W",
-                           "5 1 Best Before may only contain numeric characters: abc (abc)"}));
+                           "5 1 Best Before may only contain numeric characters: abc"}));
     EXPECT_EQ(count(QStringLiteral("ATHLETE")), 4);
     // A refused best leaves the entry without a best.
     EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 3);

@@ -15,7 +15,7 @@ TEST_F(ImportTest, theReportListsEachLineOnceWithAllItsFindings)
                                 "        AthleteErr: Team empty\n"
                                 "        AthleteErr: Invalid Gender: X\n"
                                 "     4  Item Error: Best Before may only contain numeric "
-                                "characters: 31.2x"))
+                                "characters: 31.2x\n"))
         << text.toStdString();
     const QList<entries::ImportReport::Line> lines = imp->report().byLine();
     ASSERT_EQ(lines.size(), 2);
