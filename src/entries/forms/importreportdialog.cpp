@@ -41,7 +41,8 @@ ImportReportDialog::ImportReportDialog(base::Messages& messages, const ImportRep
                                        const QString& path,
                                        const std::function<QString(int)>& nameOfLine,
                                        QWidget* parent)
-    : QDialog(parent), m_messages(messages), m_text(report.text(path)), m_table(new QTableWidget)
+    : QDialog(parent), m_messages(messages), m_text(report.text(path)), m_csvPath(path),
+      m_table(new QTableWidget)
 {
     setWindowTitle(QString::fromLatin1(kTitle));
     resize(980, 620);
@@ -103,11 +104,14 @@ ImportReportDialog::ImportReportDialog(base::Messages& messages, const ImportRep
 
 void ImportReportDialog::save()
 {
-    QFileDialog chooser(this, tr("Save the errors and warnings"), QDir::homePath(),
+    // Beside the file it reports on, named after it, where the follow-up will look.
+    const QFileInfo csv(m_csvPath);
+    QFileDialog chooser(this, tr("Save the errors and warnings"),
+                        m_csvPath.isEmpty() ? QDir::homePath() : csv.absolutePath(),
                         tr("Text files (*.txt)"));
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setDefaultSuffix(QStringLiteral("txt"));
-    chooser.selectFile(QStringLiteral("import-errors.txt"));
+    chooser.selectFile(csv.completeBaseName() + QStringLiteral("-errors.txt"));
     if (chooser.exec() == QDialog::Accepted && !chooser.selectedFiles().isEmpty())
         saveTo(chooser.selectedFiles().first());
 }

@@ -40,6 +40,7 @@ public:
 private:
     base::Messages& m_messages;
     QString m_text;
+    QString m_csvPath;
     QTableWidget* m_table;
 };
 
