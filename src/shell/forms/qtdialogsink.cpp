@@ -1,5 +1,7 @@
 #include "shell/forms/qtdialogsink.h"
 
+#include "base/forms/buttontips.h"
+
 #include "base/consolesink.h"
 
 #include <QApplication>
@@ -128,6 +130,7 @@ base::Answer QtDialogSink::askDate(const QString& title, const QString& prompt,
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    base::explainButtons(box);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(new QLabel(base::ConsoleSink::plain(prompt), &dialog));
     layout->addWidget(edit);
