@@ -118,9 +118,7 @@ int attemptsCalc(cli::Context& ctx)
     if (!ctx.messages().confirm(QStringLiteral("Calculate performances\r(Disqualified Athletes "
                                                "will be skipped)")))
         return cli::Failed;
-    const bool ok =
-        oldRule ? r.history->RankVerticalJump(*r.race, true) : r.history->CalcFromHistory(*r.race);
-    if (!ok)
+    if (!r.history->CalcFromHistory(*r.race, oldRule))
         return cli::Failed;
     return printResults(ctx, r);
 }

@@ -64,7 +64,8 @@ int scoresetsList(cli::Context& ctx)
         const bool loaded = data.isLoaded(info.number);
         const scoring::ScoreSetData* set = data.set(info.number);
         const QString state = loaded ? QStringLiteral("loaded") : QStringLiteral("not loaded");
-        const int items = set ? int(set->items.size()) : 0;
+        // An age-factor set counts its item families.
+        const int items = set ? int(set->items.size() + set->ageFactors.size()) : 0;
         if (ctx.json) {
             rows.append(QJsonObject{{"number", info.number},
                                     {"name", scoring::scoreSetDisplayName(info.number)},
@@ -142,19 +143,25 @@ int score(cli::Context& ctx)
     bool ok = false;
     QString item = ctx.args[1];
     meeting::ItemTypes items(meeting::Edition::Athletics, ctx.messages());
+    scoring::AgedItem aged{item, false, {}};
+    int age = 0;
     if (!ageText.isEmpty()) {
-        const int age = ageText.toInt(&ok);
+        age = ageText.toInt(&ok);
         if (!ok || age <= 0)
             return ctx.usageError(QStringLiteral("--age is the athlete's age in years"));
-        const scoring::AgedItem aged = scoring::itemForAge(item, age, masters);
+        aged = scoring::itemForAge(item, age, masters);
         if (!aged.refusal.isEmpty()) {
             ctx.messages().warning(aged.refusal);
             return cli::Failed;
         }
-        item = aged.itemCode;
     }
     scoring::TableScores scores(items, ctx.messages());
-    const std::optional<int> points = scores.PerfToScore(set, item, ctx.args[2], altitude, !hand);
+    // Masters are age-graded and scored on the World Athletics table, whatever SETNO says.
+    const std::optional<int> points =
+        aged.masters ? scoring::mastersTableScore(scores, ctx.messages(), item, ctx.args[2], age,
+                                                  false, altitude, !hand)
+                     : scores.PerfToScore(set, aged.itemCode, ctx.args[2], altitude, !hand);
+    item = aged.itemCode;
     if (!points)
         return cli::Failed;
     ctx.printFields(

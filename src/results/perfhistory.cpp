@@ -267,6 +267,44 @@ bool PerfHistory::setMarks(const FieldRace& race, qint64 athleteNo, int heightSe
         messages().warning(why);
         return false;
     }
+    return storeMarks(race, athleteNo, heightSeq, text);
+}
+
+QString PerfHistory::marksAt(const FieldRace& race, qint64 athleteNo, int heightSeq)
+{
+    return m_db
+        .selectOneValue(QStringLiteral("PERFORMANCE"), QStringLiteral("PERF_HIST"),
+                        raceWhere(race) + QStringLiteral(" and ATHLETENO = ") +
+                            db::sqlInt(athleteNo) + QStringLiteral(" and PERF_SEQ = ") +
+                            db::sqlInt(heightSeq))
+        .trimmed();
+}
+
+bool PerfHistory::addMarkChar(const FieldRace& race, qint64 athleteNo, int heightSeq, QChar c)
+{
+    const QString text = marksAt(race, athleteNo, heightSeq) + c.toUpper();
+    if (const QString why = partialMarksRefusal(text); !why.isEmpty()) {
+        messages().warning(why);
+        return false;
+    }
+    return storeMarks(race, athleteNo, heightSeq, text);
+}
+
+bool PerfHistory::removeLastMarkChar(const FieldRace& race, qint64 athleteNo, int heightSeq)
+{
+    const QString text = marksAt(race, athleteNo, heightSeq);
+    if (text.isEmpty())
+        return true;
+    if (text.size() > 1)
+        return storeMarks(race, athleteNo, heightSeq, text.chopped(1));
+    return m_db.executeOneRow(QStringLiteral("delete from PERF_HIST where ") + raceWhere(race) +
+                              QStringLiteral(" and ATHLETENO = ") + db::sqlInt(athleteNo) +
+                              QStringLiteral(" and PERF_SEQ = ") + db::sqlInt(heightSeq));
+}
+
+bool PerfHistory::storeMarks(const FieldRace& race, qint64 athleteNo, int heightSeq,
+                             const QString& text)
+{
     const QList<BarHeight> existing = heights(race);
     if (std::none_of(existing.begin(), existing.end(),
                      [heightSeq](const BarHeight& h) { return h.heightSeq == heightSeq; })) {
@@ -326,11 +364,11 @@ bool PerfHistory::calcHorizontal(const FieldRace& race)
     return Places(m_db, m_items, m_meeting).calcAndRefresh(programNo);
 }
 
-bool PerfHistory::CalcFromHistory(const FieldRace& race)
+bool PerfHistory::CalcFromHistory(const FieldRace& race, bool oldRule)
 {
     if (!m_items.IsVerticalJump(race.itemCode))
         return calcHorizontal(race);
-    return RankVerticalJump(race, false);
+    return RankVerticalJump(race, oldRule);
 }
 
 bool PerfHistory::RankVerticalJump(const FieldRace& race, bool oldRule)

@@ -68,10 +68,15 @@ public:
     bool deleteLastHeight(const FieldRace& race);
     QList<HeightMarks> marks(const FieldRace& race, qint64 athleteNo);
     bool setMarks(const FieldRace& race, qint64 athleteNo, int heightSeq, const QString& marks);
+    // Marks typed one character at a time: `c` is added to the athlete's marks at the
+    // height, half a performance ("X", "-") standing until it is finished.
+    bool addMarkChar(const FieldRace& race, qint64 athleteNo, int heightSeq, QChar c);
+    // Takes the last character off again; the marks go when none is left.
+    bool removeLastMarkChar(const FieldRace& race, qint64 athleteNo, int heightSeq);
 
     // "Calculate": each athlete's result from the history (disqualified athletes skipped);
     // vertical jumps are also placed by count-back. False when refused or a write failed.
-    bool CalcFromHistory(const FieldRace& race);
+    bool CalcFromHistory(const FieldRace& race, bool oldRule = false);
     // The count-back ranking of a vertical-jump race; `oldRule` compares failures height by
     // height from the top.
     bool RankVerticalJump(const FieldRace& race, bool oldRule);
@@ -81,6 +86,8 @@ public:
 
 private:
     QString raceWhere(const FieldRace& race) const;
+    QString marksAt(const FieldRace& race, qint64 athleteNo, int heightSeq);
+    bool storeMarks(const FieldRace& race, qint64 athleteNo, int heightSeq, const QString& text);
     bool calcHorizontal(const FieldRace& race);
     base::Messages& messages();
 

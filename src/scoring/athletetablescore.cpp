@@ -5,6 +5,10 @@
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
+#include "scoring/scoresets.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace scoring {
 
@@ -34,13 +38,39 @@ AgedItem itemForAge(const QString& itemCode, int age, bool hasMastersItems)
             return result;
         }
         result.masters = true;
-        result.refusal = QStringLiteral("No Age-Factor for ") + itemCode;
+        const QString gender = itemCode.mid(10, 1);
+        const int hurdles = itemCode.startsWith(QLatin1String("HDL"))
+                                ? QString(itemCode.mid(3, 7)).remove(QLatin1Char('_')).toInt()
+                                : 0;
+        if (hurdles > 0 && hurdles <= 110) {
+            if (gender == QLatin1String("M"))
+                result.itemCode = QStringLiteral("HDL____110M25");
+            else if (gender == QLatin1String("F"))
+                result.itemCode = QStringLiteral("HDL____100F25");
+            else
+                result.refusal = QStringLiteral("Invalid relay gender");
+            return result;
+        }
+        result.itemCode = itemCode.left(11) + QStringLiteral("25") + itemCode.mid(13);
         return result;
     }
     if (itemAge == 99 || itemAge > 35)
         result.itemCode =
             itemCode.left(11) + QString::number(age).rightJustified(2, '0') + itemCode.mid(13);
     return result;
+}
+
+int mastersAgeGroup(int age)
+{
+    return std::clamp(age / 5 * 5, 35, 95);
+}
+
+double ageGraded(double value, double factor, bool field)
+{
+    const double graded = value * factor + (field ? 0.0 : 0.01);
+    // 1e-9 keeps a product that is a whole number of hundredths from losing one to binary
+    // noise (11.00 x 0.9 is 9.899999...).
+    return std::trunc(graded * 100 + 1e-9) / 100;
 }
 
 AthleteScores::AthleteScores(db::DmdCoreDbs& database, TableScores& scores,
@@ -92,6 +122,15 @@ std::optional<int> AthleteScores::AthleteTableScore(const QString& itemCode, con
             return std::nullopt;
         }
         scoredItem = aged.itemCode;
+        if (aged.masters) {
+            const int code = timingCode != 0 ? timingCode : m_settings.timingCode;
+            const std::optional<int> score =
+                mastersTableScore(m_scores, messages, itemCode, perf, athlete->age, component,
+                                  m_settings.heightAboveSea, code == 1);
+            if (score && clamp && *score != 0)
+                return std::clamp(*score, 0, 1200);
+            return score;
+        }
     }
     const int set = component ? m_settings.nAthlonScoreSet : m_settings.scoreSet;
     const int code = timingCode != 0 ? timingCode : m_settings.timingCode;
@@ -102,6 +141,70 @@ std::optional<int> AthleteScores::AthleteTableScore(const QString& itemCode, con
     if (clamp && set != 5 && *score != 0)
         return std::clamp(*score, 0, 1200);
     return score;
+}
+
+namespace {
+
+// The age factor of a masters result; empty when the data has none.
+std::optional<double> mastersFactor(const ScoreData& data, const QString& itemCode, int age)
+{
+    const ScoreSetData* factors = data.ageFactorSet();
+    if (!factors)
+        return std::nullopt;
+    const QMap<int, double> byAge = factors->ageFactors.value(itemCode.left(11));
+    const auto it = byAge.constFind(mastersAgeGroup(age));
+    if (it == byAge.constEnd())
+        return std::nullopt;
+    return it.value();
+}
+
+// Masters are scored on the World Athletics tables: the combined-event one for n-athlon
+// components, the 2017 one otherwise.
+int mastersScoreSet(bool component)
+{
+    return component ? 19 : 32;
+}
+
+} // namespace
+
+QString mastersRefusal(const ScoreData& data, const QString& itemCode, int age, bool component)
+{
+    const ScoreSetData* factors = data.ageFactorSet();
+    if (!factors)
+        return QStringLiteral("No Age-Factor for ") + itemCode +
+               QStringLiteral(": the masters age factors are not loaded");
+    if (!mastersFactor(data, itemCode, age))
+        return QStringLiteral("No Age-Factor for ") + itemCode + QStringLiteral(" at the age of ") +
+               QString::number(mastersAgeGroup(age)) + QStringLiteral(" in ") +
+               scoreSetDisplayName(factors->number);
+    const int set = mastersScoreSet(component);
+    if (!data.isLoaded(set))
+        return QStringLiteral("The ScoreTable for ") + scoreSetDisplayName(set) +
+               QStringLiteral(" is not available");
+    return {};
+}
+
+std::optional<int> mastersTableScore(TableScores& scores, base::Messages& messages,
+                                     const QString& itemCode, const QString& perf, int age,
+                                     bool component, double altitude, bool electronic)
+{
+    const std::optional<double> value = scores.items().PerfTextToValue(perf);
+    if (!value || *value == 0)
+        return 0; // an empty performance is not graded
+    if (const QString why = mastersRefusal(scores.data(), itemCode, age, component);
+        !why.isEmpty()) {
+        messages.warning(why);
+        return std::nullopt;
+    }
+    double factor = *mastersFactor(scores.data(), itemCode, age);
+    if (!(factor > 0.1 && factor < 20)) {
+        messages.internalError(612002, QStringLiteral("Invalid factor: ") + itemCode);
+        factor = 1;
+    }
+    const AgedItem open = itemForAge(itemCode, age, true);
+    const bool field = scores.items().IsFieldItem(itemCode);
+    return scores.valueToScore(mastersScoreSet(component), open.itemCode,
+                               ageGraded(*value, factor, field), altitude, electronic);
 }
 
 } // namespace scoring

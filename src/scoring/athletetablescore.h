@@ -6,6 +6,9 @@
 
 #include <optional>
 
+namespace base {
+class Messages;
+}
 namespace db {
 class DmdCoreDbs;
 }
@@ -28,14 +31,31 @@ struct TableScoreSettings {
 };
 
 // The item an athlete of `age` is scored with: seniors of 26 to 34 as the open age "25",
-// mixed-age items as the athlete's own age. Masters (35 and over) are age-graded with the
-// masters age factors, which are not at hand: they are refused ("No Age-Factor for ").
+// mixed-age items as the athlete's own age. Masters (35 and over) are scored on the open
+// World Athletics item (hurdles up to 110 m on the men's 110 m and the women's 100 m) with
+// their performance age-graded first.
 struct AgedItem {
     QString itemCode;
     bool masters = false;
     QString refusal; // set when the age cannot be scored
 };
 AgedItem itemForAge(const QString& itemCode, int age, bool hasMastersItems);
+
+// The five-year age group of a masters athlete: 35, 40, ..., 95.
+int mastersAgeGroup(int age);
+// A masters performance made comparable with the open age: multiplied by the age factor, a
+// race's time then 0.01 s slower, cut (not rounded) to hundredths.
+double ageGraded(double value, double factor, bool field);
+
+// Why a masters result of `itemCode` at `age` cannot be scored with `data` (no age factor,
+// or the World Athletics table it is scored on not loaded); empty when it can.
+QString mastersRefusal(const ScoreData& data, const QString& itemCode, int age, bool component);
+// The unclamped points of a masters result: age-graded, then scored on the open item's
+// World Athletics table (the combined-event one for n-athlon components). Empty, after the
+// message, when refused.
+std::optional<int> mastersTableScore(TableScores& scores, base::Messages& messages,
+                                     const QString& itemCode, const QString& perf, int age,
+                                     bool component, double altitude, bool electronic);
 
 // What the score of a result needs to know of its athlete.
 struct ScoredAthlete {

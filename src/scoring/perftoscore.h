@@ -45,6 +45,9 @@ public:
     // available" otherwise.
     bool requireLoaded(int set);
 
+    const ScoreData& data() const { return m_data; }
+    const meeting::ItemTypes& items() const { return m_items; }
+
 private:
     // The set and item that actually score `itemCode` under `set` after the sets' own
     // fallbacks and substitutions; empty set number when the item cannot be scored here.

@@ -28,10 +28,16 @@ int ResultScores::score(const PlacedResult& result, bool clamp)
     if (result.athleteNo > 0) {
         // An age the tables cannot score would otherwise be reported once per result.
         const AgedItem aged = itemForAge(result.itemCode, result.age, m_settings.hasMastersItems);
-        if (!aged.refusal.isEmpty()) {
-            if (!m_refused.contains(aged.refusal)) {
-                m_refused.insert(aged.refusal);
-                m_db.messages().warning(aged.refusal);
+        const bool component =
+            result.nAthlon != 0 && !result.itemCode.startsWith(QLatin1String("NTH"));
+        const QString refusal =
+            !aged.refusal.isEmpty() ? aged.refusal
+            : aged.masters ? mastersRefusal(m_tables.data(), result.itemCode, result.age, component)
+                           : QString();
+        if (!refusal.isEmpty()) {
+            if (!m_refused.contains(refusal)) {
+                m_refused.insert(refusal);
+                m_db.messages().warning(refusal);
             }
             return 0;
         }

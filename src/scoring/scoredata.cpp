@@ -133,6 +133,39 @@ bool readGenericCurve(QStringList words, ApeConstants* ape, QString* error)
     return true;
 }
 
+// "factors FAMILY 35=F 40=F ...": the masters age factors of one item family.
+bool readAgeFactors(QStringList words, ScoreSetData* set, QString* error)
+{
+    const QString family = words.isEmpty() ? QString() : words.takeFirst();
+    if (family.size() != 11) {
+        *error = QStringLiteral("an item family is the first 11 characters of its item code");
+        return false;
+    }
+    if (set->ageFactors.contains(family)) {
+        *error = QStringLiteral("the item family ") + family + QStringLiteral(" is given twice");
+        return false;
+    }
+    QMap<int, double> factors;
+    for (const QString& word : words) {
+        const qsizetype eq = word.indexOf(QLatin1Char('='));
+        bool ageOk = false;
+        const int age = eq > 0 ? word.left(eq).toInt(&ageOk) : 0;
+        double value = 0;
+        if (!ageOk || age < 35 || age > 95 || age % 5 != 0 || !toNumber(word.mid(eq + 1), &value)) {
+            *error = QStringLiteral("expected AGE=FACTOR with an age group of 35 to 95, found \"") +
+                     word + QLatin1Char('"');
+            return false;
+        }
+        factors.insert(age, value);
+    }
+    if (factors.isEmpty()) {
+        *error = QStringLiteral("the item family ") + family + QStringLiteral(" has no factors");
+        return false;
+    }
+    set->ageFactors.insert(family, factors);
+    return true;
+}
+
 // An APE set scores every item on a generic curve: those its items need must be there.
 QString missingApeCurve(const ScoreSetData& set)
 {
@@ -200,6 +233,12 @@ bool ScoreData::loadText(const QString& text, const QString& name, QString* erro
             set.source = words.join(QLatin1Char(' '));
         } else if (keyword == QLatin1String("note")) {
             set.notes.append(words.join(QLatin1Char(' ')));
+        } else if (keyword == QLatin1String("factors")) {
+            QString why;
+            if (set.number == 0)
+                return fail(i + 1, QStringLiteral("factors before the \"set\" line"));
+            if (!readAgeFactors(words, &set, &why))
+                return fail(i + 1, why);
         } else if (keyword == QLatin1String("generic")) {
             QString why;
             if (!readGenericCurve(words, &set.ape, &why))
@@ -260,6 +299,15 @@ const ItemScoreData* ScoreData::item(int set, const QString& itemCode) const
     return it == data->items.constEnd() ? nullptr : &it.value();
 }
 
+const ScoreSetData* ScoreData::ageFactorSet() const
+{
+    for (const int number : {36, 35}) {
+        if (const ScoreSetData* data = set(number); data && !data->ageFactors.isEmpty())
+            return data;
+    }
+    return nullptr;
+}
+
 QList<int> ScoreData::loadedSets() const
 {
     QList<int> sets = m_sets.keys();
@@ -279,6 +327,9 @@ int registerScoreSets(db::DmdCoreDbs& database, const ScoreData& data)
 {
     int added = 0;
     for (const int set : data.loadedSets()) {
+        // Age factors are no table a meeting scores with.
+        if (scoreSetInfo(set).method == ScoreMethod::AgeFactors)
+            continue;
         if (database.ZSqlCount(QStringLiteral("SCORESET"),
                                QStringLiteral("SCORESETNO = ") + db::sqlInt(set)) > 0)
             continue;

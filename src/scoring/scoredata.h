@@ -3,6 +3,7 @@
 #include "scoring/scoreformulas.h"
 
 #include <QHash>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +37,9 @@ struct ScoreSetData {
     QHash<QString, ItemScoreData> items;
     // The generic curves of the APE formula (its items carry only their interval).
     ApeConstants ape;
+    // Masters age factors: by the first 11 characters of an item code ("SHD____100M"), the
+    // factor of each five-year age group (35, 40, ..., 95).
+    QHash<QString, QMap<int, double>> ageFactors;
 };
 
 // The score data at hand: one file per set, in the plain line format described in
@@ -54,6 +58,9 @@ public:
     const ScoreSetData* set(int number) const;
     const ItemScoreData* item(int set, const QString& itemCode) const;
     QList<int> loadedSets() const;
+    // The masters age factors at hand: the newest loaded factor set (36, else 35); null
+    // when none is.
+    const ScoreSetData* ageFactorSet() const;
 
 private:
     QHash<int, ScoreSetData> m_sets;

@@ -5,7 +5,10 @@
 #include "results/captureprogram.h"
 #include "results/forms/perfhistoryform.h"
 
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QTableWidget>
+#include <QTest>
 
 namespace {
 
@@ -31,6 +34,38 @@ protected:
         const qint64 athlete = addAthlete(m_team, surname, "M", 17);
         addResult(eventNo, athlete, m_team, "", 0);
         return athlete;
+    }
+    QString place(qint64 athlete)
+    {
+        return value("select PLACE from PARTICIPATE where ATHLETENO = " + QString::number(athlete));
+    }
+    QString stepAthlete(const results::PerfHistoryForm& form)
+    {
+        const auto step = form.runThroughPanel()->step();
+        if (!step)
+            return {};
+        return value("select SURNAME from ATHLETE where ATHLETENO = " +
+                     QString::number(step->athleteNo));
+    }
+    // Types into the run-through's mark field (and the wind when given) with Enter after each.
+    static void type(results::PerfHistoryForm& form, const QString& mark,
+                     const QString& wind = QString())
+    {
+        QLineEdit* edit = form.runThroughPanel()->markEdit();
+        QTest::keyClicks(edit, mark);
+        QTest::keyClick(edit, Qt::Key_Return);
+        if (!wind.isNull()) {
+            QTest::keyClicks(form.runThroughPanel()->windEdit(), wind);
+            QTest::keyClick(form.runThroughPanel()->windEdit(), Qt::Key_Return);
+        }
+    }
+    static void addHeights(results::PerfHistoryForm& form, base::ScriptedSink& sink,
+                           const QStringList& heights)
+    {
+        for (const QString& h : heights) {
+            sink.answerText(h);
+            form.addHeight();
+        }
     }
     std::unique_ptr<results::PerfHistoryForm> open(qint64 eventNo)
     {
@@ -141,6 +176,164 @@ TEST_F(PerfHistoryScreenTest, AttemptsWithWindGoInOrderAndTheBestIsKept)
         value("select WIND_SPEED from PARTICIPATE where ATHLETENO = " + QString::number(ames)),
         "+2.4");
     EXPECT_EQ(m_sink.pendingAnswers(), 0);
+}
+
+TEST_F(PerfHistoryScreenTest, TheRunThroughGoesRoundTheAttemptsAsTyped)
+{
+    const qint64 longJump = event("JMPLong___M17");
+    const qint64 ames = enter(longJump, "Ames");
+    const qint64 bell = enter(longJump, "Bell");
+    auto form = open(longJump);
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->grid()->setFocus();
+    QTest::keyClick(form->grid(), Qt::Key_F5);
+    ASSERT_TRUE(form->runThroughPanel()->active());
+    const QString first = stepAthlete(*form);
+    const QString second = first == "Ames" ? "Bell" : "Ames";
+    EXPECT_TRUE(form->runThroughPanel()->stepText().startsWith("Attempt 1:  Lane"));
+    type(*form, "6.10", "+1.2");
+    EXPECT_EQ(stepAthlete(*form), second);
+    type(*form, "x"); // a foul asks no wind
+    EXPECT_EQ(stepAthlete(*form), first);
+    EXPECT_EQ(form->runThroughPanel()->step()->seq, 2);
+    type(*form, ""); // passed over for now
+    EXPECT_EQ(stepAthlete(*form), second);
+    m_sink.answerYes(); // "The wind is empty.  Accept it as is"
+    type(*form, "6.30", "");
+    EXPECT_TRUE(m_sink.saw("The wind is empty."));
+    // The athlete passed over comes back before the third round.
+    EXPECT_EQ(stepAthlete(*form), first);
+    EXPECT_EQ(form->runThroughPanel()->step()->seq, 2);
+    // A refused mark keeps the same athlete at the same attempt.
+    type(*form, "6.2x", "+1.0");
+    EXPECT_EQ(stepAthlete(*form), first);
+    EXPECT_EQ(form->runThroughPanel()->step()->seq, 2);
+    type(*form, "6.40", "-0.5");
+    EXPECT_EQ(form->runThroughPanel()->step()->seq, 3);
+    // Escape leaves the run-through first, the screen only after that.
+    QTest::keyClick(form->runThroughPanel()->markEdit(), Qt::Key_Escape);
+    EXPECT_FALSE(form->runThroughPanel()->active());
+    EXPECT_TRUE(form->isVisible());
+    grab(*form, "perfhistory-runthrough");
+    const qint64 firstNo = first == "Ames" ? ames : bell;
+    const qint64 secondNo = first == "Ames" ? bell : ames;
+    results::PerfHistory history(database(), run().items(), run().meeting());
+    const results::FieldRace race = *history.race(longJump, "F", 0);
+    const QList<results::Attempt> a = history.attempts(race, firstNo);
+    ASSERT_EQ(a.size(), 2);
+    EXPECT_EQ(a[0].wind, "+1.2");
+    EXPECT_EQ(a[1].wind, "-0.5");
+    const QList<results::Attempt> b = history.attempts(race, secondNo);
+    ASSERT_EQ(b.size(), 2);
+    EXPECT_EQ(b[0].performance, "X");
+    EXPECT_EQ(b[1].wind, "");
+    EXPECT_EQ(m_sink.pendingAnswers(), 0);
+    form->close();
+}
+
+TEST_F(PerfHistoryScreenTest, TheVerticalRunThroughAsksForTheNextBarAndSkipsThoseWhoAreOut)
+{
+    const qint64 high = event("JMPHigh___M17");
+    const qint64 ames = enter(high, "Ames");
+    const qint64 bell = enter(high, "Bell");
+    const qint64 cole = enter(high, "Cole");
+    auto form = open(high);
+    addHeights(*form, m_sink, {"1.60"});
+    form->runThrough();
+    ASSERT_TRUE(form->runThroughPanel()->active());
+    EXPECT_TRUE(form->runThroughPanel()->stepText().startsWith("Height 1.60:  Lane"));
+    QHash<QString, QString> at160{{"Ames", "o"}, {"Bell", "x"}, {"Cole", "-"}};
+    for (int i = 0; i < 3; ++i)
+        type(*form, at160.value(stepAthlete(*form)));
+    // Only Bell still has to clear 1.60.
+    EXPECT_EQ(stepAthlete(*form), "Bell");
+    m_sink.answerText("1.65");
+    type(*form, "o");
+    EXPECT_EQ(form->grid()->horizontalHeaderItem(9)->text(), "1.65");
+    QHash<QString, QString> at165{{"Ames", "xxx"}, {"Bell", "o"}, {"Cole", "xxx"}};
+    for (int i = 0; i < 3; ++i)
+        type(*form, at165.value(stepAthlete(*form)));
+    // Bell alone is left: the next bar is asked for; no answer ends the run-through.
+    EXPECT_FALSE(form->runThroughPanel()->active());
+    m_sink.answerYes();
+    form->calculate();
+    EXPECT_EQ(place(bell), "1");
+    EXPECT_EQ(place(ames), "2");
+    EXPECT_EQ(
+        value("select DISQ_STATUS from PARTICIPATE where ATHLETENO = " + QString::number(cole)),
+        "6");
+}
+
+TEST_F(PerfHistoryScreenTest, MarksTypedOneCharacterAtATimeGoStraightIntoTheGrid)
+{
+    const qint64 high = event("JMPHigh___M17");
+    enter(high, "Ames");
+    enter(high, "Bell");
+    auto form = open(high);
+    addHeights(*form, m_sink, {"1.60"});
+    ASSERT_NE(form->charByCharBox(), nullptr);
+    form->charByCharBox()->setChecked(true);
+    EXPECT_TRUE(run().config().readBool("VERTICALS_ADDCHARS_NOT_EDIT"));
+    const int ames = rowOf(*form, "Ames");
+    const int bell = rowOf(*form, "Bell");
+    form->grid()->setCurrentCell(ames, 8);
+    QTest::keyClick(form->grid(), Qt::Key_X);
+    EXPECT_EQ(form->grid()->item(ames, 8)->text(), "X");
+    // Half a performance stands out until it is finished.
+    EXPECT_EQ(form->grid()->item(ames, 8)->background().color(), QColor(Qt::yellow));
+    // The next athlete is up.
+    EXPECT_EQ(form->grid()->currentRow(), bell);
+    QTest::keyClick(form->grid(), Qt::Key_0);
+    EXPECT_TRUE(m_sink.saw("When it is over, you press a \"O\" for \"Over\", not a zero"));
+    EXPECT_EQ(form->grid()->item(bell, 8)->text(), "");
+    EXPECT_EQ(form->grid()->currentRow(), bell);
+    QTest::keyClick(form->grid(), Qt::Key_A);
+    EXPECT_TRUE(m_sink.saw("The only valid characters in a Temporary performance is"));
+    QTest::keyClick(form->grid(), Qt::Key_O);
+    EXPECT_EQ(form->grid()->item(bell, 8)->text(), "O");
+    EXPECT_EQ(form->grid()->currentRow(), ames);
+    QTest::keyClick(form->grid(), Qt::Key_O);
+    EXPECT_EQ(form->grid()->item(ames, 8)->text(), "XO");
+    EXPECT_NE(form->grid()->item(ames, 8)->background().color(), QColor(Qt::yellow));
+    // A second clearance at the same bar is refused; Backspace takes the last one back.
+    form->grid()->setCurrentCell(ames, 8);
+    QTest::keyClick(form->grid(), Qt::Key_O);
+    EXPECT_TRUE(m_sink.saw("The performance may contain only one \"O\": XOO"));
+    QTest::keyClick(form->grid(), Qt::Key_Backspace);
+    QTest::keyClick(form->grid(), Qt::Key_Backspace);
+    EXPECT_EQ(form->grid()->item(ames, 8)->text(), "");
+    EXPECT_EQ(count("PERF_HIST", "PERFORMANCE = 'O'"), 1);
+    grab(*form, "perfhistory-charbychar");
+    // The option stays for the next time the screen opens.
+    EXPECT_TRUE(open(high)->charByCharBox()->isChecked());
+}
+
+TEST_F(PerfHistoryScreenTest, TheOldRuleOptionComparesFailuresHeightByHeight)
+{
+    const qint64 high = event("JMPHigh___M17");
+    const qint64 ames = enter(high, "Ames");
+    const qint64 bell = enter(high, "Bell");
+    auto form = open(high);
+    addHeights(*form, m_sink, {"1.55", "1.60", "1.65", "1.70"});
+    results::PerfHistory history(database(), run().items(), run().meeting());
+    const results::FieldRace race = *history.race(high, "F", 0);
+    // Both clear 1.65 first time. Ames: 2 failures below, none at 1.60; Bell: 1 at 1.60.
+    for (const auto& [athlete, marks] : {std::pair{ames, QStringList{"XXO", "O", "O", "XXX"}},
+                                         std::pair{bell, QStringList{"O", "XO", "O", "XXX"}}})
+        for (int seq = 1; seq <= 4; ++seq)
+            ASSERT_TRUE(history.setMarks(race, athlete, seq, marks[seq - 1]));
+    m_sink.answerYes();
+    form->calculate();
+    EXPECT_EQ(place(bell), "1"); // fewer failures in all
+    EXPECT_EQ(place(ames), "2");
+    form->oldRuleBox()->setChecked(true);
+    EXPECT_TRUE(run().config().readBool("VERTICALS_PLACE_WITH_OLD_RULE"));
+    m_sink.answerYes();
+    form->calculate();
+    EXPECT_EQ(place(ames), "1"); // clean at 1.60, the first height down that differs
+    EXPECT_EQ(place(bell), "2");
 }
 
 } // namespace

@@ -70,15 +70,15 @@ TEST_F(TableScoreBasisTest, AnAgeTheTablesCannotScoreIsReportedOncePerItem)
     const qint64 event = eventOf("SHD____100M25");
     addResult(event, addAthlete(old, "Gil", "M", 41), old, perf("SHD____100M25", "11.0"), 5);
     addResult(event, addAthlete(old, "Hap", "M", 47), old, perf("SHD____100M25", "11.1"), 6);
-    // With masters items every athlete must be a senior, and the masters' age factors are
-    // not at hand: ten results, three messages, and nothing counted.
+    // With masters items every athlete must be a senior, and the masters' World Athletics
+    // table is not at hand: ten results, three messages, and nothing counted.
     setMeeting("TEAMSCOREPLACES = 8, HAS_MASTERS_ITEMS = 1");
     m_sink.clear();
     EXPECT_EQ(totals(), (QStringList{"1 ASH 0", "1 ELM 0", "1 OAK 0", "1 OLD 0"}));
     EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 3);
     EXPECT_TRUE(m_sink.saw("Age not < senior: SHD____100M25"));
     EXPECT_TRUE(m_sink.saw("Age not < senior: JMPLong___M25"));
-    EXPECT_TRUE(m_sink.saw("No Age-Factor for SHD____100M25"));
+    EXPECT_TRUE(m_sink.saw("The ScoreTable for WorldAth 2017 is not available"));
 }
 
 } // namespace

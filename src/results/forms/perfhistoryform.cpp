@@ -10,8 +10,10 @@
 #include "results/captureathletes.h"
 #include "results/statuscodes.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
@@ -22,6 +24,9 @@ namespace results {
 namespace {
 
 // The fixed columns before the attempts or heights.
+const QString kOldRuleOption = QStringLiteral("VERTICALS_PLACE_WITH_OLD_RULE");
+const QString kCharByCharOption = QStringLiteral("VERTICALS_ADDCHARS_NOT_EDIT");
+
 const QStringList kFixed{QStringLiteral("Lane"),   QStringLiteral("Team"),
                          QStringLiteral("No"),     QStringLiteral("Place"),
                          QStringLiteral("E.Pl"),   QStringLiteral("Performance"),
@@ -78,14 +83,46 @@ PerfHistoryForm::PerfHistoryForm(base::Run& run, const CaptureProgramRow& row,
                tr("Deletes the selected attempt of the selected athlete (Delete)"),
                &PerfHistoryForm::deleteAttempt);
     }
+    // F5 is taken in keyPressEvent so that it reaches the screen from the grid and from the
+    // run-through's own fields alike.
+    button(QStringLiteral("Run through [F5]"), QKeySequence(),
+           tr("Goes through the athletes and their attempts in turn, typing each one (F5)"),
+           &PerfHistoryForm::runThrough);
     button(QStringLiteral("Calculate [F9]"), Qt::Key_F9,
            tr("Works out each performance from the attempts, after asking (F9)"),
            &PerfHistoryForm::calculate);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setToolTip(base::closeTip());
+    close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addStretch();
     buttons->addWidget(close);
+    m_runThrough = new RunThroughPanel(run, m_history, race, this);
+    connect(m_runThrough, &RunThroughPanel::changed, this, &PerfHistoryForm::reload);
+    connect(m_runThrough, &RunThroughPanel::stopped, m_grid, [this] { m_grid->setFocus(); });
+    layout->addWidget(m_runThrough);
+    if (vertical()) {
+        auto* options = new QHBoxLayout;
+        m_charByChar =
+            new QCheckBox(QStringLiteral("Type the marks one character at a time"), this);
+        m_charByChar->setToolTip(
+            tr("X, O and - typed on a height cell add to the marks there; Backspace takes one "
+               "back"));
+        m_charByChar->setChecked(run.config().readBool(kCharByCharOption));
+        connect(m_charByChar, &QCheckBox::toggled, this,
+                [this](bool on) { m_run.config().writeBool(kCharByCharOption, on); });
+        m_oldRule = new QCheckBox(QStringLiteral("Count-back by the old rule"), this);
+        m_oldRule->setToolTip(
+            tr("Calculate breaks ties by comparing failures height by height from the top"));
+        m_oldRule->setChecked(run.config().readBool(kOldRuleOption));
+        connect(m_oldRule, &QCheckBox::toggled, this,
+                [this](bool on) { m_run.config().writeBool(kOldRuleOption, on); });
+        options->addWidget(m_charByChar);
+        options->addWidget(m_oldRule);
+        options->addStretch();
+        layout->addLayout(options);
+        m_grid->installEventFilter(this);
+    }
     layout->addLayout(buttons);
     connect(m_grid, &QTableWidget::cellActivated, this,
             [this] { vertical() ? editMarks() : editAttempt(); });
@@ -262,8 +299,66 @@ void PerfHistoryForm::calculate()
 {
     if (m_run.messages().confirm(QStringLiteral("Calculate performances\r(Disqualified Athletes "
                                                 "will be skipped)")))
-        m_history.CalcFromHistory(m_race);
+        m_history.CalcFromHistory(m_race, m_oldRule && m_oldRule->isChecked());
     reload();
+}
+
+void PerfHistoryForm::runThrough()
+{
+    if (m_runThrough->active()) {
+        m_runThrough->stop();
+        return;
+    }
+    m_runThrough->start(m_athletes);
+}
+
+void PerfHistoryForm::reject()
+{
+    // Escape first leaves the run-through, then the screen.
+    if (m_runThrough->active()) {
+        m_runThrough->stop();
+        return;
+    }
+    QDialog::reject();
+}
+
+void PerfHistoryForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F5) {
+        runThrough();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool PerfHistoryForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_grid && event->type() == QEvent::KeyPress && m_charByChar &&
+        m_charByChar->isChecked()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (typeMarkKey(key->key(), key->text()))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool PerfHistoryForm::typeMarkKey(int key, const QString& text)
+{
+    const qint64 athlete = currentAthlete();
+    const int seq = currentSeq();
+    const bool removing = key == Qt::Key_Backspace;
+    // Only printable keys and Backspace on a height cell are marks; the rest moves about.
+    if (athlete == 0 || seq == 0 || (!removing && (text.size() != 1 || !text[0].isPrint())))
+        return false;
+    const int row = m_grid->currentRow();
+    const int column = m_grid->currentColumn();
+    const bool ok = removing ? m_history.removeLastMarkChar(m_race, athlete, seq)
+                             : m_history.addMarkChar(m_race, athlete, seq, text[0]);
+    reload();
+    // After a jump the next athlete is up; a refused key leaves the cell where it was.
+    const int next = ok && !removing ? (row + 1) % std::max(1, m_grid->rowCount()) : row;
+    m_grid->setCurrentCell(next, column);
+    return true;
 }
 
 } // namespace results

@@ -2,10 +2,12 @@
 
 #include "results/captureathletes.h"
 #include "results/captureprogram.h"
+#include "results/forms/runthroughpanel.h"
 #include "results/perfhistory.h"
 
 #include <QDialog>
 
+class QCheckBox;
 class QTableWidget;
 class QLabel;
 
@@ -39,9 +41,24 @@ public:
     void editMarks();
     void calculate();
     void reload();
+    // Steps through the athletes and their attempts in competition order.
+    void runThrough();
+    RunThroughPanel* runThroughPanel() const { return m_runThrough; }
+    // The user options the screen keeps: count-back by the old rule, and marks typed one
+    // character at a time straight into the grid.
+    QCheckBox* oldRuleBox() const { return m_oldRule; }
+    QCheckBox* charByCharBox() const { return m_charByChar; }
+
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool vertical() const;
+    // One key typed on a height cell in the character-by-character mode; true when used.
+    bool typeMarkKey(int key, const QString& text);
     bool askAttempt(QString* perf, QString* wind, const QString& current);
 
     base::Run& m_run;
@@ -51,6 +68,9 @@ private:
     QList<CaptureAthleteRow> m_athletes;
     QList<BarHeight> m_heights;
     QTableWidget* m_grid = nullptr;
+    RunThroughPanel* m_runThrough = nullptr;
+    QCheckBox* m_oldRule = nullptr;
+    QCheckBox* m_charByChar = nullptr;
 };
 
 } // namespace results
