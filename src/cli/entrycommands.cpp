@@ -88,12 +88,16 @@ int athleteAdd(cli::Context& ctx)
     const QString birthDate = ctx.takeOption(QStringLiteral("--birthdate"));
     const QString category = ctx.takeOption(QStringLiteral("--category"));
     const bool relay = ctx.takeFlag(QStringLiteral("--relay"));
-    const int nathlon = ctx.takeOption(QStringLiteral("--nathlon")).toInt();
+    const QString nathlonText = ctx.takeOption(QStringLiteral("--nathlon"));
     const Target t = target(ctx);
     if (!ctx.expectArgs(5))
         return cli::WrongCommandLine;
     if (!t.ok())
         return cli::Failed;
+    const std::optional<int> nathlonCount = entries::readNathlonCount(ctx.messages(), nathlonText);
+    if (!nathlonCount)
+        return cli::Failed;
+    const int nathlon = *nathlonCount;
     const auto team = teamByAbbreviation(ctx, t, ctx.args[0]);
     if (!team)
         return cli::Failed;

@@ -402,12 +402,15 @@ qint64 Athletes::save(const AthleteRow& athlete)
 
 qint64 Athletes::add(const AthleteRow& athlete)
 {
-    return check(athlete) == Field::None ? save(athlete) : 0;
+    return nathlonCountValid(messages(), athlete.nAthlon) && check(athlete) == Field::None
+               ? save(athlete)
+               : 0;
 }
 
 bool Athletes::edit(const AthleteRow& athlete)
 {
-    return athlete.athleteNo != 0 && check(athlete) == Field::None && save(athlete) != 0;
+    return athlete.athleteNo != 0 && nathlonCountValid(messages(), athlete.nAthlon) &&
+           check(athlete) == Field::None && save(athlete) != 0;
 }
 
 base::Messages& Athletes::messages()

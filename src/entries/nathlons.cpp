@@ -75,4 +75,55 @@ bool Nathlons::removeAthlete(qint64 athleteNo)
            m_db.execute(QStringLiteral("delete from ATHLETE") + mine);
 }
 
+namespace {
+
+QString nathlonCountError(const QString& text)
+{
+    return QStringLiteral("n-Athlon error: ") + text +
+           QStringLiteral(": min is 2-Athlon, maximum is 20-Athlon.");
+}
+
+} // namespace
+
+bool nathlonCountValid(base::Messages& messages, int events)
+{
+    if (events == 0 || (events >= 2 && events <= 20))
+        return true;
+    messages.warning(nathlonCountError(QString::number(events)));
+    return false;
+}
+
+std::optional<int> readNathlonCount(base::Messages& messages, const QString& text)
+{
+    const QString t = text.trimmed().toLower();
+    if (t.isEmpty())
+        return 0;
+    int events = -1;
+    qsizetype digits = 0;
+    while (digits < t.size() && t[digits].isDigit())
+        ++digits;
+    if (digits > 0) {
+        const QString rest = t.mid(digits);
+        if (rest.isEmpty() || rest == QLatin1String("-athlon"))
+            events = t.left(digits).toInt();
+        if (events == 0 && rest.isEmpty())
+            return 0; // no n-athlon
+
+    } else if (t.endsWith(QLatin1String("lon"))) {
+        // The first three letters name the count: "oct" in "Octathlon" and "Octahlon".
+        static const QList<std::pair<const char*, int>> names{{"bia", 2}, {"tri", 3}, {"qua", 4},
+                                                              {"pen", 5}, {"hex", 6}, {"hep", 7},
+                                                              {"oct", 8}, {"non", 9}, {"dec", 10}};
+        for (const auto& [prefix, count] : names) {
+            if (t.startsWith(QLatin1String(prefix)))
+                events = count;
+        }
+    }
+    if (events < 2 || events > 20) {
+        messages.warning(nathlonCountError(text.trimmed()));
+        return std::nullopt;
+    }
+    return events;
+}
+
 } // namespace entries

@@ -2,6 +2,11 @@
 
 #include "entries/entrysettings.h"
 
+#include <optional>
+
+namespace base {
+class Messages;
+}
 namespace db {
 class DmdCoreDbs;
 }
@@ -30,5 +35,12 @@ private:
     db::DmdCoreDbs& m_db;
     EntrySettings m_settings;
 };
+
+// The number of events of an n-athlon as typed or imported: "8", "8-Athlon" or a name
+// ("Octathlon", forgiving a dropped letter as in "Octahlon"); 0 for an empty text or "0". Counts
+// run from 2 to 20; anything else is refused with the message and comes back empty.
+std::optional<int> readNathlonCount(base::Messages& messages, const QString& text);
+// The same check for a count already read: true for 0 and 2..20, else the message.
+bool nathlonCountValid(base::Messages& messages, int events);
 
 } // namespace entries

@@ -184,6 +184,23 @@ TEST_F(EntryCliTest, anNathlonSwimmerComesWithAllTheEventsOfItsCompetition)
     EXPECT_TRUE(err.contains("Delete athletes for n-athlons")) << err.toStdString();
     ASSERT_EQ(cli({"--yes", "athlete", "delete", athlete}, &out, &err), 0) << err.toStdString();
     EXPECT_EQ(count(QStringLiteral("PARTICIPATE")), 0);
+    // The competition's size as named, and the sizes refused with nothing stored.
+    ASSERT_EQ(cli({"athlete", "add", "OAK", "VAN", "Piet", "M", "13", "--nathlon", "Triathlon"},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(out.contains("entries: 3")) << out.toStdString();
+    const int athletes = count(QStringLiteral("ATHLETE"));
+    for (const char* size : {"1", "21", "Marathon", "3x"}) {
+        EXPECT_EQ(
+            cli({"athlete", "add", "OAK", "BOS", "Koos", "M", "13", "--nathlon", size}, &out, &err),
+            1)
+            << size;
+        EXPECT_TRUE(err.contains(QStringLiteral("n-Athlon error: ") + size +
+                                 ": min is 2-Athlon, maximum is 20-Athlon."))
+            << err.toStdString();
+    }
+    EXPECT_EQ(count(QStringLiteral("ATHLETE")), athletes);
 }
 
 TEST_F(EntryCliTest, teamsAreSplitByGenderOnlyWhenTheOfficialSaysYes)
