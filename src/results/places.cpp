@@ -144,7 +144,7 @@ bool Places::CalcPlaces(qint64 programNo, QStringList* changes)
         messages().warning(refusal);
         return false;
     }
-    if (nathlonIncomplete(*race))
+    if (!m_incompleteNathlonAccepted && nathlonIncomplete(*race))
         return false;
     // A combined event's total has no heats: its final holds the computed totals.
     if (race->finalNotRun && race->isFinal() && !m_items.IsNathlon(race->itemCode) &&

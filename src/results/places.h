@@ -36,6 +36,9 @@ public:
     bool CalcPlaces(qint64 programNo, QStringList* changes = nullptr);
     // CalcPlaces and RefreshCalculatedFlag, as the capture screens' F9 does.
     bool calcAndRefresh(qint64 programNo, QStringList* changes = nullptr);
+    // The totals of an n-athlon were computed after the user agreed to go on with
+    // components still open: its total event is placed without asking again.
+    void acceptIncompleteNathlon() { m_incompleteNathlonAccepted = true; }
     // Every program row of the meeting by day, sequence, round and heat, each calculated
     // and its flag refreshed; progress "Calculating ALL Items", then "Done". Ordinary
     // heats and finals are read together and written in one transaction; combined races,
@@ -73,6 +76,7 @@ private:
     db::DmdCoreDbs& m_database;
     const meeting::ItemTypes& m_items;
     const meeting::MeetingSettings& m_meeting;
+    bool m_incompleteNathlonAccepted = false;
     QualifyingTest m_failsStandard;
 };
 

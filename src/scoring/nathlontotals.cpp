@@ -167,9 +167,13 @@ int NathlonTotals::computeTotals(qint64 eventNo)
     db::Query program =
         database.openQuery(QStringLiteral("select PROGRAMNO from PROGRAM where EVENTNO = ") +
                            db::sqlInt(eventNo) + QStringLiteral(" and ROUND = 'F' and HEATNO = 0"));
-    if (program.isOpen() && !program.isEmpty())
-        results::Places(database, m_run.items(), m_run.meeting())
-            .calcAndRefresh(program.integer(QStringLiteral("PROGRAMNO")));
+    if (program.isOpen() && !program.isEmpty()) {
+        results::Places places(database, m_run.items(), m_run.meeting());
+        // The user was asked about open components above.
+        places.acceptIncompleteNathlon();
+        if (!places.calcAndRefresh(program.integer(QStringLiteral("PROGRAMNO"))))
+            return -1;
+    }
     return written;
 }
 

@@ -124,8 +124,8 @@ TEST_F(PerfHistoryScreenTest, HeightsAndMarksAreEnteredAndCalculatedFromTheGrid)
     form->addHeight();
     m_sink.answerText("1.65");
     form->addHeight();
-    ASSERT_EQ(form->grid()->columnCount(), 10);
-    EXPECT_EQ(form->grid()->horizontalHeaderItem(9)->text(), "1.65");
+    ASSERT_EQ(form->grid()->columnCount(), 11);
+    EXPECT_EQ(form->grid()->horizontalHeaderItem(10)->text(), "1.65");
     auto mark = [&](const QString& surname, int column, const QString& marks) {
         const int r = rowOf(*form, surname);
         form->grid()->setCurrentCell(r, column);
@@ -133,18 +133,18 @@ TEST_F(PerfHistoryScreenTest, HeightsAndMarksAreEnteredAndCalculatedFromTheGrid)
         form->editMarks();
         return form->grid()->item(r, column)->text();
     };
-    EXPECT_EQ(mark("Ames", 8, "XO"), "XO");
-    EXPECT_EQ(mark("Bell", 8, "O"), "O");
-    EXPECT_EQ(mark("Ames", 9, "XX"), "XX"); // half a performance, shown until finished
-    EXPECT_EQ(mark("Bell", 9, "OX"), "");   // refused
+    EXPECT_EQ(mark("Ames", 9, "XO"), "XO");
+    EXPECT_EQ(mark("Bell", 9, "O"), "O");
+    EXPECT_EQ(mark("Ames", 10, "XX"), "XX"); // half a performance, shown until finished
+    EXPECT_EQ(mark("Bell", 10, "OX"), "");   // refused
     EXPECT_TRUE(m_sink.saw("The \"O\" must be the last char: OX"));
-    EXPECT_EQ(mark("Ames", 9, "XXX"), "XXX");
-    EXPECT_EQ(mark("Bell", 9, "XXO"), "XXO");
+    EXPECT_EQ(mark("Ames", 10, "XXX"), "XXX");
+    EXPECT_EQ(mark("Bell", 10, "XXO"), "XXO");
     m_sink.answerYes();
     form->calculate();
     grab(*form, "perfhistory-highjump");
-    EXPECT_EQ(form->grid()->item(rowOf(*form, "Bell"), 3)->text(), "1");
-    EXPECT_EQ(form->grid()->item(rowOf(*form, "Ames"), 3)->text(), "2");
+    EXPECT_EQ(form->grid()->item(rowOf(*form, "Bell"), 4)->text(), "1");
+    EXPECT_EQ(form->grid()->item(rowOf(*form, "Ames"), 4)->text(), "2");
     EXPECT_EQ(value("select PLACE from PARTICIPATE where ATHLETENO = " + QString::number(bell)),
               "1");
     EXPECT_EQ(value("select PLACE from PARTICIPATE where ATHLETENO = " + QString::number(ames)),
@@ -163,12 +163,12 @@ TEST_F(PerfHistoryScreenTest, AttemptsWithWindGoInOrderAndTheBestIsKept)
             m_sink.answerText(wind);
         form->addAttempt();
     }
-    EXPECT_EQ(form->grid()->item(0, 10)->text(), "6.25  +2.4");
+    EXPECT_EQ(form->grid()->item(0, 11)->text(), "6.25  +2.4");
     // Editing the first attempt to a foul drops its wind.
-    form->grid()->setCurrentCell(0, 8);
+    form->grid()->setCurrentCell(0, 9);
     m_sink.answerText("X");
     form->editAttempt();
-    EXPECT_EQ(form->grid()->item(0, 8)->text(), "X");
+    EXPECT_EQ(form->grid()->item(0, 9)->text(), "X");
     m_sink.answerYes();
     form->calculate();
     grab(*form, "perfhistory-longjump");
@@ -195,6 +195,9 @@ TEST_F(PerfHistoryScreenTest, TheRunThroughGoesRoundTheAttemptsAsTyped)
     EXPECT_TRUE(form->runThroughPanel()->stepText().startsWith("Attempt 1:  Lane"));
     type(*form, "6.10", "+1.2");
     EXPECT_EQ(stepAthlete(*form), second);
+    // The grid shows who is up: the second athlete's first attempt.
+    EXPECT_EQ(form->currentAthlete(), form->runThroughPanel()->step()->athleteNo);
+    EXPECT_EQ(form->currentSeq(), 1);
     type(*form, "x"); // a foul asks no wind
     EXPECT_EQ(stepAthlete(*form), first);
     EXPECT_EQ(form->runThroughPanel()->step()->seq, 2);
@@ -251,7 +254,7 @@ TEST_F(PerfHistoryScreenTest, TheVerticalRunThroughAsksForTheNextBarAndSkipsThos
     EXPECT_EQ(stepAthlete(*form), "Bell");
     m_sink.answerText("1.65");
     type(*form, "o");
-    EXPECT_EQ(form->grid()->horizontalHeaderItem(9)->text(), "1.65");
+    EXPECT_EQ(form->grid()->horizontalHeaderItem(10)->text(), "1.65");
     QHash<QString, QString> at165{{"Ames", "xxx"}, {"Bell", "o"}, {"Cole", "xxx"}};
     for (int i = 0; i < 3; ++i)
         type(*form, at165.value(stepAthlete(*form)));
@@ -278,32 +281,32 @@ TEST_F(PerfHistoryScreenTest, MarksTypedOneCharacterAtATimeGoStraightIntoTheGrid
     EXPECT_TRUE(run().config().readBool("VERTICALS_ADDCHARS_NOT_EDIT"));
     const int ames = rowOf(*form, "Ames");
     const int bell = rowOf(*form, "Bell");
-    form->grid()->setCurrentCell(ames, 8);
+    form->grid()->setCurrentCell(ames, 9);
     QTest::keyClick(form->grid(), Qt::Key_X);
-    EXPECT_EQ(form->grid()->item(ames, 8)->text(), "X");
+    EXPECT_EQ(form->grid()->item(ames, 9)->text(), "X");
     // Half a performance stands out until it is finished.
-    EXPECT_EQ(form->grid()->item(ames, 8)->background().color(), QColor(Qt::yellow));
+    EXPECT_EQ(form->grid()->item(ames, 9)->background().color(), QColor(Qt::yellow));
     // The next athlete is up.
     EXPECT_EQ(form->grid()->currentRow(), bell);
     QTest::keyClick(form->grid(), Qt::Key_0);
     EXPECT_TRUE(m_sink.saw("When it is over, you press a \"O\" for \"Over\", not a zero"));
-    EXPECT_EQ(form->grid()->item(bell, 8)->text(), "");
+    EXPECT_EQ(form->grid()->item(bell, 9)->text(), "");
     EXPECT_EQ(form->grid()->currentRow(), bell);
     QTest::keyClick(form->grid(), Qt::Key_A);
     EXPECT_TRUE(m_sink.saw("The only valid characters in a Temporary performance is"));
     QTest::keyClick(form->grid(), Qt::Key_O);
-    EXPECT_EQ(form->grid()->item(bell, 8)->text(), "O");
+    EXPECT_EQ(form->grid()->item(bell, 9)->text(), "O");
     EXPECT_EQ(form->grid()->currentRow(), ames);
     QTest::keyClick(form->grid(), Qt::Key_O);
-    EXPECT_EQ(form->grid()->item(ames, 8)->text(), "XO");
-    EXPECT_NE(form->grid()->item(ames, 8)->background().color(), QColor(Qt::yellow));
+    EXPECT_EQ(form->grid()->item(ames, 9)->text(), "XO");
+    EXPECT_NE(form->grid()->item(ames, 9)->background().color(), QColor(Qt::yellow));
     // A second clearance at the same bar is refused; Backspace takes the last one back.
-    form->grid()->setCurrentCell(ames, 8);
+    form->grid()->setCurrentCell(ames, 9);
     QTest::keyClick(form->grid(), Qt::Key_O);
     EXPECT_TRUE(m_sink.saw("The performance may contain only one \"O\": XOO"));
     QTest::keyClick(form->grid(), Qt::Key_Backspace);
     QTest::keyClick(form->grid(), Qt::Key_Backspace);
-    EXPECT_EQ(form->grid()->item(ames, 8)->text(), "");
+    EXPECT_EQ(form->grid()->item(ames, 9)->text(), "");
     EXPECT_EQ(count("PERF_HIST", "PERFORMANCE = 'O'"), 1);
     grab(*form, "perfhistory-charbychar");
     // The option stays for the next time the screen opens.

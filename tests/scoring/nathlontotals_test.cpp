@@ -147,9 +147,15 @@ TEST_F(NathlonTotalsTest, IncompleteComponentsAskAndARefusalWritesNothing)
     EXPECT_EQ(scoring::NathlonTotals(run()).computeTotals(m_total), -1);
     EXPECT_TRUE(m_sink.saw("n-Athlon Results not Complete"));
     EXPECT_TRUE(total(m_first).isEmpty());
+    m_sink.clear();
     m_sink.answerYes();
     EXPECT_EQ(scoring::NathlonTotals(run()).computeTotals(m_total), 2);
     EXPECT_EQ(run().items().PerfTextToValue(total(m_first)), 7576.0 - 617);
+    // Going on anyway places the total event too, without asking a second time.
+    EXPECT_EQ(value("select PLACE from PARTICIPATE where EVENTNO = " + QString::number(m_total) +
+                    " and ATHLETENO = " + QString::number(m_first)),
+              "1");
+    EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 0);
 }
 
 TEST_F(NathlonTotalsTest, AScoreSetThatIsNotLoadedWritesNoTotals)

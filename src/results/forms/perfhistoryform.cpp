@@ -27,10 +27,10 @@ namespace {
 const QString kOldRuleOption = QStringLiteral("VERTICALS_PLACE_WITH_OLD_RULE");
 const QString kCharByCharOption = QStringLiteral("VERTICALS_ADDCHARS_NOT_EDIT");
 
-const QStringList kFixed{QStringLiteral("Lane"),   QStringLiteral("Team"),
-                         QStringLiteral("No"),     QStringLiteral("Place"),
-                         QStringLiteral("E.Pl"),   QStringLiteral("Performance"),
-                         QStringLiteral("Status"), QStringLiteral("Wind")};
+const QStringList kFixed{
+    QStringLiteral("Lane"),        QStringLiteral("Team"),   QStringLiteral("No"),
+    QStringLiteral("Name"),        QStringLiteral("Place"),  QStringLiteral("E.Pl"),
+    QStringLiteral("Performance"), QStringLiteral("Status"), QStringLiteral("Wind")};
 
 QTableWidgetItem* fixedItem(const QString& text)
 {
@@ -99,6 +99,7 @@ PerfHistoryForm::PerfHistoryForm(base::Run& run, const CaptureProgramRow& row,
     buttons->addWidget(close);
     m_runThrough = new RunThroughPanel(run, m_history, race, this);
     connect(m_runThrough, &RunThroughPanel::changed, this, &PerfHistoryForm::reload);
+    connect(m_runThrough, &RunThroughPanel::stepChanged, this, &PerfHistoryForm::showStep);
     connect(m_runThrough, &RunThroughPanel::stopped, m_grid, [this] { m_grid->setFocus(); });
     layout->addWidget(m_runThrough);
     if (vertical()) {
@@ -175,6 +176,7 @@ void PerfHistoryForm::reload()
         const QStringList fixed{QString::number(a.lane),
                                 a.teamAbrv,
                                 a.number,
+                                a.name(),
                                 QString::number(a.place),
                                 QString::number(a.ePlace),
                                 a.performance,
@@ -310,6 +312,27 @@ void PerfHistoryForm::runThrough()
         return;
     }
     m_runThrough->start(m_athletes);
+}
+
+void PerfHistoryForm::showStep()
+{
+    const std::optional<RunThroughStep> step = m_runThrough->step();
+    if (!step)
+        return;
+    int column = -1;
+    if (!vertical()) {
+        column = int(kFixed.size()) + step->seq - 1;
+    } else {
+        for (int i = 0; i < m_heights.size(); ++i) {
+            if (m_heights[i].heightSeq == step->seq)
+                column = int(kFixed.size()) + i;
+        }
+    }
+    for (int r = 0; r < m_athletes.size(); ++r) {
+        if (m_athletes[r].athleteNo == step->athleteNo && column >= 0 &&
+            column < m_grid->columnCount())
+            m_grid->setCurrentCell(r, column);
+    }
 }
 
 void PerfHistoryForm::reject()

@@ -57,6 +57,8 @@ protected:
 
 private:
     bool vertical() const;
+    // The grid's current cell follows the run-through's athlete and attempt.
+    void showStep();
     // One key typed on a height cell in the character-by-character mode; true when used.
     bool typeMarkKey(int key, const QString& text);
     bool askAttempt(QString* perf, QString* wind, const QString& current);

@@ -155,6 +155,7 @@ void RunThroughPanel::advance()
     m_mark->clear();
     m_wind->clear();
     m_mark->setFocus();
+    emit stepChanged();
 }
 
 void RunThroughPanel::markEntered()

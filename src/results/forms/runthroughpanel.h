@@ -42,6 +42,8 @@ public:
 signals:
     // The history was written: the grid shows it again.
     void changed();
+    // Another athlete or attempt is up.
+    void stepChanged();
     void stopped();
 
 private:
