@@ -11,7 +11,7 @@ class Messages;
 namespace draw {
 
 // The draws of many events at once, as the draw menu offers them: every first round of
-// the meeting, or every combined race. Each event's draw is its own transaction, so an
+// the meeting, or every combined race. A failing event's draw is undone alone, and an
 // interruption leaves every event either drawn anew or as it was.
 class DrawAll {
 public:

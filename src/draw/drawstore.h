@@ -10,7 +10,9 @@
 namespace db {
 class DmdCoreDbs;
 class FbAttachment;
+class FbTransaction;
 class Statement;
+struct DbError;
 } // namespace db
 
 namespace draw {
@@ -37,6 +39,21 @@ public:
     // takes its keys from them while they last.
     bool reserveKeys(int count);
 
+    // The draws of many events share a transaction: from beginBatch() on, each store()
+    // runs in a savepoint of its own inside it, so a failing event goes back to its
+    // savepoint alone and the others stay. commitBatch() makes the draws so far lasting
+    // (the next store() opens the next transaction); endBatch() commits the rest and goes
+    // back to one transaction per store(). Whatever is not committed when the program dies
+    // is gone whole, event by event.
+    void beginBatch();
+    bool commitBatch();
+    bool endBatch();
+    bool batching() const { return m_batching; }
+    // How many times draws stored in a batch were thrown away before their commit (a
+    // failed commit, or an event that could not be undone alone): the caller's count of
+    // what is drawn must then go back to the last commit.
+    int batchLosses() const { return m_batchLosses; }
+
     const QString& failure() const { return m_failure; }
 
 private:
@@ -44,6 +61,12 @@ private:
     bool run(const QList<qint64>& eventNos, bool setLastDrawn, const QString& round,
              const CandidateList& candidates);
     bool prepare(db::FbAttachment& attachment);
+    bool write(db::FbTransaction& transaction, const QList<qint64>& eventNos, bool setLastDrawn,
+               const QString& round, const CandidateList& candidates, const QList<qint64>& keys,
+               db::DbError* error);
+    bool runInBatch(db::FbAttachment& attachment, const QList<qint64>& eventNos, bool setLastDrawn,
+                    const QString& round, const CandidateList& candidates,
+                    const QList<qint64>& keys);
     QList<qint64> takeKeys(int count);
 
     db::DmdCoreDbs& m_db;
@@ -52,6 +75,9 @@ private:
     std::unique_ptr<Statements> m_statements;
     db::FbAttachment* m_preparedOn = nullptr;
     QList<qint64> m_keys;
+    bool m_batching = false;
+    int m_batchLosses = 0;
+    std::unique_ptr<db::FbTransaction> m_batch;
 };
 
 } // namespace draw

@@ -254,11 +254,14 @@ TEST_F(FirstRoundDrawTest, DrawAllFirstRoundsDrawsEveryReadyEventAndListsTheRest
 
 TEST_F(FirstRoundDrawTest, AnEventWhoseDrawFailsHalfWayKeepsItsDrawAndTheOthersAreDrawn)
 {
+    const qint64 earlier = addSelected("BCK____100M13W");
     const qint64 failing = addSelected("FRE____100M13W");
     const qint64 after = addSelected("BRE____100M13W");
     const qint64 final = addSelected("BCK_____50M13W");
     saveFormat(failing, "3,0,8");
     saveFormat(after, "2,0,8");
+    saveFormat(earlier, "2,0,8");
+    enterField(earlier, 10, true);
     enterField(failing, 20, true);
     enterField(after, 12, true);
     enterField(final, 6, false);
@@ -292,8 +295,15 @@ TEST_F(FirstRoundDrawTest, AnEventWhoseDrawFailsHalfWayKeepsItsDrawAndTheOthersA
         EXPECT_EQ(kept[i].heat, before[i].heat);
         EXPECT_EQ(kept[i].lane, before[i].lane);
     }
-    // The draws after the failed one still write through the same statements.
-    EXPECT_EQ(report.drawnEvents, 2);
+    // The draws share a transaction, each in a savepoint of its own: undoing the failed
+    // one keeps the draw made before it, and the draws after it still write through the
+    // same statements.
+    ASSERT_GE(m_sink.progressTexts().size(), 2);
+    EXPECT_TRUE(m_sink.progressTexts()[0].contains(m_events->eventTitle(earlier)));
+    EXPECT_TRUE(m_sink.progressTexts()[1].contains(title));
+    EXPECT_EQ(report.drawnEvents, 3);
+    EXPECT_EQ(report.drawnAthletes, 28);
+    EXPECT_EQ(drawnRows(earlier, "A").size(), 10);
     EXPECT_EQ(drawnRows(after, "A").size(), 12);
     EXPECT_EQ(drawnRows(final, "F").size(), 6);
     EXPECT_EQ(count("HEATPART", "EVENTNO = " + db::sqlInt(after)), 12);
