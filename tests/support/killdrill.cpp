@@ -18,8 +18,11 @@ std::unique_ptr<QProcess> startCli(const QStringList& arguments)
     return process;
 }
 
-KillOutcome killWhen(QProcess& process, const std::function<bool()>& ready, int timeoutMilliseconds)
+KillOutcome killWhen(QProcess& process, const std::function<bool()>& ready, int timeoutMilliseconds,
+                     QByteArray* output)
 {
+    QByteArray ignored;
+    QByteArray& printed = output ? *output : ignored;
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < timeoutMilliseconds) {
@@ -34,8 +37,8 @@ KillOutcome killWhen(QProcess& process, const std::function<bool()>& ready, int 
         }
         // Reading the process's pipes keeps it from blocking on a full one.
         process.waitForReadyRead(1);
-        process.readAllStandardOutput();
-        process.readAllStandardError();
+        printed += process.readAllStandardOutput();
+        printed += process.readAllStandardError();
     }
     process.kill();
     process.waitForFinished(10000);

@@ -17,9 +17,10 @@ std::unique_ptr<QProcess> startCli(const QStringList& arguments);
 enum class KillOutcome { Killed, FinishedFirst, NeverReady };
 
 // Kills `process` with SIGKILL the moment `ready()` holds (polled about every
-// millisecond). FinishedFirst when the process ended on its own before that.
+// millisecond). FinishedFirst when the process ended on its own before that. What the
+// process printed is kept in `output` when one is given.
 KillOutcome killWhen(QProcess& process, const std::function<bool()>& ready,
-                     int timeoutMilliseconds = 120000);
+                     int timeoutMilliseconds = 120000, QByteArray* output = nullptr);
 
 // Watches a database from an attachment of its own: the rows other attachments have
 // inserted so far, committed or not (the engine's monitoring tables).
