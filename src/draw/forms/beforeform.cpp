@@ -38,9 +38,12 @@ BeforeForm::BeforeForm(base::Run& run, const QList<Option>& options, QWidget* pa
     close->setAutoDefault(false);
     close->setToolTip(base::closeTip());
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addStretch(1);
+    // Close a little apart from the options, and the dialog as tall as its buttons: a fixed
+    // height left a hole between the last option and Close.
+    layout->addSpacing(10);
     layout->addWidget(close);
-    resize(420, 260);
+    layout->addStretch(1);
+    resize(420, sizeHint().height());
 }
 
 QPushButton* BeforeForm::button(const QString& text) const

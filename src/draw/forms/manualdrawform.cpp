@@ -122,7 +122,9 @@ ManualDrawForm::ManualDrawForm(base::Run& run, qint64 eventNo, const QString& ro
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The names share the room that is left; the numbers take what they need.
     m_table->horizontalHeader()->setSectionResizeMode(Surname, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(FirstName, QHeaderView::Stretch);
     layout->addWidget(m_table, 1);
     if (action == ManualAction::EditLanes) {
         connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { editLane(); });
