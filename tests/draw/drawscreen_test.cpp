@@ -121,6 +121,21 @@ TEST_F(DrawScreenTest, TheBeforeScreenOffersDrawAthletes)
     // A screen not there yet says so instead of what it would do.
     EXPECT_EQ(form.button("&Draw Athletes")->toolTip(), QStringLiteral("Draws"));
     EXPECT_EQ(form.button("&Print Sheets")->toolTip(), QStringLiteral("Not available yet"));
+
+    // Close follows the last option closely, whatever the options' count.
+    form.show();
+    QPushButton* close = nullptr;
+    for (QPushButton* b : form.findChildren<QPushButton*>()) {
+        if (b->text() == "Close")
+            close = b;
+    }
+    ASSERT_NE(close, nullptr);
+    const int gap = close->geometry().top() - form.button("&Print Sheets")->geometry().bottom();
+    EXPECT_GT(gap, 0);
+    EXPECT_LT(gap, 30);
+    const QByteArray shots = qgetenv("DOLVANE_SCREENSHOT_DIR");
+    if (!shots.isEmpty())
+        form.grab().save(QString::fromLocal8Bit(shots) + "/before.png");
 }
 
 } // namespace
