@@ -7,7 +7,7 @@
 #include "meeting/meetingsettings.h"
 #include "publish/eventresults.h"
 #include "publish/htmlpage.h"
-#include "publish/itemspecs.h"
+#include "publish/itemimplements.h"
 #include "publish/meetingreads.h"
 #include "publish/teamtotalrows.h"
 #include "publish/weblayout.h"

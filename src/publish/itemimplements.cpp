@@ -1,4 +1,4 @@
-#include "publish/itemspecs.h"
+#include "publish/itemimplements.h"
 
 #include "base/run.h"
 #include "meeting/meetingsettings.h"
