@@ -89,7 +89,8 @@ SelectItemsForm::SelectItemsForm(base::Run& run, QWidget* parent)
         tr("Gives the selected item the heat format its swimmers call for"),
         [this] { autoformat(false); });
     add(2, 2, QStringLiteral("AutoFormat All"),
-        tr("Gives every item the heat format its swimmers call for"), [this] { autoformat(true); });
+        tr("Proposes a heat format for each item from its swimmers; asks first, says what changed"),
+        [this] { autoformat(true); });
     add(2, 3, QStringLiteral("Edit Format..."),
         tr("Edits the heat format of the selected item (or double-click it)"),
         [this] { editFormat(); });
