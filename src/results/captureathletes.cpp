@@ -49,6 +49,20 @@ QString heatKey(qint64 eventNo, const QString& round, int heatNo)
            QString::number(heatNo);
 }
 
+// The columns a heat or final row holds of its race: lane, places, performance, status.
+void readOutcome(const db::Query& q, CaptureAthleteRow& a)
+{
+    a.lane = int(q.integer("LANE"));
+    a.ePlace = int(q.integer("E_PLACE"));
+    a.place = int(q.integer("PLACE"));
+    a.shareCount = int(q.integer("PLACESHARECOUNT"));
+    a.performance = q.text("PERFORMANCE").trimmed();
+    a.thirdDigit = q.text("THIRD_DIGIT").trimmed();
+    a.status = int(q.integer("DISQ_STATUS"));
+    a.reason = q.text("DISQ_REASON").trimmed();
+    a.wind = q.text("WIND_SPEED").trimmed();
+}
+
 // Calls `take` with each athlete of the query and the heat's key columns.
 template <typename Take>
 void readAthleteRows(db::DmdCoreDbs& database, bool final, const QString& sql, Take take)
@@ -68,15 +82,7 @@ void readAthleteRows(db::DmdCoreDbs& database, bool final, const QString& sql, T
         a.league = int(q.integer("LEAGUE"));
         a.idNumber = q.text("ID_NUMBER").trimmed();
         a.disabilityClasses = q.text("DISABILITY_CLASSES").trimmed();
-        a.lane = int(q.integer("LANE"));
-        a.ePlace = int(q.integer("E_PLACE"));
-        a.place = int(q.integer("PLACE"));
-        a.shareCount = int(q.integer("PLACESHARECOUNT"));
-        a.performance = q.text("PERFORMANCE").trimmed();
-        a.thirdDigit = q.text("THIRD_DIGIT").trimmed();
-        a.status = int(q.integer("DISQ_STATUS"));
-        a.reason = q.text("DISQ_REASON").trimmed();
-        a.wind = q.text("WIND_SPEED").trimmed();
+        readOutcome(q, a);
         take(a, q.integer("EVENTNO"), q.text("HEATROUND").trimmed(), int(q.integer("HEATNUMBER")));
     }
 }
@@ -180,15 +186,7 @@ void readResultRows(db::DmdCoreDbs& database, bool final, const QString& where,
         a.league = athlete->league;
         a.idNumber = athlete->idNumber;
         a.disabilityClasses = athlete->disabilityClasses;
-        a.lane = int(q.integer("LANE"));
-        a.ePlace = int(q.integer("E_PLACE"));
-        a.place = int(q.integer("PLACE"));
-        a.shareCount = int(q.integer("PLACESHARECOUNT"));
-        a.performance = q.text("PERFORMANCE").trimmed();
-        a.thirdDigit = q.text("THIRD_DIGIT").trimmed();
-        a.status = int(q.integer("DISQ_STATUS"));
-        a.reason = q.text("DISQ_REASON").trimmed();
-        a.wind = q.text("WIND_SPEED").trimmed();
+        readOutcome(q, a);
         take(a, q.integer("EVENTNO"), q.text("HEATROUND").trimmed(), int(q.integer("HEATNUMBER")));
     }
 }
