@@ -150,7 +150,8 @@ int publishIndex(cli::Context& ctx)
     return publish::writeMeetingIndex(*c.site) ? cli::Success : cli::Failed;
 }
 
-int publishWithdraw(cli::Context& ctx)
+// The commands that take one PROGRAMNO: its check, the site ready, then `act`.
+int onProgramRow(cli::Context& ctx, bool (*act)(publish::WebSite&, qint64))
 {
     SiteCommand c(ctx);
     if (!ctx.expectArgs(1))
@@ -160,20 +161,17 @@ int publishWithdraw(cli::Context& ctx)
     const qint64 programNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("PROGRAMNO"));
     if (programNo == 0)
         return cli::WrongCommandLine;
-    return publish::withdrawResults(*c.site, programNo) ? cli::Success : cli::Failed;
+    return act(*c.site, programNo) ? cli::Success : cli::Failed;
+}
+
+int publishWithdraw(cli::Context& ctx)
+{
+    return onProgramRow(ctx, &publish::withdrawResults);
 }
 
 int publishHistory(cli::Context& ctx)
 {
-    SiteCommand c(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    if (!c.ready(ctx))
-        return cli::Failed;
-    const qint64 programNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("PROGRAMNO"));
-    if (programNo == 0)
-        return cli::WrongCommandLine;
-    return publish::publishHistory(*c.site, programNo) ? cli::Success : cli::Failed;
+    return onProgramRow(ctx, &publish::publishHistory);
 }
 
 int publishManage(cli::Context& ctx)
