@@ -18,6 +18,8 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace publish {
 
 namespace {
@@ -48,6 +50,34 @@ bool checkDay(WebSite& site, int day)
         return true;
     site.messages().warning(QStringLiteral("The publish day must be > 0"));
     return false;
+}
+
+// The heats of the day in the range with a drawn lane, in program order; the rows of a
+// combined group make one heat.
+QList<QList<results::CaptureProgramRow>> startHeats(MeetingReads& reads, int day,
+                                                    const SeqRange& range)
+{
+    QList<QList<results::CaptureProgramRow>> heats;
+    QHash<qint64, qsizetype> combinedAt; // combined group -> its heat in `heats`
+    for (const results::CaptureProgramRow& row : reads.programRows()) {
+        if (row.day != day || row.isCalculatedFinal() || !range.contains(row.seq))
+            continue;
+        if (row.combinedNo > 0) {
+            const auto at = combinedAt.constFind(row.combinedNo);
+            if (at != combinedAt.constEnd()) {
+                heats[*at] << row;
+                continue;
+            }
+            combinedAt.insert(row.combinedNo, heats.size());
+        }
+        heats << QList<results::CaptureProgramRow>{row};
+    }
+    // A heat (or combined race) nobody is drawn in yet has no start list.
+    heats.removeIf([](const QList<results::CaptureProgramRow>& rows) {
+        return std::all_of(rows.cbegin(), rows.cend(),
+                           [](const results::CaptureProgramRow& r) { return r.drawn == 0; });
+    });
+    return heats;
 }
 
 } // namespace
@@ -86,18 +116,31 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
     QStringList lines = pageHeader({QStringLiteral("Starters")}, kDayStyle, false);
     QString error;
     const bool disabilities = hasDisabilityClasses(run);
-    for (const results::CaptureProgramRow& row : reads->programRows()) {
-        if (row.day != day || row.isCalculatedFinal() || row.drawn == 0 || !range.contains(row.seq))
-            continue;
-        const EventResults heat = eventResults(run, row, reads->athletesOf(row));
-        const QString implement = itemImplement(run, row.itemCode);
+    for (const QList<results::CaptureProgramRow>& rows : startHeats(*reads, day, range)) {
+        const results::CaptureProgramRow& first = rows.first();
+        // A combined race is one heat: its items side by side, its athletes in one list.
+        QStringList items, implements;
+        QList<std::pair<ResultLine, QString>> starters; // with the implement of their item
+        for (const results::CaptureProgramRow& row : rows) {
+            if (!items.contains(row.item))
+                items << row.item;
+            const QString implement = itemImplement(run, row.itemCode);
+            if (!implement.isEmpty() && !implements.contains(implement))
+                implements << implement;
+            for (const ResultLine& l : eventResults(run, row, reads->athletesOf(row)).starters)
+                starters.append({l, implement});
+        }
+        std::stable_sort(starters.begin(), starters.end(),
+                         [](const auto& a, const auto& b) { return a.first.lane < b.first.lane; });
+        results::CaptureProgramRow named = first;
+        named.item = items.join(QStringLiteral(" / "));
         Listing event{QStringLiteral("Seq,Time,Pit,Event,Implement"),
                       QStringLiteral("SEQ,THETIME,PIT,EVENT,IMPLEMENT"),
-                      {{{QStringLiteral("SEQ"), QString::number(row.seq)},
-                        {QStringLiteral("THETIME"), row.time},
-                        {QStringLiteral("PIT"), pits.value(row.programNo)},
-                        {QStringLiteral("EVENT"), eventName(row)},
-                        {QStringLiteral("IMPLEMENT"), implement}}}};
+                      {{{QStringLiteral("SEQ"), QString::number(first.seq)},
+                        {QStringLiteral("THETIME"), first.time},
+                        {QStringLiteral("PIT"), pits.value(first.programNo)},
+                        {QStringLiteral("EVENT"), eventName(named)},
+                        {QStringLiteral("IMPLEMENT"), implements.join(QStringLiteral(", "))}}}};
         Listing athletes{QStringLiteral("Lane,Number,Athlete,Team"),
                          QStringLiteral("LANE,NUMBER,ATHLETE,TEAMNAME"),
                          {}};
@@ -105,7 +148,7 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
             athletes.titles += QStringLiteral(",Disability,Age,Implement");
             athletes.fields += QStringLiteral(",DISABILITY,AGE,IMPLEMENT");
         }
-        for (const ResultLine& l : heat.starters)
+        for (const auto& [l, implement] : std::as_const(starters))
             athletes.rows << FieldRow{
                 {QStringLiteral("LANE"), QString::number(l.lane)},
                 {QStringLiteral("NUMBER"), l.number},

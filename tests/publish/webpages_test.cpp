@@ -10,6 +10,8 @@
 #include "publish/webpages.h"
 #include "publish/webresults.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 class WebPagesTest : public PublishTest {
@@ -71,6 +73,49 @@ TEST_F(WebPagesTest, StartListsOfADayOrASequenceRangeThatIsRemembered)
     EXPECT_EQ(saved.text(), "2-3");
     EXPECT_FALSE(publish::SeqRange::parse("3-2", &range));
     EXPECT_FALSE(publish::SeqRange::parse("x", &range));
+}
+
+// The items of a combined group are drawn together into one race: the start list shows
+// it once, with every athlete of both items in lane order.
+TEST_F(WebPagesTest, ACombinedRaceIsListedAsOneHeat)
+{
+    const qint64 younger = addEvent("FRE____100M13W");
+    const qint64 older = addEvent("FRE____100M14W");
+    const qint64 combinedNo = key();
+    exec("insert into COMBINED (COMBINEDNO, MEETINGNO, NAME, DAY_SEQ, SEQ, THETIME, PIT) "
+         "values (" +
+         db::sqlInt(combinedNo) + ", " + db::sqlInt(m_meetingNo) + ", '4', 1, 4, '10:15', '')");
+    exec("update MYEVENT set COMBINEDNO = " + db::sqlInt(combinedNo) + " where EVENTNO in (" +
+         db::sqlInt(younger) + ", " + db::sqlInt(older) + ")");
+    drawHeat(younger, "F", 0, 4, {swimmers[0], swimmers[2]});
+    drawHeat(older, "F", 0, 4, {swimmers[1], swimmers[4]});
+    // The lanes as the combined draw leaves them: one set across both items.
+    const auto lane = [&](qint64 eventNo, qint64 athleteNo, int lane) {
+        exec("update PARTICIPATE set LANE = " + db::sqlInt(lane) + " where EVENTNO = " +
+             db::sqlInt(eventNo) + " and ATHLETENO = " + db::sqlInt(athleteNo));
+    };
+    lane(younger, swimmers[2], 3);
+    lane(older, swimmers[1], 2);
+    lane(older, swimmers[4], 4);
+
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::publishStarters(web, 1, {}));
+    const QStringList r = rows(dayFile(publish::kStartersPage));
+    EXPECT_EQ(r.count("Seq|Time|Pit|Event|Implement"), 4) << "three heats and the race";
+    const qsizetype at = r.indexOf(QRegularExpression("4\\|.*"));
+    ASSERT_GE(at, 0) << r.join('\n').toStdString();
+    EXPECT_TRUE(r[at].contains("100m Freestyle 13")) << r[at].toStdString();
+    EXPECT_TRUE(r[at].contains("100m Freestyle 14")) << r[at].toStdString();
+    // The race is the last heat of the day: nothing of it is listed again after it.
+    EXPECT_EQ(r.mid(at + 1),
+              (QStringList{"Lane|Number|Athlete|Team", "1|101|Swimmer 1, Sam|DOL School",
+                           "2|102|Swimmer 2, Sam|DOL School", "3|103|Swimmer 3, Sam|DOL School",
+                           "4|105|Swimmer 5, Sam|DOL School"}))
+        << r.join('\n').toStdString();
+
+    // A range that holds the race alone.
+    ASSERT_TRUE(publish::publishStarters(web, 1, {4, 4}));
+    EXPECT_EQ(rows(dayFile(publish::kStartersPage)).size(), 7);
 }
 
 TEST_F(WebPagesTest, ADayBelowOneIsRefused)
