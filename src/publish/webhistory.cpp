@@ -6,12 +6,15 @@
 #include "meeting/meetingsettings.h"
 #include "publish/eventresults.h"
 #include "publish/htmlpage.h"
+#include "publish/textfile.h"
 #include "publish/weblayout.h"
 #include "publish/website.h"
 #include "results/perfhistory.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 
 namespace publish {
 
@@ -24,6 +27,52 @@ QString historyFileName(const EventResults& event, int day)
 {
     return historyFileName(day, event.row.eventNo, event.row.round, event.row.heatNo);
 }
+
+QString historyLinkLine(const QString& historyFile)
+{
+    return QStringLiteral("<BR><A href=\"") + historyFile +
+           QStringLiteral("\">Attempt History</A>");
+}
+
+QStringList linkedHistoryPages(const QString& folder)
+{
+    static const QRegularExpression link(QStringLiteral("^<BR><A href=\"(History_[^\"]+)\">"));
+    QStringList linked;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({QStringLiteral("*.html")}, QDir::Files)) {
+        QStringList lines;
+        if (!programNoOfResultsFile(name) || !readTextFile(dir.filePath(name), &lines))
+            continue;
+        for (const QString& line : std::as_const(lines)) {
+            const QRegularExpressionMatch m = link.match(line);
+            if (m.hasMatch() && !linked.contains(m.captured(1)))
+                linked << m.captured(1);
+        }
+    }
+    return linked;
+}
+
+namespace {
+
+// A results page published before the first bar height links no history: it gets the link
+// now, so that the history published later is not a page nobody can reach.
+bool linkFromResultsPage(WebSite& site, const QString& folder,
+                         const results::CaptureProgramRow& row, const QString& historyFile)
+{
+    const QString path = QDir(folder).filePath(
+        resultsFileName(row.seq, row.itemCode, row.round, row.heatNo, row.programNo));
+    QStringList lines;
+    if (!QFileInfo::exists(path) || !readTextFile(path, &lines))
+        return true;
+    const QString link = historyLinkLine(historyFile);
+    if (lines.contains(link))
+        return true;
+    const qsizetype footer = lines.lastIndexOf(pageFooter().constFirst());
+    lines.insert(footer < 0 ? lines.size() : footer, link);
+    return site.writePage(path, lines);
+}
+
+} // namespace
 
 std::optional<QStringList> historyPageLines(base::Run& run, const EventResults& event)
 {
@@ -89,8 +138,9 @@ bool publishHistory(WebSite& site, qint64 programNo)
     if (!site.checkRoot())
         return false;
     const QString folder = site.dayFolder(day);
-    return !folder.isEmpty() &&
-           site.writePage(QDir(folder).filePath(historyFileName(*event, day)), *lines);
+    const QString file = historyFileName(*event, day);
+    return !folder.isEmpty() && site.writePage(QDir(folder).filePath(file), *lines) &&
+           linkFromResultsPage(site, folder, row, file);
 }
 
 } // namespace publish

@@ -29,4 +29,10 @@ std::optional<QStringList> historyPageLines(base::Run& run, const EventResults& 
 // The history page's name for the race of a program row.
 QString historyFileName(const EventResults& event, int day);
 
+// The line of a results page that links the race's history page. The history has no line
+// of its own in the indexes: people reach it from the results page.
+QString historyLinkLine(const QString& historyFile);
+// The history pages that the results pages in `folder` link.
+QStringList linkedHistoryPages(const QString& folder);
+
 } // namespace publish

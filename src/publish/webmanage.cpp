@@ -3,6 +3,7 @@
 #include "base/messages.h"
 #include "base/run.h"
 #include "publish/textfile.h"
+#include "publish/webhistory.h"
 #include "publish/webindex.h"
 #include "publish/weblayout.h"
 #include "publish/website.h"
@@ -10,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace publish {
@@ -62,9 +64,18 @@ SiteReport inspectSite(WebSite& site)
                     report.indexesWithoutFile << prefix + index + QStringLiteral(": ") + file;
             }
         }
-        for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
+        const QStringList files = folder.entryList(QDir::Files, QDir::Name);
+        // A history page is linked from its results page, not from an index.
+        const bool histories =
+            !files.filter(QRegularExpression(QStringLiteral("^History_"))).isEmpty();
+        const QStringList linkedHistories =
+            histories ? linkedHistoryPages(folder.path()) : QStringList();
+        for (const QString& name : files) {
             if (programNoOfResultsFile(name)) {
                 if (!linked.contains(name))
+                    report.filesNotInIndex << prefix + name;
+            } else if (name.startsWith(QLatin1String("History_")) && isDayPageName(name)) {
+                if (!linkedHistories.contains(name))
                     report.filesNotInIndex << prefix + name;
             } else if (!isDayPageName(name)) {
                 report.notResultsFiles << prefix + name;

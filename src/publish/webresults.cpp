@@ -69,8 +69,7 @@ QStringList resultsPageLines(base::Run& run, const EventResults& results,
     QString error;
     appendTable(listing, &lines, &error); // the titles and fields above always pair up
     if (!historyFile.isEmpty())
-        lines << QStringLiteral("<BR><A href=\"") + historyFile +
-                     QStringLiteral("\">Attempt History</A>");
+        lines << historyLinkLine(historyFile);
     lines << pageFooter();
     return lines;
 }
@@ -176,9 +175,11 @@ bool withdrawResults(WebSite& site, qint64 programNo)
     const int day = dayOf(site, *row);
     if (!site.unindexResults(day, programNo, row->itemCode))
         return false;
-    QFile::remove(QDir(site.dayFolderPath(day))
-                      .filePath(resultsFileName(row->seq, row->itemCode, row->round, row->heatNo,
-                                                row->programNo)));
+    const QDir folder(site.dayFolderPath(day));
+    QFile::remove(folder.filePath(
+        resultsFileName(row->seq, row->itemCode, row->round, row->heatNo, row->programNo)));
+    // The history is reached from the results page only: it goes with it.
+    QFile::remove(folder.filePath(historyFileName(day, row->eventNo, row->round, row->heatNo)));
     return true;
 }
 

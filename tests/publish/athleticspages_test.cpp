@@ -11,6 +11,7 @@
 #include "publish/textfile.h"
 #include "publish/webhistory.h"
 #include "publish/weblayout.h"
+#include "publish/webmanage.h"
 #include "publish/webpages.h"
 #include "publish/webresults.h"
 #include "publish/website.h"
@@ -111,6 +112,52 @@ TEST_F(AthleticsPagesTest, TheHighJumpHistoryShowsEachHeightWithTheJumpersMarks)
     EXPECT_EQ(dayText(name), page);
     EXPECT_TRUE(dayText(publish::resultsFileName(4, "JMPHigh___M25", "F", 0, programNo))
                     .contains("<BR><A href=\"" + name + "\">Attempt History</A>"));
+}
+
+// The history has no index line: its results page links it. A history published after the
+// results gets the link added to them; without a results page it is a file no index or
+// page reaches, and withdrawing the results takes the history with them.
+TEST_F(AthleticsPagesTest, TheHistoryIsReachedFromItsResultsPageAndGoesWithThem)
+{
+    qint64 high = 0;
+    const qint64 programNo = finalOf("JMPHigh___M25", 4, &high);
+    const qint64 ann = enter(high, "Ann", 1);
+    publish::WebSite site(run());
+    // Results published before the first height link nothing.
+    exec("update PROGRAM set NOT_CALCULATED_YET = 0 where PROGRAMNO = " + db::sqlInt(programNo));
+    m_sink.answerYes(); // nobody placed yet
+    ASSERT_TRUE(publish::publishResults(site, programNo));
+    const QString results = publish::resultsFileName(4, "JMPHigh___M25", "F", 0, programNo);
+    ASSERT_FALSE(dayText(results).contains("History"));
+
+    // The history published then adds the link to them, once, above the page's end.
+    results::PerfHistory history(database(), run().items(), run().meeting());
+    const std::optional<results::FieldRace> race = history.race(high, "F", 0);
+    ASSERT_TRUE(race.has_value());
+    ASSERT_TRUE(history.addHeight(*race, "1.75"));
+    ASSERT_TRUE(history.setMarks(*race, ann, 1, "O"));
+    ASSERT_TRUE(publish::publishHistory(site, programNo));
+    ASSERT_TRUE(publish::publishHistory(site, programNo));
+    const QString name = publish::historyFileName(1, high, "F", 0);
+    const QString link = "<BR><A href=\"" + name + "\">Attempt History</A>";
+    const QStringList page = dayText(results).split('\n');
+    EXPECT_EQ(page.count(link), 1);
+    EXPECT_EQ(page.mid(page.size() - 4), (QStringList{link, "</Font>", "</body>", "</html>"}));
+    EXPECT_TRUE(publish::inspectSite(site).clean());
+
+    // Withdrawn results take their history along: nothing links a page that is gone.
+    ASSERT_TRUE(publish::withdrawResults(site, programNo));
+    EXPECT_FALSE(QDir(m_root).exists("Day1/" + results));
+    EXPECT_FALSE(QDir(m_root).exists("Day1/" + name));
+    EXPECT_TRUE(publish::inspectSite(site).clean());
+
+    // A history without its results page is reached by nothing: managing lists it.
+    ASSERT_TRUE(publish::publishHistory(site, programNo));
+    const publish::SiteReport orphans = publish::inspectSite(site);
+    EXPECT_EQ(orphans.filesNotInIndex, QStringList{"Day1/" + name});
+    EXPECT_TRUE(orphans.notResultsFiles.isEmpty());
+    ASSERT_TRUE(publish::deleteOrphans(site, orphans));
+    EXPECT_FALSE(QDir(m_root).exists("Day1/" + name));
 }
 
 TEST_F(AthleticsPagesTest, OnlyAVerticalJumpHasAHistoryPage)
