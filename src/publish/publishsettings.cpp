@@ -23,6 +23,8 @@ const QString kAutoWeb = QStringLiteral("PUB_AUTO_WEB");
 const QString kAutoCsv = QStringLiteral("PUB_AUTO_CSV_BCAST");
 const QString kAutoXml = QStringLiteral("PUB_AUTO_XML_BCAST");
 const QString kAutoLumaro = QStringLiteral("PUB_AUTO_LUMARO");
+const QString kAutoPrinter = QStringLiteral("PUB_AUTO_PRINTER");
+const QString kAutoPrintFile = QStringLiteral("PUB_AUTO_PRINT_FILE");
 
 } // namespace
 
@@ -46,6 +48,8 @@ PublishSettings PublishSettings::read(const base::ConfigStore& config)
     s.autoCsv = config.readBool(kAutoCsv);
     s.autoXml = config.readBool(kAutoXml);
     s.autoLumaro = config.readBool(kAutoLumaro);
+    s.autoPrinter.printerName = config.readText(kAutoPrinter).trimmed();
+    s.autoPrinter.pdfFile = config.readText(kAutoPrintFile).trimmed();
     return s;
 }
 
@@ -61,10 +65,24 @@ bool PublishSettings::write(base::ConfigStore& config) const
         config.writeText(kSelection, startersSelection) &&
         config.writeInt(kAutoPrint, autoPrintCount) && config.writeBool(kAutoClip, autoClip) &&
         config.writeBool(kAutoWeb, autoWeb) && config.writeBool(kAutoCsv, autoCsv) &&
-        config.writeBool(kAutoXml, autoXml) && config.writeBool(kAutoLumaro, autoLumaro);
+        config.writeBool(kAutoXml, autoXml) && config.writeBool(kAutoLumaro, autoLumaro) &&
+        setAutoPrinter(config, autoPrinter);
     if (ok && lastAutoRefresh >= 0)
         ok = config.writeInt(kLastAutoRefresh, lastAutoRefresh);
     return ok;
+}
+
+QString AutoPrinter::text() const
+{
+    if (!pdfFile.isEmpty())
+        return QStringLiteral("PDF file ") + pdfFile;
+    return printerName.isEmpty() ? QStringLiteral("not chosen yet") : printerName;
+}
+
+bool setAutoPrinter(base::ConfigStore& config, const AutoPrinter& printer)
+{
+    return config.writeText(kAutoPrinter, printer.printerName) &&
+           config.writeText(kAutoPrintFile, printer.pdfFile);
 }
 
 bool setPublishDay(base::ConfigStore& config, base::Messages& messages, int day)

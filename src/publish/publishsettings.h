@@ -9,6 +9,15 @@ class Messages;
 
 namespace publish {
 
+// Where the auto tasks print without asking: a printer by name, or a PDF file.
+struct AutoPrinter {
+    QString printerName; // PUB_AUTO_PRINTER
+    QString pdfFile;     // PUB_AUTO_PRINT_FILE: when set, the copies go into this PDF file
+    bool isSet() const { return !printerName.isEmpty() || !pdfFile.isEmpty(); }
+    // "PDF file /tmp/copies.pdf", "Office" or "not chosen yet".
+    QString text() const;
+};
+
 // The per-user settings of publishing, kept in the configuration store under these keys.
 struct PublishSettings {
     QString webRoot;           // PUB_FOLDER_WEB_SITE
@@ -28,10 +37,14 @@ struct PublishSettings {
     bool autoCsv = false;
     bool autoXml = false;
     bool autoLumaro = false;
+    AutoPrinter autoPrinter;
 
     static PublishSettings read(const base::ConfigStore& config);
     bool write(base::ConfigStore& config) const;
 };
+
+// Remembers the printer of the auto tasks.
+bool setAutoPrinter(base::ConfigStore& config, const AutoPrinter& printer);
 
 // Keeps the current publishing day; refuses a day below 1 with "The publish day must be > 0".
 bool setPublishDay(base::ConfigStore& config, base::Messages& messages, int day);

@@ -1,6 +1,7 @@
 #include "publishfixture.h"
 #include "support/untippedbuttons.h"
 
+#include "publish/forms/autoprinterdialog.h"
 #include "publish/forms/publishlauncherform.h"
 #include "publish/forms/publishmanageform.h"
 
@@ -16,8 +17,9 @@ TEST_F(PublishButtonTipsTest, EveryButtonOfThePublishingScreensSaysWhatItDoes)
         drawHeat(addEvent(m_free50), QStringLiteral("A"), 1, 5, {swimmer(QStringLiteral("Smith"))});
     publish::PublishLauncherForm launcher(run(), heat);
     publish::PublishManageForm manage(run());
+    publish::AutoPrinterDialog printer(messages(), {}, {"Office"}, "Choose");
 
-    const QStringList missing = untippedButtons({&launcher, &manage});
+    const QStringList missing = untippedButtons({&launcher, &manage, &printer});
     EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
 }
 

@@ -2,16 +2,20 @@
 
 #include "publishfixture.h"
 
+#include "publish/forms/autoprinterdialog.h"
 #include "publish/forms/publishlauncherform.h"
 #include "publish/forms/publishmanageform.h"
 #include "publish/weblayout.h"
 #include "results/forms/captureeventsform.h"
 #include "results/forms/capturepanel.h"
 #include "sheets/forms/sheetoutput.h"
+#include "support/modaldialogs.h"
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -95,6 +99,66 @@ TEST_F(PublishFormsTest, TheLauncherPrintsCopiesAndReleasesTheResults)
     EXPECT_TRUE(m_sink.saw("Results released to Lumaro"));
 }
 
+// Alt-P prints the copies to the remembered printer (here a PDF file) with no dialog at all.
+TEST_F(PublishFormsTest, AutoPrintingGoesToTheRememberedPrinterWithoutADialog)
+{
+    const QString pdf = QDir(m_home->dir()).filePath("auto.pdf");
+    ASSERT_TRUE(run().config().writeText("PUB_AUTO_PRINT_FILE", pdf));
+    ASSERT_TRUE(run().config().writeInt("PUB_AUTO_PRINT_COUNT", 2));
+    publish::PublishLauncherForm form(run(), heat);
+    form.show();
+    EXPECT_EQ(form.autoPrinterLabel()->toolTip(), "Printer: PDF file " + pdf);
+    testing_support::ModalDialogs<QDialog> none({});
+    QTest::keyClick(&form, Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(none.extra(), 0) << "a dialog was opened";
+    ASSERT_TRUE(QFileInfo::exists(pdf));
+    const QString printed = pdfText(pdf);
+    EXPECT_EQ(printed.count("Jones, Ben"), 2) << printed.toStdString();
+    EXPECT_EQ(printed.count("Smith, Ann"), 2);
+    EXPECT_TRUE(m_sink.saw("2 printed copies"));
+}
+
+// With no printer remembered the first auto print asks where to print; cancelled, nothing
+// is printed or kept; chosen, it prints there and is never asked again.
+TEST_F(PublishFormsTest, AutoPrintingAsksOnceForThePrinterAndRemembersIt)
+{
+    const QString pdf = QDir(m_home->dir()).filePath("first.pdf");
+    ASSERT_TRUE(run().config().writeInt("PUB_AUTO_PRINT_COUNT", 1));
+    publish::PublishLauncherForm form(run(), heat);
+    form.show();
+    EXPECT_EQ(form.autoPrinterLabel()->text(), "Printer: not chosen yet");
+    testing_support::ModalDialogs<publish::AutoPrinterDialog> asked(
+        {[](publish::AutoPrinterDialog* d) { d->reject(); },
+         [&](publish::AutoPrinterDialog* d) {
+             // A PDF file without a name is refused and the dialog stays.
+             d->printerBox()->setCurrentText(publish::AutoPrinterDialog::pdfChoice());
+             d->fileEdit()->clear();
+             d->accept();
+             EXPECT_TRUE(d->isVisible());
+             d->fileEdit()->setText(pdf);
+             d->accept();
+         }});
+    QTest::keyClick(&form, Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(asked.answered(), 1);
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    EXPECT_FALSE(m_sink.saw("The following Auto-tasks were done:"));
+    EXPECT_TRUE(run().config().readText("PUB_AUTO_PRINT_FILE").isEmpty());
+
+    QTest::keyClick(&form, Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(asked.answered(), 2);
+    EXPECT_TRUE(m_sink.saw("Enter the name of the PDF file."));
+    EXPECT_EQ(run().config().readText("PUB_AUTO_PRINT_FILE"), pdf);
+    EXPECT_EQ(form.autoPrinterLabel()->toolTip(), "Printer: PDF file " + pdf);
+    ASSERT_TRUE(QFileInfo::exists(pdf));
+    EXPECT_EQ(pdfText(pdf).count("Jones, Ben"), 1);
+
+    ASSERT_TRUE(QFile::remove(pdf));
+    QTest::keyClick(&form, Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(asked.answered(), 2) << "asked once only";
+    EXPECT_EQ(asked.extra(), 0);
+    EXPECT_EQ(pdfText(pdf).count("Jones, Ben"), 1);
+}
+
 TEST_F(PublishFormsTest, TheLauncherPublishesStartersOfItsHeat)
 {
     publish::PublishLauncherForm form(run(), heat);
@@ -160,6 +224,10 @@ TEST_F(PublishFormsTest, ScreenshotsOfTheScreensLookRight)
     if (!shots.isEmpty()) {
         a.save(QDir(shots).filePath("launcher.png"));
         b.save(QDir(shots).filePath("manage.png"));
+        publish::AutoPrinterDialog printer(messages(), {}, {"Office"},
+                                           "Choose where the "
+                                           "Auto-tasks print.");
+        printer.grab().toImage().save(QDir(shots).filePath("autoprinter.png"));
     }
 }
 

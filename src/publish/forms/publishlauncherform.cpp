@@ -8,6 +8,8 @@
 #include "publish/autotasks.h"
 #include "publish/eventexports.h"
 #include "publish/eventresults.h"
+#include "publish/forms/autoprinterdialog.h"
+#include "publish/forms/autoprinteroutput.h"
 #include "publish/forms/publishmanageform.h"
 #include "publish/textexports.h"
 #include "publish/webpages.h"
@@ -99,8 +101,13 @@ PublishLauncherForm::PublishLauncherForm(base::Run& run, qint64 programNo, QWidg
     });
     autoPrint->addWidget(autoPrintLabel);
     autoPrint->addWidget(m_autoCopies);
-    autoPrint->addStretch();
+    m_autoPrinter = new QLabel(tasks);
+    autoPrint->addWidget(m_autoPrinter, 1);
+    base::addActionButton(autoPrint, QStringLiteral("Printe&r..."),
+                          tr("Chooses the printer the Auto-tasks print to without asking"),
+                          [this] { chooseAutoPrinter(); });
     taskLayout->addLayout(autoPrint);
+    showAutoPrinter();
     base::addActionButton(taskLayout, QStringLiteral("[alt-P] = Auto"),
                           tr("Does the ticked auto-tasks for this event now (Alt+P)"),
                           [this] { runAuto(); });
@@ -138,11 +145,38 @@ QCheckBox* PublishLauncherForm::autoBox(const QString& key) const
 void PublishLauncherForm::runAuto()
 {
     WebSite site(m_run);
-    const AutoTasksDone done =
-        runAutoTasks(site, m_programNo, site.settings().autoPrintCount > 0 ? &printer() : nullptr);
+    const AutoTasksDone done = runAutoTasks(
+        site, m_programNo, site.settings().autoPrintCount > 0 ? &autoPrinter() : nullptr);
     if (!done.clipboard.isEmpty())
         QGuiApplication::clipboard()->setText(done.clipboard);
     m_status->setText(done.done.join(QStringLiteral(", ")));
+    showAutoPrinter(); // asked for at the first print
+}
+
+sheets::PageOutput& PublishLauncherForm::autoPrinter()
+{
+    if (m_printer)
+        return *m_printer;
+    if (!m_rememberedPrinter)
+        m_rememberedPrinter = std::make_unique<AutoPrinterOutput>(m_run, this);
+    return *m_rememberedPrinter;
+}
+
+void PublishLauncherForm::showAutoPrinter()
+{
+    // A long PDF path is shortened in the middle; the tooltip holds all of it.
+    const QString text =
+        QStringLiteral("Printer: ") + PublishSettings::read(m_run.config()).autoPrinter.text();
+    m_autoPrinter->setToolTip(text);
+    m_autoPrinter->setText(m_autoPrinter->fontMetrics().elidedText(text, Qt::ElideMiddle, 240));
+}
+
+void PublishLauncherForm::chooseAutoPrinter()
+{
+    const std::optional<AutoPrinter> chosen = publish::chooseAutoPrinter(
+        m_run, this, PublishSettings::read(m_run.config()).autoPrinter, QString());
+    if (chosen && setAutoPrinter(m_run.config(), *chosen))
+        showAutoPrinter();
 }
 
 sheets::PageOutput& PublishLauncherForm::printer()

@@ -39,9 +39,12 @@ public:
     void printCopies();
     QSpinBox* copiesBox() const { return m_copies; }
     QSpinBox* autoCopiesBox() const { return m_autoCopies; }
-    // Where printing goes: the printer chosen in the print dialog unless set here (a PDF
-    // file, for one).
+    // Where printing goes unless set here: the "Print results" button asks the print
+    // dialog, the auto tasks print to the remembered printer.
     void setPrinter(sheets::PageOutput* printer) { m_printer = printer; }
+    // Asks for the auto tasks' printer and remembers it.
+    void chooseAutoPrinter();
+    QLabel* autoPrinterLabel() const { return m_autoPrinter; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -53,9 +56,13 @@ private:
     QLabel* m_status;
     QSpinBox* m_copies;
     QSpinBox* m_autoCopies;
+    QLabel* m_autoPrinter;
     sheets::PageOutput* m_printer = nullptr;
     std::unique_ptr<sheets::PageOutput> m_screenPrinter;
+    std::unique_ptr<sheets::PageOutput> m_rememberedPrinter;
     sheets::PageOutput& printer();
+    sheets::PageOutput& autoPrinter();
+    void showAutoPrinter();
 };
 
 void openPublishLauncher(QWidget* parent, base::Run& run, qint64 programNo);
