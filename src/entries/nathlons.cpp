@@ -4,6 +4,7 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "entries/participations.h"
+#include "meeting/genderage.h"
 
 namespace entries {
 
@@ -36,8 +37,7 @@ int Nathlons::enter(qint64 athleteNo)
         db::sqlInt(m_settings.meetingNo) + QStringLiteral(" and SELECTED = 'X' and N_ATHLON = ") +
         db::sqlInt(events) + QStringLiteral(" and C_GENDER = ") +
         db::quoted(a.text(QStringLiteral("GENDER")).trimmed()) + QStringLiteral(" and C_AGE = ") +
-        db::quoted(
-            QString::number(a.integer(QStringLiteral("AGE"))).rightJustified(2, QLatin1Char('0'))) +
+        db::quoted(meeting::ageText(meeting::seniorAge(int(a.integer(QStringLiteral("AGE")))))) +
         QStringLiteral(" and EVENTNO not in (select EVENTNO from PARTICIPATE where ATHLETENO = ") +
         db::sqlInt(athleteNo) + QLatin1Char(')');
     if (m_settings.hasCategories)

@@ -46,6 +46,11 @@ QString ageText(int age)
     return QString::number(age).rightJustified(2, QLatin1Char('0'));
 }
 
+int seniorAge(int age)
+{
+    return age >= 26 && age <= 34 ? 25 : age;
+}
+
 QString padAge(const QString& age)
 {
     return age.size() == 1 ? QLatin1Char('0') + age : age;

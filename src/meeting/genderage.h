@@ -24,6 +24,9 @@ inline constexpr int kAgeDescGrades = 3;
 
 // An age as its two-character text: a leading "0" below 10.
 QString ageText(int age);
+// The age group an athlete competes in where the items are open (senior) ones: ages 26 to
+// 34 run in the "25" items; masters (35 and over) and the young keep their own age.
+int seniorAge(int age);
 // A one-character age text gets its leading "0"; longer texts are kept.
 QString padAge(const QString& age);
 

@@ -3,6 +3,7 @@
 #include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
+#include "meeting/genderage.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "scoring/scoresets.h"
@@ -33,7 +34,7 @@ AgedItem itemForAge(const QString& itemCode, int age, bool hasMastersItems)
             result.refusal = QStringLiteral("Age not < senior: ") + itemCode;
             return result;
         }
-        if (age <= 34) {
+        if (meeting::seniorAge(age) == 25) {
             result.itemCode = itemCode.left(11) + QStringLiteral("25") + itemCode.mid(13);
             return result;
         }
