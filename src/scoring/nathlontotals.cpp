@@ -189,6 +189,7 @@ Report NathlonTotals::interimReport(qint64 eventNo)
     report.headers = {QStringLiteral("Athlete"), QStringLiteral("Event"),
                       QStringLiteral("Performance"), QStringLiteral("Score"),
                       QStringLiteral("Total")};
+    report.sectionColumn = 0;
     qint64 athlete = 0;
     int running = 0;
     for (const NathlonComponent& c : components(*total)) {

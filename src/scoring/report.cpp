@@ -4,18 +4,32 @@
 
 namespace scoring {
 
+QStringList Report::shown(QStringList cells) const
+{
+    if (sectionColumn >= 0 && sectionColumn < cells.size())
+        cells.removeAt(sectionColumn);
+    return cells;
+}
+
+std::optional<QString> Report::sectionAt(qsizetype row) const
+{
+    for (const auto& [start, name] : sections) {
+        if (start == row)
+            return name;
+    }
+    return std::nullopt;
+}
+
 QString Report::toText() const
 {
     QString text = title + QLatin1Char('\n');
     if (!subtitle.isEmpty())
         text += subtitle + QLatin1Char('\n');
-    text += headers.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    text += shownHeaders().join(QLatin1Char('\t')) + QLatin1Char('\n');
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        for (const auto& [start, name] : sections) {
-            if (start == i)
-                text += QStringLiteral("== ") + name + QLatin1Char('\n');
-        }
-        text += rows[i].join(QLatin1Char('\t')) + QLatin1Char('\n');
+        if (const std::optional<QString> section = sectionAt(i))
+            text += QStringLiteral("== ") + *section + QLatin1Char('\n');
+        text += shownRow(i).join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     for (const QString& note : notes)
         text += note + QLatin1Char('\n');

@@ -4,7 +4,11 @@
 #include "draw/programsetup.h"
 #include "results/places.h"
 #include "scoring/forms/afterform.h"
+#include "scoring/forms/reportprinter.h"
 #include "scoring/nathlontotals.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
 
 namespace {
 
@@ -188,6 +192,64 @@ TEST_F(NathlonTotalsTest, TheInterimReportRunsTheTotalsAndRefusesOtherEvents)
     EXPECT_EQ(report.rows[3][4], QString::number(812 + 886 + 670 + 690));
     EXPECT_TRUE(scoring::NathlonTotals(run()).interimReport(eventOf("SHD____100M25")).isEmpty());
     EXPECT_TRUE(m_sink.saw("This is only applicable to n-Athlon results."));
+}
+
+TEST_F(NathlonTotalsTest, TheInterimReportNamesEachAthleteOnceOutsideJson)
+{
+    for (const int i : {0, 1, 2})
+        setResult(eventOf(kDecathlon[i]), m_first, kDecathlon[i], kPublished[i]);
+    for (const int i : {0, 1})
+        setResult(eventOf(kDecathlon[i]), m_second, kDecathlon[i], kOther[i]);
+    const scoring::Report report = scoring::NathlonTotals(run()).interimReport(m_total);
+    ASSERT_EQ(report.rows.size(), 5);
+    // Shown: the athlete heads a group of rows and is not repeated in them.
+    EXPECT_EQ(report.shownHeaders(), QStringList({"Event", "Performance", "Score", "Total"}));
+    EXPECT_EQ(report.shownRow(1).value(2), "886");
+    EXPECT_EQ(report.sectionAt(3).value_or(QString()), "Bell, Sam");
+    EXPECT_EQ(report.toText().count("Ames, Sam"), 1) << report.toText().toStdString();
+    EXPECT_EQ(report.toText().count("Bell, Sam"), 1);
+    // JSON rows stand alone: each one names its athlete.
+    const QJsonArray rows = report.toJson().value("rows").toArray();
+    ASSERT_EQ(rows.size(), 5);
+    EXPECT_EQ(rows[2].toObject().value("Athlete").toString(), "Ames, Sam");
+    EXPECT_EQ(rows[4].toObject().value("Athlete").toString(), "Bell, Sam");
+    EXPECT_EQ(rows[4].toObject().value("Total").toString(), QString::number(883 + 814));
+    // On paper too.
+    const QString pdf = m_home->dir() + "/grouped.pdf";
+    ASSERT_TRUE(scoring::printReportToPdf(report, QString(), pdf));
+    const QString text = pdfText(pdf);
+    EXPECT_EQ(text.count("Ames, Sam"), 1) << text.toStdString();
+    EXPECT_EQ(text.count("Bell, Sam"), 1);
+    EXPECT_TRUE(text.contains(QString::number(812 + 886 + 670)));
+}
+
+TEST_F(NathlonTotalsTest, AnAthleteOfTwentySevenTakesPartInTheSeniorDecathlon)
+{
+    const QStringList db{"--db",      m_path,      "--edition",
+                         "athletics", "--meeting", QString::number(m_meetingNo)};
+    QString out;
+    QString err;
+    ASSERT_EQ(runCli(db + QStringList{"team", "add", "Pine Hill", "PIN"}, &out, &err), 0)
+        << err.toStdString();
+    ASSERT_EQ(runCli(db + QStringList{"athlete", "add", "PIN", "Cole", "Tim", "M", "27",
+                                      "--nathlon", "10"},
+                     &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(out.contains("entries: 11")) << out.toStdString();
+    const qint64 athlete = out.section("athleteno:", 1).section('\n', 0, 0).trimmed().toLongLong();
+    ASSERT_GT(athlete, 0);
+    EXPECT_EQ(count("PARTICIPATE", "ATHLETENO = " + QString::number(athlete) +
+                                       " and EVENTNO = " + QString::number(m_total)),
+              1);
+    // Ages 26 to 34 score as the open age.
+    enterAll(athlete, kPublished);
+    enterAll(m_first, kOther);
+    enterAll(m_second, kOther);
+    placeAll();
+    ASSERT_EQ(scoring::NathlonTotals(run()).computeTotals(m_total), 3);
+    EXPECT_EQ(run().items().PerfTextToValue(total(athlete)), 7576.0);
+    EXPECT_EQ(place(athlete), 1);
 }
 
 TEST_F(NathlonTotalsTest, TheCommandsComputeAndPrintTheInterimReport)

@@ -26,25 +26,24 @@ ReportForm::ReportForm(base::Run& run, Report report, QWidget* parent)
     auto* title = new QLabel(
         QStringLiteral("<b>") + m_report.title.toHtmlEscaped() + QStringLiteral("</b>"), this);
     layout->addWidget(title);
-    m_table = new QTableWidget(0, int(m_report.headers.size()), this);
-    m_table->setHorizontalHeaderLabels(m_report.headers);
+    m_table = new QTableWidget(0, int(m_report.shownHeaders().size()), this);
+    m_table->setHorizontalHeaderLabels(m_report.shownHeaders());
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     // The reports number their own places; row numbers would only repeat them.
     m_table->verticalHeader()->hide();
     int row = 0;
     for (qsizetype i = 0; i < m_report.rows.size(); ++i) {
-        for (const auto& [start, name] : m_report.sections) {
-            if (start == i) {
-                m_table->insertRow(row);
-                m_table->setItem(row, 0, new QTableWidgetItem(name));
-                m_table->setSpan(row, 0, 1, int(m_report.headers.size()));
-                ++row;
-            }
+        if (const std::optional<QString> section = m_report.sectionAt(i)) {
+            m_table->insertRow(row);
+            m_table->setItem(row, 0, new QTableWidgetItem(*section));
+            m_table->setSpan(row, 0, 1, m_table->columnCount());
+            ++row;
         }
         m_table->insertRow(row);
-        for (int c = 0; c < m_report.rows[i].size(); ++c)
-            m_table->setItem(row, c, new QTableWidgetItem(m_report.rows[i][c]));
+        const QStringList cells = m_report.shownRow(i);
+        for (int c = 0; c < cells.size(); ++c)
+            m_table->setItem(row, c, new QTableWidgetItem(cells[c]));
         ++row;
     }
     m_table->resizeColumnsToContents();

@@ -30,20 +30,18 @@ void layOutReport(QTextDocument& document, const Report& report, const QString& 
         html += QStringLiteral("<p>") + report.subtitle.toHtmlEscaped() + QStringLiteral("</p>");
     auto header = [&report] {
         QString row = QStringLiteral("<tr>");
-        for (const QString& h : report.headers)
+        for (const QString& h : report.shownHeaders())
             row += cell(QStringLiteral("th"), h);
         return row + QStringLiteral("</tr>");
     };
     html += QStringLiteral("<table cellspacing=\"0\" border=\"1\">") + header();
     for (qsizetype i = 0; i < report.rows.size(); ++i) {
-        for (const auto& [start, name] : report.sections) {
-            if (start == i)
-                html += QStringLiteral("<tr><td colspan=\"") +
-                        QString::number(report.headers.size()) + QStringLiteral("\"><b>") +
-                        name.toHtmlEscaped() + QStringLiteral("</b></td></tr>");
-        }
+        if (const std::optional<QString> section = report.sectionAt(i))
+            html += QStringLiteral("<tr><td colspan=\"") +
+                    QString::number(report.shownHeaders().size()) + QStringLiteral("\"><b>") +
+                    section->toHtmlEscaped() + QStringLiteral("</b></td></tr>");
         html += QStringLiteral("<tr>");
-        for (const QString& value : report.rows[i])
+        for (const QString& value : report.shownRow(i))
             html += cell(QStringLiteral("td"), value);
         html += QStringLiteral("</tr>");
     }
