@@ -19,6 +19,7 @@
 #include "publish/forms/publishlauncherform.h"
 #include "records/forms/recordsetsform.h"
 #include "results/forms/captureeventsform.h"
+#include "results/forms/startheightsform.h"
 #include "sched/forms/schedulerform.h"
 #include "scoring/forms/afterform.h"
 #include "scoring/forms/winnersform.h"
@@ -36,9 +37,15 @@ base::ScreenOpeners screenOpeners()
     };
     // "7. Sheets " opens the Before screen: the draws, then the printing of sheets.
     o.openSheets = [](QWidget* parent, base::Run& run) {
-        draw::openBefore(parent, run,
-                         {{QStringLiteral("&Print Sheets"), &sheets::openPrintSheets,
-                           QObject::tr("Opens the printing of the heat and result sheets")}});
+        QList<draw::BeforeForm::Option> options{
+            {QStringLiteral("&Print Sheets"), &sheets::openPrintSheets,
+             QObject::tr("Opens the printing of the heat and result sheets")}};
+        // The vertical-jump sheets print the first bar, so it is set before them.
+        if (!run.items().isSwimming())
+            options.prepend({QStringLiteral("Starting &Heights"), &results::openStartHeights,
+                             QObject::tr("Opens the first bar of each high jump and pole "
+                                         "vault")});
+        draw::openBefore(parent, run, options);
     };
     o.openSettings[QStringLiteral("Settings: Determine Program")] = &draw::openDetermineProgram;
     o.openSettings[QStringLiteral("Settings: Describe Items")] = &draw::openDescribeItems;

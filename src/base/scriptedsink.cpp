@@ -10,7 +10,7 @@ void ScriptedSink::beep(bool errorBeep)
 Answer ScriptedSink::show(MessageKind kind, const QString& title, const QString& text,
                           const QStringList& buttons)
 {
-    m_shown.append({kind, title, text, buttons});
+    m_shown.append({kind, title, text, buttons, {}});
     if (buttons.size() <= 1)
         return {Answer::Ok};
     if (m_answers.empty()) {
@@ -22,9 +22,10 @@ Answer ScriptedSink::show(MessageKind kind, const QString& title, const QString&
     return a;
 }
 
-Answer ScriptedSink::askText(const QString& title, const QString& prompt, const QString&, bool)
+Answer ScriptedSink::askText(const QString& title, const QString& prompt, const QString& current,
+                             bool)
 {
-    m_shown.append({MessageKind::Question, title, prompt, {}});
+    m_shown.append({MessageKind::Question, title, prompt, {}, current});
     if (m_answers.empty()) {
         ++m_unanswered;
         return {Answer::Cancel};
@@ -36,7 +37,7 @@ Answer ScriptedSink::askText(const QString& title, const QString& prompt, const 
 
 QString ScriptedSink::chooseFile(const QString& title, const QString&)
 {
-    m_shown.append({MessageKind::Question, title, title, {}});
+    m_shown.append({MessageKind::Question, title, title, {}, {}});
     if (m_files.empty()) {
         ++m_unanswered;
         return {};

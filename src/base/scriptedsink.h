@@ -18,6 +18,7 @@ public:
         QString title;
         QString text;
         QStringList buttons;
+        QString offered; // the text a question for a text was opened with
     };
 
     void answer(Answer a) { m_answers.push_back(a); }

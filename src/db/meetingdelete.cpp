@@ -30,7 +30,7 @@ const ParentLink kDeleteThroughParent[] = {
 const char* const kDeleteDirect[] = {
     "RACE",          "EIF_RACE",      "EVENTDSCR",  "MYEVENT",  "TEAM",          "DISTRIBUTION",
     "PLACEPOINT",    "RELAY_ATHLETE", "MEETINGSET", "MEETING",  "PROGRAM_BREAK", "PERF_HIST",
-    "PERF_HIST_HGT", "COMBINED",      "AWOL_QUE",   "CATEGORY", "REPORT_LOGO",
+    "PERF_HIST_HGT", "COMBINED",      "AWOL_QUE",   "CATEGORY", "REPORT_LOGO",   "NON_CRUCIAL_SPEC",
 };
 
 struct OrphanLink {

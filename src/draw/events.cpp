@@ -411,6 +411,9 @@ int Events::removeUnselected()
         m_database.batchExecute(QStringLiteral("delete from PROGRAM where EVENTNO in (select "
                                                "EVENTNO from MYEVENT") +
                                 where + QStringLiteral(")")) &&
+        m_database.batchExecute(QStringLiteral("delete from NON_CRUCIAL_SPEC where EVENTNO in "
+                                               "(select EVENTNO from MYEVENT") +
+                                where + QStringLiteral(")")) &&
         m_database.batchExecute(QStringLiteral("delete from MYEVENT") + where, &removed);
     if (!ok || !m_database.commitBatch()) {
         m_database.rollbackBatch();

@@ -259,6 +259,7 @@ bool ProgramSetup::deleteNathlonEvents(qint64 eventNo)
     for (const QString& sql :
          {QStringLiteral("delete from PROGRAM") + inEvents,
           QStringLiteral("delete from EVENTDSCR") + inEvents,
+          QStringLiteral("delete from NON_CRUCIAL_SPEC") + inEvents,
           QStringLiteral("delete from MYEVENT") + inEvents,
           QStringLiteral("update MEETING set HAS_N_ATHLONS = (case when exists (select 1 from "
                          "MYEVENT where MEETINGNO = ") +
@@ -312,6 +313,7 @@ bool ProgramSetup::deleteProgram()
         QStringLiteral("delete from HEATPART") + ofEvents,
         QStringLiteral("delete from PARTICIPATE") + ofEvents,
         QStringLiteral("delete from EVENTDSCR") + ofEvents,
+        QStringLiteral("delete from NON_CRUCIAL_SPEC") + ofEvents,
         QStringLiteral("delete from PROGRAM where MEETINGNO = ") + m,
         QStringLiteral("delete from PROGRAM_BREAK where MEETINGNO = ") + m,
         QStringLiteral("delete from PROGRAM_NEWDAY where MEETINGNO = ") + m,

@@ -383,6 +383,7 @@ bool Participations::remove(qint64 athleteNo, qint64 eventNo, bool offerEventDel
         messages.confirm(QStringLiteral("There are no participants left for ") + item +
                          QStringLiteral(". May we delete the Item"))) {
         m_db.execute(QStringLiteral("delete from PROGRAM where ") + ofEvent);
+        m_db.execute(QStringLiteral("delete from NON_CRUCIAL_SPEC where ") + ofEvent);
         m_db.execute(QStringLiteral("delete from MYEVENT where ") + ofEvent);
     }
     return deleted > 0;

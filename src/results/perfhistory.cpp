@@ -7,6 +7,7 @@
 #include "meeting/meetingsettings.h"
 #include "results/places.h"
 #include "results/race.h"
+#include "results/startheights.h"
 
 #include <algorithm>
 
@@ -184,6 +185,15 @@ QList<BarHeight> PerfHistory::heights(const FieldRace& race)
     return list;
 }
 
+QString PerfHistory::offeredHeight(const FieldRace& race)
+{
+    if (!m_items.IsVerticalJump(race.itemCode) || !heights(race).isEmpty())
+        return {};
+    const std::optional<StartHeight> start =
+        StartHeights(m_db, m_items, m_meeting.meetingNo()).of(race.eventNo);
+    return start && start->height != kStartHeightNone ? start->height : QString();
+}
+
 bool PerfHistory::addHeight(const FieldRace& race, const QString& heightText)
 {
     if (!m_items.IsVerticalJump(race.itemCode)) {
@@ -191,7 +201,7 @@ bool PerfHistory::addHeight(const FieldRace& race, const QString& heightText)
         return false;
     }
     const std::optional<QString> height =
-        m_items.NormalisePerf(race.itemCode, heightText.trimmed());
+        readBarHeight(m_items, race.itemCode, heightText, messages());
     if (!height)
         return false;
     const QList<BarHeight> existing = heights(race);

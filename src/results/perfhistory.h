@@ -62,6 +62,9 @@ public:
 
     // --- vertical jumps ---
     QList<BarHeight> heights(const FieldRace& race);
+    // What the officials are offered as the next bar: the event's starting height while the
+    // race has no height yet, else nothing.
+    QString offeredHeight(const FieldRace& race);
     // Appends a height above the last one.
     bool addHeight(const FieldRace& race, const QString& height);
     // Only the last height can go, with every athlete's marks at it (asks first).

@@ -9,6 +9,7 @@
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "records/recordcheck.h"
+#include "results/startheights.h"
 #include "sheets/distribution.h"
 #include "sheets/sheetkinds.h"
 #include "sheets/sheetwords.h"
@@ -287,7 +288,11 @@ QList<SheetPage> verticalJumpSheets(const HeatSheet& sheet, const SheetOptions& 
     for (int h = 0; h < heights; ++h)
         page.widths << 6;
     page.widths << 8 << 6;
-    page.boxes << words("Start height:") << resultBlock(words);
+    // The officials write the first bar in by hand when none was set beforehand.
+    page.boxes << (sheet.startHeight.isEmpty()
+                       ? words("Start height:")
+                       : words("Start height:") + QLatin1Char(' ') + sheet.startHeight)
+               << resultBlock(words);
     QList<SheetPage> pages{page};
     for (const HeatAthlete& a : sheet.athletes) {
         if (pages.last().rows.size() >= capacity)
@@ -368,6 +373,12 @@ std::optional<HeatSheet> readHeatSheet(base::Run& run, const HeatRef& heat)
     sheet.roundText = roundText(run, options, event.text("HEATFORMAT").trimmed(), heat);
     sheet.records = recordLines(run, sheet.itemCode);
     sheet.athletes = readAthletes(run, sheet);
+    if (run.items().IsVerticalJump(sheet.itemCode)) {
+        const std::optional<results::StartHeight> start =
+            results::StartHeights(database, run.items(), meetingNo).of(heat.eventNo);
+        if (start && start->height != results::kStartHeightNone)
+            sheet.startHeight = start->height;
+    }
     // Every new heat keeps a list of team lanes; it tells the officials something only
     // where a team draw actually put athletes into their teams' lanes.
     if (std::any_of(sheet.athletes.cbegin(), sheet.athletes.cend(),

@@ -53,6 +53,8 @@ struct HeatSheet {
     QStringList records;
     // The heat's team lanes ("1 SHK   2 OTT"); empty unless a team draw placed its athletes.
     QString teamDraw;
+    // A vertical jump's first bar as people write it; empty when none was set.
+    QString startHeight;
     QList<HeatAthlete> athletes; // lane order; in a combined race grouped by class and age
 };
 

@@ -1,6 +1,7 @@
 #include "sheetsfixture.h"
 
 #include "base/appglobals.h"
+#include "results/startheights.h"
 #include "sheets/distribution.h"
 #include "sheets/sheetkinds.h"
 #include "support/editionrun.h"
@@ -52,6 +53,20 @@ TEST_F(AthleticSheetsTest, AHighJumpOfThirtyTakesTwoPortraitSheetsOfSevenHeights
         // A high jump has no wind sheet.
         EXPECT_FALSE(page.contains(QStringLiteral("A6")));
     }
+}
+
+TEST_F(AthleticSheetsTest, TheVerticalJumpSheetPrintsTheStartingHeightWhenOneIsSet)
+{
+    const qint64 event = field(QStringLiteral("JMPPole___M16"), 3);
+    QStringList pages = printed(event, "unset.pdf");
+    ASSERT_EQ(pages.size(), 1);
+    // Not set: the box is left for the officials to fill in.
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Start height:")));
+    EXPECT_FALSE(pages[0].contains(QStringLiteral("0.00")));
+    ASSERT_TRUE(results::StartHeights(database(), run().items(), m_meetingNo).set(event, "3.4"));
+    pages = printed(event, "set.pdf");
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Start height: 3.40"))) << pages[0].toStdString();
 }
 
 TEST_F(AthleticSheetsTest, TheLandscapeHighJumpSheetHoldsTwelveAthletesAndTwelveHeights)

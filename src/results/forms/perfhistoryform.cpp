@@ -8,6 +8,7 @@
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "results/captureathletes.h"
+#include "results/forms/startheightsform.h"
 #include "results/statuscodes.h"
 
 #include <QCheckBox>
@@ -74,6 +75,9 @@ PerfHistoryForm::PerfHistoryForm(base::Run& run, const CaptureProgramRow& row,
         button(QStringLiteral("Edit Marks [Enter]"), Qt::Key_F2,
                tr("Types the marks of the selected athlete at the selected height (Enter)"),
                &PerfHistoryForm::editMarks);
+        button(QStringLiteral("Starting Height..."), QKeySequence(),
+               tr("Opens the starting heights, the first bar offered for this event"),
+               &PerfHistoryForm::editStartHeight);
     } else {
         button(QStringLiteral("Add Attempt [Ins]"), Qt::Key_Insert,
                tr("Adds the next attempt as a column (Insert)"), &PerfHistoryForm::addAttempt);
@@ -268,12 +272,18 @@ void PerfHistoryForm::deleteAttempt()
 
 void PerfHistoryForm::addHeight()
 {
-    QString height;
+    QString height = m_history.offeredHeight(m_race);
     if (m_run.messages().askText(QStringLiteral("The next Height (") +
                                      m_run.items().PerfMask(m_race.itemCode) + QLatin1Char(')'),
                                  &height))
         m_history.addHeight(m_race, height);
     reload();
+}
+
+void PerfHistoryForm::editStartHeight()
+{
+    StartHeightsForm form(m_run, m_race.eventNo, this);
+    form.exec();
 }
 
 void PerfHistoryForm::deleteHeight()

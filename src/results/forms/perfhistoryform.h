@@ -39,6 +39,8 @@ public:
     void addHeight();
     void deleteHeight();
     void editMarks();
+    // The starting heights, this event's row current.
+    void editStartHeight();
     void calculate();
     void reload();
     // Steps through the athletes and their attempts in competition order.

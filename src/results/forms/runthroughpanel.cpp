@@ -130,7 +130,7 @@ void RunThroughPanel::advance()
         bool anyLeft = false;
         for (const CaptureAthleteRow& a : m_athletes)
             anyLeft = anyLeft || !eliminated(m_history.marks(m_race, a.athleteNo));
-        QString height;
+        QString height = m_history.offeredHeight(m_race);
         if (anyLeft &&
             m_run.messages().askText(QStringLiteral("The next Height (") +
                                          m_run.items().PerfMask(m_race.itemCode) + QLatin1Char(')'),

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace db {
+class DmdCoreDbs;
+}
+namespace meeting {
+class ItemTypes;
+}
+namespace base {
+class Messages;
+}
+
+namespace results {
+
+// The bar at which a high jump or pole vault begins, one per event (`NON_CRUCIAL_SPEC`,
+// `SPEC_GRAM_OR_MM`). Officials set it before the meeting; the sheets print it and the
+// performance history offers it as the first height.
+struct StartHeight {
+    qint64 eventNo = 0;
+    QString itemCode;
+    QString description;
+    QString height; // as people write it; kStartHeightNone when none is set
+};
+
+// The text of an event without a starting height.
+inline const QString kStartHeightNone = QStringLiteral("0.00");
+
+class StartHeights {
+public:
+    StartHeights(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo);
+
+    // The meeting's vertical-jump events in program order with their starting heights.
+    QList<StartHeight> list();
+    // One event's starting height; empty (after the message) when the event is not a
+    // vertical jump of the meeting.
+    std::optional<StartHeight> of(qint64 eventNo);
+    // Stores the height in the item's format; "0.00" or an empty text clears it. A text that
+    // is not a height is refused with the message and nothing changes.
+    bool set(qint64 eventNo, const QString& height);
+
+private:
+    db::DmdCoreDbs& m_db;
+    const meeting::ItemTypes& m_items;
+    int m_meetingNo = 0;
+};
+
+// A bar height typed for a vertical jump: metres with up to two decimals ("1.5", "1,50",
+// "1.50"), above 0 and within the item's format. The canonical text, or empty after the
+// message.
+std::optional<QString> readBarHeight(const meeting::ItemTypes& items, const QString& itemCode,
+                                     const QString& typed, base::Messages& messages);
+
+// Deletes the starting heights whose event is gone (say, removed by an older release) and
+// reports how many with "... orphan EditVertJumpStartHgts were removed."; the count.
+int purgeOrphanStartHeights(db::DmdCoreDbs& database);
+
+} // namespace results
