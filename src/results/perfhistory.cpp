@@ -88,14 +88,19 @@ QList<Attempt> PerfHistory::attempts(const FieldRace& race, qint64 athleteNo)
 }
 
 bool PerfHistory::setAttempt(const FieldRace& race, qint64 athleteNo, int seq,
-                             const QString& perfText, const QString& windText)
+                             const QString& perfText, const QString& windText, WindEntry windEntry)
 {
     if (m_items.IsVerticalJump(race.itemCode)) {
         messages().warning(QStringLiteral("Not for vert-jumps"));
         return false;
     }
     QString perf = perfText.trimmed().toUpper();
+    const QList<Attempt> existing = attempts(race, athleteNo);
     QString wind = windText.trimmed();
+    // A wind that comes later stays with a corrected mark; a foul or a pass has none.
+    if (windEntry == WindEntry::Later)
+        wind = !isFoulOrPass(perf) && seq >= 1 && seq <= existing.size() ? existing[seq - 1].wind
+                                                                         : QString();
     if (perf.isEmpty() || isFoulOrPass(perf)) {
         if (!meeting::ItemTypes::WindIsEmpty(wind)) {
             messages().warning(
@@ -114,7 +119,9 @@ bool PerfHistory::setAttempt(const FieldRace& race, qint64 athleteNo, int seq,
             return false;
         perf = *canonical;
         if (m_items.WindKind(race.itemCode) == 2) {
-            if (meeting::ItemTypes::WindIsEmpty(wind)) {
+            if (meeting::ItemTypes::WindIsEmpty(wind) && windEntry == WindEntry::Later) {
+                wind.clear();
+            } else if (meeting::ItemTypes::WindIsEmpty(wind)) {
                 if (!messages().confirm(QStringLiteral("The wind is empty.  Accept it as is, "
                                                        "meaning: \"not entered\".")))
                     return false;
@@ -126,7 +133,7 @@ bool PerfHistory::setAttempt(const FieldRace& race, qint64 athleteNo, int seq,
             wind.clear();
         }
     }
-    const int count = int(attempts(race, athleteNo).size());
+    const int count = int(existing.size());
     if (seq < 1 || seq > count + 1) {
         messages().warning(QStringLiteral("You cannot skip performances."));
         return false;
@@ -156,6 +163,43 @@ bool PerfHistory::setAttempt(const FieldRace& race, qint64 athleteNo, int seq,
                         QStringLiteral(", ") + db::sqlInt(athleteNo) + QStringLiteral(", ") +
                         db::sqlInt(seq) + QStringLiteral(", ") + db::quoted(perf) +
                         QStringLiteral(", ") + db::quoted(wind) + QStringLiteral(")"));
+}
+
+bool PerfHistory::setAttemptWind(const FieldRace& race, qint64 athleteNo, int seq,
+                                 const QString& windText)
+{
+    const QList<Attempt> existing = attempts(race, athleteNo);
+    if (seq < 1 || seq > existing.size()) {
+        messages().warning(QStringLiteral("You cannot skip performances."));
+        return false;
+    }
+    if (m_items.WindKind(race.itemCode) != 2) {
+        messages().warning(QStringLiteral("This Item does not take a wind per attempt: ") +
+                           m_items.ItemDescription(race.itemCode, false));
+        return false;
+    }
+    QString wind = windText.trimmed();
+    if (meeting::ItemTypes::WindIsEmpty(wind)) {
+        if (!messages().confirm(QStringLiteral("The wind is empty.  Accept it as is, meaning: "
+                                               "\"not entered\".")))
+            return false;
+        wind.clear();
+    } else if (isFoulOrPass(existing[seq - 1].performance)) {
+        messages().warning(QStringLiteral("You have no performance.  The WindSpeed must be empty"));
+        return false;
+    } else if (!m_items.CheckWindText(wind, true)) {
+        return false;
+    }
+    const qint64 changed = m_db.executeRowsAffected(
+        QStringLiteral("update PERF_HIST set WIND_SPEED = ") + db::quoted(wind) +
+        QStringLiteral(" where ") + raceWhere(race) + QStringLiteral(" and ATHLETENO = ") +
+        db::sqlInt(athleteNo) + QStringLiteral(" and PERF_SEQ = ") + db::sqlInt(seq));
+    if (changed != 1) {
+        messages().internalError(530102, QStringLiteral("Not 1 but ") + QString::number(changed) +
+                                             QStringLiteral(" performances affected"));
+        return false;
+    }
+    return true;
 }
 
 bool PerfHistory::deleteAttempt(const FieldRace& race, qint64 athleteNo, int seq)

@@ -55,9 +55,14 @@ public:
 
     // --- horizontal jumps and throws ---
     QList<Attempt> attempts(const FieldRace& race, qint64 athleteNo);
+    // How the wind comes with a mark: typed with it (an empty wind is confirmed as "not
+    // entered"), or later from the wind gauge's sheet (an edited attempt keeps its wind).
+    enum class WindEntry { WithMark, Later };
     // Sets attempt `seq` (an existing one, or the next one) to a mark, "X" or "-".
     bool setAttempt(const FieldRace& race, qint64 athleteNo, int seq, const QString& perf,
-                    const QString& wind);
+                    const QString& wind, WindEntry windEntry = WindEntry::WithMark);
+    // Sets only the wind of an existing attempt that has a mark.
+    bool setAttemptWind(const FieldRace& race, qint64 athleteNo, int seq, const QString& wind);
     bool deleteAttempt(const FieldRace& race, qint64 athleteNo, int seq);
 
     // --- vertical jumps ---

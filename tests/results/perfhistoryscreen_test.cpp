@@ -3,9 +3,12 @@
 
 #include "draw/events.h"
 #include "results/captureprogram.h"
+#include "results/forms/attemptdialog.h"
 #include "results/forms/perfhistoryform.h"
+#include "support/modaldialogs.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
@@ -98,6 +101,22 @@ protected:
         return -1;
     }
 
+    using Attempts = testing_support::ModalDialogs<results::AttemptDialog>;
+    // Types a mark and a wind into the attempt dialog and accepts it; the wind field must be
+    // there when a wind is given.
+    static Attempts::Action typing(const QString& perf, const QString& wind)
+    {
+        return [perf, wind](results::AttemptDialog* d) {
+            EXPECT_TRUE(d->asksPerformance());
+            d->performanceEdit()->setText(perf);
+            if (!wind.isEmpty()) {
+                EXPECT_TRUE(d->asksWind());
+                d->windEdit()->setText(wind);
+            }
+            d->accept();
+        };
+    }
+
     qint64 m_team = 0;
 };
 
@@ -157,17 +176,29 @@ TEST_F(PerfHistoryScreenTest, AttemptsWithWindGoInOrderAndTheBestIsKept)
     const qint64 ames = enter(longJump, "Ames");
     auto form = open(longJump);
     form->grid()->setCurrentCell(0, 0);
-    for (const auto& [perf, wind] : {std::pair{"6.10", "+1.2"}, {"X", ""}, {"6.25", "+2.4"}}) {
-        m_sink.answerText(perf);
-        if (QString(perf) != "X")
-            m_sink.answerText(wind);
-        form->addAttempt();
+    // By default the attempt dialog asks for the mark and the wind.
+    {
+        Attempts dialogs({typing("6.10", "+1.2"), typing("X", ""), typing("6.25", "+2.4")});
+        for (int i = 0; i < 3; ++i)
+            form->addAttempt();
+        EXPECT_EQ(dialogs.answered(), 3);
     }
     EXPECT_EQ(form->grid()->item(0, 11)->text(), "6.25  +2.4");
-    // Editing the first attempt to a foul drops its wind.
-    form->grid()->setCurrentCell(0, 9);
-    m_sink.answerText("X");
-    form->editAttempt();
+    // A foul with a wind is refused and the dialog stays open until corrected.
+    {
+        Attempts dialogs({[](results::AttemptDialog* d) {
+            d->performanceEdit()->setText("X");
+            d->windEdit()->setText("+1.0");
+            d->accept();
+            EXPECT_TRUE(d->isVisible());
+            d->windEdit()->clear();
+            d->accept();
+        }});
+        form->grid()->setCurrentCell(0, 9);
+        form->editAttempt();
+        EXPECT_EQ(dialogs.answered(), 1);
+    }
+    EXPECT_TRUE(m_sink.saw("You have no performance.  The WindSpeed must be empty"));
     EXPECT_EQ(form->grid()->item(0, 9)->text(), "X");
     m_sink.answerYes();
     form->calculate();
@@ -337,6 +368,96 @@ TEST_F(PerfHistoryScreenTest, TheOldRuleOptionComparesFailuresHeightByHeight)
     form->calculate();
     EXPECT_EQ(place(ames), "1"); // clean at 1.60, the first height down that differs
     EXPECT_EQ(place(bell), "2");
+}
+
+TEST_F(PerfHistoryScreenTest, TheAttemptDialogAsksForWhatTheUserChose)
+{
+    const qint64 longJump = event("JMPLong___M17");
+    const qint64 ames = enter(longJump, "Ames");
+    const qint64 shot = event("THRShotputM17");
+    enter(shot, "Bell");
+    auto form = open(longJump);
+    ASSERT_NE(form->attemptPromptBox(), nullptr);
+    EXPECT_EQ(form->attemptPromptBox()->currentText(), "Performance and Wind");
+    // A throw takes no wind: nothing to choose, the dialog asks for the mark alone.
+    EXPECT_EQ(open(shot)->attemptPromptBox(), nullptr);
+    results::PerfHistory history(database(), run().items(), run().meeting());
+    const results::FieldRace race = *history.race(longJump, "F", 0);
+    form->grid()->setCurrentCell(0, 0);
+
+    // Performance only: no wind asked, no question about the empty wind.
+    form->attemptPromptBox()->setCurrentText("Performance only");
+    EXPECT_EQ(run().config().readText("WINDITEM_PROMPT_WHAT"), "Performance only");
+    {
+        Attempts dialogs({[](results::AttemptDialog* d) {
+                              EXPECT_FALSE(d->asksWind());
+                              EXPECT_FALSE(d->windEdit()->isVisible());
+                              d->performanceEdit()->setText("6.10");
+                              d->accept();
+                          },
+                          typing("6.40", "")});
+        form->addAttempt();
+        form->addAttempt();
+        EXPECT_EQ(dialogs.answered(), 2);
+    }
+    EXPECT_EQ(m_sink.unanswered(), 0);
+    EXPECT_FALSE(m_sink.saw("The wind is empty."));
+    ASSERT_EQ(history.attempts(race, ames).size(), 2);
+
+    // Wind only: the marks stand, the winds are typed to them.
+    form->attemptPromptBox()->setCurrentText("Wind only");
+    form->grid()->setCurrentCell(0, 9);
+    {
+        Attempts dialogs({[](results::AttemptDialog* d) {
+            EXPECT_FALSE(d->asksPerformance());
+            EXPECT_TRUE(d->performanceEdit()->isReadOnly());
+            EXPECT_EQ(d->performanceEdit()->text(), "6.10");
+            d->performanceEdit()->setText("9.99"); // cannot change the mark
+            d->windEdit()->setText("+3.1x");
+            d->accept(); // refused: stays open
+            EXPECT_TRUE(d->isVisible());
+            d->windEdit()->setText("+1.8");
+            d->accept();
+        }});
+        form->editAttempt();
+        EXPECT_EQ(dialogs.answered(), 1);
+    }
+    QList<results::Attempt> a = history.attempts(race, ames);
+    EXPECT_EQ(a[0].performance, "6.10");
+    EXPECT_EQ(a[0].wind, "+1.8");
+    // The mark typed with "Performance only" keeps its wind when corrected that way.
+    form->attemptPromptBox()->setCurrentText("Performance only");
+    {
+        Attempts dialogs({typing("6.12", "")});
+        form->editAttempt();
+    }
+    a = history.attempts(race, ames);
+    EXPECT_EQ(a[0].performance, "6.12");
+    EXPECT_EQ(a[0].wind, "+1.8");
+    // A new attempt under "Wind only" has no mark yet: the dialog asks for both.
+    form->attemptPromptBox()->setCurrentText("Wind only");
+    {
+        Attempts dialogs({[](results::AttemptDialog* d) {
+            EXPECT_TRUE(d->asksPerformance());
+            EXPECT_TRUE(d->asksWind());
+            d->reject();
+        }});
+        form->addAttempt();
+        EXPECT_EQ(dialogs.answered(), 1);
+    }
+    EXPECT_EQ(history.attempts(race, ames).size(), 2);
+    // The choice stays for the next time the screen opens.
+    EXPECT_EQ(open(longJump)->attemptPromptBox()->currentText(), "Wind only");
+    // The run-through asks for no wind either when the winds come later.
+    form->attemptPromptBox()->setCurrentText("Performance only");
+    form->runThrough();
+    ASSERT_TRUE(form->runThroughPanel()->active());
+    EXPECT_TRUE(form->runThroughPanel()->windEdit()->isHidden());
+    EXPECT_EQ(form->runThroughPanel()->step()->seq, 3);
+    type(*form, "6.50");
+    EXPECT_EQ(history.attempts(race, ames).size(), 3);
+    EXPECT_FALSE(m_sink.saw("The wind is empty."));
+    form->runThroughPanel()->stop();
 }
 
 } // namespace

@@ -8,13 +8,16 @@
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
 #include "results/captureathletes.h"
+#include "results/forms/attemptdialog.h"
 #include "results/forms/startheightsform.h"
 #include "results/statuscodes.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
@@ -106,6 +109,23 @@ PerfHistoryForm::PerfHistoryForm(base::Run& run, const CaptureProgramRow& row,
     connect(m_runThrough, &RunThroughPanel::stepChanged, this, &PerfHistoryForm::showStep);
     connect(m_runThrough, &RunThroughPanel::stopped, m_grid, [this] { m_grid->setFocus(); });
     layout->addWidget(m_runThrough);
+    if (takesWind()) {
+        auto* options = new QHBoxLayout;
+        auto* label = new QLabel(QStringLiteral("An &attempt asks for"), this);
+        m_attemptPrompt = new QComboBox(this);
+        m_attemptPrompt->addItems(attemptPromptNames());
+        m_attemptPrompt->setCurrentIndex(int(attemptPrompt()));
+        m_attemptPrompt->setToolTip(tr("Performance and Wind together; the performance only, "
+                                       "the winds typed later; or the wind only, to the marks "
+                                       "typed already"));
+        label->setBuddy(m_attemptPrompt);
+        connect(m_attemptPrompt, &QComboBox::currentTextChanged, this,
+                [this](const QString& t) { m_run.config().writeText(kAttemptPromptOption, t); });
+        options->addWidget(label);
+        options->addWidget(m_attemptPrompt);
+        options->addStretch();
+        layout->addLayout(options);
+    }
     if (vertical()) {
         auto* options = new QHBoxLayout;
         m_charByChar =
@@ -218,20 +238,51 @@ int PerfHistoryForm::currentSeq() const
     return c + 1;
 }
 
-bool PerfHistoryForm::askAttempt(QString* perf, QString* wind, const QString& current)
+bool PerfHistoryForm::takesWind() const
 {
-    *perf = current;
-    if (!m_run.messages().askText(QStringLiteral("Performance (") +
-                                      m_run.items().PerfMask(m_race.itemCode) +
-                                      QStringLiteral("), \"X\" or \"-\""),
-                                  perf))
-        return false;
-    wind->clear();
-    const QString p = perf->trimmed().toUpper();
-    if (m_run.items().WindKind(m_race.itemCode) == 2 && p != QLatin1String("X") &&
-        p != QLatin1String("-"))
-        return m_run.messages().askText(QStringLiteral("Wind (#9.9)"), wind);
-    return true;
+    return !vertical() && m_run.items().WindKind(m_race.itemCode) == 2;
+}
+
+AttemptPrompt PerfHistoryForm::attemptPrompt() const
+{
+    return attemptPromptOf(m_run.config().readText(kAttemptPromptOption));
+}
+
+void PerfHistoryForm::editAttemptAt(qint64 athlete, int seq)
+{
+    const QList<Attempt> list = m_history.attempts(m_race, athlete);
+    const Attempt current = seq <= list.size() ? list[seq - 1] : Attempt{seq, {}, {}};
+    AttemptDialog::Setup setup;
+    for (const CaptureAthleteRow& a : m_athletes) {
+        if (a.athleteNo == athlete)
+            setup.caption = QStringLiteral("(") + QString::number(a.lane) + QStringLiteral(") ") +
+                            a.name() + QStringLiteral("   attempt ") + QString::number(seq);
+    }
+    setup.mask = m_run.items().PerfMask(m_race.itemCode);
+    setup.formatName = m_run.items().PerfFormatName(m_race.itemCode);
+    setup.takesWind = takesWind();
+    setup.prompt = attemptPrompt();
+    // A wind goes with a mark: an attempt without one yet is asked for both.
+    const QString mark = current.performance.trimmed();
+    if (setup.prompt == AttemptPrompt::WindOnly &&
+        (mark.isEmpty() || mark == QLatin1String("X") || mark == QLatin1String("-")))
+        setup.prompt = AttemptPrompt::PerformanceAndWind;
+    setup.performance = current.performance;
+    setup.wind = current.wind;
+    const AttemptPrompt prompt = setup.prompt;
+    AttemptDialog dialog(
+        setup,
+        [&](const QString& perf, const QString& wind) {
+            if (prompt == AttemptPrompt::WindOnly && setup.takesWind)
+                return m_history.setAttemptWind(m_race, athlete, seq, wind);
+            return m_history.setAttempt(m_race, athlete, seq, perf, wind,
+                                        prompt == AttemptPrompt::PerformanceOnly
+                                            ? PerfHistory::WindEntry::Later
+                                            : PerfHistory::WindEntry::WithMark);
+        },
+        this);
+    dialog.exec();
+    reload();
 }
 
 void PerfHistoryForm::addAttempt()
@@ -239,11 +290,7 @@ void PerfHistoryForm::addAttempt()
     const qint64 athlete = currentAthlete();
     if (athlete == 0)
         return;
-    QString perf, wind;
-    if (askAttempt(&perf, &wind, QString()))
-        m_history.setAttempt(m_race, athlete, int(m_history.attempts(m_race, athlete).size()) + 1,
-                             perf, wind);
-    reload();
+    editAttemptAt(athlete, int(m_history.attempts(m_race, athlete).size()) + 1);
 }
 
 void PerfHistoryForm::editAttempt()
@@ -254,11 +301,7 @@ void PerfHistoryForm::editAttempt()
         m_run.messages().warning(QStringLiteral("Select an attempt first"));
         return;
     }
-    const QList<Attempt> list = m_history.attempts(m_race, athlete);
-    QString perf, wind;
-    if (askAttempt(&perf, &wind, seq <= list.size() ? list[seq - 1].performance : QString()))
-        m_history.setAttempt(m_race, athlete, seq, perf, wind);
-    reload();
+    editAttemptAt(athlete, seq);
 }
 
 void PerfHistoryForm::deleteAttempt()

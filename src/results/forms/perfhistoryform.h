@@ -1,5 +1,6 @@
 #pragma once
 
+#include "results/attemptprompt.h"
 #include "results/captureathletes.h"
 #include "results/captureprogram.h"
 #include "results/forms/runthroughpanel.h"
@@ -8,6 +9,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QTableWidget;
 class QLabel;
 
@@ -50,6 +52,8 @@ public:
     // character at a time straight into the grid.
     QCheckBox* oldRuleBox() const { return m_oldRule; }
     QCheckBox* charByCharBox() const { return m_charByChar; }
+    // What the attempt dialog asks for, on jumps measured with wind.
+    QComboBox* attemptPromptBox() const { return m_attemptPrompt; }
 
     void reject() override;
 
@@ -63,7 +67,10 @@ private:
     void showStep();
     // One key typed on a height cell in the character-by-character mode; true when used.
     bool typeMarkKey(int key, const QString& text);
-    bool askAttempt(QString* perf, QString* wind, const QString& current);
+    bool takesWind() const;
+    AttemptPrompt attemptPrompt() const;
+    // The attempt dialog on attempt `seq` of an athlete (the next one to add it).
+    void editAttemptAt(qint64 athlete, int seq);
 
     base::Run& m_run;
     CaptureProgramRow m_row;
@@ -75,6 +82,7 @@ private:
     RunThroughPanel* m_runThrough = nullptr;
     QCheckBox* m_oldRule = nullptr;
     QCheckBox* m_charByChar = nullptr;
+    QComboBox* m_attemptPrompt = nullptr;
 };
 
 } // namespace results

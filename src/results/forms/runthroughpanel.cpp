@@ -1,8 +1,10 @@
 #include "results/forms/runthroughpanel.h"
 
+#include "base/configstore.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "meeting/itemtypes.h"
+#include "results/attemptprompt.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,15 +24,15 @@ RunThroughPanel::RunThroughPanel(base::Run& run, PerfHistory& history, const Fie
     m_mark->setPlaceholderText(vertical() ? QStringLiteral("X, O or -")
                                           : QStringLiteral("mark, X or -"));
     m_mark->setMaximumWidth(120);
-    auto* windLabel = new QLabel(QStringLiteral("Wind"), this);
+    m_windLabel = new QLabel(QStringLiteral("Wind"), this);
     m_wind = new QLineEdit(this);
     m_wind->setPlaceholderText(QStringLiteral("#9.9"));
     m_wind->setMaximumWidth(80);
-    windLabel->setVisible(takesWind());
+    m_windLabel->setVisible(takesWind());
     m_wind->setVisible(takesWind());
     layout->addWidget(m_label);
     layout->addWidget(m_mark);
-    layout->addWidget(windLabel);
+    layout->addWidget(m_windLabel);
     layout->addWidget(m_wind);
     layout->addStretch();
     connect(m_mark, &QLineEdit::returnPressed, this, &RunThroughPanel::markEntered);
@@ -45,7 +47,7 @@ bool RunThroughPanel::vertical() const
 
 bool RunThroughPanel::takesWind() const
 {
-    return !vertical() && m_run.items().WindKind(m_race.itemCode) == 2;
+    return !vertical() && m_run.items().WindKind(m_race.itemCode) == 2 && !m_windLater;
 }
 
 void RunThroughPanel::start(const QList<CaptureAthleteRow>& athletes)
@@ -57,6 +59,11 @@ void RunThroughPanel::start(const QList<CaptureAthleteRow>& athletes)
     }
     m_skipped.clear();
     m_round = 0;
+    // The official who chose to type the winds later is not asked for them here either.
+    m_windLater = attemptPromptOf(m_run.config().readText(kAttemptPromptOption)) ==
+                  AttemptPrompt::PerformanceOnly;
+    m_windLabel->setVisible(takesWind());
+    m_wind->setVisible(takesWind());
     m_active = true;
     show();
     advance();
@@ -187,7 +194,9 @@ void RunThroughPanel::commit()
                 break;
         }
     } else {
-        ok = m_history.setAttempt(m_race, m_step->athleteNo, m_step->seq, mark, m_wind->text());
+        ok = m_history.setAttempt(m_race, m_step->athleteNo, m_step->seq, mark, m_wind->text(),
+                                  m_windLater ? PerfHistory::WindEntry::Later
+                                              : PerfHistory::WindEntry::WithMark);
     }
     emit changed();
     if (!ok) {

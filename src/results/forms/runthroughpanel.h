@@ -66,6 +66,8 @@ private:
     QLabel* m_label = nullptr;
     QLineEdit* m_mark = nullptr;
     QLineEdit* m_wind = nullptr;
+    QLabel* m_windLabel = nullptr;
+    bool m_windLater = false;
 };
 
 } // namespace results
