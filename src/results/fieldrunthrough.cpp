@@ -20,6 +20,33 @@ std::optional<RunThroughStep> nextAttempt(const QList<qint64>& laneOrder,
     return next;
 }
 
+QList<qint64> finalRoundsOrder(const QList<qint64>& laneOrder,
+                               const QHash<qint64, QList<double>>& marks)
+{
+    auto sortedMarks = [&marks](qint64 athlete) {
+        QList<double> own = marks.value(athlete);
+        std::sort(own.begin(), own.end(), std::greater<double>());
+        return own;
+    };
+    // Better first; a longer list of marks beats its own beginning (a valid mark beats none).
+    auto better = [&](qint64 a, qint64 b) {
+        const QList<double> x = sortedMarks(a);
+        const QList<double> y = sortedMarks(b);
+        return std::lexicographical_compare(y.begin(), y.end(), x.begin(), x.end());
+    };
+    QList<qint64> standing = laneOrder;
+    std::stable_sort(standing.begin(), standing.end(), better);
+    if (standing.size() > kFinalists) {
+        qsizetype keep = kFinalists;
+        // Those who tie with the eighth go on too.
+        while (keep < standing.size() && !better(standing[kFinalists - 1], standing[keep]))
+            ++keep;
+        standing.resize(keep);
+    }
+    std::reverse(standing.begin(), standing.end());
+    return standing;
+}
+
 bool eliminated(QList<HeightMarks> marks)
 {
     std::sort(marks.begin(), marks.end(),

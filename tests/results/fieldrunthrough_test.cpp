@@ -26,6 +26,28 @@ TEST(FieldRunThrough, AttemptsGoRoundTheFieldAndPassedOverAthletesWait)
     EXPECT_FALSE(results::nextAttempt(lanes, {{10, 6}, {20, 6}, {30, 6}}, {}, 6).has_value());
 }
 
+TEST(FieldRunThrough, AfterThreeRoundsTheBestEightGoOnInReverseOrderOfStanding)
+{
+    // Ten throwers in lane order 1..10; thrower n's best is n metres, so 10 leads.
+    QList<qint64> lanes;
+    QHash<qint64, QList<double>> marks;
+    for (qint64 n = 1; n <= 10; ++n) {
+        lanes << n;
+        marks[n] = {double(n), 1.0};
+    }
+    EXPECT_EQ(results::finalRoundsOrder(lanes, marks), (QList<qint64>{3, 4, 5, 6, 7, 8, 9, 10}));
+    // Equal bests are parted by the second best; a full tie with the eighth goes on too.
+    marks[2] = {3.0, 2.0};
+    marks[3] = {3.0, 0.5};
+    EXPECT_EQ(results::finalRoundsOrder(lanes, marks), (QList<qint64>{2, 4, 5, 6, 7, 8, 9, 10}));
+    // Tied throughout with the eighth: both go on, the later lane first.
+    marks[3] = {3.0, 2.0};
+    EXPECT_EQ(results::finalRoundsOrder(lanes, marks), (QList<qint64>{3, 2, 4, 5, 6, 7, 8, 9, 10}));
+    // A small field all goes on, the ones without a valid mark first (in reverse lane order).
+    const QHash<qint64, QList<double>> few{{1, {}}, {2, {6.2}}, {3, {}}, {4, {6.9, 6.1}}};
+    EXPECT_EQ(results::finalRoundsOrder({1, 2, 3, 4}, few), (QList<qint64>{3, 1, 2, 4}));
+}
+
 TEST(FieldRunThrough, JumpersAreOutAfterThreeFailuresInARowPassesNotCounting)
 {
     EXPECT_TRUE(results::eliminated({{1, 1.60, "X-"}, {2, 1.65, "XX"}}));

@@ -460,4 +460,37 @@ TEST_F(PerfHistoryScreenTest, TheAttemptDialogAsksForWhatTheUserChose)
     form->runThroughPanel()->stop();
 }
 
+TEST_F(PerfHistoryScreenTest, AfterThreeRoundsTheRunThroughCallsTheBestEightWorstFirst)
+{
+    const qint64 shot = event("THRShotputM17");
+    QList<qint64> athletes;
+    for (int i = 0; i < 9; ++i)
+        athletes << enter(shot, QString("Thrower%1").arg(i));
+    results::PerfHistory history(database(), run().items(), run().meeting());
+    const results::FieldRace race = *history.race(shot, "F", 0);
+    // Three rounds: thrower i's best is 10 + i metres; thrower 0 only fouls.
+    for (int round = 1; round <= 3; ++round)
+        for (int i = 0; i < 9; ++i)
+            ASSERT_TRUE(history.setAttempt(
+                race, athletes[i], round,
+                i == 0 || round != 2 ? QString("X") : QString::number(10 + i) + ".00", {}));
+    auto form = open(shot);
+    form->runThrough();
+    ASSERT_TRUE(form->runThroughPanel()->active());
+    // The eighth best (thrower 1) opens round four; the leader (thrower 8) ends it.
+    QStringList called;
+    for (int i = 0; i < 8; ++i) {
+        ASSERT_TRUE(form->runThroughPanel()->step().has_value());
+        EXPECT_EQ(form->runThroughPanel()->step()->seq, 4);
+        called << stepAthlete(*form);
+        type(*form, "X");
+    }
+    EXPECT_EQ(called.first(), "Thrower1");
+    EXPECT_EQ(called.last(), "Thrower8");
+    EXPECT_FALSE(called.contains("Thrower0"));
+    EXPECT_EQ(form->runThroughPanel()->step()->seq, 5);
+    EXPECT_EQ(stepAthlete(*form), "Thrower1");
+    form->runThroughPanel()->stop();
+}
+
 } // namespace

@@ -112,9 +112,23 @@ std::optional<RunThroughStep> RunThroughPanel::findNext()
         order.append(a.athleteNo);
     if (!vertical()) {
         QHash<qint64, int> counts;
-        for (const qint64 athlete : order)
-            counts.insert(athlete, int(m_history.attempts(m_race, athlete).size()));
-        return nextAttempt(order, counts, m_skipped, kAttempts);
+        QHash<qint64, QList<double>> firstRounds;
+        for (const qint64 athlete : order) {
+            const QList<Attempt> attempts = m_history.attempts(m_race, athlete);
+            counts.insert(athlete, int(attempts.size()));
+            for (const Attempt& a : attempts.mid(0, kRoundsBeforeTheCut)) {
+                const QString mark = a.performance.trimmed();
+                if (mark == QLatin1String("X") || mark == QLatin1String("-"))
+                    continue;
+                if (const std::optional<double> v = m_run.items().PerfTextToValue(mark))
+                    firstRounds[athlete].append(*v);
+            }
+        }
+        const std::optional<RunThroughStep> early =
+            nextAttempt(order, counts, m_skipped, kRoundsBeforeTheCut);
+        if (early)
+            return early;
+        return nextAttempt(finalRoundsOrder(order, firstRounds), counts, m_skipped, kAttempts);
     }
     const QList<BarHeight> heights = m_history.heights(m_race);
     if (heights.isEmpty())
@@ -149,8 +163,13 @@ void RunThroughPanel::advance()
             m_run.messages().information(QStringLiteral("No athlete is left in the competition"));
         }
     } else if (!next) {
-        m_run.messages().information(QStringLiteral("Every athlete has had ") +
-                                     QString::number(kAttempts) + QStringLiteral(" attempts"));
+        m_run.messages().information(
+            m_athletes.size() > kFinalists
+                ? QStringLiteral("Every athlete has had ") + QString::number(kRoundsBeforeTheCut) +
+                      QStringLiteral(" attempts, and the best ") + QString::number(kFinalists) +
+                      QStringLiteral(" have had ") + QString::number(kAttempts)
+                : QStringLiteral("Every athlete has had ") + QString::number(kAttempts) +
+                      QStringLiteral(" attempts"));
     }
     if (!next) {
         stop();
