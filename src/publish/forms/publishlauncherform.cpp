@@ -67,7 +67,7 @@ PublishLauncherForm::PublishLauncherForm(base::Run& run, qint64 programNo, QWidg
     m_copies->setSuffix(QStringLiteral(" copies"));
     auto* printRow = new QHBoxLayout;
     printRow->addWidget(m_copies);
-    base::addActionButton(printRow, QStringLiteral("&Print results"),
+    base::addActionButton(printRow, QStringLiteral("Pri&nt results"),
                           tr("Prints this event's results, as many copies as set beside"),
                           [this] { printCopies(); });
     grid->addLayout(printRow, 3, 1);
@@ -90,7 +90,7 @@ PublishLauncherForm::PublishLauncherForm(base::Run& run, qint64 programNo, QWidg
         m_auto.append({key, box});
     }
     auto* autoPrint = new QHBoxLayout;
-    auto* autoPrintLabel = new QLabel(QStringLiteral("Printed &copies"), tasks);
+    auto* autoPrintLabel = new QLabel(QStringLiteral("Printed c&opies"), tasks);
     m_autoCopies = new QSpinBox(tasks);
     m_autoCopies->setRange(0, 20);
     m_autoCopies->setSpecialValueText(QStringLiteral("None"));
