@@ -102,6 +102,7 @@ PublishLauncherForm::PublishLauncherForm(base::Run& run, qint64 programNo, QWidg
     autoPrint->addWidget(autoPrintLabel);
     autoPrint->addWidget(m_autoCopies);
     m_autoPrinter = new QLabel(tasks);
+    m_autoPrinter->setMinimumWidth(240); // the window keeps its size when a printer is chosen
     autoPrint->addWidget(m_autoPrinter, 1);
     base::addActionButton(autoPrint, QStringLiteral("Printe&r..."),
                           tr("Chooses the printer the Auto-tasks print to without asking"),
@@ -168,7 +169,8 @@ void PublishLauncherForm::showAutoPrinter()
     const QString text =
         QStringLiteral("Printer: ") + PublishSettings::read(m_run.config()).autoPrinter.text();
     m_autoPrinter->setToolTip(text);
-    m_autoPrinter->setText(m_autoPrinter->fontMetrics().elidedText(text, Qt::ElideMiddle, 240));
+    m_autoPrinter->setText(m_autoPrinter->fontMetrics().elidedText(text, Qt::ElideMiddle,
+                                                                   m_autoPrinter->minimumWidth()));
 }
 
 void PublishLauncherForm::chooseAutoPrinter()
