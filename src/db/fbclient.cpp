@@ -177,10 +177,16 @@ bool DbError::isUnreachableDatabase() const
     return message.contains(QLatin1String("I/O error ")) || isNetworkError();
 }
 
-int ResultSet::columnIndex(const QString& name) const
+int ResultSet::columnIndex(QAnyStringView name) const
 {
+    // Asked for every value of every row, mostly spelled as the query spells it: an exact
+    // match of the same length is cheap; folding the case is left for the rest.
     for (int i = 0; i < columns.size(); ++i)
-        if (columns[i].compare(name, Qt::CaseInsensitive) == 0)
+        if (columns[i].size() == name.size() &&
+            QAnyStringView::compare(columns[i], name, Qt::CaseSensitive) == 0)
+            return i;
+    for (int i = 0; i < columns.size(); ++i)
+        if (QAnyStringView::compare(columns[i], name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }

@@ -3,6 +3,7 @@
 // statements and result rows. It knows nothing of the system's rules; DmdCoreDbs and
 // the operations above it add those.
 
+#include <QAnyStringView>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -51,7 +52,8 @@ struct ResultSet {
     QList<int> columnWidths; // declared character width of text columns, else byte length
     std::vector<std::vector<QVariant>> rows;
 
-    int columnIndex(const QString& name) const;
+    // The column of that name, case aside; -1 when there is none.
+    int columnIndex(QAnyStringView name) const;
 };
 
 enum class TransactionKind { Read, Modify };

@@ -21,7 +21,7 @@ Query::~Query()
     --DmdCoreDbs::counters().queries;
 }
 
-QVariant Query::value(const QString& field) const
+QVariant Query::value(QAnyStringView field) const
 {
     const int column = m_rows.columnIndex(field);
     if (column < 0 || m_pos < 0 || m_pos >= recordCount())

@@ -31,11 +31,12 @@ public:
     void last() { m_pos = recordCount() > 0 ? recordCount() - 1 : 0; }
     int position() const { return m_pos; }
 
-    bool hasField(const QString& field) const { return m_rows.columnIndex(field) >= 0; }
-    QVariant value(const QString& field) const;
-    QString text(const QString& field) const { return value(field).toString(); }
-    qint64 integer(const QString& field) const { return value(field).toLongLong(); }
-    bool isNull(const QString& field) const { return !value(field).isValid(); }
+    // Fields are named as the query names its columns, case aside.
+    bool hasField(QAnyStringView field) const { return m_rows.columnIndex(field) >= 0; }
+    QVariant value(QAnyStringView field) const;
+    QString text(QAnyStringView field) const { return value(field).toString(); }
+    qint64 integer(QAnyStringView field) const { return value(field).toLongLong(); }
+    bool isNull(QAnyStringView field) const { return !value(field).isValid(); }
     const ResultSet& resultSet() const { return m_rows; }
 
 private:

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace publish {
 
 namespace {
@@ -20,46 +22,64 @@ tr:first-child td { font-weight: bold; background: #e6edf5; }
 tr:nth-child(even) td { background: #f6f8fa; }
 )";
 
-QString cell(const QString& value)
+// The entity that stands for the character in HTML; null for one that stands for itself.
+const char* entityOf(QChar c)
 {
-    return QStringLiteral("<td> ") + htmlEscaped(value) + QStringLiteral(" </td>");
+    switch (c.unicode()) {
+    case '&':
+        return "&amp;";
+    case '<':
+        return "&lt;";
+    case '>':
+        return "&gt;";
+    case '"':
+        return "&quot;";
+    case '\'':
+        return "&#39;";
+    }
+    return nullptr;
+}
+
+void appendEscaped(QString* out, QStringView text)
+{
+    qsizetype plainFrom = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (const char* entity = entityOf(text[i])) {
+            out->append(text.mid(plainFrom, i - plainFrom));
+            out->append(QLatin1String(entity));
+            plainFrom = i + 1;
+        }
+    }
+    out->append(text.mid(plainFrom));
 }
 
 QString row(const QStringList& values)
 {
-    QString line = QStringLiteral("<tr>");
+    qsizetype size = 9;
     for (const QString& v : values)
-        line += cell(v);
-    return line + QStringLiteral("</tr>");
+        size += v.size() + 16;
+    QString line;
+    line.reserve(size);
+    line += QLatin1String("<tr>");
+    for (const QString& v : values) {
+        line += QLatin1String("<td> ");
+        appendEscaped(&line, v);
+        line += QLatin1String(" </td>");
+    }
+    line += QLatin1String("</tr>");
+    return line;
 }
 
 } // namespace
 
 QString htmlEscaped(const QString& text)
 {
+    // Most texts have nothing to escape and are handed back as they are, without a copy.
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return entityOf(c) != nullptr; }))
+        return text;
     QString out;
     out.reserve(text.size() + 8);
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '&':
-            out += QStringLiteral("&amp;");
-            break;
-        case '<':
-            out += QStringLiteral("&lt;");
-            break;
-        case '>':
-            out += QStringLiteral("&gt;");
-            break;
-        case '"':
-            out += QStringLiteral("&quot;");
-            break;
-        case '\'':
-            out += QStringLiteral("&#39;");
-            break;
-        default:
-            out += c;
-        }
-    }
+    appendEscaped(&out, text);
     return out;
 }
 

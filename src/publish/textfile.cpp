@@ -1,6 +1,7 @@
 #include "publish/textfile.h"
 
 #include <QFile>
+#include <QStringEncoder>
 
 #include <filesystem>
 #include <system_error>
@@ -36,11 +37,19 @@ bool writeBytesFile(const QString& path, const QByteArray& bytes, QString* error
 
 bool writeTextFile(const QString& path, const QStringList& lines, QString* error)
 {
-    QByteArray bytes;
+    // The lines are encoded one after the other into one buffer of the largest size they
+    // can take, then cut to what they took.
+    qsizetype characters = 0;
+    for (const QString& line : lines)
+        characters += line.size() + 1;
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
+    QByteArray bytes(utf8.requiredSpace(characters), Qt::Uninitialized);
+    char* end = bytes.data();
     for (const QString& line : lines) {
-        bytes += line.toUtf8();
-        bytes += '\n';
+        end = utf8.appendToBuffer(end, line);
+        *end++ = '\n';
     }
+    bytes.truncate(end - bytes.constData());
     return writeBytesFile(path, bytes, error);
 }
 

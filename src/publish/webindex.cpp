@@ -17,8 +17,8 @@ struct Markers {
 
 bool findMarkers(const QStringList& page, Markers* m, QString* error)
 {
-    m->start = page.indexOf(QString::fromLatin1(kIndexStart));
-    m->end = page.indexOf(QString::fromLatin1(kIndexEnd));
+    m->start = page.indexOf(QLatin1String(kIndexStart));
+    m->end = page.indexOf(QLatin1String(kIndexEnd));
     if (m->start < 0 || m->end < m->start) {
         if (error)
             *error = QStringLiteral("End of index not found");
@@ -105,21 +105,31 @@ bool indexEntries(const QStringList& page, QStringList* entries, QString* error)
     return true;
 }
 
+bool hasIndexMarkers(const QStringList& page, QString* error)
+{
+    Markers m;
+    return findMarkers(page, &m, error);
+}
+
 bool addIndexLine(QStringList* page, const QString& line, bool* changed, QString* error,
                   bool sorted)
 {
     Markers m;
     if (!findMarkers(*page, &m, error))
         return false;
-    const auto first = page->begin() + m.start + 1;
-    const auto last = page->begin() + m.end;
-    *changed = std::find(first, last, line) == last;
-    if (!*changed)
+    const auto first = page->cbegin() + m.start + 1;
+    const auto last = page->cbegin() + m.end;
+    // Lines kept in order take the new one in its place, where a line equal to it would be
+    // among those that differ from it in case only; others are sorted whole.
+    if (sorted || std::is_sorted(first, last, textBefore)) {
+        const auto [from, to] = std::equal_range(first, last, line, textBefore);
+        *changed = std::find(from, to, line) == to;
+        if (*changed)
+            page->insert(to - page->cbegin(), line);
         return true;
-    // Lines kept in order take the new one in its place; others are sorted whole.
-    if (sorted || std::is_sorted(first, last, textBefore))
-        page->insert(std::upper_bound(first, last, line, textBefore), line);
-    else
+    }
+    *changed = std::find(first, last, line) == last;
+    if (*changed)
         putEntries(page, m, page->mid(m.start + 1, m.end - m.start - 1) << line);
     return true;
 }

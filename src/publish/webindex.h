@@ -30,6 +30,8 @@ QString linkOfIndexLine(const QString& line);
 // The lines between the markers; false with "End of index not found" when a marker is
 // missing.
 bool indexEntries(const QStringList& page, QStringList* entries, QString* error);
+// Whether the page has both markers; false with "End of index not found" when not.
+bool hasIndexMarkers(const QStringList& page, QString* error);
 // Puts `line` among the index lines unless it is there (sorted as text, case does not
 // count) and keeps the rest of the page. `changed` tells whether it was added. `sorted`
 // says the lines are known to be in order already (one this function left), which spares

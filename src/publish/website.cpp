@@ -216,36 +216,72 @@ bool WebSite::indexResults(int day, const QString& fileName, const QString& html
     const QString groupFile = groupFileName(items, itemCode);
     QString groupHeading;
     itemHeading(itemCode, &groupHeading);
-    PendingPage seq, grp, group;
-    if (!loadIndex(QDir(folder).filePath(QString::fromLatin1(kSequenceIndex)), meetingHeading(),
-                   QStringLiteral("Program Sequence"), &seq) ||
-        !loadIndex(QDir(folder).filePath(QString::fromLatin1(kItemIndex)), meetingHeading(),
-                   QStringLiteral("Item Type"), &grp) ||
-        !loadIndex(QDir(folder).filePath(groupFile), groupHeading, QString(), &group))
-        return false;
-
     const QString line = resultsIndexLine(fileName, htmlTitle, programNo);
     const QString itemLine =
         groupIndexLine(groupFile, htmlEscaped(items.ItemDescription(itemCode, false)));
-    for (auto [page, add] : {std::pair{&seq, line}, {&group, line}, {&grp, itemLine}}) {
-        QString error;
-        // A line of the same program row under an older title gives way to the new one.
-        if (page != &grp && hasOtherResultsLine(page->lines, programNo, add)) {
-            removeResultsLine(&page->lines, programNo, nullptr);
-            page->changed = true;
+    struct Edit {
+        QString path;
+        QString heading;
+        QString orderedBy;
+        QString line;
+        bool replaces; // a line of the same program row under an older title gives way
+        PendingPage* page = nullptr;
+        PendingPage fresh; // a page the batch does not hold yet
+    };
+    Edit edits[] = {
+        {QDir(folder).filePath(QString::fromLatin1(kSequenceIndex)),
+         meetingHeading(),
+         QStringLiteral("Program Sequence"),
+         line,
+         true,
+         nullptr,
+         {}},
+        {QDir(folder).filePath(groupFile), groupHeading, QString(), line, true, nullptr, {}},
+        {QDir(folder).filePath(QString::fromLatin1(kItemIndex)),
+         meetingHeading(),
+         QStringLiteral("Item Type"),
+         itemLine,
+         false,
+         nullptr,
+         {}},
+    };
+    // Everything is checked before anything changes: a batch's pages are changed where they
+    // are held, so a refusal must find them as they were.
+    for (Edit& e : edits) {
+        const auto held = m_batching ? m_pending.find(e.path) : m_pending.end();
+        if (held != m_pending.end()) {
+            e.page = &*held;
+        } else {
+            if (!loadIndex(e.path, e.heading, e.orderedBy, &e.fresh))
+                return false;
+            e.page = &e.fresh;
         }
-        bool added = false;
-        if (!addIndexLine(&page->lines, add, &added, &error, page->sorted)) {
-            messages().warning(error + QStringLiteral("\r") + page->path);
+        QString error;
+        if (!hasIndexMarkers(e.page->lines, &error)) {
+            messages().warning(error + QStringLiteral("\r") + e.path);
             return false;
         }
-        page->sorted = true;
-        page->changed = page->changed || added;
+        e.replaces = e.replaces && hasOtherResultsLine(e.page->lines, programNo, e.line);
     }
     if (beforeWrite && !beforeWrite())
         return false;
-    for (const PendingPage* page : {&seq, &group, &grp}) {
-        if (!putIndex(*page))
+    for (Edit& e : edits) {
+        PendingPage& page = *e.page;
+        if (e.replaces) {
+            removeResultsLine(&page.lines, programNo, nullptr);
+            page.changed = true;
+        }
+        bool added = false;
+        QString error;
+        if (!addIndexLine(&page.lines, e.line, &added, &error, page.sorted)) {
+            messages().warning(error + QStringLiteral("\r") + e.path);
+            return false;
+        }
+        page.sorted = true;
+        page.changed = page.changed || added;
+    }
+    for (const Edit& e : edits) {
+        if (e.page == &e.fresh && !putIndex(e.fresh))
             return false;
     }
     return true;

@@ -6,6 +6,7 @@
 #include "results/captureprogram.h"
 
 #include <QHash>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -306,15 +307,22 @@ void markThirdDigitStates(const meeting::ItemTypes& items, const QString& itemCo
                           QList<CaptureAthleteRow>& rows)
 {
     const bool track = items.IsTrackItem(itemCode);
-    QHash<QString, int> counts;
-    for (const CaptureAthleteRow& a : std::as_const(rows))
-        if (a.hasPerformance())
-            ++counts[a.performance];
+    // The race's performances in order, so that each one's duplicates are a range: a race
+    // is too small to be worth a hash.
+    QStringList performances;
+    if (track) {
+        for (const CaptureAthleteRow& a : std::as_const(rows))
+            if (a.hasPerformance())
+                performances << a.performance;
+        std::sort(performances.begin(), performances.end());
+    }
     for (CaptureAthleteRow& a : rows) {
         a.digitState = ThirdDigitState::Nothing;
         if (!track || !a.hasPerformance())
             continue;
-        const bool duplicate = counts.value(a.performance) > 1;
+        const auto same =
+            std::equal_range(performances.cbegin(), performances.cend(), a.performance);
+        const bool duplicate = same.second - same.first > 1;
         const bool digit = !a.thirdDigit.isEmpty();
         if (duplicate)
             a.digitState = digit ? ThirdDigitState::Done : ThirdDigitState::Needed;

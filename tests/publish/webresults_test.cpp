@@ -435,4 +435,40 @@ TEST_F(WebResultsTest, PublishingManyStopsAtARefusalAndKeepsWhatWasDone)
     EXPECT_TRUE(m_sink.saw("There is no program row 999999"));
 }
 
+// Within one run the index pages are changed where the run holds them: a page refused or
+// failing after the indexes were looked at must leave the lines of the others only.
+TEST_F(WebResultsTest, PublishingManyLeavesNoLineOfAPageRefusedOrNotWritten)
+{
+    const qint64 heat2 = drawHeat(free, "A", 2, 8, {obr});
+    const qint64 heat3 = drawHeat(free, "A", 3, 9, {ann});
+    swim(heat2, {"0:33.00"});
+    swim(heat3, {"0:35.00"});
+    publish::WebSite web = site();
+    m_sink.answerYes(); // heat 1's file
+    m_sink.answerNo();  // not heat 2's
+    EXPECT_FALSE(publish::publishManyResults(web, {heat1, heat2, heat3}, true));
+    EXPECT_TRUE(
+        m_sink.saw("Continue to publish to the HTML\r" + QFileInfo(page(heat2, 8, 2)).fileName()));
+    EXPECT_TRUE(QFile::exists(page(heat1)));
+    EXPECT_FALSE(QFile::exists(page(heat2, 8, 2)));
+    for (const QString& index : {seqIndex(), groupPage()}) {
+        const QStringList held = indexLines(index);
+        ASSERT_EQ(held.size(), 1) << index.toStdString();
+        EXPECT_EQ(publish::programNoOfIndexLine(held[0]), heat1);
+    }
+    EXPECT_EQ(indexLines(itemIndex()).size(), 1);
+
+    // Heat 3's page cannot be written: heat 2 comes in with its lines, heat 3 without.
+    ASSERT_TRUE(QDir().mkpath(page(heat3, 9, 3)));
+    m_sink.clear();
+    EXPECT_FALSE(publish::publishManyResults(web, {heat2, heat3}));
+    EXPECT_TRUE(m_sink.saw("File could not be created:"));
+    QList<qint64> indexed;
+    for (const QString& line : indexLines(seqIndex()))
+        indexed << publish::programNoOfIndexLine(line);
+    EXPECT_EQ(indexed, (QList<qint64>{heat1, heat2}));
+    EXPECT_EQ(indexLines(groupPage()).size(), 2);
+    EXPECT_EQ(QDir(dayFile("")).entryList({"*.part"}, QDir::Files), QStringList());
+}
+
 } // namespace
