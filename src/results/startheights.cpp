@@ -12,11 +12,33 @@ namespace results {
 
 namespace {
 
-const QString kColumns = QStringLiteral(
-    "select E.EVENTNO, E.ITEMCODE, S.SPEC_GRAM_OR_MM from MYEVENT E left join NON_CRUCIAL_SPEC S "
-    "on S.EVENTNO = E.EVENTNO where E.MEETINGNO = ");
+const QString kColumns =
+    QStringLiteral("select E.EVENTNO, E.ITEMCODE, coalesce(E.N_ATHLON, 0) as N_ATHLON, "
+                   "S.SPEC_GRAM_OR_MM from MYEVENT E left join NON_CRUCIAL_SPEC S on "
+                   "S.EVENTNO = E.EVENTNO where E.MEETINGNO = ");
 
 } // namespace
+
+StartHeight StartHeights::rowOf(const db::Query& q) const
+{
+    StartHeight h;
+    h.eventNo = q.integer(QStringLiteral("EVENTNO"));
+    h.itemCode = q.text(QStringLiteral("ITEMCODE")).trimmed();
+    h.description = m_items.ItemDescription(h.itemCode, false);
+    // A high jump of a combined event is told apart from the open one.
+    const int nAthlon = int(q.integer(QStringLiteral("N_ATHLON")));
+    if (nAthlon > 0)
+        h.description += QStringLiteral("  (part of the ") +
+                         m_items.ItemDescription(
+                             QStringLiteral("NTH") +
+                                 QString::number(nAthlon).rightJustified(7, QLatin1Char('_')) +
+                                 h.itemCode.mid(10),
+                             false) +
+                         QLatin1Char(')');
+    const QString stored = q.text(QStringLiteral("SPEC_GRAM_OR_MM")).trimmed();
+    h.height = stored.isEmpty() ? kStartHeightNone : meeting::performanceForDisplay(stored);
+    return h;
+}
 
 StartHeights::StartHeights(db::DmdCoreDbs& database, const meeting::ItemTypes& items, int meetingNo)
     : m_db(database), m_items(items), m_meetingNo(meetingNo)
@@ -30,13 +52,8 @@ QList<StartHeight> StartHeights::list()
                                  QStringLiteral(" and E.SELECTED = 'X' order by E.C_SEQ, "
                                                 "E.ITEMCODE, E.EVENTNO"));
     for (q.first(); q.isOpen() && !q.eof(); q.next()) {
-        const QString code = q.text(QStringLiteral("ITEMCODE")).trimmed();
-        if (!m_items.IsVerticalJump(code))
-            continue;
-        const QString stored = q.text(QStringLiteral("SPEC_GRAM_OR_MM")).trimmed();
-        result.append(
-            {q.integer(QStringLiteral("EVENTNO")), code, m_items.ItemDescription(code, false),
-             stored.isEmpty() ? kStartHeightNone : meeting::performanceForDisplay(stored)});
+        if (m_items.IsVerticalJump(q.text(QStringLiteral("ITEMCODE")).trimmed()))
+            result.append(rowOf(q));
     }
     return result;
 }
@@ -55,10 +72,7 @@ std::optional<StartHeight> StartHeights::of(qint64 eventNo)
                                 m_items.ItemDescription(code, false));
         return std::nullopt;
     }
-    const QString stored = q.text(QStringLiteral("SPEC_GRAM_OR_MM")).trimmed();
-    return StartHeight{eventNo, code, m_items.ItemDescription(code, false),
-                       stored.isEmpty() ? kStartHeightNone
-                                        : meeting::performanceForDisplay(stored)};
+    return rowOf(q);
 }
 
 bool StartHeights::set(qint64 eventNo, const QString& height)

@@ -7,7 +7,8 @@
 
 namespace db {
 class DmdCoreDbs;
-}
+class Query;
+} // namespace db
 namespace meeting {
 class ItemTypes;
 }
@@ -44,6 +45,8 @@ public:
     bool set(qint64 eventNo, const QString& height);
 
 private:
+    StartHeight rowOf(const db::Query& q) const;
+
     db::DmdCoreDbs& m_db;
     const meeting::ItemTypes& m_items;
     int m_meetingNo = 0;

@@ -102,6 +102,8 @@ TEST_F(StartHeightsTest, HeightsGoWithTheirEventsAndOrphansArePurged)
     ASSERT_TRUE(draw::ProgramSetup(events).addStandardCombined("Men", 25, "Decathlon"));
     const qint64 decathlonHigh = eventOf("JMPHigh___M25");
     ASSERT_TRUE(heights().set(decathlonHigh, "1.70"));
+    EXPECT_EQ(heights().of(decathlonHigh)->description,
+              "HighJump 25 Male  (part of the Decathlon 25 Male)");
     m_sink.answerYes();
     ASSERT_TRUE(draw::ProgramSetup(events).deleteNathlon(decathlonHigh));
     EXPECT_EQ(count("NON_CRUCIAL_SPEC", "EVENTNO = " + QString::number(decathlonHigh)), 0);
