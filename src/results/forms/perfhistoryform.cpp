@@ -204,7 +204,7 @@ void PerfHistoryForm::reload()
                                 QString::number(a.place),
                                 QString::number(a.ePlace),
                                 a.performance,
-                                a.status ? QString::number(a.status) : QString(),
+                                a.status ? DisqStatusAbbrev(m_run.messages(), a.status) : QString(),
                                 a.wind};
         for (int c = 0; c < fixed.size(); ++c)
             m_grid->setItem(r, c, fixedItem(fixed[c]));

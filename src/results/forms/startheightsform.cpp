@@ -42,6 +42,7 @@ StartHeightsForm::StartHeightsForm(base::Run& run, qint64 eventNo, QWidget* pare
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("Event"), QStringLiteral("Item"), QStringLiteral("Starting Height")});
     m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::DoubleClicked |
                              QAbstractItemView::AnyKeyPressed);
@@ -85,8 +86,9 @@ void StartHeightsForm::reload()
         m_table->setItem(r, 1, readOnly(m_rows[r].description));
         m_table->setItem(r, kHeightColumn, new QTableWidgetItem(m_rows[r].height));
     }
-    m_table->resizeColumnsToContents();
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    // The height column keeps the rest of the width.
+    m_table->resizeColumnToContents(0);
+    m_table->resizeColumnToContents(1);
     m_filling = false;
 }
 

@@ -36,7 +36,11 @@ ReportForm::ReportForm(base::Run& run, Report report, QWidget* parent)
     for (qsizetype i = 0; i < m_report.rows.size(); ++i) {
         if (const std::optional<QString> section = m_report.sectionAt(i)) {
             m_table->insertRow(row);
-            m_table->setItem(row, 0, new QTableWidgetItem(*section));
+            auto* heading = new QTableWidgetItem(*section);
+            QFont bold = heading->font();
+            bold.setBold(true);
+            heading->setFont(bold);
+            m_table->setItem(row, 0, heading);
             m_table->setSpan(row, 0, 1, m_table->columnCount());
             ++row;
         }
