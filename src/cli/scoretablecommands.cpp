@@ -155,6 +155,8 @@ int score(cli::Context& ctx)
             return cli::Failed;
         }
     }
+    if (!scoring::scorablePerformance(ctx.messages(), ctx.args[2]))
+        return cli::Failed;
     scoring::TableScores scores(items, ctx.messages());
     // Masters are age-graded and scored on the World Athletics table, whatever SETNO says.
     const std::optional<int> points =

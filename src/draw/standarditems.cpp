@@ -227,9 +227,8 @@ StandardItems::Combined StandardItems::combinedEvent(const QString& genderWord, 
             return result;
         }
     }
-    messages.internalError(410202, QStringLiteral("Invalid:") + result.gender + " " +
-                                       QString::number(result.count) + " " +
-                                       QString::number(result.age));
+    messages.warning(QStringLiteral("Invalid:") + result.gender + " " +
+                     QString::number(result.count) + " " + QString::number(result.age));
     return result;
 }
 

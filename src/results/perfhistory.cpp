@@ -5,6 +5,7 @@
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
+#include "results/fieldmarks.h"
 #include "results/places.h"
 #include "results/race.h"
 #include "results/startheights.h"
@@ -114,7 +115,8 @@ bool PerfHistory::setAttempt(const FieldRace& race, qint64 athleteNo, int seq,
         }
         wind.clear();
     } else {
-        const std::optional<QString> canonical = m_items.NormalisePerf(race.itemCode, perf);
+        const std::optional<QString> canonical =
+            readFieldMark(m_items, race.itemCode, perf, messages());
         if (!canonical)
             return false;
         perf = *canonical;
@@ -245,7 +247,7 @@ bool PerfHistory::addHeight(const FieldRace& race, const QString& heightText)
         return false;
     }
     const std::optional<QString> height =
-        readBarHeight(m_items, race.itemCode, heightText, messages());
+        readFieldMark(m_items, race.itemCode, heightText, messages());
     if (!height)
         return false;
     const QList<BarHeight> existing = heights(race);

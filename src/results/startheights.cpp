@@ -5,8 +5,7 @@
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "meeting/perfdisplay.h"
-
-#include <QRegularExpression>
+#include "results/fieldmarks.h"
 
 namespace results {
 
@@ -86,7 +85,7 @@ bool StartHeights::set(qint64 eventNo, const QString& height)
     if (typed.isEmpty() || meeting::ItemTypes::PerfIsBlank(typed))
         return m_db.execute(QStringLiteral("delete from NON_CRUCIAL_SPEC") + where);
     const std::optional<QString> canonical =
-        readBarHeight(m_items, event->itemCode, typed, m_db.messages());
+        readFieldMark(m_items, event->itemCode, typed, m_db.messages());
     if (!canonical)
         return false;
     return m_db.executeOneRow(
@@ -94,23 +93,6 @@ bool StartHeights::set(qint64 eventNo, const QString& height)
                        "MEETINGNO) values (") +
         db::sqlInt(eventNo) + QStringLiteral(", ") + db::quoted(*canonical) + QStringLiteral(", ") +
         db::sqlInt(m_meetingNo) + QStringLiteral(") matching (EVENTNO)"));
-}
-
-std::optional<QString> readBarHeight(const meeting::ItemTypes& items, const QString& itemCode,
-                                     const QString& typed, base::Messages& messages)
-{
-    static const QRegularExpression metres(QStringLiteral("^\\d{1,2}(\\.\\d{1,2})?$"));
-    const QString text = meeting::ItemTypes::FixDecimalComma(typed.trimmed());
-    if (!metres.match(text).hasMatch() || meeting::ItemTypes::PerfIsBlank(text)) {
-        messages.warning(QStringLiteral("A height is typed in metres (") +
-                         items.PerfMask(itemCode) + QStringLiteral("), for example 1.50: ") +
-                         typed.trimmed());
-        return std::nullopt;
-    }
-    const std::optional<QString> canonical = items.NormalisePerf(itemCode, text);
-    if (!canonical || !items.CheckPerfFormat(itemCode, *canonical, true))
-        return std::nullopt;
-    return canonical;
 }
 
 int purgeOrphanStartHeights(db::DmdCoreDbs& database)

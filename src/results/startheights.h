@@ -12,9 +12,6 @@ class Query;
 namespace meeting {
 class ItemTypes;
 }
-namespace base {
-class Messages;
-}
 
 namespace results {
 
@@ -51,12 +48,6 @@ private:
     const meeting::ItemTypes& m_items;
     int m_meetingNo = 0;
 };
-
-// A bar height typed for a vertical jump: metres with up to two decimals ("1.5", "1,50",
-// "1.50"), above 0 and within the item's format. The canonical text, or empty after the
-// message.
-std::optional<QString> readBarHeight(const meeting::ItemTypes& items, const QString& itemCode,
-                                     const QString& typed, base::Messages& messages);
 
 // Deletes the starting heights whose event is gone (say, removed by an older release) and
 // reports how many with "... orphan EditVertJumpStartHgts were removed."; the count.

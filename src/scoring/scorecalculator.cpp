@@ -54,10 +54,20 @@ bool ScoreCalculator::scoreInRange(int set, int score)
     return true;
 }
 
+bool scorablePerformance(base::Messages& messages, const QString& typed)
+{
+    const QString text = meeting::ItemTypes::FixDecimalComma(typed.trimmed());
+    if (meeting::ItemTypes::PerfIsBlank(text) || meeting::ItemTypes::PerfLooksValid(text))
+        return true;
+    messages.warning(QStringLiteral("The performance is not a time or a distance: ") +
+                     typed.trimmed());
+    return false;
+}
+
 std::optional<int> ScoreCalculator::tableScore(const CalculatorInput& input, const QString& perf)
 {
     const std::optional<int> height = checked(input, true);
-    if (!height)
+    if (!height || !scorablePerformance(m_messages, perf))
         return std::nullopt;
     return m_scores.PerfToScore(input.set, input.itemCode.trimmed(), perf, *height, !input.hand);
 }

@@ -7,6 +7,10 @@
 
 namespace scoring {
 
+// A performance typed to be scored: a time or a distance (a comma taken for the point), or a
+// blank one ("0.00", "-") that scores nothing. False after the message for anything else.
+bool scorablePerformance(base::Messages& messages, const QString& typed);
+
 // What the score calculator and the printed score tables are asked: a set, an item, the
 // height above the sea as typed, and hand or electronic timing.
 struct CalculatorInput {

@@ -198,7 +198,13 @@ TEST_F(PerfHistoryTest, BadAttemptsAreRefusedAndNothingIsStored)
     m_sink.answerNo();
     EXPECT_FALSE(history().setAttempt(race, a, 1, "6.10", ""));
     EXPECT_TRUE(m_sink.saw("The wind is empty.  Accept it as is, meaning: \"not entered\"."));
-    EXPECT_FALSE(history().setAttempt(race, a, 1, "6.1x", "+1.0"));
+    // A mistyped mark is the official's to correct, said in plain words, not a program error.
+    for (const QString bad : {"6.1x", "6:10", "6.105"}) {
+        m_sink.clear();
+        EXPECT_FALSE(history().setAttempt(race, a, 1, bad, "+1.0")) << bad.toStdString();
+        EXPECT_TRUE(m_sink.saw("A distance is typed in metres (")) << bad.toStdString();
+        EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
+    }
     EXPECT_EQ(count("PERF_HIST"), 0);
     ASSERT_TRUE(history().setAttempt(race, a, 1, "6.10", "+1.0"));
     ASSERT_TRUE(history().setAttempt(race, a, 2, "6.20", "-0.5"));

@@ -36,6 +36,13 @@ TEST(ScoreTableCliTest, ScoresAPerformanceWithItsCorrections)
     ASSERT_EQ(runCli({"--json", "score", "5", "SHD____100M99", "10.51", "--age", "31"}, &out), 0);
     EXPECT_EQ(jsonOf(out)["item"].toString(), "SHD____100M25");
     EXPECT_EQ(jsonOf(out)["points"].toString(), "973");
+    // A blank performance scores nothing; a text that is no performance is refused.
+    ASSERT_EQ(runCli({"--json", "score", "5", "SHD____100M25", "0.00"}, &out), 0);
+    EXPECT_EQ(jsonOf(out)["points"].toString(), "0");
+    EXPECT_EQ(runCli({"score", "5", "SHD____100M25", "abc"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("The performance is not a time or a distance: abc"))
+        << err.toStdString();
+    EXPECT_TRUE(out.isEmpty());
 }
 
 TEST(ScoreTableCliTest, GivesThePerformanceWorthAScoreWithinTheAllowedRange)
