@@ -4,6 +4,7 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/edition.h"
+#include "meeting/genderage.h"
 #include "meeting/itemtypes.h"
 
 namespace entries {
@@ -187,10 +188,14 @@ QList<EventRow> Participations::itemsFor(qint64 athleteNo, bool allAges)
                   db::quoted(a.text(QStringLiteral("GENDER")).trimmed()) +
                   QStringLiteral(" and coalesce(N_ATHLON, 0) = ") +
                   db::sqlInt(a.integer(QStringLiteral("N_ATHLON")));
-    if (!allAges)
+    if (!allAges) {
+        const int age = int(a.integer(QStringLiteral("AGE")));
+        // In athletics, ages 26 to 34 run in the senior (25) items.
+        const bool athletics =
+            meeting::editionOf(m_db.applicationCode()) == meeting::Edition::Athletics;
         sql += QStringLiteral(" and C_AGE = ") +
-               db::quoted(QString::number(a.integer(QStringLiteral("AGE")))
-                              .rightJustified(2, QLatin1Char('0')));
+               db::quoted(meeting::ageText(athletics ? meeting::seniorAge(age) : age));
+    }
     const QString category = a.text(QStringLiteral("CATEGORY")).trimmed();
     if (m_settings.hasCategories) {
         if (category.isEmpty())
@@ -227,6 +232,11 @@ qint64 Participations::add(qint64 athleteNo, qint64 eventNo, const QString& best
     const auto ev = event(eventNo);
     if (!ev) {
         messages.warning(QStringLiteral("There is no event ") + QString::number(eventNo));
+        return 0;
+    }
+    if (m_db.ZSqlCount(QStringLiteral("ATHLETE"),
+                       QStringLiteral("ATHLETENO = ") + db::sqlInt(athleteNo)) == 0) {
+        messages.warning(QStringLiteral("There is no athlete ") + QString::number(athleteNo));
         return 0;
     }
     const QString teamText =

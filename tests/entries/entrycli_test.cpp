@@ -31,6 +31,9 @@ TEST_F(EntryCliTest, teamsSwimmersAndEntriesAreMadeAndRefusedLikeOnTheScreens)
         << err.toStdString();
     EXPECT_TRUE(out.contains("best: 1:05.32")) << out.toStdString();
     EXPECT_EQ(cli({"enter", athleteNo, QString::number(event)}), 1);
+    EXPECT_EQ(cli({"enter", "999999", QString::number(event)}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("There is no athlete 999999")) << err.toStdString();
+    EXPECT_FALSE(err.contains("Internal error"));
     ASSERT_EQ(cli({"--json", "team", "list"}, &out), 0);
     const QJsonArray teams = QJsonDocument::fromJson(out.toUtf8()).array();
     ASSERT_EQ(teams.size(), 1);

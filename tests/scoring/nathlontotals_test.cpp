@@ -2,6 +2,7 @@
 
 #include "draw/events.h"
 #include "draw/programsetup.h"
+#include "entries/participations.h"
 #include "results/places.h"
 #include "scoring/forms/afterform.h"
 #include "scoring/forms/reportprinter.h"
@@ -250,6 +251,19 @@ TEST_F(NathlonTotalsTest, AnAthleteOfTwentySevenTakesPartInTheSeniorDecathlon)
     ASSERT_EQ(scoring::NathlonTotals(run()).computeTotals(m_total), 3);
     EXPECT_EQ(run().items().PerfTextToValue(total(athlete)), 7576.0);
     EXPECT_EQ(place(athlete), 1);
+    // So are the open events offered to a senior of that age who is no n-athlete.
+    draw::Events events(database(), run().items(), m_meetingNo);
+    draw::NewEvent open;
+    open.itemCode = "SHD____200M25";
+    open.selected = true;
+    const qint64 twoHundred = events.addEvent(open);
+    const qint64 runner = addAthlete(addTeam("ELM"), "Dale", "M", 31);
+    const entries::EntrySettings settings = entries::EntrySettings::from(run().meeting());
+    QList<qint64> offered;
+    for (const entries::EventRow& e :
+         entries::Participations(database(), settings).itemsFor(runner))
+        offered << e.eventNo;
+    EXPECT_EQ(offered, QList<qint64>{twoHundred});
 }
 
 TEST_F(NathlonTotalsTest, TheCommandsComputeAndPrintTheInterimReport)
