@@ -20,21 +20,6 @@ int nathlonAdd(cli::Context& ctx)
     return draw::ProgramSetup(events).addStandardCombined(title) ? cli::Success : cli::Failed;
 }
 
-int combine(cli::Context& ctx)
-{
-    cli::DrawCli draw(ctx);
-    if (ctx.args.isEmpty())
-        return ctx.usageError();
-    if (!draw.ready())
-        return cli::Failed;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
-    const qint64 resultsNo = draw::ProgramSetup(events).combineItems(ctx.args);
-    if (resultsNo == 0)
-        return cli::Failed;
-    ctx.printFields({{QStringLiteral("eventno"), QString::number(resultsNo)}});
-    return cli::Success;
-}
-
 int veterans(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
@@ -97,7 +82,6 @@ int removeUnselected(cli::Context& ctx)
 }
 
 const cli::Command nathlonAddCmd("event nathlon add", "GENDER AGE NAME [--meeting N]", &nathlonAdd);
-const cli::Command combineCmd("event combine", "ITEMCODE ITEMCODE... [--meeting N]", &combine);
 const cli::Command veteransCmd("event veterans", "ITEMCODE [--meeting N]", &veterans);
 const cli::Command selectAllCmd("event select-all", "[--meeting N]", &selectAllCommand);
 const cli::Command unselectAllCmd("event unselect-all", "[--meeting N]", &unselectAllCommand);

@@ -187,46 +187,6 @@ bool ProgramSetup::addStandardCombined(const QString& title)
     return addStandardCombined(parts->genderWord, parts->ageOrGrade, parts->name);
 }
 
-qint64 ProgramSetup::combineItems(const QStringList& itemCodes)
-{
-    const meeting::ItemTypes& items = m_events.items();
-    if (itemCodes.size() < 2) {
-        messages().warning(QStringLiteral("You must at least add two items for an n-Athlon"));
-        return 0;
-    }
-    QStringList codes;
-    for (const QString& code : itemCodes) {
-        const QString trimmed = code.trimmed();
-        if (trimmed.size() < 13 || items.ItemDescription(trimmed, false).isEmpty() ||
-            items.IsNathlon(trimmed) || items.IsRelayGroup(items.ItemGroup(trimmed))) {
-            messages().warning(QStringLiteral("Not an item for an n-Athlon: ") + code);
-            return 0;
-        }
-        if (codes.contains(trimmed)) {
-            messages().warning(QStringLiteral("The item is twice in the n-Athlon: ") + trimmed);
-            return 0;
-        }
-        codes.append(trimmed);
-    }
-    const QString gender = items.ItemGender(codes[0]);
-    const QString age = codes[0].mid(11, 2);
-    for (const QString& code : codes) {
-        if (items.ItemGender(code) != gender || code.mid(11, 2) != age) {
-            messages().warning(QStringLiteral("All the items of an n-Athlon must be for the same "
-                                              "gender and age: ") +
-                               code);
-            return 0;
-        }
-    }
-    const qint64 resultsNo = addNathlon(gender, age.toInt(), codes);
-    if (resultsNo > 0)
-        messages().information(QStringLiteral("Done: the items for ") +
-                               items.ItemDescription(m_events.event(resultsNo).itemCode, false) +
-                               QStringLiteral(" were added to the eventlist, and they were marked "
-                                              "as selected."));
-    return resultsNo;
-}
-
 QList<qint64> ProgramSetup::nathlonEvents(qint64 eventNo)
 {
     QList<qint64> result;

@@ -27,9 +27,6 @@ public:
     bool addStandardCombined(const QString& genderWord, int ageOrGrade, const QString& name);
     // The same from its title, "Boys 16 Octathlon".
     bool addStandardCombined(const QString& title);
-    // An n-Athlon of the user's own items, all of one gender and age; returns the results
-    // event, 0 when refused.
-    qint64 combineItems(const QStringList& itemCodes);
     // Deletes a combined event (given by any of its events) with its program rows, after
     // checking that nobody takes part and asking.
     bool deleteNathlon(qint64 eventNo);

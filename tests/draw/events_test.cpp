@@ -395,28 +395,6 @@ TEST_F(NathlonsTest, MastersHaveTheirOwnCombinedEvents)
     EXPECT_EQ(count("MYEVENT"), 6);
 }
 
-TEST_F(NathlonsTest, CombinedItemsAreAtLeastTwoOfOneGenderAndAge)
-{
-    ProgramSetup setup(*m_nathlons);
-    EXPECT_EQ(setup.combineItems({"JMPLong___M14"}), 0);
-    EXPECT_TRUE(m_sink.saw("You must at least add two items for an n-Athlon"));
-    EXPECT_EQ(setup.combineItems({"JMPLong___M14", "SHD____100F14"}), 0);
-    EXPECT_TRUE(m_sink.saw("must be for the same gender and age"));
-    EXPECT_EQ(setup.combineItems({"JMPLong___M14", "JMPLong___M14"}), 0);
-    EXPECT_EQ(count("MYEVENT"), 0);
-
-    const qint64 results = setup.combineItems({"JMPLong___M14", "SHD____100M14",
-                                               "THRShotput"
-                                               "M14"});
-    ASSERT_GT(results, 0);
-    EXPECT_EQ(m_nathlons->event(results).itemCode, "NTH______3M14");
-    EXPECT_EQ(count("MYEVENT", "N_ATHLON = 3 and SELECTED = 'X'"), 4);
-    EXPECT_EQ(value("select FINAL_NOT_RUN from MYEVENT where EVENTNO = " + db::sqlInt(results)),
-              "1");
-    EXPECT_EQ(count("PROGRAM", "ROUND = 'F'"), 4);
-    EXPECT_EQ(setup.nathlonEvents(results).size(), 4);
-}
-
 TEST_F(NathlonsTest, DeletingAnNathlonNeedsNoParticipantsAndTakesItsProgram)
 {
     ProgramSetup setup(*m_nathlons);
@@ -445,21 +423,15 @@ TEST_F(NathlonsTest, DeletingAnNathlonNeedsNoParticipantsAndTakesItsProgram)
     EXPECT_EQ(value("select HAS_N_ATHLONS from MEETING"), "0");
 }
 
-TEST_F(NathlonsTest, SwimmingMeetingsTakeStandardAndCustomCombinedItems)
+TEST_F(NathlonsTest, SwimmingMeetingsTakeStandardCombinedItems)
 {
     ProgramSetup setup(*m_events);
     ASSERT_TRUE(setup.addStandardCombined("Girls 13 Pentathlon"));
     EXPECT_EQ(count("MYEVENT", "N_ATHLON = 5"), 6);
     EXPECT_EQ(count("MYEVENT", "ITEMCODE = 'NTH______5F13W' and FINAL_NOT_RUN = 1"), 1);
     EXPECT_EQ(count("MYEVENT", "ITEMCODE = 'HDL_____80F13W'"), 1);
-
-    const qint64 custom =
-        setup.combineItems({"FRE_____50M10W", "BRE_____50M10W", "BCK_____50M10W"});
-    ASSERT_GT(custom, 0);
-    EXPECT_EQ(m_events->event(custom).itemCode, "NTH______3M10W");
-    EXPECT_EQ(setup.nathlonEvents(custom).size(), 4);
     EXPECT_EQ(value("select HAS_N_ATHLONS from MEETING"), "1");
-    EXPECT_EQ(m_items->PerfFormatOf("NTH______3M10W"), 8);
+    EXPECT_EQ(m_items->PerfFormatOf("NTH______5F13W"), 8);
     EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 

@@ -4,6 +4,7 @@
 #include "drawnfield.h"
 
 #include "db/sqltext.h"
+#include "draw/combineditems.h"
 #include "draw/drawall.h"
 #include "draw/drawround.h"
 
@@ -314,8 +315,7 @@ TEST_F(FirstRoundDrawTest, ACombinedRaceIsDrawnAsOneHeat)
     const qint64 a = addSelected("FRE____100M13W");
     const qint64 b = addSelected("FRE____100M14W");
     const qint64 alone = addSelected("BRE____100M13W");
-    ASSERT_TRUE(database().execute("update MYEVENT set COMBINEDNO = 77 where EVENTNO in (" +
-                                   db::sqlInt(a) + ", " + db::sqlInt(b) + ")"));
+    ASSERT_GT(draw::CombinedItems(*m_events).combine({a, b}), 0);
     enterField(a, 4, true);
     enterField(b, 3, true);
     enterField(alone, 2, true);

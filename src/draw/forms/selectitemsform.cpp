@@ -3,8 +3,11 @@
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
+#include "draw/combineditems.h"
 #include "draw/formatproposal.h"
 #include "draw/forms/additemdialog.h"
+#include "draw/forms/combinedgroupsform.h"
+#include "draw/forms/combineitemsdialog.h"
 #include "draw/forms/heateditors.h"
 #include "draw/forms/heatsarefinalsform.h"
 #include "draw/forms/indicateheatsform.h"
@@ -19,6 +22,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -116,6 +120,7 @@ SelectItemsForm::SelectItemsForm(base::Run& run, QWidget* parent)
     moreMenu->addSeparator();
     moreMenu->addAction(QStringLiteral("Add n-Athlon..."), [this] { addNathlon(); });
     moreMenu->addAction(QStringLiteral("Combine Items..."), [this] { combineItems(); });
+    moreMenu->addAction(QStringLiteral("Combined Item Groups..."), [this] { combinedGroups(); });
     moreMenu->addAction(QStringLiteral("Delete n-Athlon"), [this] { deleteNathlon(); });
     more->setMenu(moreMenu);
     buttons->addWidget(more, 4, 0);
@@ -394,16 +399,32 @@ void SelectItemsForm::addNathlon()
 
 void SelectItemsForm::combineItems()
 {
-    QString text;
-    if (!m_run.messages().askText(QStringLiteral("Item codes of the n-Athlon, separated by "
-                                                 "commas (at least two)"),
-                                  &text))
-        return;
-    QStringList codes;
-    for (const QString& code : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        codes.append(code.trimmed());
+    // The group is made from the saved selection and formats.
     m_events.saveSelection();
-    ProgramSetup(m_events).combineItems(codes);
+    CombinedItems combined(m_events);
+    QList<CombineItemsDialog::Offered> offered;
+    for (const EventRow& e : combined.candidates())
+        offered.append({e.eventNo, m_events.eventTitle(e.eventNo)});
+    CombineItemsDialog dialog(offered, combined.freeName(), this);
+    for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
+        if (index.row() < m_rows.size())
+            dialog.setTicked(m_rows[index.row()].eventNo, true);
+    if (dialog.exec() == QDialog::Accepted) {
+        const QString name = dialog.name().isEmpty() ? combined.freeName() : dialog.name();
+        if (combined.combine(dialog.ticked(), name) > 0)
+            m_run.messages().information(QStringLiteral("Done: the ticked Items run together as "
+                                                        "Combined Item \"") +
+                                         name + QStringLiteral("\"."));
+    }
+    m_events.collectSelection();
+    refresh();
+}
+
+void SelectItemsForm::combinedGroups()
+{
+    m_events.saveSelection();
+    CombinedGroupsForm form(m_events, this);
+    form.exec();
     m_events.collectSelection();
     refresh();
 }

@@ -45,6 +45,7 @@ public:
     void addVeterans(bool standardBands);
     void addNathlon();
     void combineItems();
+    void combinedGroups();
     void deleteNathlon();
 
     void done(int result) override;
