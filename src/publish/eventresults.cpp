@@ -49,6 +49,8 @@ EventResults eventResults(base::Run& run, const results::CaptureProgramRow& row,
     EventResults out;
     out.row = row;
     out.title = eventTitle(row);
+    out.placed.reserve(athletes.size());
+    out.starters.reserve(athletes.size());
     for (const results::CaptureAthleteRow& a : athletes) {
         ResultLine l;
         l.place = a.ePlace;

@@ -10,10 +10,11 @@ MeetingReads::~MeetingReads() = default;
 
 const QList<results::CaptureProgramRow>& MeetingReads::programRows()
 {
+    // The athletes are read first: the heats' counts come with them.
     if (!m_programRows)
         m_programRows =
             results::captureProgramRows(*m_run.database(), m_run.items(), m_run.currentMeetingNo(),
-                                        results::CaptureOrder::Sequence);
+                                        results::CaptureOrder::Sequence, &athletes());
     return *m_programRows;
 }
 

@@ -154,10 +154,12 @@ QHash<qint64, AthleteColumns> meetingAthleteColumns(db::DmdCoreDbs& database, qi
 }
 
 // The result columns of the heat (or final) rows matching `where`, completed from
-// `athletes`; a row whose athlete is not of the meeting is left out, as a join would.
+// `athletes`; a row whose athlete is not of the meeting is left out, as a join would, but
+// still counted into `counts` when given.
 template <typename Take>
 void readResultRows(db::DmdCoreDbs& database, bool final, const QString& where,
-                    const QHash<qint64, AthleteColumns>& athletes, Take take)
+                    const QHash<qint64, AthleteColumns>& athletes, Take take,
+                    QHash<QString, HeatCounts>* counts = nullptr)
 {
     db::Query q = database.openQuery(
         QStringLiteral("select X.") +
@@ -171,10 +173,20 @@ void readResultRows(db::DmdCoreDbs& database, bool final, const QString& where,
         (final ? QStringLiteral("PARTICIPATE") : QStringLiteral("HEATPART")) +
         QStringLiteral(" X where ") + where);
     for (q.first(); q.isOpen() && !q.eof(); q.next()) {
+        CaptureAthleteRow a;
+        readOutcome(q, a);
+        const qint64 eventNo = q.integer("EVENTNO");
+        const QString round = q.text("HEATROUND").trimmed();
+        const int heatNo = int(q.integer("HEATNUMBER"));
+        if (counts) {
+            HeatCounts& c = (*counts)[heatKey(eventNo, round, heatNo)];
+            ++c.athletes;
+            c.drawn += a.lane > 0 ? 1 : 0;
+            c.withResults += a.status > 0 || a.ePlace > 0 || !a.performance.isEmpty() ? 1 : 0;
+        }
         const auto athlete = athletes.constFind(q.integer("ATHLETENO"));
         if (athlete == athletes.constEnd())
             continue;
-        CaptureAthleteRow a;
         a.key = q.integer("ROWKEY");
         a.final = final;
         a.athleteNo = q.integer("ATHLETENO");
@@ -187,8 +199,7 @@ void readResultRows(db::DmdCoreDbs& database, bool final, const QString& where,
         a.league = athlete->league;
         a.idNumber = athlete->idNumber;
         a.disabilityClasses = athlete->disabilityClasses;
-        readOutcome(q, a);
-        take(a, q.integer("EVENTNO"), q.text("HEATROUND").trimmed(), int(q.integer("HEATNUMBER")));
+        take(a, eventNo, round, heatNo);
     }
 }
 
@@ -213,9 +224,12 @@ MeetingAthletes::MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo)
 {
     const QHash<qint64, AthleteColumns> athletes = meetingAthleteColumns(database, meetingNo);
     const QString where = QStringLiteral("X.MEETINGNO = ") + db::sqlInt(meetingNo);
-    readResultRows(database, false, where, athletes,
-                   [&](const CaptureAthleteRow& a, qint64 eventNo, const QString& round,
-                       int heatNo) { m_heats[heatKey(eventNo, round, heatNo)] << a; });
+    readResultRows(
+        database, false, where, athletes,
+        [&](const CaptureAthleteRow& a, qint64 eventNo, const QString& round, int heatNo) {
+            m_heats[heatKey(eventNo, round, heatNo)] << a;
+        },
+        &m_heatCounts);
     // A final's entries who are not in it (no lane, place or status) are many and of no use
     // to work over the program.
     readResultRows(database, true,
@@ -238,6 +252,11 @@ QList<CaptureAthleteRow> MeetingAthletes::of(const meeting::ItemTypes& items,
                       : m_heats.value(heatKey(row.eventNo, row.round, row.heatNo));
     markThirdDigitStates(items, row.itemCode, rows);
     return rows;
+}
+
+HeatCounts MeetingAthletes::heatCounts(qint64 eventNo, const QString& round, int heatNo) const
+{
+    return m_heatCounts.value(heatKey(eventNo, round, heatNo));
 }
 
 QString thirdDigitStateText(ThirdDigitState state)
@@ -316,18 +335,23 @@ void markThirdDigitStates(const meeting::ItemTypes& items, const QString& itemCo
                 performances << a.performance;
         std::sort(performances.begin(), performances.end());
     }
-    for (CaptureAthleteRow& a : rows) {
-        a.digitState = ThirdDigitState::Nothing;
-        if (!track || !a.hasPerformance())
-            continue;
-        const auto same =
-            std::equal_range(performances.cbegin(), performances.cend(), a.performance);
-        const bool duplicate = same.second - same.first > 1;
-        const bool digit = !a.thirdDigit.isEmpty();
-        if (duplicate)
-            a.digitState = digit ? ThirdDigitState::Done : ThirdDigitState::Needed;
-        else if (digit)
-            a.digitState = ThirdDigitState::NotWanted;
+    // Rows shared with a list read for the whole meeting are copied only when a state
+    // changes, which in most races none does.
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const CaptureAthleteRow& a = std::as_const(rows)[i];
+        ThirdDigitState state = ThirdDigitState::Nothing;
+        if (track && a.hasPerformance()) {
+            const auto same =
+                std::equal_range(performances.cbegin(), performances.cend(), a.performance);
+            const bool duplicate = same.second - same.first > 1;
+            const bool digit = !a.thirdDigit.isEmpty();
+            if (duplicate)
+                state = digit ? ThirdDigitState::Done : ThirdDigitState::Needed;
+            else if (digit)
+                state = ThirdDigitState::NotWanted;
+        }
+        if (a.digitState != state)
+            rows[i].digitState = state;
     }
 }
 

@@ -67,6 +67,14 @@ CaptureAthleteRow captureAthlete(db::DmdCoreDbs& database, const meeting::ItemTy
 // Fills the third-digit states of a race's rows (a field item gets none).
 void markThirdDigitStates(const meeting::ItemTypes& items, const QString& itemCode,
                           QList<CaptureAthleteRow>& rows);
+// How many rows a heat or final has, how many of them have a lane, and how many a result
+// (a status, a place or a performance).
+struct HeatCounts {
+    int athletes = 0;
+    int drawn = 0;
+    int withResults = 0;
+};
+
 // The athletes of every heat and final of a meeting, read in two queries (for work over the
 // whole program, where a query per heat costs more than the work).
 class MeetingAthletes {
@@ -77,9 +85,12 @@ public:
     // place or status.
     QList<CaptureAthleteRow> of(const meeting::ItemTypes& items,
                                 const CaptureProgramRow& row) const;
+    // The counts of a heat (not a final), every row of it counted as it was read.
+    HeatCounts heatCounts(qint64 eventNo, const QString& round, int heatNo) const;
 
 private:
     QHash<QString, QList<CaptureAthleteRow>> m_heats;
+    QHash<QString, HeatCounts> m_heatCounts;
     QHash<qint64, QList<CaptureAthleteRow>> m_finals;
 };
 

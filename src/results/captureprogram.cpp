@@ -6,6 +6,7 @@
 #include "draw/programorder.h"
 #include "draw/roundletter.h"
 #include "meeting/itemtypes.h"
+#include "results/captureathletes.h"
 
 #include <QHash>
 #include <QTime>
@@ -54,11 +55,6 @@ QString selectRows(const QString& where, const QString& orderBy)
 
 // Counts of the meeting's heats and finals, read in one grouped pass each: asking them per
 // row made the whole program's list cost three subqueries a row.
-struct HeatCounts {
-    int athletes = 0;
-    int drawn = 0;
-    int withResults = 0;
-};
 
 QString groupedCounts(const QString& table, const QString& keys, int meetingNo)
 {
@@ -75,7 +71,8 @@ QString countKey(qint64 eventNo, const QString& round, qint64 heatNo)
            QString::number(heatNo);
 }
 
-QHash<QString, HeatCounts> meetingCounts(db::DmdCoreDbs& database, int meetingNo)
+// The finals' counts, and the heats' unless `heats` is false.
+QHash<QString, HeatCounts> meetingCounts(db::DmdCoreDbs& database, int meetingNo, bool heats)
 {
     QHash<QString, HeatCounts> counts;
     const auto read = [&](const QString& sql, bool finals) {
@@ -87,9 +84,10 @@ QHash<QString, HeatCounts> meetingCounts(db::DmdCoreDbs& database, int meetingNo
             counts.insert(key, {int(q.integer("N")), int(q.integer("D")), int(q.integer("R"))});
         }
     };
-    read(groupedCounts(QStringLiteral("HEATPART"), QStringLiteral("X.EVENTNO, X.ROUND, X.HEATNO"),
-                       meetingNo),
-         false);
+    if (heats)
+        read(groupedCounts(QStringLiteral("HEATPART"),
+                           QStringLiteral("X.EVENTNO, X.ROUND, X.HEATNO"), meetingNo),
+             false);
     read(groupedCounts(QStringLiteral("PARTICIPATE"), QStringLiteral("X.EVENTNO"), meetingNo),
          true);
     return counts;
@@ -150,13 +148,19 @@ QList<CaptureProgramRow> readRows(db::DmdCoreDbs& database, const meeting::ItemT
 }
 
 QList<CaptureProgramRow> readMeetingRows(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-                                         int meetingNo, const QString& orderBy)
+                                         int meetingNo, const QString& orderBy,
+                                         const MeetingAthletes* athletesRead)
 {
     QList<CaptureProgramRow> rows =
         readRows(database, items, selectMeetingRows(meetingNo, orderBy));
-    const QHash<QString, HeatCounts> counts = meetingCounts(database, meetingNo);
+    // Grouping the heats' rows costs the engine more than reading them.
+    const QHash<QString, HeatCounts> counts =
+        meetingCounts(database, meetingNo, athletesRead == nullptr);
     for (CaptureProgramRow& r : rows) {
-        const HeatCounts c = counts.value(countKey(r.eventNo, r.round, r.isFinal() ? 0 : r.heatNo));
+        const HeatCounts c =
+            athletesRead && !r.isFinal()
+                ? athletesRead->heatCounts(r.eventNo, r.round, r.heatNo)
+                : counts.value(countKey(r.eventNo, r.round, r.isFinal() ? 0 : r.heatNo));
         r.athletes = c.athletes;
         r.drawn = c.drawn;
         r.withResults = c.withResults;
@@ -219,14 +223,15 @@ ProgramTags programTags(const CaptureProgramRow& row)
 
 QList<CaptureProgramRow> captureProgramRows(db::DmdCoreDbs& database,
                                             const meeting::ItemTypes& items, int meetingNo,
-                                            CaptureOrder order)
+                                            CaptureOrder order, const MeetingAthletes* athletesRead)
 {
     if (order == CaptureOrder::Sequence)
         return readMeetingRows(database, items, meetingNo,
-                               draw::ProgramListing::orderBy(draw::ProgramOrder::Sequence));
+                               draw::ProgramListing::orderBy(draw::ProgramOrder::Sequence),
+                               athletesRead);
     // By item types: the edition's order of groups and distances, then rounds as they run.
-    QList<CaptureProgramRow> rows =
-        readMeetingRows(database, items, meetingNo, QStringLiteral("P.SEQ, P.PROGRAMNO"));
+    QList<CaptureProgramRow> rows = readMeetingRows(
+        database, items, meetingNo, QStringLiteral("P.SEQ, P.PROGRAMNO"), athletesRead);
     QHash<QString, QString> keys;
     for (const CaptureProgramRow& r : std::as_const(rows))
         if (!keys.contains(r.itemCode))

@@ -14,6 +14,8 @@ class ItemTypes;
 
 namespace results {
 
+class MeetingAthletes;
+
 // How the capture by event lists the program: "Program Sequence" or "Item types".
 enum class CaptureOrder { Sequence, ItemTypes };
 
@@ -82,10 +84,12 @@ struct CaptureProgramRow {
 
 ProgramTags programTags(const CaptureProgramRow& row);
 
-// The program rows of a meeting for the capture by event.
+// The program rows of a meeting for the capture by event. With the meeting's athletes read
+// already, the heats' counts are taken from them instead of being counted again.
 QList<CaptureProgramRow> captureProgramRows(db::DmdCoreDbs& database,
                                             const meeting::ItemTypes& items, int meetingNo,
-                                            CaptureOrder order);
+                                            CaptureOrder order,
+                                            const MeetingAthletes* athletesRead = nullptr);
 // The rows of one event (the capture by item), rounds in running order.
 QList<CaptureProgramRow> eventProgramRows(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
                                           qint64 eventNo);

@@ -414,6 +414,29 @@ TEST_F(WebResultsTest, TheMeetingsAthletesReadAtOnceComeAsOneHeatsRead)
     EXPECT_EQ(keys(all.of(run().items(), *row2)).join('|'),
               "5 Smith, Ann DOL 101|0 Abé, Al DOL 105|0 Abé, Zed DOL 104|0 O'Brien, Seán DOL "
               "103|0 abe, Al DOL 106");
+
+    // The heats' counts taken from the athletes read at once are the engine's: a status
+    // counts as a result, blanks do not.
+    exec("update HEATPART set DISQ_STATUS = 2 where EVENTNO = " + db::sqlInt(free) +
+         " and HEATNO = 2 and ATHLETENO = " + db::sqlInt(abe));
+    exec("update HEATPART set PERFORMANCE = '   ' where EVENTNO = " + db::sqlInt(free) +
+         " and HEATNO = 2 and ATHLETENO = " + db::sqlInt(low));
+    const results::MeetingAthletes again(database(), m_meetingNo);
+    const auto counts = [](const results::CaptureProgramRow& r) {
+        return QList<int>{r.athletes, r.drawn, r.withResults};
+    };
+    const QList<results::CaptureProgramRow> counted = results::captureProgramRows(
+        database(), run().items(), m_meetingNo, results::CaptureOrder::Sequence);
+    const QList<results::CaptureProgramRow> taken = results::captureProgramRows(
+        database(), run().items(), m_meetingNo, results::CaptureOrder::Sequence, &again);
+    ASSERT_EQ(taken.size(), counted.size());
+    for (qsizetype i = 0; i < counted.size(); ++i) {
+        EXPECT_EQ(taken[i].programNo, counted[i].programNo);
+        EXPECT_EQ(counts(taken[i]), counts(counted[i])) << counted[i].programNo;
+        if (counted[i].programNo == heat2) {
+            EXPECT_EQ(counts(counted[i]), (QList<int>{5, 1, 1}));
+        }
+    }
 }
 
 TEST_F(WebResultsTest, PublishingManyStopsAtARefusalAndKeepsWhatWasDone)
