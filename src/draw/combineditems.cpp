@@ -55,13 +55,9 @@ QString CombinedItems::refusal(const EventRow& event)
         return QStringLiteral("An item of an n-Athlon cannot be combined: ") + title;
     if (hasHeats(event))
         return QStringLiteral("You cannot combine this Item: it hast Heats: ") + title;
-    if (const qint64 group = groupOf(event.eventNo); group > 0) {
-        const QString name =
-            m_events.database().selectOneValue(QStringLiteral("NAME"), QStringLiteral("COMBINED"),
-                                               QStringLiteral("COMBINEDNO = ") + db::sqlInt(group));
-        return QStringLiteral("This Item is already in the Combined Item \"") + name.trimmed() +
+    if (event.combinedNo > 0)
+        return QStringLiteral("This Item is already in the Combined Item \"") + event.combinedName +
                QStringLiteral("\": ") + title;
-    }
     return QString();
 }
 
@@ -230,15 +226,9 @@ QList<CombinedGroup> CombinedItems::groups()
 
 QList<EventRow> CombinedItems::candidates()
 {
-    QSet<qint64> grouped;
-    db::Query q = m_events.database().openQuery(
-        QStringLiteral("select EVENTNO from MYEVENT where MEETINGNO = ") +
-        db::sqlInt(m_events.meetingNo()) + QStringLiteral(" and COMBINEDNO > 0"));
-    for (q.first(); q.isOpen() && !q.eof(); q.next())
-        grouped.insert(q.integer("EVENTNO"));
     QList<EventRow> result;
     for (const EventRow& e : m_events.list(true))
-        if (!grouped.contains(e.eventNo) && !isNathlonItem(m_events.items(), e) && !hasHeats(e))
+        if (e.combinedNo == 0 && !isNathlonItem(m_events.items(), e) && !hasHeats(e))
             result.append(e);
     return result;
 }

@@ -16,7 +16,9 @@ const QString kEventColumns = QStringLiteral(
     "E.EVENTNO, E.ITEMCODE, E.N_ATHLON, E.SELECTED, E.C_SELECTEDEDIT, E.HEATFORMAT, "
     "E.C_HEATFORMATEDIT, E.C_HEATCOUNTSEDIT, E.FINAL_NOT_RUN, E.ESTIMATEDATHLETECOUNT, "
     "E.CATEGORY, (select count(*) from PARTICIPATE P where P.EVENTNO = E.EVENTNO) as ATHLETES, "
-    "(select first 1 D.DESCRIPTION from EVENTDSCR D where D.EVENTNO = E.EVENTNO) as DSCR");
+    "(select first 1 D.DESCRIPTION from EVENTDSCR D where D.EVENTNO = E.EVENTNO) as DSCR, "
+    "coalesce(E.COMBINEDNO, 0) as COMBINEDNO, (select C.NAME from COMBINED C where "
+    "C.COMBINEDNO = E.COMBINEDNO) as COMBINEDNAME");
 
 EventRow readRow(const db::Query& q)
 {
@@ -34,6 +36,8 @@ EventRow readRow(const db::Query& q)
     row.athletes = int(q.integer("ATHLETES"));
     row.description = q.text("DSCR");
     row.category = q.text("CATEGORY").trimmed();
+    row.combinedNo = q.integer("COMBINEDNO");
+    row.combinedName = q.text("COMBINEDNAME").trimmed();
     return row;
 }
 

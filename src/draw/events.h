@@ -41,6 +41,8 @@ struct EventRow {
     int athletes = 0; // PARTICIPATE rows
     QString description;
     QString category;
+    qint64 combinedNo = 0; // the group it runs in as one race, 0 for none
+    QString combinedName;
 };
 
 // The item's name with the event's description as it is printed; `described` when the

@@ -96,6 +96,10 @@ TEST_F(CombineScreensTest, TickingTwoItemsWithTheKeyboardCombinesThem)
     // The name box takes three characters.
     EXPECT_EQ(value("select NAME from COMBINED"), "M13");
     EXPECT_TRUE(m_sink.saw("Done: the ticked Items run together as Combined Item \"M13\"."));
+    // The items screen names the group beside each of its items, and only there.
+    EXPECT_TRUE(
+        form.table()->item(tableRowOf(form, m_b), 1)->text().endsWith("[combined \"M13\"]"));
+    EXPECT_FALSE(form.table()->item(tableRowOf(form, m_heats), 1)->text().contains("combined"));
 }
 
 TEST_F(CombineScreensTest, EscapeCombinesNothing)

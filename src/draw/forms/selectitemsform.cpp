@@ -142,6 +142,8 @@ void SelectItemsForm::refresh()
         QString title = m_items.ItemDescription(e.itemCode, false);
         if (!e.description.isEmpty())
             title += QStringLiteral(" - ") + e.description;
+        if (e.combinedNo > 0)
+            title += QStringLiteral("  [combined \"") + e.combinedName + QStringLiteral("\"]");
         const QStringList values{e.selectedEdit ? QStringLiteral("X") : QString(),
                                  title,
                                  e.formatEdit,
