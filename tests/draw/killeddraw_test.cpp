@@ -161,20 +161,26 @@ TEST_F(KilledDrawTest, DrawAllKilledMidRunLeavesEveryEventDrawnWhollyOrNotAtAll)
     drills::KillOutcome outcome = drills::KillOutcome::FinishedFirst;
     QString said;
     for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!m_run)
+            reopen();
         ASSERT_TRUE(database().execute("delete from HEATPART"));
         ASSERT_TRUE(database().execute("update MYEVENT set LASTROUNDDRAWN = ''"));
-        drills::DatabaseWatcher watcher(m_path);
-        ASSERT_TRUE(watcher.isOpen());
-        const qint64 before = watcher.insertedByOthers();
+        closeRun();
+        auto watcher = std::make_unique<drills::DatabaseWatcher>(m_path);
+        ASSERT_TRUE(watcher->isOpen());
+        const qint64 before = watcher->insertedByOthers();
         auto process = drills::startCli(cli({"draw", "all", "--seed", "11"}));
         QByteArray printed;
-        outcome = drills::killWhen(
-            *process, [&] { return watcher.insertedByOthers() - before >= allRows * 3 / 5; }, 60000,
-            &printed);
+        outcome = drills::killWatched(
+            *process, watcher,
+            [&](drills::DatabaseWatcher& w) {
+                return w.insertedByOthers() - before >= allRows * 3 / 5;
+            },
+            60000, &printed);
         process->waitForFinished(10000);
         said = QString::fromUtf8(printed);
         if (outcome == drills::KillOutcome::Killed &&
-            watcher.number("select count(*) from HEATPART") < allRows)
+            drills::DatabaseWatcher(m_path).number("select count(*) from HEATPART") < allRows)
             break;
     }
     ASSERT_EQ(outcome, drills::KillOutcome::Killed)

@@ -55,6 +55,10 @@ protected:
         m_run.reset();
         const testing_support::Validation validation = testing_support::validateDatabase(m_path);
         EXPECT_TRUE(validation.passed()) << validation.report.toStdString();
+        reopen();
+    }
+    void reopen()
+    {
         m_run = std::make_unique<base::Run>(m_sink);
         meeting::createRunSettings(*m_run);
         db::ConnectOptions options;
@@ -84,15 +88,15 @@ TEST_F(KilledCaptureTest, AResultsBatchKilledWhileWritingLeavesOnlyTheCommittedR
 
     // The rest of the meeting in one batch, killed once it has written part of it.
     const QString rest = resultsFile("rest.csv", 11, kHeats, 31.0);
+    m_run.reset();
     auto watcher = std::make_unique<drills::DatabaseWatcher>(m_path);
     ASSERT_TRUE(watcher->isOpen());
     auto process = drills::startCli(cli({"result", "import", rest}));
-    const auto outcome =
-        drills::killWhen(*process, [&] { return watcher->updatedByOthers() > 200; });
+    const auto outcome = drills::killWatched(
+        *process, watcher, [](drills::DatabaseWatcher& w) { return w.updatedByOthers() > 200; });
     ASSERT_EQ(outcome, drills::KillOutcome::Killed)
         << "the batch was not killed while writing: "
         << process->readAllStandardError().toStdString();
-    watcher.reset();
 
     validateAndReopen();
     EXPECT_EQ(timed(), 10 * kLanes);
@@ -120,11 +124,15 @@ TEST_F(KilledCaptureTest, APlaceCalculationKilledWhileWritingLeavesNoHalfPlacedM
     // outrun the watcher on a fast machine; a few tries catch it in the act.
     drills::KillOutcome outcome = drills::KillOutcome::FinishedFirst;
     for (int attempt = 0; attempt < 5 && outcome != drills::KillOutcome::Killed; ++attempt) {
+        if (!m_run)
+            reopen();
         ASSERT_TRUE(database().execute("update HEATPART set PLACE = 0, E_PLACE = 0"));
-        drills::DatabaseWatcher watcher(m_path);
-        ASSERT_TRUE(watcher.isOpen());
+        m_run.reset();
+        auto watcher = std::make_unique<drills::DatabaseWatcher>(m_path);
+        ASSERT_TRUE(watcher->isOpen());
         auto process = drills::startCli(cli({"places", "calc", "--all"}));
-        outcome = drills::killWhen(*process, [&] { return watcher.updatedByOthers() > 0; });
+        outcome = drills::killWatched(
+            *process, watcher, [](drills::DatabaseWatcher& w) { return w.updatedByOthers() > 0; });
         process->waitForFinished(10000);
     }
     ASSERT_EQ(outcome, drills::KillOutcome::Killed)

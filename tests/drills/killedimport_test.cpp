@@ -36,16 +36,15 @@ TEST_F(ImportDrillTest, AnImportKilledWhileWritingLeavesTheMeetingAsItWasCommitt
 
     // The second one is killed once it has written a good part of its rows.
     const QString file = writeFile("championship.csv", second.csv);
+    closeRun();
     auto watcher = std::make_unique<drills::DatabaseWatcher>(m_path);
     ASSERT_TRUE(watcher->isOpen());
     auto cli = drills::startCli(importArguments(file));
-    const auto outcome = drills::killWhen(*cli, [&] { return watcher->insertedByOthers() > 4000; });
+    const auto outcome = drills::killWatched(
+        *cli, watcher, [](drills::DatabaseWatcher& w) { return w.insertedByOthers() > 4000; });
     ASSERT_EQ(outcome, drills::KillOutcome::Killed)
         << "the import was not killed while writing: " << cli->readAllStandardError().toStdString();
 
-    // Validation needs the file to itself.
-    closeRun();
-    watcher.reset();
     const testing_support::Validation validation = testing_support::validateDatabase(m_path);
     EXPECT_TRUE(validation.passed()) << validation.report.toStdString();
 

@@ -45,6 +45,23 @@ KillOutcome killWhen(QProcess& process, const std::function<bool()>& ready, int 
     return KillOutcome::NeverReady;
 }
 
+KillOutcome killWatched(QProcess& process, std::unique_ptr<DatabaseWatcher>& watcher,
+                        const std::function<bool(DatabaseWatcher&)>& reached,
+                        int timeoutMilliseconds, QByteArray* output)
+{
+    const KillOutcome outcome = killWhen(
+        process,
+        [&] {
+            if (!reached(*watcher))
+                return false;
+            watcher.reset();
+            return true;
+        },
+        timeoutMilliseconds, output);
+    watcher.reset();
+    return outcome;
+}
+
 DatabaseWatcher::DatabaseWatcher(const QString& connectionText)
 {
     db::DbError error;

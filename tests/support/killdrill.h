@@ -22,6 +22,17 @@ enum class KillOutcome { Killed, FinishedFirst, NeverReady };
 KillOutcome killWhen(QProcess& process, const std::function<bool()>& ready,
                      int timeoutMilliseconds = 120000, QByteArray* output = nullptr);
 
+class DatabaseWatcher;
+
+// Kills `process` once `reached(watcher)` holds, closing the watcher just before. Nothing of
+// this process may be attached when the other one dies: an attachment that sees it die can
+// hang in the engine while the dead one's locks are cleared, whereas with nobody left
+// attached the next attachment starts the lock table afresh. Close your own connection to
+// the database before starting the process.
+KillOutcome killWatched(QProcess& process, std::unique_ptr<DatabaseWatcher>& watcher,
+                        const std::function<bool(DatabaseWatcher&)>& reached,
+                        int timeoutMilliseconds = 120000, QByteArray* output = nullptr);
+
 // Watches a database from an attachment of its own: the rows other attachments have
 // inserted so far, committed or not (the engine's monitoring tables).
 class DatabaseWatcher {
