@@ -36,7 +36,7 @@ int combine(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!draw.ready())
         return cli::Failed;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     draw::CombinedItems combined(events);
     const qint64 combinedNo = combined.combine(*numbers, name);
     if (combinedNo == 0)
@@ -55,7 +55,7 @@ int uncombine(cli::Context& ctx)
     const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
         return draw.exitCode();
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     return draw::CombinedItems(events).uncombine(eventNo) ? cli::Success : cli::Failed;
 }
 
@@ -69,7 +69,7 @@ int deleteGroup(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!draw.ready())
         return cli::Failed;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     return draw::CombinedItems(events).deleteGroup(combinedNo) ? cli::Success : cli::Failed;
 }
 
@@ -80,7 +80,7 @@ int groups(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!draw.ready())
         return cli::Failed;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     const QList<draw::CombinedGroup> list = draw::CombinedItems(events).groups();
     if (ctx.json) {
         QJsonArray array;

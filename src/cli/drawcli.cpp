@@ -3,6 +3,7 @@
 #include "base/run.h"
 #include "cli/cli.h"
 #include "cli/meetingoption.h"
+#include "draw/events.h"
 #include "meeting/lanesettings.h"
 
 namespace cli {
@@ -27,6 +28,11 @@ const meeting::MeetingSettings& DrawCli::meeting() const
 draw::HeatGroups DrawCli::groups() const
 {
     return draw::HeatGroups(m_run.items(), meeting::laneSettingsOf(m_run.meeting()));
+}
+
+draw::Events DrawCli::events()
+{
+    return draw::Events(database(), items(), m_meetingNo);
 }
 
 qint64 DrawCli::eventArgument(Context& ctx, int words)

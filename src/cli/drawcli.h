@@ -8,6 +8,9 @@
 namespace db {
 class DmdCoreDbs;
 }
+namespace draw {
+class Events;
+}
 namespace meeting {
 class MeetingSettings;
 }
@@ -34,6 +37,8 @@ public:
     const meeting::MeetingSettings& meeting() const;
     // The heat groups at the meeting's lanes.
     draw::HeatGroups groups() const;
+    // The events of the command's meeting.
+    draw::Events events();
 
     // The opening of the commands on one event: exactly `words` words left, the first of
     // them EVENTNO, and the command's meeting ready. The event number, or 0 once the reason

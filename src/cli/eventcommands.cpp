@@ -41,7 +41,7 @@ int eventAdd(cli::Context& ctx)
     const draw::Events::PickedAs kind = !description.isEmpty() ? draw::Events::PickedAs::Described
                                         : !category.isEmpty()  ? draw::Events::PickedAs::Categorised
                                                                : draw::Events::PickedAs::Plain;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     const qint64 eventNo = events.addOneItem(event, kind);
     if (eventNo == 0)
         return cli::Failed;
@@ -57,7 +57,7 @@ int eventList(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!draw.ready())
         return cli::Failed;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     QJsonArray rows;
     for (const draw::EventRow& e : events.list()) {
         const QString title = events.eventTitle(e.eventNo);
@@ -87,7 +87,7 @@ int eventSelection(cli::Context& ctx, bool selected)
     const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
         return draw.exitCode();
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     if (events.event(eventNo).eventNo == 0) {
         ctx.messages().warning(QStringLiteral("There is no event ") + QString::number(eventNo));
         return cli::Failed;
@@ -118,7 +118,7 @@ int eventFormat(cli::Context& ctx)
     const qint64 eventNo = draw.eventArgument(ctx, 2);
     if (eventNo == 0)
         return draw.exitCode();
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     const draw::EventRow event = events.event(eventNo);
     if (event.eventNo == 0) {
         ctx.messages().warning(QStringLiteral("There is no event ") + QString::number(eventNo));
@@ -152,7 +152,7 @@ int eventEstimate(cli::Context& ctx)
     }
     if (!draw.ready())
         return cli::Failed;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     const draw::HeatGroups groups = draw.groups();
     draw::IndicateHeats heats(events, groups);
     if (actual)
@@ -178,7 +178,7 @@ int eventFinals(cli::Context& ctx)
         return ctx.usageError(QStringLiteral("Say yes or no"));
     if (!draw.ready())
         return cli::Failed;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     if (events.event(eventNo).eventNo == 0) {
         ctx.messages().warning(QStringLiteral("There is no event ") + QString::number(eventNo));
         return cli::Failed;
@@ -199,7 +199,7 @@ int eventAutoformat(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!draw.ready())
         return cli::Failed;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     const draw::HeatGroups groups = draw.groups();
     draw::FormatProposal proposal(groups);
     events.collectSelection();

@@ -16,7 +16,7 @@ int nathlonAdd(cli::Context& ctx)
     const QString title = ctx.args.join(QLatin1Char(' '));
     if (!draw.ready())
         return cli::Failed;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     return draw::ProgramSetup(events).addStandardCombined(title) ? cli::Success : cli::Failed;
 }
 
@@ -27,7 +27,7 @@ int veterans(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (!draw.ready())
         return cli::Failed;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     const int added = draw::ProgramSetup(events).addStandardVeterans(ctx.args[0]);
     ctx.printFields({{QStringLiteral("added"), QString::number(added)}});
     return added > 0 ? cli::Success : cli::Failed;
@@ -41,7 +41,7 @@ int selectAll(cli::Context& ctx, bool selected)
         return cli::WrongCommandLine;
     if (!draw.ready())
         return cli::Failed;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     if (!ctx.messages().confirm(QStringLiteral("Are you sure you want to ") +
                                 (selected ? QStringLiteral("Select") : QStringLiteral("Unselect")) +
                                 QStringLiteral(" all")))
@@ -75,7 +75,7 @@ int removeUnselected(cli::Context& ctx)
     if (!ctx.messages().confirm(
             QStringLiteral("Remove all unselected Items from the selection list")))
         return cli::Failed;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     events.collectSelection();
     events.removeUnselected();
     return cli::Success;

@@ -142,7 +142,7 @@ int formatCheck(cli::Context& ctx)
         }
         return report.passed() ? cli::Success : cli::Failed;
     }
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     const draw::EventRow e = events.event(eventNo);
     if (e.eventNo == 0) {
         ctx.messages().warning(QStringLiteral("There is no event ") + QString::number(eventNo));

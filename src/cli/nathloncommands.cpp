@@ -53,7 +53,7 @@ int nathlonAdd(cli::Context& ctx)
     }
     if (!draw.ready())
         return cli::Failed;
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     const QString genderWord =
         gender == QLatin1String("M") ? QStringLiteral("Men") : QStringLiteral("Women");
     if (!draw::ProgramSetup(events).addStandardCombined(genderWord, age, name))
@@ -74,7 +74,7 @@ int nathlonRemove(cli::Context& ctx)
     const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
         return draw.exitCode();
-    draw::Events events(draw.database(), draw.items(), draw.meetingNo());
+    draw::Events events = draw.events();
     return draw::ProgramSetup(events).deleteNathlon(eventNo) ? cli::Success : cli::Failed;
 }
 
