@@ -76,10 +76,8 @@ int deleteGroup(cli::Context& ctx)
 int groups(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 0))
+        return failed;
     draw::Events events = draw.events();
     const QList<draw::CombinedGroup> list = draw::CombinedItems(events).groups();
     if (ctx.json) {

@@ -35,6 +35,13 @@ draw::Events DrawCli::events()
     return draw::Events(database(), items(), m_meetingNo);
 }
 
+int DrawCli::open(Context& ctx, int words)
+{
+    if (!ctx.expectArgs(words))
+        return WrongCommandLine;
+    return ready() ? Success : Failed;
+}
+
 qint64 DrawCli::eventArgument(Context& ctx, int words)
 {
     m_exitCode = WrongCommandLine;

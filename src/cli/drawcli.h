@@ -40,6 +40,10 @@ public:
     // The events of the command's meeting.
     draw::Events events();
 
+    // The opening of the commands on the whole meeting: exactly `words` words left and the
+    // command's meeting ready. Success, else (once the reason was shown) how the command ends.
+    int open(Context& ctx, int words);
+
     // The opening of the commands on one event: exactly `words` words left, the first of
     // them EVENTNO, and the command's meeting ready. The event number, or 0 once the reason
     // was shown; exitCode() then says how the command ends.

@@ -75,10 +75,8 @@ int drawAll(cli::Context& ctx)
         return cli::WrongCommandLine;
     const bool combined = ctx.takeFlag(QStringLiteral("--combined"));
     cli::DrawCli cliDraw(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!cliDraw.ready())
-        return cli::Failed;
+    if (const int failed = cliDraw.open(ctx, 0))
+        return failed;
     draw::DrawRandom random(seed);
     draw::DrawEngine engine(cliDraw.database(), cliDraw.items(), cliDraw.meeting(), random);
     draw::DrawAll all(engine);

@@ -5,6 +5,7 @@
 #include "base/messages.h"
 #include "cli/cli.h"
 #include "cli/drawcli.h"
+#include "cli/printrows.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/alphabeticaldraw.h"
@@ -41,12 +42,6 @@ std::optional<quint32> seedOption(cli::Context& ctx)
         return std::nullopt;
     }
     return seed;
-}
-
-void takeJson(cli::Context& ctx)
-{
-    if (ctx.takeFlag(QStringLiteral("--json")))
-        ctx.json = true;
 }
 
 // EVENTNO and ROUND from the first two words; 0 after a usage error.
@@ -211,7 +206,6 @@ int addLate(cli::Context& ctx)
 
 int undrawn(cli::Context& ctx)
 {
-    takeJson(ctx);
     cli::DrawCli draw(ctx);
     const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
@@ -219,21 +213,19 @@ int undrawn(cli::Context& ctx)
     draw::LateDraw late(draw.database(), ctx.messages(), eventNo);
     if (!late.open())
         return cli::Failed;
-    QJsonArray list;
-    for (const draw::UndrawnAthlete& a : late.undrawn(!ctx.json)) {
-        if (ctx.json)
-            list.append(QJsonObject{{"athleteno", a.athleteNo},
-                                    {"surname", a.surname},
-                                    {"firstname", a.firstName},
-                                    {"team", a.teamAbrv}});
-        else
-            ctx.out << QString::number(a.athleteNo).rightJustified(8) << "  "
-                    << (a.surname + QStringLiteral(", ") + a.firstName).leftJustified(32) << "  "
-                    << a.teamAbrv << "\n";
-    }
-    if (ctx.json)
-        ctx.printJson(list);
-    return cli::Success;
+    return cli::printRows(
+        ctx, late.undrawn(!ctx.json),
+        [](const draw::UndrawnAthlete& a) {
+            return QJsonObject{{"athleteno", a.athleteNo},
+                               {"surname", a.surname},
+                               {"firstname", a.firstName},
+                               {"team", a.teamAbrv}};
+        },
+        [](const draw::UndrawnAthlete& a) {
+            return QString::number(a.athleteNo).rightJustified(8) + QStringLiteral("  ") +
+                   (a.surname + QStringLiteral(", ") + a.firstName).leftJustified(32) +
+                   QStringLiteral("  ") + a.teamAbrv;
+        });
 }
 
 int alphabetical(cli::Context& ctx)
@@ -250,7 +242,6 @@ int alphabetical(cli::Context& ctx)
 
 int hotSeats(cli::Context& ctx)
 {
-    takeJson(ctx);
     cli::DrawCli draw(ctx);
     if (ctx.args.size() != 2 && ctx.args.size() != 4)
         return ctx.usageError();
@@ -274,27 +265,25 @@ int hotSeats(cli::Context& ctx)
         return cli::Failed;
     if (drawnNo > 0)
         return seats.replace(drawnNo, waitingNo) ? cli::Success : cli::Failed;
-    QJsonArray list;
-    for (const draw::HotSeat& s : seats.waiting(!ctx.json)) {
-        if (ctx.json)
-            list.append(QJsonObject{{"athleteno", s.athleteNo},
-                                    {"name", s.name},
-                                    {"team", s.teamAbrv},
-                                    {"place", s.place},
-                                    {"performance", s.performance}});
-        else
-            ctx.out << QString::number(s.athleteNo).rightJustified(8) << "  "
-                    << s.name.leftJustified(32) << "  " << s.teamAbrv.leftJustified(8) << "  "
-                    << QString::number(s.place).rightJustified(3) << "  " << s.performance << "\n";
-    }
-    if (ctx.json)
-        ctx.printJson(list);
-    return cli::Success;
+    return cli::printRows(
+        ctx, seats.waiting(!ctx.json),
+        [](const draw::HotSeat& s) {
+            return QJsonObject{{"athleteno", s.athleteNo},
+                               {"name", s.name},
+                               {"team", s.teamAbrv},
+                               {"place", s.place},
+                               {"performance", s.performance}};
+        },
+        [](const draw::HotSeat& s) {
+            return QString::number(s.athleteNo).rightJustified(8) + QStringLiteral("  ") +
+                   s.name.leftJustified(32) + QStringLiteral("  ") + s.teamAbrv.leftJustified(8) +
+                   QStringLiteral("  ") + QString::number(s.place).rightJustified(3) +
+                   QStringLiteral("  ") + s.performance;
+        });
 }
 
 int check(cli::Context& ctx)
 {
-    takeJson(ctx);
     cli::DrawCli draw(ctx);
     if (!ctx.expectArgs(2))
         return cli::WrongCommandLine;
@@ -309,40 +298,35 @@ int check(cli::Context& ctx)
         draw::drawCheck(draw.database(), draw.items(), ctx.messages(), eventNo, round, &ok);
     if (!ok)
         return cli::Failed;
-    QJsonArray list;
-    for (const draw::DrawCheckRow& r : rows) {
-        if (ctx.json) {
-            list.append(QJsonObject{{"athleteno", r.athleteNo},
-                                    {"name", r.name},
-                                    {"team", r.teamAbrv},
-                                    {"heatbefore", r.heatBefore},
-                                    {"place", r.place},
-                                    {"performance", r.performance},
-                                    {"status", r.status},
-                                    {"group", r.group},
-                                    {"drawn", r.drawn},
-                                    {"heat", r.heat},
-                                    {"lane", r.lane}});
-            continue;
-        }
-        ctx.out << r.name.leftJustified(28) << "  " << r.teamAbrv.leftJustified(8) << "  H"
-                << QString::number(r.heatBefore).leftJustified(3)
-                << QString::number(r.place).rightJustified(4) << "  "
-                << r.performance.leftJustified(11) << QString::number(r.status).rightJustified(3)
-                << "  " << r.group.leftJustified(6) << "  "
-                << (r.drawn ? QStringLiteral("heat ") + QString::number(r.heat) +
+    return cli::printRows(
+        ctx, rows,
+        [](const draw::DrawCheckRow& r) {
+            return QJsonObject{{"athleteno", r.athleteNo},
+                               {"name", r.name},
+                               {"team", r.teamAbrv},
+                               {"heatbefore", r.heatBefore},
+                               {"place", r.place},
+                               {"performance", r.performance},
+                               {"status", r.status},
+                               {"group", r.group},
+                               {"drawn", r.drawn},
+                               {"heat", r.heat},
+                               {"lane", r.lane}};
+        },
+        [](const draw::DrawCheckRow& r) {
+            return r.name.leftJustified(28) + QStringLiteral("  ") + r.teamAbrv.leftJustified(8) +
+                   QStringLiteral("  H") + QString::number(r.heatBefore).leftJustified(3) +
+                   QString::number(r.place).rightJustified(4) + QStringLiteral("  ") +
+                   r.performance.leftJustified(11) + QString::number(r.status).rightJustified(3) +
+                   QStringLiteral("  ") + r.group.leftJustified(6) + QStringLiteral("  ") +
+                   (r.drawn ? QStringLiteral("heat ") + QString::number(r.heat) +
                                   QStringLiteral(" lane ") + QString::number(r.lane)
-                            : QStringLiteral("-"))
-                << "\n";
-    }
-    if (ctx.json)
-        ctx.printJson(list);
-    return cli::Success;
+                            : QStringLiteral("-"));
+        });
 }
 
 int summary(cli::Context& ctx)
 {
-    takeJson(ctx);
     cli::DrawCli draw(ctx);
     const qint64 eventNo = draw.eventArgument(ctx, 1);
     if (eventNo == 0)
@@ -426,12 +410,9 @@ QStringList teamsArgument(const QString& word)
 
 int teamLanesShow(cli::Context& ctx)
 {
-    takeJson(ctx);
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 0))
+        return failed;
     draw::ConstantTeamLanes lanes(draw.database(), ctx.messages(), draw.meetingNo());
     QJsonObject object;
     for (const QString& gender : {QStringLiteral("M"), QStringLiteral("F")}) {
@@ -468,35 +449,25 @@ int teamLanesSet(cli::Context& ctx)
 
 int teamLanesUsed(cli::Context& ctx)
 {
-    takeJson(ctx);
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
-    QJsonArray list;
-    for (const draw::LaneUse& use : draw::lanesUsed(draw.database(), draw.meetingNo())) {
-        if (ctx.json)
-            list.append(
-                QJsonObject{{"lane", use.lane}, {"team", use.team}, {"athletes", use.athletes}});
-        else
-            ctx.out << QString::number(use.lane).rightJustified(3) << "  "
-                    << use.team.leftJustified(8) << QString::number(use.athletes).rightJustified(5)
-                    << "\n";
-    }
-    if (ctx.json)
-        ctx.printJson(list);
-    return cli::Success;
+    if (const int failed = draw.open(ctx, 0))
+        return failed;
+    return cli::printRows(
+        ctx, draw::lanesUsed(draw.database(), draw.meetingNo()),
+        [](const draw::LaneUse& use) {
+            return QJsonObject{{"lane", use.lane}, {"team", use.team}, {"athletes", use.athletes}};
+        },
+        [](const draw::LaneUse& use) {
+            return QString::number(use.lane).rightJustified(3) + QStringLiteral("  ") +
+                   use.team.leftJustified(8) + QString::number(use.athletes).rightJustified(5);
+        });
 }
 
 int patternShow(cli::Context& ctx)
 {
-    takeJson(ctx);
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 0))
+        return failed;
     draw::PatternDraw pattern(draw.database(), draw.items(), ctx.messages(), draw.meetingNo());
     if (ctx.json) {
         const auto teams = [&](const QString& gender) {
@@ -523,10 +494,8 @@ int patternShow(cli::Context& ctx)
 int patternRenumber(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 0))
+        return failed;
     draw::PatternDraw pattern(draw.database(), draw.items(), ctx.messages(), draw.meetingNo());
     const int numbered = pattern.renumber();
     if (numbered < 0)

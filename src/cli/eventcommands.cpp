@@ -23,10 +23,8 @@ int eventAdd(cli::Context& ctx)
     const QString category = ctx.takeOption(QStringLiteral("--category"));
     const QString description = ctx.takeOption(QStringLiteral("--description"));
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 1))
+        return failed;
     const QString code = ctx.args[0].trimmed();
     if (code.size() < 13) {
         ctx.messages().warning(QStringLiteral("Not an item code: ") + ctx.args[0]);
@@ -53,10 +51,8 @@ int eventAdd(cli::Context& ctx)
 int eventList(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 0))
+        return failed;
     draw::Events events = draw.events();
     QJsonArray rows;
     for (const draw::EventRow& e : events.list()) {
@@ -195,10 +191,8 @@ int eventFinals(cli::Context& ctx)
 int eventAutoformat(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 0))
+        return failed;
     draw::Events events = draw.events();
     const draw::HeatGroups groups = draw.groups();
     draw::FormatProposal proposal(groups);

@@ -23,10 +23,8 @@ int nathlonAdd(cli::Context& ctx)
 int veterans(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 1))
+        return failed;
     draw::Events events = draw.events();
     const int added = draw::ProgramSetup(events).addStandardVeterans(ctx.args[0]);
     ctx.printFields({{QStringLiteral("added"), QString::number(added)}});
@@ -37,10 +35,8 @@ int veterans(cli::Context& ctx)
 int selectAll(cli::Context& ctx, bool selected)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 0))
+        return failed;
     draw::Events events = draw.events();
     if (!ctx.messages().confirm(QStringLiteral("Are you sure you want to ") +
                                 (selected ? QStringLiteral("Select") : QStringLiteral("Unselect")) +
@@ -68,10 +64,8 @@ int unselectAllCommand(cli::Context& ctx)
 int removeUnselected(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 0))
+        return failed;
     if (!ctx.messages().confirm(
             QStringLiteral("Remove all unselected Items from the selection list")))
         return cli::Failed;

@@ -90,10 +90,8 @@ int exportClipboard(cli::Context& ctx)
     const QString heat = ctx.takeOption(QStringLiteral("--heat"));
     const bool starters = ctx.takeFlag(QStringLiteral("--starters"));
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 1))
+        return failed;
     const qint64 programNo = oneProgramRow(ctx, ctx.args[0], round, heat);
     const std::optional<publish::EventResults> event =
         programNo > 0 ? publish::eventResults(ctx.run(), programNo) : std::nullopt;

@@ -171,10 +171,8 @@ int check(cli::Context& ctx)
 int finals(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 0))
+        return failed;
     results::Places places(
         draw.database(), draw.items(), draw.meeting(),
         results::meetingQualifyingTest(draw.database(), draw.items(), draw.meeting()));

@@ -113,10 +113,8 @@ int programSet(cli::Context& ctx)
 int programRenumber(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 0))
+        return failed;
     draw::ProgramEditor editor(ctx.run());
     return editor.renumber(true) ? cli::Success : cli::Failed;
 }
@@ -151,10 +149,8 @@ int programShift(cli::Context& ctx)
 int programDays(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 1))
+        return failed;
     draw::ProgramEditor editor(ctx.run());
     return editor.setDayCount(ctx.args[0]) ? cli::Success : cli::Failed;
 }

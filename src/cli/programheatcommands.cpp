@@ -121,10 +121,8 @@ int placedCounts(cli::Context& ctx)
     const bool errorsOnly = ctx.takeFlag(QStringLiteral("--errors"));
     const bool update = ctx.takeFlag(QStringLiteral("--update"));
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 0))
+        return failed;
     draw::ProgramRows rows(draw.database(), ctx.messages());
     if (update && !rows.updatePlacedCounts(draw.meetingNo()))
         return cli::Failed;

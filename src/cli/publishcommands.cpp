@@ -25,12 +25,13 @@ struct SiteCommand {
         : webRoot(ctx.takeOption(QStringLiteral("--web-root"))), draw(ctx)
     {
     }
-    bool ready(cli::Context& ctx)
+    // Exactly `words` words left and the site ready: Success, else how the command ends.
+    int open(cli::Context& ctx, int words)
     {
-        if (!draw.ready())
-            return false;
+        if (const int failed = draw.open(ctx, words))
+            return failed;
         site = std::make_unique<publish::WebSite>(ctx.run(), webRoot);
-        return true;
+        return cli::Success;
     }
     QString webRoot;
     cli::DrawCli draw;
@@ -57,10 +58,8 @@ int publishResults(cli::Context& ctx)
     const QString heatText = ctx.takeOption(QStringLiteral("--heat"));
     const bool ask = ctx.takeFlag(QStringLiteral("--ask"));
     SiteCommand c(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    if (!c.ready(ctx))
-        return cli::Failed;
+    if (const int failed = c.open(ctx, 1))
+        return failed;
     const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
     int heat = 0;
     if (eventNo == 0 ||
@@ -90,10 +89,8 @@ int publishStarters(cli::Context& ctx)
     const QString seqText = ctx.takeOption(QStringLiteral("--seq"));
     const bool saved = ctx.takeFlag(QStringLiteral("--saved"));
     SiteCommand c(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!c.ready(ctx))
-        return cli::Failed;
+    if (const int failed = c.open(ctx, 0))
+        return failed;
     const int day = dayOption(ctx, dayText, *c.site);
     if (day < 0)
         return cli::WrongCommandLine;
@@ -109,10 +106,8 @@ int publishProgram(cli::Context& ctx)
 {
     const QString dayText = ctx.takeOption(QStringLiteral("--day"));
     SiteCommand c(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!c.ready(ctx))
-        return cli::Failed;
+    if (const int failed = c.open(ctx, 0))
+        return failed;
     const int day = dayOption(ctx, dayText, *c.site);
     if (day < 0)
         return cli::WrongCommandLine;
@@ -122,10 +117,8 @@ int publishProgram(cli::Context& ctx)
 int publishTotals(cli::Context& ctx)
 {
     SiteCommand c(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!c.ready(ctx))
-        return cli::Failed;
+    if (const int failed = c.open(ctx, 0))
+        return failed;
     return publish::publishTeamTotals(*c.site) ? cli::Success : cli::Failed;
 }
 
@@ -133,10 +126,8 @@ int publishIndex(cli::Context& ctx)
 {
     const bool rebuild = ctx.takeFlag(QStringLiteral("--rebuild"));
     SiteCommand c(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!c.ready(ctx))
-        return cli::Failed;
+    if (const int failed = c.open(ctx, 0))
+        return failed;
     if (rebuild) {
         int first = 0, last = 0;
         if (!c.site->checkRoot() || !publish::programDays(ctx.run(), &first, &last))
@@ -154,10 +145,8 @@ int publishIndex(cli::Context& ctx)
 int onProgramRow(cli::Context& ctx, bool (*act)(publish::WebSite&, qint64))
 {
     SiteCommand c(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    if (!c.ready(ctx))
-        return cli::Failed;
+    if (const int failed = c.open(ctx, 1))
+        return failed;
     const qint64 programNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("PROGRAMNO"));
     if (programNo == 0)
         return cli::WrongCommandLine;
@@ -178,9 +167,9 @@ int publishManage(cli::Context& ctx)
 {
     const bool remove = ctx.takeFlag(QStringLiteral("--delete-orphans"));
     SiteCommand c(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!c.ready(ctx) || !c.site->checkRoot())
+    if (const int failed = c.open(ctx, 0))
+        return failed;
+    if (!c.site->checkRoot())
         return cli::Failed;
     const publish::SiteReport report = publish::inspectSite(*c.site);
     const QList<qint64> unpublished = publish::unpublishedResults(*c.site);

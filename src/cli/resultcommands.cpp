@@ -23,10 +23,8 @@ int resultSet(cli::Context& ctx)
     const QString place = ctx.takeOption(QStringLiteral("--place"));
     const QString wind = ctx.takeOption(QStringLiteral("--wind"));
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(4))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 4))
+        return failed;
     const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
     const qint64 athleteNo = cli::DrawCli::number(ctx, ctx.args[2], QStringLiteral("ATHLETENO"));
     if (eventNo == 0 || athleteNo == 0)
@@ -117,10 +115,8 @@ int resultList(cli::Context& ctx)
 int resultImport(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 1))
+        return failed;
     const results::ResultImportReport report = results::importResults(ctx.run(), ctx.args[0]);
     if (ctx.json) {
         ctx.printJson(QJsonObject{{"ok", report.ok},

@@ -133,10 +133,8 @@ const sched::StationRow* programRow(cli::Context& ctx, const sched::StationRows&
 int scheduleDuration(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 1))
+        return failed;
     const sched::StationRows rows(ctx.run());
     const sched::StationRow* row = programRow(ctx, rows, ctx.args[0]);
     if (!row)

@@ -17,10 +17,8 @@ int timingRead(cli::Context& ctx)
 {
     const QString matchText = ctx.takeOption(QStringLiteral("--match"));
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 1))
+        return failed;
     qint64 programNo = 0;
     if (!matchText.isEmpty() &&
         (programNo = cli::DrawCli::number(ctx, matchText, QStringLiteral("--match"))) == 0)
@@ -73,10 +71,8 @@ int timingRead(cli::Context& ctx)
 int timingWipe(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+    if (const int failed = draw.open(ctx, 0))
+        return failed;
     if (!ctx.messages().confirm(
             QStringLiteral("Wipe all the TimeTronics Races and Ranks for this meeting")))
         return cli::Failed;
