@@ -46,13 +46,9 @@ int autoActions(cli::Context& ctx)
 int absolveOrRevert(cli::Context& ctx, bool absolve)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    const qint64 athleteNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("ATHLETENO"));
+    const qint64 athleteNo = draw.numberArgument(ctx, 1, QStringLiteral("ATHLETENO"));
     if (athleteNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     return results::AbsolveDns(draw.database(), athleteNo, absolve) ? cli::Success : cli::Failed;
 }
 
@@ -70,13 +66,9 @@ int awol(cli::Context& ctx)
 {
     const bool remove = ctx.takeFlag(QStringLiteral("--remove"));
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    const qint64 athleteNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("ATHLETENO"));
+    const qint64 athleteNo = draw.numberArgument(ctx, 1, QStringLiteral("ATHLETENO"));
     if (athleteNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     const bool done =
         remove ? results::untagAthleteAwolByHand(draw.database(), draw.items(), athleteNo)
                : results::tagAthleteAwolByHand(draw.database(), athleteNo);

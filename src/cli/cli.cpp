@@ -60,6 +60,14 @@ Context::Context(base::Run& run, QStringList words, QString dbOption, bool jsonO
 {
 }
 
+int Context::openDatabase(int words, db::DmdCoreDbs** db)
+{
+    if (!expectArgs(words))
+        return WrongCommandLine;
+    *db = database();
+    return *db ? Success : Failed;
+}
+
 db::DmdCoreDbs* Context::database()
 {
     if (db::isConnected(m_run))

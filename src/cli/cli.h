@@ -30,6 +30,9 @@ public:
     // Connects to --db, or to the stored location; null (with the reason on stderr) when
     // that fails.
     db::DmdCoreDbs* database();
+    // The opening of the commands on the database alone: exactly `words` words left, then
+    // the database. Success, else (once the reason was shown) how the command ends.
+    int openDatabase(int words, db::DmdCoreDbs** database);
     const QString& dbOption() const { return m_dbOption; }
 
     // Takes "--name VALUE" (or "--name=VALUE") out of args; empty when absent.

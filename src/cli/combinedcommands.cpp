@@ -62,13 +62,9 @@ int uncombine(cli::Context& ctx)
 int deleteGroup(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    const qint64 combinedNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("COMBINEDNO"));
+    const qint64 combinedNo = draw.numberArgument(ctx, 1, QStringLiteral("COMBINEDNO"));
     if (combinedNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     draw::Events events = draw.events();
     return draw::CombinedItems(events).deleteGroup(combinedNo) ? cli::Success : cli::Failed;
 }

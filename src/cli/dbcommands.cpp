@@ -26,11 +26,9 @@ int dbCreate(cli::Context& ctx)
 
 int dbInfo(cli::Context& ctx)
 {
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = ctx.database();
-    if (!database)
-        return cli::Failed;
+    db::DmdCoreDbs* database = nullptr;
+    if (const int failed = ctx.openDatabase(0, &database))
+        return failed;
     if (ctx.json) {
         ctx.printFields(
             {{QStringLiteral("connection"), database->connectionText()},
@@ -116,11 +114,9 @@ int configDelete(cli::Context& ctx)
 
 int dbconfigGet(cli::Context& ctx)
 {
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = ctx.database();
-    if (!database)
-        return cli::Failed;
+    db::DmdCoreDbs* database = nullptr;
+    if (const int failed = ctx.openDatabase(1, &database))
+        return failed;
     if (!database->configExists(ctx.args[0]))
         return cli::Failed;
     ctx.out << database->configRead(ctx.args[0]) << "\n";
@@ -129,11 +125,9 @@ int dbconfigGet(cli::Context& ctx)
 
 int dbconfigSet(cli::Context& ctx)
 {
-    if (!ctx.expectArgs(2))
-        return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = ctx.database();
-    if (!database)
-        return cli::Failed;
+    db::DmdCoreDbs* database = nullptr;
+    if (const int failed = ctx.openDatabase(2, &database))
+        return failed;
     database->configWrite(ctx.args[0], ctx.args[1]);
     return cli::Success;
 }

@@ -44,14 +44,19 @@ int DrawCli::open(Context& ctx, int words)
 
 qint64 DrawCli::eventArgument(Context& ctx, int words)
 {
+    return numberArgument(ctx, words, QStringLiteral("EVENTNO"));
+}
+
+qint64 DrawCli::numberArgument(Context& ctx, int words, const QString& what)
+{
     m_exitCode = WrongCommandLine;
     if (!ctx.expectArgs(words))
         return 0;
-    const qint64 eventNo = number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
-    if (eventNo == 0)
+    const qint64 value = number(ctx, ctx.args[0], what);
+    if (value == 0)
         return 0;
     m_exitCode = Failed;
-    return ready() ? eventNo : 0;
+    return ready() ? value : 0;
 }
 
 qint64 DrawCli::number(Context& ctx, const QString& word, const QString& what)

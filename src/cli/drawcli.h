@@ -48,6 +48,8 @@ public:
     // them EVENTNO, and the command's meeting ready. The event number, or 0 once the reason
     // was shown; exitCode() then says how the command ends.
     qint64 eventArgument(Context& ctx, int words);
+    // The same with another number first: `what` names it (ATHLETENO, PROGRAMNO).
+    qint64 numberArgument(Context& ctx, int words, const QString& what);
     int exitCode() const { return m_exitCode; }
 
     // A positive whole number from a command-line word; 0 after the usage error.

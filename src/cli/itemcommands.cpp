@@ -262,11 +262,9 @@ int perfFixFormats(cli::Context& ctx)
 {
     if (ctx.takeFlag(QStringLiteral("--json")))
         ctx.json = true;
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = ctx.database();
-    if (!database)
-        return cli::Failed;
+    db::DmdCoreDbs* database = nullptr;
+    if (const int failed = ctx.openDatabase(0, &database))
+        return failed;
     // The stored performances are this program's: its own edition's rules.
     const meeting::ItemTypes items(meeting::editionOf(database->applicationCode()), ctx.messages());
     meeting::PerfFormatScan scan;

@@ -32,6 +32,16 @@ db::DmdCoreDbs* meetingDatabase(cli::Context& ctx)
     return cli::meetingOption(ctx) > 0 ? ctx.database() : nullptr;
 }
 
+// The opening of the commands on one logo: `words` words, the first of them the side, and
+// the command's meeting loaded. Success, else how the command ends.
+int openLogo(cli::Context& ctx, int words, db::DmdCoreDbs** database, LogoSide* side)
+{
+    *database = meetingDatabase(ctx);
+    if (!ctx.expectArgs(words) || !logoSide(ctx, ctx.args[0], side))
+        return cli::WrongCommandLine;
+    return *database ? cli::Success : cli::Failed;
+}
+
 int logoShow(cli::Context& ctx)
 {
     db::DmdCoreDbs* database = meetingDatabase(ctx);
@@ -53,12 +63,10 @@ int logoShow(cli::Context& ctx)
 
 int logoSet(cli::Context& ctx)
 {
-    db::DmdCoreDbs* database = meetingDatabase(ctx);
+    db::DmdCoreDbs* database = nullptr;
     LogoSide side;
-    if (!ctx.expectArgs(2) || !logoSide(ctx, ctx.args[0], &side))
-        return cli::WrongCommandLine;
-    if (!database)
-        return cli::Failed;
+    if (const int failed = openLogo(ctx, 2, &database, &side))
+        return failed;
     return meeting::storeReportLogo(*database, ctx.run().currentMeetingNo(), side, ctx.args[1])
                ? cli::Success
                : cli::Failed;
@@ -66,24 +74,20 @@ int logoSet(cli::Context& ctx)
 
 int logoClear(cli::Context& ctx)
 {
-    db::DmdCoreDbs* database = meetingDatabase(ctx);
+    db::DmdCoreDbs* database = nullptr;
     LogoSide side;
-    if (!ctx.expectArgs(1) || !logoSide(ctx, ctx.args[0], &side))
-        return cli::WrongCommandLine;
-    if (!database)
-        return cli::Failed;
+    if (const int failed = openLogo(ctx, 1, &database, &side))
+        return failed;
     return meeting::clearReportLogo(*database, ctx.run().currentMeetingNo(), side) ? cli::Success
                                                                                    : cli::Failed;
 }
 
 int logoExport(cli::Context& ctx)
 {
-    db::DmdCoreDbs* database = meetingDatabase(ctx);
+    db::DmdCoreDbs* database = nullptr;
     LogoSide side;
-    if (!ctx.expectArgs(2) || !logoSide(ctx, ctx.args[0], &side))
-        return cli::WrongCommandLine;
-    if (!database)
-        return cli::Failed;
+    if (const int failed = openLogo(ctx, 2, &database, &side))
+        return failed;
     const meeting::ReportLogo logo =
         meeting::reportLogo(*database, ctx.run().currentMeetingNo(), side);
     if (logo.isEmpty()) {

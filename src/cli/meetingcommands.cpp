@@ -15,11 +15,9 @@ namespace {
 
 int meetingList(cli::Context& ctx)
 {
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = ctx.database();
-    if (!database)
-        return cli::Failed;
+    db::DmdCoreDbs* database = nullptr;
+    if (const int failed = ctx.openDatabase(0, &database))
+        return failed;
     QList<meeting::MeetingRow> meetings = meeting::listMeetings(*database);
     // Listed by number: the order in which they were made.
     std::sort(meetings.begin(), meetings.end(),

@@ -28,6 +28,25 @@ int meetingArgument(cli::Context& ctx, const QString& text)
     return no;
 }
 
+// The opening of the commands on [N]: the meeting named, else the current one, with the
+// database connected. Success, else how the command ends.
+int openMeetingArgument(cli::Context& ctx, db::DmdCoreDbs** database, int* no)
+{
+    if (ctx.args.size() > 1)
+        return ctx.usageError();
+    if (!ctx.expectArgs(int(ctx.args.size())))
+        return cli::WrongCommandLine;
+    *no = 0;
+    if (!ctx.args.isEmpty() && (*no = meetingArgument(ctx, ctx.args[0])) == 0)
+        return cli::WrongCommandLine;
+    *database = cli::meetingRun(ctx);
+    if (!*database)
+        return cli::Failed;
+    if (*no == 0 && (*no = cli::requireMeeting(ctx)) == 0)
+        return cli::Failed;
+    return cli::Success;
+}
+
 QString lines(const QString& text)
 {
     QString shown = text;
@@ -80,18 +99,10 @@ int meetingSelect(cli::Context& ctx)
 
 int meetingShow(cli::Context& ctx)
 {
-    if (ctx.args.size() > 1)
-        return ctx.usageError();
-    if (!ctx.expectArgs(int(ctx.args.size())))
-        return cli::WrongCommandLine;
+    db::DmdCoreDbs* database = nullptr;
     int no = 0;
-    if (!ctx.args.isEmpty() && (no = meetingArgument(ctx, ctx.args[0])) == 0)
-        return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = cli::meetingRun(ctx);
-    if (!database)
-        return cli::Failed;
-    if (no == 0 && (no = cli::requireMeeting(ctx)) == 0)
-        return cli::Failed;
+    if (const int failed = openMeetingArgument(ctx, &database, &no))
+        return failed;
     // Another meeting is loaded beside the current one, which stays as it is.
     meeting::MeetingSettings settings;
     meeting::MeetingAges ages;
@@ -136,18 +147,10 @@ int meetingDescribe(cli::Context& ctx)
 {
     const bool afrikaans = ctx.takeFlag(QStringLiteral("--afrikaans"));
     const bool twoLines = ctx.takeFlag(QStringLiteral("--two-lines"));
-    if (ctx.args.size() > 1)
-        return ctx.usageError();
-    if (!ctx.expectArgs(int(ctx.args.size())))
-        return cli::WrongCommandLine;
+    db::DmdCoreDbs* database = nullptr;
     int no = 0;
-    if (!ctx.args.isEmpty() && (no = meetingArgument(ctx, ctx.args[0])) == 0)
-        return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = cli::meetingRun(ctx);
-    if (!database)
-        return cli::Failed;
-    if (no == 0 && (no = cli::requireMeeting(ctx)) == 0)
-        return cli::Failed;
+    if (const int failed = openMeetingArgument(ctx, &database, &no))
+        return failed;
     const QString text = meeting::describeMeeting(*database, no, afrikaans, twoLines);
     if (text.isEmpty()) {
         ctx.messages().warning(QStringLiteral("There is no meeting ") + QString::number(no));

@@ -158,13 +158,9 @@ int programDays(cli::Context& ctx)
 int programBreak(cli::Context& ctx)
 {
     cli::DrawCli draw(ctx);
-    if (!ctx.expectArgs(2))
-        return cli::WrongCommandLine;
-    const qint64 programNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("PROGRAMNO"));
+    const qint64 programNo = draw.numberArgument(ctx, 2, QStringLiteral("PROGRAMNO"));
     if (programNo == 0)
-        return cli::WrongCommandLine;
-    if (!draw.ready())
-        return cli::Failed;
+        return draw.exitCode();
     if (!programRowExists(draw, programNo)) {
         ctx.messages().warning(QStringLiteral("Select the Event"));
         return cli::Failed;

@@ -52,11 +52,9 @@ std::optional<NamedSet> namedSet(cli::Context& ctx, int words, int* code)
 
 int recordsetList(cli::Context& ctx)
 {
-    if (!ctx.expectArgs(0))
-        return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = ctx.database();
-    if (!database)
-        return cli::Failed;
+    db::DmdCoreDbs* database = nullptr;
+    if (const int failed = ctx.openDatabase(0, &database))
+        return failed;
     QJsonArray rows;
     for (const records::RecordSetRow& s : records::RecordSets(*database).all()) {
         const int count = database->ZSqlCount(
@@ -79,11 +77,9 @@ int recordsetList(cli::Context& ctx)
 int recordsetNew(cli::Context& ctx)
 {
     const QString year = ctx.takeOption(QStringLiteral("--year"));
-    if (!ctx.expectArgs(2))
-        return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = ctx.database();
-    if (!database)
-        return cli::Failed;
+    db::DmdCoreDbs* database = nullptr;
+    if (const int failed = ctx.openDatabase(2, &database))
+        return failed;
     const qint64 no = records::RecordSets(*database).NewRecordSet({ctx.args[0], ctx.args[1], year});
     if (no <= 0)
         return cli::Failed;
@@ -158,11 +154,9 @@ int recordsetImport(cli::Context& ctx)
     const QString name = ctx.takeOption(QStringLiteral("--name"));
     const QString abbreviation = ctx.takeOption(QStringLiteral("--abrv"));
     const QString year = ctx.takeOption(QStringLiteral("--year"));
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
-    db::DmdCoreDbs* database = ctx.database();
-    if (!database)
-        return cli::Failed;
+    db::DmdCoreDbs* database = nullptr;
+    if (const int failed = ctx.openDatabase(1, &database))
+        return failed;
     // The mapping is kept for the next import, as the setup screen keeps it.
     setup.save(ctx.run().config());
     const qint64 no = records::RecordImport(*database, ctx.run().items())
