@@ -182,6 +182,35 @@ QString missingApeCurve(const ScoreSetData& set)
     return {};
 }
 
+// A usable row table (first and last given) must have every row of its family, strictly
+// better from row to row, and the search rows must be the table's own: a table with two
+// equal neighbours or a gap would score between the wrong rows. Empty when it is sound.
+QString rowTableProblem(const ItemScoreData& item, int setNumber)
+{
+    if (!item.hasRows || item.first == 0 || item.last == 0)
+        return {};
+    const bool wa = isWorldAthleticsRowSet(setNumber);
+    const int last = wa ? 140 : 100;
+    const QList<int>& rows = item.table.rows;
+    if (rows.size() != last + 1)
+        return QStringLiteral("the item ") + item.itemCode + QStringLiteral(" needs ") +
+               QString::number(last + 1) + QStringLiteral(" row values, found ") +
+               QString::number(rows.size());
+    for (int r = 1; r <= last; ++r) {
+        if (item.field ? rows[r] <= rows[r - 1] : rows[r] >= rows[r - 1])
+            return QStringLiteral("the rows of ") + item.itemCode +
+                   QStringLiteral(" must get strictly better, row ") + QString::number(r) +
+                   QStringLiteral(" does not");
+    }
+    const int firstRow = wa ? 1 : 0;
+    const int middleRow = wa ? 70 : 50;
+    if (item.first != rows[firstRow] || item.middle != rows[middleRow] || item.last != rows[last])
+        return QStringLiteral("first, middle and last of ") + item.itemCode +
+               QStringLiteral(" must be rows ") + QString::number(firstRow) + QStringLiteral(", ") +
+               QString::number(middleRow) + QStringLiteral(" and ") + QString::number(last);
+    return {};
+}
+
 } // namespace
 
 const ScoreData& ScoreData::builtIn()
@@ -260,6 +289,8 @@ bool ScoreData::loadText(const QString& text, const QString& name, QString* erro
             QString why;
             if (!readItemFields(words, &item, &why))
                 return fail(i + 1, why);
+            if (const QString problem = rowTableProblem(item, set.number); !problem.isEmpty())
+                return fail(i + 1, problem);
             if (scoreSetInfo(set.number).method == ScoreMethod::Ape && item.low == item.high)
                 return fail(i + 1, QStringLiteral("an APE item needs its low and high "
                                                   "performances"));

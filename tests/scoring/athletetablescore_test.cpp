@@ -119,10 +119,13 @@ TEST_F(AthleteTableScoreTest, TheSwimmingEditionClearsTheTableScoreMark)
 
 TEST_F(AthleteTableScoreTest, OnlySetsWithDataAreListedForMeetingsToChoose)
 {
-    EXPECT_EQ(scoring::registerScoreSets(database()), 1);
+    // The combined-event constants and the two World Athletics tables; not the age factors.
+    EXPECT_EQ(scoring::registerScoreSets(database()), 3);
     EXPECT_EQ(scoring::registerScoreSets(database()), 0);
-    EXPECT_EQ(count("SCORESET"), 1);
+    EXPECT_EQ(count("SCORESET"), 3);
     EXPECT_EQ(value("select FORMULA from SCORESET where SCORESETNO = 5"), "IAAF_2003");
+    EXPECT_EQ(value("select FORMULA from SCORESET where SCORESETNO = 32"), "IAAF_2017");
+    EXPECT_EQ(value("select DESCRIPTION from SCORESET where SCORESETNO = 37"), "WorldAth 2022");
     setMeeting("NATHLON_SCORESET = 5");
     reload();
     EXPECT_FALSE(m_sink.saw("is currently not available"));

@@ -46,10 +46,37 @@ TEST_F(ScoreCalculatorScreenTest, ScoresAndPerformancesWithTheScreensChecks)
     form.score()->setText("1001");
     form.calculatePerformance();
     EXPECT_TRUE(m_sink.saw("The score must be between 100 and 1000"));
-    form.sets()->setCurrentIndex(form.sets()->findData(32));
+    form.sets()->setCurrentIndex(form.sets()->findData(30));
     form.calculateTableScore();
-    EXPECT_TRUE(m_sink.saw("The ScoreTable for WorldAth 2017 is not available"));
+    EXPECT_TRUE(m_sink.saw("The ScoreTable for WorldAth 2014 is not available"));
     EXPECT_TRUE(form.sets()->currentText().endsWith("(not loaded)"));
+}
+
+TEST_F(ScoreCalculatorScreenTest, TheWorldAthletics2017TableTakesScoresUpTo1400)
+{
+    scoring::ScoreCalculatorForm form(run());
+    form.sets()->setCurrentIndex(form.sets()->findData(32));
+    EXPECT_EQ(form.sets()->currentText(), "WorldAth 2017");
+    form.item()->setText("SHD____200M25");
+    form.height()->setText("1400");
+    form.performance()->setText("21.61");
+    form.calculateTableScore();
+    // 21.61 is row 98 itself: 980 points, as the printed table has; no altitude correction
+    // under this set.
+    EXPECT_EQ(form.result(), "980 points");
+    form.hand()->setChecked(true);
+    form.calculateTableScore();
+    // Scored as 21.85, 4/7 of the way from row 94 (21.89) to row 95 (21.82): 945.7 -> 946.
+    EXPECT_EQ(form.result(), "946 points");
+    form.hand()->setChecked(false);
+    form.score()->setText("1400");
+    form.calculatePerformance();
+    EXPECT_EQ(form.result(), "18.89");
+    grab(form, "score-calculator-worldath-2017");
+    form.score()->setText("1401");
+    form.calculatePerformance();
+    EXPECT_TRUE(m_sink.saw("The score must be between 10 and 1400"));
+    EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 1);
 }
 
 } // namespace

@@ -75,14 +75,18 @@ TEST(ScoreTableCliTest, SetsWithoutDataAreListedAsNotLoadedAndRefuseToScore)
             EXPECT_FALSE(set["source"].toString().isEmpty());
         }
     }
-    // The combined-event constants, and the masters age factors by item family.
-    EXPECT_EQ(loaded, (QMap<int, int>{{5, 17}, {35, 51}}));
-    EXPECT_EQ(runCli({"score", "37", "SHD____100M25", "10.51"}, &out, &err), 1);
-    EXPECT_TRUE(err.contains("The ScoreTable for WorldAth 2022 is not available"));
-    // A masters sprinter is graded and scored on the 2017 tables, which are not at hand.
-    EXPECT_EQ(runCli({"score", "5", "SHD____100M99", "10.51", "--age", "41"}, &out, &err), 1);
-    EXPECT_TRUE(err.contains("The ScoreTable for WorldAth 2017 is not available"))
+    // The combined-event constants, the two World Athletics tables, and the masters age
+    // factors by item family.
+    EXPECT_EQ(loaded, (QMap<int, int>{{5, 17}, {32, 120}, {35, 51}, {37, 128}}));
+    EXPECT_EQ(runCli({"score", "30", "SHD____100M25", "10.51"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("The ScoreTable for WorldAth 2014 is not available"));
+    // A masters sprinter is graded (10.51 x 0.9578 + 0.01 -> 10.07) and scored on the 2017
+    // table, whatever set is asked for: 10.07 is its row 118 (the slowest time worth 1180;
+    // the formula gives 1182.9 there).
+    ASSERT_EQ(runCli({"--json", "score", "5", "SHD____100M99", "10.51", "--age", "41"}, &out, &err),
+              0)
         << err.toStdString();
+    EXPECT_EQ(jsonOf(out)["points"].toString(), "1180");
     EXPECT_EQ(runCli({"score", "5", "THRShotputM50", "12.00", "--age", "52"}, &out, &err), 1);
     EXPECT_TRUE(err.contains("No Age-Factor for THRShotputM50 at the age of 50"))
         << err.toStdString();
