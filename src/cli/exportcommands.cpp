@@ -94,7 +94,10 @@ int exportClipboard(cli::Context& ctx)
         return failed;
     const qint64 programNo = oneProgramRow(ctx, ctx.args[0], round, heat);
     const std::optional<publish::EventResults> event =
-        programNo > 0 ? publish::eventResults(ctx.run(), programNo) : std::nullopt;
+        programNo > 0 ? publish::exportedEvent(ctx.run(), programNo,
+                                               starters ? publish::ExportKind::Starters
+                                                        : publish::ExportKind::Results)
+                      : std::nullopt;
     if (!event)
         return cli::Failed;
     const QString text = publish::clipboardText(ctx.run(), *event, starters);

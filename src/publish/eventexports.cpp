@@ -8,6 +8,7 @@
 #include "publish/csvwriter.h"
 #include "publish/eventresults.h"
 #include "publish/publishsettings.h"
+#include "publish/startraces.h"
 #include "publish/teamtotalrows.h"
 #include "scoring/placedresults.h"
 #include "scoring/resultscores.h"
@@ -15,6 +16,7 @@
 
 #include <QDir>
 
+#include <functional>
 #include <memory>
 
 namespace publish {
@@ -24,13 +26,27 @@ namespace {
 const QString kEventTitles = QStringLiteral("Seq,Item,Gender,Age,Round,Heat,Time,Wind");
 const QString kEventFields = QStringLiteral("SEQ,ITEM,GENDER,AGE,ROUND,HEATNO,THETIME,WIND_SPEED");
 
-FieldRow eventFields(base::Run& run, const results::CaptureProgramRow& row)
+// The values of the race's items, each once, joined by "/" ("13/14" for a combined race of
+// two ages).
+QString itemsPart(const EventResults& event, const std::function<QString(const QString&)>& part)
+{
+    QStringList values;
+    for (const QString& itemCode : event.itemCodes)
+        if (const QString value = part(itemCode); !values.contains(value))
+            values << value;
+    return values.join(QLatin1Char('/'));
+}
+
+FieldRow eventFields(base::Run& run, const EventResults& event)
 {
     const meeting::ItemTypes& items = run.items();
+    const results::CaptureProgramRow& row = event.row;
     return {{QStringLiteral("SEQ"), QString::number(row.seq)},
             {QStringLiteral("ITEM"), row.item},
-            {QStringLiteral("GENDER"), items.ItemGender(row.itemCode)},
-            {QStringLiteral("AGE"), items.ItemAge(row.itemCode)},
+            {QStringLiteral("GENDER"),
+             itemsPart(event, [&items](const QString& c) { return items.ItemGender(c); })},
+            {QStringLiteral("AGE"),
+             itemsPart(event, [&items](const QString& c) { return items.ItemAge(c); })},
             {QStringLiteral("ROUND"), row.round},
             {QStringLiteral("HEATNO"), QString::number(row.heatNo)},
             {QStringLiteral("THETIME"), row.time},
@@ -108,7 +124,7 @@ private:
 
 Listing eventLineListing(base::Run& run, const EventResults& event)
 {
-    return {kEventTitles, kEventFields, {eventFields(run, event.row)}};
+    return {kEventTitles, kEventFields, {eventFields(run, event)}};
 }
 
 Listing athletesListing(base::Run& run, const EventResults& event, ExportKind kind)
@@ -210,10 +226,10 @@ QString eventCsvFileName(const EventResults& event, ExportKind kind)
            QStringLiteral(".csv");
 }
 
-// The program row's heat with its athletes; nothing (after the message) when there is no such row.
-static std::optional<EventResults> exportedEvent(base::Run& run, qint64 programNo)
+std::optional<EventResults> exportedEvent(base::Run& run, qint64 programNo, ExportKind kind)
 {
-    std::optional<EventResults> event = eventResults(run, programNo);
+    std::optional<EventResults> event =
+        kind == ExportKind::Starters ? raceStartList(run, programNo) : eventResults(run, programNo);
     if (!event)
         run.messages().warning(QStringLiteral("There is no program row ") +
                                QString::number(programNo));
@@ -222,7 +238,7 @@ static std::optional<EventResults> exportedEvent(base::Run& run, qint64 programN
 
 bool exportEventCsv(base::Run& run, qint64 programNo, ExportKind kind, const QString& path)
 {
-    const std::optional<EventResults> event = exportedEvent(run, programNo);
+    const std::optional<EventResults> event = exportedEvent(run, programNo, kind);
     if (!event)
         return false;
     if (!confirmCalculated(run, *event, kind))
@@ -234,7 +250,7 @@ bool exportEventCsv(base::Run& run, qint64 programNo, ExportKind kind, const QSt
 
 bool exportStartList(base::Run& run, qint64 programNo, StartListLayout layout, const QString& path)
 {
-    const std::optional<EventResults> event = exportedEvent(run, programNo);
+    const std::optional<EventResults> event = exportedEvent(run, programNo, ExportKind::Starters);
     if (!event)
         return false;
     const QString target =
@@ -245,7 +261,7 @@ bool exportStartList(base::Run& run, qint64 programNo, StartListLayout layout, c
 
 bool exportEventXml(base::Run& run, qint64 programNo, ExportKind kind, const QString& path)
 {
-    const std::optional<EventResults> event = exportedEvent(run, programNo);
+    const std::optional<EventResults> event = exportedEvent(run, programNo, kind);
     if (!event)
         return false;
     if (!confirmCalculated(run, *event, kind))
@@ -257,7 +273,7 @@ bool exportEventXml(base::Run& run, qint64 programNo, ExportKind kind, const QSt
     Listing listing = athletesListing(run, *event, kind);
     listing.titles = kEventTitles + QLatin1Char(',') + listing.titles;
     listing.fields = kEventFields + QLatin1Char(',') + listing.fields;
-    const FieldRow eventRow = eventFields(run, event->row);
+    const FieldRow eventRow = eventFields(run, *event);
     for (FieldRow& r : listing.rows)
         r.insert(eventRow);
     QStringList lines;
@@ -273,16 +289,19 @@ bool exportEventXml(base::Run& run, qint64 programNo, ExportKind kind, const QSt
 
 bool exportAllStarters(base::Run& run, const QString& path)
 {
-    QStringList lines;
     const results::MeetingAthletes all(*run.database(), run.currentMeetingNo());
+    RaceRows rows;
     for (const results::CaptureProgramRow& row :
          results::captureProgramRows(*run.database(), run.items(), run.currentMeetingNo(),
-                                     results::CaptureOrder::Sequence)) {
-        if (row.isCalculatedFinal() || row.drawn == 0)
-            continue;
-        lines << eventCsvLines(run, eventResults(run, row, all.of(run.items(), row)),
-                               ExportKind::Starters);
-    }
+                                     results::CaptureOrder::Sequence, &all))
+        if (!row.isCalculatedFinal())
+            rows << row;
+    const AthletesOfRow athletesOf = [&](const results::CaptureProgramRow& row) {
+        return all.of(run.items(), row);
+    };
+    QStringList lines;
+    for (const RaceRows& race : startRaces(rows))
+        lines << eventCsvLines(run, raceResults(run, race, athletesOf), ExportKind::Starters);
     if (lines.isEmpty())
         lines << QStringLiteral("No data");
     return writeExportFile(run.messages(), path, lines);

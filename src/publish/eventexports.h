@@ -1,17 +1,18 @@
 #pragma once
 
+#include "publish/eventresults.h"
 #include "publish/fieldrows.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace base {
 class Run;
 }
 
 namespace publish {
-
-struct EventResults;
 
 enum class ExportKind { Results, Starters };
 
@@ -31,6 +32,11 @@ QString eventCsvFileName(const EventResults& event, ExportKind kind);
 // the event line over every eight athletes, the name in one column).
 enum class StartListLayout { Titled, TimingSystem, Block };
 QStringList startListLines(base::Run& run, const EventResults& event, StartListLayout layout);
+
+// The heat or final of a program row as its export shows it: its results, or the start
+// list of the race it runs in (a combined item's whole race). Nothing, after saying so,
+// when there is no such row.
+std::optional<EventResults> exportedEvent(base::Run& run, qint64 programNo, ExportKind kind);
 
 // A heat or final exported to `path`, or into the results or starters folder under its
 // own name when `path` is empty. Missing folders and existing files ask or refuse; a

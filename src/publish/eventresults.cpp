@@ -49,6 +49,7 @@ EventResults eventResults(base::Run& run, const results::CaptureProgramRow& row,
     EventResults out;
     out.row = row;
     out.title = eventTitle(row);
+    out.itemCodes = {row.itemCode};
     out.placed.reserve(athletes.size());
     out.starters.reserve(athletes.size());
     for (const results::CaptureAthleteRow& a : athletes) {
@@ -68,6 +69,7 @@ EventResults eventResults(base::Run& run, const results::CaptureProgramRow& row,
         l.age = a.age;
         l.lane = a.lane;
         l.wind = a.wind;
+        l.itemCode = row.itemCode;
         if (a.status > 0)
             l.performance = results::DisqStatusPrinted(run.messages(), a.status, field);
         else if (!a.thirdDigit.isEmpty() && a.hasPerformance())

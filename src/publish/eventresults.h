@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -33,6 +34,7 @@ struct ResultLine {
     int age = 0;
     int lane = 0;
     QString wind;
+    QString itemCode;     // of the athlete's event: a combined race has several
     QString name() const; // "Surname, Firstname"
 };
 
@@ -40,7 +42,8 @@ struct ResultLine {
 // with a status, and the starters (a lane above 0) in lane order.
 struct EventResults {
     results::CaptureProgramRow row;
-    QString title; // "007 100m Freestyle 13 Male - Heat 3"
+    QString title;         // "007 100m Freestyle 13 Male - Heat 3"
+    QStringList itemCodes; // the items that run in it: several for a combined race
     QList<ResultLine> placed;
     QList<ResultLine> statused;
     QList<ResultLine> starters;

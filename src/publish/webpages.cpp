@@ -9,6 +9,7 @@
 #include "publish/htmlpage.h"
 #include "publish/itemimplements.h"
 #include "publish/meetingreads.h"
+#include "publish/startraces.h"
 #include "publish/teamtotalrows.h"
 #include "publish/weblayout.h"
 #include "publish/website.h"
@@ -17,8 +18,6 @@
 #include <QDir>
 #include <QHash>
 #include <QRegularExpression>
-
-#include <algorithm>
 
 namespace publish {
 
@@ -52,32 +51,14 @@ bool checkDay(WebSite& site, int day)
     return false;
 }
 
-// The heats of the day in the range with a drawn lane, in program order; the rows of a
-// combined group make one heat.
-QList<QList<results::CaptureProgramRow>> startHeats(MeetingReads& reads, int day,
-                                                    const SeqRange& range)
+// The races of the day in the range with a drawn lane, in program order.
+QList<RaceRows> startHeats(MeetingReads& reads, int day, const SeqRange& range)
 {
-    QList<QList<results::CaptureProgramRow>> heats;
-    QHash<qint64, qsizetype> combinedAt; // combined group -> its heat in `heats`
-    for (const results::CaptureProgramRow& row : reads.programRows()) {
-        if (row.day != day || row.isCalculatedFinal() || !range.contains(row.seq))
-            continue;
-        if (row.combinedNo > 0) {
-            const auto at = combinedAt.constFind(row.combinedNo);
-            if (at != combinedAt.constEnd()) {
-                heats[*at] << row;
-                continue;
-            }
-            combinedAt.insert(row.combinedNo, heats.size());
-        }
-        heats << QList<results::CaptureProgramRow>{row};
-    }
-    // A heat (or combined race) nobody is drawn in yet has no start list.
-    heats.removeIf([](const QList<results::CaptureProgramRow>& rows) {
-        return std::all_of(rows.cbegin(), rows.cend(),
-                           [](const results::CaptureProgramRow& r) { return r.drawn == 0; });
-    });
-    return heats;
+    RaceRows rows;
+    for (const results::CaptureProgramRow& row : reads.programRows())
+        if (row.day == day && !row.isCalculatedFinal() && range.contains(row.seq))
+            rows << row;
+    return startRaces(rows);
 }
 
 } // namespace
@@ -116,30 +97,27 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
     QStringList lines = pageHeader({QStringLiteral("Starters")}, kDayStyle, false);
     QString error;
     const bool disabilities = hasDisabilityClasses(run);
-    for (const QList<results::CaptureProgramRow>& rows : startHeats(*reads, day, range)) {
-        const results::CaptureProgramRow& first = rows.first();
+    const AthletesOfRow athletesOf = [&reads](const results::CaptureProgramRow& row) {
+        return reads->athletesOf(row);
+    };
+    for (const RaceRows& race : startHeats(*reads, day, range)) {
         // A combined race is one heat: its items side by side, its athletes in one list.
-        QStringList items, implements;
-        QList<std::pair<ResultLine, QString>> starters; // with the implement of their item
-        for (const results::CaptureProgramRow& row : rows) {
-            if (!items.contains(row.item))
-                items << row.item;
-            const QString implement = itemImplement(run, row.itemCode);
+        const EventResults starters = raceResults(run, race, athletesOf);
+        QHash<QString, QString> implementOf; // item code -> its implement
+        QStringList implements;
+        for (const QString& itemCode : starters.itemCodes) {
+            const QString implement = itemImplement(run, itemCode);
+            implementOf.insert(itemCode, implement);
             if (!implement.isEmpty() && !implements.contains(implement))
                 implements << implement;
-            for (const ResultLine& l : eventResults(run, row, reads->athletesOf(row)).starters)
-                starters.append({l, implement});
         }
-        std::stable_sort(starters.begin(), starters.end(),
-                         [](const auto& a, const auto& b) { return a.first.lane < b.first.lane; });
-        results::CaptureProgramRow named = first;
-        named.item = items.join(QStringLiteral(" / "));
+        const results::CaptureProgramRow& first = starters.row;
         Listing event{QStringLiteral("Seq,Time,Pit,Event,Implement"),
                       QStringLiteral("SEQ,THETIME,PIT,EVENT,IMPLEMENT"),
                       {{{QStringLiteral("SEQ"), QString::number(first.seq)},
                         {QStringLiteral("THETIME"), first.time},
                         {QStringLiteral("PIT"), pits.value(first.programNo)},
-                        {QStringLiteral("EVENT"), eventName(named)},
+                        {QStringLiteral("EVENT"), eventName(first)},
                         {QStringLiteral("IMPLEMENT"), implements.join(QStringLiteral(", "))}}}};
         Listing athletes{QStringLiteral("Lane,Number,Athlete,Team"),
                          QStringLiteral("LANE,NUMBER,ATHLETE,TEAMNAME"),
@@ -148,7 +126,7 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
             athletes.titles += QStringLiteral(",Disability,Age,Implement");
             athletes.fields += QStringLiteral(",DISABILITY,AGE,IMPLEMENT");
         }
-        for (const auto& [l, implement] : std::as_const(starters))
+        for (const ResultLine& l : starters.starters)
             athletes.rows << FieldRow{
                 {QStringLiteral("LANE"), QString::number(l.lane)},
                 {QStringLiteral("NUMBER"), l.number},
@@ -156,7 +134,7 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
                 {QStringLiteral("TEAMNAME"), l.team},
                 {QStringLiteral("DISABILITY"), l.disabilityClasses},
                 {QStringLiteral("AGE"), l.age > 0 ? QString::number(l.age) : QString()},
-                {QStringLiteral("IMPLEMENT"), implement}};
+                {QStringLiteral("IMPLEMENT"), implementOf.value(l.itemCode)}};
         appendTable(event, &lines, &error);
         appendTable(athletes, &lines, &error);
         lines << QStringLiteral("<BR>");

@@ -217,7 +217,8 @@ void PublishLauncherForm::startersToWeb()
 
 void PublishLauncherForm::toClipboard(bool starters)
 {
-    const std::optional<EventResults> event = eventResults(m_run, m_programNo);
+    const std::optional<EventResults> event =
+        exportedEvent(m_run, m_programNo, starters ? ExportKind::Starters : ExportKind::Results);
     if (!event)
         return;
     QGuiApplication::clipboard()->setText(clipboardText(m_run, *event, starters));
