@@ -48,6 +48,23 @@ qint64 CombinedItems::groupOf(qint64 eventNo)
         .toLongLong();
 }
 
+QString CombinedItems::groupName(qint64 combinedNo)
+{
+    return m_events.database()
+        .selectOneValue(QStringLiteral("NAME"), QStringLiteral("COMBINED"),
+                        QStringLiteral("COMBINEDNO = ") + db::sqlInt(combinedNo))
+        .trimmed();
+}
+
+int CombinedItems::drawnLanes(const QString& where)
+{
+    // A combined race is one final: its lanes are on the events' PARTICIPATE rows.
+    return m_events.database().ZSqlCount(
+        QStringLiteral("PARTICIPATE P"),
+        QStringLiteral("P.LANE > 0 and P.EVENTNO in (select E.EVENTNO from MYEVENT E where ") +
+            where + QStringLiteral(")"));
+}
+
 QString CombinedItems::refusal(const EventRow& event)
 {
     const QString title = m_events.eventTitle(event.eventNo);
@@ -158,9 +175,18 @@ qint64 CombinedItems::combine(const QList<qint64>& eventNos, const QString& name
 
 bool CombinedItems::uncombine(qint64 eventNo)
 {
-    if (groupOf(eventNo) <= 0) {
+    const qint64 group = groupOf(eventNo);
+    if (group <= 0) {
         m_events.messages().warning(QStringLiteral("This Item is not part of a Combined Item: ") +
                                     m_events.eventTitle(eventNo));
+        return false;
+    }
+    if (drawnLanes(QStringLiteral("E.EVENTNO = ") + db::sqlInt(eventNo)) > 0) {
+        m_events.messages().warning(
+            QStringLiteral("This Item is already drawn in the race of the Combined Item \"") +
+            groupName(group) + QStringLiteral("\": ") + m_events.eventTitle(eventNo) +
+            QStringLiteral("\rClear the Draw of its Final first, then take it out of the "
+                           "group."));
         return false;
     }
     return m_events.database().executeOneRow(
@@ -180,11 +206,13 @@ bool CombinedItems::deleteGroup(qint64 combinedNo)
     }
     const int members = database.ZSqlCount(QStringLiteral("MYEVENT"), where);
     if (members > 0) {
-        const QString name =
-            database.selectOneValue(QStringLiteral("NAME"), QStringLiteral("COMBINED"), where);
-        m_events.messages().warning(QStringLiteral("The Combined Item \"") + name.trimmed() +
-                                    QStringLiteral("\" still has ") + QString::number(members) +
-                                    QStringLiteral(" Items.\rTake them out before deleting it."));
+        QString text = QStringLiteral("The Combined Item \"") + groupName(combinedNo) +
+                       QStringLiteral("\" still has ") + QString::number(members) +
+                       QStringLiteral(" Items.\rTake them out before deleting it.");
+        if (drawnLanes(QStringLiteral("E.COMBINEDNO = ") + db::sqlInt(combinedNo)) > 0)
+            text += QStringLiteral("\rIts race is already drawn: clear the Draw of its Items' "
+                                   "Finals first.");
+        m_events.messages().warning(text);
         return false;
     }
     return database.executeOneRow(QStringLiteral("delete from COMBINED where ") + where);
@@ -214,12 +242,18 @@ QList<CombinedGroup> CombinedItems::groups()
         result.append(g);
     }
     db::Query members = m_events.database().openQuery(
-        QStringLiteral("select EVENTNO, COMBINEDNO from MYEVENT where MEETINGNO = ") + m +
-        QStringLiteral(" and COMBINEDNO > 0 order by EVENTNO"));
+        QStringLiteral("select E.EVENTNO, E.COMBINEDNO, (select count(*) from PARTICIPATE P "
+                       "where P.EVENTNO = E.EVENTNO and P.LANE > 0) as DRAWN from MYEVENT E "
+                       "where E.MEETINGNO = ") +
+        m + QStringLiteral(" and E.COMBINEDNO > 0 order by E.EVENTNO"));
     for (members.first(); members.isOpen() && !members.eof(); members.next()) {
         const auto it = index.constFind(members.integer("COMBINEDNO"));
-        if (it != index.constEnd())
-            result[*it].eventNos.append(members.integer("EVENTNO"));
+        if (it == index.constEnd())
+            continue;
+        CombinedGroup& g = result[*it];
+        g.eventNos.append(members.integer("EVENTNO"));
+        if (members.integer("DRAWN") > 0)
+            g.drawnEventNos.insert(members.integer("EVENTNO"));
     }
     return result;
 }

@@ -3,6 +3,7 @@
 #include "draw/events.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 
 namespace draw {
@@ -18,6 +19,8 @@ struct CombinedGroup {
     QString time; // "HH:MM", empty when not set
     QString pit;
     QList<qint64> eventNos;
+    QSet<qint64> drawnEventNos; // the events whose athletes have lanes in the group's race
+    bool drawn() const { return !drawnEventNos.isEmpty(); }
 };
 
 // Creates and takes apart the meeting's combined items: `COMBINED` rows and the
@@ -35,7 +38,9 @@ public:
     // sequence and pit of the first event's final and gives them to every event's
     // program rows. Returns the new COMBINEDNO, 0 when refused.
     qint64 combine(const QList<qint64>& eventNos, const QString& name = QString());
-    // The event leaves its group (COMBINEDNO back to 0); the group itself stays.
+    // The event leaves its group (COMBINEDNO back to 0); the group itself stays. Refused
+    // while the event's athletes have lanes in the group's race: out of the group they
+    // would keep lanes of a race they no longer swim in.
     bool uncombine(qint64 eventNo);
     // Deletes a group that has no events left.
     bool deleteGroup(qint64 combinedNo);
@@ -52,6 +57,9 @@ public:
 private:
     QString groupTypeOf(const QList<EventRow>& events) const;
     qint64 groupOf(qint64 eventNo);
+    QString groupName(qint64 combinedNo);
+    // Lanes drawn for the events `where` (a condition on MYEVENT E) selects.
+    int drawnLanes(const QString& where);
 
     Events& m_events;
 };

@@ -243,9 +243,27 @@ TEST_F(CombinedItemsTest, TheCommandsGroupTwoAgesThatAreDrawnAsOneRace)
     EXPECT_EQ(drawn, QSet<qint64>(athletes.begin(), athletes.end()));
     EXPECT_EQ(drawnRows(alone, "F").size(), 0);
 
-    // Taken apart again from the command line.
+    // Drawn, the race keeps its items: taking one out would leave its lanes behind.
+    const QString before = written();
+    EXPECT_EQ(cli({"event", "uncombine", QString::number(a)}, &out, &err), 1);
+    EXPECT_TRUE((out + err).contains(
+        "This Item is already drawn in the race of the Combined Item \"B1\": " +
+        m_events->eventTitle(a)))
+        << (out + err).toStdString();
+    EXPECT_EQ(written(), before);
+    EXPECT_EQ(drawnRows(a, "F").size(), 4);
+    EXPECT_EQ(cli({"event", "group-delete", QString::number(groups[0]["combinedno"].toInteger())},
+                  &out, &err),
+              1);
+    EXPECT_TRUE((out + err).contains("Its race is already drawn")) << (out + err).toStdString();
+    EXPECT_EQ(count("COMBINED"), 1);
+
+    // With its draw cleared the item leaves; the rest of the race keeps its lanes.
+    ASSERT_EQ(cli({"--yes", "draw", "clear", QString::number(a), "F"}, &out, &err), 0)
+        << err.toStdString();
     EXPECT_EQ(cli({"event", "uncombine", QString::number(a)}, &out, &err), 0) << err.toStdString();
     EXPECT_EQ(groupOf(a), 0);
+    EXPECT_EQ(drawnRows(b, "F").size(), 3);
     ASSERT_EQ(cli({"event", "groups"}, &out), 0);
     EXPECT_TRUE(out.contains("\"B1\"")) << out.toStdString();
     EXPECT_TRUE(out.contains(m_events->eventTitle(b))) << out.toStdString();

@@ -1,9 +1,10 @@
 // The combine dialog and the groups screen, driven from the keyboard.
 
-#include "drawfixture.h"
+#include "drawnfield.h"
 
 #include "db/sqltext.h"
 #include "draw/combineditems.h"
+#include "draw/drawall.h"
 #include "draw/forms/combinedgroupsform.h"
 #include "draw/forms/combineitemsdialog.h"
 #include "draw/forms/selectitemsform.h"
@@ -22,11 +23,11 @@ using namespace draw;
 
 namespace {
 
-class CombineScreensTest : public DrawFixture {
+class CombineScreensTest : public DrawnFieldTest {
 protected:
     void SetUp() override
     {
-        DrawFixture::SetUp();
+        DrawnFieldTest::SetUp();
         m_a = addSelected("FRE____100M13W");
         m_b = addSelected("FRE____100M14W");
         m_heats = addSelected("FRE____100M15W");
@@ -156,6 +157,42 @@ TEST_F(CombineScreensTest, TheGroupsScreenTakesItemsOutAndDeletesOnlyAnEmptyGrou
     QTest::keyClick(tree, Qt::Key_Delete);
     EXPECT_EQ(count("COMBINED"), 0);
     EXPECT_EQ(tree->topLevelItemCount(), 0);
+}
+
+// A drawn race keeps its items: the screen shows it drawn and refuses to take one out
+// until that item's draw is cleared.
+TEST_F(CombineScreensTest, TheItemsOfADrawnRaceStayInTheirGroup)
+{
+    const qint64 group = CombinedItems(*m_events).combine({m_a, m_b}, "G");
+    ASSERT_GT(group, 0);
+    enterField(m_a, 3, true);
+    enterField(m_b, 2, true);
+    DrawAll all(engine(2));
+    m_sink.answerYes();
+    ASSERT_EQ(all.combinedItems().drawnAthletes, 5);
+    m_sink.clear();
+
+    CombinedGroupsForm form(*m_events);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTreeWidget* tree = form.tree();
+    QTreeWidgetItem* top = tree->topLevelItem(0);
+    EXPECT_EQ(top->text(0), "Group \"G\" (2 items, drawn)");
+    EXPECT_EQ(top->child(0)->text(0), m_events->eventTitle(m_a) + "  [drawn]");
+
+    tree->setFocus();
+    tree->setCurrentItem(top->child(0));
+    QTest::keyClick(tree, Qt::Key_Delete);
+    EXPECT_TRUE(m_sink.saw("This Item is already drawn in the race of the Combined Item \"G\""));
+    EXPECT_EQ(groupOf(m_a), group);
+    EXPECT_EQ(drawnRows(m_a, "F").size(), 3);
+    EXPECT_EQ(tree->topLevelItem(0)->childCount(), 2);
+
+    tree->setCurrentItem(tree->topLevelItem(0));
+    QTest::keyClick(tree, Qt::Key_Delete);
+    EXPECT_TRUE(m_sink.saw("Its race is already drawn"));
+    EXPECT_EQ(count("COMBINED"), 1);
 }
 
 } // namespace

@@ -60,11 +60,15 @@ void CombinedGroupsForm::refresh()
     for (const CombinedGroup& g : CombinedItems(m_events).groups()) {
         auto* group = new QTreeWidgetItem(
             m_tree, {QStringLiteral("Group \"") + g.name + QStringLiteral("\" (") +
-                         QString::number(g.eventNos.size()) + QStringLiteral(" items)"),
+                         QString::number(g.eventNos.size()) + QStringLiteral(" items") +
+                         (g.drawn() ? QStringLiteral(", drawn)") : QStringLiteral(")")),
                      QString::number(g.daySeq), QString::number(g.seq), g.time, g.pit});
         group->setData(0, kGroupRole, g.combinedNo);
         for (qint64 e : g.eventNos) {
-            auto* item = new QTreeWidgetItem(group, {m_events.eventTitle(e)});
+            // A drawn item stays in its race until its draw is cleared.
+            auto* item = new QTreeWidgetItem(
+                group, {m_events.eventTitle(e) +
+                        (g.drawnEventNos.contains(e) ? QStringLiteral("  [drawn]") : QString())});
             item->setData(0, kGroupRole, g.combinedNo);
             item->setData(0, kEventRole, e);
         }
