@@ -8,34 +8,46 @@
 
 namespace publish {
 
-bool writeBytesFile(const QString& path, const QByteArray& bytes, QString* error)
+namespace {
+
+QString partOf(const QString& path)
 {
-    // The bytes go to a file beside the target that is renamed over it once complete, so a
-    // reader sees the old file or the new one, never part of one. No flush to the disk
-    // (as QSaveFile does for every file): the pages can always be published again from the
-    // database, and a flush per page made publishing a meeting many times slower.
-    const QString part = path + QStringLiteral(".part");
-    QFile file(part);
+    return path + QStringLiteral(".part");
+}
+
+// The bytes as the file beside `path` that is renamed over it once complete. No flush to
+// the disk (as QSaveFile does for every file): the pages can always be published again
+// from the database, and a flush per page made publishing a meeting many times slower.
+bool writePart(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QFile file(partOf(path));
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                          file.write(bytes) == bytes.size() && file.flush();
     if (written) {
         file.close();
-        std::error_code failed;
-        std::filesystem::rename(QFile::encodeName(part).toStdString(),
-                                QFile::encodeName(path).toStdString(), failed);
-        if (!failed)
-            return true;
-        if (error)
-            *error = QString::fromLocal8Bit(failed.message());
-    } else if (error) {
-        *error = file.errorString();
+        return true;
     }
+    if (error)
+        *error = file.errorString();
     file.close();
-    QFile::remove(part);
+    QFile::remove(partOf(path));
     return false;
 }
 
-bool writeTextFile(const QString& path, const QStringList& lines, QString* error)
+bool replaceByPart(const QString& path, QString* error)
+{
+    std::error_code failed;
+    std::filesystem::rename(QFile::encodeName(partOf(path)).toStdString(),
+                            QFile::encodeName(path).toStdString(), failed);
+    if (!failed)
+        return true;
+    if (error)
+        *error = QString::fromLocal8Bit(failed.message());
+    QFile::remove(partOf(path));
+    return false;
+}
+
+QByteArray utf8Lines(const QStringList& lines)
 {
     // The lines are encoded one after the other into one buffer of the largest size they
     // can take, then cut to what they took.
@@ -50,7 +62,45 @@ bool writeTextFile(const QString& path, const QStringList& lines, QString* error
         *end++ = '\n';
     }
     bytes.truncate(end - bytes.constData());
-    return writeBytesFile(path, bytes, error);
+    return bytes;
+}
+
+} // namespace
+
+bool writeBytesFile(const QString& path, const QByteArray& bytes, QString* error)
+{
+    // A reader sees the old file or the new one, never part of one.
+    return writePart(path, bytes, error) && replaceByPart(path, error);
+}
+
+bool writeTextFile(const QString& path, const QStringList& lines, QString* error)
+{
+    return writeBytesFile(path, utf8Lines(lines), error);
+}
+
+bool writeTextFiles(const QList<TextFileContent>& files, QString* failedPath, QString* error)
+{
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        if (writePart(files[i].path, utf8Lines(files[i].lines), error))
+            continue;
+        if (failedPath)
+            *failedPath = files[i].path;
+        for (qsizetype j = 0; j < i; ++j)
+            QFile::remove(partOf(files[j].path));
+        return false;
+    }
+    bool ok = true;
+    for (const TextFileContent& file : files) {
+        // A rename within one folder fails only when the folder changed under us; the files
+        // after it are not replaced either.
+        if (ok && replaceByPart(file.path, error))
+            continue;
+        if (ok && failedPath)
+            *failedPath = file.path;
+        ok = false;
+        QFile::remove(partOf(file.path));
+    }
+    return ok;
 }
 
 bool readTextFile(const QString& path, QStringList* lines)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,16 @@ namespace publish {
 // as it was. False with the reason in `error`.
 bool writeTextFile(const QString& path, const QStringList& lines, QString* error = nullptr);
 bool writeBytesFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+struct TextFileContent {
+    QString path;
+    QStringList lines;
+};
+// Several files that belong together: every one is written beside its old file first, and
+// only when all are written do they replace the old ones. A failure names the file in
+// `failedPath` and leaves the old files as they were.
+bool writeTextFiles(const QList<TextFileContent>& files, QString* failedPath,
+                    QString* error = nullptr);
 
 // The lines of a UTF-8 text file (line feeds or carriage returns and line feeds); false
 // when it cannot be read.

@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace publish {
 
 namespace {
@@ -187,7 +189,8 @@ bool WebSite::loadIndex(const QString& path, const QString& heading, const QStri
     page->path = path;
     page->changed = false;
     page->sorted = false;
-    if (QFileInfo::exists(path)) {
+    const bool rebuilt = !m_rebuilding.isEmpty() && QFileInfo(path).path() == m_rebuilding;
+    if (!rebuilt && QFileInfo::exists(path)) {
         if (!readTextFile(path, &page->lines)) {
             messages().warning(QStringLiteral("Index file not found: ") + path);
             return false;
@@ -351,30 +354,49 @@ bool WebSite::rebuildDayIndexes(int day)
             continue;
         published.append({name, htmlTitleOf(lines), *programNo, itemCodeOfResultsFile(name)});
     }
-    // The old indexes go; the pages come back one by one with the new header.
+    // The new pages are made in memory from nothing, then replace the old ones together:
+    // until every new page is written the old ones stay as they were.
+    const QStringList oldGroups = folder.entryList({QStringLiteral("Group_*.html")}, QDir::Files);
     dropPending(folder.path());
-    QStringList indexes{QString::fromLatin1(kSequenceIndex), QString::fromLatin1(kItemIndex)};
-    indexes << folder.entryList({QStringLiteral("Group_*.html")}, QDir::Files);
-    for (const QString& name : indexes)
-        QFile::remove(folder.filePath(name));
+    const bool wasBatching = m_batching;
+    m_batching = true;
+    m_rebuilding = folder.path();
     // An empty day keeps its two indexes: the master index links them.
     PendingPage seq, grp;
-    if (!loadIndex(folder.filePath(QString::fromLatin1(kSequenceIndex)), meetingHeading(),
-                   QStringLiteral("Program Sequence"), &seq) ||
-        !loadIndex(folder.filePath(QString::fromLatin1(kItemIndex)), meetingHeading(),
-                   QStringLiteral("Item Type"), &grp) ||
-        !writePage(seq.path, seq.lines) || !writePage(grp.path, grp.lines))
-        return false;
-    const bool ownBatch = !m_batching;
-    if (ownBatch)
-        beginIndexBatch();
-    bool ok = true;
+    bool ok = loadIndex(folder.filePath(QString::fromLatin1(kSequenceIndex)), meetingHeading(),
+                        QStringLiteral("Program Sequence"), &seq) &&
+              loadIndex(folder.filePath(QString::fromLatin1(kItemIndex)), meetingHeading(),
+                        QStringLiteral("Item Type"), &grp) &&
+              putIndex(seq) && putIndex(grp);
     for (const Published& p : std::as_const(published)) {
-        ok = indexResults(day, p.file, p.title, p.programNo, p.itemCode);
-        if (!ok)
-            break;
+        ok = ok && indexResults(day, p.file, p.title, p.programNo, p.itemCode);
     }
-    return (!ownBatch || endIndexBatch()) && ok;
+    m_rebuilding.clear();
+    m_batching = wasBatching;
+    QList<TextFileContent> pages;
+    const QString prefix = folder.filePath(QString());
+    m_pendingOrder.removeIf([&](const QString& path) {
+        if (!path.startsWith(prefix))
+            return false;
+        pages.append({path, m_pending.take(path).lines});
+        return true;
+    });
+    if (!ok)
+        return false;
+    QString failed, error;
+    if (!writeTextFiles(pages, &failed, &error)) {
+        messages().warning(QStringLiteral("File could not be created:") + QStringLiteral("\r") +
+                           failed + QStringLiteral("\r") + error);
+        return false;
+    }
+    // The group pages of items without a results page left go.
+    for (const QString& name : oldGroups) {
+        const QString path = folder.filePath(name);
+        if (std::none_of(pages.cbegin(), pages.cend(),
+                         [&](const TextFileContent& page) { return page.path == path; }))
+            QFile::remove(path);
+    }
+    return true;
 }
 
 } // namespace publish

@@ -45,7 +45,8 @@ public:
     // day folder with the new header.
     bool checkAutoRefresh();
     // The day's sequence index, item index and group pages written anew from the results
-    // pages in its folder.
+    // pages in its folder. The old pages are replaced only once all the new ones are
+    // written: a failure leaves them as they were.
     bool rebuildDayIndexes(int day);
 
     // Adds a results page to the day's sequence index and its item's group page, and the
@@ -115,6 +116,7 @@ private:
     bool m_batching = false;
     QHash<QString, PendingPage> m_pending;
     QStringList m_pendingOrder; // the order the pages were first changed in
+    QString m_rebuilding;       // the day folder whose index pages are being made from nothing
     PublishSettings m_settings;
     QString m_root;
     std::shared_ptr<MeetingReads> m_heldReads;

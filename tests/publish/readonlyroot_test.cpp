@@ -1,6 +1,6 @@
-// A web root nobody may write into: the publish commands say so and leave every page and
-// index as it was. Folder permissions do not bind root, so under root the command line
-// program runs as the unprivileged user "nobody".
+// A web root nobody may write into, or an index page that cannot be replaced: the publish
+// commands say so and leave every page and index as it was. Folder permissions do not bind
+// root, so under root the command line program runs as the unprivileged user "nobody".
 
 #include "publishfixture.h"
 
@@ -131,6 +131,8 @@ TEST_F(ReadOnlyRootTest, PublishingIntoAReadOnlyWebRootChangesNothing)
     EXPECT_TRUE(err.contains(cantCreate)) << err.toStdString();
     EXPECT_EQ(cli({"publish", "starters", "--day", "1"}, &err), 1);
     EXPECT_TRUE(err.contains(cantCreate)) << err.toStdString();
+    EXPECT_EQ(cli({"publish", "index", "--rebuild"}, &err), 1);
+    EXPECT_TRUE(err.contains(cantCreate)) << err.toStdString();
     // A day folder that is not there cannot be made either.
     EXPECT_EQ(cli({"publish", "program", "--day", "2"}, &err), 1);
     EXPECT_TRUE(err.contains(cantCreate)) << err.toStdString();
@@ -141,6 +143,40 @@ TEST_F(ReadOnlyRootTest, PublishingIntoAReadOnlyWebRootChangesNothing)
 
     ::chmod(QFile::encodeName(m_root).constData(), 0755);
     ::chmod(QFile::encodeName(day1).constData(), 0755);
+}
+
+// Rebuilding a day's indexes (as switching the auto refresh does) makes every page anew;
+// when one of them cannot be written, none of the old ones is lost or replaced.
+TEST_F(ReadOnlyRootTest, ARebuildThatCannotWriteAnIndexKeepsTheOldIndexes)
+{
+    const qint64 free = addEvent(m_free50);
+    const qint64 heat1 = drawHeat(free, "A", 1, 1, {swimmer("Smith", "Ann"), swimmer("Jones")});
+    const qint64 heat2 = drawHeat(free, "A", 2, 2, {swimmer("Brown", "Cy")});
+    swim(heat1, {"0:31.00", "0:30.00"});
+    swim(heat2, {"0:29.50"});
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::publishResults(web, heat1));
+    ASSERT_TRUE(publish::publishResults(web, heat2));
+    const QMap<QString, QByteArray> before = siteFiles();
+    const QStringList published = indexLines(dayFile(publish::kSequenceIndex));
+    ASSERT_EQ(published.size(), 2);
+
+    // A folder where the new item index would be written first: it cannot be made.
+    const QString blocked = dayFile(publish::kItemIndex) + ".part";
+    ASSERT_TRUE(QDir().mkpath(blocked));
+    setConfig("WEB_AUTOREFRESH_INDEXES", "1");
+    publish::WebSite refreshing = site();
+    EXPECT_FALSE(refreshing.checkAutoRefresh());
+    EXPECT_TRUE(m_sink.saw("File could not be created:\r" + dayFile(publish::kItemIndex)));
+    ASSERT_TRUE(QDir(blocked).removeRecursively());
+    EXPECT_TRUE(siteFiles() == before) << "every index as it was, nothing left beside them";
+
+    // Once it can be written, the rebuild replaces them all with the refresh line.
+    ASSERT_TRUE(refreshing.rebuildDayIndexes(1));
+    for (const char* index : {publish::kSequenceIndex, publish::kItemIndex})
+        EXPECT_TRUE(text(dayFile(index)).contains("http-equiv=\"refresh\"")) << index;
+    EXPECT_EQ(indexLines(dayFile(publish::kSequenceIndex)), published);
+    EXPECT_EQ(siteFiles().keys(), before.keys());
 }
 
 } // namespace
