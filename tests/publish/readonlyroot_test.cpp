@@ -86,6 +86,17 @@ protected:
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 
+    // Two heats of the 50 m swum and placed.
+    void swimTwoHeats()
+    {
+        free = addEvent(m_free50);
+        heat1 = drawHeat(free, "A", 1, 1, {swimmer("Smith", "Ann"), swimmer("Jones")});
+        heat2 = drawHeat(free, "A", 2, 2, {swimmer("Brown", "Cy")});
+        swim(heat1, {"0:31.00", "0:30.00"});
+        swim(heat2, {"0:29.50"});
+    }
+
+    qint64 free = 0, heat1 = 0, heat2 = 0;
     QString m_runtime;
     QString m_setpriv;
 };
@@ -97,11 +108,7 @@ TEST_F(ReadOnlyRootTest, PublishingIntoAReadOnlyWebRootChangesNothing)
         if (m_setpriv.isEmpty())
             GTEST_SKIP() << "running as root without setpriv (util-linux) to drop the rights";
     }
-    const qint64 free = addEvent(m_free50);
-    const qint64 heat1 = drawHeat(free, "A", 1, 1, {swimmer("Smith", "Ann"), swimmer("Jones")});
-    const qint64 heat2 = drawHeat(free, "A", 2, 2, {swimmer("Brown", "Cy")});
-    swim(heat1, {"0:31.00", "0:30.00"});
-    swim(heat2, {"0:29.50"});
+    swimTwoHeats();
     {
         publish::WebSite web = site();
         ASSERT_TRUE(publish::publishResults(web, heat1));
@@ -149,11 +156,7 @@ TEST_F(ReadOnlyRootTest, PublishingIntoAReadOnlyWebRootChangesNothing)
 // when one of them cannot be written, none of the old ones is lost or replaced.
 TEST_F(ReadOnlyRootTest, ARebuildThatCannotWriteAnIndexKeepsTheOldIndexes)
 {
-    const qint64 free = addEvent(m_free50);
-    const qint64 heat1 = drawHeat(free, "A", 1, 1, {swimmer("Smith", "Ann"), swimmer("Jones")});
-    const qint64 heat2 = drawHeat(free, "A", 2, 2, {swimmer("Brown", "Cy")});
-    swim(heat1, {"0:31.00", "0:30.00"});
-    swim(heat2, {"0:29.50"});
+    swimTwoHeats();
     publish::WebSite web = site();
     ASSERT_TRUE(publish::publishResults(web, heat1));
     ASSERT_TRUE(publish::publishResults(web, heat2));
