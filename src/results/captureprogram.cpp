@@ -180,6 +180,16 @@ QString CaptureProgramRow::heatText() const
     return draw::heatName(heatFormat, round, heatNo);
 }
 
+QString CaptureProgramRow::seqText() const
+{
+    return seq > 0 ? QString::number(seq) : QString();
+}
+
+QString CaptureProgramRow::seqAndItem() const
+{
+    return seq > 0 ? seqText() + QStringLiteral("  ") + item : item;
+}
+
 ProgramTags programTags(const CaptureProgramRow& row)
 {
     ProgramTags t;

@@ -80,6 +80,10 @@ struct CaptureProgramRow {
     bool isCalculatedFinal() const { return isFinal() && finalNotRun; }
     // "Final", "Heat 3", "Semi-Final 1".
     QString heatText() const;
+    // The sequence number as the screens show it: blank until the program is numbered.
+    QString seqText() const;
+    // The sequence number and the item, as the lists of items show them.
+    QString seqAndItem() const;
 };
 
 ProgramTags programTags(const CaptureProgramRow& row);

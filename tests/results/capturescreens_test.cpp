@@ -244,6 +244,30 @@ TEST_F(CaptureScreensTest, SeekFindAndGoToFinal)
     EXPECT_TRUE(m_sink.saw("There is no Item with sequence 9"));
 }
 
+TEST_F(CaptureScreensTest, TheSequenceStaysBlankUntilTheProgramIsNumbered)
+{
+    const qint64 final = programNoOf(database(), m_event, "F", 0);
+    const QString item = captureProgramRow(database(), run().items(), final)->item;
+    ASSERT_FALSE(item.isEmpty());
+    // As a program that was never renumbered has it.
+    database().execute("update PROGRAM set SEQ = 0 where EVENTNO = " + db::sqlInt(m_event));
+    CaptureEventsForm events(run());
+    CaptureItemsForm items(run());
+    const auto seqCells = [&] {
+        return QStringList{cell(events.programTable(), rowOf(events, m_heat), 0),
+                           cell(events.programTable(), rowOf(events, final), 0)};
+    };
+    EXPECT_EQ(seqCells(), QStringList({"", ""}));
+    ASSERT_EQ(items.itemList()->count(), 1);
+    EXPECT_EQ(items.itemList()->item(0)->text(), item);
+
+    database().execute("update PROGRAM set SEQ = 7 where EVENTNO = " + db::sqlInt(m_event));
+    events.refresh();
+    items.refresh();
+    EXPECT_EQ(seqCells(), QStringList({"7", "7"}));
+    EXPECT_EQ(items.itemList()->item(0)->text(), "7  " + item);
+}
+
 TEST_F(CaptureScreensTest, PrintingAskWhenNotCalculatedAndWritesAPdf)
 {
     for (int i = 0; i < 4; ++i)

@@ -140,7 +140,7 @@ void CaptureEventsForm::askFindItem()
     QList<qint64> events;
     for (const CaptureProgramRow& row : std::as_const(m_rows)) {
         if (row.isFinal()) {
-            names << QString::number(row.seq) + QStringLiteral("  ") + row.item;
+            names << row.seqAndItem();
             events << row.eventNo;
         }
     }

@@ -66,7 +66,7 @@ void CaptureItemsForm::fillItems()
     const QSignalBlocker block(m_items);
     m_items->clear();
     for (const CaptureProgramRow& row : std::as_const(m_finals))
-        m_items->addItem(QString::number(row.seq) + QStringLiteral("  ") + row.item);
+        m_items->addItem(row.seqAndItem());
 }
 
 void CaptureItemsForm::refresh()

@@ -69,7 +69,7 @@ void fillProgramTable(QTableWidget* table, const QList<CaptureProgramRow>& rows)
             notes << QStringLiteral("Electronic");
         if (!row.wind.isEmpty())
             notes << QStringLiteral("Wind ") + row.wind;
-        const QStringList cells{QString::number(row.seq),
+        const QStringList cells{row.seqText(),
                                 row.time,
                                 row.item,
                                 row.heatText(),
