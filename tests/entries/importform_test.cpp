@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMap>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -101,6 +102,35 @@ TEST_F(ImportTest, theWheelOverAColumnNumberScrollsThePanelUnlessTheNumberHasThe
     column->setFocus();
     EXPECT_TRUE(turnWheel(column, 1));
     EXPECT_EQ(column->value(), 6);
+}
+
+TEST_F(ImportTest, theSetupPanelShowsWholeWithoutScrollingSideways)
+{
+    entries::AthleteImportForm form(run());
+    const QRect desktop = form.screen()->availableGeometry();
+    EXPECT_LE(form.width(), desktop.width());
+    EXPECT_LE(form.height(), desktop.height());
+    // Its own size on this desktop, the size it asks for on a large one, and a small window.
+    for (const QSize size : {form.size(), QSize(1240, 820), QSize(900, 600)}) {
+        form.resize(size);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        QCoreApplication::processEvents();
+        auto* scroll = form.findChild<QScrollArea*>();
+        ASSERT_NE(scroll, nullptr);
+        const QWidget* panel = scroll->widget();
+        EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0) << size.width();
+        EXPECT_GE(panel->width(), panel->minimumSizeHint().width()) << size.width();
+        for (const QWidget* w : panel->findChildren<QWidget*>()) {
+            if (!w->isVisible())
+                continue;
+            const QRect shown(w->mapTo(scroll->viewport(), QPoint()), w->size());
+            EXPECT_LE(shown.right(), scroll->viewport()->width())
+                << size.width() << " cuts off " << w->metaObject()->className() << " "
+                << w->objectName().toStdString();
+        }
+        EXPECT_GT(form.grid()->width(), panel->width() / 2) << "the file's grid is squeezed";
+    }
 }
 
 TEST_F(ImportTest, everyButtonOfTheSwimmersScreenHasItsOwnAltKey)

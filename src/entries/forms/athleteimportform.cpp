@@ -1,6 +1,7 @@
 #include "entries/forms/athleteimportform.h"
 
 #include "base/forms/buttontips.h"
+#include "base/forms/screensize.h"
 
 #include "base/messages.h"
 #include "base/run.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -47,8 +50,12 @@ AthleteImportForm::AthleteImportForm(base::Run& run, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Import ") + run.globals().personWord() +
                    QStringLiteral("s from a CSV file"));
-    resize(1240, 820);
-    auto* columns = new QFormLayout;
+    base::resizeWithinDesktop(this, QSize(1240, 820));
+    // The column numbers stand two to a line, so that the panel fits beside the file's grid
+    // without scrolling sideways and mostly without scrolling down.
+    auto* columns = new QGridLayout;
+    columns->setColumnMinimumWidth(2, 12);
+    columns->setColumnStretch(5, 1);
     AthleteImport probe(run, EntrySettings::from(run.meeting()));
     for (const auto& [name, column] : probe.setup().namedColumns()) {
         auto* spin = new QSpinBox;
@@ -58,8 +65,12 @@ AthleteImportForm::AthleteImportForm(base::Run& run, QWidget* parent)
         // A column the user changes is theirs again, no longer marked as suggested.
         connect(spin, &QSpinBox::valueChanged, spin, [spin] { spin->setStyleSheet(QString()); });
         connect(spin, &QSpinBox::valueChanged, this, &AthleteImportForm::suggestFromHeaderLine);
+        const int at = int(m_columns.size());
         m_columns.insert(name, spin);
-        columns->addRow(name, spin);
+        auto* label = new QLabel(name);
+        label->setBuddy(spin);
+        columns->addWidget(label, at / 2, at % 2 * 3);
+        columns->addWidget(spin, at / 2, at % 2 * 3 + 1);
     }
     m_ageSource->addItems({tr("Age"), tr("Birthdate"), tr("BirthYear"), tr("IdNumber")});
     m_wipe->addItems({QStringLiteral("The missing Athletes (with their Items) will be added."),
@@ -67,15 +78,24 @@ AthleteImportForm::AthleteImportForm(base::Run& run, QWidget* parent)
                       QStringLiteral("Wipe ALL existing Teams !!")});
     m_wipeNote->setWordWrap(true);
     connect(m_wipe, &QComboBox::currentIndexChanged, this, &AthleteImportForm::showWipeNote);
+    // The choice is shown whole in its list; closed, it may be shorter than its longest text.
+    m_wipe->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_wipe->setMinimumContentsLength(24);
     m_oneTeamAbbreviation->setMaxLength(8);
+    m_oneTeamAbbreviation->setMaximumWidth(
+        m_oneTeamAbbreviation->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWWWWWW")));
     m_oneTeamAbbreviation->setPlaceholderText(tr("Abbreviation"));
     auto* options = new QFormLayout;
     options->addRow(tr("For Age"), m_ageSource);
     for (QCheckBox* box : {m_header, m_numbers, m_items, m_bests, m_crosses, m_addTeams})
         options->addRow(box);
     options->addRow(m_oneTeam, m_oneTeamAbbreviation);
-    options->addRow(tr("Before importing"), m_wipe);
-    options->addRow(QString(), m_wipeNote);
+    // The choices are long: the box takes the panel's width on a line of its own.
+    auto* wipeLabel = new QLabel(tr("Before importing"));
+    wipeLabel->setBuddy(m_wipe);
+    options->addRow(wipeLabel);
+    options->addRow(m_wipe);
+    options->addRow(m_wipeNote);
 
     auto* setupBox = new QGroupBox(tr("Columns (0 = not in the file)"));
     setupBox->setLayout(columns);
@@ -90,7 +110,11 @@ AthleteImportForm::AthleteImportForm(base::Run& run, QWidget* parent)
     auto* scroll = new QScrollArea;
     scroll->setWidget(leftWidget);
     scroll->setWidgetResizable(true);
-    scroll->setMinimumWidth(400);
+    // As wide as the setup needs: it scrolls down on a low screen, never sideways.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(leftWidget->minimumSizeHint().width() +
+                            scroll->verticalScrollBar()->sizeHint().width() +
+                            2 * scroll->frameWidth());
 
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->horizontalHeader()->setDefaultSectionSize(110);
