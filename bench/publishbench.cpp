@@ -30,10 +30,30 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
+
+#include <sys/resource.h>
 
 namespace {
 
 constexpr int kLanes = 8;
+
+// The processor time of the calling thread, and of the whole process (user and system),
+// which a loaded machine disturbs far less than the time on the clock.
+double threadCpu()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+double processCpu()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
 
 double seconds(const QElapsedTimer& timer)
 {
@@ -147,11 +167,14 @@ int main(int argc, char** argv)
 
     double best = 1e9;
     double bestLimit = 1e9;
+    double bestCpu = 1e9;
     Written bytes;
     for (int round = 1; round <= rounds; ++round) {
         const QString root = dir.path() + QStringLiteral("/site") + QString::number(round);
         QDir().mkpath(root);
         m.sink->clear();
+        const double threadCpuBefore = threadCpu();
+        const double processCpuBefore = processCpu();
         QElapsedTimer timer;
         timer.start();
         publish::WebSite site(*m.run, root);
@@ -175,9 +198,14 @@ int main(int argc, char** argv)
         if (!publish::publishTeamTotals(site) || !publish::writeMeetingIndex(site))
             return 1;
         const double took = seconds(timer);
+        const double mainCpu = threadCpu() - threadCpuBefore;
+        const double allCpu = processCpu() - processCpuBefore;
         std::printf("  reading the meeting %.3f s, results and indexes %.3f s, start lists and "
                     "programs %.3f s, totals and master index %.3f s\n",
                     readsTook, resultsTook, listsTook, took - readsTook - resultsTook - listsTook);
+        std::printf("  processor time: %.3f s on the main thread, %.3f s in all\n", mainCpu,
+                    allCpu);
+        bestCpu = std::min(bestCpu, mainCpu);
         Written w;
         const double limit =
             plainWrites(root, dir.path() + QStringLiteral("/plain") + QString::number(round), &w);
@@ -191,7 +219,8 @@ int main(int argc, char** argv)
             plainWrites(root, keep, &copied);
         }
     }
-    std::printf("best of %d: publishing %.3f s, plain writes %.3f s: ratio %.1f (target 3)\n",
-                rounds, best, bestLimit, best / bestLimit);
+    std::printf("best of %d: publishing %.3f s (main thread's processor time %.3f s), plain "
+                "writes %.3f s: ratio %.1f (target 3)\n",
+                rounds, best, bestCpu, bestLimit, best / bestLimit);
     return 0;
 }

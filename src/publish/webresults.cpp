@@ -149,7 +149,8 @@ bool publishManyResults(WebSite& site, const QList<qint64>& programNos, bool ask
     }
     if (!site.checkRoot() || !site.checkAutoRefresh())
         return false;
-    site.beginIndexBatch();
+    // Asking per file waits for each page to be written before the next question.
+    site.beginIndexBatch(!ask);
     bool ok = true;
     for (const qint64 programNo : programNos) {
         const results::CaptureProgramRow& row = rows[programNo];

@@ -6,6 +6,7 @@
 #include "meeting/meetingsettings.h"
 #include "publish/htmlpage.h"
 #include "publish/meetingreads.h"
+#include "publish/pagewriter.h"
 #include "publish/textfile.h"
 #include "publish/webindex.h"
 #include "publish/weblayout.h"
@@ -50,6 +51,10 @@ WebSite::WebSite(base::Run& run, const QString& root)
     if (m_root == QLatin1String("."))
         m_root.clear();
 }
+
+WebSite::~WebSite() = default;
+
+WebSite::WebSite(WebSite&&) noexcept = default;
 
 base::Messages& WebSite::messages()
 {
@@ -114,13 +119,20 @@ QString WebSite::dayFolder(int day)
     return path;
 }
 
+void WebSite::warnNotWritten(const QString& path, const QString& error)
+{
+    messages().warning(QStringLiteral("File could not be created:") + QStringLiteral("\r") + path +
+                       QStringLiteral("\r") + error);
+}
+
 bool WebSite::writePage(const QString& path, const QStringList& lines)
 {
+    if (m_writer)
+        return m_writer->write(path, lines); // a failure is told when the batch ends
     QString error;
     if (writeTextFile(path, lines, &error))
         return true;
-    messages().warning(QStringLiteral("File could not be created:") + QStringLiteral("\r") + path +
-                       QStringLiteral("\r") + error);
+    warnNotWritten(path, error);
     return false;
 }
 
@@ -155,6 +167,7 @@ bool WebSite::putIndex(const PendingPage& page)
 void WebSite::dropPending(const QString& folder)
 {
     const QString prefix = QDir(folder).filePath(QString());
+    m_loaded.removeIf([&](const auto& held) { return held.key().startsWith(prefix); });
     m_pendingOrder.removeIf([&](const QString& path) {
         if (!path.startsWith(prefix))
             return false;
@@ -163,15 +176,34 @@ void WebSite::dropPending(const QString& folder)
     });
 }
 
-void WebSite::beginIndexBatch()
+void WebSite::beginIndexBatch(bool writeBehind)
 {
     m_batching = true;
+    if (writeBehind)
+        m_writer = std::make_unique<PageWriter>();
 }
 
 bool WebSite::endIndexBatch()
 {
-    m_batching = false;
     bool ok = true;
+    if (m_writer) {
+        const PageWriter::Outcome outcome = m_writer->finish();
+        m_writer.reset();
+        for (const DeferredEdits& d : std::as_const(m_deferred)) {
+            if (d.pages > outcome.written)
+                break;
+            ok = applyIndexEdits(d.programNo, d.edits);
+            if (!ok)
+                break;
+        }
+        m_deferred.clear();
+        if (!outcome.failedPath.isEmpty()) {
+            warnNotWritten(outcome.failedPath, outcome.error);
+            ok = false;
+        }
+    }
+    m_batching = false;
+    m_loaded.clear();
     for (const QString& path : std::as_const(m_pendingOrder)) {
         const PendingPage& page = m_pending[path];
         ok = (!page.changed || writePage(page.path, page.lines)) && ok;
@@ -208,6 +240,17 @@ bool WebSite::itemHeading(const QString& itemCode, QString* heading) const
     return true;
 }
 
+WebSite::PendingPage* WebSite::heldIndex(const QString& path)
+{
+    if (m_batching) {
+        const auto held = m_pending.find(path);
+        if (held != m_pending.end())
+            return &*held;
+    }
+    const auto loaded = m_loaded.find(path);
+    return loaded != m_loaded.end() ? &*loaded : nullptr;
+}
+
 bool WebSite::indexResults(int day, const QString& fileName, const QString& htmlTitle,
                            qint64 programNo, const QString& itemCode,
                            const std::function<bool()>& beforeWrite)
@@ -220,57 +263,59 @@ bool WebSite::indexResults(int day, const QString& fileName, const QString& html
     QString groupHeading;
     itemHeading(itemCode, &groupHeading);
     const QString line = resultsIndexLine(fileName, htmlTitle, programNo);
-    const QString itemLine =
-        groupIndexLine(groupFile, htmlEscaped(items.ItemDescription(itemCode, false)));
-    struct Edit {
-        QString path;
-        QString heading;
-        QString orderedBy;
-        QString line;
-        bool replaces; // a line of the same program row under an older title gives way
-        PendingPage* page = nullptr;
-        PendingPage fresh; // a page the batch does not hold yet
-    };
-    Edit edits[] = {
-        {QDir(folder).filePath(QString::fromLatin1(kSequenceIndex)),
-         meetingHeading(),
-         QStringLiteral("Program Sequence"),
-         line,
-         true,
-         nullptr,
-         {}},
-        {QDir(folder).filePath(groupFile), groupHeading, QString(), line, true, nullptr, {}},
+    const QList<IndexEdit> edits{
+        {QDir(folder).filePath(QString::fromLatin1(kSequenceIndex)), line, true},
+        {QDir(folder).filePath(groupFile), line, true},
         {QDir(folder).filePath(QString::fromLatin1(kItemIndex)),
-         meetingHeading(),
-         QStringLiteral("Item Type"),
-         itemLine,
-         false,
-         nullptr,
-         {}},
+         groupIndexLine(groupFile, htmlEscaped(items.ItemDescription(itemCode, false))), false},
+    };
+    const std::pair<QString, QString> headings[] = {
+        {meetingHeading(), QStringLiteral("Program Sequence")},
+        {groupHeading, QString()},
+        {meetingHeading(), QStringLiteral("Item Type")},
     };
     // Everything is checked before anything changes: a batch's pages are changed where they
     // are held, so a refusal must find them as they were.
-    for (Edit& e : edits) {
-        const auto held = m_batching ? m_pending.find(e.path) : m_pending.end();
-        if (held != m_pending.end()) {
-            e.page = &*held;
-        } else {
-            if (!loadIndex(e.path, e.heading, e.orderedBy, &e.fresh))
-                return false;
-            e.page = &e.fresh;
+    const auto refused = [this] {
+        if (!m_batching)
+            m_loaded.clear();
+        return false;
+    };
+    for (qsizetype i = 0; i < edits.size(); ++i) {
+        const QString& path = edits[i].path;
+        PendingPage* page = heldIndex(path);
+        if (!page) {
+            PendingPage fresh;
+            if (!loadIndex(path, headings[i].first, headings[i].second, &fresh))
+                return refused();
+            page = &*m_loaded.insert(path, fresh);
         }
         QString error;
-        if (!hasIndexMarkers(e.page->lines, &error)) {
-            messages().warning(error + QStringLiteral("\r") + e.path);
-            return false;
+        if (!hasIndexMarkers(page->lines, &error)) {
+            messages().warning(error + QStringLiteral("\r") + path);
+            return refused();
         }
-        e.replaces = e.replaces && hasOtherResultsLine(e.page->lines, programNo, e.line);
     }
     if (beforeWrite && !beforeWrite())
-        return false;
-    for (Edit& e : edits) {
-        PendingPage& page = *e.page;
-        if (e.replaces) {
+        return refused();
+    if (m_writer) {
+        m_deferred.append({m_writer->taken(), programNo, edits});
+        return true;
+    }
+    const bool ok = applyIndexEdits(programNo, edits);
+    if (!m_batching)
+        m_loaded.clear();
+    return ok;
+}
+
+bool WebSite::applyIndexEdits(qint64 programNo, const QList<IndexEdit>& edits)
+{
+    for (const IndexEdit& e : edits) {
+        // A page is held by the batch once changed; before that it waits among the loaded.
+        const bool held = m_batching && m_pending.contains(e.path);
+        PendingPage fresh = held ? PendingPage() : m_loaded.take(e.path);
+        PendingPage& page = held ? m_pending[e.path] : fresh;
+        if (e.replaces && hasOtherResultsLine(page.lines, programNo, e.line)) {
             removeResultsLine(&page.lines, programNo, nullptr);
             page.changed = true;
         }
@@ -282,9 +327,7 @@ bool WebSite::indexResults(int day, const QString& fileName, const QString& html
         }
         page.sorted = true;
         page.changed = page.changed || added;
-    }
-    for (const Edit& e : edits) {
-        if (e.page == &e.fresh && !putIndex(e.fresh))
+        if (!held && !putIndex(fresh))
             return false;
     }
     return true;
@@ -373,8 +416,10 @@ bool WebSite::rebuildDayIndexes(int day)
     }
     m_rebuilding.clear();
     m_batching = wasBatching;
-    QList<TextFileContent> pages;
     const QString prefix = folder.filePath(QString());
+    // Pages read as made from nothing must not stand for the files after the rebuild.
+    m_loaded.removeIf([&](const auto& held) { return held.key().startsWith(prefix); });
+    QList<TextFileContent> pages;
     m_pendingOrder.removeIf([&](const QString& path) {
         if (!path.startsWith(prefix))
             return false;
@@ -385,8 +430,7 @@ bool WebSite::rebuildDayIndexes(int day)
         return false;
     QString failed, error;
     if (!writeTextFiles(pages, &failed, &error)) {
-        messages().warning(QStringLiteral("File could not be created:") + QStringLiteral("\r") +
-                           failed + QStringLiteral("\r") + error);
+        warnNotWritten(failed, error);
         return false;
     }
     // The group pages of items without a results page left go.

@@ -16,6 +16,8 @@ class Run;
 
 namespace publish {
 
+class PageWriter;
+
 // The folder tree of the web site under its root: the checks of the root, the day folders,
 // the pages written whole, and the three kinds of index kept line by line.
 class MeetingReads;
@@ -24,6 +26,8 @@ class WebSite {
 public:
     // `root` stands in for the stored web root (the command line's --web-root).
     explicit WebSite(base::Run& run, const QString& root = QString());
+    ~WebSite();
+    WebSite(WebSite&&) noexcept;
 
     base::Run& run() { return m_run; }
     base::Messages& messages();
@@ -38,6 +42,8 @@ public:
     // The day folder, made when missing; empty after "File could not be created:".
     QString dayFolder(int day);
     // Writes a page whole (or leaves the old one): "File could not be created:" + path.
+    // In a batch that writes behind, the page is only handed to the writer (see
+    // beginIndexBatch).
     bool writePage(const QString& path, const QStringList& lines);
 
     // When the refresh setting differs from the one the indexes were written with, says
@@ -62,7 +68,11 @@ public:
     // For work over many results: from here the index pages are read once, changed in
     // memory and written by endIndexBatch(), each page once (still line by line: a line is
     // added only when absent). Pages already written stay written when a later one fails.
-    void beginIndexBatch();
+    // With `writeBehind` the pages themselves go to a writer thread (writePage returns at
+    // once) while the next ones are made, and a page's index lines are put in by
+    // endIndexBatch() once the page is known to be written. A page that cannot be written
+    // stops the writing: it and the pages after it get no file and no index line.
+    void beginIndexBatch(bool writeBehind = false);
     bool endIndexBatch();
 
     // "Results for: " + the meeting's description.
@@ -101,6 +111,23 @@ private:
         bool changed = false;
         bool sorted = false; // the lines between the markers are known to be in order
     };
+    // A line going into an index page; `replaces`: a line of the same program row under an
+    // older title gives way.
+    struct IndexEdit {
+        QString path;
+        QString line;
+        bool replaces = false;
+    };
+    // The edits of a page written behind, put in once the first `pages` pages are written.
+    struct DeferredEdits {
+        int pages = 0;
+        qint64 programNo = 0;
+        QList<IndexEdit> edits;
+    };
+    // The index page held by the batch or read for the edits at hand; null when neither.
+    PendingPage* heldIndex(const QString& path);
+    bool applyIndexEdits(qint64 programNo, const QList<IndexEdit>& edits);
+    void warnNotWritten(const QString& path, const QString& error);
     // The index page at `path`, or a new one with `heading` when there is none.
     bool loadIndex(const QString& path, const QString& heading, const QString& orderedBy,
                    PendingPage* page);
@@ -115,8 +142,11 @@ private:
     base::Run& m_run;
     bool m_batching = false;
     QHash<QString, PendingPage> m_pending;
-    QStringList m_pendingOrder; // the order the pages were first changed in
-    QString m_rebuilding;       // the day folder whose index pages are being made from nothing
+    QStringList m_pendingOrder;           // the order the pages were first changed in
+    QString m_rebuilding;                 // the day folder whose indexes are made from nothing
+    QHash<QString, PendingPage> m_loaded; // read and checked, not changed yet
+    std::unique_ptr<PageWriter> m_writer;
+    QList<DeferredEdits> m_deferred;
     PublishSettings m_settings;
     QString m_root;
     std::shared_ptr<MeetingReads> m_heldReads;

@@ -492,6 +492,23 @@ TEST_F(WebResultsTest, PublishingManyLeavesNoLineOfAPageRefusedOrNotWritten)
     EXPECT_EQ(indexed, (QList<qint64>{heat1, heat2}));
     EXPECT_EQ(indexLines(groupPage()).size(), 2);
     EXPECT_EQ(QDir(dayFile("")).entryList({"*.part"}, QDir::Files), QStringList());
+
+    // The pages are written behind the making of the next ones: once one fails, those after
+    // it get neither file nor line, though they were made already.
+    const qint64 heat4 = drawHeat(free, "A", 4, 10, {zoe});
+    swim(heat4, {"0:36.00"});
+    ASSERT_TRUE(QDir(page(heat3, 9, 3)).removeRecursively());
+    ASSERT_TRUE(QDir().mkpath(page(heat4, 10, 4)));
+    m_sink.clear();
+    EXPECT_FALSE(publish::publishManyResults(web, {heat1, heat4, heat3}));
+    EXPECT_TRUE(m_sink.saw("File could not be created:\r" + page(heat4, 10, 4)));
+    EXPECT_FALSE(QFile::exists(page(heat3, 9, 3)));
+    indexed.clear();
+    for (const QString& line : indexLines(seqIndex()))
+        indexed << publish::programNoOfIndexLine(line);
+    EXPECT_EQ(indexed, (QList<qint64>{heat1, heat2}));
+    EXPECT_EQ(indexLines(groupPage()).size(), 2);
+    EXPECT_EQ(QDir(dayFile("")).entryList({"*.part"}, QDir::Files), QStringList());
 }
 
 } // namespace
