@@ -1,6 +1,7 @@
 #include "base/forms/buttontips.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
 
@@ -53,6 +54,14 @@ void explainButtons(QDialogButtonBox* box)
         if (button->toolTip().isEmpty())
             button->setToolTip(standardTip(box->standardButton(button)));
     }
+}
+
+QDialogButtonBox* closeButtons(QDialog* dialog)
+{
+    auto* box = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    explainButtons(box);
+    return box;
 }
 
 } // namespace base

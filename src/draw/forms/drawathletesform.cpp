@@ -1,5 +1,7 @@
 #include "draw/forms/drawathletesform.h"
 
+#include "base/forms/rowlist.h"
+
 #include "base/appglobals.h"
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
@@ -124,13 +126,8 @@ void DrawAthletesForm::refresh()
 
 bool DrawAthletesForm::selectEvent(qint64 eventNo)
 {
-    for (int row = 0; row < m_states.size(); ++row) {
-        if (m_states[row].eventNo == eventNo) {
-            m_table->setCurrentCell(row, 0);
-            return true;
-        }
-    }
-    return false;
+    return base::selectEntry(m_table, m_states,
+                             [eventNo](const auto& state) { return state.eventNo == eventNo; });
 }
 
 void DrawAthletesForm::selectRound(const QString& round)

@@ -1,5 +1,7 @@
 #include "draw/forms/heatsarefinalsform.h"
 
+#include "base/forms/rowlist.h"
+
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
@@ -92,19 +94,14 @@ void HeatsAreFinalsForm::refresh()
 
 qint64 HeatsAreFinalsForm::currentEvent() const
 {
-    const int row = m_table ? m_table->currentRow() : -1;
-    return row >= 0 && row < m_rows.size() ? m_rows[row].eventNo : 0;
+    const auto* row = base::currentEntry(m_table, m_rows);
+    return row ? row->eventNo : 0;
 }
 
 bool HeatsAreFinalsForm::selectEvent(qint64 eventNo)
 {
-    for (int r = 0; r < m_rows.size(); ++r) {
-        if (m_rows[r].eventNo == eventNo) {
-            m_table->setCurrentCell(r, 0);
-            return true;
-        }
-    }
-    return false;
+    return base::selectEntry(m_table, m_rows,
+                             [eventNo](const auto& row) { return row.eventNo == eventNo; });
 }
 
 void HeatsAreFinalsForm::toggle()

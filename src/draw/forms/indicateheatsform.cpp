@@ -1,5 +1,7 @@
 #include "draw/forms/indicateheatsform.h"
 
+#include "base/forms/rowlist.h"
+
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
@@ -194,19 +196,14 @@ void IndicateHeatsForm::refresh()
 
 qint64 IndicateHeatsForm::currentEvent() const
 {
-    const int row = m_table ? m_table->currentRow() : -1;
-    return row >= 0 && row < m_lines.size() ? m_lines[row].event.eventNo : 0;
+    const auto* line = base::currentEntry(m_table, m_lines);
+    return line ? line->event.eventNo : 0;
 }
 
 bool IndicateHeatsForm::selectEvent(qint64 eventNo)
 {
-    for (int r = 0; r < m_lines.size(); ++r) {
-        if (m_lines[r].event.eventNo == eventNo) {
-            m_table->setCurrentCell(r, 0);
-            return true;
-        }
-    }
-    return false;
+    return base::selectEntry(m_table, m_lines,
+                             [eventNo](const auto& line) { return line.event.eventNo == eventNo; });
 }
 
 void IndicateHeatsForm::autoformat()

@@ -30,9 +30,7 @@ ListWindow::ListWindow(const QString& title, const QString& heading, const QStri
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setPlainText(lines.join(QLatin1Char('\n')));
     layout->addWidget(text, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    base::explainButtons(buttons);
+    auto* buttons = base::closeButtons(this);
     layout->addWidget(buttons);
     text->setFocus();
     resize(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('x')) * 90, 520);

@@ -211,8 +211,8 @@ void ProgramForm::refresh()
 
 qint64 ProgramForm::currentProgramNo() const
 {
-    const int row = m_table ? m_table->currentRow() : -1;
-    return row >= 0 && row < m_programNos.size() ? m_programNos[row] : 0;
+    const qint64* programNo = base::currentEntry(m_table, m_programNos);
+    return programNo ? *programNo : 0;
 }
 
 void ProgramForm::editRow()

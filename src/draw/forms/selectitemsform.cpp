@@ -1,5 +1,7 @@
 #include "draw/forms/selectitemsform.h"
 
+#include "base/forms/rowlist.h"
+
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/run.h"
@@ -177,8 +179,8 @@ void SelectItemsForm::refresh()
 
 qint64 SelectItemsForm::currentEvent() const
 {
-    const int row = m_table ? m_table->currentRow() : -1;
-    return row >= 0 && row < m_rows.size() ? m_rows[row].eventNo : 0;
+    const auto* row = base::currentEntry(m_table, m_rows);
+    return row ? row->eventNo : 0;
 }
 
 void SelectItemsForm::addItem()

@@ -147,9 +147,7 @@ AthleteImportForm::AthleteImportForm(base::Run& run, QWidget* parent)
     auto* top = new QHBoxLayout;
     top->addWidget(scroll);
     top->addLayout(right, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    base::explainButtons(buttons);
+    auto* buttons = base::closeButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addWidget(buttons);

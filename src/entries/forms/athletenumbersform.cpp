@@ -98,9 +98,7 @@ AthleteNumbersForm::AthleteNumbersForm(base::Run& run, QWidget* parent)
     tools->addWidget(oneTeam);
     tools->addWidget(allTeams);
     tools->addWidget(warning, 1);
-    auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
-    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    base::explainButtons(close);
+    auto* close = base::closeButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_notIntegers);

@@ -107,9 +107,7 @@ AthletesForm::AthletesForm(base::Run& run, QWidget* parent, HeatShortfallCheck t
     athleteColumn->addWidget(m_entryTable, 2);
     lists->addLayout(teamColumn, 1);
     lists->addLayout(athleteColumn, 3);
-    auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
-    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    base::explainButtons(close);
+    auto* close = base::closeButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addLayout(lists, 1);

@@ -104,9 +104,7 @@ EventEntriesForm::EventEntriesForm(base::Run& run, QWidget* parent, HeatShortfal
     auto* lists = new QHBoxLayout;
     lists->addWidget(m_eventTable, 2);
     lists->addLayout(right, 3);
-    auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
-    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    base::explainButtons(close);
+    auto* close = base::closeButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);

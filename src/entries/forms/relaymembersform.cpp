@@ -74,9 +74,7 @@ RelayMembersForm::RelayMembersForm(base::Run& run, qint64 eventNo, const QString
     auto* lists = new QHBoxLayout;
     lists->addLayout(left, 1);
     lists->addLayout(right, 1);
-    auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
-    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    base::explainButtons(close);
+    auto* close = base::closeButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);

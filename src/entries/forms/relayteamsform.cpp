@@ -64,9 +64,7 @@ RelayTeamsForm::RelayTeamsForm(base::Run& run, QWidget* parent)
     auto* lists = new QHBoxLayout;
     lists->addWidget(m_eventTable, 3);
     lists->addLayout(teamColumn, 1);
-    auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
-    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    base::explainButtons(close);
+    auto* close = base::closeButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addLayout(lists, 1);
