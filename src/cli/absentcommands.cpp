@@ -111,12 +111,8 @@ int queue(cli::Context& ctx)
     if (!ctx.expectArgs(0))
         return cli::WrongCommandLine;
     std::optional<quint64> seed;
-    if (!seedText.isEmpty()) {
-        bool ok = false;
-        seed = seedText.toULongLong(&ok);
-        if (!ok)
-            return ctx.usageError(QStringLiteral("--seed must be a whole number"));
-    }
+    if (!cli::DrawCli::seed(ctx, seedText, &seed))
+        return cli::WrongCommandLine;
     if (!draw.ready())
         return cli::Failed;
     int result = cli::Success;

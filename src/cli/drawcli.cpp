@@ -70,4 +70,18 @@ qint64 DrawCli::number(Context& ctx, const QString& word, const QString& what)
     return value;
 }
 
+bool DrawCli::seed(Context& ctx, const QString& text, std::optional<quint64>* seed)
+{
+    if (text.isEmpty())
+        return true;
+    bool ok = false;
+    const quint64 value = text.toULongLong(&ok);
+    if (!ok) {
+        ctx.usageError(QStringLiteral("--seed must be a whole number"));
+        return false;
+    }
+    *seed = value;
+    return true;
+}
+
 } // namespace cli

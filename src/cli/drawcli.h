@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace db {
 class DmdCoreDbs;
 }
@@ -54,6 +56,9 @@ public:
 
     // A positive whole number from a command-line word; 0 after the usage error.
     static qint64 number(Context& ctx, const QString& word, const QString& what);
+    // The value of "--seed N" into `seed` when given: a draw repeated with the same seed
+    // gives the same heats and lanes. False after the usage error.
+    static bool seed(Context& ctx, const QString& text, std::optional<quint64>* seed);
 
 private:
     base::Run& m_run;

@@ -16,21 +16,10 @@
 
 namespace {
 
-// "--seed N" when given: a draw repeated with the same seed gives the same heats and lanes.
-// False after the usage error.
+// "--seed N" when given; false after the usage error.
 bool takeSeed(cli::Context& ctx, std::optional<quint64>* seed)
 {
-    const QString text = ctx.takeOption(QStringLiteral("--seed"));
-    if (text.isEmpty())
-        return true;
-    bool ok = false;
-    const quint64 value = text.toULongLong(&ok);
-    if (!ok) {
-        ctx.usageError(QStringLiteral("--seed must be a whole number"));
-        return false;
-    }
-    *seed = value;
-    return true;
+    return cli::DrawCli::seed(ctx, ctx.takeOption(QStringLiteral("--seed")), seed);
 }
 
 // ROUND is one letter F, A, B or C; empty when not given. False after the usage error.

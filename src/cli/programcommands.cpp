@@ -22,6 +22,17 @@ bool programRowExists(cli::DrawCli& draw, qint64 programNo)
                                          db::sqlInt(draw.meetingNo())) > 0;
 }
 
+// The command's meeting ready and the program row in it; false once the reason was shown.
+bool programRowReady(cli::Context& ctx, cli::DrawCli& draw, qint64 programNo)
+{
+    if (!draw.ready())
+        return false;
+    if (programRowExists(draw, programNo))
+        return true;
+    ctx.messages().warning(QStringLiteral("There is no program row ") + QString::number(programNo));
+    return false;
+}
+
 int programList(cli::Context& ctx)
 {
     const QString dayText = ctx.takeOption(QStringLiteral("--day"));
@@ -89,13 +100,8 @@ int programSet(cli::Context& ctx)
         return cli::WrongCommandLine;
     if (dayText.isEmpty() && timeText.isEmpty() && seqText.isEmpty() && pitText.isEmpty())
         return ctx.usageError(QStringLiteral("give at least one of --day, --time, --seq, --pit"));
-    if (!draw.ready())
+    if (!programRowReady(ctx, draw, programNo))
         return cli::Failed;
-    if (!programRowExists(draw, programNo)) {
-        ctx.messages().warning(QStringLiteral("There is no program row ") +
-                               QString::number(programNo));
-        return cli::Failed;
-    }
     draw::ProgramEditor editor(ctx.run());
     // Every value is checked before anything is written.
     draw::SlotEdit edit;
@@ -132,13 +138,8 @@ int programShift(cli::Context& ctx)
     const int amount = ctx.args[2].toInt(&ok);
     if (programNo == 0 || !ok)
         return ctx.usageError(QStringLiteral("AMOUNT must be a whole number"));
-    if (!draw.ready())
+    if (!programRowReady(ctx, draw, programNo))
         return cli::Failed;
-    if (!programRowExists(draw, programNo)) {
-        ctx.messages().warning(QStringLiteral("There is no program row ") +
-                               QString::number(programNo));
-        return cli::Failed;
-    }
     draw::ProgramEditor editor(ctx.run());
     const bool done = what == QLatin1String("time")
                           ? editor.shiftTimes(programNo, amount, draw::ProgramOrder::Time)

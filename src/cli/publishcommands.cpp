@@ -19,6 +19,20 @@
 
 namespace {
 
+// --day D, else the current publishing day; -1 (after the usage error) for a bad word.
+int dayOption(cli::Context& ctx, const QString& text, const publish::WebSite& site)
+{
+    if (text.isEmpty())
+        return site.settings().publishDay;
+    bool ok = false;
+    const int day = text.toInt(&ok);
+    if (!ok) {
+        ctx.usageError(QStringLiteral("--day takes a number"));
+        return -1;
+    }
+    return day;
+}
+
 // The site of a command: the meeting loaded and the root chosen; null after the message.
 struct SiteCommand {
     explicit SiteCommand(cli::Context& ctx)
@@ -33,24 +47,18 @@ struct SiteCommand {
         site = std::make_unique<publish::WebSite>(ctx.run(), webRoot);
         return cli::Success;
     }
+    // The same, and the day --day names (else the current publishing day) in `*day`.
+    int open(cli::Context& ctx, int words, const QString& dayText, int* day)
+    {
+        if (const int failed = open(ctx, words))
+            return failed;
+        *day = dayOption(ctx, dayText, *site);
+        return *day < 0 ? cli::WrongCommandLine : cli::Success;
+    }
     QString webRoot;
     cli::DrawCli draw;
     std::unique_ptr<publish::WebSite> site;
 };
-
-// --day D, else the current publishing day; 0 (after the usage error) for a bad word.
-int dayOption(cli::Context& ctx, const QString& text, const publish::WebSite& site)
-{
-    if (text.isEmpty())
-        return site.settings().publishDay;
-    bool ok = false;
-    const int day = text.toInt(&ok);
-    if (!ok) {
-        ctx.usageError(QStringLiteral("--day takes a number"));
-        return -1;
-    }
-    return day;
-}
 
 int publishResults(cli::Context& ctx)
 {
@@ -89,11 +97,9 @@ int publishStarters(cli::Context& ctx)
     const QString seqText = ctx.takeOption(QStringLiteral("--seq"));
     const bool saved = ctx.takeFlag(QStringLiteral("--saved"));
     SiteCommand c(ctx);
-    if (const int failed = c.open(ctx, 0))
+    int day = 0;
+    if (const int failed = c.open(ctx, 0, dayText, &day))
         return failed;
-    const int day = dayOption(ctx, dayText, *c.site);
-    if (day < 0)
-        return cli::WrongCommandLine;
     publish::SeqRange range;
     if (saved && !publish::savedStartersSelection(*c.site, &range))
         return cli::Failed;
@@ -106,11 +112,9 @@ int publishProgram(cli::Context& ctx)
 {
     const QString dayText = ctx.takeOption(QStringLiteral("--day"));
     SiteCommand c(ctx);
-    if (const int failed = c.open(ctx, 0))
+    int day = 0;
+    if (const int failed = c.open(ctx, 0, dayText, &day))
         return failed;
-    const int day = dayOption(ctx, dayText, *c.site);
-    if (day < 0)
-        return cli::WrongCommandLine;
     return publish::publishProgram(*c.site, day) ? cli::Success : cli::Failed;
 }
 

@@ -55,14 +55,8 @@ std::optional<QString> editSubcommand(cli::Context& ctx, cli::DrawCli& draw, int
     }
     const QString what = ctx.args[0];
     const int words = what == QLatin1String("show") ? 1 : what == QLatin1String("set") ? 3 : 2;
-    if (!ctx.expectArgs(words)) {
-        *status = cli::WrongCommandLine;
+    if ((*status = draw.open(ctx, words)) != cli::Success)
         return std::nullopt;
-    }
-    if (!draw.ready()) {
-        *status = cli::Failed;
-        return std::nullopt;
-    }
     return what;
 }
 

@@ -26,12 +26,8 @@ int scheduleFields(cli::Context& ctx)
     if (!dayOk || day < 0)
         return ctx.usageError(QStringLiteral("--day must be a day of the meeting"));
     std::optional<quint64> seed;
-    if (!seedText.isEmpty()) {
-        bool ok = false;
-        seed = seedText.toULongLong(&ok);
-        if (!ok)
-            return ctx.usageError(QStringLiteral("--seed must be a whole number"));
-    }
+    if (!cli::DrawCli::seed(ctx, seedText, &seed))
+        return cli::WrongCommandLine;
     if (!draw.ready())
         return cli::Failed;
     return sched::Packing(ctx.run()).startFieldStationsRandomly(day, time, seed, !yes)
