@@ -66,16 +66,7 @@ int main(int argc, char** argv)
     bench::Meeting m =
         bench::importedChampionship(dir.path(), QStringLiteral("capture"), &athletes, &entries);
     db::DmdCoreDbs& database = *m.run->database();
-    database.execute(QStringLiteral("update MEETING set DOLVANE_LANE_COUNT = ") +
-                     db::sqlInt(kLanes) +
-                     QStringLiteral(", DRAW_METHOD = 6, HAS_BEST_BEFORES = 1, DAY_COUNT = 2 "
-                                    "where MEETINGNO = ") +
-                     db::sqlInt(m.meetingNo));
-    meeting::useMeeting(*m.run, m.meetingNo);
-    if (!bench::makeProgram(m, kLanes)) {
-        std::fprintf(stderr, "the program could not be made\n");
-        return 1;
-    }
+    bench::makeDrawable(m, kLanes);
     // Every first round drawn as the draw menu does it (Bests Last on best times).
     draw::DrawRandom drawRandom(2026);
     draw::DrawEngine engine(database, m.run->items(), m.run->meeting(), drawRandom);

@@ -61,11 +61,8 @@ int lastItemColumn()
            2 * (testing_support::EntryFileShape().entriesPerSwimmer - 1);
 }
 
-Meeting openMeeting(const QString& dir, const QString& empty, const QString& name,
-                    const QStringList& codes)
+void openCopy(Meeting& m, const QString& empty, const QString& path)
 {
-    Meeting m;
-    const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".gdb");
     QFile::copy(empty, path);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     m.run = std::make_unique<base::Run>(*m.sink);
@@ -76,6 +73,13 @@ Meeting openMeeting(const QString& dir, const QString& empty, const QString& nam
         std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
         std::exit(1);
     }
+}
+
+Meeting openMeeting(const QString& dir, const QString& empty, const QString& name,
+                    const QStringList& codes)
+{
+    Meeting m;
+    openCopy(m, empty, dir + QLatin1Char('/') + name + QStringLiteral(".gdb"));
     db::DmdCoreDbs& database = *m.run->database();
     m.meetingNo = int(database.nextKeyNumber());
     database.execute(QStringLiteral("insert into MEETING (MEETINGNO, DESCRIPTION, THEDATE) "
@@ -140,21 +144,26 @@ double importEntries(Meeting& m, const QString& file, int* athletes, int* entrie
     return seconds;
 }
 
-Meeting drawnChampionship(const QString& dir, const QString& name, int lanes,
-                          const QString& settings, ChampionshipCounts* counts)
+void makeDrawable(Meeting& m, int lanes, const QString& settings)
 {
-    Meeting m = importedChampionship(dir, name, &counts->athletes, &counts->entries);
-    db::DmdCoreDbs& database = *m.run->database();
-    database.execute(QStringLiteral("update MEETING set DOLVANE_LANE_COUNT = ") +
-                     db::sqlInt(lanes) +
-                     QStringLiteral(", DRAW_METHOD = 6, HAS_BEST_BEFORES = 1, DAY_COUNT = 2") +
-                     (settings.isEmpty() ? QString() : QStringLiteral(", ") + settings) +
-                     QStringLiteral(" where MEETINGNO = ") + db::sqlInt(m.meetingNo));
+    m.run->database()->execute(
+        QStringLiteral("update MEETING set DOLVANE_LANE_COUNT = ") + db::sqlInt(lanes) +
+        QStringLiteral(", DRAW_METHOD = 6, HAS_BEST_BEFORES = 1, DAY_COUNT = 2") +
+        (settings.isEmpty() ? QString() : QStringLiteral(", ") + settings) +
+        QStringLiteral(" where MEETINGNO = ") + db::sqlInt(m.meetingNo));
     meeting::useMeeting(*m.run, m.meetingNo);
     if (!makeProgram(m, lanes)) {
         std::fprintf(stderr, "the program could not be made\n");
         std::exit(1);
     }
+}
+
+Meeting drawnChampionship(const QString& dir, const QString& name, int lanes,
+                          const QString& settings, ChampionshipCounts* counts)
+{
+    Meeting m = importedChampionship(dir, name, &counts->athletes, &counts->entries);
+    makeDrawable(m, lanes, settings);
+    db::DmdCoreDbs& database = *m.run->database();
     counts->events = database.ZSqlCount(QStringLiteral("MYEVENT"),
                                         QStringLiteral("MEETINGNO = ") + db::sqlInt(m.meetingNo));
     draw::DrawRandom random(2026);

@@ -49,6 +49,9 @@ struct Meeting {
 // item code. Ends the process when the database cannot be opened.
 Meeting openMeeting(const QString& dir, const QString& empty, const QString& name,
                     const QStringList& codes);
+// A fresh copy of the empty database at `path`, connected to a new run of `m` with the
+// run's settings. Ends the process when the database cannot be opened.
+void openCopy(Meeting& m, const QString& empty, const QString& path);
 // The import of the file into the meeting; seconds taken. Ends the process on failure.
 double importEntries(Meeting& m, const QString& file, int* athletes, int* entries);
 // The championship generated, written and imported into a fresh meeting NAME under `dir`
@@ -59,6 +62,11 @@ Meeting importedChampionship(const QString& dir, const QString& name, int* athle
 // after them, or a final only when one heat holds them all) and its program rows, the
 // first half of the events on day 1 and the rest on day 2.
 bool makeProgram(Meeting& m, int lanes);
+
+// The meeting at `lanes` a heat over two days, seeded by best times, with `settings` (more
+// "COLUMN = value" of MEETING, or empty) set, loaded into the run and its program made.
+// Ends the process when the program cannot be made.
+void makeDrawable(Meeting& m, int lanes, const QString& settings = QString());
 
 // How the drawn championship came out.
 struct ChampionshipCounts {

@@ -186,16 +186,7 @@ int main(int argc, char** argv)
     bench::importEntries(m, file, &athletes, &entries);
     db::DmdCoreDbs& database = *m.run->database();
     const qint64 bigEvent = enterBigEvent(m);
-    database.execute(QStringLiteral("update MEETING set DOLVANE_LANE_COUNT = ") +
-                     db::sqlInt(kLanes) +
-                     QStringLiteral(", DRAW_METHOD = 6, HAS_BEST_BEFORES = 1, DAY_COUNT = 2 "
-                                    "where MEETINGNO = ") +
-                     db::sqlInt(m.meetingNo));
-    meeting::useMeeting(*m.run, m.meetingNo);
-    if (!bench::makeProgram(m, kLanes)) {
-        std::fprintf(stderr, "the program could not be made\n");
-        return 1;
-    }
+    bench::makeDrawable(m, kLanes);
     std::printf("meeting: %d swimmers, %d entries + 100 in one event, %d events, %d lanes, "
                 "forced writes %s\n",
                 athletes, entries, int(generated.itemCodes.size()) + 1, kLanes,

@@ -9,6 +9,8 @@
 //
 // usage: placesbench [ROUNDS]   (default 3; the best round of each is reported)
 
+#include "championship.h"
+
 #include "base/run.h"
 #include "base/scriptedsink.h"
 #include "db/connect.h"
@@ -38,10 +40,7 @@ constexpr int kEvents = 40;
 constexpr int kEntriesPerEvent = 150;
 constexpr int kLanes = 8;
 
-struct Meeting {
-    std::unique_ptr<base::ScriptedSink> sink = std::make_unique<base::ScriptedSink>();
-    std::unique_ptr<base::Run> run;
-    int meetingNo = 0;
+struct Meeting : bench::Meeting {
     int heatRows = 0;
     int finalRows = 0;
     int programRows = 0;
@@ -69,17 +68,7 @@ bool batch(db::DmdCoreDbs& database, const QString& sql)
 Meeting openMeeting(const QString& dir, const QString& empty, int round)
 {
     Meeting m;
-    const QString path = dir + QStringLiteral("/round") + QString::number(round) + ".gdb";
-    QFile::copy(empty, path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    m.run = std::make_unique<base::Run>(*m.sink);
-    meeting::createRunSettings(*m.run);
-    db::ConnectOptions options;
-    options.offerSelect = false;
-    if (!db::connectTo(*m.run, path, options)) {
-        std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
-        std::exit(1);
-    }
+    bench::openCopy(m, empty, dir + QStringLiteral("/round") + QString::number(round) + ".gdb");
     db::DmdCoreDbs& database = *m.run->database();
     QRandomGenerator random(20261206);
     m.meetingNo = int(database.nextKeyNumber());
