@@ -28,6 +28,13 @@ std::optional<records::RecordSetRow> setByAbbreviation(cli::Context& ctx, db::Dm
     return set;
 }
 
+// How many records the set holds.
+int recordCount(db::DmdCoreDbs& database, qint64 recordSetNo)
+{
+    return database.ZSqlCount(QStringLiteral("RECORD"),
+                              QStringLiteral("RECORDSETNO = ") + db::sqlInt(recordSetNo));
+}
+
 // The database and the set named by the first of `words` arguments; on failure the exit
 // code is in `*code`.
 struct NamedSet {
@@ -37,13 +44,10 @@ struct NamedSet {
 
 std::optional<NamedSet> namedSet(cli::Context& ctx, int words, int* code)
 {
-    *code = cli::WrongCommandLine;
-    if (!ctx.expectArgs(words))
+    db::DmdCoreDbs* database = nullptr;
+    if ((*code = ctx.openDatabase(words, &database)) != cli::Success)
         return std::nullopt;
     *code = cli::Failed;
-    db::DmdCoreDbs* database = ctx.database();
-    if (!database)
-        return std::nullopt;
     const auto set = setByAbbreviation(ctx, *database, ctx.args[0]);
     if (!set)
         return std::nullopt;
@@ -57,8 +61,7 @@ int recordsetList(cli::Context& ctx)
         return failed;
     QJsonArray rows;
     for (const records::RecordSetRow& s : records::RecordSets(*database).all()) {
-        const int count = database->ZSqlCount(
-            QStringLiteral("RECORD"), QStringLiteral("RECORDSETNO = ") + db::sqlInt(s.recordSetNo));
+        const int count = recordCount(*database, s.recordSetNo);
         if (ctx.json)
             rows.append(QJsonObject{{"recordsetno", s.recordSetNo},
                                     {"name", s.name},
@@ -95,8 +98,7 @@ int recordsetDelete(cli::Context& ctx)
         return code;
     db::DmdCoreDbs* database = named->database;
     const records::RecordSetRow* set = &named->set;
-    const int count = database->ZSqlCount(
-        QStringLiteral("RECORD"), QStringLiteral("RECORDSETNO = ") + db::sqlInt(set->recordSetNo));
+    const int count = recordCount(*database, set->recordSetNo);
     if (!ctx.messages().confirm(QStringLiteral("Delete the recordset ") + set->name +
                                 QStringLiteral(" with its ") + QString::number(count) +
                                 QStringLiteral(" records")))
@@ -163,11 +165,8 @@ int recordsetImport(cli::Context& ctx)
                           .importFile(ctx.args[0], {name, abbreviation, year}, setup);
     if (no <= 0)
         return cli::Failed;
-    ctx.printFields(
-        {{QStringLiteral("recordsetno"), QString::number(no)},
-         {QStringLiteral("records"),
-          QString::number(database->ZSqlCount(
-              QStringLiteral("RECORD"), QStringLiteral("RECORDSETNO = ") + db::sqlInt(no)))}});
+    ctx.printFields({{QStringLiteral("recordsetno"), QString::number(no)},
+                     {QStringLiteral("records"), QString::number(recordCount(*database, no))}});
     return cli::Success;
 }
 
