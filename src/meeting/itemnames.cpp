@@ -116,6 +116,22 @@ QString ItemTypes::typeName(const QString& itemCode) const
     return QString(type).remove(QLatin1Char('_'));
 }
 
+QString ItemTypes::CanonicalItemCode(const QString& typed) const
+{
+    QString code = typed.trimmed().toUpper();
+    if (code.size() < 10)
+        return code;
+    if (const QList<vocabulary::Type>* types = vocabulary::typesOf(code.left(3))) {
+        for (const vocabulary::Type& t : *types) {
+            if (t.code.compare(code.mid(3, 7), Qt::CaseInsensitive) == 0) {
+                code.replace(3, 7, t.code);
+                break;
+            }
+        }
+    }
+    return code;
+}
+
 QString ItemTypes::ItemDescription(const QString& itemCode, bool afrikaans) const
 {
     return typeName(itemCode) + QLatin1Char(' ') + GenderAgeText(itemCode, afrikaans);

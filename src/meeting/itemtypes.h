@@ -105,6 +105,9 @@ public:
     // "type;name;type;name..." of a group of either edition. The type names exist in
     // English only.
     QString ZItemSubTypes(const QString& group, bool afrikaans) const;
+    // A typed item code in its own spelling: "jmphigh___f25" is JMPHigh___F25. Group,
+    // gender and suffix are upper case; a named type takes its case from the group's list.
+    QString CanonicalItemCode(const QString& typed) const;
     // "4x100", "4x1760", or the legs of a medley relay ("100,200,300,400").
     QString RelayLegs(const QString& itemCode) const;
     // The type's display name followed by the age and gender ("100m Freestyle 19 Male").

@@ -311,4 +311,19 @@ TEST_F(ItemTypesTest, DescriptionsInEnglishAndAfrikaans)
     EXPECT_TRUE(lastError().contains("Invalid Age: 96"));
 }
 
+TEST_F(ItemTypesTest, TypedItemCodesTakeTheirOwnSpelling)
+{
+    // Named types keep their mixed case; everything else is upper case.
+    EXPECT_EQ(athletics.CanonicalItemCode(" jmphigh___f25 "), "JMPHigh___F25");
+    EXPECT_EQ(athletics.CanonicalItemCode("JMPTRIPPLEM19"), "JMPTrippleM19");
+    EXPECT_EQ(athletics.CanonicalItemCode("thrdiscus_f17"), "THRDiscus_F17");
+    EXPECT_EQ(athletics.CanonicalItemCode("shd____100m25"), "SHD____100M25");
+    EXPECT_EQ(athletics.CanonicalItemCode("rel4x1milem99"), "REL4X1MILEM99");
+    EXPECT_EQ(swim.CanonicalItemCode("fre____100m19w"), "FRE____100M19W");
+    // What is no item of ours is only put in upper case.
+    EXPECT_EQ(athletics.CanonicalItemCode("xyzhigh___m19"), "XYZHIGH___M19");
+    EXPECT_EQ(athletics.CanonicalItemCode("jmp"), "JMP");
+    EXPECT_EQ(internalErrors(), 0);
+}
+
 } // namespace

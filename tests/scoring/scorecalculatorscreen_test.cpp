@@ -77,6 +77,13 @@ TEST_F(ScoreCalculatorScreenTest, TheWorldAthletics2017TableTakesScoresUpTo1400)
     form.calculatePerformance();
     EXPECT_TRUE(m_sink.saw("The score must be between 10 and 1400"));
     EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 1);
+    // A jump typed in any case is found under its own spelling (JMPHigh___F25).
+    form.sets()->setCurrentIndex(form.sets()->findData(37));
+    form.item()->setText("jmphigh___f25");
+    form.performance()->setText("1.62");
+    form.calculateTableScore();
+    EXPECT_EQ(form.result(), "845 points");
+    EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 1);
 }
 
 } // namespace

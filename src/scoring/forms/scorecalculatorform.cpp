@@ -88,9 +88,10 @@ QString ScoreCalculatorForm::result() const
 
 namespace {
 
-CalculatorInput inputOf(const ScoreCalculatorForm& form)
+// The item as typed, in any case, in its own spelling.
+CalculatorInput inputOf(const ScoreCalculatorForm& form, const meeting::ItemTypes& items)
 {
-    return {form.sets()->currentData().toInt(), form.item()->text().trimmed().toUpper(),
+    return {form.sets()->currentData().toInt(), items.CanonicalItemCode(form.item()->text()),
             form.height()->text(), form.hand()->isChecked()};
 }
 
@@ -101,7 +102,7 @@ void ScoreCalculatorForm::calculateTableScore()
     // Scoring is of the athletics items whatever edition this run is.
     meeting::ItemTypes items(meeting::Edition::Athletics, m_run.messages());
     ScoreCalculator calculator(items, m_run.messages());
-    const CalculatorInput input = inputOf(*this);
+    const CalculatorInput input = inputOf(*this, m_run.items());
     const std::optional<int> points = calculator.tableScore(input, m_perf->text());
     m_result->setText(points ? QString::number(*points) + QStringLiteral(" points") : QString());
     if (points) {
@@ -114,7 +115,7 @@ void ScoreCalculatorForm::calculatePerformance()
 {
     meeting::ItemTypes items(meeting::Edition::Athletics, m_run.messages());
     ScoreCalculator calculator(items, m_run.messages());
-    const CalculatorInput input = inputOf(*this);
+    const CalculatorInput input = inputOf(*this, m_run.items());
     const std::optional<double> perf = calculator.performance(input, m_score->text());
     m_result->setText(perf ? items.PerfValueToText(input.itemCode, *perf, false) : QString());
     if (perf) {
