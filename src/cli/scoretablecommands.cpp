@@ -166,6 +166,10 @@ int score(cli::Context& ctx)
     item = aged.itemCode;
     if (!points)
         return cli::Failed;
+    if (!aged.masters && !scores.ZItemIsDefined(set, item)) {
+        ctx.messages().warning(QStringLiteral("This item is not in the Score table"));
+        return cli::Failed;
+    }
     ctx.printFields(
         {{QStringLiteral("item"), item},
          {QStringLiteral("performance"), ctx.args[2]},

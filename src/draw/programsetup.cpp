@@ -247,8 +247,10 @@ bool ProgramSetup::deleteNathlon(qint64 eventNo)
             event.itemCode.mid(10, 3),
         false);
     if (athletes > 0) {
-        messages().warning(QStringLiteral("There are already athletes participating in ") + title +
-                           QStringLiteral(".\rIt cannot be removed from the program."));
+        messages().warning(
+            QStringLiteral("There are already athletes participating in ") + title +
+            QStringLiteral(".\rIt cannot be removed from the program.\rThey must first be "
+                           "deleted !"));
         return false;
     }
     if (!messages().confirm(QStringLiteral("Delete n-Athlon ") + title +

@@ -4,10 +4,13 @@
 
 #include "sheets/checklists.h"
 
+#include "base/messages.h"
 #include "base/run.h"
+#include "base/silentsink.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "meeting/meetingsettings.h"
+#include "scoring/perftoscore.h"
 
 #include <QTime>
 
@@ -47,18 +50,24 @@ CheckFinding CheckLists::itemsWithoutScores(bool nAthlon)
                    {nAthlon ? QStringLiteral("n-Athlon Items without scores defined")
                             : QStringLiteral("Items without scores defined")},
                    0};
-    const qint64 scoreSet = m_run.meeting().integer(nAthlon ? QStringLiteral("NATHLON_SCORESET")
-                                                            : QStringLiteral("SCORESETNO"));
+    const int scoreSet = int(m_run.meeting().integer(nAthlon ? QStringLiteral("NATHLON_SCORESET")
+                                                             : QStringLiteral("SCORESETNO")));
     const QString which =
-        nAthlon ? QStringLiteral("coalesce(E.N_ATHLON, 0) > 0 and E.ITEMCODE not like 'NTH%'")
-                : QStringLiteral("(coalesce(E.N_ATHLON, 0) = 0 or E.ITEMCODE like 'NTH%')");
+        nAthlon ? QStringLiteral("coalesce(N_ATHLON, 0) > 0 and ITEMCODE not like 'NTH%'")
+                : QStringLiteral("(coalesce(N_ATHLON, 0) = 0 or ITEMCODE like 'NTH%')");
     db::Query q = m_run.database()->openQuery(
-        QStringLiteral("select E.ITEMCODE from MYEVENT E where E.MEETINGNO = ") +
-        db::sqlInt(meetingNo()) + QStringLiteral(" and E.SELECTED = 'X' and ") + which +
-        QStringLiteral(" and not exists (select 1 from ITEM I where I.SCORESETNO = ") +
-        db::sqlInt(scoreSet) + QStringLiteral(" and I.ITEMCODE = E.ITEMCODE) order by E.ITEMCODE"));
+        QStringLiteral("select ITEMCODE from MYEVENT where MEETINGNO = ") +
+        db::sqlInt(meetingNo()) + QStringLiteral(" and SELECTED = 'X' and ") + which +
+        QStringLiteral(" order by ITEMCODE"));
+    // The score data is built into the program: an item has scores when the set scores it.
+    base::SilentSink quiet;
+    base::Messages silent(quiet);
+    scoring::TableScores scores(m_run.items(), silent);
     for (q.first(); q.isOpen() && !q.eof(); q.next()) {
-        f.lines << QStringLiteral("  ") + item(q.text("ITEMCODE"));
+        const QString code = q.text("ITEMCODE").trimmed();
+        if (!code.isEmpty() && scores.ZItemIsDefined(scoreSet, code))
+            continue;
+        f.lines << QStringLiteral("  ") + item(code);
         ++f.rows;
     }
     return f;

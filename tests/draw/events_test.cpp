@@ -408,7 +408,7 @@ TEST_F(NathlonsTest, DeletingAnNathlonNeedsNoParticipantsAndTakesItsProgram)
                                    db::sqlInt(database().nextKeyNumber()) + ", " +
                                    db::sqlInt(m_meetingNo) + ", " + db::sqlInt(javelin) + ")"));
     EXPECT_FALSE(setup.deleteNathlon(javelin));
-    EXPECT_TRUE(m_sink.saw("It cannot be removed from the program."));
+    EXPECT_TRUE(m_sink.saw("It cannot be removed from the program.\rThey must first be deleted !"));
     EXPECT_EQ(count("MYEVENT"), 10);
     ASSERT_TRUE(database().execute("delete from PARTICIPATE"));
 

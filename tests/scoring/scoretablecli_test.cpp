@@ -43,6 +43,10 @@ TEST(ScoreTableCliTest, ScoresAPerformanceWithItsCorrections)
     EXPECT_TRUE(err.contains("The performance is not a time or a distance: abc"))
         << err.toStdString();
     EXPECT_TRUE(out.isEmpty());
+    // An item the set does not score is said so, not given 0 points.
+    EXPECT_EQ(runCli({"score", "5", "THRHammer_M25", "60.00"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("This item is not in the Score table")) << err.toStdString();
+    EXPECT_TRUE(out.isEmpty());
 }
 
 TEST(ScoreTableCliTest, GivesThePerformanceWorthAScoreWithinTheAllowedRange)

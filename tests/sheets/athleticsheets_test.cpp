@@ -1,7 +1,9 @@
 #include "sheetsfixture.h"
 
 #include "base/appglobals.h"
+#include "db/sqltext.h"
 #include "results/startheights.h"
+#include "sheets/checklists.h"
 #include "sheets/distribution.h"
 #include "sheets/sheetkinds.h"
 #include "support/editionrun.h"
@@ -128,6 +130,40 @@ TEST_F(AthleticSheetsTest, ATrackRaceGetsTheTrackEventSheetAndAFieldStartSheetGo
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Anouncer")));
     EXPECT_FALSE(pages.join(QString()).contains(QStringLiteral("Starter")));
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Jumper2")));
+}
+
+TEST_F(AthleticSheetsTest, ItemsWithoutScoresAreThoseTheMeetingsScoreSetsCannotScore)
+{
+    // WorldAth 2017 scores the open age only; WorldAth 2003 the open decathlon's events.
+    setMeeting(QStringLiteral("SCORESETNO"), QStringLiteral("32"));
+    setMeeting(QStringLiteral("NATHLON_SCORESET"), QStringLiteral("5"));
+    addEvent(QStringLiteral("SHD____100M25"));
+    addEvent(QStringLiteral("JMPLong___M13"));
+    const auto component = [this](const QString& code, int count) {
+        ASSERT_TRUE(database().execute(QStringLiteral("update MYEVENT set N_ATHLON = ") +
+                                       db::sqlInt(count) + QStringLiteral(" where EVENTNO = ") +
+                                       db::sqlInt(addEvent(code))));
+    };
+    component(QStringLiteral("THRDiscus_M25"), 10);
+    component(QStringLiteral("NTH_____10M25"), 10);
+    component(QStringLiteral("THRJavelinM16"), 8);
+    component(QStringLiteral("NTH______8M16"), 8);
+
+    const sheets::CheckFinding ordinary = sheets::CheckLists(run()).run(2);
+    const QString listed = ordinary.lines.join('\n');
+    EXPECT_EQ(ordinary.rows, 2) << listed.toStdString();
+    EXPECT_TRUE(listed.contains(QStringLiteral("LongJump 13 Male")));
+    EXPECT_TRUE(listed.contains(QStringLiteral("Octathlon 16 Male")));
+    EXPECT_FALSE(listed.contains(QStringLiteral("Decathlon")));
+
+    const sheets::CheckFinding components = sheets::CheckLists(run()).run(10);
+    EXPECT_EQ(components.rows, 1) << components.lines.join('\n').toStdString();
+    EXPECT_TRUE(components.lines.join('\n').contains(QStringLiteral("Javelin 16 Male")));
+    EXPECT_TRUE(sheets::errorsFound({components}));
+
+    // A set whose data is not at hand scores nothing: every component is listed.
+    setMeeting(QStringLiteral("NATHLON_SCORESET"), QStringLiteral("19"));
+    EXPECT_EQ(sheets::CheckLists(run()).run(10).rows, 2);
 }
 
 } // namespace
