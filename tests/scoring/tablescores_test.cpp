@@ -164,6 +164,75 @@ TEST_F(TableScoresTest, AsaRowsExtrapolateBeyondTheirEndsAndNeverGoBelowZero)
     EXPECT_DOUBLE_EQ(*scores.ScoreToPerf(21, "JMPLong___M17", 505, 0, true), 6.05);
 }
 
+TEST_F(TableScoresTest, DoubleExponentialScoresFieldItemsAndUnderMalvo2019AlsoRaces)
+{
+    // Made-up constants: a long jump of 6.00 m and a 100 m of 10.00 s sit at exp(-exp(-1))
+    // and exp(-1) of the 1200-point ceiling.
+    const QString items = QStringLiteral("source made-up\nitem JMPLong___M25 F a=1 b=5 c=1200\n"
+                                         "item SHD____100M25 T a=50 b=5 c=1200\n");
+    scoring::ScoreData data = madeUp(QStringLiteral("set 20\n") + items);
+    QString error;
+    ASSERT_TRUE(data.loadText(QStringLiteral("set 33\n") + items, "made-up", &error));
+    TableScores scores(m_items, m_messages, data);
+    EXPECT_EQ(scores.PerfToScore(20, "JMPLong___M25", "6.00", 0, true), 830);
+    EXPECT_EQ(scores.PerfToScore(33, "JMPLong___M25", "6.00", 0, true), 830);
+    // Only MALVO 2019 scores races.
+    EXPECT_EQ(scores.PerfToScore(20, "SHD____100M25", "10.00", 0, true), 0);
+    EXPECT_EQ(scores.PerfToScore(33, "SHD____100M25", "10.00", 0, true), 441);
+    EXPECT_EQ(scores.PerfToScore(33, "SHD____100M25", "10.50", 0, true), 337);
+    EXPECT_DOUBLE_EQ(*scores.ScoreToPerf(20, "JMPLong___M25", 830, 0, true), 6.00);
+    EXPECT_DOUBLE_EQ(*scores.ScoreToPerf(33, "SHD____100M25", 441, 0, true), 10.00);
+    EXPECT_TRUE(m_sink.shown().isEmpty());
+    EXPECT_FALSE(scores.ScoreToPerf(20, "SHD____100M25", 441, 0, true).has_value());
+    EXPECT_TRUE(m_sink.saw("Program error: SHD____100M25 It could be one of two things:"));
+}
+
+TEST_F(TableScoresTest, SetsWithoutAnItemScoreItOnTheSetTheyBuildOn)
+{
+    // Made-up ABSA constants: each item is worth 1000 points at its reference.
+    scoring::ScoreData data =
+        madeUp("set 4\nsource made-up\nitem SHD____100M25 T pref=10.00 klow=90 khigh=110 r=1.5\n"
+               "item HDL_____75F12 T pref=12.00 klow=90 khigh=110 r=1.5\n"
+               "item HDL____110M19 T pref=15.00 klow=90 khigh=110 r=1.5\n"
+               "item STP___3000M25 T pref=540 klow=90 khigh=110 r=1.5\n");
+    QString error;
+    ASSERT_TRUE(data.loadText("set 14\nsource made-up\nitem HDL____110M19 T pref=14.02 klow=90 "
+                              "khigh=110 r=1.5\nitem SHD____200M25 T pref=20 klow=90 khigh=110 "
+                              "r=1.5\n",
+                              "made-up", &error))
+        << error.toStdString();
+    // A made-up 0..100 long jump table for ASA 2016's and APE 2024's base sets.
+    QStringList rows;
+    for (int row = 0; row <= 100; ++row)
+        rows << QString::number(100 + 10 * row);
+    for (const int set : {31, 38})
+        ASSERT_TRUE(data.loadText(QStringLiteral("set %1\nsource made-up\nitem JMPLong___M17 F "
+                                                 "first=100 middle=600 last=1100 values=")
+                                          .arg(set) +
+                                      rows.join(QLatin1Char(',')),
+                                  "made-up", &error))
+            << error.toStdString();
+    TableScores scores(m_items, m_messages, data);
+
+    // ABSA 2007 -> ABSA 2006 -> ABSA 2003; the 70 m hurdles of twelve-year-olds run as 75 m.
+    EXPECT_EQ(scores.PerfToScore(15, "SHD____100M25", "10.00", 0, true), 1000);
+    EXPECT_EQ(scores.PerfToScore(15, "HDL_____70F12", "12.00", 0, true), 1000);
+    EXPECT_TRUE(scores.ZItemIsDefined(15, "HDL_____70F12"));
+    // ABSA 2006 has its own 110 m hurdles of nineteen-year-olds and no other item of its own.
+    EXPECT_EQ(scores.PerfToScore(14, "HDL____110M19", "14.02", 0, true), 1000);
+    EXPECT_EQ(scores.PerfToScore(4, "HDL____110M19", "15.00", 0, true), 1000);
+    EXPECT_EQ(scores.PerfToScore(14, "SHD____200M25", "20.00", 0, true), 0);
+    EXPECT_FALSE(scores.ZItemIsDefined(14, "SHD____200M25"));
+    // Tamrok 2013A takes steeplechases from ABSA 2003.
+    EXPECT_EQ(scores.PerfToScore(26, "STP___3000M25", "9:00.00", 0, true), 1000);
+    // XSA 2024 falls back to APE 2024; ASA 2016 to Tamrok 2016A, its 600 m to ASA 2012.
+    EXPECT_EQ(scores.PerfToScore(40, "JMPLong___M17", "6.00", 0, true), 500);
+    EXPECT_EQ(scores.PerfToScore(29, "JMPLong___M17", "6.00", 0, true), 500);
+    EXPECT_TRUE(m_sink.shown().isEmpty());
+    EXPECT_FALSE(scores.PerfToScore(29, "LOD____600M17", "1:40.00", 0, true).has_value());
+    EXPECT_TRUE(m_sink.saw("The ScoreTable for ASA 2012 is not available"));
+}
+
 TEST_F(TableScoresTest, ScoresAreCutNotRoundedAndNegativeValuesBecomeZero)
 {
     const scoring::ScoreData data =
