@@ -22,6 +22,7 @@
 #include "results/forms/startheightsform.h"
 #include "sched/forms/schedulerform.h"
 #include "scoring/forms/afterform.h"
+#include "scoring/forms/scoresettingsform.h"
 #include "scoring/forms/winnersform.h"
 #include "sheets/forms/checklistsform.h"
 #include "sheets/forms/printsheetsform.h"
@@ -65,6 +66,7 @@ base::ScreenOpeners screenOpeners()
         scoring::openAfter(parent, run, &sheets::openCheckLists);
     };
     o.openSettings[QStringLiteral("Settings: Winners")] = &scoring::openWinners;
+    o.openSettings[QStringLiteral("Settings: Scores and Points")] = &scoring::openScoresSettings;
     o.openNewMeeting = &meeting::openNewMeeting;
     o.openEditMeetings = &meeting::openEditMeetings;
     o.openSettings[QStringLiteral("Settings: Meeting General   ")] =
