@@ -183,7 +183,7 @@ QString HeatFormats::inWords(const QString& format)
 {
     const QString text = format.trimmed();
     if (text.isEmpty())
-        return QStringLiteral("Final only: every swimmer swims the final.");
+        return QStringLiteral("Final only: everyone goes straight to the final.");
     const std::optional<QList<RoundGroup>> parsed = groups(text);
     if (!parsed || parsed->isEmpty() || parsed->size() > 3)
         return QStringLiteral("Not a heat format: heats, places and times for each round, "

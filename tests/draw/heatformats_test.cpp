@@ -79,7 +79,7 @@ TEST_F(HeatFormatsTest, SemiFinalsByTimesOnly)
 
 TEST_F(HeatFormatsTest, AFormatIsToldInWords)
 {
-    EXPECT_EQ(HeatFormats::inWords(""), "Final only: every swimmer swims the final.");
+    EXPECT_EQ(HeatFormats::inWords(""), "Final only: everyone goes straight to the final.");
     EXPECT_EQ(HeatFormats::inWords("2,5,0"),
               "2 heats; the first 5 of each heat (10) go to the final.");
     EXPECT_EQ(HeatFormats::inWords("3,0,8"), "3 heats; the 8 fastest (8) go to the final.");

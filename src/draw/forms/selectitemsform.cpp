@@ -89,8 +89,10 @@ SelectItemsForm::SelectItemsForm(base::Run& run, QWidget* parent)
         [this] { selectAll(false); });
     add(1, 3, QStringLiteral("Remove Unselected"),
         tr("Deletes the items that are not ticked, after asking"), [this] { removeUnselected(); });
-    add(2, 0, QStringLiteral("Expected Swimmers..."),
-        tr("Changes how many swimmers the selected item expects"), [this] { editExpected(); });
+    const QString people = m_run.globals().personWord() + QStringLiteral("s");
+    add(2, 0, QStringLiteral("Expected ") + people + QStringLiteral("..."),
+        tr("Changes how many %1 the selected item expects").arg(people.toLower()),
+        [this] { editExpected(); });
     add(2, 1, QStringLiteral("AutoFormat"),
         tr("Gives the selected item the heat format its swimmers call for"),
         [this] { autoformat(false); });
