@@ -227,8 +227,23 @@ StandardItems::Combined StandardItems::combinedEvent(const QString& genderWord, 
             return result;
         }
     }
-    messages.warning(QStringLiteral("Invalid:") + result.gender + " " +
-                     QString::number(result.count) + " " + QString::number(result.age));
+    // Name what the gender has at this age, so that the user can pick it instead.
+    QStringList offered;
+    for (const CombinedRow& row : kCombined) {
+        if (result.gender != QLatin1String(row.gender) ||
+            std::find(row.ages.begin(), row.ages.end(), result.age) == row.ages.end())
+            continue;
+        for (const auto& [word, count] : names) {
+            if (count == row.count && row.throws == (word == QLatin1String(kThrowsPentathlon)) &&
+                !offered.contains(word))
+                offered.append(word);
+        }
+    }
+    QString text = QStringLiteral("Invalid:") + result.gender + " " +
+                   QString::number(result.count) + " " + QString::number(result.age);
+    if (!offered.isEmpty())
+        text += QStringLiteral("\rAt this age there is: ") + offered.join(QStringLiteral(", "));
+    messages.warning(text);
     return result;
 }
 

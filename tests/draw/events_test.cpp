@@ -150,6 +150,10 @@ TEST_F(EventsTest, StandardCombinedEvents)
               "LJ,HJ,SP,100mH,1000m");
     EXPECT_TRUE(standard.combinedEvent("Girls", 10, "Decathlon", false).events.isEmpty());
     EXPECT_TRUE(m_sink.saw("Invalid:F 10 10"));
+    EXPECT_FALSE(m_sink.saw("At this age there is:"));
+    // A men's decathlon at 16 is refused, naming the octathlon of that age.
+    EXPECT_TRUE(standard.combinedEvent("Boys", 16, "Decathlon", false).events.isEmpty());
+    EXPECT_TRUE(m_sink.saw("Invalid:M 10 16\rAt this age there is: Octathlon"));
 
     Events athleticsEvents(database(), athletics, m_meetingNo);
     ProgramSetup setup(athleticsEvents);
