@@ -203,7 +203,7 @@ int recordSet(cli::Context& ctx)
     db::DmdCoreDbs* database = named->database;
     const records::RecordSetRow* set = &named->set;
     records::Records records(*database, ctx.run().items());
-    const QString itemCode = ctx.args[1].trimmed().toUpper();
+    const QString itemCode = ctx.run().items().CanonicalItemCode(ctx.args[1]);
     qint64 no = 0;
     if (coHolder) {
         no = records.addCoHolder(set->recordSetNo, itemCode, holder);
@@ -230,7 +230,7 @@ int recordCheck(cli::Context& ctx)
     if (meetingNo <= 0)
         return cli::Failed;
     const meeting::ItemTypes& items = ctx.run().items();
-    const QString itemCode = ctx.args[0].trimmed().toUpper();
+    const QString itemCode = items.CanonicalItemCode(ctx.args[0]);
     if (items.IsNathlon(itemCode)) {
         ctx.messages().warning(QStringLiteral("Individual n-Athlon items has no record"));
         return cli::Failed;

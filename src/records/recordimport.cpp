@@ -155,10 +155,15 @@ RecordFileLine RecordImport::readLine(int lineNo, const QStringList& cells,
     for (qsizetype i = 0; i + 1 < groups.size(); i += 2)
         known = known || groups[i] == group;
     if (known) {
+        // The file may spell a named type in any case ("HIGH", "high"): the code takes the
+        // list's own spelling ("High___").
         const QStringList types = m_items.ZItemSubTypes(group, false).split(QLatin1Char(';'));
         known = false;
-        for (qsizetype i = 0; i + 1 < types.size(); i += 2)
-            known = known || types[i] == type;
+        for (qsizetype i = 0; i + 1 < types.size() && !known; i += 2) {
+            known = types[i].compare(type, Qt::CaseInsensitive) == 0;
+            if (known)
+                type = types[i];
+        }
     }
     if (!known || item.size() > 10) {
         line.error = QStringLiteral("Invalid Itemcode: ") + item;

@@ -109,10 +109,11 @@ QString Records::insertSql(qint64 recordNo, qint64 recordSetNo, const QString& i
            db::quoted(itemCode.size() > 14 ? itemCode.mid(14, 6) : QString()) + ")";
 }
 
-qint64 Records::NewRecord(qint64 recordSetNo, const QString& itemCode, const QString& typedRecord,
-                          const RecordHolder& holder)
+qint64 Records::NewRecord(qint64 recordSetNo, const QString& typedItemCode,
+                          const QString& typedRecord, const RecordHolder& holder)
 {
     base::Messages& messages = m_db.messages();
+    const QString itemCode = m_items.CanonicalItemCode(typedItemCode);
     if (!ofItem(recordSetNo, itemCode).isEmpty()) {
         messages.warning(QStringLiteral("The record already exists."));
         return 0;

@@ -60,8 +60,9 @@ public:
     bool checkHolderDate(const QString& date);
 
     // The main holder of an item that has none yet ("The record already exists." when it
-    // has). Returns the new RECORDNO, 0 when refused.
-    qint64 NewRecord(qint64 recordSetNo, const QString& itemCode, const QString& typedRecord,
+    // has). The item code is taken in its own spelling whatever case it was typed in.
+    // Returns the new RECORDNO, 0 when refused.
+    qint64 NewRecord(qint64 recordSetNo, const QString& typedItemCode, const QString& typedRecord,
                      const RecordHolder& holder);
     // Changes the record and the holder of one row.
     bool editRecord(qint64 recordNo, const QString& typedRecord, const RecordHolder& holder);

@@ -123,3 +123,32 @@ TEST_F(RecordImportTest, TheColumnSetupIsKeptInTheConfigurationStore)
 }
 
 } // namespace
+
+namespace {
+
+// Athletics types are named in mixed case ("JMPHigh___"): a file or a user typing them in
+// another case still reaches the item, and the record is stored under its own spelling.
+TEST_F(RecordImportTest, AthleticsTypesTakeTheirOwnSpellingWhateverCaseTheyAreTypedIn)
+{
+    const meeting::ItemTypes athletics(meeting::Edition::Athletics, messages());
+    const QByteArray text = "Surname;First;Team;Gender;Age;Item;Date;Record\n"
+                            "Ames;Jo;OAK;M;25;JMPHIGH;2024/02/01;2.10\n"
+                            "Bell;Al;ELM;F;25;thrshotput;2024/02/02;15.20\n";
+    const qint64 set = records::RecordImport(database(), athletics)
+                           .importFile(writeFile(text), {"Field", "FLD", "2024"}, setup());
+    ASSERT_GT(set, 0);
+    records::Records records(database(), athletics);
+    QStringList codes;
+    for (const records::RecordRow& row : records.ofSet(set))
+        codes << row.itemCode;
+    codes.sort();
+    EXPECT_EQ(codes, QStringList({"JMPHigh___M25", "THRShotputF25"}));
+
+    const qint64 added = records.NewRecord(set, "jmplong___m25", "7.50", {"Cole", "Bo", "OAK", ""});
+    ASSERT_GT(added, 0);
+    EXPECT_EQ(records.ofItem(set, "JMPLong___M25").size(), 1);
+    EXPECT_EQ(records.NewRecord(set, "JMPLONG___M25", "7.60", {"Dunn", "Cy", "ELM", ""}), 0);
+    EXPECT_TRUE(m_sink.saw("The record already exists."));
+}
+
+} // namespace

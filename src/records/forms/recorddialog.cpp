@@ -65,7 +65,7 @@ void RecordDialog::setHolder(const RecordHolder& holder)
 
 QString RecordDialog::itemCode() const
 {
-    return m_item ? m_item->text().trimmed().toUpper() : QString();
+    return m_item ? m_item->text().trimmed() : QString(); // the records take its spelling
 }
 
 QString RecordDialog::record() const
