@@ -1,5 +1,7 @@
 #include "base/forms/buttontips.h"
 
+#include "base/forms/formkeys.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -62,6 +64,16 @@ QDialogButtonBox* closeButtons(QDialog* dialog)
     QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     explainButtons(box);
     return box;
+}
+
+void addKeepOrCancel(QBoxLayout* row, QDialog* dialog, std::function<bool()> keep)
+{
+    addActionButton(row, QStringLiteral("&OK"), tr("Keeps these settings and closes the window"),
+                    [dialog, keep = std::move(keep)] {
+                        if (keep())
+                            dialog->accept();
+                    });
+    addActionButton(row, QStringLiteral("&Cancel"), cancelTip(), [dialog] { dialog->reject(); });
 }
 
 } // namespace base

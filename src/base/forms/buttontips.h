@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class QBoxLayout;
 class QDialog;
 class QDialogButtonBox;
 
@@ -18,5 +21,9 @@ void explainButtons(QDialogButtonBox* box);
 
 // The Close button of a screen: it closes `dialog` and says so in its tooltip.
 QDialogButtonBox* closeButtons(QDialog* dialog);
+
+// The OK and Cancel of a settings window, added at the end of `row`: OK closes `dialog`
+// when `keep` has kept the settings (it says why not itself), Cancel closes keeping nothing.
+void addKeepOrCancel(QBoxLayout* row, QDialog* dialog, std::function<bool()> keep);
 
 } // namespace base

@@ -1,7 +1,6 @@
 #include "scoring/forms/scoresettingsform.h"
 
 #include "base/forms/buttontips.h"
-#include "base/forms/formkeys.h"
 #include "base/run.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
@@ -66,13 +65,7 @@ ScoresSettingsForm::ScoresSettingsForm(base::Run& run, QWidget* parent)
         w->setEnabled(!swimming);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    base::addActionButton(buttons, QStringLiteral("&OK"),
-                          tr("Keeps these settings and closes the window"), [this] {
-                              if (save())
-                                  accept();
-                          });
-    base::addActionButton(buttons, QStringLiteral("&Cancel"), base::cancelTip(),
-                          [this] { reject(); });
+    base::addKeepOrCancel(buttons, this, [this] { return save(); });
     layout->addLayout(buttons);
 }
 

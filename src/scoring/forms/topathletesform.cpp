@@ -1,7 +1,6 @@
 #include "scoring/forms/topathletesform.h"
 
 #include "base/forms/buttontips.h"
-#include "base/forms/formkeys.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "meeting/meetingsettings.h"
@@ -89,10 +88,7 @@ TopAthletesForm::TopAthletesForm(const TopAthleteSettings& settings, const QList
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    base::addActionButton(buttons, QStringLiteral("&OK"),
-                          tr("Keeps these settings and closes the window"), [this] { accept(); });
-    base::addActionButton(buttons, QStringLiteral("&Cancel"), base::cancelTip(),
-                          [this] { reject(); });
+    base::addKeepOrCancel(buttons, this, [] { return true; });
     layout->addLayout(buttons);
     setMinimumWidth(520);
 }

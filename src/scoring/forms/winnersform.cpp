@@ -83,13 +83,7 @@ WinnersForm::WinnersForm(base::Run& run, QWidget* parent) : QDialog(parent), m_r
     connect(m_basis, &QComboBox::currentIndexChanged, this, topAthletesUsed);
     topAthletesUsed();
     buttons->addStretch();
-    base::addActionButton(buttons, QStringLiteral("&OK"),
-                          tr("Keeps these settings and closes the window"), [this] {
-                              if (save())
-                                  accept();
-                          });
-    base::addActionButton(buttons, QStringLiteral("&Cancel"), base::cancelTip(),
-                          [this] { reject(); });
+    base::addKeepOrCancel(buttons, this, [this] { return save(); });
     layout->addLayout(buttons);
 }
 
