@@ -150,20 +150,17 @@ RecordFileLine RecordImport::readLine(int lineNo, const QStringList& cells,
     QString(type).remove(QLatin1Char('_')).toInt(&isDistance);
     type = isDistance ? QString(type).remove(QLatin1Char('_')).rightJustified(7, QLatin1Char('_'))
                       : type.leftJustified(7, QLatin1Char('_'));
+    // A named type may be written in any case ("HIGH", "high"): it takes its own spelling.
+    type = m_items.CanonicalItemCode(group + type).mid(3, 7);
     const QStringList groups = m_items.ItemGroups(false).split(QLatin1Char(';'));
     bool known = false;
     for (qsizetype i = 0; i + 1 < groups.size(); i += 2)
         known = known || groups[i] == group;
     if (known) {
-        // The file may spell a named type in any case ("HIGH", "high"): the code takes the
-        // list's own spelling ("High___").
         const QStringList types = m_items.ZItemSubTypes(group, false).split(QLatin1Char(';'));
         known = false;
-        for (qsizetype i = 0; i + 1 < types.size() && !known; i += 2) {
-            known = types[i].compare(type, Qt::CaseInsensitive) == 0;
-            if (known)
-                type = types[i];
-        }
+        for (qsizetype i = 0; i + 1 < types.size(); i += 2)
+            known = known || types[i] == type;
     }
     if (!known || item.size() > 10) {
         line.error = QStringLiteral("Invalid Itemcode: ") + item;
