@@ -22,6 +22,17 @@ QString dayLink(int day, const QString& pathAndCaption)
            QStringLiteral(" Day ") + QString::number(day) + QStringLiteral("</A>");
 }
 
+// The caption a visitor reads for a team totals page: "Team Totals", "Team Totals Comp 2",
+// as the page's own title says, not its file name.
+QString teamTotalsCaption(const QString& file)
+{
+    static const QString perLeague = QStringLiteral("TeamTotals_Comp");
+    QString caption = QStringLiteral("Team Totals");
+    if (file.startsWith(perLeague))
+        caption += QStringLiteral(" Comp ") + file.mid(perLeague.size()).chopped(5);
+    return caption;
+}
+
 } // namespace
 
 bool programDays(base::Run& run, int* first, int* last, bool report)
@@ -69,9 +80,7 @@ QStringList meetingIndexLines(WebSite& site, int lastDay)
             totals << QStringLiteral("TeamTotals.html");
         for (const QString& file : std::as_const(totals))
             lines << QStringLiteral("<BR><A href=\"") + file + QStringLiteral("\">") +
-                         htmlEscaped(
-                             QString(file).chopped(5).replace(QLatin1Char('_'), QLatin1Char(' '))) +
-                         QStringLiteral("</A>");
+                         htmlEscaped(teamTotalsCaption(file)) + QStringLiteral("</A>");
         lines << QStringLiteral("<BR>");
     }
     group(s.mustStarters, QStringLiteral("/Starters.html\">Starters"));

@@ -167,9 +167,11 @@ RaceWrite writeRaceIntoHeat(base::Run& run, qint64 raceNo, const LifRace& race, 
             });
         if (found == athletes.end()) {
             report.errors << where +
-                                 (byNumber ? QStringLiteral("no athlete with number ") + l.number
-                                           : QStringLiteral("lane ") + QString::number(l.lane)) +
-                                 QStringLiteral(" in ") + eventTitle(*row);
+                                 (byNumber ? QStringLiteral("no athlete with number ") + l.number +
+                                                 QStringLiteral(" in ")
+                                           : QStringLiteral("no athlete in lane ") +
+                                                 QString::number(l.lane) + QStringLiteral(" of ")) +
+                                 eventTitle(*row);
             continue;
         }
         if (!byNumber || l.lane == 0 || found->lane == l.lane) {

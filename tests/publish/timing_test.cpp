@@ -145,7 +145,8 @@ TEST_F(TimingTest, AnUnknownNumberOrAWrongLaneWritesNothing)
     w = publish::writeRaceIntoHeat(run(), publish::storeRace(run(), "b.lif", lanes, "", 0), lanes,
                                    heat);
     EXPECT_FALSE(w.ok);
-    EXPECT_TRUE(w.errors.value(0).startsWith("Line 3: lane 6 in 007 ")) << w.text().toStdString();
+    EXPECT_TRUE(w.errors.value(0).startsWith("Line 3: no athlete in lane 6 of 007 "))
+        << w.text().toStdString();
     EXPECT_EQ(heatValue(ben, "PERFORMANCE"), "");
 
     const publish::LifRace swapped = race("7,1,2\n1,102,1,Jones,Ben,DOL,30.20\n");

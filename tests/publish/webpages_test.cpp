@@ -172,6 +172,12 @@ TEST_F(WebPagesTest, TeamTotalsAsOnePageOrOnePerLeague)
     EXPECT_TRUE(r[1].startsWith("1|") && r[1].endsWith("|OTT School|OTT"));
     EXPECT_TRUE(
         text(QDir(m_root).filePath("TeamTotals_Comp2.html")).contains("Team Totals Comp 2"));
+    // The master index names each league's page as its title does.
+    setConfig("MUST_PUBLISH_TEAMTOTALS", "1");
+    publish::WebSite indexed = site();
+    ASSERT_TRUE(publish::writeMeetingIndex(indexed));
+    EXPECT_TRUE(text(QDir(m_root).filePath(publish::kMeetingIndex))
+                    .contains("<BR><A href=\"TeamTotals_Comp2.html\">Team Totals Comp 2</A>"));
 }
 
 TEST_F(WebPagesTest, TheMasterIndexMakesTheDayFoldersAndAsksBeforeARewrite)
@@ -185,7 +191,7 @@ TEST_F(WebPagesTest, TheMasterIndexMakesTheDayFoldersAndAsksBeforeARewrite)
     EXPECT_TRUE(QFileInfo::exists(dayFile(publish::kItemIndex, 1)));
     const QString index = text(QDir(m_root).filePath(publish::kMeetingIndex));
     EXPECT_TRUE(index.contains("<BR><A href=\"Day2/Starters.html\">Starters Day 2</A>"));
-    EXPECT_TRUE(index.contains("<A href=\"TeamTotals.html\">"));
+    EXPECT_TRUE(index.contains("<BR><A href=\"TeamTotals.html\">Team Totals</A>"));
     EXPECT_FALSE(index.contains("Program.html"));
     EXPECT_TRUE(index.contains("Meeting: Gala"));
 
@@ -238,6 +244,39 @@ TEST_F(WebPagesTest, ManagingFindsOrphansBothWaysAndDeletesThem)
     EXPECT_TRUE(publish::inspectSite(web).clean());
     EXPECT_TRUE(indexLines(dayFile(publish::kSequenceIndex)).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(dayFile(page2)));
+}
+
+TEST_F(WebPagesTest, WithoutADayTheCurrentPublishingDayIsUsed)
+{
+    // The day is a setting of the user, not of a meeting.
+    const QStringList dbFile{"--db", m_path};
+    QString out, err;
+    ASSERT_EQ(testing_support::runCli(dbFile + QStringList{"publish", "day", "2"}, &out, &err), 0)
+        << err.toStdString();
+    ASSERT_EQ(testing_support::runCli(dbFile + QStringList{"publish", "program", "--meeting",
+                                                           QString::number(m_meetingNo)},
+                                      &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dayFile(publish::kProgramPage, 1)));
+    const QStringList program = rows(dayFile(publish::kProgramPage, 2));
+    ASSERT_EQ(program.size(), 3) << program.join('\n').toStdString();
+    EXPECT_TRUE(program[1].startsWith("10|")) << program[1].toStdString();
+
+    // A refused day leaves the current one as it was.
+    EXPECT_EQ(testing_support::runCli(dbFile + QStringList{"publish", "day", "0"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("The publish day must be > 0")) << err.toStdString();
+    EXPECT_EQ(run().config().readInt("CURRENT_PUBLISH_DAY"), 2);
+
+    // A heat the program gives no day is published into the current day's folder.
+    exec("update PROGRAM set DAY_SEQ = 0 where PROGRAMNO = " + db::sqlInt(free1));
+    swim(free1, {"0:30.00", "0:31.00", "0:32.00"});
+    publish::WebSite web = site();
+    ASSERT_TRUE(publish::publishResults(web, free1));
+    const QString page = publish::resultsFileName(1, m_free50, "A", 1, free1);
+    EXPECT_TRUE(QFileInfo::exists(dayFile(page, 2)));
+    EXPECT_EQ(indexLines(dayFile(publish::kSequenceIndex, 2)).size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(dayFile(page, 1)));
 }
 
 TEST_F(WebPagesTest, ThePublishCommandsWorkOnTheDatabaseFile)
