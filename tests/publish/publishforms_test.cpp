@@ -82,6 +82,34 @@ TEST_F(PublishFormsTest, AltPRunsTheTickedAutoTasks)
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Item 5 50m Freestyle"));
 }
 
+// The CSV and XML of a heat go to the broadcast folders: results to the results folder,
+// starters to the starters folder, from the buttons and from the auto tasks alike.
+TEST_F(PublishFormsTest, CsvAndXmlGoToTheirBroadcastFolders)
+{
+    const QString results = QDir(m_home->dir()).filePath("rslt");
+    const QString starters = QDir(m_home->dir()).filePath("strt");
+    ASSERT_TRUE(QDir().mkpath(results) && QDir().mkpath(starters));
+    setConfig("PUB_FOLDER_CSV_RSLT_BCAST", results);
+    setConfig("PUB_FOLDER_CSV_STRT_BCAST", starters);
+    const QString name = "0005_50mFreestyle13Male_A1";
+
+    publish::PublishLauncherForm form(run(), heat);
+    form.toCsv(true, false);
+    EXPECT_EQ(QDir(starters).entryList(QDir::Files), QStringList{"Starters_" + name + ".csv"});
+    EXPECT_TRUE(QDir(results).isEmpty());
+
+    form.autoBox("PUB_AUTO_CSV_BCAST")->setChecked(true);
+    form.autoBox("PUB_AUTO_XML_BCAST")->setChecked(true);
+    altP(form);
+    EXPECT_TRUE(m_sink.saw("The following Auto-tasks were done:"));
+    EXPECT_EQ(QDir(results).entryList(QDir::Files, QDir::Name),
+              (QStringList{"Results_" + name + ".csv", "Results_" + name + ".xml"}));
+    EXPECT_TRUE(text(QDir(results).filePath("Results_" + name + ".csv")).contains("1,Jones,Ben,"))
+        << "the winner's line";
+    EXPECT_TRUE(text(QDir(results).filePath("Results_" + name + ".xml"))
+                    .contains("<SURNAME>Jones</SURNAME>"));
+}
+
 // Printed copies go to the printer the screen holds (here a PDF file); the results are
 // marked printed, and the Lumaro task releases them to the viewing computers.
 TEST_F(PublishFormsTest, TheLauncherPrintsCopiesAndReleasesTheResults)
