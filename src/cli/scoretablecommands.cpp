@@ -65,16 +65,21 @@ int scoresetsList(cli::Context& ctx)
         const scoring::ScoreSetData* set = data.set(info.number);
         const QString state = loaded ? QStringLiteral("loaded") : QStringLiteral("not loaded");
         // An age-factor set counts its item families.
-        const int items = set ? int(set->items.size() + set->ageFactors.size()) : 0;
+        const int items =
+            set ? int(set->items.size() + set->shapes.size() + set->ageFactors.size()) : 0;
         if (ctx.json) {
-            rows.append(QJsonObject{{"number", info.number},
-                                    {"name", scoring::scoreSetDisplayName(info.number)},
-                                    {"identifier", scoring::scoreSetIdentifier(info.number)},
-                                    {"method", methodName(info.method)},
-                                    {"altitude", info.altitude},
-                                    {"state", state},
-                                    {"items", items},
-                                    {"source", set ? set->source : QString()}});
+            QJsonObject row{{"number", info.number},
+                            {"name", scoring::scoreSetDisplayName(info.number)},
+                            {"identifier", scoring::scoreSetIdentifier(info.number)},
+                            {"method", methodName(info.method)},
+                            {"altitude", info.altitude},
+                            {"state", state},
+                            {"items", items},
+                            {"source", set ? set->source : QString()}};
+            // Only set 39 reads a file of the user's, which may be refused.
+            if (info.method == scoring::ScoreMethod::Local && !data.problems().isEmpty())
+                row.insert("problems", QJsonArray::fromStringList(data.problems()));
+            rows.append(row);
         } else {
             ctx.out << info.number << "\t" << scoring::scoreSetDisplayName(info.number) << "\t"
                     << scoring::scoreSetIdentifier(info.number) << "\t" << methodName(info.method)
@@ -86,6 +91,10 @@ int scoresetsList(cli::Context& ctx)
     }
     if (ctx.json)
         ctx.printJson(rows);
+    else {
+        for (const QString& problem : data.problems())
+            ctx.out << "Local table not loaded: " << problem << "\n";
+    }
     return cli::Success;
 }
 

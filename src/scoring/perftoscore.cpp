@@ -33,17 +33,41 @@ void TableScores::notBranched()
                                "\"Before\" -> \"Edit Settings\"."));
 }
 
-TableScores::Route TableScores::route(int set, const QString& itemCode)
+TableScores::Route TableScores::shapeRoute(const QString& itemCode)
+{
+    const ScoreSetData* data = m_data.set(34);
+    Route r{34, itemCode};
+    if (!data)
+        return r;
+    // Shapes may build on shapes; the file is refused when they run in a circle.
+    for (int depth = 0; depth < 64; ++depth) {
+        const auto it = data->shapes.constFind(r.itemCode);
+        if (it == data->shapes.constEnd())
+            return r;
+        const QString& next = it->shapeItem;
+        if (!data->items.contains(next) && !data->shapes.contains(next)) {
+            m_messages.internalError(611006, QStringLiteral("No shape: ") + r.itemCode);
+            return {0, itemCode, true};
+        }
+        r.factor *= it->factor;
+        r.itemCode = next;
+    }
+    return r;
+}
+
+TableScores::Route TableScores::route(int set, const QString& itemCode, bool tell)
 {
     auto has = [&](int s, const QString& code) { return m_data.item(s, code) != nullptr; };
     switch (set) {
     case 39:
         if (has(39, itemCode))
             return {39, itemCode};
-        return route(15, itemCode);
+        return route(15, itemCode, tell);
     case 15: {
-        if (itemCode.contains(QLatin1String("turbo javelin goeters"), Qt::CaseInsensitive)) {
-            m_messages.warning(QStringLiteral("Go to the turbo-javelin options"));
+        // Turbo javelins have options of their own (a local table can take them).
+        if (itemCode.mid(3, 7) == QLatin1String("TrbJavl")) {
+            if (tell)
+                m_messages.warning(QStringLiteral("Go to the turbo-javelin options"));
             return {0, itemCode, true};
         }
         QString code = itemCode;
@@ -51,14 +75,17 @@ TableScores::Route TableScores::route(int set, const QString& itemCode)
         if (code.startsWith(QLatin1String("HDL_____70F12")) ||
             code.startsWith(QLatin1String("HDL_____70M12")))
             code[9] = QLatin1Char('5');
-        return route(14, code);
+        return route(14, code, tell);
     }
     case 14:
-        if (itemCode == QLatin1String("HDL____110M19") && has(14, itemCode))
+        // Only this item has constants of ABSA 2006's own; without them it is not scored
+        // on the 2003 ones.
+        if (itemCode == QLatin1String("HDL____110M19"))
             return {14, itemCode};
         return {4, itemCode};
     case 26:
-        if (has(26, itemCode))
+        // The set's own table comes first: without it the fallbacks do not stand in.
+        if (!m_data.isLoaded(26) || has(26, itemCode))
             return {26, itemCode};
         if (itemCode.startsWith(QLatin1String("REL4X100__")))
             return {22, itemCode};
@@ -71,6 +98,8 @@ TableScores::Route TableScores::route(int set, const QString& itemCode)
         if (itemCode.startsWith(QLatin1String("LOD____600")))
             return {22, itemCode};
         return {31, itemCode};
+    case 34:
+        return shapeRoute(itemCode);
     case 40:
         if (has(40, itemCode))
             return {40, itemCode};
@@ -78,6 +107,44 @@ TableScores::Route TableScores::route(int set, const QString& itemCode)
     default:
         return {set, itemCode};
     }
+}
+
+std::optional<double> TableScores::ownPoints(const Route& r, const ItemScoreData& d, double value)
+{
+    if (d.hasPairs)
+        return pairTablePoints(d.pairs, value);
+    if (!d.derivedCurve.isEmpty())
+        return polynomialPoints(value / d.curveFactor,
+                                m_data.set(r.set)->curves.value(d.derivedCurve).coefficients);
+    if (scoreSetInfo(r.set).method == ScoreMethod::Local) {
+        if (d.hasRows)
+            return rowTablePoints(d.table, RowFamily::Asa, value);
+        return absaPoints(value, d.field, d.absa);
+    }
+    return std::nullopt;
+}
+
+std::optional<double> TableScores::ownPerf(const Route& r, const ItemScoreData& d, double points)
+{
+    if (d.hasPairs)
+        return pairTablePerf(d.pairs, points) / 100;
+    if (!d.derivedCurve.isEmpty()) {
+        const DerivedCurve curve = m_data.set(r.set)->curves.value(d.derivedCurve);
+        const std::optional<double> p =
+            polynomialPerf(points, curve.coefficients, curve.low, curve.high);
+        if (!p)
+            m_messages.internalError(611003, QStringLiteral("a and b same sign"));
+        return p ? std::optional<double>(*p * d.curveFactor) : std::nullopt;
+    }
+    if (scoreSetInfo(r.set).method == ScoreMethod::Local) {
+        if (!d.hasRows)
+            return absaPerf(points, d.field, d.absa);
+        const std::optional<double> p = rowTablePerf(d.table, RowFamily::Asa, points);
+        if (!p)
+            m_messages.internalError(611004, QStringLiteral("Error getting sides"));
+        return p ? std::optional<double>(*p / 100) : std::nullopt;
+    }
+    return std::nullopt;
 }
 
 std::optional<double> TableScores::pointsOf(const Route& r, double value)
@@ -91,6 +158,7 @@ std::optional<double> TableScores::pointsOf(const Route& r, double value)
     case ScoreMethod::Rows:
     case ScoreMethod::WaRows:
     case ScoreMethod::Ape:
+    case ScoreMethod::Local:
         break;
     case ScoreMethod::Asa2007:
         // The shape of this formula is not at hand, only its name: never scored.
@@ -106,6 +174,9 @@ std::optional<double> TableScores::pointsOf(const Route& r, double value)
     const ItemScoreData* d = m_data.item(r.set, r.itemCode);
     if (!d)
         return 0.0;
+    value /= r.factor;
+    if (const std::optional<double> own = ownPoints(r, *d, value))
+        return own;
     switch (info.method) {
     case ScoreMethod::Power:
         return powerPoints(value, d->field, d->scale, d->a, d->b, d->c);
@@ -194,6 +265,8 @@ std::optional<double> TableScores::perfOf(const Route& r, double points)
     };
     if (!d)
         return programError();
+    if (d->hasPairs || !d->derivedCurve.isEmpty() || info.method == ScoreMethod::Local)
+        return ownPerf(r, *d, points);
     switch (info.method) {
     case ScoreMethod::Power:
         return powerPerf(points, d->field, d->scale, d->a, d->b, d->c);
@@ -239,8 +312,7 @@ std::optional<double> TableScores::ScoreToPerf(int set, const QString& itemCode,
         return std::nullopt;
     const ScoreSetInfo info = scoreSetInfo(r.set);
     if (info.method == ScoreMethod::None || info.method == ScoreMethod::Retired ||
-        info.method == ScoreMethod::AgeFactors || info.method == ScoreMethod::IdentifierOnly ||
-        info.method == ScoreMethod::Local) {
+        info.method == ScoreMethod::AgeFactors || info.method == ScoreMethod::IdentifierOnly) {
         notBranched();
         return std::nullopt;
     }
@@ -249,7 +321,7 @@ std::optional<double> TableScores::ScoreToPerf(int set, const QString& itemCode,
     std::optional<double> perf = perfOf(r, points);
     if (!perf)
         return std::nullopt;
-    double value = *perf;
+    double value = *perf * r.factor;
     if (!electronic)
         value -= handTimeCorrection(m_items, itemCode);
     if (!isNoAltitudeSet(set))
@@ -266,7 +338,7 @@ bool TableScores::ZItemIsDefined(int set, const QString& itemCode)
         m_messages.internalError(611005, QStringLiteral("Empty item for \"ZItemIsDefined\""));
         return false;
     }
-    const Route r = route(set, itemCode);
+    const Route r = route(set, itemCode, false);
     return !r.refused && m_data.item(r.set, r.itemCode) != nullptr;
 }
 

@@ -55,10 +55,19 @@ private:
         int set = 0;
         QString itemCode;
         bool refused = false;
+        // A shape's performance is divided by this before scoring (multiplied after the
+        // inverse).
+        double factor = 1.0;
     };
-    Route route(int set, const QString& itemCode);
+    Route shapeRoute(const QString& itemCode);
+    // `tell` false keeps the refusals' messages back (asking whether an item is scored).
+    Route route(int set, const QString& itemCode, bool tell = true);
     std::optional<double> pointsOf(const Route& r, double value);
     std::optional<double> perfOf(const Route& r, double points);
+    // The points and the inverse of items that carry their own way of scoring (a special
+    // table, a derived curve, a local item); empty when the set's method applies.
+    std::optional<double> ownPoints(const Route& r, const ItemScoreData& d, double value);
+    std::optional<double> ownPerf(const Route& r, const ItemScoreData& d, double points);
     void notBranched();
 
     const meeting::ItemTypes& m_items;

@@ -1,5 +1,7 @@
 #include "scoring/scoredata.h"
 
+#include "base/configstore.h"
+#include "scoring/derivedscoredata.h"
 #include "scoring/scoresets.h"
 
 #include <QDir>
@@ -223,9 +225,34 @@ const ScoreData& ScoreData::builtIn()
             // A built-in file is checked by the tests; one that fails stays "not loaded".
             d.loadFile(dir.filePath(name), &error);
         }
+        d.loadLocalTables(localTableFolder());
         return d;
     }();
     return data;
+}
+
+QString ScoreData::localTableFolder()
+{
+    return base::ConfigStore::defaultFolder() + QStringLiteral("/scoretables");
+}
+
+void ScoreData::loadLocalTables(const QString& folder)
+{
+    const QString path = folder + QStringLiteral("/set39.txt");
+    if (!QFileInfo::exists(path))
+        return;
+    // Read apart first: a local file must not stand in for a published set.
+    ScoreData local;
+    QString error;
+    if (!local.loadFile(path, &error)) {
+        m_problems.append(error);
+        return;
+    }
+    if (!local.isLoaded(39)) {
+        m_problems.append(path + QStringLiteral(": a local table file is for set 39 only"));
+        return;
+    }
+    m_sets.insert(39, *local.set(39));
 }
 
 bool ScoreData::loadFile(const QString& path, QString* error)
@@ -272,6 +299,20 @@ bool ScoreData::loadText(const QString& text, const QString& name, QString* erro
             QString why;
             if (!readGenericCurve(words, &set.ape, &why))
                 return fail(i + 1, why);
+        } else if (keyword == QLatin1String("shape") || keyword == QLatin1String("special") ||
+                   keyword == QLatin1String("curve") || keyword == QLatin1String("derived")) {
+            if (set.number == 0)
+                return fail(i + 1, keyword + QStringLiteral(" before the \"set\" line"));
+            QString why = keywordRefusal(set.number, keyword);
+            if (why.isEmpty()) {
+                const auto reader = keyword == QLatin1String("shape")     ? readShapeLine
+                                    : keyword == QLatin1String("special") ? readSpecialLine
+                                    : keyword == QLatin1String("curve")   ? readCurveLine
+                                                                          : readDerivedLine;
+                reader(words, &set, &why);
+            }
+            if (!why.isEmpty())
+                return fail(i + 1, why);
         } else if (keyword == QLatin1String("item")) {
             if (set.number == 0)
                 return fail(i + 1, QStringLiteral("an item before the \"set\" line"));
@@ -294,7 +335,12 @@ bool ScoreData::loadText(const QString& text, const QString& name, QString* erro
             if (scoreSetInfo(set.number).method == ScoreMethod::Ape && item.low == item.high)
                 return fail(i + 1, QStringLiteral("an APE item needs its low and high "
                                                   "performances"));
-            if (set.items.contains(item.itemCode))
+            if (const QString why = plainItemRefusal(set.number, item.itemCode); !why.isEmpty())
+                return fail(i + 1, why);
+            if (set.number == 39 && !(item.hasRows && item.first != 0) && item.absa.pref == 0)
+                return fail(i + 1, QStringLiteral("a local item needs its row values or its "
+                                                  "ABSA constants"));
+            if (set.items.contains(item.itemCode) || set.shapes.contains(item.itemCode))
                 return fail(i + 1, QStringLiteral("the item ") + item.itemCode +
                                        QStringLiteral(" is given twice"));
             set.items.insert(item.itemCode, item);
@@ -311,6 +357,8 @@ bool ScoreData::loadText(const QString& text, const QString& name, QString* erro
             return fail(int(lines.size()),
                         QStringLiteral("no generic curve ") + curve + QStringLiteral(" given"));
     }
+    if (const QString problem = derivedDataProblem(set); !problem.isEmpty())
+        return fail(int(lines.size()), problem);
     m_sets.insert(set.number, set);
     return true;
 }

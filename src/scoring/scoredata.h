@@ -27,6 +27,26 @@ struct ItemScoreData {
     int curve = 1;
     // The implement or hurdle height printed with score tables ("7.260kg", "0.838m").
     QString implement;
+    // An interpolated table of a few performances with their points ("special" items).
+    PairTable pairs;
+    bool hasPairs = false;
+    // A derived item: scored on the named curve of its set, the performance divided by
+    // `curveFactor` first.
+    QString derivedCurve;
+    double curveFactor = 1.0;
+};
+
+// An item scored as another item of its set with its performance divided by `factor`.
+struct ItemShape {
+    QString shapeItem;
+    double factor = 1.0;
+};
+
+// A derived curve: points as a polynomial of the performance, with the performances that
+// bracket the inverse search.
+struct DerivedCurve {
+    QList<double> coefficients; // c0, c1, c2, ...
+    double low = 0, high = 0;
 };
 
 // The data of one score set as read from its file.
@@ -40,14 +60,25 @@ struct ScoreSetData {
     // Masters age factors: by the first 11 characters of an item code ("SHD____100M"), the
     // factor of each five-year age group (35, 40, ..., 95).
     QHash<QString, QMap<int, double>> ageFactors;
+    // Items scored through another item (by item code) and the derived curves (by name).
+    QHash<QString, ItemShape> shapes;
+    QHash<QString, DerivedCurve> curves;
 };
 
 // The score data at hand: one file per set, in the plain line format described in
 // data/scoresets/README.md. A set without a file is "not loaded" and scores nothing.
 class ScoreData {
 public:
-    // The files built into the program (data/scoresets/ of the source tree).
+    // The files built into the program (data/scoresets/ of the source tree) and the
+    // local tables of the user (see localTableFolder()).
     static const ScoreData& builtIn();
+    // Where the user keeps local tables: "scoretables" in the configuration folder.
+    static QString localTableFolder();
+
+    // Reads the local tables of `folder` (only set 39 takes one: set39.txt); a file that
+    // is not valid is kept out, its reason listed in problems().
+    void loadLocalTables(const QString& folder);
+    const QStringList& problems() const { return m_problems; }
 
     // Reads one file; false with `error` naming the line when the file is not valid, and
     // then nothing of it is kept.
@@ -64,6 +95,7 @@ public:
 
 private:
     QHash<int, ScoreSetData> m_sets;
+    QStringList m_problems;
 };
 
 } // namespace scoring

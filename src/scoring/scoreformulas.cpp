@@ -46,13 +46,28 @@ double quadraticPoints(double perf, double a, double b, double c)
 std::optional<double> quadraticPerf(double points, double a, double b, double c, double low,
                                     double high)
 {
-    const double fLow = quadraticPoints(low, a, b, c);
-    const double fHigh = quadraticPoints(high, a, b, c);
+    return polynomialPerf(points, {c, b, a}, low, high);
+}
+
+double polynomialPoints(double perf, const QList<double>& coefficients)
+{
+    double sum = 0;
+    for (qsizetype i = coefficients.size() - 1; i >= 0; --i)
+        sum = sum * perf + coefficients[i];
+    return sum;
+}
+
+std::optional<double> polynomialPerf(double points, const QList<double>& coefficients, double low,
+                                     double high)
+{
+    auto f = [&](double p) { return polynomialPoints(p, coefficients); };
+    const double fLow = f(low);
+    const double fHigh = f(high);
     // `below` is the end worth fewer points.
     double below = fLow <= fHigh ? low : high;
     double above = fLow <= fHigh ? high : low;
-    const double fBelow = quadraticPoints(below, a, b, c);
-    const double fAbove = quadraticPoints(above, a, b, c);
+    const double fBelow = f(below);
+    const double fAbove = f(above);
     if (!(0.99 * fBelow < points && 1.01 * fAbove >= points)) {
         if (fHigh == fLow)
             return std::nullopt;
@@ -63,15 +78,57 @@ std::optional<double> quadraticPerf(double points, double a, double b, double c,
     double middle = (below + above) / 2;
     for (int i = 0; i < 30; ++i) {
         middle = (below + above) / 2;
-        const double f = quadraticPoints(middle, a, b, c);
-        if (std::fabs(points - f) <= 0.0001)
+        const double value = f(middle);
+        if (std::fabs(points - value) <= 0.0001)
             break;
-        if (f >= points)
+        if (value >= points)
             above = middle;
         else
             below = middle;
     }
     return middle;
+}
+
+namespace {
+
+// The index of the entry that starts the line through `x` (0 .. size - 2), on the first or
+// second member of the pairs.
+template <typename Key> qsizetype pairSegment(const PairTable& table, double x, Key key)
+{
+    const qsizetype last = table.pairs.size() - 1;
+    const bool rising = key(table.pairs[last]) > key(table.pairs[0]);
+    qsizetype i = 0;
+    while (i + 1 < last && (rising ? x > key(table.pairs[i + 1]) : x < key(table.pairs[i + 1])))
+        ++i;
+    return i;
+}
+
+double along(double x, double x0, double x1, double y0, double y1)
+{
+    return y0 + (x - x0) / (x1 - x0) * (y1 - y0);
+}
+
+} // namespace
+
+double pairTablePoints(const PairTable& table, double perf)
+{
+    if (table.pairs.size() < 2)
+        return 0.0;
+    const double p = std::round(perf * 100);
+    const qsizetype i = pairSegment(table, p, [](const auto& e) { return e.first; });
+    const auto& [p0, s0] = table.pairs[i];
+    const auto& [p1, s1] = table.pairs[i + 1];
+    return along(p, p0, p1, s0, s1);
+}
+
+double pairTablePerf(const PairTable& table, double points)
+{
+    if (table.pairs.size() < 2)
+        return 0.0;
+    const qsizetype i = pairSegment(table, points, [](const auto& e) { return e.second; });
+    const auto& [p0, s0] = table.pairs[i];
+    const auto& [p1, s1] = table.pairs[i + 1];
+    return along(points, s0, s1, p0, p1);
 }
 
 double absaPoints(double perf, bool field, const AbsaConstants& k)

@@ -64,6 +64,23 @@ double apePoints(double perf, bool field, int fieldKind, double low, double high
 double apePerf(double points, bool field, int fieldKind, double low, double high,
                const ApeConstants& k);
 
+// c0 + c1 P + c2 P^2 + ...: the derived curves, scored on the performance itself.
+double polynomialPoints(double perf, const QList<double>& coefficients);
+// The performance worth `points` found as for the quadratic formula (halving between low and
+// high, a straight line outside them); empty when both ends lie on the same side.
+std::optional<double> polynomialPerf(double points, const QList<double>& coefficients, double low,
+                                     double high);
+
+// An interpolated table: a few performances (hundredths) with their points, better
+// performances worth more. Between two entries the points run on a straight line; past
+// either end the line through the last two entries goes on.
+struct PairTable {
+    QList<std::pair<double, double>> pairs; // performance, points; worst first
+};
+double pairTablePoints(const PairTable& table, double perf);
+// The performance in hundredths worth `points`, the same lines read the other way.
+double pairTablePerf(const PairTable& table, double points);
+
 // c x exp(-exp(b - a P)) for field items, c x exp(-exp(b - a / P)) for track items.
 double doubleExpPoints(double perf, bool field, double a, double b, double c);
 double doubleExpPerf(double points, bool field, double a, double b, double c);

@@ -201,11 +201,12 @@ TEST_F(TableScoresTest, SetsWithoutAnItemScoreItOnTheSetTheyBuildOn)
                               "r=1.5\n",
                               "made-up", &error))
         << error.toStdString();
-    // A made-up 0..100 long jump table for ASA 2016's and APE 2024's base sets.
+    // A made-up 0..100 long jump table for Tamrok 2013A and for ASA 2016's and APE 2024's
+    // base sets.
     QStringList rows;
     for (int row = 0; row <= 100; ++row)
         rows << QString::number(100 + 10 * row);
-    for (const int set : {31, 38})
+    for (const int set : {26, 31, 38})
         ASSERT_TRUE(data.loadText(QStringLiteral("set %1\nsource made-up\nitem JMPLong___M17 F "
                                                  "first=100 middle=600 last=1100 values=")
                                           .arg(set) +
