@@ -23,16 +23,6 @@ const char kComponentsOf[] = "from MYEVENT N join MYEVENT E on E.MEETINGNO = N.M
 
 } // namespace
 
-QString nathlonName(int events)
-{
-    static const char* names[] = {"Biathlon",   "Triathlon", "Quatrathlon",
-                                  "Pentathlon", "Hexathlon", "Heptathlon",
-                                  "Octathlon",  "Nonathlon", "Decathlon"};
-    if (events >= 2 && events <= 10)
-        return QString::fromLatin1(names[events - 2]);
-    return QString::number(events) + QStringLiteral("-athlon");
-}
-
 NathlonTotals::NathlonTotals(base::Run& run, const ScoreData& data)
     : m_run(run), m_scores(run.items(), run.messages(), data),
       m_athletes(*run.database(), m_scores, TableScoreSettings::of(run.meeting()))
@@ -184,8 +174,8 @@ Report NathlonTotals::interimReport(qint64 eventNo)
     if (!total)
         return report;
     report.title = QStringLiteral("n-Athlon Intirim totals");
-    report.subtitle = m_run.items().GenderAgeText(total->itemCode, false) + QLatin1Char(' ') +
-                      nathlonName(total->nAthlon);
+    // Named as the screens list it ("Decathlon 25 Male"), so the paper matches the choice.
+    report.subtitle = m_run.items().ItemDescription(total->itemCode, false);
     report.headers = {QStringLiteral("Athlete"), QStringLiteral("Event"),
                       QStringLiteral("Performance"), QStringLiteral("Score"),
                       QStringLiteral("Total")};

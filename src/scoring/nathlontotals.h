@@ -59,7 +59,4 @@ private:
     AthleteScores m_athletes;
 };
 
-// "Decathlon", "Heptathlon", ..., "12-athlon" by the number of events.
-QString nathlonName(int events);
-
 } // namespace scoring

@@ -182,6 +182,8 @@ TEST_F(NathlonTotalsTest, TheInterimReportRunsTheTotalsAndRefusesOtherEvents)
     const scoring::Report report = scoring::NathlonTotals(run()).interimReport(m_total);
     ASSERT_EQ(report.rows.size(), 4);
     EXPECT_EQ(report.title, "n-Athlon Intirim totals");
+    // Headed as the screens list the event: name first, then age and gender.
+    EXPECT_EQ(report.subtitle, "Decathlon 25 Male");
     // Surname first, as every other list names athletes.
     EXPECT_EQ(report.rows[0][0], "Ames, Sam");
     EXPECT_EQ(report.sections.value(0).second, "Ames, Sam");
@@ -289,6 +291,8 @@ TEST_F(NathlonTotalsTest, TheCommandsComputeAndPrintTheInterimReport)
         << err.toStdString();
     const QString text = pdfText(pdf);
     EXPECT_TRUE(text.contains("n-Athlon Intirim totals")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Decathlon 25 Male")) << text.toStdString();
+    EXPECT_FALSE(text.contains("25 Male Decathlon")) << text.toStdString();
     EXPECT_TRUE(text.contains("7576"));
     EXPECT_TRUE(text.contains("7495"));
     // The swimming edition takes them too, its codes with the swimming mark.
