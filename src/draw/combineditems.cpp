@@ -75,6 +75,10 @@ QString CombinedItems::refusal(const EventRow& event)
     if (event.combinedNo > 0)
         return QStringLiteral("This Item is already in the Combined Item \"") + event.combinedName +
                QStringLiteral("\": ") + title;
+    // Drawn alone, its swimmers hold lanes the group's race would give again.
+    if (drawnLanes(QStringLiteral("E.EVENTNO = ") + db::sqlInt(event.eventNo)) > 0)
+        return QStringLiteral("This Item is already drawn on its own: ") + title +
+               QStringLiteral("\rClear the Draw of its Final first, then combine it.");
     return QString();
 }
 

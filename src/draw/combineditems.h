@@ -49,7 +49,8 @@ public:
     // The events that may be put into a new group: selected, without heats, not an
     // n-Athlon's and not in a group yet.
     QList<EventRow> candidates();
-    // Why the event cannot go into a new group; empty when it can.
+    // Why the event cannot go into a new group (an n-Athlon's, with heats, in a group
+    // already, or drawn on its own); empty when it can.
     QString refusal(const EventRow& event);
     // The lowest number no group of the meeting is named by.
     QString freeName();

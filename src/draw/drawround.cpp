@@ -212,11 +212,37 @@ DrawOutcome RoundDrawing::clearRound(qint64 eventNo, const QString& round)
     const std::optional<DrawEvent> event = m_engine.readEvent(eventNo);
     if (!passesChecks(event, eventNo, round))
         return DrawOutcome::Refused;
-    if (!m_engine.messages().confirm(QStringLiteral("Clear the Draw of Round ") + round +
-                                     QStringLiteral(" of ") + event->title))
+    QString question =
+        QStringLiteral("Clear the Draw of Round ") + round + QStringLiteral(" of ") + event->title;
+    // A combined race is drawn as one: its events keep their lanes or lose them together,
+    // else the next draw of one of them would overlap the lanes the others kept.
+    QList<qint64> cleared{eventNo};
+    if (event->combinedNo > 0 && round == QLatin1String("F")) {
+        cleared.clear();
+        QStringList titles;
+        for (const DrawEvent& member : combinedRaceEvents(m_engine, event->combinedNo)) {
+            if (member.eventNo != eventNo && !passesChecks(member, member.eventNo, round))
+                return DrawOutcome::Refused;
+            cleared << member.eventNo;
+            titles << member.title;
+        }
+        if (!cleared.contains(eventNo))
+            cleared.prepend(eventNo);
+        if (cleared.size() > 1) {
+            const QString name =
+                m_engine.database()
+                    .selectOneValue(QStringLiteral("NAME"), QStringLiteral("COMBINED"),
+                                    QStringLiteral("COMBINEDNO = ") + db::sqlInt(event->combinedNo))
+                    .trimmed();
+            question += kCR + QStringLiteral("It runs in the race of the Combined Item \"") + name +
+                        QStringLiteral("\": the Draw of all its Items is cleared:") + kCR +
+                        titles.join(kCR);
+        }
+    }
+    if (!m_engine.messages().confirm(question))
         return DrawOutcome::Cancelled;
     DrawStore& store = m_engine.store();
-    if (!store.clear(eventNo, round)) {
+    if (!store.clear(cleared, round)) {
         m_engine.messages().warning(QStringLiteral("The draw could not be cleared.") + kCR +
                                     store.failure());
         return DrawOutcome::Failed;

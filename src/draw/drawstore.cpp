@@ -55,9 +55,9 @@ bool DrawStore::endBatch()
     return ok;
 }
 
-bool DrawStore::clear(qint64 eventNo, const QString& round)
+bool DrawStore::clear(const QList<qint64>& eventNos, const QString& round)
 {
-    return run({eventNo}, false, round, {});
+    return run(eventNos, false, round, {});
 }
 
 bool DrawStore::store(const QList<qint64>& eventNos, const QString& round,

@@ -33,8 +33,9 @@ public:
     // the round as its last drawn. On failure nothing has changed and failure() says why.
     bool store(const QList<qint64>& eventNos, const QString& round,
                const CandidateList& candidates);
-    // Removes the round's draw of the event, in one transaction.
-    bool clear(qint64 eventNo, const QString& round);
+    // Removes the round's draw of the events (one, or the events of a combined race), in
+    // one transaction.
+    bool clear(const QList<qint64>& eventNos, const QString& round);
     // Draws `count` key numbers at once for the heat rows of the draws to come; a draw
     // takes its keys from them while they last.
     bool reserveKeys(int count);

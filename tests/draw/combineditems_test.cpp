@@ -5,6 +5,7 @@
 #include "db/sqltext.h"
 #include "draw/combineditems.h"
 #include "draw/drawall.h"
+#include "draw/drawround.h"
 #include "draw/programsetup.h"
 
 #include <QJsonArray>
@@ -258,15 +259,73 @@ TEST_F(CombinedItemsTest, TheCommandsGroupTwoAgesThatAreDrawnAsOneRace)
     EXPECT_TRUE((out + err).contains("Its race is already drawn")) << (out + err).toStdString();
     EXPECT_EQ(count("COMBINED"), 1);
 
-    // With its draw cleared the item leaves; the rest of the race keeps its lanes.
+    // Clearing the draw of one item clears the race; then the item leaves its group.
     ASSERT_EQ(cli({"--yes", "draw", "clear", QString::number(a), "F"}, &out, &err), 0)
         << err.toStdString();
+    EXPECT_EQ(drawnRows(a, "F").size(), 0);
+    EXPECT_EQ(drawnRows(b, "F").size(), 0);
     EXPECT_EQ(cli({"event", "uncombine", QString::number(a)}, &out, &err), 0) << err.toStdString();
     EXPECT_EQ(groupOf(a), 0);
-    EXPECT_EQ(drawnRows(b, "F").size(), 3);
     ASSERT_EQ(cli({"event", "groups"}, &out), 0);
     EXPECT_TRUE(out.contains("\"B1\"")) << out.toStdString();
     EXPECT_TRUE(out.contains(m_events->eventTitle(b))) << out.toStdString();
+}
+
+// Lanes of one race come from one draw: an item drawn on its own does not join a group
+// (its lanes would overlap the others'), and clearing one item's draw clears the race's.
+TEST_F(CombinedItemsTest, ARaceIsDrawnAndClearedWhole)
+{
+    const qint64 a = addSelected("FRE____100M13W");
+    const qint64 b = addSelected("FRE____100M14W");
+    const qint64 c = addSelected("FRE____100M15W");
+    enterField(a, 3, true);
+    enterField(b, 2, true);
+    enterField(c, 2, true);
+    RoundDrawing drawing(engine());
+    m_sink.answerYes();
+    ASSERT_EQ(drawing.drawRound(a, "F"), DrawOutcome::Drawn);
+    CombinedItems combined(*m_events);
+    const QString before = written();
+    m_sink.clear();
+    EXPECT_EQ(combined.combine({b, a}), 0);
+    EXPECT_TRUE(m_sink.saw("This Item is already drawn on its own: " + m_events->eventTitle(a) +
+                           "\rClear the Draw of its Final first, then combine it."));
+    EXPECT_EQ(written(), before);
+
+    m_sink.answerYes();
+    ASSERT_EQ(drawing.clearRound(a, "F"), DrawOutcome::Drawn);
+    const qint64 group = combined.combine({a, b, c}, "U15");
+    ASSERT_GT(group, 0);
+    m_sink.answerYes();
+    ASSERT_EQ(drawing.drawRound(b, "F"), DrawOutcome::Drawn);
+    ASSERT_EQ(drawnRows(a, "F").size() + drawnRows(b, "F").size() + drawnRows(c, "F").size(), 7);
+
+    // A result in one item keeps the whole race's draw.
+    ASSERT_TRUE(database().execute("update PARTICIPATE set PERFORMANCE = '1:05.00' where "
+                                   "LANE > 0 and EVENTNO = " +
+                                   db::sqlInt(c)));
+    m_sink.clear();
+    EXPECT_EQ(drawing.clearRound(a, "F"), DrawOutcome::Refused);
+    EXPECT_TRUE(m_sink.saw("There are already 2 results entered for Round F"));
+    EXPECT_EQ(drawnRows(a, "F").size(), 3);
+    ASSERT_TRUE(database().execute("update PARTICIPATE set PERFORMANCE = '' where EVENTNO = " +
+                                   db::sqlInt(c)));
+
+    // Saying no keeps it; yes clears every item of the race, named in the question.
+    m_sink.clear();
+    m_sink.answerNo();
+    EXPECT_EQ(drawing.clearRound(b, "F"), DrawOutcome::Cancelled);
+    EXPECT_EQ(drawnRows(b, "F").size(), 2);
+    ASSERT_EQ(m_sink.shown().size(), 1);
+    const QString question = m_sink.shown()[0].text;
+    EXPECT_TRUE(question.contains("Combined Item \"U15\"")) << question.toStdString();
+    for (const qint64 e : {a, b, c})
+        EXPECT_TRUE(question.contains(m_events->eventTitle(e))) << question.toStdString();
+    m_sink.answerYes();
+    ASSERT_EQ(drawing.clearRound(b, "F"), DrawOutcome::Drawn);
+    for (const qint64 e : {a, b, c})
+        EXPECT_EQ(drawnRows(e, "F").size(), 0) << e;
+    EXPECT_EQ(count("PARTICIPATE"), 7);
 }
 
 } // namespace
