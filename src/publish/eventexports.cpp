@@ -95,7 +95,7 @@ public:
     {
         const scoring::TableScoreSettings settings = scoring::TableScoreSettings::of(run.meeting());
         if (settings.hasTableScore && settings.scoreSet > 0 &&
-            scoring::ScoreData::builtIn().isLoaded(settings.scoreSet))
+            scoring::ScoreData::builtIn().isAtHand(settings.scoreSet))
             m_scores = std::make_unique<scoring::ResultScores>(*run.database(), run.items(),
                                                                run.meeting());
     }

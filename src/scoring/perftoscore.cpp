@@ -24,6 +24,11 @@ bool TableScores::requireLoaded(int set)
     return false;
 }
 
+bool TableScores::requireAtHand(int set)
+{
+    return m_data.isAtHand(set) || requireLoaded(set);
+}
+
 void TableScores::notBranched()
 {
     m_messages.internalError(

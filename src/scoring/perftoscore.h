@@ -44,6 +44,9 @@ public:
     // True when the set has its data at hand; shows "The ScoreTable for ... is not
     // available" otherwise.
     bool requireLoaded(int set);
+    // The same for a meeting's or a user's choice of set, which may score on the sets it
+    // builds on (ScoreData::isAtHand).
+    bool requireAtHand(int set);
 
     const ScoreData& data() const { return m_data; }
     const meeting::ItemTypes& items() const { return m_items; }

@@ -20,7 +20,7 @@ bool ResultScores::usable(const QString& what)
                                 what + QStringLiteral(" cannot be based on table scores."));
         return false;
     }
-    return m_tables.requireLoaded(m_settings.scoreSet);
+    return m_tables.requireAtHand(m_settings.scoreSet);
 }
 
 int ResultScores::score(const PlacedResult& result, bool clamp)

@@ -31,7 +31,7 @@ std::optional<int> ScoreCalculator::checked(const CalculatorInput& input, bool n
         m_messages.warning(QStringLiteral("The height is not a number"));
         return std::nullopt;
     }
-    if (!m_scores.requireLoaded(input.set))
+    if (!m_scores.requireAtHand(input.set))
         return std::nullopt;
     if (needItem && !m_scores.ZItemIsDefined(input.set, input.itemCode.trimmed())) {
         m_messages.warning(QStringLiteral("This item is not in the Score table"));

@@ -337,7 +337,8 @@ bool ScoreData::loadText(const QString& text, const QString& name, QString* erro
                                                   "performances"));
             if (const QString why = plainItemRefusal(set.number, item.itemCode); !why.isEmpty())
                 return fail(i + 1, why);
-            if (set.number == 39 && !(item.hasRows && item.first != 0) && item.absa.pref == 0)
+            const bool usableRows = item.hasRows && item.first != 0 && item.last != 0;
+            if (set.number == 39 && !usableRows && item.absa.pref == 0)
                 return fail(i + 1, QStringLiteral("a local item needs its row values or its "
                                                   "ABSA constants"));
             if (set.items.contains(item.itemCode) || set.shapes.contains(item.itemCode))
@@ -361,6 +362,22 @@ bool ScoreData::loadText(const QString& text, const QString& name, QString* erro
         return fail(int(lines.size()), problem);
     m_sets.insert(set.number, set);
     return true;
+}
+
+bool ScoreData::isAtHand(int set) const
+{
+    switch (set) {
+    case 15:
+        return isLoaded(15) || isLoaded(14) || isLoaded(4);
+    case 39:
+        return isLoaded(39) || isAtHand(15);
+    case 29:
+        return isLoaded(31);
+    case 40:
+        return isLoaded(40) || isLoaded(38);
+    default:
+        return isLoaded(set);
+    }
 }
 
 const ScoreSetData* ScoreData::set(int number) const

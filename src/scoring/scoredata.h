@@ -86,6 +86,10 @@ public:
     bool loadText(const QString& text, const QString& name, QString* error);
 
     bool isLoaded(int set) const { return m_sets.contains(set); }
+    // Whether a meeting can score with the set: its own data is loaded or, for the sets that
+    // score their items on others (ABSA 2007 and the sets built on it, ASA 2016, XSA 2024),
+    // the data of the set they end on.
+    bool isAtHand(int set) const;
     const ScoreSetData* set(int number) const;
     const ItemScoreData* item(int set, const QString& itemCode) const;
     QList<int> loadedSets() const;

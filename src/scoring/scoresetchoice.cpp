@@ -34,26 +34,10 @@ QList<std::pair<int, QString>> choosableScoreSets()
             {5, scoreSetDisplayName(5)}};
 }
 
-namespace {
-
-// ABSA 2007 scores through ABSA 2006 and 2003: a set counts as at hand when the set it
-// ends on is.
-bool atHand(int set)
-{
-    const ScoreData& data = ScoreData::builtIn();
-    if (set == 15 || set == 39)
-        return data.isLoaded(set) || data.isLoaded(14) || data.isLoaded(4);
-    if (set == 40)
-        return data.isLoaded(40) || data.isLoaded(38);
-    return data.isLoaded(set);
-}
-
-} // namespace
-
 QString scoreSetChoiceRefusal(const ScoreSetChoice& c)
 {
     for (const int set : {c.scoreSet, c.nAthlonSet}) {
-        if (set > 0 && !atHand(set))
+        if (set > 0 && !ScoreData::builtIn().isAtHand(set))
             return QStringLiteral("The ScoreTable for ") + scoreSetDisplayName(set) +
                    QStringLiteral(" is not available");
     }

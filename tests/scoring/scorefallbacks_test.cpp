@@ -2,6 +2,7 @@
 #include "base/scriptedsink.h"
 #include "meeting/itemtypes.h"
 #include "scoring/perftoscore.h"
+#include "scoring/scorecalculator.h"
 #include "scoring/scoredata.h"
 
 #include <QFile>
@@ -164,6 +165,41 @@ TEST_F(ScoreFallbacksTest, Tamrok2013AFallsBackOnlyWhenItsOwnTableIsAtHand)
     EXPECT_TRUE(defined(26, "REL4X100__M25"));
     EXPECT_EQ(points(26, "THRHammer_M25", "50.00"), 0);
     EXPECT_EQ(points(26, "SHD____200M25", "22.00"), 0);
+    EXPECT_TRUE(m_sink.shown().isEmpty());
+}
+
+TEST_F(ScoreFallbacksTest, TheCalculatorTakesASetThatScoresOnTheSetsItBuildsOn)
+{
+    load(kMadeUpAbsa2003);
+    scoring::ScoreCalculator calculator(m_items, m_messages, m_data);
+    // Neither ABSA 2007 nor its local-table variant has data of its own here.
+    EXPECT_EQ(calculator.tableScore({39, "SHD____100M25", "0", false}, "10.00"), 1000);
+    EXPECT_EQ(calculator.tableScore({15, "SHD____100M25", "0", false}, "10.00"), 1000);
+    EXPECT_TRUE(m_sink.shown().isEmpty());
+    EXPECT_FALSE(calculator.tableScore({29, "JMPLong___M17", "0", false}, "6.00").has_value());
+    EXPECT_TRUE(m_sink.saw("The ScoreTable for ASA 2016 is not available"));
+    EXPECT_TRUE(m_data.isAtHand(15));
+    EXPECT_FALSE(m_data.isAtHand(26));
+}
+
+TEST_F(ScoreFallbacksTest, Asa2012IsNeutralAt1000MetresAndAsa2016GivesItsTimesBackSo)
+{
+    // A made-up 600 m: 120.00 s at row 0, 0.20 s quicker a row (110.00 s = 500 points).
+    // The 600 m altitude correction is 0.29 s at 1000 m and 0 at sea level.
+    load("set 22\nsource made-up\nitem LOD____600M17 T " + madeUpRows(12000, -20) + "\n");
+    load("set 31\nsource made-up\nitem LOD____800M17 T " + madeUpRows(15000, -20) + "\n");
+    EXPECT_EQ(TableScores(m_items, m_messages, m_data)
+                  .PerfToScore(22, "LOD____600M17", "1:50.00", 1000, true),
+              500);
+    // At sea level ASA 2012 takes the 0.29 s off: 109.71 s, 514.5 rows, 514 points.
+    EXPECT_EQ(points(22, "LOD____600M17", "1:50.00"), 514);
+    // ASA 2016 scores its 600 m on ASA 2012 without that step, and gives the time back with
+    // the 0.29 s added.
+    EXPECT_EQ(points(29, "LOD____600M17", "1:50.00"), 500);
+    EXPECT_DOUBLE_EQ(*perf(29, "LOD____600M17", 500), 110.29);
+    EXPECT_DOUBLE_EQ(*perf(22, "LOD____600M17", 500), 110.00);
+    // Its other items are Tamrok 2016A's.
+    EXPECT_EQ(points(29, "LOD____800M17", "2:20.00"), 500);
     EXPECT_TRUE(m_sink.shown().isEmpty());
 }
 
