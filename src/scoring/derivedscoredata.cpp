@@ -41,32 +41,6 @@ bool onlyKeys(const QHash<QString, QString>& keys, const QStringList& allowed, Q
     return true;
 }
 
-// The code and T/F that open an item-like line, into a fresh item.
-bool readItemHead(QStringList* words, const ScoreSetData& set, ItemScoreData* item, QString* error)
-{
-    if (words->size() < 2) {
-        *error = QStringLiteral("an item needs its code and T or F");
-        return false;
-    }
-    item->itemCode = words->takeFirst();
-    const QString kind = words->takeFirst().toUpper();
-    if (item->itemCode.size() > 13) {
-        *error = QStringLiteral("Invalid Item: ") + item->itemCode;
-        return false;
-    }
-    if (kind != QLatin1String("T") && kind != QLatin1String("F")) {
-        *error = QStringLiteral("the kind is T (track) or F (field)");
-        return false;
-    }
-    if (set.items.contains(item->itemCode) || set.shapes.contains(item->itemCode)) {
-        *error = QStringLiteral("the item ") + item->itemCode + QStringLiteral(" is given twice");
-        return false;
-    }
-    item->field = kind == QLatin1String("F");
-    item->table.field = item->field;
-    return true;
-}
-
 // "PERF:POINTS,...": performances in hundredths getting better, points rising.
 bool readPairs(const QString& text, bool field, PairTable* table, QString* error)
 {
@@ -101,6 +75,31 @@ bool readPairs(const QString& text, bool field, PairTable* table, QString* error
 }
 
 } // namespace
+
+bool readItemHead(QStringList* words, const ScoreSetData& set, ItemScoreData* item, QString* error)
+{
+    if (words->size() < 2) {
+        *error = QStringLiteral("an item needs its code and T or F");
+        return false;
+    }
+    item->itemCode = words->takeFirst();
+    const QString kind = words->takeFirst().toUpper();
+    if (item->itemCode.size() > 13) {
+        *error = QStringLiteral("Invalid Item: ") + item->itemCode;
+        return false;
+    }
+    if (kind != QLatin1String("T") && kind != QLatin1String("F")) {
+        *error = QStringLiteral("the kind is T (track) or F (field)");
+        return false;
+    }
+    if (set.items.contains(item->itemCode) || set.shapes.contains(item->itemCode)) {
+        *error = QStringLiteral("the item ") + item->itemCode + QStringLiteral(" is given twice");
+        return false;
+    }
+    item->field = kind == QLatin1String("F");
+    item->table.field = item->field;
+    return true;
+}
 
 bool isDerivedHurdlesItem(const QString& itemCode)
 {

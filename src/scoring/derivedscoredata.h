@@ -4,6 +4,10 @@
 
 namespace scoring {
 
+// The code and T or F that open every item line, into `item`; refused when the code is
+// too long or the set has it already.
+bool readItemHead(QStringList* words, const ScoreSetData& set, ItemScoreData* item, QString* error);
+
 // The lines of a score file beyond plain items: shapes, interpolated ("special") tables,
 // derived curves and the items scored on them. Each reader takes the words after the
 // keyword; false with the reason in `error`.

@@ -213,6 +213,27 @@ QString rowTableProblem(const ItemScoreData& item, int setNumber)
     return {};
 }
 
+// "item CODE T|F key=value...": one item with its published data.
+bool readItemLine(QStringList words, ScoreSetData* set, QString* error)
+{
+    ItemScoreData item;
+    if (!readItemHead(&words, *set, &item, error) || !readItemFields(words, &item, error))
+        return false;
+    *error = rowTableProblem(item, set->number);
+    if (error->isEmpty() && scoreSetInfo(set->number).method == ScoreMethod::Ape &&
+        item.low == item.high)
+        *error = QStringLiteral("an APE item needs its low and high performances");
+    if (error->isEmpty())
+        *error = plainItemRefusal(set->number, item.itemCode);
+    const bool usableRows = item.hasRows && item.first != 0 && item.last != 0;
+    if (error->isEmpty() && set->number == 39 && !usableRows && item.absa.pref == 0)
+        *error = QStringLiteral("a local item needs its row values or its ABSA constants");
+    if (!error->isEmpty())
+        return false;
+    set->items.insert(item.itemCode, item);
+    return true;
+}
+
 } // namespace
 
 const ScoreData& ScoreData::builtIn()
@@ -316,35 +337,8 @@ bool ScoreData::loadText(const QString& text, const QString& name, QString* erro
         } else if (keyword == QLatin1String("item")) {
             if (set.number == 0)
                 return fail(i + 1, QStringLiteral("an item before the \"set\" line"));
-            if (words.size() < 2)
-                return fail(i + 1, QStringLiteral("an item needs its code and T or F"));
-            ItemScoreData item;
-            item.itemCode = words.takeFirst();
-            const QString kind = words.takeFirst().toUpper();
-            if (item.itemCode.size() > 13)
-                return fail(i + 1, QStringLiteral("Invalid Item: ") + item.itemCode);
-            if (kind != QLatin1String("T") && kind != QLatin1String("F"))
-                return fail(i + 1, QStringLiteral("the kind is T (track) or F (field)"));
-            item.field = kind == QLatin1String("F");
-            item.table.field = item.field;
-            QString why;
-            if (!readItemFields(words, &item, &why))
+            if (QString why; !readItemLine(words, &set, &why))
                 return fail(i + 1, why);
-            if (const QString problem = rowTableProblem(item, set.number); !problem.isEmpty())
-                return fail(i + 1, problem);
-            if (scoreSetInfo(set.number).method == ScoreMethod::Ape && item.low == item.high)
-                return fail(i + 1, QStringLiteral("an APE item needs its low and high "
-                                                  "performances"));
-            if (const QString why = plainItemRefusal(set.number, item.itemCode); !why.isEmpty())
-                return fail(i + 1, why);
-            const bool usableRows = item.hasRows && item.first != 0 && item.last != 0;
-            if (set.number == 39 && !usableRows && item.absa.pref == 0)
-                return fail(i + 1, QStringLiteral("a local item needs its row values or its "
-                                                  "ABSA constants"));
-            if (set.items.contains(item.itemCode) || set.shapes.contains(item.itemCode))
-                return fail(i + 1, QStringLiteral("the item ") + item.itemCode +
-                                       QStringLiteral(" is given twice"));
-            set.items.insert(item.itemCode, item);
         } else {
             return fail(i + 1, QStringLiteral("unknown line \"") + keyword + QLatin1Char('"'));
         }
