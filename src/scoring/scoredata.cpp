@@ -265,7 +265,12 @@ void ScoreData::loadLocalTables(const QString& folder)
     // Read apart first: a local file must not stand in for a published set.
     ScoreData local;
     QString error;
-    if (!local.loadFile(path, &error)) {
+    QFile file(path);
+    // The whole path: the user has to find the file to mend it.
+    const bool read = file.open(QIODevice::ReadOnly | QIODevice::Text);
+    if (!read)
+        error = QStringLiteral("Cannot read ") + path;
+    if (!read || !local.loadText(QString::fromUtf8(file.readAll()), path, &error)) {
         m_problems.append(error);
         return;
     }

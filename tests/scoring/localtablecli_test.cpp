@@ -80,8 +80,9 @@ TEST_F(LocalTableCliTest, ABadLocalFileIsListedWithItsReasonAndNotUsed)
                "values=1000,1030\n");
     QString out;
     ASSERT_EQ(cli({"scoresets", "list"}, &out), 0);
-    EXPECT_TRUE(out.contains("Local table not loaded: set39.txt line 3: the item THRTrbJavlM12 "
-                             "needs 101 row values, found 2"))
+    EXPECT_TRUE(
+        out.contains("Local table not loaded: " + m_config.filePath("scoretables/set39.txt") +
+                     " line 3: the item THRTrbJavlM12 needs 101 row values, found 2"))
         << out.toStdString();
     ASSERT_EQ(cli({"--json", "scoresets", "list"}, &out), 0);
     const QJsonObject row = set39(out);

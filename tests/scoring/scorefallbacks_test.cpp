@@ -130,7 +130,8 @@ TEST_F(ScoreFallbacksTest, ABadLocalFileIsKeptOutWithItsReasonAndSet39IsAbsa2007
     loadLocal("set 39\nsource ours\nitem THRTrbJavlM12 F first=1000\n");
     ASSERT_EQ(m_data.problems().size(), 1);
     EXPECT_EQ(m_data.problems().first(),
-              "set39.txt line 3: a local item needs its row values or its ABSA constants");
+              m_local.filePath("set39.txt") +
+                  " line 3: a local item needs its row values or its ABSA constants");
     EXPECT_FALSE(m_data.isLoaded(39));
     EXPECT_EQ(points(39, "SHD____100M25", "10.00"), 1000);
     EXPECT_FALSE(points(39, "THRTrbJavlM12", "25.00").has_value());
