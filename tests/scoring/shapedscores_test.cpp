@@ -99,6 +99,20 @@ TEST_F(ShapedScoresTest, AShapeItemThatCannotBeFoundIsAProgramError)
     EXPECT_TRUE(m_sink.saw("No shape: SHD_____50M10"));
 }
 
+TEST_F(ShapedScoresTest, AShapeOnARowTableWithoutItsEndsScoresZeroNamingTheTable)
+{
+    scoring::ScoreData data;
+    QString error;
+    ASSERT_TRUE(data.loadText("set 34\nsource made-up\n"
+                              "item SHD____100F17 T first=0 middle=0 last=0\n"
+                              "shape SHD_____80F14 SHD____100F17 0.8\n",
+                              "made-up", &error))
+        << error.toStdString();
+    TableScores scores(m_items, m_messages, data);
+    EXPECT_EQ(scores.PerfToScore(34, "SHD_____80F14", "12.00", 0, true), 0);
+    EXPECT_TRUE(m_sink.saw("The low and high performances is incorrect for SHD____100F17"));
+}
+
 TEST_F(ShapedScoresTest, SpecialItemsInterpolateTheirTableBothWays)
 {
     // 4:00.00 is an entry; 3:50.00 lies half way from 700 to 1000.
