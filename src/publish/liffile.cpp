@@ -17,13 +17,20 @@ QString lineRef(int lineNo)
 
 // "1:02.347" -> 62.34 and the digit 7; false for anything that is not a time. The
 // leading hours or minutes take at most three digits: no race runs longer, and more
-// digits would overflow the sum.
+// digits would overflow the sum. After a colon come two digits below 60: "1:0" is a
+// time cut short, and "1:75.00" no clock's reading.
 bool readTime(const QString& text, double* seconds, QString* thirdDigit)
 {
     static const QRegularExpression pattern(
         QStringLiteral("^(?:(\\d{1,3}):)?(?:(\\d{1,2}):)?(\\d{1,2})(?:\\.(\\d{1,3}))?$"));
     const QRegularExpressionMatch m = pattern.match(text.trimmed());
     if (!m.hasMatch())
+        return false;
+    const auto sexagesimal = [](const QString& part) {
+        return part.size() == 2 && part.toInt() < 60;
+    };
+    if (!m.captured(1).isEmpty() &&
+        (!sexagesimal(m.captured(3)) || (!m.captured(2).isEmpty() && !sexagesimal(m.captured(2)))))
         return false;
     double value = m.captured(3).toInt();
     if (!m.captured(2).isEmpty())
@@ -124,6 +131,11 @@ LifRead parseLif(const QByteArray& bytes)
         if (l.status != 0)
             l.time.clear();
         read.race.lines << l;
+    }
+    if (read.race.lines.isEmpty()) {
+        // A race always has a line per swimmer: a header alone is a file cut short.
+        read.refusal = QStringLiteral("The file has a header but no places");
+        return read;
     }
     read.ok = true;
     return read;

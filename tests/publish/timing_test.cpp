@@ -29,10 +29,12 @@ TEST(LifFile, ReadsTheHeaderPlacesTiesAndStatuses)
     EXPECT_EQ(read.race.lines[1].thirdDigit, "4");
     EXPECT_EQ(read.race.lines[3].status, 3) << "DNS";
     EXPECT_EQ(read.race.lines[3].lineNo, 5);
-    const publish::LifRead minutes = publish::parseLif("3,1,1\n1,,4,A,B,C,1:02.35\n");
-    ASSERT_TRUE(minutes.ok);
+    const publish::LifRead minutes =
+        publish::parseLif("3,1,1\n1,,4,A,B,C,1:02.35\n2,,5,D,E,F,1:02:03.4\n");
+    ASSERT_TRUE(minutes.ok) << minutes.refusal.toStdString();
     EXPECT_DOUBLE_EQ(minutes.race.lines[0].seconds, 62.35);
     EXPECT_EQ(minutes.race.lines[0].lane, 4);
+    EXPECT_DOUBLE_EQ(minutes.race.lines[1].seconds, 3723.40);
 }
 
 TEST(LifFile, NamesInLatin1OrUtf16AreReadAsWritten)
@@ -64,6 +66,14 @@ TEST(LifFile, BadFilesAreRefusedWithTheLine)
               "Line 3: the line is cut short (4 of 7 fields)");
     EXPECT_EQ(refusal("7,1,2\n1,101,1,Smith,Ann,DOL,3O.00\n"),
               "Line 2: the time cannot be read: 3O.00");
+    // Cut short after the header, or in the middle of the last time.
+    EXPECT_EQ(refusal("7,1,2,50m Freestyle Heat 2\n"), "The file has a header but no places");
+    EXPECT_EQ(refusal("7,1,2\n1,101,1,Smith,Ann,DOL,1:01.23\n2,102,2,Jones,Ben,DOL,1:0"),
+              "Line 3: the time cannot be read: 1:0");
+    EXPECT_EQ(refusal("7,1,2\n1,101,1,Smith,Ann,DOL,1:75.00\n"),
+              "Line 2: the time cannot be read: 1:75.00");
+    EXPECT_EQ(refusal("7,1,2\n1,101,1,Smith,Ann,DOL,1:61:01.00\n"),
+              "Line 2: the time cannot be read: 1:61:01.00");
     // Found by fuzzing: minutes beyond any race used to overflow the sum.
     EXPECT_EQ(refusal("7,1,2\n1,101,1,Smith,Ann,DOL,77777771:00\n"),
               "Line 2: the time cannot be read: 77777771:00");
