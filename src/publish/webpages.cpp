@@ -100,7 +100,10 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
     const AthletesOfRow athletesOf = [&reads](const results::CaptureProgramRow& row) {
         return reads->athletesOf(row);
     };
-    for (const RaceRows& race : startHeats(*reads, day, range)) {
+    const QList<RaceRows> races = startHeats(*reads, day, range);
+    if (races.isEmpty())
+        lines << QStringLiteral("No data.<BR>"); // not a bare title: the range holds no heat
+    for (const RaceRows& race : races) {
         // A combined race is one heat: its items side by side, its athletes in one list.
         const EventResults starters = raceResults(run, race, athletesOf);
         QHash<QString, QString> implementOf; // item code -> its implement

@@ -73,6 +73,12 @@ TEST_F(WebPagesTest, StartListsOfADayOrASequenceRangeThatIsRemembered)
     EXPECT_EQ(saved.text(), "2-3");
     EXPECT_FALSE(publish::SeqRange::parse("3-2", &range));
     EXPECT_FALSE(publish::SeqRange::parse("x", &range));
+
+    // A range without a heat of the day says so rather than showing a bare title.
+    ASSERT_TRUE(publish::SeqRange::parse("5-9", &range));
+    ASSERT_TRUE(publish::publishStarters(web, 1, range));
+    EXPECT_TRUE(rows(dayFile(publish::kStartersPage)).isEmpty());
+    EXPECT_TRUE(text(dayFile(publish::kStartersPage)).contains("No data.<BR>"));
 }
 
 // The items of a combined group are drawn together into one race: the start list shows
