@@ -14,6 +14,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <functional>
+
 namespace publish {
 
 namespace {
@@ -113,7 +115,10 @@ bool deleteOrphans(WebSite& site, const SiteReport& report)
     return true;
 }
 
-QList<qint64> unpublishedResults(WebSite& site)
+namespace {
+
+// The program rows named by a line of some day's sequence index.
+QSet<qint64> indexedProgramRows(WebSite& site)
 {
     QSet<qint64> published;
     for (const int day : days(site.root())) {
@@ -126,15 +131,41 @@ QList<qint64> unpublishedResults(WebSite& site)
                 published.insert(programNoOfIndexLine(l));
         }
     }
+    return published;
+}
+
+// The meeting's program rows in program order that `wanted` keeps.
+QList<qint64> programRowsWhere(WebSite& site,
+                               const std::function<bool(const results::CaptureProgramRow&)>& wanted)
+{
     QList<qint64> out;
     base::Run& run = site.run();
     for (const results::CaptureProgramRow& row :
          results::captureProgramRows(*run.database(), run.items(), run.currentMeetingNo(),
                                      results::CaptureOrder::Sequence)) {
-        if (row.withResults > 0 && !row.isCalculatedFinal() && !published.contains(row.programNo))
+        if (wanted(row))
             out << row.programNo;
     }
     return out;
+}
+
+} // namespace
+
+QList<qint64> unpublishedResults(WebSite& site)
+{
+    const QSet<qint64> published = indexedProgramRows(site);
+    return programRowsWhere(site, [&](const results::CaptureProgramRow& row) {
+        return row.withResults > 0 && !row.isCalculatedFinal() &&
+               !published.contains(row.programNo);
+    });
+}
+
+QList<qint64> publishedResults(WebSite& site)
+{
+    const QSet<qint64> published = indexedProgramRows(site);
+    return programRowsWhere(site, [&](const results::CaptureProgramRow& row) {
+        return published.contains(row.programNo);
+    });
 }
 
 } // namespace publish

@@ -32,5 +32,8 @@ bool deleteOrphans(WebSite& site, const SiteReport& report);
 // The program rows with results whose page is in no sequence index ("Results not printed
 // to Web-files yet"), in program order.
 QList<qint64> unpublishedResults(WebSite& site);
+// The program rows whose page is in a sequence index, in program order: what can be
+// re-published after a correction ("Re-Print Selecteds").
+QList<qint64> publishedResults(WebSite& site);
 
 } // namespace publish

@@ -256,6 +256,33 @@ TEST_F(PublishFormsTest, TheManagingScreenListsAndPublishesWhatIsWaiting)
     EXPECT_TRUE(m_sink.saw("Done creating web-file Day1/Program.html"));
 }
 
+// After a correction a published heat is published again from the list of those printed.
+TEST_F(PublishFormsTest, PublishedResultsCanBeRePrinted)
+{
+    publish::PublishManageForm form(run());
+    form.showPrintedBox()->setChecked(true);
+    EXPECT_EQ(form.printButton()->text(), "Re-P&rint Selecteds");
+    ASSERT_EQ(form.waitingList()->count(), 1);
+    EXPECT_EQ(form.waitingList()->item(0)->text(), "No Results printed to Web-files yet");
+
+    form.showPrintedBox()->setChecked(false);
+    EXPECT_EQ(form.printButton()->text(), "P&rint selecteds");
+    form.waitingList()->item(0)->setSelected(true);
+    form.printSelected();
+    ASSERT_TRUE(text(page()).contains("30.00"));
+
+    swim(heat, {"0:31.00", "0:29.40"});
+    form.showPrintedBox()->setChecked(true);
+    ASSERT_EQ(form.waitingList()->count(), 1);
+    EXPECT_TRUE(form.waitingList()->item(0)->text().startsWith("005 50m Freestyle"));
+    form.waitingList()->item(0)->setSelected(true);
+    form.printSelected();
+    EXPECT_TRUE(text(page()).contains("29.40"));
+    EXPECT_FALSE(text(page()).contains("30.00"));
+    EXPECT_EQ(indexLines(dayFile(publish::kSequenceIndex)).size(), 1);
+    EXPECT_EQ(form.waitingList()->count(), 1) << "still published, still listed";
+}
+
 TEST_F(PublishFormsTest, TheCapturePanelOpensTheLauncherForItsRow)
 {
     results::CaptureEventsForm capture(run());

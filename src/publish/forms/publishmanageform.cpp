@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -103,13 +104,23 @@ PublishManageForm::PublishManageForm(base::Run& run, QWidget* parent) : QDialog(
         });
     layout->addLayout(actions);
 
-    layout->addWidget(new QLabel(QStringLiteral("Results not printed to Web-files yet"), this));
+    // One list for both: the results waiting to be published, or (ticked) those already
+    // published, to be published again after a correction.
+    auto* waitingRow = new QHBoxLayout;
+    m_waitingLabel = new QLabel(this);
+    waitingRow->addWidget(m_waitingLabel, 1);
+    m_showPrinted = new QCheckBox(QStringLiteral("&Show the results already printed"), this);
+    m_showPrinted->setToolTip(tr("Lists the published results, to publish them again"));
+    waitingRow->addWidget(m_showPrinted);
+    layout->addLayout(waitingRow);
     m_waiting = new QListWidget(this);
     m_waiting->setSelectionMode(QAbstractItemView::ExtendedSelection);
     layout->addWidget(m_waiting);
-    base::addActionButton(layout, QStringLiteral("P&rint selecteds"),
-                          tr("Writes the results selected in the list above to the web site"),
-                          [this] { printSelected(); });
+    m_printButton =
+        base::addActionButton(layout, QStringLiteral("P&rint selecteds"),
+                              tr("Writes the results selected in the list above to the web site"),
+                              [this] { printSelected(); });
+    connect(m_showPrinted, &QCheckBox::toggled, this, [this] { refresh(); });
     layout->addWidget(
         new QLabel(QStringLiteral("Files not in Index / Indexes without a File"), this));
     m_orphans = new QListWidget(this);
@@ -143,13 +154,18 @@ bool PublishManageForm::saveSettings()
 
 void PublishManageForm::refresh()
 {
+    const bool reprint = m_showPrinted->isChecked();
+    m_waitingLabel->setText(reprint ? QStringLiteral("Results already printed to Web-files")
+                                    : QStringLiteral("Results not printed to Web-files yet"));
+    m_printButton->setText(reprint ? QStringLiteral("Re-P&rint Selecteds")
+                                   : QStringLiteral("P&rint selecteds"));
     m_waiting->clear();
     m_orphans->clear();
     if (!saveSettings() || m_root->text().trimmed().isEmpty() ||
         !QDir(m_root->text().trimmed()).exists())
         return;
     WebSite site(m_run);
-    for (const qint64 programNo : unpublishedResults(site)) {
+    for (const qint64 programNo : reprint ? publishedResults(site) : unpublishedResults(site)) {
         const std::optional<results::CaptureProgramRow> row =
             results::captureProgramRow(*m_run.database(), m_run.items(), programNo);
         auto* item = new QListWidgetItem(row ? eventTitle(*row) : QString::number(programNo));
@@ -157,7 +173,8 @@ void PublishManageForm::refresh()
         m_waiting->addItem(item);
     }
     if (m_waiting->count() == 0)
-        m_waiting->addItem(QStringLiteral("All Results already Printed"));
+        m_waiting->addItem(reprint ? QStringLiteral("No Results printed to Web-files yet")
+                                   : QStringLiteral("All Results already Printed"));
     const SiteReport report = inspectSite(site);
     for (const QString& f : report.filesNotInIndex) {
         auto* item = new QListWidgetItem(QStringLiteral("Files not in Index: ") + f);

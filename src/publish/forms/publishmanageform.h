@@ -3,8 +3,10 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QSpinBox;
 
 namespace base {
@@ -27,6 +29,9 @@ public:
     QLineEdit* rootEdit() const { return m_root; }
     QSpinBox* dayBox() const { return m_day; }
     QListWidget* waitingList() const { return m_waiting; }
+    // Ticked, the list holds the published results and the button re-publishes them.
+    QCheckBox* showPrintedBox() const { return m_showPrinted; }
+    QPushButton* printButton() const { return m_printButton; }
     QListWidget* orphanList() const { return m_orphans; }
 
     // The settings as the screen shows them, kept in the configuration store.
@@ -53,7 +58,10 @@ private:
     QCheckBox* m_starters;
     QCheckBox* m_totals;
     QCheckBox* m_refresh;
+    QLabel* m_waitingLabel;
+    QCheckBox* m_showPrinted;
     QListWidget* m_waiting;
+    QPushButton* m_printButton;
     QListWidget* m_orphans;
 };
 
