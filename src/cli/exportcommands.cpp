@@ -8,8 +8,6 @@
 #include "publish/eventexports.h"
 #include "publish/eventresults.h"
 #include "publish/textexports.h"
-#include "publish/textfile.h"
-#include "scoring/teamtotals.h"
 
 namespace {
 
@@ -119,17 +117,7 @@ int exportTotalsText(cli::Context& ctx)
         return ctx.usageError(QStringLiteral("--out FILE is needed"));
     if (!draw.ready())
         return cli::Failed;
-    const int splits =
-        splitUp ? scoring::SplitGender | scoring::SplitTrackOrField | scoring::SplitSeniority
-                : scoring::SplitNone;
-    QString error;
-    if (!publish::writeTextFile(out, publish::teamTotalsText(ctx.run(), splits, ctx.run().now()),
-                                &error)) {
-        ctx.messages().warning(QStringLiteral("File could not be created:") + QStringLiteral("\r") +
-                               out + QStringLiteral("\r") + error);
-        return cli::Failed;
-    }
-    return cli::Success;
+    return publish::writeTeamTotalsText(ctx.run(), out, splitUp) ? cli::Success : cli::Failed;
 }
 
 int exportArchive(cli::Context& ctx)

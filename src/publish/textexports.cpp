@@ -4,6 +4,7 @@
 #include "base/messages.h"
 #include "base/run.h"
 #include "meeting/meetingsettings.h"
+#include "publish/csvwriter.h"
 #include "publish/eventresults.h"
 #include "publish/weblayout.h"
 #include "publish/zipwriter.h"
@@ -24,6 +25,10 @@ QString releaseLine(const results::CaptureProgramRow& row)
     return row.resultsRevision > 0 ? QStringLiteral("***** Revised *****")
                                    : QStringLiteral("***** Final *****");
 }
+
+// The split of "TeamTotalsSplitUp.txt": by gender, track or field and junior or senior.
+constexpr int kSplitUp =
+    scoring::SplitGender | scoring::SplitTrackOrField | scoring::SplitSeniority;
 
 QString column(const QString& text, int width)
 {
@@ -140,6 +145,12 @@ QStringList allResultsText(base::Run& run)
     return lines;
 }
 
+bool writeTeamTotalsText(base::Run& run, const QString& path, bool splitUp)
+{
+    return writeExportFile(run.messages(), path,
+                           teamTotalsText(run, splitUp ? kSplitUp : scoring::SplitNone, run.now()));
+}
+
 bool writeResultsArchive(base::Run& run, const QString& path)
 {
     base::Messages& messages = run.messages();
@@ -152,11 +163,10 @@ bool writeResultsArchive(base::Run& run, const QString& path)
         !messages.confirm(QStringLiteral("Delete the previous archive ") + path))
         return false;
     auto bytes = [](const QStringList& lines) { return (lines.join('\n') + '\n').toUtf8(); };
-    const int splitUp = scoring::SplitGender | scoring::SplitTrackOrField | scoring::SplitSeniority;
     QString error;
     if (!writeZip(path,
                   {{QStringLiteral("TeamTotalsSplitUp.txt"),
-                    bytes(teamTotalsText(run, splitUp, run.now()))},
+                    bytes(teamTotalsText(run, kSplitUp, run.now()))},
                    {QStringLiteral("AllResults.txt"), bytes(allResultsText(run))}},
                   &error)) {
         messages.warning(QStringLiteral("File could not be created:") + QStringLiteral("\r") +

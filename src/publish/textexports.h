@@ -24,6 +24,11 @@ QString clipboardText(base::Run& run, const EventResults& event, bool starters);
 // the Courier note, and the columns of the chosen splits with team and score.
 QStringList teamTotalsText(base::Run& run, int splits, const QDateTime& printedOn);
 
+// The team totals text in `path` ("TeamTotals.txt", or split up by gender, track or field
+// and seniority for "TeamTotalsSplitUp.txt"); an existing file is replaced only after
+// "Overwrite".
+bool writeTeamTotalsText(base::Run& run, const QString& path, bool splitUp);
+
 // Every published event's results in sequence as text, for the results archive.
 QStringList allResultsText(base::Run& run);
 

@@ -2,6 +2,7 @@
 #include "support/untippedbuttons.h"
 
 #include "publish/forms/autoprinterdialog.h"
+#include "publish/forms/publishexportsform.h"
 #include "publish/forms/publishlauncherform.h"
 #include "publish/forms/publishmanageform.h"
 
@@ -18,8 +19,9 @@ TEST_F(PublishButtonTipsTest, EveryButtonOfThePublishingScreensSaysWhatItDoes)
     publish::PublishLauncherForm launcher(run(), heat);
     publish::PublishManageForm manage(run());
     publish::AutoPrinterDialog printer(messages(), {}, {"Office"}, "Choose");
+    publish::PublishExportsForm exports(run());
 
-    const QStringList missing = untippedButtons({&launcher, &manage, &printer});
+    const QStringList missing = untippedButtons({&launcher, &manage, &printer, &exports});
     EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
 }
 

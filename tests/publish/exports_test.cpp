@@ -219,6 +219,22 @@ TEST_F(ExportsTest, TheExportCommandsPrintAndWrite)
         testing_support::runCli(
             common + QStringList{"export", "csv", "program", "--meeting", meeting}, &stdOut, &err),
         2);
+
+    // The team totals text asks before it replaces a file, as every export does.
+    const QString totals = QDir(out).filePath("TeamTotals.txt");
+    ASSERT_TRUE(publish::writeTextFile(totals, {"old"}));
+    EXPECT_EQ(testing_support::runCli({"--db", m_path, "--no", "export", "totals-text", "--out",
+                                       totals, "--meeting", meeting},
+                                      &stdOut, &err),
+              1);
+    EXPECT_TRUE(err.contains("The file already exist: ")) << err.toStdString();
+    EXPECT_EQ(lines(totals), QStringList{"old"});
+    ASSERT_EQ(testing_support::runCli(common + QStringList{"export", "totals-text", "--out", totals,
+                                                           "--meeting", meeting},
+                                      &stdOut, &err),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(text(totals).startsWith("Meeting: "));
 }
 
 // The start list for a timing system has no titles and names the swimmer's ID number; the

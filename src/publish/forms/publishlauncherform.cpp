@@ -10,6 +10,7 @@
 #include "publish/eventresults.h"
 #include "publish/forms/autoprinterdialog.h"
 #include "publish/forms/autoprinteroutput.h"
+#include "publish/forms/publishexportsform.h"
 #include "publish/forms/publishmanageform.h"
 #include "publish/textexports.h"
 #include "publish/webpages.h"
@@ -120,6 +121,10 @@ PublishLauncherForm::PublishLauncherForm(base::Run& run, qint64 programNo, QWidg
     base::addActionButton(layout, QStringLiteral("&Manage the web site..."),
                           tr("Opens the settings and pages of the whole web site"),
                           [this] { openPublishManage(this, m_run); });
+    base::addActionButton(layout, QStringLiteral("CSV Publishing M&enu..."),
+                          tr("Opens the CSV files of any heat, all starters, the program, the "
+                             "team totals as CSV or text, and the results archive"),
+                          [this] { openPublishExports(this, m_run); });
     base::addActionButton(layout, QStringLiteral("C&lose"), base::closeTip(), [this] { accept(); });
 }
 
