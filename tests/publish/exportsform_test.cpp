@@ -61,7 +61,7 @@ TEST_F(ExportsFormTest, EachExportGoesToItsFolderUnderItsName)
     const QString heatName = "0005_50mFreestyle13Male_A1";
     const QString archive = "Results_" + run().now().toString("yyyyMMdd") + ".zip";
     EXPECT_EQ(files(results),
-              (QStringList{archive, "Results_" + heatName + ".csv", "Results_" + heatName + ".xml",
+              (QStringList{"Results_" + heatName + ".csv", "Results_" + heatName + ".xml", archive,
                            "TeamTotals.csv", "TeamTotals.txt", "TeamTotalsSplitUp.txt"}));
     EXPECT_EQ(files(starters), (QStringList{"Program.csv", "StartersAllItems.CSV",
                                             "Starters_" + heatName + ".csv"}));

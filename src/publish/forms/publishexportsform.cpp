@@ -97,7 +97,7 @@ PublishExportsForm::PublishExportsForm(base::Run& run, QWidget* parent)
     base::addActionButton(whole, 0, 2, QStringLiteral("&Team Totals"),
                           tr("Writes the team totals to TeamTotals.csv in the results folder"),
                           [this] { teamTotals(); });
-    base::addActionButton(whole, 1, 0, QStringLiteral("Team Totals as te&xt"),
+    base::addActionButton(whole, 1, 0, QStringLiteral("Team Totals as t&ext"),
                           tr("Writes TeamTotals.txt and TeamTotalsSplitUp.txt to the results "
                              "folder, for the press"),
                           [this] { teamTotalsText(); });
