@@ -5,10 +5,14 @@
 #include "base/forms/wheelguard.h"
 #include "base/messages.h"
 #include "shell/forms/qtdialogsink.h"
+#include "shell/forms/unattendedend.h"
 #include "shell/runloop.h"
 #include "shell/singleinstance.h"
+#include "shell/stopsignals.h"
 
 #include <QApplication>
+
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -18,8 +22,19 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     base::installWheelGuard(app);
     shell::QtDialogSink sink;
+    // SIGTERM and SIGINT end the program as "Exit" does, with the database closed.
+    std::unique_ptr<shell::UnattendedEnd> ending;
+    shell::StopSignals stopSignals([&](int) {
+        if (ending)
+            ending->begin();
+        else
+            QCoreApplication::exit(1);
+    });
     // "--edition athletics" starts the athletics edition of the family on the same data.
     shell::RunLoopOptions options;
+    // The database engine puts in handlers of its own for these signals when it opens a
+    // file, which would shut the connection down under the program's feet.
+    options.connected = [&stopSignals] { stopSignals.install(); };
     const QStringList arguments = QApplication::arguments();
     const qsizetype edition = arguments.indexOf(QStringLiteral("--edition"));
     if (edition > 0 && arguments.value(edition + 1) == QLatin1String("athletics"))
@@ -33,6 +48,7 @@ int main(int argc, char** argv)
     }
     DesktopHost host;
     shell::RunLoop loop(sink, host, options);
+    ending = std::make_unique<shell::UnattendedEnd>(sink, loop);
     loop.exec();
     return 0;
 }

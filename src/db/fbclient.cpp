@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QTime>
 
+#include <cerrno>
 #include <cstring>
 #include <functional>
 
@@ -42,6 +43,10 @@ namespace {
 // Calls through a ThrowStatusWrapper and turns its exception into false plus a DbError.
 template <typename Fn> bool guarded(DbError* error, Fn&& fn)
 {
+    // The library opens its lock files in a loop that repeats while errno says EINTR, even
+    // after a call that succeeded: a signal that interrupted an earlier wait of this thread
+    // (SIGTERM at the end, a child process ending) would keep it there for good.
+    errno = 0;
     try {
         fn();
         return true;

@@ -70,6 +70,8 @@ bool RunLoop::startRun(bool firstPass)
     connect.firstRun = firstPass;
     if (!db::connectDatabase(run, connect) || !db::isConnected(run))
         return false;
+    if (m_options.connected)
+        m_options.connected();
     // The athletics edition's score sets whose data this program holds, before the meeting
     // looks for its set.
     if (!run.items().isSwimming())
@@ -99,12 +101,12 @@ void RunLoop::exec()
         restart = false;
         ++m_passes;
         beginRun();
-        if (startRun(firstPass)) {
+        if (startRun(firstPass) && !m_stopped) {
             const QDateTime opened = m_run->now();
             const int result = m_host.showMainScreen(*m_run);
             m_results.append(result);
-            restart = result == kMainScreenRestart;
-            if (workedLongEnough(opened, m_run->now()))
+            restart = result == kMainScreenRestart && !m_stopped;
+            if (!m_stopped && workedLongEnough(opened, m_run->now()))
                 offerBackupAfterWork(*m_run);
         }
         endRun();

@@ -6,6 +6,8 @@
 
 #include <QDateTime>
 
+#include <functional>
+
 #include <memory>
 
 namespace base {
@@ -29,6 +31,8 @@ struct RunLoopOptions {
     QString configPath; // empty: the default place of the configuration store
     base::Clock clock = base::systemClock();
     QString developerMarkerFolder = shell::developerMarkerFolder();
+    // Called each time the database is open, before anything is asked.
+    std::function<void()> connected;
 };
 
 // The start-up, the main screen and the end of a run, repeated while the main screen asks
@@ -48,6 +52,11 @@ public:
     const QList<int>& results() const { return m_results; }
     // The run of the pass in progress; null between passes.
     base::Run* run() const { return m_run.get(); }
+    // The system asked the program to end: the pass in progress is the last, and it shows
+    // no main screen that is not open yet and offers no backup; its run still closes the
+    // database as every pass does.
+    void stop() { m_stopped = true; }
+    bool stopped() const { return m_stopped; }
 
     // Creates the run of a pass; a second one while a run exists is an internal error.
     base::Run& beginRun();
@@ -62,6 +71,7 @@ private:
     RunLoopOptions m_options;
     std::unique_ptr<base::Run> m_run;
     bool m_running = false;
+    bool m_stopped = false;
     int m_passes = 0;
     QList<int> m_results;
 };

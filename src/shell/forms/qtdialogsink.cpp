@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cstdio>
+
 namespace shell {
 
 QtDialogSink::QtDialogSink() = default;
@@ -25,9 +27,19 @@ void QtDialogSink::beep(bool)
     QApplication::beep();
 }
 
+void QtDialogSink::setUnattended()
+{
+    m_unattended = true;
+    m_progress.reset();
+}
+
 base::Answer QtDialogSink::show(base::MessageKind kind, const QString& title, const QString& text,
                                 const QStringList& buttons)
 {
+    if (m_unattended) {
+        std::fprintf(stderr, "%s\n", qPrintable(base::ConsoleSink::plain(text)));
+        return m_nobody.show(kind, title, text, buttons);
+    }
     QMessageBox box;
     box.setWindowTitle(title);
     box.setText(base::ConsoleSink::plain(text));
@@ -109,6 +121,8 @@ QStringList QtDialogSink::withKeyLetters(const QStringList& texts)
 base::Answer QtDialogSink::askText(const QString& title, const QString& prompt,
                                    const QString& current, bool secret)
 {
+    if (m_unattended)
+        return m_nobody.askText(title, prompt, current, secret);
     bool ok = false;
     const QString text =
         QInputDialog::getText(nullptr, title, base::ConsoleSink::plain(prompt),
@@ -119,6 +133,8 @@ base::Answer QtDialogSink::askText(const QString& title, const QString& prompt,
 base::Answer QtDialogSink::askDate(const QString& title, const QString& prompt,
                                    const QString& current)
 {
+    if (m_unattended)
+        return m_nobody.askDate(title, prompt, current);
     static const QString format = QStringLiteral("yyyy/MM/dd");
     QDialog dialog;
     dialog.setWindowTitle(title);
@@ -143,11 +159,15 @@ base::Answer QtDialogSink::askDate(const QString& title, const QString& prompt,
 
 QString QtDialogSink::chooseFile(const QString& title, const QString& filter)
 {
+    if (m_unattended)
+        return QString();
     return QFileDialog::getOpenFileName(nullptr, title, QString(), filter);
 }
 
 void QtDialogSink::progress(const QString& title, const QString& text, int position, int max)
 {
+    if (m_unattended)
+        return;
     if (!m_progress) {
         m_progress = std::make_unique<QProgressDialog>();
         m_progress->setCancelButton(nullptr);
