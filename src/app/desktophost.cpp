@@ -1,6 +1,7 @@
 #include "app/desktophost.h"
 
 #include "app/screenwiring.h"
+#include "base/forms/screensize.h"
 #include "shell/forms/mainscreen.h"
 
 #include <QEventLoop>
@@ -12,7 +13,7 @@ int DesktopHost::showMainScreen(base::Run& run)
     shell::MainScreen screen(run, screenOpeners());
     // As tall as its buttons need, wide enough for long meeting names.
     screen.adjustSize();
-    screen.resize(std::max(screen.width(), 960), screen.height());
+    base::resizeWithinDesktop(&screen, QSize(std::max(screen.width(), 960), screen.height()));
     // Not exec(): the main screen hides itself while another screen is open, and hiding a
     // dialog ends its exec() loop. This loop ends only when the screen is done.
     QEventLoop loop;

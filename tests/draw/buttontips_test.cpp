@@ -1,4 +1,5 @@
 #include "handdrawfixture.h"
+#include "support/screenfit.h"
 #include "support/untippedbuttons.h"
 
 #include "draw/forms/additemdialog.h"
@@ -22,6 +23,7 @@
 
 using namespace draw;
 using testing_support::listed;
+using testing_support::offTheDesktop;
 using testing_support::untippedButtons;
 
 namespace {
@@ -63,6 +65,9 @@ TEST_F(DrawButtonTipsTest, EveryButtonOfTheItemAndProgramScreensSaysWhatItDoes)
         untippedButtons({&items, &heats, &finals, &complex, &addItem, &program, &row, &determine,
                          &constant, &pattern, &list});
     EXPECT_TRUE(missing.isEmpty()) << listed(missing);
+    const QStringList tooBig = offTheDesktop({&items, &heats, &finals, &complex, &addItem, &program,
+                                              &row, &determine, &constant, &pattern, &list});
+    EXPECT_TRUE(tooBig.isEmpty()) << listed(tooBig);
 }
 
 TEST_F(DrawButtonTipsTest, EveryButtonOfTheDrawScreensSaysWhatItDoes)
@@ -74,13 +79,16 @@ TEST_F(DrawButtonTipsTest, EveryButtonOfTheDrawScreensSaysWhatItDoes)
     HotSeatsForm hotSeats(run(), m_event, QStringLiteral("F"));
     ManualDrawMenu menu(run(), m_event, QStringLiteral("A"));
     QStringList missing = untippedButtons({&before, &draws, &late, &hotSeats, &menu});
+    QStringList tooBig = offTheDesktop({&before, &draws, &late, &hotSeats, &menu});
     // Each hand-draw action has buttons of its own.
     for (const ManualAction action : {ManualAction::SelectAndDraw, ManualAction::EditLanes,
                                       ManualAction::SwapSameTeam, ManualAction::Clear}) {
         ManualDrawForm hand(run(), m_event, QStringLiteral("A"), action);
         missing << untippedButtons(hand);
+        tooBig << offTheDesktop({&hand});
     }
     EXPECT_TRUE(missing.isEmpty()) << listed(missing);
+    EXPECT_TRUE(tooBig.isEmpty()) << listed(tooBig);
 }
 
 } // namespace

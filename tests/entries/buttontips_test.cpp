@@ -1,3 +1,4 @@
+#include "support/screenfit.h"
 #include "support/untippedbuttons.h"
 #include "teamsfixture.h"
 
@@ -50,6 +51,9 @@ TEST_F(EntriesButtonTipsTest, EveryButtonOfTheTeamScreensSaysWhatItDoes)
 
     const QStringList missing = untippedButtons({&list, &edit, &split, &names, &numbers});
     EXPECT_TRUE(missing.isEmpty()) << listed(missing);
+    const QStringList tooBig =
+        testing_support::offTheDesktop({&list, &edit, &split, &names, &numbers});
+    EXPECT_TRUE(tooBig.isEmpty()) << testing_support::listed(tooBig);
 }
 
 TEST_F(EntriesButtonTipsTest, EveryButtonOfTheSwimmerAndEntryScreensSaysWhatItDoes)
@@ -73,6 +77,9 @@ TEST_F(EntriesButtonTipsTest, EveryButtonOfTheSwimmerAndEntryScreensSaysWhatItDo
     const QStringList missing =
         untippedButtons({&swimmers, &swimmer, &entries, &relays, &members, &import, &report});
     EXPECT_TRUE(missing.isEmpty()) << listed(missing);
+    const QStringList tooBig = testing_support::offTheDesktop(
+        {&swimmers, &swimmer, &entries, &relays, &members, &import, &report});
+    EXPECT_TRUE(tooBig.isEmpty()) << testing_support::listed(tooBig);
 }
 
 } // namespace

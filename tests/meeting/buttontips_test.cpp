@@ -1,4 +1,5 @@
 #include "meetingfixture.h"
+#include "support/screenfit.h"
 #include "support/untippedbuttons.h"
 
 #include "meeting/forms/categorydialog.h"
@@ -39,6 +40,10 @@ TEST_F(MeetingButtonTipsTest, EveryButtonOfTheMeetingAndSettingsScreensSaysWhatI
     const QStringList missing = untippedButtons({&meetings, &identity, &all, &general, &swimmers,
                                                  &capture, &categories, &category, &performance});
     EXPECT_TRUE(missing.isEmpty()) << listed(missing);
+    const QStringList tooBig =
+        testing_support::offTheDesktop({&meetings, &identity, &all, &general, &swimmers, &capture,
+                                        &categories, &category, &performance});
+    EXPECT_TRUE(tooBig.isEmpty()) << testing_support::listed(tooBig);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "publishfixture.h"
+#include "support/screenfit.h"
 #include "support/untippedbuttons.h"
 
 #include "publish/forms/autoprinterdialog.h"
@@ -23,6 +24,8 @@ TEST_F(PublishButtonTipsTest, EveryButtonOfThePublishingScreensSaysWhatItDoes)
 
     const QStringList missing = untippedButtons({&launcher, &manage, &printer, &exports});
     EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
+    const QStringList tooBig = testing_support::offTheDesktop({&launcher, &manage, &printer});
+    EXPECT_TRUE(tooBig.isEmpty()) << testing_support::listed(tooBig);
 }
 
 } // namespace

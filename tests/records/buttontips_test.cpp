@@ -1,4 +1,5 @@
 #include "recordsfixture.h"
+#include "support/screenfit.h"
 #include "support/untippedbuttons.h"
 
 #include "records/forms/recorddialog.h"
@@ -24,6 +25,9 @@ TEST_F(RecordsButtonTipsTest, EveryButtonOfTheRecordScreensSaysWhatItDoes)
 
     const QStringList missing = untippedButtons({&sets, &records, &record, &newSet, &import});
     EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
+    const QStringList tooBig =
+        testing_support::offTheDesktop({&sets, &records, &record, &newSet, &import});
+    EXPECT_TRUE(tooBig.isEmpty()) << testing_support::listed(tooBig);
 }
 
 } // namespace

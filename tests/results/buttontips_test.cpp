@@ -1,4 +1,5 @@
 #include "support/capturefixture.h"
+#include "support/screenfit.h"
 #include "support/untippedbuttons.h"
 
 #include "results/forms/absenteeform.h"
@@ -39,6 +40,9 @@ TEST_F(ResultsButtonTipsTest, EveryButtonOfTheCaptureScreensSaysWhatItDoes)
     const QStringList missing = untippedButtons(
         {&perEvent, &perItem, &absentees, &queue, &disqualify, &performance, &thirdDigits});
     EXPECT_TRUE(missing.isEmpty()) << listed(missing);
+    const QStringList tooBig = testing_support::offTheDesktop(
+        {&perEvent, &perItem, &absentees, &queue, &disqualify, &performance, &thirdDigits});
+    EXPECT_TRUE(tooBig.isEmpty()) << testing_support::listed(tooBig);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "schedfixture.h"
+#include "support/screenfit.h"
 #include "support/untippedbuttons.h"
 
 #include "sched/forms/clashesform.h"
@@ -26,6 +27,9 @@ TEST_F(SchedButtonTipsTest, EveryButtonOfTheSchedulingScreensSaysWhatItDoes)
 
     const QStringList missing = untippedButtons({&scheduler, &clashes, &dayView, &times, &rests});
     EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
+    const QStringList tooBig =
+        testing_support::offTheDesktop({&scheduler, &clashes, &dayView, &times, &rests});
+    EXPECT_TRUE(tooBig.isEmpty()) << testing_support::listed(tooBig);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "records/recordsfixture.h"
 #include "scoring/athleticsfixture.h"
+#include "support/screenfit.h"
 #include "support/untippedbuttons.h"
 
 #include "scoring/forms/afterform.h"
@@ -30,6 +31,9 @@ TEST_F(ScoringButtonTipsTest, EveryButtonOfTheAfterMeetingScreensSaysWhatItDoes)
 
     const QStringList missing = untippedButtons({&after, &points, &winners, &shown, &top});
     EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
+    const QStringList tooBig =
+        testing_support::offTheDesktop({&after, &points, &winners, &shown, &top});
+    EXPECT_TRUE(tooBig.isEmpty()) << testing_support::listed(tooBig);
 }
 
 // The athletics edition's own buttons: the score calculator and the n-athlon totals.
@@ -41,6 +45,8 @@ TEST_F(AthleticsButtonTipsTest, TheCombinedEventButtonsSayWhatTheyDoToo)
     scoring::ScoreCalculatorForm calculator(run());
     const QStringList missing = untippedButtons({&after, &calculator});
     EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
+    const QStringList tooBig = testing_support::offTheDesktop({&after, &calculator});
+    EXPECT_TRUE(tooBig.isEmpty()) << testing_support::listed(tooBig);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "sheetsfixture.h"
+#include "support/screenfit.h"
 #include "support/untippedbuttons.h"
 
 #include "sheets/forms/checklistsform.h"
@@ -25,6 +26,9 @@ TEST_F(SheetsButtonTipsTest, EveryButtonOfThePrintingScreensSaysWhatItDoes)
 
     const QStringList missing = untippedButtons({&print, &distribution, &checks, &lanes, &options});
     EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
+    const QStringList tooBig =
+        testing_support::offTheDesktop({&print, &distribution, &checks, &lanes, &options});
+    EXPECT_TRUE(tooBig.isEmpty()) << testing_support::listed(tooBig);
 }
 
 } // namespace

@@ -1,8 +1,10 @@
+#include "support/screenfit.h"
 #include "support/testdatabase.h"
 #include "support/untippedbuttons.h"
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "meeting/currentmeeting.h"
 #include "shell/forms/mainscreen.h"
 #include "shell/forms/selectmeetingform.h"
@@ -11,7 +13,9 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -50,6 +54,35 @@ TEST(UntippedButtons, NamesOnlyThePushAndToolButtonsWithoutATooltip)
     EXPECT_TRUE(box->button(QDialogButtonBox::Cancel)->toolTip().contains(QStringLiteral("Esc")));
 }
 
+// The check the screen tests rely on for the size: the tests' desktop is 1024 x 768, a screen
+// sized by the one helper fits it, a wanted size beyond it or a layout that insists on more
+// room does not.
+TEST(OffTheDesktop, NamesTheScreensThatDoNotFitASmallDesktop)
+{
+    ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(1024, 768));
+    QDialog fixed;
+    fixed.setWindowTitle(QStringLiteral("Fixed"));
+    fixed.resize(1200, 800);
+    QDialog bounded;
+    bounded.setWindowTitle(QStringLiteral("Bounded"));
+    base::resizeWithinDesktop(&bounded, QSize(1200, 800));
+    QDialog crammed;
+    crammed.setWindowTitle(QStringLiteral("Crammed"));
+    auto* layout = new QVBoxLayout(&crammed);
+    auto* wide = new QWidget(&crammed);
+    wide->setMinimumSize(1100, 300);
+    layout->addWidget(wide);
+    base::resizeWithinDesktop(&crammed, QSize(600, 400));
+
+    const QStringList lines = testing_support::offTheDesktop({&fixed, &bounded, &crammed});
+    ASSERT_EQ(lines.size(), 2) << testing_support::listed(lines);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Fixed: 12"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Crammed: 11"))) << lines[1].toStdString();
+    EXPECT_FALSE(bounded.isVisible());
+    EXPECT_LE(bounded.width(), 1024);
+    EXPECT_LE(bounded.height(), 768);
+}
+
 TEST(ExplainButtons, KeepsATooltipAButtonAlreadyHas)
 {
     QDialogButtonBox box(QDialogButtonBox::Close);
@@ -78,6 +111,8 @@ TEST_F(ShellButtonTipsTest, EveryButtonOfTheMainScreenSaysWhatItDoes)
     shell::MainScreen screen(run(), some);
     EXPECT_TRUE(untippedButtons(screen).isEmpty())
         << testing_support::listed(untippedButtons(screen));
+    const QStringList tooBig = testing_support::offTheDesktop({&screen});
+    EXPECT_TRUE(tooBig.isEmpty()) << testing_support::listed(tooBig);
 
     // Wired buttons say what they open and their key; unwired ones say they are not there yet.
     QPushButton* items = screen.button(QStringLiteral("2. Items"));
@@ -94,6 +129,8 @@ TEST_F(ShellButtonTipsTest, TheMeetingChoiceExplainsBothButtons)
     shell::SelectMeetingForm form({{1, QStringLiteral("Gala"), QStringLiteral("Pool"), {}}}, 1,
                                   QStringLiteral("Dolvane"));
     EXPECT_TRUE(untippedButtons(form).isEmpty()) << testing_support::listed(untippedButtons(form));
+    const QStringList tooBig = testing_support::offTheDesktop({&form});
+    EXPECT_TRUE(tooBig.isEmpty()) << testing_support::listed(tooBig);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "backup/backuptarget.h"
 #include "backup/restore.h"
 #include "backup/snapshot.h"
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "db/connect.h"
 #include "db/runservices.h"
@@ -64,7 +65,7 @@ ManageDataForm::ManageDataForm(base::Run& run, QWidget* parent) : QDialog(parent
     close->setToolTip(base::closeTip());
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(close);
-    resize(360, 280);
+    base::resizeWithinDesktop(this, QSize(360, 280));
 }
 
 void ManageDataForm::snapshot()

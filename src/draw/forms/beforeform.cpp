@@ -3,6 +3,7 @@
 #include "base/forms/buttontips.h"
 
 #include "base/appglobals.h"
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "draw/forms/drawathletesform.h"
 
@@ -43,7 +44,7 @@ BeforeForm::BeforeForm(base::Run& run, const QList<Option>& options, QWidget* pa
     layout->addSpacing(10);
     layout->addWidget(close);
     layout->addStretch(1);
-    resize(420, sizeHint().height());
+    base::resizeWithinDesktop(this, QSize(420, sizeHint().height()));
 }
 
 QPushButton* BeforeForm::button(const QString& text) const

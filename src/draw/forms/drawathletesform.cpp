@@ -5,6 +5,7 @@
 #include "base/appglobals.h"
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "draw/drawall.h"
 #include "draw/drawround.h"
@@ -101,7 +102,7 @@ DrawAthletesForm::DrawAthletesForm(base::Run& run, QWidget* parent) : QDialog(pa
     fixes->addStretch(1);
     base::addActionButton(fixes, QStringLiteral("Close"), base::closeTip(), [this] { accept(); });
     layout->addLayout(fixes);
-    resize(820, 560);
+    base::resizeWithinDesktop(this, QSize(820, 560));
     refresh();
     m_table->setFocus();
 }
@@ -269,7 +270,8 @@ ListWindow* DrawAthletesForm::showDrawInformation()
                                               s->title + QStringLiteral("   ") + roundName +
                                                   QLatin1Char('\n') + lines.first(),
                                               lines.mid(1));
-    window->resize(std::max(window->width(), 960), std::max(window->height(), 560));
+    base::resizeWithinDesktop(
+        window, QSize(std::max(window->width(), 960), std::max(window->height(), 560)));
     return window;
 }
 

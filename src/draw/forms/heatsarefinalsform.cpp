@@ -4,6 +4,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/run.h"
 
 #include <QCheckBox>
@@ -59,7 +60,7 @@ HeatsAreFinalsForm::HeatsAreFinalsForm(base::Run& run, QWidget* parent)
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     bottom->addWidget(close);
     layout->addLayout(bottom);
-    resize(640, 480);
+    base::resizeWithinDesktop(this, QSize(640, 480));
     refresh();
     m_table->setFocus();
     if (m_table->rowCount() > 0)

@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 
@@ -52,7 +53,7 @@ HotSeatsForm::HotSeatsForm(base::Run& run, qint64 eventNo, const QString& round,
     m_open = m_seats.open(eventNo, round);
     if (m_open)
         fill();
-    resize(760, 460);
+    base::resizeWithinDesktop(this, QSize(760, 460));
 }
 
 void HotSeatsForm::fill()

@@ -4,6 +4,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "draw/formatcheck.h"
 #include "draw/formatlistings.h"
@@ -150,7 +151,7 @@ IndicateHeatsForm::IndicateHeatsForm(base::Run& run, QWidget* parent)
     listings->setMenu(menu);
     add(2, 3, QStringLiteral("Close"), base::closeTip(), [this] { accept(); });
     layout->addLayout(buttons);
-    resize(940, 640);
+    base::resizeWithinDesktop(this, QSize(940, 640));
     refresh();
     m_table->setFocus();
     if (m_table->rowCount() > 0 && m_table->currentRow() < 0)

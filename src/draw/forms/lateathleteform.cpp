@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 
@@ -58,7 +59,7 @@ LateAthleteForm::LateAthleteForm(base::Run& run, qint64 eventNo, QWidget* parent
     }
     fillAthletes();
     showLanes();
-    resize(460, 420);
+    base::resizeWithinDesktop(this, QSize(460, 420));
 }
 
 void LateAthleteForm::fillAthletes()

@@ -1,6 +1,7 @@
 #include "draw/forms/listwindow.h"
 
 #include "base/forms/buttontips.h"
+#include "base/forms/screensize.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -33,7 +34,8 @@ ListWindow::ListWindow(const QString& title, const QString& heading, const QStri
     auto* buttons = base::closeButtons(this);
     layout->addWidget(buttons);
     text->setFocus();
-    resize(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('x')) * 90, 520);
+    base::resizeWithinDesktop(
+        this, QSize(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('x')) * 90, 520));
 }
 
 ListWindow* ListWindow::showList(QWidget* parent, const QString& title, const QString& heading,

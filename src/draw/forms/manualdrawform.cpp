@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "draw/drawcheck.h"
@@ -171,7 +172,7 @@ ManualDrawForm::ManualDrawForm(base::Run& run, qint64 eventNo, const QString& ro
         [this] { showDrawSummary(); });
     add(QStringLiteral("Close"), base::closeTip(), [this] { reject(); });
     layout->addLayout(buttons);
-    resize(980, 620);
+    base::resizeWithinDesktop(this, QSize(980, 620));
 
     m_open = m_draw.open(eventNo, round);
     if (!m_open)

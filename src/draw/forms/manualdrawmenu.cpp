@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "meeting/itemtypes.h"
@@ -51,7 +52,7 @@ ManualDrawMenu::ManualDrawMenu(base::Run& run, qint64 eventNo, const QString& ro
         ->setToolTip(tr("Opens what to do on the round chosen (Enter or a double click)"));
     base::explainButtons(buttons);
     layout->addWidget(buttons);
-    resize(520, 360);
+    base::resizeWithinDesktop(this, QSize(520, 360));
 }
 
 EventRound ManualDrawMenu::chosenRound() const

@@ -6,6 +6,7 @@
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/forms/rowlist.h"
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "draw/forms/determineprogramdialog.h"
 #include "draw/forms/manualdrawmenu.h"
@@ -141,7 +142,7 @@ ProgramForm::ProgramForm(base::Run& run, QWidget* parent, Opener openScheduler)
     layout->addLayout(buttons);
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(m_day, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
-    resize(1000, 720);
+    base::resizeWithinDesktop(this, QSize(1000, 720));
     refresh();
 }
 

@@ -4,6 +4,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "draw/combineditems.h"
 #include "draw/formatproposal.h"
@@ -129,7 +130,7 @@ SelectItemsForm::SelectItemsForm(base::Run& run, QWidget* parent)
     more->setMenu(moreMenu);
     buttons->addWidget(more, 4, 0);
     layout->addLayout(buttons);
-    resize(1200, 700);
+    base::resizeWithinDesktop(this, QSize(1200, 700));
     refresh();
 }
 

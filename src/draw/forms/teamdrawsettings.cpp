@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "draw/forms/listwindow.h"
@@ -87,7 +88,7 @@ ConstantTeamDrawForm::ConstantTeamDrawForm(base::Run& run, QWidget* parent)
                           [this] { accept(); });
     layout->addLayout(grid);
     connect(m_gender, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
-    resize(420, 480);
+    base::resizeWithinDesktop(this, QSize(420, 480));
     refresh();
 }
 
@@ -205,7 +206,7 @@ PatternDrawForm::PatternDrawForm(base::Run& run, QWidget* parent) : QDialog(pare
                           [this] { showPattern(); });
     base::addActionButton(layout, 6, 1, QStringLiteral("Close"), base::closeTip(),
                           [this] { accept(); });
-    resize(620, 520);
+    base::resizeWithinDesktop(this, QSize(620, 520));
     refresh();
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "entries/entrysettings.h"
@@ -53,7 +54,7 @@ AthleteNumbersForm::AthleteNumbersForm(base::Run& run, QWidget* parent)
       m_allFirst(new QLineEdit(QStringLiteral("1"))), m_gap(new QLineEdit(QStringLiteral("0")))
 {
     setWindowTitle(QStringLiteral("Athlete Numbers"));
-    resize(960, 600);
+    base::resizeWithinDesktop(this, QSize(960, 600));
     m_table->setColumnCount(kColumnCount);
     const QString people = run.globals().personWord() + QStringLiteral("s");
     m_table->setHorizontalHeaderLabels(

@@ -4,6 +4,7 @@
 
 #include "base/forms/openerbutton.h"
 
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
@@ -46,14 +47,18 @@ AthletesForm::AthletesForm(base::Run& run, QWidget* parent, HeatShortfallCheck t
 {
     const QString people = run.globals().personWord() + QStringLiteral("s");
     setWindowTitle(QStringLiteral("Prepare ") + people);
-    resize(1100, 700);
+    base::resizeWithinDesktop(this, QSize(1100, 700));
+    // Two rows of buttons: the swimmer and the items first, the lists and tools below, so
+    // that the screen fits a small desktop.
     auto* buttons = new QHBoxLayout;
-    auto button = [this, buttons](const QString& text, const QString& tip,
-                                  void (AthletesForm::*slot)()) {
+    auto* tools = new QHBoxLayout;
+    QHBoxLayout* row = buttons;
+    auto button = [this, &row](const QString& text, const QString& tip,
+                               void (AthletesForm::*slot)()) {
         auto* b = new QPushButton(text);
         b->setToolTip(tip);
         connect(b, &QPushButton::clicked, this, slot);
-        buttons->addWidget(b);
+        row->addWidget(b);
     };
     const QString person = run.globals().personWord().toLower();
     button(tr("&Add ") + run.globals().personWord(), tr("A new ") + person + tr(" of the team"),
@@ -67,6 +72,8 @@ AthletesForm::AthletesForm(base::Run& run, QWidget* parent, HeatShortfallCheck t
            &AthletesForm::removeItem);
     button(tr("Edit &best"), tr("Change the best time of the highlighted item"),
            &AthletesForm::editBest);
+    buttons->addStretch();
+    row = tools;
     button(tr("&Numbers..."), tr("The numbers of the meeting's ") + person + tr("s"),
            &AthletesForm::showNumbers);
     button(tr("I&mport CSV..."), tr("Add ") + person + tr("s and their items from a CSV file"),
@@ -76,7 +83,7 @@ AthletesForm::AthletesForm(base::Run& run, QWidget* parent, HeatShortfallCheck t
            &AthletesForm::relays);
     button(tr("Find &highest number"), tr("The highest number in use and the numbers that are not"),
            &AthletesForm::findHighestNumber);
-    buttons->addStretch();
+    tools->addStretch();
     m_order->addItems({tr("Age, gender, surname"), tr("Surname")});
     m_order->setToolTip(tr("The order of the list of ") + people.toLower());
     connect(m_order, &QComboBox::currentIndexChanged, this,
@@ -110,6 +117,7 @@ AthletesForm::AthletesForm(base::Run& run, QWidget* parent, HeatShortfallCheck t
     auto* close = base::closeButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
+    layout->addLayout(tools);
     layout->addLayout(lists, 1);
     layout->addWidget(close);
     refresh();

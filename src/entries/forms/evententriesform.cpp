@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
@@ -41,7 +42,7 @@ EventEntriesForm::EventEntriesForm(base::Run& run, QWidget* parent, HeatShortfal
 {
     const QString person = run.globals().personWord();
     setWindowTitle(tr("Participation per Item"));
-    resize(1200, 720);
+    base::resizeWithinDesktop(this, QSize(1200, 720));
     m_mode->addItems({tr("Plain"), tr("Relay")});
     m_order->addItems({tr("By sequence"), tr("By order code")});
     m_seek->setPlaceholderText(tr("number, Enter"));

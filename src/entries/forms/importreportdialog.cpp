@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/forms/textprinter.h"
 #include "base/messages.h"
 
@@ -45,7 +46,7 @@ ImportReportDialog::ImportReportDialog(base::Messages& messages, const ImportRep
       m_table(new QTableWidget)
 {
     setWindowTitle(QString::fromLatin1(kTitle));
-    resize(980, 620);
+    base::resizeWithinDesktop(this, QSize(980, 620));
     const QList<ImportReport::Line> lines = report.byLine();
     m_table->setColumnCount(3);
     m_table->setHorizontalHeaderLabels({tr("Line"), tr("Name"), tr("Findings")});

@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 
@@ -25,7 +26,7 @@ NameCaseForm::NameCaseForm(base::Run& run, qint64 teamNo, QWidget* parent)
       m_list(new QPlainTextEdit)
 {
     setWindowTitle(QStringLiteral("Case of Athlete Names"));
-    resize(640, 520);
+    base::resizeWithinDesktop(this, QSize(640, 520));
     for (const TeamRow& t : m_teams)
         m_team->addItem(t.name + QStringLiteral("  (") + t.abbreviation + QLatin1Char(')'));
     int current = 0;

@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
@@ -27,7 +28,7 @@ RelayMembersForm::RelayMembersForm(base::Run& run, qint64 eventNo, const QString
       m_candidates(new QListWidget)
 {
     setWindowTitle(tr("Relay athletes: ") + itemDescription);
-    resize(900, 600);
+    base::resizeWithinDesktop(this, QSize(900, 600));
     const EntrySettings settings = EntrySettings::from(run.meeting());
     m_relayTeams = RelayTeams(*run.database(), settings).inEvent(eventNo);
     for (const RelayTeamRow& r : m_relayTeams)

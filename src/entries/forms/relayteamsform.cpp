@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
@@ -31,7 +32,7 @@ RelayTeamsForm::RelayTeamsForm(base::Run& run, QWidget* parent)
       m_teamList(new QListWidget)
 {
     setWindowTitle(tr("Relays"));
-    resize(1100, 650);
+    base::resizeWithinDesktop(this, QSize(1100, 650));
     m_order->addItems({tr("By sequence"), tr("By age and gender")});
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     auto* buttons = new QHBoxLayout;

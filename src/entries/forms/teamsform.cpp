@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "entries/forms/athletenumbersform.h"
@@ -25,7 +26,7 @@ TeamsForm::TeamsForm(base::Run& run, QWidget* parent)
       m_table(new QTableWidget(this))
 {
     setWindowTitle(QStringLiteral("Teams"));
-    resize(720, 520);
+    base::resizeWithinDesktop(this, QSize(720, 520));
     m_table->setColumnCount(6);
     m_table->setHorizontalHeaderLabels({tr("Team"), tr("Abbreviation"), tr("Boys"), tr("Girls"),
                                         run.globals().personWord() + QStringLiteral("s"),

@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 
@@ -21,7 +22,7 @@ TeamSplitForm::TeamSplitForm(base::Run& run, const QList<TeamRow>& teams, QWidge
       m_table(new QTableWidget(this))
 {
     setWindowTitle(QStringLiteral("Split Team by Gender"));
-    resize(820, 460);
+    base::resizeWithinDesktop(this, QSize(820, 460));
     m_table->setColumnCount(4);
     m_table->setHorizontalHeaderLabels(
         {tr("Team"), tr("Abbreviation"), tr("Keeps the girls as"), tr("New team for the boys")});

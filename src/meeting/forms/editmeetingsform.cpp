@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
 #include "db/meetingdelete.h"
@@ -40,7 +41,7 @@ EditMeetingsForm::EditMeetingsForm(base::Run& run, QWidget* parent)
     connect(remove, &QPushButton::clicked, this, &EditMeetingsForm::deleteSelected);
     connect(done, &QPushButton::clicked, this, &EditMeetingsForm::accept);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &EditMeetingsForm::editSelected);
-    resize(640, 420);
+    base::resizeWithinDesktop(this, QSize(640, 420));
     refresh(run.currentMeetingNo());
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "meeting/categories.h"
 #include "meeting/forms/categorydialog.h"
@@ -76,7 +77,7 @@ SettingsCategoriesForm::SettingsCategoriesForm(base::Run& run, QWidget* parent)
     connect(m_recordSetEach, &ChoiceGroup::changed, this,
             &SettingsCategoriesForm::chooseRecordSetEach);
     connect(m_current, &QComboBox::activated, this, &SettingsCategoriesForm::chooseCurrent);
-    resize(560, 520);
+    base::resizeWithinDesktop(this, QSize(560, 520));
     refresh();
 }
 

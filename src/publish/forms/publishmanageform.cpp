@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "publish/eventresults.h"
@@ -134,7 +135,7 @@ PublishManageForm::PublishManageForm(base::Run& run, QWidget* parent) : QDialog(
                               saveSettings();
                               accept();
                           });
-    resize(640, 720);
+    base::resizeWithinDesktop(this, QSize(640, 720));
     refresh();
 }
 

@@ -3,6 +3,7 @@
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/forms/rowlist.h"
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
@@ -70,7 +71,7 @@ RecordSetsForm::RecordSetsForm(base::Run& run, QWidget* parent) : QDialog(parent
     base::addActionButton(grid, 2, 3, QStringLiteral("C&lose"), base::closeTip(),
                           [this] { accept(); });
     layout->addLayout(grid);
-    resize(760, 460);
+    base::resizeWithinDesktop(this, QSize(760, 460));
     refresh();
 }
 

@@ -3,6 +3,7 @@
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/forms/rowlist.h"
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "meeting/itemtypes.h"
@@ -47,7 +48,7 @@ RecordsForm::RecordsForm(base::Run& run, RecordSetRow set, QWidget* parent)
     base::addActionButton(buttons, QStringLiteral("C&lose"), base::closeTip(),
                           [this] { accept(); });
     layout->addLayout(buttons);
-    resize(900, 500);
+    base::resizeWithinDesktop(this, QSize(900, 500));
     refresh();
 }
 

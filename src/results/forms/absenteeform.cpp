@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "draw/drawround.h"
@@ -120,7 +121,7 @@ AbsenteeForm::AbsenteeForm(base::Run& run, int currentSeq, QWidget* parent)
     connect(m_athletes, &QTableWidget::currentCellChanged, this, [this] { fillEntries(); });
     connect(m_candidatesOnly, &QCheckBox::toggled, this, [this] { refresh(); });
     base::onListKey(m_athletes, Qt::Key_Return, [this] { m_entries->setFocus(); });
-    resize(900, 620);
+    base::resizeWithinDesktop(this, QSize(900, 620));
     refresh();
     m_athletes->setFocus();
 }
@@ -268,7 +269,7 @@ AwolQueueForm::AwolQueueForm(base::Run& run, QWidget* parent) : QDialog(parent),
     buttons->addStretch(1);
     base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(), [this] { accept(); });
     layout->addLayout(buttons);
-    resize(760, 420);
+    base::resizeWithinDesktop(this, QSize(760, 420));
     refresh();
 }
 

@@ -1,6 +1,7 @@
 #include "results/forms/captureeventsform.h"
 
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "results/forms/captureactions.h"
 #include "results/forms/captureitemsform.h"
@@ -52,7 +53,7 @@ CaptureEventsForm::CaptureEventsForm(base::Run& run, QWidget* parent) : QDialog(
         fillProgram();
         selectProgramRow(keep);
     });
-    resize(1200, 800);
+    base::resizeWithinDesktop(this, QSize(1200, 800));
     refresh();
     m_listener = new CaptureListener(
         run, [this] { refresh(); }, this);

@@ -1,6 +1,7 @@
 #include "results/forms/captureitemsform.h"
 
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "results/forms/captureactions.h"
 #include "results/forms/capturepanel.h"
@@ -48,7 +49,7 @@ CaptureItemsForm::CaptureItemsForm(base::Run& run, QWidget* parent) : QDialog(pa
         fillProgramTable(m_program, m_rows);
         selectProgramRow(keep);
     });
-    resize(1250, 800);
+    base::resizeWithinDesktop(this, QSize(1250, 800));
     refresh();
     m_listener = new CaptureListener(
         run, [this] { refresh(); }, this);

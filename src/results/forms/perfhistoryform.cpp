@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
@@ -152,7 +153,7 @@ PerfHistoryForm::PerfHistoryForm(base::Run& run, const CaptureProgramRow& row,
     connect(m_grid, &QTableWidget::cellActivated, this,
             [this] { vertical() ? editMarks() : editAttempt(); });
     reload();
-    resize(900, 420);
+    base::resizeWithinDesktop(this, QSize(900, 420));
 }
 
 bool PerfHistoryForm::vertical() const

@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "meeting/meetingsettings.h"
@@ -64,7 +65,7 @@ StartHeightsForm::StartHeightsForm(base::Run& run, qint64 eventNo, QWidget* pare
     if (m_rows.isEmpty())
         m_run.messages().information(
             QStringLiteral("There are no high jumps or pole vaults in this meeting."));
-    resize(560, 380);
+    base::resizeWithinDesktop(this, QSize(560, 380));
 }
 
 int StartHeightsForm::rowOf(qint64 eventNo) const

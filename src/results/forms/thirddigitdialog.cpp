@@ -1,6 +1,7 @@
 #include "results/forms/thirddigitdialog.h"
 
 #include "base/forms/buttontips.h"
+#include "base/forms/screensize.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -45,7 +46,7 @@ ThirdDigitDialog::ThirdDigitDialog(const QList<ThirdDigitLine>& lines, QWidget* 
     layout->addWidget(buttons);
     if (!lines.isEmpty())
         m_table->setCurrentCell(0, Digit);
-    resize(560, 300);
+    base::resizeWithinDesktop(this, QSize(560, 300));
 }
 
 QList<ThirdDigitLine> ThirdDigitDialog::lines() const

@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "sched/clashcheck.h"
 #include "sched/forms/reportpdf.h"
@@ -44,7 +45,7 @@ ClashesForm::ClashesForm(base::Run& run, QWidget* parent) : QDialog(parent), m_r
     buttons->addStretch();
     base::addActionButton(buttons, QStringLiteral("Close"), base::closeTip(), [this] { accept(); });
     layout->addLayout(buttons);
-    resize(1150, 650);
+    base::resizeWithinDesktop(this, QSize(1150, 650));
 }
 
 bool ClashesForm::check(ClashKind kind)

@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "draw/roundletter.h"
 #include "meeting/itemtypes.h"
@@ -99,7 +100,7 @@ DayViewForm::DayViewForm(base::Run& run, QWidget* parent)
     connect(m_swimmer, &QComboBox::currentIndexChanged, this, [this] { refreshMarks(); });
     connect(m_swimmer->lineEdit(), &QLineEdit::returnPressed, this,
             [this] { chooseTypedSwimmer(); });
-    resize(1200, 800);
+    base::resizeWithinDesktop(this, QSize(1200, 800));
     showDay(m_day->count() > 0 ? m_day->itemData(0).toInt() : 0);
 }
 

@@ -4,6 +4,7 @@
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
 #include "base/forms/rowlist.h"
+#include "base/forms/screensize.h"
 #include "base/run.h"
 #include "draw/roundletter.h"
 #include "meeting/itemtypes.h"
@@ -83,7 +84,7 @@ SchedulerForm::SchedulerForm(base::Run& run, QWidget* parent) : QDialog(parent),
     layout->addLayout(buttons);
     connect(m_station, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
-    resize(1050, 720);
+    base::resizeWithinDesktop(this, QSize(1050, 720));
     refresh();
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "meeting/meetingsettings.h"
@@ -59,7 +60,7 @@ PlacePointsForm::PlacePointsForm(base::Run& run, QWidget* parent)
     connect(m_leagues, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(m_table, &QTableWidget::cellChanged, this,
             [this](int row, int column) { cellEdited(row, column); });
-    resize(420, 480);
+    base::resizeWithinDesktop(this, QSize(420, 480));
     refresh();
 }
 

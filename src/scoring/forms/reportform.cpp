@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "meeting/meetingsettings.h"
@@ -70,7 +71,7 @@ ReportForm::ReportForm(base::Run& run, Report report, QWidget* parent)
     base::addActionButton(buttons, QStringLiteral("C&lose"), base::closeTip(),
                           [this] { accept(); });
     layout->addLayout(buttons);
-    resize(760, 520);
+    base::resizeWithinDesktop(this, QSize(760, 520));
 }
 
 bool ReportForm::savePdf(const QString& path)

@@ -3,6 +3,7 @@
 #include "base/appglobals.h"
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "meeting/meetingsettings.h"
@@ -83,7 +84,7 @@ CheckListsForm::CheckListsForm(base::Run& run, QWidget* parent) : QDialog(parent
     m_report->setReadOnly(true);
     m_report->setLineWrapMode(QPlainTextEdit::NoWrap);
     layout->addWidget(m_report, 2);
-    resize(1250, 640);
+    base::resizeWithinDesktop(this, QSize(1250, 640));
 }
 
 bool CheckListsForm::tickable(int number) const

@@ -3,6 +3,7 @@
 #include "base/appglobals.h"
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "meeting/meetingsettings.h"
@@ -52,7 +53,7 @@ DistributionForm::DistributionForm(base::Run& run, QWidget* parent)
     base::onListKey(m_list, Qt::Key_Return, [this] { editLine(); });
     connect(m_kinds, &QComboBox::currentIndexChanged, this, [this] { reload(); });
     reload();
-    resize(620, 420);
+    base::resizeWithinDesktop(this, QSize(620, 420));
 }
 
 QString DistributionForm::currentKind() const

@@ -3,6 +3,7 @@
 #include "base/appglobals.h"
 #include "base/forms/buttontips.h"
 #include "base/forms/formkeys.h"
+#include "base/forms/screensize.h"
 #include "base/messages.h"
 #include "base/run.h"
 #include "db/dmdcoredbs.h"
@@ -79,7 +80,7 @@ PrintSheetsForm::PrintSheetsForm(base::Run& run, OutputFactory output, QWidget* 
     layout->addLayout(grid);
     base::onListKey(m_table, Qt::Key_Return, [this] { printHeat(); });
     reload();
-    resize(820, 560);
+    base::resizeWithinDesktop(this, QSize(820, 560));
 }
 
 void PrintSheetsForm::reload()

@@ -1,6 +1,7 @@
 #include "shell/forms/selectmeetingform.h"
 
 #include "base/forms/buttontips.h"
+#include "base/forms/screensize.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -46,7 +47,7 @@ SelectMeetingForm::SelectMeetingForm(const QList<MeetingRow>& meetings, int curr
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &SelectMeetingForm::useAsCurrent);
     if (!selectMeeting(currentMeetingNo) && !meetings.isEmpty())
         m_table->selectRow(0);
-    resize(640, 360);
+    base::resizeWithinDesktop(this, QSize(640, 360));
 }
 
 bool SelectMeetingForm::selectMeeting(int meetingNo)
