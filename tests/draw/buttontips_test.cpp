@@ -4,6 +4,8 @@
 
 #include "draw/forms/additemdialog.h"
 #include "draw/forms/beforeform.h"
+#include "draw/forms/combinedgroupsform.h"
+#include "draw/forms/combineitemsdialog.h"
 #include "draw/forms/complexformatdialog.h"
 #include "draw/forms/determineprogramdialog.h"
 #include "draw/forms/drawathletesform.h"
@@ -65,8 +67,13 @@ TEST_F(DrawButtonTipsTest, EveryButtonOfTheItemAndProgramScreensSaysWhatItDoes)
         untippedButtons({&items, &heats, &finals, &complex, &addItem, &program, &row, &determine,
                          &constant, &pattern, &list});
     EXPECT_TRUE(missing.isEmpty()) << listed(missing);
-    const QStringList tooBig = offTheDesktop({&items, &heats, &finals, &complex, &addItem, &program,
-                                              &row, &determine, &constant, &pattern, &list});
+    // The combined-item screens have their own tests for their buttons; here they must fit.
+    CombineItemsDialog combine({{m_event, QStringLiteral("100m Freestyle 13 Male")}},
+                               QStringLiteral("1"));
+    CombinedGroupsForm combinedGroups(*m_events);
+    const QStringList tooBig =
+        offTheDesktop({&items, &heats, &finals, &complex, &addItem, &program, &row, &determine,
+                       &constant, &pattern, &list, &combine, &combinedGroups});
     EXPECT_TRUE(tooBig.isEmpty()) << listed(tooBig);
 }
 
