@@ -13,7 +13,10 @@
 #include "results/collectingsink.h"
 #include "results/resultedit.h"
 
+#include <QMap>
 #include <QSet>
+
+#include <optional>
 
 namespace publish {
 
@@ -129,18 +132,35 @@ qint64 storeRace(base::Run& run, const QString& fileName, const LifRace& race,
     return database.commitBatch() ? keys[0] : 0;
 }
 
-RaceWrite writeRaceIntoHeat(base::Run& run, qint64 raceNo, const LifRace& race, qint64 programNo)
+namespace {
+
+struct Checked {
+    results::CaptureAthleteRow athlete;
+    results::ResultEntry entry;
+    const LifLine* line;
+};
+
+// The lines of the race matched to the athletes of the heat and checked as the capture checks
+// a typed result, with the refusals kept by line number (the heat's own under 0).
+struct Matched {
+    std::optional<results::CaptureProgramRow> row;
+    QList<Checked> accepted;
+    QMap<int, QString> problems;
+};
+
+Matched matchRace(base::Run& run, const LifRace& race, qint64 programNo, const QSet<int>& leftOut)
 {
-    RaceWrite report;
+    Matched m;
     db::DmdCoreDbs& database = *run.database();
-    const std::optional<results::CaptureProgramRow> row =
-        results::captureProgramRow(database, run.items(), programNo);
-    if (!row) {
-        report.errors << QStringLiteral("There is no program row ") + QString::number(programNo);
-        return report;
+    m.row = results::captureProgramRow(database, run.items(), programNo);
+    if (!m.row) {
+        m.problems.insert(0,
+                          QStringLiteral("There is no program row ") + QString::number(programNo));
+        return m;
     }
+    const results::CaptureProgramRow& row = *m.row;
     const QList<results::CaptureAthleteRow> athletes =
-        results::captureAthletes(database, run.items(), *row, draw::MemberOrder::Lane);
+        results::captureAthletes(database, run.items(), row, draw::MemberOrder::Lane);
     const bool byNumber = hasNumbers(race);
 
     // Every line is matched and checked with the messages kept, as an import checks.
@@ -149,40 +169,32 @@ RaceWrite writeRaceIntoHeat(base::Run& run, qint64 raceNo, const LifRace& race, 
     const meeting::ItemTypes lineItems(meeting::editionOf(database.applicationCode()),
                                        lineMessages);
     results::ResultCapture capture(run, lineMessages, lineItems);
-    struct Checked {
-        results::CaptureAthleteRow athlete;
-        results::ResultEntry entry;
-        const LifLine* line;
-    };
-    QList<Checked> accepted;
     QSet<qint64> seen;
-    if (!capture.mayEdit(*row))
-        report.errors << sink.take();
+    if (!capture.mayEdit(row))
+        m.problems.insert(0, sink.take().join(QLatin1Char(' ')));
     for (const LifLine& l : race.lines) {
-        const QString where =
-            QStringLiteral("Line ") + QString::number(l.lineNo) + QStringLiteral(": ");
+        if (leftOut.contains(l.lineNo))
+            continue;
         const auto found = std::find_if(
             athletes.begin(), athletes.end(), [&](const results::CaptureAthleteRow& a) {
                 return byNumber ? a.number.trimmed() == l.number : l.lane > 0 && a.lane == l.lane;
             });
         if (found == athletes.end()) {
-            report.errors << where +
-                                 (byNumber ? QStringLiteral("no athlete with number ") + l.number +
-                                                 QStringLiteral(" in ")
-                                           : QStringLiteral("no athlete in lane ") +
-                                                 QString::number(l.lane) + QStringLiteral(" of ")) +
-                                 eventTitle(*row);
+            m.problems.insert(l.lineNo, byNumber
+                                            ? QStringLiteral("no athlete with number ") + l.number +
+                                                  QStringLiteral(" in ") + eventTitle(row)
+                                            : QStringLiteral("no athlete in lane ") +
+                                                  QString::number(l.lane) + QStringLiteral(" of ") +
+                                                  eventTitle(row));
             continue;
         }
-        if (!byNumber || l.lane == 0 || found->lane == l.lane) {
-            // The lane of the file agrees with the draw, or the file names none.
-        } else {
-            report.errors << where + QStringLiteral("lane ") + QString::number(l.lane) +
-                                 QStringLiteral(" is not the lane of ") + found->name();
+        if (byNumber && l.lane != 0 && found->lane != l.lane) {
+            m.problems.insert(l.lineNo, QStringLiteral("lane ") + QString::number(l.lane) +
+                                            QStringLiteral(" is not the lane of ") + found->name());
             continue;
         }
         if (seen.contains(found->key)) {
-            report.errors << where + found->name() + QStringLiteral(" is on an earlier line");
+            m.problems.insert(l.lineNo, found->name() + QStringLiteral(" is on an earlier line"));
             continue;
         }
         seen.insert(found->key);
@@ -190,19 +202,41 @@ RaceWrite writeRaceIntoHeat(base::Run& run, qint64 raceNo, const LifRace& race, 
         entry.status = l.status;
         entry.wind = found->wind;
         if (l.status == 0) {
-            entry.performance = run.items().PerfValueToText(row->itemCode, l.seconds, false);
+            entry.performance = run.items().PerfValueToText(row.itemCode, l.seconds, false);
             entry.thirdDigit = l.thirdDigit;
         }
         sink.take();
-        if (!capture.check(capture.itemCodeFor(*row, *found), entry)) {
+        if (!capture.check(capture.itemCodeFor(row, *found), entry)) {
             const QStringList said = sink.take();
-            report.errors << where + (said.isEmpty() ? QStringLiteral("refused") : said.last());
+            m.problems.insert(l.lineNo, said.isEmpty() ? QStringLiteral("refused") : said.last());
             continue;
         }
-        accepted.append({*found, entry, &l});
+        m.accepted.append({*found, entry, &l});
     }
+    return m;
+}
+
+} // namespace
+
+QMap<int, QString> raceProblems(base::Run& run, const LifRace& race, qint64 programNo)
+{
+    return matchRace(run, race, programNo, {}).problems;
+}
+
+RaceWrite writeRaceIntoHeat(base::Run& run, qint64 raceNo, const LifRace& race, qint64 programNo,
+                            const QSet<int>& leftOut)
+{
+    RaceWrite report;
+    db::DmdCoreDbs& database = *run.database();
+    const Matched matched = matchRace(run, race, programNo, leftOut);
+    for (auto p = matched.problems.begin(); p != matched.problems.end(); ++p)
+        report.errors << (p.key() == 0 ? p.value()
+                                       : QStringLiteral("Line ") + QString::number(p.key()) +
+                                             QStringLiteral(": ") + p.value());
     if (!report.errors.isEmpty())
         return report;
+    const results::CaptureProgramRow& row = *matched.row;
+    const QList<Checked>& accepted = matched.accepted;
 
     const QList<qint64> keys = database.nextKeyNumbers(int(accepted.size()) + 1);
     if (keys.size() != accepted.size() + 1 || !database.startBatch()) {
@@ -210,8 +244,8 @@ RaceWrite writeRaceIntoHeat(base::Run& run, qint64 raceNo, const LifRace& race, 
         return report;
     }
     QStringList statements;
-    for (const Checked& c : std::as_const(accepted))
-        statements << results::ResultCapture::writeSql(*row, c.athlete, c.entry);
+    for (const Checked& c : accepted)
+        statements << results::ResultCapture::writeSql(row, c.athlete, c.entry);
     statements << QStringLiteral("delete from EIF_JOIN_PRGM where RACENO = ") + db::sqlInt(raceNo)
                << QStringLiteral("delete from EIF_JOIN_RANK where RACENO = ") + db::sqlInt(raceNo)
                << QStringLiteral("insert into EIF_JOIN_PRGM (JOINPRGMNO, RACENO, PROGRAMNO) "
@@ -226,7 +260,7 @@ RaceWrite writeRaceIntoHeat(base::Run& run, qint64 raceNo, const LifRace& race, 
                           ", " + db::sqlInt(accepted[i].athlete.athleteNo) + ", " +
                           db::sqlInt(accepted[i].line->status) + ")";
     statements << QStringLiteral("update EIF_RACE set PROGRAM_PROGNO = ") + db::sqlInt(programNo) +
-                      QStringLiteral(", PROGRAM_INFO = ") + text50(eventTitle(*row)) +
+                      QStringLiteral(", PROGRAM_INFO = ") + text50(eventTitle(row)) +
                       QStringLiteral(", STATUS = ") + db::sqlInt(kRaceWritten) +
                       QStringLiteral(", MATCH = ") + db::sqlInt(kMatchConfirmed) +
                       QStringLiteral(" where RACENO = ") + db::sqlInt(raceNo);

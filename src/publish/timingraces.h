@@ -2,6 +2,8 @@
 
 #include "publish/liffile.h"
 
+#include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -39,7 +41,13 @@ struct RaceWrite {
 // checked as the capture checks a typed result, and when every line passes all are written
 // in one transaction, the links of EIF_JOIN_PRGM and EIF_JOIN_RANK are kept and the places
 // calculated. Any refused line writes nothing.
-RaceWrite writeRaceIntoHeat(base::Run& run, qint64 raceNo, const LifRace& race, qint64 programNo);
+// The lines in `leftOut` (by line number) are passed over, as the official chose.
+RaceWrite writeRaceIntoHeat(base::Run& run, qint64 raceNo, const LifRace& race, qint64 programNo,
+                            const QSet<int>& leftOut = {});
+
+// What the write would refuse, by line number (0 for the heat itself), so that a screen
+// can mark the lines before the official confirms; empty when every line would be written.
+QMap<int, QString> raceProblems(base::Run& run, const LifRace& race, qint64 programNo);
 
 // "Wipe all the TimeTronics Races and Ranks for this meeting": deletes the meeting's races,
 // their ranks and links, and reports the counts.

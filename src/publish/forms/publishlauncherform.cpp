@@ -12,6 +12,7 @@
 #include "publish/forms/autoprinteroutput.h"
 #include "publish/forms/publishexportsform.h"
 #include "publish/forms/publishmanageform.h"
+#include "publish/forms/racefileform.h"
 #include "publish/textexports.h"
 #include "publish/webpages.h"
 #include "publish/webresults.h"
@@ -125,6 +126,10 @@ PublishLauncherForm::PublishLauncherForm(base::Run& run, qint64 programNo, QWidg
                           tr("Opens the CSV files of any heat, all starters, the program, the "
                              "team totals as CSV or text, and the results archive"),
                           [this] { openPublishExports(this, m_run); });
+    base::addActionButton(layout, QStringLiteral("&Timing race file..."),
+                          tr("Reads a race file of the timing system and writes its times into "
+                             "this heat or the one it names"),
+                          [this] { openRaceFile(this, m_run, m_programNo); });
     base::addActionButton(layout, QStringLiteral("C&lose"), base::closeTip(), [this] { accept(); });
 }
 
