@@ -81,7 +81,7 @@ TEST_F(RaceFileFormTest, ShowsTheLinesWithTheUnknownNumberMarkedAndTheHeatItName
     }
     EXPECT_FALSE(ticked(form, 4)) << "the unknown number is left out";
     EXPECT_TRUE(cell(form, 4, 7).startsWith("no athlete with number 999 in 007 "));
-    EXPECT_EQ(form.statusLabel()->text(), "1 lines cannot be written and are left out");
+    EXPECT_EQ(form.statusLabel()->text(), "1 line cannot be written and is left out");
     // The folder of the file is remembered for the next one.
     EXPECT_EQ(run().config().readText("TIMING_RACE_FOLDER"), QFileInfo(file).absolutePath());
 
@@ -102,7 +102,7 @@ TEST_F(RaceFileFormTest, WritesTheTickedLinesOnlyAfterTheOfficialSaysYes)
     m_sink.answerNo();
     EXPECT_FALSE(form.writeIntoHeat());
     EXPECT_TRUE(m_sink.saw("Write the times of 007-2.lif into 007 "));
-    EXPECT_TRUE(m_sink.saw(", leaving out 1 lines"));
+    EXPECT_TRUE(m_sink.saw(", leaving out 1 line"));
     EXPECT_EQ(writtenResults(), 0);
     EXPECT_EQ(count("EIF_RACE"), 0);
 

@@ -46,7 +46,9 @@ RaceFileForm::RaceFileForm(base::Run& run, qint64 programNo, QWidget* parent)
                           [this] { chooseFile(); });
     base::addActionButton(fileRow, QStringLiteral("&Read"),
                           tr("Reads the file and shows its places"), [this] { readFile(); });
-    form->addRow(QStringLiteral("Race &file"), fileRow);
+    auto* fileLabel = new QLabel(QStringLiteral("Race &file"), this);
+    fileLabel->setBuddy(m_file);
+    form->addRow(fileLabel, fileRow);
     m_header = new QLabel(this);
     form->addRow(QStringLiteral("Race"), m_header);
     m_heat = new QComboBox(this);
@@ -185,8 +187,10 @@ void RaceFileForm::showLines()
     if (problems.contains(0))
         m_status->setText(problems.value(0));
     else if (!problems.isEmpty())
-        m_status->setText(QString::number(problems.size()) +
-                          QStringLiteral(" lines cannot be written and are left out"));
+        m_status->setText(problems.size() == 1
+                              ? QStringLiteral("1 line cannot be written and is left out")
+                              : QString::number(problems.size()) +
+                                    QStringLiteral(" lines cannot be written and are left out"));
 }
 
 bool RaceFileForm::writeIntoHeat()
@@ -208,7 +212,7 @@ bool RaceFileForm::writeIntoHeat()
         QStringLiteral("Write the times of ") + fileName + QStringLiteral(" into ") + heat;
     if (!leftOut.isEmpty())
         question += QStringLiteral(", leaving out ") + QString::number(leftOut.size()) +
-                    QStringLiteral(" lines");
+                    (leftOut.size() == 1 ? QStringLiteral(" line") : QStringLiteral(" lines"));
     if (!m_run.messages().confirm(question))
         return false;
     const QFileInfo info(m_file->text().trimmed());
