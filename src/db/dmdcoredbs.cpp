@@ -62,11 +62,30 @@ Query DmdCoreDbs::openQuery(const QString& sql)
         return query;
     }
     query.m_open = runRead(sql, &query.m_rows, &query.m_error);
-    if (!query.m_open && isConnected()) {
-        m_messages.warning(QStringLiteral("Could not open ") + sql + QStringLiteral("\r") +
-                           kDashes + QStringLiteral("\rERROR MESSAGE:\r") + query.m_error.message);
-    }
+    if (!query.m_open)
+        reportReadFailure(sql, query.m_error);
     return query;
+}
+
+void DmdCoreDbs::reportReadFailure(const QString& sql, const DbError& error)
+{
+    if (isConnected())
+        m_messages.warning(QStringLiteral("Could not open ") + sql + QStringLiteral("\r") +
+                           kDashes + QStringLiteral("\rERROR MESSAGE:\r") + error.message);
+}
+
+std::unique_ptr<FbCursor> DmdCoreDbs::openCursor(const QString& sql, DbError* error)
+{
+    if (!requireConnection())
+        return nullptr;
+    if (!m_tscView.isActive() && !m_tscView.start(*m_attachment, error)) {
+        reportReadFailure(sql, *error);
+        return nullptr;
+    }
+    std::unique_ptr<FbCursor> cursor = FbCursor::open(*m_attachment, m_tscView, sql, error);
+    if (!cursor)
+        reportReadFailure(sql, *error);
+    return cursor;
 }
 
 int DmdCoreDbs::ZSqlCount(const QString& table, const QString& where)

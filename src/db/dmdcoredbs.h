@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/cursor.h"
 #include "db/fbclient.h"
 #include "db/query.h"
 #include "db/statement.h"
@@ -120,8 +121,13 @@ public:
 
 private:
     friend class Query;
+    friend class Cursor;
     bool requireConnection();
     bool runRead(const QString& sql, ResultSet* rows, DbError* error);
+    // Nothing, with the failure told, when the engine refuses the read.
+    std::unique_ptr<FbCursor> openCursor(const QString& sql, DbError* error);
+    // "Could not open " + the statement and the server's message.
+    void reportReadFailure(const QString& sql, const DbError& error);
     bool modify(const QString& sql, qint64* affected);
     bool attempt(const QString& connectionText, const std::optional<Credentials>& login);
 

@@ -38,6 +38,17 @@ void captureError(IStatus* status, DbError* error)
     }
 }
 
+// Where a column sits in the fetch buffer and how to read it, asked of the metadata once
+// per statement rather than once per row.
+struct FbCursor::Column {
+    unsigned type = 0;
+    unsigned offset = 0;
+    unsigned nullOffset = 0;
+    unsigned length = 0;
+    int scale = 0;
+    int width = 0; // declared characters of text, else bytes
+};
+
 namespace {
 
 // Calls through a ThrowStatusWrapper and turns its exception into false plus a DbError.
@@ -56,24 +67,7 @@ template <typename Fn> bool guarded(DbError* error, Fn&& fn)
     }
 }
 
-// Where a column sits in the fetch buffer and how to read it, asked of the metadata once
-// per statement rather than once per row.
-struct ColumnLayout {
-    unsigned type = 0;
-    unsigned offset = 0;
-    unsigned nullOffset = 0;
-    unsigned length = 0;
-    int scale = 0;
-};
-
-ColumnLayout columnLayout(IMessageMetadata* meta, ThrowStatusWrapper& status, unsigned i)
-{
-    return {meta->getType(&status, i) & ~1u, meta->getOffset(&status, i),
-            meta->getNullOffset(&status, i), meta->getLength(&status, i),
-            meta->getScale(&status, i)};
-}
-
-QVariant readColumn(const ColumnLayout& column, ThrowStatusWrapper& status,
+QVariant readColumn(const FbCursor::Column& column, ThrowStatusWrapper& status,
                     const unsigned char* buffer, IAttachment* attachment, ITransaction* transaction)
 {
     const unsigned type = column.type;
@@ -396,56 +390,192 @@ bool fbExecute(FbAttachment& attachment, FbTransaction& transaction, const QStri
     return ok;
 }
 
+namespace {
+
+bool isAsciiBlank(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// Text without the blanks at both ends, as QString::trimmed makes it, with the ASCII blanks
+// cut before decoding.
+QString trimmedUtf8(const char* data, qsizetype length)
+{
+    while (length > 0 && isAsciiBlank(data[length - 1]))
+        --length;
+    while (length > 0 && isAsciiBlank(*data)) {
+        ++data;
+        --length;
+    }
+    QString text = QString::fromUtf8(data, length);
+    if (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()))
+        return text.trimmed();
+    return text;
+}
+
+} // namespace
+
+std::unique_ptr<FbCursor> FbCursor::open(FbAttachment& attachment, FbTransaction& transaction,
+                                         const QString& sql, DbError* error)
+{
+    std::unique_ptr<FbCursor> cursor(new FbCursor);
+    cursor->m_attachment = attachment.handle();
+    cursor->m_transaction = transaction.handle();
+    cursor->m_status = new ThrowStatusWrapper(fbMaster()->getStatus());
+    ThrowStatusWrapper& status = *cursor->m_status;
+    const QByteArray text = sql.toUtf8();
+    const bool ok = guarded(error, [&] {
+        cursor->m_statement = attachment.handle()->prepare(
+            &status, transaction.handle(), text.size(), text.constData(), SQL_DIALECT_V6,
+            IStatement::PREPARE_PREFETCH_METADATA);
+        IMessageMetadata* meta = cursor->m_statement->getOutputMetadata(&status);
+        cursor->m_meta = meta;
+        const unsigned count = meta->getCount(&status);
+        cursor->m_layout.reserve(count);
+        for (unsigned i = 0; i < count; ++i) {
+            Column c{meta->getType(&status, i) & ~1u, meta->getOffset(&status, i),
+                     meta->getNullOffset(&status, i), meta->getLength(&status, i),
+                     meta->getScale(&status, i),      0};
+            c.width = int(c.length);
+            // UTF8 counts four bytes a character.
+            if ((c.type == SQL_VARYING || c.type == SQL_TEXT) && meta->getCharSet(&status, i) == 4)
+                c.width /= 4;
+            cursor->m_layout.push_back(c);
+            cursor->m_columns << QString::fromUtf8(meta->getAlias(&status, i));
+        }
+        cursor->m_buffer.resize(meta->getMessageLength(&status));
+        cursor->m_cursor = cursor->m_statement->openCursor(&status, transaction.handle(), nullptr,
+                                                           nullptr, meta, 0);
+    });
+    if (!ok)
+        return nullptr;
+    return cursor;
+}
+
+void FbCursor::close()
+{
+    // A closed result set is gone; one that fails to close is let go.
+    if (m_cursor && !guarded(nullptr, [&] { m_cursor->close(m_status); }))
+        m_cursor->release();
+    m_cursor = nullptr;
+}
+
+FbCursor::~FbCursor()
+{
+    close();
+    if (m_meta)
+        m_meta->release();
+    if (m_statement)
+        guarded(nullptr, [&] { m_statement->free(m_status); });
+    if (m_status) {
+        m_status->dispose();
+        delete m_status;
+    }
+}
+
+int FbCursor::columnWidth(int column) const
+{
+    return m_layout[size_t(column)].width;
+}
+
+bool FbCursor::fetch(DbError* error)
+{
+    if (!m_cursor)
+        return false;
+    bool more = false;
+    const bool ok = guarded(error, [&] {
+        more = m_cursor->fetchNext(m_status, m_buffer.data()) == IStatus::RESULT_OK;
+    });
+    if (!ok || !more)
+        close();
+    return ok && more;
+}
+
+QVariant FbCursor::value(int column) const
+{
+    // Only a blob is read through the engine here; its failure is kept for readFailure().
+    QVariant value;
+    if (!guarded(&m_readFailure, [&] {
+            value = readColumn(m_layout[size_t(column)], *m_status, m_buffer.data(), m_attachment,
+                               m_transaction);
+        }))
+        m_readFailed = true;
+    return value;
+}
+
+bool FbCursor::isNull(int column) const
+{
+    return *reinterpret_cast<const short*>(m_buffer.data() + m_layout[size_t(column)].nullOffset);
+}
+
+qint64 FbCursor::integer(int column) const
+{
+    const Column& c = m_layout[size_t(column)];
+    if (isNull(column))
+        return 0;
+    const unsigned char* data = m_buffer.data() + c.offset;
+    if (c.scale == 0) {
+        switch (c.type) {
+        case SQL_SHORT:
+            return *reinterpret_cast<const ISC_SHORT*>(data);
+        case SQL_LONG:
+            return *reinterpret_cast<const ISC_LONG*>(data);
+        case SQL_INT64:
+            return *reinterpret_cast<const ISC_INT64*>(data);
+        default:
+            break;
+        }
+    }
+    return value(column).toLongLong();
+}
+
+QString FbCursor::text(int column) const
+{
+    return value(column).toString();
+}
+
+QString FbCursor::trimmed(int column) const
+{
+    const Column& c = m_layout[size_t(column)];
+    if (isNull(column))
+        return QString();
+    const auto* data = reinterpret_cast<const char*>(m_buffer.data() + c.offset);
+    if (c.type == SQL_VARYING)
+        return trimmedUtf8(data + 2, *reinterpret_cast<const unsigned short*>(data));
+    if (c.type == SQL_TEXT)
+        return trimmedUtf8(data, c.length);
+    return value(column).toString().trimmed();
+}
+
 bool fbSelect(FbAttachment& attachment, FbTransaction& transaction, const QString& sql,
               ResultSet* result, DbError* error)
 {
     *result = ResultSet{};
-    ThrowStatusWrapper status(fbMaster()->getStatus());
-    IStatement* statement = nullptr;
-    IMessageMetadata* meta = nullptr;
-    IResultSet* cursor = nullptr;
-    const QByteArray text = sql.toUtf8();
-    const bool ok = guarded(error, [&] {
-        statement = attachment.handle()->prepare(&status, transaction.handle(), text.size(),
-                                                 text.constData(), SQL_DIALECT_V6,
-                                                 IStatement::PREPARE_PREFETCH_METADATA);
-        meta = statement->getOutputMetadata(&status);
-        const unsigned count = meta->getCount(&status);
-        std::vector<ColumnLayout> layout;
-        layout.reserve(count);
-        for (unsigned i = 0; i < count; ++i) {
-            layout.push_back(columnLayout(meta, status, i));
-            result->columns << QString::fromUtf8(meta->getAlias(&status, i));
-            const unsigned type = meta->getType(&status, i) & ~1u;
-            unsigned width = meta->getLength(&status, i);
-            if (type == SQL_VARYING || type == SQL_TEXT) {
-                const unsigned charset = meta->getCharSet(&status, i);
-                if (charset == 4) // UTF8 counts four bytes a character
-                    width /= 4;
-            }
-            result->columnWidths << int(width);
+    const std::unique_ptr<FbCursor> cursor = FbCursor::open(attachment, transaction, sql, error);
+    if (!cursor)
+        return false;
+    const int count = int(cursor->columns().size());
+    result->columns = cursor->columns();
+    for (int i = 0; i < count; ++i)
+        result->columnWidths << cursor->columnWidth(i);
+    DbError failed;
+    while (cursor->fetch(&failed)) {
+        std::vector<QVariant> row;
+        row.reserve(size_t(count));
+        for (int i = 0; i < count; ++i)
+            row.push_back(cursor->value(i));
+        result->rows.push_back(std::move(row));
+        if (cursor->readFailure()) {
+            failed = *cursor->readFailure();
+            break;
         }
-        std::vector<unsigned char> buffer(meta->getMessageLength(&status));
-        cursor = statement->openCursor(&status, transaction.handle(), nullptr, nullptr, meta, 0);
-        while (cursor->fetchNext(&status, buffer.data()) == IStatus::RESULT_OK) {
-            std::vector<QVariant> row;
-            row.reserve(count);
-            for (unsigned i = 0; i < count; ++i)
-                row.push_back(readColumn(layout[i], status, buffer.data(), attachment.handle(),
-                                         transaction.handle()));
-            result->rows.push_back(std::move(row));
-        }
-        cursor->close(&status);
-        cursor = nullptr;
-    });
-    if (cursor)
-        cursor->release();
-    if (meta)
-        meta->release();
-    if (statement)
-        guarded(nullptr, [&] { statement->free(&status); });
-    status.dispose();
-    return ok;
+    }
+    if (!failed.message.isEmpty()) {
+        if (error)
+            *error = failed;
+        return false;
+    }
+    return true;
 }
 
 } // namespace db

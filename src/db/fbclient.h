@@ -14,6 +14,10 @@
 
 namespace Firebird {
 class IAttachment;
+class IStatement;
+class IMessageMetadata;
+class IResultSet;
+class ThrowStatusWrapper;
 class ITransaction;
 class IMaster;
 class IStatus;
@@ -112,6 +116,52 @@ private:
 // delete. DDL runs through here too.
 bool fbExecute(FbAttachment& attachment, FbTransaction& transaction, const QString& sql,
                DbError* error, qint64* affected = nullptr);
+
+// A selecting statement opened on the engine, its rows fetched one at a time into one
+// buffer and read from there: a value is converted only when asked for.
+class FbCursor {
+public:
+    // Nothing, with the server's message, when the engine refuses the statement.
+    static std::unique_ptr<FbCursor> open(FbAttachment& attachment, FbTransaction& transaction,
+                                          const QString& sql, DbError* error);
+    ~FbCursor();
+    FbCursor(const FbCursor&) = delete;
+    FbCursor& operator=(const FbCursor&) = delete;
+
+    const QStringList& columns() const { return m_columns; }
+    // Declared character width of a text column, else its byte length.
+    int columnWidth(int column) const;
+    // The next row; false after the last one, or with the server's message on a failure.
+    bool fetch(DbError* error);
+
+    // The values of the row fetched last, as ResultSet holds them (see there).
+    QVariant value(int column) const;
+    bool isNull(int column) const;
+    // An integer column read in place; others converted from value(); 0 for NULL.
+    qint64 integer(int column) const;
+    // Text as value() gives it, and without the blanks at both ends (as QString::trimmed).
+    QString text(int column) const;
+    QString trimmed(int column) const;
+    // The server's message when a value could not be read (a blob), else nothing.
+    const DbError* readFailure() const { return m_readFailed ? &m_readFailure : nullptr; }
+
+    struct Column;
+
+private:
+    FbCursor() = default;
+    void close();
+    Firebird::IAttachment* m_attachment = nullptr;
+    Firebird::ITransaction* m_transaction = nullptr;
+    Firebird::IStatement* m_statement = nullptr;
+    Firebird::IMessageMetadata* m_meta = nullptr;
+    Firebird::IResultSet* m_cursor = nullptr;
+    Firebird::ThrowStatusWrapper* m_status = nullptr;
+    std::vector<Column> m_layout;
+    QStringList m_columns;
+    std::vector<unsigned char> m_buffer;
+    mutable DbError m_readFailure;
+    mutable bool m_readFailed = false;
+};
 
 // Runs one selecting statement and fetches every row.
 bool fbSelect(FbAttachment& attachment, FbTransaction& transaction, const QString& sql,

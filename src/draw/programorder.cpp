@@ -82,19 +82,19 @@ QList<ProgramLine> ProgramListing::lines(int meetingNo, ProgramOrder order, int 
         sql += QStringLiteral(" and P.DAY_SEQ = ") + db::sqlInt(day);
     sql += QStringLiteral(" order by ") + orderBy(order);
     QList<ProgramLine> result;
-    db::Query q = m_database.openQuery(sql);
-    for (q.first(); !q.eof(); q.next()) {
+    db::Cursor q(m_database, sql);
+    while (q.next()) {
         ProgramLine line;
         line.programNo = q.integer("PROGRAMNO");
         line.eventNo = q.integer("EVENTNO");
         line.itemCode = q.text("ITEMCODE");
-        line.format = q.text("HEATFORMAT").trimmed();
+        line.format = q.trimmed("HEATFORMAT");
         line.round = q.text("ROUND");
         line.heatNo = int(q.integer("HEATNO"));
         line.day = int(q.integer("DAY_SEQ"));
         line.time = q.value("THETIME").toTime();
         line.seq = int(q.integer("SEQ"));
-        line.pit = q.text("PIT").trimmed();
+        line.pit = q.trimmed("PIT");
         line.nAthlon = int(q.integer("N_ATHLON"));
         line.combinedNo = q.integer("COMBINEDNO");
         line.finalNotRun = int(q.integer("FINAL_NOT_RUN"));

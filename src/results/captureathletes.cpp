@@ -50,41 +50,64 @@ QString heatKey(qint64 eventNo, const QString& round, int heatNo)
            QString::number(heatNo);
 }
 
-// The columns a heat or final row holds of its race: lane, places, performance, status.
-void readOutcome(const db::Query& q, CaptureAthleteRow& a)
-{
-    a.lane = int(q.integer("LANE"));
-    a.ePlace = int(q.integer("E_PLACE"));
-    a.place = int(q.integer("PLACE"));
-    a.shareCount = int(q.integer("PLACESHARECOUNT"));
-    a.performance = q.text("PERFORMANCE").trimmed();
-    a.thirdDigit = q.text("THIRD_DIGIT").trimmed();
-    a.status = int(q.integer("DISQ_STATUS"));
-    a.reason = q.text("DISQ_REASON").trimmed();
-    a.wind = q.text("WIND_SPEED").trimmed();
-}
+// The columns of a heat's or final's rows: the row's key, its heat, the athlete and the
+// race's outcome (lane, places, performance, status); looked up once per read.
+struct RaceColumns {
+    explicit RaceColumns(const db::Cursor& q)
+        : lane(q.column("LANE")), ePlace(q.column("E_PLACE")), place(q.column("PLACE")),
+          shareCount(q.column("PLACESHARECOUNT")), performance(q.column("PERFORMANCE")),
+          thirdDigit(q.column("THIRD_DIGIT")), status(q.column("DISQ_STATUS")),
+          reason(q.column("DISQ_REASON")), wind(q.column("WIND_SPEED")), rowKey(q.column("ROWKEY")),
+          eventNo(q.column("EVENTNO")), heatRound(q.column("HEATROUND")),
+          heatNumber(q.column("HEATNUMBER")), athleteNo(q.column("ATHLETENO"))
+    {
+    }
+    int lane, ePlace, place, shareCount, performance, thirdDigit, status, reason, wind;
+    int rowKey, eventNo, heatRound, heatNumber, athleteNo;
+
+    void read(const db::Cursor& q, CaptureAthleteRow& a) const
+    {
+        a.lane = int(q.integer(lane));
+        a.ePlace = int(q.integer(ePlace));
+        a.place = int(q.integer(place));
+        a.shareCount = int(q.integer(shareCount));
+        a.performance = q.trimmed(performance);
+        a.thirdDigit = q.trimmed(thirdDigit);
+        a.status = int(q.integer(status));
+        a.reason = q.trimmed(reason);
+        a.wind = q.trimmed(wind);
+    }
+};
 
 // Calls `take` with each athlete of the query and the heat's key columns.
 template <typename Take>
 void readAthleteRows(db::DmdCoreDbs& database, bool final, const QString& sql, Take take)
 {
-    db::Query q = database.openQuery(sql);
-    for (q.first(); q.isOpen() && !q.eof(); q.next()) {
+    db::Cursor q(database, sql);
+    if (!q.isOpen())
+        return;
+    const RaceColumns c(q);
+    const int number = q.column("NUMBER"), surname = q.column("SURNAME"),
+              firstName = q.column("FIRSTNAME"), age = q.column("AGE"),
+              teamName = q.column("TEAMNAME"), teamAbrv = q.column("TEAMABRV"),
+              league = q.column("LEAGUE"), idNumber = q.column("ID_NUMBER"),
+              disabilities = q.column("DISABILITY_CLASSES");
+    while (q.next()) {
         CaptureAthleteRow a;
-        a.key = q.integer("ROWKEY");
+        a.key = q.integer(c.rowKey);
         a.final = final;
-        a.athleteNo = q.integer("ATHLETENO");
-        a.number = q.text("NUMBER").trimmed();
-        a.surname = q.text("SURNAME").trimmed();
-        a.firstName = q.text("FIRSTNAME").trimmed();
-        a.age = int(q.integer("AGE"));
-        a.teamName = q.text("TEAMNAME").trimmed();
-        a.teamAbrv = q.text("TEAMABRV").trimmed();
-        a.league = int(q.integer("LEAGUE"));
-        a.idNumber = q.text("ID_NUMBER").trimmed();
-        a.disabilityClasses = q.text("DISABILITY_CLASSES").trimmed();
-        readOutcome(q, a);
-        take(a, q.integer("EVENTNO"), q.text("HEATROUND").trimmed(), int(q.integer("HEATNUMBER")));
+        a.athleteNo = q.integer(c.athleteNo);
+        a.number = q.trimmed(number);
+        a.surname = q.trimmed(surname);
+        a.firstName = q.trimmed(firstName);
+        a.age = int(q.integer(age));
+        a.teamName = q.trimmed(teamName);
+        a.teamAbrv = q.trimmed(teamAbrv);
+        a.league = int(q.integer(league));
+        a.idNumber = q.trimmed(idNumber);
+        a.disabilityClasses = q.trimmed(disabilities);
+        c.read(q, a);
+        take(a, q.integer(c.eventNo), q.trimmed(c.heatRound), int(q.integer(c.heatNumber)));
     }
 }
 
@@ -124,31 +147,30 @@ QHash<qint64, AthleteColumns> meetingAthleteColumns(db::DmdCoreDbs& database, qi
         int league = 0;
     };
     QHash<qint64, Team> teams;
-    db::Query t = database.openQuery(
-        QStringLiteral("select T.TEAMNO, T.TEAMNAME, T.TEAMABRV, T.LEAGUE from TEAM T where "
-                       "T.MEETINGNO = ") +
-        db::sqlInt(meetingNo));
-    for (t.first(); t.isOpen() && !t.eof(); t.next())
-        teams.insert(t.integer("TEAMNO"), {t.text("TEAMNAME").trimmed(),
-                                           t.text("TEAMABRV").trimmed(), int(t.integer("LEAGUE"))});
+    db::Cursor t(database, QStringLiteral("select T.TEAMNO, T.TEAMNAME, T.TEAMABRV, T.LEAGUE "
+                                          "from TEAM T where T.MEETINGNO = ") +
+                               db::sqlInt(meetingNo));
+    while (t.next())
+        teams.insert(t.integer(0), {t.trimmed(1), t.trimmed(2), int(t.integer(3))});
     QHash<qint64, AthleteColumns> athletes;
-    db::Query a = database.openQuery(
-        QStringLiteral("select A.ATHLETENO, A.TEAMNO, A.NUMBER, A.SURNAME, A.FIRSTNAME, A.AGE, "
-                       "A.ID_NUMBER, A.DISABILITY_CLASSES from ATHLETE A where A.MEETINGNO = ") +
-        db::sqlInt(meetingNo));
-    for (a.first(); a.isOpen() && !a.eof(); a.next()) {
+    db::Cursor a(database,
+                 QStringLiteral("select A.ATHLETENO, A.TEAMNO, A.NUMBER, A.SURNAME, A.FIRSTNAME, "
+                                "A.AGE, A.ID_NUMBER, A.DISABILITY_CLASSES from ATHLETE A where "
+                                "A.MEETINGNO = ") +
+                     db::sqlInt(meetingNo));
+    while (a.next()) {
         AthleteColumns c;
-        c.number = a.text("NUMBER").trimmed();
-        c.surname = a.text("SURNAME").trimmed();
-        c.firstName = a.text("FIRSTNAME").trimmed();
-        c.age = int(a.integer("AGE"));
-        c.idNumber = a.text("ID_NUMBER").trimmed();
-        c.disabilityClasses = a.text("DISABILITY_CLASSES").trimmed();
-        const Team team = teams.value(a.integer("TEAMNO"));
+        c.number = a.trimmed(2);
+        c.surname = a.trimmed(3);
+        c.firstName = a.trimmed(4);
+        c.age = int(a.integer(5));
+        c.idNumber = a.trimmed(6);
+        c.disabilityClasses = a.trimmed(7);
+        const Team team = teams.value(a.integer(1));
         c.teamName = team.name;
         c.teamAbrv = team.abrv;
         c.league = team.league;
-        athletes.insert(a.integer("ATHLETENO"), c);
+        athletes.insert(a.integer(0), c);
     }
     return athletes;
 }
@@ -161,35 +183,38 @@ void readResultRows(db::DmdCoreDbs& database, bool final, const QString& where,
                     const QHash<qint64, AthleteColumns>& athletes, Take take,
                     QHash<QString, HeatCounts>* counts = nullptr)
 {
-    db::Query q = database.openQuery(
-        QStringLiteral("select X.") +
-        (final ? QStringLiteral("PARTNO") : QStringLiteral("HEATPARTNO")) +
-        QStringLiteral(" as ROWKEY, X.EVENTNO, ") +
-        (final ? QStringLiteral("cast('' as varchar(2)) as HEATROUND, 0 as HEATNUMBER")
-               : QStringLiteral("X.ROUND as HEATROUND, X.HEATNO as HEATNUMBER")) +
-        QStringLiteral(", X.ATHLETENO, X.LANE, X.E_PLACE, X.PLACE, X.PLACESHARECOUNT, "
-                       "X.PERFORMANCE, X.THIRD_DIGIT, X.DISQ_STATUS, X.DISQ_REASON, "
-                       "X.WIND_SPEED from ") +
-        (final ? QStringLiteral("PARTICIPATE") : QStringLiteral("HEATPART")) +
-        QStringLiteral(" X where ") + where);
-    for (q.first(); q.isOpen() && !q.eof(); q.next()) {
+    db::Cursor q(database,
+                 QStringLiteral("select X.") +
+                     (final ? QStringLiteral("PARTNO") : QStringLiteral("HEATPARTNO")) +
+                     QStringLiteral(" as ROWKEY, X.EVENTNO, ") +
+                     (final ? QStringLiteral("cast('' as varchar(2)) as HEATROUND, 0 as HEATNUMBER")
+                            : QStringLiteral("X.ROUND as HEATROUND, X.HEATNO as HEATNUMBER")) +
+                     QStringLiteral(", X.ATHLETENO, X.LANE, X.E_PLACE, X.PLACE, X.PLACESHARECOUNT, "
+                                    "X.PERFORMANCE, X.THIRD_DIGIT, X.DISQ_STATUS, X.DISQ_REASON, "
+                                    "X.WIND_SPEED from ") +
+                     (final ? QStringLiteral("PARTICIPATE") : QStringLiteral("HEATPART")) +
+                     QStringLiteral(" X where ") + where);
+    if (!q.isOpen())
+        return;
+    const RaceColumns c(q);
+    while (q.next()) {
         CaptureAthleteRow a;
-        readOutcome(q, a);
-        const qint64 eventNo = q.integer("EVENTNO");
-        const QString round = q.text("HEATROUND").trimmed();
-        const int heatNo = int(q.integer("HEATNUMBER"));
+        c.read(q, a);
+        const qint64 eventNo = q.integer(c.eventNo);
+        const QString round = q.trimmed(c.heatRound);
+        const int heatNo = int(q.integer(c.heatNumber));
         if (counts) {
-            HeatCounts& c = (*counts)[heatKey(eventNo, round, heatNo)];
-            ++c.athletes;
-            c.drawn += a.lane > 0 ? 1 : 0;
-            c.withResults += a.status > 0 || a.ePlace > 0 || !a.performance.isEmpty() ? 1 : 0;
+            HeatCounts& n = (*counts)[heatKey(eventNo, round, heatNo)];
+            ++n.athletes;
+            n.drawn += a.lane > 0 ? 1 : 0;
+            n.withResults += a.status > 0 || a.ePlace > 0 || !a.performance.isEmpty() ? 1 : 0;
         }
-        const auto athlete = athletes.constFind(q.integer("ATHLETENO"));
+        a.athleteNo = q.integer(c.athleteNo);
+        const auto athlete = athletes.constFind(a.athleteNo);
         if (athlete == athletes.constEnd())
             continue;
-        a.key = q.integer("ROWKEY");
+        a.key = q.integer(c.rowKey);
         a.final = final;
-        a.athleteNo = q.integer("ATHLETENO");
         a.number = athlete->number;
         a.surname = athlete->surname;
         a.firstName = athlete->firstName;

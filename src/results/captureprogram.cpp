@@ -76,11 +76,11 @@ QHash<QString, HeatCounts> meetingCounts(db::DmdCoreDbs& database, int meetingNo
 {
     QHash<QString, HeatCounts> counts;
     const auto read = [&](const QString& sql, bool finals) {
-        db::Query q = database.openQuery(sql);
-        for (q.first(); q.isOpen() && !q.eof(); q.next()) {
-            const QString key = finals ? countKey(q.integer("EVENTNO"), QStringLiteral("F"), 0)
-                                       : countKey(q.integer("EVENTNO"), q.text("ROUND").trimmed(),
-                                                  q.integer("HEATNO"));
+        db::Cursor q(database, sql);
+        while (q.next()) {
+            const QString key =
+                finals ? countKey(q.integer("EVENTNO"), QStringLiteral("F"), 0)
+                       : countKey(q.integer("EVENTNO"), q.trimmed("ROUND"), q.integer("HEATNO"));
             counts.insert(key, {int(q.integer("N")), int(q.integer("D")), int(q.integer("R"))});
         }
     };
@@ -105,32 +105,32 @@ QList<CaptureProgramRow> readRows(db::DmdCoreDbs& database, const meeting::ItemT
                                   const QString& sql)
 {
     QList<CaptureProgramRow> rows;
-    db::Query q = database.openQuery(sql);
-    for (q.first(); q.isOpen() && !q.eof(); q.next()) {
+    db::Cursor q(database, sql);
+    while (q.next()) {
         CaptureProgramRow r;
         r.programNo = q.integer("PROGRAMNO");
         r.eventNo = q.integer("EVENTNO");
-        r.itemCode = q.text("ITEMCODE").trimmed();
-        r.heatFormat = q.text("HEATFORMAT").trimmed();
-        r.round = q.text("ROUND").trimmed();
+        r.itemCode = q.trimmed("ITEMCODE");
+        r.heatFormat = q.trimmed("HEATFORMAT");
+        r.round = q.trimmed("ROUND");
         r.heatNo = int(q.integer("HEATNO"));
         r.day = int(q.integer("DAY_SEQ"));
         r.seq = int(q.integer("SEQ"));
         const QTime time = q.value("THETIME").toTime();
         r.time = time.isValid() ? time.toString(QStringLiteral("hh:mm")) : QString();
         r.item = items.ItemDescription(r.itemCode, false);
-        r.combinedName = q.text("COMBINEDNAME").trimmed();
+        r.combinedName = q.trimmed("COMBINEDNAME");
         r.nAthlon = int(q.integer("N_ATHLON"));
         r.combinedNo = q.integer("COMBINEDNO");
         r.finalNotRun = q.integer("FINAL_NOT_RUN") == 1;
         r.noEntries = q.integer("NO_ENTRIES") == 1;
-        r.excludePoints = q.text("EXCLUDEPOINTS").trimmed() == QLatin1String("X");
+        r.excludePoints = q.trimmed("EXCLUDEPOINTS") == QLatin1String("X");
         r.callRoomStatus = int(q.integer("CALLROOM_STATUS"));
-        r.category = q.text("CATEGORY").trimmed();
+        r.category = q.trimmed("CATEGORY");
         r.placedCount = int(q.integer("PLACEDCOUNT"));
         r.notCalculated = q.integer("NOT_CALCULATED_YET") == 1;
         r.elecHand = int(q.integer("ELECHAND"));
-        r.wind = q.text("WIND_SPEED").trimmed();
+        r.wind = q.trimmed("WIND_SPEED");
         r.sheetsPrinted = q.integer("SHEETSPRINTED") == 1;
         r.resultsPrinted = q.integer("RESULTSPRINTED") == 1;
         r.queried = q.integer("QUERIED") == 1;
