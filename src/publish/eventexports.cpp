@@ -296,12 +296,12 @@ bool exportAllStarters(base::Run& run, const QString& path)
                                      results::CaptureOrder::Sequence, &all))
         if (!row.isCalculatedFinal())
             rows << row;
-    const AthletesOfRow athletesOf = [&](const results::CaptureProgramRow& row) {
-        return all.of(run.items(), row);
+    const ResultsOfRow resultsOf = [&](const results::CaptureProgramRow& row) {
+        return eventResults(run, row, all.of(run.items(), row));
     };
     QStringList lines;
     for (const RaceRows& race : startRaces(rows))
-        lines << eventCsvLines(run, raceResults(run, race, athletesOf), ExportKind::Starters);
+        lines << eventCsvLines(run, raceResults(race, resultsOf), ExportKind::Starters);
     if (lines.isEmpty())
         lines << QStringLiteral("No data");
     return writeExportFile(run.messages(), path, lines);

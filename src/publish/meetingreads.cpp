@@ -39,4 +39,12 @@ QList<results::CaptureAthleteRow> MeetingReads::athletesOf(const results::Captur
     return athletes().of(m_run.items(), row);
 }
 
+const EventResults& MeetingReads::resultsOf(const results::CaptureProgramRow& row)
+{
+    auto made = m_results.find(row.programNo);
+    if (made == m_results.end())
+        made = m_results.insert(row.programNo, eventResults(m_run, row, athletesOf(row)));
+    return *made;
+}
+
 } // namespace publish

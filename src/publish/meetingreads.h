@@ -1,9 +1,11 @@
 #pragma once
 
 #include "draw/programorder.h"
+#include "publish/eventresults.h"
 #include "results/captureathletes.h"
 #include "results/captureprogram.h"
 
+#include <QHash>
 #include <QList>
 
 #include <memory>
@@ -31,12 +33,16 @@ public:
     const QList<draw::ProgramLine>& programLines();
     // The athletes of one heat or final in lane order.
     QList<results::CaptureAthleteRow> athletesOf(const results::CaptureProgramRow& row);
+    // The heat's or final's results and starters, made once: a run's results page and start
+    // list of one heat are made from the same. The reference holds until the next call.
+    const EventResults& resultsOf(const results::CaptureProgramRow& row);
 
 private:
     base::Run& m_run;
     std::optional<QList<results::CaptureProgramRow>> m_programRows;
     std::unique_ptr<results::MeetingAthletes> m_athletes;
     std::optional<QList<draw::ProgramLine>> m_programLines;
+    QHash<qint64, EventResults> m_results; // program row -> its results
 };
 
 } // namespace publish

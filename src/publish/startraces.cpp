@@ -30,12 +30,12 @@ QList<RaceRows> startRaces(const RaceRows& rows)
     return races;
 }
 
-EventResults raceResults(base::Run& run, const RaceRows& race, const AthletesOfRow& athletesOf)
+EventResults raceResults(const RaceRows& race, const ResultsOfRow& resultsOf)
 {
     EventResults out;
     QStringList items;
     for (const results::CaptureProgramRow& row : race) {
-        const EventResults one = eventResults(run, row, athletesOf(row));
+        const EventResults one = resultsOf(row);
         if (!items.contains(row.item))
             items << row.item;
         if (!out.itemCodes.contains(row.itemCode))
@@ -74,9 +74,8 @@ std::optional<EventResults> raceStartList(base::Run& run, qint64 programNo)
         if (race.isEmpty())
             race << *row;
     }
-    return raceResults(run, race, [&run](const results::CaptureProgramRow& r) {
-        return results::captureAthletes(*run.database(), run.items(), r, draw::MemberOrder::Lane);
-    });
+    return raceResults(
+        race, [&run](const results::CaptureProgramRow& r) { return eventResults(run, r); });
 }
 
 } // namespace publish

@@ -15,10 +15,10 @@ QList<RaceRows> startRaces(const RaceRows& rows);
 
 // One race as the exports show it: the first row named after all the race's items
 // ("100m Freestyle 13 Male / 100m Freestyle 14 Male"), the items' codes, and the athletes
-// of every row together: starters in lane order, the placed in race order.
-using AthletesOfRow =
-    std::function<QList<results::CaptureAthleteRow>(const results::CaptureProgramRow&)>;
-EventResults raceResults(base::Run& run, const RaceRows& race, const AthletesOfRow& athletesOf);
+// of every row together: starters in lane order, the placed in race order. `resultsOf`
+// gives one row's results.
+using ResultsOfRow = std::function<EventResults(const results::CaptureProgramRow&)>;
+EventResults raceResults(const RaceRows& race, const ResultsOfRow& resultsOf);
 
 // The start list of the race a program row runs in (for a combined item, the whole group's
 // race); empty when there is no such row.

@@ -32,14 +32,6 @@ bool textBefore(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) < 0;
 }
 
-void putEntries(QStringList* page, const Markers& m, QStringList entries)
-{
-    std::sort(entries.begin(), entries.end(), textBefore);
-    QStringList out = page->mid(0, m.start + 1);
-    out << entries << page->mid(m.end);
-    *page = out;
-}
-
 } // namespace
 
 QStringList newIndexPage(const IndexHeading& heading, const QString& styleHref, bool refresh)
@@ -105,69 +97,105 @@ bool indexEntries(const QStringList& page, QStringList* entries, QString* error)
     return true;
 }
 
-bool hasIndexMarkers(const QStringList& page, QString* error)
+bool removeResultsLine(QStringList* page, qint64 programNo, QString* error)
 {
-    Markers m;
-    return findMarkers(page, &m, error);
+    IndexPage index(std::move(*page));
+    const bool removed = index.removeResultsLines(programNo, error);
+    *page = index.lines();
+    return removed;
 }
 
-bool addIndexLine(QStringList* page, const QString& line, bool* changed, QString* error,
-                  bool sorted)
+IndexPage::IndexPage(QStringList lines) : m_lines(std::move(lines))
+{
+    takeStock();
+}
+
+void IndexPage::takeStock()
 {
     Markers m;
-    if (!findMarkers(*page, &m, error))
-        return false;
-    const auto first = page->cbegin() + m.start + 1;
-    const auto last = page->cbegin() + m.end;
-    // Lines kept in order take the new one in its place, where a line equal to it would be
-    // among those that differ from it in case only; others are sorted whole.
-    if (sorted || std::is_sorted(first, last, textBefore)) {
-        const auto [from, to] = std::equal_range(first, last, line, textBefore);
-        *changed = std::find(from, to, line) == to;
-        if (*changed)
-            page->insert(to - page->cbegin(), line);
+    m_resultsLines.clear();
+    if (!findMarkers(m_lines, &m, nullptr)) {
+        m_start = m_end = -1;
+        return;
+    }
+    m_start = m.start;
+    m_end = m.end;
+    const auto first = m_lines.cbegin() + m_start + 1;
+    const auto last = m_lines.cbegin() + m_end;
+    m_sorted = std::is_sorted(first, last, textBefore);
+    for (auto l = first; l != last; ++l) {
+        if (const qint64 programNo = programNoOfIndexLine(*l))
+            m_resultsLines[programNo] << *l;
+    }
+}
+
+bool IndexPage::hasMarkers(QString* error) const
+{
+    if (m_start >= 0)
         return true;
-    }
-    *changed = std::find(first, last, line) == last;
-    if (*changed)
-        putEntries(page, m, page->mid(m.start + 1, m.end - m.start - 1) << line);
-    return true;
-}
-
-bool hasOtherResultsLine(const QStringList& page, qint64 programNo, const QString& line)
-{
-    Markers m;
-    if (!findMarkers(page, &m, nullptr))
-        return false;
-    // Most lines end in their own "<!--N-->": a look at the tail rules them out.
-    const QString tail =
-        QStringLiteral("<!--") + QString::number(programNo) + QStringLiteral("-->");
-    for (qsizetype i = m.start + 1; i < m.end; ++i) {
-        const QString& l = page.at(i);
-        if (l.isEmpty() || (!l.endsWith(tail) && !l.back().isSpace()))
-            continue;
-        if (l != line && programNoOfIndexLine(l) == programNo)
-            return true;
-    }
+    if (error)
+        *error = QStringLiteral("End of index not found");
     return false;
 }
 
-bool removeResultsLine(QStringList* page, qint64 programNo, QString* error)
+void IndexPage::putEntries(QStringList entries)
 {
-    Markers m;
-    if (!findMarkers(*page, &m, error))
+    std::sort(entries.begin(), entries.end(), textBefore);
+    QStringList out = m_lines.mid(0, m_start + 1);
+    out << entries << m_lines.mid(m_end);
+    m_lines = out;
+    takeStock();
+}
+
+bool IndexPage::add(const QString& line, bool* changed, QString* error)
+{
+    if (!hasMarkers(error))
         return false;
-    QStringList entries = page->mid(m.start + 1, m.end - m.start - 1);
-    const qsizetype before = entries.size();
-    entries.removeIf(
-        [programNo](const QString& l) { return programNoOfIndexLine(l) == programNo; });
-    if (entries.size() == before) {
+    const auto first = m_lines.cbegin() + m_start + 1;
+    const auto last = m_lines.cbegin() + m_end;
+    if (m_sorted) {
+        // In its place, where a line equal to it would be among those that differ from it
+        // in case only.
+        const auto [from, to] = std::equal_range(first, last, line, textBefore);
+        *changed = std::find(from, to, line) == to;
+        if (*changed) {
+            m_lines.insert(to - m_lines.cbegin(), line);
+            ++m_end;
+        }
+    } else {
+        *changed = std::find(first, last, line) == last;
+        if (*changed)
+            putEntries(m_lines.mid(m_start + 1, m_end - m_start - 1) << line);
+        return true;
+    }
+    if (*changed) {
+        if (const qint64 programNo = programNoOfIndexLine(line))
+            m_resultsLines[programNo] << line;
+    }
+    return true;
+}
+
+bool IndexPage::hasOtherResultsLine(qint64 programNo, const QString& line) const
+{
+    const auto lines = m_resultsLines.constFind(programNo);
+    return lines != m_resultsLines.cend() &&
+           std::any_of(lines->cbegin(), lines->cend(), [&](const QString& l) { return l != line; });
+}
+
+bool IndexPage::removeResultsLines(qint64 programNo, QString* error)
+{
+    if (!hasMarkers(error))
+        return false;
+    if (!m_resultsLines.contains(programNo)) {
         if (error)
             *error = QStringLiteral("Line not found in Index:") + QStringLiteral(" <!--") +
                      QString::number(programNo) + QStringLiteral("-->");
         return false;
     }
-    putEntries(page, m, entries);
+    QStringList entries = m_lines.mid(m_start + 1, m_end - m_start - 1);
+    entries.removeIf(
+        [programNo](const QString& l) { return programNoOfIndexLine(l) == programNo; });
+    putEntries(entries);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -30,17 +31,41 @@ QString linkOfIndexLine(const QString& line);
 // The lines between the markers; false with "End of index not found" when a marker is
 // missing.
 bool indexEntries(const QStringList& page, QStringList* entries, QString* error);
-// Whether the page has both markers; false with "End of index not found" when not.
-bool hasIndexMarkers(const QStringList& page, QString* error);
-// Puts `line` among the index lines unless it is there (sorted as text, case does not
-// count) and keeps the rest of the page. `changed` tells whether it was added. `sorted`
-// says the lines are known to be in order already (one this function left), which spares
-// checking them.
-bool addIndexLine(QStringList* page, const QString& line, bool* changed, QString* error,
-                  bool sorted = false);
-// Whether the index holds a results line of the program row other than `line`.
-bool hasOtherResultsLine(const QStringList& page, qint64 programNo, const QString& line);
 // Removes the results lines of a program row: "Line not found in Index:" when there is none.
 bool removeResultsLine(QStringList* page, qint64 programNo, QString* error);
+
+// An index page held for edits. Its markers and the program rows its results lines name are
+// found once, when it is taken, so that each edit of a run over a whole meeting looks its
+// lines up instead of scanning the page again.
+class IndexPage {
+public:
+    IndexPage() = default;
+    explicit IndexPage(QStringList lines);
+
+    const QStringList& lines() const { return m_lines; }
+    // Whether the page has both markers; false with "End of index not found" when not.
+    bool hasMarkers(QString* error) const;
+    // Puts `line` among the index lines unless it is there (sorted as text, case does not
+    // count; lines found out of order are sorted with it) and keeps the rest of the page.
+    // `changed` tells whether it was added.
+    bool add(const QString& line, bool* changed, QString* error);
+    // Whether the index holds a results line of the program row other than `line`.
+    bool hasOtherResultsLine(qint64 programNo, const QString& line) const;
+    // Removes the results lines of a program row: "Line not found in Index:" when there is
+    // none. The lines left are put in order.
+    bool removeResultsLines(qint64 programNo, QString* error);
+
+private:
+    // Finds the markers and the results lines, and whether the lines are in order.
+    void takeStock();
+    // The lines between the markers replaced by `entries`, sorted.
+    void putEntries(QStringList entries);
+
+    QStringList m_lines;
+    qsizetype m_start = -1; // the markers' lines; the entries lie between them
+    qsizetype m_end = -1;
+    bool m_sorted = false;
+    QHash<qint64, QStringList> m_resultsLines; // program row -> its lines
+};
 
 } // namespace publish

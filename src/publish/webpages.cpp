@@ -97,15 +97,15 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
     QStringList lines = pageHeader({QStringLiteral("Starters")}, kDayStyle, false);
     QString error;
     const bool disabilities = hasDisabilityClasses(run);
-    const AthletesOfRow athletesOf = [&reads](const results::CaptureProgramRow& row) {
-        return reads->athletesOf(row);
+    const ResultsOfRow resultsOf = [&reads](const results::CaptureProgramRow& row) {
+        return reads->resultsOf(row);
     };
     const QList<RaceRows> races = startHeats(*reads, day, range);
     if (races.isEmpty())
         lines << QStringLiteral("No data.<BR>"); // not a bare title: the range holds no heat
     for (const RaceRows& race : races) {
         // A combined race is one heat: its items side by side, its athletes in one list.
-        const EventResults starters = raceResults(run, race, athletesOf);
+        const EventResults starters = raceResults(race, resultsOf);
         QHash<QString, QString> implementOf; // item code -> its implement
         QStringList implements;
         for (const QString& itemCode : starters.itemCodes) {

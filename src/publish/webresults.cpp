@@ -154,7 +154,7 @@ bool publishManyResults(WebSite& site, const QList<qint64>& programNos, bool ask
     bool ok = true;
     for (const qint64 programNo : programNos) {
         const results::CaptureProgramRow& row = rows[programNo];
-        ok = publishChecked(site, eventResults(run, row, reads.athletesOf(row)), ask);
+        ok = publishChecked(site, reads.resultsOf(row), ask);
         if (!ok)
             break;
     }

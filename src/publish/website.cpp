@@ -147,9 +147,11 @@ bool WebSite::readIndex(const QString& path, PendingPage* page)
     }
     page->path = path;
     page->changed = false;
-    page->sorted = false;
-    if (readTextFile(path, &page->lines))
+    QStringList lines;
+    if (readTextFile(path, &lines)) {
+        page->index = IndexPage(std::move(lines));
         return true;
+    }
     messages().warning(QStringLiteral("Index file not found: ") + path);
     return false;
 }
@@ -157,7 +159,7 @@ bool WebSite::readIndex(const QString& path, PendingPage* page)
 bool WebSite::putIndex(const PendingPage& page)
 {
     if (!m_batching)
-        return !page.changed || writePage(page.path, page.lines);
+        return !page.changed || writePage(page.path, page.index.lines());
     if (!m_pending.contains(page.path))
         m_pendingOrder << page.path;
     m_pending.insert(page.path, page);
@@ -206,7 +208,7 @@ bool WebSite::endIndexBatch()
     m_loaded.clear();
     for (const QString& path : std::as_const(m_pendingOrder)) {
         const PendingPage& page = m_pending[path];
-        ok = (!page.changed || writePage(page.path, page.lines)) && ok;
+        ok = (!page.changed || writePage(page.path, page.index.lines())) && ok;
     }
     m_pending.clear();
     m_pendingOrder.clear();
@@ -220,16 +222,11 @@ bool WebSite::loadIndex(const QString& path, const QString& heading, const QStri
         return readIndex(path, page);
     page->path = path;
     page->changed = false;
-    page->sorted = false;
     const bool rebuilt = !m_rebuilding.isEmpty() && QFileInfo(path).path() == m_rebuilding;
-    if (!rebuilt && QFileInfo::exists(path)) {
-        if (!readTextFile(path, &page->lines)) {
-            messages().warning(QStringLiteral("Index file not found: ") + path);
-            return false;
-        }
-        return true;
-    }
-    page->lines = newIndexPage({heading, orderedBy, false}, kDayStyle, m_settings.autoRefresh);
+    if (!rebuilt && QFileInfo::exists(path))
+        return readIndex(path, page);
+    page->index =
+        IndexPage(newIndexPage({heading, orderedBy, false}, kDayStyle, m_settings.autoRefresh));
     page->changed = true;
     return true;
 }
@@ -291,7 +288,7 @@ bool WebSite::indexResults(int day, const QString& fileName, const QString& html
             page = &*m_loaded.insert(path, fresh);
         }
         QString error;
-        if (!hasIndexMarkers(page->lines, &error)) {
+        if (!page->index.hasMarkers(&error)) {
             messages().warning(error + QStringLiteral("\r") + path);
             return refused();
         }
@@ -315,17 +312,16 @@ bool WebSite::applyIndexEdits(qint64 programNo, const QList<IndexEdit>& edits)
         const bool held = m_batching && m_pending.contains(e.path);
         PendingPage fresh = held ? PendingPage() : m_loaded.take(e.path);
         PendingPage& page = held ? m_pending[e.path] : fresh;
-        if (e.replaces && hasOtherResultsLine(page.lines, programNo, e.line)) {
-            removeResultsLine(&page.lines, programNo, nullptr);
+        if (e.replaces && page.index.hasOtherResultsLine(programNo, e.line)) {
+            page.index.removeResultsLines(programNo, nullptr);
             page.changed = true;
         }
         bool added = false;
         QString error;
-        if (!addIndexLine(&page.lines, e.line, &added, &error, page.sorted)) {
+        if (!page.index.add(e.line, &added, &error)) {
             messages().warning(error + QStringLiteral("\r") + e.path);
             return false;
         }
-        page.sorted = true;
         page.changed = page.changed || added;
         if (!held && !putIndex(fresh))
             return false;
@@ -343,7 +339,7 @@ bool WebSite::unindexResults(int day, qint64 programNo, const QString& itemCode)
         if (!readIndex(QDir(folder).filePath(name), &page))
             return false;
         QString error;
-        if (!removeResultsLine(&page.lines, programNo, &error)) {
+        if (!page.index.removeResultsLines(programNo, &error)) {
             messages().warning(error + QStringLiteral("\r") + page.path);
             return false;
         }
@@ -423,7 +419,7 @@ bool WebSite::rebuildDayIndexes(int day)
     m_pendingOrder.removeIf([&](const QString& path) {
         if (!path.startsWith(prefix))
             return false;
-        pages.append({path, m_pending.take(path).lines});
+        pages.append({path, m_pending.take(path).index.lines()});
         return true;
     });
     if (!ok)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "publish/publishsettings.h"
+#include "publish/webindex.h"
 
 #include <QHash>
 #include <QString>
@@ -107,9 +108,8 @@ public:
 private:
     struct PendingPage {
         QString path;
-        QStringList lines;
+        IndexPage index;
         bool changed = false;
-        bool sorted = false; // the lines between the markers are known to be in order
     };
     // A line going into an index page; `replaces`: a line of the same program row under an
     // older title gives way.

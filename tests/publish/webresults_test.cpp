@@ -49,26 +49,30 @@ TEST(WebLayout, NamesTheFilesAsTheSiteExpects)
 
 TEST(WebIndex, ALineIsAddedOnceInItsPlaceAndTheRestOfThePageIsKept)
 {
-    QStringList page{"<h2>", "<!-----start-of-index----->", "b",
-                     "D",    "<!-----end-of-index----->",   "</html>"};
+    publish::IndexPage page(
+        {"<h2>", "<!-----start-of-index----->", "b", "D", "<!-----end-of-index----->", "</html>"});
     bool changed = false;
     QString error;
-    ASSERT_TRUE(publish::addIndexLine(&page, "c", &changed, &error));
+    ASSERT_TRUE(page.add("c", &changed, &error));
     EXPECT_TRUE(changed);
-    ASSERT_TRUE(publish::addIndexLine(&page, "a", &changed, &error));
-    ASSERT_TRUE(publish::addIndexLine(&page, "E", &changed, &error));
-    ASSERT_TRUE(publish::addIndexLine(&page, "c", &changed, &error));
+    ASSERT_TRUE(page.add("a", &changed, &error));
+    ASSERT_TRUE(page.add("E", &changed, &error));
+    ASSERT_TRUE(page.add("c", &changed, &error));
     EXPECT_FALSE(changed);
-    EXPECT_EQ(page, (QStringList{"<h2>", "<!-----start-of-index----->", "a", "b", "c", "D", "E",
-                                 "<!-----end-of-index----->", "</html>"}));
-    // Lines someone put out of order are sorted with the new one.
-    page = QStringList{"<!-----start-of-index----->", "z", "B", "<!-----end-of-index----->"};
-    ASSERT_TRUE(publish::addIndexLine(&page, "m", &changed, &error));
-    EXPECT_EQ(page, (QStringList{"<!-----start-of-index----->", "B", "m", "z",
-                                 "<!-----end-of-index----->"}));
-    page.removeLast();
-    EXPECT_FALSE(publish::addIndexLine(&page, "q", &changed, &error));
+    EXPECT_EQ(page.lines(), (QStringList{"<h2>", "<!-----start-of-index----->", "a", "b", "c", "D",
+                                         "E", "<!-----end-of-index----->", "</html>"}));
+    // Lines someone put out of order are sorted with the new one; the next goes in its place.
+    page = publish::IndexPage(
+        {"<!-----start-of-index----->", "z", "B", "<!-----end-of-index----->", "end"});
+    ASSERT_TRUE(page.add("m", &changed, &error));
+    ASSERT_TRUE(page.add("c", &changed, &error));
+    EXPECT_EQ(page.lines(), (QStringList{"<!-----start-of-index----->", "B", "c", "m", "z",
+                                         "<!-----end-of-index----->", "end"}));
+    page = publish::IndexPage({"<!-----start-of-index----->", "b"});
+    EXPECT_FALSE(page.hasMarkers(&error));
+    EXPECT_FALSE(page.add("q", &changed, &error));
     EXPECT_EQ(error, "End of index not found");
+    EXPECT_EQ(page.lines(), (QStringList{"<!-----start-of-index----->", "b"}));
 }
 
 // The program row is read from the comment at the end of a results line, however the line
@@ -84,15 +88,32 @@ TEST(WebIndex, TheProgramRowOfALineAndAnotherLineOfTheSameRow)
     EXPECT_EQ(publish::programNoOfIndexLine("12-->"), 0);
 
     const QString now = publish::resultsIndexLine("007_X_A1_5.html", "007 New", 5);
-    QStringList page{"<!-----start-of-index----->",
-                     publish::resultsIndexLine("007_X_A1_5.html", "007 Old", 5) + " ",
-                     publish::resultsIndexLine("008_X_A2_15.html", "008", 15),
-                     "<!-----end-of-index----->"};
-    EXPECT_TRUE(publish::hasOtherResultsLine(page, 5, now));
-    EXPECT_FALSE(publish::hasOtherResultsLine(page, 15, page[2]));
-    EXPECT_FALSE(publish::hasOtherResultsLine(page, 6, now));
-    page.removeAt(1);
-    EXPECT_FALSE(publish::hasOtherResultsLine(page, 5, now));
+    const QString old = publish::resultsIndexLine("007_X_A1_5.html", "007 Old", 5) + " ";
+    const QString other = publish::resultsIndexLine("008_X_A2_15.html", "008", 15);
+    // A line outside the markers is no line of the index.
+    publish::IndexPage page({publish::resultsIndexLine("009_X_A3_6.html", "009", 6),
+                             "<!-----start-of-index----->", old, other,
+                             "<!-----end-of-index----->"});
+    EXPECT_TRUE(page.hasOtherResultsLine(5, now));
+    EXPECT_FALSE(page.hasOtherResultsLine(15, other));
+    EXPECT_FALSE(page.hasOtherResultsLine(6, now));
+    QString error;
+    EXPECT_FALSE(page.removeResultsLines(6, &error));
+    EXPECT_EQ(error, "Line not found in Index: <!--6-->");
+    ASSERT_TRUE(page.removeResultsLines(5, &error));
+    EXPECT_FALSE(page.hasOtherResultsLine(5, now));
+    EXPECT_EQ(page.lines().size(), 4);
+    // What the page was edited into is what it is found to hold when taken again.
+    bool changed = false;
+    ASSERT_TRUE(page.add(now, &changed, &error));
+    ASSERT_TRUE(page.add(old, &changed, &error));
+    EXPECT_TRUE(page.hasOtherResultsLine(5, now));
+    EXPECT_TRUE(publish::IndexPage(page.lines()).hasOtherResultsLine(5, now));
+    EXPECT_FALSE(page.hasOtherResultsLine(15, other));
+    ASSERT_TRUE(page.removeResultsLines(5, &error));
+    EXPECT_EQ(page.lines(),
+              (QStringList{publish::resultsIndexLine("009_X_A3_6.html", "009", 6),
+                           "<!-----start-of-index----->", other, "<!-----end-of-index----->"}));
 }
 
 TEST_F(WebResultsTest, GroupPagesTakeThirteenCharactersOfTrackAndTenOfFieldItems)
