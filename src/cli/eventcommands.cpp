@@ -11,6 +11,7 @@
 #include "draw/heatformats.h"
 #include "draw/indicateheats.h"
 #include "draw/roundletter.h"
+#include "meeting/itemcodecheck.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -26,8 +27,10 @@ int eventAdd(cli::Context& ctx)
     if (const int failed = draw.open(ctx, 1))
         return failed;
     const QString code = ctx.args[0].trimmed();
-    if (code.size() < 13) {
-        ctx.messages().warning(QStringLiteral("Not an item code: ") + ctx.args[0]);
+    if (const QString problem = meeting::itemCodeProblem(draw.items().edition(), code);
+        !problem.isEmpty()) {
+        ctx.messages().warning(QStringLiteral("Not an item code: ") + ctx.args[0] +
+                               QStringLiteral(" (") + problem + QLatin1Char(')'));
         return cli::Failed;
     }
     // A description makes a described item, a category a categorised one.

@@ -1,5 +1,6 @@
 // The names of items: group and type lists, relay legs and item descriptions.
 
+#include "meeting/itemcodecheck.h"
 #include "meeting/itemtypes.h"
 
 #include "base/messages.h"
@@ -135,6 +136,31 @@ QString ItemTypes::CanonicalItemCode(const QString& typed) const
 QString ItemTypes::ItemDescription(const QString& itemCode, bool afrikaans) const
 {
     return typeName(itemCode) + QLatin1Char(' ') + GenderAgeText(itemCode, afrikaans);
+}
+
+QString itemCodeProblem(Edition edition, const QString& itemCode)
+{
+    if (itemCode.size() < 13)
+        return QStringLiteral("an item code has at least 13 characters");
+    const QString group = itemCode.left(3);
+    bool known = false;
+    for (const vocabulary::Group& g : vocabulary::groups(edition))
+        known = known || group == QLatin1String(g.code);
+    if (!known)
+        return QStringLiteral("the group \"") + group + QStringLiteral("\" is not one of ") +
+               (edition == Edition::Swimming ? QStringLiteral("the swimming groups")
+                                             : QStringLiteral("the athletics groups"));
+    const QString gender = itemCode.mid(10, 1);
+    if (gender != QLatin1String("M") && gender != QLatin1String("F") &&
+        gender != QLatin1String("T"))
+        return QStringLiteral("the gender \"") + gender + QStringLiteral("\" is not M, F or T");
+    const QString age = itemCode.mid(11, 2);
+    if (age != QLatin1String("99") &&
+        (!isTwoDigits(age) || age.toInt() < kMinimumAge || age.toInt() > kMaximumAge))
+        return QStringLiteral("the age \"") + age + QStringLiteral("\" is not from ") +
+               QString::number(kMinimumAge).rightJustified(2, QLatin1Char('0')) +
+               QStringLiteral(" to ") + QString::number(kMaximumAge) + QStringLiteral(" or 99");
+    return {};
 }
 
 } // namespace meeting

@@ -168,4 +168,22 @@ TEST_F(CommandsTest, ItemsAreAddedWithTheirCategoryOrDescription)
     EXPECT_EQ(count("MYEVENT", "ITEMCODE starting 'BCK'"), 13);
 }
 
+TEST_F(CommandsTest, AnItemCodeTheItemNamesDoNotKnowIsRefusedAndNothingAdded)
+{
+    const int before = count("MYEVENT", "1=1");
+    QString err;
+    // A typing slip (FLY for BFL) used to be added and broke every screen that names it.
+    EXPECT_EQ(cli({"event", "add", "FLY_____50M13W"}, nullptr, &err), 1);
+    EXPECT_TRUE(err.contains("Not an item code: FLY_____50M13W (the group \"FLY\" is not one of "
+                             "the swimming groups)"))
+        << err.toStdString();
+    EXPECT_EQ(cli({"event", "add", "BFL_____50X13W"}, nullptr, &err), 1);
+    EXPECT_TRUE(err.contains("the gender \"X\" is not M, F or T")) << err.toStdString();
+    EXPECT_EQ(cli({"event", "add", "BFL_____50M1AW"}, nullptr, &err), 1);
+    EXPECT_TRUE(err.contains("the age \"1A\" is not from 02 to 95 or 99")) << err.toStdString();
+    EXPECT_EQ(count("MYEVENT", "1=1"), before);
+    ASSERT_EQ(cli({"event", "add", "BFL_____50M13W"}), 0);
+    EXPECT_EQ(count("MYEVENT", "1=1"), before + 1);
+}
+
 } // namespace

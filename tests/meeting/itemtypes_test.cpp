@@ -1,5 +1,6 @@
 #include "base/messages.h"
 #include "base/scriptedsink.h"
+#include "meeting/itemcodecheck.h"
 #include "meeting/itemtypes.h"
 
 #include <gtest/gtest.h>
@@ -277,6 +278,28 @@ TEST_F(ItemTypesTest, TypeListsOfEveryGroup)
     EXPECT_EQ(internalErrors(), 0);
     EXPECT_EQ(athletics.ZItemSubTypes("XYZ", false), "");
     EXPECT_TRUE(lastError().contains("Invalid ItemGroup for ZItemSubTypes: XYZ"));
+}
+
+TEST_F(ItemTypesTest, TypedCodesAreCheckedAgainstTheEditionsGroupsGendersAndAges)
+{
+    EXPECT_EQ(itemCodeProblem(Edition::Swimming, "FRE_____50M13W"), "");
+    EXPECT_EQ(itemCodeProblem(Edition::Swimming, "F_R4X50___T99W"), "");
+    EXPECT_EQ(itemCodeProblem(Edition::Athletics, "JMPHigh___F15"), "");
+    EXPECT_EQ(itemCodeProblem(Edition::Athletics, "SHD____100M02"), "");
+    // A group of the other edition is not one of this edition's.
+    EXPECT_EQ(itemCodeProblem(Edition::Athletics, "FRE_____50M13W"),
+              "the group \"FRE\" is not one of the athletics groups");
+    EXPECT_EQ(itemCodeProblem(Edition::Swimming, "SHD____100M19"),
+              "the group \"SHD\" is not one of the swimming groups");
+    EXPECT_EQ(itemCodeProblem(Edition::Swimming, "FRE_____50"),
+              "an item code has at least 13 characters");
+    EXPECT_EQ(itemCodeProblem(Edition::Athletics, "SHD____100W19"),
+              "the gender \"W\" is not M, F or T");
+    EXPECT_EQ(itemCodeProblem(Edition::Athletics, "SHD____100M01"),
+              "the age \"01\" is not from 02 to 95 or 99");
+    EXPECT_EQ(itemCodeProblem(Edition::Athletics, "SHD____100M96"),
+              "the age \"96\" is not from 02 to 95 or 99");
+    EXPECT_EQ(internalErrors(), 0);
 }
 
 TEST_F(ItemTypesTest, RelayLegs)
