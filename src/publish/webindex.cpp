@@ -199,4 +199,20 @@ bool IndexPage::removeResultsLines(qint64 programNo, QString* error)
     return true;
 }
 
+bool removeLinkLine(QStringList* page, const QString& link)
+{
+    Markers m;
+    if (!findMarkers(*page, &m, nullptr))
+        return false;
+    // Taking lines out keeps the rest in the order it was.
+    qsizetype removed = 0;
+    for (qsizetype i = m.end - 1; i > m.start; --i) {
+        if (linkOfIndexLine(page->at(i)) == link) {
+            page->removeAt(i);
+            ++removed;
+        }
+    }
+    return removed > 0;
+}
+
 } // namespace publish

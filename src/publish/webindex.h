@@ -33,6 +33,8 @@ QString linkOfIndexLine(const QString& line);
 bool indexEntries(const QStringList& page, QStringList* entries, QString* error);
 // Removes the results lines of a program row: "Line not found in Index:" when there is none.
 bool removeResultsLine(QStringList* page, qint64 programNo, QString* error);
+// Removes the line that links to `link`; false when there is none.
+bool removeLinkLine(QStringList* page, const QString& link);
 
 // An index page held for edits. Its markers and the program rows its results lines name are
 // found once, when it is taken, so that each edit of a run over a whole meeting looks its

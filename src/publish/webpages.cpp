@@ -8,6 +8,7 @@
 #include "publish/eventresults.h"
 #include "publish/htmlpage.h"
 #include "publish/itemimplements.h"
+#include "publish/meetingindex.h"
 #include "publish/meetingreads.h"
 #include "publish/startraces.h"
 #include "publish/teamtotalrows.h"
@@ -45,10 +46,20 @@ bool writeDayPage(WebSite& site, int day, const char* name, const QStringList& l
 
 bool checkDay(WebSite& site, int day)
 {
-    if (day > 0)
-        return true;
-    site.messages().warning(QStringLiteral("The publish day must be > 0"));
-    return false;
+    if (day <= 0) {
+        site.messages().warning(QStringLiteral("The publish day must be > 0"));
+        return false;
+    }
+    // A day past the program's last would only make an empty day folder no index links to.
+    int first = 0, last = 0;
+    if (programDays(site.run(), &first, &last, false) && day > last) {
+        site.messages().warning(QStringLiteral("The meeting lasts ") + QString::number(last) +
+                                (last == 1 ? QStringLiteral(" day") : QStringLiteral(" days")) +
+                                QStringLiteral(": there is no publish day ") +
+                                QString::number(day));
+        return false;
+    }
+    return true;
 }
 
 // The races of the day in the range with a drawn lane, in program order.

@@ -12,6 +12,7 @@
 #include "publish/weblayout.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -346,8 +347,28 @@ bool WebSite::unindexResults(int day, qint64 programNo, const QString& itemCode)
         page.changed = true;
         pages << page;
     }
-    for (const PendingPage& page : std::as_const(pages)) {
-        if (!putIndex(page))
+    // Once the item has nothing published left, its group page and its line in the item
+    // index go too: a link to an empty page helps no one.
+    QStringList left;
+    const bool groupEmpty = indexEntries(pages[1].index.lines(), &left, nullptr) && left.isEmpty();
+    const QString itemIndex = QDir(folder).filePath(QString::fromLatin1(kItemIndex));
+    if (groupEmpty) {
+        PendingPage items;
+        QStringList lines;
+        if (QFileInfo::exists(itemIndex) && readIndex(itemIndex, &items) &&
+            removeLinkLine(&(lines = items.index.lines()), groupFile)) {
+            items.index = IndexPage(lines);
+            items.changed = true;
+            pages << items;
+        }
+    }
+    // The page goes first: when it cannot, no index has changed yet.
+    if (groupEmpty && !QFile::remove(pages[1].path)) {
+        messages().warning(QStringLiteral("File could not be deleted: ") + pages[1].path);
+        return false;
+    }
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (!(groupEmpty && i == 1) && !putIndex(pages[i]))
             return false;
     }
     return true;

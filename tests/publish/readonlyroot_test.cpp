@@ -114,6 +114,8 @@ TEST_F(ReadOnlyRootTest, PublishingIntoAReadOnlyWebRootChangesNothing)
         ASSERT_TRUE(publish::publishResults(web, heat1));
         ASSERT_TRUE(publish::publishStarters(web, 1, {}));
     }
+    // The final on a second day, whose folder is not there yet.
+    exec("update PROGRAM set DAY_SEQ = 2 where ROUND = 'F'");
     m_run.reset(); // the program opens the database file alone
     m_runtime = QDir(m_home->dir()).filePath("runtime");
     ASSERT_TRUE(QDir().mkpath(m_runtime));
@@ -134,8 +136,9 @@ TEST_F(ReadOnlyRootTest, PublishingIntoAReadOnlyWebRootChangesNothing)
     EXPECT_TRUE(err.contains(cantCreate)) << err.toStdString();
     EXPECT_TRUE(err.contains(publish::resultsFileName(2, m_free50, "A", 2, heat2)))
         << err.toStdString();
+    // The only heat of its item: its group page would go first, and cannot.
     EXPECT_EQ(cli({"publish", "withdraw", QString::number(heat1)}, &err), 1);
-    EXPECT_TRUE(err.contains(cantCreate)) << err.toStdString();
+    EXPECT_TRUE(err.contains("File could not be deleted:")) << err.toStdString();
     EXPECT_EQ(cli({"publish", "starters", "--day", "1"}, &err), 1);
     EXPECT_TRUE(err.contains(cantCreate)) << err.toStdString();
     EXPECT_EQ(cli({"publish", "index", "--rebuild"}, &err), 1);

@@ -124,7 +124,7 @@ TEST_F(WebPagesTest, ACombinedRaceIsListedAsOneHeat)
     EXPECT_EQ(rows(dayFile(publish::kStartersPage)).size(), 7);
 }
 
-TEST_F(WebPagesTest, ADayBelowOneIsRefused)
+TEST_F(WebPagesTest, ADayOutsideTheMeetingIsRefused)
 {
     publish::WebSite web = site();
     EXPECT_FALSE(publish::publishStarters(web, 0, {}));
@@ -132,6 +132,13 @@ TEST_F(WebPagesTest, ADayBelowOneIsRefused)
     EXPECT_TRUE(m_sink.saw("The publish day must be > 0"));
     EXPECT_FALSE(publish::setPublishDay(run().config(), messages(), 0));
     EXPECT_FALSE(QFileInfo::exists(dayFile(publish::kStartersPage, 0)));
+
+    // The finals make it a two-day meeting: a third day has nothing to show.
+    EXPECT_FALSE(publish::publishProgram(web, 3));
+    EXPECT_FALSE(publish::publishStarters(web, 3, {}));
+    EXPECT_TRUE(m_sink.saw("The meeting lasts 2 days: there is no publish day 3"));
+    EXPECT_FALSE(QFileInfo::exists(web.dayFolderPath(3)));
+    EXPECT_TRUE(publish::publishProgram(web, 2));
 }
 
 TEST_F(WebPagesTest, TheProgramOfADayNamesTheNextRound)

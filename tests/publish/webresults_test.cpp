@@ -204,9 +204,20 @@ TEST_F(WebResultsTest, WithdrawingRemovesThePageAndItsLines)
         ASSERT_EQ(left.size(), 1) << index.toStdString();
         EXPECT_EQ(publish::programNoOfIndexLine(left[0]), heat2);
     }
+    EXPECT_EQ(indexLines(itemIndex()).size(), 1) << "the item still has a heat published";
     // A second withdrawal finds no line and says so.
     EXPECT_FALSE(publish::withdrawResults(web, heat1));
     EXPECT_TRUE(m_sink.saw("Line not found in Index:"));
+
+    // The item's last heat takes its group page and its line in the item index along.
+    ASSERT_TRUE(publish::withdrawResults(web, heat2));
+    EXPECT_FALSE(QFile::exists(groupPage()));
+    EXPECT_TRUE(indexLines(itemIndex()).isEmpty());
+    EXPECT_TRUE(indexLines(seqIndex()).isEmpty());
+    // Published again, the item comes back in both.
+    ASSERT_TRUE(publish::publishResults(web, heat2));
+    EXPECT_EQ(indexLines(groupPage()).size(), 1);
+    EXPECT_EQ(indexLines(itemIndex()).size(), 1);
 }
 
 TEST_F(WebResultsTest, SwitchingAutoRefreshRebuildsTheIndexesWithTheNewHeader)
