@@ -490,3 +490,42 @@ TEST_F(CaptureScreensTest, TheDrawButtonDrawsAndCorrectsTheSelectedRowsEvent)
     EXPECT_TRUE(listed) << "the heat's list did not show the late swimmer";
     EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
+
+// An action in a dialog of the screen (a draw put right, then Escape) can take away the
+// shown heat: the panel follows the row the list highlights instead of showing none.
+TEST_F(CaptureScreensTest, APanelWhoseHeatWentAwayFollowsTheHighlightedRow)
+{
+    const qint64 otherHeat = drawHeat(m_event, "A", 2, {addSwimmer("Other")});
+    const auto removeHeat = [this](qint64 programNo) {
+        database().execute("delete from HEATPART where PROGRAMNO = " + db::sqlInt(programNo));
+        database().execute("delete from PROGRAM where PROGRAMNO = " + db::sqlInt(programNo));
+    };
+    const auto shownMatchesHighlight = [](QTableWidget* table, CapturePanel* panel,
+                                          const QList<CaptureProgramRow>& rows) {
+        const int r = table->currentRow();
+        ASSERT_TRUE(r >= 0 && r < rows.size());
+        EXPECT_TRUE(table->selectionModel()->isRowSelected(r, QModelIndex()));
+        ASSERT_TRUE(panel->programRow().has_value());
+        EXPECT_EQ(panel->programRow()->programNo, rows[r].programNo);
+    };
+    {
+        CaptureEventsForm form(run());
+        form.show();
+        form.selectProgramRow(m_heat);
+        removeHeat(m_heat);
+        form.panel()->refresh();
+        emit form.panel()->changed();
+        shownMatchesHighlight(form.programTable(), form.panel(), form.rows());
+    }
+    {
+        CaptureItemsForm form(run());
+        form.show();
+        ASSERT_TRUE(form.selectEvent(m_event));
+        form.selectProgramRow(otherHeat);
+        ASSERT_EQ(form.panel()->programRow()->programNo, otherHeat);
+        removeHeat(otherHeat);
+        form.panel()->refresh();
+        emit form.panel()->changed();
+        shownMatchesHighlight(form.programTable(), form.panel(), form.rows());
+    }
+}

@@ -52,6 +52,7 @@ CaptureEventsForm::CaptureEventsForm(base::Run& run, QWidget* parent) : QDialog(
                                     CaptureOrder(m_order->currentData().toInt()));
         fillProgram();
         selectProgramRow(keep);
+        followSelection();
     });
     base::resizeWithinDesktop(this, QSize(1200, 800));
     refresh();
@@ -77,6 +78,7 @@ void CaptureEventsForm::refresh()
     else if (!m_rows.isEmpty())
         m_program->selectRow(0);
     m_panel->refresh();
+    followSelection();
 }
 
 void CaptureEventsForm::fillProgram()
@@ -100,6 +102,13 @@ void CaptureEventsForm::selectProgramRow(qint64 programNo)
             return;
         }
     }
+}
+
+void CaptureEventsForm::followSelection()
+{
+    const std::optional<CaptureProgramRow>& shown = m_panel->programRow();
+    if ((shown ? shown->programNo : 0) != currentProgramNo())
+        showSelected();
 }
 
 void CaptureEventsForm::showSelected()

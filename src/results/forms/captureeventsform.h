@@ -50,6 +50,9 @@ protected:
 private:
     void fillProgram();
     void showSelected();
+    // The panel shows the highlighted row: after a refill that lost the shown row (an action
+    // removed it), the highlight moved without a signal.
+    void followSelection();
 
     base::Run& m_run;
     QList<CaptureProgramRow> m_rows;

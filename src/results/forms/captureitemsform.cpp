@@ -45,9 +45,12 @@ CaptureItemsForm::CaptureItemsForm(base::Run& run, QWidget* parent) : QDialog(pa
     connect(m_panel, &CapturePanel::changed, this, [this] {
         const qint64 keep = currentProgramNo();
         m_rows = eventProgramRows(*m_run.database(), m_run.items(), currentEventNo());
-        const QSignalBlocker block(m_program);
-        fillProgramTable(m_program, m_rows);
-        selectProgramRow(keep);
+        {
+            const QSignalBlocker block(m_program);
+            fillProgramTable(m_program, m_rows);
+            selectProgramRow(keep);
+        }
+        followSelection();
     });
     base::resizeWithinDesktop(this, QSize(1250, 800));
     refresh();
@@ -85,6 +88,7 @@ void CaptureItemsForm::refresh()
             selectProgramRow(program);
     }
     m_panel->refresh();
+    followSelection();
 }
 
 qint64 CaptureItemsForm::currentEventNo() const
@@ -132,6 +136,13 @@ void CaptureItemsForm::showItem()
     if (!m_rows.isEmpty())
         m_program->selectRow(0);
     else
+        showSelected();
+}
+
+void CaptureItemsForm::followSelection()
+{
+    const std::optional<CaptureProgramRow>& shown = m_panel->programRow();
+    if ((shown ? shown->programNo : 0) != currentProgramNo())
         showSelected();
 }
 

@@ -44,6 +44,9 @@ private:
     void fillItems();
     void showItem();
     void showSelected();
+    // The panel shows the highlighted row: after a refill that lost the shown row (an action
+    // removed it), the highlight moved without a signal.
+    void followSelection();
 
     base::Run& m_run;
     QList<CaptureProgramRow> m_finals; // one per item, by sequence
