@@ -24,6 +24,7 @@
 #include "scoring/forms/afterform.h"
 #include "scoring/forms/scoresettingsform.h"
 #include "scoring/forms/winnersform.h"
+#include "sheets/capturescorecheck.h"
 #include "sheets/forms/checklistsform.h"
 #include "sheets/forms/printsheetsform.h"
 
@@ -54,6 +55,8 @@ base::ScreenOpeners screenOpeners()
     o.openCapture = [](QWidget* parent, base::Run& run, bool complexView) {
         results::openCapture(parent, run, complexView, &publish::openPublishLauncher);
     };
+    // Capture starts by naming the n-athlon components that no score table scores.
+    o.checkScoreTables = &sheets::confirmNathlonScores;
     o.openTeams = &entries::openTeams;
     o.openAthletes = [](QWidget* parent, base::Run& run) {
         entries::openAthletes(

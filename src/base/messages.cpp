@@ -22,10 +22,13 @@ void Messages::note(const QString& body)
 
 bool Messages::confirm(const QString& body)
 {
+    return confirmTitled(m_programTitle, body);
+}
+
+bool Messages::confirmTitled(const QString& title, const QString& body)
+{
     m_sink.beep(false);
-    return m_sink
-               .show(MessageKind::Confirm, m_programTitle, body + QStringLiteral(" ?"),
-                     buttons::yesNo)
+    return m_sink.show(MessageKind::Confirm, title, body + QStringLiteral(" ?"), buttons::yesNo)
                .choice == Answer::Yes;
 }
 

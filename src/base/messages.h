@@ -33,6 +33,8 @@ public:
     void information(const QString& body);
     void note(const QString& body);
     bool confirm(const QString& body);
+    // A question in a box of its own title (the program's title otherwise).
+    bool confirmTitled(const QString& title, const QString& body);
     bool confirmTwice(const QString& body);
     ConfirmAllAnswer confirmWithAll(const QString& body);
     YesNoCancel yesNoCancel(const QString& body);

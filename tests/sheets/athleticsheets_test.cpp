@@ -3,6 +3,7 @@
 #include "base/appglobals.h"
 #include "db/sqltext.h"
 #include "results/startheights.h"
+#include "sheets/capturescorecheck.h"
 #include "sheets/checklists.h"
 #include "sheets/distribution.h"
 #include "sheets/sheetkinds.h"
@@ -164,6 +165,48 @@ TEST_F(AthleticSheetsTest, ItemsWithoutScoresAreThoseTheMeetingsScoreSetsCannotS
     // A set whose data is not at hand scores nothing: every component is listed.
     setMeeting(QStringLiteral("NATHLON_SCORESET"), QStringLiteral("19"));
     EXPECT_EQ(sheets::CheckLists(run()).run(10).rows, 2);
+}
+
+TEST_F(AthleticSheetsTest, CaptureAsksAboutComponentsNoScoreTableScoresAndStopsOnNo)
+{
+    setMeeting(QStringLiteral("NATHLON_SCORESET"), QStringLiteral("5"));
+    const auto component = [this](const QString& code, int count) {
+        const qint64 event = addEvent(code);
+        EXPECT_TRUE(database().execute(QStringLiteral("update MYEVENT set N_ATHLON = ") +
+                                       db::sqlInt(count) + QStringLiteral(" where EVENTNO = ") +
+                                       db::sqlInt(event)));
+        return event;
+    };
+    component(QStringLiteral("THRDiscus_M25"), 10);
+    const qint64 javelin = component(QStringLiteral("THRJavelinM16"), 8);
+    m_sink.clear();
+
+    m_sink.answerNo();
+    EXPECT_FALSE(sheets::confirmNathlonScores(run()));
+    ASSERT_EQ(m_sink.shown().size(), 1);
+    const base::ScriptedSink::Shown& asked = m_sink.shown().first();
+    EXPECT_EQ(asked.kind, base::MessageKind::Confirm);
+    EXPECT_EQ(asked.title, QStringLiteral("n-Athlon Items without scores defined"));
+    EXPECT_TRUE(asked.text.startsWith(
+        QStringLiteral("NOTE:  The following n-Athlon Items has no scores defined.\r")));
+    EXPECT_TRUE(asked.text.endsWith(
+        QStringLiteral("\r\rn-Athlon events without score-tables is meaningless.\r\rSelect the "
+                       "ScoreTable under \"Settings: Scores and Points\".\r\rContinue ?")));
+    // Only the component that the table cannot score is named.
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("Javelin 16 Male")));
+    EXPECT_FALSE(asked.text.contains(QStringLiteral("Discus")));
+
+    m_sink.answerYes();
+    EXPECT_TRUE(sheets::confirmNathlonScores(run()));
+
+    // Once every component is scored, capture starts without a question.
+    ASSERT_TRUE(database().execute(QStringLiteral("update MYEVENT set SELECTED = '' where "
+                                                  "EVENTNO = ") +
+                                   db::sqlInt(javelin)));
+    m_sink.clear();
+    EXPECT_TRUE(sheets::confirmNathlonScores(run()));
+    EXPECT_TRUE(m_sink.shown().isEmpty());
+    EXPECT_EQ(m_sink.unanswered(), 0);
 }
 
 } // namespace
