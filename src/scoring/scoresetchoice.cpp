@@ -34,15 +34,33 @@ QList<std::pair<int, QString>> choosableScoreSets()
             {5, scoreSetDisplayName(5)}};
 }
 
+namespace {
+
+// Why a set cannot be chosen: its data is not at hand. Empty when it can.
+QString unavailable(int set)
+{
+    return set > 0 && !ScoreData::builtIn().isAtHand(set)
+               ? QStringLiteral("The ScoreTable for ") + scoreSetDisplayName(set) +
+                     QStringLiteral(" is not available")
+               : QString();
+}
+
+QString noSetToScoreEvents(int set, bool tableScore)
+{
+    return tableScore && set <= 0
+               ? QStringLiteral("Select the Score table with which every event is scored")
+               : QString();
+}
+
+} // namespace
+
 QString scoreSetChoiceRefusal(const ScoreSetChoice& c)
 {
-    for (const int set : {c.scoreSet, c.nAthlonSet}) {
-        if (set > 0 && !ScoreData::builtIn().isAtHand(set))
-            return QStringLiteral("The ScoreTable for ") + scoreSetDisplayName(set) +
-                   QStringLiteral(" is not available");
+    for (const QString& why : {unavailable(c.scoreSet), unavailable(c.nAthlonSet),
+                               noSetToScoreEvents(c.scoreSet, c.tableScore)}) {
+        if (!why.isEmpty())
+            return why;
     }
-    if (c.tableScore && c.scoreSet <= 0)
-        return QStringLiteral("Select the Score table with which every event is scored");
     if (c.height.trimmed().isEmpty())
         return QStringLiteral("The Height above sealevel is empty");
     bool ok = false;
@@ -67,6 +85,19 @@ bool saveScoreSetChoice(base::Run& run, const ScoreSetChoice& c)
          {QStringLiteral("HEIGHTABOVESEA"), QString::number(c.height.trimmed().toInt())},
          {QStringLiteral("ELECHAND"), c.handTiming ? QStringLiteral("2") : QStringLiteral("1")},
          {QStringLiteral("HAS_MASTERS_ITEMS"), flag(c.mastersItems)}});
+}
+
+bool saveMeetingScoreSet(base::Run& run, int scoreSet)
+{
+    const bool tableScore = run.meeting().integer(QStringLiteral("HAS_TABLE_SCORE")) == 1;
+    QString why = unavailable(scoreSet);
+    if (why.isEmpty())
+        why = noSetToScoreEvents(scoreSet, tableScore);
+    if (!why.isEmpty()) {
+        run.messages().warning(why);
+        return false;
+    }
+    return meeting::updateMeeting(run, {{QStringLiteral("SCORESETNO"), QString::number(scoreSet)}});
 }
 
 } // namespace scoring

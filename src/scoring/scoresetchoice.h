@@ -38,4 +38,8 @@ QString scoreSetChoiceRefusal(const ScoreSetChoice& choice);
 // when one fails (nothing is written then).
 bool saveScoreSetChoice(base::Run& run, const ScoreSetChoice& choice);
 
+// "Select Score Table": the score table of the ordinary events alone (0 for none), refused
+// as the settings refuse it; false, with the message and nothing written, when refused.
+bool saveMeetingScoreSet(base::Run& run, int scoreSet);
+
 } // namespace scoring

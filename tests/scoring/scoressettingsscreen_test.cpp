@@ -1,10 +1,14 @@
 #include "scoring/athleticsfixture.h"
 
 #include "scoring/forms/scoresettingsform.h"
+#include "scoring/forms/selectscoretabledialog.h"
+#include "scoring/scoresetchoice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -74,6 +78,53 @@ TEST_F(ScoresSettingsScreenTest, ATableWithoutItsDataOrAHeightThatIsNoNumberStor
     form.height()->setText("0");
     EXPECT_TRUE(form.save());
     EXPECT_EQ(stored("SCORESETNO"), "32");
+}
+
+TEST_F(ScoresSettingsScreenTest, SelectScoreTableOffersTheSettingsListAndStoresOnlyTheEventsTable)
+{
+    setMeeting("NATHLON_SCORESET = 5, HEIGHTABOVESEA = 1450");
+    int kept = -1;
+    scoring::SelectScoreTableDialog dialog(0, [&](int set) {
+        kept = set;
+        return scoring::saveMeetingScoreSet(run(), set);
+    });
+    // The same tables as the settings screen, marked the same way.
+    scoring::ScoresSettingsForm settings(run());
+    ASSERT_EQ(dialog.sets()->count(), settings.scoreSet()->count());
+    for (int i = 0; i < dialog.sets()->count(); ++i)
+        EXPECT_EQ(dialog.sets()->itemText(i), settings.scoreSet()->itemText(i)) << i;
+    EXPECT_EQ(dialog.chosenSet(), 0);
+
+    dialog.show();
+    choose(dialog.sets(), 19);
+    QTest::keyClick(dialog.sets(), Qt::Key_Return);
+    EXPECT_EQ(kept, 19);
+    EXPECT_TRUE(m_sink.saw("The ScoreTable for WorldAth 2008 Comb is not available"));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(stored("SCORESETNO"), "0");
+
+    choose(dialog.sets(), 37);
+    QTest::keyClick(dialog.sets(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(stored("SCORESETNO"), "37");
+    EXPECT_EQ(run().meeting().integer("SCORESETNO"), 37);
+    // Nothing else of the settings changes.
+    EXPECT_EQ(stored("NATHLON_SCORESET"), "5");
+    EXPECT_EQ(stored("HEIGHTABOVESEA"), "1450");
+    scoring::SelectScoreTableDialog again(37, [](int) { return true; });
+    EXPECT_EQ(again.chosenSet(), 37);
+}
+
+TEST_F(ScoresSettingsScreenTest, AMeetingThatScoresEveryEventKeepsATable)
+{
+    setMeeting("SCORESETNO = 32, HAS_TABLE_SCORE = 1");
+    EXPECT_FALSE(scoring::saveMeetingScoreSet(run(), 0));
+    EXPECT_TRUE(m_sink.saw("Select the Score table with which every event is scored"));
+    EXPECT_EQ(stored("SCORESETNO"), "32");
+    setMeeting("HAS_TABLE_SCORE = 0");
+    EXPECT_TRUE(scoring::saveMeetingScoreSet(run(), 0));
+    EXPECT_EQ(stored("SCORESETNO"), "0");
 }
 
 } // namespace

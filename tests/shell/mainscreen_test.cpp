@@ -1,5 +1,6 @@
 #include "support/testdatabase.h"
 
+#include "base/appglobals.h"
 #include "meeting/currentmeeting.h"
 #include "meeting/daycheck.h"
 #include "shell/forms/mainscreen.h"
@@ -7,6 +8,7 @@
 #include "shell/mainscreenstate.h"
 #include "shell/meetingchoice.h"
 #include "shellrows.h"
+#include "support/editionrun.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -93,6 +95,23 @@ TEST_F(MainScreenTest, ButtonsWithoutTheirScreenAreDisabledAndSayWhatTheyWillOpe
     // Menu entries of the other editions are hidden in this one.
     EXPECT_FALSE(screen.menuAction("Toggle Combine Buttons")->isVisible());
     EXPECT_TRUE(screen.menuAction("Check Dolvane Meeting")->isVisible());
+}
+
+TEST_F(MainScreenTest, SelectScoreTableIsOfferedInTheAthleticsEditionForTheCurrentMeeting)
+{
+    shell::MainScreen swimming(run(), {});
+    EXPECT_FALSE(swimming.menuAction("Select Score Table")->isEnabled());
+    EXPECT_TRUE(
+        swimming.menuAction("Select Score Table")->toolTip().contains("has no Score tables"));
+
+    testing_support::restartRunAs(m_run, m_sink, m_path, QString::fromLatin1(base::kAthleticsCode));
+    shell::MainScreen athletics(run(), {});
+    QAction* select = athletics.menuAction("Select Score Table");
+    ASSERT_TRUE(select->isEnabled());
+    // Without a current meeting there is nothing to choose for.
+    m_sink.clear();
+    select->trigger();
+    EXPECT_TRUE(m_sink.saw("There is no current meeting selected!"));
 }
 
 TEST_F(MainScreenTest, WorkflowButtonsNeedACurrentMeeting)

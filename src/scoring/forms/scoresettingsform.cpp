@@ -4,7 +4,7 @@
 #include "base/run.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
-#include "scoring/scoredata.h"
+#include "scoring/forms/scoresetlist.h"
 #include "scoring/scoringsettings.h"
 
 #include <QCheckBox>
@@ -16,23 +16,6 @@
 
 namespace scoring {
 
-namespace {
-
-// "(none)" and the sets a meeting may choose, those without their data marked.
-QComboBox* setList(QWidget* parent, int current)
-{
-    auto* box = new QComboBox(parent);
-    box->addItem(QStringLiteral("(none)"), 0);
-    const ScoreData& data = ScoreData::builtIn();
-    for (const auto& [number, name] : choosableScoreSets())
-        box->addItem(name + (data.isLoaded(number) ? QString() : QStringLiteral("  (not loaded)")),
-                     number);
-    box->setCurrentIndex(std::max(0, box->findData(current)));
-    return box;
-}
-
-} // namespace
-
 ScoresSettingsForm::ScoresSettingsForm(base::Run& run, QWidget* parent)
     : QDialog(parent), m_run(run)
 {
@@ -41,13 +24,13 @@ ScoresSettingsForm::ScoresSettingsForm(base::Run& run, QWidget* parent)
     const ScoreSetChoice c = ScoreSetChoice::of(run.meeting());
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    m_scoreSet = setList(this, c.scoreSet);
+    m_scoreSet = scoreSetList(this, c.scoreSet);
     form->addRow(QStringLiteral("Score &table of the events"), m_scoreSet);
     m_tableScore =
         new QCheckBox(QStringLiteral("&Score every event (table scores on the results)"), this);
     m_tableScore->setChecked(c.tableScore);
     form->addRow(QString(), m_tableScore);
-    m_nAthlonSet = setList(this, c.nAthlonSet);
+    m_nAthlonSet = scoreSetList(this, c.nAthlonSet);
     form->addRow(QStringLiteral("&n-Athlon score table"), m_nAthlonSet);
     m_height = new QLineEdit(c.height, this);
     form->addRow(QStringLiteral("&Height above sea (m)"), m_height);

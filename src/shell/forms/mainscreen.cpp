@@ -9,6 +9,7 @@
 #include "meeting/daycheck.h"
 #include "meeting/relayerrs.h"
 #include "records/swimitemcheck.h"
+#include "scoring/forms/selectscoretabledialog.h"
 #include "shell/eventsetting.h"
 #include "shell/forms/selectmeetingform.h"
 #include "shell/mainscreenstate.h"
@@ -302,10 +303,18 @@ void MainScreen::buildMenu(QMenuBar* bar)
                 if (requireMeeting())
                     entries::assignCategoryToExisting(m_run);
             });
-    addAction(utilities, QStringLiteral("Select Score Table"), false,
-              QStringLiteral("the choice of the meeting's score table"));
-    utilities->addSeparator();
+    // Score tables belong to the athletics edition.
     const bool swimming = m_run.globals().isSwimming();
+    QAction* scoreTable = addAction(utilities, QStringLiteral("Select Score Table"), !swimming,
+                                    QStringLiteral("the choice of the meeting's score table"));
+    if (swimming)
+        scoreTable->setToolTip(m_run.globals().productName() +
+                               QStringLiteral(" has no Score tables yet"));
+    connect(scoreTable, &QAction::triggered, this, [this] {
+        if (requireMeeting())
+            scoring::selectScoreTable(this, m_run);
+    });
+    utilities->addSeparator();
     QAction* checkMeeting =
         addAction(utilities, QStringLiteral("Check Dolvane Meeting"), true, QString());
     QAction* fixMeeting =
