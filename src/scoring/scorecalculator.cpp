@@ -2,6 +2,7 @@
 
 #include "base/messages.h"
 #include "meeting/itemtypes.h"
+#include "scoring/scorebands.h"
 #include "scoring/scorecorrections.h"
 #include "scoring/scoresets.h"
 
@@ -42,16 +43,13 @@ std::optional<int> ScoreCalculator::checked(const CalculatorInput& input, bool n
 
 bool ScoreCalculator::scoreInRange(int set, int score)
 {
-    const bool wide = set == 32 || set == 37;
-    if (wide && (score < 10 || score > 1400)) {
-        m_messages.warning(QStringLiteral("The score must be between 10 and 1400"));
-        return false;
-    }
-    if (!wide && (score < 100 || score > 1000)) {
-        m_messages.warning(QStringLiteral("The score must be between 100 and 1000"));
-        return false;
-    }
-    return true;
+    const ScoreRange range = calculatorScoreRange(set);
+    if (range.contains(score))
+        return true;
+    m_messages.warning(QStringLiteral("The score must be between ") +
+                       QString::number(range.lowest) + QStringLiteral(" and ") +
+                       QString::number(range.highest));
+    return false;
 }
 
 bool scorablePerformance(base::Messages& messages, const QString& typed)

@@ -1,10 +1,15 @@
 #include "scoring/athleticsfixture.h"
 
 #include "scoring/forms/scorecalculatorform.h"
+#include "scoring/forms/selectscoredialog.h"
+#include "scoring/scorebands.h"
+#include "support/modaldialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
 
 namespace {
 
@@ -84,6 +89,61 @@ TEST_F(ScoreCalculatorScreenTest, TheWorldAthletics2017TableTakesScoresUpTo1400)
     form.calculateTableScore();
     EXPECT_EQ(form.result(), "845 points");
     EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 1);
+}
+
+TEST_F(ScoreCalculatorScreenTest, TheBandsOfTheGuideFillTheLowestScoreTheTableAdmits)
+{
+    const QList<scoring::ScoreBand>& bands = scoring::scoreBands();
+    ASSERT_EQ(bands.size(), 8);
+    EXPECT_EQ(bands[1].text, "500  ->  600  Interhouse");
+    EXPECT_EQ(bands[6].text, "1000 -> 1100  SA-s,Top10,Top30");
+    // A table of 100 to 1000 points has no score for the worlds; one up to 1400 has.
+    EXPECT_EQ(scoring::bandScore(bands[6], 15), 1000);
+    EXPECT_FALSE(scoring::bandScore(bands[7], 15).has_value());
+    EXPECT_EQ(scoring::bandScore(bands[7], 37), 1100);
+
+    scoring::SelectScoreDialog limited(15);
+    EXPECT_FALSE(limited.bands()->item(7)->flags().testFlag(Qt::ItemIsEnabled));
+    EXPECT_TRUE(limited.bands()->item(7)->toolTip().contains("from 100 to 1000"));
+    // Picked with the keyboard: five down from the first band is the provincial level.
+    limited.show();
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(limited.bands(), Qt::Key_Down);
+    QTest::keyClick(limited.bands(), Qt::Key_Return);
+    EXPECT_EQ(limited.result(), QDialog::Accepted);
+    EXPECT_EQ(limited.chosenScore(), 900);
+
+    scoring::SelectScoreDialog wide(37);
+    wide.show();
+    QTest::keyClick(wide.bands(), Qt::Key_End);
+    QTest::keyClick(wide.bands(), Qt::Key_Return);
+    EXPECT_EQ(wide.chosenScore(), 1100);
+}
+
+TEST_F(ScoreCalculatorScreenTest, ABandPickedOnTheCalculatorGivesThePerformanceItIsWorth)
+{
+    scoring::ScoreCalculatorForm form(run());
+    form.show();
+    form.item()->setText("SHD____100M25");
+    using Guide = testing_support::ModalDialogs<scoring::SelectScoreDialog>;
+    {
+        Guide guide({[](scoring::SelectScoreDialog* d) {
+            d->bands()->setCurrentRow(6);
+            QTest::keyClick(d->bands(), Qt::Key_Return);
+        }});
+        form.selectScore();
+        EXPECT_EQ(guide.answered(), 1);
+    }
+    EXPECT_EQ(form.score()->text(), "1000");
+    EXPECT_EQ(form.result(), "10.40");
+    grab(form, "score-calculator-band");
+    // Cancelled, the guide leaves the score alone.
+    {
+        Guide guide({[](scoring::SelectScoreDialog* d) { d->reject(); }});
+        form.selectScore();
+    }
+    EXPECT_EQ(form.score()->text(), "1000");
+    EXPECT_EQ(m_sink.count(base::MessageKind::Warning), 0);
 }
 
 } // namespace

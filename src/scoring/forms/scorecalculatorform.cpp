@@ -5,6 +5,7 @@
 #include "base/run.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
+#include "scoring/forms/selectscoredialog.h"
 #include "scoring/scorecalculator.h"
 #include "scoring/scoredata.h"
 #include "scoring/scoresets.h"
@@ -53,7 +54,18 @@ ScoreCalculatorForm::ScoreCalculatorForm(base::Run& run, QWidget* parent)
     m_perf = new QLineEdit(this);
     form->addRow(QStringLiteral("&Performance"), m_perf);
     m_score = new QLineEdit(this);
-    form->addRow(QStringLiteral("S&core"), m_score);
+    auto* scoreRow = new QHBoxLayout;
+    scoreRow->addWidget(m_score, 1);
+    auto* guide = new QPushButton(QStringLiteral("Se&lect Score..."), this);
+    guide->setAutoDefault(false);
+    guide->setToolTip(tr("Fills in the score of a level of competition, from the guide of "
+                         "score bands"));
+    connect(guide, &QPushButton::clicked, this, &ScoreCalculatorForm::selectScore);
+    scoreRow->addWidget(guide);
+    form->addRow(QStringLiteral("S&core"), scoreRow);
+    // The label's key goes to the score itself, not the row.
+    if (auto* label = qobject_cast<QLabel*>(form->labelForField(scoreRow)))
+        label->setBuddy(m_score);
     m_result = new QLabel(this);
     m_result->setTextInteractionFlags(Qt::TextSelectableByMouse);
     form->addRow(QStringLiteral("Result"), m_result);
@@ -109,6 +121,23 @@ void ScoreCalculatorForm::calculateTableScore()
         m_handCorrection->setText(calculator.handCorrectionText(input));
         m_altitudeCorrection->setText(calculator.altitudeCorrectionText(input));
     }
+}
+
+void ScoreCalculatorForm::selectScore()
+{
+    SelectScoreDialog dialog(m_sets->currentData().toInt(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    useScore(dialog.chosenScore());
+}
+
+void ScoreCalculatorForm::useScore(int score)
+{
+    m_score->setText(QString::number(score));
+    m_score->setFocus();
+    // With an item typed the performance worth the score follows at once.
+    if (!m_item->text().trimmed().isEmpty())
+        calculatePerformance();
 }
 
 void ScoreCalculatorForm::calculatePerformance()

@@ -31,6 +31,11 @@ public:
 
     void calculateTableScore();
     void calculatePerformance();
+    // "Select score": the guide of score bands; the band picked fills the score.
+    void selectScore();
+    // A score filled in from the guide, with the performance it is worth when an item is
+    // typed.
+    void useScore(int score);
 
 private:
     base::Run& m_run;
