@@ -154,6 +154,17 @@ bool PerfHistory::setAttempt(const FieldRace& race, qint64 athleteNo, int seq,
         }
         return true;
     }
+    // The next attempt is stored already when the attempts skip a number in the table.
+    if (m_db.ZSqlCount(QStringLiteral("PERF_HIST"),
+                       raceWhere(race) + QStringLiteral(" and ATHLETENO = ") +
+                           db::sqlInt(athleteNo) + QStringLiteral(" and PERF_SEQ = ") +
+                           db::sqlInt(seq)) > 0) {
+        messages().internalError(530103, QStringLiteral("Duplicate perf was added previously: "
+                                                        "athlete ") +
+                                             QString::number(athleteNo) +
+                                             QStringLiteral(", attempt ") + QString::number(seq));
+        return false;
+    }
     const qint64 key = m_db.nextKeyNumber();
     return key > 0 &&
            m_db.execute(QStringLiteral("insert into PERF_HIST (PERF_HISTNO, MEETINGNO, EVENTNO, "
@@ -529,6 +540,87 @@ QList<FieldResult> PerfHistory::results(const FieldRace& race)
                      int(q.integer(QStringLiteral("PLACE"))),
                      int(q.integer(QStringLiteral("STATUS")))});
     return list;
+}
+
+// --- the screen against the table ---
+
+bool PerfHistory::skipped(const QString& what, int position, int storedSeq)
+{
+    messages().internalError(530104, QStringLiteral("Lost sync: did you skip a perf : ") + what +
+                                         QStringLiteral(" ") + QString::number(position) +
+                                         QStringLiteral(" is stored as ") +
+                                         QString::number(storedSeq));
+    return false;
+}
+
+bool PerfHistory::lostSync(const QString& what, const QString& stored, const QString& shown)
+{
+    messages().internalError(530105, QStringLiteral("Lost sync : ") + what +
+                                         QStringLiteral(" is \"") + stored +
+                                         QStringLiteral("\" in the table but \"") + shown +
+                                         QStringLiteral("\" on the screen"));
+    return false;
+}
+
+namespace {
+
+QString attemptText(const Attempt& a)
+{
+    return a.wind.isEmpty() ? a.performance : a.performance + QLatin1Char(' ') + a.wind;
+}
+
+QString athleteText(qint64 athleteNo)
+{
+    return QStringLiteral("athlete ") + QString::number(athleteNo);
+}
+
+} // namespace
+
+bool PerfHistory::attemptsInSync(const FieldRace& race, qint64 athleteNo,
+                                 const QList<Attempt>& shown)
+{
+    const QList<Attempt> stored = attempts(race, athleteNo);
+    for (int i = 0; i < stored.size(); ++i) {
+        if (stored[i].seq != i + 1)
+            return skipped(athleteText(athleteNo) + QStringLiteral(", attempt"), i + 1,
+                           stored[i].seq);
+    }
+    for (int i = 0; i < std::max(stored.size(), shown.size()); ++i) {
+        const QString inTable = i < stored.size() ? attemptText(stored[i]) : QString();
+        const QString onScreen = i < shown.size() ? attemptText(shown[i]) : QString();
+        if (inTable != onScreen)
+            return lostSync(athleteText(athleteNo) + QStringLiteral(", attempt ") +
+                                QString::number(i + 1),
+                            inTable, onScreen);
+    }
+    return true;
+}
+
+bool PerfHistory::heightsInSync(const FieldRace& race, const QList<BarHeight>& shown)
+{
+    const QList<BarHeight> stored = heights(race);
+    for (int i = 0; i < stored.size(); ++i) {
+        if (stored[i].heightSeq != i + 1)
+            return skipped(QStringLiteral("height"), i + 1, stored[i].heightSeq);
+    }
+    for (int i = 0; i < std::max(stored.size(), shown.size()); ++i) {
+        const QString inTable = i < stored.size() ? stored[i].height : QString();
+        const QString onScreen = i < shown.size() ? shown[i].height : QString();
+        if (inTable != onScreen)
+            return lostSync(QStringLiteral("height ") + QString::number(i + 1), inTable, onScreen);
+    }
+    return true;
+}
+
+bool PerfHistory::marksInSync(const FieldRace& race, qint64 athleteNo, int heightSeq,
+                              const QString& shown)
+{
+    const QString stored = marksAt(race, athleteNo, heightSeq);
+    if (stored != shown.trimmed())
+        return lostSync(athleteText(athleteNo) + QStringLiteral(", marks at height ") +
+                            QString::number(heightSeq),
+                        stored, shown.trimmed());
+    return true;
 }
 
 } // namespace results

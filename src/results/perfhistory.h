@@ -92,11 +92,23 @@ public:
     // The race's results as they stand, in place order.
     QList<FieldResult> results(const FieldRace& race);
 
+    // --- the screen against the table ---
+    // Before the screen changes a history it checks that what it shows is what is stored: a
+    // gap in the stored attempt or height numbers ("did you skip a perf") or a row that
+    // differs from the screen's (another computer changed it) is an internal error, and
+    // false; the screen then reads the history again.
+    bool attemptsInSync(const FieldRace& race, qint64 athleteNo, const QList<Attempt>& shown);
+    bool heightsInSync(const FieldRace& race, const QList<BarHeight>& shown);
+    bool marksInSync(const FieldRace& race, qint64 athleteNo, int heightSeq, const QString& shown);
+
 private:
     QString raceWhere(const FieldRace& race) const;
     QString marksAt(const FieldRace& race, qint64 athleteNo, int heightSeq);
     bool storeMarks(const FieldRace& race, qint64 athleteNo, int heightSeq, const QString& text);
     bool calcHorizontal(const FieldRace& race);
+    // The internal errors of the checks above; always false.
+    bool skipped(const QString& what, int position, int storedSeq);
+    bool lostSync(const QString& what, const QString& stored, const QString& shown);
     base::Messages& messages();
 
     db::DmdCoreDbs& m_db;

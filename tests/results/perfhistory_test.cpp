@@ -220,6 +220,71 @@ TEST_F(PerfHistoryTest, BadAttemptsAreRefusedAndNothingIsStored)
     EXPECT_TRUE(m_sink.saw("You only get performance histories for Field Items."));
 }
 
+TEST_F(PerfHistoryTest, AttemptsOutOfStepWithTheScreenOrWithTheirNumbersAreInternalErrors)
+{
+    const qint64 a = enter(m_long, "Ames");
+    const QString athlete = QString::number(a);
+    const results::FieldRace race = *history().race(m_long, "F", 0);
+    ASSERT_TRUE(history().setAttempt(race, a, 1, "6.10", "+1.2"));
+    const QList<results::Attempt> shown = history().attempts(race, a);
+    EXPECT_TRUE(history().attemptsInSync(race, a, shown));
+    EXPECT_EQ(errors(), 0);
+
+    // Another computer makes the attempt a foul behind the screen's back.
+    exec("update PERF_HIST set PERFORMANCE = 'X', WIND_SPEED = '' where ATHLETENO = " + athlete);
+    EXPECT_FALSE(history().attemptsInSync(race, a, shown));
+    EXPECT_TRUE(m_sink.saw("Lost sync : athlete " + athlete + ", attempt 1 is \"X\" in the table"));
+    // One attempt more or less than the screen shows is out of step too.
+    m_sink.clear();
+    EXPECT_FALSE(history().attemptsInSync(race, a, {}));
+    EXPECT_TRUE(m_sink.saw("Lost sync : athlete " + athlete + ", attempt 1 is \"X\""));
+
+    // An attempt stored at number 3 by another program: number 2 was skipped.
+    exec("insert into PERF_HIST (PERF_HISTNO, MEETINGNO, EVENTNO, ROUND, HEATNO, ATHLETENO, "
+         "PERF_SEQ, PERFORMANCE, WIND_SPEED) values (" +
+         QString::number(database().nextKeyNumber()) + ", " + QString::number(m_meetingNo) + ", " +
+         QString::number(m_long) + ", 'F', 0, " + athlete + ", 3, '6.30', '+0.4')");
+    m_sink.clear();
+    EXPECT_FALSE(history().attemptsInSync(race, a, history().attempts(race, a)));
+    EXPECT_TRUE(m_sink.saw("Lost sync: did you skip a perf : athlete " + athlete +
+                           ", attempt 2 is stored as 3"));
+    // The third attempt as the next one would be stored a second time.
+    m_sink.clear();
+    EXPECT_FALSE(history().setAttempt(race, a, 3, "6.40", "+0.5"));
+    EXPECT_TRUE(m_sink.saw("Duplicate perf was added previously"));
+    EXPECT_EQ(count("PERF_HIST", "PERF_SEQ = 3"), 1);
+    EXPECT_EQ(value("select MARK_COUNT from T_DEBUG_MARK where MARK_NO = 530103"), "1");
+    EXPECT_EQ(errors(), 1);
+}
+
+TEST_F(PerfHistoryTest, HeightsAndMarksOutOfStepWithTheScreenAreInternalErrors)
+{
+    const qint64 a = enter(m_high, "Ames");
+    const results::FieldRace race = *history().race(m_high, "F", 0);
+    for (const char* h : {"1.75", "1.80"})
+        ASSERT_TRUE(history().addHeight(race, h));
+    ASSERT_TRUE(history().setMarks(race, a, 1, "XO"));
+    const QList<results::BarHeight> shown = history().heights(race);
+    EXPECT_TRUE(history().heightsInSync(race, shown));
+    EXPECT_TRUE(history().marksInSync(race, a, 1, "XO"));
+    EXPECT_TRUE(history().marksInSync(race, a, 2, ""));
+    EXPECT_EQ(errors(), 0);
+
+    EXPECT_FALSE(history().marksInSync(race, a, 1, "O"));
+    EXPECT_TRUE(m_sink.saw("Lost sync : athlete " + QString::number(a) +
+                           ", marks at height 1 is \"XO\" in the table but \"O\" on the screen"));
+    // A height added elsewhere is not on the screen yet.
+    ASSERT_TRUE(history().addHeight(race, "1.85"));
+    m_sink.clear();
+    EXPECT_FALSE(history().heightsInSync(race, shown));
+    EXPECT_TRUE(m_sink.saw("Lost sync : height 3 is \"1.85\" in the table but \"\""));
+    exec("update PERF_HIST_HGT set HEIGHT_SEQ = 4 where HEIGHT_SEQ = 3 and EVENTNO = " +
+         QString::number(m_high));
+    m_sink.clear();
+    EXPECT_FALSE(history().heightsInSync(race, history().heights(race)));
+    EXPECT_TRUE(m_sink.saw("Lost sync: did you skip a perf : height 3 is stored as 4"));
+}
+
 TEST_F(PerfHistoryTest, TheCommandsKeepHeightsAndCalculateTheRanking)
 {
     const qint64 a = enter(m_high, "Ames");

@@ -209,6 +209,39 @@ TEST_F(PerfHistoryScreenTest, AttemptsWithWindGoInOrderAndTheBestIsKept)
     EXPECT_EQ(m_sink.pendingAnswers(), 0);
 }
 
+TEST_F(PerfHistoryScreenTest, AGridThatNoLongerShowsTheTableIsReadAgainBeforeAnyChange)
+{
+    const qint64 longJump = event("JMPLong___M17");
+    const qint64 ames = enter(longJump, "Ames");
+    auto form = open(longJump);
+    form->show();
+    {
+        Attempts dialogs({typing("6.10", "+1.2")});
+        form->addAttempt();
+        EXPECT_EQ(dialogs.answered(), 1);
+    }
+    // Another computer turns the attempt into a foul while this grid still shows 6.10.
+    exec("update PERF_HIST set PERFORMANCE = 'X', WIND_SPEED = '' where ATHLETENO = " +
+         QString::number(ames));
+    const int attempt1 = 9;
+    form->grid()->setCurrentCell(0, attempt1);
+    EXPECT_EQ(form->grid()->item(0, attempt1)->text(), "6.10  +1.2");
+    m_sink.clear();
+    Attempts dialogs({});
+    form->editAttempt();
+    EXPECT_TRUE(m_sink.saw("Lost sync : athlete " + QString::number(ames) + ", attempt 1"));
+    EXPECT_EQ(form->grid()->item(0, attempt1)->text(), "X");
+    // Deleting what the grid shows goes the same way, and deletes nothing.
+    exec("update PERF_HIST set PERFORMANCE = '-' where ATHLETENO = " + QString::number(ames));
+    m_sink.clear();
+    form->deleteAttempt();
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 1);
+    EXPECT_EQ(count("PERF_HIST"), 1);
+    EXPECT_EQ(form->grid()->item(0, attempt1)->text(), "-");
+    QTest::qWait(20);
+    EXPECT_EQ(dialogs.answered() + dialogs.extra(), 0);
+}
+
 TEST_F(PerfHistoryScreenTest, TheRunThroughGoesRoundTheAttemptsAsTyped)
 {
     const qint64 longJump = event("JMPLong___M17");

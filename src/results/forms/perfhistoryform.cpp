@@ -167,6 +167,7 @@ void PerfHistoryForm::reload()
     const int keepColumn = std::max(0, m_grid->currentColumn());
     m_athletes = captureAthletes(*m_run.database(), m_run.items(), m_row, draw::MemberOrder::Lane);
     m_heights = vertical() ? m_history.heights(m_race) : QList<BarHeight>{};
+    m_shownAttempts.clear();
     QList<QList<QString>> cells;
     int extra = int(m_heights.size());
     for (const CaptureAthleteRow& a : m_athletes) {
@@ -182,7 +183,9 @@ void PerfHistoryForm::reload()
                 line.append(text);
             }
         } else {
-            for (const Attempt& at : m_history.attempts(m_race, a.athleteNo))
+            const QList<Attempt> attempts = m_history.attempts(m_race, a.athleteNo);
+            m_shownAttempts.insert(a.athleteNo, attempts);
+            for (const Attempt& at : attempts)
                 line.append(at.wind.isEmpty() ? at.performance
                                               : at.performance + QStringLiteral("  ") + at.wind);
             extra = std::max(extra, int(line.size()) + 1);
@@ -249,8 +252,28 @@ AttemptPrompt PerfHistoryForm::attemptPrompt() const
     return attemptPromptOf(m_run.config().readText(kAttemptPromptOption));
 }
 
+bool PerfHistoryForm::stillInSync(qint64 athlete, int heightSeq)
+{
+    bool inSync = true;
+    if (!vertical()) {
+        inSync = m_history.attemptsInSync(m_race, athlete, m_shownAttempts.value(athlete));
+    } else {
+        inSync = m_history.heightsInSync(m_race, m_heights);
+        if (inSync && heightSeq > 0) {
+            const QTableWidgetItem* cell = m_grid->currentItem();
+            inSync =
+                m_history.marksInSync(m_race, athlete, heightSeq, cell ? cell->text() : QString());
+        }
+    }
+    if (!inSync)
+        reload();
+    return inSync;
+}
+
 void PerfHistoryForm::editAttemptAt(qint64 athlete, int seq)
 {
+    if (!stillInSync(athlete))
+        return;
     const QList<Attempt> list = m_history.attempts(m_race, athlete);
     const Attempt current = seq <= list.size() ? list[seq - 1] : Attempt{seq, {}, {}};
     AttemptDialog::Setup setup;
@@ -308,7 +331,7 @@ void PerfHistoryForm::editAttempt()
 void PerfHistoryForm::deleteAttempt()
 {
     const qint64 athlete = currentAthlete();
-    if (athlete == 0)
+    if (athlete == 0 || !stillInSync(athlete))
         return;
     m_history.deleteAttempt(m_race, athlete, currentSeq());
     reload();
@@ -316,6 +339,8 @@ void PerfHistoryForm::deleteAttempt()
 
 void PerfHistoryForm::addHeight()
 {
+    if (!stillInSync(0))
+        return;
     QString height = m_history.offeredHeight(m_race);
     if (m_run.messages().askText(QStringLiteral("The next Height (") +
                                      m_run.items().PerfMask(m_race.itemCode) + QLatin1Char(')'),
@@ -332,6 +357,8 @@ void PerfHistoryForm::editStartHeight()
 
 void PerfHistoryForm::deleteHeight()
 {
+    if (!stillInSync(0))
+        return;
     m_history.deleteLastHeight(m_race);
     reload();
 }
@@ -344,6 +371,8 @@ void PerfHistoryForm::editMarks()
         m_run.messages().warning(QStringLiteral("This Height is not available"));
         return;
     }
+    if (!stillInSync(athlete, seq))
+        return;
     QString marks = m_grid->currentItem() ? m_grid->currentItem()->text() : QString();
     if (m_run.messages().askText(QStringLiteral("Marks at this height: \"X\", \"-\" and \"O\""),
                                  &marks))
@@ -429,6 +458,10 @@ bool PerfHistoryForm::typeMarkKey(int key, const QString& text)
         return false;
     const int row = m_grid->currentRow();
     const int column = m_grid->currentColumn();
+    if (!stillInSync(athlete, seq)) {
+        m_grid->setCurrentCell(row, column);
+        return true;
+    }
     const bool ok = removing ? m_history.removeLastMarkChar(m_race, athlete, seq)
                              : m_history.addMarkChar(m_race, athlete, seq, text[0]);
     reload();

@@ -7,6 +7,7 @@
 #include "results/perfhistory.h"
 
 #include <QDialog>
+#include <QHash>
 
 class QCheckBox;
 class QComboBox;
@@ -71,6 +72,9 @@ private:
     AttemptPrompt attemptPrompt() const;
     // The attempt dialog on attempt `seq` of an athlete (the next one to add it).
     void editAttemptAt(qint64 athlete, int seq);
+    // Whether the grid still shows what is stored for the athlete (for vertical jumps: the
+    // heights, and the marks at `heightSeq` when given); when not, the grid is read again.
+    bool stillInSync(qint64 athlete, int heightSeq = 0);
 
     base::Run& m_run;
     CaptureProgramRow m_row;
@@ -78,6 +82,8 @@ private:
     PerfHistory m_history;
     QList<CaptureAthleteRow> m_athletes;
     QList<BarHeight> m_heights;
+    // The attempts as the grid shows them, by athlete.
+    QHash<qint64, QList<Attempt>> m_shownAttempts;
     QTableWidget* m_grid = nullptr;
     RunThroughPanel* m_runThrough = nullptr;
     QCheckBox* m_oldRule = nullptr;
