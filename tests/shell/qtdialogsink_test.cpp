@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 
@@ -49,6 +50,34 @@ TEST(QtDialogSinkTest, TheNoButtonOfAQuestionAnswersToAltN)
     EXPECT_FALSE(messages.confirm(QStringLiteral("Delete this team")));
     EXPECT_TRUE(texts.contains(QStringLiteral("&Yes"))) << texts.join(',').toStdString();
     EXPECT_EQ(noKey, QKeySequence(Qt::ALT | Qt::Key_N));
+}
+
+TEST(QtDialogSinkTest, AQuestionDuringLongWorkIsNotHiddenBehindItsProgress)
+{
+    shell::QtDialogSink sink;
+    base::Messages messages(sink);
+    messages.progress(QStringLiteral("During"), QStringLiteral("Check for shortcommings in data"));
+    auto progressDialog = [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* p = qobject_cast<QProgressDialog*>(w))
+                return p;
+        }
+        return static_cast<QProgressDialog*>(nullptr);
+    };
+    QProgressDialog* progress = progressDialog();
+    ASSERT_NE(progress, nullptr);
+    progress->show();
+    bool shownDuringQuestion = true;
+    QTimer::singleShot(0, [&] {
+        shownDuringQuestion = progress->isVisible();
+        if (QWidget* box = QApplication::activeModalWidget(); box && box != progress)
+            static_cast<QDialog*>(box)->reject();
+    });
+    messages.confirm(QStringLiteral("Continue"));
+    EXPECT_FALSE(shownDuringQuestion);
+    // The work goes on under its progress afterwards.
+    EXPECT_TRUE(progress->isVisible());
+    messages.progressDone();
 }
 
 } // namespace

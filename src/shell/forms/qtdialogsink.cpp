@@ -74,7 +74,13 @@ base::Answer QtDialogSink::show(base::MessageKind kind, const QString& title, co
         box.setEscapeButton(pressed[buttons.indexOf(QStringLiteral("Cancel"))]);
     else if (buttons.contains(QStringLiteral("No")))
         box.setEscapeButton(pressed[buttons.indexOf(QStringLiteral("No"))]);
+    // A question asked in the middle of long work is not to be hidden behind its progress.
+    const bool progressShown = m_progress && m_progress->isVisible();
+    if (progressShown)
+        m_progress->hide();
     box.exec();
+    if (progressShown && m_progress)
+        m_progress->show();
     const int index = int(pressed.indexOf(box.clickedButton()));
     if (buttons.size() <= 1)
         return {base::Answer::Ok};
