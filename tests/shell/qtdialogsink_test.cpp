@@ -56,7 +56,6 @@ TEST(QtDialogSinkTest, AQuestionDuringLongWorkIsNotHiddenBehindItsProgress)
 {
     shell::QtDialogSink sink;
     base::Messages messages(sink);
-    messages.progress(QStringLiteral("During"), QStringLiteral("Check for shortcommings in data"));
     auto progressDialog = [] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (auto* p = qobject_cast<QProgressDialog*>(w))
@@ -64,20 +63,30 @@ TEST(QtDialogSinkTest, AQuestionDuringLongWorkIsNotHiddenBehindItsProgress)
         }
         return static_cast<QProgressDialog*>(nullptr);
     };
-    QProgressDialog* progress = progressDialog();
-    ASSERT_NE(progress, nullptr);
-    progress->show();
-    bool shownDuringQuestion = true;
-    QTimer::singleShot(0, [&] {
-        shownDuringQuestion = progress->isVisible();
-        if (QWidget* box = QApplication::activeModalWidget(); box && box != progress)
-            static_cast<QDialog*>(box)->reject();
+    messages.progress(QStringLiteral("During"), QStringLiteral("Check for shortcommings in data"));
+    ASSERT_NE(progressDialog(), nullptr);
+    progressDialog()->show();
+    bool progressDuringQuestion = true;
+    bool boxAnswered = false;
+    // Later than the progress would show itself: the box is still the one modal window.
+    QTimer::singleShot(600, [&] {
+        progressDuringQuestion = progressDialog() && progressDialog()->isVisible();
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box) {
+            boxAnswered = true;
+            box->reject();
+        } else if (QWidget* other = QApplication::activeModalWidget()) {
+            other->close(); // never leave the test hanging
+        }
     });
     messages.confirm(QStringLiteral("Continue"));
-    EXPECT_FALSE(shownDuringQuestion);
+    EXPECT_TRUE(boxAnswered);
+    EXPECT_FALSE(progressDuringQuestion);
     // The work goes on under its progress afterwards.
-    EXPECT_TRUE(progress->isVisible());
+    ASSERT_NE(progressDialog(), nullptr);
+    EXPECT_EQ(progressDialog()->labelText(), QStringLiteral("Check for shortcommings in data"));
     messages.progressDone();
+    EXPECT_EQ(progressDialog(), nullptr);
 }
 
 } // namespace

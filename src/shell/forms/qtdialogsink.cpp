@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <optional>
+
 #include <cstdio>
 
 namespace shell {
@@ -74,13 +76,24 @@ base::Answer QtDialogSink::show(base::MessageKind kind, const QString& title, co
         box.setEscapeButton(pressed[buttons.indexOf(QStringLiteral("Cancel"))]);
     else if (buttons.contains(QStringLiteral("No")))
         box.setEscapeButton(pressed[buttons.indexOf(QStringLiteral("No"))]);
-    // A question asked in the middle of long work is not to be hidden behind its progress.
-    const bool progressShown = m_progress && m_progress->isVisible();
-    if (progressShown)
-        m_progress->hide();
+    // A box asked in the middle of long work: its progress (which shows itself after a
+    // moment and, being modal too, would take the keyboard and the mouse from the box) goes
+    // while the box is open and comes back afterwards.
+    struct Progress {
+        QString title;
+        QString text;
+        int position;
+        int max;
+    };
+    std::optional<Progress> paused;
+    if (m_progress) {
+        paused = Progress{m_progress->windowTitle(), m_progress->labelText(),
+                          std::max(0, m_progress->value()), m_progress->maximum()};
+        m_progress.reset();
+    }
     box.exec();
-    if (progressShown && m_progress)
-        m_progress->show();
+    if (paused)
+        progress(paused->title, paused->text, paused->position, paused->max);
     const int index = int(pressed.indexOf(box.clickedButton()));
     if (buttons.size() <= 1)
         return {base::Answer::Ok};
