@@ -2,6 +2,7 @@
 
 #include "base/run.h"
 #include "db/sqltext.h"
+#include "draw/forms/additemdialog.h"
 #include "draw/forms/determineprogramdialog.h"
 #include "draw/forms/indicateheatsform.h"
 #include "draw/forms/programform.h"
@@ -14,7 +15,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -167,6 +171,38 @@ TEST_F(ScreensTest, SpaceTicksItemsInAndOutOfTheSelection)
     EXPECT_EQ(form.table()->item(2, 0)->text(), "X");
     EXPECT_EQ(count("MYEVENT", "C_SELECTEDEDIT = 'X'"), 39);
     EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
+}
+
+TEST_F(ScreensTest, TypingAnAgeIntoAddItemRaisesNoErrorOnTheWayAndRefusesAnAgeOfNoItem)
+{
+    AddItemDialog dialog(*m_items);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto* age = dialog.findChild<QSpinBox*>();
+    ASSERT_NE(age, nullptr);
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    const auto typeAge = [&](const char* text) {
+        age->setFocus();
+        age->selectAll();
+        QTest::keyClicks(age, QString::fromLatin1(text));
+    };
+    // The first "1" of "11" is not an age of its own.
+
+    typeAge("11");
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
+    EXPECT_TRUE(dialog.itemCode().endsWith("M11W")) << dialog.itemCode().toStdString();
+    EXPECT_TRUE(ok->isEnabled());
+    typeAge("97");
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
+    bool explained = false;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        explained = explained || label->text().startsWith("The age must be between 2 and 95");
+    EXPECT_TRUE(explained);
+    typeAge("99");
+    EXPECT_TRUE(ok->isEnabled());
+    EXPECT_TRUE(dialog.itemCode().endsWith("M99W"));
 }
 
 TEST_F(ScreensTest, RemoveUnselectedLeavesItemsUnselectedOnlyInThisVisit)

@@ -2,6 +2,7 @@
 
 #include "base/forms/buttontips.h"
 
+#include "meeting/genderage.h"
 #include "meeting/itemtypes.h"
 #include "meeting/itemvocabulary.h"
 
@@ -9,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 
 namespace draw {
@@ -27,7 +29,9 @@ AddItemDialog::AddItemDialog(const meeting::ItemTypes& items, QWidget* parent)
     m_gender->addItem(QStringLiteral("Girls"), QStringLiteral("F"));
     m_gender->addItem(QStringLiteral("Both (2Gender)"), QStringLiteral("T"));
     m_age = new QSpinBox(this);
-    m_age->setRange(1, 99);
+    // The lowest age of an item keeps a first typed digit ("1" of "11") from counting as an
+    // age of its own while the second is on its way.
+    m_age->setRange(meeting::kMinimumAge, kMixedAges);
     m_age->setValue(12);
     m_age->setSpecialValueText(QString());
     m_code = new QLabel(this);
@@ -37,6 +41,7 @@ AddItemDialog::AddItemDialog(const meeting::ItemTypes& items, QWidget* parent)
     form->addRow(QStringLiteral("Age (99: mixed ages)"), m_age);
     form->addRow(QStringLiteral("Item"), m_code);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     base::explainButtons(buttons);
@@ -66,8 +71,23 @@ QString AddItemDialog::itemCode() const
            (m_items.isSwimming() ? QStringLiteral("W") : QString());
 }
 
+bool AddItemDialog::ageIsValid() const
+{
+    const int age = m_age->value();
+    return age == kMixedAges || (age >= meeting::kMinimumAge && age <= meeting::kMaximumAge);
+}
+
 void AddItemDialog::showCode()
 {
+    // An age between the oldest and the mixed ages names no item: say so here instead of
+    // describing a code that does not exist.
+    m_ok->setEnabled(ageIsValid());
+    if (!ageIsValid()) {
+        m_code->setText(QStringLiteral("The age must be between ") +
+                        QString::number(meeting::kMinimumAge) + QStringLiteral(" and ") +
+                        QString::number(meeting::kMaximumAge) + QStringLiteral(", or 99"));
+        return;
+    }
     m_code->setText(m_items.ItemDescription(itemCode(), false) + QStringLiteral("   (") +
                     itemCode() + QStringLiteral(")"));
 }

@@ -4,6 +4,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QSpinBox;
 
 namespace meeting {
@@ -21,6 +22,9 @@ public:
     QString itemCode() const;
 
 private:
+    static constexpr int kMixedAges = 99;
+
+    bool ageIsValid() const;
     void fillTypes();
     void showCode();
 
@@ -30,6 +34,7 @@ private:
     QComboBox* m_gender;
     QSpinBox* m_age;
     QLabel* m_code;
+    QPushButton* m_ok = nullptr;
 };
 
 } // namespace draw
