@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -173,7 +174,7 @@ TEST_F(ScreensTest, SpaceTicksItemsInAndOutOfTheSelection)
     EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
 }
 
-TEST_F(ScreensTest, TypingAnAgeIntoAddItemRaisesNoErrorOnTheWayAndRefusesAnAgeOfNoItem)
+TEST_F(ScreensTest, AddItemTakesAStrokeAndAnAgeByTheKeyboardWithoutErrorsOnTheWay)
 {
     AddItemDialog dialog(*m_items);
     dialog.show();
@@ -203,6 +204,13 @@ TEST_F(ScreensTest, TypingAnAgeIntoAddItemRaisesNoErrorOnTheWayAndRefusesAnAgeOf
     typeAge("99");
     EXPECT_TRUE(ok->isEnabled());
     EXPECT_TRUE(dialog.itemCode().endsWith("M99W"));
+    // Another stroke by the keyboard refills the distances without a word.
+    auto* stroke = dialog.findChildren<QComboBox*>().at(0);
+    stroke->setFocus();
+    QTest::keyClick(stroke, Qt::Key_Down);
+    EXPECT_EQ(m_sink.count(base::MessageKind::Error), 0);
+    EXPECT_TRUE(dialog.itemCode().startsWith(stroke->currentData().toString()));
+    EXPECT_EQ(dialog.itemCode().size(), 14) << dialog.itemCode().toStdString();
 }
 
 TEST_F(ScreensTest, RemoveUnselectedLeavesItemsUnselectedOnlyInThisVisit)

@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 namespace draw {
@@ -55,6 +56,8 @@ AddItemDialog::AddItemDialog(const meeting::ItemTypes& items, QWidget* parent)
 
 void AddItemDialog::fillTypes()
 {
+    // The list is empty for a moment while it is refilled: no code to describe until it is full.
+    const QSignalBlocker quiet(m_type);
     m_type->clear();
     if (const auto* types = meeting::vocabulary::typesOf(m_group->currentData().toString())) {
         for (const meeting::vocabulary::Type& t : *types)
