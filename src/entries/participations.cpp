@@ -3,6 +3,7 @@
 #include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
+#include "entries/athletes.h"
 #include "meeting/edition.h"
 #include "meeting/genderage.h"
 #include "meeting/itemtypes.h"
@@ -178,7 +179,8 @@ std::optional<EventRow> Participations::event(qint64 eventNo)
 QList<EventRow> Participations::itemsFor(qint64 athleteNo, bool allAges)
 {
     db::Query a = m_db.openQuery(
-        QStringLiteral("select GENDER, AGE, CATEGORY, N_ATHLON from ATHLETE where ATHLETENO = ") +
+        QStringLiteral("select SURNAME, GENDER, AGE, CATEGORY, N_ATHLON from ATHLETE where "
+                       "ATHLETENO = ") +
         db::sqlInt(athleteNo));
     if (a.isEmpty())
         return {};
@@ -209,7 +211,15 @@ QList<EventRow> Participations::itemsFor(qint64 athleteNo, bool allAges)
                                   "Categories"));
     }
     db::Query q = m_db.openQuery(sql + QStringLiteral(" order by PROGRAM_SEQ, EVENTNO"));
-    return eventsOf(q);
+    // A swimmer swims the individual items, a relay team the relays: offering the other kind
+    // would enter a person into a relay as if they were a team.
+    const bool relayTeam = a.text(QStringLiteral("SURNAME")).trimmed() == kRelayTeamSurname;
+    const meeting::ItemTypes items(meeting::editionOf(m_db.applicationCode()), m_db.messages());
+    QList<EventRow> events = eventsOf(q);
+    events.removeIf([&](const EventRow& e) {
+        return items.IsRelayGroup(items.ItemGroup(e.itemCode)) != relayTeam;
+    });
+    return events;
 }
 
 int Participations::nathlonOf(qint64 athleteNo)

@@ -73,6 +73,30 @@ TEST_F(ParticipationsTest, enteringTwiceIsRefusedAndTheMostItemsOnlyWarns)
     EXPECT_EQ(entries.itemsFor(m_athlete).size(), 2);
 }
 
+TEST_F(ParticipationsTest, aSwimmerIsOfferedTheIndividualItemsAndARelayTeamTheRelays)
+{
+    const qint64 free = addEvent(QStringLiteral("FRE_____50M13W"));
+    const qint64 relay = addEvent(QStringLiteral("F_R4X50___M13W"));
+    AthleteRow team;
+    team.teamNo = m_team;
+    team.surname = entries::kRelayTeamSurname;
+    team.firstName = QStringLiteral("A");
+    team.gender = QStringLiteral("M");
+    team.age = 13;
+    const qint64 relayTeam = entries::Athletes(database(), settings()).add(team);
+    ASSERT_NE(relayTeam, 0);
+    Participations entries(database(), settings());
+    const auto eventNos = [](const QList<entries::EventRow>& rows) {
+        QList<qint64> nos;
+        for (const entries::EventRow& r : rows)
+            nos << r.eventNo;
+        return nos;
+    };
+    EXPECT_EQ(eventNos(entries.itemsFor(m_athlete)), QList<qint64>{free});
+    EXPECT_EQ(eventNos(entries.itemsFor(m_athlete, true)), QList<qint64>{free});
+    EXPECT_EQ(eventNos(entries.itemsFor(relayTeam)), QList<qint64>{relay});
+}
+
 TEST_F(ParticipationsTest, aTypedBestIsWrittenShortButNeverRunsOver)
 {
     const qint64 free = addEvent(QStringLiteral("FRE____800M13W"));
