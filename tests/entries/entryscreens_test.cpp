@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QTableWidget>
+#include <QTest>
 
 namespace {
 
@@ -167,4 +168,39 @@ TEST_F(EntryScreensTest, relayTeamsAreNamedPerTeamAndTheirSwimmersGetLegs)
     members.selectRelayTeam(1);
     EXPECT_EQ(members.memberTable()->rowCount(), 0);
     EXPECT_EQ(members.candidateList()->count(), 5);
+}
+
+// Enter on a list acts on its highlighted row and the screen stays open for the next one.
+TEST_F(EntryScreensTest, enterInTheirListsEntersAndTheScreensStayOpen)
+{
+    addEvent(QStringLiteral("FRE_____50M13W"));
+    const qint64 relay = addEvent(QStringLiteral("F_R4X50___M13W"));
+    const auto pressEnter = [](QDialog& screen, QWidget* list) {
+        screen.show();
+        screen.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&screen));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return);
+    };
+
+    entries::EventEntriesForm perItem(run());
+    m_sink.answerText(QStringLiteral("0:31.50"));
+    pressEnter(perItem, perItem.candidateList());
+    EXPECT_EQ(perItem.entryTable()->rowCount(), 1);
+    EXPECT_TRUE(perItem.isVisible());
+    perItem.close();
+
+    entries::RelayTeamsForm relays(run());
+    m_sink.answerText(QStringLiteral("1"));
+    m_sink.answerText(QStringLiteral("A"));
+    pressEnter(relays, relays.teamList());
+    EXPECT_EQ(relays.eventTable()->item(0, 3)->text(), QStringLiteral("OAK (A)"));
+    EXPECT_TRUE(relays.isVisible());
+    relays.close();
+
+    entries::RelayMembersForm members(run(), relay, QStringLiteral("4x50 Freestyle"));
+    pressEnter(members, members.candidateList());
+    QTest::keyClick(members.candidateList(), Qt::Key_Return);
+    EXPECT_EQ(members.memberTable()->rowCount(), 2);
+    EXPECT_TRUE(members.isVisible());
 }

@@ -1,6 +1,7 @@
 #include "entries/forms/evententriesform.h"
 
 #include "base/forms/buttontips.h"
+#include "base/forms/formkeys.h"
 
 #include "base/forms/screensize.h"
 #include "base/messages.h"
@@ -96,7 +97,9 @@ EventEntriesForm::EventEntriesForm(base::Run& run, QWidget* parent, HeatShortfal
     connect(m_eventTable, &QTableWidget::currentCellChanged, this,
             [this](int row) { selectEvent(row); });
     connect(m_entryTable, &QTableWidget::cellDoubleClicked, this, &EventEntriesForm::editBest);
-    connect(m_candidates, &QListWidget::itemActivated, this, &EventEntriesForm::enterCandidate);
+    // Enter is taken by the list itself: left to the screen it would also press Close.
+    base::onListKey(m_candidates, Qt::Key_Return, [this] { enterCandidate(); });
+    connect(m_candidates, &QListWidget::itemDoubleClicked, this, &EventEntriesForm::enterCandidate);
     auto* right = new QVBoxLayout;
     right->addWidget(new QLabel(tr("Entered")));
     right->addWidget(m_entryTable, 3);

@@ -1,6 +1,7 @@
 #include "entries/forms/relaymembersform.h"
 
 #include "base/forms/buttontips.h"
+#include "base/forms/formkeys.h"
 
 #include "base/forms/screensize.h"
 #include "base/messages.h"
@@ -35,7 +36,9 @@ RelayMembersForm::RelayMembersForm(base::Run& run, qint64 eventNo, const QString
         m_relayTeam->addItem(r.name);
     connect(m_relayTeam, &QComboBox::currentIndexChanged, this, &RelayMembersForm::selectRelayTeam);
     connect(m_anyAge, &QCheckBox::toggled, this, &RelayMembersForm::setAnyAge);
-    connect(m_candidates, &QListWidget::itemActivated, this, &RelayMembersForm::addFirst);
+    // Enter is taken by the list itself: left to the screen it would also press Close.
+    base::onListKey(m_candidates, Qt::Key_Return, [this] { addFirst(); });
+    connect(m_candidates, &QListWidget::itemDoubleClicked, this, &RelayMembersForm::addFirst);
     auto* top = new QHBoxLayout;
     auto* relayLabel = new QLabel(tr("&Relay team"));
     relayLabel->setBuddy(m_relayTeam);

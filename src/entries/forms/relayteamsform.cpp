@@ -1,6 +1,7 @@
 #include "entries/forms/relayteamsform.h"
 
 #include "base/forms/buttontips.h"
+#include "base/forms/formkeys.h"
 
 #include "base/forms/screensize.h"
 #include "base/messages.h"
@@ -57,7 +58,9 @@ RelayTeamsForm::RelayTeamsForm(base::Run& run, QWidget* parent)
            &RelayTeamsForm::checkLinks);
     buttons->addStretch();
     buttons->addWidget(m_order);
-    connect(m_teamList, &QListWidget::itemActivated, this, &RelayTeamsForm::editTeamRelays);
+    // Enter is taken by the list itself: left to the screen it would also press Close.
+    base::onListKey(m_teamList, Qt::Key_Return, [this] { editTeamRelays(); });
+    connect(m_teamList, &QListWidget::itemDoubleClicked, this, &RelayTeamsForm::editTeamRelays);
     connect(m_eventTable, &QTableWidget::cellDoubleClicked, this, &RelayTeamsForm::openMembers);
     auto* teamColumn = new QVBoxLayout;
     teamColumn->addWidget(new QLabel(tr("Teams (Enter: its relay teams in the relay)")));
