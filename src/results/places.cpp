@@ -317,13 +317,17 @@ bool Places::calcMeetingFinalPlaces(int meetingNo)
         all = CalcFinalPlaces(rows[i], FinalPlacesMode::Renumber) && all;
     }
     if (combinedAsOne()) {
+        // Each group is placed as one item once every event of it has its own places.
+        const QString groups = QStringLiteral("Calculating ALL final places in combined events");
         db::Query combined = m_database.openQuery(
             QStringLiteral("select COMBINEDNO from COMBINED where MEETINGNO = ") +
             db::sqlInt(meetingNo) + QStringLiteral(" order by COMBINEDNO"));
-        for (combined.first(); combined.isOpen() && !combined.eof(); combined.next())
+        for (combined.first(); combined.isOpen() && !combined.eof(); combined.next()) {
+            messages().progress(groups, groups);
             all = CalcCombinedFinalPlaces(combined.integer("COMBINEDNO"),
                                           FinalPlacesMode::Renumber) &&
                   all;
+        }
     }
     messages().progressDone();
     messages().information(QStringLiteral("Done: all final Places were calculated."));

@@ -87,6 +87,26 @@ TEST_F(TableScoresTest, PublishedDecathlonExamplesScoreAsPrinted)
     EXPECT_EQ(m_sink.shown().size(), 0);
 }
 
+TEST_F(TableScoresTest, TheFurtherCombinedEventsScoreFromTheirConstants)
+{
+    TableScores scores(m_items, m_messages);
+    // Worked out by hand from the 2001 constants: 17.857 x (21 - 12.50)^1.81 = 859.1,
+    // 5.8425 x (38 - 22.00)^1.81 = 883.2, 12.3311 x (40.00 - 3)^1.1 = 654.7.
+    EXPECT_EQ(scores.PerfToScore(5, "SHD____100F25", "12.50", 0, true), 859);
+    EXPECT_EQ(scores.PerfToScore(5, "SHD____200M25", "22.00", 0, true), 883);
+    EXPECT_EQ(scores.PerfToScore(5, "THRDiscus_F25", "40.00", 0, true), 654);
+    // The women's vault is given in metres: 221.14886683803 x (3.50 - 1)^1.35 = 761.9, the
+    // same as the printed centimetre form 0.44125 x (350 - 100)^1.35.
+    EXPECT_EQ(scores.PerfToScore(5, "JMPPole___F25", "3.50", 0, true), 761);
+    const double vault = scores.ScoreToPerf(5, "JMPPole___F25", 761.91, 0, true).value_or(0);
+    EXPECT_NEAR(vault, 3.50, 0.005);
+    // The women's decathlon 1500 m: 0.02883 x (535 - 300)^1.88 = 826.9.
+    EXPECT_EQ(scores.PerfToScore(5, "LOD___1500F25", "5:00.00", 0, true), 826);
+    // Still open age only.
+    EXPECT_FALSE(scores.ZItemIsDefined(5, "SHD____100F17"));
+    EXPECT_TRUE(m_sink.shown().isEmpty());
+}
+
 TEST_F(TableScoresTest, BlankAndZeroPerformancesScoreNothingWithoutComplaint)
 {
     TableScores scores(m_items, m_messages);
@@ -115,8 +135,8 @@ TEST_F(TableScoresTest, SetsWithoutPublishedDataAreRefusedByName)
     EXPECT_TRUE(m_sink.saw("Invalid Item: SHD____100M25XT46A"));
     // An item the set does not know scores nothing.
     m_sink.clear();
-    EXPECT_EQ(scores.PerfToScore(5, "SHD_____60M25", "7.00", 0, true), 0);
-    EXPECT_FALSE(scores.ZItemIsDefined(5, "SHD_____60M25"));
+    EXPECT_EQ(scores.PerfToScore(5, "SHD_____60M17", "7.00", 0, true), 0);
+    EXPECT_FALSE(scores.ZItemIsDefined(5, "SHD_____60M17"));
     EXPECT_TRUE(scores.ZItemIsDefined(5, "HDL____100F25"));
 }
 
@@ -290,7 +310,7 @@ TEST_F(TableScoresTest, BadScoreFilesAreRefusedWholeNamingTheLine)
     EXPECT_TRUE(error.contains("no \"source\" line"));
     EXPECT_FALSE(data.isLoaded(5));
     EXPECT_TRUE(scoring::ScoreData::builtIn().isLoaded(5));
-    EXPECT_EQ(scoring::ScoreData::builtIn().set(5)->items.size(), 17);
+    EXPECT_EQ(scoring::ScoreData::builtIn().set(5)->items.size(), 27);
 }
 
 TEST_F(TableScoresTest, SetNamesAndHeaderLines)
