@@ -7,8 +7,10 @@
 #include "base/messages.h"
 #include "db/dmdcoredbs.h"
 #include "meeting/meetingsettings.h"
+#include "results/heightmarks.h"
 #include "results/perfhistory.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -22,11 +24,14 @@ struct RaceArgs {
 
     explicit RaceArgs(cli::Context& ctx) : draw(ctx) {}
 
-    // Takes --heat and the first two words; false after the reason was shown.
-    bool open(cli::Context& ctx, int moreWords)
+    // Takes --heat and the first two words (and as many more, one of them optional when
+    // lastOptional); false after the reason was shown.
+    bool open(cli::Context& ctx, int moreWords, bool lastOptional = false)
     {
         const int heat = ctx.takeOption(QStringLiteral("--heat")).toInt();
-        if (!ctx.expectArgs(2 + moreWords))
+        const int words =
+            lastOptional && ctx.args.size() == 3 + moreWords ? 3 + moreWords : 2 + moreWords;
+        if (!ctx.expectArgs(words))
             return false;
         const qint64 eventNo = cli::DrawCli::number(ctx, ctx.args[0], QStringLiteral("EVENTNO"));
         if (eventNo == 0 || !draw.ready())
@@ -149,17 +154,33 @@ int heightsSet(cli::Context& ctx)
                 r.history->setMarks(*r.race, athlete, ctx.args[3].toInt(), ctx.args[4]));
 }
 
+// The heights, and with an athlete the marks he or she has at each.
 int heightsList(cli::Context& ctx)
 {
     RaceArgs r(ctx);
-    if (!r.open(ctx, 0))
+    if (!r.open(ctx, 0, true))
         return cli::Failed;
+    const qint64 athlete = ctx.args.size() > 2 ? athleteArg(ctx, 2) : 0;
+    if (ctx.args.size() > 2 && athlete == 0)
+        return cli::WrongCommandLine;
+    QHash<int, QString> marks;
+    if (athlete > 0) {
+        for (const results::HeightMarks& m : r.history->marks(*r.race, athlete))
+            marks.insert(m.heightSeq, m.marks);
+    }
     QJsonArray rows;
     for (const results::BarHeight& h : r.history->heights(*r.race)) {
-        if (ctx.json)
-            rows.append(QJsonObject{{"seq", h.heightSeq}, {"height", h.height}});
-        else
-            ctx.out << h.heightSeq << "\t" << h.height << "\n";
+        if (ctx.json) {
+            QJsonObject row{{"seq", h.heightSeq}, {"height", h.height}};
+            if (athlete > 0)
+                row.insert(QStringLiteral("marks"), marks.value(h.heightSeq));
+            rows.append(row);
+        } else {
+            ctx.out << h.heightSeq << "\t" << h.height;
+            if (athlete > 0)
+                ctx.out << "\t" << marks.value(h.heightSeq);
+            ctx.out << "\n";
+        }
     }
     if (ctx.json)
         ctx.printJson(rows);
@@ -186,7 +207,8 @@ const cli::Command heightDeleteCmd("heights delete", "EVENTNO ROUND [--heat N] [
 const cli::Command heightSetCmd("heights set",
                                 "EVENTNO ROUND ATHLETENO HEIGHTSEQ MARKS [--heat N] [--meeting N]",
                                 &heightsSet);
-const cli::Command heightListCmd("heights list", "EVENTNO ROUND [--heat N] [--json] [--meeting N]",
+const cli::Command heightListCmd("heights list",
+                                 "EVENTNO ROUND [ATHLETENO] [--heat N] [--json] [--meeting N]",
                                  &heightsList);
 
 } // namespace

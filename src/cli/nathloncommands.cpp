@@ -19,12 +19,13 @@ namespace {
 struct Kind {
     const char* gender;
     const char* name;
+    int count;
 };
 
 // The standard kinds 0 to 7; the pentathlons take the standard pentathlon of the age.
-const Kind kKinds[] = {{"M", "Decathlon"},  {"F", "Heptathlon"}, {"M", "Pentathlon"},
-                       {"F", "Pentathlon"}, {"M", "Pentathlon"}, {"F", "Pentathlon"},
-                       {"M", "Pentathlon"}, {"F", "Pentathlon"}};
+const Kind kKinds[] = {{"M", "Decathlon", 10}, {"F", "Heptathlon", 7}, {"M", "Pentathlon", 5},
+                       {"F", "Pentathlon", 5}, {"M", "Pentathlon", 5}, {"F", "Pentathlon", 5},
+                       {"M", "Pentathlon", 5}, {"F", "Pentathlon", 5}};
 
 int nathlonAdd(cli::Context& ctx)
 {
@@ -45,7 +46,7 @@ int nathlonAdd(cli::Context& ctx)
         }
         if (gender != QLatin1String(kKinds[kind].gender)) {
             ctx.messages().warning(QStringLiteral("Invalid:") + gender + QLatin1Char(' ') +
-                                   QString::fromLatin1(kKinds[kind].name) + QLatin1Char(' ') +
+                                   QString::number(kKinds[kind].count) + QLatin1Char(' ') +
                                    QString::number(age));
             return cli::Failed;
         }

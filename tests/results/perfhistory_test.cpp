@@ -4,6 +4,10 @@
 #include "results/heightmarks.h"
 #include "results/perfhistory.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace {
 
 using results::HeightMarks;
@@ -306,6 +310,14 @@ TEST_F(PerfHistoryTest, TheCommandsKeepHeightsAndCalculateTheRanking)
     EXPECT_TRUE(err.contains("The \"O\" must be the last char: OX"));
     ASSERT_EQ(cli({"--json", "heights", "list", event, "F"}, &out), 0);
     EXPECT_TRUE(out.contains("1.65"));
+    // With an athlete, each height carries that jumper's marks.
+    ASSERT_EQ(cli({"--json", "heights", "list", event, "F", QString::number(a)}, &out), 0);
+    const QJsonArray marks = QJsonDocument::fromJson(out.toUtf8()).array();
+    ASSERT_EQ(marks.size(), 2);
+    EXPECT_EQ(marks[0].toObject().value("marks").toString(), "XO");
+    EXPECT_EQ(marks[1].toObject().value("marks").toString(), "XXX");
+    ASSERT_EQ(cli({"heights", "list", event, "F", QString::number(b)}, &out), 0);
+    EXPECT_EQ(out, "1\t1.60\tO\n2\t1.65\t\n");
     ASSERT_EQ(cli({"attempts", "calc", event, "F"}, &out, &err), 0) << err.toStdString();
     EXPECT_EQ(row(m_high, b, "PLACE"), "1");
     EXPECT_EQ(row(m_high, a, "PLACE"), "2");

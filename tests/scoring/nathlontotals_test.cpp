@@ -312,7 +312,7 @@ TEST_F(NathlonTotalsTest, AddingRefusesKindsOfTheOtherGenderAndAgesWithoutACompo
     EXPECT_EQ(runCli(db + QStringList{"nathlon", "add", "F", "25", "0", "--meeting", meeting}, &out,
                      &err),
               1);
-    EXPECT_TRUE(err.contains("Invalid:F Decathlon 25")) << err.toStdString();
+    EXPECT_TRUE(err.contains("Invalid:F 10 25")) << err.toStdString();
     const int events = count("MYEVENT");
     EXPECT_EQ(
         runCli(db + QStringList{"nathlon", "add", "M", "16", "Decathlon", "--meeting", meeting},
