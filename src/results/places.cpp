@@ -156,8 +156,32 @@ bool Places::CalcPlaces(qint64 programNo, QStringList* changes)
         return true;
     messages().progress(QStringLiteral("Calculating final places"), race->itemCode);
     const bool done =
-        results::CalcFinalPlaces(m_database, finalRequest(*race), FinalPlacesMode::Renumber);
+        race->isCombined() && !combinedAsOne()
+            ? calcEachItemOfCombined(race->combinedNo)
+            : results::CalcFinalPlaces(m_database, finalRequest(*race), FinalPlacesMode::Renumber);
     messages().progressDone();
+    return done;
+}
+
+// Items that stay separate in a combined race: every item of the race gets its own places
+// from the race places just renumbered, not only the one whose row was asked for.
+bool Places::calcEachItemOfCombined(qint64 combinedNo)
+{
+    db::Query q = m_database.openQuery(
+        QStringLiteral("select P.PROGRAMNO from PROGRAM P join MYEVENT E on E.EVENTNO = "
+                       "P.EVENTNO where P.ROUND = 'F' and P.HEATNO = 0 and E.COMBINEDNO = ") +
+        db::sqlInt(combinedNo) + QStringLiteral(" order by E.EVENTNO"));
+    QList<qint64> rows;
+    for (q.first(); q.isOpen() && !q.eof(); q.next())
+        rows.append(q.integer("PROGRAMNO"));
+    bool done = q.isOpen();
+    for (const qint64 row : rows) {
+        const std::optional<ProgramRace> item = readProgramRace(m_database, row);
+        done =
+            item &&
+            results::CalcFinalPlaces(m_database, finalRequest(*item), FinalPlacesMode::Renumber) &&
+            done;
+    }
     return done;
 }
 

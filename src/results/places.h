@@ -67,6 +67,7 @@ private:
     bool combinedAsOne() const;
     bool refusedByTeamPlaces() const;
     bool nathlonIncomplete(const ProgramRace& race);
+    bool calcEachItemOfCombined(qint64 combinedNo);
     // The race whose E_PLACE values belong together: the combined race for a combined
     // event (internal error when the row is not its final).
     RaceScope raceScope(const ProgramRace& race) const;

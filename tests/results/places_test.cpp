@@ -223,6 +223,8 @@ TEST_F(PlacesTest, ACombinedRaceIsOneRaceAndItsLeaguePlacesFollowTheSetting)
     EXPECT_EQ(ePlaces("F", boyRows), (Ints{4, 1}));
     EXPECT_EQ(ePlaces("F", menRows), (Ints{2, 3}));
     EXPECT_EQ(places("F", boyRows), (Ints{2, 1}));
+    // The other item of the race is placed by itself as well.
+    EXPECT_EQ(places("F", menRows), (Ints{1, 2}));
     EXPECT_EQ(notCalculated(finalRow(men)), 0);
 
     setMeeting("COMBINED_RESULTS_IS_ONE", 1);
