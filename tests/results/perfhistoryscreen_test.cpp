@@ -157,6 +157,18 @@ TEST_F(PerfHistoryScreenTest, HeightsAndMarksAreEnteredAndCalculatedFromTheGrid)
     EXPECT_EQ(mark("Ames", 10, "XX"), "XX"); // half a performance, shown until finished
     EXPECT_EQ(mark("Bell", 10, "OX"), "");   // refused
     EXPECT_TRUE(m_sink.saw("The \"O\" must be the last char: OX"));
+    // The refused marks are asked for again, to be corrected rather than typed anew.
+    EXPECT_EQ(m_sink.shown().last().offered, "OX");
+    EXPECT_EQ(m_sink.unanswered(), 1);
+    m_sink.clear();
+    m_sink.answerText("1.60");
+    m_sink.answerText("1.70");
+    form->addHeight();
+    EXPECT_TRUE(m_sink.saw("The new height must be above the last height"));
+    EXPECT_EQ(form->grid()->horizontalHeaderItem(11)->text(), "1.70");
+    m_sink.answerYes();
+    form->deleteHeight();
+    ASSERT_EQ(form->grid()->columnCount(), 11);
     EXPECT_EQ(mark("Ames", 10, "XXX"), "XXX");
     EXPECT_EQ(mark("Bell", 10, "XXO"), "XXO");
     m_sink.answerYes();

@@ -342,10 +342,12 @@ void PerfHistoryForm::addHeight()
     if (!stillInSync(0))
         return;
     QString height = m_history.offeredHeight(m_race);
-    if (m_run.messages().askText(QStringLiteral("The next Height (") +
-                                     m_run.items().PerfMask(m_race.itemCode) + QLatin1Char(')'),
-                                 &height))
-        m_history.addHeight(m_race, height);
+    // A refused height is offered again to be corrected, until it is stored or cancelled.
+    while (m_run.messages().askText(QStringLiteral("The next Height (") +
+                                        m_run.items().PerfMask(m_race.itemCode) + QLatin1Char(')'),
+                                    &height) &&
+           !m_history.addHeight(m_race, height)) {
+    }
     reload();
 }
 
@@ -374,9 +376,11 @@ void PerfHistoryForm::editMarks()
     if (!stillInSync(athlete, seq))
         return;
     QString marks = m_grid->currentItem() ? m_grid->currentItem()->text() : QString();
-    if (m_run.messages().askText(QStringLiteral("Marks at this height: \"X\", \"-\" and \"O\""),
-                                 &marks))
-        m_history.setMarks(m_race, athlete, seq, marks);
+    // Refused marks are offered again to be corrected, until they are stored or cancelled.
+    while (m_run.messages().askText(QStringLiteral("Marks at this height: \"X\", \"-\" and \"O\""),
+                                    &marks) &&
+           !m_history.setMarks(m_race, athlete, seq, marks)) {
+    }
     reload();
 }
 
