@@ -147,7 +147,12 @@ bool ResultCapture::check(const QString& itemCode, ResultEntry& entry)
         return false;
     const bool blank = meeting::ItemTypes::PerfIsBlank(entry.performance);
     if (items.IsVerticalJump(itemCode) && !blank && entry.place.trimmed().isEmpty()) {
-        m_messages.warning(QStringLiteral("You must enter the place for Vertical Jumps."));
+        m_messages.warning(QStringLiteral("You must enter the place for Vertical Jumps.\r\r"
+                                          "It cannot be calculated because the program\r"
+                                          "does not have all the required information.\r\r"
+                                          "Remember: if there\r"
+                                          "is a tie for second place, the places of the\r"
+                                          "Athletes should be 1,2,2,4, and not 1,2,2,3."));
         return false;
     }
     if (!checkPlace(entry.place))

@@ -143,6 +143,23 @@ TEST_F(ResultEditTest, ChecksRunInTheirOrderSoTheFirstFaultIsTheOneShown)
     EXPECT_TRUE(refusedWith("The place may not be more than 2 digits"));
 }
 
+TEST_F(ResultEditTest, AVerticalJumpNeedsItsPlaceTypedAndSaysWhy)
+{
+    ResultCapture capture(run());
+    ResultEntry jump = typed("1.80");
+    EXPECT_FALSE(capture.check("JMPHigh___M25", jump));
+    EXPECT_TRUE(m_sink.saw("You must enter the place for Vertical Jumps.\r\rIt cannot be "
+                           "calculated because the program\rdoes not have all the required"));
+    EXPECT_TRUE(m_sink.saw("the places of the\rAthletes should be 1,2,2,4, and not 1,2,2,3."));
+    m_sink.clear();
+    // A jumper without a height needs no place; a place makes the height acceptable.
+    ResultEntry none = typed("");
+    EXPECT_TRUE(capture.check("JMPPole___M25", none));
+    jump.place = "2";
+    EXPECT_TRUE(capture.check("JMPHigh___M25", jump));
+    EXPECT_FALSE(m_sink.saw("You must enter the place"));
+}
+
 TEST_F(ResultEditTest, APlaceWithoutAPerformanceWarnsAndIsAccepted)
 {
     EXPECT_TRUE(capture(0, typed(QString(), "1")));

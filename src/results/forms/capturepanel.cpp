@@ -279,6 +279,7 @@ bool CapturePanel::editAthlete(const CaptureAthleteRow& athlete)
     setup.mask = items.PerfMask(itemCode);
     setup.formatName = items.PerfFormatName(itemCode);
     setup.windPerJump = items.WindKind(itemCode) == 2;
+    setup.placeRequired = items.IsVerticalJump(itemCode);
     setup.reasonPrompt =
         reasonPromptOf(m_run.config().readText(QStringLiteral("DISQ_REASON_WHEN_TO_PROMPT")));
     EditPerformanceDialog dialog(

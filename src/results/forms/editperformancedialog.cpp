@@ -49,7 +49,10 @@ EditPerformanceDialog::EditPerformanceDialog(const Setup& setup, const ResultEnt
     m_place->setMaxLength(4);
     auto* placeRow = new QHBoxLayout;
     placeRow->addWidget(m_place);
-    placeRow->addWidget(new QLabel(QStringLiteral("(Optional)"), this));
+    placeRow->addWidget(new QLabel(setup.placeRequired
+                                       ? QStringLiteral("(Vertical jumps: required)")
+                                       : QStringLiteral("(Optional)"),
+                                   this));
     auto* placeLabel = new QLabel(QStringLiteral("&Place"), this);
     placeLabel->setBuddy(m_place);
     form->addRow(placeLabel, placeRow);

@@ -25,6 +25,7 @@ public:
         QString mask;       // the item's performance mask
         QString formatName; // its description
         bool windPerJump = false;
+        bool placeRequired = false; // vertical jumps: their places are not calculated
         ReasonPrompt reasonPrompt = ReasonPrompt::DisqOnly;
     };
     using Check = std::function<bool(ResultEntry&)>;
