@@ -4,12 +4,14 @@
 #include "draw/events.h"
 #include "results/captureprogram.h"
 #include "results/forms/attemptdialog.h"
+#include "results/forms/capturepanel.h"
 #include "results/forms/perfhistoryform.h"
 #include "support/modaldialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 
@@ -180,6 +182,37 @@ TEST_F(PerfHistoryScreenTest, HeightsAndMarksAreEnteredAndCalculatedFromTheGrid)
               "1");
     EXPECT_EQ(value("select PLACE from PARTICIPATE where ATHLETENO = " + QString::number(ames)),
               "2");
+}
+
+TEST_F(PerfHistoryScreenTest, CaptureOpensTheHistoryOnF3AndShowsWhatItCalculated)
+{
+    const qint64 longJump = event("JMPLong___M17");
+    const qint64 ames = enter(longJump, "Ames");
+    const qint64 program = value("select PROGRAMNO from PROGRAM where ROUND = 'F' and EVENTNO = " +
+                                 QString::number(longJump))
+                               .toLongLong();
+    results::CapturePanel panel(run(), false);
+    panel.setProgramRow(results::captureProgramRow(database(), run().items(), program));
+    QSignalSpy changed(&panel, &results::CapturePanel::changed);
+    QString title;
+    // The history screen is modal: what it does is done here, as the official would.
+    testing_support::ModalDialogs<results::PerfHistoryForm> screens(
+        {[&](results::PerfHistoryForm* form) {
+            title = form->windowTitle();
+            results::PerfHistory history(database(), run().items(), run().meeting());
+            const std::optional<results::FieldRace> race = history.race(longJump, "F", 0);
+            ASSERT_TRUE(race.has_value());
+            ASSERT_TRUE(history.setAttempt(*race, ames, 1, "6.10", "+1.2"));
+            m_sink.answerYes();
+            form->calculate();
+            form->reject();
+        }});
+    EXPECT_TRUE(panel.handleKey(Qt::Key_F3));
+    EXPECT_EQ(screens.answered(), 1);
+    EXPECT_TRUE(title.startsWith("Performance History for (")) << title.toStdString();
+    EXPECT_EQ(panel.athletes().value(0).performance, "6.10");
+    // The program row's placed count and state are read again as after any other change.
+    EXPECT_EQ(changed.count(), 1);
 }
 
 TEST_F(PerfHistoryScreenTest, AttemptsWithWindGoInOrderAndTheBestIsKept)

@@ -372,9 +372,11 @@ void CapturePanel::performanceHistory()
     const std::optional<FieldRace> race = history.race(m_row->eventNo, m_row->round, m_row->heatNo);
     if (!race)
         return;
+    const qint64 keep = currentAthlete().athleteNo;
     PerfHistoryForm form(m_run, *m_row, *race, this);
     form.exec();
-    refresh();
+    // "Calculate" there wrote results and places: the program row shows them too.
+    afterChange(keep);
 }
 
 void CapturePanel::disqualify()
