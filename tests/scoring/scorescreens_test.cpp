@@ -7,6 +7,7 @@
 #include "scoring/forms/winnersform.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -58,9 +59,15 @@ TEST_F(ScoreScreensTest, AReportIsShownWithItsSectionsAndPrintedToPdf)
     report.title = "Medals per Team";
     report.headers = {"Team", "Gold"};
     report.rows = {{"OAK", "3"}, {"ELM", "1"}};
+    report.subtitle = "Decathlon 25 Male";
     report.sections = {{0, "Competition 1"}};
     scoring::ReportForm form(run(), report);
     ASSERT_EQ(form.table()->rowCount(), 3);
+    // What the report is of is shown under its title, as on paper.
+    bool subtitleShown = false;
+    for (const QLabel* label : form.findChildren<QLabel*>())
+        subtitleShown = subtitleShown || label->text() == "Decathlon 25 Male";
+    EXPECT_TRUE(subtitleShown);
     EXPECT_EQ(form.table()->item(0, 0)->text(), "Competition 1");
     EXPECT_EQ(form.table()->item(1, 0)->text(), "OAK");
 

@@ -8,6 +8,8 @@
 #include "meeting/meetingsettings.h"
 #include "scoring/forms/reportprinter.h"
 
+#include <algorithm>
+
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -27,6 +29,9 @@ ReportForm::ReportForm(base::Run& run, Report report, QWidget* parent)
     auto* title = new QLabel(
         QStringLiteral("<b>") + m_report.title.toHtmlEscaped() + QStringLiteral("</b>"), this);
     layout->addWidget(title);
+    // What the report is of ("Decathlon 25 Male"), as the paper has it under the title.
+    if (!m_report.subtitle.isEmpty())
+        layout->addWidget(new QLabel(m_report.subtitle, this));
     m_table = new QTableWidget(0, int(m_report.shownHeaders().size()), this);
     m_table->setHorizontalHeaderLabels(m_report.shownHeaders());
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -71,7 +76,10 @@ ReportForm::ReportForm(base::Run& run, Report report, QWidget* parent)
     base::addActionButton(buttons, QStringLiteral("C&lose"), base::closeTip(),
                           [this] { accept(); });
     layout->addLayout(buttons);
-    base::resizeWithinDesktop(this, QSize(760, 520));
+    // Tall enough for every row when the desktop has room: long reports are read, not paged.
+    const int rowsHeight = m_table->verticalHeader()->length() +
+                           m_table->horizontalHeader()->height() + 2 * m_table->frameWidth();
+    base::resizeWithinDesktop(this, QSize(760, std::max(520, rowsHeight + 160)));
 }
 
 bool ReportForm::savePdf(const QString& path)
