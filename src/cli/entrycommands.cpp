@@ -125,6 +125,13 @@ int athleteAdd(cli::Context& ctx)
     ctx.printFields(fields);
     if (entered < 0)
         return cli::Failed;
+    // Kept, but said: an n-athlete whose gender and age have no such n-athlon takes part in
+    // nothing until one is added or the age is corrected.
+    if (nathlon > 0 && entered == 0)
+        ctx.messages().warning(QStringLiteral("There are no events of a ") +
+                               QString::number(nathlon) + QStringLiteral("-Athlon for ") +
+                               a.gender + QLatin1Char(' ') + QString::number(a.age) +
+                               QStringLiteral(": the athlete was added without entries."));
     return cli::Success;
 }
 

@@ -241,6 +241,15 @@ TEST_F(NathlonTotalsTest, AnAthleteOfTwentySevenTakesPartInTheSeniorDecathlon)
         << err.toStdString();
     EXPECT_TRUE(out.contains("entries: 11")) << out.toStdString();
     const qint64 athlete = out.section("athleteno:", 1).section('\n', 0, 0).trimmed().toLongLong();
+    // An age without the n-athlon is added, and the user told that nothing was entered.
+    ASSERT_EQ(runCli(db + QStringList{"athlete", "add", "PIN", "Dunn", "Al", "M", "24", "--nathlon",
+                                      "10"},
+                     &out, &err),
+              0);
+    EXPECT_TRUE(out.contains("entries: 0"));
+    EXPECT_TRUE(err.contains("There are no events of a 10-Athlon for M 24: the athlete was "
+                             "added without entries."))
+        << err.toStdString();
     ASSERT_GT(athlete, 0);
     EXPECT_EQ(count("PARTICIPATE", "ATHLETENO = " + QString::number(athlete) +
                                        " and EVENTNO = " + QString::number(m_total)),
