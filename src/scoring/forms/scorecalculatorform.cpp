@@ -5,6 +5,8 @@
 #include "base/run.h"
 #include "meeting/itemtypes.h"
 #include "meeting/meetingsettings.h"
+#include "scoring/forms/reportform.h"
+#include "scoring/forms/scoretabledialog.h"
 #include "scoring/forms/selectscoredialog.h"
 #include "scoring/scorecalculator.h"
 #include "scoring/scoredata.h"
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace scoring {
@@ -77,7 +80,12 @@ ScoreCalculatorForm::ScoreCalculatorForm(base::Run& run, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     auto* toScore = new QPushButton(QStringLiteral("Calculate Table &Score"), this);
     auto* toPerf = new QPushButton(QStringLiteral("Calculate Pe&rformance"), this);
+    auto* table = new QPushButton(QStringLiteral("Print Score &Table..."), this);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
+    table->setAutoDefault(false);
+    table->setToolTip(tr("Prints the performances worth a range of scores for the items you "
+                         "name, under this score table, height and timing"));
+    connect(table, &QPushButton::clicked, this, &ScoreCalculatorForm::printScoreTable);
     toScore->setToolTip(tr("Gives the table points of the performance typed (Enter in it)"));
     toPerf->setToolTip(tr("Gives the performance that earns the points typed (Enter in them)"));
     close->setToolTip(base::closeTip());
@@ -88,6 +96,7 @@ ScoreCalculatorForm::ScoreCalculatorForm(base::Run& run, QWidget* parent)
     connect(m_score, &QLineEdit::returnPressed, this, &ScoreCalculatorForm::calculatePerformance);
     buttons->addWidget(toScore);
     buttons->addWidget(toPerf);
+    buttons->addWidget(table);
     buttons->addStretch();
     buttons->addWidget(close);
     layout->addLayout(buttons);
@@ -121,6 +130,32 @@ void ScoreCalculatorForm::calculateTableScore()
         m_handCorrection->setText(calculator.handCorrectionText(input));
         m_altitudeCorrection->setText(calculator.altitudeCorrectionText(input));
     }
+}
+
+std::optional<Report> ScoreCalculatorForm::scoreTable(const QStringList& itemCodes, int from,
+                                                      int to, int step)
+{
+    meeting::ItemTypes items(meeting::Edition::Athletics, m_run.messages());
+    ScoreCalculator calculator(items, m_run.messages());
+    QStringList codes;
+    for (const QString& code : itemCodes)
+        codes.append(m_run.items().CanonicalItemCode(code));
+    CalculatorInput input = inputOf(*this, m_run.items());
+    input.itemCode = codes.value(0);
+    return calculator.scoreTable(input, codes, from, to, step);
+}
+
+void ScoreCalculatorForm::printScoreTable()
+{
+    ScoreTableDialog dialog(m_item->text().trimmed(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    std::optional<Report> report = scoreTable(dialog.itemCodes(), dialog.from()->value(),
+                                              dialog.to()->value(), dialog.step()->value());
+    if (!report)
+        return;
+    ReportForm form(m_run, std::move(*report), this);
+    form.exec();
 }
 
 void ScoreCalculatorForm::selectScore()

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "scoring/report.h"
+
 #include <QDialog>
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -36,6 +40,10 @@ public:
     // A score filled in from the guide, with the performance it is worth when an item is
     // typed.
     void useScore(int score);
+    // "Print Score Table": the table of the items asked for under this set, height and
+    // timing, shown to print; empty after the message when it is refused.
+    void printScoreTable();
+    std::optional<Report> scoreTable(const QStringList& itemCodes, int from, int to, int step);
 
 private:
     base::Run& m_run;
