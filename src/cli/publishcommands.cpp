@@ -134,7 +134,7 @@ int publishIndex(cli::Context& ctx)
         return failed;
     if (rebuild) {
         int first = 0, last = 0;
-        if (!c.site->checkRoot() || !publish::programDays(ctx.run(), &first, &last))
+        if (!c.site->checkRoot() || !publish::programDays(*c.site, &first, &last))
             return cli::Failed;
         for (int d = 1; d <= last; ++d) {
             if (!c.site->rebuildDayIndexes(d))

@@ -6,11 +6,14 @@
 #include "db/sqltext.h"
 #include "meeting/meetingsettings.h"
 #include "publish/htmlpage.h"
+#include "publish/meetingreads.h"
 #include "publish/weblayout.h"
 #include "publish/website.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace publish {
 
@@ -48,6 +51,28 @@ bool programDays(base::Run& run, int* first, int* last, bool report)
     if (*first <= 0 || *last < *first) {
         if (report)
             run.messages().warning(QStringLiteral("Duration must always be > 0"));
+        return false;
+    }
+    return true;
+}
+
+bool programDays(WebSite& site, int* first, int* last, bool report)
+{
+    MeetingReads* reads = site.heldReads();
+    if (!reads)
+        return programDays(site.run(), first, last, report);
+    // A run over the whole site asks for the days of the program several times; the
+    // program lines it holds answer without a query each time.
+    *first = *last = 0;
+    for (const draw::ProgramLine& l : reads->programLines()) {
+        if (l.day <= 0)
+            continue;
+        *first = *first > 0 ? std::min(*first, l.day) : l.day;
+        *last = std::max(*last, l.day);
+    }
+    if (*first <= 0) {
+        if (report)
+            site.messages().warning(QStringLiteral("Duration must always be > 0"));
         return false;
     }
     return true;
@@ -94,7 +119,7 @@ bool writeMeetingIndex(WebSite& site)
 {
     int first = 0;
     int last = 0;
-    if (!site.checkRoot() || !programDays(site.run(), &first, &last))
+    if (!site.checkRoot() || !programDays(site, &first, &last))
         return false;
     const QString path = QDir(site.root()).filePath(QString::fromLatin1(kMeetingIndex));
     if (QFileInfo::exists(path) &&

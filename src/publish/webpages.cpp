@@ -52,7 +52,7 @@ bool checkDay(WebSite& site, int day)
     }
     // A day past the program's last would only make an empty day folder no index links to.
     int first = 0, last = 0;
-    if (programDays(site.run(), &first, &last, false) && day > last) {
+    if (programDays(site, &first, &last, false) && day > last) {
         site.messages().warning(QStringLiteral("The meeting lasts ") + QString::number(last) +
                                 (last == 1 ? QStringLiteral(" day") : QStringLiteral(" days")) +
                                 QStringLiteral(": there is no publish day ") +

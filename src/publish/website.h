@@ -83,6 +83,8 @@ public:
     // releaseReads(), or a ReadsHeld in scope) every page shares one reading; otherwise
     // each call reads afresh, so a page never shows what changed since an earlier one.
     std::shared_ptr<MeetingReads> reads();
+    // The reading held by the run; null when none is held.
+    MeetingReads* heldReads() const { return m_heldReads.get(); }
     void holdReads();
     void releaseReads();
     class ReadsHeld {
