@@ -224,8 +224,8 @@ int main(int argc, char** argv)
         }
     }
     if (publishOnly) {
-        std::printf("best of %d: publishing %.3f s (main thread's processor time %.3f s)\n",
-                    rounds, best, bestCpu);
+        std::printf("best of %d: publishing %.3f s (main thread's processor time %.3f s)\n", rounds,
+                    best, bestCpu);
         return 0;
     }
     std::printf("best of %d: publishing %.3f s (main thread's processor time %.3f s), plain "

@@ -151,6 +151,11 @@ bool publishManyResults(WebSite& site, const QList<qint64>& programNos, bool ask
         return false;
     // Asking per file waits for each page to be written before the next question.
     site.beginIndexBatch(!ask);
+    QList<std::pair<int, QString>> planned;
+    planned.reserve(programNos.size());
+    for (const qint64 programNo : programNos)
+        planned.append({dayOf(site, rows[programNo]), rows[programNo].itemCode});
+    site.planIndexResults(planned);
     bool ok = true;
     for (const qint64 programNo : programNos) {
         const results::CaptureProgramRow& row = rows[programNo];

@@ -192,18 +192,14 @@ bool WebSite::endIndexBatch()
     if (m_writer) {
         const PageWriter::Outcome outcome = m_writer->finish();
         m_writer.reset();
-        for (const DeferredEdits& d : std::as_const(m_deferred)) {
-            if (d.pages > outcome.written)
-                break;
-            ok = applyIndexEdits(d.programNo, d.edits);
-            if (!ok)
-                break;
-        }
-        m_deferred.clear();
         if (!outcome.failedPath.isEmpty()) {
+            ok = recoverIndexes(outcome.written);
             warnNotWritten(outcome.failedPath, outcome.error);
             ok = false;
         }
+        m_deferred.clear();
+        m_editsLeft.clear();
+        m_original.clear();
     }
     m_batching = false;
     m_loaded.clear();
@@ -256,17 +252,9 @@ bool WebSite::indexResults(int day, const QString& fileName, const QString& html
     const QString folder = dayFolder(day);
     if (folder.isEmpty())
         return false;
-    const meeting::ItemTypes& items = m_run.items();
-    const QString groupFile = groupFileName(items, itemCode);
     QString groupHeading;
     itemHeading(itemCode, &groupHeading);
-    const QString line = resultsIndexLine(fileName, htmlTitle, programNo);
-    const QList<IndexEdit> edits{
-        {QDir(folder).filePath(QString::fromLatin1(kSequenceIndex)), line, true},
-        {QDir(folder).filePath(groupFile), line, true},
-        {QDir(folder).filePath(QString::fromLatin1(kItemIndex)),
-         groupIndexLine(groupFile, htmlEscaped(items.ItemDescription(itemCode, false))), false},
-    };
+    const QList<IndexEdit> edits = resultsEdits(folder, fileName, htmlTitle, programNo, itemCode);
     const std::pair<QString, QString> headings[] = {
         {meetingHeading(), QStringLiteral("Program Sequence")},
         {groupHeading, QString()},
@@ -297,7 +285,12 @@ bool WebSite::indexResults(int day, const QString& fileName, const QString& html
     if (beforeWrite && !beforeWrite())
         return refused();
     if (m_writer) {
+        // The lines go in now; should the page not be written after all, endIndexBatch()
+        // makes the pages again with the lines of the pages written only.
         m_deferred.append({m_writer->taken(), programNo, edits});
+        if (!applyIndexEdits(programNo, edits))
+            return false;
+        writeFinishedIndexes(edits);
         return true;
     }
     const bool ok = applyIndexEdits(programNo, edits);
@@ -312,6 +305,11 @@ bool WebSite::applyIndexEdits(qint64 programNo, const QList<IndexEdit>& edits)
         // A page is held by the batch once changed; before that it waits among the loaded.
         const bool held = m_batching && m_pending.contains(e.path);
         PendingPage fresh = held ? PendingPage() : m_loaded.take(e.path);
+        if (!held && m_writer && !m_original.contains(e.path)) {
+            PendingPage before = fresh;
+            before.changed = false; // written again only when a line of a written page changes it
+            m_original.insert(e.path, before);
+        }
         PendingPage& page = held ? m_pending[e.path] : fresh;
         if (e.replaces && page.index.hasOtherResultsLine(programNo, e.line)) {
             page.index.removeResultsLines(programNo, nullptr);
@@ -325,6 +323,67 @@ bool WebSite::applyIndexEdits(qint64 programNo, const QList<IndexEdit>& edits)
         }
         page.changed = page.changed || added;
         if (!held && !putIndex(fresh))
+            return false;
+    }
+    return true;
+}
+
+QList<WebSite::IndexEdit> WebSite::resultsEdits(const QString& folder, const QString& fileName,
+                                                const QString& htmlTitle, qint64 programNo,
+                                                const QString& itemCode) const
+{
+    const meeting::ItemTypes& items = m_run.items();
+    const QString groupFile = groupFileName(items, itemCode);
+    const QString line = resultsIndexLine(fileName, htmlTitle, programNo);
+    return {
+        {QDir(folder).filePath(QString::fromLatin1(kSequenceIndex)), line, true},
+        {QDir(folder).filePath(groupFile), line, true},
+        {QDir(folder).filePath(QString::fromLatin1(kItemIndex)),
+         groupIndexLine(groupFile, htmlEscaped(items.ItemDescription(itemCode, false))), false},
+    };
+}
+
+void WebSite::planIndexResults(const QList<std::pair<int, QString>>& dayAndItem)
+{
+    if (!m_writer)
+        return;
+    QHash<int, QString> folders;
+    for (const auto& [day, itemCode] : dayAndItem) {
+        auto folder = folders.find(day);
+        if (folder == folders.end())
+            folder = folders.insert(day, dayFolderPath(day));
+        const QString groupPath = QDir(*folder).filePath(groupFileName(m_run.items(), itemCode));
+        for (const QString& path :
+             {QDir(*folder).filePath(QString::fromLatin1(kSequenceIndex)), groupPath,
+              QDir(*folder).filePath(QString::fromLatin1(kItemIndex))})
+            ++m_editsLeft[path];
+    }
+}
+
+void WebSite::writeFinishedIndexes(const QList<IndexEdit>& edits)
+{
+    for (const IndexEdit& e : edits) {
+        const auto left = m_editsLeft.find(e.path);
+        if (left == m_editsLeft.end() || --*left != 0)
+            continue;
+        const auto page = m_pending.find(e.path);
+        if (page == m_pending.end() || !page->changed)
+            continue;
+        // Behind the results pages whose lines it holds: when one of them fails, the writer
+        // stops before this page.
+        if (m_writer->write(page->path, page->index.lines()))
+            page->changed = false;
+    }
+}
+
+bool WebSite::recoverIndexes(int written)
+{
+    for (auto original = m_original.cbegin(); original != m_original.cend(); ++original)
+        m_pending.insert(original.key(), *original);
+    for (const DeferredEdits& d : std::as_const(m_deferred)) {
+        if (d.pages > written)
+            break;
+        if (!applyIndexEdits(d.programNo, d.edits))
             return false;
     }
     return true;

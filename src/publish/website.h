@@ -74,6 +74,10 @@ public:
     // endIndexBatch() once the page is known to be written. A page that cannot be written
     // stops the writing: it and the pages after it get no file and no index line.
     void beginIndexBatch(bool writeBehind = false);
+    // The results pages the batch is about to index (their day and item), so that in a
+    // batch that writes behind each index page goes to the writer as soon as its last
+    // line of the batch is in, instead of all of them after the last results page.
+    void planIndexResults(const QList<std::pair<int, QString>>& dayAndItem);
     bool endIndexBatch();
 
     // "Results for: " + the meeting's description.
@@ -129,6 +133,16 @@ private:
     // The index page held by the batch or read for the edits at hand; null when neither.
     PendingPage* heldIndex(const QString& path);
     bool applyIndexEdits(qint64 programNo, const QList<IndexEdit>& edits);
+    // The three edits of a results page: the sequence index, the group page and the item
+    // index of its day folder at `folder`.
+    QList<IndexEdit> resultsEdits(const QString& folder, const QString& fileName,
+                                  const QString& htmlTitle, qint64 programNo,
+                                  const QString& itemCode) const;
+    // Hands the batch's index pages that take no more edits to the writer.
+    void writeFinishedIndexes(const QList<IndexEdit>& edits);
+    // After the writer stopped at a page that failed: the index pages it did not write are
+    // made again from what they were with the lines of the pages written only.
+    bool recoverIndexes(int written);
     void warnNotWritten(const QString& path, const QString& error);
     // The index page at `path`, or a new one with `heading` when there is none.
     bool loadIndex(const QString& path, const QString& heading, const QString& orderedBy,
@@ -149,6 +163,10 @@ private:
     QHash<QString, PendingPage> m_loaded; // read and checked, not changed yet
     std::unique_ptr<PageWriter> m_writer;
     QList<DeferredEdits> m_deferred;
+    // A batch that writes behind changes its index pages at once and hands each to the
+    // writer after its last planned edit; a page that fails undoes that from here.
+    QHash<QString, int> m_editsLeft;        // index page -> planned edits still to come
+    QHash<QString, PendingPage> m_original; // index page -> as it was before the batch
     PublishSettings m_settings;
     QString m_root;
     std::shared_ptr<MeetingReads> m_heldReads;

@@ -543,4 +543,46 @@ TEST_F(WebResultsTest, PublishingManyLeavesNoLineOfAPageRefusedOrNotWritten)
     EXPECT_EQ(QDir(dayFile("")).entryList({"*.part"}, QDir::Files), QStringList());
 }
 
+// In a batch each index page goes to the writer once the last page it lists is made, and
+// the rest at the end. A page that fails takes its lines nowhere, whether the index pages
+// went before it, behind it or are written at the end.
+TEST_F(WebResultsTest, IndexPagesOfABatchHoldTheLinesOfThePagesWrittenOnly)
+{
+    const qint64 back = addEvent(m_back100);
+    const qint64 backHeat = drawHeat(back, "A", 1, 3, {ann, zoe});
+    const qint64 heat2 = drawHeat(free, "A", 2, 8, {obr});
+    swim(backHeat, {"1:10.00", "1:12.00"});
+    swim(heat2, {"0:33.00"});
+    const auto programNos = [this](const QString& index) {
+        QList<qint64> found;
+        for (const QString& line : indexLines(index))
+            found << publish::programNoOfIndexLine(line);
+        return found;
+    };
+    publish::WebSite web = site();
+    ASSERT_TRUE(QDir().mkpath(page(heat2, 8, 2))); // heat 2's page cannot be written
+    EXPECT_FALSE(publish::publishManyResults(web, {backHeat, heat1, heat2}));
+    EXPECT_TRUE(m_sink.saw("File could not be created:\r" + page(heat2, 8, 2)));
+    EXPECT_EQ(programNos(dayFile("Group_BCK____100M13.html")), QList<qint64>{backHeat});
+    EXPECT_EQ(programNos(groupPage()), QList<qint64>{heat1});
+    EXPECT_EQ(programNos(seqIndex()), (QList<qint64>{backHeat, heat1}));
+    EXPECT_EQ(indexLines(itemIndex()).size(), 2);
+    EXPECT_EQ(QDir(dayFile("")).entryList({"*.part"}, QDir::Files), QStringList());
+
+    // Once it can be written, the same batch adds heat 2 alone.
+    ASSERT_TRUE(QDir(page(heat2, 8, 2)).removeRecursively());
+    m_sink.clear();
+    ASSERT_TRUE(publish::publishManyResults(web, {backHeat, heat1, heat2}));
+    EXPECT_EQ(programNos(groupPage()), (QList<qint64>{heat1, heat2}));
+    EXPECT_EQ(programNos(seqIndex()), (QList<qint64>{backHeat, heat1, heat2}));
+
+    // On a new site a first page that fails leaves no index page behind.
+    const QString other = QDir(m_home->dir()).filePath("web2");
+    ASSERT_TRUE(QDir().mkpath(other));
+    publish::WebSite second(run(), other);
+    ASSERT_TRUE(QDir().mkpath(QDir(other).filePath("Day1/" + QFileInfo(page(heat1)).fileName())));
+    EXPECT_FALSE(publish::publishManyResults(second, {heat1, backHeat}));
+    EXPECT_EQ(QDir(QDir(other).filePath("Day1")).entryList(QDir::Files), QStringList());
+}
+
 } // namespace
