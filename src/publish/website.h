@@ -70,9 +70,11 @@ public:
     // memory and written by endIndexBatch(), each page once (still line by line: a line is
     // added only when absent). Pages already written stay written when a later one fails.
     // With `writeBehind` the pages themselves go to a writer thread (writePage returns at
-    // once) while the next ones are made, and a page's index lines are put in by
-    // endIndexBatch() once the page is known to be written. A page that cannot be written
-    // stops the writing: it and the pages after it get no file and no index line.
+    // once) while the next ones are made; their index lines go in at once and each index
+    // page follows the last results page it lists to the writer (see planIndexResults).
+    // A page that cannot be written stops the writing: it and the pages after it get no
+    // file, and endIndexBatch() makes the index pages the writer did not reach again with
+    // the lines of the pages written only.
     void beginIndexBatch(bool writeBehind = false);
     // The results pages the batch is about to index (their day and item), so that in a
     // batch that writes behind each index page goes to the writer as soon as its last
