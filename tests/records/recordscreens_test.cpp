@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTest>
 
 namespace {
 
@@ -101,6 +102,30 @@ TEST_F(RecordScreensTest, TheListsFillTheirWidthAfterEveryRefresh)
             form.refresh();
             records.refresh();
         }
+    }
+}
+
+TEST_F(RecordScreensTest, TabWalksTheRecordsFieldsTopToBottom)
+{
+    const QStringList names{"Item", "Record", "Surname", "Name", "Team", "Date"};
+    for (const auto mode : {RecordDialog::Mode::NewRecord, RecordDialog::Mode::EditRecord,
+                            RecordDialog::Mode::CoHolder}) {
+        RecordDialog dialog(mode, "Record");
+        dialog.show();
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QStringList shown;
+        for (const QString& name : names)
+            if (dialog.field(name))
+                shown << name;
+        // Each field gets its own name typed, moving on with Tab as a person does.
+        for (const QString& name : shown) {
+            QTest::keyClicks(QApplication::focusWidget(), name.toLower());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        for (const QString& name : shown)
+            EXPECT_EQ(dialog.field(name)->text().toStdString(), name.toLower().toStdString())
+                << name.toStdString() << " in mode " << int(mode);
     }
 }
 

@@ -40,6 +40,18 @@ RecordDialog::RecordDialog(Mode mode, const QString& title, QWidget* parent)
     base::explainButtons(buttons);
     layout->addWidget(buttons);
     setMinimumWidth(360);
+    // Tab walks the fields top to bottom; the holder's fields were made before the item's.
+    QWidget* previous = nullptr;
+    for (QWidget* field : {static_cast<QWidget*>(m_item), static_cast<QWidget*>(m_record),
+                           static_cast<QWidget*>(m_surname), static_cast<QWidget*>(m_firstName),
+                           static_cast<QWidget*>(m_team), static_cast<QWidget*>(m_date)}) {
+        if (!field)
+            continue;
+        if (previous)
+            setTabOrder(previous, field);
+        previous = field;
+    }
+    setTabOrder(previous, buttons);
     (m_item ? m_item : m_record ? m_record : m_surname)->setFocus();
 }
 
