@@ -202,6 +202,27 @@ TEST_F(CaptureScreensTest, RunthroughNeedsTheLaneOrderAndStopsOnCancel)
     EXPECT_EQ(count("HEATPART", "PERFORMANCE <> ''"), 1);
 }
 
+TEST_F(CaptureScreensTest, RunthroughOfADrawnFinalEndsWithTheLastLane)
+{
+    const qint64 back = addEvent("BCK_____50M13W");
+    const qint64 final = drawFinal(back, {m_swimmers[0], m_swimmers[1]});
+    enter(back, m_swimmers[2]); // entered, not drawn into the final
+    CaptureEventsForm form(run());
+    form.show();
+    form.selectProgramRow(final);
+    ASSERT_EQ(form.panel()->athletes().size(), 3);
+    bool undrawnOffered = false;
+    DialogDriver driver({typeTime(time(m_free50, 30.0)), typeTime(time(m_free50, 31.0)),
+                         [&undrawnOffered](QWidget* w) {
+                             undrawnOffered = true;
+                             qobject_cast<QDialog*>(w)->reject();
+                         }});
+    QTest::keyClick(&form, Qt::Key_F8);
+    EXPECT_FALSE(undrawnOffered);
+    EXPECT_EQ(driver.left(), 1);
+    EXPECT_EQ(column(final, m_swimmers[1], "PERFORMANCE"), time(m_free50, 31.0));
+}
+
 TEST_F(CaptureScreensTest, ARefusedEntryKeepsTheDialogOpenUntilItIsRight)
 {
     CaptureEventsForm form(run());

@@ -28,6 +28,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace results {
 
 namespace {
@@ -330,7 +332,13 @@ void CapturePanel::runthrough()
         return;
     // The list is read once: each edit refreshes it, but the walk goes on in lane order.
     const QList<CaptureAthleteRow> inLaneOrder = m_athletes;
+    // In a drawn race those without a lane (listed last) did not swim it: the walk ends
+    // with the last lane. An undrawn race is walked whole.
+    const bool drawn = std::any_of(inLaneOrder.begin(), inLaneOrder.end(),
+                                   [](const CaptureAthleteRow& a) { return a.lane > 0; });
     for (const CaptureAthleteRow& listed : inLaneOrder) {
+        if (drawn && listed.lane <= 0)
+            return;
         selectAthlete(listed.athleteNo);
         const CaptureAthleteRow athlete = currentAthlete();
         if (athlete.athleteNo != listed.athleteNo || !editAthlete(athlete))
