@@ -256,6 +256,26 @@ TEST_F(PublishFormsTest, TheManagingScreenListsAndPublishesWhatIsWaiting)
     EXPECT_TRUE(m_sink.saw("Done creating web-file Day1/Program.html"));
 }
 
+TEST_F(PublishFormsTest, TheListsFollowTheWebRootAsItIsTypedIn)
+{
+    setConfig("PUB_FOLDER_WEB_SITE", "");
+    publish::PublishManageForm form(run());
+    ASSERT_EQ(form.waitingList()->count(), 1);
+    EXPECT_EQ(form.waitingList()->item(0)->text(), "Web root folder is empty");
+    EXPECT_FALSE(form.waitingList()->item(0)->flags() & Qt::ItemIsSelectable);
+
+    form.rootEdit()->setText(m_root + "/missing");
+    emit form.rootEdit()->editingFinished();
+    ASSERT_EQ(form.waitingList()->count(), 1);
+    EXPECT_EQ(form.waitingList()->item(0)->text(), "Folder does not exist: " + m_root + "/missing");
+
+    // The folder that exists shows the heat waiting, without reopening the screen.
+    form.rootEdit()->setText(m_root);
+    emit form.rootEdit()->editingFinished();
+    ASSERT_EQ(form.waitingList()->count(), 1);
+    EXPECT_TRUE(form.waitingList()->item(0)->text().startsWith("005 50m Freestyle"));
+}
+
 // After a correction a published heat is published again from the list of those printed.
 TEST_F(PublishFormsTest, PublishedResultsCanBeRePrinted)
 {

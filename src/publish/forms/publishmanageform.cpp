@@ -54,9 +54,13 @@ PublishManageForm::PublishManageForm(base::Run& run, QWidget* parent) : QDialog(
                           tr("Chooses the folder the web pages are written to"), [this] {
                               const QString dir = QFileDialog::getExistingDirectory(
                                   this, QStringLiteral("Web root"), m_root->text());
-                              if (!dir.isEmpty())
+                              if (!dir.isEmpty()) {
                                   m_root->setText(dir);
+                                  refresh();
+                              }
                           });
+    // A folder typed in is taken when the field is left: the lists below follow it.
+    connect(m_root, &QLineEdit::editingFinished, this, [this] { refresh(); });
     form->addRow(QStringLiteral("Web root folder"), rootRow);
     m_day = new QSpinBox(settings);
     int first = 0, last = 0;
@@ -162,9 +166,18 @@ void PublishManageForm::refresh()
                                    : QStringLiteral("P&rint selecteds"));
     m_waiting->clear();
     m_orphans->clear();
-    if (!saveSettings() || m_root->text().trimmed().isEmpty() ||
-        !QDir(m_root->text().trimmed()).exists())
+    const QString root = m_root->text().trimmed();
+    if (!saveSettings())
         return;
+    // Without a folder nothing can be listed: say why instead of showing an empty list.
+    if (root.isEmpty() || !QDir(root).exists()) {
+        auto* why =
+            new QListWidgetItem(root.isEmpty() ? QStringLiteral("Web root folder is empty")
+                                               : QStringLiteral("Folder does not exist: ") + root);
+        why->setFlags(Qt::NoItemFlags);
+        m_waiting->addItem(why);
+        return;
+    }
     WebSite site(m_run);
     for (const qint64 programNo : reprint ? publishedResults(site) : unpublishedResults(site)) {
         const std::optional<results::CaptureProgramRow> row =
