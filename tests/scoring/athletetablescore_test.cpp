@@ -119,11 +119,12 @@ TEST_F(AthleteTableScoreTest, TheSwimmingEditionClearsTheTableScoreMark)
 
 TEST_F(AthleteTableScoreTest, OnlySetsWithDataAreListedForMeetingsToChoose)
 {
-    // The combined-event constants and the two World Athletics tables; not the age factors.
-    EXPECT_EQ(scoring::registerScoreSets(database()), 3);
+    // The combined-event constants and the three World Athletics tables; not the age factors.
+    EXPECT_EQ(scoring::registerScoreSets(database()), 4);
     EXPECT_EQ(scoring::registerScoreSets(database()), 0);
-    EXPECT_EQ(count("SCORESET"), 3);
+    EXPECT_EQ(count("SCORESET"), 4);
     EXPECT_EQ(value("select FORMULA from SCORESET where SCORESETNO = 5"), "IAAF_2003");
+    EXPECT_EQ(value("select FORMULA from SCORESET where SCORESETNO = 30"), "IAAF_2014");
     EXPECT_EQ(value("select FORMULA from SCORESET where SCORESETNO = 32"), "IAAF_2017");
     EXPECT_EQ(value("select DESCRIPTION from SCORESET where SCORESETNO = 37"), "WorldAth 2022");
     setMeeting("NATHLON_SCORESET = 5");

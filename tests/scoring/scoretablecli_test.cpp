@@ -79,11 +79,11 @@ TEST(ScoreTableCliTest, SetsWithoutDataAreListedAsNotLoadedAndRefuseToScore)
             EXPECT_FALSE(set["source"].toString().isEmpty());
         }
     }
-    // The combined-event constants, the two World Athletics tables, and the masters age
+    // The combined-event constants, the three World Athletics tables, and the masters age
     // factors by item family.
-    EXPECT_EQ(loaded, (QMap<int, int>{{5, 27}, {32, 120}, {35, 51}, {37, 128}}));
-    EXPECT_EQ(runCli({"score", "30", "SHD____100M25", "10.51"}, &out, &err), 1);
-    EXPECT_TRUE(err.contains("The ScoreTable for WorldAth 2014 is not available"));
+    EXPECT_EQ(loaded, (QMap<int, int>{{5, 27}, {30, 75}, {32, 120}, {35, 51}, {37, 128}}));
+    EXPECT_EQ(runCli({"score", "7", "SHD____100M25", "10.51"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("The ScoreTable for WorldAth 2005 is not available"));
     // A masters sprinter is graded (10.51 x 0.9578 + 0.01 -> 10.07) and scored on the 2017
     // table, whatever set is asked for: 10.07 is its row 118 (the slowest time worth 1180;
     // the formula gives 1182.9 there).

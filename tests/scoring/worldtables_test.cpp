@@ -141,7 +141,7 @@ TEST_F(WorldTablesTest, PointsGiveBackTheMarkOfTheirRowOrOneInterpolatedBetween)
 TEST_F(WorldTablesTest, EveryItemIsAnItemOfOursAndRunsTheRightWay)
 {
     const scoring::ScoreData& data = scoring::ScoreData::builtIn();
-    for (const int set : {32, 37}) {
+    for (const int set : {30, 32, 37}) {
         const scoring::ScoreSetData* s = data.set(set);
         ASSERT_NE(s, nullptr) << set;
         for (const scoring::ItemScoreData& item : s->items) {
