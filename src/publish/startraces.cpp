@@ -32,6 +32,10 @@ QList<RaceRows> startRaces(const RaceRows& rows)
 
 EventResults raceResults(const RaceRows& race, const ResultsOfRow& resultsOf)
 {
+    // One heat is its own race, its lines in place and lane order already: shared as they
+    // are instead of copied line by line and sorted again.
+    if (race.size() == 1)
+        return resultsOf(race.first());
     EventResults out;
     QStringList items;
     for (const results::CaptureProgramRow& row : race) {

@@ -153,7 +153,12 @@ bool IndexPage::add(const QString& line, bool* changed, QString* error)
         return false;
     const auto first = m_lines.cbegin() + m_start + 1;
     const auto last = m_lines.cbegin() + m_end;
-    if (m_sorted) {
+    if (m_sorted && (first == last || textBefore(*(last - 1), line))) {
+        // After the last line: the pages of a run come in the order of their lines.
+        *changed = true;
+        m_lines.insert(m_end, line);
+        ++m_end;
+    } else if (m_sorted) {
         // In its place, where a line equal to it would be among those that differ from it
         // in case only.
         const auto [from, to] = std::equal_range(first, last, line, textBefore);

@@ -111,12 +111,20 @@ QString WebSite::dayFolderPath(int day) const
 
 QString WebSite::dayFolder(int day)
 {
+    // A batch looks at each folder once, not once for each of its pages.
+    if (m_batching) {
+        const auto known = m_dayFolders.constFind(day);
+        if (known != m_dayFolders.cend())
+            return *known;
+    }
     const QString path = dayFolderPath(day);
     if (!QFileInfo(path).isDir() && !QDir().mkpath(path)) {
         messages().warning(QStringLiteral("File could not be created:") + QStringLiteral("\r") +
                            path);
         return QString();
     }
+    if (m_batching)
+        m_dayFolders.insert(day, path);
     return path;
 }
 
@@ -182,6 +190,7 @@ void WebSite::dropPending(const QString& folder)
 void WebSite::beginIndexBatch(bool writeBehind)
 {
     m_batching = true;
+    m_dayFolders.clear();
     if (writeBehind)
         m_writer = std::make_unique<PageWriter>();
 }
@@ -202,6 +211,7 @@ bool WebSite::endIndexBatch()
         m_original.clear();
     }
     m_batching = false;
+    m_dayFolders.clear();
     m_loaded.clear();
     for (const QString& path : std::as_const(m_pendingOrder)) {
         const PendingPage& page = m_pending[path];
@@ -492,6 +502,8 @@ bool WebSite::rebuildDayIndexes(int day)
     }
     m_rebuilding.clear();
     m_batching = wasBatching;
+    if (!m_batching)
+        m_dayFolders.clear();
     const QString prefix = folder.filePath(QString());
     // Pages read as made from nothing must not stand for the files after the rebuild.
     m_loaded.removeIf([&](const auto& held) { return held.key().startsWith(prefix); });

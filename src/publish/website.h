@@ -163,6 +163,7 @@ private:
     QStringList m_pendingOrder;           // the order the pages were first changed in
     QString m_rebuilding;                 // the day folder whose indexes are made from nothing
     QHash<QString, PendingPage> m_loaded; // read and checked, not changed yet
+    QHash<int, QString> m_dayFolders;     // day -> its folder, known to be there (in a batch)
     std::unique_ptr<PageWriter> m_writer;
     QList<DeferredEdits> m_deferred;
     // A batch that writes behind changes its index pages at once and hands each to the

@@ -61,6 +61,19 @@ TEST(WebIndex, ALineIsAddedOnceInItsPlaceAndTheRestOfThePageIsKept)
     EXPECT_FALSE(changed);
     EXPECT_EQ(page.lines(), (QStringList{"<h2>", "<!-----start-of-index----->", "a", "b", "c", "D",
                                          "E", "<!-----end-of-index----->", "</html>"}));
+    // At the end: after a line that differs in case only, and never twice.
+    ASSERT_TRUE(page.add("e", &changed, &error));
+    EXPECT_TRUE(changed);
+    ASSERT_TRUE(page.add("E", &changed, &error));
+    EXPECT_FALSE(changed);
+    ASSERT_TRUE(page.add("e", &changed, &error));
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(page.lines().mid(5, 4), (QStringList{"D", "E", "e", "<!-----end-of-index----->"}));
+    // Into an empty index, its program row known to the page at once.
+    page = publish::IndexPage({"<!-----start-of-index----->", "<!-----end-of-index----->"});
+    ASSERT_TRUE(page.add(publish::resultsIndexLine("007_X_A1_5.html", "007", 5), &changed, &error));
+    EXPECT_TRUE(changed);
+    EXPECT_TRUE(page.hasOtherResultsLine(5, "another line"));
     // Lines someone put out of order are sorted with the new one; the next goes in its place.
     page = publish::IndexPage(
         {"<!-----start-of-index----->", "z", "B", "<!-----end-of-index----->", "end"});
