@@ -121,12 +121,12 @@ std::optional<Report> ScoreCalculator::scoreTable(const CalculatorInput& input,
     }
     if (!scoreInRange(input.set, from) || !scoreInRange(input.set, to))
         return std::nullopt;
-    QStringList items = itemCodes;
-    // Boys' items first, then the girls'.
-    std::stable_sort(items.begin(), items.end(), [this](const QString& a, const QString& b) {
-        return m_items.ItemGender(a) == QLatin1String("M") &&
-               m_items.ItemGender(b) != QLatin1String("M");
-    });
+    // Grouped by gender: the boys' items, then the girls', each in the order given.
+    QStringList boys;
+    QStringList girls;
+    for (const QString& item : itemCodes)
+        (m_items.ItemGender(item) == QLatin1String("M") ? boys : girls).append(item);
+    const QStringList items = boys + girls;
     const std::optional<int> height =
         checked({input.set, items.first(), input.height, input.hand}, false);
     if (!height)
@@ -140,29 +140,39 @@ std::optional<Report> ScoreCalculator::scoreTable(const CalculatorInput& input,
     }
     Report report;
     report.title = scoreSetDisplayName(input.set) + QStringLiteral(" Score table");
-    const bool boys = std::any_of(items.begin(), items.end(), [this](const QString& i) {
-        return m_items.ItemGender(i) == QLatin1String("M");
-    });
-    const bool girls = std::any_of(items.begin(), items.end(), [this](const QString& i) {
-        return m_items.ItemGender(i) == QLatin1String("F");
-    });
-    report.subtitle = boys && girls ? QStringLiteral("Boys and Girls")
-                      : boys        ? QStringLiteral("Boys")
-                                    : QStringLiteral("Girls");
-    report.headers.append(QStringLiteral("Score"));
-    for (const QString& item : items)
-        report.headers.append(m_items.ItemDescription(item, false));
-    for (int score = from; score <= to; score += step) {
-        QStringList row{QString::number(score)};
-        for (const QString& item : items) {
-            const std::optional<double> perf =
-                m_scores.ScoreToPerf(input.set, item, score, *height, !input.hand);
-            if (!perf)
-                return std::nullopt;
-            row.append(m_items.PerfValueToText(item, *perf, false));
+    // One gender: its name under the title. Both: a group of rows each, with its own items.
+    const bool both = !boys.isEmpty() && !girls.isEmpty();
+    if (!both)
+        report.subtitle = boys.isEmpty() ? QStringLiteral("Girls") : QStringLiteral("Boys");
+    for (const auto& [group, groupItems] :
+         {std::pair{QStringLiteral("Boys"), boys}, std::pair{QStringLiteral("Girls"), girls}}) {
+        if (groupItems.isEmpty())
+            continue;
+        QStringList headers{QStringLiteral("Score")};
+        for (const QString& item : groupItems)
+            headers.append(m_items.ItemDescription(item, false));
+        if (both) {
+            report.sections.append({int(report.rows.size()), group});
+            report.sectionHeaders.append({int(report.rows.size()), headers});
+        } else {
+            report.headers = headers;
         }
-        report.rows.append(row);
+        for (int score = from; score <= to; score += step) {
+            QStringList row{QString::number(score)};
+            for (const QString& item : groupItems) {
+                const std::optional<double> perf =
+                    m_scores.ScoreToPerf(input.set, item, score, *height, !input.hand);
+                if (!perf)
+                    return std::nullopt;
+                row.append(m_items.PerfValueToText(item, *perf, false));
+            }
+            report.rows.append(row);
+        }
     }
+    // Both groups under one set of headings for whatever reads only those (the JSON keeps
+    // each row's own).
+    if (both)
+        report.headers = report.sectionHeaders.first().second;
     report.notes = {input.hand ? QStringLiteral("Hand Timing")
                                : QStringLiteral("Electronic Timing"),
                     QStringLiteral("Height above sea:  ") + QString::number(*height)};

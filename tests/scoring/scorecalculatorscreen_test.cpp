@@ -160,15 +160,26 @@ TEST_F(ScoreCalculatorScreenTest, AScoreTableIsPrintedForTheItemsNamedUnderTheSc
     form.sets()->setCurrentIndex(form.sets()->findData(5));
     form.item()->setText("SHD____100F25");
     form.hand()->setChecked(true);
-    // The girls' item typed first still comes after the boys'; by hand a time is 0.24 s
-    // faster than the electronic time the points are worth.
+    // The girls' item typed first still comes after the boys', in a group of its own; by
+    // hand a time is 0.24 s faster than the electronic time the points are worth.
     std::optional<scoring::Report> report =
         form.scoreTable({"shd____100f25", "SHD____100M25"}, 700, 1000, 100);
     ASSERT_TRUE(report.has_value());
-    ASSERT_EQ(report->rows.size(), 4);
-    EXPECT_EQ(report->headers, (QStringList{"Score", "100m 25 Male", "100m 25 Female"}));
-    EXPECT_EQ(report->rows[0], (QStringList{"700", "11.52", "13.17"}));
+    ASSERT_EQ(report->rows.size(), 8);
+    EXPECT_TRUE(report->subtitle.isEmpty());
+    EXPECT_EQ(report->sectionAt(0), "Boys");
+    EXPECT_EQ(report->sectionAt(4), "Girls");
+    EXPECT_EQ(report->sectionHeadersAt(0), (QStringList{"Score", "100m 25 Male"}));
+    EXPECT_EQ(report->sectionHeadersAt(4), (QStringList{"Score", "100m 25 Female"}));
+    EXPECT_EQ(report->rows[0], (QStringList{"700", "11.52"}));
+    EXPECT_EQ(report->rows[4], (QStringList{"700", "13.17"}));
     EXPECT_TRUE(report->notes.contains("Hand Timing"));
+    // One gender: its name under the title, the headings on top.
+    report = form.scoreTable({"SHD____100F25"}, 700, 1000, 100);
+    ASSERT_TRUE(report.has_value());
+    EXPECT_EQ(report->subtitle, "Girls");
+    EXPECT_TRUE(report->sections.isEmpty());
+    EXPECT_EQ(report->headers, (QStringList{"Score", "100m 25 Female"}));
 
     EXPECT_FALSE(form.scoreTable({"SHD____100M25"}, 1000, 700, 100).has_value());
     EXPECT_TRUE(m_sink.saw("\"From\" must be less than \"To\""));

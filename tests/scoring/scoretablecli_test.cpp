@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 
@@ -114,9 +115,25 @@ TEST(ScoreTableCliTest, PrintsScoreTablesAndRefusesStepsThatDoNotFit)
     const QString text = QString::fromUtf8(p.readAllStandardOutput());
     QFile::remove(pdf);
     EXPECT_TRUE(text.contains("Hand Timing"));
-    // The boys' item comes first; a hand time is 0.24 s quicker than the electronic 10.40.
-    EXPECT_LT(text.indexOf("100m 25 Male"), text.indexOf("100m Hurdles 25 Female"));
-    EXPECT_TRUE(text.contains("10.16")) << text.toStdString();
+    // Grouped by gender, the girls' item typed first under "Girls" after the boys': each
+    // group its own headings and its own rows of scores, one performance in each.
+    EXPECT_FALSE(text.contains("Boys and Girls"));
+    const qsizetype boys =
+        text.indexOf(QRegularExpression("^\\s*Boys\\s*$", QRegularExpression::MultilineOption));
+    const qsizetype girls =
+        text.indexOf(QRegularExpression("^\\s*Girls\\s*$", QRegularExpression::MultilineOption));
+    ASSERT_GE(boys, 0) << text.toStdString();
+    ASSERT_GT(girls, boys) << text.toStdString();
+    EXPECT_GT(text.indexOf("100m 25 Male"), boys);
+    EXPECT_LT(text.indexOf("100m 25 Male"), girls);
+    EXPECT_GT(text.indexOf("100m Hurdles 25 Female"), girls);
+    EXPECT_EQ(text.count(
+                  QRegularExpression("^\\s*700\\s+\\S+\\s*$", QRegularExpression::MultilineOption)),
+              2)
+        << text.toStdString();
+    // A hand time is 0.24 s quicker than the electronic 10.40 the points are worth.
+    EXPECT_LT(text.indexOf("10.16"), girls) << text.toStdString();
+    EXPECT_GT(text.indexOf("10.16"), boys);
     EXPECT_EQ(runCli({"score", "table", "5", "SHD____100M25", "--from", "700", "--to", "1000",
                       "--step", "70"},
                      &out, &err),

@@ -32,8 +32,11 @@ ReportForm::ReportForm(base::Run& run, Report report, QWidget* parent)
     // What the report is of ("Decathlon 25 Male"), as the paper has it under the title.
     if (!m_report.subtitle.isEmpty())
         layout->addWidget(new QLabel(m_report.subtitle, this));
-    m_table = new QTableWidget(0, int(m_report.shownHeaders().size()), this);
+    m_table = new QTableWidget(0, m_report.shownColumnCount(), this);
     m_table->setHorizontalHeaderLabels(m_report.shownHeaders());
+    // Sections with their own columns show their headings under their titles.
+    if (!m_report.sectionHeaders.isEmpty())
+        m_table->horizontalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     // The reports number their own places; row numbers would only repeat them.
@@ -48,6 +51,17 @@ ReportForm::ReportForm(base::Run& run, Report report, QWidget* parent)
             heading->setFont(bold);
             m_table->setItem(row, 0, heading);
             m_table->setSpan(row, 0, 1, m_table->columnCount());
+            ++row;
+        }
+        if (const std::optional<QStringList> own = m_report.sectionHeadersAt(i)) {
+            m_table->insertRow(row);
+            for (int c = 0; c < own->size(); ++c) {
+                auto* heading = new QTableWidgetItem(own->at(c));
+                QFont bold = heading->font();
+                bold.setBold(true);
+                heading->setFont(bold);
+                m_table->setItem(row, c, heading);
+            }
             ++row;
         }
         m_table->insertRow(row);

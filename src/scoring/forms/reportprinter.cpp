@@ -28,18 +28,22 @@ void layOutReport(QTextDocument& document, const Report& report, const QString& 
     html += QStringLiteral("<h2>") + report.title.toHtmlEscaped() + QStringLiteral("</h2>");
     if (!report.subtitle.isEmpty())
         html += QStringLiteral("<p>") + report.subtitle.toHtmlEscaped() + QStringLiteral("</p>");
-    auto header = [&report] {
+    auto header = [](const QStringList& names) {
         QString row = QStringLiteral("<tr>");
-        for (const QString& h : report.shownHeaders())
+        for (const QString& h : names)
             row += cell(QStringLiteral("th"), h);
         return row + QStringLiteral("</tr>");
     };
-    html += QStringLiteral("<table cellspacing=\"0\" border=\"1\">") + header();
+    html += QStringLiteral("<table cellspacing=\"0\" border=\"1\">");
+    if (report.sectionHeaders.isEmpty())
+        html += header(report.shownHeaders());
     for (qsizetype i = 0; i < report.rows.size(); ++i) {
         if (const std::optional<QString> section = report.sectionAt(i))
             html += QStringLiteral("<tr><td colspan=\"") +
-                    QString::number(report.shownHeaders().size()) + QStringLiteral("\"><b>") +
+                    QString::number(report.shownColumnCount()) + QStringLiteral("\"><b>") +
                     section->toHtmlEscaped() + QStringLiteral("</b></td></tr>");
+        if (const std::optional<QStringList> own = report.sectionHeadersAt(i))
+            html += header(*own);
         html += QStringLiteral("<tr>");
         for (const QString& value : report.shownRow(i))
             html += cell(QStringLiteral("td"), value);
