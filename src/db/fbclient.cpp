@@ -1,6 +1,7 @@
 #include "db/fbclient.h"
 
 #include "db/firebirdroot.h"
+#include "db/readcounts.h"
 
 #include <firebird/Interface.h>
 #include <ibase.h>
@@ -9,6 +10,7 @@
 #include <QDateTime>
 #include <QTime>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <functional>
@@ -415,9 +417,27 @@ QString trimmedUtf8(const char* data, qsizetype length)
 
 } // namespace
 
+namespace {
+std::atomic<qint64> g_statementsRead{0};
+std::atomic<qint64> g_rowsRead{0};
+} // namespace
+
+ReadCounts readCounts()
+{
+    return {g_statementsRead.load(std::memory_order_relaxed),
+            g_rowsRead.load(std::memory_order_relaxed)};
+}
+
+void resetReadCounts()
+{
+    g_statementsRead.store(0, std::memory_order_relaxed);
+    g_rowsRead.store(0, std::memory_order_relaxed);
+}
+
 std::unique_ptr<FbCursor> FbCursor::open(FbAttachment& attachment, FbTransaction& transaction,
                                          const QString& sql, DbError* error)
 {
+    g_statementsRead.fetch_add(1, std::memory_order_relaxed);
     std::unique_ptr<FbCursor> cursor(new FbCursor);
     cursor->m_attachment = attachment.handle();
     cursor->m_transaction = transaction.handle();
@@ -488,6 +508,8 @@ bool FbCursor::fetch(DbError* error)
     });
     if (!ok || !more)
         close();
+    else
+        g_rowsRead.fetch_add(1, std::memory_order_relaxed);
     return ok && more;
 }
 

@@ -28,9 +28,14 @@ const results::MeetingAthletes& MeetingReads::athletes()
 
 const QList<draw::ProgramLine>& MeetingReads::programLines()
 {
-    if (!m_programLines)
-        m_programLines = draw::ProgramListing(*m_run.database())
-                             .lines(m_run.currentMeetingNo(), draw::ProgramOrder::Sequence, 0);
+    // The program rows in the same order, without the finals that are not run: reading the
+    // program again would cost the engine its join and sort a second time.
+    if (!m_programLines) {
+        m_programLines.emplace();
+        for (const results::CaptureProgramRow& row : programRows())
+            if (!row.isCalculatedFinal())
+                m_programLines->append(results::programLine(row));
+    }
     return *m_programLines;
 }
 

@@ -32,17 +32,101 @@ QString heatCount(const QString& condition)
 const QString kHasResult = QStringLiteral(
     "(X.DISQ_STATUS > 0 or X.E_PLACE > 0 or trim(coalesce(X.PERFORMANCE, '')) <> '')");
 
-const QString kColumns =
-    QStringLiteral("select P.PROGRAMNO, P.EVENTNO, E.ITEMCODE, E.HEATFORMAT, P.ROUND, P.HEATNO, "
-                   "P.DAY_SEQ, P.SEQ, P.THETIME, E.N_ATHLON, E.COMBINEDNO, E.FINAL_NOT_RUN, "
-                   "E.NO_ENTRIES, E.EXCLUDEPOINTS, E.CALLROOM_STATUS, E.CATEGORY, P.PLACEDCOUNT, "
-                   "P.NOT_CALCULATED_YET, P.ELECHAND, P.WIND_SPEED, P.SHEETSPRINTED, "
-                   "P.RESULTSPRINTED, P.QUERIED, P.DRAW_RELEASED, P.DRAW_REVISION, "
-                   "P.RESULTS_RELEASED, P.RESULTS_REVISION, P.DID_START, C.NAME as COMBINEDNAME, ");
+const QString kProgramColumns = QStringLiteral(
+    "P.PROGRAMNO, P.EVENTNO, P.ROUND, P.HEATNO, P.DAY_SEQ, P.SEQ, P.THETIME, P.PIT, "
+    "P.PLACEDCOUNT, P.NOT_CALCULATED_YET, P.ELECHAND, P.WIND_SPEED, P.SHEETSPRINTED, "
+    "P.RESULTSPRINTED, P.QUERIED, P.DRAW_RELEASED, P.DRAW_REVISION, P.RESULTS_RELEASED, "
+    "P.RESULTS_REVISION, P.DID_START");
+
+const QString kEventColumns = QStringLiteral(
+    "E.ITEMCODE, E.HEATFORMAT, E.N_ATHLON, E.COMBINEDNO, E.FINAL_NOT_RUN, E.NO_ENTRIES, "
+    "E.EXCLUDEPOINTS, E.CALLROOM_STATUS, E.CATEGORY, C.NAME as COMBINEDNAME");
+
+const QString kColumns = QStringLiteral("select ") + kProgramColumns + QStringLiteral(", ") +
+                         kEventColumns + QStringLiteral(", ");
 
 const QString kJoins = QStringLiteral(
     " from PROGRAM P join MYEVENT E on E.EVENTNO = P.EVENTNO left join COMBINED C on "
     "C.COMBINEDNO = E.COMBINEDNO and E.COMBINEDNO > 0");
+
+// The columns a program row takes from PROGRAM (with the counts when the read has them),
+// looked up once per read.
+struct ProgramColumns {
+    explicit ProgramColumns(const db::Cursor& q)
+        : programNo(q.column("PROGRAMNO")), eventNo(q.column("EVENTNO")), round(q.column("ROUND")),
+          heatNo(q.column("HEATNO")), day(q.column("DAY_SEQ")), seq(q.column("SEQ")),
+          time(q.column("THETIME")), pit(q.column("PIT")), placedCount(q.column("PLACEDCOUNT")),
+          notCalculated(q.column("NOT_CALCULATED_YET")), elecHand(q.column("ELECHAND")),
+          wind(q.column("WIND_SPEED")), sheetsPrinted(q.column("SHEETSPRINTED")),
+          resultsPrinted(q.column("RESULTSPRINTED")), queried(q.column("QUERIED")),
+          drawReleased(q.column("DRAW_RELEASED")), drawRevision(q.column("DRAW_REVISION")),
+          resultsReleased(q.column("RESULTS_RELEASED")),
+          resultsRevision(q.column("RESULTS_REVISION")), didStart(q.column("DID_START")),
+          athletes(q.column("ATHLETES")), drawn(q.column("DRAWN")),
+          withResults(q.column("WITH_RESULTS"))
+    {
+    }
+    int programNo, eventNo, round, heatNo, day, seq, time, pit, placedCount, notCalculated;
+    int elecHand, wind, sheetsPrinted, resultsPrinted, queried, drawReleased, drawRevision;
+    int resultsReleased, resultsRevision, didStart, athletes, drawn, withResults;
+
+    void read(const db::Cursor& q, CaptureProgramRow& r) const
+    {
+        r.programNo = q.integer(programNo);
+        r.eventNo = q.integer(eventNo);
+        r.round = q.trimmed(round);
+        r.heatNo = int(q.integer(heatNo));
+        r.day = int(q.integer(day));
+        r.seq = int(q.integer(seq));
+        r.startsAt = q.value(time).toTime();
+        r.time = r.startsAt.isValid() ? r.startsAt.toString(QStringLiteral("hh:mm")) : QString();
+        r.pit = q.trimmed(pit);
+        r.placedCount = int(q.integer(placedCount));
+        r.notCalculated = q.integer(notCalculated) == 1;
+        r.elecHand = int(q.integer(elecHand));
+        r.wind = q.trimmed(wind);
+        r.sheetsPrinted = q.integer(sheetsPrinted) == 1;
+        r.resultsPrinted = q.integer(resultsPrinted) == 1;
+        r.queried = q.integer(queried) == 1;
+        r.drawReleased = q.integer(drawReleased) == 1;
+        r.drawRevision = int(q.integer(drawRevision));
+        r.resultsReleased = q.integer(resultsReleased) == 1;
+        r.resultsRevision = int(q.integer(resultsRevision));
+        r.didStart = q.integer(didStart) == 1;
+        r.athletes = int(q.integer(athletes));
+        r.drawn = int(q.integer(drawn));
+        r.withResults = int(q.integer(withResults));
+    }
+};
+
+// The columns a program row takes from its event and the event's combined group.
+struct EventColumns {
+    explicit EventColumns(const db::Cursor& q)
+        : itemCode(q.column("ITEMCODE")), heatFormat(q.column("HEATFORMAT")),
+          nAthlon(q.column("N_ATHLON")), combinedNo(q.column("COMBINEDNO")),
+          finalNotRun(q.column("FINAL_NOT_RUN")), noEntries(q.column("NO_ENTRIES")),
+          excludePoints(q.column("EXCLUDEPOINTS")), callRoomStatus(q.column("CALLROOM_STATUS")),
+          category(q.column("CATEGORY")), combinedName(q.column("COMBINEDNAME"))
+    {
+    }
+    int itemCode, heatFormat, nAthlon, combinedNo, finalNotRun, noEntries, excludePoints;
+    int callRoomStatus, category, combinedName;
+
+    void read(const db::Cursor& q, const meeting::ItemTypes& items, CaptureProgramRow& r) const
+    {
+        r.itemCode = q.trimmed(itemCode);
+        r.heatFormat = q.trimmed(heatFormat);
+        r.item = items.ItemDescription(r.itemCode, false);
+        r.combinedName = q.trimmed(combinedName);
+        r.nAthlon = int(q.integer(nAthlon));
+        r.combinedNo = q.integer(combinedNo);
+        r.finalNotRun = q.integer(finalNotRun) == 1;
+        r.noEntries = q.integer(noEntries) == 1;
+        r.excludePoints = q.trimmed(excludePoints) == QLatin1String("X");
+        r.callRoomStatus = int(q.integer(callRoomStatus));
+        r.category = q.trimmed(category);
+    }
+};
 
 // A few rows (one program row, one event's): the counts asked per row.
 QString selectRows(const QString& where, const QString& orderBy)
@@ -93,70 +177,104 @@ QHash<QString, HeatCounts> meetingCounts(db::DmdCoreDbs& database, int meetingNo
     return counts;
 }
 
-// Every program row of a meeting, its counts left to meetingCounts.
-QString selectMeetingRows(int meetingNo, const QString& orderBy)
-{
-    return kColumns + QStringLiteral("0 as ATHLETES, 0 as DRAWN, 0 as WITH_RESULTS") + kJoins +
-           QStringLiteral(" where P.MEETINGNO = ") + db::sqlInt(meetingNo) +
-           QStringLiteral(" order by ") + orderBy;
-}
-
 QList<CaptureProgramRow> readRows(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
                                   const QString& sql)
 {
     QList<CaptureProgramRow> rows;
     db::Cursor q(database, sql);
+    const ProgramColumns program(q);
+    const EventColumns event(q);
     while (q.next()) {
         CaptureProgramRow r;
-        r.programNo = q.integer("PROGRAMNO");
-        r.eventNo = q.integer("EVENTNO");
-        r.itemCode = q.trimmed("ITEMCODE");
-        r.heatFormat = q.trimmed("HEATFORMAT");
-        r.round = q.trimmed("ROUND");
-        r.heatNo = int(q.integer("HEATNO"));
-        r.day = int(q.integer("DAY_SEQ"));
-        r.seq = int(q.integer("SEQ"));
-        const QTime time = q.value("THETIME").toTime();
-        r.time = time.isValid() ? time.toString(QStringLiteral("hh:mm")) : QString();
-        r.item = items.ItemDescription(r.itemCode, false);
-        r.combinedName = q.trimmed("COMBINEDNAME");
-        r.nAthlon = int(q.integer("N_ATHLON"));
-        r.combinedNo = q.integer("COMBINEDNO");
-        r.finalNotRun = q.integer("FINAL_NOT_RUN") == 1;
-        r.noEntries = q.integer("NO_ENTRIES") == 1;
-        r.excludePoints = q.trimmed("EXCLUDEPOINTS") == QLatin1String("X");
-        r.callRoomStatus = int(q.integer("CALLROOM_STATUS"));
-        r.category = q.trimmed("CATEGORY");
-        r.placedCount = int(q.integer("PLACEDCOUNT"));
-        r.notCalculated = q.integer("NOT_CALCULATED_YET") == 1;
-        r.elecHand = int(q.integer("ELECHAND"));
-        r.wind = q.trimmed("WIND_SPEED");
-        r.sheetsPrinted = q.integer("SHEETSPRINTED") == 1;
-        r.resultsPrinted = q.integer("RESULTSPRINTED") == 1;
-        r.queried = q.integer("QUERIED") == 1;
-        r.drawReleased = q.integer("DRAW_RELEASED") == 1;
-        r.drawRevision = int(q.integer("DRAW_REVISION"));
-        r.resultsReleased = q.integer("RESULTS_RELEASED") == 1;
-        r.resultsRevision = int(q.integer("RESULTS_REVISION"));
-        r.didStart = q.integer("DID_START") == 1;
-        r.athletes = int(q.integer("ATHLETES"));
-        r.drawn = int(q.integer("DRAWN"));
-        r.withResults = int(q.integer("WITH_RESULTS"));
+        event.read(q, items, r);
+        program.read(q, r);
         rows.append(r);
     }
     return rows;
 }
 
+// The orders of a meeting's rows: that of ProgramListing::orderBy(Sequence), and by
+// sequence alone (the start of the order by item types).
+enum class MeetingOrder { Sequence, SeqThenRow };
+
+// A program row with what the engine's order by looks at: a NULL comes first in a rising
+// order and last in a falling one.
+struct SortedRow {
+    CaptureProgramRow row;
+    bool seqNull = false;
+    bool roundNull = false;
+    bool heatNull = false;
+};
+
+// a before b in the order; rows the order ranks alike keep the order of their keys.
+bool sortsBefore(const SortedRow& a, const SortedRow& b, MeetingOrder order)
+{
+    if (a.seqNull != b.seqNull)
+        return a.seqNull;
+    if (a.row.seq != b.row.seq)
+        return a.row.seq < b.row.seq;
+    if (order == MeetingOrder::Sequence) {
+        // Rounds in running order, falling: C, B, A, then the final (as '9').
+        if (a.roundNull != b.roundNull)
+            return b.roundNull;
+        const auto key = [](const CaptureProgramRow& r) {
+            return r.isFinal() ? QStringLiteral("9") : r.round;
+        };
+        const QString ka = key(a.row), kb = key(b.row);
+        if (ka != kb)
+            return ka > kb;
+        if (a.heatNull != b.heatNull)
+            return a.heatNull;
+        if (a.row.heatNo != b.row.heatNo)
+            return a.row.heatNo < b.row.heatNo;
+    }
+    return a.row.programNo < b.row.programNo;
+}
+
+// Every program row of a meeting, its counts left to meetingCounts. The program and the
+// events are read as two plain tables, joined and sorted here: the engine's join and sort
+// of the wide rows cost several times the reading.
 QList<CaptureProgramRow> readMeetingRows(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
-                                         int meetingNo, const QString& orderBy,
+                                         int meetingNo, MeetingOrder order,
                                          const MeetingAthletes* athletesRead)
 {
-    QList<CaptureProgramRow> rows =
-        readRows(database, items, selectMeetingRows(meetingNo, orderBy));
+    QHash<qint64, CaptureProgramRow> events; // event -> a row with its event's columns
+    {
+        db::Cursor q(database,
+                     QStringLiteral("select E.EVENTNO, ") + kEventColumns +
+                         QStringLiteral(" from MYEVENT E left join COMBINED C on C.COMBINEDNO = "
+                                        "E.COMBINEDNO and E.COMBINEDNO > 0 where E.MEETINGNO = ") +
+                         db::sqlInt(meetingNo));
+        const EventColumns columns(q);
+        const int eventNo = q.column("EVENTNO");
+        while (q.next())
+            columns.read(q, items, events[q.integer(eventNo)]);
+    }
+    std::vector<SortedRow> sorted;
+    {
+        db::Cursor q(database, QStringLiteral("select ") + kProgramColumns +
+                                   QStringLiteral(" from PROGRAM P where P.MEETINGNO = ") +
+                                   db::sqlInt(meetingNo));
+        const ProgramColumns columns(q);
+        while (q.next()) {
+            const auto event = events.constFind(q.integer(columns.eventNo));
+            if (event == events.constEnd())
+                continue; // as the join leaves it out
+            SortedRow s{*event, q.isNull(columns.seq), q.isNull(columns.round),
+                        q.isNull(columns.heatNo)};
+            columns.read(q, s.row);
+            sorted.push_back(std::move(s));
+        }
+    }
+    std::sort(sorted.begin(), sorted.end(),
+              [order](const SortedRow& a, const SortedRow& b) { return sortsBefore(a, b, order); });
     // Grouping the heats' rows costs the engine more than reading them.
     const QHash<QString, HeatCounts> counts =
         meetingCounts(database, meetingNo, athletesRead == nullptr);
-    for (CaptureProgramRow& r : rows) {
+    QList<CaptureProgramRow> rows;
+    rows.reserve(qsizetype(sorted.size()));
+    for (SortedRow& s : sorted) {
+        CaptureProgramRow& r = s.row;
         const HeatCounts c =
             athletesRead && !r.isFinal()
                 ? athletesRead->heatCounts(r.eventNo, r.round, r.heatNo)
@@ -164,6 +282,7 @@ QList<CaptureProgramRow> readMeetingRows(db::DmdCoreDbs& database, const meeting
         r.athletes = c.athletes;
         r.drawn = c.drawn;
         r.withResults = c.withResults;
+        rows.append(std::move(r));
     }
     return rows;
 }
@@ -236,12 +355,10 @@ QList<CaptureProgramRow> captureProgramRows(db::DmdCoreDbs& database,
                                             CaptureOrder order, const MeetingAthletes* athletesRead)
 {
     if (order == CaptureOrder::Sequence)
-        return readMeetingRows(database, items, meetingNo,
-                               draw::ProgramListing::orderBy(draw::ProgramOrder::Sequence),
-                               athletesRead);
+        return readMeetingRows(database, items, meetingNo, MeetingOrder::Sequence, athletesRead);
     // By item types: the edition's order of groups and distances, then rounds as they run.
-    QList<CaptureProgramRow> rows = readMeetingRows(
-        database, items, meetingNo, QStringLiteral("P.SEQ, P.PROGRAMNO"), athletesRead);
+    QList<CaptureProgramRow> rows =
+        readMeetingRows(database, items, meetingNo, MeetingOrder::SeqThenRow, athletesRead);
     QHash<QString, QString> keys;
     for (const CaptureProgramRow& r : std::as_const(rows))
         if (!keys.contains(r.itemCode))
@@ -259,6 +376,30 @@ QList<CaptureProgramRow> captureProgramRows(db::DmdCoreDbs& database,
                          return a.heatNo < b.heatNo;
                      });
     return rows;
+}
+
+draw::ProgramLine programLine(const CaptureProgramRow& row)
+{
+    draw::ProgramLine line;
+    line.programNo = row.programNo;
+    line.eventNo = row.eventNo;
+    line.itemCode = row.itemCode;
+    line.format = row.heatFormat;
+    line.round = row.round;
+    line.heatNo = row.heatNo;
+    line.day = row.day;
+    line.time = row.startsAt;
+    line.seq = row.seq;
+    line.pit = row.pit;
+    line.nAthlon = row.nAthlon;
+    line.combinedNo = row.combinedNo;
+    line.finalNotRun = row.finalNotRun ? 1 : 0;
+    line.placedCount = row.placedCount;
+    line.drawReleased = row.drawReleased;
+    line.drawRevision = row.drawRevision;
+    line.resultsReleased = row.resultsReleased;
+    line.resultsRevision = row.resultsRevision;
+    return line;
 }
 
 QList<CaptureProgramRow> eventProgramRows(db::DmdCoreDbs& database, const meeting::ItemTypes& items,

@@ -2,11 +2,15 @@
 
 #include <QList>
 #include <QString>
+#include <QTime>
 
 #include <optional>
 
 namespace db {
 class DmdCoreDbs;
+}
+namespace draw {
+struct ProgramLine;
 }
 namespace meeting {
 class ItemTypes;
@@ -49,7 +53,9 @@ struct CaptureProgramRow {
     int heatNo = 0;
     int day = 0;
     int seq = 0;
-    QString time; // "hh:mm" or empty
+    QString time;   // "hh:mm" or empty
+    QTime startsAt; // the time itself (invalid when there is none)
+    QString pit;
     QString item; // the item's description
     QString combinedName;
     int nAthlon = 0;
@@ -94,6 +100,8 @@ QList<CaptureProgramRow> captureProgramRows(db::DmdCoreDbs& database,
                                             const meeting::ItemTypes& items, int meetingNo,
                                             CaptureOrder order,
                                             const MeetingAthletes* athletesRead = nullptr);
+// The row as a line of the program listing.
+draw::ProgramLine programLine(const CaptureProgramRow& row);
 // The rows of one event (the capture by item), rounds in running order.
 QList<CaptureProgramRow> eventProgramRows(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
                                           qint64 eventNo);

@@ -1,6 +1,7 @@
 #include "support/capturefixture.h"
 
 #include "db/sqltext.h"
+#include "draw/programorder.h"
 #include "results/resultlocate.h"
 
 using namespace results;
@@ -28,6 +29,39 @@ protected:
         return out;
     }
 };
+
+// Every column of a program row, for comparing two reads of it.
+QString describe(const CaptureProgramRow& r)
+{
+    QStringList f;
+    f << QString::number(r.programNo) << QString::number(r.eventNo) << r.itemCode << r.heatFormat
+      << r.round << QString::number(r.heatNo) << QString::number(r.day) << QString::number(r.seq)
+      << r.time << r.startsAt.toString(QStringLiteral("hh:mm:ss")) << r.pit << r.item
+      << r.combinedName << QString::number(r.nAthlon) << QString::number(r.combinedNo)
+      << QString::number(r.finalNotRun) << QString::number(r.noEntries)
+      << QString::number(r.excludePoints) << QString::number(r.callRoomStatus) << r.category
+      << QString::number(r.placedCount) << QString::number(r.notCalculated)
+      << QString::number(r.elecHand) << r.wind << QString::number(r.sheetsPrinted)
+      << QString::number(r.resultsPrinted) << QString::number(r.queried)
+      << QString::number(r.drawReleased) << QString::number(r.drawRevision)
+      << QString::number(r.resultsReleased) << QString::number(r.resultsRevision)
+      << QString::number(r.didStart) << QString::number(r.athletes) << QString::number(r.drawn)
+      << QString::number(r.withResults);
+    return f.join(QLatin1Char('|'));
+}
+
+QString describe(const draw::ProgramLine& l)
+{
+    QStringList f;
+    f << QString::number(l.programNo) << QString::number(l.eventNo) << l.itemCode << l.format
+      << l.round << QString::number(l.heatNo) << QString::number(l.day)
+      << l.time.toString(QStringLiteral("hh:mm:ss")) << QString::number(l.seq) << l.pit
+      << QString::number(l.nAthlon) << QString::number(l.combinedNo)
+      << QString::number(l.finalNotRun) << QString::number(l.placedCount)
+      << QString::number(l.drawReleased) << QString::number(l.drawRevision)
+      << QString::number(l.resultsReleased) << QString::number(l.resultsRevision);
+    return f.join(QLatin1Char('|'));
+}
 
 } // namespace
 
@@ -159,4 +193,66 @@ TEST_F(CaptureRowsTest, ASwimmerOutsideTheHeatIsNotFound)
     ASSERT_TRUE(t.ok());
     EXPECT_EQ(t.athlete.athleteNo, s[1]);
     EXPECT_FALSE(locateLane(database(), *m_items, m_meetingNo, event, "A", 1, 7).ok());
+}
+
+TEST_F(CaptureRowsTest, TheMeetingsRowsAgreeWithTheProgramListingAndTheOneRowRead)
+{
+    // Rows not numbered yet (no sequence, sequence 0), heats of two rounds at one sequence
+    // with their final, a final that is not run, times with seconds, pits and results.
+    const qint64 back = addEvent("BCK_____50M13W");
+    const qint64 free = addEvent(m_free50);
+    const qint64 breast = addEvent("BRE____100M13W");
+    const QList<qint64> s = swimmers(6);
+    const qint64 backHeat = drawHeat(back, "A", 1, {s[0]});
+    const qint64 freeA2 = drawHeat(free, "A", 2, {s[1], s[2]});
+    const qint64 freeA1 = drawHeat(free, "A", 1, {s[3]});
+    const qint64 freeB1 = drawHeat(free, "B", 1, {s[4]});
+    drawHeat(breast, "A", 1, {s[5]});
+    const QString event = QStringLiteral(" where EVENTNO = ");
+    ASSERT_TRUE(database().execute("update PROGRAM set SEQ = null" + event + db::sqlInt(back)));
+    ASSERT_TRUE(database().execute("update PROGRAM set SEQ = 3, PIT = 'P2', THETIME = "
+                                   "'09:30:15'" +
+                                   event + db::sqlInt(free)));
+    ASSERT_TRUE(database().execute("update PROGRAM set SEQ = 0" + event + db::sqlInt(breast)));
+    ASSERT_TRUE(
+        database().execute("update MYEVENT set FINAL_NOT_RUN = 1" + event + db::sqlInt(breast)));
+    ASSERT_TRUE(database().execute(
+        "update HEATPART set PERFORMANCE = " + db::quoted(time(m_free50, 30.0)) + ", E_PLACE = 1" +
+        event + db::sqlInt(free) + " and ATHLETENO = " + db::sqlInt(s[1])));
+    const qint64 freeFinal = programNoOf(database(), free, "F", 0);
+    const qint64 backFinal = programNoOf(database(), back, "F", 0);
+
+    const QList<CaptureProgramRow> rows =
+        captureProgramRows(database(), *m_items, m_meetingNo, CaptureOrder::Sequence);
+    QList<qint64> order;
+    for (const CaptureProgramRow& r : rows)
+        order << r.programNo;
+    // No sequence first (the heat before the final), then 0, then the rounds as they run.
+    ASSERT_EQ(order.size(), 8);
+    EXPECT_EQ(order.mid(0, 2), QList<qint64>({backHeat, backFinal}));
+    EXPECT_EQ(order.mid(4), QList<qint64>({freeB1, freeA1, freeA2, freeFinal}));
+    EXPECT_EQ(rows[6].withResults, 1);
+    EXPECT_EQ(rows[6].drawn, 2);
+    EXPECT_EQ(rows[5].pit, "P2");
+    EXPECT_EQ(rows[5].startsAt, QTime(9, 30, 15));
+    EXPECT_EQ(rows[5].time, "09:30");
+
+    // Each row as the single row's read (joined in the engine) gives it.
+    for (const CaptureProgramRow& r : rows) {
+        const std::optional<CaptureProgramRow> one =
+            captureProgramRow(database(), *m_items, r.programNo);
+        ASSERT_TRUE(one.has_value());
+        EXPECT_EQ(describe(r), describe(*one));
+    }
+    // The program listing (ordered by the engine) is the same rows without the final that
+    // is not run, in the same order and with the same columns.
+    QStringList fromRows, listed;
+    for (const CaptureProgramRow& r : rows)
+        if (!r.isCalculatedFinal())
+            fromRows << describe(programLine(r));
+    for (const draw::ProgramLine& l :
+         draw::ProgramListing(database()).lines(m_meetingNo, draw::ProgramOrder::Sequence))
+        listed << describe(l);
+    EXPECT_EQ(fromRows.size(), 7);
+    EXPECT_EQ(fromRows, listed);
 }
