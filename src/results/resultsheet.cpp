@@ -24,6 +24,10 @@ ResultSheet resultSheet(base::Run& run, const CaptureProgramRow& row)
     // The status order puts athletes without a status first; placed ones lead them.
     QList<CaptureAthleteRow> placed, statused, rest;
     for (const CaptureAthleteRow& a : athletes) {
+        // A final's entries who were not in it (no lane, place or status) stay off its
+        // results, as on the web page.
+        if (row.isFinal() && a.lane <= 0 && a.ePlace <= 0 && a.status <= 0)
+            continue;
         if (a.status > 0)
             statused.append(a);
         else if (a.ePlace > 0)

@@ -53,6 +53,11 @@ protected:
 TEST_F(ResultSheetsTest, AFinalsResultsGoOncePerFinalsLineWithThePlacedFirst)
 {
     const qint64 event = drawnFinal();
+    // Entered but not drawn into the final (left out after the heats): not on its results.
+    enter(event,
+          addSwimmer(addTeam(QStringLiteral("Seals"), QStringLiteral("SEA")),
+                     QStringLiteral("Foxtrot")),
+          0);
     swim(event);
     distribution().add(sheets::kind::ResultsFinal, QStringLiteral("Announcer"));
     distribution().add(sheets::kind::ResultsFinal, QStringLiteral("NoticeBoard"));
@@ -78,6 +83,7 @@ TEST_F(ResultSheetsTest, AFinalsResultsGoOncePerFinalsLineWithThePlacedFirst)
         EXPECT_LT(delta, charlie);
         EXPECT_LT(charlie, echo);
         EXPECT_TRUE(page.contains(QStringLiteral("01:09.85")));
+        EXPECT_FALSE(page.contains(QStringLiteral("Foxtrot")));
         EXPECT_FALSE(page.contains(QStringLiteral("Referee")));
     }
     EXPECT_EQ(resultsPrinted(event, QStringLiteral("F"), 0), 1);
