@@ -50,10 +50,17 @@ TEST_F(MeetingScreensTest, NewMeetingDialogKeepsRefusalsOpenAndCreatesOnAccept)
         d->accept(); // no venue yet
         EXPECT_TRUE(d->isVisible());
         EXPECT_TRUE(m_sink.saw("Enter a venue"));
+        EXPECT_EQ(d->focusWidget(), d->venueEdit());
         d->venueEdit()->setText("Town Pool");
+        d->nameEdit()->clear();
+        d->accept();
+        EXPECT_TRUE(m_sink.saw("Enter a name"));
+        EXPECT_EQ(d->focusWidget(), d->nameEdit());
+        d->nameEdit()->setText("Spring Gala");
         d->dateEdit()->setText("20250230");
         d->accept();
         EXPECT_TRUE(m_sink.saw("Invalid date"));
+        EXPECT_EQ(d->focusWidget(), d->dateEdit());
         d->dateEdit()->setText("20250314");
         d->accept();
     });

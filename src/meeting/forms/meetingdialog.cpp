@@ -1,6 +1,7 @@
 #include "meeting/forms/meetingdialog.h"
 
 #include "base/forms/buttontips.h"
+#include "meeting/datetext.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -43,9 +44,25 @@ MeetingIdentity MeetingDialog::identity() const
 
 void MeetingDialog::accept()
 {
-    if (m_check && !m_check(identity()))
+    if (m_check && !m_check(identity())) {
+        focusRefusedField();
         return;
+    }
     QDialog::accept();
+}
+
+void MeetingDialog::focusRefusedField()
+{
+    // The checks look at the venue, the name and the date in that order; a meeting that
+    // is already there is most often told apart by its name.
+    const MeetingIdentity typed = identity();
+    QLineEdit* field = m_name;
+    if (typed.venue.isEmpty())
+        field = m_venue;
+    else if (!typed.name.isEmpty() && !isValidDateText(typed.date))
+        field = m_date;
+    field->setFocus();
+    field->selectAll();
 }
 
 } // namespace meeting

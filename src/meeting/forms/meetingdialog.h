@@ -11,7 +11,7 @@ class QLineEdit;
 namespace meeting {
 
 // "Create a new meeting": name, venue and date. Its accept runs the given check (which
-// shows its own messages) and stays open while the check refuses.
+// shows its own messages) and stays open while the check refuses, in the refused field.
 class MeetingDialog : public QDialog {
     Q_OBJECT
 public:
@@ -26,6 +26,9 @@ public:
     void accept() override;
 
 private:
+    // After a refusal the user goes on in the field that was refused.
+    void focusRefusedField();
+
     Check m_check;
     QLineEdit* m_name;
     QLineEdit* m_venue;
