@@ -16,8 +16,10 @@
 #include "meeting/forms/meetingscreens.h"
 #include "meeting/lanesettings.h"
 #include "meeting/meetingsettings.h"
+#include "meeting/perfformatrepair.h"
 #include "publish/forms/publishlauncherform.h"
 #include "records/forms/recordsetsform.h"
+#include "records/swimitemcheck.h"
 #include "results/forms/captureeventsform.h"
 #include "results/forms/startheightsform.h"
 #include "sched/forms/schedulerform.h"
@@ -54,6 +56,19 @@ base::ScreenOpeners screenOpeners()
     // Capture opens the publish launcher from its panel.
     o.openCapture = [](QWidget* parent, base::Run& run, bool complexView) {
         results::openCapture(parent, run, complexView, &publish::openPublishLauncher);
+    };
+    // Capture first offers to stop at performances stored in another format than their
+    // item's: its lists would sort and compare them wrongly.
+    o.checkPerformances = [](base::Run& run) {
+        return meeting::continueDespitePerformanceErrors(*run.database(), run.items());
+    };
+    // Items and capture warn of item codes without this edition's marks but open anyway:
+    // the items screen is where such items are removed.
+    o.checkItemFormat = [](base::Run& run) {
+        if (run.globals().isSwimming())
+            records::SwimItemCheck(*run.database(), run.items())
+                .check(records::SwimItemTarget::Meeting, run.currentMeetingNo(), false);
+        return true;
     };
     // Capture starts by naming the n-athlon components that no score table scores.
     o.checkScoreTables = &sheets::confirmNathlonScores;

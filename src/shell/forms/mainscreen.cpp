@@ -436,15 +436,6 @@ void MainScreen::selectMeeting()
     refreshMeetingText();
 }
 
-void MainScreen::silentItemCheck()
-{
-    // This edition's item codes carry the swimming marks; the check warns only when a code
-    // lacks them and never stops the screen, where such items can be removed.
-    if (m_run.globals().isSwimming() && m_run.database())
-        ::records::SwimItemCheck(*m_run.database(), m_run.items())
-            .check(::records::SwimItemTarget::Meeting, m_run.currentMeetingNo(), false);
-}
-
 void MainScreen::swimmingItems(bool fix)
 {
     if (!requireMeeting())
@@ -460,7 +451,6 @@ void MainScreen::items()
 {
     if (!requireMeeting())
         return;
-    silentItemCheck();
     if (m_openers.checkItemFormat && !m_openers.checkItemFormat(m_run))
         return;
     whileHidden([&] { m_openers.openItems(this, m_run); });
@@ -507,7 +497,6 @@ void MainScreen::capture()
         return;
     if (!requireMeeting() || !meeting::dayCheck(m_run))
         return;
-    silentItemCheck();
     if (m_openers.checkItemFormat && !m_openers.checkItemFormat(m_run))
         return;
     base::Messages& messages = m_run.messages();

@@ -64,8 +64,7 @@ private:
     void editMeetings();
     void selectMeeting();
     void items();
-    // The silent check of the meeting's swimming item codes before the items and capture.
-    void silentItemCheck();
+    // "Check Dolvane Meeting" and "Fix Dolvane Meeting" of the menu.
     void swimmingItems(bool fix);
     void program();
     void teams();
