@@ -209,16 +209,17 @@ int publishManage(cli::Context& ctx)
     return cli::Success;
 }
 
+// The day is the user's, checked against the meeting it is to publish.
 int publishDay(cli::Context& ctx)
 {
-    if (!ctx.expectArgs(1))
-        return cli::WrongCommandLine;
+    cli::DrawCli draw(ctx);
+    if (const int failed = draw.open(ctx, 1))
+        return failed;
     bool ok = false;
     const int day = ctx.args[0].toInt(&ok);
     if (!ok)
         return ctx.usageError(QStringLiteral("DAY is a number"));
-    return publish::setPublishDay(ctx.run().config(), ctx.messages(), day) ? cli::Success
-                                                                           : cli::Failed;
+    return publish::setPublishDay(ctx.run(), day) ? cli::Success : cli::Failed;
 }
 
 const cli::Command resultsCmd("publish results",
@@ -240,6 +241,6 @@ const cli::Command historyCmd("publish history", "PROGRAMNO [--web-root DIR] [--
 const cli::Command manageCmd("publish manage",
                              "[--delete-orphans] [--json] [--web-root DIR] [--meeting N]",
                              &publishManage);
-const cli::Command dayCmd("publish day", "DAY", &publishDay);
+const cli::Command dayCmd("publish day", "DAY [--meeting N]", &publishDay);
 
 } // namespace

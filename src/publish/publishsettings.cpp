@@ -2,6 +2,9 @@
 
 #include "base/configstore.h"
 #include "base/messages.h"
+#include "base/run.h"
+#include "publish/meetingindex.h"
+#include "publish/website.h"
 
 namespace publish {
 
@@ -85,13 +88,27 @@ bool setAutoPrinter(base::ConfigStore& config, const AutoPrinter& printer)
            config.writeText(kAutoPrintFile, printer.pdfFile);
 }
 
-bool setPublishDay(base::ConfigStore& config, base::Messages& messages, int day)
+bool checkPublishDay(WebSite& site, int day)
 {
     if (day <= 0) {
-        messages.warning(QStringLiteral("The publish day must be > 0"));
+        site.messages().warning(QStringLiteral("The publish day must be > 0"));
         return false;
     }
-    return config.writeInt(kPublishDay, day);
+    int first = 0, last = 0;
+    if (programDays(site, &first, &last, false) && day > last) {
+        site.messages().warning(QStringLiteral("The meeting lasts ") + QString::number(last) +
+                                (last == 1 ? QStringLiteral(" day") : QStringLiteral(" days")) +
+                                QStringLiteral(": there is no publish day ") +
+                                QString::number(day));
+        return false;
+    }
+    return true;
+}
+
+bool setPublishDay(base::Run& run, int day)
+{
+    WebSite site(run);
+    return checkPublishDay(site, day) && run.config().writeInt(kPublishDay, day);
 }
 
 } // namespace publish

@@ -4,10 +4,12 @@
 
 namespace base {
 class ConfigStore;
-class Messages;
+class Run;
 } // namespace base
 
 namespace publish {
+
+class WebSite;
 
 // Where the auto tasks print without asking: a printer by name, or a PDF file.
 struct AutoPrinter {
@@ -46,7 +48,12 @@ struct PublishSettings {
 // Remembers the printer of the auto tasks.
 bool setAutoPrinter(base::ConfigStore& config, const AutoPrinter& printer);
 
-// Keeps the current publishing day; refuses a day below 1 with "The publish day must be > 0".
-bool setPublishDay(base::ConfigStore& config, base::Messages& messages, int day);
+// A day pages can be published for: refuses a day below 1 ("The publish day must be > 0")
+// and one past the program's last day, which would only make an empty day folder no
+// index links to.
+bool checkPublishDay(WebSite& site, int day);
+
+// Keeps the current publishing day, once `checkPublishDay` accepts it.
+bool setPublishDay(base::Run& run, int day);
 
 } // namespace publish

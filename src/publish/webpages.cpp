@@ -8,8 +8,8 @@
 #include "publish/eventresults.h"
 #include "publish/htmlpage.h"
 #include "publish/itemimplements.h"
-#include "publish/meetingindex.h"
 #include "publish/meetingreads.h"
+#include "publish/publishsettings.h"
 #include "publish/startraces.h"
 #include "publish/teamtotalrows.h"
 #include "publish/weblayout.h"
@@ -42,24 +42,6 @@ bool writeDayPage(WebSite& site, int day, const char* name, const QStringList& l
     const QString folder = site.dayFolder(day);
     return !folder.isEmpty() &&
            site.writePage(QDir(folder).filePath(QString::fromLatin1(name)), lines);
-}
-
-bool checkDay(WebSite& site, int day)
-{
-    if (day <= 0) {
-        site.messages().warning(QStringLiteral("The publish day must be > 0"));
-        return false;
-    }
-    // A day past the program's last would only make an empty day folder no index links to.
-    int first = 0, last = 0;
-    if (programDays(site, &first, &last, false) && day > last) {
-        site.messages().warning(QStringLiteral("The meeting lasts ") + QString::number(last) +
-                                (last == 1 ? QStringLiteral(" day") : QStringLiteral(" days")) +
-                                QStringLiteral(": there is no publish day ") +
-                                QString::number(day));
-        return false;
-    }
-    return true;
 }
 
 // The races of the day in the range with a drawn lane, in program order.
@@ -100,7 +82,7 @@ bool savedStartersSelection(WebSite& site, SeqRange* range)
 
 bool publishStarters(WebSite& site, int day, const SeqRange& range)
 {
-    if (!checkDay(site, day) || !site.checkRoot())
+    if (!checkPublishDay(site, day) || !site.checkRoot())
         return false;
     base::Run& run = site.run();
     const std::shared_ptr<MeetingReads> reads = site.reads();
@@ -205,7 +187,7 @@ Listing programListing(base::Run& run, MeetingReads& reads, int day)
 
 bool publishProgram(WebSite& site, int day)
 {
-    if (!checkDay(site, day) || !site.checkRoot())
+    if (!checkPublishDay(site, day) || !site.checkRoot())
         return false;
     QStringList lines =
         pageHeader({QStringLiteral("Program Day ") + QString::number(day)}, kDayStyle, false);

@@ -228,9 +228,13 @@ TEST_F(PublishFormsTest, TheLauncherPublishesStartersOfItsHeat)
 
 TEST_F(PublishFormsTest, TheManagingScreenListsAndPublishesWhatIsWaiting)
 {
+    // A day kept from a longer meeting is not offered, nor stored again.
+    run().config().writeInt("CURRENT_PUBLISH_DAY", 3);
     publish::PublishManageForm form(run());
     EXPECT_EQ(form.rootEdit()->text(), m_root);
     EXPECT_FALSE(form.dayBox()->isEnabled()) << "a one-day meeting has no day to choose";
+    EXPECT_EQ(form.dayBox()->value(), 1);
+    EXPECT_EQ(form.dayBox()->maximum(), 1);
     ASSERT_EQ(form.waitingList()->count(), 1);
     EXPECT_TRUE(form.waitingList()->item(0)->text().startsWith("005 50m Freestyle"));
     form.waitingList()->item(0)->setSelected(true);

@@ -132,7 +132,7 @@ TEST_F(WebPagesTest, ADayOutsideTheMeetingIsRefused)
     EXPECT_FALSE(publish::publishStarters(web, 0, {}));
     EXPECT_FALSE(publish::publishProgram(web, 0));
     EXPECT_TRUE(m_sink.saw("The publish day must be > 0"));
-    EXPECT_FALSE(publish::setPublishDay(run().config(), messages(), 0));
+    EXPECT_FALSE(publish::setPublishDay(run(), 0));
     EXPECT_FALSE(QFileInfo::exists(dayFile(publish::kStartersPage, 0)));
 
     // The finals make it a two-day meeting: a third day has nothing to show. A run over the
@@ -148,6 +148,13 @@ TEST_F(WebPagesTest, ADayOutsideTheMeetingIsRefused)
         EXPECT_FALSE(QFileInfo::exists(web.dayFolderPath(3)));
         EXPECT_TRUE(publish::publishProgram(web, 2));
     }
+    // Nor can it be the current publishing day.
+    m_sink.clear();
+    EXPECT_FALSE(publish::setPublishDay(run(), 3));
+    EXPECT_TRUE(m_sink.saw("The meeting lasts 2 days: there is no publish day 3"));
+    EXPECT_FALSE(run().config().exists("CURRENT_PUBLISH_DAY"));
+    EXPECT_TRUE(publish::setPublishDay(run(), 2));
+    EXPECT_EQ(run().config().readInt("CURRENT_PUBLISH_DAY"), 2);
 }
 
 TEST_F(WebPagesTest, TheProgramOfADayNamesTheNextRound)
@@ -294,6 +301,10 @@ TEST_F(WebPagesTest, WithoutADayTheCurrentPublishingDayIsUsed)
     // A refused day leaves the current one as it was.
     EXPECT_EQ(testing_support::runCli(dbFile + QStringList{"publish", "day", "0"}, &out, &err), 1);
     EXPECT_TRUE(err.contains("The publish day must be > 0")) << err.toStdString();
+    EXPECT_EQ(run().config().readInt("CURRENT_PUBLISH_DAY"), 2);
+    EXPECT_EQ(testing_support::runCli(dbFile + QStringList{"publish", "day", "3"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains("The meeting lasts 2 days: there is no publish day 3"))
+        << err.toStdString();
     EXPECT_EQ(run().config().readInt("CURRENT_PUBLISH_DAY"), 2);
 
     // A heat the program gives no day is published into the current day's folder.
