@@ -1,5 +1,6 @@
-// The timing system's race files from the command line: a race read into the meeting's
-// race tables and, once its heat is confirmed, written into the heat; the wipe of the races.
+// The timing system's race files from the command line: a race read and, once its heat is
+// confirmed, kept in the meeting's race tables and written into the heat; the wipe of the
+// races.
 
 #include "base/messages.h"
 #include "base/run.h"
@@ -29,14 +30,7 @@ int timingRead(cli::Context& ctx)
         ctx.messages().warning(read.refusal);
         return cli::Failed;
     }
-    const QFileInfo info(path);
-    const qint64 raceNo = publish::storeRace(
-        ctx.run(), info.fileName(), read.race,
-        info.lastModified().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")), info.size());
-    if (raceNo == 0) {
-        ctx.messages().warning(QStringLiteral("The race could not be stored"));
-        return cli::Failed;
-    }
+    const QString fileName = QFileInfo(path).fileName();
     if (programNo == 0)
         programNo = publish::proposedProgramRow(ctx.run(), read.race);
     if (programNo == 0) {
@@ -53,8 +47,12 @@ int timingRead(cli::Context& ctx)
                                QString::number(programNo));
         return cli::Failed;
     }
-    if (!ctx.messages().confirm(QStringLiteral("Write the times of ") + info.fileName() +
+    if (!ctx.messages().confirm(QStringLiteral("Write the times of ") + fileName +
                                 QStringLiteral(" into ") + publish::eventTitle(*row)))
+        return cli::Failed;
+    // The race is kept only once the official says yes, as on the race file screen.
+    const qint64 raceNo = publish::storeRaceOfFile(ctx.run(), path, read.race);
+    if (raceNo == 0)
         return cli::Failed;
     const publish::RaceWrite written =
         publish::writeRaceIntoHeat(ctx.run(), raceNo, read.race, programNo);

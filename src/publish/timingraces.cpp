@@ -13,6 +13,7 @@
 #include "results/collectingsink.h"
 #include "results/resultedit.h"
 
+#include <QFileInfo>
 #include <QMap>
 #include <QSet>
 
@@ -130,6 +131,17 @@ qint64 storeRace(base::Run& run, const QString& fileName, const LifRace& race,
         }
     }
     return database.commitBatch() ? keys[0] : 0;
+}
+
+qint64 storeRaceOfFile(base::Run& run, const QString& path, const LifRace& race)
+{
+    const QFileInfo info(path);
+    const qint64 raceNo =
+        storeRace(run, info.fileName(), race,
+                  info.lastModified().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")), info.size());
+    if (raceNo == 0)
+        run.messages().warning(QStringLiteral("The race could not be stored"));
+    return raceNo;
 }
 
 namespace {

@@ -24,6 +24,9 @@ enum RaceMatch { kMatchNone = 0, kMatchProposed = 1, kMatchConfirmed = 2 };
 // 0 when it could not be stored.
 qint64 storeRace(base::Run& run, const QString& fileName, const LifRace& race,
                  const QString& fileDateTime, qint64 fileSize);
+// The same for the race read from the file at `path`, named by the file's name, time and
+// size; 0 after the warning "The race could not be stored".
+qint64 storeRaceOfFile(base::Run& run, const QString& path, const LifRace& race);
 
 // The program row with the race's sequence and heat (a final for heat 0 or when there is
 // no such heat); 0 when none.

@@ -215,14 +215,9 @@ bool RaceFileForm::writeIntoHeat()
                     (leftOut.size() == 1 ? QStringLiteral(" line") : QStringLiteral(" lines"));
     if (!m_run.messages().confirm(question))
         return false;
-    const QFileInfo info(m_file->text().trimmed());
-    const qint64 raceNo =
-        storeRace(m_run, info.fileName(), m_race,
-                  info.lastModified().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")), info.size());
-    if (raceNo == 0) {
-        m_run.messages().warning(QStringLiteral("The race could not be stored"));
+    const qint64 raceNo = storeRaceOfFile(m_run, m_file->text().trimmed(), m_race);
+    if (raceNo == 0)
         return false;
-    }
     const RaceWrite written = writeRaceIntoHeat(m_run, raceNo, m_race, programNo, leftOut);
     if (!written.ok) {
         m_status->setText(written.text());
