@@ -1,7 +1,7 @@
 // The race file screen: a timing system's file read, its lines marked, matched to a heat and
 // written into it only once the official says yes.
 
-#include "publishfixture.h"
+#include "racefixture.h"
 
 #include "publish/forms/racefileform.h"
 
@@ -12,35 +12,18 @@
 
 namespace {
 
-// A tie for second, a swimmer who did not start and a number the heat does not know.
-const char kRace[] = "7,1,2,50m Freestyle Heat 2,+0.3,m/s\n"
-                     "1,102,2,Jones,Ben,DOL,30.20\n"
-                     "2,101,1,Smith,Ann,DOL,31.504\n"
-                     "2,104,4,Dube,Dan,DOL,31.504\n"
-                     "DNS,103,3,Cole,Cal,DOL,\n"
-                     "5,999,5,Ghost,Gus,DOL,32.00\n";
+// The heat's file with a number the heat does not know.
+const QByteArray kRaceWithStranger = QByteArray(kRace) + "5,999,5,Ghost,Gus,DOL,32.00\n";
 
-class RaceFileFormTest : public PublishTest {
+class RaceFileFormTest : public RaceTest {
 protected:
     void SetUp() override
     {
-        PublishTest::SetUp();
-        free = addEvent(m_free50);
-        ann = swimmer("Smith", "Ann");
-        ben = swimmer("Jones", "Ben");
-        cal = swimmer("Cole", "Cal");
-        dan = swimmer("Dube", "Dan");
+        RaceTest::SetUp();
         otherHeat = drawHeat(free, "A", 1, 6, {swimmer("Eve", "Ely"), swimmer("Fay", "Flo")});
-        heat = drawHeat(free, "A", 2, 7, {ann, ben, cal, dan});
         file = QDir(m_home->dir()).filePath("races/007-2.lif");
         ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()));
-        ASSERT_TRUE(publish::writeBytesFile(file, kRace));
-    }
-    QString heatValue(qint64 athleteNo, const QString& column)
-    {
-        return value("select " + column + " from HEATPART where EVENTNO = " + db::sqlInt(free) +
-                     " and ATHLETENO = " + db::sqlInt(athleteNo))
-            .trimmed();
+        ASSERT_TRUE(publish::writeBytesFile(file, kRaceWithStranger));
     }
     static QString cell(const publish::RaceFileForm& form, int row, int column)
     {
@@ -58,7 +41,7 @@ protected:
                          " and (coalesce(trim(PERFORMANCE), '') <> '' or DISQ_STATUS > 0)");
     }
 
-    qint64 free = 0, ann = 0, ben = 0, cal = 0, dan = 0, heat = 0, otherHeat = 0;
+    qint64 otherHeat = 0;
     QString file;
 };
 

@@ -1,19 +1,13 @@
 // Race files of the timing system: read, kept in the meeting's race tables, written into
 // their heat as typed results, wiped and deleted with the meeting.
 
-#include "publishfixture.h"
+#include "racefixture.h"
 
 #include "db/meetingdelete.h"
 #include "publish/liffile.h"
 #include "publish/timingraces.h"
 
 namespace {
-
-const char kRace[] = "7,1,2,50m Freestyle Heat 2,+0.3,m/s\n"
-                     "1,102,2,Jones,Ben,DOL,30.20\n"
-                     "2,101,1,Smith,Ann,DOL,31.504\n"
-                     "2,104,4,Dube,Dan,DOL,31.504\n"
-                     "DNS,103,3,Cole,Cal,DOL,\n";
 
 TEST(LifFile, ReadsTheHeaderPlacesTiesAndStatuses)
 {
@@ -83,32 +77,14 @@ TEST(LifFile, BadFilesAreRefusedWithTheLine)
               "Line 2: the lane is not a number: x");
 }
 
-class TimingTest : public PublishTest {
+class TimingTest : public RaceTest {
 protected:
-    void SetUp() override
-    {
-        PublishTest::SetUp();
-        free = addEvent(m_free50);
-        ann = swimmer("Smith", "Ann");
-        ben = swimmer("Jones", "Ben");
-        cal = swimmer("Cole", "Cal");
-        dan = swimmer("Dube", "Dan");
-        heat = drawHeat(free, "A", 2, 7, {ann, ben, cal, dan});
-    }
     publish::LifRace race(const QByteArray& bytes)
     {
         const publish::LifRead read = publish::parseLif(bytes);
         EXPECT_TRUE(read.ok) << read.refusal.toStdString();
         return read.race;
     }
-    QString heatValue(qint64 athleteNo, const QString& column)
-    {
-        return value("select " + column + " from HEATPART where EVENTNO = " + db::sqlInt(free) +
-                     " and ATHLETENO = " + db::sqlInt(athleteNo))
-            .trimmed();
-    }
-
-    qint64 free = 0, ann = 0, ben = 0, cal = 0, dan = 0, heat = 0;
 };
 
 TEST_F(TimingTest, ARaceIsKeptAndWrittenIntoItsHeatAsTypedResults)
@@ -209,9 +185,12 @@ TEST_F(TimingTest, TheReadCommandAsksBeforeWritingTheHeat)
     EXPECT_EQ(testing_support::runCli(QStringList{"--no"} + command, &out, &err), 1);
     EXPECT_TRUE(err.contains("Write the times of 007-2.lif into 007 ")) << err.toStdString();
     EXPECT_EQ(heatValue(ben, "PERFORMANCE"), "");
+    EXPECT_EQ(count("EIF_RACE"), 0) << "nothing is kept before the yes";
+    EXPECT_EQ(count("EIF_RANK"), 0);
     ASSERT_EQ(testing_support::runCli(QStringList{"--yes"} + command, &out, &err), 0)
         << err.toStdString();
     EXPECT_TRUE(out.contains("written: 4")) << out.toStdString();
+    EXPECT_EQ(count("EIF_RACE"), 1);
     EXPECT_TRUE(heatValue(ben, "PERFORMANCE").endsWith("30.20"));
 
     ASSERT_TRUE(publish::writeBytesFile(file, "7,1,2\n1,102,2,Jones"));
