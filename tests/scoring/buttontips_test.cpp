@@ -7,6 +7,7 @@
 #include "scoring/forms/placepointsform.h"
 #include "scoring/forms/reportform.h"
 #include "scoring/forms/scorecalculatorform.h"
+#include "scoring/forms/scoresettingsform.h"
 #include "scoring/forms/topathletesform.h"
 #include "scoring/forms/winnersform.h"
 
@@ -28,11 +29,13 @@ TEST_F(ScoringButtonTipsTest, EveryButtonOfTheAfterMeetingScreensSaysWhatItDoes)
     scoring::WinnersForm winners(run());
     scoring::ReportForm shown(run(), report);
     scoring::TopAthletesForm top({}, {11, 12});
+    scoring::ScoresSettingsForm settings(run());
 
-    const QStringList missing = untippedButtons({&after, &points, &winners, &shown, &top});
+    const QStringList missing =
+        untippedButtons({&after, &points, &winners, &shown, &top, &settings});
     EXPECT_TRUE(missing.isEmpty()) << testing_support::listed(missing);
     const QStringList tooBig =
-        testing_support::offTheDesktop({&after, &points, &winners, &shown, &top});
+        testing_support::offTheDesktop({&after, &points, &winners, &shown, &top, &settings});
     EXPECT_TRUE(tooBig.isEmpty()) << testing_support::listed(tooBig);
 }
 
