@@ -8,22 +8,27 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 
 namespace {
 
-bool waitFor(const std::function<bool()>& ready, int milliseconds)
+// Reads the program's output until it says its main screen is open: by then it listens for
+// the signals and the start-up is over. False when the deadline passed or the program ended.
+bool waitForMainScreen(QProcess& program, int milliseconds)
 {
     QElapsedTimer clock;
     clock.start();
-    while (!ready()) {
-        if (clock.elapsed() > milliseconds)
+    QByteArray output;
+    while (!output.contains("Main screen open\n")) {
+        const qint64 left = milliseconds - clock.elapsed();
+        if (left <= 0 || program.state() != QProcess::Running)
             return false;
-        QThread::msleep(50);
+        program.waitForReadyRead(int(std::min<qint64>(left, 500)));
+        output += program.readAllStandardOutput();
     }
     return true;
 }
@@ -53,12 +58,9 @@ TEST(StopSignalsTest, TheDesktopProgramClosesItsDatabaseAndEndsOnSigtermAndSigin
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(DOLVANE_APP_PATH), {});
         ASSERT_TRUE(program.waitForStarted(10000));
-        // The lock is taken once the program listens for the signals; the start-up then
-        // opens the database and the main screen.
-        ASSERT_TRUE(waitFor([&] { return QFile::exists(lock); }, 30000));
-        QThread::msleep(3000);
-        ASSERT_EQ(program.state(), QProcess::Running)
-            << program.readAllStandardError().toStdString();
+        ASSERT_TRUE(waitForMainScreen(program, 60000))
+            << "no main screen within 60 s: " << program.readAllStandardError().toStdString();
+        ASSERT_TRUE(QFile::exists(lock)) << "the running copy holds its lock";
         ASSERT_EQ(::kill(pid_t(program.processId()), signal), 0);
         const bool ended = program.waitForFinished(10000);
         if (!ended) {
