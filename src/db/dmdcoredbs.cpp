@@ -314,4 +314,17 @@ bool DmdCoreDbs::batchActive() const
     return m_tscBatch.isActive();
 }
 
+bool DmdCoreDbs::executeAll(const QStringList& statements)
+{
+    if (!startBatch())
+        return false;
+    for (const QString& sql : statements) {
+        if (!batchExecute(sql)) {
+            rollbackBatch();
+            return false;
+        }
+    }
+    return commitBatch();
+}
+
 } // namespace db

@@ -81,6 +81,9 @@ public:
     bool commitBatch();
     void rollbackBatch();
     bool batchActive() const;
+    // The statements in one transaction of their own: all of them, or none (the reason in
+    // lastError).
+    bool executeAll(const QStringList& statements);
     // A statement for many executions in the batch transaction, its values bound to "?"
     // markers; nothing (the reason in lastError) when the server refuses the text.
     std::unique_ptr<Statement> prepareBatch(const QString& sql);

@@ -4,7 +4,6 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/heatformats.h"
-#include "draw/roundfacts.h"
 
 namespace draw {
 
@@ -68,7 +67,7 @@ int drawAlphabetically(db::DmdCoreDbs& database, base::Messages& messages, qint6
                            "where PARTNO = ") +
             db::sqlInt(q.integer("PARTNO")));
     }
-    if (!writeInOneTransaction(database, statements))
+    if (!database.executeAll(statements))
         return -1;
     messages.information(QStringLiteral("Done: ") + QString::number(lane) +
                          QStringLiteral(" Atletes drawn"));

@@ -68,12 +68,12 @@ bool callRoomDraw(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
                               db::quoted(facts.round) + QStringLiteral(")");
     const int drawnAbsent = database.ZSqlCount(QStringLiteral("PARTICIPATE"),
                                                absent + QStringLiteral(" and ") + drawnInRound);
-    const bool written = writeInOneTransaction(
-        database, {QStringLiteral("update MYEVENT set CALLROOM_STATUS = 3 where EVENTNO = ") +
-                       db::sqlInt(eventNo),
-                   QStringLiteral("update PARTICIPATE set DISQ_STATUS = ") +
-                       db::sqlInt(kDidNotReport) + QStringLiteral(" where ") + absent,
-                   QStringLiteral("execute block as begin post_event 'CLRM_DRAWN'; end")});
+    const bool written = database.executeAll(
+        {QStringLiteral("update MYEVENT set CALLROOM_STATUS = 3 where EVENTNO = ") +
+             db::sqlInt(eventNo),
+         QStringLiteral("update PARTICIPATE set DISQ_STATUS = ") + db::sqlInt(kDidNotReport) +
+             QStringLiteral(" where ") + absent,
+         QStringLiteral("execute block as begin post_event 'CLRM_DRAWN'; end")});
     if (drawnAbsent > 0)
         messages.internalError(460501, QString::number(drawnAbsent) +
                                            QStringLiteral(" Athletes who DidNotCall was drawn "

@@ -166,15 +166,7 @@ qint64 CombinedItems::combine(const QList<qint64>& eventNos, const QString& name
                              QStringLiteral("), THETIME = (select C.THETIME") + fromGroup +
                              QStringLiteral("), PIT = (select C.PIT") + fromGroup +
                              QStringLiteral(") where EVENTNO in ") + inEvents;
-    bool ok = database.startBatch();
-    for (const QString& sql : {insert, assign, copySlot})
-        ok = ok && database.batchExecute(sql);
-    ok = ok && database.commitBatch();
-    if (!ok) {
-        database.rollbackBatch();
-        return 0;
-    }
-    return combinedNo;
+    return database.executeAll({insert, assign, copySlot}) ? combinedNo : 0;
 }
 
 bool CombinedItems::uncombine(qint64 eventNo)

@@ -122,7 +122,7 @@ ConstantDrawResult constantFirstRoundDraw(db::DmdCoreDbs& database, const meetin
             return result;
         statements.append(insertHeatPartSql(key, facts, s.heat, s.athleteNo, s.lane, ownLane));
     }
-    result.stored = writeInOneTransaction(database, statements);
+    result.stored = database.executeAll(statements);
     return result;
 }
 

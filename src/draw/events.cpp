@@ -277,12 +277,8 @@ bool Events::saveSelection(QStringList* syncErrors)
                        "maxvalue(coalesce(DAY_COUNT, 1), coalesce((select max(DAY_SEQ) from "
                        "PROGRAM where MEETINGNO = ") +
         meeting + QStringLiteral("), 1)) where MEETINGNO = ") + meeting);
-    ok = ok && m_database.startBatch();
-    for (const QString& sql : statements)
-        ok = ok && m_database.batchExecute(sql);
-    ok = ok && m_database.commitBatch();
+    ok = ok && m_database.executeAll(statements);
     if (!ok) {
-        m_database.rollbackBatch();
         messages().progressDone();
         messages().warning(QStringLiteral("The selection could not be saved; nothing was "
                                           "changed.\r") +

@@ -117,7 +117,7 @@ bool HotSeats::replace(qint64 drawnAthleteNo, qint64 waitingAthleteNo)
         statements.append(QStringLiteral("delete from HEATPART where ") + drawnWhere);
         statements.append(insertHeatPartSql(key, facts, heat, waitingAthleteNo, lane));
     }
-    return writeInOneTransaction(m_database, statements);
+    return m_database.executeAll(statements);
 }
 
 } // namespace draw

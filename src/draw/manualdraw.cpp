@@ -335,7 +335,7 @@ QString ManualDraw::editStatement(const ManualDrawRow& row, QStringList* stateme
 
 bool ManualDraw::writeStatements(const QStringList& statements)
 {
-    return writeInOneTransaction(m_database, statements);
+    return m_database.executeAll(statements);
 }
 
 bool ManualDraw::accept()

@@ -4,7 +4,6 @@
 #include "db/dmdcoredbs.h"
 #include "db/sqltext.h"
 #include "draw/patterntables.h"
-#include "draw/roundfacts.h"
 #include "meeting/itemtypes.h"
 
 #include <QSet>
@@ -108,7 +107,7 @@ bool PatternDraw::setTeams(const QString& gender, const QStringList& teamsInOrde
                           db::sqlInt(i + 1) + QStringLiteral(" where MEETINGNO = ") +
                           db::sqlInt(m_meetingNo) + QStringLiteral(" and TEAMABRV = ") +
                           db::quoted(teamsInOrder[i]));
-    return writeInOneTransaction(m_database, statements);
+    return m_database.executeAll(statements);
 }
 
 bool PatternDraw::tagTeamsByGender()
@@ -213,7 +212,7 @@ int PatternDraw::renumber()
                           db::sqlInt(q.integer("PROGRAMNO")));
     }
     m_messages.progress(QStringLiteral("Renumber the Pattern Sequences"), QString());
-    const bool ok = writeInOneTransaction(m_database, statements);
+    const bool ok = m_database.executeAll(statements);
     m_messages.progressDone();
     return ok ? sequence : -1;
 }

@@ -122,20 +122,12 @@ bool ProgramEditor::apply(qint64 programNo, const SlotEdit& edit)
     const QString sets = setList(edit);
     if (sets.isEmpty())
         return true;
-    if (!m_database.startBatch())
-        return false;
-    const bool ok =
-        m_database.batchExecute(QStringLiteral("update COMBINED set ") + sets +
-                                QStringLiteral(" where COMBINEDNO = ") + db::sqlInt(combinedNo)) &&
-        m_database.batchExecute(QStringLiteral("update PROGRAM set ") + sets +
-                                QStringLiteral(" where EVENTNO in (select EVENTNO from MYEVENT "
-                                               "where COMBINEDNO = ") +
-                                db::sqlInt(combinedNo) + QStringLiteral(")"));
-    if (!ok) {
-        m_database.rollbackBatch();
-        return false;
-    }
-    return m_database.commitBatch();
+    return m_database.executeAll(
+        {QStringLiteral("update COMBINED set ") + sets + QStringLiteral(" where COMBINEDNO = ") +
+             db::sqlInt(combinedNo),
+         QStringLiteral("update PROGRAM set ") + sets +
+             QStringLiteral(" where EVENTNO in (select EVENTNO from MYEVENT where COMBINEDNO = ") +
+             db::sqlInt(combinedNo) + QStringLiteral(")")});
 }
 
 QList<ProgramLine> ProgramEditor::inOrder(ProgramOrder order)
@@ -248,22 +240,16 @@ bool ProgramEditor::shiftTimes(qint64 programNo, int minutes, ProgramOrder shown
             QStringLiteral(" with ") + QString::number(std::abs(minutes)) +
             QStringLiteral(" minutes")))
         return false;
-    if (!m_database.startBatch())
-        return false;
-    bool ok = true;
-    for (int i = from; i < rows.size() && ok; ++i) {
+    QStringList statements;
+    for (int i = from; i < rows.size(); ++i) {
         const int moved = absolute(rows[i]) + minutes;
         const QTime time = QTime(0, 0).addSecs((moved % kMinutesPerDay) * 60);
-        ok = m_database.batchExecute(
-            QStringLiteral("update PROGRAM set DAY_SEQ = ") +
-            db::sqlInt(moved / kMinutesPerDay + 1) + QStringLiteral(", THETIME = ") +
-            sqlTime(time) + QStringLiteral(" where PROGRAMNO = ") + db::sqlInt(rows[i].programNo));
+        statements << QStringLiteral("update PROGRAM set DAY_SEQ = ") +
+                          db::sqlInt(moved / kMinutesPerDay + 1) + QStringLiteral(", THETIME = ") +
+                          sqlTime(time) + QStringLiteral(" where PROGRAMNO = ") +
+                          db::sqlInt(rows[i].programNo);
     }
-    if (!ok) {
-        m_database.rollbackBatch();
-        return false;
-    }
-    return m_database.commitBatch();
+    return m_database.executeAll(statements);
 }
 
 bool ProgramEditor::moveRestOfDay(qint64 programNo, const QString& dayText)
@@ -286,18 +272,11 @@ bool ProgramEditor::moveRestOfDay(qint64 programNo, const QString& dayText)
             QStringLiteral(" to the end of day ") + QString::number(rows[from].day) +
             QStringLiteral(", to day ") + QString::number(*day)))
         return false;
-    if (!m_database.startBatch())
-        return false;
-    bool ok = true;
-    for (int i = 0; i < moving.size() && ok; ++i)
-        ok = m_database.batchExecute(QStringLiteral("update PROGRAM set DAY_SEQ = ") +
-                                     db::sqlInt(*day) + QStringLiteral(" where PROGRAMNO = ") +
-                                     db::sqlInt(moving[i]));
-    if (!ok) {
-        m_database.rollbackBatch();
-        return false;
-    }
-    return m_database.commitBatch();
+    QStringList statements;
+    for (const qint64 programNo : moving)
+        statements << QStringLiteral("update PROGRAM set DAY_SEQ = ") + db::sqlInt(*day) +
+                          QStringLiteral(" where PROGRAMNO = ") + db::sqlInt(programNo);
+    return m_database.executeAll(statements);
 }
 
 bool ProgramEditor::shiftSequence(qint64 programNo, int amount, ProgramOrder shownOrder)

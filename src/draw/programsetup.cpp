@@ -215,20 +215,14 @@ bool ProgramSetup::deleteNathlonEvents(qint64 eventNo)
     const QString inEvents =
         QStringLiteral(" where EVENTNO in (") + numbers.join(QStringLiteral(", ")) + ")";
     const QString m = db::sqlInt(m_events.meetingNo());
-    bool ok = database().startBatch();
-    for (const QString& sql :
-         {QStringLiteral("delete from PROGRAM") + inEvents,
-          QStringLiteral("delete from EVENTDSCR") + inEvents,
-          QStringLiteral("delete from NON_CRUCIAL_SPEC") + inEvents,
-          QStringLiteral("delete from MYEVENT") + inEvents,
-          QStringLiteral("update MEETING set HAS_N_ATHLONS = (case when exists (select 1 from "
-                         "MYEVENT where MEETINGNO = ") +
-              m + QStringLiteral(" and N_ATHLON > 0) then 1 else 0 end) where MEETINGNO = ") + m})
-        ok = ok && database().batchExecute(sql);
-    ok = ok && database().commitBatch();
-    if (!ok)
-        database().rollbackBatch();
-    return ok;
+    return database().executeAll(
+        {QStringLiteral("delete from PROGRAM") + inEvents,
+         QStringLiteral("delete from EVENTDSCR") + inEvents,
+         QStringLiteral("delete from NON_CRUCIAL_SPEC") + inEvents,
+         QStringLiteral("delete from MYEVENT") + inEvents,
+         QStringLiteral("update MEETING set HAS_N_ATHLONS = (case when exists (select 1 from "
+                        "MYEVENT where MEETINGNO = ") +
+             m + QStringLiteral(" and N_ATHLON > 0) then 1 else 0 end) where MEETINGNO = ") + m});
 }
 
 bool ProgramSetup::deleteNathlon(qint64 eventNo)
@@ -281,12 +275,7 @@ bool ProgramSetup::deleteProgram()
         QStringLiteral("delete from PROGRAM_NEWDAY where MEETINGNO = ") + m,
         QStringLiteral("delete from MYEVENT where MEETINGNO = ") + m,
     };
-    bool ok = database().startBatch();
-    for (const QString& sql : statements)
-        ok = ok && database().batchExecute(sql);
-    ok = ok && database().commitBatch();
-    if (!ok)
-        database().rollbackBatch();
+    const bool ok = database().executeAll(statements);
     messages().progressDone();
     return ok;
 }

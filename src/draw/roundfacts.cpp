@@ -90,23 +90,6 @@ QString roundText(const QString& round, bool bare)
 
 namespace draw {
 
-bool writeInOneTransaction(db::DmdCoreDbs& database, const QStringList& statements)
-{
-    if (!database.startBatch())
-        return false;
-    for (const QString& sql : statements) {
-        if (!database.batchExecute(sql)) {
-            database.rollbackBatch();
-            return false;
-        }
-    }
-    return database.commitBatch();
-}
-
-} // namespace draw
-
-namespace draw {
-
 QList<EventRound> eventRounds(db::DmdCoreDbs& database, int meetingNo)
 {
     db::Query q = database.openQuery(

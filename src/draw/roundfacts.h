@@ -53,13 +53,6 @@ QString roundText(const QString& round, bool bare = false);
 
 namespace draw {
 
-// Runs the statements in one transaction: all of them or none.
-bool writeInOneTransaction(db::DmdCoreDbs& database, const QStringList& statements);
-
-} // namespace draw
-
-namespace draw {
-
 // One round of an event of the meeting, as the draw screens offer them.
 struct EventRound {
     qint64 eventNo = 0;

@@ -80,13 +80,9 @@ bool wipeBeforeImport(db::DmdCoreDbs& database, int meetingNo, WipeMode wipe, qi
     }
     if (statements.isEmpty())
         return true;
-    bool ok = database.startBatch();
-    for (const QString& sql : statements)
-        ok = ok && database.batchExecute(sql);
-    if (ok && database.commitBatch())
+    if (database.executeAll(statements))
         return true;
     *failure = database.lastError().message;
-    database.rollbackBatch();
     return false;
 }
 

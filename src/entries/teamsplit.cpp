@@ -118,20 +118,8 @@ qint64 TeamSplit::split(const TeamRow& team)
             QStringLiteral(" where ATHLETENO in (select ATHLETENO from ATHLETE where TEAMNO = ") +
             db::sqlInt(boys) + QLatin1Char(')'),
     };
-    if (!m_db.startBatch())
-        return 0;
-    for (const QString& sql : statements) {
-        if (!m_db.batchExecute(sql)) {
-            const QString reason = m_db.lastError().message;
-            m_db.rollbackBatch();
-            messages.internalError(30110, QStringLiteral("Splitting ") + team.name +
-                                              QStringLiteral(" failed; nothing was changed.\r") +
-                                              reason);
-            return 0;
-        }
-    }
-    if (!m_db.commitBatch()) {
-        messages.internalError(30111, QStringLiteral("Splitting ") + team.name +
+    if (!m_db.executeAll(statements)) {
+        messages.internalError(30110, QStringLiteral("Splitting ") + team.name +
                                           QStringLiteral(" failed; nothing was changed.\r") +
                                           m_db.lastError().message);
         return 0;

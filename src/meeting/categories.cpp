@@ -25,16 +25,10 @@ QString noCategory()
 // Runs the statements in one transaction; false (and nothing written) when one fails.
 bool runBatch(db::DmdCoreDbs& database, const QStringList& statements)
 {
-    if (!database.startBatch())
-        return false;
-    for (const QString& sql : statements) {
-        if (!database.batchExecute(sql)) {
-            database.rollbackBatch();
-            database.messages().internalError(205601, database.lastError().message);
-            return false;
-        }
-    }
-    return database.commitBatch();
+    if (database.executeAll(statements))
+        return true;
+    database.messages().internalError(205601, database.lastError().message);
+    return false;
 }
 
 } // namespace

@@ -122,15 +122,7 @@ qint64 storeRace(base::Run& run, const QString& fileName, const LifRace& race,
                           db::sqlInt(meetingNo) + QStringLiteral(" and C_SEQ = ") +
                           db::sqlInt(race.event) + QStringLiteral(" and C_HEAT = ") +
                           db::sqlInt(race.heat);
-    if (!database.startBatch())
-        return 0;
-    for (const QString& sql : std::as_const(statements)) {
-        if (!database.batchExecute(sql)) {
-            database.rollbackBatch();
-            return 0;
-        }
-    }
-    return database.commitBatch() ? keys[0] : 0;
+    return database.executeAll(statements) ? keys[0] : 0;
 }
 
 qint64 storeRaceOfFile(base::Run& run, const QString& path, const LifRace& race)
@@ -251,7 +243,7 @@ RaceWrite writeRaceIntoHeat(base::Run& run, qint64 raceNo, const LifRace& race, 
     const QList<Checked>& accepted = matched.accepted;
 
     const QList<qint64> keys = database.nextKeyNumbers(int(accepted.size()) + 1);
-    if (keys.size() != accepted.size() + 1 || !database.startBatch()) {
+    if (keys.size() != accepted.size() + 1) {
         report.errors << QStringLiteral("The results could not be written");
         return report;
     }
@@ -276,16 +268,9 @@ RaceWrite writeRaceIntoHeat(base::Run& run, qint64 raceNo, const LifRace& race, 
                       QStringLiteral(", STATUS = ") + db::sqlInt(kRaceWritten) +
                       QStringLiteral(", MATCH = ") + db::sqlInt(kMatchConfirmed) +
                       QStringLiteral(" where RACENO = ") + db::sqlInt(raceNo);
-    for (const QString& sql : std::as_const(statements)) {
-        if (!database.batchExecute(sql)) {
-            database.rollbackBatch();
-            report.errors << QStringLiteral("The results could not be written: ") +
-                                 database.lastError().message;
-            return report;
-        }
-    }
-    if (!database.commitBatch()) {
-        report.errors << QStringLiteral("The results could not be written");
+    if (!database.executeAll(statements)) {
+        report.errors << QStringLiteral("The results could not be written: ") +
+                             database.lastError().message;
         return report;
     }
     results::refreshCalculatedState(run, programNo);
@@ -304,22 +289,14 @@ bool wipeRaces(base::Run& run, int* races, int* ranks)
     *races = database.ZSqlCount(QStringLiteral("EIF_RACE"), QStringLiteral("MEETINGNO = ") +
                                                                 db::sqlInt(run.currentMeetingNo()));
     *ranks = database.ZSqlCount(QStringLiteral("EIF_RANK"), ofMeeting);
-    if (!database.startBatch())
+    QStringList statements;
+    for (const char* table : {"EIF_JOIN_RANK", "EIF_JOIN_PRGM", "EIF_RANK"})
+        statements << QStringLiteral("delete from ") + QString::fromLatin1(table) +
+                          QStringLiteral(" where ") + ofMeeting;
+    statements << QStringLiteral("delete from EIF_RACE where MEETINGNO = ") +
+                      db::sqlInt(run.currentMeetingNo());
+    if (!database.executeAll(statements))
         return false;
-    for (const QString& table : {QStringLiteral("EIF_JOIN_RANK"), QStringLiteral("EIF_JOIN_PRGM"),
-                                 QStringLiteral("EIF_RANK")}) {
-        if (!database.batchExecute(QStringLiteral("delete from ") + table +
-                                   QStringLiteral(" where ") + ofMeeting)) {
-            database.rollbackBatch();
-            return false;
-        }
-    }
-    if (!database.batchExecute(QStringLiteral("delete from EIF_RACE where MEETINGNO = ") +
-                               db::sqlInt(run.currentMeetingNo())) ||
-        !database.commitBatch()) {
-        database.rollbackBatch();
-        return false;
-    }
     run.messages().information(QString::number(*races) + QStringLiteral(" Races, and ") +
                                QString::number(*ranks) + QStringLiteral(" Ranks deleted"));
     return true;

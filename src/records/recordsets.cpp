@@ -122,20 +122,12 @@ bool RecordSets::update(qint64 recordSetNo, const RecordSetValues& values)
 bool RecordSets::deleteRecordSet(qint64 recordSetNo)
 {
     const QString where = QStringLiteral(" where RECORDSETNO = ") + db::sqlInt(recordSetNo);
-    if (!m_db.startBatch())
-        return false;
-    for (const char* table : {"RECORD", "MEETINGSET", "TEAM_RECSET", "MASTERS_RECSET"}) {
-        if (!m_db.batchExecute(QStringLiteral("delete from ") + QLatin1String(table) + where)) {
-            m_db.rollbackBatch();
-            return false;
-        }
-    }
-    if (!m_db.batchExecute(QStringLiteral("update CATEGORY set RECORDSETNO = null") + where) ||
-        !m_db.batchExecute(QStringLiteral("delete from RECORDSET") + where)) {
-        m_db.rollbackBatch();
-        return false;
-    }
-    return m_db.commitBatch();
+    QStringList statements;
+    for (const char* table : {"RECORD", "MEETINGSET", "TEAM_RECSET", "MASTERS_RECSET"})
+        statements << QStringLiteral("delete from ") + QLatin1String(table) + where;
+    statements << QStringLiteral("update CATEGORY set RECORDSETNO = null") + where
+               << QStringLiteral("delete from RECORDSET") + where;
+    return m_db.executeAll(statements);
 }
 
 QList<MeetingSetRow> RecordSets::ofMeeting(int meetingNo)

@@ -290,17 +290,11 @@ bool PerfHistory::deleteLastHeight(const FieldRace& race)
     const BarHeight& last = existing.last();
     if (!messages().confirm(QStringLiteral("Delete the last Height: ") + last.height))
         return false;
-    if (!m_db.startBatch())
-        return false;
     const QString seq = db::sqlInt(last.heightSeq);
-    if (!m_db.batchExecute(QStringLiteral("delete from PERF_HIST where ") + raceWhere(race) +
-                           QStringLiteral(" and PERF_SEQ = ") + seq) ||
-        !m_db.batchExecute(QStringLiteral("delete from PERF_HIST_HGT where ") + raceWhere(race) +
-                           QStringLiteral(" and HEIGHT_SEQ = ") + seq)) {
-        m_db.rollbackBatch();
-        return false;
-    }
-    return m_db.commitBatch();
+    return m_db.executeAll({QStringLiteral("delete from PERF_HIST where ") + raceWhere(race) +
+                                QStringLiteral(" and PERF_SEQ = ") + seq,
+                            QStringLiteral("delete from PERF_HIST_HGT where ") + raceWhere(race) +
+                                QStringLiteral(" and HEIGHT_SEQ = ") + seq});
 }
 
 QList<HeightMarks> PerfHistory::marks(const FieldRace& race, qint64 athleteNo)

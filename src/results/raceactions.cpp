@@ -183,14 +183,8 @@ bool RaceActions::deleteAthlete(const CaptureProgramRow& row, const CaptureAthle
     if (!m_run.messages().confirm(QStringLiteral("Delete the Athlete ") + athlete.name()))
         return false;
     // Entry and athlete go together or not at all.
-    if (!database.startBatch())
-        return false;
-    if (!database.batchExecute(QStringLiteral("delete from PARTICIPATE where ") + athleteWhere) ||
-        !database.batchExecute(QStringLiteral("delete from ATHLETE where ") + athleteWhere)) {
-        database.rollbackBatch();
-        return false;
-    }
-    if (!database.commitBatch())
+    if (!database.executeAll({QStringLiteral("delete from PARTICIPATE where ") + athleteWhere,
+                              QStringLiteral("delete from ATHLETE where ") + athleteWhere}))
         return false;
     refreshCalculatedState(m_run, row.programNo);
     return true;

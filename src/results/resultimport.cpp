@@ -185,21 +185,12 @@ ResultImportReport importResultLines(base::Run& run, const QStringList& lines)
     if (!report.errors.isEmpty())
         return report;
 
-    if (!database.startBatch()) {
-        report.errors << QStringLiteral("The results could not be written");
-        return report;
-    }
-    for (const CheckedLine& l : std::as_const(accepted)) {
-        if (!database.batchExecute(
-                ResultCapture::writeSql(l.target.row, l.target.athlete, l.entry))) {
-            database.rollbackBatch();
-            report.errors << QStringLiteral("The results could not be written: ") +
-                                 database.lastError().message;
-            return report;
-        }
-    }
-    if (!database.commitBatch()) {
-        report.errors << QStringLiteral("The results could not be written");
+    QStringList statements;
+    for (const CheckedLine& l : std::as_const(accepted))
+        statements << ResultCapture::writeSql(l.target.row, l.target.athlete, l.entry);
+    if (!database.executeAll(statements)) {
+        report.errors << QStringLiteral("The results could not be written: ") +
+                             database.lastError().message;
         return report;
     }
     QSet<qint64> refreshed;

@@ -94,19 +94,12 @@ bool ThirdDigits::setDigits(const CaptureProgramRow& row, const QList<CaptureAth
         if (!checkDigit(l.thirdDigit))
             return false;
     db::DmdCoreDbs& database = *m_run.database();
-    if (!database.startBatch())
-        return false;
-    for (const ThirdDigitLine& l : lines) {
-        for (const CaptureAthleteRow& a : athletes) {
-            if (a.athleteNo != l.athleteNo || a.thirdDigit == l.thirdDigit)
-                continue;
-            if (!database.batchExecute(writeSql(row, a, l.thirdDigit))) {
-                database.rollbackBatch();
-                return false;
-            }
-        }
-    }
-    if (!database.commitBatch())
+    QStringList statements;
+    for (const ThirdDigitLine& l : lines)
+        for (const CaptureAthleteRow& a : athletes)
+            if (a.athleteNo == l.athleteNo && a.thirdDigit != l.thirdDigit)
+                statements << writeSql(row, a, l.thirdDigit);
+    if (!database.executeAll(statements))
         return false;
     refreshCalculatedState(m_run, row.programNo);
     return true;

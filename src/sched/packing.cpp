@@ -314,15 +314,7 @@ bool Packing::write(const QList<PackedSlot>& placedSlots, const QList<StationRow
                           db::quoted(timeOfFraction(time).toString(QStringLiteral("hh:mm:ss"))) +
                           QStringLiteral(" where PROGRAMNO = ") + db::sqlInt(s.programNo));
     }
-    if (!database.startBatch())
-        return false;
-    for (const QString& statement : statements) {
-        if (!database.batchExecute(statement)) {
-            database.rollbackBatch();
-            return false;
-        }
-    }
-    if (!database.commitBatch())
+    if (!database.executeAll(statements))
         return false;
     draw::ProgramEditor(m_run).renumber(false);
     return true;

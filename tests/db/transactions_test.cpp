@@ -93,6 +93,19 @@ TEST_F(TransactionsTest, BatchCallsOutOfOrderAreReportedAndWriteNothing)
     EXPECT_EQ(count("T_DEBUG_MARK", "SHORT_MSG starting with 'Batch:'"), 1);
 }
 
+TEST_F(TransactionsTest, AListOfStatementsIsWrittenWholeOrNotAtAll)
+{
+    EXPECT_TRUE(database().executeAll({insertTeam(1), insertTeam(2, "Dolphins")}));
+    EXPECT_EQ(count("TEAM"), 2);
+    // The second statement fails on the key the first one took: the first goes too.
+    EXPECT_FALSE(database().executeAll({insertTeam(3), insertTeam(3, "Again"), insertTeam(4)}));
+    EXPECT_EQ(count("TEAM"), 2);
+    EXPECT_FALSE(database().lastError().message.isEmpty());
+    EXPECT_FALSE(database().batchActive()) << "the next list has a transaction of its own";
+    EXPECT_TRUE(database().executeAll({insertTeam(3)}));
+    EXPECT_EQ(count("TEAM"), 3);
+}
+
 TEST_F(TransactionsTest, ASingleModifyBesideAnOpenBatchStandsOnItsOwn)
 {
     ASSERT_TRUE(database().startBatch());
