@@ -7,7 +7,6 @@
 #include <QEventLoop>
 
 #include <algorithm>
-#include <cstdio>
 
 int DesktopHost::showMainScreen(base::Run& run)
 {
@@ -21,8 +20,5 @@ int DesktopHost::showMainScreen(base::Run& run)
     QObject::connect(&screen, &QDialog::finished, &loop, &QEventLoop::exit);
     screen.setModal(true);
     screen.show();
-    // Scripts that drive the program, its tests among them, wait for this line to act.
-    std::fputs("Main screen open\n", stdout);
-    std::fflush(stdout);
     return loop.exec();
 }

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char** argv)
@@ -34,7 +35,14 @@ int main(int argc, char** argv)
     shell::RunLoopOptions options;
     // The database engine puts in handlers of its own for these signals when it opens a
     // file, which would shut the connection down under the program's feet.
-    options.connected = [&stopSignals] { stopSignals.install(); };
+    // Scripts that drive the program, its tests among them, wait for the line before they
+    // signal it.
+    options.connected = [&stopSignals] {
+        if (stopSignals.install()) {
+            std::fputs("Listening for stop signals\n", stdout);
+            std::fflush(stdout);
+        }
+    };
     const QStringList arguments = QApplication::arguments();
     const qsizetype edition = arguments.indexOf(QStringLiteral("--edition"));
     if (edition > 0 && arguments.value(edition + 1) == QLatin1String("athletics"))

@@ -16,14 +16,15 @@
 
 namespace {
 
-// Reads the program's output until it says its main screen is open: by then it listens for
-// the signals and the start-up is over. False when the deadline passed or the program ended.
-bool waitForMainScreen(QProcess& program, int milliseconds)
+// Reads the program's output until it says it listens for the stop signals (once connected
+// to its database, while the start-up asks whether to make a backup first). False when the
+// deadline passed or the program ended.
+bool waitUntilListening(QProcess& program, int milliseconds)
 {
     QElapsedTimer clock;
     clock.start();
     QByteArray output;
-    while (!output.contains("Main screen open\n")) {
+    while (!output.contains("Listening for stop signals\n")) {
         const qint64 left = milliseconds - clock.elapsed();
         if (left <= 0 || program.state() != QProcess::Running)
             return false;
@@ -58,8 +59,8 @@ TEST(StopSignalsTest, TheDesktopProgramClosesItsDatabaseAndEndsOnSigtermAndSigin
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(DOLVANE_APP_PATH), {});
         ASSERT_TRUE(program.waitForStarted(10000));
-        ASSERT_TRUE(waitForMainScreen(program, 60000))
-            << "no main screen within 60 s: " << program.readAllStandardError().toStdString();
+        ASSERT_TRUE(waitUntilListening(program, 60000))
+            << "not listening within 60 s: " << program.readAllStandardError().toStdString();
         ASSERT_TRUE(QFile::exists(lock)) << "the running copy holds its lock";
         ASSERT_EQ(::kill(pid_t(program.processId()), signal), 0);
         const bool ended = program.waitForFinished(10000);
