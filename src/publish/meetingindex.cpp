@@ -36,6 +36,16 @@ QString teamTotalsCaption(const QString& file)
     return caption;
 }
 
+// The days found, or the warning when the program has none.
+bool daysFound(base::Messages& messages, int first, int last, bool report)
+{
+    if (first > 0 && last >= first)
+        return true;
+    if (report)
+        messages.warning(QStringLiteral("Duration must always be > 0"));
+    return false;
+}
+
 } // namespace
 
 bool programDays(base::Run& run, int* first, int* last, bool report)
@@ -48,12 +58,7 @@ bool programDays(base::Run& run, int* first, int* last, bool report)
                        "P.DAY_SEQ > 0"));
     *first = q.isOpen() && !q.isEmpty() ? int(q.integer(QStringLiteral("FIRSTDAY"))) : 0;
     *last = q.isOpen() && !q.isEmpty() ? int(q.integer(QStringLiteral("LASTDAY"))) : 0;
-    if (*first <= 0 || *last < *first) {
-        if (report)
-            run.messages().warning(QStringLiteral("Duration must always be > 0"));
-        return false;
-    }
-    return true;
+    return daysFound(run.messages(), *first, *last, report);
 }
 
 bool programDays(WebSite& site, int* first, int* last, bool report)
@@ -70,12 +75,7 @@ bool programDays(WebSite& site, int* first, int* last, bool report)
         *first = *first > 0 ? std::min(*first, l.day) : l.day;
         *last = std::max(*last, l.day);
     }
-    if (*first <= 0) {
-        if (report)
-            site.messages().warning(QStringLiteral("Duration must always be > 0"));
-        return false;
-    }
-    return true;
+    return daysFound(site.messages(), *first, *last, report);
 }
 
 QStringList meetingIndexLines(WebSite& site, int lastDay)

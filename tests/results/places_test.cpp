@@ -214,23 +214,19 @@ TEST_F(PlacesTest, CrossCountryTeamPlacesStopTheCalculation)
 
 TEST_F(PlacesTest, ACombinedRaceIsOneRaceAndItsLeaguePlacesFollowTheSetting)
 {
-    const qint64 combined = addCombined();
-    const qint64 boys = addEvent(QStringLiteral("FRE____100M13W"), 1, combined);
-    const qint64 men = addEvent(QStringLiteral("FRE____100M14W"), 1, combined);
-    const QList<qint64> boyRows = addFinal(boys, {{"1:05.40"}, {"1:05.00"}});
-    const QList<qint64> menRows = addFinal(men, {{"1:05.20"}, {"1:05.30"}});
-    ASSERT_TRUE(swimPlaces().calcAndRefresh(finalRow(boys)));
-    EXPECT_EQ(ePlaces("F", boyRows), (Ints{4, 1}));
-    EXPECT_EQ(ePlaces("F", menRows), (Ints{2, 3}));
-    EXPECT_EQ(places("F", boyRows), (Ints{2, 1}));
+    const CombinedFinals race = addCombinedFinals();
+    ASSERT_TRUE(swimPlaces().calcAndRefresh(finalRow(race.boys)));
+    EXPECT_EQ(ePlaces("F", race.boyRows), (Ints{4, 1}));
+    EXPECT_EQ(ePlaces("F", race.menRows), (Ints{2, 3}));
+    EXPECT_EQ(places("F", race.boyRows), (Ints{2, 1}));
     // The other item of the race is placed by itself as well.
-    EXPECT_EQ(places("F", menRows), (Ints{1, 2}));
-    EXPECT_EQ(notCalculated(finalRow(men)), 0);
+    EXPECT_EQ(places("F", race.menRows), (Ints{1, 2}));
+    EXPECT_EQ(notCalculated(finalRow(race.men)), 0);
 
     setMeeting("COMBINED_RESULTS_IS_ONE", 1);
-    ASSERT_TRUE(swimPlaces().calcAndRefresh(finalRow(boys)));
-    EXPECT_EQ(places("F", boyRows), (Ints{4, 1}));
-    EXPECT_EQ(places("F", menRows), (Ints{2, 3}));
+    ASSERT_TRUE(swimPlaces().calcAndRefresh(finalRow(race.boys)));
+    EXPECT_EQ(places("F", race.boyRows), (Ints{4, 1}));
+    EXPECT_EQ(places("F", race.menRows), (Ints{2, 3}));
     EXPECT_EQ(internalErrors(), 0) << errorTexts();
 }
 
@@ -312,15 +308,11 @@ TEST_F(PlacesTest, TheWholeMeetingsFinalPlacesAreCalculatedOnlyAfterYes)
 
 TEST_F(PlacesTest, TheWholeMeetingPlacesACombinedRaceAsTheSettingSays)
 {
-    const qint64 combined = addCombined();
-    const qint64 boys = addEvent(QStringLiteral("FRE____100M13W"), 1, combined);
-    const qint64 men = addEvent(QStringLiteral("FRE____100M14W"), 1, combined);
-    const QList<qint64> boyRows = addFinal(boys, {{"1:05.40"}, {"1:05.00"}});
-    const QList<qint64> menRows = addFinal(men, {{"1:05.20"}, {"1:05.30"}});
-    ASSERT_TRUE(swimPlaces().calcAndRefresh(finalRow(boys)));
+    const CombinedFinals race = addCombinedFinals();
+    ASSERT_TRUE(swimPlaces().calcAndRefresh(finalRow(race.boys)));
     const auto clearPlaces = [&] {
         ASSERT_TRUE(database().execute("update PARTICIPATE set PLACE = 0 where EVENTNO in (" +
-                                       db::sqlInt(boys) + ", " + db::sqlInt(men) + ")"));
+                                       db::sqlInt(race.boys) + ", " + db::sqlInt(race.men) + ")"));
     };
 
     clearPlaces();
@@ -328,8 +320,8 @@ TEST_F(PlacesTest, TheWholeMeetingPlacesACombinedRaceAsTheSettingSays)
     m_sink.answerYes();
     ASSERT_TRUE(swimPlaces().calcMeetingFinalPlaces(m_meetingNo));
     EXPECT_TRUE(m_sink.saw("combined items placed as one item"));
-    EXPECT_EQ(places("F", boyRows), (Ints{4, 1}));
-    EXPECT_EQ(places("F", menRows), (Ints{2, 3}));
+    EXPECT_EQ(places("F", race.boyRows), (Ints{4, 1}));
+    EXPECT_EQ(places("F", race.menRows), (Ints{2, 3}));
     EXPECT_TRUE(
         m_sink.progressTexts().join('|').contains("Calculating ALL final places in combined"));
 
@@ -337,8 +329,8 @@ TEST_F(PlacesTest, TheWholeMeetingPlacesACombinedRaceAsTheSettingSays)
     setMeeting("COMBINED_RESULTS_IS_ONE", 0);
     m_sink.answerYes();
     ASSERT_TRUE(swimPlaces().calcMeetingFinalPlaces(m_meetingNo));
-    EXPECT_EQ(places("F", boyRows), (Ints{2, 1}));
-    EXPECT_EQ(places("F", menRows), (Ints{1, 2}));
+    EXPECT_EQ(places("F", race.boyRows), (Ints{2, 1}));
+    EXPECT_EQ(places("F", race.menRows), (Ints{1, 2}));
     EXPECT_EQ(internalErrors(), 0) << errorTexts();
 }
 

@@ -96,6 +96,17 @@ qint64 PlacesTest::addCombined()
     return key;
 }
 
+PlacesTest::CombinedFinals PlacesTest::addCombinedFinals()
+{
+    const qint64 combined = addCombined();
+    CombinedFinals race;
+    race.boys = addEvent(QStringLiteral("FRE____100M13W"), 1, combined);
+    race.men = addEvent(QStringLiteral("FRE____100M14W"), 1, combined);
+    race.boyRows = addFinal(race.boys, {{"1:05.40"}, {"1:05.00"}});
+    race.menRows = addFinal(race.men, {{"1:05.20"}, {"1:05.30"}});
+    return race;
+}
+
 QList<qint64> PlacesTest::addHeat(qint64 eventNo, const QString& round, int heatNo,
                                   const QList<Swim>& swims)
 {

@@ -41,6 +41,12 @@ protected:
     qint64 addTeam(int league = 0);
     qint64 addAthlete(qint64 teamNo = 0, int age = 13);
     qint64 addCombined();
+    // Two items (boys 13, men 14) swum as one combined final of two swimmers each.
+    struct CombinedFinals {
+        qint64 boys = 0, men = 0;
+        QList<qint64> boyRows, menRows;
+    };
+    CombinedFinals addCombinedFinals();
 
     // Writes one row per swim into the heat (round A, B, C) or the final (round "F").
     QList<qint64> addHeat(qint64 eventNo, const QString& round, int heatNo,
