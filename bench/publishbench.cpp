@@ -14,10 +14,8 @@
 #include "db/readcounts.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
-#include "publish/meetingindex.h"
 #include "publish/meetingreads.h"
-#include "publish/webpages.h"
-#include "publish/webresults.h"
+#include "publish/sitepublish.h"
 #include "publish/website.h"
 #include "results/captureprogram.h"
 #include "results/places.h"
@@ -217,26 +215,20 @@ int main(int argc, char** argv)
         const QString linesRead = steps.next();
         const double readsTook = seconds(timer);
         const db::ReadCounts reads = db::readCounts();
-        if (!publish::publishManyResults(site, published)) {
-            std::fprintf(stderr, "the results were refused\n");
+        // The pages the master index links, all of them.
+        site.settings().mustProgram = true;
+        site.settings().mustStarters = true;
+        site.settings().mustTeamTotals = true;
+        if (!publish::publishMeeting(site)) {
+            std::fprintf(stderr, "the meeting could not be published\n");
             return 1;
         }
-        const double resultsTook = seconds(timer) - readsTook;
-        for (const int day : {1, 2}) {
-            if (!publish::publishStarters(site, day, {}) || !publish::publishProgram(site, day))
-                return 1;
-        }
-        const double listsTook = seconds(timer) - readsTook - resultsTook;
-        m.sink->answerButton(1);
-        if (!publish::publishTeamTotals(site) || !publish::writeMeetingIndex(site))
-            return 1;
         const double took = seconds(timer);
         const double mainCpu = threadCpu() - threadCpuBefore;
         const double allCpu = processCpu() - processCpuBefore;
         const db::ReadCounts all = db::readCounts();
-        std::printf("  reading the meeting %.3f s, results and indexes %.3f s, start lists and "
-                    "programs %.3f s, totals and master index %.3f s\n",
-                    readsTook, resultsTook, listsTook, took - readsTook - resultsTook - listsTook);
+        std::printf("  reading the meeting %.3f s, the pages %.3f s\n", readsTook,
+                    took - readsTook);
         std::printf("  reading: %lld statements, %lld rows (site %s, athletes %s, program rows %s, "
                     "program lines %s); after it %lld statements, %lld rows\n",
                     reads.statements, reads.rows, qPrintable(settings), qPrintable(athletesRead),

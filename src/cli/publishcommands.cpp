@@ -1,6 +1,6 @@
 // The web site from the command line: results, start lists, the program, team totals,
-// the master index, withdrawing a result and managing the published files. Every command
-// takes --web-root DIR in place of the stored web root.
+// the master index, the whole meeting at once, withdrawing a result and managing the published
+// files. Every command takes --web-root DIR in place of the stored web root.
 
 #include "base/run.h"
 #include "cli/cli.h"
@@ -8,6 +8,7 @@
 #include "cli/publishcli.h"
 #include "publish/meetingindex.h"
 #include "publish/publishsettings.h"
+#include "publish/sitepublish.h"
 #include "publish/webhistory.h"
 #include "publish/webmanage.h"
 #include "publish/webpages.h"
@@ -126,6 +127,14 @@ int publishTotals(cli::Context& ctx)
     return publish::publishTeamTotals(*c.site) ? cli::Success : cli::Failed;
 }
 
+int publishAll(cli::Context& ctx)
+{
+    SiteCommand c(ctx);
+    if (const int failed = c.open(ctx, 0))
+        return failed;
+    return publish::publishMeeting(*c.site) ? cli::Success : cli::Failed;
+}
+
 int publishIndex(cli::Context& ctx)
 {
     const bool rebuild = ctx.takeFlag(QStringLiteral("--rebuild"));
@@ -232,6 +241,7 @@ const cli::Command startersCmd("publish starters",
 const cli::Command programCmd("publish program", "[--day D] [--web-root DIR] [--meeting N]",
                               &publishProgram);
 const cli::Command totalsCmd("publish totals", "[--web-root DIR] [--meeting N]", &publishTotals);
+const cli::Command allCmd("publish all", "[--web-root DIR] [--meeting N]", &publishAll);
 const cli::Command indexCmd("publish index", "[--rebuild] [--web-root DIR] [--meeting N]",
                             &publishIndex);
 const cli::Command withdrawCmd("publish withdraw", "PROGRAMNO [--web-root DIR] [--meeting N]",

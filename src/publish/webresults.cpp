@@ -128,15 +128,30 @@ bool publishResults(WebSite& site, qint64 programNo, bool ask)
 
 bool publishManyResults(WebSite& site, const QList<qint64>& programNos, bool ask)
 {
-    base::Run& run = site.run();
     const WebSite::ReadsHeld held(site);
-    MeetingReads& reads = *site.reads();
-    QHash<qint64, results::CaptureProgramRow> rows;
-    for (const results::CaptureProgramRow& row : reads.programRows())
-        rows.insert(row.programNo, row);
+    QList<results::CaptureProgramRow> rows;
+    if (!resultsRows(site, programNos, &rows) || !site.checkRoot() || !site.checkAutoRefresh())
+        return false;
+    // Asking per file waits for each page to be written before the next question.
+    site.beginIndexBatch(!ask);
+    const bool ok = publishRowsInBatch(site, rows, ask);
+    return site.endIndexBatch() && ok;
+}
+
+bool resultsRows(WebSite& site, const QList<qint64>& programNos,
+                 QList<results::CaptureProgramRow>* rows)
+{
+    base::Run& run = site.run();
+    QHash<qint64, results::CaptureProgramRow> held;
+    for (const results::CaptureProgramRow& row : site.reads()->programRows())
+        held.insert(row.programNo, row);
+    rows->clear();
+    rows->reserve(programNos.size());
     for (const qint64 programNo : programNos) {
-        if (rows.contains(programNo))
+        if (const auto row = held.constFind(programNo); row != held.cend()) {
+            rows->append(*row);
             continue;
+        }
         // A row the capture list leaves out is read on its own.
         const std::optional<results::CaptureProgramRow> row =
             results::captureProgramRow(*run.database(), run.items(), programNo);
@@ -145,25 +160,24 @@ bool publishManyResults(WebSite& site, const QList<qint64>& programNos, bool ask
                                     QString::number(programNo));
             return false;
         }
-        rows.insert(programNo, *row);
+        rows->append(*row);
     }
-    if (!site.checkRoot() || !site.checkAutoRefresh())
-        return false;
-    // Asking per file waits for each page to be written before the next question.
-    site.beginIndexBatch(!ask);
+    return true;
+}
+
+bool publishRowsInBatch(WebSite& site, const QList<results::CaptureProgramRow>& rows, bool ask)
+{
+    MeetingReads& reads = *site.reads();
     QList<std::pair<int, QString>> planned;
-    planned.reserve(programNos.size());
-    for (const qint64 programNo : programNos)
-        planned.append({dayOf(site, rows[programNo]), rows[programNo].itemCode});
+    planned.reserve(rows.size());
+    for (const results::CaptureProgramRow& row : rows)
+        planned.append({dayOf(site, row), row.itemCode});
     site.planIndexResults(planned);
-    bool ok = true;
-    for (const qint64 programNo : programNos) {
-        const results::CaptureProgramRow& row = rows[programNo];
-        ok = publishChecked(site, reads.resultsOf(row), ask);
-        if (!ok)
-            break;
+    for (const results::CaptureProgramRow& row : rows) {
+        if (!publishChecked(site, reads.resultsOf(row), ask))
+            return false;
     }
-    return site.endIndexBatch() && ok;
+    return true;
 }
 
 bool withdrawResults(WebSite& site, qint64 programNo)

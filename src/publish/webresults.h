@@ -8,6 +8,10 @@ namespace base {
 class Run;
 }
 
+namespace results {
+struct CaptureProgramRow;
+}
+
 namespace publish {
 
 class WebSite;
@@ -28,6 +32,13 @@ bool publishResults(WebSite& site, qint64 programNo, bool ask = false);
 // few grouped queries and each index page written once at the end. Stops at the first
 // refusal or failure; what was published before it stays, with its index lines.
 bool publishManyResults(WebSite& site, const QList<qint64>& programNos, bool ask = false);
+// The program rows of `programNos` in that order, from the site's reading where it has
+// them; false with "There is no program row " when one is not there.
+bool resultsRows(WebSite& site, const QList<qint64>& programNos,
+                 QList<results::CaptureProgramRow>* rows);
+// The part of publishManyResults inside an index batch the caller has begun (and ends):
+// the root and the refresh setting are checked already.
+bool publishRowsInBatch(WebSite& site, const QList<results::CaptureProgramRow>& rows, bool ask);
 // Takes a published result off the site: the page and its lines in the indexes.
 bool withdrawResults(WebSite& site, qint64 programNo);
 

@@ -4,12 +4,15 @@
 #include "publishfixture.h"
 
 #include "publish/meetingindex.h"
+#include "publish/sitepublish.h"
 #include "publish/webindex.h"
 #include "publish/weblayout.h"
 #include "publish/webmanage.h"
 #include "publish/webpages.h"
 #include "publish/webresults.h"
 
+#include <QDirIterator>
+#include <QMap>
 #include <QRegularExpression>
 
 #include <optional>
@@ -316,6 +319,108 @@ TEST_F(WebPagesTest, WithoutADayTheCurrentPublishingDayIsUsed)
     EXPECT_TRUE(QFileInfo::exists(dayFile(page, 2)));
     EXPECT_EQ(indexLines(dayFile(publish::kSequenceIndex, 2)).size(), 1);
     EXPECT_FALSE(QFileInfo::exists(dayFile(page, 1)));
+}
+
+// Every file of a site under `root`, by its path below the root, with its text.
+QMap<QString, QString> siteFiles(const QString& root)
+{
+    QMap<QString, QString> files;
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+        files.insert(QDir(root).relativeFilePath(path), QString::fromUtf8(f.readAll()));
+    }
+    return files;
+}
+
+TEST_F(WebPagesTest, TheWholeMeetingIsTheSiteItsPagesMakeOneByOne)
+{
+    swim(free1, {"0:30.00", "0:31.00", "DNS"});
+    swim(backHeat, {"1:10.00", "1:12.00"});
+    const qint64 final = drawHeat(free, "F", 0, 10, swimmers.mid(0, 3), 2);
+    swim(final, {"0:29.50", "0:30.50", "0:31.50"});
+    setMeeting("TEAMSCOREBASIS = 1");
+    // Without a tick only the results and the master index.
+    {
+        publish::WebSite web = site();
+        ASSERT_TRUE(publish::publishMeeting(web));
+    }
+    QMap<QString, QString> bare = siteFiles(m_root);
+    EXPECT_TRUE(bare.contains("MeetingIndex.html"));
+    EXPECT_TRUE(bare.contains("Day1/" + publish::resultsFileName(1, m_free50, "A", 1, free1)));
+    EXPECT_TRUE(bare.contains("Day2/" + publish::resultsFileName(10, m_free50, "F", 0, final)));
+    EXPECT_FALSE(bare.contains("Day1/" + publish::resultsFileName(2, m_free50, "A", 2, free2)))
+        << "heat 2 has no results";
+    EXPECT_FALSE(bare.contains("Day1/Starters.html") || bare.contains("Day1/Program.html") ||
+                 bare.contains("TeamTotals.html"));
+
+    // Ticked, the same pages as publishing each one on its own, byte for byte.
+    for (const char* key :
+         {"MUST_PUBLISH_PROGRAM", "MUST_PUBLISH_STARTERS", "MUST_PUBLISH_TEAMTOTALS"})
+        setConfig(key, "1");
+    const QString alone = QDir(m_home->dir()).filePath("alone");
+    ASSERT_TRUE(QDir().mkpath(alone));
+    {
+        publish::WebSite web(run(), alone);
+        for (const qint64 p : {free1, backHeat, final})
+            ASSERT_TRUE(publish::publishResults(web, p));
+        for (const int day : {1, 2})
+            ASSERT_TRUE(publish::publishProgram(web, day) &&
+                        publish::publishStarters(web, day, {}));
+        ASSERT_TRUE(publish::publishTeamTotals(web) && publish::writeMeetingIndex(web));
+    }
+    const QString whole = QDir(m_home->dir()).filePath("whole");
+    ASSERT_TRUE(QDir().mkpath(whole));
+    {
+        publish::WebSite web(run(), whole);
+        ASSERT_TRUE(publish::publishMeeting(web));
+    }
+    const QMap<QString, QString> expected = siteFiles(alone);
+    const QMap<QString, QString> made = siteFiles(whole);
+    EXPECT_EQ(made.keys(), expected.keys());
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+        EXPECT_EQ(made.value(it.key()), it.value()) << it.key().toStdString();
+    EXPECT_TRUE(made.value("MeetingIndex.html").contains("TeamTotals.html"));
+    EXPECT_EQ(made.value("Day1/Starters.html").count("<table"), 2 * 3) << "three heats drawn";
+}
+
+// The pages are written behind the making of the next ones: the first that cannot be
+// written stops the run, and no page after it, no line of one and no master index is left.
+TEST_F(WebPagesTest, TheWholeMeetingStopsAtAPageThatCannotBeWritten)
+{
+    swim(free1, {"0:30.00", "0:31.00", "0:32.00"});
+    swim(backHeat, {"1:10.00", "1:12.00"});
+    setConfig("MUST_PUBLISH_STARTERS", "1");
+    const QString page = dayFile(publish::resultsFileName(1, m_free50, "A", 1, free1));
+    const QString blocked = dayFile(publish::resultsFileName(3, m_back100, "A", 1, backHeat));
+    ASSERT_TRUE(QDir().mkpath(blocked));
+    publish::WebSite web = site();
+    EXPECT_FALSE(publish::publishMeeting(web));
+    EXPECT_TRUE(m_sink.saw("File could not be created:\r" + blocked));
+    EXPECT_TRUE(QFileInfo::exists(page)) << "written before it";
+    QList<qint64> indexed;
+    for (const QString& line : indexLines(dayFile(publish::kSequenceIndex)))
+        indexed << publish::programNoOfIndexLine(line);
+    EXPECT_EQ(indexed, QList<qint64>{free1});
+    EXPECT_FALSE(QFileInfo::exists(dayFile(publish::kStartersPage))) << "queued after it";
+    EXPECT_FALSE(QFileInfo::exists(QDir(m_root).filePath(publish::kMeetingIndex)));
+    for (const int day : {1, 2})
+        EXPECT_EQ(QDir(dayFile("", day)).entryList({"*.part"}, QDir::Files), QStringList());
+
+    // Once the folder is out of the way, the command does it all.
+    ASSERT_TRUE(QDir(blocked).removeRecursively());
+    QString out, err;
+    ASSERT_EQ(testing_support::runCli({"--db", m_path, "--yes", "publish", "all", "--web-root",
+                                       m_root, "--meeting", QString::number(m_meetingNo)},
+                                      &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(blocked));
+    EXPECT_EQ(indexLines(dayFile(publish::kSequenceIndex)).size(), 2);
+    EXPECT_TRUE(QFileInfo::exists(dayFile(publish::kStartersPage)));
+    EXPECT_TRUE(QFileInfo::exists(QDir(m_root).filePath(publish::kMeetingIndex)));
 }
 
 TEST_F(WebPagesTest, ThePublishCommandsWorkOnTheDatabaseFile)

@@ -8,6 +8,7 @@
 #include "publish/eventresults.h"
 #include "publish/meetingindex.h"
 #include "publish/publishsettings.h"
+#include "publish/sitepublish.h"
 #include "publish/weblayout.h"
 #include "publish/webmanage.h"
 #include "publish/webpages.h"
@@ -100,6 +101,10 @@ PublishManageForm::PublishManageForm(base::Run& run, QWidget* parent) : QDialog(
     base::addActionButton(actions, 1, 1, QStringLiteral("Select from a list"),
                           tr("Writes the start lists of the events you choose"),
                           [this] { publishSelectedStarters(); });
+    base::addActionButton(actions, 2, 0, QStringLiteral("&Whole Meeting"),
+                          tr("Writes every result, the pages ticked above and the meeting's "
+                             "index page"),
+                          [this] { publishWholeMeeting(); });
     base::addActionButton(
         actions, 1, 2, QStringLiteral("&View site"),
         tr("Opens the meeting's index page in the web browser"), [this] {
@@ -211,6 +216,18 @@ void PublishManageForm::createMeetingIndex()
     WebSite site(m_run);
     if (writeMeetingIndex(site))
         tellDone(site, QStringLiteral("MeetingIndex.html"));
+    refresh();
+}
+
+void PublishManageForm::publishWholeMeeting()
+{
+    if (!saveSettings())
+        return;
+    WebSite site(m_run);
+    if (publishMeeting(site))
+        m_run.messages().information(QStringLiteral("Done publishing the whole Meeting\rCopy all "
+                                                    "files in ") +
+                                     site.root() + QStringLiteral(" to the website"));
     refresh();
 }
 

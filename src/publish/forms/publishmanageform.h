@@ -42,6 +42,8 @@ public:
     void publishAllStarters();
     void publishSelectedStarters();
     void publishTotals();
+    // Every result, the pages the meeting index links, and the meeting index.
+    void publishWholeMeeting();
     void printSelected();
     void deleteSelectedOrphans();
 
