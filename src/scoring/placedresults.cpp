@@ -19,6 +19,14 @@ struct EventInfo {
     int timingCode = 0;
 };
 
+struct AthleteInfo {
+    QString gender;
+    int age = 0;
+    int nAthlon = 0;
+    QString surname;
+    QString firstName;
+};
+
 struct TeamInfo {
     int league = 0;
     QString abbreviation;
@@ -68,26 +76,41 @@ QList<PlacedResult> placedFinals(db::DmdCoreDbs& database, int meetingNo, bool w
                           q.text(QStringLiteral("TEAMABRV")), q.text(QStringLiteral("TEAMNAME")),
                           q.text(QStringLiteral("EXCLUDE_MEDALS")) == QLatin1String("X")});
     }
-    db::Query q = database.openQuery(
-        QStringLiteral("select P.PARTNO, P.EVENTNO, P.ATHLETENO, P.TEAMNO, P.PERFORMANCE, "
-                       "P.WIND_SPEED, P.PLACE, P.PLACESHARECOUNT, P.DISQ_STATUS, A.GENDER, A.AGE, "
-                       "A.N_ATHLON") +
-        (withNames ? QStringLiteral(", A.SURNAME, A.FIRSTNAME") : QString()) +
-        QStringLiteral(" from PARTICIPATE P left join ATHLETE A on A.ATHLETENO = P.ATHLETENO "
-                       "where P.MEETINGNO = ") +
-        meeting +
-        QStringLiteral(" and (coalesce(P.PLACE, 0) > 0 or coalesce(P.DISQ_STATUS, 0) > 0)"));
+    // The athletes too: joined to every placed row in the engine they cost more than the
+    // rows themselves.
+    QHash<qint64, AthleteInfo> athletes;
+    {
+        db::Cursor a(database,
+                     QStringLiteral("select ATHLETENO, GENDER, AGE, N_ATHLON") +
+                         (withNames ? QStringLiteral(", SURNAME, FIRSTNAME") : QString()) +
+                         QStringLiteral(" from ATHLETE where MEETINGNO = ") + meeting);
+        while (a.next())
+            athletes.insert(a.integer(0),
+                            {a.text(1), int(a.integer(2)), int(a.integer(3)),
+                             withNames ? a.text(4) : QString(), withNames ? a.text(5) : QString()});
+    }
+    db::Cursor q(database,
+                 QStringLiteral("select P.PARTNO, P.EVENTNO, P.ATHLETENO, P.TEAMNO, P.PERFORMANCE, "
+                                "P.WIND_SPEED, P.PLACE, P.PLACESHARECOUNT, P.DISQ_STATUS from "
+                                "PARTICIPATE P where P.MEETINGNO = ") +
+                     meeting +
+                     QStringLiteral(" and (coalesce(P.PLACE, 0) > 0 or coalesce(P.DISQ_STATUS, "
+                                    "0) > 0)"));
+    const int partNo = q.column("PARTNO"), eventNo = q.column("EVENTNO"),
+              athleteNo = q.column("ATHLETENO"), teamNo = q.column("TEAMNO"),
+              performance = q.column("PERFORMANCE"), wind = q.column("WIND_SPEED"),
+              place = q.column("PLACE"), shareCount = q.column("PLACESHARECOUNT"),
+              disqStatus = q.column("DISQ_STATUS");
     QList<PlacedResult> rows;
-    rows.reserve(q.recordCount());
-    for (q.first(); !q.eof(); q.next()) {
+    while (q.next()) {
         PlacedResult r;
-        r.partNo = q.integer(QStringLiteral("PARTNO"));
-        r.eventNo = q.integer(QStringLiteral("EVENTNO"));
+        r.partNo = q.integer(partNo);
+        r.eventNo = q.integer(eventNo);
         const auto event = events.constFind(r.eventNo);
         if (event == events.constEnd())
             continue;
-        r.athleteNo = q.integer(QStringLiteral("ATHLETENO"));
-        r.teamNo = q.integer(QStringLiteral("TEAMNO"));
+        r.athleteNo = q.integer(athleteNo);
+        r.teamNo = q.integer(teamNo);
         r.itemCode = event->itemCode;
         r.nAthlon = event->nAthlon;
         r.eventExcludesPoints = event->excludesPoints;
@@ -98,18 +121,17 @@ QList<PlacedResult> placedFinals(db::DmdCoreDbs& database, int meetingNo, bool w
         r.teamAbbreviation = team.abbreviation;
         r.teamName = team.name;
         r.teamExcludedFromMedals = team.excludedFromMedals;
-        r.gender = q.text(QStringLiteral("GENDER"));
-        r.age = int(q.integer(QStringLiteral("AGE")));
-        r.athleteNathlon = int(q.integer(QStringLiteral("N_ATHLON")));
-        if (withNames) {
-            r.surname = q.text(QStringLiteral("SURNAME"));
-            r.firstName = q.text(QStringLiteral("FIRSTNAME"));
-        }
-        r.performance = q.text(QStringLiteral("PERFORMANCE")).trimmed();
-        r.wind = q.text(QStringLiteral("WIND_SPEED"));
-        r.place = int(q.integer(QStringLiteral("PLACE")));
-        r.shareCount = int(q.integer(QStringLiteral("PLACESHARECOUNT")));
-        r.disqStatus = int(q.integer(QStringLiteral("DISQ_STATUS")));
+        const AthleteInfo athlete = athletes.value(r.athleteNo);
+        r.gender = athlete.gender;
+        r.age = athlete.age;
+        r.athleteNathlon = athlete.nAthlon;
+        r.surname = athlete.surname;
+        r.firstName = athlete.firstName;
+        r.performance = q.trimmed(performance);
+        r.wind = q.text(wind);
+        r.place = int(q.integer(place));
+        r.shareCount = int(q.integer(shareCount));
+        r.disqStatus = int(q.integer(disqStatus));
         rows.append(r);
     }
     std::sort(rows.begin(), rows.end(), [](const PlacedResult& a, const PlacedResult& b) {
