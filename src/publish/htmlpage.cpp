@@ -146,16 +146,26 @@ bool appendTable(const Listing& listing, QStringList* lines, QString* error)
             *error = QStringLiteral("Header and qry fieldcount does not match");
         return false;
     }
-    if (listing.rows.isEmpty()) {
+    QList<QStringList> rows;
+    rows.reserve(listing.rows.size());
+    for (const FieldRow& r : listing.rows)
+        rows << valuesOf(r, fields);
+    appendRows(titles, rows, lines);
+    return true;
+}
+
+void appendRows(const QStringList& titles, const QList<QStringList>& rows, QStringList* lines)
+{
+    if (rows.isEmpty()) {
         *lines << QStringLiteral("No data.<BR>");
-        return true;
+        return;
     }
+    lines->reserve(lines->size() + rows.size() + 5);
     *lines << QStringLiteral("<div class=\"scroll\">") << QStringLiteral("<table border=\"1\">")
            << row(titles);
-    for (const FieldRow& r : listing.rows)
-        *lines << row(valuesOf(r, fields));
+    for (const QStringList& values : rows)
+        *lines << row(values);
     *lines << QStringLiteral("</table>") << QStringLiteral("</div>");
-    return true;
 }
 
 } // namespace publish

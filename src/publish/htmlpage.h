@@ -31,5 +31,8 @@ QStringList pageFooter();
 // data.<BR>" for no records. False (and nothing added) when the titles and the fields do
 // not pair up: "Header and qry fieldcount does not match".
 bool appendTable(const Listing& listing, QStringList* lines, QString* error);
+// The same from the titles and each row's values in their order, for pages made from
+// their own records rather than a listing the exports share.
+void appendRows(const QStringList& titles, const QList<QStringList>& rows, QStringList* lines);
 
 } // namespace publish

@@ -88,51 +88,49 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
     const std::shared_ptr<MeetingReads> reads = site.reads();
     const QHash<qint64, QString> pits = pitsOf(*reads, day);
     QStringList lines = pageHeader({QStringLiteral("Starters")}, kDayStyle, false);
-    QString error;
     const bool disabilities = hasDisabilityClasses(run);
     const ResultsOfRow resultsOf = [&reads](const results::CaptureProgramRow& row) {
         return reads->resultsOf(row);
     };
     const QList<RaceRows> races = startHeats(*reads, day, range);
+    const QStringList eventTitles{QStringLiteral("Seq"), QStringLiteral("Time"),
+                                  QStringLiteral("Pit"), QStringLiteral("Event"),
+                                  QStringLiteral("Implement")};
+    QStringList athleteTitles{QStringLiteral("Lane"), QStringLiteral("Number"),
+                              QStringLiteral("Athlete"), QStringLiteral("Team")};
+    if (disabilities)
+        athleteTitles << QStringLiteral("Disability") << QStringLiteral("Age")
+                      << QStringLiteral("Implement");
     if (races.isEmpty())
         lines << QStringLiteral("No data.<BR>"); // not a bare title: the range holds no heat
+    QHash<QString, QString> implementOf;         // item code -> its implement
     for (const RaceRows& race : races) {
         // A combined race is one heat: its items side by side, its athletes in one list.
         const EventResults starters = raceResults(race, resultsOf);
-        QHash<QString, QString> implementOf; // item code -> its implement
         QStringList implements;
         for (const QString& itemCode : starters.itemCodes) {
-            const QString implement = itemImplement(run, itemCode);
-            implementOf.insert(itemCode, implement);
+            auto known = implementOf.constFind(itemCode);
+            if (known == implementOf.cend())
+                known = implementOf.insert(itemCode, itemImplement(run, itemCode));
+            const QString& implement = *known;
             if (!implement.isEmpty() && !implements.contains(implement))
                 implements << implement;
         }
         const results::CaptureProgramRow& first = starters.row;
-        Listing event{QStringLiteral("Seq,Time,Pit,Event,Implement"),
-                      QStringLiteral("SEQ,THETIME,PIT,EVENT,IMPLEMENT"),
-                      {{{QStringLiteral("SEQ"), QString::number(first.seq)},
-                        {QStringLiteral("THETIME"), first.time},
-                        {QStringLiteral("PIT"), pits.value(first.programNo)},
-                        {QStringLiteral("EVENT"), eventName(first)},
-                        {QStringLiteral("IMPLEMENT"), implements.join(QStringLiteral(", "))}}}};
-        Listing athletes{QStringLiteral("Lane,Number,Athlete,Team"),
-                         QStringLiteral("LANE,NUMBER,ATHLETE,TEAMNAME"),
-                         {}};
-        if (disabilities) {
-            athletes.titles += QStringLiteral(",Disability,Age,Implement");
-            athletes.fields += QStringLiteral(",DISABILITY,AGE,IMPLEMENT");
+        appendRows(eventTitles,
+                   {{QString::number(first.seq), first.time, pits.value(first.programNo),
+                     eventName(first), implements.join(QStringLiteral(", "))}},
+                   &lines);
+        QList<QStringList> athletes;
+        athletes.reserve(starters.starters.size());
+        for (const ResultLine& l : starters.starters) {
+            QStringList values{QString::number(l.lane), l.number, l.name(), l.team};
+            if (disabilities)
+                values << l.disabilityClasses << (l.age > 0 ? QString::number(l.age) : QString())
+                       << implementOf.value(l.itemCode);
+            athletes << values;
         }
-        for (const ResultLine& l : starters.starters)
-            athletes.rows << FieldRow{
-                {QStringLiteral("LANE"), QString::number(l.lane)},
-                {QStringLiteral("NUMBER"), l.number},
-                {QStringLiteral("ATHLETE"), l.name()},
-                {QStringLiteral("TEAMNAME"), l.team},
-                {QStringLiteral("DISABILITY"), l.disabilityClasses},
-                {QStringLiteral("AGE"), l.age > 0 ? QString::number(l.age) : QString()},
-                {QStringLiteral("IMPLEMENT"), implementOf.value(l.itemCode)}};
-        appendTable(event, &lines, &error);
-        appendTable(athletes, &lines, &error);
+        appendRows(athleteTitles, athletes, &lines);
         lines << QStringLiteral("<BR>");
     }
     lines << pageFooter();

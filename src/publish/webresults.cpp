@@ -23,16 +23,6 @@ QString number(int value)
     return value > 0 ? QString::number(value) : QString();
 }
 
-FieldRow fieldsOf(const ResultLine& l)
-{
-    return {{QStringLiteral("E_PLACE"), number(l.place)},
-            {QStringLiteral("PERFORMANCE"), l.performance},
-            {QStringLiteral("ATHLETE"), l.name()},
-            {QStringLiteral("TEAMNAME"), l.team},
-            {QStringLiteral("AGE"), number(l.age)},
-            {QStringLiteral("WIND_SPEED"), l.wind}};
-}
-
 int dayOf(WebSite& site, const results::CaptureProgramRow& row)
 {
     return row.day > 0 ? row.day : site.settings().publishDay;
@@ -46,28 +36,31 @@ QStringList resultsPageLines(base::Run& run, const EventResults& results,
     const meeting::ItemTypes& items = run.items();
     const QString& code = results.row.itemCode;
     QStringList titleLines{results.title};
-    if (items.WindKind(code) == 1 && !results.row.wind.isEmpty())
+    const int windKind = items.WindKind(code);
+    if (windKind == 1 && !results.row.wind.isEmpty())
         titleLines << QStringLiteral("Wind = ") + results.row.wind;
-    Listing listing{QStringLiteral("Place,Performance,Athlete,Team"),
-                    QStringLiteral("E_PLACE,PERFORMANCE,ATHLETE,TEAMNAME"),
-                    {}};
-    if (items.IsMixedAgeOrVeteran(code)) {
-        listing.titles += QStringLiteral(",Age");
-        listing.fields += QStringLiteral(",AGE");
-    }
-    if (items.WindKind(code) == 2) {
-        listing.titles += QStringLiteral(",Wind");
-        listing.fields += QStringLiteral(",WIND_SPEED");
-    }
+    QStringList titles{QStringLiteral("Place"), QStringLiteral("Performance"),
+                       QStringLiteral("Athlete"), QStringLiteral("Team")};
+    const bool age = items.IsMixedAgeOrVeteran(code);
+    if (age)
+        titles << QStringLiteral("Age");
+    if (windKind == 2)
+        titles << QStringLiteral("Wind");
     // The placed in place order; those with a status (DQ, DNS ...) after them.
-    for (const ResultLine& l : results.placed)
-        listing.rows << fieldsOf(l);
-    for (const ResultLine& l : results.statused)
-        listing.rows << fieldsOf(l);
+    QList<QStringList> rows;
+    rows.reserve(results.placed.size() + results.statused.size());
+    for (const QList<ResultLine>* lines : {&results.placed, &results.statused})
+        for (const ResultLine& l : *lines) {
+            QStringList values{number(l.place), l.performance, l.name(), l.team};
+            if (age)
+                values << number(l.age);
+            if (windKind == 2)
+                values << l.wind;
+            rows << values;
+        }
     QStringList lines =
         pageHeader(titleLines, QStringLiteral("../") + QString::fromLatin1(kStyleSheetName), false);
-    QString error;
-    appendTable(listing, &lines, &error); // the titles and fields above always pair up
+    appendRows(titles, rows, &lines);
     if (!historyFile.isEmpty())
         lines << historyLinkLine(historyFile);
     lines << pageFooter();
