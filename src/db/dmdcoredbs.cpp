@@ -26,7 +26,8 @@ DmdCoreDbs::~DmdCoreDbs()
 
 OpenObjectCounters& DmdCoreDbs::counters()
 {
-    static OpenObjectCounters c;
+    // Per thread: work on a second connection (see SideReader) counts its own.
+    static thread_local OpenObjectCounters c;
     return c;
 }
 

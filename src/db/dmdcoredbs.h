@@ -56,6 +56,11 @@ public:
     const DbError& lastLoginError() const { return m_lastLoginError; }
     QString connectionText();
     void close();
+    // A second connection to the same local database with the login that worked for this
+    // one, its messages going to `messages`: for reads on another thread while this
+    // connection goes on with its own. Null on a server's database or when it cannot
+    // attach.
+    std::unique_ptr<DmdCoreDbs> openSibling(base::Messages& messages) const;
     // Sees the commits of others in the read transaction.
     void refreshReads();
 

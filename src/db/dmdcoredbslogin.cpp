@@ -97,6 +97,23 @@ bool DmdCoreDbs::login(const QString& connectionText, int option)
     return true;
 }
 
+std::unique_ptr<DmdCoreDbs> DmdCoreDbs::openSibling(base::Messages& messages) const
+{
+    if (!isConnected() || m_remote)
+        return nullptr;
+    std::optional<Credentials> login;
+    if (m_loginAttempt == 1)
+        login = Credentials{QStringLiteral("SYSDBA"), kServerDefaultPassword};
+    else if (m_loginAttempt == 3)
+        login = Credentials{QStringLiteral("SYSDBA"), kProductPassword};
+    auto sibling = std::make_unique<DmdCoreDbs>(messages, m_code, m_version);
+    if (!sibling->attempt(m_connectionText, login))
+        return nullptr;
+    sibling->m_connectionText = m_connectionText;
+    sibling->m_loginAttempt = m_loginAttempt;
+    return sibling;
+}
+
 QString DmdCoreDbs::connectionText()
 {
     if (!isConnected()) {

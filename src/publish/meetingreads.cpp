@@ -1,15 +1,39 @@
 #include "publish/meetingreads.h"
 
 #include "base/run.h"
+#include "db/sidereader.h"
 
 namespace publish {
 
-MeetingReads::MeetingReads(base::Run& run) : m_run(run) {}
+MeetingReads::MeetingReads(base::Run& run, bool wholeMeeting) : m_run(run)
+{
+    if (wholeMeeting)
+        m_side = std::make_unique<db::SideReader>(*run.database());
+}
 
-MeetingReads::~MeetingReads() = default;
+MeetingReads::~MeetingReads()
+{
+    // The side connection's work writes into this reading: it ends first.
+    if (m_side)
+        m_side->wait();
+}
+
+void MeetingReads::readWholeMeeting()
+{
+    // The heats come on the side connection while the athletes, the finals and the
+    // program are read here; the heats' counts come with their athletes.
+    m_athletes = std::make_unique<results::MeetingAthletes>(*m_run.database(),
+                                                            m_run.currentMeetingNo(), *m_side);
+    m_programRows = results::captureProgramRowsBeforeHeats(*m_run.database(), m_run.items(),
+                                                           m_run.currentMeetingNo());
+    m_athletes->completeHeats();
+    results::fillHeatCounts(*m_programRows, *m_athletes);
+}
 
 const QList<results::CaptureProgramRow>& MeetingReads::programRows()
 {
+    if (m_side && !m_programRows)
+        readWholeMeeting();
     // The athletes are read first: the heats' counts come with them.
     if (!m_programRows)
         m_programRows =
@@ -20,6 +44,8 @@ const QList<results::CaptureProgramRow>& MeetingReads::programRows()
 
 const results::MeetingAthletes& MeetingReads::athletes()
 {
+    if (m_side && !m_athletes)
+        readWholeMeeting();
     if (!m_athletes)
         m_athletes =
             std::make_unique<results::MeetingAthletes>(*m_run.database(), m_run.currentMeetingNo());
@@ -50,6 +76,25 @@ const EventResults& MeetingReads::resultsOf(const results::CaptureProgramRow& ro
     if (made == m_results.end())
         made = m_results.insert(row.programNo, eventResults(m_run, row, athletesOf(row)));
     return *made;
+}
+
+void MeetingReads::beginTeamTotals()
+{
+    if (!m_side || m_teamTotalsBegun)
+        return;
+    m_teamTotalsBegun = true;
+    base::Run& run = m_run;
+    m_side->post([this, &run](db::DmdCoreDbs& connection) {
+        m_teamTotals = teamTotalsPages(run, connection);
+    });
+}
+
+QList<TeamTotalsPage> MeetingReads::teamTotals()
+{
+    if (!m_teamTotalsBegun)
+        return teamTotalsPages(m_run, *m_run.database());
+    m_side->wait();
+    return m_teamTotals.value_or(QList<TeamTotalsPage>());
 }
 
 } // namespace publish

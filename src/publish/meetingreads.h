@@ -2,6 +2,7 @@
 
 #include "draw/programorder.h"
 #include "publish/eventresults.h"
+#include "publish/teamtotalrows.h"
 #include "results/captureathletes.h"
 #include "results/captureprogram.h"
 
@@ -14,6 +15,9 @@
 namespace base {
 class Run;
 }
+namespace db {
+class SideReader;
+}
 
 namespace publish {
 
@@ -24,7 +28,9 @@ namespace publish {
 // meeting again for each page.
 class MeetingReads {
 public:
-    explicit MeetingReads(base::Run& run);
+    // `wholeMeeting`: the reading is of every heat at once, the heats on a second connection
+    // while the rest is read on the run's (see db::SideReader).
+    explicit MeetingReads(base::Run& run, bool wholeMeeting = false);
     ~MeetingReads();
 
     const QList<results::CaptureProgramRow>& programRows();
@@ -36,9 +42,19 @@ public:
     // The heat's or final's results and starters, made once: a run's results page and start
     // list of one heat are made from the same. The reference holds until the next call.
     const EventResults& resultsOf(const results::CaptureProgramRow& row);
+    // The team totals' pages, made on the second connection while the caller goes on (in
+    // a whole meeting's reading; otherwise when asked for); empty when refused, the reason
+    // told when they are taken.
+    void beginTeamTotals();
+    QList<TeamTotalsPage> teamTotals();
 
 private:
+    void readWholeMeeting();
+
     base::Run& m_run;
+    std::unique_ptr<db::SideReader> m_side; // a whole meeting's second connection
+    std::optional<QList<TeamTotalsPage>> m_teamTotals;
+    bool m_teamTotalsBegun = false;
     std::optional<QList<results::CaptureProgramRow>> m_programRows;
     std::unique_ptr<results::MeetingAthletes> m_athletes;
     std::optional<QList<draw::ProgramLine>> m_programLines;

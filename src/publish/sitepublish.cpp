@@ -21,6 +21,9 @@ bool publishMeeting(WebSite& site)
         if (!row.isCalculatedFinal() && row.withResults > 0)
             withResults << row;
     const PublishSettings& linked = site.settings();
+    // Made on the side while the pages are made here.
+    if (linked.mustTeamTotals)
+        site.reads()->beginTeamTotals();
     site.beginIndexBatch(true);
     bool ok = true;
     ok = publishRowsInBatch(site, withResults, false);

@@ -11,10 +11,14 @@ namespace publish {
 
 QList<TeamTotalsPage> teamTotalsPages(base::Run& run)
 {
+    return teamTotalsPages(run, *run.database());
+}
+
+QList<TeamTotalsPage> teamTotalsPages(base::Run& run, db::DmdCoreDbs& database)
+{
     const bool byLeague = scoring::ScoringSettings::of(run.meeting()).leaguesHaveOwnPoints;
-    const scoring::TeamTotals totals =
-        scoring::teamTotals(*run.database(), run.items(), run.meeting(),
-                            byLeague ? scoring::SplitLeague : scoring::SplitNone);
+    const scoring::TeamTotals totals = scoring::teamTotals(
+        database, run.items(), run.meeting(), byLeague ? scoring::SplitLeague : scoring::SplitNone);
     if (!totals.ok)
         return {};
     const Listing empty{QStringLiteral("Place,Total,Team,TeamAbrv"),

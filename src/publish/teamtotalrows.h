@@ -8,6 +8,9 @@
 namespace base {
 class Run;
 }
+namespace db {
+class DmdCoreDbs;
+}
 
 namespace publish {
 
@@ -21,5 +24,7 @@ struct TeamTotalsPage {
 
 // Empty when the totals were refused (the reason was shown).
 QList<TeamTotalsPage> teamTotalsPages(base::Run& run);
+// The same read on `database`, a second connection to the run's (see db::SideReader).
+QList<TeamTotalsPage> teamTotalsPages(base::Run& run, db::DmdCoreDbs& database);
 
 } // namespace publish

@@ -199,7 +199,7 @@ bool publishTeamTotals(WebSite& site)
 {
     if (!site.checkRoot())
         return false;
-    const QList<TeamTotalsPage> pages = teamTotalsPages(site.run());
+    const QList<TeamTotalsPage> pages = site.reads()->teamTotals();
     if (pages.isEmpty())
         return false;
     for (const TeamTotalsPage& page : pages) {

@@ -76,7 +76,8 @@ std::shared_ptr<MeetingReads> WebSite::reads()
 
 void WebSite::holdReads()
 {
-    m_heldReads = std::make_shared<MeetingReads>(m_run);
+    // Held, the reading is of the whole meeting: the heats come on a second connection.
+    m_heldReads = std::make_shared<MeetingReads>(m_run, true);
 }
 
 void WebSite::releaseReads()

@@ -1,6 +1,7 @@
 #include "results/captureathletes.h"
 
 #include "db/dmdcoredbs.h"
+#include "db/sidereader.h"
 #include "db/sqltext.h"
 #include "meeting/itemtypes.h"
 #include "results/captureprogram.h"
@@ -124,19 +125,6 @@ QList<CaptureAthleteRow> readAthletes(db::DmdCoreDbs& database, const CapturePro
 
 namespace {
 
-// The columns of a heat's or final's rows that are the athlete's own and the team's.
-struct AthleteColumns {
-    QString number;
-    QString surname;
-    QString firstName;
-    int age = 0;
-    QString idNumber;
-    QString disabilityClasses;
-    QString teamName;
-    QString teamAbrv;
-    int league = 0;
-};
-
 // The meeting's athletes with their teams, read as two plain tables: joining them to every
 // heat row in the engine cost three times as much as the rows themselves.
 QHash<qint64, AthleteColumns> meetingAthleteColumns(db::DmdCoreDbs& database, qint64 meetingNo)
@@ -175,14 +163,10 @@ QHash<qint64, AthleteColumns> meetingAthleteColumns(db::DmdCoreDbs& database, qi
     return athletes;
 }
 
-// The result columns of the heat (or final) rows matching `where`, completed from
-// `athletes`; a row whose athlete is not of the meeting is left out, as a join would, but
-// still counted into `counts` when given.
-template <typename Take>
-void readResultRows(db::DmdCoreDbs& database, bool final, const QString& where,
-                    const QHash<qint64, AthleteColumns>& athletes, Take take,
-                    QHash<QString, HeatCounts>* counts = nullptr)
+// The result columns of the heat (or final) rows matching `where`, with their heat.
+QList<ReadRaceRow> readRaceRows(db::DmdCoreDbs& database, bool final, const QString& where)
 {
+    QList<ReadRaceRow> rows;
     db::Cursor q(database,
                  QStringLiteral("select X.") +
                      (final ? QStringLiteral("PARTNO") : QStringLiteral("HEATPARTNO")) +
@@ -195,26 +179,39 @@ void readResultRows(db::DmdCoreDbs& database, bool final, const QString& where,
                      (final ? QStringLiteral("PARTICIPATE") : QStringLiteral("HEATPART")) +
                      QStringLiteral(" X where ") + where);
     if (!q.isOpen())
-        return;
+        return rows;
     const RaceColumns c(q);
     while (q.next()) {
-        CaptureAthleteRow a;
-        c.read(q, a);
-        const qint64 eventNo = q.integer(c.eventNo);
-        const QString round = q.trimmed(c.heatRound);
-        const int heatNo = int(q.integer(c.heatNumber));
+        ReadRaceRow r;
+        c.read(q, r.athlete);
+        r.athlete.key = q.integer(c.rowKey);
+        r.athlete.final = final;
+        r.athlete.athleteNo = q.integer(c.athleteNo);
+        r.eventNo = q.integer(c.eventNo);
+        r.round = q.trimmed(c.heatRound);
+        r.heatNo = int(q.integer(c.heatNumber));
+        rows.append(std::move(r));
+    }
+    return rows;
+}
+
+// The rows completed from `athletes` and handed to `take`; a row whose athlete is not of
+// the meeting is left out, as a join would, but still counted into `counts` when given.
+template <typename Take>
+void completeRaceRows(QList<ReadRaceRow>& rows, const QHash<qint64, AthleteColumns>& athletes,
+                      Take take, QHash<QString, HeatCounts>* counts = nullptr)
+{
+    for (ReadRaceRow& r : rows) {
+        CaptureAthleteRow& a = r.athlete;
         if (counts) {
-            HeatCounts& n = (*counts)[heatKey(eventNo, round, heatNo)];
+            HeatCounts& n = (*counts)[heatKey(r.eventNo, r.round, r.heatNo)];
             ++n.athletes;
             n.drawn += a.lane > 0 ? 1 : 0;
             n.withResults += a.status > 0 || a.ePlace > 0 || !a.performance.isEmpty() ? 1 : 0;
         }
-        a.athleteNo = q.integer(c.athleteNo);
         const auto athlete = athletes.constFind(a.athleteNo);
         if (athlete == athletes.constEnd())
             continue;
-        a.key = q.integer(c.rowKey);
-        a.final = final;
         a.number = athlete->number;
         a.surname = athlete->surname;
         a.firstName = athlete->firstName;
@@ -224,8 +221,13 @@ void readResultRows(db::DmdCoreDbs& database, bool final, const QString& where,
         a.league = athlete->league;
         a.idNumber = athlete->idNumber;
         a.disabilityClasses = athlete->disabilityClasses;
-        take(a, eventNo, round, heatNo);
+        take(r);
     }
+}
+
+QString meetingWhere(qint64 meetingNo)
+{
+    return QStringLiteral("X.MEETINGNO = ") + db::sqlInt(meetingNo);
 }
 
 // Lane order as memberOrderBy(Lane) sorts in the engine: the lanes, those without one
@@ -247,26 +249,61 @@ void sortByLane(QList<CaptureAthleteRow>& rows)
 
 MeetingAthletes::MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo)
 {
-    const QHash<qint64, AthleteColumns> athletes = meetingAthleteColumns(database, meetingNo);
-    const QString where = QStringLiteral("X.MEETINGNO = ") + db::sqlInt(meetingNo);
-    readResultRows(
-        database, false, where, athletes,
-        [&](const CaptureAthleteRow& a, qint64 eventNo, const QString& round, int heatNo) {
-            m_heats[heatKey(eventNo, round, heatNo)] << a;
-        },
-        &m_heatCounts);
+    readAthletesAndFinals(database, meetingNo);
+    QList<ReadRaceRow> heats = readRaceRows(database, false, meetingWhere(meetingNo));
+    completeHeats(heats);
+}
+
+MeetingAthletes::MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo, db::SideReader& side)
+{
+    m_side = &side;
+    side.post([this, meetingNo](db::DmdCoreDbs& connection) {
+        m_sideHeats = readRaceRows(connection, false, meetingWhere(meetingNo));
+    });
+    readAthletesAndFinals(database, meetingNo);
+}
+
+MeetingAthletes::~MeetingAthletes()
+{
+    // The heats may still be coming in on the side connection.
+    if (m_side)
+        m_side->wait();
+}
+
+void MeetingAthletes::completeHeats()
+{
+    m_side->wait();
+    m_side = nullptr;
+    completeHeats(m_sideHeats);
+    m_sideHeats.clear();
+}
+
+void MeetingAthletes::readAthletesAndFinals(db::DmdCoreDbs& database, qint64 meetingNo)
+{
+    m_athleteColumns = meetingAthleteColumns(database, meetingNo);
     // A final's entries who are not in it (no lane, place or status) are many and of no use
     // to work over the program.
-    readResultRows(database, true,
-                   where + QStringLiteral(" and (X.LANE > 0 or X.E_PLACE > 0 or "
-                                          "X.DISQ_STATUS > 0)"),
-                   athletes, [&](const CaptureAthleteRow& a, qint64 eventNo, const QString&, int) {
-                       m_finals[eventNo] << a;
-                   });
-    for (QList<CaptureAthleteRow>& rows : m_heats)
-        sortByLane(rows);
+    QList<ReadRaceRow> finals =
+        readRaceRows(database, true,
+                     meetingWhere(meetingNo) +
+                         QStringLiteral(" and (X.LANE > 0 or X.E_PLACE > 0 or X.DISQ_STATUS > 0)"));
+    completeRaceRows(finals, m_athleteColumns,
+                     [&](ReadRaceRow& r) { m_finals[r.eventNo].append(std::move(r.athlete)); });
     for (QList<CaptureAthleteRow>& rows : m_finals)
         sortByLane(rows);
+}
+
+void MeetingAthletes::completeHeats(QList<ReadRaceRow>& heats)
+{
+    completeRaceRows(
+        heats, m_athleteColumns,
+        [&](ReadRaceRow& r) {
+            m_heats[heatKey(r.eventNo, r.round, r.heatNo)].append(std::move(r.athlete));
+        },
+        &m_heatCounts);
+    for (QList<CaptureAthleteRow>& rows : m_heats)
+        sortByLane(rows);
+    m_athleteColumns.clear();
 }
 
 QList<CaptureAthleteRow> MeetingAthletes::of(const meeting::ItemTypes& items,

@@ -8,7 +8,8 @@
 
 namespace db {
 class DmdCoreDbs;
-}
+class SideReader;
+} // namespace db
 namespace meeting {
 class ItemTypes;
 }
@@ -75,11 +76,40 @@ struct HeatCounts {
     int withResults = 0;
 };
 
-// The athletes of every heat and final of a meeting, read in two queries (for work over the
-// whole program, where a query per heat costs more than the work).
+// The columns of a heat's or final's rows that are the athlete's own and the team's.
+struct AthleteColumns {
+    QString number;
+    QString surname;
+    QString firstName;
+    int age = 0;
+    QString idNumber;
+    QString disabilityClasses;
+    QString teamName;
+    QString teamAbrv;
+    int league = 0;
+};
+
+// A heat's or final's row as read, before the athlete's own columns are added.
+struct ReadRaceRow {
+    CaptureAthleteRow athlete;
+    qint64 eventNo = 0;
+    QString round;
+    int heatNo = 0;
+};
+
+// The athletes of every heat and final of a meeting, read in a few queries (for work over
+// the whole program, where a query per heat costs more than the work).
 class MeetingAthletes {
 public:
     MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo);
+    // Reading in two steps: the heats, the most of it, on the side connection while the
+    // athletes and the finals are read here and then whatever the caller reads meanwhile;
+    // completeHeats() waits for the heats and puts them in.
+    MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo, db::SideReader& side);
+    ~MeetingAthletes();
+    MeetingAthletes(const MeetingAthletes&) = delete;
+    MeetingAthletes& operator=(const MeetingAthletes&) = delete;
+    void completeHeats();
     // The athletes of the row's heat or final in lane order, with their third-digit states:
     // captureAthletes(..., MemberOrder::Lane) without a final's entries who have no lane,
     // place or status.
@@ -89,6 +119,12 @@ public:
     HeatCounts heatCounts(qint64 eventNo, const QString& round, int heatNo) const;
 
 private:
+    void readAthletesAndFinals(db::DmdCoreDbs& database, qint64 meetingNo);
+    void completeHeats(QList<ReadRaceRow>& heats);
+
+    QHash<qint64, AthleteColumns> m_athleteColumns; // until the heats are in
+    db::SideReader* m_side = nullptr;               // the heats are being read there
+    QList<ReadRaceRow> m_sideHeats;
     QHash<QString, QList<CaptureAthleteRow>> m_heats;
     QHash<QString, HeatCounts> m_heatCounts;
     QHash<qint64, QList<CaptureAthleteRow>> m_finals;

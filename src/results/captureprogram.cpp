@@ -234,9 +234,11 @@ bool sortsBefore(const SortedRow& a, const SortedRow& b, MeetingOrder order)
 // Every program row of a meeting, its counts left to meetingCounts. The program and the
 // events are read as two plain tables, joined and sorted here: the engine's join and sort
 // of the wide rows cost several times the reading.
+// `heatsLater`: the heats' counts are left for fillHeatCounts.
 QList<CaptureProgramRow> readMeetingRows(db::DmdCoreDbs& database, const meeting::ItemTypes& items,
                                          int meetingNo, MeetingOrder order,
-                                         const MeetingAthletes* athletesRead)
+                                         const MeetingAthletes* athletesRead,
+                                         bool heatsLater = false)
 {
     QHash<qint64, CaptureProgramRow> events; // event -> a row with its event's columns
     {
@@ -270,7 +272,7 @@ QList<CaptureProgramRow> readMeetingRows(db::DmdCoreDbs& database, const meeting
               [order](const SortedRow& a, const SortedRow& b) { return sortsBefore(a, b, order); });
     // Grouping the heats' rows costs the engine more than reading them.
     const QHash<QString, HeatCounts> counts =
-        meetingCounts(database, meetingNo, athletesRead == nullptr);
+        meetingCounts(database, meetingNo, athletesRead == nullptr && !heatsLater);
     QList<CaptureProgramRow> rows;
     rows.reserve(qsizetype(sorted.size()));
     for (SortedRow& s : sorted) {
@@ -376,6 +378,25 @@ QList<CaptureProgramRow> captureProgramRows(db::DmdCoreDbs& database,
                          return a.heatNo < b.heatNo;
                      });
     return rows;
+}
+
+QList<CaptureProgramRow> captureProgramRowsBeforeHeats(db::DmdCoreDbs& database,
+                                                       const meeting::ItemTypes& items,
+                                                       int meetingNo)
+{
+    return readMeetingRows(database, items, meetingNo, MeetingOrder::Sequence, nullptr, true);
+}
+
+void fillHeatCounts(QList<CaptureProgramRow>& rows, const MeetingAthletes& athletes)
+{
+    for (CaptureProgramRow& r : rows) {
+        if (r.isFinal())
+            continue;
+        const HeatCounts c = athletes.heatCounts(r.eventNo, r.round, r.heatNo);
+        r.athletes = c.athletes;
+        r.drawn = c.drawn;
+        r.withResults = c.withResults;
+    }
 }
 
 draw::ProgramLine programLine(const CaptureProgramRow& row)

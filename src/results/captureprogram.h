@@ -100,6 +100,13 @@ QList<CaptureProgramRow> captureProgramRows(db::DmdCoreDbs& database,
                                             const meeting::ItemTypes& items, int meetingNo,
                                             CaptureOrder order,
                                             const MeetingAthletes* athletesRead = nullptr);
+// The same in sequence order in two steps, for work that reads the heats' athletes on
+// another connection meanwhile: the rows with the finals' counts, then the heats' counts
+// filled in from the athletes once read.
+QList<CaptureProgramRow> captureProgramRowsBeforeHeats(db::DmdCoreDbs& database,
+                                                       const meeting::ItemTypes& items,
+                                                       int meetingNo);
+void fillHeatCounts(QList<CaptureProgramRow>& rows, const MeetingAthletes& athletes);
 // The row as a line of the program listing.
 draw::ProgramLine programLine(const CaptureProgramRow& row);
 // The rows of one event (the capture by item), rounds in running order.

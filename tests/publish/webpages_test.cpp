@@ -423,6 +423,23 @@ TEST_F(WebPagesTest, TheWholeMeetingStopsAtAPageThatCannotBeWritten)
     EXPECT_TRUE(QFileInfo::exists(QDir(m_root).filePath(publish::kMeetingIndex)));
 }
 
+// The team totals are made on a second connection while the pages are made: a refusal is
+// told once, when the run comes to them, and stops the run there.
+TEST_F(WebPagesTest, TeamTotalsRefusedInTheWholeMeetingAreToldOnce)
+{
+    swim(free1, {"0:30.00", "0:31.00", "0:32.00"});
+    setConfig("MUST_PUBLISH_TEAMTOTALS", "1");
+    publish::WebSite web = site();
+    EXPECT_FALSE(publish::publishMeeting(web));
+    qsizetype told = 0;
+    for (const auto& shown : m_sink.shown())
+        told += shown.text.contains("There are no Athletes Placed in Finals yet") ? 1 : 0;
+    EXPECT_EQ(told, 1);
+    EXPECT_TRUE(QFileInfo::exists(dayFile(publish::resultsFileName(1, m_free50, "A", 1, free1))));
+    EXPECT_FALSE(QFileInfo::exists(QDir(m_root).filePath("TeamTotals.html")));
+    EXPECT_FALSE(QFileInfo::exists(QDir(m_root).filePath(publish::kMeetingIndex)));
+}
+
 TEST_F(WebPagesTest, ThePublishCommandsWorkOnTheDatabaseFile)
 {
     swim(free1, {"0:30.00", "0:31.00", "0:32.00"});

@@ -2,6 +2,7 @@
 
 #include "publishfixture.h"
 
+#include "db/sidereader.h"
 #include "meeting/itemtypes.h"
 #include "publish/textfile.h"
 #include "publish/webindex.h"
@@ -481,6 +482,23 @@ TEST_F(WebResultsTest, TheMeetingsAthletesReadAtOnceComeAsOneHeatsRead)
         if (counted[i].programNo == heat2) {
             EXPECT_EQ(counts(counted[i]), (QList<int>{5, 1, 1}));
         }
+    }
+
+    // Read in two steps, the heats on a second connection while the program is read here:
+    // the same rows, counts and athletes.
+    db::SideReader side(database());
+    results::MeetingAthletes twoSteps(database(), m_meetingNo, side);
+    QList<results::CaptureProgramRow> before =
+        results::captureProgramRowsBeforeHeats(database(), run().items(), m_meetingNo);
+    twoSteps.completeHeats();
+    results::fillHeatCounts(before, twoSteps);
+    ASSERT_EQ(before.size(), counted.size());
+    for (qsizetype i = 0; i < counted.size(); ++i) {
+        EXPECT_EQ(before[i].programNo, counted[i].programNo);
+        EXPECT_EQ(counts(before[i]), counts(counted[i])) << counted[i].programNo;
+        EXPECT_EQ(keys(twoSteps.of(run().items(), counted[i])),
+                  keys(again.of(run().items(), counted[i])))
+            << counted[i].programNo;
     }
 }
 
