@@ -239,12 +239,6 @@ bool WebSite::loadIndex(const QString& path, const QString& heading, const QStri
     return true;
 }
 
-bool WebSite::itemHeading(const QString& itemCode, QString* heading) const
-{
-    *heading = QStringLiteral("Results for: ") + m_run.items().ItemDescription(itemCode, false);
-    return true;
-}
-
 WebSite::PendingPage* WebSite::heldIndex(const QString& path)
 {
     if (m_batching) {
@@ -263,13 +257,16 @@ bool WebSite::indexResults(int day, const QString& fileName, const QString& html
     const QString folder = dayFolder(day);
     if (folder.isEmpty())
         return false;
-    QString groupHeading;
-    itemHeading(itemCode, &groupHeading);
-    const QList<IndexEdit> edits = resultsEdits(folder, fileName, htmlTitle, programNo, itemCode);
-    const std::pair<QString, QString> headings[] = {
-        {meetingHeading(), QStringLiteral("Program Sequence")},
-        {groupHeading, QString()},
-        {meetingHeading(), QStringLiteral("Item Type")},
+    const ItemIndexes& item = itemIndexes(folder, itemCode);
+    const QString line = resultsIndexLine(fileName, htmlTitle, programNo);
+    const QList<IndexEdit> edits{{item.sequencePath, line, true},
+                                 {item.groupPath, line, true},
+                                 {item.itemIndexPath, item.groupLine, false}};
+    const auto heading = [&](qsizetype i) -> std::pair<QString, QString> {
+        if (i == 1)
+            return {item.groupHeading, QString()};
+        return {meetingHeading(),
+                i == 0 ? QStringLiteral("Program Sequence") : QStringLiteral("Item Type")};
     };
     // Everything is checked before anything changes: a batch's pages are changed where they
     // are held, so a refusal must find them as they were.
@@ -283,7 +280,8 @@ bool WebSite::indexResults(int day, const QString& fileName, const QString& html
         PendingPage* page = heldIndex(path);
         if (!page) {
             PendingPage fresh;
-            if (!loadIndex(path, headings[i].first, headings[i].second, &fresh))
+            const auto [title, orderedBy] = heading(i);
+            if (!loadIndex(path, title, orderedBy, &fresh))
                 return refused();
             page = &*m_loaded.insert(path, fresh);
         }
@@ -339,35 +337,31 @@ bool WebSite::applyIndexEdits(qint64 programNo, const QList<IndexEdit>& edits)
     return true;
 }
 
-QList<WebSite::IndexEdit> WebSite::resultsEdits(const QString& folder, const QString& fileName,
-                                                const QString& htmlTitle, qint64 programNo,
-                                                const QString& itemCode) const
+const WebSite::ItemIndexes& WebSite::itemIndexes(const QString& folder, const QString& itemCode)
 {
+    const QString key = folder + QLatin1Char('|') + itemCode;
+    auto known = m_itemIndexes.constFind(key);
+    if (known != m_itemIndexes.cend())
+        return *known;
     const meeting::ItemTypes& items = m_run.items();
     const QString groupFile = groupFileName(items, itemCode);
-    const QString line = resultsIndexLine(fileName, htmlTitle, programNo);
-    return {
-        {QDir(folder).filePath(QString::fromLatin1(kSequenceIndex)), line, true},
-        {QDir(folder).filePath(groupFile), line, true},
-        {QDir(folder).filePath(QString::fromLatin1(kItemIndex)),
-         groupIndexLine(groupFile, htmlEscaped(items.ItemDescription(itemCode, false))), false},
-    };
+    const QString description = items.ItemDescription(itemCode, false);
+    const QDir dir(folder);
+    return *m_itemIndexes.insert(key, {dir.filePath(QString::fromLatin1(kSequenceIndex)),
+                                       dir.filePath(groupFile),
+                                       dir.filePath(QString::fromLatin1(kItemIndex)),
+                                       groupIndexLine(groupFile, htmlEscaped(description)),
+                                       QStringLiteral("Results for: ") + description});
 }
 
 void WebSite::planIndexResults(const QList<std::pair<int, QString>>& dayAndItem)
 {
     if (!m_writer)
         return;
-    QHash<int, QString> folders;
     for (const auto& [day, itemCode] : dayAndItem) {
-        auto folder = folders.find(day);
-        if (folder == folders.end())
-            folder = folders.insert(day, dayFolderPath(day));
-        const QString groupPath = QDir(*folder).filePath(groupFileName(m_run.items(), itemCode));
-        for (const QString& path :
-             {QDir(*folder).filePath(QString::fromLatin1(kSequenceIndex)), groupPath,
-              QDir(*folder).filePath(QString::fromLatin1(kItemIndex))})
-            ++m_editsLeft[path];
+        const ItemIndexes& item = itemIndexes(dayFolderPath(day), itemCode);
+        for (const QString* path : {&item.sequencePath, &item.groupPath, &item.itemIndexPath})
+            ++m_editsLeft[*path];
     }
 }
 

@@ -135,11 +135,17 @@ private:
     // The index page held by the batch or read for the edits at hand; null when neither.
     PendingPage* heldIndex(const QString& path);
     bool applyIndexEdits(qint64 programNo, const QList<IndexEdit>& edits);
-    // The three edits of a results page: the sequence index, the group page and the item
-    // index of its day folder at `folder`.
-    QList<IndexEdit> resultsEdits(const QString& folder, const QString& fileName,
-                                  const QString& htmlTitle, qint64 programNo,
-                                  const QString& itemCode) const;
+    // What the results pages of an item in a day folder take into the indexes: the paths of
+    // the sequence index, the item's group page and the item index, the group page's line
+    // in the item index and its heading. Made once a site.
+    struct ItemIndexes {
+        QString sequencePath;
+        QString groupPath;
+        QString itemIndexPath;
+        QString groupLine;
+        QString groupHeading;
+    };
+    const ItemIndexes& itemIndexes(const QString& folder, const QString& itemCode);
     // Hands the batch's index pages that take no more edits to the writer.
     void writeFinishedIndexes(const QList<IndexEdit>& edits);
     // After the writer stopped at a page that failed: the index pages it did not write are
@@ -149,7 +155,6 @@ private:
     // The index page at `path`, or a new one with `heading` when there is none.
     bool loadIndex(const QString& path, const QString& heading, const QString& orderedBy,
                    PendingPage* page);
-    bool itemHeading(const QString& itemCode, QString* heading) const;
     // The page from the batch when it holds it, else from its file.
     bool readIndex(const QString& path, PendingPage* page);
     // Writes the page now, or keeps it for the end of the batch.
@@ -160,10 +165,11 @@ private:
     base::Run& m_run;
     bool m_batching = false;
     QHash<QString, PendingPage> m_pending;
-    QStringList m_pendingOrder;           // the order the pages were first changed in
-    QString m_rebuilding;                 // the day folder whose indexes are made from nothing
-    QHash<QString, PendingPage> m_loaded; // read and checked, not changed yet
-    QHash<int, QString> m_dayFolders;     // day -> its folder, known to be there (in a batch)
+    QStringList m_pendingOrder;                // the order the pages were first changed in
+    QString m_rebuilding;                      // the day folder whose indexes are made from nothing
+    QHash<QString, PendingPage> m_loaded;      // read and checked, not changed yet
+    QHash<int, QString> m_dayFolders;          // day -> its folder, known to be there (in a batch)
+    QHash<QString, ItemIndexes> m_itemIndexes; // "folder|item code" -> its index edits
     std::unique_ptr<PageWriter> m_writer;
     QList<DeferredEdits> m_deferred;
     // A batch that writes behind changes its index pages at once and hands each to the
