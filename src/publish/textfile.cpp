@@ -1,10 +1,14 @@
 #include "publish/textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringEncoder>
 
 #include <filesystem>
 #include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace publish {
 
@@ -65,12 +69,45 @@ QByteArray utf8Lines(const QStringList& lines)
     return bytes;
 }
 
+// A new file made whole without a name, then given its name: one step less for the file
+// system than a part renamed. False, with nothing left behind, when the file exists already
+// or the file system cannot do it; the caller then writes a part and renames it.
+bool writeNewFile(const QString& path, const QByteArray& bytes)
+{
+#ifdef O_TMPFILE
+    const QByteArray name = QFile::encodeName(path);
+    if (::access(name.constData(), F_OK) == 0)
+        return false;
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    const bool named = done == bytes.size() && ::linkat(AT_FDCWD, self.constData(), AT_FDCWD,
+                                                        name.constData(), AT_SYMLINK_FOLLOW) == 0;
+    ::close(fd);
+    return named;
+#else
+    Q_UNUSED(path);
+    Q_UNUSED(bytes);
+    return false;
+#endif
+}
+
 } // namespace
 
 bool writeBytesFile(const QString& path, const QByteArray& bytes, QString* error)
 {
     // A reader sees the old file or the new one, never part of one.
-    return writePart(path, bytes, error) && replaceByPart(path, error);
+    return writeNewFile(path, bytes) ||
+           (writePart(path, bytes, error) && replaceByPart(path, error));
 }
 
 bool writeTextFile(const QString& path, const QStringList& lines, QString* error)

@@ -5,6 +5,7 @@
 
 #include "publish/meetingindex.h"
 #include "publish/sitepublish.h"
+#include "publish/textfile.h"
 #include "publish/webindex.h"
 #include "publish/weblayout.h"
 #include "publish/webmanage.h"
@@ -438,6 +439,32 @@ TEST_F(WebPagesTest, TeamTotalsRefusedInTheWholeMeetingAreToldOnce)
     EXPECT_TRUE(QFileInfo::exists(dayFile(publish::resultsFileName(1, m_free50, "A", 1, free1))));
     EXPECT_FALSE(QFileInfo::exists(QDir(m_root).filePath("TeamTotals.html")));
     EXPECT_FALSE(QFileInfo::exists(QDir(m_root).filePath(publish::kMeetingIndex)));
+}
+
+// A page is made whole before it has its name, new or replacing another; either way it is
+// a plain file readable by the web server, and nothing else is left in the folder.
+TEST_F(WebPagesTest, APageIsWrittenWholeUnderItsNameAndNothingElse)
+{
+    const QString folder = dayFile("");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString page = dayFile("Notes.html");
+    ASSERT_TRUE(publish::writeBytesFile(page, "first"));
+    EXPECT_EQ(text(page), "first");
+    QFile plain(dayFile("plain.txt"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    EXPECT_EQ(QFile::permissions(page), QFile::permissions(plain.fileName()));
+    ASSERT_TRUE(publish::writeBytesFile(page, "second, longer"));
+    EXPECT_EQ(text(page), "second, longer");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"Notes.html", "plain.txt"}));
+    // A folder where the page should go: refused with the file system's reason.
+    ASSERT_TRUE(QDir().mkpath(dayFile("Taken.html")));
+    QString error;
+    EXPECT_FALSE(publish::writeBytesFile(dayFile("Taken.html"), "x", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"Notes.html", "plain.txt"}));
 }
 
 TEST_F(WebPagesTest, ThePublishCommandsWorkOnTheDatabaseFile)
