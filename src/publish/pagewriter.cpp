@@ -13,11 +13,13 @@ PageWriter::~PageWriter()
 
 bool PageWriter::write(QString path, QStringList lines)
 {
+    QByteArray bytes = textFileBytes(lines);
+    lines.clear();
     {
         const std::lock_guard lock(m_mutex);
         if (m_failed || m_closing)
             return false;
-        m_queue.push_back({std::move(path), std::move(lines)});
+        m_queue.push_back({std::move(path), std::move(bytes)});
         ++m_taken;
     }
     m_wake.notify_one();
@@ -49,7 +51,7 @@ void PageWriter::run()
             m_queue.pop_front();
         }
         QString error;
-        const bool ok = writeTextFile(page.path, page.lines, &error);
+        const bool ok = writeBytesFile(page.path, page.bytes, &error);
         const std::lock_guard lock(m_mutex);
         if (!ok) {
             m_failed = true;

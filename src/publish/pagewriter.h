@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -11,8 +12,9 @@
 namespace publish {
 
 // Writes pages on a thread of its own, in the order they are handed over, so that the next
-// pages are made while the last ones go to the disk. Each page is written whole through
-// writeTextFile. The first page that cannot be written stops the writing: the pages handed
+// pages are made while the last ones go to the disk. Each page is encoded as it is handed
+// over (the lines are let go where they were made) and written whole through
+// writeBytesFile. The first page that cannot be written stops the writing: the pages handed
 // over after it are not written.
 class PageWriter {
 public:
@@ -37,7 +39,7 @@ public:
 private:
     struct Page {
         QString path;
-        QStringList lines;
+        QByteArray bytes;
     };
     void run();
 

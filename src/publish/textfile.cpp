@@ -51,24 +51,6 @@ bool replaceByPart(const QString& path, QString* error)
     return false;
 }
 
-QByteArray utf8Lines(const QStringList& lines)
-{
-    // The lines are encoded one after the other into one buffer of the largest size they
-    // can take, then cut to what they took.
-    qsizetype characters = 0;
-    for (const QString& line : lines)
-        characters += line.size() + 1;
-    QStringEncoder utf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
-    QByteArray bytes(utf8.requiredSpace(characters), Qt::Uninitialized);
-    char* end = bytes.data();
-    for (const QString& line : lines) {
-        end = utf8.appendToBuffer(end, line);
-        *end++ = '\n';
-    }
-    bytes.truncate(end - bytes.constData());
-    return bytes;
-}
-
 // A new file made whole without a name, then given its name: one step less for the file
 // system than a part renamed. False, with nothing left behind, when the file exists already
 // or the file system cannot do it; the caller then writes a part and renames it.
@@ -110,15 +92,33 @@ bool writeBytesFile(const QString& path, const QByteArray& bytes, QString* error
            (writePart(path, bytes, error) && replaceByPart(path, error));
 }
 
+QByteArray textFileBytes(const QStringList& lines)
+{
+    // The lines are encoded one after the other into one buffer of the largest size they
+    // can take, then cut to what they took.
+    qsizetype characters = 0;
+    for (const QString& line : lines)
+        characters += line.size() + 1;
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
+    QByteArray bytes(utf8.requiredSpace(characters), Qt::Uninitialized);
+    char* end = bytes.data();
+    for (const QString& line : lines) {
+        end = utf8.appendToBuffer(end, line);
+        *end++ = '\n';
+    }
+    bytes.truncate(end - bytes.constData());
+    return bytes;
+}
+
 bool writeTextFile(const QString& path, const QStringList& lines, QString* error)
 {
-    return writeBytesFile(path, utf8Lines(lines), error);
+    return writeBytesFile(path, textFileBytes(lines), error);
 }
 
 bool writeTextFiles(const QList<TextFileContent>& files, QString* failedPath, QString* error)
 {
     for (qsizetype i = 0; i < files.size(); ++i) {
-        if (writePart(files[i].path, utf8Lines(files[i].lines), error))
+        if (writePart(files[i].path, textFileBytes(files[i].lines), error))
             continue;
         if (failedPath)
             *failedPath = files[i].path;

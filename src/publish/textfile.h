@@ -11,6 +11,8 @@ namespace publish {
 // as it was. False with the reason in `error`.
 bool writeTextFile(const QString& path, const QStringList& lines, QString* error = nullptr);
 bool writeBytesFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+// The bytes writeTextFile writes for the lines.
+QByteArray textFileBytes(const QStringList& lines);
 
 struct TextFileContent {
     QString path;
