@@ -4,6 +4,7 @@
 
 #include "base/messages.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -151,28 +152,42 @@ QString fixedDecimal(double value, int intDigits, int decimals)
 
 bool ItemTypes::PerfIsBlank(const QString& text)
 {
-    for (QChar c : text) {
-        if (!QStringLiteral(" :.0-+").contains(c))
-            return false;
-    }
-    return true;
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u == ' ' || u == ':' || u == '.' || u == '0' || u == '-' || u == '+';
+    });
 }
 
 bool ItemTypes::PerfLooksValid(const QString& text)
 {
-    QString t = text;
-    const qsizetype comma = t.indexOf(QLatin1Char(','));
-    if (comma >= 0)
-        t[comma] = QLatin1Char('.');
-    for (QChar c : t) {
-        if (!QStringLiteral(":,.0123456789").contains(c))
+    // Digits, colons and one decimal sign (a comma reads as the point), the point after the
+    // colons.
+    qsizetype point = -1;
+    qsizetype colon = -1;
+    bool comma = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u == ',' && !comma) {
+            comma = true;
+            if (point < 0)
+                point = i;
+        } else if (u == '.' || u == ',') {
+            if (point < 0)
+                point = i;
+        } else if (u == ':') {
+            if (colon < 0)
+                colon = i;
+        } else if (u < '0' || u > '9') {
             return false;
+        }
     }
-    const qsizetype point = t.indexOf(QLatin1Char('.'));
-    const qsizetype colon = t.indexOf(QLatin1Char(':'));
     if (point >= 0 && colon >= 0 && point < colon)
         return false;
     // The characters rule out the manually stopped times that the full read reports.
+    if (!comma)
+        return PerfIsBlank(text) || readColonValue(text).has_value();
+    QString t = text;
+    t[text.indexOf(QLatin1Char(','))] = QLatin1Char('.');
     return PerfIsBlank(t) || readColonValue(t).has_value();
 }
 

@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QStringList>
+#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -387,25 +388,29 @@ CaptureAthleteRow captureAthlete(db::DmdCoreDbs& database, const meeting::ItemTy
 void markThirdDigitStates(const meeting::ItemTypes& items, const QString& itemCode,
                           QList<CaptureAthleteRow>& rows)
 {
-    const bool track = items.IsTrackItem(itemCode);
-    // The race's performances in order, so that each one's duplicates are a range: a race
-    // is too small to be worth a hash.
-    QStringList performances;
-    if (track) {
+    // The race's performances in order, so that each one's duplicates are a range; the
+    // rows' texts are pointed at, not copied.
+    QVarLengthArray<const QString*, 32> performances;
+    if (items.IsTrackItem(itemCode)) {
         for (const CaptureAthleteRow& a : std::as_const(rows))
             if (a.hasPerformance())
-                performances << a.performance;
-        std::sort(performances.begin(), performances.end());
+                performances.append(&a.performance);
+        std::sort(performances.begin(), performances.end(),
+                  [](const QString* a, const QString* b) { return *a < *b; });
     }
+    const auto timesOf = [&](const QString& performance) {
+        const auto same =
+            std::equal_range(performances.cbegin(), performances.cend(), &performance,
+                             [](const QString* a, const QString* b) { return *a < *b; });
+        return same.second - same.first;
+    };
     // Rows shared with a list read for the whole meeting are copied only when a state
     // changes, which in most races none does.
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const CaptureAthleteRow& a = std::as_const(rows)[i];
         ThirdDigitState state = ThirdDigitState::Nothing;
-        if (track && a.hasPerformance()) {
-            const auto same =
-                std::equal_range(performances.cbegin(), performances.cend(), a.performance);
-            const bool duplicate = same.second - same.first > 1;
+        if (!performances.isEmpty() && a.hasPerformance()) {
+            const bool duplicate = timesOf(a.performance) > 1;
             const bool digit = !a.thirdDigit.isEmpty();
             if (duplicate)
                 state = digit ? ThirdDigitState::Done : ThirdDigitState::Needed;
