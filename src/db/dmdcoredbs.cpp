@@ -1,6 +1,7 @@
 #include "db/dmdcoredbs.h"
 
 #include "base/messages.h"
+#include "db/sidereader.h"
 #include "db/sqltext.h"
 
 #include <QElapsedTimer>

@@ -15,6 +15,8 @@ class Messages;
 
 namespace db {
 
+class SideReader;
+
 // The server's default administrator password, tried by login attempt 1.
 inline constexpr const char* kServerDefaultPassword = "masterkey";
 // The product's own administrator password, tried by login attempt 3.
@@ -61,6 +63,10 @@ public:
     // connection goes on with its own. Null on a server's database or when it cannot
     // attach.
     std::unique_ptr<DmdCoreDbs> openSibling(base::Messages& messages) const;
+    // The connection's reader on a sibling, made when first asked for and kept until the
+    // connection closes: its attachment and what the engine learnt of the tables serve
+    // every run that reads a whole meeting.
+    SideReader& sideReader();
     // Sees the commits of others in the read transaction.
     void refreshReads();
 
@@ -149,6 +155,7 @@ private:
     DbError m_lastLoginError;
     DbError m_lastError;
     std::unique_ptr<FbAttachment> m_attachment;
+    std::unique_ptr<SideReader> m_sideReader;
     FbTransaction m_tscView{TransactionKind::Read};
     FbTransaction m_tscMdfy{TransactionKind::Modify};
     FbTransaction m_tscBatch{TransactionKind::Modify};

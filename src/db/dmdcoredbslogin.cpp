@@ -1,6 +1,7 @@
 #include "db/dmdcoredbs.h"
 
 #include "base/messages.h"
+#include "db/sidereader.h"
 #include "db/sqltext.h"
 
 namespace db {
@@ -114,6 +115,13 @@ std::unique_ptr<DmdCoreDbs> DmdCoreDbs::openSibling(base::Messages& messages) co
     return sibling;
 }
 
+SideReader& DmdCoreDbs::sideReader()
+{
+    if (!m_sideReader)
+        m_sideReader = std::make_unique<SideReader>(*this);
+    return *m_sideReader;
+}
+
 QString DmdCoreDbs::connectionText()
 {
     if (!isConnected()) {
@@ -131,6 +139,7 @@ void DmdCoreDbs::close()
         return;
     }
     m_messages.setInternalErrorRecorder({});
+    m_sideReader.reset();
     for (FbTransaction* t : {&m_tscView, &m_tscMdfy, &m_tscBatch, &m_tscDebug})
         if (t->isActive())
             t->rollback(nullptr);

@@ -16,7 +16,9 @@ class DmdCoreDbs;
 // time, and reading a whole meeting keeps it busy. On a server's database, or when the
 // second connection cannot attach, the work runs on the caller's connection when it is
 // waited for. What the work tells the user is held and told on the caller's thread once
-// waited for; the work must not ask questions (a question is answered No).
+// waited for; the work must not ask questions (a question is answered No). A connection
+// keeps one for its runs (DmdCoreDbs::sideReader), so that the second attachment is made
+// once.
 class SideReader {
 public:
     explicit SideReader(DmdCoreDbs& database);

@@ -1,6 +1,7 @@
 #include "publish/meetingreads.h"
 
 #include "base/run.h"
+#include "db/dmdcoredbs.h"
 #include "db/sidereader.h"
 
 namespace publish {
@@ -8,7 +9,7 @@ namespace publish {
 MeetingReads::MeetingReads(base::Run& run, bool wholeMeeting) : m_run(run)
 {
     if (wholeMeeting)
-        m_side = std::make_unique<db::SideReader>(*run.database());
+        m_side = &run.database()->sideReader();
 }
 
 MeetingReads::~MeetingReads()

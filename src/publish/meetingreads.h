@@ -29,7 +29,7 @@ namespace publish {
 class MeetingReads {
 public:
     // `wholeMeeting`: the reading is of every heat at once, the heats on a second connection
-    // while the rest is read on the run's (see db::SideReader).
+    // while the rest is read on the run's (on the connection's side reader).
     explicit MeetingReads(base::Run& run, bool wholeMeeting = false);
     ~MeetingReads();
 
@@ -52,7 +52,7 @@ private:
     void readWholeMeeting();
 
     base::Run& m_run;
-    std::unique_ptr<db::SideReader> m_side; // a whole meeting's second connection
+    db::SideReader* m_side = nullptr; // a whole meeting's second connection
     std::optional<QList<TeamTotalsPage>> m_teamTotals;
     bool m_teamTotalsBegun = false;
     std::optional<QList<results::CaptureProgramRow>> m_programRows;

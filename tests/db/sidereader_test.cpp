@@ -86,4 +86,43 @@ TEST_F(SideReaderTest, WhatTheWorkTellsIsToldOnTheCallersThreadOnceWaitedFor)
     EXPECT_EQ(m_sink.shown().size(), shown) << "told once";
 }
 
+TEST_F(SideReaderTest, TheConnectionKeepsItsReaderAndItsAttachmentUntilItCloses)
+{
+    const auto userAttachments = [](db::DmdCoreDbs& connection) {
+        db::Cursor q(connection, "select count(*) from MON$ATTACHMENTS where MON$SYSTEM_FLAG = 0");
+        return q.next() ? q.integer(0) : -1;
+    };
+    db::SideReader& side = database().sideReader();
+    EXPECT_EQ(&database().sideReader(), &side);
+    addTeams(2);
+    const db::DmdCoreDbs* first = nullptr;
+    QStringList read;
+    side.post([&](db::DmdCoreDbs& connection) {
+        first = &connection;
+        read = names(connection);
+    });
+    side.wait();
+    EXPECT_EQ(read, (QStringList{"Team 1", "Team 2"}));
+    // A later run reads on the same attachment, and sees what was committed since.
+    ASSERT_TRUE(database().execute("insert into TEAM (TEAMNO, MEETINGNO, TEAMNAME) values (3, 1, "
+                                   "'Team 3')"));
+    const db::DmdCoreDbs* second = nullptr;
+    side.post([&](db::DmdCoreDbs& connection) {
+        second = &connection;
+        read = names(connection);
+    });
+    side.wait();
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(read, (QStringList{"Team 1", "Team 2", "Team 3"}));
+    EXPECT_EQ(userAttachments(database()), 2);
+
+    // Closing the connection ends its reader's attachment: another program finds itself
+    // alone on the file.
+    database().close();
+    base::ScriptedSink sink;
+    const std::unique_ptr<base::Run> other = secondRun(sink);
+    ASSERT_TRUE(other && other->database() && other->database()->isConnected());
+    EXPECT_EQ(userAttachments(*other->database()), 1);
+}
+
 } // namespace
