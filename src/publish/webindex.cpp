@@ -27,9 +27,25 @@ bool findMarkers(const QStringList& page, Markers* m, QString* error)
     return true;
 }
 
+// Index lines are in order as text, case not counting. Lines are mostly plain ASCII with a
+// long common start, so that part is compared here and the rest, from the first other
+// character, by the full comparison (which folds case one character at a time, as here).
 bool textBefore(const QString& a, const QString& b)
 {
-    return a.compare(b, Qt::CaseInsensitive) < 0;
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        char16_t x = a[i].unicode();
+        char16_t y = b[i].unicode();
+        if (x >= 0x80 || y >= 0x80)
+            return QStringView(a).mid(i).compare(QStringView(b).mid(i), Qt::CaseInsensitive) < 0;
+        if (x >= 'A' && x <= 'Z')
+            x += 'a' - 'A';
+        if (y >= 'A' && y <= 'Z')
+            y += 'a' - 'A';
+        if (x != y)
+            return x < y;
+    }
+    return a.size() < b.size();
 }
 
 } // namespace

@@ -82,6 +82,19 @@ TEST(WebIndex, ALineIsAddedOnceInItsPlaceAndTheRestOfThePageIsKept)
     ASSERT_TRUE(page.add("c", &changed, &error));
     EXPECT_EQ(page.lines(), (QStringList{"<!-----start-of-index----->", "B", "c", "m", "z",
                                          "<!-----end-of-index----->", "end"}));
+    // The order is that of the texts compared without case, accents and signs between the
+    // capitals and the small letters included.
+    QStringList texts{"x_1", "xA1", "xb1", "X[", "xé", "xÉa", "xz", "Xz", "xy", "x", "xÄ", "xä",
+                      "x\U0001F600", "x\u00DF", "XS", "x`"};
+    page = publish::IndexPage({"<!-----start-of-index----->", "<!-----end-of-index----->"});
+    for (const QString& t : std::as_const(texts))
+        ASSERT_TRUE(page.add(t, &changed, &error));
+    std::stable_sort(texts.begin(), texts.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    QStringList added = page.lines().mid(1, texts.size());
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(added[i].compare(texts[i], Qt::CaseInsensitive), 0) << i;
     page = publish::IndexPage({"<!-----start-of-index----->", "b"});
     EXPECT_FALSE(page.hasMarkers(&error));
     EXPECT_FALSE(page.add("q", &changed, &error));
