@@ -22,7 +22,8 @@ QString eventName(const results::CaptureProgramRow& row)
 
 QString eventTitle(const results::CaptureProgramRow& row)
 {
-    return QStringLiteral("%1 ").arg(row.seq, 3, 10, QLatin1Char('0')) + eventName(row);
+    return QString::number(row.seq).rightJustified(3, QLatin1Char('0')) + QLatin1Char(' ') +
+           eventName(row);
 }
 
 std::optional<EventResults> eventResults(base::Run& run, qint64 programNo)
@@ -77,12 +78,12 @@ EventResults eventResults(base::Run& run, const results::CaptureProgramRow& row,
                 items.AddThirdDigit(row.itemCode, a.performance, a.thirdDigit));
         else
             l.performance = meeting::performanceForDisplay(a.performance);
-        if (a.status > 0)
-            out.statused << l;
-        else if (a.ePlace > 0)
-            out.placed << l;
         if (a.lane > 0)
             out.starters << l;
+        if (a.status > 0)
+            out.statused << std::move(l);
+        else if (a.ePlace > 0)
+            out.placed << std::move(l);
     }
     std::stable_sort(out.placed.begin(), out.placed.end(),
                      [](const ResultLine& a, const ResultLine& b) { return a.place < b.place; });

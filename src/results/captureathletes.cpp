@@ -250,9 +250,11 @@ void sortByLane(QList<CaptureAthleteRow>& rows)
 
 MeetingAthletes::MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo)
 {
-    readAthletesAndFinals(database, meetingNo);
+    m_athleteColumns = meetingAthleteColumns(database, meetingNo);
+    readFinals(database, meetingNo);
     QList<ReadRaceRow> heats = readRaceRows(database, false, meetingWhere(meetingNo));
     completeHeats(heats);
+    m_athleteColumns.clear();
 }
 
 MeetingAthletes::MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo, db::SideReader& side)
@@ -261,7 +263,14 @@ MeetingAthletes::MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo, db:
     side.post([this, meetingNo](db::DmdCoreDbs& connection) {
         m_sideHeats = readRaceRows(connection, false, meetingWhere(meetingNo));
     });
-    readAthletesAndFinals(database, meetingNo);
+    m_athleteColumns = meetingAthleteColumns(database, meetingNo);
+    // Once the athletes are known the heats are put together there too, while the finals
+    // are read here; both only read the athletes.
+    side.post([this](db::DmdCoreDbs&) {
+        completeHeats(m_sideHeats);
+        m_sideHeats.clear();
+    });
+    readFinals(database, meetingNo);
 }
 
 MeetingAthletes::~MeetingAthletes()
@@ -275,20 +284,18 @@ void MeetingAthletes::completeHeats()
 {
     m_side->wait();
     m_side = nullptr;
-    completeHeats(m_sideHeats);
-    m_sideHeats.clear();
+    m_athleteColumns.clear();
 }
 
-void MeetingAthletes::readAthletesAndFinals(db::DmdCoreDbs& database, qint64 meetingNo)
+void MeetingAthletes::readFinals(db::DmdCoreDbs& database, qint64 meetingNo)
 {
-    m_athleteColumns = meetingAthleteColumns(database, meetingNo);
     // A final's entries who are not in it (no lane, place or status) are many and of no use
     // to work over the program.
     QList<ReadRaceRow> finals =
         readRaceRows(database, true,
                      meetingWhere(meetingNo) +
                          QStringLiteral(" and (X.LANE > 0 or X.E_PLACE > 0 or X.DISQ_STATUS > 0)"));
-    completeRaceRows(finals, m_athleteColumns,
+    completeRaceRows(finals, std::as_const(m_athleteColumns),
                      [&](ReadRaceRow& r) { m_finals[r.eventNo].append(std::move(r.athlete)); });
     for (QList<CaptureAthleteRow>& rows : m_finals)
         sortByLane(rows);
@@ -297,14 +304,13 @@ void MeetingAthletes::readAthletesAndFinals(db::DmdCoreDbs& database, qint64 mee
 void MeetingAthletes::completeHeats(QList<ReadRaceRow>& heats)
 {
     completeRaceRows(
-        heats, m_athleteColumns,
+        heats, std::as_const(m_athleteColumns),
         [&](ReadRaceRow& r) {
             m_heats[heatKey(r.eventNo, r.round, r.heatNo)].append(std::move(r.athlete));
         },
         &m_heatCounts);
     for (QList<CaptureAthleteRow>& rows : m_heats)
         sortByLane(rows);
-    m_athleteColumns.clear();
 }
 
 QList<CaptureAthleteRow> MeetingAthletes::of(const meeting::ItemTypes& items,

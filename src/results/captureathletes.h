@@ -102,9 +102,9 @@ struct ReadRaceRow {
 class MeetingAthletes {
 public:
     MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo);
-    // Reading in two steps: the heats, the most of it, on the side connection while the
-    // athletes and the finals are read here and then whatever the caller reads meanwhile;
-    // completeHeats() waits for the heats and puts them in.
+    // Reading in two steps: the heats, the most of it, are read and put together on the
+    // side connection while the athletes and the finals are read here, and then whatever
+    // the caller reads meanwhile; completeHeats() waits for the heats.
     MeetingAthletes(db::DmdCoreDbs& database, qint64 meetingNo, db::SideReader& side);
     ~MeetingAthletes();
     MeetingAthletes(const MeetingAthletes&) = delete;
@@ -119,10 +119,11 @@ public:
     HeatCounts heatCounts(qint64 eventNo, const QString& round, int heatNo) const;
 
 private:
-    void readAthletesAndFinals(db::DmdCoreDbs& database, qint64 meetingNo);
+    void readFinals(db::DmdCoreDbs& database, qint64 meetingNo);
     void completeHeats(QList<ReadRaceRow>& heats);
 
-    QHash<qint64, AthleteColumns> m_athleteColumns; // until the heats are in
+    QHash<qint64, AthleteColumns> m_athleteColumns; // until the heats are in; only read
+                                                    // while they are put together elsewhere
     db::SideReader* m_side = nullptr;               // the heats are being read there
     QList<ReadRaceRow> m_sideHeats;
     QHash<QString, QList<CaptureAthleteRow>> m_heats;
