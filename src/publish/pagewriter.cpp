@@ -11,15 +11,31 @@ PageWriter::~PageWriter()
     finish();
 }
 
+namespace {
+
+// How many written pages are kept for their memory.
+constexpr std::size_t kSparePages = 16;
+
+} // namespace
+
 bool PageWriter::write(QString path, QStringList lines)
 {
-    QByteArray bytes = textFileBytes(lines);
+    Page page;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!m_spare.empty()) {
+            page = std::move(m_spare.back());
+            m_spare.pop_back();
+        }
+    }
+    page.path = std::move(path);
+    encodeTextFile(lines, &page.bytes);
     lines.clear();
     {
         const std::lock_guard lock(m_mutex);
         if (m_failed || m_closing)
             return false;
-        m_queue.push_back({std::move(path), std::move(bytes)});
+        m_queue.push_back(std::move(page));
         ++m_taken;
     }
     m_wake.notify_one();
@@ -61,6 +77,8 @@ void PageWriter::run()
             return;
         }
         ++m_outcome.written;
+        if (m_spare.size() < kSparePages)
+            m_spare.push_back(std::move(page));
     }
 }
 

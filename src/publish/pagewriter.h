@@ -8,6 +8,7 @@
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace publish {
 
@@ -15,7 +16,9 @@ namespace publish {
 // pages are made while the last ones go to the disk. Each page is encoded as it is handed
 // over (the lines are let go where they were made) and written whole through
 // writeBytesFile. The first page that cannot be written stops the writing: the pages handed
-// over after it are not written.
+// over after it are not written. A written page's memory comes back to be used for the
+// next: memory is taken and given back on the thread that makes the pages, and the two
+// threads do not wait on each other in the allocator.
 class PageWriter {
 public:
     PageWriter();
@@ -46,6 +49,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<Page> m_queue;
+    std::vector<Page> m_spare; // written pages, their memory to be used again
     bool m_closing = false;
     bool m_failed = false; // read by write() without waiting for the queue
     int m_taken = 0;

@@ -94,20 +94,26 @@ bool writeBytesFile(const QString& path, const QByteArray& bytes, QString* error
 
 QByteArray textFileBytes(const QStringList& lines)
 {
+    QByteArray bytes;
+    encodeTextFile(lines, &bytes);
+    return bytes;
+}
+
+void encodeTextFile(const QStringList& lines, QByteArray* bytes)
+{
     // The lines are encoded one after the other into one buffer of the largest size they
     // can take, then cut to what they took.
     qsizetype characters = 0;
     for (const QString& line : lines)
         characters += line.size() + 1;
     QStringEncoder utf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
-    QByteArray bytes(utf8.requiredSpace(characters), Qt::Uninitialized);
-    char* end = bytes.data();
+    bytes->resize(utf8.requiredSpace(characters));
+    char* end = bytes->data();
     for (const QString& line : lines) {
         end = utf8.appendToBuffer(end, line);
         *end++ = '\n';
     }
-    bytes.truncate(end - bytes.constData());
-    return bytes;
+    bytes->truncate(end - bytes->constData());
 }
 
 bool writeTextFile(const QString& path, const QStringList& lines, QString* error)

@@ -13,6 +13,8 @@ bool writeTextFile(const QString& path, const QStringList& lines, QString* error
 bool writeBytesFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 // The bytes writeTextFile writes for the lines.
 QByteArray textFileBytes(const QStringList& lines);
+// The same into `bytes`, whose memory is used again when it is large enough.
+void encodeTextFile(const QStringList& lines, QByteArray* bytes);
 
 struct TextFileContent {
     QString path;
