@@ -4,6 +4,7 @@
 #include "publishfixture.h"
 
 #include "publish/meetingindex.h"
+#include "publish/pagewriter.h"
 #include "publish/sitepublish.h"
 #include "publish/textfile.h"
 #include "publish/webindex.h"
@@ -465,6 +466,36 @@ TEST_F(WebPagesTest, APageIsWrittenWholeUnderItsNameAndNothingElse)
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
               (QStringList{"Notes.html", "plain.txt"}));
+}
+
+// Pages written behind the maker share their memory: a short page after a long one is
+// still exactly its own lines, and the pages come out in the order handed over.
+TEST_F(WebPagesTest, PagesWrittenBehindAreEachExactlyTheirOwnLines)
+{
+    const QString folder = dayFile("");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QList<QStringList> pages;
+    for (int i = 0; i < 40; ++i) {
+        QStringList lines{QStringLiteral("<h2>Page %1</h2>").arg(i)};
+        // Every third page is long, with names that take several bytes a character.
+        for (int n = i % 3 == 0 ? 400 : 1; n > 0; --n)
+            lines << QStringLiteral("<tr><td> Ærøskøbing O'Brien-Ünal %1 </td></tr>").arg(n);
+        pages << lines;
+    }
+    publish::PageWriter writer;
+    for (int i = 0; i < pages.size(); ++i)
+        ASSERT_TRUE(writer.write(dayFile(QStringLiteral("p%1.html").arg(i)), pages[i]));
+    const publish::PageWriter::Outcome outcome = writer.finish();
+    EXPECT_EQ(outcome.written, pages.size());
+    EXPECT_TRUE(outcome.failedPath.isEmpty());
+    for (int i = 0; i < pages.size(); ++i) {
+        QFile f(dayFile(QStringLiteral("p%1.html").arg(i)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << i;
+        EXPECT_EQ(f.readAll(), publish::textFileBytes(pages[i])) << i;
+    }
+    // Once closed, the writer takes no more pages.
+    EXPECT_FALSE(writer.write(dayFile("late.html"), {"late"}));
+    EXPECT_FALSE(QFileInfo::exists(dayFile("late.html")));
 }
 
 TEST_F(WebPagesTest, ThePublishCommandsWorkOnTheDatabaseFile)
