@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStringEncoder>
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -51,15 +52,13 @@ bool replaceByPart(const QString& path, QString* error)
     return false;
 }
 
-// A new file made whole without a name, then given its name: one step less for the file
-// system than a part renamed. False, with nothing left behind, when the file exists already
-// or the file system cannot do it; the caller then writes a part and renames it.
+// A file made whole without a name, then given its name: one step less for the file system
+// than a part written and renamed. A file that exists already is replaced by the whole one
+// given the part's name and renamed over it. False, with nothing left behind, when the file
+// system cannot do it; the caller then writes a part and renames it, and tells why.
 bool writeNewFile(const QString& path, const QByteArray& bytes)
 {
 #ifdef O_TMPFILE
-    const QByteArray name = QFile::encodeName(path);
-    if (::access(name.constData(), F_OK) == 0)
-        return false;
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (fd < 0)
@@ -72,8 +71,22 @@ bool writeNewFile(const QString& path, const QByteArray& bytes)
         done += n;
     }
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
-    const bool named = done == bytes.size() && ::linkat(AT_FDCWD, self.constData(), AT_FDCWD,
-                                                        name.constData(), AT_SYMLINK_FOLLOW) == 0;
+    const QByteArray name = QFile::encodeName(path);
+    const auto linkAs = [&](const QByteArray& as) {
+        return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, as.constData(), AT_SYMLINK_FOLLOW) ==
+               0;
+    };
+    bool named = false;
+    if (done == bytes.size()) {
+        named = linkAs(name);
+        if (!named && errno == EEXIST) {
+            const QByteArray part = QFile::encodeName(partOf(path));
+            ::unlink(part.constData());
+            named = linkAs(part) && ::rename(part.constData(), name.constData()) == 0;
+            if (!named)
+                ::unlink(part.constData());
+        }
+    }
     ::close(fd);
     return named;
 #else
