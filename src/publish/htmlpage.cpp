@@ -53,23 +53,6 @@ void appendEscaped(QString* out, QStringView text)
     out->append(text.mid(plainFrom));
 }
 
-QString row(const QStringList& values)
-{
-    qsizetype size = 9;
-    for (const QString& v : values)
-        size += v.size() + 16;
-    QString line;
-    line.reserve(size);
-    line += QLatin1String("<tr>");
-    for (const QString& v : values) {
-        line += QLatin1String("<td> ");
-        appendEscaped(&line, v);
-        line += QLatin1String(" </td>");
-    }
-    line += QLatin1String("</tr>");
-    return line;
-}
-
 } // namespace
 
 QString htmlEscaped(const QString& text)
@@ -146,26 +129,56 @@ bool appendTable(const Listing& listing, QStringList* lines, QString* error)
             *error = QStringLiteral("Header and qry fieldcount does not match");
         return false;
     }
-    QList<QStringList> rows;
-    rows.reserve(listing.rows.size());
-    for (const FieldRow& r : listing.rows)
-        rows << valuesOf(r, fields);
-    appendRows(titles, rows, lines);
+    HtmlTable table(titles);
+    for (const FieldRow& r : listing.rows) {
+        for (const QString& field : fields)
+            table << r.value(field);
+        table.endRow();
+    }
+    table.appendTo(lines);
     return true;
 }
 
-void appendRows(const QStringList& titles, const QList<QStringList>& rows, QStringList* lines)
+HtmlTable::HtmlTable(const QStringList& titles)
 {
-    if (rows.isEmpty()) {
+    for (const QString& title : titles)
+        *this << title;
+    endRow();
+    m_rows = 0;
+}
+
+HtmlTable& HtmlTable::operator<<(QStringView value)
+{
+    if (m_row.isEmpty())
+        m_row += u"<tr>";
+    m_row += u"<td> ";
+    appendEscaped(&m_row, value);
+    m_row += u" </td>";
+    return *this;
+}
+
+void HtmlTable::endRow()
+{
+    if (m_row.isEmpty())
+        m_row += u"<tr>";
+    m_row += u"</tr>";
+    const qsizetype size = m_row.size();
+    m_lines << std::move(m_row);
+    // The next row is about as long as this one.
+    m_row = QString();
+    m_row.reserve(size + 16);
+    ++m_rows;
+}
+
+void HtmlTable::appendTo(QStringList* lines) const
+{
+    if (m_rows == 0) {
         *lines << QStringLiteral("No data.<BR>");
         return;
     }
-    lines->reserve(lines->size() + rows.size() + 5);
+    lines->reserve(lines->size() + m_lines.size() + 4);
     *lines << QStringLiteral("<div class=\"scroll\">") << QStringLiteral("<table border=\"1\">")
-           << row(titles);
-    for (const QStringList& values : rows)
-        *lines << row(values);
-    *lines << QStringLiteral("</table>") << QStringLiteral("</div>");
+           << m_lines << QStringLiteral("</table>") << QStringLiteral("</div>");
 }
 
 } // namespace publish

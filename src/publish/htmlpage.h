@@ -27,12 +27,28 @@ bool ensureStyleSheet(const QString& root, QString* error);
 QStringList pageHeader(const QStringList& titleLines, const QString& styleHref, bool refresh);
 QStringList pageFooter();
 
-// One table of a listing: its titles as the header row, then a row per record; "No
-// data.<BR>" for no records. False (and nothing added) when the titles and the fields do
-// not pair up: "Header and qry fieldcount does not match".
+// A table of a page: its titles as the header row, then the rows, made a value at a time
+// and each value escaped as it goes in, so that no list is made for a row. A table without
+// rows is "No data.<BR>".
+class HtmlTable {
+public:
+    explicit HtmlTable(const QStringList& titles);
+    // A value of the row being made.
+    HtmlTable& operator<<(QStringView value);
+    // Ends the row being made.
+    void endRow();
+    bool isEmpty() const { return m_rows == 0; }
+    // The table's lines after `lines`.
+    void appendTo(QStringList* lines) const;
+
+private:
+    QStringList m_lines; // the header row, then the rows ended
+    QString m_row;       // the row being made
+    qsizetype m_rows = 0;
+};
+
+// One table of a listing: a row per record. False (and nothing added) when the titles and
+// the fields do not pair up: "Header and qry fieldcount does not match".
 bool appendTable(const Listing& listing, QStringList* lines, QString* error);
-// The same from the titles and each row's values in their order, for pages made from
-// their own records rather than a listing the exports share.
-void appendRows(const QStringList& titles, const QList<QStringList>& rows, QStringList* lines);
 
 } // namespace publish

@@ -117,20 +117,20 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
                 implements << implement;
         }
         const results::CaptureProgramRow& first = starters.row;
-        appendRows(eventTitles,
-                   {{QString::number(first.seq), first.time, pits.value(first.programNo),
-                     eventName(first), implements.join(QStringLiteral(", "))}},
-                   &lines);
-        QList<QStringList> athletes;
-        athletes.reserve(starters.starters.size());
+        HtmlTable event(eventTitles);
+        event << QString::number(first.seq) << first.time << pits.value(first.programNo)
+              << eventName(first) << implements.join(QStringLiteral(", "));
+        event.endRow();
+        event.appendTo(&lines);
+        HtmlTable athletes(athleteTitles);
         for (const ResultLine& l : starters.starters) {
-            QStringList values{QString::number(l.lane), l.number, l.name(), l.team};
+            athletes << QString::number(l.lane) << l.number << l.name() << l.team;
             if (disabilities)
-                values << l.disabilityClasses << (l.age > 0 ? QString::number(l.age) : QString())
-                       << implementOf.value(l.itemCode);
-            athletes << values;
+                athletes << l.disabilityClasses << (l.age > 0 ? QString::number(l.age) : QString())
+                         << implementOf.value(l.itemCode);
+            athletes.endRow();
         }
-        appendRows(athleteTitles, athletes, &lines);
+        athletes.appendTo(&lines);
         lines << QStringLiteral("<BR>");
     }
     lines << pageFooter();

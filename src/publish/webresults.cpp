@@ -47,20 +47,19 @@ QStringList resultsPageLines(base::Run& run, const EventResults& results,
     if (windKind == 2)
         titles << QStringLiteral("Wind");
     // The placed in place order; those with a status (DQ, DNS ...) after them.
-    QList<QStringList> rows;
-    rows.reserve(results.placed.size() + results.statused.size());
+    HtmlTable table(titles);
     for (const QList<ResultLine>* lines : {&results.placed, &results.statused})
         for (const ResultLine& l : *lines) {
-            QStringList values{number(l.place), l.performance, l.name(), l.team};
+            table << number(l.place) << l.performance << l.name() << l.team;
             if (age)
-                values << number(l.age);
+                table << number(l.age);
             if (windKind == 2)
-                values << l.wind;
-            rows << values;
+                table << l.wind;
+            table.endRow();
         }
     QStringList lines =
         pageHeader(titleLines, QStringLiteral("../") + QString::fromLatin1(kStyleSheetName), false);
-    appendRows(titles, rows, &lines);
+    table.appendTo(&lines);
     if (!historyFile.isEmpty())
         lines << historyLinkLine(historyFile);
     lines << pageFooter();
