@@ -157,6 +157,7 @@ bool IndexPage::hasMarkers(QString* error) const
 void IndexPage::putEntries(QStringList entries)
 {
     std::sort(entries.begin(), entries.end(), textBefore);
+    m_lastLine.clear();
     QStringList out = m_lines.mid(0, m_start + 1);
     out << entries << m_lines.mid(m_end);
     m_lines = out;
@@ -167,6 +168,13 @@ bool IndexPage::add(const QString& line, bool* changed, QString* error)
 {
     if (!hasMarkers(error))
         return false;
+    // The heats of an event come one after the other and add the same line to their item's
+    // index: found once, it is known to be there.
+    if (line == m_lastLine) {
+        *changed = false;
+        return true;
+    }
+    m_lastLine = line;
     const auto first = m_lines.cbegin() + m_start + 1;
     const auto last = m_lines.cbegin() + m_end;
     if (m_sorted && (first == last || textBefore(*(last - 1), line))) {

@@ -68,6 +68,7 @@ private:
     qsizetype m_end = -1;
     bool m_sorted = false;
     QHash<qint64, QStringList> m_resultsLines; // program row -> its lines
+    QString m_lastLine;                        // the line last added or found, still there
 };
 
 } // namespace publish

@@ -75,6 +75,13 @@ TEST(WebIndex, ALineIsAddedOnceInItsPlaceAndTheRestOfThePageIsKept)
     ASSERT_TRUE(page.add(publish::resultsIndexLine("007_X_A1_5.html", "007", 5), &changed, &error));
     EXPECT_TRUE(changed);
     EXPECT_TRUE(page.hasOtherResultsLine(5, "another line"));
+    // Added again at once it is there already; taken out, it goes in again.
+    ASSERT_TRUE(page.add(publish::resultsIndexLine("007_X_A1_5.html", "007", 5), &changed, &error));
+    EXPECT_FALSE(changed);
+    ASSERT_TRUE(page.removeResultsLines(5, &error));
+    ASSERT_TRUE(page.add(publish::resultsIndexLine("007_X_A1_5.html", "007", 5), &changed, &error));
+    EXPECT_TRUE(changed);
+    EXPECT_EQ(page.lines().size(), 3);
     // Lines someone put out of order are sorted with the new one; the next goes in its place.
     page = publish::IndexPage(
         {"<!-----start-of-index----->", "z", "B", "<!-----end-of-index----->", "end"});
