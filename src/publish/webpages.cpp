@@ -101,6 +101,9 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
     if (disabilities)
         athleteTitles << QStringLiteral("Disability") << QStringLiteral("Age")
                       << QStringLiteral("Implement");
+    // Every race's tables start from the same header rows.
+    const HtmlTable eventTable(eventTitles);
+    const HtmlTable athleteTable(athleteTitles);
     if (races.isEmpty())
         lines << QStringLiteral("No data.<BR>"); // not a bare title: the range holds no heat
     QHash<QString, QString> implementOf;         // item code -> its implement
@@ -117,12 +120,12 @@ bool publishStarters(WebSite& site, int day, const SeqRange& range)
                 implements << implement;
         }
         const results::CaptureProgramRow& first = starters.row;
-        HtmlTable event(eventTitles);
+        HtmlTable event = eventTable;
         event << QString::number(first.seq) << first.time << pits.value(first.programNo)
               << eventName(first) << implements.join(QStringLiteral(", "));
         event.endRow();
         event.appendTo(&lines);
-        HtmlTable athletes(athleteTitles);
+        HtmlTable athletes = athleteTable;
         for (const ResultLine& l : starters.starters) {
             athletes << QString::number(l.lane) << l.number << l.name() << l.team;
             if (disabilities)
