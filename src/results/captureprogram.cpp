@@ -193,6 +193,13 @@ QList<CaptureProgramRow> readRows(db::DmdCoreDbs& database, const meeting::ItemT
     return rows;
 }
 
+void putCounts(CaptureProgramRow& row, const HeatCounts& counts)
+{
+    row.athletes = counts.athletes;
+    row.drawn = counts.drawn;
+    row.withResults = counts.withResults;
+}
+
 // The orders of a meeting's rows: that of ProgramListing::orderBy(Sequence), and by
 // sequence alone (the start of the order by item types).
 enum class MeetingOrder { Sequence, SeqThenRow };
@@ -281,9 +288,7 @@ QList<CaptureProgramRow> readMeetingRows(db::DmdCoreDbs& database, const meeting
             athletesRead && !r.isFinal()
                 ? athletesRead->heatCounts(r.eventNo, r.round, r.heatNo)
                 : counts.value(countKey(r.eventNo, r.round, r.isFinal() ? 0 : r.heatNo));
-        r.athletes = c.athletes;
-        r.drawn = c.drawn;
-        r.withResults = c.withResults;
+        putCounts(r, c);
         rows.append(std::move(r));
     }
     return rows;
@@ -392,10 +397,7 @@ void fillHeatCounts(QList<CaptureProgramRow>& rows, const MeetingAthletes& athle
     for (CaptureProgramRow& r : rows) {
         if (r.isFinal())
             continue;
-        const HeatCounts c = athletes.heatCounts(r.eventNo, r.round, r.heatNo);
-        r.athletes = c.athletes;
-        r.drawn = c.drawn;
-        r.withResults = c.withResults;
+        putCounts(r, athletes.heatCounts(r.eventNo, r.round, r.heatNo));
     }
 }
 
