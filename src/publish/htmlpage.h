@@ -37,7 +37,6 @@ public:
     HtmlTable& operator<<(QStringView value);
     // Ends the row being made.
     void endRow();
-    bool isEmpty() const { return m_rows == 0; }
     // The table's lines after `lines`.
     void appendTo(QStringList* lines) const;
 
