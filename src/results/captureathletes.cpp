@@ -397,17 +397,16 @@ void markThirdDigitStates(const meeting::ItemTypes& items, const QString& itemCo
     // The race's performances in order, so that each one's duplicates are a range; the
     // rows' texts are pointed at, not copied.
     QVarLengthArray<const QString*, 32> performances;
+    const auto before = [](const QString* a, const QString* b) { return *a < *b; };
     if (items.IsTrackItem(itemCode)) {
         for (const CaptureAthleteRow& a : std::as_const(rows))
             if (a.hasPerformance())
                 performances.append(&a.performance);
-        std::sort(performances.begin(), performances.end(),
-                  [](const QString* a, const QString* b) { return *a < *b; });
+        std::sort(performances.begin(), performances.end(), before);
     }
     const auto timesOf = [&](const QString& performance) {
         const auto same =
-            std::equal_range(performances.cbegin(), performances.cend(), &performance,
-                             [](const QString* a, const QString* b) { return *a < *b; });
+            std::equal_range(performances.cbegin(), performances.cend(), &performance, before);
         return same.second - same.first;
     };
     // Rows shared with a list read for the whole meeting are copied only when a state
