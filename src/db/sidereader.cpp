@@ -1,14 +1,16 @@
 #include "db/sidereader.h"
 
 #include "base/messages.h"
+#include "base/silentsink.h"
 #include "db/dmdcoredbs.h"
 
 #include <QList>
 
 namespace db {
 
-// Messages made on the side thread, kept until the caller tells them.
-class SideReader::HeldMessages : public base::MessageSink {
+// Messages made on the side thread, kept until the caller tells them; nothing else
+// reaches anybody there.
+class SideReader::HeldMessages : public base::SilentSink {
 public:
     struct Held {
         base::MessageKind kind;
@@ -17,7 +19,6 @@ public:
         QStringList buttons;
     };
 
-    void beep(bool) override {}
     base::Answer show(base::MessageKind kind, const QString& title, const QString& text,
                       const QStringList& buttons) override
     {
@@ -25,13 +26,6 @@ public:
         m_held.append({kind, title, text, buttons});
         return base::Answer(base::Answer::No);
     }
-    base::Answer askText(const QString&, const QString&, const QString&, bool) override
-    {
-        return base::Answer(base::Answer::Cancel);
-    }
-    QString chooseFile(const QString&, const QString&) override { return QString(); }
-    void progress(const QString&, const QString&, int, int) override {}
-    void progressDone() override {}
 
     QList<Held> take()
     {

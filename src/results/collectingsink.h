@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/messagesink.h"
+#include "base/silentsink.h"
 
 #include <QStringList>
 
@@ -8,9 +8,8 @@ namespace results {
 
 // Keeps what the checks of one imported line said instead of showing it; a question is
 // answered No, since nobody is there to answer it.
-class CollectingSink : public base::MessageSink {
+class CollectingSink : public base::SilentSink {
 public:
-    void beep(bool) override {}
     base::Answer show(base::MessageKind kind, const QString&, const QString& text,
                       const QStringList&) override
     {
@@ -21,13 +20,6 @@ public:
             return base::Answer(base::Answer::No);
         return base::Answer(base::Answer::Ok);
     }
-    base::Answer askText(const QString&, const QString&, const QString&, bool) override
-    {
-        return base::Answer(base::Answer::Cancel);
-    }
-    QString chooseFile(const QString&, const QString&) override { return QString(); }
-    void progress(const QString&, const QString&, int, int) override {}
-    void progressDone() override {}
 
     QStringList take()
     {
