@@ -21,8 +21,8 @@ MeetingReads::~MeetingReads()
 
 void MeetingReads::readWholeMeeting()
 {
-    // The heats come on the side connection while the athletes, the finals and the
-    // program are read here; the heats' counts come with their athletes.
+    // The heats are read and put together on the side connection while the athletes, the
+    // finals and the program are read here; the heats' counts come with their athletes.
     m_athletes = std::make_unique<results::MeetingAthletes>(*m_run.database(),
                                                             m_run.currentMeetingNo(), *m_side);
     m_programRows = results::captureProgramRowsBeforeHeats(*m_run.database(), m_run.items(),

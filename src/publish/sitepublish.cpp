@@ -25,8 +25,7 @@ bool publishMeeting(WebSite& site)
     if (linked.mustTeamTotals)
         site.reads()->beginTeamTotals();
     site.beginIndexBatch(true);
-    bool ok = true;
-    ok = publishRowsInBatch(site, withResults, false);
+    bool ok = publishRowsInBatch(site, withResults, false);
     for (int day = first; ok && day <= last; ++day)
         ok = (!linked.mustProgram || publishProgram(site, day)) &&
              (!linked.mustStarters || publishStarters(site, day, {}));
